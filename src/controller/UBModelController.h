@@ -1,0 +1,88 @@
+#pragma once
+
+#include "db/SqlHandler.h"
+#include "device/SerialPortHandler.h"
+#include "model/UBRecord.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QVariantList>
+
+#include <functional>
+#include <memory>
+
+class UBDataModel;
+
+// Everything the interface does to the band plan goes through here: the
+// allocation of static and dynamic UBs, the checks before a transfer, the
+// transfers to and from the switch and the settings files. Failures of the
+// database and the device become errorOccured/warningOccured; no exception
+// leaves a slot.
+class UBModelController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What the controller hands to the handlers it creates. The defaults are
+    // the production ones; tests point them at their own server, directory,
+    // clock, ports and random source.
+    struct Environment
+    {
+        SqlHandler::Connection connection = SqlHandler::defaultConnection();
+        QString cacheDirectory;
+        SqlHandler::Clock clock = &QDateTime::currentDateTime;
+        SerialPortHandler::PortLister portLister = &SerialPortHandler::systemPorts;
+        SerialPortHandler::RandomSource random;
+    };
+
+    explicit UBModelController(UBDataModel *model);
+    UBModelController(UBDataModel *model, Environment environment);
+    ~UBModelController() override;
+
+    // Downloads (or loads) the satellite data and, when that worked, starts
+    // looking for the switch. Called once, after the interface is loaded.
+    void initialize();
+
+    // Turns the text a file dialog yields into a local path.
+    static QString localPathFromUrlText(const QString &fileName);
+
+signals:
+    void errorOccured(QString error);
+    void warningOccured(QString error);
+    void staticUBsChanged(bool above);
+    void deviceFound();
+    void deviceMissing();
+    void noInternetConnection();
+
+public slots:
+    void setStaticUBs(uint numStaticUBs, bool above);
+    void sendDataToDevice();
+    void storeDataInEEPROM();
+    void saveToFile(QString fileName);
+    void readFromFile(QString fileName);
+    void resetDynamicUBs(bool resetLines);
+    void readFromDevice();
+    QStringList availableSatelites();
+    QVariantList itemsForSatelite(QString name);
+
+private slots:
+    void dynamicLinesChanged();
+    void dbDataOutdated();
+
+private:
+    friend class UBModelControllerTest;
+
+    void createDefaultUBs();
+    bool validateData();
+    void writeDataToDevice();
+    void runDeviceWrite(const std::function<void()> &write);
+    void reportNoSatelliteData();
+
+    UBDataModel *model;
+    std::unique_ptr<SqlHandler> sqlHandler;
+    std::unique_ptr<SerialPortHandler> serialPortHandler;
+    QString lnb1MissingMessage;
+    QString lnb2MissingMessage;
+    QString staticUnassignedMessage;
+    QString dbConnectionMessage;
+};

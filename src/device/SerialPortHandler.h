@@ -1,0 +1,82 @@
+#pragma once
+
+#include "model/UBRecord.h"
+
+#include <QList>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+
+class SqlHandler;
+
+// A serial port that may be the switch: its name and its USB ids (0 when the
+// port has none).
+struct SerialPortCandidate
+{
+    QString portName;
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+};
+
+// The only owner of the connection to the switch: finds it among the serial
+// ports, identifies it, watches the open port, and speaks its command set.
+class SerialPortHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    using PortLister = std::function<QList<SerialPortCandidate>()>;
+    using RandomSource = std::function<quint32()>;
+
+    // The system's serial ports plus the compiled-in extra ports.
+    static QList<SerialPortCandidate> systemPorts();
+
+    explicit SerialPortHandler(const SqlHandler *sqlHandler, PortLister portLister = &systemPorts,
+                               RandomSource random = RandomSource());
+    ~SerialPortHandler() override;
+
+    void startDeviceSearch();
+    bool timeoutOccurred() const { return timeoutFlag; }
+
+    bool readLteFilter();
+    bool readStandBy();
+    bool readTerrestrialPatchActive();
+    QList<UBRecord> readConfiguration(QString &lnb1, QString &lnb2);
+
+    void writeLteFilter(bool on);
+    void writeStandBy(bool on);
+    void writeTerrestrialPatchActive(bool on);
+    void writeConfiguration(const QList<UBRecord> &list, const QString &lnb1, const QString &lnb2);
+    void storeInEeprom();
+
+    void writeCommand(const QString &command, unsigned long pauseMs);
+    QString readReply();
+
+signals:
+    void deviceFound(QString serialNumber);
+    void deviceMissing();
+    void errorOccured(QString error);
+
+private slots:
+    void searchForAvailableDevices();
+    void handleError(QSerialPort::SerialPortError error);
+
+private:
+    const SqlHandler *sqlHandler;
+    const int vendorId = 0x0483;
+    const int productId = 0x5740;
+    QSerialPort *port = nullptr;
+    QTimer searchTimer;
+    const int timeoutMs = 100;
+    std::string readErrorMessage;
+    std::string writeErrorMessage;
+    std::string connectionLostMessage;
+    const QByteArray terminator = QByteArray(1, '\n');
+    bool timeoutFlag = false;
+    PortLister portLister;
+    RandomSource random;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QDataStream;
+
+// One user band of the switch. Role numbers and stream form are fixed: the
+// settings files written by earlier versions depend on them.
+struct UBRecord
+{
+    static const QString staticType;
+    static const QString dynamicType;
+
+    quint32 ubNumber = 0;
+    quint32 line = 0;
+    quint32 localUB = 0;
+    quint32 freq = 0;
+    quint32 localUBFreq = 0;
+    QString type = dynamicType;
+    quint32 lnb = 0;
+    qint32 tp = -1;
+
+    bool isStatic() const { return type == staticType; }
+    bool isDynamic() const { return type == dynamicType; }
+
+    bool operator==(const UBRecord &other) const;
+    bool operator!=(const UBRecord &other) const { return !(*this == other); }
+};
+
+// Output slot of a UB on the cable, in MHz.
+constexpr quint32 slotFrequency(quint32 ubNumber)
+{
+    return 975 + 50 * ubNumber;
+}
+
+QDataStream &operator<<(QDataStream &stream, const UBRecord &record);
+QDataStream &operator>>(QDataStream &stream, UBRecord &record);
+
+// Lists use the framework's list form (32-bit count, then the records). The
+// reader is our own so that a corrupt count cannot reserve more room than the
+// stream's remaining bytes could ever fill.
+QDataStream &operator<<(QDataStream &stream, const QList<UBRecord> &list);
+QDataStream &operator>>(QDataStream &stream, QList<UBRecord> &list);
