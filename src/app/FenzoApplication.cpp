@@ -4,6 +4,10 @@
 
 FenzoApplication::FenzoApplication(int &argc, char **argv) : QGuiApplication(argc, argv)
 {
+    // The file dialogs keep their state in QSettings, which needs an
+    // organisation. A domain alone leaves the data directory (and with it the
+    // offline cache) where it has always been.
+    setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
     // Read from the working directory, not from the resources.
     setWindowIcon(QIcon(QStringLiteral("images/satellite_dish_icon.ico")));
 }
