@@ -1,13 +1,37 @@
 #include "SerialPortHandler.h"
 
+#include "CodeWord.h"
 #include "db/SqlHandler.h"
 
+#include <QDateTime>
+#include <QDebug>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QThread>
+
+#include <cstdlib>
 #include <stdexcept>
 
 QList<SerialPortCandidate> SerialPortHandler::systemPorts()
 {
-    // Port discovery comes with the device work; until then nothing is found.
-    return {};
+    QList<SerialPortCandidate> ports;
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : infos) {
+        SerialPortCandidate candidate;
+        candidate.portName = info.systemLocation().isEmpty() ? info.portName() : info.systemLocation();
+        candidate.vendorId = info.hasVendorIdentifier() ? info.vendorIdentifier() : 0;
+        candidate.productId = info.hasProductIdentifier() ? info.productIdentifier() : 0;
+        ports << candidate;
+    }
+    // Ports the system does not list (such as the simulator's pseudo-terminal
+    // in development builds) are offered as the switch while they exist.
+    const QStringList extra =
+        QString::fromUtf8(FENZO_EXTRA_SERIAL_PORTS).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString &path : extra) {
+        if (QFileInfo::exists(path))
+            ports << SerialPortCandidate{path, 0x0483, 0x5740};
+    }
+    return ports;
 }
 
 SerialPortHandler::SerialPortHandler(const SqlHandler *sqlHandler, PortLister portLister, RandomSource random)
@@ -18,15 +42,20 @@ SerialPortHandler::SerialPortHandler(const SqlHandler *sqlHandler, PortLister po
       portLister(std::move(portLister)), random(std::move(random))
 {
     connect(&searchTimer, &QTimer::timeout, this, &SerialPortHandler::searchForAvailableDevices);
+    if (!this->random) {
+        std::srand(unsigned(QDateTime::currentSecsSinceEpoch()));
+        this->random = [] { return quint32(std::rand()); };
+    }
 }
 
 SerialPortHandler::~SerialPortHandler()
 {
     searchTimer.stop();
     if (port) {
+        port->disconnect(this);
         port->close();
-        delete port;
     }
+    // The port objects are children and go with this object.
 }
 
 void SerialPortHandler::startDeviceSearch()
@@ -34,18 +63,141 @@ void SerialPortHandler::startDeviceSearch()
     searchTimer.start(3000);
 }
 
-void SerialPortHandler::searchForAvailableDevices() {}
-
-void SerialPortHandler::handleError(QSerialPort::SerialPortError) {}
-
-void SerialPortHandler::writeCommand(const QString &, unsigned long)
+void SerialPortHandler::searchForAvailableDevices()
 {
-    throw std::runtime_error(connectionLostMessage);
+    if (port && port->isOpen())
+        return;
+    if (port)
+        closePort();
+    QList<SerialPortCandidate> candidates;
+    try {
+        candidates = portLister();
+    } catch (const std::exception &e) {
+        qWarning() << "Listing serial ports failed:" << e.what();
+        return;
+    }
+    for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
+        if (candidate.vendorId != vendorId || candidate.productId != productId)
+            continue;
+        if (openPort(candidate))
+            return;
+    }
+}
+
+bool SerialPortHandler::openPort(const SerialPortCandidate &candidate)
+{
+    port = new QSerialPort(candidate.portName, this);
+    timeoutFlag = false;
+    if (port->open(QIODevice::ReadWrite) && identifyDevice()) {
+        connect(port, &QSerialPort::errorOccurred, this, &SerialPortHandler::handleError);
+        searchTimer.stop();
+        return true;
+    }
+    qDebug().noquote() << QStringLiteral("Not identified: ") + candidate.portName;
+    closePort();
+    emit deviceMissing();
+    return false;
+}
+
+void SerialPortHandler::closePort()
+{
+    if (!port)
+        return;
+    QSerialPort *released = port;
+    port = nullptr;
+    // Further reports of this port (an unplugged port repeats its error) must
+    // not reach us, and it may still be inside its own signal emission: it is
+    // deleted once control is back in the event loop.
+    released->disconnect(this);
+    if (released->isOpen())
+        released->close();
+    released->deleteLater();
+}
+
+bool SerialPortHandler::identifyDevice()
+{
+    QString reply;
+    try {
+        writeCommand(QStringLiteral("*IDN?"), 100);
+        reply = readLine(true);
+    } catch (const std::exception &) {
+        return false;
+    }
+    // Maker, model, serial number, firmware level.
+    const QStringList fields = reply.split(QLatin1Char(','));
+    if (fields.size() < 3 || !fields.at(0).contains(QLatin1String("KAVEN GmbH")))
+        return false;
+    emit deviceFound(fields.at(2));
+    return true;
+}
+
+void SerialPortHandler::handleError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::NoError)
+        return;
+    if (error == QSerialPort::TimeoutError) {
+        timeoutFlag = true;
+        return;
+    }
+    qDebug() << "Port error" << error;
+    closePort();
+    emit deviceMissing();
+    searchTimer.start(3000);
+}
+
+void SerialPortHandler::writeCommand(const QString &command, unsigned long pauseMs)
+{
+    if (!port)
+        throw std::runtime_error(connectionLostMessage);
+    qDebug().noquote() << QStringLiteral("Writing ") + command;
+    const QByteArray bytes = command.toLocal8Bit();
+    if (port->write(bytes) != bytes.size())
+        throw std::runtime_error(writeErrorMessage);
+    if (!port)
+        throw std::runtime_error(writeErrorMessage);
+    port->write(terminator);
+    if (!port)
+        throw std::runtime_error(writeErrorMessage);
+    port->waitForBytesWritten(timeoutMs);
+    QThread::msleep(pauseMs);
 }
 
 QString SerialPortHandler::readReply()
 {
-    throw std::runtime_error(connectionLostMessage);
+    return readLine(false);
+}
+
+QString SerialPortHandler::readLine(bool identifying)
+{
+    timeoutFlag = false;
+    QByteArray text;
+    QByteArray chunk;
+    // Only the last chunk is tested: the device ends a reply with LF in one
+    // piece with its final bytes.
+    while (!chunk.endsWith(terminator)) {
+        if (!port)
+            throw std::runtime_error(connectionLostMessage);
+        const bool ready = port->waitForReadyRead(timeoutMs);
+        // The error report may have released the port during the wait.
+        if (!port || timeoutFlag)
+            throw std::runtime_error(readErrorMessage);
+        // A wait that ends without data is a timeout or a lost line even when
+        // no report said so; waiting again would spin.
+        if (!ready && (identifying || port->bytesAvailable() == 0))
+            throw std::runtime_error(readErrorMessage);
+        chunk = port->readAll();
+        text += chunk;
+        if (text.size() > maxReplyBytes)
+            throw std::runtime_error(readErrorMessage);
+    }
+    text.chop(1);
+    if (text.isEmpty())
+        throw std::runtime_error(readErrorMessage);
+    if (text.endsWith(','))
+        text.chop(1);
+    const QString reply = QString::fromUtf8(text);
+    qDebug().noquote() << QStringLiteral("Reading ") + reply;
+    return reply;
 }
 
 bool SerialPortHandler::readLteFilter()
@@ -66,9 +218,11 @@ bool SerialPortHandler::readTerrestrialPatchActive()
     return readReply().contains(QLatin1String("ON"));
 }
 
-QList<UBRecord> SerialPortHandler::readConfiguration(QString &, QString &)
+QList<UBRecord> SerialPortHandler::readConfiguration(QString &lnb1, QString &lnb2)
 {
-    throw std::runtime_error(connectionLostMessage);
+    writeCommand(QStringLiteral(":CONF:ALL?"), 100);
+    const QString reply = readReply();
+    return CodeWord::decodeConfiguration(reply, lnb1, lnb2, sqlHandler);
 }
 
 void SerialPortHandler::writeLteFilter(bool on)
@@ -86,9 +240,12 @@ void SerialPortHandler::writeTerrestrialPatchActive(bool on)
     writeCommand(on ? QStringLiteral(":CONF:TERRAMP ON") : QStringLiteral(":CONF:TERRAMP OFF"), 50);
 }
 
-void SerialPortHandler::writeConfiguration(const QList<UBRecord> &, const QString &, const QString &)
+void SerialPortHandler::writeConfiguration(const QList<UBRecord> &list, const QString &lnb1,
+                                           const QString &lnb2)
 {
-    throw std::runtime_error(connectionLostMessage);
+    // Every word is encoded before anything is sent.
+    const QString command = CodeWord::configurationCommand(list, lnb1, lnb2, sqlHandler, random);
+    writeCommand(command, 100);
 }
 
 void SerialPortHandler::storeInEeprom()

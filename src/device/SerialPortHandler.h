@@ -66,16 +66,26 @@ private slots:
     void handleError(QSerialPort::SerialPortError error);
 
 private:
+    bool openPort(const SerialPortCandidate &candidate);
+    void closePort();
+    bool identifyDevice();
+    // One reply line. While identifying, any wait that brings no data ends
+    // the read: the error report is not connected yet.
+    QString readLine(bool identifying);
+
     const SqlHandler *sqlHandler;
     const int vendorId = 0x0483;
     const int productId = 0x5740;
-    QSerialPort *port = nullptr;
+    QSerialPort *port = nullptr; // child of this handler; released with deleteLater()
     QTimer searchTimer;
     const int timeoutMs = 100;
     std::string readErrorMessage;
     std::string writeErrorMessage;
     std::string connectionLostMessage;
     const QByteArray terminator = QByteArray(1, '\n');
+    // A reply longer than this is garbage (24 words take under 300 bytes); it
+    // ends the read instead of growing without bound.
+    const int maxReplyBytes = 16384;
     bool timeoutFlag = false;
     PortLister portLister;
     RandomSource random;

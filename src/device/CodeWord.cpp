@@ -1,0 +1,164 @@
+#include "CodeWord.h"
+
+#include "db/SqlHandler.h"
+
+#include <QCoreApplication>
+
+#include <stdexcept>
+
+namespace {
+// Messages belong to the device link's translation context.
+QString translate(const char *text)
+{
+    return QCoreApplication::translate("SerialPortHandler", text);
+}
+
+[[noreturn]] void refuse(const QString &message)
+{
+    throw std::runtime_error(message.toStdString());
+}
+
+// The database's own "no satellite data" text, so the caller can tell it apart.
+[[noreturn]] void noDatabase()
+{
+    throw std::runtime_error("Not connected");
+}
+
+constexpr quint32 ifOffset = 100; // MHz between the oscillator and F = 0
+} // namespace
+
+std::string CodeWord::readErrorMessage()
+{
+    return translate("Error occured while reading data, please try again").toStdString();
+}
+
+CodeWord CodeWord::fromText(QStringView text)
+{
+    // Digits only, as QString::toUInt() reads them: surrounding white space
+    // (a CR before the LF) is allowed, signs and "0x" are not.
+    text = text.trimmed();
+    if (text.isEmpty())
+        return CodeWord();
+    quint64 value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return CodeWord();
+        value = value * 10 + quint64(c.unicode() - '0');
+        if (value > 0xFFFFFFFFull)
+            return CodeWord();
+    }
+    return CodeWord(quint32(value));
+}
+
+CodeWord CodeWord::makeStatic(quint32 satId, quint32 ubNumber, qint64 f, bool lnb2, bool horizontal,
+                              bool highBand)
+{
+    if (ubNumber > maxUbNumber)
+        refuse(translate("UB number %1 cannot be sent to the device (0 to 31)").arg(ubNumber));
+    if (satId > maxSatId)
+        refuse(translate("Satelite id %1 cannot be sent to the device (0 to 127)").arg(satId));
+    if (f < 0 || f > qint64(maxF))
+        refuse(
+            translate("UB %1: the transponder lies %2 MHz above the LNB oscillator, the device takes 100 to "
+                      "2147 MHz")
+                .arg(ubNumber)
+                .arg(f + ifOffset));
+    return CodeWord(0x80000000u | satId << 24 | ubNumber << 19 | quint32(f) << 8 | quint32(lnb2) << 2 |
+                    quint32(horizontal) << 1 | quint32(highBand));
+}
+
+CodeWord CodeWord::makeDynamic(quint32 ubNumber, quint32 line, quint32 random)
+{
+    if (ubNumber > maxUbNumber)
+        refuse(translate("UB number %1 cannot be sent to the device (0 to 31)").arg(ubNumber));
+    if (line > maxLine)
+        refuse(translate("Line %1 cannot be sent to the device (0 to 255)").arg(line));
+    const quint32 r = random % 15 + 1;
+    const quint32 b = (ubNumber * 8) % 256;
+    const quint32 k = ((r + line + b) / 2) & 0xFF;
+    return CodeWord(k << 24 | b << 16 | line << 8 | r);
+}
+
+CodeWord CodeWord::encode(const UBRecord &record, const QString &lnb1, const QString &lnb2,
+                          const SqlHandler *database, quint32 random)
+{
+    if (!record.isStatic())
+        return makeDynamic(record.ubNumber, record.line, random);
+    if (!database)
+        noDatabase();
+    const bool onLnb2 = record.lnb > 0;
+    const QString &name = onLnb2 ? lnb2 : lnb1;
+    const TransponderItem &row = database->getPolarisationForTransponder(name, quint32(record.tp));
+    const SateliteParams &params = database->getSateliteParams(name);
+    const qint64 f = qint64(record.freq) - qint64(row.oscillatorFrequency) - qint64(ifOffset);
+    return makeStatic(row.satId, record.ubNumber, f, onLnb2, row.horizontal,
+                      row.oscillatorFrequency == params.lofHigh);
+}
+
+UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QString &lnb2,
+                          const SqlHandler *database)
+{
+    UBRecord record;
+    record.ubNumber = position;
+    if (word.value() == 0)
+        throw std::runtime_error(readErrorMessage());
+    if (!word.isStatic()) {
+        if (word.f() > maxDynamicLine)
+            throw std::runtime_error(readErrorMessage());
+        record.line = word.f();
+        record.freq = slotFrequency(position);
+        return record;
+    }
+    if (!database)
+        noDatabase();
+    record.type = UBRecord::staticType;
+    const SateliteParams &params = database->getSateliteParamsById(word.satId());
+    record.freq = (word.highBand() ? params.lofHigh : params.lofLow) + ifOffset + word.f();
+    record.lnb = word.lnb2() ? 1 : 0;
+    (word.lnb2() ? lnb2 : lnb1) = params.name;
+    record.tp = qint32(database->getTransponderByFreq(params.name, record.freq));
+    return record;
+}
+
+QVector<CodeWord> CodeWord::parseList(QStringView reply)
+{
+    QVector<CodeWord> words;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype comma = reply.indexOf(QLatin1Char(','), start);
+        const CodeWord word = fromText(comma < 0 ? reply.mid(start) : reply.mid(start, comma - start));
+        if (word.value() != 0)
+            words.append(word);
+        if (comma < 0)
+            return words;
+        start = comma + 1;
+    }
+}
+
+QList<UBRecord> CodeWord::decodeConfiguration(QStringView reply, QString &lnb1, QString &lnb2,
+                                              const SqlHandler *database)
+{
+    constexpr int planSize = 24;
+    const QVector<CodeWord> words = parseList(reply);
+    if (words.size() != planSize)
+        throw std::runtime_error(readErrorMessage());
+    QString newLnb1 = lnb1;
+    QString newLnb2 = lnb2;
+    QList<UBRecord> list;
+    list.reserve(planSize);
+    for (int i = 0; i < planSize; ++i)
+        list.prepend(decode(words[i], quint32(i), newLnb1, newLnb2, database));
+    lnb1 = newLnb1;
+    lnb2 = newLnb2;
+    return list;
+}
+
+QString CodeWord::configurationCommand(const QList<UBRecord> &list, const QString &lnb1, const QString &lnb2,
+                                       const SqlHandler *database, const std::function<quint32()> &random)
+{
+    QStringList words;
+    words.reserve(list.size());
+    for (auto it = list.crbegin(); it != list.crend(); ++it)
+        words << encode(*it, lnb1, lnb2, database, it->isStatic() ? 0 : random()).toText();
+    return QStringLiteral(":CONF:ALL ") + words.join(QLatin1Char(','));
+}

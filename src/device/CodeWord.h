@@ -1,0 +1,86 @@
+#pragma once
+
+#include "model/UBRecord.h"
+
+#include <QList>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+#include <string>
+
+class SqlHandler;
+
+// The 32-bit word that carries one user band over the serial line, written in
+// decimal. Bit 31 tells the two layouts apart; bits 8-18 hold the field F in
+// both.
+//   static:  1 | satId (7) | ubNumber (5) | F (11) | 0 (5) | LNB2 | horizontal | high band
+//   dynamic: check K (8) | ubNumber * 8 (8) | line (8) | random 1..15 (8)
+class CodeWord
+{
+public:
+    static constexpr quint32 maxF = 2047;
+    static constexpr quint32 maxUbNumber = 31;
+    static constexpr quint32 maxSatId = 127;
+    static constexpr quint32 maxLine = 255;
+    static constexpr quint32 maxDynamicLine = 3;
+
+    constexpr CodeWord() = default;
+    constexpr explicit CodeWord(quint32 value) : word(value) {}
+
+    // Unsigned decimal text; anything that is not a valid 32-bit unsigned
+    // decimal gives the word 0.
+    static CodeWord fromText(QStringView text);
+
+    // Both builders refuse values that would spill into neighbouring bits,
+    // with a translated message.
+    static CodeWord makeStatic(quint32 satId, quint32 ubNumber, qint64 f, bool lnb2, bool horizontal,
+                               bool highBand);
+    // random: any number of the generator; R = random % 15 + 1.
+    static CodeWord makeDynamic(quint32 ubNumber, quint32 line, quint32 random);
+
+    constexpr quint32 value() const { return word; }
+    QString toText() const { return QString::number(word); }
+
+    // A top byte above 127 marks a static word.
+    constexpr bool isStatic() const { return (word >> 24) > 127; }
+    constexpr quint32 f() const { return (word >> 8) & 0x7FF; }
+    constexpr quint32 satId() const { return (word >> 24) & 0x7F; }
+    constexpr quint32 ubNumber() const { return (word >> 19) & 0x1F; }
+    constexpr bool lnb2() const { return word & 0x4; }
+    constexpr bool horizontal() const { return word & 0x2; }
+    constexpr bool highBand() const { return word & 0x1; }
+    constexpr quint32 randomPart() const { return word & 0xFF; }
+    constexpr quint32 checkByte() const { return word >> 24; }
+
+    // The code word of one record. Static records take their satellite data
+    // from the database: lnb2 names the satellite when the record's lnb is
+    // above 0, else lnb1.
+    static CodeWord encode(const UBRecord &record, const QString &lnb1, const QString &lnb2,
+                           const SqlHandler *database, quint32 random);
+
+    // The record at line position `position` (which is its ubNumber; the
+    // word's own ubNumber bits are ignored). A static word writes its
+    // satellite's name into lnb1 or lnb2.
+    static UBRecord decode(CodeWord word, quint32 position, QString &lnb1, QString &lnb2,
+                           const SqlHandler *database);
+
+    // The words of a configuration line without its prefix, in line order;
+    // zero, empty and non-numeric fields are dropped.
+    static QVector<CodeWord> parseList(QStringView reply);
+
+    // A whole ":CONF:ALL?" reply as 24 records in model order (UB 23 first).
+    // lnb1/lnb2 change only when the whole reply decodes.
+    static QList<UBRecord> decodeConfiguration(QStringView reply, QString &lnb1, QString &lnb2,
+                                               const SqlHandler *database);
+
+    // The configuration line for a list in model order: ":CONF:ALL " and the
+    // words from the last record to the first.
+    static QString configurationCommand(const QList<UBRecord> &list, const QString &lnb1, const QString &lnb2,
+                                        const SqlHandler *database, const std::function<quint32()> &random);
+
+    static std::string readErrorMessage();
+
+private:
+    quint32 word = 0;
+};
