@@ -1,0 +1,362 @@
+#include "SwitchSimulator.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+constexpr int planSize = 24;
+
+// A valid dynamic word for UB n on line n % 4, as the device holds it before
+// anything was configured.
+QString defaultWord(quint32 ub)
+{
+    const quint32 r = ub % 15 + 1;
+    const quint32 line = ub % 4;
+    const quint32 b = (ub * 8) % 256;
+    const quint32 k = ((r + line + b) / 2) & 0xFF;
+    return QString::number(k << 24 | b << 16 | line << 8 | r);
+}
+
+bool isWord(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 10)
+        return false;
+    for (const QChar c : text) {
+        if (!c.isDigit() || c.unicode() > '9')
+            return false;
+    }
+    bool ok = false;
+    text.toUInt(&ok);
+    return ok;
+}
+
+QByteArray printable(const QByteArray &line)
+{
+    QByteArray out;
+    for (const char c : line) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u < 0x7F && c != '\\')
+            out += c;
+        else
+            out += "\\x" + QByteArray::number(u, 16).rightJustified(2, '0');
+    }
+    return out;
+}
+} // namespace
+
+SwitchSimulator::SwitchSimulator(Options options, QObject *parent)
+    : QObject(parent), options(std::move(options))
+{
+    for (int i = 0; i < planSize; ++i)
+        codeWords << defaultWord(quint32(i));
+    outputTimer.setSingleShot(true);
+    connect(&outputTimer, &QTimer::timeout, this, &SwitchSimulator::sendNext);
+}
+
+SwitchSimulator::~SwitchSimulator()
+{
+    notifier.reset();
+    if (master >= 0)
+        ::close(master);
+    if (slave >= 0)
+        ::close(slave);
+    if (!options.linkPath.isEmpty())
+        QFile::remove(options.linkPath);
+}
+
+bool SwitchSimulator::start(QString &error)
+{
+    if (!options.logPath.isEmpty()) {
+        log.setFileName(options.logPath);
+        if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+            error = QStringLiteral("cannot open the log file %1: %2").arg(options.logPath, log.errorString());
+            return false;
+        }
+    }
+    if (!options.statePath.isEmpty() && QFileInfo::exists(options.statePath) && !loadState()) {
+        error = QStringLiteral("cannot read the state file %1").arg(options.statePath);
+        return false;
+    }
+
+    char name[256] = {};
+    if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+        error = QStringLiteral("openpty: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    // The slave stays open here so that reads on the master do not fail
+    // while no program has the port open.
+    termios settings{};
+    if (::tcgetattr(slave, &settings) == 0) {
+        ::cfmakeraw(&settings);
+        ::tcsetattr(slave, TCSANOW, &settings);
+    }
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+
+    // A link left behind by a killed simulator is replaced; anything else
+    // at the path is not ours to remove.
+    const QFileInfo link(options.linkPath);
+    if (link.exists() || link.isSymLink()) {
+        if (!link.isSymLink()) {
+            error = QStringLiteral("%1 exists and is not a symbolic link").arg(options.linkPath);
+            return false;
+        }
+    }
+    const QString temporary = options.linkPath + QStringLiteral(".new");
+    QFile::remove(temporary);
+    if (::symlink(name, QFile::encodeName(temporary).constData()) != 0 ||
+        ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(options.linkPath).constData()) !=
+            0) {
+        error = QStringLiteral("cannot create the link %1: %2")
+                    .arg(options.linkPath, QString::fromLocal8Bit(std::strerror(errno)));
+        QFile::remove(temporary);
+        return false;
+    }
+
+    notifier = std::make_unique<QSocketNotifier>(master, QSocketNotifier::Read);
+    connect(notifier.get(), &QSocketNotifier::activated, this, &SwitchSimulator::readInput);
+    return true;
+}
+
+void SwitchSimulator::readInput()
+{
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(master, buffer, sizeof buffer);
+        if (n > 0) {
+            input.append(buffer, int(n));
+            continue;
+        }
+        // EIO: no program has the slave open any more; wait for the next.
+        break;
+    }
+    int end;
+    while ((end = input.indexOf('\n')) >= 0) {
+        const QByteArray line = input.left(end);
+        input.remove(0, end + 1);
+        handleLine(line);
+    }
+}
+
+void SwitchSimulator::handleLine(const QByteArray &line)
+{
+    if (unplugPending)
+        return;
+    ++commandCount;
+    const QString command = QString::fromLatin1(line);
+    QByteArray reply;
+    QString note;
+    if (options.replies.contains(command)) {
+        reply = options.replies.value(command);
+        note = QStringLiteral("scripted reply");
+    } else if (command.endsWith(QLatin1Char('?'))) {
+        reply = answer(command);
+        if (reply.isNull())
+            note = QStringLiteral("unknown query");
+    } else {
+        applySet(command);
+    }
+    logLine(line, note);
+
+    if (!reply.isNull() && !options.silent) {
+        if (!options.replies.contains(command)) {
+            if (options.garbage)
+                reply = QByteArray("\x01\xfe\xff#garbage~\x80\x7f", 13);
+            if (!options.noLf)
+                reply += '\n';
+        }
+        queueReply(reply);
+    }
+    if (options.unplugAfter > 0 && commandCount >= options.unplugAfter) {
+        unplugPending = true;
+        QTimer::singleShot(options.unplugDelayMs, this, &SwitchSimulator::unplug);
+    }
+}
+
+QByteArray SwitchSimulator::answer(const QString &command)
+{
+    const auto onOff = [](bool on) { return on ? QByteArray("ON") : QByteArray("OFF"); };
+    if (command == QLatin1String("*IDN?")) {
+        if (!options.identification.isEmpty())
+            return options.identification.toUtf8();
+        return QStringList{options.maker, options.model, options.serialNumber, options.firmware}
+            .join(QLatin1Char(','))
+            .toUtf8();
+    }
+    if (command == QLatin1String(":CONF:LTEFILT?"))
+        return onOff(lteFilter);
+    if (command == QLatin1String(":CONF:STBY?"))
+        return onOff(standBy);
+    if (command == QLatin1String(":CONF:TERRAMP?"))
+        return onOff(terrestrial);
+    if (command == QLatin1String(":CONF:ALL?"))
+        return configurationReply();
+    return QByteArray();
+}
+
+QByteArray SwitchSimulator::configurationReply() const
+{
+    QStringList words = codeWords.mid(0, qMax(0, options.words));
+    for (int ub = planSize; words.size() < options.words; ++ub)
+        words << defaultWord(quint32(ub % planSize));
+    // Zero fields are spread over the line: at its start and after words.
+    for (int i = 0; i < options.extraZeros; ++i)
+        words.insert(qMin(words.size(), 2 * i), QStringLiteral("0"));
+    QByteArray reply = words.join(QLatin1Char(',')).toLatin1();
+    reply += QByteArray(options.trailingCommas, ',');
+    return reply;
+}
+
+void SwitchSimulator::applySet(const QString &command)
+{
+    const auto setSwitch = [&](const QString &keyword, bool &value) {
+        if (!command.startsWith(keyword + QLatin1Char(' ')))
+            return false;
+        const QString argument = command.mid(keyword.size() + 1);
+        if (argument == QLatin1String("ON"))
+            value = true;
+        else if (argument == QLatin1String("OFF"))
+            value = false;
+        return true;
+    };
+    if (setSwitch(QStringLiteral(":CONF:LTEFILT"), lteFilter) ||
+        setSwitch(QStringLiteral(":CONF:STBY"), standBy) ||
+        setSwitch(QStringLiteral(":CONF:TERRAMP"), terrestrial))
+        return;
+    if (command.startsWith(QLatin1String(":CONF:ALL "))) {
+        const QStringList words = command.mid(10).split(QLatin1Char(','));
+        if (words.size() == planSize && std::all_of(words.begin(), words.end(), isWord))
+            codeWords = words;
+        return;
+    }
+    if (command == QLatin1String(":MEM:WRITE:ALL") && !options.statePath.isEmpty() && !saveState())
+        logLine(QByteArray(), QStringLiteral("cannot write the state file"));
+}
+
+void SwitchSimulator::queueReply(QByteArray reply)
+{
+    QList<QByteArray> pieces;
+    // Scripted replies mark their own pauses with '|' ("\|" is a bar).
+    QByteArray current;
+    for (int i = 0; i < reply.size(); ++i) {
+        if (reply[i] == '\\' && i + 1 < reply.size() && reply[i + 1] == '|') {
+            current += '|';
+            ++i;
+        } else if (reply[i] == '|') {
+            pieces << current;
+            current.clear();
+        } else {
+            current += reply[i];
+        }
+    }
+    pieces << current;
+    if (options.chunkBytes > 0) {
+        QList<QByteArray> split;
+        for (const QByteArray &piece : qAsConst(pieces)) {
+            for (int i = 0; i < piece.size(); i += options.chunkBytes)
+                split << piece.mid(i, options.chunkBytes);
+        }
+        pieces = split;
+    }
+    for (int i = 0; i < pieces.size(); ++i)
+        output << Piece{i == 0 ? options.delayMs : options.chunkPauseMs, pieces[i]};
+    if (!outputTimer.isActive())
+        sendNext();
+}
+
+void SwitchSimulator::sendNext()
+{
+    while (!output.isEmpty()) {
+        Piece &next = output.first();
+        if (next.delayMs > 0) {
+            outputTimer.start(next.delayMs);
+            next.delayMs = 0;
+            return;
+        }
+        writeAll(output.takeFirst().bytes);
+    }
+}
+
+void SwitchSimulator::writeAll(const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(master, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+        } else if (n < 0 && errno == EAGAIN) {
+            ::usleep(1000);
+        } else {
+            return;
+        }
+    }
+}
+
+void SwitchSimulator::unplug()
+{
+    logLine(QByteArray(), QStringLiteral("unplugged"));
+    notifier.reset();
+    QFile::remove(options.linkPath);
+    ::close(master);
+    ::close(slave);
+    master = slave = -1;
+    emit unplugged();
+}
+
+void SwitchSimulator::logLine(const QByteArray &line, const QString &note)
+{
+    if (!log.isOpen())
+        return;
+    QByteArray entry =
+        QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toLatin1() + '\t' + printable(line);
+    if (!note.isEmpty())
+        entry += "\t# " + note.toUtf8();
+    log.write(entry + '\n');
+    log.flush();
+}
+
+// State file: one "KEY VALUE" line each for the three switches and the words.
+bool SwitchSimulator::loadState()
+{
+    QFile file(options.statePath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream in(&file);
+    QString line;
+    while (in.readLineInto(&line)) {
+        const QString key = line.section(QLatin1Char(' '), 0, 0);
+        const QString value = line.section(QLatin1Char(' '), 1);
+        if (key == QLatin1String("LTEFILT"))
+            lteFilter = value == QLatin1String("ON");
+        else if (key == QLatin1String("STBY"))
+            standBy = value == QLatin1String("ON");
+        else if (key == QLatin1String("TERRAMP"))
+            terrestrial = value == QLatin1String("ON");
+        else if (key == QLatin1String("ALL")) {
+            const QStringList words = value.split(QLatin1Char(','));
+            if (words.size() != planSize || !std::all_of(words.begin(), words.end(), isWord))
+                return false;
+            codeWords = words;
+        }
+    }
+    return in.status() == QTextStream::Ok;
+}
+
+bool SwitchSimulator::saveState()
+{
+    QSaveFile file(options.statePath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    const auto onOff = [](bool on) { return on ? QByteArray("ON") : QByteArray("OFF"); };
+    file.write("LTEFILT " + onOff(lteFilter) + "\nSTBY " + onOff(standBy) + "\nTERRAMP " +
+               onOff(terrestrial) + "\nALL " + codeWords.join(QLatin1Char(',')).toLatin1() + '\n');
+    return file.commit();
+}

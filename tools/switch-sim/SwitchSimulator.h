@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QHash>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <memory>
+
+// Behaves as the switch on the master side of a pseudo-terminal whose slave
+// is reachable through a symbolic link. Faults can be switched on for tests.
+class SwitchSimulator : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Options
+    {
+        QString linkPath;
+        QString serialNumber = QStringLiteral("KVN20240001");
+        QString statePath; // stored copy for ":MEM:WRITE:ALL"; empty: none
+        QString logPath;   // every received line; empty: none
+        QString maker = QStringLiteral("KAVEN GmbH");
+        QString model = QStringLiteral("FSW 2404");
+        QString firmware = QStringLiteral("1.0.3");
+        QString identification;             // the whole "*IDN?" reply; empty: built from the fields above
+        QHash<QString, QByteArray> replies; // raw replies per command, '|' marks a pause
+        bool silent = false;
+        bool noLf = false;
+        bool garbage = false;
+        int chunkBytes = 0; // 0: whole replies
+        int chunkPauseMs = 40;
+        int words = 24;
+        int extraZeros = 0;
+        int trailingCommas = 0;
+        int delayMs = 0;
+        int unplugAfter = 0; // 0: never
+        int unplugDelayMs = 300;
+    };
+
+    explicit SwitchSimulator(Options options, QObject *parent = nullptr);
+    ~SwitchSimulator() override;
+
+    // Opens the pseudo-terminal and the link; false with a message on failure.
+    bool start(QString &error);
+
+signals:
+    void unplugged();
+
+private:
+    void readInput();
+    void handleLine(const QByteArray &line);
+    QByteArray answer(const QString &command);
+    void applySet(const QString &command);
+    void queueReply(QByteArray reply);
+    void sendNext();
+    void writeAll(const QByteArray &bytes);
+    void unplug();
+    void logLine(const QByteArray &line, const QString &note = QString());
+    bool loadState();
+    bool saveState();
+    QByteArray configurationReply() const;
+
+    Options options;
+    int master = -1;
+    int slave = -1;
+    std::unique_ptr<QSocketNotifier> notifier;
+    QByteArray input;
+    QFile log;
+    int commandCount = 0;
+    bool unplugPending = false;
+
+    bool lteFilter = false;
+    bool standBy = false;
+    bool terrestrial = true;
+    QStringList codeWords; // 24 decimal texts, UB 0 first
+
+    struct Piece
+    {
+        int delayMs;
+        QByteArray bytes;
+    };
+    QList<Piece> output;
+    QTimer outputTimer;
+};

@@ -1,0 +1,171 @@
+// switch-sim: the multiswitch on a pseudo-terminal, for tests and development.
+// Prints the link path once the device can be opened; ends on SIGTERM/SIGINT
+// (removing the link) or after a simulated unplug.
+
+#include "SwitchSimulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+int quitPipe[2] = {-1, -1};
+
+void requestQuit(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto ignored = ::write(quitPipe[1], &byte, 1);
+}
+
+// C-style escapes: \n \r \t \\ \xHH; "\|" stays for the simulator (a literal bar).
+QByteArray unescape(const QString &text)
+{
+    const QByteArray in = text.toUtf8();
+    QByteArray out;
+    for (int i = 0; i < in.size(); ++i) {
+        if (in[i] != '\\' || i + 1 >= in.size()) {
+            out += in[i];
+            continue;
+        }
+        const char c = in[++i];
+        if (c == 'n')
+            out += '\n';
+        else if (c == 'r')
+            out += '\r';
+        else if (c == 't')
+            out += '\t';
+        else if (c == '\\')
+            out += '\\';
+        else if (c == 'x' && i + 2 < in.size()) {
+            out += char(in.mid(i + 1, 2).toInt(nullptr, 16));
+            i += 2;
+        } else {
+            out += '\\';
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool toCount(const QString &text, int &value)
+{
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok && value >= 0;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Multiswitch simulator on a pseudo-terminal"));
+    parser.addHelpOption();
+    const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Path of the link to the port."),
+                                  QStringLiteral("path"));
+    const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Serial number."),
+                                    QStringLiteral("text"));
+    const QCommandLineOption state(QStringLiteral("state"),
+                                   QStringLiteral("File of the stored configuration (:MEM:WRITE:ALL)."),
+                                   QStringLiteral("file"));
+    const QCommandLineOption logFile(QStringLiteral("log"), QStringLiteral("Log of every received line."),
+                                     QStringLiteral("file"));
+    const QCommandLineOption maker(QStringLiteral("maker"), QStringLiteral("Maker field of *IDN?."),
+                                   QStringLiteral("text"));
+    const QCommandLineOption idn(QStringLiteral("idn"), QStringLiteral("Whole *IDN? reply (without LF)."),
+                                 QStringLiteral("text"));
+    const QCommandLineOption reply(QStringLiteral("reply"),
+                                   QStringLiteral("Raw reply to one command, with escapes; '|' pauses. "
+                                                  "Repeatable."),
+                                   QStringLiteral("command=bytes"));
+    const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
+    const QCommandLineOption noLf(QStringLiteral("no-lf"), QStringLiteral("Replies without their LF."));
+    const QCommandLineOption garbage(QStringLiteral("garbage"),
+                                     QStringLiteral("Answer every query with garbage."));
+    const QCommandLineOption chunk(QStringLiteral("chunk"),
+                                   QStringLiteral("Send replies in pieces of n bytes."), QStringLiteral("n"));
+    const QCommandLineOption chunkPause(QStringLiteral("chunk-pause"),
+                                        QStringLiteral("Pause between pieces (default 40)."),
+                                        QStringLiteral("ms"));
+    const QCommandLineOption words(QStringLiteral("words"),
+                                   QStringLiteral("Number of words in :CONF:ALL? replies (default 24)."),
+                                   QStringLiteral("n"));
+    const QCommandLineOption zeros(QStringLiteral("extra-zeros"),
+                                   QStringLiteral("Extra \"0\" fields in :CONF:ALL? replies."),
+                                   QStringLiteral("n"));
+    const QCommandLineOption commas(QStringLiteral("trailing-commas"),
+                                    QStringLiteral("Commas at the end of :CONF:ALL? replies."),
+                                    QStringLiteral("n"));
+    const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Answer only after a delay."),
+                                   QStringLiteral("ms"));
+    const QCommandLineOption unplugAfter(QStringLiteral("unplug-after"),
+                                         QStringLiteral("Close the line after n commands."),
+                                         QStringLiteral("n"));
+    const QCommandLineOption unplugDelay(
+        QStringLiteral("unplug-delay"),
+        QStringLiteral("Time from the last command to the unplug (default 300)."), QStringLiteral("ms"));
+    parser.addOptions({link, serial, state, logFile, maker, idn, reply, silent, noLf, garbage, chunk,
+                       chunkPause, words, zeros, commas, delay, unplugAfter, unplugDelay});
+    parser.process(app);
+
+    SwitchSimulator::Options options;
+    options.linkPath = parser.value(link);
+    if (options.linkPath.isEmpty()) {
+        std::fprintf(stderr, "switch-sim: --link is required\n");
+        return 2;
+    }
+    if (parser.isSet(serial))
+        options.serialNumber = parser.value(serial);
+    options.statePath = parser.value(state);
+    options.logPath = parser.value(logFile);
+    if (parser.isSet(maker))
+        options.maker = parser.value(maker);
+    options.identification = parser.value(idn);
+    for (const QString &entry : parser.values(reply)) {
+        const int equals = entry.indexOf(QLatin1Char('='));
+        if (equals <= 0) {
+            std::fprintf(stderr, "switch-sim: --reply needs command=bytes\n");
+            return 2;
+        }
+        options.replies.insert(entry.left(equals), unescape(entry.mid(equals + 1)));
+    }
+    options.silent = parser.isSet(silent);
+    options.noLf = parser.isSet(noLf);
+    options.garbage = parser.isSet(garbage);
+    const std::initializer_list<std::pair<const QCommandLineOption &, int &>> counts = {
+        {chunk, options.chunkBytes},        {chunkPause, options.chunkPauseMs},  {words, options.words},
+        {zeros, options.extraZeros},        {commas, options.trailingCommas},    {delay, options.delayMs},
+        {unplugAfter, options.unplugAfter}, {unplugDelay, options.unplugDelayMs}};
+    for (const auto &count : counts) {
+        if (parser.isSet(count.first) && !toCount(parser.value(count.first), count.second)) {
+            std::fprintf(stderr, "switch-sim: --%s needs a number\n",
+                         qPrintable(count.first.names().first()));
+            return 2;
+        }
+    }
+
+    if (::pipe(quitPipe) != 0) {
+        std::perror("switch-sim: pipe");
+        return 1;
+    }
+    QSocketNotifier quitNotifier(quitPipe[0], QSocketNotifier::Read);
+    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGTERM, requestQuit);
+    std::signal(SIGINT, requestQuit);
+    std::signal(SIGHUP, requestQuit);
+
+    SwitchSimulator simulator(options);
+    QObject::connect(&simulator, &SwitchSimulator::unplugged, &app, &QCoreApplication::quit);
+    QString error;
+    if (!simulator.start(error)) {
+        std::fprintf(stderr, "switch-sim: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(options.linkPath));
+    std::fflush(stdout);
+    return app.exec();
+}
