@@ -11,6 +11,16 @@ ApplicationWindow {
     minimumHeight: 550
     title: qsTr("Fenzo Setup")
 
+    // Reached by the tests.
+    property alias errorMessage: errorMessage
+    property alias warningMessage: warningMessage
+    property alias mainScreen: mainScreen
+
+    MainScreenCombined {
+        id: mainScreen
+        anchors.fill: parent
+    }
+
     MessageDialog {
         id: errorMessage
         modality: Qt.WindowModal
@@ -31,11 +41,21 @@ ApplicationWindow {
 
     Connections {
         target: ubListViewModel
-        function onErrorOccured(error) { errorMessage.text = error; errorMessage.open() }
+        function onErrorOccured(error) {
+            errorMessage.text = error
+            errorMessage.open()
+        }
     }
+
     Connections {
         target: ubModelController
-        function onErrorOccured(error) { errorMessage.text = error; errorMessage.open() }
-        function onWarningOccured(error) { warningMessage.text = error; warningMessage.open() }
+        function onErrorOccured(error) {
+            errorMessage.text = error
+            errorMessage.open()
+        }
+        function onWarningOccured(error) {
+            warningMessage.text = error
+            warningMessage.open()
+        }
     }
 }

@@ -1,0 +1,44 @@
+.pragma library
+
+// Transponder lists of every satellite, built once and shared by all rows of
+// the band list, so that scrolling never asks the controller again. Each list
+// is an array of {text, freq, tpValue}; its first entry means "no transponder".
+var lnbModels = Object.create(null)
+var satelliteCount = 0
+
+function twoDigits(number) {
+    return number < 10 ? "0" + number : "" + number
+}
+
+// The reverse of twoDigits for a tpValue text.
+function tpNumber(text) {
+    if (text.length === 2 && text.charAt(0) === "0")
+        return parseInt(text.charAt(1), 10)
+    return parseInt(text, 10)
+}
+
+// Returns at once once the cache holds a satellite; without satellite data it
+// asks again on every call, so data that appears later is still picked up.
+function loadLNBModels(controller) {
+    if (satelliteCount > 0)
+        return
+    var names = controller.availableSatelites()
+    for (var i = 0; i < names.length; ++i) {
+        var name = names[i]
+        var list = [{ "text": qsTr("not assigned"), "freq": 0, "tpValue": "not assigned" }]
+        var items = controller.itemsForSatelite(name)
+        for (var j = 0; j + 1 < items.length; j += 2) {
+            var tp = twoDigits(items[j])
+            var freq = items[j + 1]
+            list.push({ "text": tp + ", " + freq + " MHz", "freq": freq, "tpValue": tp })
+        }
+        if (!(name in lnbModels))
+            ++satelliteCount
+        lnbModels[name] = list
+    }
+}
+
+// The cached list of a satellite, or null when there is none.
+function modelFor(name) {
+    return name in lnbModels ? lnbModels[name] : null
+}

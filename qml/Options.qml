@@ -1,0 +1,230 @@
+import QtQuick 2.7
+import QtQuick.Controls 1.4
+import QtQuick.Layouts 1.3
+import QtQuick.Dialogs 1.2
+
+OptionsForm {
+    id: options
+
+    // Reached by the window and by the tests.
+    property alias errorMessage: errorMessage
+    property alias resetDynamicDialog: resetDynamicDialog
+    property alias assignStaticUBsDialog: assignStaticUBsDialog
+    property alias staticUBBox: staticUBBox
+    property alias staticAboveBox: staticAboveBox
+    property alias helpDialog: helpDialog
+    property alias versionLabel: versionLabel
+    property alias openDialog: openDialog
+    property alias saveDialog: saveDialog
+
+    function enableDeviceButtons(enable) {
+        saveToDeviceButton.enabled = enable
+        saveToRomButton.enabled = enable
+        readFromDeviceButton.enabled = enable
+    }
+
+    // Without satellite data nothing can be transferred; the file buttons
+    // stay disabled for the rest of the run.
+    function disableAllButtons() {
+        enableDeviceButtons(false)
+        saveToFileButton.enabled = false
+        readFromFileButton.enabled = false
+    }
+
+    function showSatelliteMissing(text) {
+        errorMessage.text = text
+        errorMessage.open()
+    }
+
+    // A name set in the model (from a file or the device) selects itself in
+    // the box; the box then writes the same name back, which the model ignores.
+    function syncSatelliteBox(box, lnb) {
+        var index = box.find(lnb)
+        if (index < 0)
+            return false
+        if (box.currentIndex !== index)
+            box.currentIndex = index
+        return true
+    }
+
+    serialNumberLabel.text: ubListViewModel.serialNumber
+    standByBox.enabled: !ubListViewModel.staticUbsAvailable
+    lnb1Box.model: lnbModel
+    lnb2Box.model: lnbModel
+
+    saveToDeviceButton.onClicked: ubModelController.sendDataToDevice()
+    saveToRomButton.onClicked: ubModelController.storeDataInEEPROM()
+    readFromDeviceButton.onClicked: ubModelController.readFromDevice()
+    saveToFileButton.onClicked: saveDialog.open()
+    readFromFileButton.onClicked: openDialog.open()
+    resetDynamicButton.onClicked: resetDynamicDialog.open()
+    assignStaticButton.onClicked: assignStaticUBsDialog.open()
+    helpIconArea.onClicked: helpDialog.open()
+
+    lteFilterBox.onCheckedChanged: ubListViewModel.lteFilter = lteFilterBox.checked
+    tPathActiveBox.onCheckedChanged: ubListViewModel.terrestrialPatchActive = tPathActiveBox.checked
+    standByBox.onCheckedChanged: ubListViewModel.standBy = standByBox.checked
+    lnb1Box.onCurrentTextChanged: ubListViewModel.lnb1 = lnb1Box.currentText
+    lnb2Box.onCurrentTextChanged: ubListViewModel.lnb2 = lnb2Box.currentText
+
+    // Binding elements survive the clicks that set the boxes directly.
+    Binding {
+        target: lteFilterBox
+        property: "checked"
+        value: ubListViewModel.lteFilter
+    }
+
+    Binding {
+        target: tPathActiveBox
+        property: "checked"
+        value: ubListViewModel.terrestrialPatchActive
+    }
+
+    Binding {
+        target: standByBox
+        property: "checked"
+        value: ubListViewModel.standBy
+    }
+
+    Connections {
+        target: ubModelController
+        function onDeviceFound() {
+            options.enableDeviceButtons(true)
+        }
+        function onDeviceMissing() {
+            options.enableDeviceButtons(false)
+        }
+        function onNoInternetConnection() {
+            options.disableAllButtons()
+        }
+    }
+
+    Connections {
+        target: ubListViewModel
+        function onLnb1Changed(lnb) {
+            if (!options.syncSatelliteBox(lnb1Box, lnb))
+                options.showSatelliteMissing(qsTr("Selected satelite ") + lnb + qsTr(" for lnb1 no longer available"))
+        }
+        function onLnb2Changed(lnb) {
+            if (!options.syncSatelliteBox(lnb2Box, lnb))
+                options.showSatelliteMissing(qsTr("Selected satelite ") + lnb + qsTr(" for lnb2 no longer available"))
+        }
+    }
+
+    MessageDialog {
+        id: errorMessage
+        modality: Qt.WindowModal
+        title: qsTr("Error")
+        text: qsTr("Selected satelite no longer available.")
+        icon: StandardIcon.Warning
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: resetDynamicDialog
+        modality: Qt.WindowModal
+        title: qsTr("Warning")
+        text: qsTr("This will redistribute all dynamic UBs equally and change current settings.")
+        icon: StandardIcon.Warning
+        standardButtons: StandardButton.Ok | StandardButton.Cancel
+        onAccepted: ubModelController.resetDynamicUBs(true)
+    }
+
+    Dialog {
+        id: assignStaticUBsDialog
+        modality: Qt.WindowModal
+        title: qsTr("Set number of static UBs")
+        standardButtons: StandardButton.Ok | StandardButton.Cancel
+        onAccepted: ubModelController.setStaticUBs(staticUBBox.currentIndex, staticAboveBox.checked)
+
+        ColumnLayout {
+            Label {
+                text: qsTr("Select number of static UBs. Existing data will be overwritten!")
+            }
+
+            RowLayout {
+                Label {
+                    text: qsTr("Number of static Ubs: ")
+                }
+
+                ComboBox {
+                    id: staticUBBox
+                    model: ListModel {
+                        id: staticUBItems
+                    }
+                }
+
+                Label {
+                    text: qsTr("Top of list: ")
+                }
+
+                CheckBox {
+                    id: staticAboveBox
+                    checked: true
+                }
+            }
+        }
+
+        // The entry's index is the number of static UBs.
+        Component.onCompleted: {
+            for (var i = 0; i <= 24; ++i)
+                staticUBItems.append({ "text": "" + i })
+            staticUBBox.currentIndex = 0
+        }
+    }
+
+    Dialog {
+        id: helpDialog
+        modality: Qt.WindowModal
+        title: qsTr("Information")
+        standardButtons: StandardButton.Ok
+
+        ColumnLayout {
+            RowLayout {
+                Label {
+                    text: qsTr("Version: ")
+                }
+
+                Label {
+                    id: versionLabel
+                    text: "0.9"
+                }
+            }
+
+            Label {
+                Layout.fillWidth: true
+                Layout.preferredWidth: 360
+                wrapMode: Text.WordWrap
+                textFormat: Text.RichText
+                text: "The logo, the help icon and the window icon were drawn by the Fenzo Setup developers "
+                      + "and are dedicated to the public domain under "
+                      + "<a href=\"https://creativecommons.org/publicdomain/zero/1.0/\">CC0 1.0 Universal</a>."
+                onLinkActivated: Qt.openUrlExternally(link)
+            }
+        }
+    }
+
+    FileDialog {
+        id: openDialog
+        modality: Qt.WindowModal
+        title: qsTr("Choose a file")
+        selectExisting: true
+        selectMultiple: false
+        selectFolder: false
+        nameFilters: ["dat files (*.dat)"]
+        sidebarVisible: false
+        onAccepted: ubModelController.readFromFile(fileUrls)
+    }
+
+    FileDialog {
+        id: saveDialog
+        modality: Qt.WindowModal
+        title: qsTr("Choose a file")
+        selectExisting: false
+        selectMultiple: false
+        selectFolder: false
+        nameFilters: ["dat files (*.dat)"]
+        sidebarVisible: false
+        onAccepted: ubModelController.saveToFile(fileUrls)
+    }
+}

@@ -1,0 +1,297 @@
+import QtQuick 2.7
+import QtQuick.Controls 2.0
+import QtQuick.Layouts 1.3
+
+Item {
+    id: item1
+    width: 400
+    height: 500
+
+    property alias readFromDeviceButton: readFromDeviceButton
+    property alias helpIconArea: helpIconArea
+    property alias serialNumberLabel: serialNumberLabel
+    property alias standByBox: standByBox
+    property alias resetDynamicButton: resetDynamicButton
+    property alias assignStaticButton: assignStaticButton
+    property alias lteFilterBox: lteFilterBox
+    property alias readFromFileButton: readFromFileButton
+    property alias saveToFileButton: saveToFileButton
+    property alias saveToDeviceButton: saveToDeviceButton
+    property alias saveToRomButton: saveToRomButton
+    property alias lnb2Box: lnb2Box
+    property alias lnb1Box: lnb1Box
+    property alias tPathActiveBox: tPathActiveBox
+
+    ColumnLayout {
+        id: columnLayout1
+        anchors.fill: parent
+        anchors.leftMargin: 20
+        anchors.rightMargin: 20
+        anchors.topMargin: 10
+        anchors.bottomMargin: 20
+
+        Image {
+            id: image1
+            Layout.preferredWidth: 100
+            Layout.preferredHeight: 100
+            Layout.maximumWidth: 100
+            Layout.maximumHeight: 100
+            Layout.alignment: Qt.AlignHCenter
+            fillMode: Image.PreserveAspectFit
+            source: "qrc:/images/kaven_logo.jpg"
+        }
+
+        Item {
+            id: spacer1
+            Layout.fillWidth: true
+            Layout.minimumHeight: 2
+            Layout.maximumHeight: 2
+        }
+
+        RowLayout {
+            id: serialRow
+            Layout.fillWidth: true
+            Layout.maximumHeight: 50
+
+            Text {
+                id: serialNumberCaption
+                text: "Serial-Nr.:"
+                font.pixelSize: 12
+            }
+
+            Text {
+                id: serialNumberLabel
+                text: qsTr("01332251")
+                font.pixelSize: 12
+            }
+
+            Item {
+                id: serialFiller
+                Layout.fillWidth: true
+            }
+
+            Image {
+                id: helpIcon
+                Layout.preferredWidth: 25
+                Layout.preferredHeight: 25
+                source: "images/question.png"
+
+                MouseArea {
+                    id: helpIconArea
+                    anchors.fill: parent
+                }
+            }
+        }
+
+        Rectangle {
+            id: separator1
+            color: "#000000"
+            Layout.fillWidth: true
+            Layout.minimumHeight: 3
+            Layout.maximumHeight: 3
+        }
+
+        RowLayout {
+            id: staticDynamicRow
+            Layout.fillWidth: true
+            spacing: 50
+
+            Button {
+                id: assignStaticButton
+                text: qsTr("Set number of static UBs")
+                Layout.minimumWidth: 150
+                Layout.fillWidth: true
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Assign number of static UBs")
+            }
+
+            Button {
+                id: resetDynamicButton
+                text: qsTr("Reset dynamic UBs")
+                Layout.minimumWidth: 150
+                Layout.fillWidth: true
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Equally distribute lines for dynamic UBs")
+            }
+        }
+
+        RowLayout {
+            id: lnb1Row
+            Layout.fillWidth: true
+
+            Text {
+                id: lnb1Caption
+                text: qsTr("LNB1: ")
+                font.pixelSize: 12
+            }
+
+            ComboBox {
+                id: lnb1Box
+                textRole: qsTr("display")
+                Layout.minimumWidth: 200
+                Layout.minimumHeight: 40
+                Layout.fillWidth: true
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Select satelite for LNB 1")
+            }
+        }
+
+        RowLayout {
+            id: lnb2Row
+            Layout.fillWidth: true
+
+            Text {
+                id: lnb2Caption
+                text: qsTr("LNB2: ")
+                font.pixelSize: 12
+            }
+
+            ComboBox {
+                id: lnb2Box
+                textRole: qsTr("display")
+                Layout.minimumWidth: 200
+                Layout.minimumHeight: 40
+                Layout.fillWidth: true
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Select satelite for LNB 2")
+            }
+        }
+
+        CheckBox {
+            id: tPathActiveBox
+            text: qsTr("Terrestrial path active")
+            ToolTip.visible: hovered
+            ToolTip.delay: 500
+            ToolTip.text: qsTr("DESCRIPTION")
+        }
+
+        RowLayout {
+            id: filterRow
+            Layout.fillWidth: true
+
+            CheckBox {
+                id: lteFilterBox
+                text: qsTr("LTE filter")
+                Layout.fillWidth: true
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("DESCRIPTIONLTE")
+            }
+
+            CheckBox {
+                id: standByBox
+                text: "Stand by"
+                Layout.fillWidth: true
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Enable stand by mode (not possible with static UBs)")
+            }
+        }
+
+        Item {
+            id: spacer2
+            Layout.fillWidth: true
+            Layout.maximumHeight: 10
+            Layout.fillHeight: true
+        }
+
+        Rectangle {
+            id: separator2
+            color: "#000000"
+            Layout.fillWidth: true
+            Layout.minimumHeight: 3
+            Layout.maximumHeight: 3
+        }
+
+        RowLayout {
+            id: deviceRow
+            Layout.fillWidth: true
+            spacing: 50
+
+            Button {
+                id: saveToDeviceButton
+                text: qsTr("Test on device")
+                enabled: false
+                Layout.minimumWidth: 150
+                Layout.fillWidth: true
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Export settings to the device storage")
+            }
+
+            Button {
+                id: saveToRomButton
+                text: qsTr("Save on device")
+                enabled: false
+                Layout.minimumWidth: 150
+                Layout.fillWidth: true
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Export settings to the device rom")
+            }
+        }
+
+        Item {
+            id: spacer3
+            Layout.fillWidth: true
+            Layout.maximumHeight: 10
+            Layout.fillHeight: true
+        }
+
+        Button {
+            id: readFromDeviceButton
+            text: qsTr("Read from device")
+            enabled: false
+            Layout.fillWidth: true
+            Layout.preferredWidth: 150
+            Layout.minimumWidth: 150
+            ToolTip.visible: hovered
+            ToolTip.delay: 500
+            ToolTip.text: qsTr("Read configuration from device")
+        }
+
+        Item {
+            id: spacer4
+            Layout.fillWidth: true
+            Layout.maximumHeight: 10
+            Layout.fillHeight: true
+        }
+
+        RowLayout {
+            id: fileRow
+            Layout.fillWidth: true
+            Layout.maximumHeight: 100
+            spacing: 50
+
+            Button {
+                id: saveToFileButton
+                text: qsTr("Save to file")
+                Layout.minimumWidth: 150
+                Layout.fillWidth: true
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Export settings to local storage")
+            }
+
+            Button {
+                id: readFromFileButton
+                text: qsTr("Read from file")
+                Layout.minimumWidth: 150
+                Layout.fillWidth: true
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Load settings from local storage")
+            }
+        }
+
+        Item {
+            id: spacer5
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+        }
+    }
+}

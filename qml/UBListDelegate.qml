@@ -1,0 +1,308 @@
+import QtQuick 2.7
+import QtQuick.Controls 1.4
+import QtQuick.Controls.Styles 1.4
+import "LNBModels.js" as LNBModels
+
+Item {
+    id: delegateRoot
+    width: ListView.view ? ListView.view.width : 0
+    height: 30
+    clip: true
+
+    // The row's record; writing one of its properties writes the model's role.
+    readonly property var rowData: model
+    readonly property int rowUbNumber: model.ubNumber
+    readonly property bool isDynamic: model.type === "dynamic"
+    readonly property color tpTextColor: model.freq < 1 ? "red" : "black"
+
+    property alias background: background
+    property alias ubText: ubText
+    property alias localUBText: localUBText
+    property alias typeText: typeText
+    property alias lineSelectBox: lineSelectBox
+    property alias lnbSelectBox: lnbSelectBox
+    property alias tpSelectBox: tpSelectBox
+    property alias tpItemsModel: tpItemsModel
+
+    ListModel {
+        id: tpItemsModel
+        ListElement {
+            text: ""
+            freq: 0
+            tpValue: ""
+        }
+    }
+
+    function rowColor(type, line) {
+        if (type === "static")
+            return "ivory"
+        if (line === 0)
+            return "#cceeff"
+        if (line === 1)
+            return "#99ddff"
+        if (line === 2)
+            return "#66ccff"
+        return "#1ab2ff"
+    }
+
+    // A wheel turn over a combo box scrolls the list and leaves the box alone.
+    function scrollByWheel(wheel) {
+        var view = delegateRoot.ListView.view
+        if (view) {
+            var maxY = Math.max(0, view.contentHeight - view.height)
+            view.contentY = Math.min(Math.max(view.contentY - wheel.angleDelta.y / 5, 0), maxY)
+        }
+        wheel.accepted = true
+    }
+
+    function chooseLine(index) {
+        if (index >= 0 && index !== rowData.line)
+            rowData.line = index
+    }
+
+    function chooseLnb(index) {
+        if (index < 0)
+            return
+        if (index !== rowData.lnb) {
+            rowData.lnb = index
+            tpSelectBox.currentIndex = 0
+            chooseTransponder(0)
+        }
+        updateLNBBoxToCurrentSatelite()
+    }
+
+    // Entry 0 is "not assigned"; an unassigned static UB has no frequency.
+    function chooseTransponder(index) {
+        if (isDynamic || index < 0 || index >= tpItemsModel.count)
+            return
+        if (index === 0) {
+            if (rowData.tp !== -1) {
+                rowData.tp = -1
+                rowData.freq = 0
+            }
+            return
+        }
+        var entry = tpItemsModel.get(index)
+        var number = LNBModels.tpNumber(entry.tpValue)
+        if (isNaN(number) || number === rowData.tp)
+            return
+        rowData.tp = number
+        rowData.freq = entry.freq
+    }
+
+    function updateLNBBoxToCurrentSatelite() {
+        var name = rowData.lnb === 1 ? ubListViewModel.lnb2 : ubListViewModel.lnb1
+        if (name === lnbSelectBox.satelite)
+            return
+        lnbSelectBox.satelite = name
+        tpItemsModel.clear()
+        LNBModels.loadLNBModels(ubModelController)
+        var list = LNBModels.modelFor(name)
+        if (list)
+            tpItemsModel.append(list)
+    }
+
+    // Only static rows list transponders; a dynamic row builds its list when
+    // it becomes static, and its frequency is never touched here.
+    function updateTPSelectBox() {
+        if (isDynamic)
+            return
+        updateLNBBoxToCurrentSatelite()
+        var wanted = 0
+        if (rowData.tp !== -1) {
+            var value = LNBModels.twoDigits(rowData.tp)
+            for (var i = 1; i < tpItemsModel.count; ++i) {
+                if (tpItemsModel.get(i).tpValue === value) {
+                    wanted = i
+                    break
+                }
+            }
+        }
+        if (wanted !== tpSelectBox.currentIndex && wanted < tpItemsModel.count) {
+            tpSelectBox.currentIndex = wanted
+            chooseTransponder(wanted)
+            rowData.freq = tpItemsModel.get(wanted).freq
+        }
+    }
+
+    // A new satellite on an LNB invalidates the transponders of its static UBs.
+    function satelliteChanged(lnbIndex) {
+        if (isDynamic || lnbSelectBox.currentIndex !== lnbIndex)
+            return
+        updateLNBBoxToCurrentSatelite()
+        tpSelectBox.currentIndex = 0
+        chooseTransponder(0)
+    }
+
+    Component.onCompleted: updateTPSelectBox()
+
+    Connections {
+        target: ubListViewModel
+        function onLnb1Changed(lnb) {
+            delegateRoot.satelliteChanged(0)
+        }
+        function onLnb2Changed(lnb) {
+            delegateRoot.satelliteChanged(1)
+        }
+        function onListChanged() {
+            delegateRoot.updateTPSelectBox()
+        }
+    }
+
+    Rectangle {
+        id: background
+        anchors.fill: parent
+        anchors.margins: 2
+        radius: 5
+        border.color: "black"
+        color: delegateRoot.rowColor(model.type, model.line)
+
+        Row {
+            id: rowLayout
+            width: parent.width
+            height: parent.height
+            spacing: 10
+            anchors.verticalCenter: parent.verticalCenter
+
+            Text {
+                id: ubText
+                anchors.verticalCenter: parent.verticalCenter
+                font.pixelSize: 12
+                text: " UB" + LNBModels.twoDigits(model.ubNumber + 1)
+            }
+
+            Rectangle {
+                width: 2
+                height: parent.height
+                color: "black"
+            }
+
+            Row {
+                id: dataGroup
+                height: parent.height
+                spacing: 6
+                width: rowLayout.width - typeText.text.length * typeText.font.pixelSize
+                       - ubText.text.length * ubText.font.pixelSize
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: delegateRoot.isDynamic
+                    font.pixelSize: 12
+                    text: qsTr("Line:")
+                }
+
+                ComboBox {
+                    id: lineSelectBox
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: delegateRoot.isDynamic
+                    width: 55
+                    model: ["01", "02", "03", "04"]
+                    onActivated: delegateRoot.chooseLine(index)
+
+                    MouseArea {
+                        anchors.fill: parent
+                        acceptedButtons: Qt.NoButton
+                        onWheel: delegateRoot.scrollByWheel(wheel)
+                    }
+                }
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: delegateRoot.isDynamic
+                    font.pixelSize: 12
+                    text: qsTr("LocalUB:")
+                }
+
+                Text {
+                    id: localUBText
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: delegateRoot.isDynamic
+                    font.pixelSize: 12
+                    text: LNBModels.twoDigits(model.localUB + 1)
+                }
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: !delegateRoot.isDynamic
+                    font.pixelSize: 12
+                    text: qsTr("LNB:")
+                }
+
+                ComboBox {
+                    id: lnbSelectBox
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: !delegateRoot.isDynamic
+                    width: 55
+                    model: ["01", "02"]
+                    // The satellite whose transponders the TP box lists.
+                    property string satelite: ""
+                    onActivated: delegateRoot.chooseLnb(index)
+
+                    MouseArea {
+                        anchors.fill: parent
+                        acceptedButtons: Qt.NoButton
+                        onWheel: delegateRoot.scrollByWheel(wheel)
+                    }
+                }
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: !delegateRoot.isDynamic
+                    font.pixelSize: 12
+                    text: qsTr("TP:")
+                }
+
+                ComboBox {
+                    id: tpSelectBox
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: !delegateRoot.isDynamic
+                    width: 120
+                    model: tpItemsModel
+                    textRole: "text"
+                    onActivated: delegateRoot.chooseTransponder(index)
+                    style: ComboBoxStyle {
+                        textColor: delegateRoot.tpTextColor
+                    }
+
+                    MouseArea {
+                        anchors.fill: parent
+                        acceptedButtons: Qt.NoButton
+                        onWheel: delegateRoot.scrollByWheel(wheel)
+                    }
+                }
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    font.pixelSize: 12
+                    text: model.localUBFreq + " MHz"
+                }
+            }
+
+            Rectangle {
+                width: 2
+                height: parent.height
+                color: "black"
+            }
+
+            Text {
+                id: typeText
+                anchors.verticalCenter: parent.verticalCenter
+                font.pixelSize: 12
+                text: model.type === "dynamic" ? qsTr("dynamic") : qsTr("static")
+            }
+        }
+    }
+
+    // The boxes show the model; the user's choices go back through activated.
+    Binding {
+        target: lineSelectBox
+        property: "currentIndex"
+        value: model.line
+    }
+
+    Binding {
+        target: lnbSelectBox
+        property: "currentIndex"
+        value: model.lnb
+    }
+}
