@@ -58,11 +58,10 @@ CodeWord CodeWord::makeStatic(quint32 satId, quint32 ubNumber, qint64 f, bool ln
     if (satId > maxSatId)
         refuse(translate("Satelite id %1 cannot be sent to the device (0 to 127)").arg(satId));
     if (f < 0 || f > qint64(maxF))
-        refuse(
-            translate("UB %1: the transponder lies %2 MHz above the LNB oscillator, the device takes 100 to "
-                      "2147 MHz")
-                .arg(ubNumber)
-                .arg(f + ifOffset));
+        refuse(translate("UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB "
+                         "oscillator (100 to 2147 MHz possible)")
+                   .arg(ubNumber)
+                   .arg(f + ifOffset));
     return CodeWord(0x80000000u | satId << 24 | ubNumber << 19 | quint32(f) << 8 | quint32(lnb2) << 2 |
                     quint32(horizontal) << 1 | quint32(highBand));
 }

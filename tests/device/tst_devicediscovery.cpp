@@ -1,0 +1,195 @@
+// Finding the switch among the serial ports, through real pseudo-terminals and
+// the switch simulator.
+
+#include "SimulatorProcess.h"
+#include "device/SerialPortHandler.h"
+#include "model/UBDataModel.h"
+
+#include <QElapsedTimer>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+constexpr quint16 switchVendor = 0x0483;
+constexpr quint16 switchProduct = 0x5740;
+// The first search runs one interval after the start, and one exchange takes
+// a few hundred milliseconds.
+constexpr int firstTickMs = 3000;
+constexpr int tickSlackMs = 1000;
+} // namespace
+
+class tst_DeviceDiscovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void foundWithinFirstTickAfterPlugIn();
+    void otherPortsAreSkipped();
+    void firstPortBusy();
+    void unidentifiedPortsDoNotStopTheSearch();
+
+private:
+    QString linkPath(const QString &name) const { return dir.filePath(name); }
+    // Records "missing" and "found <serial>" with the time since `clock` started.
+    void record(SerialPortHandler &handler);
+
+    QTemporaryDir dir;
+    QElapsedTimer clock;
+    QStringList events;
+    QList<qint64> eventTimes;
+};
+
+void tst_DeviceDiscovery::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    QVERIFY2(QFileInfo::exists(SimulatorProcess::program()), qPrintable(SimulatorProcess::program()));
+}
+
+void tst_DeviceDiscovery::record(SerialPortHandler &handler)
+{
+    events.clear();
+    eventTimes.clear();
+    connect(&handler, &SerialPortHandler::deviceMissing, this, [this] {
+        events << QStringLiteral("missing");
+        eventTimes << clock.elapsed();
+    });
+    connect(&handler, &SerialPortHandler::deviceFound, this, [this](const QString &serial) {
+        events << QStringLiteral("found ") + serial;
+        eventTimes << clock.elapsed();
+    });
+}
+
+void tst_DeviceDiscovery::foundWithinFirstTickAfterPlugIn()
+{
+    SimulatorProcess sim(linkPath(QStringLiteral("plug")), {}, QStringLiteral("KVN00471"));
+    QVERIFY2(sim.start(), qPrintable(sim.errors()));
+
+    QList<SerialPortCandidate> plugged;
+    SerialPortHandler handler(nullptr, [&plugged] { return plugged; });
+    UBDataModel model;
+    connect(&handler, &SerialPortHandler::deviceFound, &model, &UBDataModel::deviceFound);
+    connect(&handler, &SerialPortHandler::deviceMissing, &model, &UBDataModel::deviceMissing);
+    QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
+    QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
+    QVERIFY(found.isValid());
+    QVERIFY(missing.isValid());
+    const QString shownBefore = model.serialNumber();
+
+    // No port at all: the first search passes without a word.
+    handler.startDeviceSearch();
+    QTest::qWait(firstTickMs + 300);
+    QCOMPARE(found.count(), 0);
+    QCOMPARE(missing.count(), 0);
+    QCOMPARE(model.serialNumber(), shownBefore);
+
+    plugged << SerialPortCandidate{sim.link(), switchVendor, switchProduct};
+    clock.start();
+    QVERIFY(found.wait(firstTickMs + tickSlackMs));
+    QVERIFY(clock.elapsed() <= firstTickMs + tickSlackMs);
+    QCOMPARE(found.count(), 1);
+    QCOMPARE(found.at(0).at(0).toString(), QStringLiteral("KVN00471"));
+    QCOMPARE(missing.count(), 0);
+    // The model shows the number without its first three characters.
+    QCOMPARE(model.serialNumber(), QStringLiteral("00471"));
+    QCOMPARE(sim.loggedLines(), QStringList{QStringLiteral("*IDN?")});
+}
+
+void tst_DeviceDiscovery::otherPortsAreSkipped()
+{
+    SimulatorProcess wrongVendor(linkPath(QStringLiteral("vendor")), {}, QStringLiteral("SN-VENDOR"));
+    SimulatorProcess wrongProduct(linkPath(QStringLiteral("product")), {}, QStringLiteral("SN-PRODUCT"));
+    SimulatorProcess noIds(linkPath(QStringLiteral("noids")), {}, QStringLiteral("SN-NOIDS"));
+    SimulatorProcess device(linkPath(QStringLiteral("device")), {}, QStringLiteral("SN-DEVICE"));
+    for (SimulatorProcess *sim : {&wrongVendor, &wrongProduct, &noIds, &device})
+        QVERIFY2(sim->start(), qPrintable(sim->errors()));
+
+    const QList<SerialPortCandidate> ports{{wrongVendor.link(), 0x0403, switchProduct},
+                                           {wrongProduct.link(), switchVendor, 0x6001},
+                                           {noIds.link(), 0, 0},
+                                           {device.link(), switchVendor, switchProduct}};
+    SerialPortHandler handler(nullptr, [ports] { return ports; });
+    record(handler);
+    clock.start();
+    handler.startDeviceSearch();
+    QTRY_COMPARE_WITH_TIMEOUT(events.size(), 1, firstTickMs + tickSlackMs);
+    QCOMPARE(events, QStringList{QStringLiteral("found SN-DEVICE")});
+    for (SimulatorProcess *sim : {&wrongVendor, &wrongProduct, &noIds})
+        QVERIFY2(sim->loggedLines().isEmpty(), qPrintable(sim->link()));
+}
+
+void tst_DeviceDiscovery::firstPortBusy()
+{
+    SimulatorProcess busy(linkPath(QStringLiteral("busy")), {}, QStringLiteral("SN-BUSY"));
+    SimulatorProcess free(linkPath(QStringLiteral("free")), {}, QStringLiteral("SN-FREE"));
+    QVERIFY2(busy.start(), qPrintable(busy.errors()));
+    QVERIFY2(free.start(), qPrintable(free.errors()));
+
+    // Another program holds the first port.
+    QSerialPort holder(busy.link());
+    QVERIFY2(holder.open(QIODevice::ReadWrite), qPrintable(holder.errorString()));
+
+    const QList<SerialPortCandidate> ports{{busy.link(), switchVendor, switchProduct},
+                                           {free.link(), switchVendor, switchProduct}};
+    SerialPortHandler handler(nullptr, [ports] { return ports; });
+    record(handler);
+    clock.start();
+    handler.startDeviceSearch();
+    QTRY_COMPARE_WITH_TIMEOUT(events.size(), 2, firstTickMs + tickSlackMs);
+    QCOMPARE(events, (QStringList{QStringLiteral("missing"), QStringLiteral("found SN-FREE")}));
+    // Both in the same search.
+    QVERIFY(eventTimes.at(1) - eventTimes.at(0) < 1000);
+    QVERIFY(busy.loggedLines().isEmpty());
+}
+
+void tst_DeviceDiscovery::unidentifiedPortsDoNotStopTheSearch()
+{
+    // All in one search: each port that fails identification costs at most
+    // its silence limit, then the next one is tried.
+    const QList<QPair<QString, QStringList>> faults{
+        {QStringLiteral("silent"), {QStringLiteral("--silent")}},
+        {QStringLiteral("nolf"), {QStringLiteral("--no-lf")}},
+        {QStringLiteral("garbage"), {QStringLiteral("--garbage")}},
+        {QStringLiteral("twofields"), {QStringLiteral("--idn"), QStringLiteral("KAVEN GmbH,FSW 2404")}},
+        {QStringLiteral("onefield"), {QStringLiteral("--idn"), QStringLiteral("KAVEN GmbH")}},
+        {QStringLiteral("emptyline"), {QStringLiteral("--reply"), QStringLiteral("*IDN?=\\n")}},
+        // A reply that keeps coming without LF ends when the line falls silent.
+        {QStringLiteral("trickle"),
+         {QStringLiteral("--no-lf"), QStringLiteral("--chunk"), QStringLiteral("2"),
+          QStringLiteral("--chunk-pause"), QStringLiteral("30")}},
+    };
+    std::vector<std::unique_ptr<SimulatorProcess>> bad;
+    QList<SerialPortCandidate> ports;
+    for (const auto &fault : faults) {
+        bad.push_back(std::make_unique<SimulatorProcess>(linkPath(fault.first), fault.second,
+                                                         QStringLiteral("SN-") + fault.first));
+        QVERIFY2(bad.back()->start(), qPrintable(bad.back()->errors()));
+        ports << SerialPortCandidate{bad.back()->link(), switchVendor, switchProduct};
+    }
+    SimulatorProcess good(linkPath(QStringLiteral("good")), {}, QStringLiteral("SN-GOOD"));
+    QVERIFY2(good.start(), qPrintable(good.errors()));
+    ports << SerialPortCandidate{good.link(), switchVendor, switchProduct};
+
+    SerialPortHandler handler(nullptr, [ports] { return ports; });
+    record(handler);
+    clock.start();
+    handler.startDeviceSearch();
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("found SN-GOOD")), firstTickMs + 4 * tickSlackMs);
+    QStringList expected;
+    for (int i = 0; i < faults.size(); ++i)
+        expected << QStringLiteral("missing");
+    expected << QStringLiteral("found SN-GOOD");
+    QCOMPARE(events, expected);
+    // Each failed port costs the identification exchange and a silence limit.
+    QVERIFY2(eventTimes.last() - eventTimes.first() < 500 * faults.size(),
+             qPrintable(QString::number(eventTimes.last() - eventTimes.first())));
+    for (const auto &sim : bad)
+        QCOMPARE(sim->loggedLines(), QStringList{QStringLiteral("*IDN?")});
+}
+
+QTEST_GUILESS_MAIN(tst_DeviceDiscovery)
+#include "tst_devicediscovery.moc"
