@@ -1,9 +1,105 @@
 #include "SqlHandler.h"
 
+#include <QDataStream>
+#include <QDebug>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStandardPaths>
 
+#include <set>
 #include <stdexcept>
+
+namespace {
+// A table name as a MySQL identifier: in backticks, an inner backtick doubled,
+// so that any name reads its own table and never changes the statement.
+QString quotedIdentifier(QString name)
+{
+    return QLatin1Char('`') + name.replace(QLatin1Char('`'), QStringLiteral("``")) + QLatin1Char('`');
+}
+
+// Thrown inside loadDbFile() when the file is not satellite data.
+struct CorruptCache : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
+
+// Reads the cache format from a file, checking every count against the bytes
+// still unread, so that a damaged or hostile file can never make the reader
+// allocate more than the file itself could hold.
+class CacheReader
+{
+public:
+    explicit CacheReader(QFile &file) : file(file), in(&file) {}
+
+    qint32 number()
+    {
+        qint32 value = 0;
+        in >> value;
+        check();
+        return value;
+    }
+
+    bool flag()
+    {
+        bool value = false;
+        in >> value;
+        check();
+        return value;
+    }
+
+    // A QString in QDataStream form: byte count (0xFFFFFFFF for a null
+    // string), then UTF-16 big-endian code units.
+    QString string()
+    {
+        const quint32 bytes = quint32(number());
+        if (bytes == 0xFFFFFFFFu)
+            return QString();
+        if (bytes % 2 != 0 || bytes > quint64(left()))
+            throw CorruptCache("string longer than the file");
+        QByteArray raw(int(bytes), Qt::Uninitialized);
+        if (in.readRawData(raw.data(), raw.size()) != raw.size())
+            throw CorruptCache("file ends inside a string");
+        QString text(raw.size() / 2, Qt::Uninitialized);
+        for (int i = 0; i < text.size(); ++i)
+            text[i] = QChar(quint16(uchar(raw[2 * i]) << 8 | uchar(raw[2 * i + 1])));
+        return text;
+    }
+
+    // A count of entries of at least minBytes each; 0 or less means none.
+    int count(qint64 minBytes)
+    {
+        const qint32 value = number();
+        if (value <= 0)
+            return 0;
+        if (value > left() / minBytes)
+            throw CorruptCache("count larger than the file can hold");
+        return value;
+    }
+
+    bool ok() const { return in.status() == QDataStream::Ok; }
+
+private:
+    qint64 left() const { return file.size() - file.pos(); }
+    void check() const
+    {
+        if (in.status() != QDataStream::Ok)
+            throw CorruptCache("file ends early");
+    }
+
+    QFile &file;
+    QDataStream in;
+};
+
+// Smallest sizes in the file: a satellite block (empty name, row count), a
+// row, and a summary (two numbers, empty name, id).
+constexpr qint64 sateliteBlockBytes = 4 + 4;
+constexpr qint64 rowBytes = 4 + 4 + 1 + 4 + 4;
+constexpr qint64 summaryBytes = 4 + 4 + 4 + 4;
+} // namespace
 
 SqlHandler::Connection SqlHandler::defaultConnection()
 {
@@ -16,20 +112,211 @@ SqlHandler::SqlHandler(Connection connection, QString cacheDirectory, Clock cloc
       cacheDirectory(cacheDirectory.isEmpty()
                          ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
                          : std::move(cacheDirectory)),
-      clock(std::move(clock))
+      clock(std::move(clock)), connectionName(QStringLiteral("SqlHandler-%1").arg(quintptr(this), 0, 16))
 {
     if (!QDir(this->cacheDirectory).exists())
         QDir().mkpath(this->cacheDirectory);
 }
 
-SqlHandler::~SqlHandler() = default;
+SqlHandler::~SqlHandler()
+{
+    if (!QSqlDatabase::contains(connectionName))
+        return;
+    database.close();
+    // The connection can only be removed once no handle refers to it.
+    database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName);
+}
 
 void SqlHandler::connectToDatabase()
 {
-    // Download and cache come with the database work; until then there is
-    // never any satellite data.
     dataAvailable = false;
+    if (!QSqlDatabase::contains(connectionName))
+        database = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connectionName);
+    database.setHostName(connection.hostName);
+    database.setDatabaseName(connection.databaseName);
+    database.setUserName(connection.userName);
+    database.setPassword(connection.password);
+    if (connection.port != -1)
+        database.setPort(connection.port);
+
+    dataAvailable = database.open();
+    if (dataAvailable) {
+        qDebug() << "Connected to db";
+        readTables();
+        saveDbFile();
+        return;
+    }
+    qDebug() << "Not connected, trying to load from local storage";
+    qDebug() << "Last error: " << database.lastError();
+    if (loadDbFile())
+        return;
     throw std::runtime_error(statusMessage);
+}
+
+void SqlHandler::readTables()
+{
+    itemsBySatelite.clear();
+    sateliteParams.clear();
+
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SHOW TABLES")))
+        throw std::runtime_error("SqlHandler: Couldn't read tables from database");
+    // All names first: the connection then carries one result at a time.
+    QStringList tables;
+    while (query.next())
+        tables << query.value(0).toString();
+    if (query.lastError().isValid())
+        throw std::runtime_error("SqlHandler: Couldn't read tables from database");
+    query.finish();
+
+    for (const QString &table : qAsConst(tables))
+        itemsBySatelite[table] = loadItemsForSatelite(table);
+    createSateliteParams();
+}
+
+QVector<TransponderItem> SqlHandler::loadItemsForSatelite(const QString &table)
+{
+    if (!dataAvailable)
+        throw std::runtime_error(statusMessage);
+    const char *const failure = "SqlHandler::loadItemsForSatelite: error on getting items for satelite";
+
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    if (!query.exec(
+            QStringLiteral("SELECT Transponder, Frequenz, Polarisation, Oszillatorfrequenz, SATID FROM ") +
+            quotedIdentifier(table)))
+        throw std::runtime_error(failure);
+
+    const QVariant horizontal(QStringLiteral("H"));
+    QVector<TransponderItem> items;
+    while (query.next()) {
+        TransponderItem item;
+        item.transponder = query.value(0).toUInt();
+        item.frequency = query.value(1).toUInt();
+        item.horizontal = query.value(2) == horizontal;
+        item.oscillatorFrequency = query.value(3).toUInt();
+        item.satId = query.value(4).toUInt();
+        items.append(item);
+    }
+    // A result that breaks off (a lost connection) is not the whole table.
+    if (query.lastError().isValid())
+        throw std::runtime_error(failure);
+    return items;
+}
+
+void SqlHandler::createSateliteParams()
+{
+    for (const auto &entry : itemsBySatelite) {
+        std::set<quint32> frequencies;
+        quint32 satId = 0;
+        for (const TransponderItem &item : entry.second) {
+            frequencies.insert(item.oscillatorFrequency);
+            satId = item.satId;
+        }
+        if (frequencies.size() > 2)
+            throw std::runtime_error(
+                "SqlHandler::createSateliteParams: more than two freqs found for one satelite!");
+        SateliteParams params;
+        params.name = entry.first;
+        params.satId = satId;
+        params.lofLow = frequencies.empty() ? 0 : *frequencies.begin();
+        params.lofHigh = frequencies.size() == 2 ? *frequencies.rbegin() : 0;
+        sateliteParams.append(params);
+    }
+}
+
+void SqlHandler::saveDbFile()
+{
+    try {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << cacheFileVersion << qint32(itemsBySatelite.size());
+        for (const auto &entry : itemsBySatelite) {
+            out << entry.first << qint32(entry.second.size());
+            for (const TransponderItem &item : entry.second)
+                out << qint32(item.frequency) << qint32(item.oscillatorFrequency) << item.horizontal
+                    << qint32(item.satId) << qint32(item.transponder);
+        }
+        out << qint32(sateliteParams.size());
+        for (const SateliteParams &params : qAsConst(sateliteParams))
+            out << qint32(params.lofHigh) << qint32(params.lofLow) << params.name << qint32(params.satId);
+
+        // Written beside the old file and renamed over it only when complete:
+        // a failed write keeps the last good download, and the new file is a
+        // new file whose birth time is this download. Unbuffered, because a
+        // buffered flush that the system cuts short is not reported.
+        QSaveFile file(cacheFilePath());
+        if (out.status() != QDataStream::Ok || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            file.write(bytes) != bytes.size() || !file.commit()) {
+            qDebug() << "Error while saving db file:" << file.errorString();
+            file.cancelWriting();
+        }
+    } catch (...) {
+        qDebug() << "Error while saving db file";
+    }
+}
+
+bool SqlHandler::loadDbFile()
+{
+    try {
+        const QString path = cacheFilePath();
+        if (!QFile::exists(path))
+            return dataAvailable;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            qDebug() << "Error while loading db file:" << file.errorString();
+            return dataAvailable;
+        }
+        CacheReader reader(file);
+        if (reader.number() != cacheFileVersion)
+            return dataAvailable;
+
+        // The file is written anew with every download; where the file system
+        // keeps no birth time the modification time tells the same.
+        const QFileInfo info(file);
+        QDateTime written = info.birthTime();
+        if (!written.isValid())
+            written = info.lastModified();
+        if (written.daysTo(clock()) > maxCacheAgeDays)
+            emit savedDataOutdated();
+
+        // Everything is read into locals first: a file that turns out to be
+        // damaged leaves nothing half-loaded.
+        std::map<QString, QVector<TransponderItem>> items;
+        for (int satelites = reader.count(sateliteBlockBytes); satelites > 0; --satelites) {
+            const QString name = reader.string();
+            QVector<TransponderItem> rows(reader.count(rowBytes));
+            for (TransponderItem &item : rows) {
+                item.frequency = quint32(reader.number());
+                item.oscillatorFrequency = quint32(reader.number());
+                item.horizontal = reader.flag();
+                item.satId = quint32(reader.number());
+                item.transponder = quint32(reader.number());
+            }
+            items[name] = std::move(rows);
+        }
+        QVector<SateliteParams> params(reader.count(summaryBytes));
+        for (SateliteParams &summary : params) {
+            summary.lofHigh = quint32(reader.number());
+            summary.lofLow = quint32(reader.number());
+            summary.name = reader.string();
+            summary.satId = quint32(reader.number());
+        }
+        if (!reader.ok())
+            throw CorruptCache("stream not Ok after the last field");
+
+        itemsBySatelite = std::move(items);
+        sateliteParams = std::move(params);
+        dataAvailable = true;
+        return true;
+    } catch (const std::exception &e) {
+        qDebug() << "Error while loading db file:" << e.what();
+    } catch (...) {
+        qDebug() << "Error while loading db file";
+    }
+    return dataAvailable;
 }
 
 QStringList SqlHandler::availableSatelites() const

@@ -60,6 +60,12 @@ signals:
     void savedDataOutdated();
 
 private:
+    void readTables();
+    QVector<TransponderItem> loadItemsForSatelite(const QString &table);
+    void createSateliteParams();
+    void saveDbFile();
+    bool loadDbFile();
+
     std::map<QString, QVector<TransponderItem>> itemsBySatelite;
     QVector<SateliteParams> sateliteParams;
     Connection connection;
@@ -70,5 +76,9 @@ private:
     const qint32 cacheFileVersion = 1;
     const qint32 maxCacheAgeDays = 31;
     Clock clock;
+    // Each handler has a connection of its own, so handlers that overlap in
+    // time (a new controller built before the old one is gone) never share or
+    // remove each other's connection.
+    const QString connectionName;
     QSqlDatabase database;
 };

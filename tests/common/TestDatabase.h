@@ -1,0 +1,155 @@
+#pragma once
+
+// Helpers for tests that need satellite data: the connection to the test
+// server that the CTest fixture "satdb" starts (declare FIXTURES_REQUIRED
+// satdb), a connection that never answers, a writer of cache files, and root
+// access to the test server for tests that need tables of their own.
+
+#include "db/SqlHandler.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <map>
+
+namespace TestDatabase {
+
+// The realistic set on the fixture server (tools/devdb/realistic.sql).
+inline SqlHandler::Connection fixtureConnection(const QString &databaseName = QStringLiteral("satellites"))
+{
+    return {QStringLiteral("127.0.0.1"), databaseName, QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"),
+            FENZO_TEST_DB_PORT};
+}
+
+// Nothing listens on port 1: open() fails at once, the cache is used.
+inline SqlHandler::Connection unreachableConnection()
+{
+    return {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"), QStringLiteral("fenzo_ro"),
+            QStringLiteral("fenzo"), 1};
+}
+
+using Satelites = std::map<QString, QVector<TransponderItem>>;
+
+// The bytes of a cache file (db.dat) holding the given satellites and
+// summaries, in the program's layout; version 1 unless told otherwise.
+inline QByteArray cacheBytes(const Satelites &satelites, const QVector<SateliteParams> &params,
+                             qint32 version = 1)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << version << qint32(satelites.size());
+    for (const auto &entry : satelites) {
+        out << entry.first << qint32(entry.second.size());
+        for (const TransponderItem &item : entry.second)
+            out << qint32(item.frequency) << qint32(item.oscillatorFrequency) << item.horizontal
+                << qint32(item.satId) << qint32(item.transponder);
+    }
+    out << qint32(params.size());
+    for (const SateliteParams &summary : params)
+        out << qint32(summary.lofHigh) << qint32(summary.lofLow) << summary.name << qint32(summary.satId);
+    return bytes;
+}
+
+// Writes db.dat into cacheDirectory (the directory handed to SqlHandler).
+inline bool writeCacheFile(const QString &cacheDirectory, const QByteArray &bytes)
+{
+    QFile file(cacheDirectory + QStringLiteral("/db.dat"));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+inline bool writeCacheFile(const QString &cacheDirectory, const Satelites &satelites,
+                           const QVector<SateliteParams> &params)
+{
+    return writeCacheFile(cacheDirectory, cacheBytes(satelites, params));
+}
+
+// Root on the fixture server, through its socket. Databases made with
+// createDatabase() are readable by the program's account and are dropped
+// again when this object goes.
+class Admin
+{
+public:
+    Admin() : name(QStringLiteral("TestDatabaseAdmin-%1").arg(quintptr(this), 0, 16))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), name);
+        db.setHostName(QStringLiteral("localhost"));
+        db.setUserName(QStringLiteral("root"));
+        db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + QStringLiteral(FENZO_TEST_DB_SOCKET));
+        opened = db.open();
+        if (!opened)
+            error = db.lastError().text();
+    }
+    ~Admin()
+    {
+        for (const QString &database : qAsConst(created))
+            exec(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(database));
+        QSqlDatabase::database(name, false).close();
+        QSqlDatabase::removeDatabase(name);
+    }
+    Admin(const Admin &) = delete;
+    Admin &operator=(const Admin &) = delete;
+
+    bool isOpen() const { return opened; }
+    QString lastError() const { return error; }
+
+    bool exec(const QString &statement)
+    {
+        QSqlQuery query(QSqlDatabase::database(name, false));
+        if (query.exec(statement))
+            return true;
+        error = statement + QStringLiteral(": ") + query.lastError().text();
+        return false;
+    }
+
+    // A fresh database named after the test process and `tag`, filled with
+    // `statements` (run with the database selected). Returns its name, or an
+    // empty string on failure (see lastError()).
+    QString createDatabase(const QString &tag, const QStringList &statements)
+    {
+        const QString database = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(tag);
+        if (!exec(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(database)) ||
+            !exec(QStringLiteral("CREATE DATABASE `%1`").arg(database)))
+            return QString();
+        created << database;
+        if (!exec(QStringLiteral("GRANT SELECT ON `%1`.* TO 'fenzo_ro'@'127.0.0.1'").arg(database)) ||
+            !exec(QStringLiteral("USE `%1`").arg(database)))
+            return QString();
+        for (const QString &statement : statements) {
+            if (!exec(statement))
+                return QString();
+        }
+        return database;
+    }
+
+private:
+    QString name;
+    bool opened = false;
+    QString error;
+    QStringList created;
+};
+
+// A name as a MySQL identifier.
+inline QString quoted(QString name)
+{
+    return QLatin1Char('`') + name.replace(QLatin1Char('`'), QStringLiteral("``")) + QLatin1Char('`');
+}
+
+// A satellite table in the server's layout.
+inline QString createTable(const QString &name)
+{
+    return QStringLiteral(
+               "CREATE TABLE %1 (Transponder INT UNSIGNED NOT NULL, Frequenz INT UNSIGNED NOT NULL, "
+               "Polarisation VARCHAR(4) NOT NULL, Oszillatorfrequenz INT UNSIGNED NOT NULL, "
+               "SATID INT UNSIGNED NOT NULL)")
+        .arg(quoted(name));
+}
+
+} // namespace TestDatabase

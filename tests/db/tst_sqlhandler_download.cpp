@@ -1,0 +1,476 @@
+// The download from a real MariaDB server (the "satdb" fixture), and the cache
+// file it leaves behind.
+
+#include "TestDatabase.h"
+#include "db/SqlHandler.h"
+
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <memory>
+#include <stdexcept>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace TestDatabase;
+
+namespace {
+const char *const threeFreqsMessage =
+    "SqlHandler::createSateliteParams: more than two freqs found for one satelite!";
+const char *const selectMessage = "SqlHandler::loadItemsForSatelite: error on getting items for satelite";
+const QString notFound = QStringLiteral("Satelite not found in database");
+
+QString insertRow(const QString &table, quint32 tp, quint32 freq, const QString &pol, quint32 osc,
+                  quint32 satId)
+{
+    return QStringLiteral("INSERT INTO %1 VALUES (%2, %3, '%4', %5, %6)")
+        .arg(quoted(table))
+        .arg(tp)
+        .arg(freq)
+        .arg(pol)
+        .arg(osc)
+        .arg(satId);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString exceptionText(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const std::runtime_error &e) {
+        return QString::fromUtf8(e.what());
+    }
+    return QString();
+}
+
+// All rows of one satellite, through the public queries (transponder numbers
+// are unique in the tables used here).
+QVector<TransponderItem> rowsOf(const SqlHandler &handler, const QString &name)
+{
+    QVector<TransponderItem> rows;
+    const QVariantList pairs = handler.itemsForSatelite(name);
+    for (int i = 0; i + 1 < pairs.size(); i += 2)
+        rows << handler.getPolarisationForTransponder(name, pairs.at(i).toUInt());
+    return rows;
+}
+
+const char *const realisticNames[] = {"Astra 19.2E",    "Astra 23.5E",   "Astra 28.2E",    "Astra 4.8E",
+                                      "Eutelsat 16.0E", "Eutelsat 9.0E", "Hispasat 30.0W", "Hotbird 13.0E",
+                                      "Thor 0.8W",      "Turksat 42.0E"};
+} // namespace
+
+class SqlHandlerDownloadTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Admin> admin;
+    std::unique_ptr<QTemporaryDir> cacheDir;
+
+    std::unique_ptr<SqlHandler> handlerFor(const QString &database)
+    {
+        return std::make_unique<SqlHandler>(fixtureConnection(database), cacheDir->path());
+    }
+
+    // A database of the given tables (name -> statements after CREATE TABLE).
+    QString database(const QString &tag, const QStringList &statements)
+    {
+        const QString name = admin->createDatabase(tag, statements);
+        if (name.isEmpty())
+            qWarning("%s", qPrintable(admin->lastError()));
+        return name;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QSqlDatabase::drivers().contains(QStringLiteral("QMYSQL")), "libqt5sql5-mysql missing");
+        admin = std::make_unique<Admin>();
+        QVERIFY2(admin->isOpen(), qPrintable(admin->lastError()));
+    }
+
+    void init()
+    {
+        cacheDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(cacheDir->isValid());
+    }
+
+    void realisticSet()
+    {
+        auto handler = handlerFor(QStringLiteral("satellites"));
+        handler->connectToDatabase();
+
+        QStringList expected;
+        for (const char *name : realisticNames)
+            expected << QString::fromLatin1(name);
+        QCOMPARE(handler->availableSatelites(), expected);
+
+        const SateliteParams &astra = handler->getSateliteParams(QStringLiteral("Astra 19.2E"));
+        QCOMPARE(astra.satId, 1u);
+        QCOMPARE(astra.lofLow, 9750u);
+        QCOMPARE(astra.lofHigh, 10600u);
+        const TransponderItem &tp71 =
+            handler->getPolarisationForTransponder(QStringLiteral("Astra 19.2E"), 71);
+        QCOMPARE(tp71, (TransponderItem{71, 11836, true, 10600, 1}));
+        QCOMPARE(handler->getTransponderByFreq(QStringLiteral("Astra 19.2E"), 11836), 71u);
+
+        const SateliteParams &highOnly = handler->getSateliteParams(QStringLiteral("Eutelsat 9.0E"));
+        QCOMPARE(highOnly.lofLow, 10600u);
+        QCOMPARE(highOnly.lofHigh, 0u);
+        const QStringList byId = {QStringLiteral("Astra 19.2E"),    QStringLiteral("Hotbird 13.0E"),
+                                  QStringLiteral("Astra 23.5E"),    QStringLiteral("Astra 28.2E"),
+                                  QStringLiteral("Eutelsat 16.0E"), QStringLiteral("Thor 0.8W"),
+                                  QStringLiteral("Turksat 42.0E"),  QStringLiteral("Hispasat 30.0W"),
+                                  QStringLiteral("Eutelsat 9.0E"),  QStringLiteral("Astra 4.8E")};
+        for (int id = 1; id <= byId.size(); ++id)
+            QCOMPARE(handler->getSateliteParamsById(quint32(id)).name, byId.at(id - 1));
+        QVERIFY(QFileInfo::exists(handler->cacheFilePath()));
+    }
+
+    void rowsInServerOrderNamesInCodeUnitOrder()
+    {
+        const QStringList tables = {QStringLiteral("alpha"), QStringLiteral("Zulu"), QStringLiteral("Sat 2"),
+                                    QStringLiteral("Sat 19")};
+        QStringList statements;
+        for (const QString &table : tables)
+            statements << createTable(table);
+        // Neither sorted by number nor by frequency: the server's order must
+        // come through.
+        statements << insertRow(QStringLiteral("Zulu"), 3, 12000, QStringLiteral("H"), 10600, 4)
+                   << insertRow(QStringLiteral("Zulu"), 1, 11000, QStringLiteral("V"), 9750, 4)
+                   << insertRow(QStringLiteral("Zulu"), 2, 12500, QStringLiteral("H"), 10600, 4);
+        const QString db = database(QStringLiteral("order"), statements);
+        QVERIFY(!db.isEmpty());
+
+        auto handler = handlerFor(db);
+        handler->connectToDatabase();
+        QCOMPARE(handler->availableSatelites(),
+                 (QStringList{QStringLiteral("Sat 19"), QStringLiteral("Sat 2"), QStringLiteral("Zulu"),
+                              QStringLiteral("alpha")}));
+        QCOMPARE(handler->itemsForSatelite(QStringLiteral("Zulu")),
+                 (QVariantList{3u, 12000u, 1u, 11000u, 2u, 12500u}));
+        QCOMPARE(handler->itemsForSatelite(QStringLiteral("alpha")), QVariantList());
+    }
+
+    void polarisationIsExactlyH_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("horizontal");
+        QTest::newRow("H") << "H" << true;
+        QTest::newRow("V") << "V" << false;
+        QTest::newRow("lower-case h") << "h" << false;
+        QTest::newRow("H and a blank") << "H " << false;
+        QTest::newRow("blank and H") << " H" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void polarisationIsExactlyH()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, horizontal);
+        const QString db =
+            database(QStringLiteral("pol"), {createTable(QStringLiteral("S")),
+                                             insertRow(QStringLiteral("S"), 1, 11000, value, 9750, 1)});
+        QVERIFY(!db.isEmpty());
+        auto handler = handlerFor(db);
+        handler->connectToDatabase();
+        QCOMPARE(handler->getPolarisationForTransponder(QStringLiteral("S"), 1).horizontal, horizontal);
+    }
+
+    void summaries_data()
+    {
+        QTest::addColumn<QList<quint32>>("oscillators");
+        QTest::addColumn<QList<quint32>>("satIds");
+        QTest::addColumn<quint32>("lofLow");
+        QTest::addColumn<quint32>("lofHigh");
+        QTest::addColumn<quint32>("satId");
+        QTest::newRow("no rows") << QList<quint32>() << QList<quint32>() << 0u << 0u << 0u;
+        QTest::newRow("one frequency")
+            << QList<quint32>{9750, 9750} << QList<quint32>{3, 3} << 9750u << 0u << 3u;
+        QTest::newRow("two, low first")
+            << QList<quint32>{9750, 10600, 9750} << QList<quint32>{3, 3, 3} << 9750u << 10600u << 3u;
+        QTest::newRow("two, high first")
+            << QList<quint32>{10600, 9750} << QList<quint32>{3, 3} << 9750u << 10600u << 3u;
+        QTest::newRow("ids differ: last row's")
+            << QList<quint32>{10600, 10600} << QList<quint32>{5, 6} << 10600u << 0u << 6u;
+    }
+    void summaries()
+    {
+        QFETCH(QList<quint32>, oscillators);
+        QFETCH(QList<quint32>, satIds);
+        QFETCH(quint32, lofLow);
+        QFETCH(quint32, lofHigh);
+        QFETCH(quint32, satId);
+        QStringList statements{createTable(QStringLiteral("S"))};
+        for (int i = 0; i < oscillators.size(); ++i)
+            statements << insertRow(QStringLiteral("S"), quint32(i + 1), 11000 + 20 * quint32(i),
+                                    QStringLiteral("V"), oscillators.at(i), satIds.at(i));
+        const QString db = database(QStringLiteral("lof"), statements);
+        QVERIFY(!db.isEmpty());
+        auto handler = handlerFor(db);
+        handler->connectToDatabase();
+        const SateliteParams &params = handler->getSateliteParams(QStringLiteral("S"));
+        QCOMPARE(params.lofLow, lofLow);
+        QCOMPARE(params.lofHigh, lofHigh);
+        QCOMPARE(params.satId, satId);
+    }
+
+    void nonNumbersBecomeZero()
+    {
+        const QString db = database(
+            QStringLiteral("text"),
+            {QStringLiteral(
+                 "CREATE TABLE S (Transponder VARCHAR(9), Frequenz VARCHAR(9), Polarisation VARCHAR(4), "
+                 "Oszillatorfrequenz VARCHAR(9), SATID VARCHAR(9))"),
+             QStringLiteral("INSERT INTO S VALUES ('7', 'abc', 'H', '9750', '2')")});
+        QVERIFY(!db.isEmpty());
+        auto handler = handlerFor(db);
+        handler->connectToDatabase();
+        QCOMPARE(handler->getPolarisationForTransponder(QStringLiteral("S"), 7),
+                 (TransponderItem{7, 0, true, 9750, 2}));
+    }
+
+    // The more-than-two rule ends the download: the summaries of satellites
+    // before the bad one are kept, the cache file is left alone.
+    void threeFrequenciesFail()
+    {
+        QStringList statements;
+        for (const QString &table : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")})
+            statements << createTable(table) << insertRow(table, 1, 11000, QStringLiteral("H"), 9750, 1);
+        statements << insertRow(QStringLiteral("B"), 2, 12000, QStringLiteral("H"), 10600, 1)
+                   << insertRow(QStringLiteral("B"), 3, 12100, QStringLiteral("H"), 10750, 1);
+        const QString db = database(QStringLiteral("three"), statements);
+        QVERIFY(!db.isEmpty());
+
+        const QByteArray previous = cacheBytes({{QStringLiteral("Old"), {{1, 11000, true, 9750, 9}}}},
+                                               {{QStringLiteral("Old"), 9, 9750, 0}});
+        QVERIFY(writeCacheFile(cacheDir->path(), previous));
+
+        auto handler = handlerFor(db);
+        QCOMPARE(exceptionText([&] { handler->connectToDatabase(); }),
+                 QString::fromLatin1(threeFreqsMessage));
+        QCOMPARE(handler->availableSatelites(),
+                 (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+        QCOMPARE(handler->getSateliteParams(QStringLiteral("A")).lofLow, 9750u);
+        QCOMPARE(exceptionText([&] { handler->getSateliteParams(QStringLiteral("B")); }), notFound);
+        QCOMPARE(exceptionText([&] { handler->getSateliteParams(QStringLiteral("C")); }), notFound);
+        QCOMPARE(fileBytes(handler->cacheFilePath()), previous);
+    }
+
+    // A table without the expected columns ends the download; the tables
+    // read before it stay, without summaries; the cache is left alone.
+    void selectFailsHalfway()
+    {
+        const QString db = database(QStringLiteral("half"),
+                                    {createTable(QStringLiteral("A")),
+                                     insertRow(QStringLiteral("A"), 1, 11000, QStringLiteral("H"), 9750, 1),
+                                     QStringLiteral("CREATE TABLE B (Name VARCHAR(10), Frequency INT)"),
+                                     createTable(QStringLiteral("C")),
+                                     insertRow(QStringLiteral("C"), 1, 11000, QStringLiteral("H"), 9750, 3)});
+        QVERIFY(!db.isEmpty());
+        const QByteArray previous = cacheBytes({}, {});
+        QVERIFY(writeCacheFile(cacheDir->path(), previous));
+
+        auto handler = handlerFor(db);
+        QCOMPARE(exceptionText([&] { handler->connectToDatabase(); }), QString::fromLatin1(selectMessage));
+        QCOMPARE(handler->availableSatelites(), QStringList{QStringLiteral("A")});
+        QCOMPARE(handler->itemsForSatelite(QStringLiteral("A")), (QVariantList{1u, 11000u}));
+        QCOMPARE(exceptionText([&] { handler->getSateliteParams(QStringLiteral("A")); }), notFound);
+        QCOMPARE(exceptionText([&] { handler->getSateliteParamsById(1); }), notFound);
+        QCOMPARE(fileBytes(handler->cacheFilePath()), previous);
+    }
+
+    void noTables()
+    {
+        const QString db = database(QStringLiteral("empty"), {});
+        QVERIFY(!db.isEmpty());
+        QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Old"), {}}}, {})));
+        auto handler = handlerFor(db);
+        handler->connectToDatabase();
+        QCOMPARE(handler->availableSatelites(), QStringList());
+        // Rewritten: version 1, no satellites, no summaries.
+        QCOMPARE(fileBytes(handler->cacheFilePath()), QByteArray::fromHex("000000010000000000000000"));
+    }
+
+    // Names that would change an unquoted statement each read their own table.
+    void tableNamesAreQuoted()
+    {
+        const QStringList names = {QStringLiteral("Astra 19.2E"),
+                                   QStringLiteral("we`ird"),
+                                   QStringLiteral("victim; DROP TABLE victim"),
+                                   QStringLiteral("x` UNION SELECT 9,9,'H',9,9 FROM `victim"),
+                                   QStringLiteral("other.victim"),
+                                   QStringLiteral("victim")};
+        QStringList statements;
+        for (int i = 0; i < names.size(); ++i)
+            statements << createTable(names.at(i))
+                       << insertRow(names.at(i), quint32(i + 1), 11000, QStringLiteral("H"), 9750,
+                                    quint32(i + 1));
+        const QString db = database(QStringLiteral("quoted"), statements);
+        QVERIFY(!db.isEmpty());
+
+        auto handler = handlerFor(db);
+        handler->connectToDatabase();
+        QStringList sorted = names;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(handler->availableSatelites(), sorted);
+        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(handler->itemsForSatelite(names.at(i)), (QVariantList{quint32(i + 1), 11000u}));
+            QCOMPARE(handler->getSateliteParams(names.at(i)).satId, quint32(i + 1));
+        }
+    }
+
+    void sharedIdFirstByName()
+    {
+        const QString db =
+            database(QStringLiteral("sharedid"),
+                     {createTable(QStringLiteral("Beta")), createTable(QStringLiteral("Alpha")),
+                      insertRow(QStringLiteral("Beta"), 1, 11000, QStringLiteral("H"), 9750, 5),
+                      insertRow(QStringLiteral("Alpha"), 1, 11000, QStringLiteral("H"), 10600, 5)});
+        QVERIFY(!db.isEmpty());
+        auto handler = handlerFor(db);
+        handler->connectToDatabase();
+        QCOMPARE(handler->getSateliteParamsById(5).name, QStringLiteral("Alpha"));
+    }
+
+    // The cache of a one-row satellite, byte for byte.
+    void cacheLayout()
+    {
+        const QString db =
+            database(QStringLiteral("layout"),
+                     {createTable(QStringLiteral("S")),
+                      insertRow(QStringLiteral("S"), 52, 11494, QStringLiteral("H"), 9750, 7)});
+        QVERIFY(!db.isEmpty());
+        auto handler = handlerFor(db);
+        handler->connectToDatabase();
+        QCOMPARE(fileBytes(handler->cacheFilePath()).toHex(),
+                 QByteArray("0000000100000001000000020053000000010000"
+                            "2ce60000261601000000070000003400000001000000000000261600000002005300000007"));
+    }
+
+    // What was downloaded comes back from the cache unchanged, in order.
+    void cacheRoundTrip()
+    {
+        const QString db =
+            database(QStringLiteral("round"),
+                     {createTable(QStringLiteral("Zeta 1")), createTable(QStringLiteral("Alpha")),
+                      createTable(QStringLiteral("Leer")),
+                      insertRow(QStringLiteral("Zeta 1"), 9, 12500, QStringLiteral("V"), 10600, 127),
+                      insertRow(QStringLiteral("Zeta 1"), 4, 10700, QStringLiteral("H"), 9750, 127),
+                      insertRow(QStringLiteral("Alpha"), 4000000000u, 4100000000u, QStringLiteral("H"),
+                                4200000000u, 4294967295u)});
+        QVERIFY(!db.isEmpty());
+
+        for (const QString &source : {db, QStringLiteral("satellites")}) {
+            auto online = handlerFor(source);
+            online->connectToDatabase();
+            SqlHandler offline(unreachableConnection(), cacheDir->path());
+            offline.connectToDatabase();
+
+            const QStringList names = online->availableSatelites();
+            QCOMPARE(offline.availableSatelites(), names);
+            for (const QString &name : names) {
+                QCOMPARE(rowsOf(offline, name), rowsOf(*online, name));
+                QCOMPARE(offline.itemsForSatelite(name), online->itemsForSatelite(name));
+                QCOMPARE(offline.getSateliteParams(name), online->getSateliteParams(name));
+            }
+        }
+    }
+
+    // A new download replaces the file by a new one, so its age counts from
+    // this download.
+    void cacheFileIsNewAfterDownload()
+    {
+        QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({}, {})));
+        const QString path = cacheDir->path() + QStringLiteral("/db.dat");
+        const QFileInfo before(path);
+        const QDateTime oldTime = before.birthTime().isValid() ? before.birthTime() : before.lastModified();
+        QThread::msleep(1100);
+        auto handler = handlerFor(QStringLiteral("satellites"));
+        handler->connectToDatabase();
+        const QFileInfo after(path);
+        const QDateTime newTime = after.birthTime().isValid() ? after.birthTime() : after.lastModified();
+        QVERIFY2(newTime >= oldTime.addSecs(1), qPrintable(newTime.toString(Qt::ISODateWithMs)));
+        QVERIFY(fileBytes(path).size() > 1000);
+    }
+
+#ifdef Q_OS_UNIX
+    // A cache write that fails half-way leaves the last good file in place.
+    void failedWriteKeepsPreviousCache()
+    {
+        const QByteArray previous = cacheBytes({{QStringLiteral("Old"), {{1, 11000, true, 9750, 9}}}},
+                                               {{QStringLiteral("Old"), 9, 9750, 0}});
+        QVERIFY(writeCacheFile(cacheDir->path(), previous));
+        auto handler = handlerFor(QStringLiteral("satellites"));
+
+        // Files may grow to 4 KiB only: the realistic set's cache is larger.
+        struct rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        struct rlimit small = saved;
+        small.rlim_cur = 4096;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        handler->connectToDatabase();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QCOMPARE(handler->availableSatelites().size(), 10);
+        QCOMPARE(fileBytes(handler->cacheFilePath()), previous);
+        QCOMPARE(QDir(cacheDir->path()).entryList(QDir::Files), QStringList{QStringLiteral("db.dat")});
+    }
+#endif
+
+    void refusedLoginUsesCache()
+    {
+        SqlHandler::Connection connection = fixtureConnection();
+        connection.password = QStringLiteral("wrong");
+        {
+            SqlHandler handler(connection, cacheDir->path());
+            QCOMPARE(exceptionText([&] { handler.connectToDatabase(); }), QStringLiteral("Not connected"));
+            QCOMPARE(exceptionText([&] { handler.availableSatelites(); }), QStringLiteral("Not connected"));
+        }
+        QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Cached"), {}}}, {})));
+        SqlHandler handler(connection, cacheDir->path());
+        handler.connectToDatabase();
+        QCOMPARE(handler.availableSatelites(), QStringList{QStringLiteral("Cached")});
+    }
+
+    // Handlers one after another, and two alive at once, each keep a working
+    // connection and leave no warnings about connections still in use.
+    void severalHandlers()
+    {
+        static QStringList warnings;
+        warnings.clear();
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+                if (type != QtDebugMsg)
+                    warnings << message;
+            });
+        for (int round = 0; round < 3; ++round) {
+            auto first = handlerFor(QStringLiteral("satellites"));
+            first->connectToDatabase();
+            auto second = handlerFor(QStringLiteral("satellites"));
+            second->connectToDatabase();
+            first.reset();
+            QCOMPARE(second->availableSatelites().size(), 10);
+            // The replacement is built while the old one still exists.
+            second = handlerFor(QStringLiteral("satellites"));
+            second->connectToDatabase();
+            QCOMPARE(second->availableSatelites().size(), 10);
+        }
+        qInstallMessageHandler(previous);
+        QCOMPARE(warnings, QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(SqlHandlerDownloadTest)
+#include "tst_sqlhandler_download.moc"
