@@ -47,8 +47,9 @@ OptionsForm {
         return true
     }
 
-    serialNumberLabel.text: ubListViewModel.serialNumber
-    standByBox.enabled: !ubListViewModel.staticUbsAvailable
+    // The context objects go away before the engine when the program ends.
+    serialNumberLabel.text: ubListViewModel ? ubListViewModel.serialNumber : ""
+    standByBox.enabled: ubListViewModel ? !ubListViewModel.staticUbsAvailable : false
     lnb1Box.model: lnbModel
     lnb2Box.model: lnbModel
 
@@ -61,29 +62,30 @@ OptionsForm {
     assignStaticButton.onClicked: assignStaticUBsDialog.open()
     helpIconArea.onClicked: helpDialog.open()
 
-    lteFilterBox.onCheckedChanged: ubListViewModel.lteFilter = lteFilterBox.checked
-    tPathActiveBox.onCheckedChanged: ubListViewModel.terrestrialPatchActive = tPathActiveBox.checked
-    standByBox.onCheckedChanged: ubListViewModel.standBy = standByBox.checked
-    lnb1Box.onCurrentTextChanged: ubListViewModel.lnb1 = lnb1Box.currentText
-    lnb2Box.onCurrentTextChanged: ubListViewModel.lnb2 = lnb2Box.currentText
+    lteFilterBox.onCheckedChanged: if (ubListViewModel) ubListViewModel.lteFilter = lteFilterBox.checked
+    tPathActiveBox.onCheckedChanged: if (ubListViewModel) ubListViewModel.terrestrialPatchActive = tPathActiveBox.checked
+    standByBox.onCheckedChanged: if (ubListViewModel) ubListViewModel.standBy = standByBox.checked
+    // An emptied list (no selection) names no satellite.
+    lnb1Box.onCurrentTextChanged: if (ubListViewModel && lnb1Box.currentIndex >= 0) ubListViewModel.lnb1 = lnb1Box.currentText
+    lnb2Box.onCurrentTextChanged: if (ubListViewModel && lnb2Box.currentIndex >= 0) ubListViewModel.lnb2 = lnb2Box.currentText
 
     // Binding elements survive the clicks that set the boxes directly.
     Binding {
         target: lteFilterBox
         property: "checked"
-        value: ubListViewModel.lteFilter
+        value: ubListViewModel ? ubListViewModel.lteFilter : false
     }
 
     Binding {
         target: tPathActiveBox
         property: "checked"
-        value: ubListViewModel.terrestrialPatchActive
+        value: ubListViewModel ? ubListViewModel.terrestrialPatchActive : false
     }
 
     Binding {
         target: standByBox
         property: "checked"
-        value: ubListViewModel.standBy
+        value: ubListViewModel ? ubListViewModel.standBy : false
     }
 
     Connections {

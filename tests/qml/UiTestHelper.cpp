@@ -1,0 +1,72 @@
+#include "UiTestHelper.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QUrl>
+
+#include <utility>
+
+namespace {
+struct CacheSatellite
+{
+    QString name;
+    qint32 satId;
+    qint32 firstTransponder;
+    qint32 transponderCount;
+    qint32 firstFrequency;
+};
+
+// In the map order of the cache (sorted by name).
+const CacheSatellite cacheSatellites[] = {
+    {QStringLiteral("Astra 19.2E"), 1, 1, 12, 10714},
+    {QStringLiteral("Astra 28.2E"), 2, 21, 10, 11222},
+    {QStringLiteral("Eutelsat 13E"), 3, 5, 10, 11013},
+};
+} // namespace
+
+UiTestHelper::UiTestHelper(QString directory, QObject *parent)
+    : QObject(parent), directory(std::move(directory))
+{
+}
+
+bool UiTestHelper::writeSatelliteCache() const
+{
+    QFile file(directory + QStringLiteral("/db.dat"));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream out(&file);
+    out << qint32(1) << qint32(std::size(cacheSatellites));
+    for (const CacheSatellite &satellite : cacheSatellites) {
+        out << satellite.name << satellite.transponderCount;
+        for (qint32 i = 0; i < satellite.transponderCount; ++i) {
+            const qint32 frequency = satellite.firstFrequency + 19 * i;
+            const qint32 oscillator = frequency < 11700 ? 9750 : 10600;
+            out << frequency << oscillator << bool(i % 2) << satellite.satId
+                << satellite.firstTransponder + i;
+        }
+    }
+    out << qint32(std::size(cacheSatellites));
+    for (const CacheSatellite &satellite : cacheSatellites)
+        out << qint32(10600) << qint32(9750) << satellite.name << satellite.satId;
+    return out.status() == QDataStream::Ok && file.flush();
+}
+
+QString UiTestHelper::writeSettingsFile(const QString &fileName, const QString &lnb1,
+                                        const QString &lnb2) const
+{
+    const QString path = directory + QLatin1Char('/') + fileName;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    QDataStream out(&file);
+    out << QStringLiteral("0.7") << quint32(24);
+    for (quint32 row = 0; row < 24; ++row) {
+        const quint32 ubNumber = 23 - row;
+        out << ubNumber << ubNumber % 4 << ubNumber / 4 << 975 + 50 * ubNumber << QStringLiteral("dynamic")
+            << quint32(0) << qint32(-1);
+    }
+    out << false << false << false << lnb1 << lnb2;
+    if (out.status() != QDataStream::Ok || !file.flush())
+        return QString();
+    return QUrl::fromLocalFile(path).toString();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// Files the interface tests need, written independently of the program's own
+// writers: the offline satellite cache and settings files.
+class UiTestHelper : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UiTestHelper(QString directory, QObject *parent = nullptr);
+
+    // Writes the offline cache with three satellites into the directory.
+    bool writeSatelliteCache() const;
+
+    // A settings file with the default plan of 24 dynamic UBs and the given
+    // satellite names; returns its file URL as a file dialog hands it over.
+    Q_INVOKABLE QString writeSettingsFile(const QString &fileName, const QString &lnb1,
+                                          const QString &lnb2) const;
+
+private:
+    QString directory;
+};

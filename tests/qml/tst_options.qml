@@ -1,0 +1,362 @@
+import QtQuick 2.7
+import QtQuick.Dialogs 1.2
+import QtTest 1.1
+import "qrc:/"
+
+Item {
+    id: root
+    width: 950
+    height: 550
+
+    Component {
+        id: screenComponent
+        MainScreenCombined {
+            anchors.fill: parent
+        }
+    }
+
+    SignalSpy {
+        id: staticSpy
+        target: ubModelController
+        signalName: "staticUBsChanged"
+    }
+
+    SignalSpy {
+        id: listSpy
+        target: ubListViewModel
+        signalName: "listChanged"
+    }
+
+    TestCase {
+        id: testCase
+        name: "Options"
+        when: windowShown
+
+        property var screen: null
+        property var options: null
+
+        function satelliteName(i) {
+            return lnbModel.data(lnbModel.index(i, 0), 0)
+        }
+
+        function requireSatellites() {
+            if (lnbModel.rowCount() < 3)
+                skip("no satellite data")
+        }
+
+        function restorePlan() {
+            ubModelController.setStaticUBs(0, true)
+            ubModelController.resetDynamicUBs(true)
+            ubListViewModel.lteFilter = false
+            ubListViewModel.terrestrialPatchActive = false
+            ubListViewModel.standBy = false
+            ubModelController.deviceMissing()
+        }
+
+        // One panel for the case: destroying Controls 1 popups while the
+        // engine runs makes Qt's own styles complain.
+        function initTestCase() {
+            restorePlan()
+            screen = screenComponent.createObject(root)
+            verify(screen !== null)
+            options = screen.optionsForm
+        }
+
+        function cleanupTestCase() {
+            screen.visible = false
+        }
+
+        function init() {
+            restorePlan()
+            if (lnbModel.rowCount() >= 2) {
+                ubListViewModel.lnb1 = satelliteName(0)
+                ubListViewModel.lnb2 = satelliteName(1)
+            }
+            staticSpy.clear()
+            listSpy.clear()
+        }
+
+        function cleanup() {
+            var dialogs = [options.errorMessage, options.resetDynamicDialog, options.assignStaticUBsDialog,
+                           options.helpDialog, options.openDialog, options.saveDialog]
+            for (var i = 0; i < dialogs.length; ++i) {
+                if (dialogs[i].visible)
+                    dialogs[i].close()
+            }
+            restorePlan()
+        }
+
+        function deviceButtonsOf(panel) {
+            return [panel.saveToDeviceButton, panel.saveToRomButton, panel.readFromDeviceButton]
+        }
+
+        function fileButtonsOf(panel) {
+            return [panel.saveToFileButton, panel.readFromFileButton]
+        }
+
+        function deviceButtons() {
+            return deviceButtonsOf(options)
+        }
+
+        function fileButtons() {
+            return fileButtonsOf(options)
+        }
+
+        function test_deviceButtonsFollowTheDevice() {
+            var buttons = deviceButtons()
+            for (var i = 0; i < buttons.length; ++i)
+                verify(!buttons[i].enabled, buttons[i].text + " enabled at start")
+            ubModelController.deviceFound()
+            for (i = 0; i < buttons.length; ++i)
+                verify(buttons[i].enabled, buttons[i].text + " disabled with a device")
+            ubModelController.deviceMissing()
+            for (i = 0; i < buttons.length; ++i)
+                verify(!buttons[i].enabled, buttons[i].text + " enabled without a device")
+            // The file buttons do not depend on the device.
+            var files = fileButtons()
+            for (i = 0; i < files.length; ++i)
+                verify(files[i].enabled)
+        }
+
+        function test_serialNumber() {
+            compare(options.serialNumberLabel.text, "No device found")
+            ubListViewModel.deviceFound("SN:01332251")
+            compare(options.serialNumberLabel.text, "01332251")
+            ubListViewModel.deviceMissing()
+            compare(options.serialNumberLabel.text, "No device found")
+        }
+
+        function test_checkBoxes_data() {
+            return [
+                { tag: "LTE filter", box: "lteFilterBox", property: "lteFilter" },
+                { tag: "terrestrial path", box: "tPathActiveBox", property: "terrestrialPatchActive" },
+                { tag: "stand by", box: "standByBox", property: "standBy" },
+            ]
+        }
+
+        function test_checkBoxes(data) {
+            var box = options[data.box]
+            verify(!box.checked)
+            mouseClick(box)
+            verify(box.checked)
+            compare(ubListViewModel[data.property], true)
+            // The model still reaches the box after the click.
+            ubListViewModel[data.property] = false
+            verify(!box.checked)
+            ubListViewModel[data.property] = true
+            verify(box.checked)
+            mouseClick(box)
+            compare(ubListViewModel[data.property], false)
+        }
+
+        function test_standByWithStaticUBs() {
+            mouseClick(options.standByBox)
+            compare(ubListViewModel.standBy, true)
+            verify(options.standByBox.enabled)
+            ubModelController.setStaticUBs(2, true)
+            verify(!options.standByBox.enabled)
+            verify(!options.standByBox.checked)
+            compare(ubListViewModel.standBy, false)
+            ubModelController.setStaticUBs(0, true)
+            verify(options.standByBox.enabled)
+            verify(!options.standByBox.checked)
+        }
+
+        function test_staticDialogChoice_data() {
+            return [
+                { tag: "4 at the top", number: 4, above: true, firstRowStatic: true },
+                { tag: "5 at the bottom", number: 5, above: false, firstRowStatic: false },
+            ]
+        }
+
+        function test_staticDialogChoice(data) {
+            mouseClick(options.assignStaticButton)
+            tryCompare(options.assignStaticUBsDialog, "visible", true)
+            options.staticUBBox.currentIndex = data.number
+            options.staticAboveBox.checked = data.above
+            options.assignStaticUBsDialog.click(StandardButton.Ok)
+            compare(staticSpy.count, 1)
+            compare(staticSpy.signalArguments[0][0], data.above)
+            var statics = 0
+            for (var row = 0; row < ubListViewModel.rowCount(); ++row) {
+                if (ubListViewModel.data(ubListViewModel.index(row, 0), 262) === "static")
+                    ++statics
+            }
+            compare(statics, data.number)
+            compare(ubListViewModel.data(ubListViewModel.index(0, 0), 262) === "static", data.firstRowStatic)
+            // The dialog keeps its choice for the next opening.
+            mouseClick(options.assignStaticButton)
+            compare(options.staticUBBox.currentIndex, data.number)
+            options.staticAboveBox.checked = true
+        }
+
+        function test_staticDialogCancel() {
+            mouseClick(options.assignStaticButton)
+            tryCompare(options.assignStaticUBsDialog, "visible", true)
+            options.staticUBBox.currentIndex = 6
+            options.assignStaticUBsDialog.click(StandardButton.Cancel)
+            compare(staticSpy.count, 0)
+            compare(listSpy.count, 0)
+            verify(!options.assignStaticUBsDialog.visible)
+        }
+
+        function lineOfRow(row) {
+            return ubListViewModel.data(ubListViewModel.index(row, 0), 258)
+        }
+
+        function test_resetDialog() {
+            // Move UB23 (row 0) from line 3 to line 0, then ask for a reset.
+            ubListViewModel.setData(ubListViewModel.index(0, 0), 0, 258)
+            compare(lineOfRow(0), 0)
+            listSpy.clear()
+            mouseClick(options.resetDynamicButton)
+            tryCompare(options.resetDynamicDialog, "visible", true)
+            compare(options.resetDynamicDialog.title, "Warning")
+            options.resetDynamicDialog.click(StandardButton.Cancel)
+            compare(listSpy.count, 0)
+            compare(lineOfRow(0), 0)
+
+            mouseClick(options.resetDynamicButton)
+            tryCompare(options.resetDynamicDialog, "visible", true)
+            options.resetDynamicDialog.click(StandardButton.Ok)
+            compare(listSpy.count, 1)
+            compare(lineOfRow(0), 3)
+        }
+
+        function test_helpDialog() {
+            mouseClick(options.helpIconArea)
+            tryCompare(options.helpDialog, "visible", true)
+            compare(options.helpDialog.title, "Information")
+            compare(options.versionLabel.text, "0.9")
+        }
+
+        function test_fileDialogsOpen_data() {
+            return [
+                { tag: "save", button: "saveToFileButton", dialog: "saveDialog", existing: false },
+                { tag: "read", button: "readFromFileButton", dialog: "openDialog", existing: true },
+            ]
+        }
+
+        function test_fileDialogsOpen(data) {
+            mouseClick(options[data.button])
+            var dialog = options[data.dialog]
+            tryCompare(dialog, "visible", true)
+            compare(dialog.title, "Choose a file")
+            compare(dialog.nameFilters, ["dat files (*.dat)"])
+            compare(dialog.selectExisting, data.existing)
+            verify(!dialog.selectMultiple)
+            verify(!dialog.selectFolder)
+        }
+
+        function test_missingSatelliteInSettingsFile_data() {
+            return [
+                { tag: "lnb1", lnb: 1, message: "Selected satelite Gone 1.0W for lnb1 no longer available" },
+                { tag: "lnb2", lnb: 2, message: "Selected satelite Gone 1.0W for lnb2 no longer available" },
+            ]
+        }
+
+        function test_missingSatelliteInSettingsFile(data) {
+            var box = data.lnb === 1 ? options.lnb1Box : options.lnb2Box
+            var before = box.currentIndex
+            var url = data.lnb === 1 ? testHelper.writeSettingsFile("missing.dat", "Gone 1.0W", ubListViewModel.lnb2)
+                                     : testHelper.writeSettingsFile("missing.dat", ubListViewModel.lnb1, "Gone 1.0W")
+            verify(url.indexOf("file:///") === 0)
+            verify(!options.errorMessage.visible)
+            ubModelController.readFromFile(url)
+            tryCompare(options.errorMessage, "visible", true)
+            compare(options.errorMessage.text, data.message)
+            compare(options.errorMessage.title, "Error")
+            compare(box.currentIndex, before)
+        }
+
+        function test_settingsFileSelectsSatellites() {
+            requireSatellites()
+            var url = testHelper.writeSettingsFile("known.dat", satelliteName(2), satelliteName(0))
+            ubModelController.readFromFile(url)
+            compare(options.lnb1Box.currentText, satelliteName(2))
+            compare(options.lnb2Box.currentText, satelliteName(0))
+            compare(ubListViewModel.lnb1, satelliteName(2))
+            compare(ubListViewModel.lnb2, satelliteName(0))
+            verify(!options.errorMessage.visible)
+        }
+
+        function test_satelliteBoxesWriteTheModel() {
+            requireSatellites()
+            compare(options.lnb1Box.count, lnbModel.rowCount())
+            compare(options.lnb1Box.currentText, satelliteName(0))
+            compare(options.lnb2Box.currentText, satelliteName(1))
+            options.lnb1Box.currentIndex = 2
+            compare(ubListViewModel.lnb1, satelliteName(2))
+            options.lnb2Box.currentIndex = 0
+            compare(ubListViewModel.lnb2, satelliteName(0))
+        }
+    }
+
+    // A panel of its own: a lost internet connection is final, and the
+    // static-UB dialog is seen untouched.
+    TestCase {
+        id: freshCase
+        name: "FreshOptions"
+        when: windowShown
+
+        property var screen: null
+        property var options: null
+
+        function initTestCase() {
+            testCase.restorePlan()
+            screen = screenComponent.createObject(root)
+            verify(screen !== null)
+            options = screen.optionsForm
+            staticSpy.clear()
+        }
+
+        function cleanup() {
+            if (options.assignStaticUBsDialog.visible)
+                options.assignStaticUBsDialog.close()
+            testCase.restorePlan()
+        }
+
+        function deviceButtons() {
+            return testCase.deviceButtonsOf(options)
+        }
+
+        function fileButtons() {
+            return testCase.fileButtonsOf(options)
+        }
+
+        function test_accept_staticDialogUntouched() {
+            ubModelController.setStaticUBs(3, false)
+            verify(ubListViewModel.staticUbsAvailable)
+            staticSpy.clear()
+            mouseClick(options.assignStaticButton)
+            tryCompare(options.assignStaticUBsDialog, "visible", true)
+            compare(options.staticUBBox.count, 25)
+            compare(options.staticUBBox.currentIndex, 0)
+            compare(options.staticUBBox.currentText, "0")
+            compare(options.staticUBBox.textAt(24), "24")
+            verify(options.staticAboveBox.checked)
+            options.assignStaticUBsDialog.click(StandardButton.Ok)
+            compare(staticSpy.count, 1)
+            compare(staticSpy.signalArguments[0][0], true)
+            verify(!ubListViewModel.staticUbsAvailable)
+        }
+
+        function test_noInternetDisablesFileButtonsForGood() {
+            ubModelController.deviceFound()
+            ubModelController.noInternetConnection()
+            var buttons = deviceButtons().concat(fileButtons())
+            for (var i = 0; i < buttons.length; ++i)
+                verify(!buttons[i].enabled, buttons[i].text + " still enabled")
+            ubModelController.deviceFound()
+            ubModelController.deviceMissing()
+            ubModelController.deviceFound()
+            var files = fileButtons()
+            for (i = 0; i < files.length; ++i)
+                verify(!files[i].enabled, files[i].text + " enabled again")
+            // The upper half stays usable.
+            verify(options.assignStaticButton.enabled)
+            verify(options.resetDynamicButton.enabled)
+            verify(options.lnb1Box.enabled)
+        }
+    }
+}

@@ -1,0 +1,70 @@
+#include "UiTestHelper.h"
+#include "controller/UBModelController.h"
+#include "model/UBDataModel.h"
+
+#include <QCoreApplication>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QStringListModel>
+#include <QTemporaryDir>
+#include <QtQuickTest>
+
+#include <memory>
+
+// Gives every test engine the program's real model and controller, fed from
+// an offline cache written for the run (no server answers on port 1), and the
+// satellite list as the program fills it at start-up.
+class UiTestSetup : public QObject
+{
+    Q_OBJECT
+
+public:
+    UiTestSetup() = default;
+
+public slots:
+    void applicationAvailable()
+    {
+        // As the program does: the file dialogs keep their state in QSettings.
+        QCoreApplication::setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
+
+        helper = std::make_unique<UiTestHelper>(directory.path());
+        if (!helper->writeSatelliteCache())
+            qFatal("cannot write the satellite cache to %s", qPrintable(directory.path()));
+
+        UBModelController::Environment environment;
+        environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
+                                  QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), 1};
+        environment.cacheDirectory = directory.path();
+        environment.portLister = [] { return QList<SerialPortCandidate>(); };
+        environment.random = [] { return 6u; };
+        model = std::make_unique<UBDataModel>();
+        controller = std::make_unique<UBModelController>(model.get(), environment);
+        controller->initialize();
+
+        const QStringList satellites = controller->availableSatelites();
+        lnbModel.setStringList(satellites);
+        if (!satellites.isEmpty())
+            model->setLnb1(satellites.at(0));
+        if (satellites.size() >= 2)
+            model->setLnb2(satellites.at(1));
+    }
+
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        engine->rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), model.get());
+        engine->rootContext()->setContextProperty(QStringLiteral("ubModelController"), controller.get());
+        engine->rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
+        engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), helper.get());
+    }
+
+private:
+    QTemporaryDir directory;
+    std::unique_ptr<UiTestHelper> helper;
+    std::unique_ptr<UBDataModel> model;
+    std::unique_ptr<UBModelController> controller;
+    QStringListModel lnbModel;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(tst_ui, UiTestSetup)
+
+#include "tst_ui.moc"
