@@ -118,7 +118,10 @@ Item {
                 }
             }
         }
-        if (wanted !== tpSelectBox.currentIndex && wanted < tpItemsModel.count) {
+        // A number the list lacks becomes "not assigned" in the model as well,
+        // whatever the box showed before, so the check before a transfer sees it.
+        var unknown = wanted === 0 && rowData.tp !== -1
+        if ((wanted !== tpSelectBox.currentIndex || unknown) && wanted < tpItemsModel.count) {
             tpSelectBox.currentIndex = wanted
             chooseTransponder(wanted)
             rowData.freq = tpItemsModel.get(wanted).freq

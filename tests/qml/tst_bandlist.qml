@@ -1,0 +1,338 @@
+import QtQuick 2.7
+import QtTest 1.1
+import "qrc:/"
+import "qrc:/LNBModels.js" as LNBModels
+
+Item {
+    id: root
+    width: 950
+    height: 550
+
+    Component {
+        id: screenComponent
+        MainScreenCombined {
+            anchors.fill: parent
+        }
+    }
+
+    TestCase {
+        id: testCase
+        name: "BandList"
+        when: windowShown
+
+        readonly property int ubNumberRole: 257
+        readonly property int lineRole: 258
+        readonly property int localUBRole: 259
+        readonly property int freqRole: 260
+        readonly property int localUBFreqRole: 261
+        readonly property int typeRole: 262
+        readonly property int lnbRole: 263
+        readonly property int tpRole: 264
+
+        property var screen: null
+        property var listView: null
+        property var options: null
+
+        function satelliteName(i) {
+            return lnbModel.data(lnbModel.index(i, 0), 0)
+        }
+
+        function requireSatellites() {
+            if (lnbModel.rowCount() < 3)
+                skip("no satellite data")
+        }
+
+        function rowOf(ubNumber) {
+            for (var row = 0; row < ubListViewModel.rowCount(); ++row) {
+                if (ubListViewModel.data(ubListViewModel.index(row, 0), ubNumberRole) === ubNumber)
+                    return row
+            }
+            fail("no UB " + ubNumber)
+        }
+
+        function field(ubNumber, role) {
+            return ubListViewModel.data(ubListViewModel.index(rowOf(ubNumber), 0), role)
+        }
+
+        function rowItem(ubNumber) {
+            listView.positionViewAtIndex(rowOf(ubNumber), ListView.Contain)
+            var children = listView.contentItem.children
+            for (var i = 0; i < children.length; ++i) {
+                if (children[i].rowUbNumber === ubNumber && children[i].rowData !== undefined)
+                    return children[i]
+            }
+            fail("no row for UB " + ubNumber)
+        }
+
+        // The user's way of choosing the next entry of a row's box.
+        function chooseNext(box) {
+            box.forceActiveFocus()
+            verify(box.activeFocus)
+            keyClick(Qt.Key_Down)
+        }
+
+        function restorePlan() {
+            ubModelController.setStaticUBs(0, true)
+            ubModelController.resetDynamicUBs(true)
+            if (lnbModel.rowCount() >= 2) {
+                ubListViewModel.lnb1 = satelliteName(0)
+                ubListViewModel.lnb2 = satelliteName(1)
+            }
+        }
+
+        // One screen for the case, so that no Controls 1 popup is destroyed
+        // while the engine runs.
+        function initTestCase() {
+            restorePlan()
+            screen = screenComponent.createObject(root)
+            verify(screen !== null)
+            listView = screen.mainScreenForm.uBListView1.listView
+            options = screen.optionsForm
+        }
+
+        function init() {
+            restorePlan()
+            listView.contentY = 0
+        }
+
+        function cleanupTestCase() {
+            restorePlan()
+        }
+
+        function test_rowTexts() {
+            compare(rowItem(0).ubText.text, " UB01")
+            compare(rowItem(23).ubText.text, " UB24")
+            compare(rowItem(9).ubText.text, " UB10")
+            compare(rowItem(0).localUBText.text, "01")
+            compare(rowItem(23).localUBText.text, "06")
+            compare(rowItem(0).typeText.text, "dynamic")
+            verify(rowItem(0).lineSelectBox.visible)
+            verify(!rowItem(0).tpSelectBox.visible)
+            ubModelController.setStaticUBs(1, true)
+            compare(rowItem(23).typeText.text, "static")
+            verify(!rowItem(23).lineSelectBox.visible)
+            verify(rowItem(23).lnbSelectBox.visible)
+            verify(rowItem(23).tpSelectBox.visible)
+            compare(rowItem(23).lnbSelectBox.currentText, "01")
+        }
+
+        function test_rowColours_data() {
+            return [
+                { tag: "line 01", ubNumber: 0, colour: "#cceeff" },
+                { tag: "line 02", ubNumber: 1, colour: "#99ddff" },
+                { tag: "line 03", ubNumber: 2, colour: "#66ccff" },
+                { tag: "line 04", ubNumber: 3, colour: "#1ab2ff" },
+                { tag: "static", ubNumber: 23, colour: "ivory", staticUBs: 1 },
+            ]
+        }
+
+        function test_rowColours(data) {
+            if (data.staticUBs)
+                ubModelController.setStaticUBs(data.staticUBs, true)
+            var background = rowItem(data.ubNumber).background
+            verify(Qt.colorEqual(background.color, data.colour), "" + background.color)
+            compare(background.radius, 5)
+            compare(background.height, 26)
+        }
+
+        function test_lineChoice() {
+            var row = rowItem(0)
+            compare(row.lineSelectBox.currentText, "01")
+            chooseNext(row.lineSelectBox)
+            compare(field(0, lineRole), 1)
+            // The controller renumbered line 02 from the last row upwards.
+            compare(field(0, localUBRole), 0)
+            compare(field(1, localUBRole), 1)
+            compare(field(0, freqRole), 975)
+            compare(row.lineSelectBox.currentText, "02")
+            compare(row.localUBText.text, "01")
+            verify(Qt.colorEqual(row.background.color, "#99ddff"))
+            // A later whole-list change still reaches the box.
+            ubModelController.resetDynamicUBs(true)
+            compare(row.lineSelectBox.currentText, "01")
+        }
+
+        function test_staticRowRedWhileUnassigned() {
+            ubModelController.setStaticUBs(2, true)
+            var row = rowItem(23)
+            compare(field(23, tpRole), -1)
+            compare(field(23, freqRole), 0)
+            verify(Qt.colorEqual(row.tpTextColor, "red"))
+            verify(Qt.colorEqual(row.tpSelectBox.__style.textColor, "red"))
+            if (lnbModel.rowCount() < 3)
+                return
+            compare(row.tpSelectBox.currentText, "not assigned")
+            chooseNext(row.tpSelectBox)
+            verify(Qt.colorEqual(row.tpSelectBox.__style.textColor, "black"))
+        }
+
+        function test_chooseTransponder() {
+            requireSatellites()
+            ubModelController.setStaticUBs(2, true)
+            var row = rowItem(23)
+            var ubRow = rowOf(23)
+            var seen = []
+            function record(topLeft, bottomRight) {
+                if (topLeft.row <= ubRow && ubRow <= bottomRight.row)
+                    seen.push([field(23, tpRole), field(23, freqRole)])
+            }
+            ubListViewModel.dataChanged.connect(record)
+            chooseNext(row.tpSelectBox)
+            ubListViewModel.dataChanged.disconnect(record)
+            compare(seen, [[1, 0], [1, 10714]])
+            compare(row.tpSelectBox.currentText, "01, 10714 MHz")
+            // Back to "not assigned".
+            keyClick(Qt.Key_Up)
+            compare(field(23, tpRole), -1)
+            compare(field(23, freqRole), 0)
+            compare(row.tpSelectBox.currentText, "not assigned")
+        }
+
+        function test_lnbSwitchClearsTransponder() {
+            requireSatellites()
+            ubModelController.setStaticUBs(2, true)
+            var row = rowItem(22)
+            chooseNext(row.tpSelectBox)
+            chooseNext(row.tpSelectBox)
+            compare(field(22, tpRole), 2)
+            chooseNext(row.lnbSelectBox)
+            compare(field(22, lnbRole), 1)
+            compare(field(22, tpRole), -1)
+            compare(field(22, freqRole), 0)
+            compare(row.tpSelectBox.currentIndex, 0)
+            compare(row.lnbSelectBox.satelite, satelliteName(1))
+            compare(row.tpItemsModel.get(1).text, "21, 11222 MHz")
+            compare(row.tpItemsModel.count, 11)
+            // The other static row stays on LNB 01.
+            compare(rowItem(23).lnbSelectBox.satelite, satelliteName(0))
+        }
+
+        function test_otherLnb1SatelliteClearsStaticUBs() {
+            requireSatellites()
+            ubModelController.setStaticUBs(3, true)
+            chooseNext(rowItem(23).tpSelectBox)
+            chooseNext(rowItem(22).tpSelectBox)
+            chooseNext(rowItem(21).lnbSelectBox)
+            chooseNext(rowItem(21).tpSelectBox)
+            compare(field(23, tpRole), 1)
+            compare(field(22, tpRole), 1)
+            compare(field(21, tpRole), 21)
+            var dynamicFreq = field(20, freqRole)
+
+            options.lnb1Box.currentIndex = 2
+            compare(ubListViewModel.lnb1, satelliteName(2))
+            compare(field(23, tpRole), -1)
+            compare(field(22, tpRole), -1)
+            compare(field(21, tpRole), 21)
+            compare(field(20, freqRole), dynamicFreq)
+            compare(rowItem(23).tpSelectBox.currentText, "not assigned")
+            compare(rowItem(23).tpItemsModel.get(1).text, "05, 11013 MHz")
+            compare(rowItem(21).tpItemsModel.get(1).text, "21, 11222 MHz")
+        }
+
+        function test_selectionFromModel() {
+            requireSatellites()
+            ubModelController.setStaticUBs(3, true)
+            chooseNext(rowItem(23).tpSelectBox)
+            chooseNext(rowItem(23).tpSelectBox)
+            compare(field(23, tpRole), 2)
+            // The first static row hands its transponder to the new first one.
+            ubModelController.setStaticUBs(3, false)
+            compare(field(2, tpRole), 2)
+            compare(rowItem(2).tpSelectBox.currentText, "02, 10733 MHz")
+            compare(field(2, freqRole), 10733)
+            compare(rowItem(1).tpSelectBox.currentText, "not assigned")
+        }
+
+        // Whether the box showed an entry before or not, a number the list
+        // lacks ends as an unassigned UB, which the check before a transfer sees.
+        function test_unknownTransponderBecomesUnassigned_data() {
+            return [
+                { tag: "box on not assigned", chosen: false },
+                { tag: "box on a transponder", chosen: true },
+            ]
+        }
+
+        function test_unknownTransponderBecomesUnassigned(data) {
+            requireSatellites()
+            ubModelController.setStaticUBs(1, true)
+            if (data.chosen)
+                chooseNext(rowItem(23).tpSelectBox)
+            var ubRow = rowOf(23)
+            ubListViewModel.setData(ubListViewModel.index(ubRow, 0), 99, tpRole)
+            ubListViewModel.setData(ubListViewModel.index(ubRow, 0), 12345, freqRole)
+            ubModelController.resetDynamicUBs(false)
+            compare(rowItem(23).tpSelectBox.currentText, "not assigned")
+            compare(field(23, tpRole), -1)
+            compare(field(23, freqRole), 0)
+        }
+
+        function test_sharedTransponderLists() {
+            requireSatellites()
+            ubModelController.setStaticUBs(2, true)
+            compare(LNBModels.satelliteCount, lnbModel.rowCount())
+            var list = LNBModels.modelFor(satelliteName(0))
+            compare(list.length, 13)
+            compare(list[0].text, "not assigned")
+            compare(list[0].tpValue, "not assigned")
+            compare(list[12].text, "12, 10923 MHz")
+            compare(list[12].tpValue, "12")
+            compare(rowItem(23).tpItemsModel.count, 13)
+            compare(rowItem(22).tpItemsModel.count, 13)
+            compare(LNBModels.modelFor("Gone 1.0W"), null)
+        }
+
+        function test_twoDigitForms() {
+            compare(LNBModels.twoDigits(7), "07")
+            compare(LNBModels.twoDigits(12), "12")
+            compare(LNBModels.twoDigits(123), "123")
+            compare(LNBModels.tpNumber("07"), 7)
+            compare(LNBModels.tpNumber("12"), 12)
+            compare(LNBModels.tpNumber("123"), 123)
+        }
+
+        function test_scrollAfterStaticChange() {
+            ubModelController.setStaticUBs(3, false)
+            verify(listView.contentHeight > listView.height)
+            compare(listView.contentY, listView.contentHeight - listView.height)
+            ubModelController.setStaticUBs(3, true)
+            compare(listView.contentY, 0)
+        }
+
+        function test_wheelScrolls_data() {
+            return [
+                { tag: "line box", ubNumber: 18, box: "lineSelectBox" },
+                { tag: "LNB box", ubNumber: 19, box: "lnbSelectBox" },
+                { tag: "TP box", ubNumber: 19, box: "tpSelectBox" },
+            ]
+        }
+
+        function test_wheelScrolls(data) {
+            ubModelController.setStaticUBs(5, true)
+            var box = rowItem(data.ubNumber)[data.box]
+            listView.contentY = 0
+            var index = box.currentIndex
+            mouseWheel(box, box.width / 2, box.height / 2, 0, -120)
+            compare(listView.contentY, 24)
+            compare(box.currentIndex, index)
+            compare(field(18, lineRole), 2)
+            compare(field(19, lnbRole), 0)
+            compare(field(19, tpRole), -1)
+            // Half a notch back up, then past the top.
+            mouseWheel(box, box.width / 2, box.height / 2, 0, 60)
+            compare(listView.contentY, 12)
+            mouseWheel(box, box.width / 2, box.height / 2, 0, 120)
+            compare(listView.contentY, 0)
+            compare(box.currentIndex, index)
+        }
+
+        function test_wheelStopsAtTheBottom() {
+            var maxY = listView.contentHeight - listView.height
+            var box = rowItem(0).lineSelectBox
+            listView.contentY = maxY - 10
+            mouseWheel(box, box.width / 2, box.height / 2, 0, -120)
+            compare(listView.contentY, maxY)
+            compare(field(0, lineRole), 0)
+        }
+    }
+}
