@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Draws the program's pictures with ImageMagick. They were made by the Fenzo
+# Setup developers for this program and are dedicated to the public domain
+# (CC0 1.0); run this again to rebuild them.
+set -euo pipefail
+cd "$(dirname "$0")"
+font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+
+# Maker's logo, shown at 100 x 100: a dish with its signal over the name.
+convert -size 200x200 xc:white \
+  -fill '#0b4f8a' -draw 'roundrectangle 8,8 191,191 28,28' \
+  -fill none -stroke white -strokewidth 9 -draw 'arc 38,40 138,140 100,260' \
+  -stroke white -strokewidth 6 -draw 'line 88,90 128,60' \
+  -fill white -stroke none -draw 'circle 132,57 140,57' \
+  -fill none -stroke '#8fd3ff' -strokewidth 5 -draw 'arc 118,28 170,80 270,360' \
+  -draw 'arc 108,14 186,92 280,350' \
+  -stroke none -fill white -font "$font" -pointsize 34 -gravity south -annotate +0+18 'KAVEN' \
+  -quality 92 kaven_logo.jpg
+
+# Help icon: a white question mark on a black disc, 24 x 24.
+convert -size 96x96 xc:none -fill black -draw 'circle 47.5,47.5 47.5,1' \
+  -fill white -font "$font" -pointsize 70 -gravity center -annotate +0+3 '?' \
+  -resize 24x24 -depth 8 question.png
+
+# Window icon: a dish on a mast in several sizes.
+convert -size 256x256 xc:none \
+  -fill '#1a6fb5' -draw 'roundrectangle 8,8 247,247 40,40' \
+  -fill '#e8f4ff' -stroke '#e8f4ff' -draw 'ellipse 110,118 70,86 120,300' \
+  -fill none -stroke white -strokewidth 12 -draw 'line 112,120 180,70' \
+  -fill white -stroke none -draw 'circle 184,66 198,66' \
+  -stroke white -strokewidth 16 -draw 'line 120,170 120,228' -draw 'line 84,228 156,228' \
+  -define icon:auto-resize=64,48,32,16 satellite_dish_icon.ico
