@@ -17,10 +17,11 @@ unset QT_QPA_PLATFORM QT_QUICK_BACKEND
 mkdir -p "$work"
 log=$work/program.log
 shot=$work/screenshot.png
-pids=()
+sim_pid=""
+program_pid=""
 started_db=""
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
+  for pid in $program_pid $sim_pid; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
   if [ -n "$started_db" ]; then "$devdb" stop --datadir "$work/db" >/dev/null 2>&1 || true; fi
 }
 trap cleanup EXIT
@@ -36,14 +37,13 @@ fi
 link=${ports%%;*}
 if [ -n "$link" ]; then
   "$sim" --link "$link" --serial 01332251 > "$work/sim.log" 2>&1 &
-  pids+=($!)
+  sim_pid=$!
   for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done
 fi
 
 rm -rf "$HOME/.local/share/fenzo_setup"
 (cd "$source" && exec "$program") > "$log" 2>&1 &
 program_pid=$!
-pids+=($program_pid)
 
 window=""
 for _ in $(seq 100); do
@@ -72,8 +72,10 @@ if kill -0 "$program_pid" 2>/dev/null; then
   for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 fi
 kill -0 "$program_pid" 2>/dev/null && fail "the program did not end when its window was closed"
-wait "$program_pid" || fail "the program ended with status $?"
-pids=("${pids[@]:1}")
+status=0
+wait "$program_pid" || status=$?
+program_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
 
 if grep -E "qrc:/|\.qml|TypeError|ReferenceError|Binding loop|QML " "$log"; then
   fail "QML complained (above)"
