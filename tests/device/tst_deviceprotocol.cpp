@@ -2,6 +2,7 @@
 // configuration words. Each fault has its own simulator; all connect in the
 // same first search.
 
+#include "ExchangeChecks.h"
 #include "SimulatorProcess.h"
 #include "device/CodeWord.h"
 #include "device/SerialPortHandler.h"
@@ -21,16 +22,6 @@ constexpr quint16 switchVendor = 0x0483;
 constexpr quint16 switchProduct = 0x5740;
 const std::string readError = "Error occured while reading data, please try again";
 const std::string connectionLost = "Lost connection to device. Please connect again";
-
-template <typename F> std::string thrownMessage(F &&f)
-{
-    try {
-        f();
-    } catch (const std::runtime_error &e) {
-        return e.what();
-    }
-    return "(nothing thrown)";
-}
 
 QList<UBRecord> dynamicPlan()
 {
@@ -93,10 +84,11 @@ void tst_DeviceProtocol::initTestCase()
                            QString::fromLatin1(command) + QLatin1Char('=') + QString::fromLatin1(bytes)};
     };
     QStringList scripted{QStringLiteral("--chunk-pause"), QStringLiteral("80")};
-    // A '|' is a pause of 80 ms; two make one longer than a read's wait.
+    // A '|' is a pause of 80 ms; two or three make one longer than a read's
+    // wait.
     scripted << reply(":CONF:LTEFILT?", "Monday\\n") << reply(":CONF:STBY?", "BUTTON\\n")
              << reply(":CONF:TERRAMP?", "OFF\\n") << reply(":X:INNER?", "AB\\nC||D\\n")
-             << reply(":X:SPLIT?", "AB\\n||CD\\n") << reply(":X:CRLF?", "12\\r\\n")
+             << reply(":X:SPLIT?", "AB\\n|||CD\\n") << reply(":X:CRLF?", "12\\r\\n")
              << reply(":X:EMPTY?", "\\n") << reply(":X:SILENT?", "") << reply(":X:NOLF?", "ON")
              << reply(":X:UTF8?", "\\xc3\\xa4\\xe2\\x82\\xac\\n");
     const std::vector<std::pair<QString, QStringList>> setups{
@@ -105,8 +97,8 @@ void tst_DeviceProtocol::initTestCase()
         {QStringLiteral("chunked"), {QStringLiteral("--chunk"), QStringLiteral("5")}},
         {QStringLiteral("slow-chunks"),
          {QStringLiteral("--chunk"), QStringLiteral("100"), QStringLiteral("--chunk-pause"),
-          QStringLiteral("150")}},
-        {QStringLiteral("delayed"), {QStringLiteral("--delay"), QStringLiteral("180")}},
+          QStringLiteral("250")}},
+        {QStringLiteral("delayed"), {QStringLiteral("--delay"), QStringLiteral("140")}},
         {QStringLiteral("one-comma"), {QStringLiteral("--trailing-commas"), QStringLiteral("1")}},
         {QStringLiteral("two-commas"), {QStringLiteral("--trailing-commas"), QStringLiteral("2")}},
         {QStringLiteral("extra-zeros"), {QStringLiteral("--extra-zeros"), QStringLiteral("5")}},
@@ -156,97 +148,106 @@ void tst_DeviceProtocol::switchQueries_data()
 
 void tst_DeviceProtocol::switchQueries()
 {
-    QFETCH(QString, device);
-    QFETCH(int, which);
-    QFETCH(bool, expected);
-    SerialPortHandler &h = handler(device);
-    const bool value = which == 0   ? h.readLteFilter()
-                       : which == 1 ? h.readStandBy()
-                                    : h.readTerrestrialPatchActive();
-    QCOMPARE(value, expected);
+    guarded([&] {
+        QFETCH(QString, device);
+        QFETCH(int, which);
+        QFETCH(bool, expected);
+        SerialPortHandler &h = handler(device);
+        const bool value = which == 0   ? h.readLteFilter()
+                           : which == 1 ? h.readStandBy()
+                                        : h.readTerrestrialPatchActive();
+        QCOMPARE(value, expected);
+    });
 }
 
 void tst_DeviceProtocol::switchesKeepWhatWasSet()
 {
-    // The plain device answers "ON"/"OFF" with what it was last set to.
-    SerialPortHandler &plain = handler(QStringLiteral("plain"));
-    for (const bool on : {true, false}) {
-        plain.writeLteFilter(on);
-        plain.writeStandBy(!on);
-        plain.writeTerrestrialPatchActive(on);
-        QCOMPARE(plain.readLteFilter(), on);
-        QCOMPARE(plain.readStandBy(), !on);
-        QCOMPARE(plain.readTerrestrialPatchActive(), on);
-    }
+    guarded([&] {
+        // The plain device answers "ON"/"OFF" with what it was last set to.
+        SerialPortHandler &plain = handler(QStringLiteral("plain"));
+        for (const bool on : {true, false}) {
+            plain.writeLteFilter(on);
+            plain.writeStandBy(!on);
+            plain.writeTerrestrialPatchActive(on);
+            QCOMPARE(plain.readLteFilter(), on);
+            QCOMPARE(plain.readStandBy(), !on);
+            QCOMPARE(plain.readTerrestrialPatchActive(), on);
+        }
+    });
 }
 
 void tst_DeviceProtocol::exactCommandLines()
 {
-    SerialPortHandler &h = handler(QStringLiteral("plain"));
-    const int before = sim(QStringLiteral("plain")).loggedLines().size();
-    h.writeLteFilter(true);
-    h.writeStandBy(false);
-    h.writeTerrestrialPatchActive(true);
-    h.writeConfiguration(dynamicPlan(), QString(), QString());
-    h.storeInEeprom();
-    h.writeLteFilter(false);
-    h.writeStandBy(true);
-    h.writeTerrestrialPatchActive(false);
-    QVERIFY(!h.readLteFilter());
-    QVERIFY(h.readStandBy());
-    QVERIFY(!h.readTerrestrialPatchActive());
-    QString lnb1, lnb2;
-    QCOMPARE(h.readConfiguration(lnb1, lnb2), dynamicPlan());
+    guarded([&] {
+        SerialPortHandler &h = handler(QStringLiteral("plain"));
+        const int before = sim(QStringLiteral("plain")).loggedLines().size();
+        h.writeLteFilter(true);
+        h.writeStandBy(false);
+        h.writeTerrestrialPatchActive(true);
+        h.writeConfiguration(dynamicPlan(), QString(), QString());
+        h.storeInEeprom();
+        h.writeLteFilter(false);
+        h.writeStandBy(true);
+        h.writeTerrestrialPatchActive(false);
+        QVERIFY(!h.readLteFilter());
+        QVERIFY(h.readStandBy());
+        QVERIFY(!h.readTerrestrialPatchActive());
+        QString lnb1, lnb2;
+        QCOMPARE(h.readConfiguration(lnb1, lnb2), dynamicPlan());
 
-    const QStringList lines = sim(QStringLiteral("plain")).loggedLines().mid(before);
-    QCOMPARE(lines.size(), 12);
-    QCOMPARE(lines.mid(0, 3),
-             (QStringList{QStringLiteral(":CONF:LTEFILT ON"), QStringLiteral(":CONF:STBY OFF"),
-                          QStringLiteral(":CONF:TERRAMP ON")}));
-    QVERIFY(lines.at(3).startsWith(QLatin1String(":CONF:ALL ")));
-    const QString words = lines.at(3).mid(10);
-    QVERIFY(!words.contains(QLatin1Char(' ')));
-    QVERIFY(!words.endsWith(QLatin1Char(',')));
-    QCOMPARE(words.split(QLatin1Char(',')).size(), 24);
-    QCOMPARE(CodeWord::decodeConfiguration(words, lnb1, lnb2, nullptr), dynamicPlan());
-    QCOMPARE(lines.mid(4), (QStringList{QStringLiteral(":MEM:WRITE:ALL"), QStringLiteral(":CONF:LTEFILT OFF"),
-                                        QStringLiteral(":CONF:STBY ON"), QStringLiteral(":CONF:TERRAMP OFF"),
-                                        QStringLiteral(":CONF:LTEFILT?"), QStringLiteral(":CONF:STBY?"),
-                                        QStringLiteral(":CONF:TERRAMP?"), QStringLiteral(":CONF:ALL?")}));
-    // The stored copy holds what was set before the store.
-    QFile state(dir.filePath(QStringLiteral("plain.state")));
-    QVERIFY(state.open(QIODevice::ReadOnly));
-    const QByteArray stored = state.readAll();
-    QVERIFY(stored.contains("LTEFILT ON\nSTBY OFF\nTERRAMP ON\n"));
-    QVERIFY(stored.contains("ALL " + words.toLatin1() + '\n'));
+        const QStringList lines = sim(QStringLiteral("plain")).loggedLines().mid(before);
+        QCOMPARE(lines.size(), 12);
+        QCOMPARE(lines.mid(0, 3),
+                 (QStringList{QStringLiteral(":CONF:LTEFILT ON"), QStringLiteral(":CONF:STBY OFF"),
+                              QStringLiteral(":CONF:TERRAMP ON")}));
+        QVERIFY(lines.at(3).startsWith(QLatin1String(":CONF:ALL ")));
+        const QString words = lines.at(3).mid(10);
+        QVERIFY(!words.contains(QLatin1Char(' ')));
+        QVERIFY(!words.endsWith(QLatin1Char(',')));
+        QCOMPARE(words.split(QLatin1Char(',')).size(), 24);
+        QCOMPARE(CodeWord::decodeConfiguration(words, lnb1, lnb2, nullptr), dynamicPlan());
+        QCOMPARE(lines.mid(4),
+                 (QStringList{QStringLiteral(":MEM:WRITE:ALL"), QStringLiteral(":CONF:LTEFILT OFF"),
+                              QStringLiteral(":CONF:STBY ON"), QStringLiteral(":CONF:TERRAMP OFF"),
+                              QStringLiteral(":CONF:LTEFILT?"), QStringLiteral(":CONF:STBY?"),
+                              QStringLiteral(":CONF:TERRAMP?"), QStringLiteral(":CONF:ALL?")}));
+        // The stored copy holds what was set before the store.
+        QFile state(dir.filePath(QStringLiteral("plain.state")));
+        QVERIFY(state.open(QIODevice::ReadOnly));
+        const QByteArray stored = state.readAll();
+        QVERIFY(stored.contains("LTEFILT ON\nSTBY OFF\nTERRAMP ON\n"));
+        QVERIFY(stored.contains("ALL " + words.toLatin1() + '\n'));
+    });
 }
 
 void tst_DeviceProtocol::dynamicWordsDifferButReadBackAlike()
 {
-    SerialPortHandler &h = handler(QStringLiteral("plain"));
-    const int before = sim(QStringLiteral("plain")).loggedLines().size();
-    h.writeConfiguration(dynamicPlan(), QString(), QString());
-    QString lnb1 = QStringLiteral("L1");
-    QString lnb2 = QStringLiteral("L2");
-    QCOMPARE(h.readConfiguration(lnb1, lnb2), dynamicPlan());
-    h.writeConfiguration(dynamicPlan(), QString(), QString());
-    QCOMPARE(h.readConfiguration(lnb1, lnb2), dynamicPlan());
-    QCOMPARE(lnb1, QStringLiteral("L1"));
-    QCOMPARE(lnb2, QStringLiteral("L2"));
+    guarded([&] {
+        SerialPortHandler &h = handler(QStringLiteral("plain"));
+        const int before = sim(QStringLiteral("plain")).loggedLines().size();
+        h.writeConfiguration(dynamicPlan(), QString(), QString());
+        QString lnb1 = QStringLiteral("L1");
+        QString lnb2 = QStringLiteral("L2");
+        QCOMPARE(h.readConfiguration(lnb1, lnb2), dynamicPlan());
+        h.writeConfiguration(dynamicPlan(), QString(), QString());
+        QCOMPARE(h.readConfiguration(lnb1, lnb2), dynamicPlan());
+        QCOMPARE(lnb1, QStringLiteral("L1"));
+        QCOMPARE(lnb2, QStringLiteral("L2"));
 
-    const QStringList lines = sim(QStringLiteral("plain")).loggedLines().mid(before);
-    QCOMPARE(lines.size(), 4);
-    const QStringList first = lines.at(0).mid(10).split(QLatin1Char(','));
-    const QStringList second = lines.at(2).mid(10).split(QLatin1Char(','));
-    QCOMPARE(first.size(), 24);
-    QCOMPARE(second.size(), 24);
-    for (int ub = 0; ub < 24; ++ub) {
-        const CodeWord a = CodeWord::fromText(first.at(ub));
-        const CodeWord b = CodeWord::fromText(second.at(ub));
-        QVERIFY2(a.value() != b.value(), qPrintable(first.at(ub)));
-        QCOMPARE(a.value() & 0x00FFFF00u, b.value() & 0x00FFFF00u);
-        QCOMPARE(a.f(), quint32(ub % 4));
-    }
+        const QStringList lines = sim(QStringLiteral("plain")).loggedLines().mid(before);
+        QCOMPARE(lines.size(), 4);
+        const QStringList first = lines.at(0).mid(10).split(QLatin1Char(','));
+        const QStringList second = lines.at(2).mid(10).split(QLatin1Char(','));
+        QCOMPARE(first.size(), 24);
+        QCOMPARE(second.size(), 24);
+        for (int ub = 0; ub < 24; ++ub) {
+            const CodeWord a = CodeWord::fromText(first.at(ub));
+            const CodeWord b = CodeWord::fromText(second.at(ub));
+            QVERIFY2(a.value() != b.value(), qPrintable(first.at(ub)));
+            QCOMPARE(a.value() & 0x00FFFF00u, b.value() & 0x00FFFF00u);
+            QCOMPARE(a.f(), quint32(ub % 4));
+        }
+    });
 }
 
 void tst_DeviceProtocol::replyLines_data()
@@ -278,52 +279,58 @@ void tst_DeviceProtocol::replyLines_data()
 
 void tst_DeviceProtocol::replyLines()
 {
-    QFETCH(QString, device);
-    QFETCH(QString, command);
-    QFETCH(QString, expected);
-    QFETCH(bool, timedOut);
-    // "*" stands for the words the plain device holds by default.
-    SerialPortHandler &reference = handler(QStringLiteral("one-comma"));
-    reference.writeCommand(QStringLiteral(":CONF:ALL?"), 100);
-    const QString defaultWords = reference.readReply();
-    QVERIFY(!defaultWords.endsWith(QLatin1Char(',')));
-    expected.replace(QLatin1Char('*'), defaultWords);
+    guarded([&] {
+        QFETCH(QString, device);
+        QFETCH(QString, command);
+        QFETCH(QString, expected);
+        QFETCH(bool, timedOut);
+        // "*" stands for the words the plain device holds by default.
+        SerialPortHandler &reference = handler(QStringLiteral("one-comma"));
+        reference.writeCommand(QStringLiteral(":CONF:ALL?"), 100);
+        const QString defaultWords = reference.readReply();
+        QVERIFY(!defaultWords.endsWith(QLatin1Char(',')));
+        expected.replace(QLatin1Char('*'), defaultWords);
 
-    SerialPortHandler &h = handler(device);
-    h.writeCommand(command, 100);
-    if (expected.isEmpty()) {
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(thrownMessage([&] { h.readReply(); }), readError);
-        QCOMPARE(h.timeoutOccurred(), timedOut);
-        QVERIFY(clock.elapsed() < 1000);
-        return;
-    }
-    QCOMPARE(h.readReply(), expected);
-    QVERIFY(!h.timeoutOccurred());
+        SerialPortHandler &h = handler(device);
+        h.writeCommand(command, 100);
+        if (expected.isEmpty()) {
+            QElapsedTimer clock;
+            clock.start();
+            QCOMPARE(thrownMessage([&] { h.readReply(); }), readError);
+            QCOMPARE(h.timeoutOccurred(), timedOut);
+            QVERIFY(clock.elapsed() < 1000);
+            return;
+        }
+        QCOMPARE(h.readReply(), expected);
+        QVERIFY(!h.timeoutOccurred());
+    });
 }
 
 void tst_DeviceProtocol::bytesAfterTheLfBeginTheNextReply()
 {
-    SerialPortHandler &h = handler(QStringLiteral("scripted"));
-    // "AB\n", then "CD\n" after the read has ended.
-    h.writeCommand(QStringLiteral(":X:SPLIT?"), 100);
-    QCOMPARE(h.readReply(), QStringLiteral("AB"));
-    QCOMPARE(h.readStandBy(), true); // reads "CD\nBUTTON"
-    h.writeCommand(QStringLiteral(":CONF:TERRAMP?"), 100);
-    QCOMPARE(h.readReply(), QStringLiteral("OFF"));
+    guarded([&] {
+        SerialPortHandler &h = handler(QStringLiteral("scripted"));
+        // "AB\n", then "CD\n" 240 ms later, after the read has ended.
+        h.writeCommand(QStringLiteral(":X:SPLIT?"), 100);
+        QCOMPARE(h.readReply(), QStringLiteral("AB"));
+        QTest::qWait(300);
+        h.writeCommand(QStringLiteral(":CONF:STBY?"), 100);
+        QCOMPARE(h.readReply(), QStringLiteral("CD\nBUTTON"));
+        h.writeCommand(QStringLiteral(":CONF:TERRAMP?"), 100);
+        QCOMPARE(h.readReply(), QStringLiteral("OFF"));
 
-    // A gap longer than a read's wait fails the read as a timeout; what
-    // comes later is read with the next reply.
-    SerialPortHandler &slow = handler(QStringLiteral("slow-chunks"));
-    slow.writeCommand(QStringLiteral(":CONF:ALL?"), 100);
-    QCOMPARE(thrownMessage([&] { slow.readReply(); }), readError);
-    QVERIFY(slow.timeoutOccurred());
-    QTest::qWait(400);
-    slow.writeCommand(QStringLiteral(":CONF:TERRAMP?"), 100);
-    const QString late = slow.readReply();
-    QVERIFY2(late.endsWith(QLatin1String("\nON")), qPrintable(late));
-    QVERIFY(!slow.timeoutOccurred());
+        // A gap longer than a read's wait fails the read as a timeout; what
+        // comes later is read with the next reply.
+        SerialPortHandler &slow = handler(QStringLiteral("slow-chunks"));
+        slow.writeCommand(QStringLiteral(":CONF:ALL?"), 100);
+        QCOMPARE(thrownMessage([&] { slow.readReply(); }), readError);
+        QVERIFY(slow.timeoutOccurred());
+        QTest::qWait(600);
+        slow.writeCommand(QStringLiteral(":CONF:TERRAMP?"), 100);
+        const QString late = slow.readReply();
+        QVERIFY2(late.endsWith(QLatin1String("\nON")), qPrintable(late));
+        QVERIFY(!slow.timeoutOccurred());
+    });
 }
 
 void tst_DeviceProtocol::configurationReplies_data()
@@ -343,27 +350,29 @@ void tst_DeviceProtocol::configurationReplies_data()
 
 void tst_DeviceProtocol::configurationReplies()
 {
-    QFETCH(QString, device);
-    QFETCH(bool, accepted);
-    SerialPortHandler &h = handler(device);
-    QString lnb1 = QStringLiteral("L1");
-    QString lnb2 = QStringLiteral("L2");
-    if (!accepted) {
-        QCOMPARE(thrownMessage([&] { h.readConfiguration(lnb1, lnb2); }), readError);
-        QVERIFY(!h.timeoutOccurred());
-    } else {
-        const QList<UBRecord> list = h.readConfiguration(lnb1, lnb2);
-        QCOMPARE(list.size(), 24);
-        for (int i = 0; i < 24; ++i) {
-            QCOMPARE(list.at(i).ubNumber, quint32(23 - i));
-            QCOMPARE(list.at(i).freq, slotFrequency(quint32(23 - i)));
+    guarded([&] {
+        QFETCH(QString, device);
+        QFETCH(bool, accepted);
+        SerialPortHandler &h = handler(device);
+        QString lnb1 = QStringLiteral("L1");
+        QString lnb2 = QStringLiteral("L2");
+        if (!accepted) {
+            QCOMPARE(thrownMessage([&] { h.readConfiguration(lnb1, lnb2); }), readError);
+            QVERIFY(!h.timeoutOccurred());
+        } else {
+            const QList<UBRecord> list = h.readConfiguration(lnb1, lnb2);
+            QCOMPARE(list.size(), 24);
+            for (int i = 0; i < 24; ++i) {
+                QCOMPARE(list.at(i).ubNumber, quint32(23 - i));
+                QCOMPARE(list.at(i).freq, slotFrequency(quint32(23 - i)));
+            }
         }
-    }
-    QCOMPARE(lnb1, QStringLiteral("L1"));
-    QCOMPARE(lnb2, QStringLiteral("L2"));
-    // The line is in order for the next exchange.
-    h.writeStandBy(true);
-    QVERIFY(h.readStandBy());
+        QCOMPARE(lnb1, QStringLiteral("L1"));
+        QCOMPARE(lnb2, QStringLiteral("L2"));
+        // The line is in order for the next exchange.
+        h.writeStandBy(true);
+        QVERIFY(h.readStandBy());
+    });
 }
 
 void tst_DeviceProtocol::outOfRangeRefusedBeforeSending_data()
@@ -378,19 +387,21 @@ void tst_DeviceProtocol::outOfRangeRefusedBeforeSending_data()
 
 void tst_DeviceProtocol::outOfRangeRefusedBeforeSending()
 {
-    QFETCH(int, index);
-    QFETCH(quint32, ubNumber);
-    QFETCH(quint32, line);
-    QFETCH(QString, message);
-    QList<UBRecord> list = dynamicPlan();
-    list[index].ubNumber = ubNumber;
-    list[index].line = line;
-    SerialPortHandler &h = handler(QStringLiteral("plain"));
-    const int before = sim(QStringLiteral("plain")).loggedLines().size();
-    const std::string thrown = thrownMessage([&] { h.writeConfiguration(list, QString(), QString()); });
-    QVERIFY2(QString::fromStdString(thrown).contains(message), thrown.c_str());
-    QTest::qWait(50);
-    QCOMPARE(sim(QStringLiteral("plain")).loggedLines().size(), before);
+    guarded([&] {
+        QFETCH(int, index);
+        QFETCH(quint32, ubNumber);
+        QFETCH(quint32, line);
+        QFETCH(QString, message);
+        QList<UBRecord> list = dynamicPlan();
+        list[index].ubNumber = ubNumber;
+        list[index].line = line;
+        SerialPortHandler &h = handler(QStringLiteral("plain"));
+        const int before = sim(QStringLiteral("plain")).loggedLines().size();
+        const std::string thrown = thrownMessage([&] { h.writeConfiguration(list, QString(), QString()); });
+        QVERIFY2(QString::fromStdString(thrown).contains(message), thrown.c_str());
+        QTest::qWait(50);
+        QCOMPARE(sim(QStringLiteral("plain")).loggedLines().size(), before);
+    });
 }
 
 void tst_DeviceProtocol::noPortMeansConnectionLost()
@@ -408,39 +419,42 @@ void tst_DeviceProtocol::noPortMeansConnectionLost()
 
 void tst_DeviceProtocol::simulatorKeepsStoredConfiguration()
 {
-    const QString statePath = dir.filePath(QStringLiteral("stored.state"));
-    QStringList words;
-    for (quint32 ub = 0; ub < 24; ++ub)
-        words << CodeWord::makeDynamic(ub, 3 - ub % 4, ub + 5).toText();
-    const auto exchange = [](QSerialPort &port, const QByteArray &line) {
-        port.write(line + '\n');
-        port.waitForBytesWritten(100);
-        QByteArray reply;
-        while (!reply.endsWith('\n') && port.waitForReadyRead(500))
-            reply += port.readAll();
-        return reply;
-    };
-    {
+    guarded([&] {
+        const QString statePath = dir.filePath(QStringLiteral("stored.state"));
+        QStringList words;
+        for (quint32 ub = 0; ub < 24; ++ub)
+            words << CodeWord::makeDynamic(ub, 3 - ub % 4, ub + 5).toText();
+        const auto exchange = [](QSerialPort &port, const QByteArray &line) {
+            port.write(line + '\n');
+            port.waitForBytesWritten(100);
+            QByteArray reply;
+            while (!reply.endsWith('\n') && port.waitForReadyRead(500))
+                reply += port.readAll();
+            return reply;
+        };
+        {
+            SimulatorProcess simulator(dir.filePath(QStringLiteral("stored")),
+                                       {QStringLiteral("--state"), statePath});
+            QVERIFY2(simulator.start(), qPrintable(simulator.errors()));
+            QSerialPort port(simulator.link());
+            QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
+            port.write(":CONF:ALL " + words.join(QLatin1Char(',')).toLatin1() +
+                       "\n:CONF:STBY ON\n:MEM:WRITE:ALL\n");
+            // Not stored: set after the store, and a line with 23 words.
+            port.write(":CONF:LTEFILT ON\n:CONF:ALL " + words.mid(1).join(QLatin1Char(',')).toLatin1() +
+                       '\n');
+            QCOMPARE(exchange(port, ":CONF:ALL?"), words.join(QLatin1Char(',')).toLatin1() + '\n');
+            QCOMPARE(exchange(port, ":CONF:LTEFILT?"), QByteArray("ON\n"));
+        }
         SimulatorProcess simulator(dir.filePath(QStringLiteral("stored")),
                                    {QStringLiteral("--state"), statePath});
         QVERIFY2(simulator.start(), qPrintable(simulator.errors()));
         QSerialPort port(simulator.link());
         QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
-        port.write(":CONF:ALL " + words.join(QLatin1Char(',')).toLatin1() +
-                   "\n:CONF:STBY ON\n:MEM:WRITE:ALL\n");
-        // Not stored: set after the store, and a line with 23 words.
-        port.write(":CONF:LTEFILT ON\n:CONF:ALL " + words.mid(1).join(QLatin1Char(',')).toLatin1() + '\n');
         QCOMPARE(exchange(port, ":CONF:ALL?"), words.join(QLatin1Char(',')).toLatin1() + '\n');
-        QCOMPARE(exchange(port, ":CONF:LTEFILT?"), QByteArray("ON\n"));
-    }
-    SimulatorProcess simulator(dir.filePath(QStringLiteral("stored")),
-                               {QStringLiteral("--state"), statePath});
-    QVERIFY2(simulator.start(), qPrintable(simulator.errors()));
-    QSerialPort port(simulator.link());
-    QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
-    QCOMPARE(exchange(port, ":CONF:ALL?"), words.join(QLatin1Char(',')).toLatin1() + '\n');
-    QCOMPARE(exchange(port, ":CONF:STBY?"), QByteArray("ON\n"));
-    QCOMPARE(exchange(port, ":CONF:LTEFILT?"), QByteArray("OFF\n"));
+        QCOMPARE(exchange(port, ":CONF:STBY?"), QByteArray("ON\n"));
+        QCOMPARE(exchange(port, ":CONF:LTEFILT?"), QByteArray("OFF\n"));
+    });
 }
 
 QTEST_GUILESS_MAIN(tst_DeviceProtocol)

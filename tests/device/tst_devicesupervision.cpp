@@ -1,6 +1,7 @@
 // Supervision of the connection: devices that are not the switch, unplugging
 // while connected, and the search that follows.
 
+#include "ExchangeChecks.h"
 #include "SimulatorProcess.h"
 #include "device/SerialPortHandler.h"
 
@@ -17,15 +18,6 @@ constexpr quint16 switchProduct = 0x5740;
 constexpr int tickMs = 3000;
 constexpr int slackMs = 1000;
 
-template <typename F> std::string thrownMessage(F &&f)
-{
-    try {
-        f();
-    } catch (const std::runtime_error &e) {
-        return e.what();
-    }
-    return "(nothing thrown)";
-}
 } // namespace
 
 class tst_DeviceSupervision : public QObject
@@ -86,77 +78,81 @@ void tst_DeviceSupervision::notIdentifiedEveryTick()
 
 void tst_DeviceSupervision::unplugWhileIdle()
 {
-    const QString link = linkPath(QStringLiteral("unplug"));
-    SimulatorProcess first(link, {QStringLiteral("--unplug-after"), QStringLiteral("1")},
-                           QStringLiteral("SN-FIRST"));
-    QVERIFY2(first.start(), qPrintable(first.errors()));
-    // The port exists for as long as its link does, as a USB port does.
-    SerialPortHandler handler(nullptr, [link] {
-        return QFileInfo::exists(link) ? QList<SerialPortCandidate>{{link, switchVendor, switchProduct}}
-                                       : QList<SerialPortCandidate>{};
+    guarded([&] {
+        const QString link = linkPath(QStringLiteral("unplug"));
+        SimulatorProcess first(link, {QStringLiteral("--unplug-after"), QStringLiteral("1")},
+                               QStringLiteral("SN-FIRST"));
+        QVERIFY2(first.start(), qPrintable(first.errors()));
+        // The port exists for as long as its link does, as a USB port does.
+        SerialPortHandler handler(nullptr, [link] {
+            return QFileInfo::exists(link) ? QList<SerialPortCandidate>{{link, switchVendor, switchProduct}}
+                                           : QList<SerialPortCandidate>{};
+        });
+        QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
+        QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
+        QVERIFY(found.isValid());
+        QVERIFY(missing.isValid());
+        handler.startDeviceSearch();
+        QVERIFY(found.wait(tickMs + slackMs));
+        QCOMPARE(found.at(0).at(0).toString(), QStringLiteral("SN-FIRST"));
+
+        // The simulator closes the line 300 ms after the identification.
+        QVERIFY(missing.wait(slackMs));
+        QElapsedTimer sinceUnplug;
+        sinceUnplug.start();
+        QVERIFY(first.waitForExit(2000));
+        QTest::qWait(500);
+        QCOMPARE(missing.count(), 1);
+        QCOMPARE(thrownMessage([&] { handler.readStandBy(); }),
+                 std::string("Lost connection to device. Please connect again"));
+
+        // Plugged in again: the restarted search finds it on its next tick.
+        SimulatorProcess second(link, {}, QStringLiteral("SN-SECOND"));
+        QVERIFY2(second.start(), qPrintable(second.errors()));
+        QVERIFY(found.wait(tickMs + slackMs));
+        QVERIFY2(sinceUnplug.elapsed() >= tickMs - 200 && sinceUnplug.elapsed() < tickMs + slackMs,
+                 qPrintable(QString::number(sinceUnplug.elapsed())));
+        QCOMPARE(found.count(), 2);
+        QCOMPARE(found.at(1).at(0).toString(), QStringLiteral("SN-SECOND"));
+        QCOMPARE(missing.count(), 1);
+        handler.writeLteFilter(true);
+        QVERIFY(handler.readLteFilter());
     });
-    QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
-    QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
-    QVERIFY(found.isValid());
-    QVERIFY(missing.isValid());
-    handler.startDeviceSearch();
-    QVERIFY(found.wait(tickMs + slackMs));
-    QCOMPARE(found.at(0).at(0).toString(), QStringLiteral("SN-FIRST"));
-
-    // The simulator closes the line 300 ms after the identification.
-    QVERIFY(missing.wait(slackMs));
-    QElapsedTimer sinceUnplug;
-    sinceUnplug.start();
-    QVERIFY(first.waitForExit(2000));
-    QTest::qWait(500);
-    QCOMPARE(missing.count(), 1);
-    QCOMPARE(thrownMessage([&] { handler.readStandBy(); }),
-             std::string("Lost connection to device. Please connect again"));
-
-    // Plugged in again: the restarted search finds it on its next tick.
-    SimulatorProcess second(link, {}, QStringLiteral("SN-SECOND"));
-    QVERIFY2(second.start(), qPrintable(second.errors()));
-    QVERIFY(found.wait(tickMs + slackMs));
-    QVERIFY2(sinceUnplug.elapsed() >= tickMs - 200 && sinceUnplug.elapsed() < tickMs + slackMs,
-             qPrintable(QString::number(sinceUnplug.elapsed())));
-    QCOMPARE(found.count(), 2);
-    QCOMPARE(found.at(1).at(0).toString(), QStringLiteral("SN-SECOND"));
-    QCOMPARE(missing.count(), 1);
-    handler.writeLteFilter(true);
-    QVERIFY(handler.readLteFilter());
 }
 
 void tst_DeviceSupervision::unplugDuringReply()
 {
-    // The device takes the query, never answers, and is unplugged while the
-    // reply is awaited.
-    SimulatorProcess sim(linkPath(QStringLiteral("midreply")),
-                         {QStringLiteral("--unplug-after"), QStringLiteral("2"),
-                          QStringLiteral("--unplug-delay"), QStringLiteral("20"), QStringLiteral("--reply"),
-                          QStringLiteral(":CONF:STBY?=")});
-    QVERIFY2(sim.start(), qPrintable(sim.errors()));
-    const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
-    SerialPortHandler handler(nullptr, [ports] { return ports; });
-    QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
-    QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
-    QVERIFY(found.isValid());
-    QVERIFY(missing.isValid());
-    handler.startDeviceSearch();
-    QVERIFY(found.wait(tickMs + slackMs));
+    guarded([&] {
+        // The device takes the query, never answers, and is unplugged while the
+        // reply is awaited.
+        SimulatorProcess sim(linkPath(QStringLiteral("midreply")),
+                             {QStringLiteral("--unplug-after"), QStringLiteral("2"),
+                              QStringLiteral("--unplug-delay"), QStringLiteral("20"),
+                              QStringLiteral("--reply"), QStringLiteral(":CONF:STBY?=")});
+        QVERIFY2(sim.start(), qPrintable(sim.errors()));
+        const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
+        SerialPortHandler handler(nullptr, [ports] { return ports; });
+        QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
+        QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
+        QVERIFY(found.isValid());
+        QVERIFY(missing.isValid());
+        handler.startDeviceSearch();
+        QVERIFY(found.wait(tickMs + slackMs));
 
-    QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(thrownMessage([&] { handler.readStandBy(); }),
-             std::string("Error occured while reading data, please try again"));
-    QVERIFY(clock.elapsed() < 500);
-    QCOMPARE(missing.count(), 1);
-    QVERIFY(!handler.timeoutOccurred());
-    QCOMPARE(thrownMessage([&] { handler.writeStandBy(true); }),
-             std::string("Lost connection to device. Please connect again"));
-    // Later reports of the released port change nothing.
-    QTest::qWait(300);
-    QCOMPARE(missing.count(), 1);
-    QCOMPARE(found.count(), 1);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(thrownMessage([&] { handler.readStandBy(); }),
+                 std::string("Error occured while reading data, please try again"));
+        QVERIFY(clock.elapsed() < 500);
+        QCOMPARE(missing.count(), 1);
+        QVERIFY(!handler.timeoutOccurred());
+        QCOMPARE(thrownMessage([&] { handler.writeStandBy(true); }),
+                 std::string("Lost connection to device. Please connect again"));
+        // Later reports of the released port change nothing.
+        QTest::qWait(300);
+        QCOMPARE(missing.count(), 1);
+        QCOMPARE(found.count(), 1);
+    });
 }
 
 QTEST_GUILESS_MAIN(tst_DeviceSupervision)
