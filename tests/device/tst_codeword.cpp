@@ -1,10 +1,16 @@
 // The code word of one user band: bit layout, range checks, reply parsing.
 
+#include "TestDatabase.h"
 #include "device/CodeWord.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 #include <stdexcept>
+
+Q_DECLARE_METATYPE(UBRecord)
 
 namespace {
 const std::string readError = "Error occured while reading data, please try again";
@@ -67,6 +73,20 @@ private slots:
     void configurationCommand();
     void configurationCommandRefusesBeforeBuildingLine();
     void staticWithoutDatabase();
+
+    // Static words take their satellite data from the database.
+    void staticWorkedExampleWithDatabase();
+    void staticRoundTrip_data();
+    void staticRoundTrip();
+    void staticRefusedBeforeSending_data();
+    void staticRefusedBeforeSending();
+    void staticDecodeFailures_data();
+    void staticDecodeFailures();
+    void staticNamesTakenOnlyFromAWholeReply();
+
+private:
+    std::unique_ptr<SqlHandler> database();
+    QTemporaryDir cacheDir;
 };
 
 void tst_CodeWord::dynamicWorkedExample()
@@ -331,6 +351,186 @@ void tst_CodeWord::staticWithoutDatabase()
     QString lnb1, lnb2;
     QCOMPARE(thrownMessage([&] { CodeWord::decode(CodeWord(2166124547u), 3, lnb1, lnb2, nullptr); }),
              std::string("Not connected"));
+}
+
+std::unique_ptr<SqlHandler> tst_CodeWord::database()
+{
+    if (!cacheDir.isValid())
+        return nullptr;
+    // Transponder number, frequency, horizontal, oscillator, satellite id.
+    const TestDatabase::Satelites satelites{
+        {QStringLiteral("Astra 19.2E"),
+         {{1, 11836, true, 10600, 1},
+          {2, 10744, false, 9750, 1},
+          {3, 12750, true, 10600, 1},
+          {4, 10700, true, 10600, 1}}},
+        {QStringLiteral("Hotbird 13E"), {{7, 11034, false, 9750, 2}, {8, 12597, false, 10600, 2}}},
+        {QStringLiteral("Single band"), {{1, 11000, true, 9750, 127}}},
+        {QStringLiteral("Wide id"), {{1, 11000, false, 9750, 128}}},
+    };
+    const QVector<SateliteParams> params{{QStringLiteral("Astra 19.2E"), 1, 9750, 10600},
+                                         {QStringLiteral("Hotbird 13E"), 2, 9750, 10600},
+                                         {QStringLiteral("Single band"), 127, 9750, 0},
+                                         {QStringLiteral("Wide id"), 128, 9750, 10600}};
+    if (!TestDatabase::writeCacheFile(cacheDir.path(), satelites, params))
+        return nullptr;
+    auto handler = std::make_unique<SqlHandler>(TestDatabase::unreachableConnection(), cacheDir.path());
+    handler->connectToDatabase();
+    return handler;
+}
+
+namespace {
+UBRecord staticRecord(quint32 ubNumber, quint32 lnb, qint32 tp, quint32 freq)
+{
+    UBRecord record;
+    record.ubNumber = ubNumber;
+    record.type = UBRecord::staticType;
+    record.lnb = lnb;
+    record.tp = tp;
+    record.freq = freq;
+    return record;
+}
+} // namespace
+
+void tst_CodeWord::staticWorkedExampleWithDatabase()
+{
+    const auto db = database();
+    QVERIFY(db);
+    const QString astra = QStringLiteral("Astra 19.2E");
+    const CodeWord word =
+        CodeWord::encode(staticRecord(3, 0, 1, 11836), astra, QStringLiteral("Hotbird 13E"), db.get(), 0);
+    QCOMPARE(word.toText(), QStringLiteral("2166124547"));
+
+    QString lnb1 = QStringLiteral("before");
+    QString lnb2 = QStringLiteral("kept");
+    const UBRecord decoded = CodeWord::decode(CodeWord::fromText(u"2166124547"), 3, lnb1, lnb2, db.get());
+    QCOMPARE(decoded.type, UBRecord::staticType);
+    QCOMPARE(decoded.ubNumber, 3u);
+    QCOMPARE(decoded.freq, 11836u);
+    QCOMPARE(decoded.lnb, 0u);
+    QCOMPARE(decoded.tp, 1);
+    QCOMPARE(decoded.line, 0u);
+    QCOMPARE(lnb1, astra);
+    QCOMPARE(lnb2, QStringLiteral("kept"));
+}
+
+void tst_CodeWord::staticRoundTrip_data()
+{
+    QTest::addColumn<UBRecord>("record");
+    QTest::addColumn<quint32>("expectedWord");
+    // LNB2 (bit 2), vertical, low band: F = 11034 - 9750 - 100 = 1184.
+    QTest::newRow("LNB2, vertical, low band")
+        << staticRecord(23, 1, 7, 11034) << (0x82000000u | 23u << 19 | 1184u << 8 | 0x4u);
+    QTest::newRow("LNB2, high band") << staticRecord(0, 1, 8, 12597) << (0x82000000u | 1897u << 8 | 0x5u);
+    QTest::newRow("lowest F") << staticRecord(5, 0, 4, 10700) << (0x81000000u | 5u << 19 | 0u << 8 | 0x3u);
+    // A single-band satellite never sets the band bit; satId 127 is the largest.
+    QTest::newRow("single band, satId 127")
+        << staticRecord(9, 0, 1, 11000) << (0xFF000000u | 9u << 19 | 1150u << 8 | 0x2u);
+}
+
+void tst_CodeWord::staticRoundTrip()
+{
+    QFETCH(UBRecord, record);
+    QFETCH(quint32, expectedWord);
+    const auto db = database();
+    QVERIFY(db);
+    const QString lnb1 = record.ubNumber == 9 ? QStringLiteral("Single band") : QStringLiteral("Astra 19.2E");
+    const CodeWord word = CodeWord::encode(record, lnb1, QStringLiteral("Hotbird 13E"), db.get(), 0);
+    QCOMPARE(word.value(), expectedWord);
+    QString readLnb1, readLnb2;
+    QCOMPARE(CodeWord::decode(word, record.ubNumber, readLnb1, readLnb2, db.get()), record);
+    QCOMPARE(record.lnb ? readLnb2 : readLnb1, record.lnb ? QStringLiteral("Hotbird 13E") : lnb1);
+    QVERIFY((record.lnb ? readLnb1 : readLnb2).isEmpty());
+}
+
+void tst_CodeWord::staticRefusedBeforeSending_data()
+{
+    QTest::addColumn<QString>("satelite");
+    QTest::addColumn<UBRecord>("record");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("12750 MHz on the 10600 MHz band")
+        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 3, 12750) << QStringLiteral("2150 MHz");
+    QTest::newRow("below the oscillator's reach")
+        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 1, 10650) << QStringLiteral("50 MHz");
+    QTest::newRow("ubNumber 32") << QStringLiteral("Astra 19.2E") << staticRecord(32, 0, 1, 11836)
+                                 << QStringLiteral("UB number 32");
+    QTest::newRow("satId 128") << QStringLiteral("Wide id") << staticRecord(3, 0, 1, 11000)
+                               << QStringLiteral("Satelite id 128");
+    QTest::newRow("unknown transponder")
+        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 99, 11836)
+        << QStringLiteral("SqlHandler::getPolarisationForTransponder: transponder not found");
+    QTest::newRow("unassigned transponder")
+        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, -1, 11836)
+        << QStringLiteral("SqlHandler::getPolarisationForTransponder: transponder not found");
+    QTest::newRow("unknown satelite") << QStringLiteral("Nowhere 0E") << staticRecord(3, 0, 1, 11836)
+                                      << QStringLiteral("Satelite not found in database");
+}
+
+void tst_CodeWord::staticRefusedBeforeSending()
+{
+    QFETCH(QString, satelite);
+    QFETCH(UBRecord, record);
+    QFETCH(QString, message);
+    const auto db = database();
+    QVERIFY(db);
+    QList<UBRecord> list = dynamicPlan();
+    list[23 - int(qMin(record.ubNumber, 23u))] = record;
+    int drawn = 0;
+    const std::string thrown = thrownMessage([&] {
+        CodeWord::configurationCommand(list, satelite, QStringLiteral("Hotbird 13E"), db.get(),
+                                       [&drawn] { return quint32(drawn++); });
+    });
+    QVERIFY2(QString::fromStdString(thrown).contains(message), thrown.c_str());
+}
+
+void tst_CodeWord::staticDecodeFailures_data()
+{
+    QTest::addColumn<quint32>("word");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("satellite id not in the database")
+        << (0x80000000u | 50u << 24 | 1136u << 8 | 0x3u) << QStringLiteral("Satelite not found in database");
+    QTest::newRow("no transponder at the frequency")
+        << (0x81000000u | 500u << 8 | 0x1u)
+        << QStringLiteral("SqlHandler::getTransponderByFreq: no transponder with freq");
+}
+
+void tst_CodeWord::staticDecodeFailures()
+{
+    QFETCH(quint32, word);
+    QFETCH(QString, message);
+    const auto db = database();
+    QVERIFY(db);
+    QString lnb1, lnb2;
+    QCOMPARE(QString::fromStdString(
+                 thrownMessage([&] { CodeWord::decode(CodeWord(word), 0, lnb1, lnb2, db.get()); })),
+             message);
+}
+
+void tst_CodeWord::staticNamesTakenOnlyFromAWholeReply()
+{
+    const auto db = database();
+    QVERIFY(db);
+    QStringList words = dynamicWords(24);
+    words[3] = QStringLiteral("2166124547");                                  // Astra, LNB1
+    words[10] = QString::number(0x82000000u | 10u << 19 | 1184u << 8 | 0x4u); // Hotbird, LNB2
+    QString lnb1 = QStringLiteral("L1");
+    QString lnb2 = QStringLiteral("L2");
+    const QList<UBRecord> list =
+        CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, db.get());
+    QCOMPARE(lnb1, QStringLiteral("Astra 19.2E"));
+    QCOMPARE(lnb2, QStringLiteral("Hotbird 13E"));
+    QCOMPARE(list.at(23 - 3), staticRecord(3, 0, 1, 11836));
+    QCOMPARE(list.at(23 - 10), staticRecord(10, 1, 7, 11034));
+
+    // A later word that fails leaves the names as they came in.
+    words[20] = QString::number(0x80000000u | 50u << 24 | 1136u << 8);
+    lnb1 = QStringLiteral("L1");
+    lnb2 = QStringLiteral("L2");
+    QCOMPARE(thrownMessage(
+                 [&] { CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, db.get()); }),
+             std::string("Satelite not found in database"));
+    QCOMPARE(lnb1, QStringLiteral("L1"));
+    QCOMPARE(lnb2, QStringLiteral("L2"));
 }
 
 QTEST_GUILESS_MAIN(tst_CodeWord)

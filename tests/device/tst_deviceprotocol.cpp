@@ -4,6 +4,7 @@
 
 #include "ExchangeChecks.h"
 #include "SimulatorProcess.h"
+#include "TestDatabase.h"
 #include "device/CodeWord.h"
 #include "device/SerialPortHandler.h"
 
@@ -66,12 +67,14 @@ private slots:
     void outOfRangeRefusedBeforeSending();
     void noPortMeansConnectionLost();
     void simulatorKeepsStoredConfiguration();
+    void staticPlanThroughTheDevice();
 
 private:
     SerialPortHandler &handler(const QString &name) { return *devices.at(name).handler; }
     SimulatorProcess &sim(const QString &name) { return *devices.at(name).sim; }
 
     QTemporaryDir dir;
+    std::unique_ptr<SqlHandler> database;
     std::map<QString, Device> devices;
 };
 
@@ -79,6 +82,14 @@ void tst_DeviceProtocol::initTestCase()
 {
     QVERIFY(dir.isValid());
     QVERIFY2(QFileInfo::exists(SimulatorProcess::program()), qPrintable(SimulatorProcess::program()));
+    // Satellite data for static words, from a cache file (the server is unreachable).
+    QVERIFY(TestDatabase::writeCacheFile(
+        dir.path(),
+        {{QStringLiteral("Astra 19.2E"), {{1, 11836, true, 10600, 1}, {2, 10744, false, 9750, 1}}},
+         {QStringLiteral("Hotbird 13E"), {{7, 11034, false, 9750, 2}}}},
+        {{QStringLiteral("Astra 19.2E"), 1, 9750, 10600}, {QStringLiteral("Hotbird 13E"), 2, 9750, 10600}}));
+    database = std::make_unique<SqlHandler>(TestDatabase::unreachableConnection(), dir.path());
+    database->connectToDatabase();
     const auto reply = [](const char *command, const char *bytes) {
         return QStringList{QStringLiteral("--reply"),
                            QString::fromLatin1(command) + QLatin1Char('=') + QString::fromLatin1(bytes)};
@@ -114,7 +125,7 @@ void tst_DeviceProtocol::initTestCase()
         const QList<SerialPortCandidate> ports{{device.sim->link(), switchVendor, switchProduct}};
         // A fixed generator: 0, 1, 2, ...
         device.handler = std::make_unique<SerialPortHandler>(
-            nullptr, [ports] { return ports; }, [next = quint32(0)]() mutable { return next++; });
+            database.get(), [ports] { return ports; }, [next = quint32(0)]() mutable { return next++; });
         device.found = std::make_unique<QSignalSpy>(device.handler.get(), &SerialPortHandler::deviceFound);
         device.missing =
             std::make_unique<QSignalSpy>(device.handler.get(), &SerialPortHandler::deviceMissing);
@@ -454,6 +465,37 @@ void tst_DeviceProtocol::simulatorKeepsStoredConfiguration()
         QCOMPARE(exchange(port, ":CONF:ALL?"), words.join(QLatin1Char(',')).toLatin1() + '\n');
         QCOMPARE(exchange(port, ":CONF:STBY?"), QByteArray("ON\n"));
         QCOMPARE(exchange(port, ":CONF:LTEFILT?"), QByteArray("OFF\n"));
+    });
+}
+
+void tst_DeviceProtocol::staticPlanThroughTheDevice()
+{
+    guarded([&] {
+        QList<UBRecord> plan = dynamicPlan();
+        const auto makeStatic = [&plan](quint32 ub, quint32 lnb, qint32 tp, quint32 freq) {
+            UBRecord &record = plan[23 - int(ub)];
+            record.type = UBRecord::staticType;
+            record.line = 0;
+            record.lnb = lnb;
+            record.tp = tp;
+            record.freq = freq;
+        };
+        makeStatic(23, 0, 1, 11836);
+        makeStatic(22, 0, 2, 10744);
+        makeStatic(0, 1, 7, 11034);
+        SerialPortHandler &h = handler(QStringLiteral("plain"));
+        const int before = sim(QStringLiteral("plain")).loggedLines().size();
+        h.writeConfiguration(plan, QStringLiteral("Astra 19.2E"), QStringLiteral("Hotbird 13E"));
+        QString lnb1 = QStringLiteral("L1");
+        QString lnb2 = QStringLiteral("L2");
+        QCOMPARE(h.readConfiguration(lnb1, lnb2), plan);
+        QCOMPARE(lnb1, QStringLiteral("Astra 19.2E"));
+        QCOMPARE(lnb2, QStringLiteral("Hotbird 13E"));
+        const QStringList lines = sim(QStringLiteral("plain")).loggedLines().mid(before);
+        QCOMPARE(lines.size(), 2);
+        // UB 0 first on the line, UB 23 last.
+        QVERIFY(lines.at(0).startsWith(QStringLiteral(":CONF:ALL %1,").arg(0x82000000u | 1184u << 8 | 0x4u)));
+        QVERIFY(lines.at(0).endsWith(QStringLiteral(",%1").arg(0x81000000u | 23u << 19 | 1136u << 8 | 0x3u)));
     });
 }
 
