@@ -1,0 +1,80 @@
+// Feeds arbitrary bytes to the decoder of the switch's configuration reply,
+// with satellite data loaded, so static words reach the database look-ups.
+// Whatever the bytes, the decoder returns 24 records or throws
+// std::runtime_error, and leaves the satellite names alone when it throws.
+#include "db/SqlHandler.h"
+#include "device/CodeWord.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+struct Harness
+{
+    int argc = 1;
+    char name[20] = "fuzz_device_reply";
+    char *argv[2] = {name, nullptr};
+    QCoreApplication app{argc, argv};
+    QTemporaryDir dir;
+    std::unique_ptr<SqlHandler> database;
+
+    Harness()
+    {
+        // Two satellites, ids 1 and 2, each with a few transponders on both bands.
+        QFile cache(dir.filePath(QStringLiteral("db.dat")));
+        if (!cache.open(QIODevice::WriteOnly))
+            std::abort();
+        QDataStream out(&cache);
+        out << qint32(1) << qint32(2);
+        for (qint32 satId : {1, 2}) {
+            out << QStringLiteral("Sat %1").arg(satId) << qint32(4);
+            for (qint32 tp = 0; tp < 4; ++tp)
+                out << qint32(10700 + 500 * tp) << qint32(tp < 2 ? 9750 : 10600) << bool(tp % 2) << satId
+                    << tp;
+        }
+        out << qint32(2);
+        for (qint32 satId : {1, 2})
+            out << qint32(10600) << qint32(9750) << QStringLiteral("Sat %1").arg(satId) << satId;
+        cache.close();
+        database = std::make_unique<SqlHandler>(SqlHandler::Connection{QStringLiteral("127.0.0.1"),
+                                                                       QStringLiteral("none"), QString(),
+                                                                       QString(), 1},
+                                                dir.path());
+        database->connectToDatabase();
+    }
+};
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static Harness harness;
+    const QString reply = QString::fromUtf8(reinterpret_cast<const char *>(data), int(size));
+
+    for (const CodeWord word : CodeWord::parseList(reply)) {
+        if (word.value() == 0)
+            std::abort();
+    }
+    const QString lnb1Before = QStringLiteral("L1");
+    const QString lnb2Before = QStringLiteral("L2");
+    QString lnb1 = lnb1Before;
+    QString lnb2 = lnb2Before;
+    try {
+        const QList<UBRecord> list = CodeWord::decodeConfiguration(reply, lnb1, lnb2, harness.database.get());
+        if (list.size() != 24)
+            std::abort();
+        for (int i = 0; i < list.size(); ++i) {
+            if (list.at(i).ubNumber != quint32(23 - i) || (list.at(i).isDynamic() && list.at(i).line > 3))
+                std::abort();
+        }
+    } catch (const std::runtime_error &) {
+        if (lnb1 != lnb1Before || lnb2 != lnb2Before)
+            std::abort();
+    }
+    return 0;
+}
