@@ -157,6 +157,10 @@ void SwitchSimulator::handleLine(const QByteArray &line)
     if (options.replies.contains(command)) {
         reply = options.replies.value(command);
         note = QStringLiteral("scripted reply");
+    } else if (command.endsWith(QLatin1Char('?')) && command != QLatin1String("*IDN?")
+               && mutedQueries < options.muteFirst) {
+        ++mutedQueries;
+        note = QStringLiteral("muted");
     } else if (command.endsWith(QLatin1Char('?'))) {
         reply = answer(command);
         if (reply.isNull())

@@ -40,6 +40,7 @@ public:
         int delayMs = 0;
         int unplugAfter = 0; // 0: never
         int unplugDelayMs = 300;
+        int muteFirst = 0; // queries after the identification left unanswered
     };
 
     explicit SwitchSimulator(Options options, QObject *parent = nullptr);
@@ -72,6 +73,7 @@ private:
     QByteArray input;
     QFile log;
     int commandCount = 0;
+    int mutedQueries = 0;
     bool unplugPending = false;
 
     bool lteFilter = false;

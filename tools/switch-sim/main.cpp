@@ -105,11 +105,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption unplugAfter(QStringLiteral("unplug-after"),
                                          QStringLiteral("Close the line after n commands."),
                                          QStringLiteral("n"));
+    const QCommandLineOption muteFirst(QStringLiteral("mute-first"),
+                                       QStringLiteral("Leave the first n queries after *IDN? unanswered."),
+                                       QStringLiteral("n"));
     const QCommandLineOption unplugDelay(
         QStringLiteral("unplug-delay"),
         QStringLiteral("Time from the last command to the unplug (default 300)."), QStringLiteral("ms"));
     parser.addOptions({link, serial, state, logFile, maker, idn, reply, silent, noLf, garbage, chunk,
-                       chunkPause, words, zeros, commas, delay, unplugAfter, unplugDelay});
+                       chunkPause, words, zeros, commas, delay, unplugAfter, unplugDelay, muteFirst});
     parser.process(app);
 
     SwitchSimulator::Options options;
@@ -139,7 +142,7 @@ int main(int argc, char *argv[])
     const std::initializer_list<std::pair<const QCommandLineOption &, int &>> counts = {
         {chunk, options.chunkBytes},        {chunkPause, options.chunkPauseMs},  {words, options.words},
         {zeros, options.extraZeros},        {commas, options.trailingCommas},    {delay, options.delayMs},
-        {unplugAfter, options.unplugAfter}, {unplugDelay, options.unplugDelayMs}};
+        {unplugAfter, options.unplugAfter}, {unplugDelay, options.unplugDelayMs}, {muteFirst, options.muteFirst}};
     for (const auto &count : counts) {
         if (parser.isSet(count.first) && !toCount(parser.value(count.first), count.second)) {
             std::fprintf(stderr, "switch-sim: --%s needs a number\n",

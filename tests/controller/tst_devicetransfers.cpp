@@ -1,0 +1,269 @@
+// "Test on device", "Save on device" and "Read from device" end to end: the
+// controller with the real test database and the switch simulator on a
+// pseudo-terminal, checked against the lines the simulator received.
+#include "SimulatorProcess.h"
+#include "TestDatabase.h"
+#include "controller/UBModelController.h"
+#include "model/UBDataModel.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QString lostMessage = QStringLiteral("Lost connection to device. Please connect again");
+const QString readMessage = QStringLiteral("Error occured while reading data, please try again");
+const QString astra = QStringLiteral("Astra 19.2E"); // SATID 1; transponder 71 = 11836 MHz H, high band
+const QString hotbird = QStringLiteral("Hotbird 13.0E");
+
+// The static word as the switch expects it, put together here by hand.
+quint32 staticWord(quint32 satId, quint32 ubNumber, quint32 f, bool lnb2, bool horizontal, bool highBand)
+{
+    return 0x80000000u | satId << 24 | ubNumber << 19 | f << 8 | quint32(lnb2) << 2 | quint32(horizontal) << 1
+           | quint32(highBand);
+}
+} // namespace
+
+class DeviceTransfersTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<SimulatorProcess> simulator;
+    std::unique_ptr<UBDataModel> model;
+    std::unique_ptr<UBModelController> controller;
+    QStringList messages; // "error: …" and "warning: …" in order
+
+    // A simulator with the given faults and a controller connected to it.
+    void connectDevice(const QStringList &simulatorArguments = {})
+    {
+        const QString link = dir.filePath(QStringLiteral("switch-%1").arg(QTest::currentDataTag()
+                                                                            ? QTest::currentDataTag()
+                                                                            : QTest::currentTestFunction()));
+        simulator = std::make_unique<SimulatorProcess>(link, simulatorArguments, QStringLiteral("SN:01332251"));
+        QVERIFY2(simulator->start(), qPrintable(simulator->errors()));
+
+        model = std::make_unique<UBDataModel>();
+        UBModelController::Environment environment;
+        environment.connection = TestDatabase::fixtureConnection();
+        environment.cacheDirectory = dir.filePath(QStringLiteral("cache"));
+        environment.portLister = [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; };
+        environment.random = [] { return 6u; };
+        controller = std::make_unique<UBModelController>(model.get(), environment);
+        messages.clear();
+        connect(controller.get(), &UBModelController::errorOccured, this,
+                [this](const QString &text) { messages << "error: " + text; });
+        connect(controller.get(), &UBModelController::warningOccured, this,
+                [this](const QString &text) { messages << "warning: " + text; });
+
+        QSignalSpy found(controller.get(), &UBModelController::deviceFound);
+        QVERIFY(found.isValid());
+        controller->initialize();
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+        QVERIFY(found.wait(5000));
+        QCOMPARE(model->serialNumber(), QStringLiteral("01332251"));
+        model->setLnb1(astra);
+        model->setLnb2(hotbird);
+    }
+
+    // Lines after the identification.
+    QStringList received() const
+    {
+        QStringList lines = simulator->loggedLines();
+        if (!lines.isEmpty() && lines.first() == QLatin1String("*IDN?"))
+            lines.removeFirst();
+        return lines;
+    }
+
+    void makeStatic(int row, quint32 lnb, qint32 tp, quint32 freq)
+    {
+        QList<UBRecord> list = model->ubList();
+        list[row].type = UBRecord::staticType;
+        list[row].lnb = lnb;
+        list[row].tp = tp;
+        list[row].freq = freq;
+        model->setUBList(list);
+        controller->resetDynamicUBs(false);
+    }
+
+    static QStringList sendLines(const QString &words)
+    {
+        return {":CONF:LTEFILT OFF", ":CONF:STBY OFF", ":CONF:TERRAMP OFF", ":CONF:ALL " + words};
+    }
+
+private slots:
+    void cleanup()
+    {
+        controller.reset();
+        model.reset();
+        simulator.reset();
+    }
+
+    void unassignedStaticSendsNothing()
+    {
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        controller->setStaticUBs(1, true);
+        controller->sendDataToDevice();
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, (QStringList{"error: All static UBs must be assigned.", "error: All static UBs must be assigned."}));
+        QTest::qWait(200);
+        QCOMPARE(received(), QStringList());
+    }
+
+    void sendWritesOptionsThenWords()
+    {
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        makeStatic(0, 0, 71, 11836); // UB 23 on Astra 19.2E
+        model->setLteFilter(true);
+        model->setTerrestrialPatchActive(true);
+        controller->sendDataToDevice();
+        QCOMPARE(messages, QStringList());
+
+        const QStringList lines = received();
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.mid(0, 3), QStringList({":CONF:LTEFILT ON", ":CONF:STBY OFF", ":CONF:TERRAMP ON"}));
+        QVERIFY(lines.at(3).startsWith(":CONF:ALL "));
+        const QStringList words = lines.at(3).mid(10).split(',');
+        QCOMPARE(words.size(), 24);
+        // UB 0 first; with R = 6 % 15 + 1 = 7 and line 0: B = 0, K = 3.
+        QCOMPARE(words.first(), QString::number(0x03000007));
+        QCOMPARE(words.last(), QString::number(staticWord(1, 23, 11836 - 10600 - 100, false, true, true)));
+    }
+
+    void localUBEightWarnsAndSends()
+    {
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        QList<UBRecord> list = model->ubList();
+        for (int row = 0; row < 9; ++row)
+            list[row].line = 0;
+        model->setUBList(list);
+        controller->resetDynamicUBs(false);
+        controller->sendDataToDevice();
+        QCOMPARE(messages, QStringList{"warning: Local UB number bigger than 8, protocol XY required"});
+        QCOMPARE(received().size(), 4);
+    }
+
+    void unplugBeforeTheWordsStopsTheStore()
+    {
+        // The line closes right after the third option line.
+        connectDevice({"--unplug-after", "4", "--unplug-delay", "10"});
+        if (QTest::currentTestFailed())
+            return;
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, QStringList{"error: " + lostMessage});
+        QVERIFY(!received().contains(":MEM:WRITE:ALL"));
+        QCOMPARE(received().size(), 3);
+    }
+
+    void storeSendsTheMemoryCommandLast()
+    {
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, QStringList());
+        const QStringList lines = received();
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));
+    }
+
+    void readBackWhatWasSent()
+    {
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        // UB 0 to line 3, UB 4 static on LNB2.
+        const int rowOfUb0 = model->rowCount() - 1;
+        QVERIFY(model->setData(model->index(rowOfUb0), 3, UBDataModel::LineRole));
+        makeStatic(19, 1, 5, 10834); // Hotbird 13.0E transponder 5
+        model->setLteFilter(true);
+        controller->sendDataToDevice();
+        QCOMPARE(messages, QStringList());
+        const QList<UBRecord> sent = model->ubList();
+
+        // A fresh plan, another LNB2 satellite: the device's plan replaces both.
+        controller->resetDynamicUBs(true);
+        controller->setStaticUBs(0, true);
+        model->setLteFilter(false);
+        model->setLnb2(QStringLiteral("Astra 28.2E"));
+        QSignalSpy lnb1(model.get(), &UBDataModel::lnb1Changed);
+        QSignalSpy lnb2(model.get(), &UBDataModel::lnb2Changed);
+        controller->readFromDevice();
+        QCOMPARE(messages, QStringList());
+        QVERIFY(model->lteFilter());
+        QCOMPARE(lnb1.count(), 0);
+        QCOMPARE(lnb2.count(), 1);
+        QCOMPARE(lnb2.at(0).at(0).toString(), hotbird);
+        QCOMPARE(model->lnb2(), hotbird);
+        QCOMPARE(model->ubList(), sent);
+        QCOMPARE(received().mid(4),
+                 QStringList({":CONF:LTEFILT?", ":CONF:STBY?", ":CONF:TERRAMP?", ":CONF:ALL?"}));
+    }
+
+    void readWithoutStaticsKeepsNames()
+    {
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        controller->sendDataToDevice();
+        QList<UBRecord> edited = model->ubList();
+        edited[3].line = 1;
+        model->setUBList(edited);
+        QSignalSpy lnb1(model.get(), &UBDataModel::lnb1Changed);
+        QSignalSpy lnb2(model.get(), &UBDataModel::lnb2Changed);
+        controller->readFromDevice();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(lnb1.count() + lnb2.count(), 0);
+        QCOMPARE(model->lnb1(), astra);
+        // Numbered per line from the last row upwards, at the slot frequency.
+        for (const UBRecord &record : model->ubList()) {
+            QCOMPARE(record.line, record.ubNumber % 4);
+            QCOMPARE(record.localUB, record.ubNumber / 4);
+            QCOMPARE(record.freq, slotFrequency(record.ubNumber));
+            QCOMPARE(record.localUBFreq, slotFrequency(record.ubNumber));
+        }
+    }
+
+    void everyReadTimesOut()
+    {
+        connectDevice({"--reply", ":CONF:ALL?="});
+        if (QTest::currentTestFailed())
+            return;
+        const QList<UBRecord> before = model->ubList();
+        controller->readFromDevice();
+        QCOMPARE(messages, QStringList{"error: " + readMessage});
+        QCOMPARE(received().count(":CONF:ALL?"), 3);
+        QCOMPARE(received().size(), 12);
+        QCOMPARE(model->ubList(), before);
+    }
+
+    void firstReadTimesOutSecondSucceeds()
+    {
+        connectDevice({"--mute-first", "1"});
+        if (QTest::currentTestFailed())
+            return;
+        controller->readFromDevice();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(received().count(":CONF:LTEFILT?"), 2);
+        QCOMPARE(received().count(":CONF:ALL?"), 1);
+    }
+
+    void wrongWordCountFailsAtOnce()
+    {
+        connectDevice({"--words", "23"});
+        if (QTest::currentTestFailed())
+            return;
+        controller->readFromDevice();
+        QCOMPARE(messages, QStringList{"error: " + readMessage});
+        QCOMPARE(received().count(":CONF:ALL?"), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(DeviceTransfersTest)
+#include "tst_devicetransfers.moc"
