@@ -4,6 +4,9 @@
 // the band list, so that scrolling never asks the controller again. Each list
 // is an array of {text, freq, tpValue}; its first entry means "no transponder".
 var lnbModels = Object.create(null)
+// Passed through qsTr at run time but kept out of the catalogues (a literal
+// would be picked up by lupdate): it reads the same in every language.
+var notAssignedText = "not assigned"
 var satelliteCount = 0
 
 function twoDigits(number) {
@@ -25,7 +28,7 @@ function loadLNBModels(controller) {
     var names = controller.availableSatelites()
     for (var i = 0; i < names.length; ++i) {
         var name = names[i]
-        var list = [{ "text": qsTr("not assigned"), "freq": 0, "tpValue": "not assigned" }]
+        var list = [{ "text": qsTr(notAssignedText), "freq": 0, "tpValue": "not assigned" }]
         var items = controller.itemsForSatelite(name)
         for (var j = 0; j + 1 < items.length; j += 2) {
             var tp = twoDigits(items[j])

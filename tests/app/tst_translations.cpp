@@ -1,0 +1,286 @@
+#include "controller/UBModelController.h"
+#include "db/SqlHandler.h"
+#include "device/SerialPortHandler.h"
+#include "model/UBDataModel.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+#include <stdexcept>
+
+namespace {
+struct Entry
+{
+    const char *context;
+    const char *source;
+    const char *german;  // nullptr: no translation
+    const char *english; // nullptr: no translation
+};
+
+// Every text of the catalogues, with its wording in each language.
+const Entry entries[] = {
+    {u8"main", u8"Fenzo Setup", nullptr, nullptr},
+    {u8"Options", u8" for lnb1 no longer available", u8" für LNB1 nicht mehr verfügrbar", u8" for LNB1 no longer available"},
+    {u8"Options", u8" for lnb2 no longer available", u8" für LNB2 nicht mehr verfügrbar", u8" for LNB2 no longer available"},
+    {u8"Options", u8"Choose a file", u8"Datei auswählen", u8"Choose a file"},
+    {u8"Options", u8"Error", u8"Fehler", u8"Error"},
+    {u8"Options", u8"Information", u8"Hinweis", u8"Information"},
+    {u8"Options", u8"Number of static Ubs: ", u8"Anzahl statischer Ubs:", u8"Number of static Ubs: "},
+    {u8"Options", u8"Select number of static UBs. Existing data will be overwritten!", u8"Bitte Anzahl statischer UBs auswählen. Bestehende Einstellungen werden überschrieben!", u8"Select number of static UBs. Existing data will be overwritten!"},
+    {u8"Options", u8"Selected satelite ", u8"Ausgewählter Satelit ", u8"Selected satelite "},
+    {u8"Options", u8"Selected satelite no longer available.", u8"Ausgewählter Satelite nicht mehr verfürgbar.", u8"Selected satelite no longer available."},
+    {u8"Options", u8"Set number of static UBs", u8"Anzahl statischer UBs festlegen", u8"Set number of static UBs"},
+    {u8"Options", u8"This will redistribute all dynamic UBs equally and change current settings.", u8"Die Zuordnung aller dynamischen UBs wird gleichmäßig verteilt.", u8"This will redistribute all dynamic UBs equally and change current settings."},
+    {u8"Options", u8"Top of list: ", u8"Hohe Frequenzen belegen: ", u8"Assign to high frequencies: "},
+    {u8"Options", u8"Version: ", u8"Version:", u8"Version: "},
+    {u8"Options", u8"Warning", u8"Achtung", u8"Warning"},
+    {u8"OptionsForm.ui", u8"01332251", nullptr, nullptr},
+    {u8"OptionsForm.ui", u8"Assign number of static UBs", u8"Anzahl der statischen UBs auswählen", u8"Assign number of static UBs"},
+    {u8"OptionsForm.ui", u8"DESCRIPTION", u8"Terrestrischen Zweig aktiv schalten", u8"Set terrestrial path active"},
+    {u8"OptionsForm.ui", u8"DESCRIPTIONLTE", u8"Obere Frequenz auf 690 MHz begrenzen", u8"Limit upper frequency to 690 MHz"},
+    {u8"OptionsForm.ui", u8"display", nullptr, nullptr},
+    {u8"OptionsForm.ui", u8"Enable stand by mode (not possible with static UBs)", u8"Stand-By Modus aktivieren (nicht möglich mit statischen UBs)", u8"Enable stand by mode (not possible with static UBs)"},
+    {u8"OptionsForm.ui", u8"Equally distribute lines for dynamic UBs", u8"Dynamische UBs gleichmäßig verteilen", u8"Equally distribute lines for dynamic UBs"},
+    {u8"OptionsForm.ui", u8"Export settings to local storage", u8"Einstellungen als Datei speichern", u8"Save settings as a file"},
+    {u8"OptionsForm.ui", u8"Export settings to the device rom", u8"Einstellungen auf Gerät dauerhaft speichern", u8"Save settings to the device rom"},
+    {u8"OptionsForm.ui", u8"Export settings to the device storage", u8"Einstellungen an das Gerät zum Testen senden", u8"Export settings to the device storage for testing"},
+    {u8"OptionsForm.ui", u8"LNB1: ", u8"LNB1: ", u8"LNB1: "},
+    {u8"OptionsForm.ui", u8"LNB2: ", u8"LNB2: ", u8"LNB2: "},
+    {u8"OptionsForm.ui", u8"Load settings from local storage", u8"Einstellungen aus Datei laden", u8"Load settings from file"},
+    {u8"OptionsForm.ui", u8"LTE filter", u8"LTE Filter", u8"LTE filter"},
+    {u8"OptionsForm.ui", u8"Read configuration from device", u8"Einstellungen vom Gerät lesen", u8"Read configuration from device"},
+    {u8"OptionsForm.ui", u8"Read from device", u8"Vom Gerät lesen", u8"Read from device"},
+    {u8"OptionsForm.ui", u8"Read from file", u8"Aus Datei laden", u8"Load from file"},
+    {u8"OptionsForm.ui", u8"Reset dynamic UBs", u8"Dynamische UBs zurücksetzen", u8"Reset dynamic UBs"},
+    {u8"OptionsForm.ui", u8"Save on device", u8"Auf Gerät speichern", u8"Save on device"},
+    {u8"OptionsForm.ui", u8"Save to file", u8"Als Datei speichern", u8"Save as file"},
+    {u8"OptionsForm.ui", u8"Select satelite for LNB 1", u8"Satelit für LNB1 auswählen", u8"Select satelite for LNB 1"},
+    {u8"OptionsForm.ui", u8"Select satelite for LNB 2", u8"Satelit für LNB2 auswählen", u8"Select satelite for LNB 2"},
+    {u8"OptionsForm.ui", u8"Set number of static UBs", u8"Anzahl statische UBs", u8"Set number of static UBs"},
+    {u8"OptionsForm.ui", u8"Terrestrial path active", u8"Terretrische Zweig aktiv", u8"Terrestrial path active"},
+    {u8"OptionsForm.ui", u8"Test on device", u8"Auf Gerät testen", u8"Test on device"},
+    {u8"UBListDelegate", u8"dynamic", u8"dynamisch", u8"dynamic"},
+    {u8"UBListDelegate", u8"Line:", nullptr, nullptr},
+    {u8"UBListDelegate", u8"LNB:", nullptr, nullptr},
+    {u8"UBListDelegate", u8"LocalUB:", nullptr, nullptr},
+    {u8"UBListDelegate", u8"static", u8"statisch", u8"static"},
+    {u8"UBListDelegate", u8"TP:", nullptr, nullptr},
+    {u8"UBDataModel", u8"No device found", u8"Kein Gerät gefunden", u8"No device found"},
+    {u8"UBModelController", u8"All static UBs must be assigned.", u8"Alle statischen UBs müssen einem Transponder zugewiesen haben.", u8"All static UBs must be assigned to a transponder."},
+    {u8"UBModelController", u8"Couldn't connect to database. Please check your internet connection and restart application.", u8"Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung und starten Sie die Anwendung neu.", u8"Couldn't connect to database. Please check your internet connection and restart the application."},
+    {u8"UBModelController", u8"Error while saving", u8"Fehler beim Speichern der Daten", u8"Error while saving data"},
+    {u8"UBModelController", u8"Line for dynamic channel must be smaller than 5", u8"Line für dynamische UBs muss kleiner als 5 sein", u8"Line for dynamic UBs must be smaller than 5"},
+    {u8"UBModelController", u8"Lnb1 must be set.", u8"LNB1 muss asugewählt sein.", u8"LNB1 must be set."},
+    {u8"UBModelController", u8"Lnb2 must be set.", u8"LNB2 muss asugewählt sein.", u8"LNB2 must be set."},
+    {u8"UBModelController", u8"Local UB number bigger than 8, protocol XY required", u8"LocalUB größer als 8. Kann nur mit EN50607 angesprochen werden.", u8"LocalUB bigger than 8. Can only be used with EN50607."},
+    {u8"UBModelController", u8"Offline data for satelites older than 1 month. Please restart application with internet connection to update offline data.", u8"Anwendungsdaten sind älter als einen Monat. Bitte Anwendung mit Internetverbindung neu starten, um Daten zu aktualisieren.", u8"Offline data for satelites older than 1 month. Please restart application with internet connection to update offline data."},
+    {u8"UBModelController", u8"Unknown error", u8"Unbekannter Fehler", u8"Unknown error"},
+    {u8"SqlHandler", u8"Satelite not found in database", u8"Satelit in Datenbank nicht gefunden.", u8"Satelite not found in database."},
+    {u8"SerialPortHandler", u8"Error occured while reading data, please try again", u8"Fehler während des Lesevorgangs. Bitte erneut versuchen.", u8"Error occured while reading data. Please try again."},
+    {u8"SerialPortHandler", u8"Error occured while writing data, please try again", u8"Fehler während des Schreibvorgangs. Bitte erneut versuchen.", u8"Error occured while writing data. Please try again."},
+    {u8"SerialPortHandler", u8"Lost connection to device. Please connect again", u8"Verbindung zum Gerät getrennt. Bitte erneut verbinden.", u8"Lost connection to device. Please connect again."},
+};
+
+struct QmMessage
+{
+    QByteArray context;
+    QByteArray source;
+    QString translation;
+};
+
+// Reads the messages of a compiled catalogue: the translator itself cannot
+// list what it holds.
+QList<QmMessage> readQmMessages(const QByteArray &qm)
+{
+    static const QByteArray magic = QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd");
+    QList<QmMessage> messages;
+    if (!qm.startsWith(magic))
+        return messages;
+    QDataStream in(qm.mid(magic.size()));
+    while (!in.atEnd()) {
+        quint8 tag = 0;
+        quint32 length = 0;
+        in >> tag >> length;
+        QByteArray block(int(length), '\0');
+        if (in.readRawData(block.data(), int(length)) != int(length))
+            return {};
+        if (tag != 0x69) // the messages block
+            continue;
+        QDataStream m(block);
+        QmMessage message;
+        while (!m.atEnd() && m.status() == QDataStream::Ok) {
+            quint8 field = 0;
+            m >> field;
+            if (field == 1) { // end of message
+                messages.append(message);
+                message = QmMessage();
+                continue;
+            }
+            quint32 size = 0;
+            m >> size;
+            QByteArray data;
+            if (size != 0xffffffff) {
+                data.resize(int(size));
+                m.readRawData(data.data(), int(size));
+            }
+            if (field == 3) {
+                QString text;
+                for (int i = 0; i + 1 < data.size(); i += 2)
+                    text += QChar(ushort((uchar(data[i]) << 8) | uchar(data[i + 1])));
+                message.translation = text;
+            } else if (field == 6) {
+                message.source = data;
+            } else if (field == 7) {
+                message.context = data;
+            }
+        }
+    }
+    return messages;
+}
+
+QString textOf(const char *text)
+{
+    return text ? QString::fromUtf8(text) : QString();
+}
+} // namespace
+
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir cacheDir;
+
+    static QString catalogue(bool german)
+    {
+        return german ? QStringLiteral(":/translations/fenzo_setup_de.qm")
+                      : QStringLiteral(":/translations/fenzo_setup_en.qm");
+    }
+
+    void installCatalogue(QTranslator &translator, bool german)
+    {
+        QVERIFY(translator.load(catalogue(german)));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
+
+private slots:
+    void catalogueHoldsExactlyTheTable_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::newRow("German") << true;
+        QTest::newRow("English") << false;
+    }
+
+    void catalogueHoldsExactlyTheTable()
+    {
+        QFETCH(bool, german);
+        QFile file(catalogue(german));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QmMessage> messages = readQmMessages(file.readAll());
+
+        QTranslator translator;
+        QVERIFY(translator.load(catalogue(german)));
+        int translated = 0;
+        for (const Entry &entry : entries) {
+            const char *expected = german ? entry.german : entry.english;
+            QCOMPARE(translator.translate(entry.context, entry.source), textOf(expected));
+            if (expected)
+                ++translated;
+        }
+        QCOMPARE(int(std::size(entries)), 60);
+        // Nothing beyond the table: every compiled message is one of its entries.
+        QCOMPARE(messages.size(), translated);
+        for (const QmMessage &message : messages) {
+            bool known = false;
+            for (const Entry &entry : entries) {
+                if (message.context == entry.context && message.source == entry.source)
+                    known = (german ? entry.german : entry.english) != nullptr;
+            }
+            QVERIFY2(known, message.context + " / " + message.source);
+        }
+    }
+
+    void programTexts_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QString>("noDevice");
+        QTest::addColumn<QString>("lnb1Missing");
+        QTest::addColumn<QString>("lostConnection");
+        QTest::addColumn<QString>("notFound");
+        QTest::addColumn<QString>("readError");
+        QTest::addColumn<QString>("writeError");
+        QTest::newRow("German") << true << u8"Kein Gerät gefunden" << u8"LNB1 muss asugewählt sein."
+                                << u8"Verbindung zum Gerät getrennt. Bitte erneut verbinden."
+                                << u8"Satelit in Datenbank nicht gefunden."
+                                << u8"Fehler während des Lesevorgangs. Bitte erneut versuchen."
+                                << u8"Fehler während des Schreibvorgangs. Bitte erneut versuchen.";
+        QTest::newRow("English") << false << "No device found" << "LNB1 must be set."
+                                 << "Lost connection to device. Please connect again."
+                                 << "Satelite not found in database."
+                                 << "Error occured while reading data. Please try again."
+                                 << "Error occured while writing data. Please try again.";
+    }
+
+    // The classes translate their texts when they are made, under whatever
+    // translator is installed then.
+    void programTexts()
+    {
+        QFETCH(bool, german);
+        QFETCH(QString, noDevice);
+        QFETCH(QString, lnb1Missing);
+        QFETCH(QString, lostConnection);
+        QFETCH(QString, notFound);
+        QFETCH(QString, readError);
+        QFETCH(QString, writeError);
+        QTranslator translator;
+        installCatalogue(translator, german);
+
+        UBDataModel model;
+        QCOMPARE(model.serialNumber(), noDevice);
+
+        UBModelController::Environment environment;
+        environment.connection.hostName = QStringLiteral("127.0.0.1");
+        environment.connection.port = 1;
+        environment.cacheDirectory = cacheDir.path();
+        environment.portLister = [] { return QList<SerialPortCandidate>(); };
+        UBModelController controller(&model, environment);
+        QSignalSpy errors(&controller, &UBModelController::errorOccured);
+        controller.sendDataToDevice();
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(), lnb1Missing);
+
+        model.setLnb1(QStringLiteral("A"));
+        model.setLnb2(QStringLiteral("B"));
+        controller.sendDataToDevice();
+        QCOMPARE(errors.count(), 2);
+        QCOMPARE(errors.at(1).at(0).toString(), lostConnection);
+
+        SqlHandler sql(environment.connection, cacheDir.path());
+        try {
+            sql.getSateliteParams(QStringLiteral("nowhere"));
+            QFAIL("no exception");
+        } catch (const std::runtime_error &e) {
+            QCOMPARE(QString::fromUtf8(e.what()), notFound);
+        }
+
+        SerialPortHandler device(&sql, [] { return QList<SerialPortCandidate>(); });
+        try {
+            device.readLteFilter();
+            QFAIL("no exception");
+        } catch (const std::runtime_error &e) {
+            QCOMPARE(QString::fromUtf8(e.what()), lostConnection);
+        }
+        QCOMPARE(QCoreApplication::translate("SerialPortHandler",
+                                             "Error occured while reading data, please try again"),
+                 readError);
+        QCOMPARE(QCoreApplication::translate("SerialPortHandler",
+                                             "Error occured while writing data, please try again"),
+                 writeError);
+        QCoreApplication::removeTranslator(&translator);
+    }
+};
+
+QTEST_GUILESS_MAIN(TranslationsTest)
+#include "tst_translations.moc"
