@@ -12,6 +12,7 @@ OptionsForm {
     property alias assignStaticUBsDialog: assignStaticUBsDialog
     property alias staticUBBox: staticUBBox
     property alias staticAboveBox: staticAboveBox
+    property alias staticAboveLabel: staticAboveLabel
     property alias helpDialog: helpDialog
     property alias versionLabel: versionLabel
     property alias openDialog: openDialog
@@ -157,6 +158,7 @@ OptionsForm {
                 }
 
                 Label {
+                    id: staticAboveLabel
                     text: qsTr("Top of list: ")
                 }
 

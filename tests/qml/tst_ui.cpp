@@ -7,6 +7,7 @@
 #include <QQmlEngine>
 #include <QStringListModel>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtQuickTest>
 
 #include <memory>
@@ -26,6 +27,14 @@ public slots:
     {
         // As the program does: the file dialogs keep their state in QSettings.
         QCoreApplication::setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
+
+        // The language runs install a catalogue first, as the program does.
+        language = qEnvironmentVariable("FENZO_TEST_LANGUAGE");
+        if (!language.isEmpty()) {
+            if (!translator.load(QStringLiteral(":/translations/fenzo_setup_") + language))
+                qFatal("no catalogue for %s", qPrintable(language));
+            QCoreApplication::installTranslator(&translator);
+        }
 
         helper = std::make_unique<UiTestHelper>(directory.path());
         if (!helper->writeSatelliteCache())
@@ -55,9 +64,12 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("ubModelController"), controller.get());
         engine->rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
         engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), helper.get());
+        engine->rootContext()->setContextProperty(QStringLiteral("testLanguage"), language);
     }
 
 private:
+    QString language;
+    QTranslator translator;
     QTemporaryDir directory;
     std::unique_ptr<UiTestHelper> helper;
     std::unique_ptr<UBDataModel> model;

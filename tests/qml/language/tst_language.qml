@@ -1,0 +1,94 @@
+import QtQuick 2.7
+import QtTest 1.1
+import "qrc:/"
+
+// The interface under the catalogue of the run (testLanguage "de" or "en").
+TestCase {
+    id: testCase
+    name: "Language"
+    when: windowShown
+
+    property var window: null
+    property var options: null
+    readonly property bool german: testLanguage === "de"
+
+    function initTestCase() {
+        var component = Qt.createComponent("qrc:/main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(null)
+        verify(window !== null)
+        tryCompare(window, "visible", true)
+        options = window.mainScreen.optionsForm
+    }
+
+    function cleanupTestCase() {
+        window.close()
+    }
+
+    function test_windowTitle() {
+        compare(window.title, "Fenzo Setup")
+    }
+
+    function test_buttons_data() {
+        return [
+            { tag: "read from file", control: "readFromFileButton", de: "Aus Datei laden", en: "Load from file" },
+            { tag: "save to file", control: "saveToFileButton", de: "Als Datei speichern", en: "Save as file" },
+            { tag: "static UBs", control: "assignStaticButton", de: "Anzahl statische UBs",
+              en: "Set number of static UBs" },
+            { tag: "terrestrial path", control: "tPathActiveBox", de: "Terretrische Zweig aktiv",
+              en: "Terrestrial path active" },
+            { tag: "stand by is fixed", control: "standByBox", de: "Stand by", en: "Stand by" }
+        ]
+    }
+
+    function test_buttons(data) {
+        compare(options[data.control].text, german ? data.de : data.en)
+    }
+
+    function test_tooltips_data() {
+        return [
+            { tag: "terrestrial path", control: "tPathActiveBox", de: "Terrestrischen Zweig aktiv schalten",
+              en: "Set terrestrial path active" },
+            { tag: "LTE filter", control: "lteFilterBox", de: "Obere Frequenz auf 690 MHz begrenzen",
+              en: "Limit upper frequency to 690 MHz" },
+            { tag: "save to file", control: "saveToFileButton", de: "Einstellungen als Datei speichern",
+              en: "Save settings as a file" }
+        ]
+    }
+
+    // A visible item below `item` whose text is `text`.
+    function findText(item, text) {
+        if (!item)
+            return false
+        if (item.visible && item.text === text)
+            return true
+        for (var i = 0; i < item.children.length; ++i) {
+            if (findText(item.children[i], text))
+                return true
+        }
+        return false
+    }
+
+    // Hovering the control shows its tooltip in the window's overlay.
+    function test_tooltips(data) {
+        var control = options[data.control]
+        control.hoverEnabled = true
+        mouseMove(control, 5, 5)
+        tryVerify(function () { return control.hovered }, 2000, "not hovered")
+        tryVerify(function () { return findText(window.overlay, german ? data.de : data.en) }, 3000)
+        verify(!findText(window.overlay, "DESCRIPTION"))
+        verify(!findText(window.overlay, "DESCRIPTIONLTE"))
+        mouseMove(window.mainScreen.mainScreenForm, 5, 5)
+        tryVerify(function () { return !control.hovered })
+    }
+
+    function test_staticDialog() {
+        compare(options.staticAboveLabel.text, german ? "Hohe Frequenzen belegen: " : "Assign to high frequencies: ")
+        compare(options.assignStaticUBsDialog.title,
+                german ? "Anzahl statischer UBs festlegen" : "Set number of static UBs")
+    }
+
+    function test_serialNumberText() {
+        compare(ubListViewModel.serialNumber, german ? "Kein Gerät gefunden" : "No device found")
+    }
+}
