@@ -25,8 +25,8 @@ QString SimulatorProcess::program()
 
 bool SimulatorProcess::start()
 {
-    QStringList all{QStringLiteral("--link"), linkPath, QStringLiteral("--serial"), serialNumber,
-                    QStringLiteral("--log"),  logPath()};
+    QStringList all{QStringLiteral("--link"), linkPath,  QStringLiteral("--serial"),          serialNumber,
+                    QStringLiteral("--log"),  logPath(), QStringLiteral("--exit-with-parent")};
     all << arguments;
     process.start(program(), all);
     if (!process.waitForStarted(5000))

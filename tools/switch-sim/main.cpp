@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -111,8 +112,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption unplugDelay(
         QStringLiteral("unplug-delay"),
         QStringLiteral("Time from the last command to the unplug (default 300)."), QStringLiteral("ms"));
-    parser.addOptions({link, serial, state, logFile, maker, idn, reply, silent, noLf, garbage, chunk,
-                       chunkPause, words, zeros, commas, delay, unplugAfter, unplugDelay, muteFirst});
+    const QCommandLineOption exitWithParent(
+        QStringLiteral("exit-with-parent"),
+        QStringLiteral("End when the starting process ends, however it ends."));
+    parser.addOptions({exitWithParent, link,   serial, state,       logFile,     maker,      idn,
+                       reply,          silent, noLf,   garbage,     chunk,       chunkPause, words,
+                       zeros,          commas, delay,  unplugAfter, unplugDelay, muteFirst});
     parser.process(app);
 
     SwitchSimulator::Options options;
@@ -140,9 +145,15 @@ int main(int argc, char *argv[])
     options.noLf = parser.isSet(noLf);
     options.garbage = parser.isSet(garbage);
     const std::initializer_list<std::pair<const QCommandLineOption &, int &>> counts = {
-        {chunk, options.chunkBytes},        {chunkPause, options.chunkPauseMs},  {words, options.words},
-        {zeros, options.extraZeros},        {commas, options.trailingCommas},    {delay, options.delayMs},
-        {unplugAfter, options.unplugAfter}, {unplugDelay, options.unplugDelayMs}, {muteFirst, options.muteFirst}};
+        {chunk, options.chunkBytes},
+        {chunkPause, options.chunkPauseMs},
+        {words, options.words},
+        {zeros, options.extraZeros},
+        {commas, options.trailingCommas},
+        {delay, options.delayMs},
+        {unplugAfter, options.unplugAfter},
+        {unplugDelay, options.unplugDelayMs},
+        {muteFirst, options.muteFirst}};
     for (const auto &count : counts) {
         if (parser.isSet(count.first) && !toCount(parser.value(count.first), count.second)) {
             std::fprintf(stderr, "switch-sim: --%s needs a number\n",
@@ -160,6 +171,12 @@ int main(int argc, char *argv[])
     std::signal(SIGTERM, requestQuit);
     std::signal(SIGINT, requestQuit);
     std::signal(SIGHUP, requestQuit);
+    if (parser.isSet(exitWithParent)) {
+        // A test that dies without cleaning up must not leave us behind.
+        const pid_t parent = ::getppid();
+        if (::prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || ::getppid() != parent)
+            return 1;
+    }
 
     SwitchSimulator simulator(options);
     QObject::connect(&simulator, &SwitchSimulator::unplugged, &app, &QCoreApplication::quit);
