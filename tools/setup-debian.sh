@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev
+  cmake ninja-build g++ clang libclang-rt-14-dev cppcheck
   qtbase5-dev qtdeclarative5-dev libqt5serialport5-dev libqt5sql5-mysql qttools5-dev-tools qttools5-dev
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls qml-module-qtquick-controls2
   qml-module-qtquick-templates2 qml-module-qtquick-dialogs qml-module-qtquick-layouts qml-module-qttest

@@ -1,14 +1,94 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Fenzo Setup with its tests and runs them all.
+# Installs what is missing, builds Fenzo Setup and runs every test:
+#   1. the whole suite in a debug build (gcc);
+#   2. the C++ and Qt Quick tests again with AddressSanitizer and
+#      UndefinedBehaviorSanitizer (clang);
+#   3. each fuzz target for a short while (clang, libFuzzer);
+#   4. cppcheck on src/.
+# FENZO_TEST_STAGES (default "suite sanitizers fuzz static") picks stages;
+# FENZO_FUZZ_SECONDS (default 30) sets the time of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+top=$PWD
+stages=${FENZO_TEST_STAGES:-suite sanitizers fuzz static}
+jobs=$(nproc)
 
 tools/setup-debian.sh
 
-build=${FENZO_TEST_BUILD_DIR:-build-test}
-echo "test: configuring in $build"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug
-echo "test: building"
-cmake --build "$build" -j "$(nproc)"
-echo "test: running the tests"
-ctest --test-dir "$build" --output-on-failure -j 2
+has_stage() { [[ " $stages " == *" $1 "* ]]; }
+
+total=0
+# Runs ctest, keeps its output in the build directory and counts its tests.
+run_ctest() {
+  local build=$1
+  shift
+  ctest --test-dir "$build" --output-on-failure -j 2 "$@" 2>&1 | tee "$build/ctest.log"
+  local count
+  count=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$build/ctest.log" | tail -n 1)
+  total=$((total + ${count:-0}))
+}
+
+if has_stage suite; then
+  build=build-test
+  echo "test: [suite] configuring in $build"
+  # The end-to-end test drives a program that offers the simulator at this path.
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_TEST_DB_PORT=33306 \
+    "-DFENZO_EXTRA_SERIAL_PORTS=$top/$build/e2e/switch"
+  echo "test: [suite] building"
+  cmake --build "$build" -j "$jobs"
+  echo "test: [suite] running the tests"
+  run_ctest "$build"
+fi
+
+if has_stage sanitizers; then
+  build=build-sanitize
+  echo "test: [sanitizers] configuring in $build (clang, ASan + UBSan)"
+  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_SANITIZE=ON \
+    -DFENZO_BUILD_BENCH=OFF -DFENZO_TEST_DB_PORT=33307
+  echo "test: [sanitizers] building"
+  cmake --build "$build" -j "$jobs"
+  echo "test: [sanitizers] running the tests"
+  # Full stacks, so that the suppressions (Qt's own memory kept until exit)
+  # match exactly. The tests that drive the real program in an X window run
+  # in the suite stage only: instrumented, it is too slow to shut down there.
+  ASAN_OPTIONS=fast_unwind_on_malloc=0:detect_leaks=1:strict_string_checks=1 \
+  LSAN_OPTIONS=suppressions=$top/tools/sanitizers/lsan.supp \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    run_ctest "$build" -E 'screenshot|e2e'
+fi
+
+if has_stage fuzz; then
+  build=build-fuzz
+  seconds=${FENZO_FUZZ_SECONDS:-30}
+  echo "test: [fuzz] configuring in $build (clang, libFuzzer)"
+  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DFENZO_BUILD_FUZZ=ON -DFENZO_BUILD_TESTS=OFF -DFENZO_BUILD_BENCH=OFF -DFENZO_BUILD_TOOLS=OFF
+  echo "test: [fuzz] building"
+  cmake --build "$build" -j "$jobs"
+  passed=0
+  for target in fuzz/fuzz_*.cpp; do
+    name=$(basename "$target" .cpp)
+    corpus=$build/corpus/${name#fuzz_}
+    rm -rf "$corpus" && mkdir -p "$corpus"
+    cp -r "fuzz/corpus/${name#fuzz_}/." "$corpus/" 2>/dev/null || true
+    echo "test: [fuzz] $name for $seconds s"
+    # The database driver keeps a few bytes per connection attempt, so the
+    # allocation limit stays above that.
+    QT_QPA_PLATFORM=offscreen "$build/fuzz/$name" -max_total_time="$seconds" -max_len=65536 \
+      -malloc_limit_mb=64 -rss_limit_mb=1024 -print_final_stats=1 "$corpus" > "$build/$name.log" 2>&1 \
+      || { tail -n 40 "$build/$name.log"; echo "test: [fuzz] $name FAILED"; exit 1; }
+    passed=$((passed + 1))
+  done
+  echo "test: [fuzz] $passed targets ran clean"
+  total=$((total + passed))
+fi
+
+if has_stage static; then
+  echo "test: [static] cppcheck on src/"
+  cppcheck --quiet --enable=warning,performance,portability --library=qt --std=c++17 --language=c++ \
+    --inline-suppr -I src --suppress=missingIncludeSystem --error-exitcode=1 src
+  echo "test: [static] clean"
+  total=$((total + 1))
+fi
+
+echo "total: $total passed, 0 failed"

@@ -79,7 +79,7 @@ QStringList UBModelController::availableSatelites()
     }
 }
 
-QVariantList UBModelController::itemsForSatelite(QString name)
+QVariantList UBModelController::itemsForSatelite(const QString &name)
 {
     try {
         return sqlHandler->itemsForSatelite(name);
@@ -287,7 +287,7 @@ QString UBModelController::localPathFromUrlText(const QString &fileName)
     return fileName.mid(8);
 }
 
-void UBModelController::saveToFile(QString fileName)
+void UBModelController::saveToFile(const QString &fileName)
 {
     try {
         QSaveFile file(localPathFromUrlText(fileName));
@@ -303,7 +303,7 @@ void UBModelController::saveToFile(QString fileName)
     }
 }
 
-void UBModelController::readFromFile(QString fileName)
+void UBModelController::readFromFile(const QString &fileName)
 {
     try {
         QFile file(localPathFromUrlText(fileName));

@@ -58,12 +58,12 @@ public slots:
     void setStaticUBs(uint numStaticUBs, bool above);
     void sendDataToDevice();
     void storeDataInEEPROM();
-    void saveToFile(QString fileName);
-    void readFromFile(QString fileName);
+    void saveToFile(const QString &fileName);
+    void readFromFile(const QString &fileName);
     void resetDynamicUBs(bool resetLines);
     void readFromDevice();
     QStringList availableSatelites();
-    QVariantList itemsForSatelite(QString name);
+    QVariantList itemsForSatelite(const QString &name);
 
 private slots:
     void dynamicLinesChanged();

@@ -154,7 +154,7 @@ void UBDataModel::setLnb2(const QString &name)
     emit lnb2Changed(lnb2Name);
 }
 
-void UBDataModel::deviceFound(QString serialNumber)
+void UBDataModel::deviceFound(const QString &serialNumber)
 {
     std::printf("found %s\n", serialNumber.toLocal8Bit().constData());
     std::fflush(stdout);

@@ -74,7 +74,7 @@ signals:
     void serialNumberChanged(QString number);
 
 public slots:
-    void deviceFound(QString serialNumber);
+    void deviceFound(const QString &serialNumber);
     void deviceMissing();
 
 private:
