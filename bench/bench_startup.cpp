@@ -1,0 +1,184 @@
+// Start-up of the interface: from creating the model and controller (the
+// satellite data loaded from the offline cache) to the first frame of the
+// window, for a small and a large satellite set, beside the first frame of an
+// empty window measured in the same run; and the time the band list's shared
+// transponder cache takes to fill.
+//
+//   bench_startup [RUNS]      (default 5; runs headless with the software renderer)
+
+#include "controller/UBModelController.h"
+#include "model/UBDataModel.h"
+
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QStringListModel>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+// A cache file of `satellites` satellites with `rows` transponders each.
+bool writeCache(const QString &directory, int satellites, int rows)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << qint32(1) << qint32(satellites);
+    for (int s = 0; s < satellites; ++s) {
+        out << QStringLiteral("Sat %1").arg(s, 3, 10, QLatin1Char('0')) << qint32(rows);
+        for (int r = 0; r < rows; ++r) {
+            const qint32 frequency = 10700 + 10 * r;
+            out << frequency << qint32(frequency < 11700 ? 9750 : 10600) << bool(r % 2) << qint32(s % 127 + 1)
+                << qint32(r + 1);
+        }
+    }
+    out << qint32(satellites);
+    for (int s = 0; s < satellites; ++s)
+        out << qint32(10600) << qint32(9750) << QStringLiteral("Sat %1").arg(s, 3, 10, QLatin1Char('0'))
+            << qint32(s % 127 + 1);
+    QFile file(directory + QStringLiteral("/db.dat"));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Milliseconds until the first frame of the window made by `load`.
+template <typename Load>
+double untilFirstFrame(QQmlApplicationEngine &engine, Load load)
+{
+    QElapsedTimer timer;
+    timer.start();
+    load();
+    auto *window = engine.rootObjects().isEmpty() ? nullptr
+                                                  : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    if (!window)
+        return -1;
+    bool swapped = false;
+    QObject::connect(window, &QQuickWindow::frameSwapped, window, [&swapped] { swapped = true; });
+    while (!swapped && timer.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const double ms = timer.nsecsElapsed() / 1e6;
+    window->close();
+    return ms;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+struct Figures
+{
+    double firstFrame;
+    double cacheFill;
+};
+
+Figures programStart(const QString &cacheDirectory)
+{
+    QQmlApplicationEngine engine;
+    UBDataModel model;
+    UBModelController::Environment environment;
+    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
+                              QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), 1};
+    environment.cacheDirectory = cacheDirectory;
+    environment.portLister = [] { return QList<SerialPortCandidate>(); };
+    QStringListModel lnbModel;
+    std::unique_ptr<UBModelController> controller;
+    Figures figures{};
+    figures.firstFrame = untilFirstFrame(engine, [&] {
+        controller = std::make_unique<UBModelController>(&model, environment);
+        engine.rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), &model);
+        engine.rootContext()->setContextProperty(QStringLiteral("ubModelController"), controller.get());
+        engine.rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
+        engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+        controller->initialize();
+        const QStringList satellites = controller->availableSatelites();
+        lnbModel.setStringList(satellites);
+        if (!satellites.isEmpty())
+            model.setLnb1(satellites.at(0));
+        if (satellites.size() >= 2)
+            model.setLnb2(satellites.at(1));
+    });
+
+    // The band list's shared transponder lists, filled afresh in a new engine.
+    QQmlEngine fillEngine;
+    fillEngine.rootContext()->setContextProperty(QStringLiteral("ubModelController"), controller.get());
+    QQmlComponent component(&fillEngine);
+    component.setData("import QtQuick 2.7\n"
+                      "import \"qrc:/LNBModels.js\" as LNBModels\n"
+                      "QtObject { function fill() { var t = Date.now();"
+                      " LNBModels.loadLNBModels(ubModelController); return Date.now() - t } }",
+                      QUrl());
+    std::unique_ptr<QObject> filler(component.create());
+    QVariant ms;
+    if (filler && QMetaObject::invokeMethod(filler.get(), "fill", Q_RETURN_ARG(QVariant, ms)))
+        figures.cacheFill = ms.toDouble();
+    else
+        figures.cacheFill = -1;
+    return figures;
+}
+
+double emptyWindow()
+{
+    QQmlApplicationEngine engine;
+    return untilFirstFrame(engine, [&] {
+        engine.loadData("import QtQuick 2.7\nimport QtQuick.Controls 2.0\n"
+                        "ApplicationWindow { visible: true; width: 950; height: 550 }");
+    });
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        qputenv("QT_QUICK_BACKEND", "software");
+    QGuiApplication app(argc, argv);
+    app.setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+
+    struct Set
+    {
+        const char *name;
+        int satellites;
+        int rows;
+    };
+    const Set sets[] = {{"small (10 x 60)", 10, 60}, {"large (200 x 200)", 200, 200}};
+
+    emptyWindow(); // warm up the QML type loader
+    std::vector<double> baseline;
+    for (int i = 0; i < runs; ++i)
+        baseline.push_back(emptyWindow());
+    const double base = median(baseline);
+    std::printf("empty window, first frame: %.1f ms (median of %d)\n", base, runs);
+
+    double smallFrame = 0;
+    for (const Set &set : sets) {
+        QTemporaryDir dir;
+        if (!writeCache(dir.path(), set.satellites, set.rows)) {
+            std::fprintf(stderr, "bench: cannot write the cache\n");
+            return 1;
+        }
+        std::vector<double> frames, fills;
+        for (int i = 0; i < runs; ++i) {
+            const Figures figures = programStart(dir.path());
+            frames.push_back(figures.firstFrame);
+            fills.push_back(figures.cacheFill);
+        }
+        if (smallFrame == 0)
+            smallFrame = median(frames);
+        std::printf("%-18s first frame %.1f ms = %.1f x the empty window, %.2f x the small set; "
+                    "transponder lists filled in %.1f ms\n",
+                    set.name, median(frames), median(frames) / base, median(frames) / smallFrame, median(fills));
+    }
+    return 0;
+}
