@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# End to end with a switch: the real program in an X window (Xvfb) with the
+# satellite database and the switch simulator, driven through its interface.
+# The device is found and its serial number shown; three static UBs get their
+# transponders; "Test on device" sends exactly the four lines with the right
+# code words; the plan goes to a file in a folder whose name holds a blank
+# and comes back from it and from the device. Screenshots of every step are
+# left in WORKDIR.
+#   e2e-device.sh PROGRAM SWITCH_SIM DEVDB LINK WORKDIR SOURCE_DIR [PYTHON]
+set -euo pipefail
+program=$1 sim=$2 devdb=$3 link=$4 work=$5 source=$6 python=${7:-python3}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=e2e-lib.sh
+. "$here/e2e-lib.sh"
+e2e_enter_xvfb "$@"
+
+rm -rf "$work"
+mkdir -p "$work"
+sql=$source/tools/devdb/realistic.sql
+check() { "$python" "$here/check-plan.py" "$@" || fail "check-plan $1 failed"; }
+log=$work/switch.log
+out=$work/program.log
+
+# The program connects to the compiled-in server (127.0.0.1, default port).
+# One that answers already must hold the realistic set (as the development
+# server of tools/run.sh does).
+if db_answers; then
+  note "using the database server that answers on 127.0.0.1:3306"
+else
+  start_db
+fi
+# A fresh offline cache and fresh dialog settings.
+rm -rf "$HOME/.local/share/fenzo_setup" "$HOME/.config/fenzo-setup.invalid"
+
+# 1. Without a switch: "No device found", the device buttons disabled.
+start_program "$out"
+shot no-device
+for b in "$btn_test" "$btn_store" "$btn_read_device"; do
+  ! button_enabled "$s" "$b" || fail "a device button is enabled without a device ($b)"
+done
+serial_crop() { convert "$1" -crop 200x20+623+134 +repage -colorspace gray -threshold 50% "$2"; }
+serial_crop "$s" "$work/serial-before.png"
+
+# The switch appears; the search runs every 3 s.
+start_sim "$log"
+wait_for 100 grep -q "\*IDN?" "$log" || fail "the program never asked the switch for its identity"
+device_shown() {
+  grep -q "^found SN:01332251" "$out" || return 1
+  import -window root "$work/poll.png"
+  button_enabled "$work/poll.png" "$btn_test" && button_enabled "$work/poll.png" "$btn_read_device"
+}
+wait_for 50 device_shown || fail "the device buttons did not become enabled"
+rm -f "$work/poll.png"
+shot device-found
+serial_crop "$s" "$work/serial-after.png"
+# "No device found" has given way to the eight digits of "SN:01332251".
+before=$(convert "$work/serial-before.png" -negate -trim -format %w info:)
+after=$(convert "$work/serial-after.png" -negate -trim -format %w info:)
+note "serial number text ${before} px wide before, ${after} px after the device was found"
+if [ "$after" -lt 40 ] || [ "$after" -gt 75 ] || [ "$before" -le $((after + 20)) ]; then
+  fail "the serial number shown does not look like eight digits (${before} px -> ${after} px)"
+fi
+
+# 2. Three static UBs, at the top of the list (the dialog's default).
+press "$btn_static"
+wait_for 50 window_named "Set number of static UBs" >/dev/null || fail "no dialog for the static UBs"
+pick 200 46 3 0
+shot static-dialog
+dialog_button "Set number of static UBs" 51 25
+wait_for 50 window_gone "Set number of static UBs" || fail "the static UB dialog stayed open"
+shot three-static
+# Rows are 33 pixels apart from y 25; static rows are ivory, UB21 is on line 1.
+for row in 0 1 2; do
+  [ "$(pixel "$s" 400 $((25 + 33 * row)))" = FFFFF0 ] || fail "row $row is not static"
+done
+[ "$(pixel "$s" 400 124)" = CCEEFF ] || fail "row 3 is not a dynamic UB on line 1 ($(pixel "$s" 400 124))"
+
+# Transponders: UB24 and UB23 on LNB1 (Astra 19.2E: entry 3 is TP 53, 10773 H;
+# entry 2 TP 52, 10758 V), UB22 on LNB2 (Astra 23.5E: entry 22 is TP 22,
+# 11739 H in the high band). UB21 moves to line 3.
+pick 243 25 3 0
+pick 243 58 2 0
+pick 127 91 1 0
+pick 243 91 22 0
+pick 127 124 2 0
+shot plan
+plan_args=(--static "23=Astra 19.2E/53" --static "22=Astra 19.2E/52" --static "21=Astra 23.5E/22/lnb2"
+  --line "20=2")
+
+# test_on_device NAME CHECK-ARGS...: "Test on device", four lines to the switch.
+test_on_device() {
+  local name=$1 start
+  shift
+  start=$(log_lines "$log")
+  press "$btn_test"
+  wait_for 100 log_has_lines "$log" $((start + 4)) || fail "\"Test on device\" sent nothing ($name)"
+  sleep 0.5 # anything more would come now
+  window_named Error >/dev/null && fail "an error box after \"Test on device\" ($name)"
+  shot "$name"
+  check sent "$log" "$start" "$sql" "$work/$name.json" "$@"
+}
+
+# 3. The transfer.
+test_on_device test-on-device "${plan_args[@]}"
+
+# 4. To a file whose folder and name hold blanks, through the file dialog.
+mkdir -p "$work/saved plans"
+file="$work/saved plans/plan one.dat"
+press "$btn_save_file"
+wait_for 50 window_named "Choose a file" >/dev/null || fail "no file dialog for \"Save to file\""
+type_path "Choose a file" "$file"
+shot save-dialog
+xdotool key Return
+wait_for 50 window_gone "Choose a file" || fail "the save dialog stayed open"
+wait_for 50 test -s "$file" || fail "nothing saved at $file"
+saved=("$work/saved plans"/*)
+[ "${saved[*]}" = "$file" ] || fail "other files saved: ${saved[*]}"
+check file "$file" "$sql" "$work/test-on-device.json" "Astra 19.2E" "Astra 23.5E"
+note "saved $(stat -c %s "$file") bytes to \"$file\""
+
+# A changed plan: UB24 on TP 55 (entry 5), UB21 back on line 1.
+change_plan() {
+  pick 243 25 5 3
+  pick 127 124 0 2
+  shot "$1"
+}
+change_plan changed
+test_on_device changed-sent --static "23=Astra 19.2E/55" --line "20=0"
+
+# Reading the file restores the saved plan.
+press "$btn_read_file"
+wait_for 50 window_named "Choose a file" >/dev/null || fail "no file dialog for \"Read from file\""
+type_path "Choose a file" "$file"
+shot read-dialog
+xdotool key Return
+wait_for 50 window_gone "Choose a file" || fail "the open dialog stayed open"
+wait_for 50 grep -q "^File from version" "$out" || fail "the program did not read the file"
+shot read-from-file
+test_on_device after-read-file "${plan_args[@]}"
+check same "$work/test-on-device.json" "$work/after-read-file.json"
+
+# 5. "Read from device" brings back what the switch holds (the saved plan,
+# sent last), over a changed plan.
+change_plan changed-again
+start=$(log_lines "$log")
+press "$btn_read_device"
+wait_for 100 log_has_lines "$log" $((start + 4)) || fail "\"Read from device\" asked nothing"
+sleep 0.5
+window_named Error >/dev/null && fail "an error box after \"Read from device\""
+check queries "$log" "$start"
+shot read-from-device
+test_on_device after-read-device "${plan_args[@]}"
+check same "$work/test-on-device.json" "$work/after-read-device.json"
+
+close_program
+check_qml_quiet "$out"
+note "ok; screenshots in $work"

@@ -1,0 +1,233 @@
+# shellcheck shell=bash disable=SC2154,SC2034
+# Helpers for the end-to-end tests: the real program in an Xvfb display,
+# driven with xdotool and looked at with ImageMagick. Sourced by the test
+# scripts after they have set: program sim devdb link work source here.
+#
+# Window positions are those of the program's fixed 950x550 window at 0,0
+# (there is no window manager); dialogs are their own windows, also at 0,0.
+
+# Under Xvfb, with the Qt platform chosen by the display. The variables
+# set by CTest for the offscreen tests do not apply here.
+e2e_enter_xvfb() {
+  if [ -z "${FENZO_IN_XVFB:-}" ]; then
+    export FENZO_IN_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  fi
+  unset QT_QPA_PLATFORM QT_QUICK_BACKEND
+  # English texts; the test compares none of them, but the screenshots are read.
+  export LC_ALL=C.UTF-8 LANG=C.UTF-8
+}
+
+program_pid=""
+sim_pid=""
+started_db=""
+step=0
+
+fail() {
+  echo "e2e: FAIL: $*" >&2
+  shot failure >/dev/null 2>&1 || true
+  exit 1
+}
+note() { echo "e2e: $*"; }
+
+stop_program() {
+  if [ -n "$program_pid" ]; then
+    kill "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=""
+  fi
+}
+stop_sim() {
+  if [ -n "$sim_pid" ]; then
+    kill "$sim_pid" 2>/dev/null || true
+    wait "$sim_pid" 2>/dev/null || true
+    sim_pid=""
+  fi
+}
+stop_db() {
+  if [ -n "$started_db" ]; then
+    "$devdb" stop --datadir "$work/db" >/dev/null 2>&1 || true
+    started_db=""
+  fi
+}
+e2e_cleanup() {
+  stop_program
+  stop_sim
+  stop_db
+}
+trap e2e_cleanup EXIT
+
+# Whether anything accepts connections on 127.0.0.1:3306, where the program
+# looks for its database.
+db_answers() { "$devdb" status --port 3306 >/dev/null 2>&1; }
+
+start_db() {
+  "$devdb" start --datadir "$work/db" --port 3306 --data realistic >/dev/null || fail "cannot start the database"
+  started_db=1
+}
+
+# start_sim LOG [simulator options...]
+start_sim() {
+  local log=$1
+  shift
+  : >"$log"
+  "$sim" --link "$link" --serial SN:01332251 --log "$log" --state "$work/switch-state" --exit-with-parent \
+    "$@" >"$work/switch-sim.out" 2>&1 &
+  sim_pid=$!
+  # The simulator prints the link path once the device can be opened.
+  wait_for 50 grep -qxF "$link" "$work/switch-sim.out" || fail "the simulator did not start"
+}
+
+# start_program LOG [command prefix...]: the program, from the checkout (the
+# window icon is read from there), with its output in LOG.
+start_program() {
+  local log=$1
+  shift
+  (cd "$source" && exec "$@" "$program") >"$log" 2>&1 &
+  program_pid=$!
+  wait_for 150 main_window >/dev/null || fail "the main window did not appear"
+  # Keep the pointer off the buttons: their tool tips would cover the screen.
+  xdotool mousemove 1200 1000
+}
+
+# The program's windows on screen (main window, dialogs, open pop-ups).
+visible_windows() { xdotool search --onlyvisible --class fenzo_setup 2>/dev/null | sort || true; }
+
+# The visible window whose title is exactly $1, if any.
+window_named() {
+  local w
+  for w in $(visible_windows); do
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && { echo "$w"; return 0; }
+  done
+  return 1
+}
+main_window() { window_named "Fenzo Setup"; }
+
+# wait_for TENTHS COMMAND...: runs COMMAND every 0.1 s until it succeeds, at
+# most TENTHS times.
+wait_for() {
+  local tries=$1
+  shift
+  for _ in $(seq "$tries"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+window_gone() { ! window_named "$1" >/dev/null; }
+
+# shot NAME: a screenshot of the whole display, numbered in step order, in
+# $work; its path is left in $s.
+shot() {
+  step=$((step + 1))
+  s=$(printf '%s/%02d-%s.png' "$work" "$step" "$1")
+  xdotool mousemove 1200 1000
+  sleep 0.2
+  import -window root "$s"
+}
+
+click() {
+  xdotool mousemove "$1" "$2" click 1
+  sleep 0.2
+}
+
+# pick X Y INDEX CURRENT: opens the combo box at X,Y, which shows entry
+# CURRENT, and chooses entry INDEX with the arrow keys and Return (the pop-up
+# opens with the current entry highlighted; where it sits on the screen
+# depends on that entry and the room there, so it is not clicked).
+pick() {
+  local before popup="" key=Down moves=$(($3 - $4))
+  before=$(visible_windows)
+  # Right after a modal dialog has closed the window may still ignore a
+  # click: try again a few times.
+  for _ in 1 2 3; do
+    xdotool mousemove "$1" "$2" click 1
+    for _ in $(seq 20); do
+      popup=$(comm -13 <(echo "$before") <(visible_windows) | head -1)
+      [ -n "$popup" ] && break 2
+      sleep 0.1
+    done
+  done
+  [ -n "$popup" ] || fail "no pop-up opened for the box at $1,$2"
+  sleep 0.2
+  if [ "$moves" -lt 0 ]; then
+    key=Up
+    moves=$((-moves))
+  fi
+  for _ in $(seq "$moves"); do xdotool key "$key"; done
+  xdotool key Return
+  wait_for 30 popup_closed "$popup" || fail "the pop-up of the box at $1,$2 stayed open"
+  sleep 0.2
+}
+popup_closed() { ! visible_windows | grep -qx "$1"; }
+
+# dialog_button TITLE DX DY: clicks at DX,DY from the dialog's bottom right corner.
+dialog_button() {
+  local w X Y WIDTH HEIGHT SCREEN WINDOW
+  w=$(window_named "$1") || fail "no dialog \"$1\""
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  click $((X + WIDTH - $2)) $((Y + HEIGHT - $3))
+}
+
+# type_path TITLE PATH: types PATH into the file dialog's path field (at its
+# top) and accepts it with Return.
+type_path() {
+  window_named "$1" >/dev/null || fail "no dialog \"$1\""
+  click 200 22
+  xdotool key ctrl+a
+  xdotool type --delay 5 "$2"
+  sleep 0.2
+}
+
+# The buttons of the options panel (centres).
+btn_static="636 190"
+btn_test="636 427"
+btn_store="839 427"
+btn_read_device="737 477"
+btn_save_file="636 527"
+btn_read_file="839 527"
+
+# press "X Y": clicks one of those buttons.
+press() {
+  local x y
+  read -r x y <<<"$1"
+  click "$x" "$y"
+}
+
+# button_enabled SHOT "X Y": an enabled button has black text, a disabled one
+# grey (its darkest pixel about 168 of 255).
+button_enabled() {
+  local x y darkest
+  read -r x y <<<"$2"
+  darkest=$(convert "$1" -crop 130x24+$((x - 65))+$((y - 12)) +repage -colorspace gray \
+    -format '%[fx:int(minima*255)]' info:)
+  [ "$darkest" -lt 100 ]
+}
+
+# pixel SHOT X Y: the colour there as RRGGBB.
+pixel() { convert "$1" -crop 1x1+"$2"+"$3" +repage -format '%[hex:p{0,0}]' info: | cut -c1-6; }
+
+# Lines in a simulator log.
+log_lines() { [ -f "$1" ] && wc -l <"$1" || echo 0; }
+log_has_lines() { [ "$(log_lines "$1")" -ge "$2" ]; }
+
+# close_program: closes the main window as a window manager would and
+# expects the program to end with status 0.
+close_program() {
+  local w
+  w=$(main_window) || fail "no main window to close"
+  "${python:-python3}" "$source/tests/qml/wm-close.py" "$w"
+  wait_for 100 program_ended || fail "the program did not end when its window was closed"
+  local status=0
+  wait "$program_pid" || status=$?
+  program_pid=""
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+
+# Complaints about the program's own QML (Qt's own styles are not ours).
+check_qml_quiet() {
+  if grep -E "qrc:/" "$1"; then
+    fail "the interface complained (above, from $1)"
+  fi
+}

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# End to end without the database server: the real program in an X window
+# (Xvfb) with the switch simulator.
+#  - A fresh offline cache is used without a word.
+#  - A cache older than a month gives the warning box, and the program goes on
+#    with it. The file's birth time cannot be set back, so the program runs
+#    with its clock 40 days ahead (libfaketime; file times are left alone).
+#  - Without a cache: the error box, and the five transfer and file buttons
+#    are disabled: clicking them opens nothing and sends nothing.
+# Needs port 3306 free: exits with 77 (skipped) when another server holds it.
+#   e2e-offline.sh PROGRAM SWITCH_SIM DEVDB LINK WORKDIR SOURCE_DIR [PYTHON]
+set -euo pipefail
+program=$1 sim=$2 devdb=$3 link=$4 work=$5 source=$6 python=${7:-python3}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=e2e-lib.sh
+. "$here/e2e-lib.sh"
+e2e_enter_xvfb "$@"
+
+rm -rf "$work"
+mkdir -p "$work"
+cache=$HOME/.local/share/fenzo_setup/db.dat
+log=$work/switch.log
+
+faketime_lib=""
+for candidate in /usr/lib/*/faketime/libfaketimeMT.so.1 /usr/lib/faketime/libfaketimeMT.so.1; do
+  [ -f "$candidate" ] && { faketime_lib=$candidate; break; }
+done
+[ -n "$faketime_lib" ] || fail "libfaketime is missing (package faketime; tools/setup-debian.sh installs it)"
+
+if db_answers; then
+  echo "e2e: another database server answers on 127.0.0.1:3306; the offline cases need it stopped" >&2
+  exit 77
+fi
+
+all_buttons=("$btn_test" "$btn_store" "$btn_read_device" "$btn_save_file" "$btn_read_file")
+no_box() { ! window_named Warning >/dev/null && ! window_named Error >/dev/null; }
+# wait_device: the program has finished starting once it asks the switch.
+wait_device() { wait_for 100 grep -q "\*IDN?" "$log" || fail "the program never asked the switch ($1)"; }
+
+# A cache written by a download from the server.
+rm -rf "$HOME/.local/share/fenzo_setup" "$HOME/.config/fenzo-setup.invalid"
+start_db
+start_program "$work/download.log"
+wait_for 100 test -s "$cache" || fail "no offline cache written at $cache"
+close_program
+stop_db
+db_answers && fail "the database server still answers"
+note "offline cache: $(stat -c '%s bytes, born %w' "$cache")"
+start_sim "$log"
+
+# 1. A fresh cache: no box, everything usable.
+start_program "$work/fresh.log"
+wait_device "fresh cache"
+sleep 0.5
+shot fresh-cache
+no_box || fail "a box with a fresh offline cache"
+for b in "${all_buttons[@]}"; do
+  button_enabled "$s" "$b" || fail "button at $b disabled with a fresh offline cache"
+done
+close_program
+check_qml_quiet "$work/fresh.log"
+
+# 2. The same cache 40 days later: the warning box; the data are still used.
+: >"$log"
+start_program "$work/old.log" env LD_PRELOAD="$faketime_lib" FAKETIME=+40d FAKETIME_DONT_FAKE_MONOTONIC=1 \
+  NO_FAKE_STAT=1
+wait_for 100 window_named Warning >/dev/null || fail "no warning box with a cache older than a month"
+shot old-cache-warning
+window_named Error >/dev/null && fail "an error box with an old cache"
+dialog_button Warning 50 25
+wait_for 50 window_gone Warning || fail "the warning box did not close"
+wait_device "old cache"
+sleep 0.5
+shot old-cache-after-warning
+for b in "${all_buttons[@]}"; do
+  button_enabled "$s" "$b" || fail "button at $b disabled with an old offline cache"
+done
+close_program
+check_qml_quiet "$work/old.log"
+
+# 3. Neither server nor cache: the error box, the five buttons disabled. The
+# switch is there, but without satellite data nothing looks for it.
+rm -f "$cache"
+: >"$log"
+start_program "$work/none.log"
+wait_for 100 window_named Error >/dev/null || fail "no error box without server and cache"
+shot no-data-error
+window_named Warning >/dev/null && fail "a warning box without any data"
+dialog_button Error 50 25
+wait_for 50 window_gone Error || fail "the error box did not close"
+shot no-data
+for b in "${all_buttons[@]}"; do
+  ! button_enabled "$s" "$b" || fail "button at $b enabled without satellite data"
+done
+windows=$(visible_windows)
+for b in "${all_buttons[@]}"; do
+  press "$b"
+  sleep 0.5
+  [ "$(visible_windows)" = "$windows" ] || fail "clicking the disabled button at $b opened a window"
+done
+[ ! -s "$log" ] || fail "the switch was spoken to without satellite data: $(cat "$log")"
+[ ! -e "$cache" ] || fail "an offline cache appeared without a server"
+shot no-data-clicked
+close_program
+check_qml_quiet "$work/none.log"
+note "ok; screenshots in $work"
