@@ -43,7 +43,7 @@ serial_crop "$s" "$work/serial-before.png"
 
 # The switch appears; the search runs every 3 s.
 start_sim "$log"
-wait_for 100 grep -q "\*IDN?" "$log" || fail "the program never asked the switch for its identity"
+wait_for 200 grep -q "\*IDN?" "$log" || fail "the program never asked the switch for its identity"
 device_shown() {
   grep -q "^found SN:01332251" "$out" || return 1
   import -window root "$work/poll.png"

@@ -85,7 +85,7 @@ start_program() {
   shift
   (cd "$source" && exec "$@" "$program") >"$log" 2>&1 &
   program_pid=$!
-  wait_for 150 main_window >/dev/null || fail "the main window did not appear"
+  wait_for 300 main_window >/dev/null || fail "the main window did not appear"
   # Keep the pointer off the buttons: their tool tips would cover the screen.
   xdotool mousemove 1200 1000
 }
@@ -217,7 +217,7 @@ close_program() {
   local w
   w=$(main_window) || fail "no main window to close"
   "${python:-python3}" "$source/tests/qml/wm-close.py" "$w"
-  wait_for 100 program_ended || fail "the program did not end when its window was closed"
+  wait_for 150 program_ended || fail "the program did not end when its window was closed"
   local status=0
   wait "$program_pid" || status=$?
   program_pid=""
