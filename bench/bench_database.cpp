@@ -1,12 +1,15 @@
 // Start-up cost of the satellite data: connectToDatabase() from a local
-// MariaDB server and from the offline cache, for the realistic set and a
-// large generated one, beside the bare cost of one "SELECT 1" round trip per
-// table on the same server in the same run.
+// MariaDB server and from the offline cache, for the realistic set, a large
+// generated one and the real one, beside the bare cost of one "SELECT 1"
+// round trip per table on the same server in the same run. Then the same
+// download through tools/delay-relay, which delays each direction by DELAY ms,
+// as the number of round trips it cost (download time / one SELECT 1 through
+// the relay).
 //
-//   bench_database [PORT] [RUNS]      (defaults 33390 and 7)
+//   bench_database [PORT] [RUNS] [DELAY]     (defaults 33390, 7 and 25)
 //
 // Starts its own throwaway servers with tools/devdb/devdb on PORT (below the
-// build tree) and stops them again.
+// build tree) and stops them again; the relay listens on PORT + 1.
 
 #include "db/SqlHandler.h"
 
@@ -64,6 +67,42 @@ private:
     QString dir;
 };
 
+// tools/delay-relay for the lifetime of this object.
+class Relay
+{
+public:
+    Relay(int target, int port, int delayMs)
+    {
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(QStringLiteral("python3"),
+                      {QStringLiteral(FENZO_SOURCE_DIR "/tools/delay-relay/delay-relay"),
+                       QStringLiteral("--target"), QString::number(target), QStringLiteral("--listen"),
+                       QString::number(port), QStringLiteral("--delay-ms"), QString::number(delayMs),
+                       QStringLiteral("--seconds"), QStringLiteral("1800")});
+        QElapsedTimer timer;
+        timer.start();
+        while (!process.canReadLine() && timer.elapsed() < 30000 && process.state() != QProcess::NotRunning)
+            process.waitForReadyRead(500);
+        started = process.readLine().contains("listening");
+        if (!started)
+            std::fprintf(stderr, "bench: tools/delay-relay did not start\n");
+    }
+    ~Relay()
+    {
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+    Relay(const Relay &) = delete;
+    Relay &operator=(const Relay &) = delete;
+    bool started = false;
+
+private:
+    QProcess process;
+};
+
 double medianMs(int runs, const std::function<void()> &work)
 {
     work(); // warm-up, not counted
@@ -115,15 +154,34 @@ Baseline baseline(const SqlHandler::Connection &connection, int runs)
     return result;
 }
 
-bool measure(const QString &dataSet, int port, int runs)
+struct Setup
 {
-    Server server(dataSet, port);
+    int port = 0;
+    int runs = 0;
+    int delayMs = 0;
+};
+
+SqlHandler::Connection connectionOn(int port)
+{
+    return {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"), QStringLiteral("fenzo_ro"),
+            QStringLiteral("fenzo"), port};
+}
+
+double downloadMs(const SqlHandler::Connection &connection, const QString &cacheDir, int runs)
+{
+    return medianMs(runs, [&] {
+        SqlHandler handler(connection, cacheDir);
+        handler.connectToDatabase();
+    });
+}
+
+bool measure(const QString &dataSet, const Setup &setup)
+{
+    Server server(dataSet, setup.port);
     if (!server.started)
         return false;
-    const SqlHandler::Connection online{QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
-                                        QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), port};
-    const SqlHandler::Connection unreachable{QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
-                                             QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), 1};
+    const SqlHandler::Connection online = connectionOn(setup.port);
+    const SqlHandler::Connection unreachable = connectionOn(1);
     QTemporaryDir cacheDir;
     int tables = 0;
     int rows = 0;
@@ -136,24 +194,35 @@ bool measure(const QString &dataSet, int port, int runs)
             rows += handler.itemsForSatelite(name).size() / 2;
     }
 
-    const double fromServer = medianMs(runs, [&] {
-        SqlHandler handler(online, cacheDir.path());
-        handler.connectToDatabase();
-    });
-    const double fromCache = medianMs(runs, [&] {
-        SqlHandler handler(unreachable, cacheDir.path());
-        handler.connectToDatabase();
-    });
-    const Baseline bare = baseline(online, runs);
+    const double fromServer = downloadMs(online, cacheDir.path(), setup.runs);
+    const double fromCache = downloadMs(unreachable, cacheDir.path(), setup.runs);
+    const Baseline bare = baseline(online, setup.runs);
     if (bare.roundTripMs <= 0)
         return false;
     const double trips = bare.roundTripMs * tables;
-
     std::printf(
         "%-9s %3d tables %5d rows | SELECT 1 x %d: %6.2f ms (open %.2f ms) | server %7.2f ms = %5.1f x"
         " | cache %6.2f ms = %4.2f x\n",
         qPrintable(dataSet), tables, rows, tables, trips, bare.openMs, fromServer, fromServer / trips,
         fromCache, fromCache / trips);
+    std::fflush(stdout);
+
+    if (setup.delayMs <= 0)
+        return true;
+    Relay relay(setup.port, setup.port + 1, setup.delayMs);
+    if (!relay.started)
+        return false;
+    const SqlHandler::Connection slow = connectionOn(setup.port + 1);
+    // Fewer runs: each costs whole round trips of the relay.
+    const int slowRuns = std::max(1, std::min(setup.runs, 5));
+    const Baseline slowBare = baseline(slow, slowRuns);
+    if (slowBare.roundTripMs <= 0)
+        return false;
+    const double fromSlowServer = downloadMs(slow, cacheDir.path(), slowRuns);
+    std::printf("%-9s through the relay, %d ms each way: round trip %6.2f ms (open %.2f ms) | server %7.2f ms"
+                " = %4.1f round trips (%d tables)\n",
+                qPrintable(dataSet), setup.delayMs, slowBare.roundTripMs, slowBare.openMs, fromSlowServer,
+                fromSlowServer / slowBare.roundTripMs, tables);
     std::fflush(stdout);
     return true;
 }
@@ -162,21 +231,25 @@ bool measure(const QString &dataSet, int port, int runs)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const int port = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 33390;
-    const int runs = argc > 2 ? std::max(1, QString::fromLocal8Bit(argv[2]).toInt()) : 7;
-    if (port <= 0) {
-        std::fprintf(stderr, "usage: bench_database [PORT] [RUNS]\n");
+    Setup setup;
+    setup.port = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 33390;
+    setup.runs = argc > 2 ? std::max(1, QString::fromLocal8Bit(argv[2]).toInt()) : 7;
+    setup.delayMs = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 25;
+    if (setup.port <= 0 || setup.port >= 65535 || setup.delayMs < 0) {
+        std::fprintf(stderr, "usage: bench_database [PORT] [RUNS] [DELAY]\n");
         return 2;
     }
     // The handlers' debug lines ("Connected to db", ...) would drown the figures.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     std::printf(
-        "connectToDatabase(), median of %d runs, as a multiple of one SELECT 1 round trip per table\n", runs);
+        "connectToDatabase(), median of %d runs, as a multiple of one SELECT 1 round trip per table\n",
+        setup.runs);
     try {
-        if (!measure(QStringLiteral("realistic"), port, runs) ||
-            !measure(QStringLiteral("large"), port, runs))
-            return 1;
+        for (const char *dataSet : {"realistic", "large", "real"}) {
+            if (!measure(QString::fromLatin1(dataSet), setup))
+                return 1;
+        }
     } catch (const std::exception &e) {
         std::fprintf(stderr, "bench: %s\n", e.what());
         return 1;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Fenzo Setup and starts it, with a local
 # satellite database (when no server answers on 127.0.0.1:3306) and the switch
-# simulator. With a display the window opens there; without one the program
+# simulator. The database serves the real satellites of the dtv-scan-tables
+# package; FENZO_RUN_DATA=realistic (or large, or an .sql file) picks another
+# set of tools/devdb. With a display the window opens there; without one the program
 # runs under Xvfb for FENZO_RUN_SECONDS (default 20) seconds and a screenshot
 # is saved. Everything this script starts is stopped again, by process id.
 set -euo pipefail
@@ -40,8 +42,9 @@ trap cleanup EXIT
 if "$devdb" status --port 3306 >/dev/null 2>&1; then
   echo "run: a satellite database answers on 127.0.0.1:3306"
 else
-  echo "run: starting a satellite database with the realistic data set on 127.0.0.1:3306"
-  "$devdb" start --datadir "$run/db" --port 3306 --data realistic >/dev/null
+  data=${FENZO_RUN_DATA:-real}
+  echo "run: starting a satellite database with the $data data set on 127.0.0.1:3306"
+  "$devdb" start --datadir "$run/db" --port 3306 --data "$data" >/dev/null
   started_db=1
 fi
 

@@ -21,6 +21,35 @@ QString quotedIdentifier(QString name)
     return QLatin1Char('`') + name.replace(QLatin1Char('`'), QStringLiteral("``")) + QLatin1Char('`');
 }
 
+const char *const selectFailure = "SqlHandler::loadItemsForSatelite: error on getting items for satelite";
+
+// The one statement that reads a satellite table.
+QString selectStatement(const QString &table)
+{
+    return QStringLiteral("SELECT Transponder, Frequenz, Polarisation, Oszillatorfrequenz, SATID FROM ") +
+           quotedIdentifier(table);
+}
+
+// The rows of the current result set, in the order the server sent them.
+QVector<TransponderItem> readItems(QSqlQuery &query)
+{
+    const QVariant horizontal(QStringLiteral("H"));
+    QVector<TransponderItem> items;
+    while (query.next()) {
+        TransponderItem item;
+        item.transponder = query.value(0).toUInt();
+        item.frequency = query.value(1).toUInt();
+        item.horizontal = query.value(2) == horizontal;
+        item.oscillatorFrequency = query.value(3).toUInt();
+        item.satId = query.value(4).toUInt();
+        items.append(item);
+    }
+    // A result that breaks off (a lost connection) is not the whole table.
+    if (query.lastError().isValid())
+        throw std::runtime_error(selectFailure);
+    return items;
+}
+
 // Thrown inside loadDbFile() when the file is not satellite data.
 struct CorruptCache : std::runtime_error
 {
@@ -163,7 +192,6 @@ void SqlHandler::readTables()
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SHOW TABLES")))
         throw std::runtime_error("SqlHandler: Couldn't read tables from database");
-    // All names first: the connection then carries one result at a time.
     QStringList tables;
     while (query.next())
         tables << query.value(0).toString();
@@ -171,39 +199,54 @@ void SqlHandler::readTables()
         throw std::runtime_error("SqlHandler: Couldn't read tables from database");
     query.finish();
 
-    for (const QString &table : qAsConst(tables))
-        itemsBySatelite[table] = loadItemsForSatelite(table);
+    // Over a slow line every request costs a round trip, so all tables go in
+    // one request. A server or driver that does not take several statements
+    // at once gets one request per table.
+    if (!tables.isEmpty() && !loadAllSatelites(tables)) {
+        for (const QString &table : qAsConst(tables))
+            itemsBySatelite[table] = loadItemsForSatelite(table);
+    }
     createSateliteParams();
+}
+
+bool SqlHandler::loadAllSatelites(const QStringList &tables)
+{
+    if (!dataAvailable)
+        throw std::runtime_error(statusMessage);
+    QStringList statements;
+    statements.reserve(tables.size());
+    for (const QString &table : tables)
+        statements << selectStatement(table);
+
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    // A failure before the first result set may be a refusal of the whole
+    // request; the caller then asks table by table and meets any real fault
+    // of the first table there.
+    if (!query.exec(statements.join(QLatin1Char(';')))) {
+        qDebug() << "Reading the tables one by one; the request with all of them failed:"
+                 << query.lastError().text();
+        return false;
+    }
+    for (int i = 0; i < tables.size(); ++i) {
+        // The server stops at the first failing statement: the tables before
+        // it are kept, as when they are read one by one.
+        if (i > 0 && !query.nextResult())
+            throw std::runtime_error(selectFailure);
+        itemsBySatelite[tables.at(i)] = readItems(query);
+    }
+    return true;
 }
 
 QVector<TransponderItem> SqlHandler::loadItemsForSatelite(const QString &table)
 {
     if (!dataAvailable)
         throw std::runtime_error(statusMessage);
-    const char *const failure = "SqlHandler::loadItemsForSatelite: error on getting items for satelite";
-
     QSqlQuery query(database);
     query.setForwardOnly(true);
-    if (!query.exec(
-            QStringLiteral("SELECT Transponder, Frequenz, Polarisation, Oszillatorfrequenz, SATID FROM ") +
-            quotedIdentifier(table)))
-        throw std::runtime_error(failure);
-
-    const QVariant horizontal(QStringLiteral("H"));
-    QVector<TransponderItem> items;
-    while (query.next()) {
-        TransponderItem item;
-        item.transponder = query.value(0).toUInt();
-        item.frequency = query.value(1).toUInt();
-        item.horizontal = query.value(2) == horizontal;
-        item.oscillatorFrequency = query.value(3).toUInt();
-        item.satId = query.value(4).toUInt();
-        items.append(item);
-    }
-    // A result that breaks off (a lost connection) is not the whole table.
-    if (query.lastError().isValid())
-        throw std::runtime_error(failure);
-    return items;
+    if (!query.exec(selectStatement(table)))
+        throw std::runtime_error(selectFailure);
+    return readItems(query);
 }
 
 void SqlHandler::createSateliteParams()

@@ -61,6 +61,7 @@ signals:
 
 private:
     void readTables();
+    bool loadAllSatelites(const QStringList &tables);
     QVector<TransponderItem> loadItemsForSatelite(const QString &table);
     void createSateliteParams();
     void saveDbFile();
