@@ -296,9 +296,8 @@ private slots:
         QElapsedTimer sinceTick;
         qint64 longestBlock = 0;
         QTimer monitor;
-        connect(&monitor, &QTimer::timeout, this, [&] {
-            longestBlock = qMax(longestBlock, sinceTick.restart());
-        });
+        connect(&monitor, &QTimer::timeout, this,
+                [&] { longestBlock = qMax(longestBlock, sinceTick.restart()); });
         sinceTick.start();
         monitor.start(10);
         if (identifying) {

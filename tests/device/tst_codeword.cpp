@@ -157,7 +157,7 @@ void tst_CodeWord::refusalsInGerman_data()
 {
     QTest::addColumn<quint32>("satId");
     QTest::addColumn<quint32>("ubNumber");
-    QTest::addColumn<qint64>("f");     // -2: a dynamic word on line `line`
+    QTest::addColumn<qint64>("f"); // -2: a dynamic word on line `line`
     QTest::addColumn<quint32>("line");
     QTest::addColumn<QString>("german");
     QTest::newRow("UB number") << 1u << 32u << qint64(100) << 0u
