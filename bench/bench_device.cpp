@@ -1,14 +1,22 @@
 // Time of the device sequences against the switch simulator on a real
 // pseudo-terminal, beside the protocol's floor: the pauses after the commands
 // (write: 3 x 50 ms + 100 ms, read: 4 x 100 ms), both as the fixed figure and
-// as measured here by sleeping the same pauses.
+// as measured here by sleeping the same pauses. Beside them, against a switch
+// that trickles one byte every 80 ms and never ends its line: the time from
+// "Read from device" to its error, and the longest time the event loop stands
+// still while such a switch is identified at every search tick.
 //
 //   bench_device [RUNS]      (default 10; needs the switch-sim target built)
 
+#include "controller/UBModelController.h"
 #include "device/SerialPortHandler.h"
+#include "model/UBDataModel.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QProcess>
@@ -21,6 +29,7 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -60,12 +69,155 @@ Figures measure(int runs, const std::function<void()> &sequence)
     return {times[times.size() / 2], times.front(), times.back()};
 }
 
+// Starts the simulator; its first line is the link path.
+bool startSimulator(QProcess &simulator, const QString &link, const QStringList &faults)
+{
+    simulator.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    simulator.start(
+        simulatorProgram,
+        QStringList{QStringLiteral("--link"), link, QStringLiteral("--serial"), QStringLiteral("KVNBENCH1")}
+            << faults);
+    if (!simulator.waitForStarted(5000))
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (!simulator.canReadLine()) {
+        if (clock.elapsed() > 5000 || !simulator.waitForReadyRead(500))
+            return false;
+    }
+    simulator.readLine();
+    return true;
+}
+
+bool control(QProcess &simulator, const QByteArray &message)
+{
+    simulator.write(message + '\n');
+    QElapsedTimer clock;
+    clock.start();
+    while (!simulator.canReadLine()) {
+        if (clock.elapsed() > 3000 || !simulator.waitForReadyRead(500))
+            return false;
+    }
+    return simulator.readLine().trimmed() == "ok";
+}
+
+void stop(QProcess &simulator)
+{
+    ::kill(pid_t(simulator.processId()), SIGTERM);
+    if (!simulator.waitForFinished(3000))
+        simulator.kill();
+}
+
+// Runs the event loop until `done` or the limit; false at the limit.
+bool runUntil(const std::function<bool()> &done, int limitMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > limitMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return true;
+}
+
+// Satellite data for the controller, from a cache file: it needs some before
+// it looks for the switch.
+bool writeCache(const QString &directory)
+{
+    QFile cache(directory + QStringLiteral("/db.dat"));
+    if (!cache.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream out(&cache);
+    out << qint32(1) << qint32(1) << QStringLiteral("Sat 1") << qint32(1) << qint32(11836) << qint32(10600)
+        << true << qint32(1) << qint32(1) << qint32(1) << qint32(10600) << qint32(9750)
+        << QStringLiteral("Sat 1") << qint32(1);
+    return out.status() == QDataStream::Ok;
+}
+
 void print(const char *name, const Figures &figures, double floor, const Figures &slept)
 {
     std::printf("%-6s median %7.1f ms (min %7.1f, max %7.1f) | floor %5.0f ms: ratio %.3f | pauses slept "
                 "here %7.1f ms: ratio %.3f\n",
                 name, figures.median, figures.min, figures.max, floor, figures.median / floor, slept.median,
                 figures.median / slept.median);
+}
+// "Read from device" against a switch that starts trickling, then the search
+// against one that trickles from the start. 0 when both ran.
+int trickleFigures(const QString &directory, QProcess &simulator, const QString &link, int runs)
+{
+    constexpr int trickleMs = 80;
+    constexpr double readGoalMs = 1500;
+    constexpr double blockGoalMs = 1100;
+    if (!writeCache(directory)) {
+        std::fprintf(stderr, "bench: cannot write the satellite cache\n");
+        return 1;
+    }
+    UBDataModel model;
+    UBModelController::Environment environment;
+    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("none"), QString(), QString(), 1};
+    environment.cacheDirectory = directory;
+    environment.portLister = [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; };
+    UBModelController controller(&model, environment);
+    bool found = false;
+    QStringList errors;
+    QObject::connect(&controller, &UBModelController::deviceFound, [&found] { found = true; });
+    QObject::connect(&controller, &UBModelController::errorOccured,
+                     [&errors](const QString &text) { errors << text; });
+    controller.initialize();
+    if (!errors.isEmpty() || !runUntil([&found] { return found; }, 8000)) {
+        std::fprintf(stderr, "bench: the controller did not find the simulator\n");
+        return 1;
+    }
+    if (!control(simulator, "trickle " + QByteArray::number(trickleMs))) {
+        std::fprintf(stderr, "bench: the simulator did not take the trickle\n");
+        return 1;
+    }
+    const int readRuns = std::min(runs, 5);
+    const Figures read = measure(readRuns, [&] {
+        errors.clear();
+        controller.readFromDevice();
+        if (errors.size() != 1)
+            throw std::runtime_error("the trickling read did not end in one error");
+    });
+    std::printf("read against a trickling switch (1 byte / %d ms), %d runs: to the error median %7.1f ms "
+                "(min %7.1f, max %7.1f) | goal %4.0f ms: ratio %.3f\n",
+                trickleMs, readRuns, read.median, read.min, read.max, readGoalMs, read.median / readGoalMs);
+
+    // Identification at every tick of the search.
+    QProcess trickling;
+    const QString tricklingLink = directory + QStringLiteral("/trickling");
+    if (!startSimulator(trickling, tricklingLink,
+                        {QStringLiteral("--trickle"), QString::number(trickleMs)})) {
+        std::fprintf(stderr, "bench: the trickling simulator did not start\n");
+        return 1;
+    }
+    SerialPortHandler searching(nullptr, [tricklingLink] {
+        return QList<SerialPortCandidate>{{tricklingLink, 0x0483, 0x5740}};
+    });
+    int ticks = 0;
+    QObject::connect(&searching, &SerialPortHandler::deviceMissing, [&ticks] { ++ticks; });
+    constexpr int tickCount = 3;
+    qint64 longestBlock = 0;
+    QElapsedTimer sinceLast;
+    QTimer monitor;
+    QObject::connect(&monitor, &QTimer::timeout,
+                     [&] { longestBlock = std::max(longestBlock, sinceLast.restart()); });
+    sinceLast.start();
+    monitor.start(5);
+    searching.startDeviceSearch();
+    const bool ticked = runUntil([&ticks] { return ticks >= tickCount; }, tickCount * 3000 + 5000);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    monitor.stop();
+    stop(trickling);
+    if (!ticked) {
+        std::fprintf(stderr, "bench: the trickling switch was not tried %d times\n", tickCount);
+        return 1;
+    }
+    std::printf("identification of a trickling switch every 3 s, %d ticks: longest event-loop block %7.1f ms "
+                "| goal %4.0f ms: ratio %.3f\n",
+                tickCount, double(longestBlock), blockGoalMs, double(longestBlock) / blockGoalMs);
+    return 0;
 }
 } // namespace
 
@@ -87,28 +239,22 @@ int main(int argc, char *argv[])
     }
     const QString link = dir.filePath(QStringLiteral("switch"));
     QProcess simulator;
-    simulator.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    simulator.start(simulatorProgram, {QStringLiteral("--link"), link, QStringLiteral("--serial"),
-                                       QStringLiteral("KVNBENCH1")});
-    if (!simulator.waitForReadyRead(5000)) {
+    if (!startSimulator(simulator, link, {})) {
         std::fprintf(stderr, "bench: the simulator did not start\n");
         return 1;
     }
-    const auto stopSimulator = [&simulator] {
-        ::kill(pid_t(simulator.processId()), SIGTERM);
-        if (!simulator.waitForFinished(3000))
-            simulator.kill();
-    };
+    const auto stopSimulator = [&simulator] { stop(simulator); };
 
-    SerialPortHandler handler(nullptr, [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; });
+    const auto ports = [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; };
+    auto handler = std::make_unique<SerialPortHandler>(nullptr, ports);
     QEventLoop loop;
     bool found = false;
-    QObject::connect(&handler, &SerialPortHandler::deviceFound, &loop, [&] {
+    QObject::connect(handler.get(), &SerialPortHandler::deviceFound, &loop, [&] {
         found = true;
         loop.quit();
     });
     QTimer::singleShot(8000, &loop, &QEventLoop::quit);
-    handler.startDeviceSearch();
+    handler->startDeviceSearch();
     loop.exec();
     if (!found) {
         std::fprintf(stderr, "bench: the simulator was not found\n");
@@ -120,17 +266,17 @@ int main(int argc, char *argv[])
     int status = 0;
     try {
         const Figures write = measure(runs, [&] {
-            handler.writeLteFilter(true);
-            handler.writeStandBy(false);
-            handler.writeTerrestrialPatchActive(true);
-            handler.writeConfiguration(plan, QString(), QString());
+            handler->writeLteFilter(true);
+            handler->writeStandBy(false);
+            handler->writeTerrestrialPatchActive(true);
+            handler->writeConfiguration(plan, QString(), QString());
         });
         const Figures read = measure(runs, [&] {
-            handler.readLteFilter();
-            handler.readStandBy();
-            handler.readTerrestrialPatchActive();
+            handler->readLteFilter();
+            handler->readStandBy();
+            handler->readTerrestrialPatchActive();
             QString lnb1, lnb2;
-            if (handler.readConfiguration(lnb1, lnb2).size() != 24)
+            if (handler->readConfiguration(lnb1, lnb2).size() != 24)
                 throw std::runtime_error("short configuration");
         });
         const Figures writePauses = measure(runs, [] {
@@ -144,6 +290,9 @@ int main(int argc, char *argv[])
         std::printf("device sequences against the simulator, %d runs each\n", runs);
         print("write", write, 250, writePauses);
         print("read", read, 400, readPauses);
+        handler.reset(); // the controller below opens the port itself
+
+        status = trickleFigures(dir.path(), simulator, link, runs);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "bench: exchange failed: %s\n", e.what());
         status = 1;

@@ -177,6 +177,22 @@
         <source>Lost connection to device. Please connect again</source>
         <translation>Verbindung zum Gerät getrennt. Bitte erneut verbinden.</translation>
     </message>
+    <message>
+        <source>UB number %1 cannot be sent to the device (0 to 31)</source>
+        <translation>UB-Nummer %1 kann nicht an das Gerät gesendet werden (0 bis 31)</translation>
+    </message>
+    <message>
+        <source>Line %1 cannot be sent to the device (0 to 255)</source>
+        <translation>Line %1 kann nicht an das Gerät gesendet werden (0 bis 255)</translation>
+    </message>
+    <message>
+        <source>Satelite id %1 cannot be sent to the device (0 to 127)</source>
+        <translation>Satelit-ID %1 kann nicht an das Gerät gesendet werden (0 bis 127)</translation>
+    </message>
+    <message>
+        <source>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
+        <translation>UB %1 kann nicht an das Gerät gesendet werden: sein Transponder liegt %2 MHz über dem LNB-Oszillator (100 bis 2147 MHz möglich)</translation>
+    </message>
 </context>
 <context>
     <name>SqlHandler</name>

@@ -177,6 +177,22 @@
         <source>Lost connection to device. Please connect again</source>
         <translation>Lost connection to device. Please connect again.</translation>
     </message>
+    <message>
+        <source>UB number %1 cannot be sent to the device (0 to 31)</source>
+        <translation>UB number %1 cannot be sent to the device (0 to 31)</translation>
+    </message>
+    <message>
+        <source>Line %1 cannot be sent to the device (0 to 255)</source>
+        <translation>Line %1 cannot be sent to the device (0 to 255)</translation>
+    </message>
+    <message>
+        <source>Satelite id %1 cannot be sent to the device (0 to 127)</source>
+        <translation>Satelite id %1 cannot be sent to the device (0 to 127)</translation>
+    </message>
+    <message>
+        <source>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
+        <translation>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</translation>
+    </message>
 </context>
 <context>
     <name>SqlHandler</name>

@@ -253,6 +253,10 @@ void UBModelController::readFromDevice()
     int failedAttempts = 0;
     for (;;) {
         try {
+            // The answer to a query that timed out may still come in; it
+            // must not be taken for the answer to the next one.
+            if (failedAttempts > 0)
+                serialPortHandler->discardStaleInput();
             model->setLteFilter(serialPortHandler->readLteFilter());
             model->setStandBy(serialPortHandler->readStandBy());
             model->setTerrestrialPatchActive(serialPortHandler->readTerrestrialPatchActive());

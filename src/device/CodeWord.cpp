@@ -7,11 +7,22 @@
 #include <stdexcept>
 
 namespace {
-// Messages belong to the device link's translation context.
+// Messages belong to the device link's translation context. The texts are
+// marked where they are written so that lupdate finds them.
 QString translate(const char *text)
 {
     return QCoreApplication::translate("SerialPortHandler", text);
 }
+
+const char *const ubNumberRefusal =
+    QT_TRANSLATE_NOOP("SerialPortHandler", "UB number %1 cannot be sent to the device (0 to 31)");
+const char *const lineRefusal =
+    QT_TRANSLATE_NOOP("SerialPortHandler", "Line %1 cannot be sent to the device (0 to 255)");
+const char *const satIdRefusal =
+    QT_TRANSLATE_NOOP("SerialPortHandler", "Satelite id %1 cannot be sent to the device (0 to 127)");
+const char *const frequencyRefusal =
+    QT_TRANSLATE_NOOP("SerialPortHandler", "UB %1 cannot be sent to the device: its transponder lies %2 MHz "
+                                           "above the LNB oscillator (100 to 2147 MHz possible)");
 
 [[noreturn]] void refuse(const QString &message)
 {
@@ -29,7 +40,9 @@ constexpr quint32 ifOffset = 100; // MHz between the oscillator and F = 0
 
 std::string CodeWord::readErrorMessage()
 {
-    return translate("Error occured while reading data, please try again").toStdString();
+    return translate(
+               QT_TRANSLATE_NOOP("SerialPortHandler", "Error occured while reading data, please try again"))
+        .toStdString();
 }
 
 CodeWord CodeWord::fromText(QStringView text)
@@ -54,14 +67,11 @@ CodeWord CodeWord::makeStatic(quint32 satId, quint32 ubNumber, qint64 f, bool ln
                               bool highBand)
 {
     if (ubNumber > maxUbNumber)
-        refuse(translate("UB number %1 cannot be sent to the device (0 to 31)").arg(ubNumber));
+        refuse(translate(ubNumberRefusal).arg(ubNumber));
     if (satId > maxSatId)
-        refuse(translate("Satelite id %1 cannot be sent to the device (0 to 127)").arg(satId));
+        refuse(translate(satIdRefusal).arg(satId));
     if (f < 0 || f > qint64(maxF))
-        refuse(translate("UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB "
-                         "oscillator (100 to 2147 MHz possible)")
-                   .arg(ubNumber)
-                   .arg(f + ifOffset));
+        refuse(translate(frequencyRefusal).arg(ubNumber).arg(f + ifOffset));
     return CodeWord(0x80000000u | satId << 24 | ubNumber << 19 | quint32(f) << 8 | quint32(lnb2) << 2 |
                     quint32(horizontal) << 1 | quint32(highBand));
 }
@@ -69,9 +79,9 @@ CodeWord CodeWord::makeStatic(quint32 satId, quint32 ubNumber, qint64 f, bool ln
 CodeWord CodeWord::makeDynamic(quint32 ubNumber, quint32 line, quint32 random)
 {
     if (ubNumber > maxUbNumber)
-        refuse(translate("UB number %1 cannot be sent to the device (0 to 31)").arg(ubNumber));
+        refuse(translate(ubNumberRefusal).arg(ubNumber));
     if (line > maxLine)
-        refuse(translate("Line %1 cannot be sent to the device (0 to 255)").arg(line));
+        refuse(translate(lineRefusal).arg(line));
     const quint32 r = random % 15 + 1;
     const quint32 b = (ubNumber * 8) % 256;
     const quint32 k = ((r + line + b) / 2) & 0xFF;

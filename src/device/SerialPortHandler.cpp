@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QThread>
@@ -118,6 +119,9 @@ bool SerialPortHandler::identifyDevice()
 {
     QString reply;
     try {
+        // Whatever the device sent before we opened it answers nothing.
+        port->clear(QSerialPort::Input);
+        port->readAll();
         writeCommand(QStringLiteral("*IDN?"), 100);
         reply = readLine(true);
     } catch (const std::exception &) {
@@ -147,7 +151,9 @@ void SerialPortHandler::handleError(QSerialPort::SerialPortError error)
 
 void SerialPortHandler::writeCommand(const QString &command, unsigned long pauseMs)
 {
-    if (!port)
+    // A line that went while nothing was waiting on it has not been reported
+    // yet: it is the lost connection, not a failed write.
+    if (!port || lineLost())
         throw std::runtime_error(connectionLostMessage);
     qDebug().noquote() << QStringLiteral("Writing ") + command;
     const QByteArray bytes = command.toLocal8Bit();
@@ -159,7 +165,51 @@ void SerialPortHandler::writeCommand(const QString &command, unsigned long pause
     if (!port)
         throw std::runtime_error(writeErrorMessage);
     port->waitForBytesWritten(timeoutMs);
+    // The error report may have released the port during the wait; bytes
+    // still queued did not reach the device.
+    if (!port)
+        throw std::runtime_error(writeErrorMessage);
+    if (port->bytesToWrite() > 0) {
+        // The rest must not be glued to the front of the next command.
+        port->clear(QSerialPort::Output);
+        throw std::runtime_error(writeErrorMessage);
+    }
     QThread::msleep(pauseMs);
+}
+
+bool SerialPortHandler::lineLost()
+{
+    if (!port)
+        return true;
+    // A wait of no time delivers a pending error report (handleError then
+    // releases the port). Its time-out report says nothing about a reply.
+    const bool timedOut = timeoutFlag;
+    port->waitForReadyRead(0);
+    timeoutFlag = timedOut;
+    return !port;
+}
+
+void SerialPortHandler::confirmDelivery()
+{
+    if (lineLost())
+        throw std::runtime_error(writeErrorMessage);
+}
+
+void SerialPortHandler::discardStaleInput()
+{
+    if (!port)
+        return; // the next command reports the lost line
+    QElapsedTimer elapsed;
+    elapsed.start();
+    for (;;) {
+        port->clear(QSerialPort::Input);
+        port->readAll();
+        const qint64 left = replyDeadlineMs - elapsed.elapsed();
+        if (left <= 0 || !port->waitForReadyRead(int(qMin<qint64>(timeoutMs, left))) || !port)
+            break;
+    }
+    // The quiet wait's own time-out says nothing about the next exchange.
+    timeoutFlag = false;
 }
 
 QString SerialPortHandler::readReply()
@@ -172,14 +222,28 @@ QString SerialPortHandler::readLine(bool identifying)
     timeoutFlag = false;
     QByteArray text;
     QByteArray chunk;
+    // A device that keeps sending without ever ending its line must not keep
+    // us here: the whole reply has one deadline besides each single wait.
+    QElapsedTimer elapsed;
+    elapsed.start();
     // Only the last chunk is tested: the device ends a reply with LF in one
     // piece with its final bytes.
     while (!chunk.endsWith(terminator)) {
         if (!port)
             throw std::runtime_error(connectionLostMessage);
-        const bool ready = port->waitForReadyRead(timeoutMs);
+        const qint64 left = replyDeadlineMs - elapsed.elapsed();
+        const int wait = int(qBound<qint64>(0, left, timeoutMs));
+        const bool ready = wait > 0 && port->waitForReadyRead(wait);
         // The error report may have released the port during the wait.
-        if (!port || timeoutFlag)
+        if (!port)
+            throw std::runtime_error(readErrorMessage);
+        if (!ready && wait < timeoutMs) {
+            // The deadline, not a silent device, ended the read: another
+            // attempt would only trickle again.
+            timeoutFlag = false;
+            throw std::runtime_error(readErrorMessage);
+        }
+        if (timeoutFlag)
             throw std::runtime_error(readErrorMessage);
         // A wait that ends without data is a timeout or a lost line even when
         // no report said so; waiting again would spin.
@@ -246,9 +310,13 @@ void SerialPortHandler::writeConfiguration(const QList<UBRecord> &list, const QS
     // Every word is encoded before anything is sent.
     const QString command = CodeWord::configurationCommand(list, lnb1, lnb2, sqlHandler, random);
     writeCommand(command, 100);
+    // The plan and the store end their sequences: no later command would
+    // notice that the device was lost while it took them.
+    confirmDelivery();
 }
 
 void SerialPortHandler::storeInEeprom()
 {
     writeCommand(QStringLiteral(":MEM:WRITE:ALL"), 100);
+    confirmDelivery();
 }

@@ -56,6 +56,16 @@ public:
     void writeCommand(const QString &command, unsigned long pauseMs);
     QString readReply();
 
+    // Drops whatever the switch has sent and nobody asked for, such as the
+    // late answer to a query that timed out: input is discarded until the
+    // line has been quiet for one wait, within one reply deadline.
+    void discardStaleInput();
+
+    // Limits of the exchanges: each single wait on the port, and the whole of
+    // one reply up to its line end.
+    static constexpr int timeoutMs = 100;
+    static constexpr int replyDeadlineMs = 500;
+
 signals:
     void deviceFound(QString serialNumber);
     void deviceMissing();
@@ -72,13 +82,18 @@ private:
     // One reply line. While identifying, any wait that brings no data ends
     // the read: the error report is not connected yet.
     QString readLine(bool identifying);
+    // Lets a lost line report itself without waiting; true when the port is
+    // gone. Pending input stays buffered for the next read.
+    bool lineLost();
+    // After a command whose delivery matters: a line lost during its pause
+    // fails it with the write message.
+    void confirmDelivery();
 
     const SqlHandler *sqlHandler;
     const int vendorId = 0x0483;
     const int productId = 0x5740;
     QSerialPort *port = nullptr; // child of this handler; released with deleteLater()
     QTimer searchTimer;
-    const int timeoutMs = 100;
     std::string readErrorMessage;
     std::string writeErrorMessage;
     std::string connectionLostMessage;

@@ -82,6 +82,10 @@ const Entry entries[] = {
     {u8"SerialPortHandler", u8"Error occured while reading data, please try again", u8"Fehler während des Lesevorgangs. Bitte erneut versuchen.", u8"Error occured while reading data. Please try again."},
     {u8"SerialPortHandler", u8"Error occured while writing data, please try again", u8"Fehler während des Schreibvorgangs. Bitte erneut versuchen.", u8"Error occured while writing data. Please try again."},
     {u8"SerialPortHandler", u8"Lost connection to device. Please connect again", u8"Verbindung zum Gerät getrennt. Bitte erneut verbinden.", u8"Lost connection to device. Please connect again."},
+    {u8"SerialPortHandler", u8"UB number %1 cannot be sent to the device (0 to 31)", u8"UB-Nummer %1 kann nicht an das Gerät gesendet werden (0 bis 31)", u8"UB number %1 cannot be sent to the device (0 to 31)"},
+    {u8"SerialPortHandler", u8"Line %1 cannot be sent to the device (0 to 255)", u8"Line %1 kann nicht an das Gerät gesendet werden (0 bis 255)", u8"Line %1 cannot be sent to the device (0 to 255)"},
+    {u8"SerialPortHandler", u8"Satelite id %1 cannot be sent to the device (0 to 127)", u8"Satelit-ID %1 kann nicht an das Gerät gesendet werden (0 bis 127)", u8"Satelite id %1 cannot be sent to the device (0 to 127)"},
+    {u8"SerialPortHandler", u8"UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)", u8"UB %1 kann nicht an das Gerät gesendet werden: sein Transponder liegt %2 MHz über dem LNB-Oszillator (100 bis 2147 MHz möglich)", u8"UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)"},
 };
 
 struct QmMessage
@@ -189,7 +193,7 @@ private slots:
             if (expected)
                 ++translated;
         }
-        QCOMPARE(int(std::size(entries)), 60);
+        QCOMPARE(int(std::size(entries)), 64);
         // Nothing beyond the table: every compiled message is one of its entries.
         QCOMPARE(messages.size(), translated);
         for (const QmMessage &message : messages) {

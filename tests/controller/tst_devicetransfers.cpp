@@ -6,6 +6,7 @@
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +14,7 @@
 namespace {
 const QString lostMessage = QStringLiteral("Lost connection to device. Please connect again");
 const QString readMessage = QStringLiteral("Error occured while reading data, please try again");
+const QString writeMessage = QStringLiteral("Error occured while writing data, please try again");
 const QString astra = QStringLiteral("Astra 19.2E"); // SATID 1; transponder 71 = 11836 MHz H, high band
 const QString hotbird = QStringLiteral("Hotbird 13.0E");
 
@@ -34,8 +36,9 @@ class DeviceTransfersTest : public QObject
     std::unique_ptr<UBModelController> controller;
     QStringList messages; // "error: …" and "warning: …" in order
 
-    // A simulator with the given faults and a controller connected to it.
-    void connectDevice(const QStringList &simulatorArguments = {})
+    // A simulator with the given faults and a controller connected to it
+    // (when `identified`, else only searching).
+    void connectDevice(const QStringList &simulatorArguments = {}, bool identified = true)
     {
         const QString link = dir.filePath(QStringLiteral("switch-%1").arg(QTest::currentDataTag()
                                                                             ? QTest::currentDataTag()
@@ -60,6 +63,8 @@ class DeviceTransfersTest : public QObject
         QVERIFY(found.isValid());
         controller->initialize();
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+        if (!identified)
+            return;
         QVERIFY(found.wait(5000));
         QCOMPARE(model->serialNumber(), QStringLiteral("01332251"));
         model->setLnb1(astra);
@@ -262,6 +267,112 @@ private slots:
         controller->readFromDevice();
         QCOMPARE(messages, QStringList{"error: " + readMessage});
         QCOMPARE(received().count(":CONF:ALL?"), 1);
+    }
+    // A switch that trickles its answer without ever ending the line holds
+    // the window for one reply deadline, not until the reply cap.
+    void tricklingSwitchIsBounded_data()
+    {
+        QTest::addColumn<bool>("identifying");
+        QTest::newRow("read") << false;
+        QTest::newRow("identification") << true;
+    }
+
+    void tricklingSwitchIsBounded()
+    {
+        QFETCH(bool, identifying);
+        // 10 ms a byte: without a deadline the 16 KiB cap takes minutes.
+        connectDevice(identifying ? QStringList{"--trickle", "10"} : QStringList{}, !identifying);
+        if (QTest::currentTestFailed())
+            return;
+        const QList<UBRecord> before = model->ubList();
+        const bool lteBefore = model->lteFilter();
+        const QString serialBefore = model->serialNumber();
+        QSignalSpy found(controller.get(), &UBModelController::deviceFound);
+        QSignalSpy missing(controller.get(), &UBModelController::deviceMissing);
+        QVERIFY(found.isValid());
+        QVERIFY(missing.isValid());
+
+        // The longest time the event loop stood still.
+        QElapsedTimer sinceTick;
+        qint64 longestBlock = 0;
+        QTimer monitor;
+        connect(&monitor, &QTimer::timeout, this,
+                [&] { longestBlock = qMax(longestBlock, sinceTick.restart()); });
+        sinceTick.start();
+        monitor.start(10);
+        if (identifying) {
+            QVERIFY(missing.wait(3000 + 3000));
+        } else {
+            QVERIFY(simulator->control("trickle 10"));
+            sinceTick.restart();
+            QTimer::singleShot(0, controller.get(), &UBModelController::readFromDevice);
+            QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty(), 5000);
+        }
+        QTest::qWait(50);
+        QVERIFY2(longestBlock < 1500, qPrintable(QString::number(longestBlock)));
+        QCOMPARE(messages, identifying ? QStringList() : QStringList{"error: " + readMessage});
+        QCOMPARE(found.count(), 0);
+        QCOMPARE(missing.count(), identifying ? 1 : 0);
+        QCOMPARE(model->ubList(), before);
+        QCOMPARE(model->lteFilter(), lteBefore);
+        QCOMPARE(model->serialNumber(), serialBefore);
+        // A trickle is no time-out: one attempt only.
+        QCOMPARE(simulator->loggedLines().last(), identifying ? QString("*IDN?") : QString(":CONF:LTEFILT?"));
+        QCOMPARE(received().count(":CONF:LTEFILT?"), identifying ? 0 : 1);
+    }
+
+    // The line goes while the switch takes the last line of a transfer.
+    void unplugDuringTheLastWrite_data()
+    {
+        QTest::addColumn<bool>("store");
+        QTest::addColumn<QString>("unplugOn");
+        QTest::newRow("test, plan") << false << ":CONF:ALL ";
+        QTest::newRow("save, plan") << true << ":CONF:ALL ";
+        QTest::newRow("save, store") << true << ":MEM:WRITE:ALL";
+    }
+
+    void unplugDuringTheLastWrite()
+    {
+        QFETCH(bool, store);
+        QFETCH(QString, unplugOn);
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        QSignalSpy missing(controller.get(), &UBModelController::deviceMissing);
+        QVERIFY(missing.isValid());
+        QVERIFY(simulator->control("unplug " + unplugOn));
+        if (store)
+            controller->storeDataInEEPROM();
+        else
+            controller->sendDataToDevice();
+        QCOMPARE(messages, QStringList{"error: " + writeMessage});
+        QCOMPARE(missing.count(), 1);
+        QVERIFY(simulator->waitForExit(3000));
+        const QStringList lines = received();
+        QVERIFY2(lines.last().startsWith(unplugOn), qPrintable(lines.join('\n')));
+        QCOMPARE(lines.count(":MEM:WRITE:ALL"), unplugOn.startsWith(":MEM") ? 1 : 0);
+    }
+
+    // The answer to a query that timed out comes in late, before the next
+    // attempt asks again; it holds "ON" where the LTE filter is off.
+    void lateReplyNeverAnswersTheNextQuery()
+    {
+        const QString state = dir.filePath("late.state");
+        QFile file(state);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("LTEFILT OFF\nSTBY ON\nTERRAMP OFF\n") > 0);
+        file.close();
+        connectDevice({"--state", state, "--late", ":CONF:STBY?=250"});
+        if (QTest::currentTestFailed())
+            return;
+        model->setLteFilter(true);
+        controller->readFromDevice();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(model->lteFilter(), false);
+        QCOMPARE(model->standBy(), true);
+        QCOMPARE(model->terrestrialPatchActive(), false);
+        QCOMPARE(received(), QStringList({":CONF:LTEFILT?", ":CONF:STBY?", ":CONF:LTEFILT?", ":CONF:STBY?",
+                                          ":CONF:TERRAMP?", ":CONF:ALL?"}));
     }
 };
 

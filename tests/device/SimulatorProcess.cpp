@@ -42,6 +42,17 @@ bool SimulatorProcess::start()
     return false;
 }
 
+bool SimulatorProcess::control(const QString &message)
+{
+    process.write(message.toUtf8() + '\n');
+    const QDeadlineTimer deadline(3000);
+    while (!process.canReadLine()) {
+        if (deadline.hasExpired() || !process.waitForReadyRead(int(deadline.remainingTime())))
+            return false;
+    }
+    return QString::fromLocal8Bit(process.readLine()).trimmed() == QLatin1String("ok");
+}
+
 void SimulatorProcess::stop()
 {
     if (process.state() == QProcess::NotRunning)

@@ -19,6 +19,9 @@ public:
     // Starts it and waits (at most 5 s) until the link exists.
     bool start();
     void stop();
+    // Sends a control message ("trickle 80", "silence", ...) and waits (at
+    // most 3 s) for the simulator to take it.
+    bool control(const QString &message);
     bool waitForExit(int ms);
     bool isRunning() const { return process.state() != QProcess::NotRunning; }
 

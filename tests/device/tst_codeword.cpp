@@ -4,6 +4,7 @@
 #include "device/CodeWord.h"
 
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -73,6 +74,8 @@ private slots:
     void configurationCommand();
     void configurationCommandRefusesBeforeBuildingLine();
     void staticWithoutDatabase();
+    void refusalsInGerman_data();
+    void refusalsInGerman();
 
     // Static words take their satellite data from the database.
     void staticWorkedExampleWithDatabase();
@@ -148,6 +151,44 @@ void tst_CodeWord::dynamicWordsDifferButDecodeAlike()
         const quint32 r = CodeWord::makeDynamic(0, 0, value).randomPart();
         QVERIFY(r >= 1 && r <= 15);
     }
+}
+
+void tst_CodeWord::refusalsInGerman_data()
+{
+    QTest::addColumn<quint32>("satId");
+    QTest::addColumn<quint32>("ubNumber");
+    QTest::addColumn<qint64>("f"); // -2: a dynamic word on line `line`
+    QTest::addColumn<quint32>("line");
+    QTest::addColumn<QString>("german");
+    QTest::newRow("UB number") << 1u << 32u << qint64(100) << 0u
+                               << u8"UB-Nummer 32 kann nicht an das Gerät gesendet werden (0 bis 31)";
+    QTest::newRow("line") << 0u << 5u << qint64(-2) << 256u
+                          << u8"Line 256 kann nicht an das Gerät gesendet werden (0 bis 255)";
+    QTest::newRow("satellite id") << 128u << 3u << qint64(100) << 0u
+                                  << u8"Satelit-ID 128 kann nicht an das Gerät gesendet werden (0 bis 127)";
+    QTest::newRow("frequency") << 1u << 3u << qint64(2050) << 0u
+                               << u8"UB 3 kann nicht an das Gerät gesendet werden: sein Transponder liegt "
+                                  u8"2150 MHz über dem LNB-Oszillator (100 bis 2147 MHz möglich)";
+}
+
+void tst_CodeWord::refusalsInGerman()
+{
+    QFETCH(quint32, satId);
+    QFETCH(quint32, ubNumber);
+    QFETCH(qint64, f);
+    QFETCH(quint32, line);
+    QFETCH(QString, german);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/translations/fenzo_setup_de.qm")));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const std::string message = thrownMessage([&] {
+        if (f == -2)
+            CodeWord::makeDynamic(ubNumber, line, 0);
+        else
+            CodeWord::makeStatic(satId, ubNumber, f, false, false, false);
+    });
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(QString::fromStdString(message), german);
 }
 
 void tst_CodeWord::staticRanges_data()

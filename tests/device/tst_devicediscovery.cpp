@@ -157,10 +157,12 @@ void tst_DeviceDiscovery::unidentifiedPortsDoNotStopTheSearch()
         {QStringLiteral("twofields"), {QStringLiteral("--idn"), QStringLiteral("KAVEN GmbH,FSW 2404")}},
         {QStringLiteral("onefield"), {QStringLiteral("--idn"), QStringLiteral("KAVEN GmbH")}},
         {QStringLiteral("emptyline"), {QStringLiteral("--reply"), QStringLiteral("*IDN?=\\n")}},
-        // A reply that keeps coming without LF ends when the line falls silent.
-        {QStringLiteral("trickle"),
+        // A reply without LF ends when the line falls silent...
+        {QStringLiteral("pieces"),
          {QStringLiteral("--no-lf"), QStringLiteral("--chunk"), QStringLiteral("2"),
           QStringLiteral("--chunk-pause"), QStringLiteral("30")}},
+        // ...and one that never falls silent at the reply deadline.
+        {QStringLiteral("trickle"), {QStringLiteral("--trickle"), QStringLiteral("30")}},
     };
     std::vector<std::unique_ptr<SimulatorProcess>> bad;
     QList<SerialPortCandidate> ports;

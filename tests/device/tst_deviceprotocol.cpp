@@ -66,6 +66,8 @@ private slots:
     void outOfRangeRefusedBeforeSending_data();
     void outOfRangeRefusedBeforeSending();
     void noPortMeansConnectionLost();
+    void faultsSwitchedDuringARun_data();
+    void faultsSwitchedDuringARun();
     void simulatorKeepsStoredConfiguration();
     void staticPlanThroughTheDevice();
 
@@ -105,7 +107,10 @@ void tst_DeviceProtocol::initTestCase()
     const std::vector<std::pair<QString, QStringList>> setups{
         {QStringLiteral("plain"), {QStringLiteral("--state"), dir.filePath(QStringLiteral("plain.state"))}},
         {QStringLiteral("scripted"), scripted},
-        {QStringLiteral("chunked"), {QStringLiteral("--chunk"), QStringLiteral("5")}},
+        // Ten pieces: the whole reply well inside its deadline.
+        {QStringLiteral("chunked"),
+         {QStringLiteral("--chunk"), QStringLiteral("25"), QStringLiteral("--chunk-pause"),
+          QStringLiteral("40")}},
         {QStringLiteral("slow-chunks"),
          {QStringLiteral("--chunk"), QStringLiteral("100"), QStringLiteral("--chunk-pause"),
           QStringLiteral("250")}},
@@ -116,6 +121,7 @@ void tst_DeviceProtocol::initTestCase()
         {QStringLiteral("23-words"), {QStringLiteral("--words"), QStringLiteral("23")}},
         {QStringLiteral("25-words"), {QStringLiteral("--words"), QStringLiteral("25")}},
         {QStringLiteral("garbage"), reply(":CONF:ALL?", "\\xff\\xfe#,12,\\x01\\x80\\n")},
+        {QStringLiteral("faults"), {}},
     };
     for (const auto &setup : setups) {
         Device device;
@@ -278,7 +284,7 @@ void tst_DeviceProtocol::replyLines_data()
     QTest::newRow("no answer") << QStringLiteral("scripted") << QStringLiteral(":X:SILENT?") << QString()
                                << true;
     QTest::newRow("no LF") << QStringLiteral("scripted") << QStringLiteral(":X:NOLF?") << QString() << true;
-    QTest::newRow("chunks 80 ms apart")
+    QTest::newRow("chunks 40 ms apart")
         << QStringLiteral("chunked") << QStringLiteral(":CONF:ALL?") << QStringLiteral("*") << false;
     QTest::newRow("delayed answer") << QStringLiteral("delayed") << QStringLiteral(":CONF:ALL?")
                                     << QStringLiteral("*") << false;
@@ -426,6 +432,40 @@ void tst_DeviceProtocol::noPortMeansConnectionLost()
     QCOMPARE(thrownMessage([&] { idle.storeInEeprom(); }), connectionLost);
     QCOMPARE(thrownMessage([&] { idle.readReply(); }), connectionLost);
     QVERIFY(!idle.timeoutOccurred());
+}
+
+void tst_DeviceProtocol::faultsSwitchedDuringARun_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("timedOut");
+    QTest::newRow("silence") << QStringLiteral("silence") << true;
+    QTest::newRow("garbage") << QStringLiteral("garbage") << false;
+    // Never ends its line: only the reply deadline ends the read.
+    QTest::newRow("trickle") << QStringLiteral("trickle 20") << false;
+}
+
+void tst_DeviceProtocol::faultsSwitchedDuringARun()
+{
+    guarded([&] {
+        QFETCH(QString, fault);
+        QFETCH(bool, timedOut);
+        SerialPortHandler &h = handler(QStringLiteral("faults"));
+        QString lnb1, lnb2;
+        QVERIFY(sim(QStringLiteral("faults")).control(fault));
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(thrownMessage([&] { h.readConfiguration(lnb1, lnb2); }), readError);
+        QVERIFY2(clock.elapsed() < SerialPortHandler::timeoutMs + SerialPortHandler::replyDeadlineMs + 300,
+                 qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(h.timeoutOccurred(), timedOut);
+
+        // Back to normal, what the fault left in the input goes, and the
+        // next exchange is answered as it should be.
+        QVERIFY(sim(QStringLiteral("faults")).control(QStringLiteral("normal")));
+        h.discardStaleInput();
+        QVERIFY(!h.timeoutOccurred());
+        QCOMPARE(h.readConfiguration(lnb1, lnb2).size(), 24);
+    });
 }
 
 void tst_DeviceProtocol::simulatorKeepsStoredConfiguration()

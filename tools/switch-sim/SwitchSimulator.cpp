@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -60,6 +61,7 @@ SwitchSimulator::SwitchSimulator(Options options, QObject *parent)
         codeWords << defaultWord(quint32(i));
     outputTimer.setSingleShot(true);
     connect(&outputTimer, &QTimer::timeout, this, &SwitchSimulator::sendNext);
+    connect(&trickleTimer, &QTimer::timeout, this, &SwitchSimulator::trickle);
 }
 
 SwitchSimulator::~SwitchSimulator()
@@ -146,10 +148,47 @@ void SwitchSimulator::readInput()
     }
 }
 
+bool SwitchSimulator::control(const QString &message, QString &error)
+{
+    const QString word = message.section(QLatin1Char(' '), 0, 0);
+    const QString argument = message.section(QLatin1Char(' '), 1);
+    int trickleMs = 0;
+    if (word == QLatin1String("trickle")) {
+        bool ok = false;
+        trickleMs = argument.toInt(&ok);
+        if (!ok || trickleMs <= 0) {
+            error = QStringLiteral("trickle needs a time in ms");
+            return false;
+        }
+    } else if (word == QLatin1String("unplug") && argument.isEmpty()) {
+        error = QStringLiteral("unplug needs the start of a line");
+        return false;
+    } else if (word != QLatin1String("garbage") && word != QLatin1String("silence") &&
+               word != QLatin1String("normal") && word != QLatin1String("unplug")) {
+        error = QStringLiteral("unknown control message: %1").arg(message);
+        return false;
+    }
+    // One fault at a time.
+    trickleTimer.stop();
+    options.trickleMs = trickleMs;
+    options.garbage = word == QLatin1String("garbage");
+    options.silent = word == QLatin1String("silence");
+    options.unplugOn = word == QLatin1String("unplug") ? argument.toLatin1() : QByteArray();
+    logLine(QByteArray(), QStringLiteral("fault: ") + message);
+    return true;
+}
+
 void SwitchSimulator::handleLine(const QByteArray &line)
 {
     if (unplugPending)
         return;
+    if (!options.unplugOn.isEmpty() && line.startsWith(options.unplugOn)) {
+        // Pulled while the line came in: it is not taken.
+        logLine(line, QStringLiteral("unplugged on arrival"));
+        unplugPending = true;
+        unplug();
+        return;
+    }
     ++commandCount;
     const QString command = QString::fromLatin1(line);
     QByteArray reply;
@@ -170,14 +209,33 @@ void SwitchSimulator::handleLine(const QByteArray &line)
     }
     logLine(line, note);
 
-    if (!reply.isNull() && !options.silent) {
+    if (!reply.isNull() && options.trickleMs > 0) {
+        // The new query's answer replaces what was trickling.
+        trickleBytes = reply.isEmpty() ? QByteArray("?") : reply;
+        tricklePosition = 0;
+        trickleTimer.start(options.trickleMs);
+    } else if (!reply.isNull() && !options.silent) {
         if (!options.replies.contains(command)) {
-            if (options.garbage)
-                reply = QByteArray("\x01\xfe\xff#garbage~\x80\x7f", 13);
+            if (options.garbage) {
+                reply.clear();
+                const int length = QRandomGenerator::global()->bounded(1, 33);
+                while (reply.size() < length) {
+                    const char c = char(QRandomGenerator::global()->bounded(256));
+                    if (c != '\n')
+                        reply += c;
+                }
+            }
             if (!options.noLf)
                 reply += '\n';
         }
-        queueReply(reply);
+        if (command == options.lateCommand && !lateDone) {
+            lateDone = true;
+            output << Piece{options.lateMs, reply};
+            if (!outputTimer.isActive())
+                sendNext();
+        } else {
+            queueReply(reply);
+        }
     }
     if (options.unplugAfter > 0 && commandCount >= options.unplugAfter) {
         unplugPending = true;
@@ -304,8 +362,18 @@ void SwitchSimulator::writeAll(const QByteArray &bytes)
     }
 }
 
+void SwitchSimulator::trickle()
+{
+    // Dropped when nobody reads the port and its buffer is full.
+    const char byte = trickleBytes.at(tricklePosition++ % trickleBytes.size());
+    if (master >= 0) {
+        [[maybe_unused]] const auto ignored = ::write(master, &byte, 1);
+    }
+}
+
 void SwitchSimulator::unplug()
 {
+    trickleTimer.stop();
     logLine(QByteArray(), QStringLiteral("unplugged"));
     notifier.reset();
     QFile::remove(options.linkPath);

@@ -29,9 +29,12 @@ public:
         QString firmware = QStringLiteral("1.0.3");
         QString identification;             // the whole "*IDN?" reply; empty: built from the fields above
         QHash<QString, QByteArray> replies; // raw replies per command, '|' marks a pause
-        bool silent = false;
+        // Faults, also switched during a run with control():
+        bool silent = false;  // silence: no reply at all
+        bool garbage = false; // random bytes, then the line end
+        int trickleMs = 0;    // one byte of the reply every n ms, for ever, no line end; 0: off
+        QByteArray unplugOn;  // the line closes when a line starting with this arrives
         bool noLf = false;
-        bool garbage = false;
         int chunkBytes = 0; // 0: whole replies
         int chunkPauseMs = 40;
         int words = 24;
@@ -40,7 +43,9 @@ public:
         int delayMs = 0;
         int unplugAfter = 0; // 0: never
         int unplugDelayMs = 300;
-        int muteFirst = 0; // queries after the identification left unanswered
+        int muteFirst = 0;   // queries after the identification left unanswered
+        QString lateCommand; // its first query is answered only after lateMs
+        int lateMs = 0;
     };
 
     explicit SwitchSimulator(Options options, QObject *parent = nullptr);
@@ -48,6 +53,11 @@ public:
 
     // Opens the pseudo-terminal and the link; false with a message on failure.
     bool start(QString &error);
+
+    // A control message changes the fault during a run: "trickle <ms>",
+    // "garbage", "silence", "unplug <line start>" or "normal". False with a
+    // message when it is not understood.
+    bool control(const QString &message, QString &error);
 
 signals:
     void unplugged();
@@ -61,6 +71,7 @@ private:
     void sendNext();
     void writeAll(const QByteArray &bytes);
     void unplug();
+    void trickle();
     void logLine(const QByteArray &line, const QString &note = QString());
     bool loadState();
     bool saveState();
@@ -75,6 +86,10 @@ private:
     int commandCount = 0;
     int mutedQueries = 0;
     bool unplugPending = false;
+    bool lateDone = false;
+    QByteArray trickleBytes;
+    int tricklePosition = 0;
+    QTimer trickleTimer;
 
     bool lteFilter = false;
     bool standBy = false;

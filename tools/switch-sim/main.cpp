@@ -1,6 +1,9 @@
 // switch-sim: the multiswitch on a pseudo-terminal, for tests and development.
 // Prints the link path once the device can be opened; ends on SIGTERM/SIGINT
-// (removing the link) or after a simulated unplug.
+// (removing the link) or after a simulated unplug. Each line on standard input
+// is a control message that switches the fault ("trickle 80", "garbage",
+// "silence", "unplug :CONF:ALL ", "normal"); it is answered with "ok" or
+// "error: ..." on standard output.
 
 #include "SwitchSimulator.h"
 
@@ -83,10 +86,20 @@ int main(int argc, char *argv[])
                                    QStringLiteral("Raw reply to one command, with escapes; '|' pauses. "
                                                   "Repeatable."),
                                    QStringLiteral("command=bytes"));
-    const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
+    const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer (silence)."));
+    const QCommandLineOption trickle(QStringLiteral("trickle"),
+                                     QStringLiteral("Answer queries with one byte every n ms, without end "
+                                                    "and without LF."),
+                                     QStringLiteral("ms"));
+    const QCommandLineOption unplugOn(
+        QStringLiteral("unplug-on"), QStringLiteral("Close the line when a line starting with this arrives."),
+        QStringLiteral("text"));
+    const QCommandLineOption late(QStringLiteral("late"),
+                                  QStringLiteral("Answer the first of these queries only after a delay."),
+                                  QStringLiteral("command=ms"));
     const QCommandLineOption noLf(QStringLiteral("no-lf"), QStringLiteral("Replies without their LF."));
     const QCommandLineOption garbage(QStringLiteral("garbage"),
-                                     QStringLiteral("Answer every query with garbage."));
+                                     QStringLiteral("Answer every query with random bytes and LF."));
     const QCommandLineOption chunk(QStringLiteral("chunk"),
                                    QStringLiteral("Send replies in pieces of n bytes."), QStringLiteral("n"));
     const QCommandLineOption chunkPause(QStringLiteral("chunk-pause"),
@@ -117,7 +130,8 @@ int main(int argc, char *argv[])
         QStringLiteral("End when the starting process ends, however it ends."));
     parser.addOptions({exitWithParent, link,   serial, state,       logFile,     maker,      idn,
                        reply,          silent, noLf,   garbage,     chunk,       chunkPause, words,
-                       zeros,          commas, delay,  unplugAfter, unplugDelay, muteFirst});
+                       zeros,          commas, delay,  unplugAfter, unplugDelay, muteFirst,  trickle,
+                       unplugOn,       late});
     parser.process(app);
 
     SwitchSimulator::Options options;
@@ -144,6 +158,16 @@ int main(int argc, char *argv[])
     options.silent = parser.isSet(silent);
     options.noLf = parser.isSet(noLf);
     options.garbage = parser.isSet(garbage);
+    options.unplugOn = parser.value(unplugOn).toLatin1();
+    if (parser.isSet(late)) {
+        const QString entry = parser.value(late);
+        const int equals = entry.lastIndexOf(QLatin1Char('='));
+        if (equals <= 0 || !toCount(entry.mid(equals + 1), options.lateMs)) {
+            std::fprintf(stderr, "switch-sim: --late needs command=ms\n");
+            return 2;
+        }
+        options.lateCommand = entry.left(equals);
+    }
     const std::initializer_list<std::pair<const QCommandLineOption &, int &>> counts = {
         {chunk, options.chunkBytes},
         {chunkPause, options.chunkPauseMs},
@@ -153,7 +177,8 @@ int main(int argc, char *argv[])
         {delay, options.delayMs},
         {unplugAfter, options.unplugAfter},
         {unplugDelay, options.unplugDelayMs},
-        {muteFirst, options.muteFirst}};
+        {muteFirst, options.muteFirst},
+        {trickle, options.trickleMs}};
     for (const auto &count : counts) {
         if (parser.isSet(count.first) && !toCount(parser.value(count.first), count.second)) {
             std::fprintf(stderr, "switch-sim: --%s needs a number\n",
@@ -185,6 +210,30 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "switch-sim: %s\n", qPrintable(error));
         return 1;
     }
+    // Control messages on standard input; at its end none come any more.
+    QSocketNotifier controlNotifier(STDIN_FILENO, QSocketNotifier::Read);
+    QByteArray controlInput;
+    QObject::connect(&controlNotifier, &QSocketNotifier::activated, &app, [&] {
+        char buffer[1024];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
+            controlNotifier.setEnabled(false);
+            return;
+        }
+        controlInput.append(buffer, int(n));
+        int end;
+        while ((end = controlInput.indexOf('\n')) >= 0) {
+            const QString message = QString::fromUtf8(controlInput.left(end));
+            controlInput.remove(0, end + 1);
+            QString controlError;
+            if (simulator.control(message, controlError))
+                std::printf("ok\n");
+            else
+                std::printf("error: %s\n", qPrintable(controlError));
+            std::fflush(stdout);
+        }
+    });
+
     std::printf("%s\n", qPrintable(options.linkPath));
     std::fflush(stdout);
     return app.exec();
