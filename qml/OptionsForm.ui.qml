@@ -9,6 +9,7 @@ Item {
 
     property alias readFromDeviceButton: readFromDeviceButton
     property alias helpIconArea: helpIconArea
+    property alias sheetIconArea: sheetIconArea
     property alias serialNumberLabel: serialNumberLabel
     property alias standByBox: standByBox
     property alias resetDynamicButton: resetDynamicButton
@@ -68,6 +69,22 @@ Item {
             Item {
                 id: serialFiller
                 Layout.fillWidth: true
+            }
+
+            Image {
+                id: sheetIcon
+                Layout.preferredWidth: 25
+                Layout.preferredHeight: 25
+                source: "qrc:/images/sheet.png"
+                ToolTip.visible: sheetIconArea.containsMouse
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Show the installation sheet")
+
+                MouseArea {
+                    id: sheetIconArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                }
             }
 
             Image {
