@@ -113,7 +113,7 @@ Item {
             Layout.fillWidth: true
             spacing: 50
 
-            Button {
+            FittingButton {
                 id: assignStaticButton
                 text: qsTr("Set number of static UBs")
                 Layout.minimumWidth: 150
@@ -123,7 +123,7 @@ Item {
                 ToolTip.text: qsTr("Assign number of static UBs")
             }
 
-            Button {
+            FittingButton {
                 id: resetDynamicButton
                 text: qsTr("Reset dynamic UBs")
                 Layout.minimumWidth: 150
@@ -229,7 +229,7 @@ Item {
             Layout.fillWidth: true
             spacing: 50
 
-            Button {
+            FittingButton {
                 id: saveToDeviceButton
                 text: qsTr("Test on device")
                 enabled: false
@@ -240,7 +240,7 @@ Item {
                 ToolTip.text: qsTr("Export settings to the device storage")
             }
 
-            Button {
+            FittingButton {
                 id: saveToRomButton
                 text: qsTr("Save on device")
                 enabled: false
@@ -259,7 +259,7 @@ Item {
             Layout.fillHeight: true
         }
 
-        Button {
+        FittingButton {
             id: readFromDeviceButton
             text: qsTr("Read from device")
             enabled: false
@@ -284,7 +284,7 @@ Item {
             Layout.maximumHeight: 100
             spacing: 50
 
-            Button {
+            FittingButton {
                 id: saveToFileButton
                 text: qsTr("Save to file")
                 Layout.minimumWidth: 150
@@ -294,7 +294,7 @@ Item {
                 ToolTip.text: qsTr("Export settings to local storage")
             }
 
-            Button {
+            FittingButton {
                 id: readFromFileButton
                 text: qsTr("Read from file")
                 Layout.minimumWidth: 150
