@@ -43,7 +43,9 @@ QString InstallationSheet::localPath(const QString &fileUrl, const QString &suff
 {
     const QUrl url(fileUrl);
     QString path = url.isLocalFile() ? url.toLocalFile() : fileUrl;
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+    // A folder stays a folder, so that saving into it fails with a message.
+    const QFileInfo info(path);
+    if (!path.isEmpty() && info.suffix().isEmpty() && !info.isDir())
         path += QLatin1Char('.') + suffix;
     return path;
 }

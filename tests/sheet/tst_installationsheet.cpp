@@ -269,6 +269,20 @@ private slots:
         QCOMPARE(QFileInfo(blocker).size(), 0);
     }
 
+    // A dialog accepted on a folder names the folder: no file appears
+    // beside it under a made-up name.
+    void folderInsteadOfFile()
+    {
+        const QString folder = directory.path() + QStringLiteral("/chosen folder");
+        QVERIFY(QDir().mkpath(folder));
+        QSignalSpy errors(sheet.get(), &InstallationSheet::errorOccured);
+        QVERIFY(errors.isValid());
+        QVERIFY(!sheet->savePdf(QUrl::fromLocalFile(folder).toString()));
+        QCOMPARE(errors.count(), 1);
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral(".pdf")));
+        QVERIFY(QDir(folder).isEmpty());
+    }
+
     void changesAreAnnounced()
     {
         QSignalSpy changed(sheet.get(), &InstallationSheet::changed);
