@@ -91,6 +91,29 @@ TestCase {
         compare(label.lineCount, lines)
     }
 
+    // A visible item below `item` whose text is `text`.
+    function findText(item, text) {
+        if (!item)
+            return false
+        if (item.visible && item.text === text)
+            return true
+        for (var i = 0; i < item.children.length; ++i) {
+            if (findText(item.children[i], text))
+                return true
+        }
+        return false
+    }
+
+    // The sheet button's tooltip, in the language of the run.
+    function test_sheetTooltip() {
+        var expected = testLanguage === "de" ? "Installationsblatt anzeigen" : "Show the installation sheet"
+        mouseMove(options.sheetIconArea, 5, 5)
+        tryVerify(function () { return options.sheetIconArea.containsMouse }, 2000, "not hovered")
+        tryVerify(function () { return findText(window.overlay, expected) }, 3000, "no tooltip " + expected)
+        mouseMove(window.mainScreen.mainScreenForm, 5, 5)
+        tryVerify(function () { return !findText(window.overlay, expected) }, 3000)
+    }
+
     // Taller buttons must not push the panel's rows out of the window.
     function test_panelFits() {
         var bottom = options.readFromFileButton.mapToItem(window.contentItem, 0,
