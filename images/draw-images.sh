@@ -22,6 +22,15 @@ convert -size 96x96 xc:none -fill black -draw 'circle 47.5,47.5 47.5,1' \
   -fill white -font "$font" -pointsize 70 -gravity center -annotate +0+3 '?' \
   -resize 24x24 -depth 8 question.png
 
+# Installation sheet icon, shown at 25 x 25 beside the help icon: a white
+# page with coloured bands on the same black disc.
+convert -size 96x96 xc:none -fill black -draw 'circle 47.5,47.5 47.5,1' \
+  -fill white -draw 'roundrectangle 28,18 68,78 4,4' \
+  -fill '#1ab2ff' -draw 'rectangle 34,28 62,36' \
+  -fill '#66ccff' -draw 'rectangle 34,42 62,50' \
+  -fill '#99ddff' -draw 'rectangle 34,56 62,64' \
+  -resize 24x24 -depth 8 sheet.png
+
 # Window icon: a dish on a mast in several sizes.
 convert -size 256x256 xc:none \
   -fill '#1a6fb5' -draw 'roundrectangle 8,8 247,247 40,40' \

@@ -62,6 +62,23 @@ OptionsForm {
     resetDynamicButton.onClicked: resetDynamicDialog.open()
     assignStaticButton.onClicked: assignStaticUBsDialog.open()
     helpIconArea.onClicked: helpDialog.open()
+    sheetIconArea.onClicked: openSheetWindow()
+
+    // Made on first use; it follows the plan from then on.
+    property var sheetWindow: null
+    function openSheetWindow() {
+        if (!sheetWindow) {
+            var component = Qt.createComponent("qrc:/InstallationSheetWindow.qml")
+            if (component.status !== Component.Ready) {
+                console.warn(component.errorString())
+                return null
+            }
+            sheetWindow = component.createObject(options)
+        }
+        sheetWindow.show()
+        sheetWindow.raise()
+        return sheetWindow
+    }
 
     lteFilterBox.onCheckedChanged: if (ubListViewModel) ubListViewModel.lteFilter = lteFilterBox.checked
     tPathActiveBox.onCheckedChanged: if (ubListViewModel) ubListViewModel.terrestrialPatchActive = tPathActiveBox.checked

@@ -9,6 +9,7 @@ Item {
 
     property alias readFromDeviceButton: readFromDeviceButton
     property alias helpIconArea: helpIconArea
+    property alias sheetIconArea: sheetIconArea
     property alias serialNumberLabel: serialNumberLabel
     property alias standByBox: standByBox
     property alias resetDynamicButton: resetDynamicButton
@@ -71,6 +72,22 @@ Item {
             }
 
             Image {
+                id: sheetIcon
+                Layout.preferredWidth: 25
+                Layout.preferredHeight: 25
+                source: "qrc:/images/sheet.png"
+                ToolTip.visible: sheetIconArea.containsMouse
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Show the installation sheet")
+
+                MouseArea {
+                    id: sheetIconArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                }
+            }
+
+            Image {
                 id: helpIcon
                 Layout.preferredWidth: 25
                 Layout.preferredHeight: 25
@@ -96,7 +113,7 @@ Item {
             Layout.fillWidth: true
             spacing: 50
 
-            Button {
+            FittingButton {
                 id: assignStaticButton
                 text: qsTr("Set number of static UBs")
                 Layout.minimumWidth: 150
@@ -106,7 +123,7 @@ Item {
                 ToolTip.text: qsTr("Assign number of static UBs")
             }
 
-            Button {
+            FittingButton {
                 id: resetDynamicButton
                 text: qsTr("Reset dynamic UBs")
                 Layout.minimumWidth: 150
@@ -212,7 +229,7 @@ Item {
             Layout.fillWidth: true
             spacing: 50
 
-            Button {
+            FittingButton {
                 id: saveToDeviceButton
                 text: qsTr("Test on device")
                 enabled: false
@@ -223,7 +240,7 @@ Item {
                 ToolTip.text: qsTr("Export settings to the device storage")
             }
 
-            Button {
+            FittingButton {
                 id: saveToRomButton
                 text: qsTr("Save on device")
                 enabled: false
@@ -242,7 +259,7 @@ Item {
             Layout.fillHeight: true
         }
 
-        Button {
+        FittingButton {
             id: readFromDeviceButton
             text: qsTr("Read from device")
             enabled: false
@@ -267,7 +284,7 @@ Item {
             Layout.maximumHeight: 100
             spacing: 50
 
-            Button {
+            FittingButton {
                 id: saveToFileButton
                 text: qsTr("Save to file")
                 Layout.minimumWidth: 150
@@ -277,7 +294,7 @@ Item {
                 ToolTip.text: qsTr("Export settings to local storage")
             }
 
-            Button {
+            FittingButton {
                 id: readFromFileButton
                 text: qsTr("Read from file")
                 Layout.minimumWidth: 150

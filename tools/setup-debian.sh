@@ -10,7 +10,7 @@ packages=(
   qml-module-qtquick-templates2 qml-module-qtquick-dialogs qml-module-qtquick-layouts qml-module-qttest
   qml-module-qt-labs-folderlistmodel qml-module-qt-labs-settings qml-module-qtquick-privatewidgets
   qtdeclarative5-dev-tools mariadb-server mariadb-client xvfb xauth xdotool imagemagick python3 faketime
-  dtv-scan-tables
+  dtv-scan-tables poppler-utils
 )
 
 missing=()

@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>InstallationSheet</name>
+    <message>
+        <source>The installation sheet could not be saved as %1 (%2).</source>
+        <translation>Das Installationsblatt konnte nicht als %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1 (%2).</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>InstallationSheetWindow</name>
+    <message>
+        <source>Installation sheet</source>
+        <translation>Installationsblatt</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Bild speichern…</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Selected satelite </source>
@@ -162,6 +196,10 @@
         <source>Load settings from local storage</source>
         <translation>Einstellungen aus Datei laden</translation>
     </message>
+    <message>
+        <source>Show the installation sheet</source>
+        <translation>Installationsblatt anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>SerialPortHandler</name>
@@ -192,6 +230,157 @@
     <message>
         <source>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
         <translation>UB %1 kann nicht an das Gerät gesendet werden: sein Transponder liegt %2 MHz über dem LNB-Oszillator (100 bis 2147 MHz möglich)</translation>
+    </message>
+</context>
+<context>
+    <name>SheetPainter</name>
+    <message>
+        <source>Line %1, local UB %2</source>
+        <translation>Leitung %1, lokales UB %2</translation>
+    </message>
+    <message>
+        <source>not assigned</source>
+        <translation>nicht zugewiesen</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>niedrig</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Leitung %1</translation>
+    </message>
+    <message>
+        <source>static</source>
+        <translation>statisch</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>%1 is static but has no transponder.</source>
+        <translation>%1 ist statisch, hat aber keinen Transponder.</translation>
+    </message>
+    <message>
+        <source>Line %1 carries %2 dynamic UBs; receivers reach those beyond eight only with EN50607.</source>
+        <translation>Leitung %1 trägt %2 dynamische UBs; Receiver erreichen die über acht hinaus nur mit EN50607.</translation>
+    </message>
+    <message>
+        <source>Installation sheet</source>
+        <translation>Installationsblatt</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Device serial number: %1</source>
+        <translation>Seriennummer des Geräts: %1</translation>
+    </message>
+    <message>
+        <source>No device was connected.</source>
+        <translation>Es war kein Gerät angeschlossen.</translation>
+    </message>
+    <message>
+        <source>LNB1: %1</source>
+        <translation>LNB1: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>LNB2: %1</source>
+        <translation>LNB2: %1</translation>
+    </message>
+    <message>
+        <source>Terrestrial path: %1, LTE filter: %2, stand-by: %3</source>
+        <translation>Terrestrischer Zweig: %1, LTE-Filter: %2, Stand-by: %3</translation>
+    </message>
+    <message>
+        <source>Line %1: receivers on this line</source>
+        <translation>Leitung %1: Receiver an dieser Leitung</translation>
+    </message>
+    <message>
+        <source>No dynamic UBs.</source>
+        <translation>Keine dynamischen UBs.</translation>
+    </message>
+    <message>
+        <source>Local UB</source>
+        <translation>Lokales UB</translation>
+    </message>
+    <message>
+        <source>UB</source>
+        <translation>UB</translation>
+    </message>
+    <message>
+        <source>Slot frequency</source>
+        <translation>Ausgangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Dynamic UBs on no valid line: %1</source>
+        <translation>Dynamische UBs ohne gültige Leitung: %1</translation>
+    </message>
+    <message>
+        <source>Static UBs</source>
+        <translation>Statische UBs</translation>
+    </message>
+    <message>
+        <source>No static UBs.</source>
+        <translation>Keine statischen UBs.</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>TP</source>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>Keine.</translation>
+    </message>
+    <message>
+        <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
+        <translation>%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; ein Codewort trägt 100 bis 2147 MHz.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>InstallationSheet</name>
+    <message>
+        <source>The installation sheet could not be saved as %1 (%2).</source>
+        <translation>The installation sheet could not be saved as %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1 (%2).</source>
+        <translation>The picture could not be saved as %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>InstallationSheetWindow</name>
+    <message>
+        <source>Installation sheet</source>
+        <translation>Installation sheet</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>Choose a file</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Selected satelite </source>
@@ -162,6 +196,10 @@
         <source>Load settings from local storage</source>
         <translation>Load settings from file</translation>
     </message>
+    <message>
+        <source>Show the installation sheet</source>
+        <translation>Show the installation sheet</translation>
+    </message>
 </context>
 <context>
     <name>SerialPortHandler</name>
@@ -192,6 +230,157 @@
     <message>
         <source>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
         <translation>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</translation>
+    </message>
+</context>
+<context>
+    <name>SheetPainter</name>
+    <message>
+        <source>Line %1, local UB %2</source>
+        <translation>Line %1, local UB %2</translation>
+    </message>
+    <message>
+        <source>not assigned</source>
+        <translation>not assigned</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>high</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>static</source>
+        <translation>static</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problem</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>%1 is static but has no transponder.</source>
+        <translation>%1 is static but has no transponder.</translation>
+    </message>
+    <message>
+        <source>Line %1 carries %2 dynamic UBs; receivers reach those beyond eight only with EN50607.</source>
+        <translation>Line %1 carries %2 dynamic UBs; receivers reach those beyond eight only with EN50607.</translation>
+    </message>
+    <message>
+        <source>Installation sheet</source>
+        <translation>Installation sheet</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Device serial number: %1</source>
+        <translation>Device serial number: %1</translation>
+    </message>
+    <message>
+        <source>No device was connected.</source>
+        <translation>No device was connected.</translation>
+    </message>
+    <message>
+        <source>LNB1: %1</source>
+        <translation>LNB1: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>LNB2: %1</source>
+        <translation>LNB2: %1</translation>
+    </message>
+    <message>
+        <source>Terrestrial path: %1, LTE filter: %2, stand-by: %3</source>
+        <translation>Terrestrial path: %1, LTE filter: %2, stand-by: %3</translation>
+    </message>
+    <message>
+        <source>Line %1: receivers on this line</source>
+        <translation>Line %1: receivers on this line</translation>
+    </message>
+    <message>
+        <source>No dynamic UBs.</source>
+        <translation>No dynamic UBs.</translation>
+    </message>
+    <message>
+        <source>Local UB</source>
+        <translation>Local UB</translation>
+    </message>
+    <message>
+        <source>UB</source>
+        <translation>UB</translation>
+    </message>
+    <message>
+        <source>Slot frequency</source>
+        <translation>Slot frequency</translation>
+    </message>
+    <message>
+        <source>Dynamic UBs on no valid line: %1</source>
+        <translation>Dynamic UBs on no valid line: %1</translation>
+    </message>
+    <message>
+        <source>Static UBs</source>
+        <translation>Static UBs</translation>
+    </message>
+    <message>
+        <source>No static UBs.</source>
+        <translation>No static UBs.</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>TP</source>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>None.</translation>
+    </message>
+    <message>
+        <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
+        <translation>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</translation>
     </message>
 </context>
 <context>

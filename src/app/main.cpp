@@ -1,6 +1,7 @@
 #include "app/FenzoApplication.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
+#include "sheet/InstallationSheet.h"
 
 #include <QLocale>
 #include <QQmlApplicationEngine>
@@ -27,6 +28,9 @@ int main(int argc, char **argv)
     engine.rootContext()->setContextProperty(QStringLiteral("ubModelController"), &controller);
     QStringListModel lnbModel;
     engine.rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
+    InstallationSheet::registerTypes();
+    InstallationSheet sheet(&model, controller.satelliteData());
+    engine.rootContext()->setContextProperty(QStringLiteral("installationSheet"), &sheet);
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
 
     // After the interface is loaded, so that start-up errors reach its boxes.

@@ -1,5 +1,6 @@
 #include "UBModelController.h"
 
+#include "model/PlanCheck.h"
 #include "model/UBDataModel.h"
 
 #include <QDataStream>
@@ -16,14 +17,14 @@ namespace {
 constexpr int planSize = 24;
 constexpr int lineCount = 4;
 constexpr int readAttempts = 3;
-constexpr quint32 protocolLocalUBLimit = 8;
 } // namespace
 
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
 
 UBModelController::UBModelController(UBDataModel *model, Environment environment)
-    : model(model), lnb1MissingMessage(tr("Lnb1 must be set.")), lnb2MissingMessage(tr("Lnb2 must be set.")),
-      staticUnassignedMessage(tr("All static UBs must be assigned.")),
+    : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
+      lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
+      staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
       dbConnectionMessage(tr("Couldn't connect to database. Please check your internet connection and restart "
                              "application."))
 {
@@ -97,27 +98,22 @@ void UBModelController::dbDataOutdated()
 
 bool UBModelController::validateData()
 {
-    if (model->lnb1().isEmpty()) {
+    const PlanCheck check = PlanCheck::of(model->lnb1(), model->lnb2(), model->ubList());
+    switch (check.failure()) {
+    case PlanCheck::Failure::Lnb1Missing:
         emit errorOccured(lnb1MissingMessage);
         return false;
-    }
-    if (model->lnb2().isEmpty()) {
+    case PlanCheck::Failure::Lnb2Missing:
         emit errorOccured(lnb2MissingMessage);
         return false;
+    case PlanCheck::Failure::StaticUnassigned:
+        emit errorOccured(staticUnassignedMessage);
+        return false;
+    case PlanCheck::Failure::None:
+        break;
     }
-    bool localUBTooHigh = false;
-    for (const UBRecord &record : qAsConst(model->ubList())) {
-        if (record.isStatic()) {
-            if (record.tp < 0) {
-                emit errorOccured(staticUnassignedMessage);
-                return false;
-            }
-        } else if (record.isDynamic() && record.localUB >= protocolLocalUBLimit) {
-            localUBTooHigh = true;
-        }
-    }
-    if (localUBTooHigh)
-        emit warningOccured(tr("Local UB number bigger than 8, protocol XY required"));
+    if (check.localUBTooHigh())
+        emit warningOccured(PlanCheck::localUBWarning());
     return true;
 }
 

@@ -43,6 +43,9 @@ public:
     // looking for the switch. Called once, after the interface is loaded.
     void initialize();
 
+    // The satellite data in memory, for readers such as the installation sheet.
+    const SqlHandler *satelliteData() const { return sqlHandler.get(); }
+
     // Turns the text a file dialog yields into a local path.
     static QString localPathFromUrlText(const QString &fileName);
 

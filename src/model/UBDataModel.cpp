@@ -159,11 +159,13 @@ void UBDataModel::deviceFound(const QString &serialNumber)
     std::printf("found %s\n", serialNumber.toLocal8Bit().constData());
     std::fflush(stdout);
     serial = serialNumber.mid(3);
+    devicePresent = true;
     emit serialNumberChanged();
 }
 
 void UBDataModel::deviceMissing()
 {
     serial = tr("No device found");
+    devicePresent = false;
     emit serialNumberChanged();
 }

@@ -52,6 +52,8 @@ public:
     QString lnb1() const { return lnb1Name; }
     QString lnb2() const { return lnb2Name; }
     QString serialNumber() const { return serial; }
+    // False until deviceFound and again after deviceMissing.
+    bool deviceConnected() const { return devicePresent; }
     QString versionNumber() const { return version; }
 
     void setLteFilter(bool on);
@@ -86,5 +88,6 @@ private:
     QString lnb1Name;
     QString lnb2Name;
     QString serial;
+    bool devicePresent = false;
     const QString version = QStringLiteral("0.7");
 };

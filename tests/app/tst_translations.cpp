@@ -88,6 +88,62 @@ const Entry entries[] = {
     {u8"SerialPortHandler", u8"UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)", u8"UB %1 kann nicht an das Gerät gesendet werden: sein Transponder liegt %2 MHz über dem LNB-Oszillator (100 bis 2147 MHz möglich)", u8"UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)"},
 };
 
+// The installation sheet's texts.
+const Entry sheetEntries[] = {
+    {u8"SheetPainter", u8"Line %1, local UB %2", u8"Leitung %1, lokales UB %2", u8"Line %1, local UB %2"},
+    {u8"SheetPainter", u8"not assigned", u8"nicht zugewiesen", u8"not assigned"},
+    {u8"SheetPainter", u8"high", u8"hoch", u8"high"},
+    {u8"SheetPainter", u8"low", u8"niedrig", u8"low"},
+    {u8"SheetPainter", u8"Line %1", u8"Leitung %1", u8"Line %1"},
+    {u8"SheetPainter", u8"static", u8"statisch", u8"static"},
+    {u8"SheetPainter", u8"problem", u8"Problem", u8"problem"},
+    {u8"SheetPainter", u8"on", u8"ein", u8"on"},
+    {u8"SheetPainter", u8"off", u8"aus", u8"off"},
+    {u8"SheetPainter", u8"%1 is static but has no transponder.", u8"%1 ist statisch, hat aber keinen Transponder.", u8"%1 is static but has no transponder."},
+    {u8"SheetPainter", u8"Line %1 carries %2 dynamic UBs; receivers reach those beyond eight only with EN50607.", u8"Leitung %1 trägt %2 dynamische UBs; Receiver erreichen die über acht hinaus nur mit EN50607.", u8"Line %1 carries %2 dynamic UBs; receivers reach those beyond eight only with EN50607."},
+    {u8"SheetPainter", u8"Installation sheet", u8"Installationsblatt", u8"Installation sheet"},
+    {u8"SheetPainter", u8"Date: %1", u8"Datum: %1", u8"Date: %1"},
+    {u8"SheetPainter", u8"Device serial number: %1", u8"Seriennummer des Geräts: %1", u8"Device serial number: %1"},
+    {u8"SheetPainter", u8"No device was connected.", u8"Es war kein Gerät angeschlossen.", u8"No device was connected."},
+    {u8"SheetPainter", u8"LNB1: %1", u8"LNB1: %1", u8"LNB1: %1"},
+    {u8"SheetPainter", u8"LNB2: %1", u8"LNB2: %1", u8"LNB2: %1"},
+    {u8"SheetPainter", u8"none", u8"keiner", u8"none"},
+    {u8"SheetPainter", u8"Terrestrial path: %1, LTE filter: %2, stand-by: %3", u8"Terrestrischer Zweig: %1, LTE-Filter: %2, Stand-by: %3", u8"Terrestrial path: %1, LTE filter: %2, stand-by: %3"},
+    {u8"SheetPainter", u8"Line %1: receivers on this line", u8"Leitung %1: Receiver an dieser Leitung", u8"Line %1: receivers on this line"},
+    {u8"SheetPainter", u8"No dynamic UBs.", u8"Keine dynamischen UBs.", u8"No dynamic UBs."},
+    {u8"SheetPainter", u8"Local UB", u8"Lokales UB", u8"Local UB"},
+    {u8"SheetPainter", u8"UB", u8"UB", u8"UB"},
+    {u8"SheetPainter", u8"Slot frequency", u8"Ausgangsfrequenz", u8"Slot frequency"},
+    {u8"SheetPainter", u8"Dynamic UBs on no valid line: %1", u8"Dynamische UBs ohne gültige Leitung: %1", u8"Dynamic UBs on no valid line: %1"},
+    {u8"SheetPainter", u8"Static UBs", u8"Statische UBs", u8"Static UBs"},
+    {u8"SheetPainter", u8"No static UBs.", u8"Keine statischen UBs.", u8"No static UBs."},
+    {u8"SheetPainter", u8"Slot", u8"Ausgang", u8"Slot"},
+    {u8"SheetPainter", u8"LNB", u8"LNB", u8"LNB"},
+    {u8"SheetPainter", u8"Satellite", u8"Satellit", u8"Satellite"},
+    {u8"SheetPainter", u8"TP", u8"TP", u8"TP"},
+    {u8"SheetPainter", u8"Frequency", u8"Frequenz", u8"Frequency"},
+    {u8"SheetPainter", u8"Pol.", u8"Pol.", u8"Pol."},
+    {u8"SheetPainter", u8"Band", u8"Band", u8"Band"},
+    {u8"SheetPainter", u8"Warnings", u8"Warnungen", u8"Warnings"},
+    {u8"SheetPainter", u8"None.", u8"Keine.", u8"None."},
+    {u8"SheetPainter", u8"%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.", u8"%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; ein Codewort trägt 100 bis 2147 MHz.", u8"%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz."},
+    {u8"InstallationSheet", u8"The installation sheet could not be saved as %1 (%2).", u8"Das Installationsblatt konnte nicht als %1 gespeichert werden (%2).", u8"The installation sheet could not be saved as %1 (%2)."},
+    {u8"InstallationSheet", u8"The picture could not be saved as %1 (%2).", u8"Das Bild konnte nicht als %1 gespeichert werden (%2).", u8"The picture could not be saved as %1 (%2)."},
+    {u8"InstallationSheetWindow", u8"Installation sheet", u8"Installationsblatt", u8"Installation sheet"},
+    {u8"InstallationSheetWindow", u8"Save as PDF…", u8"Als PDF speichern…", u8"Save as PDF…"},
+    {u8"InstallationSheetWindow", u8"Save picture…", u8"Bild speichern…", u8"Save picture…"},
+    {u8"InstallationSheetWindow", u8"Choose a file", u8"Datei auswählen", u8"Choose a file"},
+    {u8"InstallationSheetWindow", u8"Error", u8"Fehler", u8"Error"},
+    {u8"OptionsForm.ui", u8"Show the installation sheet", u8"Installationsblatt anzeigen", u8"Show the installation sheet"},
+};
+
+QList<Entry> allEntries()
+{
+    QList<Entry> all(std::begin(entries), std::end(entries));
+    all.append(QList<Entry>(std::begin(sheetEntries), std::end(sheetEntries)));
+    return all;
+}
+
 struct QmMessage
 {
     QByteArray context;
@@ -187,7 +243,7 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(catalogue(german)));
         int translated = 0;
-        for (const Entry &entry : entries) {
+        for (const Entry &entry : allEntries()) {
             const char *expected = german ? entry.german : entry.english;
             QCOMPARE(translator.translate(entry.context, entry.source), textOf(expected));
             if (expected)
@@ -198,7 +254,7 @@ private slots:
         QCOMPARE(messages.size(), translated);
         for (const QmMessage &message : messages) {
             bool known = false;
-            for (const Entry &entry : entries) {
+            for (const Entry &entry : allEntries()) {
                 if (message.context == entry.context && message.source == entry.source)
                     known = (german ? entry.german : entry.english) != nullptr;
             }

@@ -1,6 +1,7 @@
 #include "UiTestHelper.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
+#include "sheet/InstallationSheet.h"
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -56,6 +57,9 @@ public slots:
             model->setLnb1(satellites.at(0));
         if (satellites.size() >= 2)
             model->setLnb2(satellites.at(1));
+
+        InstallationSheet::registerTypes();
+        sheet = std::make_unique<InstallationSheet>(model.get(), controller->satelliteData());
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -63,6 +67,7 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), model.get());
         engine->rootContext()->setContextProperty(QStringLiteral("ubModelController"), controller.get());
         engine->rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
+        engine->rootContext()->setContextProperty(QStringLiteral("installationSheet"), sheet.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), helper.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testLanguage"), language);
     }
@@ -74,6 +79,7 @@ private:
     std::unique_ptr<UiTestHelper> helper;
     std::unique_ptr<UBDataModel> model;
     std::unique_ptr<UBModelController> controller;
+    std::unique_ptr<InstallationSheet> sheet;
     QStringListModel lnbModel;
 };
 

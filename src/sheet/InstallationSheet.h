@@ -1,0 +1,49 @@
+#pragma once
+
+#include "SheetContent.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class SqlHandler;
+class UBDataModel;
+
+// The installation sheet as the interface sees it (context property
+// "installationSheet"): the current plan as sheet content, the two ways of
+// saving it, and a signal whenever the plan changes.
+class InstallationSheet : public QObject
+{
+    Q_OBJECT
+
+public:
+    using DateSource = std::function<QDate()>;
+
+    InstallationSheet(const UBDataModel *model, const SqlHandler *database,
+                      DateSource today = &QDate::currentDate, QObject *parent = nullptr);
+
+    SheetContent content() const;
+
+    // Makes the view type known to QML ("Fenzo.Sheet 1.0", SheetView).
+    static void registerTypes();
+
+    // A file dialog's URL text (or a plain path) as a local path, given the
+    // suffix when it has none.
+    static QString localPath(const QString &fileUrl, const QString &suffix);
+
+signals:
+    void changed();
+    void errorOccured(QString error);
+
+public slots:
+    // Both report a failure with errorOccured and leave no file behind.
+    bool savePdf(const QString &fileUrl);
+    bool savePicture(const QString &fileUrl);
+
+private:
+    const UBDataModel *model;
+    const SqlHandler *database;
+    DateSource today;
+};

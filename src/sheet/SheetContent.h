@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class SqlHandler;
+class UBDataModel;
+
+// Everything the installation sheet shows, taken from the band plan and the
+// satellite data at one moment. Plain values: the drawing code reads only
+// this, so the window, the PDF and the PNG always agree.
+class SheetContent
+{
+public:
+    // One output slot on the cable, in UB order.
+    struct Slot
+    {
+        quint32 ubNumber = 0;
+        quint32 slotFrequency = 0; // MHz
+        bool isStatic = false;
+        // Dynamic UBs
+        quint32 line = 0;
+        quint32 localUB = 0;
+        bool beyondLineLimit = false; // more than eight dynamic UBs on its line
+        // Static UBs
+        bool assigned = false;
+        quint32 lnb = 0;
+        QString satellite;
+        qint32 transponder = -1;
+        quint32 frequency = 0;         // MHz, of the transponder
+        bool transponderKnown = false; // found in the satellite data
+        bool horizontal = false;
+        bool highBand = false;
+        qint64 intermediateFrequency = 0; // MHz above the LNB's oscillator
+        bool ifUnfit = false;             // the code word cannot carry it
+
+        bool hasProblem() const { return beyondLineLimit || (isStatic && (!assigned || ifUnfit)); }
+    };
+
+    static constexpr int lineCount = 4;
+    static constexpr quint32 firstSlot = 975;
+    static constexpr quint32 slotSpacing = 50;
+    static constexpr quint32 bandStart = 950;
+    static constexpr quint32 bandEnd = 2150;
+
+    // database may be null (no satellite data): static UBs then show what the
+    // plan itself holds.
+    static SheetContent build(const UBDataModel &model, const SqlHandler *database, const QDate &date);
+
+    QDate date;
+    bool deviceConnected = false;
+    QString serialNumber;
+    QString lnb1;
+    QString lnb2;
+    bool terrestrialPathActive = false;
+    bool lteFilter = false;
+    bool standBy = false;
+    QVector<Slot> bandSlots; // ascending UB number
+    QStringList checkMessages;
+
+    // The dynamic UBs of one line, by local number.
+    QVector<Slot> lineSlots(quint32 line) const;
+    QVector<Slot> staticSlots() const;
+    // Lines outside 0-3 come from a damaged file; they are listed apart.
+    QVector<Slot> strayDynamicSlots() const;
+};

@@ -1,0 +1,458 @@
+#include "SheetPainter.h"
+
+#include "model/PlanCheck.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+
+#include <functional>
+
+namespace {
+constexpr qreal axisLeft = 40;
+constexpr qreal axisRight = SheetPainter::pictureWidth - 40;
+constexpr qreal markTop = 6;
+constexpr qreal markSize = 26;
+constexpr qreal barTop = 40;
+constexpr qreal barBottom = 250;
+constexpr qreal axisY = 258;
+constexpr qreal legendY = 304;
+// A slot is 50 MHz wide; the gap keeps neighbours apart.
+constexpr qreal slotHalfWidth = 22;
+// The top of each bar stays free of text, so its colour can always be seen.
+constexpr qreal barTextReserve = 16;
+
+QFont pixelFont(qreal size, bool bold = false)
+{
+    QFont font;
+    font.setPixelSize(qRound(size));
+    font.setBold(bold);
+    return font;
+}
+
+QString twoDigits(quint32 n)
+{
+    return n < 10 ? QStringLiteral("0") + QString::number(n) : QString::number(n);
+}
+
+QString ubName(quint32 ubNumber)
+{
+    return QStringLiteral("UB") + twoDigits(ubNumber + 1);
+}
+
+QString megahertz(quint32 frequency)
+{
+    return QString::number(frequency) + QStringLiteral(" MHz");
+}
+
+// The lines of text written along one bar, bottom to top when turned.
+QStringList barTexts(const SheetContent::Slot &slot)
+{
+    QStringList texts{ubName(slot.ubNumber) + QStringLiteral("  ") + megahertz(slot.slotFrequency)};
+    if (!slot.isStatic) {
+        texts << SheetPainter::tr("Line %1, local UB %2").arg(slot.line + 1).arg(twoDigits(slot.localUB + 1));
+        return texts;
+    }
+    if (!slot.assigned) {
+        texts << SheetPainter::tr("not assigned");
+        return texts;
+    }
+    texts << slot.satellite + QStringLiteral("  TP ") + twoDigits(quint32(slot.transponder));
+    QString detail = megahertz(slot.frequency);
+    if (slot.transponderKnown) {
+        detail += QStringLiteral("  ") + (slot.horizontal ? QStringLiteral("H") : QStringLiteral("V")) +
+                  QStringLiteral("  ") + (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low"));
+    }
+    texts << detail;
+    return texts;
+}
+
+// The symbol in a slot's mark: what is wrong with it.
+QString markSymbol(const SheetContent::Slot &slot)
+{
+    if (slot.isStatic && !slot.assigned)
+        return QStringLiteral("?");
+    if (slot.ifUnfit)
+        return QStringLiteral("IF");
+    return QStringLiteral(">8");
+}
+
+void paintSlot(QPainter &painter, const SheetContent::Slot &slot)
+{
+    const QRectF bar = SheetPainter::slotRect(slot.ubNumber);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(SheetPainter::slotColour(slot));
+    painter.drawRoundedRect(bar, 4, 4);
+
+    painter.save();
+    painter.translate(bar.left(), bar.bottom());
+    painter.rotate(-90);
+    painter.setPen(Qt::black);
+    const QStringList texts = barTexts(slot);
+    const qreal lineHeight = bar.width() / 3;
+    const QRectF along(6, 0, bar.height() - 6 - barTextReserve, lineHeight);
+    for (int i = 0; i < texts.size(); ++i) {
+        painter.setFont(pixelFont(i == 0 ? 12 : 11, i == 0));
+        painter.drawText(
+            along.translated(0, 1 + i * lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+            QFontMetricsF(painter.font()).elidedText(texts.at(i), Qt::ElideRight, along.width()));
+    }
+    painter.restore();
+
+    if (!slot.hasProblem())
+        return;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(SheetPainter::problemColour(), 3));
+    painter.drawRoundedRect(bar.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
+    const QRectF mark = SheetPainter::markRect(slot.ubNumber);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(SheetPainter::problemColour());
+    painter.drawEllipse(mark);
+    painter.setPen(Qt::white);
+    painter.setFont(pixelFont(11, true));
+    painter.drawText(mark, Qt::AlignCenter, markSymbol(slot));
+}
+
+void paintAxis(QPainter &painter)
+{
+    painter.setPen(QPen(Qt::black, 1.5));
+    painter.drawLine(QPointF(axisLeft, axisY), QPointF(axisRight, axisY));
+    painter.setFont(pixelFont(12));
+    for (quint32 f = SheetContent::bandStart; f <= SheetContent::bandEnd; f += 50) {
+        const qreal x = SheetPainter::xForFrequency(f);
+        const bool labelled = f == SheetContent::bandStart || f == SheetContent::bandEnd || f % 100 == 0;
+        painter.drawLine(QPointF(x, axisY), QPointF(x, axisY + (labelled ? 8 : 4)));
+        // The neighbours of the band's ends would crowd their labels.
+        if (labelled && f != SheetContent::bandStart + 50 && f != SheetContent::bandEnd - 50)
+            painter.drawText(QRectF(x - 40, axisY + 9, 80, 16), Qt::AlignHCenter | Qt::AlignTop,
+                             QString::number(f));
+    }
+    painter.drawText(QRectF(axisRight - 100, axisY + 24, 100, 16), Qt::AlignRight | Qt::AlignTop,
+                     QStringLiteral("MHz"));
+}
+
+void paintLegend(QPainter &painter)
+{
+    struct Entry
+    {
+        QColor colour;
+        QString text;
+        bool mark;
+    };
+    QList<Entry> entries;
+    for (quint32 line = 0; line < SheetContent::lineCount; ++line) {
+        SheetContent::Slot slot;
+        slot.line = line;
+        entries.append({SheetPainter::slotColour(slot), SheetPainter::tr("Line %1").arg(line + 1), false});
+    }
+    SheetContent::Slot staticSlot;
+    staticSlot.isStatic = true;
+    entries.append({SheetPainter::slotColour(staticSlot), SheetPainter::tr("static"), false});
+    entries.append({SheetPainter::problemColour(), SheetPainter::tr("problem"), true});
+
+    painter.setFont(pixelFont(12));
+    const QFontMetricsF metrics(painter.font());
+    qreal x = axisLeft;
+    for (const Entry &entry : entries) {
+        const QRectF swatch(x, legendY, 16, 16);
+        painter.setPen(entry.mark ? Qt::NoPen : QPen(Qt::black, 1));
+        painter.setBrush(entry.colour);
+        if (entry.mark)
+            painter.drawEllipse(swatch);
+        else
+            painter.drawRect(swatch);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x + 22, legendY + 13), entry.text);
+        x += 22 + metrics.horizontalAdvance(entry.text) + 24;
+    }
+}
+
+// The sheet in words, block by block: a block never straddles two pages.
+class Flow
+{
+public:
+    Flow(QPainter *painter, qreal width, qreal pageHeight, std::function<void()> newPage)
+        : painter(painter), width(width), pageHeight(pageHeight), newPage(std::move(newPage))
+    {
+    }
+
+    void keep(qreal height)
+    {
+        if (pageHeight > 0 && y > 0 && y + height > pageHeight) {
+            if (painter && newPage)
+                newPage();
+            y = 0;
+        }
+    }
+
+    void text(const QString &text, qreal size, bool bold = false, const QColor &colour = Qt::black)
+    {
+        const QFont font = pixelFont(size, bold);
+        const QRectF bounds =
+            QFontMetricsF(font).boundingRect(QRectF(0, 0, width, 10000), Qt::TextWordWrap, text);
+        const qreal height = bounds.height() + size * 0.35;
+        keep(height);
+        if (painter) {
+            painter->setFont(font);
+            painter->setPen(colour);
+            painter->drawText(QRectF(0, y, width, bounds.height()), Qt::TextWordWrap, text);
+        }
+        y += height;
+    }
+
+    // One table row; columns are fractions of the width.
+    void row(const QStringList &cells, const QVector<qreal> &columns, bool bold = false)
+    {
+        const qreal size = 10;
+        const qreal height = size * 1.5;
+        keep(height);
+        if (painter) {
+            painter->setFont(pixelFont(size, bold));
+            painter->setPen(Qt::black);
+            const QFontMetricsF metrics(painter->font());
+            for (int i = 0; i < cells.size() && i < columns.size(); ++i) {
+                const qreal left = columns.at(i) * width;
+                const qreal right = i + 1 < columns.size() ? columns.at(i + 1) * width - 4 : width;
+                painter->drawText(QRectF(left, y, right - left, height), Qt::AlignLeft | Qt::AlignVCenter,
+                                  metrics.elidedText(cells.at(i), Qt::ElideRight, right - left));
+            }
+        }
+        y += height;
+    }
+
+    void picture(const SheetContent &content)
+    {
+        const qreal height = width * SheetPainter::pictureHeight / SheetPainter::pictureWidth;
+        keep(height);
+        if (painter)
+            SheetPainter::paintPicture(*painter, QRectF(0, y, width, height), content);
+        y += height + 8;
+    }
+
+    void gap(qreal height) { y += height; }
+    qreal used() const { return y; }
+
+private:
+    QPainter *painter;
+    qreal width;
+    qreal pageHeight;
+    std::function<void()> newPage;
+    qreal y = 0;
+};
+
+QString onOff(bool on)
+{
+    return on ? SheetPainter::tr("on") : SheetPainter::tr("off");
+}
+
+QStringList slotProblems(const SheetContent &content)
+{
+    QStringList problems;
+    for (const SheetContent::Slot &slot : content.bandSlots) {
+        if (slot.isStatic && !slot.assigned)
+            problems << SheetPainter::tr("%1 is static but has no transponder.").arg(ubName(slot.ubNumber));
+        else if (slot.ifUnfit)
+            problems << SheetPainter::tr(
+                            "%1: its transponder lies %2 MHz above the LNB oscillator; a code word "
+                            "carries 100 to 2147 MHz.")
+                            .arg(ubName(slot.ubNumber))
+                            .arg(slot.intermediateFrequency);
+    }
+    for (quint32 line = 0; line < SheetContent::lineCount; ++line) {
+        const int count = content.lineSlots(line).size();
+        if (count > int(PlanCheck::localUBLimit))
+            problems << SheetPainter::tr("Line %1 carries %2 dynamic UBs; receivers reach those beyond eight "
+                                         "only with EN50607.")
+                            .arg(line + 1)
+                            .arg(count);
+    }
+    return problems;
+}
+} // namespace
+
+qreal SheetPainter::xForFrequency(qreal megahertz)
+{
+    return axisLeft + (megahertz - SheetContent::bandStart) * (axisRight - axisLeft) /
+                          (SheetContent::bandEnd - SheetContent::bandStart);
+}
+
+QRectF SheetPainter::slotRect(quint32 ubNumber)
+{
+    const qreal centre = SheetContent::firstSlot + SheetContent::slotSpacing * qreal(ubNumber);
+    const qreal left = xForFrequency(centre - slotHalfWidth);
+    return QRectF(left, barTop, xForFrequency(centre + slotHalfWidth) - left, barBottom - barTop);
+}
+
+QRectF SheetPainter::markRect(quint32 ubNumber)
+{
+    const QRectF bar = slotRect(ubNumber);
+    return QRectF(bar.center().x() - markSize / 2, markTop, markSize, markSize);
+}
+
+QColor SheetPainter::slotColour(const SheetContent::Slot &slot)
+{
+    // The colours of the band list's rows.
+    if (slot.isStatic)
+        return QColor(QStringLiteral("ivory"));
+    switch (slot.line) {
+    case 0:
+        return QColor(QStringLiteral("#cceeff"));
+    case 1:
+        return QColor(QStringLiteral("#99ddff"));
+    case 2:
+        return QColor(QStringLiteral("#66ccff"));
+    default:
+        return QColor(QStringLiteral("#1ab2ff"));
+    }
+}
+
+QColor SheetPainter::problemColour()
+{
+    return QColor(0xd0, 0x10, 0x10);
+}
+
+void SheetPainter::paintPicture(QPainter &painter, const QRectF &target, const SheetContent &content)
+{
+    if (target.isEmpty())
+        return;
+    const qreal scale = qMin(target.width() / pictureWidth, target.height() / pictureHeight);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(target.left() + (target.width() - pictureWidth * scale) / 2,
+                      target.top() + (target.height() - pictureHeight * scale) / 2);
+    painter.scale(scale, scale);
+    painter.fillRect(QRectF(0, 0, pictureWidth, pictureHeight), Qt::white);
+    for (const SheetContent::Slot &slot : content.bandSlots) {
+        if (slot.ubNumber < 24)
+            paintSlot(painter, slot);
+    }
+    paintAxis(painter);
+    paintLegend(painter);
+    painter.restore();
+}
+
+qreal SheetPainter::paintWords(QPainter *painter, qreal width, const SheetContent &content, bool withPicture,
+                               qreal pageHeight, const std::function<void()> &newPage)
+{
+    Flow flow(painter, width, pageHeight, newPage);
+    flow.text(tr("Installation sheet"), 18, true);
+    flow.text(tr("Date: %1").arg(content.date.toString(Qt::ISODate)), 10);
+    flow.text(content.deviceConnected ? tr("Device serial number: %1").arg(content.serialNumber)
+                                      : tr("No device was connected."),
+              10);
+    flow.text(tr("LNB1: %1").arg(content.lnb1.isEmpty() ? tr("none") : content.lnb1), 10);
+    flow.text(tr("LNB2: %1").arg(content.lnb2.isEmpty() ? tr("none") : content.lnb2), 10);
+    flow.text(
+        tr("Terrestrial path: %1, LTE filter: %2, stand-by: %3")
+            .arg(onOff(content.terrestrialPathActive), onOff(content.lteFilter), onOff(content.standBy)),
+        10);
+    flow.gap(6);
+    if (withPicture)
+        flow.picture(content);
+
+    const QVector<qreal> lineColumns{0, 0.2, 0.4};
+    for (quint32 line = 0; line < SheetContent::lineCount; ++line) {
+        const QVector<SheetContent::Slot> lineBands = content.lineSlots(line);
+        flow.gap(4);
+        // A line's table stays on one page: it is what the installer hands over.
+        flow.keep(30 + 15 * (lineBands.size() + 1));
+        flow.text(tr("Line %1: receivers on this line").arg(line + 1), 12, true);
+        if (lineBands.isEmpty()) {
+            flow.text(tr("No dynamic UBs."), 10);
+            continue;
+        }
+        flow.row({tr("Local UB"), tr("UB"), tr("Slot frequency")}, lineColumns, true);
+        for (const SheetContent::Slot &slot : lineBands)
+            flow.row({twoDigits(slot.localUB + 1), ubName(slot.ubNumber), megahertz(slot.slotFrequency)},
+                     lineColumns);
+    }
+    const QVector<SheetContent::Slot> stray = content.strayDynamicSlots();
+    if (!stray.isEmpty()) {
+        QStringList names;
+        for (const SheetContent::Slot &slot : stray)
+            names << ubName(slot.ubNumber);
+        flow.text(tr("Dynamic UBs on no valid line: %1").arg(names.join(QStringLiteral(", "))), 10, false,
+                  SheetPainter::problemColour());
+    }
+
+    flow.gap(4);
+    const QVector<SheetContent::Slot> statics = content.staticSlots();
+    flow.keep(30 + 15 * qMin(statics.size() + 1, 8));
+    flow.text(tr("Static UBs"), 12, true);
+    if (statics.isEmpty()) {
+        flow.text(tr("No static UBs."), 10);
+    } else {
+        const QVector<qreal> columns{0, 0.09, 0.23, 0.31, 0.55, 0.63, 0.79, 0.87};
+        flow.row({tr("UB"), tr("Slot"), tr("LNB"), tr("Satellite"), tr("TP"), tr("Frequency"), tr("Pol."),
+                  tr("Band")},
+                 columns, true);
+        for (const SheetContent::Slot &slot : statics) {
+            const QString lnb = slot.lnb > 0 ? QStringLiteral("LNB2") : QStringLiteral("LNB1");
+            if (!slot.assigned) {
+                flow.row({ubName(slot.ubNumber), megahertz(slot.slotFrequency), lnb, tr("not assigned")},
+                         columns);
+                continue;
+            }
+            const QString dash = QStringLiteral("-");
+            flow.row(
+                {ubName(slot.ubNumber), megahertz(slot.slotFrequency), lnb, slot.satellite,
+                 twoDigits(quint32(slot.transponder)), megahertz(slot.frequency),
+                 slot.transponderKnown ? (slot.horizontal ? QStringLiteral("H") : QStringLiteral("V")) : dash,
+                 slot.transponderKnown ? (slot.highBand ? tr("high") : tr("low")) : dash},
+                columns);
+        }
+    }
+
+    flow.gap(4);
+    const QStringList warnings = content.checkMessages + slotProblems(content);
+    flow.keep(10 * 1.5 * 2);
+    flow.text(tr("Warnings"), 12, true);
+    if (warnings.isEmpty())
+        flow.text(tr("None."), 10);
+    for (const QString &warning : warnings)
+        flow.text(QStringLiteral("- ") + warning, 10, false, problemColour());
+    return flow.used();
+}
+
+bool SheetPainter::writePdf(QIODevice *device, const SheetContent &content, int *pageCount)
+{
+    QPdfWriter writer(device);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Portrait);
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    writer.setResolution(300);
+    writer.setTitle(tr("Installation sheet"));
+    writer.setCreator(QStringLiteral("Fenzo Setup"));
+
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    // Lay out in points, whatever the writer's resolution.
+    const qreal toDevice = writer.resolution() / 72.0;
+    const QRectF page = writer.pageLayout().paintRect(QPageLayout::Point);
+    painter.scale(toDevice, toDevice);
+    int pages = 1;
+    bool pageStarted = true;
+    paintWords(&painter, page.width(), content, true, page.height(), [&] {
+        pageStarted = writer.newPage();
+        ++pages;
+    });
+    const bool ended = painter.end();
+    if (pageCount)
+        *pageCount = pages;
+    return ended && pageStarted;
+}
+
+QImage SheetPainter::renderPicture(const SheetContent &content, qreal scale)
+{
+    QImage image(QSize(qRound(pictureWidth * scale), qRound(pictureHeight * scale)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintPicture(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), content);
+    painter.end();
+    return image;
+}

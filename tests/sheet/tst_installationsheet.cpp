@@ -1,0 +1,303 @@
+#include "UiTestHelper.h"
+#include "controller/UBModelController.h"
+#include "model/UBDataModel.h"
+#include "sheet/InstallationSheet.h"
+#include "sheet/SheetPainter.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QUrl>
+#include <QtTest>
+
+#include <memory>
+
+// The sheet of one known plan on the three satellites of the offline cache:
+// UB23 static on LNB1 (Astra 19.2E, transponder 3 at 10752 MHz, vertical,
+// low band), UB22 static on LNB2 (Astra 28.2E, transponder 22 at 11241 MHz,
+// horizontal), UB21 static and unassigned, UB20 static with a frequency
+// that cannot be sent, and nine dynamic UBs on line 1.
+class InstallationSheetTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir directory;
+    std::unique_ptr<UBDataModel> model;
+    std::unique_ptr<UBModelController> controller;
+    std::unique_ptr<InstallationSheet> sheet;
+
+    int rowOf(quint32 ubNumber) const
+    {
+        for (int row = 0; row < model->ubList().size(); ++row) {
+            if (model->ubList().at(row).ubNumber == ubNumber)
+                return row;
+        }
+        return -1;
+    }
+
+    void set(quint32 ubNumber, int role, const QVariant &value)
+    {
+        QVERIFY(model->setData(model->index(rowOf(ubNumber)), value, role));
+    }
+
+    void buildKnownPlan()
+    {
+        controller->setStaticUBs(4, true);
+        set(23, UBDataModel::LnbRole, 0);
+        set(23, UBDataModel::TpRole, 3);
+        set(23, UBDataModel::FreqRole, 10752);
+        set(22, UBDataModel::LnbRole, 1);
+        set(22, UBDataModel::TpRole, 22);
+        set(22, UBDataModel::FreqRole, 11241);
+        set(20, UBDataModel::LnbRole, 0);
+        set(20, UBDataModel::TpRole, 4);
+        set(20, UBDataModel::FreqRole, 13000);
+        // UB0 to UB8 onto the first line: nine dynamic UBs there.
+        for (quint32 ub = 0; ub < 9; ++ub)
+            set(ub, UBDataModel::LineRole, 0);
+    }
+
+    static QString pdfText(const QString &path)
+    {
+        QProcess process;
+        process.start(QStringLiteral(FENZO_PDFTOTEXT), {path, QStringLiteral("-")});
+        if (!process.waitForFinished(30000) || process.exitCode() != 0)
+            return QString();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(directory.isValid());
+        UiTestHelper helper(directory.path());
+        QVERIFY(helper.writeSatelliteCache());
+        UBModelController::Environment environment;
+        environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
+                                  QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), 1};
+        environment.cacheDirectory = directory.path();
+        environment.portLister = [] { return QList<SerialPortCandidate>(); };
+        environment.random = [] { return 6u; };
+        model = std::make_unique<UBDataModel>();
+        controller = std::make_unique<UBModelController>(model.get(), environment);
+        controller->initialize();
+        QCOMPARE(controller->availableSatelites().size(), 3);
+        model->setLnb1(QStringLiteral("Astra 19.2E"));
+        model->setLnb2(QStringLiteral("Astra 28.2E"));
+        sheet = std::make_unique<InstallationSheet>(model.get(), controller->satelliteData(),
+                                                    [] { return QDate(2026, 3, 14); });
+        buildKnownPlan();
+    }
+
+    void contentOfKnownPlan()
+    {
+        const SheetContent content = sheet->content();
+        QCOMPARE(content.bandSlots.size(), 24);
+        for (int i = 0; i < 24; ++i)
+            QCOMPARE(content.bandSlots.at(i).slotFrequency, 975u + 50u * quint32(i));
+
+        const SheetContent::Slot &astra = content.bandSlots.at(23);
+        QVERIFY(astra.isStatic && astra.assigned && astra.transponderKnown);
+        QCOMPARE(astra.satellite, QStringLiteral("Astra 19.2E"));
+        QCOMPARE(astra.frequency, 10752u);
+        QVERIFY(!astra.horizontal);
+        QVERIFY(!astra.highBand);
+        QVERIFY(!astra.hasProblem());
+        const SheetContent::Slot &second = content.bandSlots.at(22);
+        QCOMPARE(second.satellite, QStringLiteral("Astra 28.2E"));
+        QVERIFY(second.horizontal);
+        QVERIFY(content.bandSlots.at(21).isStatic && !content.bandSlots.at(21).assigned);
+        QVERIFY(content.bandSlots.at(21).hasProblem());
+        QVERIFY(content.bandSlots.at(20).ifUnfit);
+        QCOMPARE(content.bandSlots.at(20).intermediateFrequency, 3250);
+        QVERIFY(!astra.ifUnfit);
+
+        const QVector<SheetContent::Slot> firstLine = content.lineSlots(0);
+        QVERIFY(firstLine.size() > 8);
+        for (int i = 0; i < firstLine.size(); ++i) {
+            QCOMPARE(firstLine.at(i).localUB, quint32(i));
+            QVERIFY(firstLine.at(i).beyondLineLimit);
+        }
+        QVERIFY(!content.lineSlots(1).isEmpty());
+        QVERIFY(!content.lineSlots(1).first().beyondLineLimit);
+        QVERIFY(!content.deviceConnected);
+    }
+
+    // The sheet says what the check before a transfer says.
+    void warningsAreTheTransferCheck()
+    {
+        QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
+        QVERIFY(errors.isValid());
+        controller->sendDataToDevice();
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(sheet->content().checkMessages, QStringList{errors.first().first().toString()});
+
+        // Assigned: the check goes on and only warns about the full line.
+        set(21, UBDataModel::TpRole, 5);
+        QSignalSpy warnings(controller.get(), &UBModelController::warningOccured);
+        QVERIFY(warnings.isValid());
+        errors.clear();
+        controller->sendDataToDevice();
+        QCOMPARE(warnings.count(), 1);
+        QCOMPARE(sheet->content().checkMessages, QStringList{warnings.first().first().toString()});
+        set(21, UBDataModel::TpRole, -1);
+    }
+
+    void pdfText_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList common{
+            QStringLiteral("2026-03-14"), QStringLiteral("Astra 19.2E"), QStringLiteral("Astra 28.2E"),
+            QStringLiteral("UB24"),       QStringLiteral("2125 MHz"),    QStringLiteral("10752 MHz"),
+            QStringLiteral("11241 MHz"),  QStringLiteral("UB01"),        QStringLiteral("975 MHz"),
+            QStringLiteral("1375 MHz"),   QStringLiteral("3250")};
+        QTest::newRow("English") << QStringLiteral("en")
+                                 << common +
+                                        QStringList{QStringLiteral("Installation sheet"),
+                                                    QStringLiteral("No device was connected."),
+                                                    QStringLiteral("Line 1"),
+                                                    QStringLiteral("Line 4"),
+                                                    QStringLiteral("not assigned"),
+                                                    QStringLiteral("All static UBs must be assigned to a "
+                                                                   "transponder."),
+                                                    QStringLiteral("UB22 is static but has no transponder."),
+                                                    QStringLiteral("low")};
+        QTest::newRow("German") << QStringLiteral("de")
+                                << common + QStringList{QStringLiteral("Installationsblatt"),
+                                                        QStringLiteral("Es war kein Gerät angeschlossen."),
+                                                        QStringLiteral("Leitung 1"),
+                                                        QStringLiteral("Leitung 4"),
+                                                        QStringLiteral("nicht zugewiesen"),
+                                                        QStringLiteral("Alle statischen UBs müssen einem "
+                                                                       "Transponder zugewiesen haben."),
+                                                        QStringLiteral("UB22 ist statisch, hat aber keinen "
+                                                                       "Transponder."),
+                                                        QStringLiteral("niedrig")};
+    }
+
+    void pdfText()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, expected);
+        QVERIFY2(QFileInfo(QStringLiteral(FENZO_PDFTOTEXT)).isExecutable(),
+                 "pdftotext (poppler-utils) missing");
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/translations/fenzo_setup_") + language));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        const QString path = directory.path() + QStringLiteral("/sheet-") + language + QStringLiteral(".pdf");
+        const bool saved = sheet->savePdf(QUrl::fromLocalFile(path).toString());
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY(saved);
+
+        const QString raw = pdfText(path);
+        QVERIFY(!raw.isEmpty());
+        QVERIFY(raw.count(QLatin1Char('\f')) <= 2); // one form feed per page: at most two pages
+        // pdftotext may break a long line; compare with blanks folded.
+        const QString text = raw.simplified();
+        for (const QString &piece : expected)
+            QVERIFY2(text.contains(piece), qPrintable(piece));
+        QVERIFY(text.count(QStringLiteral("UB")) >= 24);
+    }
+
+    // The picture at its own scale: each slot in its line's colour at its
+    // place on the axis, and the marks exactly on the problem slots.
+    void pictureColoursAndMarks()
+    {
+        const SheetContent content = sheet->content();
+        const QImage image = SheetPainter::renderPicture(content);
+        QCOMPARE(image.size(), QSize(int(SheetPainter::pictureWidth), int(SheetPainter::pictureHeight)));
+        const QColor red = SheetPainter::problemColour();
+        for (const SheetContent::Slot &slot : content.bandSlots) {
+            const QRectF bar = SheetPainter::slotRect(slot.ubNumber);
+            QCOMPARE(qRound(bar.center().x()), qRound(SheetPainter::xForFrequency(slot.slotFrequency)));
+            // Inside the frame that marks a problem, above the bar's texts.
+            const QPoint inside = QPointF(bar.left() + 6, bar.top() + 8).toPoint();
+            QCOMPARE(image.pixelColor(inside), SheetPainter::slotColour(slot));
+            const QRectF mark = SheetPainter::markRect(slot.ubNumber);
+            const QPoint ring = QPointF(mark.left() + 4, mark.center().y()).toPoint();
+            QCOMPARE(image.pixelColor(ring) == red, slot.hasProblem());
+        }
+        QCOMPARE(SheetPainter::slotColour(content.bandSlots.at(23)), QColor(QStringLiteral("ivory")));
+        QCOMPARE(SheetPainter::slotColour(content.bandSlots.at(9)), QColor(QStringLiteral("#99ddff")));
+        QVERIFY(content.bandSlots.at(21).hasProblem() && content.bandSlots.at(20).hasProblem());
+        QVERIFY(content.bandSlots.at(0).hasProblem() && !content.bandSlots.at(9).hasProblem());
+    }
+
+    void savingThroughUnusualPath()
+    {
+        const QString folder = directory.path() + QStringLiteral("/Blatt für Kunde");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(sheet->savePdf(QUrl::fromLocalFile(folder + QStringLiteral("/plan ä.pdf")).toString()));
+        QVERIFY(sheet->savePicture(QUrl::fromLocalFile(folder + QStringLiteral("/plan ä")).toString()));
+        QFile pdf(folder + QStringLiteral("/plan ä.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        const QImage png(folder + QStringLiteral("/plan ä.png"));
+        QCOMPARE(png.size(),
+                 QSize(2 * int(SheetPainter::pictureWidth), 2 * int(SheetPainter::pictureHeight)));
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+    }
+
+    void unwritableFolder_data()
+    {
+        QTest::addColumn<bool>("pdf");
+        QTest::newRow("PDF") << true;
+        QTest::newRow("picture") << false;
+    }
+
+    // A "folder" that is a plain file cannot take a file, even for root.
+    void unwritableFolder()
+    {
+        QFETCH(bool, pdf);
+        const QString blocker = directory.path() + QStringLiteral("/not a folder");
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString target = blocker + (pdf ? QStringLiteral("/sheet.pdf") : QStringLiteral("/sheet.png"));
+        QSignalSpy errors(sheet.get(), &InstallationSheet::errorOccured);
+        QVERIFY(errors.isValid());
+        const bool saved = pdf ? sheet->savePdf(QUrl::fromLocalFile(target).toString())
+                               : sheet->savePicture(QUrl::fromLocalFile(target).toString());
+        QVERIFY(!saved);
+        QCOMPARE(errors.count(), 1);
+        QVERIFY(errors.first().first().toString().contains(QDir::toNativeSeparators(target)));
+        QVERIFY(!QFileInfo::exists(target));
+        QCOMPARE(QFileInfo(blocker).size(), 0);
+    }
+
+    // A dialog accepted on a folder names the folder: no file appears
+    // beside it under a made-up name.
+    void folderInsteadOfFile()
+    {
+        const QString folder = directory.path() + QStringLiteral("/chosen folder");
+        QVERIFY(QDir().mkpath(folder));
+        QSignalSpy errors(sheet.get(), &InstallationSheet::errorOccured);
+        QVERIFY(errors.isValid());
+        QVERIFY(!sheet->savePdf(QUrl::fromLocalFile(folder).toString()));
+        QCOMPARE(errors.count(), 1);
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral(".pdf")));
+        QVERIFY(QDir(folder).isEmpty());
+    }
+
+    void changesAreAnnounced()
+    {
+        QSignalSpy changed(sheet.get(), &InstallationSheet::changed);
+        QVERIFY(changed.isValid());
+        model->setLteFilter(!model->lteFilter());
+        QCOMPARE(changed.count(), 1);
+        model->deviceFound(QStringLiteral("FZ:01332251"));
+        QVERIFY(changed.count() >= 2);
+        QVERIFY(sheet->content().deviceConnected);
+        QCOMPARE(sheet->content().serialNumber, QStringLiteral("01332251"));
+        model->deviceMissing();
+        QVERIFY(!sheet->content().deviceConnected);
+    }
+};
+
+QTEST_MAIN(InstallationSheetTest)
+
+#include "tst_installationsheet.moc"
