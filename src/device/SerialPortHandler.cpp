@@ -159,6 +159,10 @@ void SerialPortHandler::writeCommand(const QString &command, unsigned long pause
     if (!port)
         throw std::runtime_error(writeErrorMessage);
     port->waitForBytesWritten(timeoutMs);
+    // A line that went away while the bytes were on their way is reported
+    // during that wait, and the port is released: the command did not arrive.
+    if (!port)
+        throw std::runtime_error(connectionLostMessage);
     QThread::msleep(pauseMs);
 }
 

@@ -167,16 +167,28 @@ private slots:
         QCOMPARE(received().size(), 4);
     }
 
-    void unplugBeforeTheWordsStopsTheStore()
+    // The line closes right after the third option line: the configuration
+    // line goes nowhere, and "Test on device" as well as "Save on device" end
+    // with one message, the device counted as gone.
+    void unplugBeforeTheWordsIsReported_data()
     {
-        // The line closes right after the third option line: the store ends
-        // with one message, and the device counts as gone.
+        QTest::addColumn<bool>("store");
+        QTest::newRow("Test on device") << false;
+        QTest::newRow("Save on device") << true;
+    }
+
+    void unplugBeforeTheWordsIsReported()
+    {
+        QFETCH(bool, store);
         connectDevice({"--unplug-after", "4", "--unplug-delay", "10"});
         if (QTest::currentTestFailed())
             return;
         QSignalSpy missing(controller.get(), &UBModelController::deviceMissing);
         QVERIFY(missing.isValid());
-        controller->storeDataInEEPROM();
+        if (store)
+            controller->storeDataInEEPROM();
+        else
+            controller->sendDataToDevice();
         QCOMPARE(messages, QStringList{"error: " + lostMessage});
         QVERIFY(!missing.isEmpty() || missing.wait(5000));
         QCOMPARE(deviceEvents, QStringList({"found 01332251", "missing No device found"}));
