@@ -26,7 +26,9 @@ step=0
 
 fail() {
   echo "e2e: FAIL: $*" >&2
-  shot failure >/dev/null 2>&1 || true
+  # As the screen is now, without waiting for it to settle.
+  step=$((step + 1))
+  capture "$(printf '%s/%02d-failure.png' "$work" "$step")" >/dev/null 2>&1 || true
   exit 1
 }
 note() { echo "e2e: $*"; }
