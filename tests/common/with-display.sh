@@ -30,7 +30,10 @@ cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
 : >"$dir/server"
 xauth -q -f "$dir/server" add :0 MIT-MAGIC-COOKIE-1 "$cookie"
 
-Xvfb -displayfd 3 -auth "$dir/server" -nolisten tcp -screen 0 1280x1024x24 \
+# -noreset: by default the server resets whenever its last client leaves, and
+# a program that starts right after another closed (or while xdotool is
+# between calls) can meet it mid-reset and fail to connect.
+Xvfb -displayfd 3 -auth "$dir/server" -nolisten tcp -noreset -screen 0 1280x1024x24 \
   3>"$dir/number" >"$dir/xvfb.log" 2>&1 &
 xvfb_pid=$!
 

@@ -92,7 +92,11 @@ start_program() {
   shift
   (cd "$source" && exec "$@" "$program") >"$log" 2>&1 &
   program_pid=$!
-  wait_for 300 main_window >/dev/null || fail "the main window did not appear"
+  wait_for 300 window_or_end || fail "the main window did not appear within 30 s"
+  if program_ended; then
+    fail "the program ended before its window appeared; its output ($log):
+$(tail -n 5 "$log")"
+  fi
   # Keep the pointer off the buttons: their tool tips would cover the screen.
   xdotool mousemove 1200 1000
 }
@@ -307,6 +311,7 @@ close_program() {
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+window_or_end() { main_window >/dev/null || program_ended; }
 
 # Complaints about the program's own QML (Qt's own styles are not ours).
 check_qml_quiet() {
