@@ -6,12 +6,11 @@
 //
 //   bench_startup [RUNS]      (default 5; runs headless with the software renderer)
 
+#include "CacheFile.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
 
-#include <QDataStream>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
@@ -29,23 +28,19 @@ namespace {
 // A cache file of `satellites` satellites with `rows` transponders each.
 bool writeCache(const QString &directory, int satellites, int rows)
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << qint32(1) << qint32(satellites);
+    CacheFile::Satelites data;
+    QVector<SateliteParams> params;
     for (int s = 0; s < satellites; ++s) {
-        out << QStringLiteral("Sat %1").arg(s, 3, 10, QLatin1Char('0')) << qint32(rows);
+        const QString name = QStringLiteral("Sat %1").arg(s, 3, 10, QLatin1Char('0'));
+        const quint32 satId = quint32(s % 127 + 1);
+        QVector<TransponderItem> &items = data[name];
         for (int r = 0; r < rows; ++r) {
-            const qint32 frequency = 10700 + 10 * r;
-            out << frequency << qint32(frequency < 11700 ? 9750 : 10600) << bool(r % 2) << qint32(s % 127 + 1)
-                << qint32(r + 1);
+            const quint32 frequency = quint32(10700 + 10 * r);
+            items.append({quint32(r + 1), frequency, r % 2 == 1, frequency < 11700 ? 9750u : 10600u, satId});
         }
+        params.append({name, satId, 9750, 10600});
     }
-    out << qint32(satellites);
-    for (int s = 0; s < satellites; ++s)
-        out << qint32(10600) << qint32(9750) << QStringLiteral("Sat %1").arg(s, 3, 10, QLatin1Char('0'))
-            << qint32(s % 127 + 1);
-    QFile file(directory + QStringLiteral("/db.dat"));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return CacheFile::writeCacheFile(directory, data, params);
 }
 
 // Milliseconds until the first frame of the window made by `load`.

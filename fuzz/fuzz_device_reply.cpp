@@ -2,12 +2,11 @@
 // with satellite data loaded, so static words reach the database look-ups.
 // Whatever the bytes, the decoder returns 24 records or throws
 // std::runtime_error, and leaves the satellite names alone when it throws.
+#include "CacheFile.h"
 #include "db/SqlHandler.h"
 #include "device/CodeWord.h"
 
 #include <QCoreApplication>
-#include <QDataStream>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -27,21 +26,16 @@ struct Harness
     Harness()
     {
         // Two satellites, ids 1 and 2, each with a few transponders on both bands.
-        QFile cache(dir.filePath(QStringLiteral("db.dat")));
-        if (!cache.open(QIODevice::WriteOnly))
-            std::abort();
-        QDataStream out(&cache);
-        out << qint32(1) << qint32(2);
-        for (qint32 satId : {1, 2}) {
-            out << QStringLiteral("Sat %1").arg(satId) << qint32(4);
-            for (qint32 tp = 0; tp < 4; ++tp)
-                out << qint32(10700 + 500 * tp) << qint32(tp < 2 ? 9750 : 10600) << bool(tp % 2) << satId
-                    << tp;
+        CacheFile::Satelites satelites;
+        QVector<SateliteParams> params;
+        for (quint32 satId : {1u, 2u}) {
+            const QString name = QStringLiteral("Sat %1").arg(satId);
+            for (quint32 tp = 0; tp < 4; ++tp)
+                satelites[name].append({tp, 10700 + 500 * tp, tp % 2 == 1, tp < 2 ? 9750u : 10600u, satId});
+            params.append({name, satId, 9750, 10600});
         }
-        out << qint32(2);
-        for (qint32 satId : {1, 2})
-            out << qint32(10600) << qint32(9750) << QStringLiteral("Sat %1").arg(satId) << satId;
-        cache.close();
+        if (!CacheFile::writeCacheFile(dir.path(), satelites, params))
+            std::abort();
         database = std::make_unique<SqlHandler>(SqlHandler::Connection{QStringLiteral("127.0.0.1"),
                                                                        QStringLiteral("none"), QString(),
                                                                        QString(), 1},

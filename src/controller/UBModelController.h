@@ -73,8 +73,6 @@ private slots:
     void dbDataOutdated();
 
 private:
-    friend class UBModelControllerTest;
-
     void createDefaultUBs();
     bool validateData();
     void writeDataToDevice();

@@ -2,23 +2,20 @@
 
 // Helpers for tests that need satellite data: the connection to the test
 // server that the CTest fixture "satdb" starts (declare FIXTURES_REQUIRED
-// satdb), a connection that never answers, a writer of cache files, and root
+// satdb), a connection that never answers, the cache file writer, and root
 // access to the test server for tests that need tables of their own.
 
+#include "CacheFile.h"
 #include "db/SqlHandler.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QDataStream>
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-#include <map>
 
 namespace TestDatabase {
 
@@ -36,40 +33,9 @@ inline SqlHandler::Connection unreachableConnection()
             QStringLiteral("fenzo"), 1};
 }
 
-using Satelites = std::map<QString, QVector<TransponderItem>>;
-
-// The bytes of a cache file (db.dat) holding the given satellites and
-// summaries, in the program's layout; version 1 unless told otherwise.
-inline QByteArray cacheBytes(const Satelites &satelites, const QVector<SateliteParams> &params,
-                             qint32 version = 1)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << version << qint32(satelites.size());
-    for (const auto &entry : satelites) {
-        out << entry.first << qint32(entry.second.size());
-        for (const TransponderItem &item : entry.second)
-            out << qint32(item.frequency) << qint32(item.oscillatorFrequency) << item.horizontal
-                << qint32(item.satId) << qint32(item.transponder);
-    }
-    out << qint32(params.size());
-    for (const SateliteParams &summary : params)
-        out << qint32(summary.lofHigh) << qint32(summary.lofLow) << summary.name << qint32(summary.satId);
-    return bytes;
-}
-
-// Writes db.dat into cacheDirectory (the directory handed to SqlHandler).
-inline bool writeCacheFile(const QString &cacheDirectory, const QByteArray &bytes)
-{
-    QFile file(cacheDirectory + QStringLiteral("/db.dat"));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-inline bool writeCacheFile(const QString &cacheDirectory, const Satelites &satelites,
-                           const QVector<SateliteParams> &params)
-{
-    return writeCacheFile(cacheDirectory, cacheBytes(satelites, params));
-}
+using CacheFile::cacheBytes;
+using CacheFile::Satelites;
+using CacheFile::writeCacheFile;
 
 // Root on the fixture server, through its socket. Databases made with
 // createDatabase() are readable by the program's account and are dropped

@@ -11,8 +11,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <stdexcept>
+
 namespace {
 const QString lostMessage = QStringLiteral("Lost connection to device. Please connect again");
+const QString dbMessage = QStringLiteral(
+    "Couldn't connect to database. Please check your internet connection and restart application.");
 const QString readMessage = QStringLiteral("Error occured while reading data, please try again");
 const QString writeMessage = QStringLiteral("Error occured while writing data, please try again");
 const QString astra = QStringLiteral("Astra 19.2E"); // SATID 1; transponder 71 = 11836 MHz H, high band
@@ -35,6 +39,9 @@ class DeviceTransfersTest : public QObject
     std::unique_ptr<UBDataModel> model;
     std::unique_ptr<UBModelController> controller;
     QStringList messages; // "error: …" and "warning: …" in order
+    QStringList deviceEvents; // "found …" and "missing …" with the model's serial number then
+    // Handed to the controller, which draws from it for each dynamic code word.
+    SerialPortHandler::RandomSource random;
 
     // A simulator with the given faults and a controller connected to it
     // (when `identified`, else only searching).
@@ -51,9 +58,16 @@ class DeviceTransfersTest : public QObject
         environment.connection = TestDatabase::fixtureConnection();
         environment.cacheDirectory = dir.filePath(QStringLiteral("cache"));
         environment.portLister = [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; };
-        environment.random = [] { return 6u; };
+        environment.random = random ? random : [] { return 6u; };
         controller = std::make_unique<UBModelController>(model.get(), environment);
         messages.clear();
+        deviceEvents.clear();
+        // The model hears of the device first: the interface, told next,
+        // shows the serial number that goes with it.
+        connect(controller.get(), &UBModelController::deviceFound, this,
+                [this] { deviceEvents << "found " + model->serialNumber(); });
+        connect(controller.get(), &UBModelController::deviceMissing, this,
+                [this] { deviceEvents << "missing " + model->serialNumber(); });
         connect(controller.get(), &UBModelController::errorOccured, this,
                 [this](const QString &text) { messages << "error: " + text; });
         connect(controller.get(), &UBModelController::warningOccured, this,
@@ -67,6 +81,7 @@ class DeviceTransfersTest : public QObject
             return;
         QVERIFY(found.wait(5000));
         QCOMPARE(model->serialNumber(), QStringLiteral("01332251"));
+        QCOMPARE(deviceEvents, QStringList{"found 01332251"});
         model->setLnb1(astra);
         model->setLnb2(hotbird);
     }
@@ -102,6 +117,7 @@ private slots:
         controller.reset();
         model.reset();
         simulator.reset();
+        random = nullptr;
     }
 
     void unassignedStaticSendsNothing()
@@ -125,8 +141,10 @@ private slots:
         makeStatic(0, 0, 71, 11836); // UB 23 on Astra 19.2E
         model->setLteFilter(true);
         model->setTerrestrialPatchActive(true);
+        const QList<UBRecord> before = model->ubList();
         controller->sendDataToDevice();
         QCOMPARE(messages, QStringList());
+        QCOMPARE(model->ubList(), before);
 
         const QStringList lines = received();
         QCOMPARE(lines.size(), 4);
@@ -154,16 +172,93 @@ private slots:
         QCOMPARE(received().size(), 4);
     }
 
-    void unplugBeforeTheWordsStopsTheStore()
+    // The line closes right after the third option line: the configuration
+    // line goes nowhere, and "Test on device" as well as "Save on device" end
+    // with one message, the device counted as gone.
+    void unplugBeforeTheWordsIsReported_data()
     {
-        // The line closes right after the third option line.
+        QTest::addColumn<bool>("store");
+        QTest::newRow("Test on device") << false;
+        QTest::newRow("Save on device") << true;
+    }
+
+    void unplugBeforeTheWordsIsReported()
+    {
+        QFETCH(bool, store);
         connectDevice({"--unplug-after", "4", "--unplug-delay", "10"});
         if (QTest::currentTestFailed())
             return;
-        controller->storeDataInEEPROM();
+        QSignalSpy missing(controller.get(), &UBModelController::deviceMissing);
+        QVERIFY(missing.isValid());
+        if (store)
+            controller->storeDataInEEPROM();
+        else
+            controller->sendDataToDevice();
         QCOMPARE(messages, QStringList{"error: " + lostMessage});
-        QVERIFY(!received().contains(":MEM:WRITE:ALL"));
-        QCOMPARE(received().size(), 3);
+        QVERIFY(!missing.isEmpty() || missing.wait(5000));
+        QCOMPARE(deviceEvents, QStringList({"found 01332251", "missing No device found"}));
+    }
+
+    // A failure while the code words are put together ends "Test on device"
+    // and "Save on device" before the configuration line: the switch sees the
+    // three options only, the model stays as it was, and the message follows
+    // the controller's one rule. The random source the controller was given
+    // stands in for failures deep inside the encoding.
+    void failuresBeforeTheWordsSendNoWords_data()
+    {
+        QTest::addColumn<QString>("thrown"); // empty: not a std::exception; "-": nothing thrown
+        QTest::addColumn<qint32>("staticTp"); // a static UB 23 on this transponder; -2: none
+        QTest::addColumn<quint32>("staticFreq");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("noInternet");
+        QTest::newRow("database status text") << "Not connected" << -2 << 0u << dbMessage << 1;
+        QTest::newRow("almost the status text") << "Not connected." << -2 << 0u << "Not connected." << 0;
+        QTest::newRow("device message") << "Fehler während des Schreibvorgangs." << -2 << 0u
+                                        << "Fehler während des Schreibvorgangs." << 0;
+        QTest::newRow("no std::exception") << "" << -2 << 0u << "Unknown error" << 0;
+        QTest::newRow("static transponder unknown")
+            << "-" << 9999 << 11836u << "SqlHandler::getPolarisationForTransponder: transponder not found" << 0;
+        QTest::newRow("static frequency out of reach")
+            << "-" << 71 << 12750u
+            << "UB 23 cannot be sent to the device: its transponder lies 2150 MHz above the LNB oscillator "
+               "(100 to 2147 MHz possible)"
+            << 0;
+    }
+
+    void failuresBeforeTheWordsSendNoWords()
+    {
+        QFETCH(QString, thrown);
+        QFETCH(qint32, staticTp);
+        QFETCH(quint32, staticFreq);
+        QFETCH(QString, shown);
+        QFETCH(int, noInternet);
+        if (thrown != QLatin1String("-")) {
+            random = [thrown]() -> quint32 {
+                if (thrown.isEmpty())
+                    throw 42;
+                throw std::runtime_error(thrown.toStdString());
+            };
+        }
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        if (staticTp != -2)
+            makeStatic(0, 0, staticTp, staticFreq);
+        QSignalSpy offline(controller.get(), &UBModelController::noInternetConnection);
+        QVERIFY(offline.isValid());
+        const QList<UBRecord> before = model->ubList();
+        const QStringList options{":CONF:LTEFILT OFF", ":CONF:STBY OFF", ":CONF:TERRAMP OFF"};
+
+        controller->sendDataToDevice();
+        QCOMPARE(messages, QStringList{"error: " + shown});
+        QCOMPARE(offline.count(), noInternet);
+        QCOMPARE(received(), options);
+
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, QStringList({"error: " + shown, "error: " + shown}));
+        QCOMPARE(offline.count(), 2 * noInternet);
+        QCOMPARE(received(), options + options);
+        QCOMPARE(model->ubList(), before);
     }
 
     void storeSendsTheMemoryCommandLast()
@@ -171,8 +266,10 @@ private slots:
         connectDevice();
         if (QTest::currentTestFailed())
             return;
+        const QList<UBRecord> before = model->ubList();
         controller->storeDataInEEPROM();
         QCOMPARE(messages, QStringList());
+        QCOMPARE(model->ubList(), before);
         const QStringList lines = received();
         QCOMPARE(lines.size(), 5);
         QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));

@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <stdexcept>
-
 namespace {
 const QString dbMessage = QStringLiteral(
     "Couldn't connect to database. Please check your internet connection and restart application.");
@@ -313,36 +311,6 @@ private slots:
         QCOMPARE(order, expected);
     }
 
-    void failuresOfDeviceWrites_data()
-    {
-        QTest::addColumn<QString>("thrown"); // empty: not a std::exception
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("noInternet");
-        QTest::newRow("database status text") << "Not connected" << dbMessage << 1;
-        QTest::newRow("almost the status text") << "Not connected." << "Not connected." << 0;
-        QTest::newRow("device message") << "Fehler während des Schreibvorgangs."
-                                        << "Fehler während des Schreibvorgangs." << 0;
-        QTest::newRow("no std::exception") << "" << "Unknown error" << 0;
-    }
-
-    void failuresOfDeviceWrites()
-    {
-        QFETCH(QString, thrown);
-        QFETCH(QString, shown);
-        QFETCH(int, noInternet);
-        QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
-        QSignalSpy offline(controller.get(), &UBModelController::noInternetConnection);
-        QVERIFY(errors.isValid() && offline.isValid());
-        controller->runDeviceWrite([&thrown] {
-            if (thrown.isEmpty())
-                throw 42;
-            throw std::runtime_error(thrown.toStdString());
-        });
-        QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.at(0).at(0).toString(), shown);
-        QCOMPARE(offline.count(), noInternet);
-    }
-
     void queriesWithoutDataReportEachTime()
     {
         QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
@@ -353,32 +321,6 @@ private slots:
         QCOMPARE(errors.count(), 3);
         QCOMPARE(offline.count(), 3);
         QCOMPARE(errors.at(2).at(0).toString(), dbMessage);
-    }
-
-    void deviceRelaysReachModelFirst()
-    {
-        QStringList seen;
-        connect(controller.get(), &UBModelController::deviceFound, this,
-                [&] { seen << "found " + model->serialNumber(); });
-        connect(controller.get(), &UBModelController::deviceMissing, this,
-                [&] { seen << "missing " + model->serialNumber(); });
-        emit controller->serialPortHandler->deviceFound(QStringLiteral("SN:01332251"));
-        emit controller->serialPortHandler->deviceMissing();
-        QCOMPARE(seen, QStringList({"found 01332251", "missing No device found"}));
-
-        QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
-        emit controller->serialPortHandler->errorOccured(QStringLiteral("port trouble"));
-        QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("port trouble"));
-    }
-
-    void sendingNeverChangesTheModel()
-    {
-        setSatellites();
-        const QList<UBRecord> before = model->ubList();
-        controller->sendDataToDevice();
-        controller->storeDataInEEPROM();
-        QCOMPARE(model->ubList(), before);
     }
 };
 

@@ -154,16 +154,6 @@ private slots:
         QCOMPARE(exceptionText([&] { handler->getTransponderByFreq(name, 11494); }), notFound);
         QCOMPARE(handler->itemsForSatelite(name), QVariantList());
     }
-
-    // Failed questions change nothing.
-    void failuresChangeNothing()
-    {
-        const QStringList before = handler->availableSatelites();
-        exceptionText([&] { handler->getSateliteParams(QStringLiteral("Nowhere")); });
-        exceptionText([&] { handler->getTransponderByFreq(QStringLiteral("Astra 19.2E"), 1); });
-        QCOMPARE(handler->availableSatelites(), before);
-        QCOMPARE(handler->itemsForSatelite(QStringLiteral("Astra 19.2E")).size(), 6);
-    }
 };
 
 QTEST_GUILESS_MAIN(SqlHandlerQueriesTest)

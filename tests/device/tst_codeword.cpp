@@ -81,8 +81,8 @@ private slots:
     void staticWorkedExampleWithDatabase();
     void staticRoundTrip_data();
     void staticRoundTrip();
-    void staticRefusedBeforeSending_data();
-    void staticRefusedBeforeSending();
+    void staticRefusedWithReason_data();
+    void staticRefusedWithReason();
     void staticDecodeFailures_data();
     void staticDecodeFailures();
     void staticNamesTakenOnlyFromAWholeReply();
@@ -379,6 +379,9 @@ void tst_CodeWord::configurationCommandRefusesBeforeBuildingLine()
                                        [&drawn] { return quint32(drawn++); });
     });
     QVERIFY2(message.find("Line 300") != std::string::npos, message.c_str());
+    // UB 0 to 3 drew their random parts; the refusal came before the words
+    // after UB 3 were made.
+    QCOMPARE(drawn, 4);
 }
 
 void tst_CodeWord::staticWithoutDatabase()
@@ -484,7 +487,7 @@ void tst_CodeWord::staticRoundTrip()
     QVERIFY((record.lnb ? readLnb1 : readLnb2).isEmpty());
 }
 
-void tst_CodeWord::staticRefusedBeforeSending_data()
+void tst_CodeWord::staticRefusedWithReason_data()
 {
     QTest::addColumn<QString>("satelite");
     QTest::addColumn<UBRecord>("record");
@@ -507,7 +510,7 @@ void tst_CodeWord::staticRefusedBeforeSending_data()
                                       << QStringLiteral("Satelite not found in database");
 }
 
-void tst_CodeWord::staticRefusedBeforeSending()
+void tst_CodeWord::staticRefusedWithReason()
 {
     QFETCH(QString, satelite);
     QFETCH(UBRecord, record);
@@ -516,10 +519,9 @@ void tst_CodeWord::staticRefusedBeforeSending()
     QVERIFY(db);
     QList<UBRecord> list = dynamicPlan();
     list[23 - int(qMin(record.ubNumber, 23u))] = record;
-    int drawn = 0;
     const std::string thrown = thrownMessage([&] {
         CodeWord::configurationCommand(list, satelite, QStringLiteral("Hotbird 13E"), db.get(),
-                                       [&drawn] { return quint32(drawn++); });
+                                       [] { return 6u; });
     });
     QVERIFY2(QString::fromStdString(thrown).contains(message), thrown.c_str());
 }

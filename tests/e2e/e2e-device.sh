@@ -35,22 +35,15 @@ rm -rf "$HOME/.local/share/fenzo_setup" "$HOME/.config/fenzo-setup.invalid"
 # 1. Without a switch: "No device found", the device buttons disabled.
 start_program "$out"
 shot no-device
-for b in "$btn_test" "$btn_store" "$btn_read_device"; do
-  ! button_enabled "$s" "$b" || fail "a device button is enabled without a device ($b)"
-done
+expect_buttons disabled "without a device" "$btn_test" "$btn_store" "$btn_read_device"
 serial_crop() { convert "$1" -crop 200x20+623+134 +repage -colorspace gray -threshold 50% "$2"; }
 serial_crop "$s" "$work/serial-before.png"
 
 # The switch appears; the search runs every 3 s.
 start_sim "$log"
 wait_for 200 grep -q "\*IDN?" "$log" || fail "the program never asked the switch for its identity"
-device_shown() {
-  grep -q "^found SN:01332251" "$out" || return 1
-  import -window root "$work/poll.png"
-  button_enabled "$work/poll.png" "$btn_test" && button_enabled "$work/poll.png" "$btn_read_device"
-}
-wait_for 50 device_shown || fail "the device buttons did not become enabled"
-rm -f "$work/poll.png"
+wait_for 50 grep -q "^found SN:01332251" "$out" || fail "the program did not report the device found"
+expect_buttons enabled "once the device was found" "$btn_test" "$btn_store" "$btn_read_device"
 shot device-found
 serial_crop "$s" "$work/serial-after.png"
 # "No device found" has given way to the eight digits of "SN:01332251".
@@ -94,9 +87,9 @@ test_on_device() {
   start=$(log_lines "$log")
   press "$btn_test"
   wait_for 100 log_has_lines "$log" $((start + 4)) || fail "\"Test on device\" sent nothing ($name)"
-  sleep 0.5 # anything more would come now
-  window_named Error >/dev/null && fail "an error box after \"Test on device\" ($name)"
+  # Once the screen is still, an error box would be there.
   shot "$name"
+  window_named Error >/dev/null && fail "an error box after \"Test on device\" ($name)"
   check sent "$log" "$start" "$sql" "$work/$name.json" "$@"
 }
 
@@ -145,10 +138,9 @@ change_plan changed-again
 start=$(log_lines "$log")
 press "$btn_read_device"
 wait_for 100 log_has_lines "$log" $((start + 4)) || fail "\"Read from device\" asked nothing"
-sleep 0.5
+shot read-from-device
 window_named Error >/dev/null && fail "an error box after \"Read from device\""
 check queries "$log" "$start"
-shot read-from-device
 test_on_device after-read-device "${plan_args[@]}"
 check same "$work/test-on-device.json" "$work/after-read-device.json"
 

@@ -6,12 +6,13 @@
 # Window positions are those of the program's fixed 950x550 window at 0,0
 # (there is no window manager); dialogs are their own windows, also at 0,0.
 
-# Under Xvfb, with the Qt platform chosen by the display. The variables
-# set by CTest for the offscreen tests do not apply here.
+# Under an X server of its own (tests/common/with-display.sh), with the Qt
+# platform chosen by the display. The variables set by CTest for the
+# offscreen tests do not apply here.
 e2e_enter_xvfb() {
   if [ -z "${FENZO_IN_XVFB:-}" ]; then
     export FENZO_IN_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    exec "$source/tests/common/with-display.sh" "$0" "$@"
   fi
   unset QT_QPA_PLATFORM QT_QUICK_BACKEND
   # English texts; the test compares none of them, but the screenshots are read.
@@ -25,7 +26,9 @@ step=0
 
 fail() {
   echo "e2e: FAIL: $*" >&2
-  shot failure >/dev/null 2>&1 || true
+  # As the screen is now, without waiting for it to settle.
+  step=$((step + 1))
+  capture "$(printf '%s/%02d-failure.png' "$work" "$step")" >/dev/null 2>&1 || true
   exit 1
 }
 note() { echo "e2e: $*"; }
@@ -61,8 +64,12 @@ trap e2e_cleanup EXIT
 # looks for its database.
 db_answers() { "$devdb" status --port 3306 >/dev/null 2>&1; }
 
+# The account the program was built with (FENZO_DB_NAME, _USER, _PASSWORD),
+# handed over by CMake in the environment.
 start_db() {
-  "$devdb" start --datadir "$work/db" --port 3306 --data realistic >/dev/null || fail "cannot start the database"
+  "$devdb" start --datadir "$work/db" --port 3306 --data realistic --database "${FENZO_E2E_DB_NAME:?}" \
+    --user "${FENZO_E2E_DB_USER:?}" --password "${FENZO_E2E_DB_PASSWORD?}" >/dev/null \
+    || fail "cannot start the database"
   started_db=1
 }
 
@@ -85,7 +92,11 @@ start_program() {
   shift
   (cd "$source" && exec "$@" "$program") >"$log" 2>&1 &
   program_pid=$!
-  wait_for 300 main_window >/dev/null || fail "the main window did not appear"
+  wait_for 300 window_or_end || fail "the main window did not appear within 30 s"
+  if program_ended; then
+    fail "the program ended before its window appeared; its output ($log):
+$(tail -n 5 "$log")"
+  fi
   # Keep the pointer off the buttons: their tool tips would cover the screen.
   xdotool mousemove 1200 1000
 }
@@ -116,19 +127,55 @@ wait_for() {
 }
 window_gone() { ! window_named "$1" >/dev/null; }
 
-# shot NAME: a screenshot of the whole display, numbered in step order, in
-# $work; its path is left in $s.
+# capture FILE: the whole display as it is now.
+capture() { import -window root "$1"; }
+
+# drawn FILE: the main window's area (950x550 at 0,0) shows drawn content. A
+# window that is mapped but not yet drawn is black; a drawn one always has
+# bright pixels (the list's rows, the panel's background).
+drawn() {
+  local brightest
+  brightest=$(convert "$1" -crop 950x550+0+0 +repage -colorspace gray -format '%[fx:int(maxima*255)]' info:)
+  [ "$brightest" -ge 200 ]
+}
+
+# settle FILE [TENTHS]: captures the display into FILE until it is drawn and
+# two captures in a row are alike (whatever a click or key started has been
+# painted), at most TENTHS/10 s (default 10 s).
+settle() {
+  local file=$1 tries=${2:-100} previous="$work/.settle-previous.png" start=$SECONDS
+  rm -f "$previous"
+  while :; do
+    capture "$file"
+    if drawn "$file" && [ -f "$previous" ] &&
+      [ "$(compare -metric AE "$previous" "$file" null: 2>&1 || true)" = 0 ]; then
+      rm -f "$previous"
+      return 0
+    fi
+    cp "$file" "$previous"
+    [ $(((SECONDS - start) * 10)) -lt "$tries" ] || break
+    sleep 0.1
+  done
+  rm -f "$previous"
+  if drawn "$file"; then
+    settle_problem="the screen kept changing"
+  else
+    settle_problem="the main window was not drawn (its area stayed dark)"
+  fi
+  return 1
+}
+
+# shot NAME: a screenshot of the whole display once it is drawn and still,
+# numbered in step order, in $work; its path is left in $s.
 shot() {
   step=$((step + 1))
   s=$(printf '%s/%02d-%s.png' "$work" "$step" "$1")
   xdotool mousemove 1200 1000
-  sleep 0.2
-  import -window root "$s"
+  settle "$s" || fail "screenshot $1: $settle_problem"
 }
 
 click() {
   xdotool mousemove "$1" "$2" click 1
-  sleep 0.2
 }
 
 # pick X Y INDEX CURRENT: opens the combo box at X,Y, which shows entry
@@ -149,7 +196,7 @@ pick() {
     done
   done
   [ -n "$popup" ] || fail "no pop-up opened for the box at $1,$2"
-  sleep 0.2
+  wait_for 50 window_drawn "$popup" || fail "the pop-up of the box at $1,$2 was not drawn"
   if [ "$moves" -lt 0 ]; then
     key=Up
     moves=$((-moves))
@@ -157,14 +204,23 @@ pick() {
   for _ in $(seq "$moves"); do xdotool key "$key"; done
   xdotool key Return
   wait_for 30 popup_closed "$popup" || fail "the pop-up of the box at $1,$2 stayed open"
-  sleep 0.2
+  settle "$work/.pick.png" || fail "after choosing in the box at $1,$2: $settle_problem"
 }
 popup_closed() { ! visible_windows | grep -qx "$1"; }
+
+# window_drawn WINDOW: the window shows something other than black.
+window_drawn() {
+  local brightest
+  brightest=$(import -window "$1" png:- 2>/dev/null | convert png:- -colorspace gray -format '%[fx:int(maxima*255)]' info:) \
+    || return 1
+  [ -n "$brightest" ] && [ "$brightest" -ge 200 ]
+}
 
 # dialog_button TITLE DX DY: clicks at DX,DY from the dialog's bottom right corner.
 dialog_button() {
   local w X Y WIDTH HEIGHT SCREEN WINDOW
   w=$(window_named "$1") || fail "no dialog \"$1\""
+  wait_for 50 window_drawn "$w" || fail "the dialog \"$1\" was not drawn"
   eval "$(xdotool getwindowgeometry --shell "$w")"
   click $((X + WIDTH - $2)) $((Y + HEIGHT - $3))
 }
@@ -172,20 +228,25 @@ dialog_button() {
 # type_path TITLE PATH: types PATH into the file dialog's path field (at its
 # top) and accepts it with Return.
 type_path() {
-  window_named "$1" >/dev/null || fail "no dialog \"$1\""
+  local w
+  w=$(window_named "$1") || fail "no dialog \"$1\""
+  wait_for 50 window_drawn "$w" || fail "the dialog \"$1\" was not drawn"
   click 200 22
   xdotool key ctrl+a
   xdotool type --delay 5 "$2"
-  sleep 0.2
 }
 
-# The buttons of the options panel (centres).
+# The buttons of the options panel (centres) and their names for messages.
 btn_static="636 190"
 btn_test="636 427"
 btn_store="839 427"
 btn_read_device="737 477"
 btn_save_file="636 527"
 btn_read_file="839 527"
+declare -A button_names=(
+  ["$btn_static"]="Set static UBs" ["$btn_test"]="Test on device" ["$btn_store"]="Save on device"
+  ["$btn_read_device"]="Read from device" ["$btn_save_file"]="Save to file" ["$btn_read_file"]="Read from file")
+button_name() { echo "\"${button_names[$1]:-button}\" ($1)"; }
 
 # press "X Y": clicks one of those buttons.
 press() {
@@ -194,14 +255,40 @@ press() {
   click "$x" "$y"
 }
 
-# button_enabled SHOT "X Y": an enabled button has black text, a disabled one
-# grey (its darkest pixel about 168 of 255).
-button_enabled() {
-  local x y darkest
+# button_state SHOT "X Y": enabled (black text), disabled (grey text, its
+# darkest pixel about 168 of 255) or undrawn (no bright pixel at all).
+button_state() {
+  local x y range darkest brightest
   read -r x y <<<"$2"
-  darkest=$(convert "$1" -crop 130x24+$((x - 65))+$((y - 12)) +repage -colorspace gray \
-    -format '%[fx:int(minima*255)]' info:)
-  [ "$darkest" -lt 100 ]
+  range=$(convert "$1" -crop 130x24+$((x - 65))+$((y - 12)) +repage -colorspace gray \
+    -format '%[fx:int(minima*255)] %[fx:int(maxima*255)]' info:)
+  read -r darkest brightest <<<"$range"
+  if [ "$brightest" -lt 128 ]; then
+    echo undrawn
+  elif [ "$darkest" -lt 100 ]; then
+    echo enabled
+  else
+    echo disabled
+  fi
+}
+button_enabled() { [ "$(button_state "$1" "$2")" = enabled ]; }
+
+# expect_buttons STATE WHY "X Y"...: waits (at most 10 s) until every button
+# shows STATE, else fails naming the first that does not and what it shows.
+expect_buttons() {
+  local want=$1 why=$2 b state start=$SECONDS
+  shift 2
+  while :; do
+    capture "$work/.buttons.png"
+    local wrong=""
+    for b in "$@"; do
+      state=$(button_state "$work/.buttons.png" "$b")
+      [ "$state" = "$want" ] || { wrong="$(button_name "$b") is $state"; break; }
+    done
+    [ -z "$wrong" ] && return 0
+    [ $((SECONDS - start)) -lt 10 ] || fail "$wrong, not $want, $why"
+    sleep 0.2
+  done
 }
 
 # pixel SHOT X Y: the colour there as RRGGBB.
@@ -224,6 +311,7 @@ close_program() {
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+window_or_end() { main_window >/dev/null || program_ended; }
 
 # Complaints about the program's own QML (Qt's own styles are not ours).
 check_qml_quiet() {

@@ -51,12 +51,9 @@ start_sim "$log"
 # 1. A fresh cache: no box, everything usable.
 start_program "$work/fresh.log"
 wait_device "fresh cache"
-sleep 0.5
 shot fresh-cache
 no_box || fail "a box with a fresh offline cache"
-for b in "${all_buttons[@]}"; do
-  button_enabled "$s" "$b" || fail "button at $b disabled with a fresh offline cache"
-done
+expect_buttons enabled "with a fresh offline cache" "${all_buttons[@]}"
 close_program
 check_qml_quiet "$work/fresh.log"
 
@@ -71,11 +68,8 @@ window_named Error >/dev/null && fail "an error box with an old cache"
 dialog_button Warning 50 25
 wait_for 50 window_gone Warning || fail "the warning box did not close"
 wait_device "old cache"
-sleep 0.5
 shot old-cache-after-warning
-for b in "${all_buttons[@]}"; do
-  button_enabled "$s" "$b" || fail "button at $b disabled with an old offline cache"
-done
+expect_buttons enabled "with an old offline cache" "${all_buttons[@]}"
 close_program
 check_qml_quiet "$work/old.log"
 
@@ -90,14 +84,13 @@ window_named Warning >/dev/null && fail "a warning box without any data"
 dialog_button Error 50 25
 wait_for 50 window_gone Error || fail "the error box did not close"
 shot no-data
-for b in "${all_buttons[@]}"; do
-  ! button_enabled "$s" "$b" || fail "button at $b enabled without satellite data"
-done
+expect_buttons disabled "without satellite data" "${all_buttons[@]}"
 windows=$(visible_windows)
 for b in "${all_buttons[@]}"; do
   press "$b"
-  sleep 0.5
-  [ "$(visible_windows)" = "$windows" ] || fail "clicking the disabled button at $b opened a window"
+  # A window opened by the click would be mapped once the screen is still.
+  settle "$work/.clicked.png" || fail "after clicking $(button_name "$b"): $settle_problem"
+  [ "$(visible_windows)" = "$windows" ] || fail "clicking the disabled $(button_name "$b") opened a window"
 done
 [ ! -s "$log" ] || fail "the switch was spoken to without satellite data: $(cat "$log")"
 [ ! -e "$cache" ] || fail "an offline cache appeared without a server"

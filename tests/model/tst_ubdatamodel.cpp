@@ -87,9 +87,14 @@ private slots:
     void roleNames()
     {
         UBDataModel model;
-        const QHash<int, QByteArray> expected{{257, "ubNumber"}, {258, "line"}, {259, "localUB"},
-                                              {260, "freq"},     {261, "localUBFreq"}, {262, "type"},
-                                              {263, "lnb"},      {264, "tp"}};
+        const QHash<int, QByteArray> expected{{UBDataModel::UbNumberRole, "ubNumber"},
+                                              {UBDataModel::LineRole, "line"},
+                                              {UBDataModel::LocalUBRole, "localUB"},
+                                              {UBDataModel::FreqRole, "freq"},
+                                              {UBDataModel::LocalUBFreqRole, "localUBFreq"},
+                                              {UBDataModel::TypeRole, "type"},
+                                              {UBDataModel::LnbRole, "lnb"},
+                                              {UBDataModel::TpRole, "tp"}};
         QCOMPARE(model.roleNames(), expected);
     }
 
@@ -98,15 +103,15 @@ private slots:
         QTest::addColumn<int>("role");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QVariant>("expected");
-        QTest::newRow("ubNumber") << 257 << QVariant(5) << QVariant(5u);
-        QTest::newRow("localUB") << 259 << QVariant(3) << QVariant(3u);
-        QTest::newRow("freq") << 260 << QVariant(11836) << QVariant(11836u);
-        QTest::newRow("type") << 262 << QVariant("static") << QVariant("static");
-        QTest::newRow("lnb") << 263 << QVariant(1) << QVariant(1u);
-        QTest::newRow("tp -1 stays signed") << 264 << QVariant(-1) << QVariant(-1);
-        QTest::newRow("tp from JS double") << 264 << QVariant(-1.0) << QVariant(-1);
-        QTest::newRow("tp 7") << 264 << QVariant(7) << QVariant(7);
-        QTest::newRow("not a number stores 0") << 260 << QVariant("abc") << QVariant(0u);
+        QTest::newRow("ubNumber") << int(UBDataModel::UbNumberRole) << QVariant(5) << QVariant(5u);
+        QTest::newRow("localUB") << int(UBDataModel::LocalUBRole) << QVariant(3) << QVariant(3u);
+        QTest::newRow("freq") << int(UBDataModel::FreqRole) << QVariant(11836) << QVariant(11836u);
+        QTest::newRow("type") << int(UBDataModel::TypeRole) << QVariant("static") << QVariant("static");
+        QTest::newRow("lnb") << int(UBDataModel::LnbRole) << QVariant(1) << QVariant(1u);
+        QTest::newRow("tp -1 stays signed") << int(UBDataModel::TpRole) << QVariant(-1) << QVariant(-1);
+        QTest::newRow("tp from JS double") << int(UBDataModel::TpRole) << QVariant(-1.0) << QVariant(-1);
+        QTest::newRow("tp 7") << int(UBDataModel::TpRole) << QVariant(7) << QVariant(7);
+        QTest::newRow("not a number stores 0") << int(UBDataModel::FreqRole) << QVariant("abc") << QVariant(0u);
     }
 
     void setDataStoresEachRole()
@@ -134,7 +139,7 @@ private slots:
         list[0].ubNumber = 5;
         model.setUBList(list);
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        QVERIFY(model.setData(model.index(0), 5, 257));
+        QVERIFY(model.setData(model.index(0), 5, UBDataModel::UbNumberRole));
         QCOMPARE(changed.count(), 1);
     }
 
@@ -142,11 +147,11 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("role");
-        QTest::newRow("localUBFreq") << 0 << 261;
+        QTest::newRow("localUBFreq") << 0 << int(UBDataModel::LocalUBFreqRole);
         QTest::newRow("display role") << 0 << int(Qt::DisplayRole);
-        QTest::newRow("role above tp") << 0 << 265;
-        QTest::newRow("row below range") << -1 << 257;
-        QTest::newRow("row past end") << 2 << 257;
+        QTest::newRow("role above tp") << 0 << int(UBDataModel::TpRole + 1);
+        QTest::newRow("row below range") << -1 << int(UBDataModel::UbNumberRole);
+        QTest::newRow("row past end") << 2 << int(UBDataModel::UbNumberRole);
     }
 
     void setDataRefusesReadOnlyAndUnknown()
@@ -167,9 +172,9 @@ private slots:
     {
         UBDataModel model;
         model.setUBList(dynamicRecords(1));
-        QVERIFY(!model.data(model.index(0), 256).isValid());
-        QVERIFY(!model.data(model.index(0), 265).isValid());
-        QVERIFY(!model.data(model.index(1), 257).isValid());
+        QVERIFY(!model.data(model.index(0), UBDataModel::UbNumberRole - 1).isValid());
+        QVERIFY(!model.data(model.index(0), UBDataModel::TpRole + 1).isValid());
+        QVERIFY(!model.data(model.index(1), UBDataModel::UbNumberRole).isValid());
     }
 
     void lineChangeAnnouncesDynamicLinesFirst()
@@ -177,7 +182,7 @@ private slots:
         UBDataModel model;
         model.setUBList(dynamicRecords(3));
         SignalLog log(&model);
-        QVERIFY(model.setData(model.index(2), 2, 258));
+        QVERIFY(model.setData(model.index(2), 2, UBDataModel::LineRole));
         QCOMPARE(log.order, QStringList({"dynamicLinesChanged", "dataChanged"}));
         QCOMPARE(model.ubList().at(2).line, 2u);
     }
@@ -192,7 +197,7 @@ private slots:
             list.erase(list.begin(), list.begin() + 2);
             model.setUBList(list);
         });
-        QVERIFY(model.setData(model.index(25), 3, 258));
+        QVERIFY(model.setData(model.index(25), 3, UBDataModel::LineRole));
         QCOMPARE(model.rowCount(), 24);
     }
 
@@ -228,7 +233,7 @@ private slots:
     {
         UBDataModel model;
         model.setUBList(dynamicRecords(2));
-        QVERIFY(model.setData(model.index(0), UBRecord::staticType, 262));
+        QVERIFY(model.setData(model.index(0), UBRecord::staticType, UBDataModel::TypeRole));
         QVERIFY(!model.staticUbsAvailable());
     }
 

@@ -1,5 +1,7 @@
 #include "UiTestHelper.h"
 
+#include "CacheFile.h"
+
 #include <QDataStream>
 #include <QFile>
 #include <QUrl>
@@ -16,7 +18,6 @@ struct CacheSatellite
     qint32 firstFrequency;
 };
 
-// In the map order of the cache (sorted by name).
 const CacheSatellite cacheSatellites[] = {
     {QStringLiteral("Astra 19.2E"), 1, 1, 12, 10714},
     {QStringLiteral("Astra 28.2E"), 2, 21, 10, 11222},
@@ -31,24 +32,18 @@ UiTestHelper::UiTestHelper(QString directory, QObject *parent)
 
 bool UiTestHelper::writeSatelliteCache() const
 {
-    QFile file(directory + QStringLiteral("/db.dat"));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream out(&file);
-    out << qint32(1) << qint32(std::size(cacheSatellites));
+    CacheFile::Satelites satelites;
+    QVector<SateliteParams> params;
     for (const CacheSatellite &satellite : cacheSatellites) {
-        out << satellite.name << satellite.transponderCount;
+        QVector<TransponderItem> &items = satelites[satellite.name];
         for (qint32 i = 0; i < satellite.transponderCount; ++i) {
-            const qint32 frequency = satellite.firstFrequency + 19 * i;
-            const qint32 oscillator = frequency < 11700 ? 9750 : 10600;
-            out << frequency << oscillator << bool(i % 2) << satellite.satId
-                << satellite.firstTransponder + i;
+            const quint32 frequency = quint32(satellite.firstFrequency + 19 * i);
+            items.append({quint32(satellite.firstTransponder + i), frequency, i % 2 == 1,
+                          frequency < 11700 ? 9750u : 10600u, quint32(satellite.satId)});
         }
+        params.append({satellite.name, quint32(satellite.satId), 9750, 10600});
     }
-    out << qint32(std::size(cacheSatellites));
-    for (const CacheSatellite &satellite : cacheSatellites)
-        out << qint32(10600) << qint32(9750) << satellite.name << satellite.satId;
-    return out.status() == QDataStream::Ok && file.flush();
+    return CacheFile::writeCacheFile(directory, satelites, params);
 }
 
 QString UiTestHelper::writeSettingsFile(const QString &fileName, const QString &lnb1,

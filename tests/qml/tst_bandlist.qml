@@ -20,14 +20,14 @@ Item {
         name: "BandList"
         when: windowShown
 
-        readonly property int ubNumberRole: 257
-        readonly property int lineRole: 258
-        readonly property int localUBRole: 259
-        readonly property int freqRole: 260
-        readonly property int localUBFreqRole: 261
-        readonly property int typeRole: 262
-        readonly property int lnbRole: 263
-        readonly property int tpRole: 264
+        readonly property int ubNumberRole: modelRoles.ubNumber
+        readonly property int lineRole: modelRoles.line
+        readonly property int localUBRole: modelRoles.localUB
+        readonly property int freqRole: modelRoles.freq
+        readonly property int localUBFreqRole: modelRoles.localUBFreq
+        readonly property int typeRole: modelRoles.type
+        readonly property int lnbRole: modelRoles.lnb
+        readonly property int tpRole: modelRoles.tp
 
         property var screen: null
         property var listView: null

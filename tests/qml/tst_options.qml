@@ -179,11 +179,11 @@ Item {
             compare(staticSpy.signalArguments[0][0], data.above)
             var statics = 0
             for (var row = 0; row < ubListViewModel.rowCount(); ++row) {
-                if (ubListViewModel.data(ubListViewModel.index(row, 0), 262) === "static")
+                if (ubListViewModel.data(ubListViewModel.index(row, 0), modelRoles.type) === "static")
                     ++statics
             }
             compare(statics, data.number)
-            compare(ubListViewModel.data(ubListViewModel.index(0, 0), 262) === "static", data.firstRowStatic)
+            compare(ubListViewModel.data(ubListViewModel.index(0, 0), modelRoles.type) === "static", data.firstRowStatic)
             // The dialog keeps its choice for the next opening.
             mouseClick(options.assignStaticButton)
             compare(options.staticUBBox.currentIndex, data.number)
@@ -201,12 +201,12 @@ Item {
         }
 
         function lineOfRow(row) {
-            return ubListViewModel.data(ubListViewModel.index(row, 0), 258)
+            return ubListViewModel.data(ubListViewModel.index(row, 0), modelRoles.line)
         }
 
         function test_resetDialog() {
             // Move UB23 (row 0) from line 3 to line 0, then ask for a reset.
-            ubListViewModel.setData(ubListViewModel.index(0, 0), 0, 258)
+            ubListViewModel.setData(ubListViewModel.index(0, 0), 0, modelRoles.line)
             compare(lineOfRow(0), 0)
             listSpy.clear()
             mouseClick(options.resetDynamicButton)

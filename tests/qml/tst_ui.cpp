@@ -9,6 +9,7 @@
 #include <QStringListModel>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QVariantMap>
 #include <QtQuickTest>
 
 #include <memory>
@@ -70,6 +71,16 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("installationSheet"), sheet.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), helper.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testLanguage"), language);
+        // The role numbers for tests that read or write single fields.
+        const QVariantMap roles{{QStringLiteral("ubNumber"), UBDataModel::UbNumberRole},
+                                {QStringLiteral("line"), UBDataModel::LineRole},
+                                {QStringLiteral("localUB"), UBDataModel::LocalUBRole},
+                                {QStringLiteral("freq"), UBDataModel::FreqRole},
+                                {QStringLiteral("localUBFreq"), UBDataModel::LocalUBFreqRole},
+                                {QStringLiteral("type"), UBDataModel::TypeRole},
+                                {QStringLiteral("lnb"), UBDataModel::LnbRole},
+                                {QStringLiteral("tp"), UBDataModel::TpRole}};
+        engine->rootContext()->setContextProperty(QStringLiteral("modelRoles"), roles);
     }
 
 private:

@@ -1,0 +1,54 @@
+#pragma once
+
+// The one writer of offline cache files (db.dat) outside the program: tests,
+// benchmarks and fuzz harnesses build their satellite data here, in the
+// program's layout, so a change of that layout is made in one place.
+
+#include "db/SqlHandler.h"
+
+#include <QByteArray>
+#include <QDataStream>
+#include <QSaveFile>
+#include <QString>
+#include <QVector>
+
+#include <map>
+
+namespace CacheFile {
+
+using Satelites = std::map<QString, QVector<TransponderItem>>;
+
+// The bytes of a cache file holding the given satellites and summaries;
+// version 1 unless told otherwise.
+inline QByteArray cacheBytes(const Satelites &satelites, const QVector<SateliteParams> &params,
+                             qint32 version = 1)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << version << qint32(satelites.size());
+    for (const auto &entry : satelites) {
+        out << entry.first << qint32(entry.second.size());
+        for (const TransponderItem &item : entry.second)
+            out << qint32(item.frequency) << qint32(item.oscillatorFrequency) << item.horizontal
+                << qint32(item.satId) << qint32(item.transponder);
+    }
+    out << qint32(params.size());
+    for (const SateliteParams &summary : params)
+        out << qint32(summary.lofHigh) << qint32(summary.lofLow) << summary.name << qint32(summary.satId);
+    return bytes;
+}
+
+// Writes db.dat into cacheDirectory (the directory handed to SqlHandler).
+inline bool writeCacheFile(const QString &cacheDirectory, const QByteArray &bytes)
+{
+    QSaveFile file(cacheDirectory + QStringLiteral("/db.dat"));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+inline bool writeCacheFile(const QString &cacheDirectory, const Satelites &satelites,
+                           const QVector<SateliteParams> &params)
+{
+    return writeCacheFile(cacheDirectory, cacheBytes(satelites, params));
+}
+
+} // namespace CacheFile
