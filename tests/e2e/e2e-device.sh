@@ -22,8 +22,9 @@ log=$work/switch.log
 out=$work/program.log
 
 # The program connects to the compiled-in server (127.0.0.1, default port).
-# One that answers already must hold the realistic set (as the development
-# server of tools/run.sh does).
+# One that answers already must hold the realistic set, as the development
+# server of `FENZO_RUN_DATA=realistic tools/run.sh` does (by default run.sh
+# serves the real set, which these checks do not know).
 if db_answers; then
   note "using the database server that answers on 127.0.0.1:3306"
 else
