@@ -11,13 +11,19 @@ build=$(cd "$1" && pwd)
 out=$(mkdir -p "${2:-$source_dir/images}" && cd "${2:-$source_dir/images}" && pwd)
 program=$build/src/fenzo_setup
 planner=$build/tests/sheet/fenzo-readme-plan
-for tool in Xvfb xdotool import convert pdftoppm; do
+for tool in Xvfb xauth xdotool import convert pdftoppm; do
   command -v "$tool" >/dev/null || { echo "readme-pictures: $tool is missing (tools/setup-debian.sh)" >&2; exit 1; }
 done
 [ -x "$program" ] && [ -x "$planner" ] || { echo "readme-pictures: build $program and $planner first" >&2; exit 1; }
 
+# A display of its own, which nothing else can take or share.
+if [ -z "${FENZO_IN_XVFB:-}" ]; then
+  export FENZO_IN_XVFB=1
+  exec "$source_dir/tests/common/with-display.sh" "$0" "$@"
+fi
+
 work=$(mktemp -d)
-xvfb_pid="" program_pid=""
+program_pid=""
 # end_process PID: SIGTERM, then at most 5 s for it to go.
 end_process() {
   kill "$1" 2>/dev/null || return 0
@@ -29,19 +35,12 @@ end_process() {
 }
 cleanup() {
   [ -z "$program_pid" ] || end_process "$program_pid"
-  [ -z "$xvfb_pid" ] || end_process "$xvfb_pid"
   rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 fail() { echo "readme-pictures: $*" >&2; exit 1; }
 
-# A display of our own: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(head -1 "$work/display")
 unset QT_QPA_PLATFORM QT_QUICK_BACKEND
 
 # A private home with a fresh cache; the plan file has a blank in its name.
