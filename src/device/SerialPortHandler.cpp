@@ -157,6 +157,9 @@ void SerialPortHandler::writeCommand(const QString &command, unsigned long pause
         throw std::runtime_error(connectionLostMessage);
     qDebug().noquote() << QStringLiteral("Writing ") + command;
     const QByteArray bytes = command.toLocal8Bit();
+    // write() can report a lost line at once, and the report releases the
+    // port: hence the checks after each call.
+    // cppcheck-suppress nullPointerRedundantCheck
     if (port->write(bytes) != bytes.size())
         throw std::runtime_error(writeErrorMessage);
     if (!port)

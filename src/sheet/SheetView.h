@@ -23,7 +23,7 @@ public:
 
     explicit SheetView(QQuickItem *parent = nullptr);
 
-    InstallationSheet *sheet() const { return currentSheet; }
+    InstallationSheet *sheet() const { return currentSheet.data(); }
     void setSheet(InstallationSheet *sheet);
     Part part() const { return currentPart; }
     void setPart(Part part);
