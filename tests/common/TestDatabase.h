@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -116,6 +117,26 @@ inline QString createTable(const QString &name)
                "Polarisation VARCHAR(4) NOT NULL, Oszillatorfrequenz INT UNSIGNED NOT NULL, "
                "SATID INT UNSIGNED NOT NULL)")
         .arg(quoted(name));
+}
+
+// One row of a satellite table.
+inline QString insertRow(const QString &table, quint32 tp, quint32 freq, const QString &pol, quint32 osc,
+                         quint32 satId)
+{
+    return QStringLiteral("INSERT INTO %1 VALUES (%2, %3, '%4', %5, %6)")
+        .arg(quoted(table))
+        .arg(tp)
+        .arg(freq)
+        .arg(pol)
+        .arg(osc)
+        .arg(satId);
+}
+
+// A file's whole content; empty when it cannot be read.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace TestDatabase

@@ -26,24 +26,6 @@ const char *const threeFreqsMessage =
 const char *const selectMessage = "SqlHandler::loadItemsForSatelite: error on getting items for satelite";
 const QString notFound = QStringLiteral("Satelite not found in database");
 
-QString insertRow(const QString &table, quint32 tp, quint32 freq, const QString &pol, quint32 osc,
-                  quint32 satId)
-{
-    return QStringLiteral("INSERT INTO %1 VALUES (%2, %3, '%4', %5, %6)")
-        .arg(quoted(table))
-        .arg(tp)
-        .arg(freq)
-        .arg(pol)
-        .arg(osc)
-        .arg(satId);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString exceptionText(const std::function<void()> &call)
 {
     try {

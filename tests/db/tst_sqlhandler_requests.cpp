@@ -35,24 +35,6 @@ bool sawFallback()
     return false;
 }
 
-QString insertRow(const QString &table, quint32 tp, quint32 freq, const QString &pol, quint32 osc,
-                  quint32 satId)
-{
-    return QStringLiteral("INSERT INTO %1 VALUES (%2, %3, '%4', %5, %6)")
-        .arg(quoted(table))
-        .arg(tp)
-        .arg(freq)
-        .arg(pol)
-        .arg(osc)
-        .arg(satId);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The relay between the tests and the fixture server, for one test function.
 class Relay
 {

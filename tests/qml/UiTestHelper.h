@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controller/UBModelController.h"
+
 #include <QObject>
 #include <QString>
 
@@ -14,6 +16,11 @@ public:
 
     // Writes the offline cache with three satellites into the directory.
     bool writeSatelliteCache() const;
+
+    // The controller's surroundings for these files: the cache in the
+    // directory, a server that never answers (port 1), no serial ports and a
+    // fixed random source.
+    UBModelController::Environment offlineEnvironment() const;
 
     // A settings file with the default plan of 24 dynamic UBs and the given
     // satellite names; returns its file URL as a file dialog hands it over.

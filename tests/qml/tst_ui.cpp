@@ -42,14 +42,8 @@ public slots:
         if (!helper->writeSatelliteCache())
             qFatal("cannot write the satellite cache to %s", qPrintable(directory.path()));
 
-        UBModelController::Environment environment;
-        environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
-                                  QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), 1};
-        environment.cacheDirectory = directory.path();
-        environment.portLister = [] { return QList<SerialPortCandidate>(); };
-        environment.random = [] { return 6u; };
         model = std::make_unique<UBDataModel>();
-        controller = std::make_unique<UBModelController>(model.get(), environment);
+        controller = std::make_unique<UBModelController>(model.get(), helper->offlineEnvironment());
         controller->initialize();
 
         const QStringList satellites = controller->availableSatelites();

@@ -75,14 +75,8 @@ private slots:
         QVERIFY(directory.isValid());
         UiTestHelper helper(directory.path());
         QVERIFY(helper.writeSatelliteCache());
-        UBModelController::Environment environment;
-        environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
-                                  QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), 1};
-        environment.cacheDirectory = directory.path();
-        environment.portLister = [] { return QList<SerialPortCandidate>(); };
-        environment.random = [] { return 6u; };
         model = std::make_unique<UBDataModel>();
-        controller = std::make_unique<UBModelController>(model.get(), environment);
+        controller = std::make_unique<UBModelController>(model.get(), helper.offlineEnvironment());
         controller->initialize();
         QCOMPARE(controller->availableSatelites().size(), 3);
         model->setLnb1(QStringLiteral("Astra 19.2E"));
