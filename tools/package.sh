@@ -12,8 +12,9 @@ top=$PWD
 tools/setup-debian.sh
 
 build=${FENZO_PACKAGE_BUILD_DIR:-build-package}
-# The flags Debian builds its own packages with (hardening: fortify, stack
-# protector, read-only relocations, immediate binding).
+# The flags Debian builds its own packages with, with all hardening: fortify,
+# stack protector, read-only relocations and immediate binding.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cppflags=$(dpkg-buildflags --get CPPFLAGS)
 cxxflags=$(dpkg-buildflags --get CXXFLAGS)
 ldflags=$(dpkg-buildflags --get LDFLAGS)
