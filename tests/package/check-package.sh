@@ -20,7 +20,12 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/fenzo-package.XXXXXX")
 installed=""
 cleanup() {
   if [ -n "$installed" ]; then
-    echo "package: purging fenzo-setup${added:+ and what came with it:$added}"
+    # What this apt-get brought along goes too, even after a failed install:
+    # its own list, not a before-and-after comparison, which would take in
+    # what someone else installs meanwhile.
+    added=$(awk '/^The following NEW packages will be installed:/ { f = 1; next } f && /^  / { print; next } { f = 0 }' \
+      "$work/install.log" | tr -s ' ' '\n' | grep -v -e '^fenzo-setup$' -e '^$' | tr '\n' ' ' || true)
+    echo "package: purging fenzo-setup${added:+ and what came with it: $added}"
     # shellcheck disable=SC2086
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q -o DPkg::Lock::Timeout=600 \
       fenzo-setup $added >"$work/purge.log" 2>&1 || { cat "$work/purge.log" >&2; exit 1; }
@@ -30,19 +35,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 fail() { echo "package: FAIL: $*" >&2; exit 1; }
-# wait_for TENTHS COMMAND...: bounded polling for a condition.
-wait_for() {
-  local tries=$1
-  shift
-  for _ in $(seq "$tries"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-installed_packages() {
-  dpkg-query -W -f='${Package}:${Architecture} ${db:Status-Status}\n' | awk '$2 == "installed" { print $1 }' | sort
-}
 
 echo "package: lintian $deb"
 lintian --fail-on error "$deb" >"$work/lintian.txt" 2>&1 || { cat "$work/lintian.txt" >&2; fail "lintian reports errors"; }
@@ -70,10 +62,6 @@ done
 for path in "${expected[@]}"; do
   [ -f "$root/$path" ] || fail "the package lacks /$path"
 done
-for size in 16 32 48 64 128 256; do
-  [ "$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png")" = "${size}x$size" ] ||
-    fail "the ${size} px icon has another size"
-done
 desktop=$root/usr/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the menu entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$work/appstream.txt" 2>&1 ||
@@ -81,25 +69,16 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$wo
 grep -q "^Icon=$id\$" "$desktop" || fail "the menu entry names another icon"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$root/usr/share/metainfo/$id.metainfo.xml" ||
   fail "the AppStream data launch another menu entry"
-rule=$root/usr/lib/udev/rules.d/70-fenzo-setup.rules
-for key in 'ATTRS{idVendor}=="0483"' 'ATTRS{idProduct}=="5740"' 'TAG+="uaccess"' 'ENV{ID_MM_DEVICE_IGNORE}="1"'; do
-  grep -qF "$key" "$rule" || fail "the udev rule lacks $key"
-done
 echo "package: contents, menu entry and AppStream data are sound"
 
 if dpkg-query -W -f='${db:Status-Status}' fenzo-setup 2>/dev/null | grep -q '^installed$'; then
   echo "package: SKIPPED installing: fenzo-setup is installed on this machine already; purge it to run this part"
   exit 0
 fi
-installed_packages >"$work/before"
 echo "package: installing with apt-get"
 installed=1
-added=""
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
   -o DPkg::Lock::Timeout=600 "$deb" >"$work/install.log" 2>&1 || { cat "$work/install.log" >&2; fail "apt-get install failed"; }
-installed_packages >"$work/after"
-added=$(comm -13 "$work/before" "$work/after" | grep -v '^fenzo-setup:' | tr '\n' ' ' || true)
-added=${added:+ $added}
 [ -f /usr/lib/udev/rules.d/70-fenzo-setup.rules ] || fail "the udev rule is not installed"
 # udev reads the rule without complaint: it names a faulty line by its file
 # and number. (Whether the switch's port gets the tag needs the switch.)
