@@ -30,5 +30,8 @@ echo "package: packing"
 rm -f "$build"/fenzo-setup_*.deb
 (cd "$build" && cpack -G DEB) | tee "$build/cpack.log"
 deb=$(sed -n 's/^CPack: - package: \(.*\.deb\) generated\.$/\1/p' "$build/cpack.log" | tail -n 1)
-[ -n "$deb" ] && [ -f "$deb" ] || { echo "package: CPack named no package" >&2; exit 1; }
+if [ -z "$deb" ] || [ ! -f "$deb" ]; then
+  echo "package: CPack named no package" >&2
+  exit 1
+fi
 echo "${deb#"$top"/}"

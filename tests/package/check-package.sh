@@ -9,7 +9,10 @@
 # whatever apt-get brought along, so the machine is left as it was found.
 # Needs root or passwordless sudo.
 set -euo pipefail
-[ $# -eq 1 ] && [ -f "$1" ] || { echo "usage: check-package.sh DEB" >&2; exit 2; }
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+  echo "usage: check-package.sh DEB" >&2
+  exit 2
+fi
 deb=$(realpath "$1")
 source=$(cd "$(dirname "$0")/../.." && pwd)
 id=invalid.fenzo_setup.FenzoSetup
@@ -38,12 +41,12 @@ fail() { echo "package: FAIL: $*" >&2; exit 1; }
 
 echo "package: lintian $deb"
 lintian --fail-on error "$deb" >"$work/lintian.txt" 2>&1 || { cat "$work/lintian.txt" >&2; fail "lintian reports errors"; }
-warnings=$(sed -n 's/^W: [^:]*: \([a-z0-9-]*\).*/\1/p' "$work/lintian.txt" | sort -u)
+warnings=$(sed -n 's/^W: [^:]*: \([a-z0-9-]*\).*/\1/p' "$work/lintian.txt" | sort -u | tr '\n' ' ')
 # The README explains every warning lintian leaves, in its "Install" section.
 for tag in $warnings; do
   grep -q -- "^| \`$tag\` |" "$source/README.md" || fail "lintian warning $tag is not explained in the README"
 done
-echo "package: lintian: 0 errors, $(grep -c '^W:' "$work/lintian.txt" || true) warnings${warnings:+ (}$(echo $warnings)${warnings:+)}"
+echo "package: lintian: 0 errors, $(grep -c '^W:' "$work/lintian.txt" || true) warnings${warnings:+ (}${warnings% }${warnings:+)}"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"

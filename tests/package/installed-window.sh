@@ -21,9 +21,10 @@ wait_for() {
 (cd / && exec env -i HOME="$FENZO_HOME" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="$XAUTHORITY" \
   XDG_RUNTIME_DIR="$FENZO_HOME/runtime" LANG=C.UTF-8 "$FENZO_COMMAND") >"$work/program.log" 2>&1 &
 pid=$!
+gone() { ! kill -0 "$pid" 2>/dev/null; }
 stop() {
   kill "$pid" 2>/dev/null || return 0
-  wait_for 50 eval '! kill -0 "$pid" 2>/dev/null' || kill -9 "$pid" 2>/dev/null || true
+  wait_for 50 gone || kill -9 "$pid" 2>/dev/null || true
 }
 trap stop EXIT
 
