@@ -31,11 +31,22 @@ convert -size 96x96 xc:none -fill black -draw 'circle 47.5,47.5 47.5,1' \
   -fill '#99ddff' -draw 'rectangle 34,56 62,64' \
   -resize 24x24 -depth 8 sheet.png
 
-# Window icon: a dish on a mast in several sizes.
-convert -size 256x256 xc:none \
-  -fill '#1a6fb5' -draw 'roundrectangle 8,8 247,247 40,40' \
-  -fill '#e8f4ff' -stroke '#e8f4ff' -draw 'ellipse 110,118 70,86 120,300' \
-  -fill none -stroke white -strokewidth 12 -draw 'line 112,120 180,70' \
-  -fill white -stroke none -draw 'circle 184,66 198,66' \
-  -stroke white -strokewidth 16 -draw 'line 120,170 120,228' -draw 'line 84,228 156,228' \
-  -define icon:auto-resize=64,48,32,16 satellite_dish_icon.ico
+# Window icon: a dish on a mast, drawn at 256 x 256.
+dish() {
+  convert -size 256x256 xc:none \
+    -fill '#1a6fb5' -draw 'roundrectangle 8,8 247,247 40,40' \
+    -fill '#e8f4ff' -stroke '#e8f4ff' -draw 'ellipse 110,118 70,86 120,300' \
+    -fill none -stroke white -strokewidth 12 -draw 'line 112,120 180,70' \
+    -fill white -stroke none -draw 'circle 184,66 198,66' \
+    -stroke white -strokewidth 16 -draw 'line 120,170 120,228' -draw 'line 84,228 156,228' \
+    "$@"
+}
+# The working directory's copy read at start-up, in several sizes.
+dish -define icon:auto-resize=64,48,32,16 satellite_dish_icon.ico
+# The menu's icon sizes, also compiled into the program as its own icon; no
+# time stamps, so that drawing again changes nothing.
+mkdir -p icons
+for size in 16 32 48 64 128 256; do
+  dish -resize "${size}x${size}" -depth 8 -define png:exclude-chunks=date,time \
+    "icons/fenzo_setup-$size.png"
+done

@@ -11,6 +11,7 @@ packages=(
   qml-module-qt-labs-folderlistmodel qml-module-qt-labs-settings qml-module-qtquick-privatewidgets
   qtdeclarative5-dev-tools mariadb-server mariadb-client xvfb xauth xdotool imagemagick python3 faketime
   dtv-scan-tables poppler-utils
+  dpkg-dev file binutils lintian desktop-file-utils appstream x11-utils
 )
 
 missing=()

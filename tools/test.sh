@@ -4,13 +4,22 @@
 #   2. the C++ and Qt Quick tests again with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (clang);
 #   3. each fuzz target for a short while (clang, libFuzzer);
-#   4. cppcheck on src/.
-# FENZO_TEST_STAGES (default "suite sanitizers fuzz static") picks stages;
-# FENZO_FUZZ_SECONDS (default 30) sets the time of each fuzz target.
+#   4. cppcheck on src/;
+#   5. the Debian package: built, checked, installed, started and removed
+#      again (by default only where packages may be installed: as root or
+#      with passwordless sudo).
+# FENZO_TEST_STAGES (default "suite sanitizers fuzz static package") picks
+# stages; FENZO_FUZZ_SECONDS (default 30) sets the time of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
-stages=${FENZO_TEST_STAGES:-suite sanitizers fuzz static}
+# Whether this user may install and remove packages without a password.
+can_install() { [ "$(id -u)" -eq 0 ] || sudo -n true 2>/dev/null; }
+default_stages="suite sanitizers fuzz static"
+if can_install; then
+  default_stages+=" package"
+fi
+stages=${FENZO_TEST_STAGES:-$default_stages}
 jobs=$(nproc)
 
 tools/setup-debian.sh
@@ -88,6 +97,18 @@ if has_stage static; then
   cppcheck --quiet --enable=warning,performance,portability --library=qt --std=c++17 --language=c++ \
     --inline-suppr -I src --suppress=missingIncludeSystem --error-exitcode=1 src
   echo "test: [static] clean"
+  total=$((total + 1))
+fi
+
+if has_stage package; then
+  can_install || { echo "test: [package] needs root or passwordless sudo to install the package" >&2; exit 1; }
+  echo "test: [package] building the package"
+  log=$(mktemp)
+  tools/package.sh | tee "$log"
+  deb=$(tail -n 1 "$log")
+  rm -f "$log"
+  echo "test: [package] checking, installing, starting and removing $deb"
+  tests/package/check-package.sh "$deb"
   total=$((total + 1))
 fi
 

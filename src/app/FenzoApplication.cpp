@@ -8,8 +8,24 @@ FenzoApplication::FenzoApplication(int &argc, char **argv) : QGuiApplication(arg
     // organisation. A domain alone leaves the data directory (and with it the
     // offline cache) where it has always been.
     setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
-    // Read from the working directory, not from the resources.
-    setWindowIcon(QIcon(QStringLiteral("images/satellite_dish_icon.ico")));
+    // The menu entry, its icon and the AppStream data carry this id; Wayland
+    // compositors find them through it.
+    setDesktopFileName(QStringLiteral(FENZO_APP_ID));
+    // A copy in the working directory comes first, as it always has; an
+    // installed program started anywhere else has its own.
+    setWindowIcon(windowIconFrom(QStringLiteral("images/satellite_dish_icon.ico")));
+}
+
+QIcon FenzoApplication::windowIconFrom(const QString &path)
+{
+    // A missing or unreadable file gives an icon without a single size.
+    const QIcon fromFile(path);
+    if (!fromFile.availableSizes().isEmpty())
+        return fromFile;
+    QIcon builtIn;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        builtIn.addFile(QStringLiteral(":/icons/fenzo_setup-%1.png").arg(size), QSize(size, size));
+    return builtIn;
 }
 
 QString FenzoApplication::translationBaseName(const QStringList &uiLanguages)

@@ -1,5 +1,7 @@
 #include "app/FenzoApplication.h"
 
+#include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,6 +32,54 @@ private slots:
         QFETCH(QStringList, uiLanguages);
         QFETCH(QString, baseName);
         QCOMPARE(FenzoApplication::translationBaseName(uiLanguages), baseName);
+    }
+
+    // The icon in the working directory wins; anything else that is not an
+    // icon there gives the built-in one, in every size of the menu's icon.
+    void windowIcon_data()
+    {
+        QTest::addColumn<QString>("fileKind");
+        QTest::addColumn<bool>("fromFile");
+        QTest::newRow("an icon file") << "icon" << true;
+        QTest::newRow("no file") << "none" << false;
+        QTest::newRow("an empty file") << "empty" << false;
+        QTest::newRow("a file that holds no picture") << "text" << false;
+        QTest::newRow("a folder by that name") << "folder" << false;
+    }
+
+    void windowIcon()
+    {
+        QFETCH(QString, fileKind);
+        QFETCH(bool, fromFile);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("images/satellite_dish_icon.ico"));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("images")));
+        QImage red(32, 32, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        if (fileKind == QLatin1String("icon")) {
+            QVERIFY(red.save(path, "ICO"));
+        } else if (fileKind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (fileKind != QLatin1String("none")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (fileKind == QLatin1String("text"))
+                QVERIFY(file.write("not a picture\n") > 0);
+        }
+
+        const QIcon icon = FenzoApplication::windowIconFrom(path);
+        const QList<QSize> sizes = icon.availableSizes();
+        if (fromFile) {
+            QCOMPARE(sizes, QList<QSize>{QSize(32, 32)});
+            QCOMPARE(icon.pixmap(32).toImage().pixelColor(16, 16), QColor(Qt::red));
+            return;
+        }
+        for (const int size : {16, 32, 48, 64, 128, 256}) {
+            QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+            // The pictures are compiled in, not only named.
+            QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
+        }
     }
 
     // The real program: it loads its interface and runs its event loop even
@@ -65,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(FenzoApplicationTest)
+QTEST_MAIN(FenzoApplicationTest)
 #include "tst_fenzoapplication.moc"
