@@ -13,4 +13,12 @@ public:
     // Base name of the translation catalogue for the system's UI languages:
     // German when the first one names "de", English otherwise.
     static QString translationBaseName(const QStringList &uiLanguages);
+
+    // The names under which the program keeps its data (offline cache,
+    // backups) and settings; the command-line tool takes them too, so both
+    // share one data directory.
+    static void setIdentity();
+    // Installs the catalogue of the system's language for the rest of the
+    // process; before anything that translates a text exists.
+    static void installTranslator();
 };

@@ -40,6 +40,11 @@ public:
     ~SerialPortHandler() override;
 
     void startDeviceSearch();
+    // One look for the switch among the listed ports, at once and without the
+    // search timer; true when a switch is connected afterwards.
+    bool connectNow();
+    // The serial number the connected switch identified itself with.
+    QString serialNumber() const { return serial; }
     bool timeoutOccurred() const { return timeoutFlag; }
 
     bool readLteFilter();
@@ -102,6 +107,7 @@ private:
     // ends the read instead of growing without bound.
     const int maxReplyBytes = 16384;
     bool timeoutFlag = false;
+    QString serial;
     PortLister portLister;
     RandomSource random;
 };
