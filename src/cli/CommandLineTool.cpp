@@ -43,7 +43,8 @@ struct CommandLineTool::Arguments
                 a.port = list.at(++i);
             else if (argument.startsWith(QLatin1String("--port=")))
                 a.port = argument.mid(7);
-            else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-") && a.unknown.isEmpty())
+            else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-") &&
+                     a.unknown.isEmpty())
                 a.unknown = argument;
             else if (a.command.isEmpty())
                 a.command = argument;
@@ -151,8 +152,8 @@ bool CommandLineTool::loadSatelliteData()
 {
     if (satellites)
         return true;
-    auto handler = std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory,
-                                                environment.clock);
+    auto handler =
+        std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory, environment.clock);
     connect(handler.get(), &SqlHandler::savedDataOutdated, this,
             [this] { fail(UBModelController::outdatedDataMessage()); });
     try {
@@ -249,7 +250,8 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::theSwitch(const QSt
         QStringList ports;
         for (const auto &connected : found)
             ports << QDir::toNativeSeparators(connected->port);
-        fail(tr("Several switches found (%1). Choose one with --port.").arg(ports.join(QStringLiteral(", "))));
+        fail(
+            tr("Several switches found (%1). Choose one with --port.").arg(ports.join(QStringLiteral(", "))));
     }
     return nullptr;
 }
@@ -264,7 +266,8 @@ int CommandLineTool::list()
         return Failure;
     }
     for (const auto &connected : found)
-        out << QDir::toNativeSeparators(connected->port) << '\t' << connected->device->serialNumber() << Qt::endl;
+        out << QDir::toNativeSeparators(connected->port) << '\t' << connected->device->serialNumber()
+            << Qt::endl;
     return Success;
 }
 
@@ -377,14 +380,14 @@ void CommandLineTool::workshopTick(const BandPlan &plan)
         present << candidate.portName;
     // A switch that has gone frees its port for the next one.
     for (auto it = workshopSwitches.begin(); it != workshopSwitches.end();) {
-        if (!present.contains(it->first) || it->second->device->serialNumber().isEmpty())
+        if (!present.contains(it->first) || !it->second->device->isConnected())
             it = workshopSwitches.erase(it);
         else
             ++it;
     }
     for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
-        if (candidate.vendorId != switchVendorId || candidate.productId != switchProductId
-            || workshopSwitches.count(candidate.portName))
+        if (candidate.vendorId != switchVendorId || candidate.productId != switchProductId ||
+            workshopSwitches.count(candidate.portName))
             continue;
         auto connected = connectTo(candidate);
         if (!connected)

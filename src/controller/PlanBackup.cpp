@@ -12,7 +12,8 @@
 PlanBackup::PlanBackup(QString directory, Clock clock) : root(std::move(directory)), clock(std::move(clock))
 {
     if (root.isEmpty())
-        root = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/backups");
+        root = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+               QStringLiteral("/backups");
 }
 
 QString PlanBackup::folderName(const QString &serialNumber)
@@ -20,9 +21,10 @@ QString PlanBackup::folderName(const QString &serialNumber)
     // The number comes from the device: nothing in it may lead elsewhere.
     QString name;
     for (const QChar c : serialNumber.trimmed()) {
-        const bool plain = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-                           || (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c == QLatin1Char('-')
-                           || c == QLatin1Char('_');
+        const bool plain = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+                           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+                           (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c == QLatin1Char('-') ||
+                           c == QLatin1Char('_');
         name += plain ? c : QLatin1Char('_');
     }
     return name.isEmpty() ? QStringLiteral("unknown") : name;
@@ -37,9 +39,9 @@ QString PlanBackup::write(const QString &serialNumber, const BandPlan &plan) con
     }
     const QString stamp = clock().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString path = folder + QLatin1Char('/') + stamp + QStringLiteral(".dat");
-    // Two stores within one second keep both backups.
+    // Two stores within one second keep both backups, in the order of names.
     for (int n = 2; QFileInfo::exists(path); ++n)
-        path = folder + QLatin1Char('/') + stamp + QStringLiteral("-%1.dat").arg(n);
+        path = folder + QLatin1Char('/') + stamp + QStringLiteral("_%1.dat").arg(n);
     SettingsFile::write(path, plan);
     return path;
 }

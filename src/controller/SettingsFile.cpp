@@ -49,8 +49,8 @@ BandPlan SettingsFile::read(const QString &path, QString *version)
 
     QString fileVersion;
     BandPlan plan;
-    stream >> fileVersion >> plan.list >> plan.lteFilter >> plan.standBy >> plan.terrestrialPatchActive
-        >> plan.lnb1 >> plan.lnb2;
+    stream >> fileVersion >> plan.list >> plan.lteFilter >> plan.standBy >> plan.terrestrialPatchActive >>
+        plan.lnb1 >> plan.lnb2;
     if (stream.status() != QDataStream::Ok || !stream.atEnd())
         fail(tr("The file %1 is no complete settings file.").arg(shown));
     for (UBRecord &record : plan.list)

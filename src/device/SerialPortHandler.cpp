@@ -67,7 +67,7 @@ void SerialPortHandler::startDeviceSearch()
 bool SerialPortHandler::connectNow()
 {
     searchForAvailableDevices();
-    return port && port->isOpen();
+    return isConnected();
 }
 
 void SerialPortHandler::searchForAvailableDevices()

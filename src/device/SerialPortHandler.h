@@ -43,8 +43,10 @@ public:
     // One look for the switch among the listed ports, at once and without the
     // search timer; true when a switch is connected afterwards.
     bool connectNow();
-    // The serial number the connected switch identified itself with.
-    QString serialNumber() const { return serial; }
+    bool isConnected() const { return port && port->isOpen(); }
+    // The serial number of the connected switch as the window shows it: the
+    // switch puts "SN:" before it.
+    QString serialNumber() const { return serial.mid(3); }
     bool timeoutOccurred() const { return timeoutFlag; }
 
     bool readLteFilter();

@@ -53,6 +53,6 @@ bool BandPlan::numberDynamicUBs(bool resetLines)
 
 bool BandPlan::operator==(const BandPlan &other) const
 {
-    return list == other.list && lteFilter == other.lteFilter && standBy == other.standBy
-           && terrestrialPatchActive == other.terrestrialPatchActive && lnb1 == other.lnb1 && lnb2 == other.lnb2;
+    return list == other.list && lteFilter == other.lteFilter && standBy == other.standBy &&
+           terrestrialPatchActive == other.terrestrialPatchActive && lnb1 == other.lnb1 && lnb2 == other.lnb2;
 }

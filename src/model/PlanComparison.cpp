@@ -88,7 +88,8 @@ void PlanComparison::compareUB(const UBRecord &plan, const UBRecord &device)
     const QString name = ubName(plan.ubNumber);
     // Whatever is not static is treated as dynamic, as everywhere else.
     if (plan.isStatic() != device.isStatic()) {
-        add(name, plan.isStatic() ? tr("static") : tr("dynamic"), device.isStatic() ? tr("static") : tr("dynamic"));
+        add(name, plan.isStatic() ? tr("static") : tr("dynamic"),
+            device.isStatic() ? tr("static") : tr("dynamic"));
         return;
     }
     if (plan.isStatic()) {

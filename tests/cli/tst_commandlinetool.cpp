@@ -82,7 +82,8 @@ class CommandLineToolTest : public QObject
     {
         simulators.clear();
         for (int n = 1; n <= count; ++n) {
-            simulators.push_back(std::make_unique<SimulatorProcess>(link(n), QStringList(), "SN:" + serials.at(n - 1)));
+            simulators.push_back(
+                std::make_unique<SimulatorProcess>(link(n), QStringList(), "SN:" + serials.at(n - 1)));
             if (!simulators.back()->start())
                 return false;
         }
@@ -112,25 +113,32 @@ private slots:
         QTest::addColumn<QStringList>("arguments"); // {n}: link n; other names are files in the folder
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output"); // a pattern
-        QTest::addColumn<QString>("error"); // a part of standard error; empty: nothing there
-        QTest::addColumn<int>("writes"); // lines that changed something in the first switch
+        QTest::addColumn<QString>("error");  // a part of standard error; empty: nothing there
+        QTest::addColumn<int>("writes");     // lines that changed something in the first switch
 
-        QTest::newRow("help") << 0 << QStringList{"--help"} << 0 << "store --each PLAN.dat" << "" << 0;
-        QTest::newRow("unknown command") << 0 << QStringList{"frob"} << 2 << "^$" << "Unknown command frob" << 0;
-        QTest::newRow("list, none") << 0 << QStringList{"list"} << 2 << "^$" << "No switch found." << 0;
-        QTest::newRow("list, two") << 2 << QStringList{"list"} << 0 << "^{1}\t01332251\n{2}\t01332252\n$" << ""
-                                   << 0;
+        QTest::newRow("help") << 0 << QStringList{"--help"} << 0 << "store --each PLAN.dat"
+                              << "" << 0;
+        QTest::newRow("unknown command") << 0 << QStringList{"frob"} << 2 << "^$"
+                                         << "Unknown command frob" << 0;
+        QTest::newRow("list, none") << 0 << QStringList{"list"} << 2 << "^$"
+                                    << "No switch found." << 0;
+        QTest::newRow("list, two") << 2 << QStringList{"list"} << 0 << "^{1}\t01332251\n{2}\t01332252\n$"
+                                   << "" << 0;
         QTest::newRow("read, none") << 0 << QStringList{"read", "out.dat"} << 2 << "^$"
                                     << "No switch found. Connect the switch" << 0;
         QTest::newRow("read, two") << 2 << QStringList{"read", "out.dat"} << 2 << "^$"
                                    << "Several switches found ({1}, {2}). Choose one with --port." << 0;
-        QTest::newRow("diff, same") << 1 << QStringList{"diff", "held.dat"} << 0 << "^The switch holds this plan.\n$"
+        QTest::newRow("diff, same") << 1 << QStringList{"diff", "held.dat"} << 0
+                                    << "^The switch holds this plan.\n$"
                                     << "" << 0;
         QTest::newRow("diff, different") << 1 << QStringList{"diff", "changed.dat"} << 1
-                                         << "^LTE filter: on in the plan, off in the switch\n$" << "" << 0;
-        QTest::newRow("diff, chosen port") << 2 << QStringList{"diff", "--port", "{2}", "held.dat"} << 0
-                                           << "^The switch holds this plan.\n$" << "" << 0;
-        QTest::newRow("test") << 1 << QStringList{"test", "changed.dat"} << 0 << "^$" << "" << 4;
+                                         << "^LTE filter: on in the plan, off in the switch\n$"
+                                         << "" << 0;
+        QTest::newRow("diff, chosen port")
+            << 2 << QStringList{"diff", "--port", "{2}", "held.dat"} << 0 << "^The switch holds this plan.\n$"
+            << "" << 0;
+        QTest::newRow("test") << 1 << QStringList{"test", "changed.dat"} << 0 << "^$"
+                              << "" << 4;
         QTest::newRow("test, bad file") << 1 << QStringList{"test", "bad.dat"} << 2 << "^$"
                                         << "is no complete settings file" << 0;
         QTest::newRow("test, unassigned static UB") << 1 << QStringList{"test", "unassigned.dat"} << 2 << "^$"
@@ -138,7 +146,8 @@ private slots:
         QTest::newRow("store, missing file") << 1 << QStringList{"store", "missing.dat"} << 2 << "^$"
                                              << "cannot be read" << 0;
         QTest::newRow("store") << 1 << QStringList{"store", "changed.dat"} << 0
-                               << "^{backups}/01332251/\\d{8}-\\d{6}\\.dat\n$" << "" << 5;
+                               << "^{backups}/01332251/\\d{8}-\\d{6}\\.dat\n$"
+                               << "" << 5;
     }
 
     void commands()
@@ -156,7 +165,9 @@ private slots:
         if (switches == 0)
             simulators.clear();
         const auto fill = [this](QString text, bool pattern) {
-            const auto quoted = [pattern](const QString &s) { return pattern ? QRegularExpression::escape(s) : s; };
+            const auto quoted = [pattern](const QString &s) {
+                return pattern ? QRegularExpression::escape(s) : s;
+            };
             text.replace("{1}", quoted(link(1))).replace("{2}", quoted(link(2)));
             return text.replace("{backups}", quoted(backups()));
         };
@@ -168,7 +179,8 @@ private slots:
         const int before = switches ? ::writes(*simulators.front()).size() : 0;
 
         QCOMPARE(run(arguments), status);
-        QVERIFY2(QRegularExpression(fill(output, true)).match(this->output).hasMatch(), qPrintable(this->output));
+        QVERIFY2(QRegularExpression(fill(output, true)).match(this->output).hasMatch(),
+                 qPrintable(this->output));
         if (error.isEmpty())
             QVERIFY2(errors.isEmpty(), qPrintable(errors));
         else
@@ -228,7 +240,8 @@ private slots:
                     // Unplugged; the next switch comes on the same port.
                     first = std::move(simulators.front());
                     first->stop();
-                    simulators.front() = std::make_unique<SimulatorProcess>(link(1), QStringList(), "SN:" + serials.at(1));
+                    simulators.front() =
+                        std::make_unique<SimulatorProcess>(link(1), QStringList(), "SN:" + serials.at(1));
                     QVERIFY(simulators.front()->start());
                 } else {
                     tool->stop();
