@@ -222,51 +222,28 @@ private slots:
         QCOMPARE(run({"diff", stored}), 0);
     }
 
-    // The program itself: the window's data directory (its offline cache
-    // here), the sheet without a display, exit statuses.
-    void programSharesTheWindowsData_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("made"); // a file the run leaves
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "";
-        QTest::newRow("no command") << QStringList() << 2 << "";
-        QTest::newRow("sheet as picture")
-            << QStringList{"sheet", "held.dat", "sheet.png"} << 0 << "sheet.png";
-        QTest::newRow("sheet as PDF") << QStringList{"sheet", "held.dat", "sheet.pdf"} << 0 << "sheet.pdf";
-    }
-
+    // The program itself finds the window's offline cache (the same data
+    // directory) and draws the sheet without a display.
     void programSharesTheWindowsData()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, made);
         QVERIFY(startSwitches(1));
         writePlans();
         simulators.clear();
         const QString home = dir.filePath("home");
         const QString data = home + "/.local/share/fenzo_setup";
         QVERIFY(QDir().mkpath(data));
-        QFile::remove(data + "/db.dat");
         QVERIFY(QFile::copy(dir.filePath("cache/db.dat"), data + "/db.dat"));
-        QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home);
         environment.insert("XDG_DATA_HOME", home + "/.local/share");
         environment.remove("QT_QPA_PLATFORM");
         environment.remove("DISPLAY");
+        QProcess program;
         program.setProcessEnvironment(environment);
-        program.setWorkingDirectory(dir.path());
-        program.start(FENZO_CLI, arguments);
+        program.start(FENZO_CLI, {"sheet", dir.filePath("held.dat"), dir.filePath("sheet.png")});
         QVERIFY(program.waitForFinished(30000));
-        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
-        QCOMPARE(program.exitCode(), status);
-        if (arguments.isEmpty())
-            QVERIFY2(errors.contains("No command given."), qPrintable(errors));
-        if (arguments.value(0) == "--help")
-            QVERIFY(program.readAllStandardOutput().contains("store --each PLAN.dat"));
-        if (!made.isEmpty())
-            QVERIFY2(QFileInfo(dir.filePath(made)).size() > 1000, qPrintable(errors));
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(QFileInfo(dir.filePath("sheet.png")).size() > 1000);
     }
 
     // Workshop mode: two switches plugged into the same port one after the

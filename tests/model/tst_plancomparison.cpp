@@ -99,12 +99,6 @@ private slots:
         QCOMPARE(comparison.lines(), lines);
         QCOMPARE(comparison.same(), lines.first().startsWith("The switch"));
     }
-
-    void ubNames()
-    {
-        QCOMPARE(PlanComparison::ubName(0), QStringLiteral("UB01"));
-        QCOMPARE(PlanComparison::ubName(23), QStringLiteral("UB24"));
-    }
 };
 
 QTEST_GUILESS_MAIN(PlanComparisonTest)
