@@ -55,6 +55,9 @@ QString DeviceTransfers::store(const BandPlan &plan)
     try {
         path = backup.write(device.serialNumber(), readPlan(plan.lnb1, plan.lnb2));
     } catch (const std::exception &e) {
+        // A switch that is gone needs no more words than that.
+        if (!device.isConnected())
+            throw;
         throw std::runtime_error(tr("The switch's plan could not be backed up, so nothing was stored: %1")
                                      .arg(QString::fromUtf8(e.what()))
                                      .toStdString());

@@ -242,7 +242,8 @@ private slots:
         program.setProcessEnvironment(environment);
         program.start(FENZO_CLI, {"sheet", dir.filePath("held.dat"), dir.filePath("sheet.png")});
         QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitCode(), 0);
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0,
+                 program.readAllStandardError().constData());
         QVERIFY(QFileInfo(dir.filePath("sheet.png")).size() > 1000);
     }
 
