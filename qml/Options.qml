@@ -22,6 +22,7 @@ OptionsForm {
         saveToDeviceButton.enabled = enable
         saveToRomButton.enabled = enable
         readFromDeviceButton.enabled = enable
+        compareButton.enabled = enable
     }
 
     // Without satellite data nothing can be transferred; the file buttons
@@ -57,12 +58,33 @@ OptionsForm {
     saveToDeviceButton.onClicked: ubModelController.sendDataToDevice()
     saveToRomButton.onClicked: ubModelController.storeDataInEEPROM()
     readFromDeviceButton.onClicked: ubModelController.readFromDevice()
+    compareButton.onClicked: openCompareWindow(ubModelController.compareWithDevice())
     saveToFileButton.onClicked: saveDialog.open()
     readFromFileButton.onClicked: openDialog.open()
     resetDynamicButton.onClicked: resetDynamicDialog.open()
     assignStaticButton.onClicked: assignStaticUBsDialog.open()
     helpIconArea.onClicked: helpDialog.open()
     sheetIconArea.onClicked: openSheetWindow()
+
+    // One window, shown again with each comparison; nothing when the switch
+    // could not be read (the error box says why).
+    property var compareWindow: null
+    function openCompareWindow(lines) {
+        if (lines.length === 0)
+            return null
+        if (!compareWindow) {
+            var component = Qt.createComponent("qrc:/CompareWindow.qml")
+            if (component.status !== Component.Ready) {
+                console.warn(component.errorString())
+                return null
+            }
+            compareWindow = component.createObject(options)
+        }
+        compareWindow.lines = lines
+        compareWindow.show()
+        compareWindow.raise()
+        return compareWindow
+    }
 
     // Made on first use; it follows the plan from then on.
     property var sheetWindow: null

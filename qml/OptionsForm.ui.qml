@@ -8,6 +8,7 @@ Item {
     height: 500
 
     property alias readFromDeviceButton: readFromDeviceButton
+    property alias compareButton: compareButton
     property alias helpIconArea: helpIconArea
     property alias sheetIconArea: sheetIconArea
     property alias serialNumberLabel: serialNumberLabel
@@ -259,16 +260,32 @@ Item {
             Layout.fillHeight: true
         }
 
-        FittingButton {
-            id: readFromDeviceButton
-            text: qsTr("Read from device")
-            enabled: false
+        RowLayout {
+            id: readRow
             Layout.fillWidth: true
-            Layout.preferredWidth: 150
-            Layout.minimumWidth: 150
-            ToolTip.visible: hovered
-            ToolTip.delay: 500
-            ToolTip.text: qsTr("Read configuration from device")
+            spacing: 50
+
+            FittingButton {
+                id: readFromDeviceButton
+                text: qsTr("Read from device")
+                enabled: false
+                Layout.fillWidth: true
+                Layout.minimumWidth: 150
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Read configuration from device")
+            }
+
+            FittingButton {
+                id: compareButton
+                text: qsTr("Compare with device")
+                enabled: false
+                Layout.fillWidth: true
+                Layout.minimumWidth: 150
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Show what the device holds that differs from this plan")
+            }
         }
 
         Item {

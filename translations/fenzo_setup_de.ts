@@ -2,6 +2,112 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLineTool</name>
+    <message>
+        <source>Unknown option %1. &quot;fenzo_cli --help&quot; lists the commands.</source>
+        <translation>Unbekannte Option %1. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+    </message>
+    <message>
+        <source>Wrong number of file names. &quot;fenzo_cli --help&quot; lists the commands.</source>
+        <translation>Falsche Anzahl von Dateinamen. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+    </message>
+    <message>
+        <source>No command given. &quot;fenzo_cli --help&quot; lists the commands.</source>
+        <translation>Kein Befehl angegeben. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+    </message>
+    <message>
+        <source>Unknown command %1. &quot;fenzo_cli --help&quot; lists the commands.</source>
+        <translation>Unbekannter Befehl %1. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+    </message>
+    <message>
+        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                        one line per switch found: port, serial number
+  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
+                              (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
+  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
+                              &quot;Save on device&quot;; prints the backup&apos;s path last
+  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
+                              until interrupted (Ctrl+C)
+  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
+
+Without --port the one switch found is used. Exit status 2: failure.
+</source>
+        <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
+
+Befehle:
+  list                        eine Zeile je gefundenem Multischalter: Anschluss, Seriennummer
+  read [--port PFAD] AUS.dat  liest den Plan des Multischalters in eine Einstellungsdatei
+  diff [--port PFAD] PLAN.dat zeigt die Unterschiede zwischen dem Plan und dem Multischalter
+                              (Rückgabewert 0: gleich, 1: verschieden)
+  test [--port PFAD] PLAN.dat sendet den Plan zum Testen, wie &quot;Auf Gerät testen&quot;
+  store [--port PFAD] PLAN.dat sichert den Plan des Multischalters und speichert dann PLAN
+                              wie &quot;Auf Gerät speichern&quot;; nennt zuletzt den Pfad der Sicherung
+  store --each PLAN.dat       speichert PLAN in jedem Multischalter, der nacheinander
+                              angeschlossen wird, bis zur Unterbrechung (Strg+C)
+  sheet PLAN.dat AUS.pdf      das Installationsblatt eines Plans (AUS.png: das Bild)
+
+Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehler.
+</translation>
+    </message>
+    <message>
+        <source>No switch answers on %1.</source>
+        <translation>An %1 antwortet kein Multischalter.</translation>
+    </message>
+    <message>
+        <source>No switch found. Connect the switch, or name its port with --port.</source>
+        <translation>Kein Multischalter gefunden. Schließen Sie den Multischalter an oder nennen Sie seinen Anschluss mit --port.</translation>
+    </message>
+    <message>
+        <source>Several switches found (%1). Choose one with --port.</source>
+        <translation>Mehrere Multischalter gefunden (%1). Wählen Sie einen mit --port.</translation>
+    </message>
+    <message>
+        <source>No switch found.</source>
+        <translation>Kein Multischalter gefunden.</translation>
+    </message>
+    <message>
+        <source>Waiting for switches; Ctrl+C ends.</source>
+        <translation>Warte auf Multischalter; Strg+C beendet.</translation>
+    </message>
+    <message>
+        <source>%1 %2: stored; backup %3</source>
+        <translation>%1 %2: gespeichert; Sicherung %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: not stored: %3</source>
+        <translation>%1 %2: nicht gespeichert: %3</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with device</source>
+        <translation>Mit Gerät vergleichen</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindowForm.ui</name>
+    <message>
+        <source>Differences between this plan and the switch</source>
+        <translation>Unterschiede zwischen diesem Plan und dem Multischalter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTransfers</name>
+    <message>
+        <source>The switch&apos;s plan could not be backed up, so nothing was stored: %1</source>
+        <translation>Der Plan des Multischalters konnte nicht gesichert werden, daher wurde nichts gespeichert: %1</translation>
+    </message>
+</context>
+<context>
     <name>InstallationSheet</name>
     <message>
         <source>The installation sheet could not be saved as %1 (%2).</source>
@@ -200,6 +306,96 @@
         <source>Show the installation sheet</source>
         <translation>Installationsblatt anzeigen</translation>
     </message>
+    <message>
+        <source>Compare with device</source>
+        <translation>Mit Gerät vergleichen</translation>
+    </message>
+    <message>
+        <source>Show what the device holds that differs from this plan</source>
+        <translation>Zeigt, worin sich der Plan im Gerät von diesem Plan unterscheidet</translation>
+    </message>
+</context>
+<context>
+    <name>PlanBackup</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanComparison</name>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>no transponder</source>
+        <translation>kein Transponder</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 MHz)</source>
+        <translation>Transponder %1 (%2 MHz)</translation>
+    </message>
+    <message>
+        <source>The switch holds this plan.</source>
+        <translation>Der Multischalter enthält diesen Plan.</translation>
+    </message>
+    <message>
+        <source>%1: %2 in the plan, %3 in the switch</source>
+        <translation>%1: %2 im Plan, %3 im Multischalter</translation>
+    </message>
+    <message>
+        <source>Satellite on LNB1</source>
+        <translation>Satellit an LNB1</translation>
+    </message>
+    <message>
+        <source>Satellite on LNB2</source>
+        <translation>Satellit an LNB2</translation>
+    </message>
+    <message>
+        <source>Terrestrial path</source>
+        <translation>Terrestrischer Pfad</translation>
+    </message>
+    <message>
+        <source>LTE filter</source>
+        <translation>LTE-Filter</translation>
+    </message>
+    <message>
+        <source>Stand-by</source>
+        <translation>Stand-by</translation>
+    </message>
+    <message>
+        <source>%1: only in the plan</source>
+        <translation>%1: nur im Plan</translation>
+    </message>
+    <message>
+        <source>%1: only in the switch</source>
+        <translation>%1: nur im Multischalter</translation>
+    </message>
+    <message>
+        <source>static</source>
+        <translation>statisch</translation>
+    </message>
+    <message>
+        <source>dynamic</source>
+        <translation>dynamisch</translation>
+    </message>
+    <message>
+        <source>LNB%1</source>
+        <translation>LNB%1</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Leitung %1</translation>
+    </message>
+    <message>
+        <source>local UB %1</source>
+        <translation>lokales UB %1</translation>
+    </message>
 </context>
 <context>
     <name>SerialPortHandler</name>
@@ -230,6 +426,21 @@
     <message>
         <source>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
         <translation>UB %1 kann nicht an das Gerät gesendet werden: sein Transponder liegt %2 MHz über dem LNB-Oszillator (100 bis 2147 MHz möglich)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>The file %1 cannot be written (%2).</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read (%2).</source>
+        <translation>Die Datei %1 kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 is no complete settings file.</source>
+        <translation>Die Datei %1 ist keine vollständige Einstellungsdatei.</translation>
     </message>
 </context>
 <context>

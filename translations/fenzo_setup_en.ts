@@ -2,6 +2,112 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CommandLineTool</name>
+    <message>
+        <source>Unknown option %1. &quot;fenzo_cli --help&quot; lists the commands.</source>
+        <translation>Unknown option %1. &quot;fenzo_cli --help&quot; lists the commands.</translation>
+    </message>
+    <message>
+        <source>Wrong number of file names. &quot;fenzo_cli --help&quot; lists the commands.</source>
+        <translation>Wrong number of file names. &quot;fenzo_cli --help&quot; lists the commands.</translation>
+    </message>
+    <message>
+        <source>No command given. &quot;fenzo_cli --help&quot; lists the commands.</source>
+        <translation>No command given. &quot;fenzo_cli --help&quot; lists the commands.</translation>
+    </message>
+    <message>
+        <source>Unknown command %1. &quot;fenzo_cli --help&quot; lists the commands.</source>
+        <translation>Unknown command %1. &quot;fenzo_cli --help&quot; lists the commands.</translation>
+    </message>
+    <message>
+        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                        one line per switch found: port, serial number
+  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
+                              (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
+  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
+                              &quot;Save on device&quot;; prints the backup&apos;s path last
+  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
+                              until interrupted (Ctrl+C)
+  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
+
+Without --port the one switch found is used. Exit status 2: failure.
+</source>
+        <translation>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                        one line per switch found: port, serial number
+  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
+                              (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
+  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
+                              &quot;Save on device&quot;; prints the backup&apos;s path last
+  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
+                              until interrupted (Ctrl+C)
+  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
+
+Without --port the one switch found is used. Exit status 2: failure.
+</translation>
+    </message>
+    <message>
+        <source>No switch answers on %1.</source>
+        <translation>No switch answers on %1.</translation>
+    </message>
+    <message>
+        <source>No switch found. Connect the switch, or name its port with --port.</source>
+        <translation>No switch found. Connect the switch, or name its port with --port.</translation>
+    </message>
+    <message>
+        <source>Several switches found (%1). Choose one with --port.</source>
+        <translation>Several switches found (%1). Choose one with --port.</translation>
+    </message>
+    <message>
+        <source>No switch found.</source>
+        <translation>No switch found.</translation>
+    </message>
+    <message>
+        <source>Waiting for switches; Ctrl+C ends.</source>
+        <translation>Waiting for switches; Ctrl+C ends.</translation>
+    </message>
+    <message>
+        <source>%1 %2: stored; backup %3</source>
+        <translation>%1 %2: stored; backup %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: not stored: %3</source>
+        <translation>%1 %2: not stored: %3</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with device</source>
+        <translation>Compare with device</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindowForm.ui</name>
+    <message>
+        <source>Differences between this plan and the switch</source>
+        <translation>Differences between this plan and the switch</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTransfers</name>
+    <message>
+        <source>The switch&apos;s plan could not be backed up, so nothing was stored: %1</source>
+        <translation>The switch&apos;s plan could not be backed up, so nothing was stored: %1</translation>
+    </message>
+</context>
+<context>
     <name>InstallationSheet</name>
     <message>
         <source>The installation sheet could not be saved as %1 (%2).</source>
@@ -200,6 +306,96 @@
         <source>Show the installation sheet</source>
         <translation>Show the installation sheet</translation>
     </message>
+    <message>
+        <source>Compare with device</source>
+        <translation>Compare with device</translation>
+    </message>
+    <message>
+        <source>Show what the device holds that differs from this plan</source>
+        <translation>Show what the device holds that differs from this plan</translation>
+    </message>
+</context>
+<context>
+    <name>PlanBackup</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>The folder %1 cannot be made.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanComparison</name>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>no transponder</source>
+        <translation>no transponder</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 MHz)</source>
+        <translation>transponder %1 (%2 MHz)</translation>
+    </message>
+    <message>
+        <source>The switch holds this plan.</source>
+        <translation>The switch holds this plan.</translation>
+    </message>
+    <message>
+        <source>%1: %2 in the plan, %3 in the switch</source>
+        <translation>%1: %2 in the plan, %3 in the switch</translation>
+    </message>
+    <message>
+        <source>Satellite on LNB1</source>
+        <translation>Satellite on LNB1</translation>
+    </message>
+    <message>
+        <source>Satellite on LNB2</source>
+        <translation>Satellite on LNB2</translation>
+    </message>
+    <message>
+        <source>Terrestrial path</source>
+        <translation>Terrestrial path</translation>
+    </message>
+    <message>
+        <source>LTE filter</source>
+        <translation>LTE filter</translation>
+    </message>
+    <message>
+        <source>Stand-by</source>
+        <translation>Stand-by</translation>
+    </message>
+    <message>
+        <source>%1: only in the plan</source>
+        <translation>%1: only in the plan</translation>
+    </message>
+    <message>
+        <source>%1: only in the switch</source>
+        <translation>%1: only in the switch</translation>
+    </message>
+    <message>
+        <source>static</source>
+        <translation>static</translation>
+    </message>
+    <message>
+        <source>dynamic</source>
+        <translation>dynamic</translation>
+    </message>
+    <message>
+        <source>LNB%1</source>
+        <translation>LNB%1</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>local UB %1</source>
+        <translation>local UB %1</translation>
+    </message>
 </context>
 <context>
     <name>SerialPortHandler</name>
@@ -230,6 +426,21 @@
     <message>
         <source>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
         <translation>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>The file %1 cannot be written (%2).</source>
+        <translation>The file %1 cannot be written (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read (%2).</source>
+        <translation>The file %1 cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 is no complete settings file.</source>
+        <translation>The file %1 is no complete settings file.</translation>
     </message>
 </context>
 <context>

@@ -18,4 +18,11 @@ public:
     // The icon in the file at path (relative to the working directory) when it
     // holds one, else the icon compiled into the program.
     static QIcon windowIconFrom(const QString &path);
+    // The names under which the program keeps its data (offline cache,
+    // backups) and settings; the command-line tool takes them too, so both
+    // share one data directory.
+    static void setIdentity();
+    // Installs the catalogue of the system's language for the rest of the
+    // process; before anything that translates a text exists.
+    static void installTranslator();
 };

@@ -3,23 +3,15 @@
 #include "model/UBDataModel.h"
 #include "sheet/InstallationSheet.h"
 
-#include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QStringListModel>
-#include <QTranslator>
 #include <QUrl>
 
 int main(int argc, char **argv)
 {
     FenzoApplication app(argc, argv);
-    const QStringList uiLanguages = QLocale::system().uiLanguages();
-
-    // Installed before anything that translates a text exists; it lives as
-    // long as the process.
-    auto *translator = new QTranslator;
-    if (translator->load(FenzoApplication::translationBaseName(uiLanguages), QStringLiteral(":/translations")))
-        QCoreApplication::installTranslator(translator);
+    FenzoApplication::installTranslator();
 
     QQmlApplicationEngine engine;
     UBDataModel model;

@@ -1,22 +1,17 @@
 #include "UBModelController.h"
 
+#include "SettingsFile.h"
 #include "model/PlanCheck.h"
+#include "model/PlanComparison.h"
 #include "model/UBDataModel.h"
 
-#include <QDataStream>
-#include <QFile>
-#include <QSaveFile>
 #include <QUrl>
 
-#include <array>
 #include <cstdio>
 #include <exception>
-#include <stdexcept>
 
 namespace {
-constexpr int planSize = 24;
-constexpr int lineCount = 4;
-constexpr int readAttempts = 3;
+constexpr int planSize = BandPlan::size;
 } // namespace
 
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
@@ -25,8 +20,7 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
-      dbConnectionMessage(tr("Couldn't connect to database. Please check your internet connection and restart "
-                             "application."))
+      dbConnectionMessage(databaseMissingMessage())
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
@@ -37,6 +31,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
 
     serialPortHandler = std::make_unique<SerialPortHandler>(sqlHandler.get(), environment.portLister,
                                                             environment.random);
+    transfers = std::make_unique<DeviceTransfers>(*serialPortHandler,
+                                                  PlanBackup(environment.backupDirectory, environment.clock));
     // The model's serial number must change before the interface hears of
     // the device, so the model's slots are connected first.
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
@@ -49,6 +45,7 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
 UBModelController::~UBModelController()
 {
     // The device link points at the database handler: it goes first.
+    transfers.reset();
     serialPortHandler.reset();
     sqlHandler.reset();
 }
@@ -90,10 +87,20 @@ QVariantList UBModelController::itemsForSatelite(const QString &name)
     }
 }
 
+QString UBModelController::databaseMissingMessage()
+{
+    return tr("Couldn't connect to database. Please check your internet connection and restart application.");
+}
+
+QString UBModelController::outdatedDataMessage()
+{
+    return tr("Offline data for satelites older than 1 month. Please restart application with internet "
+              "connection to update offline data.");
+}
+
 void UBModelController::dbDataOutdated()
 {
-    emit warningOccured(tr("Offline data for satelites older than 1 month. Please restart application with "
-                           "internet connection to update offline data."));
+    emit warningOccured(outdatedDataMessage());
 }
 
 bool UBModelController::validateData()
@@ -136,28 +143,13 @@ void UBModelController::createDefaultUBs()
 
 void UBModelController::resetDynamicUBs(bool resetLines)
 {
-    QList<UBRecord> list = model->ubList();
-    while (list.size() > planSize)
-        list.removeFirst();
-
-    std::array<quint32, lineCount> lineCounters{};
-    quint32 nextLine = 0;
-    for (int row = list.size() - 1; row >= 0; --row) {
-        UBRecord &record = list[row];
-        record.localUBFreq = slotFrequency(record.ubNumber);
-        if (record.isStatic())
-            continue;
-        const quint32 line = resetLines ? nextLine : record.line;
-        if (line >= quint32(lineCount)) {
-            emit errorOccured(tr("Line for dynamic channel must be smaller than 5"));
-            return;
-        }
-        record.line = line;
-        record.localUB = lineCounters[line]++;
-        record.freq = record.localUBFreq;
-        nextLine = line < lineCount - 1 ? line + 1 : 0;
+    BandPlan plan;
+    plan.list = model->ubList();
+    if (!plan.numberDynamicUBs(resetLines)) {
+        emit errorOccured(tr("Line for dynamic channel must be smaller than 5"));
+        return;
     }
-    model->setUBList(list);
+    model->setUBList(plan.list);
 }
 
 void UBModelController::dynamicLinesChanged()
@@ -219,62 +211,43 @@ void UBModelController::runDeviceWrite(const std::function<void()> &write)
     }
 }
 
-void UBModelController::writeDataToDevice()
-{
-    serialPortHandler->writeLteFilter(model->lteFilter());
-    serialPortHandler->writeStandBy(model->standBy());
-    serialPortHandler->writeTerrestrialPatchActive(model->terrestrialPatchActive());
-    serialPortHandler->writeConfiguration(model->ubList(), model->lnb1(), model->lnb2());
-}
-
 void UBModelController::sendDataToDevice()
 {
     if (!validateData())
         return;
-    runDeviceWrite([this] { writeDataToDevice(); });
+    runDeviceWrite([this] { transfers->send(BandPlan::fromModel(*model)); });
 }
 
 void UBModelController::storeDataInEEPROM()
 {
     if (!validateData())
         return;
-    runDeviceWrite([this] {
-        writeDataToDevice();
-        serialPortHandler->storeInEeprom();
-    });
+    runDeviceWrite([this] { transfers->store(BandPlan::fromModel(*model)); });
 }
 
 void UBModelController::readFromDevice()
 {
-    int failedAttempts = 0;
-    for (;;) {
-        try {
-            // The answer to a query that timed out may still come in; it
-            // must not be taken for the answer to the next one.
-            if (failedAttempts > 0)
-                serialPortHandler->discardStaleInput();
-            model->setLteFilter(serialPortHandler->readLteFilter());
-            model->setStandBy(serialPortHandler->readStandBy());
-            model->setTerrestrialPatchActive(serialPortHandler->readTerrestrialPatchActive());
-            QString lnb1 = model->lnb1();
-            QString lnb2 = model->lnb2();
-            const QList<UBRecord> list = serialPortHandler->readConfiguration(lnb1, lnb2);
-            model->setLnb1(lnb1);
-            model->setLnb2(lnb2);
-            model->setUBList(list);
-            resetDynamicUBs(false);
-            return;
-        } catch (const std::exception &e) {
-            // Only a timed-out exchange is worth another attempt.
-            if (serialPortHandler->timeoutOccurred() && ++failedAttempts < readAttempts)
-                continue;
-            emit errorOccured(QString::fromUtf8(e.what()));
-            return;
-        } catch (...) {
-            emit errorOccured(tr("Unknown error"));
-            return;
-        }
+    try {
+        // Whole or nothing: a failed read leaves the window's plan as it was.
+        transfers->readPlan(model->lnb1(), model->lnb2()).applyTo(*model);
+    } catch (const std::exception &e) {
+        emit errorOccured(QString::fromUtf8(e.what()));
+    } catch (...) {
+        emit errorOccured(tr("Unknown error"));
     }
+}
+
+QStringList UBModelController::compareWithDevice()
+{
+    try {
+        const BandPlan plan = BandPlan::fromModel(*model);
+        return PlanComparison(plan, transfers->readPlan(plan.lnb1, plan.lnb2)).lines();
+    } catch (const std::exception &e) {
+        emit errorOccured(QString::fromUtf8(e.what()));
+    } catch (...) {
+        emit errorOccured(tr("Unknown error"));
+    }
+    return {};
 }
 
 // ---- Settings files ----
@@ -290,14 +263,7 @@ QString UBModelController::localPathFromUrlText(const QString &fileName)
 void UBModelController::saveToFile(const QString &fileName)
 {
     try {
-        QSaveFile file(localPathFromUrlText(fileName));
-        if (!file.open(QIODevice::WriteOnly))
-            throw std::runtime_error("cannot open the settings file for writing");
-        QDataStream stream(&file);
-        stream << model->versionNumber() << model->ubList() << model->lteFilter() << model->standBy()
-               << model->terrestrialPatchActive() << model->lnb1() << model->lnb2();
-        if (stream.status() != QDataStream::Ok || !file.commit())
-            throw std::runtime_error("cannot write the settings file");
+        SettingsFile::write(localPathFromUrlText(fileName), BandPlan::fromModel(*model));
     } catch (...) {
         emit errorOccured(tr("Error while saving"));
     }
@@ -306,38 +272,11 @@ void UBModelController::saveToFile(const QString &fileName)
 void UBModelController::readFromFile(const QString &fileName)
 {
     try {
-        QFile file(localPathFromUrlText(fileName));
-        if (!file.open(QIODevice::ReadOnly))
-            throw std::runtime_error("cannot open the settings file");
-        QDataStream stream(&file);
-
         QString version;
-        stream >> version;
-        if (stream.status() != QDataStream::Ok)
-            throw std::runtime_error("no settings file");
+        const BandPlan plan = SettingsFile::read(localPathFromUrlText(fileName), &version);
         std::printf("File from version: %s\n", version.toLocal8Bit().constData());
         std::fflush(stdout);
-
-        QList<UBRecord> list;
-        bool lteFilter = false;
-        bool standBy = false;
-        bool terrestrialPatchActive = false;
-        QString lnb1;
-        QString lnb2;
-        stream >> list >> lteFilter >> standBy >> terrestrialPatchActive >> lnb1 >> lnb2;
-        // Only a complete file, and nothing after it, replaces the plan.
-        if (stream.status() != QDataStream::Ok || !stream.atEnd())
-            throw std::runtime_error("incomplete settings file");
-
-        for (UBRecord &record : list)
-            record.localUBFreq = slotFrequency(record.ubNumber);
-
-        model->setLteFilter(lteFilter);
-        model->setTerrestrialPatchActive(terrestrialPatchActive);
-        model->setStandBy(standBy);
-        model->setLnb1(lnb1);
-        model->setLnb2(lnb2);
-        model->setUBList(list);
+        plan.applyTo(*model);
     } catch (...) {
         emit errorOccured(tr("Error while saving"));
     }

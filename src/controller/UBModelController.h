@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceTransfers.h"
 #include "db/SqlHandler.h"
 #include "device/SerialPortHandler.h"
 #include "model/UBRecord.h"
@@ -33,6 +34,9 @@ public:
         SqlHandler::Clock clock = &QDateTime::currentDateTime;
         SerialPortHandler::PortLister portLister = &SerialPortHandler::systemPorts;
         SerialPortHandler::RandomSource random;
+        // Where "Save on device" keeps the switch's earlier plans; empty:
+        // "backups" in the per-user application data directory.
+        QString backupDirectory;
     };
 
     explicit UBModelController(UBDataModel *model);
@@ -48,6 +52,10 @@ public:
 
     // Turns the text a file dialog yields into a local path.
     static QString localPathFromUrlText(const QString &fileName);
+
+    // Texts that the command-line tool shows as the window does.
+    static QString databaseMissingMessage();
+    static QString outdatedDataMessage();
 
 signals:
     void errorOccured(QString error);
@@ -65,6 +73,9 @@ public slots:
     void readFromFile(const QString &fileName);
     void resetDynamicUBs(bool resetLines);
     void readFromDevice();
+    // The differences between the window's plan and the switch's, one line
+    // each; empty (and errorOccured) when the switch cannot be read.
+    QStringList compareWithDevice();
     QStringList availableSatelites();
     QVariantList itemsForSatelite(const QString &name);
 
@@ -75,13 +86,13 @@ private slots:
 private:
     void createDefaultUBs();
     bool validateData();
-    void writeDataToDevice();
     void runDeviceWrite(const std::function<void()> &write);
     void reportNoSatelliteData();
 
     UBDataModel *model;
     std::unique_ptr<SqlHandler> sqlHandler;
     std::unique_ptr<SerialPortHandler> serialPortHandler;
+    std::unique_ptr<DeviceTransfers> transfers;
     QString lnb1MissingMessage;
     QString lnb2MissingMessage;
     QString staticUnassignedMessage;

@@ -64,6 +64,12 @@ void SerialPortHandler::startDeviceSearch()
     searchTimer.start(3000);
 }
 
+bool SerialPortHandler::connectNow()
+{
+    searchForAvailableDevices();
+    return isConnected();
+}
+
 void SerialPortHandler::searchForAvailableDevices()
 {
     if (port && port->isOpen())
@@ -106,6 +112,7 @@ void SerialPortHandler::closePort()
         return;
     QSerialPort *released = port;
     port = nullptr;
+    serial.clear();
     // Further reports of this port (an unplugged port repeats its error) must
     // not reach us, and it may still be inside its own signal emission: it is
     // deleted once control is back in the event loop.
@@ -131,7 +138,8 @@ bool SerialPortHandler::identifyDevice()
     const QStringList fields = reply.split(QLatin1Char(','));
     if (fields.size() < 3 || !fields.at(0).contains(QLatin1String("KAVEN GmbH")))
         return false;
-    emit deviceFound(fields.at(2));
+    serial = fields.at(2);
+    emit deviceFound(serial);
     return true;
 }
 

@@ -40,6 +40,13 @@ public:
     ~SerialPortHandler() override;
 
     void startDeviceSearch();
+    // One look for the switch among the listed ports, at once and without the
+    // search timer; true when a switch is connected afterwards.
+    bool connectNow();
+    bool isConnected() const { return port && port->isOpen(); }
+    // The serial number of the connected switch as the window shows it: the
+    // switch puts "SN:" before it.
+    QString serialNumber() const { return serial.mid(3); }
     bool timeoutOccurred() const { return timeoutFlag; }
 
     bool readLteFilter();
@@ -102,6 +109,7 @@ private:
     // ends the read instead of growing without bound.
     const int maxReplyBytes = 16384;
     bool timeoutFlag = false;
+    QString serial;
     PortLister portLister;
     RandomSource random;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BandPlan.h"
 #include "UBRecord.h"
 
 #include <QAbstractListModel>
@@ -89,5 +90,5 @@ private:
     QString lnb2Name;
     QString serial;
     bool devicePresent = false;
-    const QString version = QStringLiteral("0.7");
+    const QString version = BandPlan::fileVersion();
 };

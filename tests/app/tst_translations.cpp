@@ -137,10 +137,56 @@ const Entry sheetEntries[] = {
     {u8"OptionsForm.ui", u8"Show the installation sheet", u8"Installationsblatt anzeigen", u8"Show the installation sheet"},
 };
 
+// The command-line tool, the transfers, the backups, the comparison and its
+// window.
+const Entry toolEntries[] = {
+    {u8"CommandLineTool", u8"Unknown option %1. \"fenzo_cli --help\" lists the commands.", u8"Unbekannte Option %1. \"fenzo_cli --help\" zeigt die Befehle.", u8"Unknown option %1. \"fenzo_cli --help\" lists the commands."},
+    {u8"CommandLineTool", u8"Wrong number of file names. \"fenzo_cli --help\" lists the commands.", u8"Falsche Anzahl von Dateinamen. \"fenzo_cli --help\" zeigt die Befehle.", u8"Wrong number of file names. \"fenzo_cli --help\" lists the commands."},
+    {u8"CommandLineTool", u8"No command given. \"fenzo_cli --help\" lists the commands.", u8"Kein Befehl angegeben. \"fenzo_cli --help\" zeigt die Befehle.", u8"No command given. \"fenzo_cli --help\" lists the commands."},
+    {u8"CommandLineTool", u8"Unknown command %1. \"fenzo_cli --help\" lists the commands.", u8"Unbekannter Befehl %1. \"fenzo_cli --help\" zeigt die Befehle.", u8"Unknown command %1. \"fenzo_cli --help\" lists the commands."},
+    {u8"CommandLineTool", u8"Usage: fenzo_cli COMMAND [--port PATH] FILE...\n\nCommands:\n  list                        one line per switch found: port, serial number\n  read [--port PATH] OUT.dat  reads the switch's plan into a settings file\n  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch\n                              (exit status 0: the same, 1: different)\n  test [--port PATH] PLAN.dat sends the plan for testing, as \"Test on device\"\n  store [--port PATH] PLAN.dat backs up the switch's plan, then stores PLAN as\n                              \"Save on device\"; prints the backup's path last\n  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,\n                              until interrupted (Ctrl+C)\n  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)\n\nWithout --port the one switch found is used. Exit status 2: failure.\n", u8"Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...\n\nBefehle:\n  list                        eine Zeile je gefundenem Multischalter: Anschluss, Seriennummer\n  read [--port PFAD] AUS.dat  liest den Plan des Multischalters in eine Einstellungsdatei\n  diff [--port PFAD] PLAN.dat zeigt die Unterschiede zwischen dem Plan und dem Multischalter\n                              (Rückgabewert 0: gleich, 1: verschieden)\n  test [--port PFAD] PLAN.dat sendet den Plan zum Testen, wie \"Auf Gerät testen\"\n  store [--port PFAD] PLAN.dat sichert den Plan des Multischalters und speichert dann PLAN\n                              wie \"Auf Gerät speichern\"; nennt zuletzt den Pfad der Sicherung\n  store --each PLAN.dat       speichert PLAN in jedem Multischalter, der nacheinander\n                              angeschlossen wird, bis zur Unterbrechung (Strg+C)\n  sheet PLAN.dat AUS.pdf      das Installationsblatt eines Plans (AUS.png: das Bild)\n\nOhne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehler.\n", u8"Usage: fenzo_cli COMMAND [--port PATH] FILE...\n\nCommands:\n  list                        one line per switch found: port, serial number\n  read [--port PATH] OUT.dat  reads the switch's plan into a settings file\n  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch\n                              (exit status 0: the same, 1: different)\n  test [--port PATH] PLAN.dat sends the plan for testing, as \"Test on device\"\n  store [--port PATH] PLAN.dat backs up the switch's plan, then stores PLAN as\n                              \"Save on device\"; prints the backup's path last\n  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,\n                              until interrupted (Ctrl+C)\n  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)\n\nWithout --port the one switch found is used. Exit status 2: failure.\n"},
+    {u8"CommandLineTool", u8"No switch answers on %1.", u8"An %1 antwortet kein Multischalter.", u8"No switch answers on %1."},
+    {u8"CommandLineTool", u8"No switch found. Connect the switch, or name its port with --port.", u8"Kein Multischalter gefunden. Schließen Sie den Multischalter an oder nennen Sie seinen Anschluss mit --port.", u8"No switch found. Connect the switch, or name its port with --port."},
+    {u8"CommandLineTool", u8"Several switches found (%1). Choose one with --port.", u8"Mehrere Multischalter gefunden (%1). Wählen Sie einen mit --port.", u8"Several switches found (%1). Choose one with --port."},
+    {u8"CommandLineTool", u8"No switch found.", u8"Kein Multischalter gefunden.", u8"No switch found."},
+    {u8"CommandLineTool", u8"Waiting for switches; Ctrl+C ends.", u8"Warte auf Multischalter; Strg+C beendet.", u8"Waiting for switches; Ctrl+C ends."},
+    {u8"CommandLineTool", u8"%1 %2: stored; backup %3", u8"%1 %2: gespeichert; Sicherung %3", u8"%1 %2: stored; backup %3"},
+    {u8"CommandLineTool", u8"%1 %2: not stored: %3", u8"%1 %2: nicht gespeichert: %3", u8"%1 %2: not stored: %3"},
+    {u8"CompareWindow", u8"Compare with device", u8"Mit Gerät vergleichen", u8"Compare with device"},
+    {u8"CompareWindowForm.ui", u8"Differences between this plan and the switch", u8"Unterschiede zwischen diesem Plan und dem Multischalter", u8"Differences between this plan and the switch"},
+    {u8"CompareWindowForm.ui", u8"Close", u8"Schließen", u8"Close"},
+    {u8"DeviceTransfers", u8"The switch's plan could not be backed up, so nothing was stored: %1", u8"Der Plan des Multischalters konnte nicht gesichert werden, daher wurde nichts gespeichert: %1", u8"The switch's plan could not be backed up, so nothing was stored: %1"},
+    {u8"OptionsForm.ui", u8"Compare with device", u8"Mit Gerät vergleichen", u8"Compare with device"},
+    {u8"OptionsForm.ui", u8"Show what the device holds that differs from this plan", u8"Zeigt, worin sich der Plan im Gerät von diesem Plan unterscheidet", u8"Show what the device holds that differs from this plan"},
+    {u8"PlanBackup", u8"The folder %1 cannot be made.", u8"Der Ordner %1 kann nicht angelegt werden.", u8"The folder %1 cannot be made."},
+    {u8"PlanComparison", u8"on", u8"ein", u8"on"},
+    {u8"PlanComparison", u8"off", u8"aus", u8"off"},
+    {u8"PlanComparison", u8"no transponder", u8"kein Transponder", u8"no transponder"},
+    {u8"PlanComparison", u8"transponder %1 (%2 MHz)", u8"Transponder %1 (%2 MHz)", u8"transponder %1 (%2 MHz)"},
+    {u8"PlanComparison", u8"The switch holds this plan.", u8"Der Multischalter enthält diesen Plan.", u8"The switch holds this plan."},
+    {u8"PlanComparison", u8"%1: %2 in the plan, %3 in the switch", u8"%1: %2 im Plan, %3 im Multischalter", u8"%1: %2 in the plan, %3 in the switch"},
+    {u8"PlanComparison", u8"Satellite on LNB1", u8"Satellit an LNB1", u8"Satellite on LNB1"},
+    {u8"PlanComparison", u8"Satellite on LNB2", u8"Satellit an LNB2", u8"Satellite on LNB2"},
+    {u8"PlanComparison", u8"Terrestrial path", u8"Terrestrischer Pfad", u8"Terrestrial path"},
+    {u8"PlanComparison", u8"LTE filter", u8"LTE-Filter", u8"LTE filter"},
+    {u8"PlanComparison", u8"Stand-by", u8"Stand-by", u8"Stand-by"},
+    {u8"PlanComparison", u8"%1: only in the plan", u8"%1: nur im Plan", u8"%1: only in the plan"},
+    {u8"PlanComparison", u8"%1: only in the switch", u8"%1: nur im Multischalter", u8"%1: only in the switch"},
+    {u8"PlanComparison", u8"static", u8"statisch", u8"static"},
+    {u8"PlanComparison", u8"dynamic", u8"dynamisch", u8"dynamic"},
+    {u8"PlanComparison", u8"LNB%1", u8"LNB%1", u8"LNB%1"},
+    {u8"PlanComparison", u8"line %1", u8"Leitung %1", u8"line %1"},
+    {u8"PlanComparison", u8"local UB %1", u8"lokales UB %1", u8"local UB %1"},
+    {u8"SettingsFile", u8"The file %1 cannot be written (%2).", u8"Die Datei %1 kann nicht geschrieben werden (%2).", u8"The file %1 cannot be written (%2)."},
+    {u8"SettingsFile", u8"The file %1 cannot be read (%2).", u8"Die Datei %1 kann nicht gelesen werden (%2).", u8"The file %1 cannot be read (%2)."},
+    {u8"SettingsFile", u8"The file %1 is no complete settings file.", u8"Die Datei %1 ist keine vollständige Einstellungsdatei.", u8"The file %1 is no complete settings file."},
+};
+
 QList<Entry> allEntries()
 {
     QList<Entry> all(std::begin(entries), std::end(entries));
     all.append(QList<Entry>(std::begin(sheetEntries), std::end(sheetEntries)));
+    all.append(QList<Entry>(std::begin(toolEntries), std::end(toolEntries)));
     return all;
 }
 

@@ -42,6 +42,9 @@ class DeviceTransfersTest : public QObject
     QStringList deviceEvents; // "found …" and "missing …" with the model's serial number then
     // Handed to the controller, which draws from it for each dynamic code word.
     SerialPortHandler::RandomSource random;
+    QString backupDirectory;
+    QString backupOverride;
+    const QStringList readLines{":CONF:LTEFILT?", ":CONF:STBY?", ":CONF:TERRAMP?", ":CONF:ALL?"};
 
     // A simulator with the given faults and a controller connected to it
     // (when `identified`, else only searching).
@@ -57,6 +60,10 @@ class DeviceTransfersTest : public QObject
         UBModelController::Environment environment;
         environment.connection = TestDatabase::fixtureConnection();
         environment.cacheDirectory = dir.filePath(QStringLiteral("cache"));
+        backupDirectory = link + QStringLiteral("-backups");
+        if (!backupOverride.isEmpty())
+            backupDirectory = backupOverride;
+        environment.backupDirectory = backupDirectory;
         environment.portLister = [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; };
         environment.random = random ? random : [] { return 6u; };
         controller = std::make_unique<UBModelController>(model.get(), environment);
@@ -111,6 +118,11 @@ class DeviceTransfersTest : public QObject
         return {":CONF:LTEFILT OFF", ":CONF:STBY OFF", ":CONF:TERRAMP OFF", ":CONF:ALL " + words};
     }
 
+    QStringList backups() const
+    {
+        return QDir(backupDirectory + QStringLiteral("/01332251")).entryList(QDir::Files, QDir::Name);
+    }
+
 private slots:
     void cleanup()
     {
@@ -118,6 +130,7 @@ private slots:
         model.reset();
         simulator.reset();
         random = nullptr;
+        backupOverride.clear();
     }
 
     void unassignedStaticSendsNothing()
@@ -185,7 +198,8 @@ private slots:
     void unplugBeforeTheWordsIsReported()
     {
         QFETCH(bool, store);
-        connectDevice({"--unplug-after", "4", "--unplug-delay", "10"});
+        // "Save on device" reads the switch's plan for its backup first.
+        connectDevice({"--unplug-after", store ? "8" : "4", "--unplug-delay", "10"});
         if (QTest::currentTestFailed())
             return;
         QSignalSpy missing(controller.get(), &UBModelController::deviceMissing);
@@ -257,7 +271,8 @@ private slots:
         controller->storeDataInEEPROM();
         QCOMPARE(messages, QStringList({"error: " + shown, "error: " + shown}));
         QCOMPARE(offline.count(), 2 * noInternet);
-        QCOMPARE(received(), options + options);
+        // "Save on device" reads its backup first.
+        QCOMPARE(received(), options + readLines + options);
         QCOMPARE(model->ubList(), before);
     }
 
@@ -271,7 +286,8 @@ private slots:
         QCOMPARE(messages, QStringList());
         QCOMPARE(model->ubList(), before);
         const QStringList lines = received();
-        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.mid(0, 4), readLines);
         QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));
     }
 
@@ -470,6 +486,87 @@ private slots:
         QCOMPARE(model->terrestrialPatchActive(), false);
         QCOMPARE(received(), QStringList({":CONF:LTEFILT?", ":CONF:STBY?", ":CONF:LTEFILT?", ":CONF:STBY?",
                                           ":CONF:TERRAMP?", ":CONF:ALL?"}));
+    }
+
+    // "Save on device" keeps what the switch held before, as "Read from
+    // device" and "Save to file" would have kept it.
+    void backupHoldsTheEarlierPlan()
+    {
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        makeStatic(19, 1, 5, 10834); // UB 4 on Hotbird 13.0E
+        model->setLteFilter(true);
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, QStringList());
+        const QStringList first = backups();
+        const QString earlier = dir.filePath(QStringLiteral("earlier.dat"));
+        controller->readFromDevice();
+        controller->saveToFile(QUrl::fromLocalFile(earlier).toString());
+        QCOMPARE(first.size(), 1);
+
+        controller->setStaticUBs(0, true);
+        controller->resetDynamicUBs(true);
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, QStringList());
+        const QStringList second = backups();
+        QCOMPARE(second.size(), 2);
+        QCOMPARE(second.first(), first.first());
+        QFile backup(backupDirectory + QStringLiteral("/01332251/") + second.last());
+        QFile saved(earlier);
+        QVERIFY(backup.open(QIODevice::ReadOnly) && saved.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), saved.readAll());
+        QVERIFY(QRegularExpression("^\\d{8}-\\d{6}(_2)?\\.dat$").match(second.last()).hasMatch());
+    }
+
+    // Without a backup nothing reaches the switch after the reads.
+    void backupFailureStoresNothing_data()
+    {
+        QTest::addColumn<QStringList>("simulator");
+        QTest::addColumn<bool>("folderIsAFile");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read times out") << QStringList{"--reply", ":CONF:ALL?="} << false << readMessage;
+        QTest::newRow("folder cannot be made") << QStringList() << true << "cannot be made";
+    }
+
+    void backupFailureStoresNothing()
+    {
+        QFETCH(QStringList, simulator);
+        QFETCH(bool, folderIsAFile);
+        QFETCH(QString, reason);
+        if (folderIsAFile) {
+            backupOverride = dir.filePath(QStringLiteral("not-a-folder"));
+            QFile file(backupOverride);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        connectDevice(simulator);
+        if (QTest::currentTestFailed())
+            return;
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().startsWith(
+                     "error: The switch's plan could not be backed up, so nothing was stored: "),
+                 qPrintable(messages.first()));
+        QVERIFY2(messages.first().contains(reason), qPrintable(messages.first()));
+        for (const QString &line : received())
+            QVERIFY2(line.endsWith('?'), qPrintable(line));
+    }
+
+    // The comparison reads the switch and leaves the window's plan alone.
+    void compareWithDevice()
+    {
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        controller->sendDataToDevice();
+        QCOMPARE(controller->compareWithDevice(), QStringList{"The switch holds this plan."});
+        model->setLteFilter(true);
+        const QList<UBRecord> before = model->ubList();
+        QCOMPARE(controller->compareWithDevice(),
+                 QStringList{"LTE filter: on in the plan, off in the switch"});
+        QVERIFY(model->lteFilter());
+        QCOMPARE(model->ubList(), before);
+        QCOMPARE(messages, QStringList());
     }
 };
 

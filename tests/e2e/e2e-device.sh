@@ -36,7 +36,7 @@ rm -rf "$HOME/.local/share/fenzo_setup" "$HOME/.config/fenzo-setup.invalid"
 # 1. Without a switch: "No device found", the device buttons disabled.
 start_program "$out"
 shot no-device
-expect_buttons disabled "without a device" "$btn_test" "$btn_store" "$btn_read_device"
+expect_buttons disabled "without a device" "$btn_test" "$btn_store" "$btn_read_device" "$btn_compare"
 serial_crop() { convert "$1" -crop 200x20+623+134 +repage -colorspace gray -threshold 50% "$2"; }
 serial_crop "$s" "$work/serial-before.png"
 
@@ -44,7 +44,7 @@ serial_crop "$s" "$work/serial-before.png"
 start_sim "$log"
 wait_for 200 grep -q "\*IDN?" "$log" || fail "the program never asked the switch for its identity"
 wait_for 50 grep -q "^found SN:01332251" "$out" || fail "the program did not report the device found"
-expect_buttons enabled "once the device was found" "$btn_test" "$btn_store" "$btn_read_device"
+expect_buttons enabled "once the device was found" "$btn_test" "$btn_store" "$btn_read_device" "$btn_compare"
 shot device-found
 serial_crop "$s" "$work/serial-after.png"
 # "No device found" has given way to the eight digits of "SN:01332251".
@@ -144,6 +144,17 @@ window_named Error >/dev/null && fail "an error box after \"Read from device\""
 check queries "$log" "$start"
 test_on_device after-read-device "${plan_args[@]}"
 check same "$work/test-on-device.json" "$work/after-read-device.json"
+
+# 6. "Compare with device" asks the switch again and shows its own window.
+start=$(log_lines "$log")
+press "$btn_compare"
+wait_for 100 log_has_lines "$log" $((start + 4)) || fail "\"Compare with device\" asked nothing"
+wait_for 50 window_named "Compare with device" >/dev/null || fail "no window for \"Compare with device\""
+compare_window=$(window_named "Compare with device")
+wait_for 50 window_drawn "$compare_window" || fail "the comparison window was not drawn"
+shot compare-with-device
+window_named Error >/dev/null && fail "an error box after \"Compare with device\""
+check queries "$log" "$start"
 
 close_program
 check_qml_quiet "$out"

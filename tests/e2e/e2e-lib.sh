@@ -240,12 +240,14 @@ type_path() {
 btn_static="636 190"
 btn_test="636 427"
 btn_store="839 427"
-btn_read_device="737 477"
+btn_read_device="636 477"
+btn_compare="839 477"
 btn_save_file="636 527"
 btn_read_file="839 527"
 declare -A button_names=(
   ["$btn_static"]="Set static UBs" ["$btn_test"]="Test on device" ["$btn_store"]="Save on device"
-  ["$btn_read_device"]="Read from device" ["$btn_save_file"]="Save to file" ["$btn_read_file"]="Read from file")
+  ["$btn_read_device"]="Read from device" ["$btn_compare"]="Compare with device"
+  ["$btn_save_file"]="Save to file" ["$btn_read_file"]="Read from file")
 button_name() { echo "\"${button_names[$1]:-button}\" ($1)"; }
 
 # press "X Y": clicks one of those buttons.

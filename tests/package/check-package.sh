@@ -52,12 +52,14 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 expected=(
   usr/bin/fenzo_setup
+  usr/bin/fenzo_cli
   "usr/share/applications/$id.desktop"
   "usr/share/metainfo/$id.metainfo.xml"
   usr/lib/udev/rules.d/70-fenzo-setup.rules
   usr/share/doc/fenzo-setup/copyright
   usr/share/doc/fenzo-setup/changelog.gz
   usr/share/man/man1/fenzo_setup.1.gz
+  usr/share/man/man1/fenzo_cli.1.gz
 )
 for size in 16 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x$size/apps/$id.png")

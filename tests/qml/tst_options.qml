@@ -87,7 +87,8 @@ Item {
         }
 
         function deviceButtonsOf(panel) {
-            return [panel.saveToDeviceButton, panel.saveToRomButton, panel.readFromDeviceButton]
+            return [panel.saveToDeviceButton, panel.saveToRomButton, panel.readFromDeviceButton,
+                    panel.compareButton]
         }
 
         function fileButtonsOf(panel) {
@@ -116,6 +117,21 @@ Item {
             var files = fileButtons()
             for (i = 0; i < files.length; ++i)
                 verify(files[i].enabled)
+        }
+
+        // The comparison's lines in a window of their own; a failed read
+        // (no lines) opens nothing.
+        function test_compareWindow() {
+            compare(options.openCompareWindow([]), null)
+            var window = options.openCompareWindow(["UB01: line 1 in the plan, line 2 in the switch",
+                                                    "LTE filter: on in the plan, off in the switch"])
+            verify(window !== null)
+            tryCompare(window, "visible", true, 3000)
+            tryCompare(window.form.linesView, "count", 2, 3000)
+            compare(options.openCompareWindow(["The switch holds this plan."]), window)
+            tryCompare(window.form.linesView, "count", 1, 3000)
+            mouseClick(window.form.closeButton)
+            tryCompare(window, "visible", false, 3000)
         }
 
         function test_serialNumber() {

@@ -39,6 +39,7 @@ TestCase {
             { tag: "test on device", control: "saveToDeviceButton" },
             { tag: "save on device", control: "saveToRomButton" },
             { tag: "read from device", control: "readFromDeviceButton" },
+            { tag: "compare with device", control: "compareButton" },
             { tag: "save to file", control: "saveToFileButton" },
             { tag: "read from file", control: "readFromFileButton" }
         ]

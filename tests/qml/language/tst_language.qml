@@ -41,6 +41,8 @@ TestCase {
     function test_buttons_data() {
         return [
             { tag: "read from file", control: "readFromFileButton", de: "Aus Datei laden", en: "Load from file" },
+            { tag: "compare with device", control: "compareButton", de: "Mit Gerät vergleichen",
+              en: "Compare with device" },
             { tag: "save to file", control: "saveToFileButton", de: "Als Datei speichern", en: "Save as file" },
             { tag: "static UBs", control: "assignStaticButton", de: "Anzahl statische UBs",
               en: "Set number of static UBs" },

@@ -1,0 +1,409 @@
+#include "CommandLineTool.h"
+
+#include "controller/DeviceTransfers.h"
+#include "controller/SettingsFile.h"
+#include "db/SqlHandler.h"
+#include "device/SerialPortHandler.h"
+#include "model/PlanCheck.h"
+#include "model/PlanComparison.h"
+#include "model/UBDataModel.h"
+#include "sheet/InstallationSheet.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <exception>
+#include <utility>
+
+namespace {
+constexpr quint16 switchVendorId = 0x0483;
+constexpr quint16 switchProductId = 0x5740;
+} // namespace
+
+struct CommandLineTool::Arguments
+{
+    QString command;
+    QString port;
+    bool each = false;
+    bool help = false;
+    QStringList files;
+    QString unknown; // the first argument nobody understood
+
+    static Arguments parse(const QStringList &list)
+    {
+        Arguments a;
+        for (int i = 0; i < list.size(); ++i) {
+            const QString &argument = list.at(i);
+            if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+                a.help = true;
+            else if (argument == QLatin1String("--each"))
+                a.each = true;
+            else if (argument == QLatin1String("--port") && i + 1 < list.size())
+                a.port = list.at(++i);
+            else if (argument.startsWith(QLatin1String("--port=")))
+                a.port = argument.mid(7);
+            else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-") &&
+                     a.unknown.isEmpty())
+                a.unknown = argument;
+            else if (a.command.isEmpty())
+                a.command = argument;
+            else
+                a.files << argument;
+        }
+        return a;
+    }
+};
+
+struct CommandLineTool::Connected
+{
+    QString port;
+    std::unique_ptr<SerialPortHandler> device;
+    std::unique_ptr<DeviceTransfers> transfers;
+};
+
+CommandLineTool::CommandLineTool(QTextStream &out, QTextStream &err, Environment environment, QObject *parent)
+    : QObject(parent), out(out), err(err), environment(std::move(environment))
+{
+}
+
+CommandLineTool::~CommandLineTool()
+{
+    // The device links point at the satellite data: they go first.
+    workshopSwitches.clear();
+}
+
+bool CommandLineTool::waitsForInterrupt(const QStringList &arguments)
+{
+    const Arguments a = Arguments::parse(arguments);
+    return a.command == QLatin1String("store") && a.each && !a.help;
+}
+
+bool CommandLineTool::needsGui(const QStringList &arguments)
+{
+    return Arguments::parse(arguments).command == QLatin1String("sheet");
+}
+
+void CommandLineTool::fail(const QString &message)
+{
+    err << message << Qt::endl;
+}
+
+int CommandLineTool::run(const QStringList &arguments)
+{
+    const Arguments a = Arguments::parse(arguments);
+    if (a.help)
+        return help();
+    if (!a.unknown.isEmpty()) {
+        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(a.unknown));
+        return Failure;
+    }
+    const auto wants = [&](int files) {
+        if (a.files.size() == files)
+            return true;
+        fail(tr("Wrong number of file names. \"fenzo_cli --help\" lists the commands."));
+        return false;
+    };
+    if (a.command == QLatin1String("list"))
+        return wants(0) ? list() : int(Failure);
+    if (a.command == QLatin1String("read"))
+        return wants(1) ? read(a) : int(Failure);
+    if (a.command == QLatin1String("diff"))
+        return wants(1) ? diff(a) : int(Failure);
+    if (a.command == QLatin1String("test"))
+        return wants(1) ? transfer(a, false) : int(Failure);
+    if (a.command == QLatin1String("store") && a.each)
+        return wants(1) ? storeEach(a) : int(Failure);
+    if (a.command == QLatin1String("store"))
+        return wants(1) ? transfer(a, true) : int(Failure);
+    if (a.command == QLatin1String("sheet"))
+        return wants(2) ? sheet(a) : int(Failure);
+    if (a.command.isEmpty())
+        fail(tr("No command given. \"fenzo_cli --help\" lists the commands."));
+    else
+        fail(tr("Unknown command %1. \"fenzo_cli --help\" lists the commands.").arg(a.command));
+    return Failure;
+}
+
+int CommandLineTool::help()
+{
+    out << tr("Usage: fenzo_cli COMMAND [--port PATH] FILE...\n"
+              "\n"
+              "Commands:\n"
+              "  list                        one line per switch found: port, serial number\n"
+              "  read [--port PATH] OUT.dat  reads the switch's plan into a settings file\n"
+              "  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch\n"
+              "                              (exit status 0: the same, 1: different)\n"
+              "  test [--port PATH] PLAN.dat sends the plan for testing, as \"Test on device\"\n"
+              "  store [--port PATH] PLAN.dat backs up the switch's plan, then stores PLAN as\n"
+              "                              \"Save on device\"; prints the backup's path last\n"
+              "  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,\n"
+              "                              until interrupted (Ctrl+C)\n"
+              "  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)\n"
+              "\n"
+              "Without --port the one switch found is used. Exit status 2: failure.\n")
+        << Qt::flush;
+    return Success;
+}
+
+// ---- Satellite data, plan files ----
+
+bool CommandLineTool::loadSatelliteData()
+{
+    if (satellites)
+        return true;
+    auto handler =
+        std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory, environment.clock);
+    connect(handler.get(), &SqlHandler::savedDataOutdated, this,
+            [this] { fail(UBModelController::outdatedDataMessage()); });
+    try {
+        handler->connectToDatabase();
+    } catch (const std::exception &) {
+        fail(UBModelController::databaseMissingMessage());
+        return false;
+    }
+    satellites = std::move(handler);
+    return true;
+}
+
+bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)
+{
+    try {
+        // Through a model, as "Read from file" does: it keeps the same rules
+        // (no stand-by with static UBs).
+        UBDataModel model;
+        SettingsFile::read(path).applyTo(model);
+        plan = BandPlan::fromModel(model);
+        return true;
+    } catch (const std::exception &e) {
+        fail(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+bool CommandLineTool::checkPlan(const BandPlan &plan)
+{
+    const PlanCheck check = PlanCheck::of(plan.lnb1, plan.lnb2, plan.list);
+    for (const QString &message : check.messages())
+        fail(message);
+    return check.passed();
+}
+
+bool CommandLineTool::writePlan(const QString &path, const BandPlan &plan)
+{
+    try {
+        SettingsFile::write(path, plan);
+        return true;
+    } catch (const std::exception &e) {
+        fail(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+// ---- Finding the switch ----
+
+std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const SerialPortCandidate &candidate)
+{
+    auto connected = std::make_unique<Connected>();
+    connected->port = candidate.portName;
+    connected->device = std::make_unique<SerialPortHandler>(
+        satellites.get(), [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.random);
+    if (!connected->device->connectNow())
+        return nullptr;
+    connected->transfers = std::make_unique<DeviceTransfers>(
+        *connected->device, PlanBackup(environment.backupDirectory, environment.clock));
+    return connected;
+}
+
+std::vector<std::unique_ptr<CommandLineTool::Connected>> CommandLineTool::findSwitches(const QString &port)
+{
+    QList<SerialPortCandidate> candidates;
+    if (!port.isEmpty()) {
+        candidates << SerialPortCandidate{port, switchVendorId, switchProductId};
+    } else {
+        try {
+            candidates = environment.portLister();
+        } catch (const std::exception &e) {
+            fail(QString::fromUtf8(e.what()));
+        }
+    }
+    std::vector<std::unique_ptr<Connected>> found;
+    for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
+        if (candidate.vendorId != switchVendorId || candidate.productId != switchProductId)
+            continue;
+        if (auto connected = connectTo(candidate))
+            found.push_back(std::move(connected));
+    }
+    return found;
+}
+
+std::unique_ptr<CommandLineTool::Connected> CommandLineTool::theSwitch(const QString &port)
+{
+    auto found = findSwitches(port);
+    if (found.size() == 1)
+        return std::move(found.front());
+    if (found.empty() && !port.isEmpty())
+        fail(tr("No switch answers on %1.").arg(QDir::toNativeSeparators(port)));
+    else if (found.empty())
+        fail(tr("No switch found. Connect the switch, or name its port with --port."));
+    else {
+        QStringList ports;
+        for (const auto &connected : found)
+            ports << QDir::toNativeSeparators(connected->port);
+        fail(
+            tr("Several switches found (%1). Choose one with --port.").arg(ports.join(QStringLiteral(", "))));
+    }
+    return nullptr;
+}
+
+// ---- The commands ----
+
+int CommandLineTool::list()
+{
+    const auto found = findSwitches(QString());
+    if (found.empty()) {
+        fail(tr("No switch found."));
+        return Failure;
+    }
+    for (const auto &connected : found)
+        out << QDir::toNativeSeparators(connected->port) << '\t' << connected->device->serialNumber()
+            << Qt::endl;
+    return Success;
+}
+
+int CommandLineTool::read(const Arguments &a)
+{
+    if (!loadSatelliteData())
+        return Failure;
+    const auto connected = theSwitch(a.port);
+    if (!connected)
+        return Failure;
+    // The switch keeps no name for an LNB without static UBs: such an LNB
+    // gets the satellite the window would preset.
+    const QStringList names = satellites->availableSatelites();
+    try {
+        const BandPlan plan = connected->transfers->readPlan(names.value(0), names.value(1));
+        return writePlan(a.files.at(0), plan) ? Success : Failure;
+    } catch (const std::exception &e) {
+        fail(QString::fromUtf8(e.what()));
+        return Failure;
+    }
+}
+
+int CommandLineTool::diff(const Arguments &a)
+{
+    BandPlan plan;
+    if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
+        return Failure;
+    const auto connected = theSwitch(a.port);
+    if (!connected)
+        return Failure;
+    try {
+        const PlanComparison comparison(plan, connected->transfers->readPlan(plan.lnb1, plan.lnb2));
+        for (const QString &line : comparison.lines())
+            out << line << Qt::endl;
+        return comparison.same() ? Success : Different;
+    } catch (const std::exception &e) {
+        fail(QString::fromUtf8(e.what()));
+        return Failure;
+    }
+}
+
+int CommandLineTool::transfer(const Arguments &a, bool store)
+{
+    BandPlan plan;
+    if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
+        return Failure;
+    const auto connected = theSwitch(a.port);
+    if (!connected)
+        return Failure;
+    try {
+        if (!store) {
+            connected->transfers->send(plan);
+            return Success;
+        }
+        out << QDir::toNativeSeparators(connected->transfers->store(plan)) << Qt::endl;
+        return Success;
+    } catch (const std::exception &e) {
+        fail(QString::fromUtf8(e.what()));
+        return Failure;
+    }
+}
+
+int CommandLineTool::sheet(const Arguments &a)
+{
+    BandPlan plan;
+    if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
+        return Failure;
+    UBDataModel model;
+    plan.applyTo(model);
+    InstallationSheet sheet(&model, satellites.get());
+    connect(&sheet, &InstallationSheet::errorOccured, this, &CommandLineTool::fail);
+    const QString path = QFileInfo(a.files.at(1)).absoluteFilePath();
+    const bool picture = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const bool saved = picture ? sheet.savePicture(path) : sheet.savePdf(path);
+    return saved ? Success : Failure;
+}
+
+// ---- Workshop mode ----
+
+int CommandLineTool::storeEach(const Arguments &a)
+{
+    BandPlan plan;
+    if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
+        return Failure;
+    fail(tr("Waiting for switches; Ctrl+C ends."));
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [this, &plan] { workshopTick(plan); });
+    poll.start(workshopPollMs);
+    QTimer::singleShot(0, this, [this, &plan] { workshopTick(plan); });
+    workshop.exec();
+    workshopSwitches.clear();
+    return Success;
+}
+
+void CommandLineTool::stop()
+{
+    workshop.quit();
+}
+
+void CommandLineTool::workshopTick(const BandPlan &plan)
+{
+    QList<SerialPortCandidate> candidates;
+    try {
+        candidates = environment.portLister();
+    } catch (const std::exception &) {
+        return; // the next look may work
+    }
+    QStringList present;
+    for (const SerialPortCandidate &candidate : qAsConst(candidates))
+        present << candidate.portName;
+    // A switch that has gone frees its port for the next one.
+    for (auto it = workshopSwitches.begin(); it != workshopSwitches.end();) {
+        if (!present.contains(it->first) || !it->second->device->isConnected())
+            it = workshopSwitches.erase(it);
+        else
+            ++it;
+    }
+    for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
+        if (candidate.vendorId != switchVendorId || candidate.productId != switchProductId ||
+            workshopSwitches.count(candidate.portName))
+            continue;
+        auto connected = connectTo(candidate);
+        if (!connected)
+            continue;
+        const QString port = QDir::toNativeSeparators(candidate.portName);
+        const QString serial = connected->device->serialNumber();
+        QString line;
+        try {
+            const QString backup = connected->transfers->store(plan);
+            line = tr("%1 %2: stored; backup %3").arg(port, serial, QDir::toNativeSeparators(backup));
+        } catch (const std::exception &e) {
+            line = tr("%1 %2: not stored: %3").arg(port, serial, QString::fromUtf8(e.what()));
+        }
+        out << line << Qt::endl;
+        // Kept open until it goes, so that it is not stored twice.
+        workshopSwitches[candidate.portName] = std::move(connected);
+        emit switchHandled(line);
+    }
+}

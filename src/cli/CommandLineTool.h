@@ -1,0 +1,86 @@
+#pragma once
+
+#include "controller/UBModelController.h"
+#include "model/BandPlan.h"
+
+#include <QEventLoop>
+#include <QObject>
+#include <QStringList>
+#include <QTextStream>
+
+#include <map>
+#include <memory>
+
+class SqlHandler;
+class SerialPortHandler;
+
+// fenzo_cli: the window's transfers from a shell. Results go to `out`,
+// messages to `err`; run() returns the exit status.
+class CommandLineTool : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum ExitStatus
+    {
+        Success = 0,
+        Different = 1,
+        Failure = 2
+    };
+
+    using Environment = UBModelController::Environment;
+
+    CommandLineTool(QTextStream &out, QTextStream &err, Environment environment = Environment(),
+                    QObject *parent = nullptr);
+    ~CommandLineTool() override;
+
+    // The arguments without the program's name.
+    int run(const QStringList &arguments);
+
+    // Workshop mode runs until it is interrupted; the other commands end by
+    // themselves.
+    static bool waitsForInterrupt(const QStringList &arguments);
+    // Whether a command draws on the screen's fonts (the sheet does).
+    static bool needsGui(const QStringList &arguments);
+
+    // How often workshop mode looks for newly plugged switches.
+    static constexpr int workshopPollMs = 500;
+
+signals:
+    // Workshop mode: one switch has been dealt with.
+    void switchHandled(const QString &line);
+
+public slots:
+    // Ends workshop mode.
+    void stop();
+
+private:
+    struct Arguments;
+    struct Connected;
+
+    int help();
+    int list();
+    int read(const Arguments &arguments);
+    int diff(const Arguments &arguments);
+    int transfer(const Arguments &arguments, bool store);
+    int storeEach(const Arguments &arguments);
+    int sheet(const Arguments &arguments);
+
+    bool loadSatelliteData();
+    bool loadPlan(const QString &path, BandPlan &plan);
+    bool checkPlan(const BandPlan &plan);
+    bool writePlan(const QString &path, const BandPlan &plan);
+    // The switches found on the listed ports (or on the one given).
+    std::vector<std::unique_ptr<Connected>> findSwitches(const QString &port);
+    std::unique_ptr<Connected> theSwitch(const QString &port);
+    std::unique_ptr<Connected> connectTo(const SerialPortCandidate &candidate);
+    void workshopTick(const BandPlan &plan);
+    void fail(const QString &message);
+
+    QTextStream &out;
+    QTextStream &err;
+    Environment environment;
+    std::unique_ptr<SqlHandler> satellites;
+    std::map<QString, std::unique_ptr<Connected>> workshopSwitches;
+    QEventLoop workshop;
+};

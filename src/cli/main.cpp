@@ -1,0 +1,68 @@
+#include "app/FenzoApplication.h"
+#include "cli/CommandLineTool.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QTextStream>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void onInterrupt(int)
+{
+    interrupted = 1;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    // Only the sheet needs fonts; everything else runs without a screen. The
+    // sheet is drawn into files only, so a workshop machine without a
+    // display will do (Windows always has its screen plugin).
+    std::vector<char *> guiArguments(argv, argv + argc);
+#ifndef Q_OS_WIN
+    char platformOption[] = "-platform";
+    char offscreen[] = "offscreen";
+    guiArguments.push_back(platformOption);
+    guiArguments.push_back(offscreen);
+#endif
+    int guiArgc = int(guiArguments.size());
+    guiArguments.push_back(nullptr);
+    std::unique_ptr<QCoreApplication> app;
+    if (CommandLineTool::needsGui(arguments))
+        app = std::make_unique<QGuiApplication>(guiArgc, guiArguments.data());
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    // The debug log ("Writing …") is for developers; standard error carries
+    // the tool's messages.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    FenzoApplication::setIdentity();
+    FenzoApplication::installTranslator();
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CommandLineTool tool(out, err);
+
+    QTimer interruptWatch;
+    if (CommandLineTool::waitsForInterrupt(arguments)) {
+        std::signal(SIGINT, onInterrupt);
+        std::signal(SIGTERM, onInterrupt);
+        QObject::connect(&interruptWatch, &QTimer::timeout, &tool, [&tool] {
+            if (interrupted)
+                tool.stop();
+        });
+        interruptWatch.start(100);
+    }
+    return tool.run(arguments);
+}

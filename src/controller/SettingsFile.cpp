@@ -1,0 +1,61 @@
+#include "SettingsFile.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <stdexcept>
+
+namespace {
+[[noreturn]] void fail(const QString &text)
+{
+    throw std::runtime_error(text.toStdString());
+}
+} // namespace
+
+QByteArray SettingsFile::bytes(const BandPlan &plan)
+{
+    QByteArray data;
+    QDataStream stream(&data, QIODevice::WriteOnly);
+    stream << BandPlan::fileVersion() << plan.list << plan.lteFilter << plan.standBy
+           << plan.terrestrialPatchActive << plan.lnb1 << plan.lnb2;
+    return data;
+}
+
+void SettingsFile::write(const QString &path, const BandPlan &plan)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        fail(tr("The file %1 cannot be written (%2).").arg(shown, file.errorString()));
+    const QByteArray data = bytes(plan);
+    if (file.write(data) != data.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        fail(tr("The file %1 cannot be written (%2).").arg(shown, reason));
+    }
+    if (!file.commit())
+        fail(tr("The file %1 cannot be written (%2).").arg(shown, file.errorString()));
+}
+
+BandPlan SettingsFile::read(const QString &path, QString *version)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(tr("The file %1 cannot be read (%2).").arg(shown, file.errorString()));
+    QDataStream stream(&file);
+
+    QString fileVersion;
+    BandPlan plan;
+    stream >> fileVersion >> plan.list >> plan.lteFilter >> plan.standBy >> plan.terrestrialPatchActive >>
+        plan.lnb1 >> plan.lnb2;
+    if (stream.status() != QDataStream::Ok || !stream.atEnd())
+        fail(tr("The file %1 is no complete settings file.").arg(shown));
+    for (UBRecord &record : plan.list)
+        record.localUBFreq = slotFrequency(record.ubNumber);
+    if (version)
+        *version = fileVersion;
+    return plan;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/BandPlan.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+// The settings file ("Save to file", "Read from file", the backups): the
+// version text, the records, the three options and the two satellite names,
+// in the framework's data stream form. Failures throw std::runtime_error
+// with a translated text that names the file and the reason.
+class SettingsFile
+{
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+
+public:
+    // Only a complete file, and nothing after it, is taken; the records get
+    // their slot frequency. The file's version is handed back for the log.
+    static BandPlan read(const QString &path, QString *version = nullptr);
+    // Whole or not at all: an earlier file of the name stays as it was when
+    // writing fails.
+    static void write(const QString &path, const BandPlan &plan);
+    static QByteArray bytes(const BandPlan &plan);
+};

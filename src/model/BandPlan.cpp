@@ -1,0 +1,58 @@
+#include "BandPlan.h"
+
+#include "UBDataModel.h"
+
+#include <array>
+
+BandPlan BandPlan::fromModel(const UBDataModel &model)
+{
+    BandPlan plan;
+    plan.list = model.ubList();
+    plan.lteFilter = model.lteFilter();
+    plan.standBy = model.standBy();
+    plan.terrestrialPatchActive = model.terrestrialPatchActive();
+    plan.lnb1 = model.lnb1();
+    plan.lnb2 = model.lnb2();
+    return plan;
+}
+
+void BandPlan::applyTo(UBDataModel &model) const
+{
+    model.setLteFilter(lteFilter);
+    model.setTerrestrialPatchActive(terrestrialPatchActive);
+    model.setStandBy(standBy);
+    model.setLnb1(lnb1);
+    model.setLnb2(lnb2);
+    model.setUBList(list);
+}
+
+bool BandPlan::numberDynamicUBs(bool resetLines)
+{
+    QList<UBRecord> numbered = list;
+    while (numbered.size() > size)
+        numbered.removeFirst();
+
+    std::array<quint32, lineCount> lineCounters{};
+    quint32 nextLine = 0;
+    for (int row = numbered.size() - 1; row >= 0; --row) {
+        UBRecord &record = numbered[row];
+        record.localUBFreq = slotFrequency(record.ubNumber);
+        if (record.isStatic())
+            continue;
+        const quint32 line = resetLines ? nextLine : record.line;
+        if (line >= quint32(lineCount))
+            return false;
+        record.line = line;
+        record.localUB = lineCounters[line]++;
+        record.freq = record.localUBFreq;
+        nextLine = line < lineCount - 1 ? line + 1 : 0;
+    }
+    list = numbered;
+    return true;
+}
+
+bool BandPlan::operator==(const BandPlan &other) const
+{
+    return list == other.list && lteFilter == other.lteFilter && standBy == other.standBy &&
+           terrestrialPatchActive == other.terrestrialPatchActive && lnb1 == other.lnb1 && lnb2 == other.lnb2;
+}

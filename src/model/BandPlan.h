@@ -1,0 +1,41 @@
+#pragma once
+
+#include "UBRecord.h"
+
+#include <QList>
+#include <QString>
+
+class UBDataModel;
+
+// A whole plan as a value: what a settings file holds and what the switch
+// holds. The window's plan, a file's and the switch's are compared, saved and
+// sent as such values.
+struct BandPlan
+{
+    QList<UBRecord> list;
+    bool lteFilter = false;
+    bool standBy = false;
+    bool terrestrialPatchActive = false;
+    QString lnb1;
+    QString lnb2;
+
+    // The version text at the head of every settings file.
+    static QString fileVersion() { return QStringLiteral("0.7"); }
+
+    static BandPlan fromModel(const UBDataModel &model);
+    // In the order a loaded file has always been handed over: options,
+    // names, then the list (which may clear stand-by).
+    void applyTo(UBDataModel &model) const;
+
+    // Gives every record its slot frequency and the dynamic ones their
+    // running number per line (counted from the last row upwards); with
+    // resetLines the lines are dealt out in turn first. False, and the plan
+    // untouched, when a dynamic UB names a line that does not exist.
+    bool numberDynamicUBs(bool resetLines);
+
+    bool operator==(const BandPlan &other) const;
+    bool operator!=(const BandPlan &other) const { return !(*this == other); }
+
+    static constexpr int size = 24;
+    static constexpr int lineCount = 4;
+};

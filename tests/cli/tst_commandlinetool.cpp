@@ -1,0 +1,294 @@
+// fenzo_cli's commands with the test database and one or two switch
+// simulators: exit status, standard output and error, and what reached the
+// switches.
+#include "SimulatorProcess.h"
+#include "TestDatabase.h"
+#include "cli/CommandLineTool.h"
+#include "controller/SettingsFile.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+const QStringList serials{"01332251", "01332252"};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The lines a switch received that change something (no queries).
+QStringList writes(const SimulatorProcess &simulator)
+{
+    QStringList lines;
+    for (const QString &line : simulator.loggedLines()) {
+        if (!line.endsWith('?'))
+            lines << line;
+    }
+    return lines;
+}
+} // namespace
+
+class CommandLineToolTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<SimulatorProcess>> simulators;
+    QString output;
+    QString errors;
+
+    QString link(int n) const { return dir.filePath(QStringLiteral("switch%1").arg(n)); }
+    QString backups() const { return dir.filePath(QStringLiteral("backups")); }
+
+    CommandLineTool::Environment environment() const
+    {
+        CommandLineTool::Environment environment;
+        environment.connection = TestDatabase::fixtureConnection();
+        environment.cacheDirectory = dir.filePath(QStringLiteral("cache"));
+        environment.backupDirectory = backups();
+        const QStringList links{link(1), link(2)};
+        environment.portLister = [links] {
+            QList<SerialPortCandidate> ports;
+            for (const QString &path : links) {
+                if (QFileInfo::exists(path))
+                    ports << SerialPortCandidate{path, 0x0483, 0x5740};
+            }
+            return ports;
+        };
+        environment.random = [] { return 6u; };
+        return environment;
+    }
+
+    int run(const QStringList &arguments, CommandLineTool **running = nullptr)
+    {
+        output.clear();
+        errors.clear();
+        QTextStream out(&output);
+        QTextStream err(&errors);
+        CommandLineTool tool(out, err, environment());
+        if (running)
+            *running = &tool;
+        return tool.run(arguments);
+    }
+
+    bool startSwitches(int count)
+    {
+        simulators.clear();
+        for (int n = 1; n <= count; ++n) {
+            simulators.push_back(
+                std::make_unique<SimulatorProcess>(link(n), QStringList(), "SN:" + serials.at(n - 1)));
+            if (!simulators.back()->start())
+                return false;
+        }
+        return true;
+    }
+
+    // The plan the first switch holds, read by the tool, and variants of it.
+    void writePlans()
+    {
+        QCOMPARE(run({"read", "--port", link(1), dir.filePath("held.dat")}), 0);
+        BandPlan plan = SettingsFile::read(dir.filePath("held.dat"));
+        plan.lteFilter = true;
+        SettingsFile::write(dir.filePath("changed.dat"), plan);
+        plan.list[0].type = UBRecord::staticType;
+        plan.list[0].tp = -1;
+        SettingsFile::write(dir.filePath("unassigned.dat"), plan);
+        QFile bad(dir.filePath("bad.dat"));
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a plan") == 10);
+    }
+
+private slots:
+    void cleanup() { simulators.clear(); }
+
+    void commands_data()
+    {
+        QTest::addColumn<int>("switches");
+        QTest::addColumn<QStringList>("arguments"); // {n}: link n; other names are files in the folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output"); // a pattern
+        QTest::addColumn<QString>("error");  // a part of standard error; empty: nothing there
+        QTest::addColumn<int>("writes");     // lines that changed something in the first switch
+
+        QTest::newRow("help") << 0 << QStringList{"--help"} << 0 << "store --each PLAN.dat"
+                              << "" << 0;
+        QTest::newRow("unknown command") << 0 << QStringList{"frob"} << 2 << "^$"
+                                         << "Unknown command frob" << 0;
+        QTest::newRow("list, none") << 0 << QStringList{"list"} << 2 << "^$"
+                                    << "No switch found." << 0;
+        QTest::newRow("list, two") << 2 << QStringList{"list"} << 0 << "^{1}\t01332251\n{2}\t01332252\n$"
+                                   << "" << 0;
+        QTest::newRow("read, none") << 0 << QStringList{"read", "out.dat"} << 2 << "^$"
+                                    << "No switch found. Connect the switch" << 0;
+        QTest::newRow("read, two") << 2 << QStringList{"read", "out.dat"} << 2 << "^$"
+                                   << "Several switches found ({1}, {2}). Choose one with --port." << 0;
+        QTest::newRow("diff, same") << 1 << QStringList{"diff", "held.dat"} << 0
+                                    << "^The switch holds this plan.\n$"
+                                    << "" << 0;
+        QTest::newRow("diff, different") << 1 << QStringList{"diff", "changed.dat"} << 1
+                                         << "^LTE filter: on in the plan, off in the switch\n$"
+                                         << "" << 0;
+        QTest::newRow("diff, chosen port")
+            << 2 << QStringList{"diff", "--port", "{2}", "held.dat"} << 0 << "^The switch holds this plan.\n$"
+            << "" << 0;
+        QTest::newRow("test") << 1 << QStringList{"test", "changed.dat"} << 0 << "^$"
+                              << "" << 4;
+        QTest::newRow("test, bad file") << 1 << QStringList{"test", "bad.dat"} << 2 << "^$"
+                                        << "is no complete settings file" << 0;
+        QTest::newRow("test, unassigned static UB") << 1 << QStringList{"test", "unassigned.dat"} << 2 << "^$"
+                                                    << "All static UBs must be assigned." << 0;
+        QTest::newRow("store, missing file") << 1 << QStringList{"store", "missing.dat"} << 2 << "^$"
+                                             << "cannot be read" << 0;
+        QTest::newRow("store") << 1 << QStringList{"store", "changed.dat"} << 0
+                               << "^{backups}/01332251/\\d{8}-\\d{6}\\.dat\n$"
+                               << "" << 5;
+    }
+
+    void commands()
+    {
+        QFETCH(int, switches);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+        QFETCH(int, writes);
+        QVERIFY(startSwitches(qMax(switches, 1)));
+        writePlans();
+        if (QTest::currentTestFailed())
+            return;
+        if (switches == 0)
+            simulators.clear();
+        const auto fill = [this](QString text, bool pattern) {
+            const auto quoted = [pattern](const QString &s) {
+                return pattern ? QRegularExpression::escape(s) : s;
+            };
+            text.replace("{1}", quoted(link(1))).replace("{2}", quoted(link(2)));
+            return text.replace("{backups}", quoted(backups()));
+        };
+        for (QString &argument : arguments) {
+            argument = fill(argument, false);
+            if (argument.endsWith(".dat"))
+                argument = dir.filePath(argument);
+        }
+        const int before = switches ? ::writes(*simulators.front()).size() : 0;
+
+        QCOMPARE(run(arguments), status);
+        QVERIFY2(QRegularExpression(fill(output, true)).match(this->output).hasMatch(),
+                 qPrintable(this->output));
+        if (error.isEmpty())
+            QVERIFY2(errors.isEmpty(), qPrintable(errors));
+        else
+            QVERIFY2(errors.contains(fill(error, false)), qPrintable(errors));
+        if (switches)
+            QCOMPARE(::writes(*simulators.front()).size() - before, writes);
+    }
+
+    // What the switch held goes to the backup; what was stored comes back
+    // from "read" unchanged.
+    void storeThenReadGivesThePlanBack()
+    {
+        QVERIFY(startSwitches(1));
+        writePlans();
+        if (QTest::currentTestFailed())
+            return;
+        BandPlan plan = SettingsFile::read(dir.filePath("held.dat"));
+        // A static UB on each LNB, so that the switch knows both satellites.
+        plan.list[20] = UBRecord{3, 0, 0, 11836, 0, UBRecord::staticType, 0, 71};
+        plan.list[19] = UBRecord{4, 0, 0, 10834, 0, UBRecord::staticType, 1, 5};
+        plan.lnb1 = "Astra 19.2E";
+        plan.lnb2 = "Hotbird 13.0E";
+        plan.terrestrialPatchActive = !plan.terrestrialPatchActive;
+        plan.list[0].line = 2;
+        QVERIFY(plan.numberDynamicUBs(false));
+        const QString stored = dir.filePath("stored.dat");
+        SettingsFile::write(stored, plan);
+
+        QCOMPARE(run({"store", stored}), 0);
+        const QString backup = output.trimmed();
+        // The switch keeps no satellite for an LNB without static UBs: the
+        // backup names those of the plan being stored.
+        BandPlan held = SettingsFile::read(dir.filePath("held.dat"));
+        held.lnb1 = plan.lnb1;
+        held.lnb2 = plan.lnb2;
+        QCOMPARE(fileBytes(backup), SettingsFile::bytes(held));
+        QCOMPARE(run({"read", dir.filePath("back.dat")}), 0);
+        QCOMPARE(fileBytes(dir.filePath("back.dat")), fileBytes(stored));
+        QCOMPARE(run({"diff", stored}), 0);
+    }
+
+    // The program itself finds the window's offline cache (the same data
+    // directory) and draws the sheet without a display.
+    void programSharesTheWindowsData()
+    {
+        QVERIFY(startSwitches(1));
+        writePlans();
+        simulators.clear();
+        const QString home = dir.filePath("home");
+        const QString data = home + "/.local/share/fenzo_setup";
+        QVERIFY(QDir().mkpath(data));
+        QVERIFY(QFile::copy(dir.filePath("cache/db.dat"), data + "/db.dat"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home);
+        environment.insert("XDG_DATA_HOME", home + "/.local/share");
+        environment.remove("QT_QPA_PLATFORM");
+        environment.remove("DISPLAY");
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(FENZO_CLI, {"sheet", dir.filePath("held.dat"), dir.filePath("sheet.png")});
+        QVERIFY(program.waitForFinished(30000));
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0,
+                 program.readAllStandardError().constData());
+        QVERIFY(QFileInfo(dir.filePath("sheet.png")).size() > 1000);
+    }
+
+    // Workshop mode: two switches plugged into the same port one after the
+    // other each get the plan and a backup; an interrupt ends it with 0.
+    void workshopStoresEachSwitch()
+    {
+        QVERIFY(startSwitches(1));
+        writePlans();
+        if (QTest::currentTestFailed())
+            return;
+        QStringList handled;
+        CommandLineTool *tool = nullptr;
+        std::unique_ptr<SimulatorProcess> first;
+        QTimer::singleShot(0, this, [&] {
+            connect(tool, &CommandLineTool::switchHandled, this, [&](const QString &line) {
+                handled << line;
+                if (handled.size() == 1) {
+                    // Unplugged; the next switch comes on the same port.
+                    first = std::move(simulators.front());
+                    first->stop();
+                    simulators.front() =
+                        std::make_unique<SimulatorProcess>(link(1), QStringList(), "SN:" + serials.at(1));
+                    QVERIFY(simulators.front()->start());
+                } else {
+                    tool->stop();
+                }
+            });
+        });
+        // The bound of the whole test: no third switch ever comes.
+        QTimer::singleShot(30000, this, [&] { tool->stop(); });
+        QCOMPARE(run({"store", "--each", dir.filePath("changed.dat")}, &tool), 0);
+
+        QCOMPARE(handled.size(), 2);
+        const QStringList lines = output.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines, handled);
+        for (int n = 0; n < 2; ++n) {
+            QVERIFY2(lines.at(n).startsWith(link(1) + " " + serials.at(n) + ": stored; backup " + backups()),
+                     qPrintable(lines.at(n)));
+        }
+        QCOMPARE(writes(*first).last(), QStringLiteral(":MEM:WRITE:ALL"));
+        QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
+        QCOMPARE(errors, QStringLiteral("Waiting for switches; Ctrl+C ends.\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineToolTest)
+#include "tst_commandlinetool.moc"
