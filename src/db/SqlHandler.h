@@ -51,6 +51,11 @@ public:
     const SateliteParams &getSateliteParams(const QString &name) const;
     const SateliteParams &getSateliteParamsById(quint32 satId) const;
 
+    // The same look-ups without throwing: null when there is no such row.
+    bool hasData() const { return dataAvailable; }
+    const TransponderItem *findTransponder(const QString &satelite, quint32 transponder) const;
+    const SateliteParams *findSatelite(const QString &name) const;
+
     QString cacheFilePath() const { return cacheDirectory + cacheFileName; }
 
     // The message of every failure meaning "no satellite data".
