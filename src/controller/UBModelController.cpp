@@ -90,6 +90,22 @@ QVariantList UBModelController::itemsForSatelite(const QString &name)
     }
 }
 
+QVariantList UBModelController::transpondersForSatelite(const QString &name)
+{
+    QVariantList transponders;
+    try {
+        for (const TransponderItem &item : sqlHandler->transponders(name)) {
+            transponders << QVariantMap{{QStringLiteral("transponder"), item.transponder},
+                                        {QStringLiteral("frequency"), item.frequency},
+                                        {QStringLiteral("horizontal"), item.horizontal}};
+        }
+    } catch (...) {
+        reportNoSatelliteData();
+        return {};
+    }
+    return transponders;
+}
+
 void UBModelController::dbDataOutdated()
 {
     emit warningOccured(tr("Offline data for satelites older than 1 month. Please restart application with "

@@ -67,6 +67,9 @@ public slots:
     void readFromDevice();
     QStringList availableSatelites();
     QVariantList itemsForSatelite(const QString &name);
+    // The transponders of a satellite in table order, each as
+    // {transponder, frequency, horizontal}: the band list's entries.
+    QVariantList transpondersForSatelite(const QString &name);
 
 private slots:
     void dynamicLinesChanged();

@@ -385,6 +385,14 @@ QVariantList SqlHandler::itemsForSatelite(const QString &name) const
     return items;
 }
 
+QVector<TransponderItem> SqlHandler::transponders(const QString &name) const
+{
+    if (!dataAvailable)
+        throw std::runtime_error(statusMessage);
+    const auto it = itemsBySatelite.find(name);
+    return it == itemsBySatelite.end() ? QVector<TransponderItem>() : it->second;
+}
+
 const TransponderItem *SqlHandler::findTransponder(const QString &satelite, quint32 transponder) const
 {
     const auto it = itemsBySatelite.find(satelite);

@@ -46,6 +46,8 @@ public:
 
     QStringList availableSatelites() const;
     QVariantList itemsForSatelite(const QString &name) const;
+    // A satellite's rows in table order; empty for an unknown name.
+    QVector<TransponderItem> transponders(const QString &name) const;
     const TransponderItem &getPolarisationForTransponder(const QString &satelite, quint32 transponder) const;
     quint32 getTransponderByFreq(const QString &satelite, quint32 frequency) const;
     const SateliteParams &getSateliteParams(const QString &name) const;
