@@ -1,25 +1,35 @@
-// Prepares what tools/readme-pictures.sh shows: the offline satellite cache
-// of the interface tests in DATA_DIR (the program's data directory) and, in
-// PLAN_FILE, a settings file with a plan that uses every colour of the band
-// list: four static UBs on both LNBs, one of them still unassigned.
-//   fenzo-readme-plan DATA_DIR PLAN_FILE
-#include "UiTestHelper.h"
+// Writes the plan that tools/readme-pictures.sh shows into PLAN_FILE: a
+// settings file that uses every colour of the band list, with four static UBs
+// on both LNBs, one of them still unassigned. The satellite data come from
+// the server the program is built to use (the realistic set, which the
+// script starts in a network namespace of its own).
+//   fenzo-readme-plan PLAN_FILE
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <cstdio>
+#include <exception>
 
 namespace {
-void set(UBDataModel &model, quint32 ubNumber, int role, const QVariant &value)
+const QString lnb1 = QStringLiteral("Astra 19.2E");
+const QString lnb2 = QStringLiteral("Astra 23.5E");
+
+// A static UB on a transponder of its LNB's satellite, with its frequency.
+void assign(UBDataModel &model, const SqlHandler &data, quint32 ubNumber, quint32 lnb, qint32 tp)
 {
     for (int row = 0; row < model.rowCount(); ++row) {
-        if (model.ubList().at(row).ubNumber == ubNumber)
-            model.setData(model.index(row), value, role);
+        if (model.ubList().at(row).ubNumber != ubNumber)
+            continue;
+        model.setData(model.index(row), lnb, UBDataModel::LnbRole);
+        if (tp < 0)
+            return;
+        const quint32 frequency = data.getPolarisationForTransponder(lnb ? lnb2 : lnb1, quint32(tp)).frequency;
+        model.setData(model.index(row), tp, UBDataModel::TpRole);
+        model.setData(model.index(row), frequency, UBDataModel::FreqRole);
     }
 }
 } // namespace
@@ -27,43 +37,36 @@ void set(UBDataModel &model, quint32 ubNumber, int role, const QVariant &value)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: fenzo-readme-plan DATA_DIR PLAN_FILE\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fenzo-readme-plan PLAN_FILE\n");
         return 2;
     }
-    const QString dataDir = QString::fromLocal8Bit(argv[1]);
-    const QString planFile = QString::fromLocal8Bit(argv[2]);
-    if (!QDir().mkpath(dataDir) || !UiTestHelper(dataDir).writeSatelliteCache()) {
-        std::fprintf(stderr, "cannot write the satellite cache to %s\n", argv[1]);
-        return 1;
-    }
-
+    QTemporaryDir cache;
     UBModelController::Environment environment;
-    // Nothing listens on port 1: the cache just written is used.
-    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
-                              QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), 1};
-    environment.cacheDirectory = dataDir;
+    environment.cacheDirectory = cache.path();
     environment.portLister = [] { return QList<SerialPortCandidate>(); };
     UBDataModel model;
     UBModelController controller(&model, environment);
-    QSignalSpy errors(&controller, &UBModelController::errorOccured);
+    QStringList errors;
+    QObject::connect(&controller, &UBModelController::errorOccured,
+                     [&errors](const QString &text) { errors << text; });
     controller.initialize();
-    model.setLnb1(QStringLiteral("Astra 19.2E"));
-    model.setLnb2(QStringLiteral("Astra 28.2E"));
-    controller.setStaticUBs(4, true);
-    set(model, 23, UBDataModel::LnbRole, 0);
-    set(model, 23, UBDataModel::TpRole, 3);
-    set(model, 23, UBDataModel::FreqRole, 10752);
-    set(model, 22, UBDataModel::LnbRole, 0);
-    set(model, 22, UBDataModel::TpRole, 8);
-    set(model, 22, UBDataModel::FreqRole, 10847);
-    set(model, 21, UBDataModel::LnbRole, 1);
-    set(model, 21, UBDataModel::TpRole, 22);
-    set(model, 21, UBDataModel::FreqRole, 11241);
-    set(model, 20, UBDataModel::LnbRole, 1);
-    controller.saveToFile(QUrl::fromLocalFile(planFile).toString());
+    try {
+        model.setLnb1(lnb1);
+        model.setLnb2(lnb2);
+        controller.setStaticUBs(4, true);
+        const SqlHandler &data = *controller.satelliteData();
+        assign(model, data, 23, 0, 53);
+        assign(model, data, 22, 0, 52);
+        assign(model, data, 21, 1, 22);
+        assign(model, data, 20, 1, -1);
+    } catch (const std::exception &e) {
+        errors << QString::fromUtf8(e.what());
+    }
+    if (errors.isEmpty())
+        controller.saveToFile(QUrl::fromLocalFile(QString::fromLocal8Bit(argv[1])).toString());
     if (!errors.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(errors.first().first().toString()));
+        std::fprintf(stderr, "%s\n", qPrintable(errors.join(QLatin1Char('\n'))));
         return 1;
     }
     return 0;
