@@ -58,9 +58,10 @@ shot static-dialog
 dialog_button "Set number of static UBs" 51 25
 wait_for 50 window_gone "Set number of static UBs" || fail "the static UB dialog stayed open"
 shot three-static
-# Rows are 33 pixels apart from y 25; static rows are ivory, UB21 is on line 1.
+# Rows are 33 pixels apart from y 25; static rows are ivory (seen right of the
+# frequency), UB21 is on line 1.
 for row in 0 1 2; do
-  [ "$(pixel "$s" 400 $((25 + 33 * row)))" = FFFFF0 ] || fail "row $row is not static"
+  [ "$(pixel "$s" 440 $((25 + 33 * row)))" = FFFFF0 ] || fail "row $row is not static"
 done
 [ "$(pixel "$s" 400 124)" = CCEEFF ] || fail "row 3 is not a dynamic UB on line 1 ($(pixel "$s" 400 124))"
 
