@@ -197,7 +197,8 @@ shot() {
   step=$((step + 1))
   s=$(printf '%s/%02d-%s.png' "$work" "$step" "$1")
   xdotool mousemove 1200 1000
-  settle "$s" || fail "screenshot $1: $settle_problem"
+  # On a busy machine a new window can take many seconds to be drawn and still.
+  settle "$s" 300 || fail "screenshot $1: $settle_problem"
 }
 
 click() {

@@ -268,13 +268,14 @@ private slots:
     }
 
     // An identification whose reply comes too late (as under load) fails;
-    // the next search tick, 3 s later, finds the switch, and transfers work.
+    // a later search tick finds the switch, and transfers work.
     void identificationMissedOnceFoundOnTheNextTick()
     {
-        connectDevice({"--late", "*IDN?=250"});
+        // Late enough that no stall of a busy machine hides it.
+        connectDevice({"--late", "*IDN?=1500"});
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(simulator->loggedLines().count(QStringLiteral("*IDN?")), 2);
+        QVERIFY(simulator->loggedLines().count(QStringLiteral("*IDN?")) >= 2);
         controller->sendDataToDevice();
         QCOMPARE(messages, QStringList());
         QCOMPARE(received().size(), 4);
