@@ -3,6 +3,8 @@
 // Transponder lists of every satellite, built once and shared by all rows of
 // the band list, so that scrolling never asks the controller again. Each list
 // is an array of {text, freq, tpValue}; its first entry means "no transponder".
+// An entry's text names its polarisation ("07, 10722 MHz H"): many satellites
+// carry one frequency twice, horizontal and vertical.
 var lnbModels = Object.create(null)
 // Passed through qsTr at run time but kept out of the catalogues (a literal
 // would be picked up by lupdate): it reads the same in every language.
@@ -20,6 +22,13 @@ function tpNumber(text) {
     return parseInt(text, 10)
 }
 
+// One transponder as an entry of the band list.
+function entry(item) {
+    var tp = twoDigits(item.transponder)
+    var text = tp + ", " + item.frequency + " MHz " + (item.horizontal ? "H" : "V")
+    return { "text": text, "freq": item.frequency, "tpValue": tp }
+}
+
 // Returns at once once the cache holds a satellite; without satellite data it
 // asks again on every call, so data that appears later is still picked up.
 function loadLNBModels(controller) {
@@ -29,12 +38,9 @@ function loadLNBModels(controller) {
     for (var i = 0; i < names.length; ++i) {
         var name = names[i]
         var list = [{ "text": qsTr(notAssignedText), "freq": 0, "tpValue": "not assigned" }]
-        var items = controller.itemsForSatelite(name)
-        for (var j = 0; j + 1 < items.length; j += 2) {
-            var tp = twoDigits(items[j])
-            var freq = items[j + 1]
-            list.push({ "text": tp + ", " + freq + " MHz", "freq": freq, "tpValue": tp })
-        }
+        var items = controller.transpondersForSatelite(name)
+        for (var j = 0; j < items.length; ++j)
+            list.push(entry(items[j]))
         if (!(name in lnbModels))
             ++satelliteCount
         lnbModels[name] = list

@@ -259,7 +259,7 @@ Item {
                     id: tpSelectBox
                     anchors.verticalCenter: parent.verticalCenter
                     visible: !delegateRoot.isDynamic
-                    width: 120
+                    width: 160
                     model: tpItemsModel
                     textRole: "text"
                     onActivated: delegateRoot.chooseTransponder(index)

@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Fenzo Setup and runs every test:
 #   1. the whole suite in a debug build (gcc);
-#   2. the C++ and Qt Quick tests again with AddressSanitizer and
+#   2. the tests that start servers or the program again, beside listeners
+#      that are no database on 127.0.0.1:3306 and :33306 (they must use only
+#      what they started);
+#   3. the C++ and Qt Quick tests again with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (clang);
-#   3. each fuzz target for a short while (clang, libFuzzer);
-#   4. cppcheck on src/;
-#   5. the Debian package: built, checked, installed, started and removed
+#   4. each fuzz target for a short while (clang, libFuzzer);
+#   5. cppcheck on src/;
+#   6. the Debian package: built, checked, installed, started and removed
 #      again (by default only where packages may be installed: as root or
 #      with passwordless sudo).
-# FENZO_TEST_STAGES (default "suite sanitizers fuzz static package") picks
-# stages; FENZO_FUZZ_SECONDS (default 30) sets the time of each fuzz target.
+# FENZO_TEST_STAGES (default "suite foreign sanitizers fuzz static package")
+# picks stages; FENZO_FUZZ_SECONDS (default 30) sets the time of each fuzz
+# target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
 # Whether this user may install and remove packages without a password.
 can_install() { [ "$(id -u)" -eq 0 ] || sudo -n true 2>/dev/null; }
-default_stages="suite sanitizers fuzz static"
+default_stages="suite foreign sanitizers fuzz static"
 if can_install; then
   default_stages+=" package"
 fi
@@ -41,19 +45,37 @@ if has_stage suite; then
   build=build-test
   echo "test: [suite] configuring in $build"
   # The end-to-end test drives a program that offers the simulator at this path.
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_TEST_DB_PORT=33306 \
-    "-DFENZO_EXTRA_SERIAL_PORTS=$top/$build/e2e/switch"
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DFENZO_EXTRA_SERIAL_PORTS=$top/$build/e2e/switch"
   echo "test: [suite] building"
   cmake --build "$build" -j "$jobs"
   echo "test: [suite] running the tests"
   run_ctest "$build"
 fi
 
+if has_stage foreign; then
+  build=build-test
+  [ -f "$build/CTestTestfile.cmake" ] || { echo "test: [foreign] needs the suite's build ($build)" >&2; exit 1; }
+  echo "test: [foreign] the database and window tests beside foreign listeners on 3306 and 33306"
+  # The listeners live in a network namespace of their own with the tests.
+  status=0
+  tests/common/foreign-listeners.sh ctest --test-dir "$build" --output-on-failure -j 2 -L isolated 2>&1 \
+    | tee "$build/ctest-foreign.log" || status=$?
+  if [ "$status" = 77 ]; then
+    echo "test: [foreign] skipped: no network namespace can be made here"
+  elif [ "$status" != 0 ]; then
+    echo "test: [foreign] FAILED"
+    exit 1
+  else
+    count=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$build/ctest-foreign.log" | tail -n 1)
+    total=$((total + ${count:-0}))
+  fi
+fi
+
 if has_stage sanitizers; then
   build=build-sanitize
   echo "test: [sanitizers] configuring in $build (clang, ASan + UBSan)"
   CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_SANITIZE=ON \
-    -DFENZO_BUILD_BENCH=OFF -DFENZO_TEST_DB_PORT=33307
+    -DFENZO_BUILD_BENCH=OFF
   echo "test: [sanitizers] building"
   cmake --build "$build" -j "$jobs"
   echo "test: [sanitizers] running the tests"

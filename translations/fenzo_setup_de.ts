@@ -593,6 +593,18 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
         <translation>%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; ein Codewort trägt 100 bis 2147 MHz.</translation>
     </message>
+    <message>
+        <source>%1: %2 has the satellite id %3; a code word carries 0 to 127.</source>
+        <translation>%1: %2 hat die Satelliten-ID %3; ein Codewort trägt 0 bis 127.</translation>
+    </message>
+    <message>
+        <source>%1: a code word carries the UB numbers 1 to 32 only.</source>
+        <translation>%1: Ein Codewort trägt nur die UB-Nummern 1 bis 32.</translation>
+    </message>
+    <message>
+        <source>%1: transponder %2 of %3 is not in the satellite data.</source>
+        <translation>%1: Transponder %2 von %3 ist nicht in den Satellitendaten.</translation>
+    </message>
 </context>
 <context>
     <name>SqlHandler</name>

@@ -593,6 +593,18 @@ Without --port the one switch found is used. Exit status 2: failure.
         <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
         <translation>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</translation>
     </message>
+    <message>
+        <source>%1: %2 has the satellite id %3; a code word carries 0 to 127.</source>
+        <translation>%1: %2 has the satellite id %3; a code word carries 0 to 127.</translation>
+    </message>
+    <message>
+        <source>%1: a code word carries the UB numbers 1 to 32 only.</source>
+        <translation>%1: a code word carries the UB numbers 1 to 32 only.</translation>
+    </message>
+    <message>
+        <source>%1: transponder %2 of %3 is not in the satellite data.</source>
+        <translation>%1: transponder %2 of %3 is not in the satellite data.</translation>
+    </message>
 </context>
 <context>
     <name>SqlHandler</name>

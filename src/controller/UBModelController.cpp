@@ -98,6 +98,22 @@ QString UBModelController::outdatedDataMessage()
               "connection to update offline data.");
 }
 
+QVariantList UBModelController::transpondersForSatelite(const QString &name)
+{
+    QVariantList transponders;
+    try {
+        for (const TransponderItem &item : sqlHandler->transponders(name)) {
+            transponders << QVariantMap{{QStringLiteral("transponder"), item.transponder},
+                                        {QStringLiteral("frequency"), item.frequency},
+                                        {QStringLiteral("horizontal"), item.horizontal}};
+        }
+    } catch (...) {
+        reportNoSatelliteData();
+        return {};
+    }
+    return transponders;
+}
+
 void UBModelController::dbDataOutdated()
 {
     emit warningOccured(outdatedDataMessage());

@@ -78,6 +78,9 @@ public slots:
     QStringList compareWithDevice();
     QStringList availableSatelites();
     QVariantList itemsForSatelite(const QString &name);
+    // The transponders of a satellite in table order, each as
+    // {transponder, frequency, horizontal}: the band list's entries.
+    QVariantList transpondersForSatelite(const QString &name);
 
 private slots:
     void dynamicLinesChanged();

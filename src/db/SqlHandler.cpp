@@ -385,16 +385,33 @@ QVariantList SqlHandler::itemsForSatelite(const QString &name) const
     return items;
 }
 
-const TransponderItem &SqlHandler::getPolarisationForTransponder(const QString &satelite,
-                                                                 quint32 transponder) const
+QVector<TransponderItem> SqlHandler::transponders(const QString &name) const
+{
+    if (!dataAvailable)
+        throw std::runtime_error(statusMessage);
+    const auto it = itemsBySatelite.find(name);
+    return it == itemsBySatelite.end() ? QVector<TransponderItem>() : it->second;
+}
+
+const TransponderItem *SqlHandler::findTransponder(const QString &satelite, quint32 transponder) const
 {
     const auto it = itemsBySatelite.find(satelite);
     if (it == itemsBySatelite.end())
-        throw std::runtime_error(notFoundMessage.toStdString());
+        return nullptr;
     for (const TransponderItem &item : it->second) {
         if (item.transponder == transponder)
-            return item;
+            return &item;
     }
+    return nullptr;
+}
+
+const TransponderItem &SqlHandler::getPolarisationForTransponder(const QString &satelite,
+                                                                 quint32 transponder) const
+{
+    if (itemsBySatelite.find(satelite) == itemsBySatelite.end())
+        throw std::runtime_error(notFoundMessage.toStdString());
+    if (const TransponderItem *item = findTransponder(satelite, transponder))
+        return *item;
     throw std::runtime_error("SqlHandler::getPolarisationForTransponder: transponder not found");
 }
 
@@ -410,12 +427,19 @@ quint32 SqlHandler::getTransponderByFreq(const QString &satelite, quint32 freque
     throw std::runtime_error("SqlHandler::getTransponderByFreq: no transponder with freq");
 }
 
-const SateliteParams &SqlHandler::getSateliteParams(const QString &name) const
+const SateliteParams *SqlHandler::findSatelite(const QString &name) const
 {
     for (const SateliteParams &params : sateliteParams) {
         if (params.name == name)
-            return params;
+            return &params;
     }
+    return nullptr;
+}
+
+const SateliteParams &SqlHandler::getSateliteParams(const QString &name) const
+{
+    if (const SateliteParams *params = findSatelite(name))
+        return *params;
     throw std::runtime_error(notFoundMessage.toStdString());
 }
 

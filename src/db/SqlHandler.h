@@ -46,10 +46,17 @@ public:
 
     QStringList availableSatelites() const;
     QVariantList itemsForSatelite(const QString &name) const;
+    // A satellite's rows in table order; empty for an unknown name.
+    QVector<TransponderItem> transponders(const QString &name) const;
     const TransponderItem &getPolarisationForTransponder(const QString &satelite, quint32 transponder) const;
     quint32 getTransponderByFreq(const QString &satelite, quint32 frequency) const;
     const SateliteParams &getSateliteParams(const QString &name) const;
     const SateliteParams &getSateliteParamsById(quint32 satId) const;
+
+    // The same look-ups without throwing: null when there is no such row.
+    bool hasData() const { return dataAvailable; }
+    const TransponderItem *findTransponder(const QString &satelite, quint32 transponder) const;
+    const SateliteParams *findSatelite(const QString &name) const;
 
     QString cacheFilePath() const { return cacheDirectory + cacheFileName; }
 

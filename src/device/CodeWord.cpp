@@ -34,8 +34,6 @@ const char *const frequencyRefusal =
 {
     throw std::runtime_error("Not connected");
 }
-
-constexpr quint32 ifOffset = 100; // MHz between the oscillator and F = 0
 } // namespace
 
 std::string CodeWord::readErrorMessage()
@@ -63,15 +61,48 @@ CodeWord CodeWord::fromText(QStringView text)
     return CodeWord(quint32(value));
 }
 
+CodeWord::Refusal CodeWord::staticFieldRefusal(quint32 satId, quint32 ubNumber, qint64 f)
+{
+    if (ubNumber > maxUbNumber)
+        return Refusal::UbNumberOutOfRange;
+    if (satId > maxSatId)
+        return Refusal::SatIdOutOfRange;
+    if (f < 0 || f > qint64(maxF))
+        return Refusal::FrequencyOutOfRange;
+    return Refusal::None;
+}
+
+CodeWord::Refusal CodeWord::staticRefusal(const UBRecord &record, const QString &lnb1, const QString &lnb2,
+                                          const SqlHandler *database)
+{
+    if (!record.isStatic())
+        return Refusal::None;
+    if (!database || !database->hasData())
+        return Refusal::NoSatelliteData;
+    const QString &name = record.lnb > 0 ? lnb2 : lnb1;
+    const SateliteParams *params = database->findSatelite(name);
+    if (!params)
+        return Refusal::SatelliteUnknown;
+    const TransponderItem *row = record.tp < 0 ? nullptr : database->findTransponder(name, quint32(record.tp));
+    if (!row)
+        return Refusal::TransponderUnknown;
+    return staticFieldRefusal(row->satId, record.ubNumber,
+                              qint64(record.freq) - qint64(row->oscillatorFrequency) - ifOffset);
+}
+
 CodeWord CodeWord::makeStatic(quint32 satId, quint32 ubNumber, qint64 f, bool lnb2, bool horizontal,
                               bool highBand)
 {
-    if (ubNumber > maxUbNumber)
+    switch (staticFieldRefusal(satId, ubNumber, f)) {
+    case Refusal::UbNumberOutOfRange:
         refuse(translate(ubNumberRefusal).arg(ubNumber));
-    if (satId > maxSatId)
+    case Refusal::SatIdOutOfRange:
         refuse(translate(satIdRefusal).arg(satId));
-    if (f < 0 || f > qint64(maxF))
+    case Refusal::FrequencyOutOfRange:
         refuse(translate(frequencyRefusal).arg(ubNumber).arg(f + ifOffset));
+    default:
+        break;
+    }
     return CodeWord(0x80000000u | satId << 24 | ubNumber << 19 | quint32(f) << 8 | quint32(lnb2) << 2 |
                     quint32(horizontal) << 1 | quint32(highBand));
 }
@@ -122,7 +153,7 @@ UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QStrin
         noDatabase();
     record.type = UBRecord::staticType;
     const SateliteParams &params = database->getSateliteParamsById(word.satId());
-    record.freq = (word.highBand() ? params.lofHigh : params.lofLow) + ifOffset + word.f();
+    record.freq = (word.highBand() ? params.lofHigh : params.lofLow) + quint32(ifOffset) + word.f();
     record.lnb = word.lnb2() ? 1 : 0;
     (word.lnb2() ? lnb2 : lnb1) = params.name;
     record.tp = qint32(database->getTransponderByFreq(params.name, record.freq));

@@ -25,6 +25,30 @@ public:
     static constexpr quint32 maxLine = 255;
     static constexpr quint32 maxDynamicLine = 3;
 
+    // Why a static UB cannot travel in a code word.
+    enum class Refusal
+    {
+        None,
+        NoSatelliteData,
+        SatelliteUnknown,   // its LNB's satellite is not in the satellite data
+        TransponderUnknown, // its transponder is not among that satellite's
+        UbNumberOutOfRange, // above maxUbNumber
+        SatIdOutOfRange,    // the satellite's id is above maxSatId
+        FrequencyOutOfRange // F outside 0..maxF: the intermediate frequency
+    };
+
+    // The fields of a static word that cannot be carried, checked in the
+    // order makeStatic refuses them.
+    static Refusal staticFieldRefusal(quint32 satId, quint32 ubNumber, qint64 f);
+
+    // What keeps a static record from being sent, without throwing: the
+    // same look-ups and limits as encode(). Dynamic records give None.
+    static Refusal staticRefusal(const UBRecord &record, const QString &lnb1, const QString &lnb2,
+                                 const SqlHandler *database);
+
+    // MHz between the oscillator and F = 0.
+    static constexpr qint64 ifOffset = 100;
+
     constexpr CodeWord() = default;
     constexpr explicit CodeWord(quint32 value) : word(value) {}
 

@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include <cstdlib>
+#include <limits>
 #include <stdexcept>
 
 QList<SerialPortCandidate> SerialPortHandler::systemPorts()
@@ -61,7 +62,7 @@ SerialPortHandler::~SerialPortHandler()
 
 void SerialPortHandler::startDeviceSearch()
 {
-    searchTimer.start(3000);
+    searchTimer.start(searchIntervalMs);
 }
 
 bool SerialPortHandler::connectNow()
@@ -154,7 +155,7 @@ void SerialPortHandler::handleError(QSerialPort::SerialPortError error)
     qDebug() << "Port error" << error;
     closePort();
     emit deviceMissing();
-    searchTimer.start(3000);
+    searchTimer.start(searchIntervalMs);
 }
 
 void SerialPortHandler::writeCommand(const QString &command, unsigned long pauseMs)
@@ -175,17 +176,42 @@ void SerialPortHandler::writeCommand(const QString &command, unsigned long pause
     port->write(terminator);
     if (!port)
         throw std::runtime_error(writeErrorMessage);
-    port->waitForBytesWritten(timeoutMs);
+    // A slow line is no failure: the configuration line takes about 290 ms
+    // at 9600 baud, and some systems count a chunk still being sent as not
+    // yet written. The wait's time-out reports say nothing about a reply.
+    const bool timedOut = timeoutFlag;
+    const bool written = waitUntilWritten(*port, bytes.size() + terminator.size());
+    timeoutFlag = timedOut;
     // The error report may have released the port during the wait; bytes
     // still queued did not reach the device.
     if (!port)
         throw std::runtime_error(writeErrorMessage);
-    if (port->bytesToWrite() > 0) {
+    if (!written) {
         // The rest must not be glued to the front of the next command.
         port->clear(QSerialPort::Output);
         throw std::runtime_error(writeErrorMessage);
     }
     QThread::msleep(pauseMs);
+}
+
+int SerialPortHandler::writeDeadlineMs(qint64 lineBytes)
+{
+    const qint64 lineMs = (lineBytes * 10 * 1000 + baudRate - 1) / baudRate;
+    return int(qMin<qint64>(timeoutMs + 2 * lineMs, std::numeric_limits<int>::max()));
+}
+
+bool SerialPortHandler::waitUntilWritten(QIODevice &line, qint64 lineBytes)
+{
+    const int deadline = writeDeadlineMs(lineBytes);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (line.isOpen() && line.bytesToWrite() > 0) {
+        const qint64 left = deadline - elapsed.elapsed();
+        if (left <= 0)
+            return false;
+        line.waitForBytesWritten(int(qMin<qint64>(left, timeoutMs)));
+    }
+    return line.isOpen();
 }
 
 bool SerialPortHandler::lineLost()

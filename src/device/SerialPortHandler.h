@@ -72,6 +72,18 @@ public:
     // one reply up to its line end.
     static constexpr int timeoutMs = 100;
     static constexpr int replyDeadlineMs = 500;
+    // Between two looks for the switch while none is connected.
+    static constexpr int searchIntervalMs = 3000;
+    // The port's speed (its default, never changed), in bits a second.
+    static constexpr int baudRate = 9600;
+
+    // How long a command line of `lineBytes` bytes may take to leave: one
+    // wait plus twice its time on the line at 9600 baud (ten bits a byte).
+    static int writeDeadlineMs(qint64 lineBytes);
+    // Waits until `line` has written everything it holds, bounded by
+    // writeDeadlineMs(lineBytes). False when the deadline passes first or the
+    // line is closed (a lost port is closed by its error report).
+    static bool waitUntilWritten(QIODevice &line, qint64 lineBytes);
 
 signals:
     void deviceFound(QString serialNumber);

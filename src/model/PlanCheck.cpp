@@ -38,6 +38,24 @@ PlanCheck PlanCheck::of(const QString &lnb1, const QString &lnb2, const QList<UB
     return check;
 }
 
+std::array<int, PlanCheck::lineCount> PlanCheck::dynamicPerLine(const QList<UBRecord> &list)
+{
+    std::array<int, lineCount> perLine{};
+    for (const UBRecord &record : list) {
+        if (!record.isStatic() && record.line < quint32(lineCount))
+            ++perLine[record.line];
+    }
+    return perLine;
+}
+
+bool PlanCheck::beyondLineLimit(const UBRecord &record, const std::array<int, lineCount> &perLine)
+{
+    if (record.isStatic())
+        return false;
+    return record.localUB >= localUBLimit ||
+           (record.line < quint32(lineCount) && perLine[record.line] > int(localUBLimit));
+}
+
 QString PlanCheck::failureMessage(Failure failure)
 {
     switch (failure) {

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+
 // The check a plan must pass before it goes to the switch, as a pure
 // function of the plan, so that the transfers and the installation sheet
 // judge a plan the same way. The messages keep the controller's
@@ -36,6 +38,15 @@ public:
 
     // Dynamic UBs beyond this many on one line need the newer protocol.
     static constexpr quint32 localUBLimit = 8;
+    static constexpr int lineCount = 4;
+
+    // The number of dynamic UBs on each of the four lines (every record that
+    // is not static counts as dynamic, as the band list shows it).
+    static std::array<int, lineCount> dynamicPerLine(const QList<UBRecord> &list);
+    // A dynamic UB that receivers on its line reach only with the newer
+    // protocol: its local number is above the limit, or its line carries
+    // more UBs than that.
+    static bool beyondLineLimit(const UBRecord &record, const std::array<int, lineCount> &perLine);
 
 private:
     Failure failed = Failure::None;

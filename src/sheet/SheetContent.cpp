@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <exception>
 
 namespace {
 void describeTransponder(SheetContent::Slot &slot, const UBRecord &record, const QString &lnb1,
@@ -18,27 +17,44 @@ void describeTransponder(SheetContent::Slot &slot, const UBRecord &record, const
     slot.satellite = record.lnb > 0 ? lnb2 : lnb1;
     slot.transponder = record.tp;
     slot.frequency = record.freq;
-    if (!slot.assigned || !database)
+    if (!slot.assigned || !database || !database->hasData())
         return;
-    try {
-        const TransponderItem &row =
-            database->getPolarisationForTransponder(slot.satellite, quint32(record.tp));
-        const SateliteParams &params = database->getSateliteParams(slot.satellite);
-        slot.transponderKnown = true;
-        slot.horizontal = row.horizontal;
-        slot.highBand = row.oscillatorFrequency == params.lofHigh;
-        slot.intermediateFrequency = qint64(record.freq) - qint64(row.oscillatorFrequency);
-    } catch (const std::exception &) {
+    // The device link's own check decides whether the UB can travel.
+    slot.refusal = CodeWord::staticRefusal(record, lnb1, lnb2, database);
+    const TransponderItem *row = database->findTransponder(slot.satellite, quint32(record.tp));
+    const SateliteParams *params = database->findSatelite(slot.satellite);
+    if (!row || !params)
         return; // not in the satellite data: shown without polarisation and band
-    }
-    // The device link's own encoder decides whether the UB can travel.
-    try {
-        CodeWord::encode(record, lnb1, lnb2, database, 0);
-    } catch (const std::exception &) {
-        slot.ifUnfit = true;
-    }
+    slot.transponderKnown = true;
+    slot.horizontal = row->horizontal;
+    slot.highBand = row->oscillatorFrequency == params->lofHigh;
+    slot.intermediateFrequency = qint64(record.freq) - qint64(row->oscillatorFrequency);
+    slot.satId = row->satId;
 }
 } // namespace
+
+SheetContent::Slot::Problem SheetContent::Slot::problem() const
+{
+    if (!isStatic)
+        return beyondLineLimit ? Problem::BeyondLineLimit : Problem::None;
+    if (!assigned)
+        return Problem::Unassigned;
+    switch (refusal) {
+    case CodeWord::Refusal::None:
+    case CodeWord::Refusal::NoSatelliteData:
+        return Problem::None;
+    case CodeWord::Refusal::FrequencyOutOfRange:
+        return Problem::IntermediateFrequency;
+    case CodeWord::Refusal::SatIdOutOfRange:
+        return Problem::SatelliteId;
+    case CodeWord::Refusal::UbNumberOutOfRange:
+        return Problem::UbNumber;
+    case CodeWord::Refusal::SatelliteUnknown:
+    case CodeWord::Refusal::TransponderUnknown:
+        break;
+    }
+    return Problem::NotInSatelliteData;
+}
 
 SheetContent SheetContent::build(const UBDataModel &model, const SqlHandler *database, const QDate &date)
 {
@@ -53,11 +69,7 @@ SheetContent SheetContent::build(const UBDataModel &model, const SqlHandler *dat
     content.standBy = model.standBy();
 
     const QList<UBRecord> &list = model.ubList();
-    std::array<int, lineCount> perLine{};
-    for (const UBRecord &record : list) {
-        if (!record.isStatic() && record.line < quint32(lineCount))
-            ++perLine[record.line];
-    }
+    const std::array<int, lineCount> perLine = PlanCheck::dynamicPerLine(list);
     for (const UBRecord &record : list) {
         Slot slot;
         slot.ubNumber = record.ubNumber;
@@ -68,15 +80,17 @@ SheetContent SheetContent::build(const UBDataModel &model, const SqlHandler *dat
         } else {
             slot.line = record.line;
             slot.localUB = record.localUB;
-            slot.beyondLineLimit =
-                record.localUB >= PlanCheck::localUBLimit ||
-                (record.line < quint32(lineCount) && perLine[record.line] > int(PlanCheck::localUBLimit));
+            slot.beyondLineLimit = PlanCheck::beyondLineLimit(record, perLine);
         }
         content.bandSlots.append(slot);
     }
     std::stable_sort(content.bandSlots.begin(), content.bandSlots.end(),
                      [](const Slot &a, const Slot &b) { return a.ubNumber < b.ubNumber; });
     content.checkMessages = PlanCheck::of(model.lnb1(), model.lnb2(), list).messages();
+    for (quint32 line = 0; line < quint32(lineCount); ++line) {
+        if (perLine[line] > int(PlanCheck::localUBLimit))
+            content.crowdedLines.append({line, perLine[line]});
+    }
     return content;
 }
 

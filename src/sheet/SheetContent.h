@@ -1,5 +1,8 @@
 #pragma once
 
+#include "device/CodeWord.h"
+#include "model/PlanCheck.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -34,12 +37,34 @@ public:
         bool horizontal = false;
         bool highBand = false;
         qint64 intermediateFrequency = 0; // MHz above the LNB's oscillator
-        bool ifUnfit = false;             // the code word cannot carry it
+        quint32 satId = 0;
+        // Why the device cannot take it; with satellite data only.
+        CodeWord::Refusal refusal = CodeWord::Refusal::None;
 
-        bool hasProblem() const { return beyondLineLimit || (isStatic && (!assigned || ifUnfit)); }
+        // What is wrong with the slot; the first that applies.
+        enum class Problem
+        {
+            None,
+            Unassigned,           // static without a transponder
+            BeyondLineLimit,      // more than eight dynamic UBs on its line
+            IntermediateFrequency, // no code word carries it
+            SatelliteId,          // above what a code word carries
+            UbNumber,             // above what a code word carries (a damaged file)
+            NotInSatelliteData    // satellite or transponder unknown
+        };
+        Problem problem() const;
+        bool hasProblem() const { return problem() != Problem::None; }
     };
 
-    static constexpr int lineCount = 4;
+    // A line that carries more dynamic UBs than receivers reach with the
+    // older protocol.
+    struct CrowdedLine
+    {
+        quint32 line = 0;
+        int count = 0;
+    };
+
+    static constexpr int lineCount = PlanCheck::lineCount;
     static constexpr quint32 firstSlot = 975;
     static constexpr quint32 slotSpacing = 50;
     static constexpr quint32 bandStart = 950;
@@ -59,6 +84,7 @@ public:
     bool standBy = false;
     QVector<Slot> bandSlots; // ascending UB number
     QStringList checkMessages;
+    QVector<CrowdedLine> crowdedLines;
 
     // The dynamic UBs of one line, by local number.
     QVector<Slot> lineSlots(quint32 line) const;

@@ -1,7 +1,5 @@
 #include "SheetPainter.h"
 
-#include "model/PlanCheck.h"
-
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -70,16 +68,6 @@ QStringList barTexts(const SheetContent::Slot &slot)
     return texts;
 }
 
-// The symbol in a slot's mark: what is wrong with it.
-QString markSymbol(const SheetContent::Slot &slot)
-{
-    if (slot.isStatic && !slot.assigned)
-        return QStringLiteral("?");
-    if (slot.ifUnfit)
-        return QStringLiteral("IF");
-    return QStringLiteral(">8");
-}
-
 void paintSlot(QPainter &painter, const SheetContent::Slot &slot)
 {
     const QRectF bar = SheetPainter::slotRect(slot.ubNumber);
@@ -113,7 +101,7 @@ void paintSlot(QPainter &painter, const SheetContent::Slot &slot)
     painter.drawEllipse(mark);
     painter.setPen(Qt::white);
     painter.setFont(pixelFont(11, true));
-    painter.drawText(mark, Qt::AlignCenter, markSymbol(slot));
+    painter.drawText(mark, Qt::AlignCenter, SheetPainter::markSymbol(slot.problem()));
 }
 
 void paintAxis(QPainter &painter)
@@ -248,28 +236,142 @@ QString onOff(bool on)
     return on ? SheetPainter::tr("on") : SheetPainter::tr("off");
 }
 
+QString slotProblem(const SheetContent::Slot &slot)
+{
+    const QString ub = ubName(slot.ubNumber);
+    switch (slot.problem()) {
+    case SheetContent::Slot::Problem::Unassigned:
+        return SheetPainter::tr("%1 is static but has no transponder.").arg(ub);
+    case SheetContent::Slot::Problem::IntermediateFrequency:
+        return SheetPainter::tr("%1: its transponder lies %2 MHz above the LNB oscillator; a code word "
+                                "carries 100 to 2147 MHz.")
+            .arg(ub)
+            .arg(slot.intermediateFrequency);
+    case SheetContent::Slot::Problem::SatelliteId:
+        return SheetPainter::tr("%1: %2 has the satellite id %3; a code word carries 0 to 127.")
+            .arg(ub, slot.satellite)
+            .arg(slot.satId);
+    case SheetContent::Slot::Problem::UbNumber:
+        return SheetPainter::tr("%1: a code word carries the UB numbers 1 to 32 only.").arg(ub);
+    case SheetContent::Slot::Problem::NotInSatelliteData:
+        return SheetPainter::tr("%1: transponder %2 of %3 is not in the satellite data.")
+            .arg(ub, twoDigits(quint32(slot.transponder)), slot.satellite);
+    case SheetContent::Slot::Problem::BeyondLineLimit:
+    case SheetContent::Slot::Problem::None:
+        break;
+    }
+    return QString();
+}
+
 QStringList slotProblems(const SheetContent &content)
 {
     QStringList problems;
     for (const SheetContent::Slot &slot : content.bandSlots) {
-        if (slot.isStatic && !slot.assigned)
-            problems << SheetPainter::tr("%1 is static but has no transponder.").arg(ubName(slot.ubNumber));
-        else if (slot.ifUnfit)
-            problems << SheetPainter::tr(
-                            "%1: its transponder lies %2 MHz above the LNB oscillator; a code word "
-                            "carries 100 to 2147 MHz.")
-                            .arg(ubName(slot.ubNumber))
-                            .arg(slot.intermediateFrequency);
+        const QString problem = slotProblem(slot);
+        if (!problem.isEmpty())
+            problems << problem;
     }
-    for (quint32 line = 0; line < SheetContent::lineCount; ++line) {
-        const int count = content.lineSlots(line).size();
-        if (count > int(PlanCheck::localUBLimit))
-            problems << SheetPainter::tr("Line %1 carries %2 dynamic UBs; receivers reach those beyond eight "
-                                         "only with EN50607.")
-                            .arg(line + 1)
-                            .arg(count);
-    }
+    for (const SheetContent::CrowdedLine &crowded : content.crowdedLines)
+        problems << SheetPainter::tr("Line %1 carries %2 dynamic UBs; receivers reach those beyond eight "
+                                     "only with EN50607.")
+                        .arg(crowded.line + 1)
+                        .arg(crowded.count);
     return problems;
+}
+
+// The parts of the sheet in words, in their order.
+void paintHeading(Flow &flow, const SheetContent &content, bool withPicture)
+{
+    flow.text(SheetPainter::tr("Installation sheet"), 18, true);
+    flow.text(SheetPainter::tr("Date: %1").arg(content.date.toString(Qt::ISODate)), 10);
+    flow.text(content.deviceConnected ? SheetPainter::tr("Device serial number: %1").arg(content.serialNumber)
+                                      : SheetPainter::tr("No device was connected."),
+              10);
+    const QString none = SheetPainter::tr("none");
+    flow.text(SheetPainter::tr("LNB1: %1").arg(content.lnb1.isEmpty() ? none : content.lnb1), 10);
+    flow.text(SheetPainter::tr("LNB2: %1").arg(content.lnb2.isEmpty() ? none : content.lnb2), 10);
+    flow.text(SheetPainter::tr("Terrestrial path: %1, LTE filter: %2, stand-by: %3")
+                  .arg(onOff(content.terrestrialPathActive), onOff(content.lteFilter), onOff(content.standBy)),
+              10);
+    flow.gap(6);
+    if (withPicture)
+        flow.picture(content);
+}
+
+void paintLines(Flow &flow, const SheetContent &content)
+{
+    const QVector<qreal> lineColumns{0, 0.2, 0.4};
+    for (quint32 line = 0; line < SheetContent::lineCount; ++line) {
+        const QVector<SheetContent::Slot> lineBands = content.lineSlots(line);
+        flow.gap(4);
+        // A line's table stays on one page: it is what the installer hands over.
+        flow.keep(30 + 15 * (lineBands.size() + 1));
+        flow.text(SheetPainter::tr("Line %1: receivers on this line").arg(line + 1), 12, true);
+        if (lineBands.isEmpty()) {
+            flow.text(SheetPainter::tr("No dynamic UBs."), 10);
+            continue;
+        }
+        flow.row({SheetPainter::tr("Local UB"), SheetPainter::tr("UB"), SheetPainter::tr("Slot frequency")},
+                 lineColumns, true);
+        for (const SheetContent::Slot &slot : lineBands)
+            flow.row({twoDigits(slot.localUB + 1), ubName(slot.ubNumber), megahertz(slot.slotFrequency)},
+                     lineColumns);
+    }
+    const QVector<SheetContent::Slot> stray = content.strayDynamicSlots();
+    if (stray.isEmpty())
+        return;
+    QStringList names;
+    for (const SheetContent::Slot &slot : stray)
+        names << ubName(slot.ubNumber);
+    flow.text(SheetPainter::tr("Dynamic UBs on no valid line: %1").arg(names.join(QStringLiteral(", "))), 10,
+              false, SheetPainter::problemColour());
+}
+
+QStringList staticRow(const SheetContent::Slot &slot)
+{
+    const QString lnb = slot.lnb > 0 ? QStringLiteral("LNB2") : QStringLiteral("LNB1");
+    if (!slot.assigned)
+        return {ubName(slot.ubNumber), megahertz(slot.slotFrequency), lnb, SheetPainter::tr("not assigned")};
+    const QString dash = QStringLiteral("-");
+    return {ubName(slot.ubNumber),
+            megahertz(slot.slotFrequency),
+            lnb,
+            slot.satellite,
+            twoDigits(quint32(slot.transponder)),
+            megahertz(slot.frequency),
+            slot.transponderKnown ? (slot.horizontal ? QStringLiteral("H") : QStringLiteral("V")) : dash,
+            slot.transponderKnown ? (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low")) : dash};
+}
+
+void paintStatics(Flow &flow, const SheetContent &content)
+{
+    flow.gap(4);
+    const QVector<SheetContent::Slot> statics = content.staticSlots();
+    flow.keep(30 + 15 * qMin(statics.size() + 1, 8));
+    flow.text(SheetPainter::tr("Static UBs"), 12, true);
+    if (statics.isEmpty()) {
+        flow.text(SheetPainter::tr("No static UBs."), 10);
+        return;
+    }
+    const QVector<qreal> columns{0, 0.09, 0.23, 0.31, 0.55, 0.63, 0.79, 0.87};
+    flow.row({SheetPainter::tr("UB"), SheetPainter::tr("Slot"), SheetPainter::tr("LNB"),
+              SheetPainter::tr("Satellite"), SheetPainter::tr("TP"), SheetPainter::tr("Frequency"),
+              SheetPainter::tr("Pol."), SheetPainter::tr("Band")},
+             columns, true);
+    for (const SheetContent::Slot &slot : statics)
+        flow.row(staticRow(slot), columns);
+}
+
+void paintWarnings(Flow &flow, const SheetContent &content)
+{
+    flow.gap(4);
+    const QStringList warnings = content.checkMessages + slotProblems(content);
+    flow.keep(10 * 1.5 * 2);
+    flow.text(SheetPainter::tr("Warnings"), 12, true);
+    if (warnings.isEmpty())
+        flow.text(SheetPainter::tr("None."), 10);
+    for (const QString &warning : warnings)
+        flow.text(QStringLiteral("- ") + warning, 10, false, SheetPainter::problemColour());
 }
 } // namespace
 
@@ -339,83 +441,32 @@ qreal SheetPainter::paintWords(QPainter *painter, qreal width, const SheetConten
                                qreal pageHeight, const std::function<void()> &newPage)
 {
     Flow flow(painter, width, pageHeight, newPage);
-    flow.text(tr("Installation sheet"), 18, true);
-    flow.text(tr("Date: %1").arg(content.date.toString(Qt::ISODate)), 10);
-    flow.text(content.deviceConnected ? tr("Device serial number: %1").arg(content.serialNumber)
-                                      : tr("No device was connected."),
-              10);
-    flow.text(tr("LNB1: %1").arg(content.lnb1.isEmpty() ? tr("none") : content.lnb1), 10);
-    flow.text(tr("LNB2: %1").arg(content.lnb2.isEmpty() ? tr("none") : content.lnb2), 10);
-    flow.text(
-        tr("Terrestrial path: %1, LTE filter: %2, stand-by: %3")
-            .arg(onOff(content.terrestrialPathActive), onOff(content.lteFilter), onOff(content.standBy)),
-        10);
-    flow.gap(6);
-    if (withPicture)
-        flow.picture(content);
-
-    const QVector<qreal> lineColumns{0, 0.2, 0.4};
-    for (quint32 line = 0; line < SheetContent::lineCount; ++line) {
-        const QVector<SheetContent::Slot> lineBands = content.lineSlots(line);
-        flow.gap(4);
-        // A line's table stays on one page: it is what the installer hands over.
-        flow.keep(30 + 15 * (lineBands.size() + 1));
-        flow.text(tr("Line %1: receivers on this line").arg(line + 1), 12, true);
-        if (lineBands.isEmpty()) {
-            flow.text(tr("No dynamic UBs."), 10);
-            continue;
-        }
-        flow.row({tr("Local UB"), tr("UB"), tr("Slot frequency")}, lineColumns, true);
-        for (const SheetContent::Slot &slot : lineBands)
-            flow.row({twoDigits(slot.localUB + 1), ubName(slot.ubNumber), megahertz(slot.slotFrequency)},
-                     lineColumns);
-    }
-    const QVector<SheetContent::Slot> stray = content.strayDynamicSlots();
-    if (!stray.isEmpty()) {
-        QStringList names;
-        for (const SheetContent::Slot &slot : stray)
-            names << ubName(slot.ubNumber);
-        flow.text(tr("Dynamic UBs on no valid line: %1").arg(names.join(QStringLiteral(", "))), 10, false,
-                  SheetPainter::problemColour());
-    }
-
-    flow.gap(4);
-    const QVector<SheetContent::Slot> statics = content.staticSlots();
-    flow.keep(30 + 15 * qMin(statics.size() + 1, 8));
-    flow.text(tr("Static UBs"), 12, true);
-    if (statics.isEmpty()) {
-        flow.text(tr("No static UBs."), 10);
-    } else {
-        const QVector<qreal> columns{0, 0.09, 0.23, 0.31, 0.55, 0.63, 0.79, 0.87};
-        flow.row({tr("UB"), tr("Slot"), tr("LNB"), tr("Satellite"), tr("TP"), tr("Frequency"), tr("Pol."),
-                  tr("Band")},
-                 columns, true);
-        for (const SheetContent::Slot &slot : statics) {
-            const QString lnb = slot.lnb > 0 ? QStringLiteral("LNB2") : QStringLiteral("LNB1");
-            if (!slot.assigned) {
-                flow.row({ubName(slot.ubNumber), megahertz(slot.slotFrequency), lnb, tr("not assigned")},
-                         columns);
-                continue;
-            }
-            const QString dash = QStringLiteral("-");
-            flow.row(
-                {ubName(slot.ubNumber), megahertz(slot.slotFrequency), lnb, slot.satellite,
-                 twoDigits(quint32(slot.transponder)), megahertz(slot.frequency),
-                 slot.transponderKnown ? (slot.horizontal ? QStringLiteral("H") : QStringLiteral("V")) : dash,
-                 slot.transponderKnown ? (slot.highBand ? tr("high") : tr("low")) : dash},
-                columns);
-        }
-    }
-
-    flow.gap(4);
-    const QStringList warnings = content.checkMessages + slotProblems(content);
-    flow.keep(10 * 1.5 * 2);
-    flow.text(tr("Warnings"), 12, true);
-    if (warnings.isEmpty())
-        flow.text(tr("None."), 10);
-    for (const QString &warning : warnings)
-        flow.text(QStringLiteral("- ") + warning, 10, false, problemColour());
+    paintHeading(flow, content, withPicture);
+    paintLines(flow, content);
+    paintStatics(flow, content);
+    paintWarnings(flow, content);
     return flow.used();
+}
+
+QString SheetPainter::markSymbol(SheetContent::Slot::Problem problem)
+{
+    switch (problem) {
+    case SheetContent::Slot::Problem::Unassigned:
+        return QStringLiteral("?");
+    case SheetContent::Slot::Problem::BeyondLineLimit:
+        return QStringLiteral(">8");
+    case SheetContent::Slot::Problem::IntermediateFrequency:
+        return QStringLiteral("IF");
+    case SheetContent::Slot::Problem::SatelliteId:
+        return QStringLiteral("ID");
+    case SheetContent::Slot::Problem::UbNumber:
+        return QStringLiteral("UB");
+    case SheetContent::Slot::Problem::NotInSatelliteData:
+        return QStringLiteral("TP");
+    case SheetContent::Slot::Problem::None:
+        break;
+    }
+    return QString();
 }
 
 bool SheetPainter::writePdf(QIODevice *device, const SheetContent &content, int *pageCount)

@@ -41,6 +41,8 @@ public:
     static bool writePdf(QIODevice *device, const SheetContent &content, int *pageCount = nullptr);
     static QImage renderPicture(const SheetContent &content, qreal scale = 1);
 
+    // The text in a slot's mark: which problem it has.
+    static QString markSymbol(SheetContent::Slot::Problem problem);
     static QColor slotColour(const SheetContent::Slot &slot);
     static QColor problemColour();
 };

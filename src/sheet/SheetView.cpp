@@ -20,8 +20,8 @@ void SheetView::setSheet(InstallationSheet *sheet)
         disconnect(currentSheet, nullptr, this, nullptr);
     currentSheet = sheet;
     if (sheet)
-        connect(sheet, &InstallationSheet::changed, this, &SheetView::refresh);
-    refresh();
+        connect(sheet, &InstallationSheet::changed, this, &SheetView::planChanged);
+    planChanged();
     emit sheetChanged();
 }
 
@@ -34,14 +34,21 @@ void SheetView::setPart(Part part)
     emit partChanged();
 }
 
+void SheetView::planChanged()
+{
+    // Built here, on the GUI thread; paint() may run on the render thread
+    // while the GUI thread waits, and only reads it.
+    cached = currentSheet ? currentSheet->content() : SheetContent();
+    refresh();
+}
+
 void SheetView::refresh()
 {
     if (currentPart == Picture) {
         setImplicitHeight(width() * SheetPainter::pictureHeight / SheetPainter::pictureWidth);
     } else if (currentSheet && width() > 0) {
         const qreal scale = width() / SheetPainter::wordsWidth;
-        setImplicitHeight(scale * SheetPainter::paintWords(nullptr, SheetPainter::wordsWidth,
-                                                           currentSheet->content(), false) +
+        setImplicitHeight(scale * SheetPainter::paintWords(nullptr, SheetPainter::wordsWidth, cached, false) +
                           8);
     }
     update();
@@ -51,15 +58,14 @@ void SheetView::paint(QPainter *painter)
 {
     if (!currentSheet)
         return;
-    const SheetContent content = currentSheet->content();
     if (currentPart == Picture) {
-        SheetPainter::paintPicture(*painter, QRectF(0, 0, width(), height()), content);
+        SheetPainter::paintPicture(*painter, QRectF(0, 0, width(), height()), cached);
         return;
     }
     const qreal scale = width() / SheetPainter::wordsWidth;
     painter->save();
     painter->setRenderHint(QPainter::TextAntialiasing);
     painter->scale(scale, scale);
-    SheetPainter::paintWords(painter, SheetPainter::wordsWidth, content, false);
+    SheetPainter::paintWords(painter, SheetPainter::wordsWidth, cached, false);
     painter->restore();
 }

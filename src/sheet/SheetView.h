@@ -1,12 +1,16 @@
 #pragma once
 
+#include "SheetContent.h"
+
 #include <QPointer>
 #include <QQuickPaintedItem>
 
 class InstallationSheet;
 
 // Shows the installation sheet in the window: the picture of the band plan
-// or the sheet in words, repainted whenever the plan changes.
+// or the sheet in words, repainted whenever the plan changes. The content
+// (with its look-ups in the satellite data) is built once per change of the
+// plan, not on every paint.
 class SheetView : public QQuickPaintedItem
 {
     Q_OBJECT
@@ -35,8 +39,10 @@ signals:
     void partChanged();
 
 private:
+    void planChanged();
     void refresh();
 
     QPointer<InstallationSheet> currentSheet;
+    SheetContent cached;
     Part currentPart = Picture;
 };

@@ -127,6 +127,9 @@ const Entry sheetEntries[] = {
     {u8"SheetPainter", u8"Warnings", u8"Warnungen", u8"Warnings"},
     {u8"SheetPainter", u8"None.", u8"Keine.", u8"None."},
     {u8"SheetPainter", u8"%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.", u8"%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; ein Codewort trägt 100 bis 2147 MHz.", u8"%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz."},
+    {u8"SheetPainter", u8"%1: %2 has the satellite id %3; a code word carries 0 to 127.", u8"%1: %2 hat die Satelliten-ID %3; ein Codewort trägt 0 bis 127.", u8"%1: %2 has the satellite id %3; a code word carries 0 to 127."},
+    {u8"SheetPainter", u8"%1: a code word carries the UB numbers 1 to 32 only.", u8"%1: Ein Codewort trägt nur die UB-Nummern 1 bis 32.", u8"%1: a code word carries the UB numbers 1 to 32 only."},
+    {u8"SheetPainter", u8"%1: transponder %2 of %3 is not in the satellite data.", u8"%1: Transponder %2 von %3 ist nicht in den Satellitendaten.", u8"%1: transponder %2 of %3 is not in the satellite data."},
     {u8"InstallationSheet", u8"The installation sheet could not be saved as %1 (%2).", u8"Das Installationsblatt konnte nicht als %1 gespeichert werden (%2).", u8"The installation sheet could not be saved as %1 (%2)."},
     {u8"InstallationSheet", u8"The picture could not be saved as %1 (%2).", u8"Das Bild konnte nicht als %1 gespeichert werden (%2).", u8"The picture could not be saved as %1 (%2)."},
     {u8"InstallationSheetWindow", u8"Installation sheet", u8"Installationsblatt", u8"Installation sheet"},
@@ -347,8 +350,8 @@ private slots:
         QCOMPARE(model.serialNumber(), noDevice);
 
         UBModelController::Environment environment;
-        environment.connection.hostName = QStringLiteral("127.0.0.1");
-        environment.connection.port = 1;
+        // A host name that fails at once: no server, the cache is used.
+        environment.connection.hostName = QStringLiteral("no-server!");
         environment.cacheDirectory = cacheDir.path();
         environment.portLister = [] { return QList<SerialPortCandidate>(); };
         UBModelController controller(&model, environment);

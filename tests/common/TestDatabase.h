@@ -1,9 +1,10 @@
 #pragma once
 
-// Helpers for tests that need satellite data: the connection to the test
-// server that the CTest fixture "satdb" starts (declare FIXTURES_REQUIRED
-// satdb), a connection that never answers, the cache file writer, and root
-// access to the test server for tests that need tables of their own.
+// Helpers for tests that need satellite data: the connection to the test's
+// own server (tests registered with fenzo_add_database_test run through
+// tests/common/isolated.sh, which starts it and names it in the environment),
+// a connection that never answers, the cache file writer, and root access to
+// the test server for tests that need tables of their own.
 
 #include "CacheFile.h"
 #include "db/SqlHandler.h"
@@ -20,18 +21,41 @@
 
 namespace TestDatabase {
 
-// The realistic set on the fixture server (tools/devdb/realistic.sql).
-inline SqlHandler::Connection fixtureConnection(const QString &databaseName = QStringLiteral("satellites"))
+// The port of the test's own server, 0 when the test was not started with one.
+inline int port()
 {
-    return {QStringLiteral("127.0.0.1"), databaseName, QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"),
-            FENZO_TEST_DB_PORT};
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue("FENZO_TEST_DB_PORT", &ok);
+    return ok ? value : 0;
 }
 
-// Nothing listens on port 1: open() fails at once, the cache is used.
+// Root's socket of the test's own server.
+inline QString socketPath()
+{
+    return qEnvironmentVariable("FENZO_TEST_DB_SOCKET");
+}
+
+inline QString missingServerMessage()
+{
+    return QStringLiteral("no test database: register this test with fenzo_add_database_test, which runs it "
+                          "through tests/common/isolated.sh");
+}
+
+// The realistic set on the test's own server (tools/devdb/realistic.sql).
+// Without one, a host name that fails at once: never whatever answers on the
+// default port.
+inline SqlHandler::Connection fixtureConnection(const QString &databaseName = QStringLiteral("satellites"))
+{
+    const QString host = port() > 0 ? QStringLiteral("127.0.0.1") : QStringLiteral("no-test-database!");
+    return {host, databaseName, QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), port()};
+}
+
+// A host name that cannot be one: open() fails at once without a look-up or
+// a connection to anything, and the cache is used.
 inline SqlHandler::Connection unreachableConnection()
 {
-    return {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"), QStringLiteral("fenzo_ro"),
-            QStringLiteral("fenzo"), 1};
+    return {QStringLiteral("no-server!"), QStringLiteral("satellites"), QStringLiteral("fenzo_ro"),
+            QStringLiteral("fenzo"), -1};
 }
 
 using CacheFile::cacheBytes;
@@ -47,9 +71,13 @@ public:
     Admin() : name(QStringLiteral("TestDatabaseAdmin-%1").arg(quintptr(this), 0, 16))
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), name);
+        if (socketPath().isEmpty()) {
+            error = missingServerMessage();
+            return;
+        }
         db.setHostName(QStringLiteral("localhost"));
         db.setUserName(QStringLiteral("root"));
-        db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + QStringLiteral(FENZO_TEST_DB_SOCKET));
+        db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + socketPath());
         opened = db.open();
         if (!opened)
             error = db.lastError().text();

@@ -86,9 +86,15 @@ class DeviceTransfersTest : public QObject
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
         if (!identified)
             return;
-        QVERIFY(found.wait(5000));
+        // Under load one identification may miss its reply time; the next
+        // search tick tries again, so the wait covers two ticks.
+        QTRY_VERIFY_WITH_TIMEOUT(found.count() == 1, 2 * SerialPortHandler::searchIntervalMs + 2000);
         QCOMPARE(model->serialNumber(), QStringLiteral("01332251"));
-        QCOMPARE(deviceEvents, QStringList{"found 01332251"});
+        QCOMPARE(deviceEvents.last(), QStringLiteral("found 01332251"));
+        // Only failed identifications before it, each reported as missing.
+        QVERIFY2(deviceEvents.filter(QStringLiteral("missing")).size() == deviceEvents.size() - 1,
+                 qPrintable(deviceEvents.join(", ")));
+        deviceEvents.clear();
         model->setLnb1(astra);
         model->setLnb2(hotbird);
     }
@@ -97,7 +103,7 @@ class DeviceTransfersTest : public QObject
     QStringList received() const
     {
         QStringList lines = simulator->loggedLines();
-        if (!lines.isEmpty() && lines.first() == QLatin1String("*IDN?"))
+        while (!lines.isEmpty() && lines.first() == QLatin1String("*IDN?"))
             lines.removeFirst();
         return lines;
     }
@@ -210,7 +216,7 @@ private slots:
             controller->sendDataToDevice();
         QCOMPARE(messages, QStringList{"error: " + lostMessage});
         QVERIFY(!missing.isEmpty() || missing.wait(5000));
-        QCOMPARE(deviceEvents, QStringList({"found 01332251", "missing No device found"}));
+        QCOMPARE(deviceEvents, QStringList{"missing No device found"});
     }
 
     // A failure while the code words are put together ends "Test on device"
@@ -274,6 +280,20 @@ private slots:
         // "Save on device" reads its backup first.
         QCOMPARE(received(), options + readLines + options);
         QCOMPARE(model->ubList(), before);
+    }
+
+    // An identification whose reply comes too late (as under load) fails;
+    // a later search tick finds the switch, and transfers work.
+    void identificationMissedOnceFoundOnTheNextTick()
+    {
+        // Late enough that no stall of a busy machine hides it.
+        connectDevice({"--late", "*IDN?=1500"});
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(simulator->loggedLines().count(QStringLiteral("*IDN?")) >= 2);
+        controller->sendDataToDevice();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(received().size(), 4);
     }
 
     void storeSendsTheMemoryCommandLast()

@@ -96,8 +96,8 @@ private slots:
     {
         model = std::make_unique<UBDataModel>();
         UBModelController::Environment environment;
-        environment.connection.hostName = QStringLiteral("127.0.0.1");
-        environment.connection.port = 1;
+        // A host name that fails at once: no server, the cache is used.
+        environment.connection.hostName = QStringLiteral("no-server!");
         environment.cacheDirectory = cacheDir.path();
         environment.portLister = [] { return QList<SerialPortCandidate>(); };
         controller = std::make_unique<UBModelController>(model.get(), environment);

@@ -35,13 +35,13 @@ class UBModelControllerTest : public QObject
     std::unique_ptr<UBDataModel> model;
     std::unique_ptr<UBModelController> controller;
 
-    // No server answers on port 1 and the cache directory is empty: no
+    // The server host name fails at once and the cache directory is empty: no
     // satellite data, and no serial ports at all.
     UBModelController::Environment offline() const
     {
         UBModelController::Environment environment;
-        environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
-                                  QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), 1};
+        environment.connection = {QStringLiteral("no-server!"), QStringLiteral("satellites"),
+                                  QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), -1};
         environment.cacheDirectory = cacheDir.path();
         environment.portLister = [] { return QList<SerialPortCandidate>(); };
         environment.random = [] { return 6u; };

@@ -1,4 +1,4 @@
-// The download from a real MariaDB server (the "satdb" fixture), and the cache
+// The download from a real MariaDB server (the test's own, see TestDatabase.h), and the cache
 // file it leaves behind.
 
 #include "TestDatabase.h"

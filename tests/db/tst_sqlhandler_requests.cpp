@@ -43,7 +43,7 @@ public:
     {
         QStringList arguments{QStringLiteral(FENZO_SOURCE_DIR "/tools/delay-relay/delay-relay"),
                               QStringLiteral("--target"),
-                              QString::number(FENZO_TEST_DB_PORT),
+                              QString::number(TestDatabase::port()),
                               QStringLiteral("--delay-ms"),
                               QStringLiteral("0"),
                               QStringLiteral("--seconds"),

@@ -489,25 +489,34 @@ void tst_CodeWord::staticRoundTrip()
 
 void tst_CodeWord::staticRefusedWithReason_data()
 {
+    using R = CodeWord::Refusal;
     QTest::addColumn<QString>("satelite");
     QTest::addColumn<UBRecord>("record");
     QTest::addColumn<QString>("message");
-    QTest::newRow("12750 MHz on the 10600 MHz band")
-        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 3, 12750) << QStringLiteral("2150 MHz");
-    QTest::newRow("below the oscillator's reach")
-        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 1, 10650) << QStringLiteral("50 MHz");
+    QTest::addColumn<int>("refusal"); // what the check says without throwing
+    QTest::newRow("12750 MHz on the 10600 MHz band") << QStringLiteral("Astra 19.2E")
+                                                     << staticRecord(3, 0, 3, 12750) << QStringLiteral("2150 MHz")
+                                                     << int(R::FrequencyOutOfRange);
+    QTest::newRow("below the oscillator's reach") << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 1, 10650)
+                                                  << QStringLiteral("50 MHz") << int(R::FrequencyOutOfRange);
     QTest::newRow("ubNumber 32") << QStringLiteral("Astra 19.2E") << staticRecord(32, 0, 1, 11836)
-                                 << QStringLiteral("UB number 32");
+                                 << QStringLiteral("UB number 32") << int(R::UbNumberOutOfRange);
     QTest::newRow("satId 128") << QStringLiteral("Wide id") << staticRecord(3, 0, 1, 11000)
-                               << QStringLiteral("Satelite id 128");
+                               << QStringLiteral("Satelite id 128") << int(R::SatIdOutOfRange);
+    QTest::newRow("satId 128 and its frequency out of reach")
+        << QStringLiteral("Wide id") << staticRecord(3, 0, 1, 13000) << QStringLiteral("Satelite id 128")
+        << int(R::SatIdOutOfRange);
     QTest::newRow("unknown transponder")
         << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 99, 11836)
-        << QStringLiteral("SqlHandler::getPolarisationForTransponder: transponder not found");
+        << QStringLiteral("SqlHandler::getPolarisationForTransponder: transponder not found")
+        << int(R::TransponderUnknown);
     QTest::newRow("unassigned transponder")
         << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, -1, 11836)
-        << QStringLiteral("SqlHandler::getPolarisationForTransponder: transponder not found");
+        << QStringLiteral("SqlHandler::getPolarisationForTransponder: transponder not found")
+        << int(R::TransponderUnknown);
     QTest::newRow("unknown satelite") << QStringLiteral("Nowhere 0E") << staticRecord(3, 0, 1, 11836)
-                                      << QStringLiteral("Satelite not found in database");
+                                      << QStringLiteral("Satelite not found in database")
+                                      << int(R::SatelliteUnknown);
 }
 
 void tst_CodeWord::staticRefusedWithReason()
@@ -515,15 +524,23 @@ void tst_CodeWord::staticRefusedWithReason()
     QFETCH(QString, satelite);
     QFETCH(UBRecord, record);
     QFETCH(QString, message);
+    QFETCH(int, refusal);
     const auto db = database();
     QVERIFY(db);
+    const QString lnb2 = QStringLiteral("Hotbird 13E");
+    QCOMPARE(int(CodeWord::staticRefusal(record, satelite, lnb2, db.get())), refusal);
     QList<UBRecord> list = dynamicPlan();
     list[23 - int(qMin(record.ubNumber, 23u))] = record;
-    const std::string thrown = thrownMessage([&] {
-        CodeWord::configurationCommand(list, satelite, QStringLiteral("Hotbird 13E"), db.get(),
-                                       [] { return 6u; });
-    });
+    const std::string thrown =
+        thrownMessage([&] { CodeWord::configurationCommand(list, satelite, lnb2, db.get(), [] { return 6u; }); });
     QVERIFY2(QString::fromStdString(thrown).contains(message), thrown.c_str());
+    // A plan the check passes is sent.
+    list[23 - int(qMin(record.ubNumber, 23u))] = staticRecord(record.ubNumber % 24, 0, 1, 11836);
+    QCOMPARE(int(CodeWord::staticRefusal(list[23 - int(qMin(record.ubNumber, 23u))], QStringLiteral("Astra 19.2E"),
+                                         lnb2, db.get())),
+             int(CodeWord::Refusal::None));
+    QVERIFY(!CodeWord::configurationCommand(list, QStringLiteral("Astra 19.2E"), lnb2, db.get(), [] { return 6u; })
+                 .isEmpty());
 }
 
 void tst_CodeWord::staticDecodeFailures_data()

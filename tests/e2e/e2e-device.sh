@@ -10,9 +10,9 @@
 set -euo pipefail
 program=$1 sim=$2 devdb=$3 link=$4 work=$5 source=$6 python=${7:-python3}
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=e2e-lib.sh
-. "$here/e2e-lib.sh"
-e2e_enter_xvfb "$@"
+# shellcheck source=../common/window-lib.sh
+. "$source/tests/common/window-lib.sh"
+enter_display "$@"
 
 rm -rf "$work"
 mkdir -p "$work"
@@ -21,15 +21,10 @@ check() { "$python" "$here/check-plan.py" "$@" || fail "check-plan $1 failed"; }
 log=$work/switch.log
 out=$work/program.log
 
-# The program connects to the compiled-in server (127.0.0.1, default port).
-# One that answers already must hold the realistic set, as the development
-# server of `FENZO_RUN_DATA=realistic tools/run.sh` does (by default run.sh
-# serves the real set, which these checks do not know).
-if db_answers; then
-  note "using the database server that answers on 127.0.0.1:3306"
-else
-  start_db
-fi
+# The program connects to the compiled-in server (127.0.0.1, default port):
+# in this test's own network namespace, the server started here.
+need_private_network
+start_db
 # A fresh offline cache and fresh dialog settings.
 rm -rf "$HOME/.local/share/fenzo_setup" "$HOME/.config/fenzo-setup.invalid"
 
@@ -63,9 +58,10 @@ shot static-dialog
 dialog_button "Set number of static UBs" 51 25
 wait_for 50 window_gone "Set number of static UBs" || fail "the static UB dialog stayed open"
 shot three-static
-# Rows are 33 pixels apart from y 25; static rows are ivory, UB21 is on line 1.
+# Rows are 33 pixels apart from y 25; static rows are ivory (seen right of the
+# frequency), UB21 is on line 1.
 for row in 0 1 2; do
-  [ "$(pixel "$s" 400 $((25 + 33 * row)))" = FFFFF0 ] || fail "row $row is not static"
+  [ "$(pixel "$s" 440 $((25 + 33 * row)))" = FFFFF0 ] || fail "row $row is not static"
 done
 [ "$(pixel "$s" 400 124)" = CCEEFF ] || fail "row 3 is not a dynamic UB on line 1 ($(pixel "$s" 400 124))"
 
@@ -105,7 +101,7 @@ wait_for 50 window_named "Choose a file" >/dev/null || fail "no file dialog for 
 type_path "Choose a file" "$file"
 shot save-dialog
 xdotool key Return
-wait_for 50 window_gone "Choose a file" || fail "the save dialog stayed open"
+wait_for 50 window_gone "Choose a file" || fail "the dialog \"Choose a file\" stayed open"
 wait_for 50 test -s "$file" || fail "nothing saved at $file"
 saved=("$work/saved plans"/*)
 [ "${saved[*]}" = "$file" ] || fail "other files saved: ${saved[*]}"

@@ -7,14 +7,15 @@
 #    with its clock 40 days ahead (libfaketime; file times are left alone).
 #  - Without a cache: the error box, and the five transfer and file buttons
 #    are disabled: clicking them opens nothing and sends nothing.
-# Needs port 3306 free: exits with 77 (skipped) when another server holds it.
+# Runs in a network namespace of its own (tests/common/isolated.sh), where
+# 127.0.0.1:3306 is the server it starts or nothing.
 #   e2e-offline.sh PROGRAM SWITCH_SIM DEVDB LINK WORKDIR SOURCE_DIR [PYTHON]
 set -euo pipefail
 program=$1 sim=$2 devdb=$3 link=$4 work=$5 source=$6 python=${7:-python3}
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=e2e-lib.sh
-. "$here/e2e-lib.sh"
-e2e_enter_xvfb "$@"
+# shellcheck source=../common/window-lib.sh
+. "$source/tests/common/window-lib.sh"
+enter_display "$@"
 
 rm -rf "$work"
 mkdir -p "$work"
@@ -27,10 +28,7 @@ for candidate in /usr/lib/*/faketime/libfaketimeMT.so.1 /usr/lib/faketime/libfak
 done
 [ -n "$faketime_lib" ] || fail "libfaketime is missing (package faketime; tools/setup-debian.sh installs it)"
 
-if db_answers; then
-  echo "e2e: another database server answers on 127.0.0.1:3306; the offline cases need it stopped" >&2
-  exit 77
-fi
+need_private_network
 
 all_buttons=("$btn_test" "$btn_store" "$btn_read_device" "$btn_save_file" "$btn_read_file")
 no_box() { ! window_named Warning >/dev/null && ! window_named Error >/dev/null; }

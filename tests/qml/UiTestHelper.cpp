@@ -69,8 +69,8 @@ QString UiTestHelper::writeSettingsFile(const QString &fileName, const QString &
 UBModelController::Environment UiTestHelper::offlineEnvironment() const
 {
     UBModelController::Environment environment;
-    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
-                              QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), 1};
+    environment.connection = {QStringLiteral("no-server!"), QStringLiteral("satellites"),
+                              QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), -1};
     environment.cacheDirectory = directory;
     environment.portLister = [] { return QList<SerialPortCandidate>(); };
     environment.random = [] { return 6u; };

@@ -18,7 +18,7 @@ public:
     bool writeSatelliteCache() const;
 
     // The controller's surroundings for these files: the cache in the
-    // directory, a server that never answers (port 1), no serial ports and a
+    // directory, a server host name that fails at once, no serial ports and a
     // fixed random source.
     UBModelController::Environment offlineEnvironment() const;
 

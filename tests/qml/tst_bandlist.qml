@@ -180,7 +180,7 @@ Item {
             chooseNext(row.tpSelectBox)
             ubListViewModel.dataChanged.disconnect(record)
             compare(seen, [[1, 0], [1, 10714]])
-            compare(row.tpSelectBox.currentText, "01, 10714 MHz")
+            compare(row.tpSelectBox.currentText, "01, 10714 MHz V")
             // Back to "not assigned".
             keyClick(Qt.Key_Up)
             compare(field(23, tpRole), -1)
@@ -201,7 +201,7 @@ Item {
             compare(field(22, freqRole), 0)
             compare(row.tpSelectBox.currentIndex, 0)
             compare(row.lnbSelectBox.satelite, satelliteName(1))
-            compare(row.tpItemsModel.get(1).text, "21, 11222 MHz")
+            compare(row.tpItemsModel.get(1).text, "21, 11222 MHz V")
             compare(row.tpItemsModel.count, 11)
             // The other static row stays on LNB 01.
             compare(rowItem(23).lnbSelectBox.satelite, satelliteName(0))
@@ -226,8 +226,8 @@ Item {
             compare(field(21, tpRole), 21)
             compare(field(20, freqRole), dynamicFreq)
             compare(rowItem(23).tpSelectBox.currentText, "not assigned")
-            compare(rowItem(23).tpItemsModel.get(1).text, "05, 11013 MHz")
-            compare(rowItem(21).tpItemsModel.get(1).text, "21, 11222 MHz")
+            compare(rowItem(23).tpItemsModel.get(1).text, "05, 11013 MHz V")
+            compare(rowItem(21).tpItemsModel.get(1).text, "21, 11222 MHz V")
         }
 
         function test_selectionFromModel() {
@@ -239,7 +239,7 @@ Item {
             // The first static row hands its transponder to the new first one.
             ubModelController.setStaticUBs(3, false)
             compare(field(2, tpRole), 2)
-            compare(rowItem(2).tpSelectBox.currentText, "02, 10733 MHz")
+            compare(rowItem(2).tpSelectBox.currentText, "02, 10733 MHz H")
             compare(field(2, freqRole), 10733)
             compare(rowItem(1).tpSelectBox.currentText, "not assigned")
         }
@@ -275,7 +275,7 @@ Item {
             compare(list.length, 13)
             compare(list[0].text, "not assigned")
             compare(list[0].tpValue, "not assigned")
-            compare(list[12].text, "12, 10923 MHz")
+            compare(list[12].text, "12, 10923 MHz H")
             compare(list[12].tpValue, "12")
             compare(rowItem(23).tpItemsModel.count, 13)
             compare(rowItem(22).tpItemsModel.count, 13)

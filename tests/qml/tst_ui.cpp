@@ -15,7 +15,7 @@
 #include <memory>
 
 // Gives every test engine the program's real model and controller, fed from
-// an offline cache written for the run (no server answers on port 1), and the
+// an offline cache written for the run (its server host name fails at once), and the
 // satellite list as the program fills it at start-up.
 class UiTestSetup : public QObject
 {

@@ -1,3 +1,4 @@
+#include "TestDatabase.h"
 #include "UiTestHelper.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
@@ -105,9 +106,9 @@ private slots:
         QVERIFY(second.horizontal);
         QVERIFY(content.bandSlots.at(21).isStatic && !content.bandSlots.at(21).assigned);
         QVERIFY(content.bandSlots.at(21).hasProblem());
-        QVERIFY(content.bandSlots.at(20).ifUnfit);
+        QCOMPARE(content.bandSlots.at(20).problem(), SheetContent::Slot::Problem::IntermediateFrequency);
         QCOMPARE(content.bandSlots.at(20).intermediateFrequency, 3250);
-        QVERIFY(!astra.ifUnfit);
+        QCOMPARE(astra.problem(), SheetContent::Slot::Problem::None);
 
         const QVector<SheetContent::Slot> firstLine = content.lineSlots(0);
         QVERIFY(firstLine.size() > 8);
@@ -118,6 +119,56 @@ private slots:
         QVERIFY(!content.lineSlots(1).isEmpty());
         QVERIFY(!content.lineSlots(1).first().beyondLineLimit);
         QVERIFY(!content.deviceConnected);
+    }
+
+    // Each reason a static UB cannot be sent has its own mark: a satellite
+    // id above 127 is no intermediate frequency problem.
+    void problemMarks_data()
+    {
+        QTest::addColumn<QString>("satellite");
+        QTest::addColumn<qint32>("tp");
+        QTest::addColumn<quint32>("freq");
+        QTest::addColumn<QString>("mark");
+        const QString low = QStringLiteral("Low 5.0E");   // id 5
+        const QString high = QStringLiteral("High 20.0E"); // id 200
+        QTest::newRow("fits") << low << 1 << 10800u << QString();
+        QTest::newRow("satellite id above 127") << high << 1 << 10800u << QStringLiteral("ID");
+        QTest::newRow("intermediate frequency out of reach") << low << 1 << 13000u << QStringLiteral("IF");
+        QTest::newRow("transponder not in the data") << low << 9 << 10800u << QStringLiteral("TP");
+        QTest::newRow("not assigned") << high << -1 << 0u << QStringLiteral("?");
+    }
+
+    void problemMarks()
+    {
+        QFETCH(QString, satellite);
+        QFETCH(qint32, tp);
+        QFETCH(quint32, freq);
+        QFETCH(QString, mark);
+        QTemporaryDir cacheDir;
+        QVERIFY(cacheDir.isValid());
+        CacheFile::Satelites satelites;
+        satelites[QStringLiteral("Low 5.0E")] = {{1, 10800, false, 9750, 5}};
+        satelites[QStringLiteral("High 20.0E")] = {{1, 10800, true, 9750, 200}};
+        QVERIFY(CacheFile::writeCacheFile(cacheDir.path(), satelites,
+                                          {{QStringLiteral("High 20.0E"), 200, 9750, 10600},
+                                           {QStringLiteral("Low 5.0E"), 5, 9750, 10600}}));
+        SqlHandler data(TestDatabase::unreachableConnection(), cacheDir.path());
+        data.connectToDatabase();
+        UBDataModel plan;
+        plan.setLnb1(satellite);
+        plan.setLnb2(satellite);
+        UBRecord record;
+        record.ubNumber = 23;
+        record.type = UBRecord::staticType;
+        record.tp = tp;
+        record.freq = freq;
+        plan.setUBList({record});
+
+        const SheetContent content = SheetContent::build(plan, &data, QDate(2026, 3, 14));
+        QCOMPARE(content.bandSlots.size(), 1);
+        const SheetContent::Slot &slot = content.bandSlots.first();
+        QCOMPARE(SheetPainter::markSymbol(slot.problem()), mark);
+        QCOMPARE(slot.hasProblem(), !mark.isEmpty());
     }
 
     // The sheet says what the check before a transfer says.

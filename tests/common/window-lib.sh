@@ -1,21 +1,27 @@
 # shellcheck shell=bash disable=SC2154,SC2034
-# Helpers for the end-to-end tests: the real program in an Xvfb display,
-# driven with xdotool and looked at with ImageMagick. Sourced by the test
-# scripts after they have set: program sim devdb link work source here.
+# The one library of the scripts that drive the real program in an X window:
+# the end-to-end tests, the screenshot test and tools/readme-pictures.sh.
+# The program runs in an Xvfb display of its own, is driven with xdotool and
+# looked at with ImageMagick. Sourced after the script has set: program work
+# source, and as far as it uses them sim devdb link (and window_test_name,
+# the prefix of its messages). Every wait is bounded and waits for a
+# condition.
 #
 # Window positions are those of the program's fixed 950x550 window at 0,0
 # (there is no window manager); dialogs are their own windows, also at 0,0.
 
+window_test_name=${window_test_name:-e2e}
+
 # Under an X server of its own (tests/common/with-display.sh), with the Qt
 # platform chosen by the display. The variables set by CTest for the
 # offscreen tests do not apply here.
-e2e_enter_xvfb() {
+enter_display() {
   if [ -z "${FENZO_IN_XVFB:-}" ]; then
     export FENZO_IN_XVFB=1
     exec "$source/tests/common/with-display.sh" "$0" "$@"
   fi
   unset QT_QPA_PLATFORM QT_QUICK_BACKEND
-  # English texts; the test compares none of them, but the screenshots are read.
+  # English texts unless the script asks otherwise.
   export LC_ALL=C.UTF-8 LANG=C.UTF-8
 }
 
@@ -25,18 +31,25 @@ started_db=""
 step=0
 
 fail() {
-  echo "e2e: FAIL: $*" >&2
+  echo "$window_test_name: FAIL: $*" >&2
   # As the screen is now, without waiting for it to settle.
   step=$((step + 1))
   capture "$(printf '%s/%02d-failure.png' "$work" "$step")" >/dev/null 2>&1 || true
   exit 1
 }
-note() { echo "e2e: $*"; }
+note() { echo "$window_test_name: $*"; }
+
+# end_process PID: SIGTERM, then at most 5 s for it to go before SIGKILL.
+end_process() {
+  kill "$1" 2>/dev/null || return 0
+  wait_for 50 process_gone "$1" || kill -9 "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
+process_gone() { ! kill -0 "$1" 2>/dev/null; }
 
 stop_program() {
   if [ -n "$program_pid" ]; then
-    kill "$program_pid" 2>/dev/null || true
-    wait "$program_pid" 2>/dev/null || true
+    end_process "$program_pid"
     program_pid=""
   fi
 }
@@ -53,23 +66,34 @@ stop_db() {
     started_db=""
   fi
 }
-e2e_cleanup() {
+window_cleanup() {
   stop_program
   stop_sim
   stop_db
 }
-trap e2e_cleanup EXIT
+trap window_cleanup EXIT
 
 # Whether anything accepts connections on 127.0.0.1:3306, where the program
 # looks for its database.
 db_answers() { "$devdb" status --port 3306 >/dev/null 2>&1; }
 
-# The account the program was built with (FENZO_DB_NAME, _USER, _PASSWORD),
-# handed over by CMake in the environment.
+# need_private_network: these scripts start the program's database on
+# 127.0.0.1:3306 and must never meet another: they run in a network namespace
+# of their own (tests/common/isolated.sh), where nothing else listens.
+need_private_network() {
+  if db_answers; then
+    fail "something answers on 127.0.0.1:3306 in this script's own network; run it through tests/common/isolated.sh"
+  fi
+}
+
+# start_db [SET]: the satellite database (default: the realistic set) on
+# 127.0.0.1:3306 with the account the program was built with
+# (FENZO_TEST_DB_NAME, _USER, _PASSWORD; the development defaults otherwise).
 start_db() {
-  "$devdb" start --datadir "$work/db" --port 3306 --data realistic --database "${FENZO_E2E_DB_NAME:?}" \
-    --user "${FENZO_E2E_DB_USER:?}" --password "${FENZO_E2E_DB_PASSWORD?}" >/dev/null \
-    || fail "cannot start the database"
+  "$devdb" start --datadir "$work/db" --port 3306 --data "${1:-realistic}" \
+    --database "${FENZO_TEST_DB_NAME:-satellites}" --user "${FENZO_TEST_DB_USER:-fenzo_ro}" \
+    --password "${FENZO_TEST_DB_PASSWORD-fenzo}" >"$work/db-start.log" 2>&1 \
+    || fail "cannot start the database: $(tail -n 5 "$work/db-start.log")"
   started_db=1
 }
 
@@ -127,37 +151,39 @@ wait_for() {
 }
 window_gone() { ! window_named "$1" >/dev/null; }
 
-# capture FILE: the whole display as it is now.
-capture() { import -window root "$1"; }
+# capture FILE [WINDOW]: the whole display (or one window) as it is now.
+capture() { import -window "${2:-root}" "$1"; }
 
-# drawn FILE: the main window's area (950x550 at 0,0) shows drawn content. A
-# window that is mapped but not yet drawn is black; a drawn one always has
-# bright pixels (the list's rows, the panel's background).
+# drawn FILE [WINDOW]: the main window's area (950x550 at 0,0 of a capture of
+# the display; all of a capture of one window) shows drawn content. A window
+# that is mapped but not yet drawn is black; a drawn one always has bright
+# pixels (the list's rows, the panel's background).
 drawn() {
-  local brightest
-  brightest=$(convert "$1" -crop 950x550+0+0 +repage -colorspace gray -format '%[fx:int(maxima*255)]' info:)
+  local brightest crop=(-crop 950x550+0+0 +repage)
+  [ "${2:-root}" = root ] || crop=()
+  brightest=$(convert "$1" "${crop[@]}" -colorspace gray -format '%[fx:int(maxima*255)]' info:)
   [ "$brightest" -ge 200 ]
 }
 
-# settle FILE [TENTHS]: captures the display into FILE until it is drawn and
-# two captures in a row are alike (whatever a click or key started has been
-# painted), at most TENTHS/10 s (default 10 s).
+# settle FILE [TENTHS] [WINDOW]: captures the display (or WINDOW) into FILE
+# until it is drawn and two captures in a row are alike (whatever a click or
+# key started has been painted), at most TENTHS/10 s (default 10 s).
 settle() {
-  local file=$1 tries=${2:-100} previous="$work/.settle-previous.png" start=$SECONDS
+  local file=$1 tries=${2:-100} window=${3:-root} previous="$work/.settle-previous.png" start=$SECONDS
   rm -f "$previous"
   while :; do
-    capture "$file"
-    if drawn "$file" && [ -f "$previous" ] &&
+    capture "$file" "$window" 2>/dev/null || true
+    if [ -s "$file" ] && drawn "$file" "$window" && [ -f "$previous" ] &&
       [ "$(compare -metric AE "$previous" "$file" null: 2>&1 || true)" = 0 ]; then
       rm -f "$previous"
       return 0
     fi
-    cp "$file" "$previous"
+    [ -s "$file" ] && cp "$file" "$previous"
     [ $(((SECONDS - start) * 10)) -lt "$tries" ] || break
     sleep 0.1
   done
   rm -f "$previous"
-  if drawn "$file"; then
+  if [ -s "$file" ] && drawn "$file" "$window"; then
     settle_problem="the screen kept changing"
   else
     settle_problem="the main window was not drawn (its area stayed dark)"
@@ -171,7 +197,8 @@ shot() {
   step=$((step + 1))
   s=$(printf '%s/%02d-%s.png' "$work" "$step" "$1")
   xdotool mousemove 1200 1000
-  settle "$s" || fail "screenshot $1: $settle_problem"
+  # On a busy machine a new window can take many seconds to be drawn and still.
+  settle "$s" 300 || fail "screenshot $1: $settle_problem"
 }
 
 click() {
@@ -226,7 +253,7 @@ dialog_button() {
 }
 
 # type_path TITLE PATH: types PATH into the file dialog's path field (at its
-# top) and accepts it with Return.
+# top); the caller accepts it with Return (see choose_path).
 type_path() {
   local w
   w=$(window_named "$1") || fail "no dialog \"$1\""
@@ -234,6 +261,17 @@ type_path() {
   click 200 22
   xdotool key ctrl+a
   xdotool type --delay 5 "$2"
+}
+
+# choose_path TITLE PATH: PATH typed into the file dialog and accepted; the
+# dialog must close. The typed text is on screen (settled) before Return.
+choose_path() {
+  local w
+  type_path "$1" "$2"
+  w=$(window_named "$1") || fail "the dialog \"$1\" went before its path was accepted"
+  settle "$work/.dialog.png" 50 "$w" || fail "the dialog \"$1\": $settle_problem"
+  xdotool key Return
+  wait_for 50 window_gone "$1" || fail "the dialog \"$1\" stayed open"
 }
 
 # The buttons of the options panel (centres) and their names for messages.

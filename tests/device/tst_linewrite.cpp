@@ -1,0 +1,97 @@
+// A command line leaves the port within a deadline that grows with its
+// length: a line that is only slow is written whole, one that stalls or is
+// lost fails, and neither keeps the caller longer than the deadline.
+#include "device/SerialPortHandler.h"
+
+#include <QElapsedTimer>
+#include <QIODevice>
+#include <QThread>
+#include <QtTest>
+
+namespace {
+// A serial line that sends at a fixed speed and counts what is still being
+// sent as not yet written, as some systems do; it can stall or be lost.
+class SlowLine : public QIODevice
+{
+public:
+    SlowLine(int bytesPerSecond, int lostAfterMs) : bytesPerSecond(bytesPerSecond), lostAfterMs(lostAfterMs)
+    {
+        open(QIODevice::WriteOnly);
+        clock.start();
+    }
+
+    qint64 bytesToWrite() const override { return pending; }
+
+    bool waitForBytesWritten(int msecs) override
+    {
+        if (pending == 0)
+            return false;
+        const qint64 before = pending;
+        QThread::msleep(quint64(msecs));
+        if (lostAfterMs >= 0 && clock.elapsed() >= lostAfterMs) {
+            close();
+            return false;
+        }
+        pending = qMax<qint64>(0, pending - qint64(msecs) * bytesPerSecond / 1000);
+        return pending < before;
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 size) override
+    {
+        pending += size;
+        return size;
+    }
+
+private:
+    int bytesPerSecond;
+    int lostAfterMs; // -1: never
+    qint64 pending = 0;
+    QElapsedTimer clock;
+};
+} // namespace
+
+class LineWriteTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writeWaitsForTheLine_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("bytesPerSecond"); // 960: 9600 baud
+        QTest::addColumn<int>("lostAfterMs");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("short command at 9600 baud") << 18 << 960 << -1 << true;
+        QTest::newRow("configuration line at 9600 baud") << 276 << 960 << -1 << true;
+        QTest::newRow("line at a third of the speed") << 276 << 320 << -1 << false;
+        QTest::newRow("stalled line") << 276 << 0 << -1 << false;
+        QTest::newRow("line lost while sending") << 276 << 960 << 150 << false;
+    }
+
+    void writeWaitsForTheLine()
+    {
+        QFETCH(int, bytes);
+        QFETCH(int, bytesPerSecond);
+        QFETCH(int, lostAfterMs);
+        QFETCH(bool, written);
+        SlowLine line(bytesPerSecond, lostAfterMs);
+        QCOMPARE(line.write(QByteArray(bytes, 'x')), qint64(bytes));
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QCOMPARE(SerialPortHandler::waitUntilWritten(line, bytes), written);
+        const int deadline = SerialPortHandler::writeDeadlineMs(bytes);
+        // 100 ms plus twice the line's time at 9600 baud: 675 ms for 276 bytes.
+        QVERIFY2(deadline >= 100 + 2 * bytes * 10 * 1000 / 9600, qPrintable(QString::number(deadline)));
+        // Bounded: one wait past the deadline at most, with room for a busy machine.
+        QVERIFY2(elapsed.elapsed() < deadline + SerialPortHandler::timeoutMs + 500,
+                 qPrintable(QString::number(elapsed.elapsed())));
+        if (lostAfterMs >= 0)
+            QVERIFY2(elapsed.elapsed() < lostAfterMs + 2 * SerialPortHandler::timeoutMs + 500,
+                     qPrintable(QString::number(elapsed.elapsed())));
+    }
+};
+
+QTEST_GUILESS_MAIN(LineWriteTest)
+#include "tst_linewrite.moc"

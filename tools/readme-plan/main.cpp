@@ -1,0 +1,73 @@
+// Writes the plan that tools/readme-pictures.sh shows into PLAN_FILE: a
+// settings file that uses every colour of the band list, with four static UBs
+// on both LNBs, one of them still unassigned. The satellite data come from
+// the server the program is built to use (the realistic set, which the
+// script starts in a network namespace of its own).
+//   fenzo-readme-plan PLAN_FILE
+#include "controller/UBModelController.h"
+#include "model/UBDataModel.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+const QString lnb1 = QStringLiteral("Astra 19.2E");
+const QString lnb2 = QStringLiteral("Astra 23.5E");
+
+// A static UB on a transponder of its LNB's satellite, with its frequency.
+void assign(UBDataModel &model, const SqlHandler &data, quint32 ubNumber, quint32 lnb, qint32 tp)
+{
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (model.ubList().at(row).ubNumber != ubNumber)
+            continue;
+        model.setData(model.index(row), lnb, UBDataModel::LnbRole);
+        if (tp < 0)
+            return;
+        const quint32 frequency = data.getPolarisationForTransponder(lnb ? lnb2 : lnb1, quint32(tp)).frequency;
+        model.setData(model.index(row), tp, UBDataModel::TpRole);
+        model.setData(model.index(row), frequency, UBDataModel::FreqRole);
+    }
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fenzo-readme-plan PLAN_FILE\n");
+        return 2;
+    }
+    QTemporaryDir cache;
+    UBModelController::Environment environment;
+    environment.cacheDirectory = cache.path();
+    environment.portLister = [] { return QList<SerialPortCandidate>(); };
+    UBDataModel model;
+    UBModelController controller(&model, environment);
+    QStringList errors;
+    QObject::connect(&controller, &UBModelController::errorOccured,
+                     [&errors](const QString &text) { errors << text; });
+    controller.initialize();
+    try {
+        model.setLnb1(lnb1);
+        model.setLnb2(lnb2);
+        controller.setStaticUBs(4, true);
+        const SqlHandler &data = *controller.satelliteData();
+        assign(model, data, 23, 0, 53);
+        assign(model, data, 22, 0, 52);
+        assign(model, data, 21, 1, 22);
+        assign(model, data, 20, 1, -1);
+    } catch (const std::exception &e) {
+        errors << QString::fromUtf8(e.what());
+    }
+    if (errors.isEmpty())
+        controller.saveToFile(QUrl::fromLocalFile(QString::fromLocal8Bit(argv[1])).toString());
+    if (!errors.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(errors.join(QLatin1Char('\n'))));
+        return 1;
+    }
+    return 0;
+}
