@@ -50,6 +50,9 @@ OptionsForm {
 
     // The context objects go away before the engine when the program ends.
     serialNumberLabel.text: ubListViewModel ? ubListViewModel.serialNumber : ""
+    deviceStatusLabel.text: !ubModelController ? "" : ubModelController.fetchingSatellites
+                                                      ? qsTr("Fetching the satellite data…")
+                                                      : ubModelController.portProblem
     standByBox.enabled: ubListViewModel ? !ubListViewModel.staticUbsAvailable : false
     lnb1Box.model: lnbModel
     lnb2Box.model: lnbModel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/SatelliteDownload.h"
 #include "db/SqlHandler.h"
 #include "device/SerialPortHandler.h"
 #include "model/UBRecord.h"
@@ -21,6 +22,10 @@ class UBDataModel;
 class UBModelController : public QObject
 {
     Q_OBJECT
+    // True while the start-up download runs in the background.
+    Q_PROPERTY(bool fetchingSatellites READ fetchingSatellites NOTIFY fetchingSatellitesChanged)
+    // Why a port that may be the switch cannot be used; empty when none.
+    Q_PROPERTY(QString portProblem READ portProblem NOTIFY portProblemChanged)
 
 public:
     // What the controller hands to the handlers it creates. The defaults are
@@ -33,6 +38,9 @@ public:
         SqlHandler::Clock clock = &QDateTime::currentDateTime;
         SerialPortHandler::PortLister portLister = &SerialPortHandler::systemPorts;
         SerialPortHandler::RandomSource random;
+        SerialPortHandler::PortOpener portOpener = &SerialPortHandler::openSystemPort;
+        QString deviceRulePath = SerialPortHandler::defaultDeviceRulePath();
+        int downloadDeadlineMs = SatelliteDownload::defaultDeadlineMs;
     };
 
     explicit UBModelController(UBDataModel *model);
@@ -40,8 +48,15 @@ public:
     ~UBModelController() override;
 
     // Downloads (or loads) the satellite data and, when that worked, starts
-    // looking for the switch. Called once, after the interface is loaded.
+    // looking for the switch; on the calling thread.
     void initialize();
+    // The same with the download on a worker thread: returns at once and
+    // emits satelliteDataReady() when the data (or the failure) are there.
+    // The program calls it once, after the interface is loaded.
+    void initializeInBackground();
+
+    bool fetchingSatellites() const { return fetching; }
+    QString portProblem() const;
 
     // The satellite data in memory, for readers such as the installation sheet.
     const SqlHandler *satelliteData() const { return sqlHandler.get(); }
@@ -56,6 +71,9 @@ signals:
     void deviceFound();
     void deviceMissing();
     void noInternetConnection();
+    void satelliteDataReady();
+    void fetchingSatellitesChanged();
+    void portProblemChanged();
 
 public slots:
     void setStaticUBs(uint numStaticUBs, bool above);
@@ -78,6 +96,12 @@ private:
     void writeDataToDevice();
     void runDeviceWrite(const std::function<void()> &write);
     void reportNoSatelliteData();
+    // Runs one way of getting the satellite data and what follows it: the
+    // warnings of the start-up in one box, then the device search or the
+    // report that there is no data.
+    void start(const std::function<void()> &getData);
+    void addStartupWarning(const QString &text);
+    void setFetching(bool on);
 
     UBDataModel *model;
     std::unique_ptr<SqlHandler> sqlHandler;
@@ -86,4 +110,8 @@ private:
     QString lnb2MissingMessage;
     QString staticUnassignedMessage;
     QString dbConnectionMessage;
+    bool fetching = false;
+    bool starting = false;
+    QStringList startupWarnings;
+    int downloadDeadlineMs;
 };

@@ -1,0 +1,42 @@
+#include "SatelliteDownload.h"
+
+#include <QThread>
+
+// What the worker leaves for the object; kept alive by both, since the
+// worker may outlive an object that gave up on it.
+struct SatelliteDownload::Shared
+{
+    SqlHandler::Download result;
+};
+
+SatelliteDownload::SatelliteDownload(SqlHandler::Connection connection, int deadlineMs, QObject *parent)
+    : QObject(parent), shared(std::make_shared<Shared>())
+{
+    auto state = shared;
+    QThread *worker = QThread::create([state, connection] { state->result = SqlHandler::download(connection); });
+    // The result is read on this object's thread, after the worker is done.
+    connect(worker, &QThread::finished, this, [this, state] { deliver(state->result); });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, this, [this, deadlineMs] {
+        SqlHandler::Download late;
+        // Only a server that accepted the connection can still be sending.
+        late.opened = true;
+        late.reason = tr("no complete answer within %1 s").arg(deadlineMs / 1000.0);
+        deliver(late);
+    });
+    deadline.start(deadlineMs);
+    worker->start();
+}
+
+SatelliteDownload::~SatelliteDownload() = default;
+
+void SatelliteDownload::deliver(const SqlHandler::Download &result)
+{
+    if (delivered)
+        return;
+    delivered = true;
+    deadline.stop();
+    emit finished(result);
+}
