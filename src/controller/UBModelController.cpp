@@ -1,11 +1,12 @@
 #include "UBModelController.h"
 
+#include "io/WholeFile.h"
 #include "model/PlanCheck.h"
 #include "model/UBDataModel.h"
 
 #include <QDataStream>
 #include <QFile>
-#include <QSaveFile>
+#include <QDir>
 #include <QUrl>
 
 #include <array>
@@ -356,18 +357,23 @@ QString UBModelController::localPathFromUrlText(const QString &fileName)
 
 void UBModelController::saveToFile(const QString &fileName)
 {
+    const QString path = localPathFromUrlText(fileName);
+    QString reason;
     try {
-        QSaveFile file(localPathFromUrlText(fileName));
-        if (!file.open(QIODevice::WriteOnly))
-            throw std::runtime_error("cannot open the settings file for writing");
-        QDataStream stream(&file);
+        QByteArray bytes;
+        QDataStream stream(&bytes, QIODevice::WriteOnly);
         stream << model->versionNumber() << model->ubList() << model->lteFilter() << model->standBy()
                << model->terrestrialPatchActive() << model->lnb1() << model->lnb2();
-        if (stream.status() != QDataStream::Ok || !file.commit())
-            throw std::runtime_error("cannot write the settings file");
+        if (stream.status() != QDataStream::Ok)
+            reason = QStringLiteral("out of memory");
+        else if (WholeFile::write(path, bytes, &reason))
+            return;
     } catch (...) {
-        emit errorOccured(tr("Error while saving"));
+        reason = QStringLiteral("out of memory");
     }
+    // The file and the system's reason on a second line.
+    emit errorOccured(tr("Error while saving") + QLatin1Char('\n') + QDir::toNativeSeparators(path) +
+                      QStringLiteral(" (") + reason + QLatin1Char(')'));
 }
 
 void UBModelController::readFromFile(const QString &fileName)

@@ -1,11 +1,12 @@
 #include "SqlHandler.h"
 
+#include "io/WholeFile.h"
+
 #include <QDataStream>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -356,18 +357,14 @@ void SqlHandler::saveDbFile()
 
         // Written beside the old file and renamed over it only when complete:
         // a failed write keeps the last good download, and the new file is a
-        // new file whose birth time is this download. Unbuffered, because a
-        // buffered flush that the system cuts short is not reported.
-        QSaveFile file(cacheFilePath());
+        // new file whose birth time is this download.
         QString reason;
         if (out.status() != QDataStream::Ok)
             reason = QStringLiteral("out of memory");
-        else if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
-                 !file.commit())
-            reason = file.errorString();
+        else
+            WholeFile::write(cacheFilePath(), bytes, &reason);
         if (!reason.isEmpty()) {
             qDebug() << "Error while saving db file:" << reason;
-            file.cancelWriting();
             emit cacheProblem(tr("The offline data could not be saved to %1 (%2).")
                                   .arg(QDir::toNativeSeparators(cacheFilePath()), reason));
         }
