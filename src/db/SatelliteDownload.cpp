@@ -1,6 +1,5 @@
 #include "SatelliteDownload.h"
 
-#include <QThread>
 
 // What the worker leaves for the object; kept alive by both, since the
 // worker may outlive an object that gave up on it.
@@ -13,7 +12,7 @@ SatelliteDownload::SatelliteDownload(SqlHandler::Connection connection, int dead
     : QObject(parent), shared(std::make_shared<Shared>())
 {
     auto state = shared;
-    QThread *worker = QThread::create([state, connection] { state->result = SqlHandler::download(connection); });
+    worker = QThread::create([state, connection] { state->result = SqlHandler::download(connection); });
     // The result is read on this object's thread, after the worker is done.
     connect(worker, &QThread::finished, this, [this, state] { deliver(state->result); });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
@@ -30,7 +29,14 @@ SatelliteDownload::SatelliteDownload(SqlHandler::Connection connection, int dead
     worker->start();
 }
 
-SatelliteDownload::~SatelliteDownload() = default;
+SatelliteDownload::~SatelliteDownload()
+{
+    // A program that ends while the worker still waits for the server must
+    // not pull the database driver from under it: wait, but not beyond the
+    // deadline (a worker past it is left to the end of the process).
+    if (worker && worker->isRunning() && deadline.isActive())
+        worker->wait(qMax(0, deadline.remainingTime()));
+}
 
 void SatelliteDownload::deliver(const SqlHandler::Download &result)
 {

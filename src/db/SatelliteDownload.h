@@ -3,6 +3,8 @@
 #include "SqlHandler.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QThread>
 #include <QTimer>
 
 #include <memory>
@@ -31,6 +33,7 @@ private:
     void deliver(const SqlHandler::Download &result);
 
     std::shared_ptr<Shared> shared;
+    QPointer<QThread> worker;
     QTimer deadline;
     bool delivered = false;
 };
