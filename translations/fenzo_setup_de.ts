@@ -432,6 +432,10 @@
         <source>The offline data in %1 could not be read (%2).</source>
         <translation>Die Offline-Daten in %1 konnten nicht gelesen werden (%2).</translation>
     </message>
+    <message>
+        <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
+        <translation>Das Herunterladen der Satellitendaten brach ab (%1). Stattdessen werden die Offline-Daten verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>UBDataModel</name>
@@ -504,10 +508,6 @@
     <message>
         <source>Error while saving</source>
         <translation>Fehler beim Speichern der Daten</translation>
-    </message>
-    <message>
-        <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
-        <translation>Das Herunterladen der Satellitendaten brach ab (%1). Stattdessen werden die Offline-Daten verwendet.</translation>
     </message>
 </context>
 <context>

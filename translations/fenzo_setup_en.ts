@@ -432,6 +432,10 @@
         <source>The offline data in %1 could not be read (%2).</source>
         <translation>The offline data in %1 could not be read (%2).</translation>
     </message>
+    <message>
+        <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
+        <translation>The download of the satellite data broke off (%1). The offline data are used instead.</translation>
+    </message>
 </context>
 <context>
     <name>UBDataModel</name>
@@ -504,10 +508,6 @@
     <message>
         <source>Error while saving</source>
         <translation>Error while saving data</translation>
-    </message>
-    <message>
-        <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
-        <translation>The download of the satellite data broke off (%1). The offline data are used instead.</translation>
     </message>
 </context>
 <context>

@@ -36,11 +36,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     sqlHandler = std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory,
                                               environment.clock);
     connect(sqlHandler.get(), &SqlHandler::savedDataOutdated, this, &UBModelController::dbDataOutdated);
-    connect(sqlHandler.get(), &SqlHandler::downloadBrokenOff, this, [this](const QString &reason) {
-        addStartupWarning(tr("The download of the satellite data broke off (%1). The offline data are used "
-                             "instead.")
-                              .arg(reason));
-    });
+    connect(sqlHandler.get(), &SqlHandler::downloadBrokenOff, this,
+            [this](const QString &reason) { addStartupWarning(SqlHandler::brokenOffWarning(reason)); });
     connect(sqlHandler.get(), &SqlHandler::cacheProblem, this, &UBModelController::addStartupWarning);
 
     serialPortHandler = std::make_unique<SerialPortHandler>(sqlHandler.get(), environment.portLister,

@@ -314,6 +314,11 @@ SqlHandler::Download SqlHandler::download(const Connection &connection)
     return result;
 }
 
+QString SqlHandler::brokenOffWarning(const QString &reason)
+{
+    return tr("The download of the satellite data broke off (%1). The offline data are used instead.").arg(reason);
+}
+
 void SqlHandler::useDownload(const Download &result)
 {
     dataAvailable = false;

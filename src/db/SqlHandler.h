@@ -69,6 +69,8 @@ public:
     void useDownload(const Download &result);
 
     const Connection &connectionSettings() const { return connection; }
+    // The warning when a download broke off and the cache is used instead.
+    static QString brokenOffWarning(const QString &reason);
     // Why the last connectToDatabase()/useDownload() found no server data
     // (empty when the download worked).
     QString failureReason() const { return lastFailure; }

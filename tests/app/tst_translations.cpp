@@ -145,7 +145,7 @@ const Entry sheetEntries[] = {
     {u8"SerialPortHandler", u8"The switch at %1 could not be opened (%2).", u8"Das Gerät an %1 konnte nicht geöffnet werden (%2).", u8"The switch at %1 could not be opened (%2)."},
     {u8"SqlHandler", u8"The offline data could not be saved to %1 (%2).", u8"Die Offline-Daten konnten nicht in %1 gespeichert werden (%2).", u8"The offline data could not be saved to %1 (%2)."},
     {u8"SqlHandler", u8"The offline data in %1 could not be read (%2).", u8"Die Offline-Daten in %1 konnten nicht gelesen werden (%2).", u8"The offline data in %1 could not be read (%2)."},
-    {u8"UBModelController", u8"The download of the satellite data broke off (%1). The offline data are used instead.", u8"Das Herunterladen der Satellitendaten brach ab (%1). Stattdessen werden die Offline-Daten verwendet.", u8"The download of the satellite data broke off (%1). The offline data are used instead."},
+    {u8"SqlHandler", u8"The download of the satellite data broke off (%1). The offline data are used instead.", u8"Das Herunterladen der Satellitendaten brach ab (%1). Stattdessen werden die Offline-Daten verwendet.", u8"The download of the satellite data broke off (%1). The offline data are used instead."},
 };
 
 QList<Entry> allEntries()
