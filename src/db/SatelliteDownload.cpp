@@ -8,11 +8,11 @@ struct SatelliteDownload::Shared
     SqlHandler::Download result;
 };
 
-SatelliteDownload::SatelliteDownload(SqlHandler::Connection connection, int deadlineMs, QObject *parent)
-    : QObject(parent), shared(std::make_shared<Shared>())
+SatelliteDownload::SatelliteDownload(const SqlHandler::Connection &connection, int deadlineMs, QObject *parent)
+    : QObject(parent), shared(std::make_shared<Shared>()),
+      worker(QThread::create([state = shared, connection] { state->result = SqlHandler::download(connection); }))
 {
     auto state = shared;
-    worker = QThread::create([state, connection] { state->result = SqlHandler::download(connection); });
     // The result is read on this object's thread, after the worker is done.
     connect(worker, &QThread::finished, this, [this, state] { deliver(state->result); });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);

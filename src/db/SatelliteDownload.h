@@ -21,7 +21,7 @@ class SatelliteDownload : public QObject
 public:
     static constexpr int defaultDeadlineMs = 9000;
 
-    explicit SatelliteDownload(SqlHandler::Connection connection, int deadlineMs = defaultDeadlineMs,
+    explicit SatelliteDownload(const SqlHandler::Connection &connection, int deadlineMs = defaultDeadlineMs,
                                QObject *parent = nullptr);
     ~SatelliteDownload() override;
 
