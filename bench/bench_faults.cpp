@@ -47,11 +47,12 @@ class Relay
 public:
     Relay(int target, const QStringList &options)
     {
-        process.start(QStringLiteral("python3"), QStringList{QStringLiteral(FENZO_SOURCE_DIR "/tools/delay-relay/delay-relay"),
-                                                             QStringLiteral("--target"), QString::number(target),
-                                                             QStringLiteral("--delay-ms"), QStringLiteral("0"),
-                                                             QStringLiteral("--seconds"), QStringLiteral("1800")} +
-                                                     options);
+        process.start(QStringLiteral("python3"),
+                      QStringList{QStringLiteral(FENZO_SOURCE_DIR "/tools/delay-relay/delay-relay"),
+                                  QStringLiteral("--target"), QString::number(target),
+                                  QStringLiteral("--delay-ms"), QStringLiteral("0"),
+                                  QStringLiteral("--seconds"), QStringLiteral("1800")} +
+                          options);
         const QRegularExpressionMatch match =
             QRegularExpression(QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)")).match(nextLine());
         port = match.hasMatch() ? match.captured(1).toInt() : 0;
@@ -98,8 +99,8 @@ Times startOnce(int port, const QString &cacheDirectory)
     QQmlApplicationEngine engine;
     UBDataModel model;
     UBModelController::Environment environment;
-    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"), QStringLiteral("fenzo_ro"),
-                              QStringLiteral("fenzo"), port};
+    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
+                              QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), port};
     environment.cacheDirectory = cacheDirectory;
     environment.portLister = [] { return QList<SerialPortCandidate>(); };
     QStringListModel lnbModel;
@@ -116,8 +117,8 @@ Times startOnce(int port, const QString &cacheDirectory)
     engine.rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
     controller.initializeInBackground();
-    auto *window = engine.rootObjects().isEmpty() ? nullptr
-                                                  : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    auto *window =
+        engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
     Times times;
     if (!window)
         return times;
@@ -165,8 +166,8 @@ int main(int argc, char **argv)
     int whole = -1;
     {
         Relay counting(serverPort, {});
-        SqlHandler handler({QStringLiteral("127.0.0.1"), QStringLiteral("satellites"), QStringLiteral("fenzo_ro"),
-                            QStringLiteral("fenzo"), counting.port},
+        SqlHandler handler({QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
+                            QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), counting.port},
                            cache.path());
         handler.connectToDatabase();
         whole = counting.serverBytes();
@@ -182,11 +183,13 @@ int main(int argc, char **argv)
         {"normal start", {}},
         {"silent server", {QStringLiteral("--fault"), QStringLiteral("silent")}},
         {"dropped packets", {QStringLiteral("--fault"), QStringLiteral("blackhole")}},
-        {"cut 10 bytes before the end", {QStringLiteral("--fault"), QStringLiteral("cut:%1").arg(whole - 10)}},
+        {"cut 10 bytes before the end",
+         {QStringLiteral("--fault"), QStringLiteral("cut:%1").arg(whole - 10)}},
     };
     double normalFrame = -1;
     double normalUsable = -1;
-    std::printf("%-30s %16s %10s %18s %10s\n", "case", "first frame ms", "x normal", "usable window ms", "x normal");
+    std::printf("%-30s %16s %10s %18s %10s\n", "case", "first frame ms", "x normal", "usable window ms",
+                "x normal");
     for (const Case &c : cases) {
         Relay relay(serverPort, c.options);
         std::vector<double> frames;
@@ -203,7 +206,8 @@ int main(int argc, char **argv)
             normalFrame = frame;
             normalUsable = use;
         }
-        std::printf("%-30s %16.1f %10.2f %18.1f %10.2f\n", c.name, frame, frame / normalFrame, use, use / normalUsable);
+        std::printf("%-30s %16.1f %10.2f %18.1f %10.2f\n", c.name, frame, frame / normalFrame, use,
+                    use / normalUsable);
         std::fflush(stdout);
     }
     runDevdb({QStringLiteral("stop"), QStringLiteral("--datadir"), dataDir});

@@ -5,8 +5,8 @@
 #include "model/UBDataModel.h"
 
 #include <QDataStream>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QUrl>
 
 #include <array>
@@ -26,8 +26,9 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
-      dbConnectionMessage(tr("Couldn't connect to database. Please check your internet connection and restart "
-                             "application.")),
+      dbConnectionMessage(
+          tr("Couldn't connect to database. Please check your internet connection and restart "
+             "application.")),
       downloadDeadlineMs(environment.downloadDeadlineMs)
 {
     createDefaultUBs();
@@ -40,9 +41,9 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
             [this](const QString &reason) { addStartupWarning(SqlHandler::brokenOffWarning(reason)); });
     connect(sqlHandler.get(), &SqlHandler::cacheProblem, this, &UBModelController::addStartupWarning);
 
-    serialPortHandler = std::make_unique<SerialPortHandler>(sqlHandler.get(), environment.portLister,
-                                                            environment.random, environment.portOpener,
-                                                            environment.deviceRulePath);
+    serialPortHandler =
+        std::make_unique<SerialPortHandler>(sqlHandler.get(), environment.portLister, environment.random,
+                                            environment.portOpener, environment.deviceRulePath);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
     // The model's serial number must change before the interface hears of
@@ -70,12 +71,13 @@ void UBModelController::initializeInBackground()
 {
     setFetching(true);
     auto *download = new SatelliteDownload(sqlHandler->connectionSettings(), downloadDeadlineMs, this);
-    connect(download, &SatelliteDownload::finished, this, [this, download](const SqlHandler::Download &result) {
-        download->deleteLater();
-        setFetching(false);
-        start([this, &result] { sqlHandler->useDownload(result); });
-        emit satelliteDataReady();
-    });
+    connect(download, &SatelliteDownload::finished, this,
+            [this, download](const SqlHandler::Download &result) {
+                download->deleteLater();
+                setFetching(false);
+                start([this, &result] { sqlHandler->useDownload(result); });
+                emit satelliteDataReady();
+            });
 }
 
 void UBModelController::start(const std::function<void()> &getData)
@@ -126,7 +128,8 @@ void UBModelController::reportNoSatelliteData()
     // The server's own reason on a second line: a wrong password or a
     // missing database is not the user's internet connection.
     const QString reason = sqlHandler->failureReason();
-    emit errorOccured(reason.isEmpty() ? dbConnectionMessage : dbConnectionMessage + QLatin1Char('\n') + reason);
+    emit errorOccured(reason.isEmpty() ? dbConnectionMessage
+                                       : dbConnectionMessage + QLatin1Char('\n') + reason);
     emit noInternetConnection();
 }
 
@@ -158,7 +161,7 @@ QVariantList UBModelController::itemsForSatelite(const QString &name)
 void UBModelController::dbDataOutdated()
 {
     addStartupWarning(tr("Offline data for satelites older than 1 month. Please restart application with "
-                           "internet connection to update offline data."));
+                         "internet connection to update offline data."));
 }
 
 bool UBModelController::validateData()

@@ -1,6 +1,5 @@
 #include "SatelliteDownload.h"
 
-
 // What the worker leaves for the object; kept alive by both, since the
 // worker may outlive an object that gave up on it.
 struct SatelliteDownload::Shared
@@ -8,9 +7,11 @@ struct SatelliteDownload::Shared
     SqlHandler::Download result;
 };
 
-SatelliteDownload::SatelliteDownload(const SqlHandler::Connection &connection, int deadlineMs, QObject *parent)
+SatelliteDownload::SatelliteDownload(const SqlHandler::Connection &connection, int deadlineMs,
+                                     QObject *parent)
     : QObject(parent), shared(std::make_shared<Shared>()),
-      worker(QThread::create([state = shared, connection] { state->result = SqlHandler::download(connection); }))
+      worker(
+          QThread::create([state = shared, connection] { state->result = SqlHandler::download(connection); }))
 {
     auto state = shared;
     // The result is read on this object's thread, after the worker is done.

@@ -111,9 +111,10 @@ bool loadAllSatelites(const QSqlDatabase &database, const QStringList &tables,
         if (i > 0 && !query.nextResult()) {
             if (query.lastError().isValid())
                 fail(selectFailure, query.lastError());
-            throw DownloadFailure(
-                QStringLiteral("the server's answer ended after %1 of %2 tables").arg(i).arg(tables.size())
-                    .toStdString());
+            throw DownloadFailure(QStringLiteral("the server's answer ended after %1 of %2 tables")
+                                      .arg(i)
+                                      .arg(tables.size())
+                                      .toStdString());
         }
         items[tables.at(i)] = readItems(query);
     }
@@ -316,7 +317,8 @@ SqlHandler::Download SqlHandler::download(const Connection &connection)
 
 QString SqlHandler::brokenOffWarning(const QString &reason)
 {
-    return tr("The download of the satellite data broke off (%1). The offline data are used instead.").arg(reason);
+    return tr("The download of the satellite data broke off (%1). The offline data are used instead.")
+        .arg(reason);
 }
 
 void SqlHandler::useDownload(const Download &result)

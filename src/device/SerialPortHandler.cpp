@@ -53,8 +53,8 @@ SerialPortHandler::OpenResult SerialPortHandler::openSystemPort(QSerialPort &por
         const QByteArray path = QFile::encodeName(port.portName().startsWith(QLatin1Char('/'))
                                                       ? port.portName()
                                                       : QStringLiteral("/dev/") + port.portName());
-        result.failure = ::access(path.constData(), R_OK | W_OK) == 0 ? OpenFailure::InUse
-                                                                        : OpenFailure::NoPermission;
+        result.failure =
+            ::access(path.constData(), R_OK | W_OK) == 0 ? OpenFailure::InUse : OpenFailure::NoPermission;
 #else
         result.failure = OpenFailure::InUse; // access denied: another program has it
 #endif

@@ -34,7 +34,13 @@ public:
     using RandomSource = std::function<quint32()>;
 
     // Why a port could not be opened, as far as the user can act on it.
-    enum class OpenFailure { None, NoPermission, InUse, Other };
+    enum class OpenFailure
+    {
+        None,
+        NoPermission,
+        InUse,
+        Other
+    };
     struct OpenResult
     {
         OpenFailure failure = OpenFailure::None;

@@ -5,9 +5,9 @@
 #include "io/WholeFile.h"
 #include "model/UBDataModel.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QBuffer>
 #include <QUrl>
 #include <QtQml>
 #include <functional>

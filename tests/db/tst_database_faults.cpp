@@ -23,7 +23,8 @@ constexpr qint64 boundMs = 10000;
 
 const QByteArray previousCache()
 {
-    return cacheBytes({{QStringLiteral("Old"), {{1, 11000, true, 9750, 9}}}}, {{QStringLiteral("Old"), 9, 9750, 0}});
+    return cacheBytes({{QStringLiteral("Old"), {{1, 11000, true, 9750, 9}}}},
+                      {{QStringLiteral("Old"), 9, 9750, 0}});
 }
 } // namespace
 
@@ -116,7 +117,8 @@ private slots:
         QTest::newRow("packets dropped, cache") << QStringLiteral("blackhole") << 0 << true << QString();
         QTest::newRow("cut near the end, cache")
             << QStringLiteral("cut") << -10 << true << QStringLiteral("broke off");
-        QTest::newRow("cut near the end, no cache") << QStringLiteral("cut") << -10 << false << QStringLiteral("\n");
+        QTest::newRow("cut near the end, no cache")
+            << QStringLiteral("cut") << -10 << false << QStringLiteral("\n");
     }
     void startInTheBackground()
     {

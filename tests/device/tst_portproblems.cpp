@@ -58,9 +58,9 @@ private slots:
         QTest::newRow("held by another program")
             << OpenFailure::InUse << false << QStringList{port, QStringLiteral("in use")}
             << QStringList{QStringLiteral("dialout")};
-        QTest::newRow("other failure") << OpenFailure::Other << false
-                                       << QStringList{port, QStringLiteral("Input/output error")}
-                                       << QStringList{QStringLiteral("dialout"), QStringLiteral("in use")};
+        QTest::newRow("other failure")
+            << OpenFailure::Other << false << QStringList{port, QStringLiteral("Input/output error")}
+            << QStringList{QStringLiteral("dialout"), QStringLiteral("in use")};
     }
     void reasonSaidOnceUntilThePortGoes()
     {
@@ -72,9 +72,10 @@ private slots:
         const auto opener = [failure](QSerialPort &) {
             return SerialPortHandler::OpenResult{failure, QStringLiteral("Input/output error")};
         };
-        const QString rule = dir.filePath(ruleInstalled ? QStringLiteral("installed.rules")
-                                                        : QStringLiteral("missing.rules"));
-        SerialPortHandler handler(nullptr, [&ports] { return ports; }, {}, opener, rule);
+        const QString rule =
+            dir.filePath(ruleInstalled ? QStringLiteral("installed.rules") : QStringLiteral("missing.rules"));
+        SerialPortHandler handler(
+            nullptr, [&ports] { return ports; }, {}, opener, rule);
         QSignalSpy changed(&handler, &SerialPortHandler::portProblemChanged);
         QVERIFY(changed.isValid());
 
@@ -107,7 +108,8 @@ private slots:
                         : SerialPortHandler::openSystemPort(port);
         };
         const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
-        SerialPortHandler handler(nullptr, [&ports] { return ports; }, {}, opener);
+        SerialPortHandler handler(
+            nullptr, [&ports] { return ports; }, {}, opener);
         QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
         search(handler);
         QVERIFY(handler.portProblem().contains(QLatin1String("in use")));

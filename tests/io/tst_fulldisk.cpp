@@ -91,8 +91,9 @@ private slots:
         QVERIFY(mountPoint.isValid());
         const QString why = mountSmallDisk();
         if (!why.isEmpty())
-            QSKIP(qPrintable(QStringLiteral("A full disk needs a small tmpfs, which this process may not mount (") +
-                             why + QStringLiteral("); run as root to include this test.")));
+            QSKIP(qPrintable(
+                QStringLiteral("A full disk needs a small tmpfs, which this process may not mount (") + why +
+                QStringLiteral("); run as root to include this test.")));
     }
 
     void cleanupTestCase()
@@ -114,38 +115,44 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<Writer>("write");
-        QTest::newRow("plan file") << QStringLiteral("plan.dat") << Writer([](FullDiskTest *test, const QString &path) {
-            UBModelController::Environment environment;
-            environment.cacheDirectory = test->disk;
-            environment.portLister = [] { return QList<SerialPortCandidate>(); };
-            UBModelController controller(&test->model, environment);
-            QSignalSpy errors(&controller, &UBModelController::errorOccured);
-            controller.saveToFile(QUrl::fromLocalFile(path).toString());
-            return errors.isEmpty() ? QString() : errors.at(0).at(0).toString();
-        });
-        QTest::newRow("offline cache") << QStringLiteral("db.dat") << Writer([](FullDiskTest *test, const QString &) {
-            SqlHandler handler(SqlHandler::defaultConnection(), test->disk);
-            QSignalSpy problems(&handler, &SqlHandler::cacheProblem);
-            SqlHandler::Download download;
-            download.complete = true;
-            download.tables.items[QStringLiteral("Astra 19.2E")] = QVector<TransponderItem>(500);
-            download.tables.params.resize(1);
-            handler.useDownload(download);
-            // The data are there all the same, from the server.
-            if (handler.availableSatelites() != QStringList{QStringLiteral("Astra 19.2E")})
-                return QStringLiteral("download not used");
-            return problems.isEmpty() ? QString() : problems.at(0).at(0).toString();
-        });
+        QTest::newRow("plan file") << QStringLiteral("plan.dat")
+                                   << Writer([](FullDiskTest *test, const QString &path) {
+                                          UBModelController::Environment environment;
+                                          environment.cacheDirectory = test->disk;
+                                          environment.portLister = [] {
+                                              return QList<SerialPortCandidate>();
+                                          };
+                                          UBModelController controller(&test->model, environment);
+                                          QSignalSpy errors(&controller, &UBModelController::errorOccured);
+                                          controller.saveToFile(QUrl::fromLocalFile(path).toString());
+                                          return errors.isEmpty() ? QString() : errors.at(0).at(0).toString();
+                                      });
+        QTest::newRow("offline cache")
+            << QStringLiteral("db.dat") << Writer([](FullDiskTest *test, const QString &) {
+                   SqlHandler handler(SqlHandler::defaultConnection(), test->disk);
+                   QSignalSpy problems(&handler, &SqlHandler::cacheProblem);
+                   SqlHandler::Download download;
+                   download.complete = true;
+                   download.tables.items[QStringLiteral("Astra 19.2E")] = QVector<TransponderItem>(500);
+                   download.tables.params.resize(1);
+                   handler.useDownload(download);
+                   // The data are there all the same, from the server.
+                   if (handler.availableSatelites() != QStringList{QStringLiteral("Astra 19.2E")})
+                       return QStringLiteral("download not used");
+                   return problems.isEmpty() ? QString() : problems.at(0).at(0).toString();
+               });
         for (const char *const suffix : {"pdf", "png"}) {
             QTest::addRow("installation sheet, %s", suffix)
                 << QStringLiteral("sheet.") + QLatin1String(suffix)
                 << Writer([suffix](FullDiskTest *test, const QString &path) {
                        InstallationSheet sheet(&test->model, nullptr);
                        QSignalSpy errors(&sheet, &InstallationSheet::errorOccured);
-                       const bool saved = qstrcmp(suffix, "pdf") == 0 ? sheet.savePdf(path) : sheet.savePicture(path);
+                       const bool saved =
+                           qstrcmp(suffix, "pdf") == 0 ? sheet.savePdf(path) : sheet.savePicture(path);
                        if (saved)
                            return QString();
-                       return errors.isEmpty() ? QStringLiteral("nothing said") : errors.at(0).at(0).toString();
+                       return errors.isEmpty() ? QStringLiteral("nothing said")
+                                               : errors.at(0).at(0).toString();
                    });
         }
     }
