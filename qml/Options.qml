@@ -51,6 +51,11 @@ OptionsForm {
 
     // The context objects go away before the engine when the program ends.
     serialNumberLabel.text: ubListViewModel ? ubListViewModel.serialNumber : ""
+    deviceStatusLabel.text: !ubModelController ? "" : ubModelController.fetchingSatellites
+                                                      ? qsTr("Fetching the satellite data…")
+                                                      : ubModelController.portProblem
+    // Fetching is news, a port problem a fault.
+    deviceStatusLabel.color: ubModelController && ubModelController.fetchingSatellites ? "#404040" : "#b00000"
     standByBox.enabled: ubListViewModel ? !ubListViewModel.staticUbsAvailable : false
     lnb1Box.model: lnbModel
     lnb2Box.model: lnbModel

@@ -12,6 +12,7 @@ Item {
     property alias helpIconArea: helpIconArea
     property alias sheetIconArea: sheetIconArea
     property alias serialNumberLabel: serialNumberLabel
+    property alias deviceStatusLabel: deviceStatusLabel
     property alias standByBox: standByBox
     property alias resetDynamicButton: resetDynamicButton
     property alias assignStaticButton: assignStaticButton
@@ -99,6 +100,16 @@ Item {
                     anchors.fill: parent
                 }
             }
+        }
+
+        // Why the switch cannot be used yet (or that the data are coming).
+        Text {
+            id: deviceStatusLabel
+            Layout.fillWidth: true
+            visible: text !== ""
+            wrapMode: Text.WordWrap
+            color: "#b00000"
+            font.pixelSize: 12
         }
 
         Rectangle {

@@ -117,6 +117,14 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <source>The picture could not be saved as %1 (%2).</source>
         <translation>Das Bild konnte nicht als %1 gespeichert werden (%2).</translation>
     </message>
+    <message>
+        <source>the sheet could not be drawn</source>
+        <translation>das Blatt konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>das Bild konnte nicht gezeichnet werden</translation>
+    </message>
 </context>
 <context>
     <name>InstallationSheetWindow</name>
@@ -198,6 +206,10 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>Choose a file</source>
         <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Fetching the satellite data…</source>
+        <translation>Satellitendaten werden geladen …</translation>
     </message>
 </context>
 <context>
@@ -398,6 +410,13 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
 </context>
 <context>
+    <name>SatelliteDownload</name>
+    <message>
+        <source>no complete answer within %1 s</source>
+        <translation>keine vollständige Antwort innerhalb von %1 s</translation>
+    </message>
+</context>
+<context>
     <name>SerialPortHandler</name>
     <message>
         <source>Error occured while reading data, please try again</source>
@@ -426,6 +445,22 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
         <translation>UB %1 kann nicht an das Gerät gesendet werden: sein Transponder liegt %2 MHz über dem LNB-Oszillator (100 bis 2147 MHz möglich)</translation>
+    </message>
+    <message>
+        <source>The switch at %1 may not be opened. Reinstall the program so that its device rule %2 is in place, or add your user to the group dialout and log in again.</source>
+        <translation>Das Gerät an %1 darf nicht geöffnet werden. Installieren Sie das Programm neu, damit seine Geräteregel %2 vorhanden ist, oder nehmen Sie Ihren Benutzer in die Gruppe dialout auf und melden Sie sich neu an.</translation>
+    </message>
+    <message>
+        <source>The switch at %1 may not be opened: unplug it and plug it in again, or add your user to the group dialout and log in again.</source>
+        <translation>Das Gerät an %1 darf nicht geöffnet werden: Ziehen Sie es ab und stecken Sie es wieder an, oder nehmen Sie Ihren Benutzer in die Gruppe dialout auf und melden Sie sich neu an.</translation>
+    </message>
+    <message>
+        <source>The switch at %1 is in use by another program. Close that program to use the switch here.</source>
+        <translation>Das Gerät an %1 wird von einem anderen Programm benutzt. Schließen Sie dieses Programm, um das Gerät hier zu benutzen.</translation>
+    </message>
+    <message>
+        <source>The switch at %1 could not be opened (%2).</source>
+        <translation>Das Gerät an %1 konnte nicht geöffnet werden (%2).</translation>
     </message>
 </context>
 <context>
@@ -611,6 +646,18 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>Satelite not found in database</source>
         <translation>Satelit in Datenbank nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The offline data could not be saved to %1 (%2).</source>
+        <translation>Die Offline-Daten konnten nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>The offline data in %1 could not be read (%2).</source>
+        <translation>Die Offline-Daten in %1 konnten nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
+        <translation>Das Herunterladen der Satellitendaten brach ab (%1). Stattdessen werden die Offline-Daten verwendet.</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,14 @@ Without --port the one switch found is used. Exit status 2: failure.
         <source>The picture could not be saved as %1 (%2).</source>
         <translation>The picture could not be saved as %1 (%2).</translation>
     </message>
+    <message>
+        <source>the sheet could not be drawn</source>
+        <translation>the sheet could not be drawn</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn</source>
+        <translation>the picture could not be drawn</translation>
+    </message>
 </context>
 <context>
     <name>InstallationSheetWindow</name>
@@ -198,6 +206,10 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>Choose a file</source>
         <translation>Choose a file</translation>
+    </message>
+    <message>
+        <source>Fetching the satellite data…</source>
+        <translation>Fetching the satellite data…</translation>
     </message>
 </context>
 <context>
@@ -398,6 +410,13 @@ Without --port the one switch found is used. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>SatelliteDownload</name>
+    <message>
+        <source>no complete answer within %1 s</source>
+        <translation>no complete answer within %1 s</translation>
+    </message>
+</context>
+<context>
     <name>SerialPortHandler</name>
     <message>
         <source>Error occured while reading data, please try again</source>
@@ -426,6 +445,22 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
         <translation>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</translation>
+    </message>
+    <message>
+        <source>The switch at %1 may not be opened. Reinstall the program so that its device rule %2 is in place, or add your user to the group dialout and log in again.</source>
+        <translation>The switch at %1 may not be opened. Reinstall the program so that its device rule %2 is in place, or add your user to the group dialout and log in again.</translation>
+    </message>
+    <message>
+        <source>The switch at %1 may not be opened: unplug it and plug it in again, or add your user to the group dialout and log in again.</source>
+        <translation>The switch at %1 may not be opened: unplug it and plug it in again, or add your user to the group dialout and log in again.</translation>
+    </message>
+    <message>
+        <source>The switch at %1 is in use by another program. Close that program to use the switch here.</source>
+        <translation>The switch at %1 is in use by another program. Close that program to use the switch here.</translation>
+    </message>
+    <message>
+        <source>The switch at %1 could not be opened (%2).</source>
+        <translation>The switch at %1 could not be opened (%2).</translation>
     </message>
 </context>
 <context>
@@ -611,6 +646,18 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>Satelite not found in database</source>
         <translation>Satelite not found in database.</translation>
+    </message>
+    <message>
+        <source>The offline data could not be saved to %1 (%2).</source>
+        <translation>The offline data could not be saved to %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The offline data in %1 could not be read (%2).</source>
+        <translation>The offline data in %1 could not be read (%2).</translation>
+    </message>
+    <message>
+        <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
+        <translation>The download of the satellite data broke off (%1). The offline data are used instead.</translation>
     </message>
 </context>
 <context>

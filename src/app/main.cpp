@@ -25,15 +25,19 @@ int main(int argc, char **argv)
     engine.rootContext()->setContextProperty(QStringLiteral("installationSheet"), &sheet);
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
 
-    // After the interface is loaded, so that start-up errors reach its boxes.
-    controller.initialize();
-
-    const QStringList satellites = controller.availableSatelites();
-    lnbModel.setStringList(satellites);
-    if (!satellites.isEmpty())
-        model.setLnb1(satellites.at(0));
-    if (satellites.size() >= 2)
-        model.setLnb2(satellites.at(1));
+    // Once the satellite data (or the failure) are there: the names for the
+    // satellite boxes, and the first two preset.
+    QObject::connect(&controller, &UBModelController::satelliteDataReady, &lnbModel, [&] {
+        const QStringList satellites = controller.availableSatelites();
+        lnbModel.setStringList(satellites);
+        if (!satellites.isEmpty())
+            model.setLnb1(satellites.at(0));
+        if (satellites.size() >= 2)
+            model.setLnb2(satellites.at(1));
+    });
+    // After the interface is loaded, so that start-up errors reach its boxes;
+    // the window is drawn and answers while the server is asked.
+    controller.initializeInBackground();
 
     return app.exec();
 }

@@ -1,9 +1,10 @@
 #include "SettingsFile.h"
 
+#include "io/WholeFile.h"
+
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <stdexcept>
 
@@ -25,18 +26,9 @@ QByteArray SettingsFile::bytes(const BandPlan &plan)
 
 void SettingsFile::write(const QString &path, const BandPlan &plan)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(tr("The file %1 cannot be written (%2).").arg(shown, file.errorString()));
-    const QByteArray data = bytes(plan);
-    if (file.write(data) != data.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        fail(tr("The file %1 cannot be written (%2).").arg(shown, reason));
-    }
-    if (!file.commit())
-        fail(tr("The file %1 cannot be written (%2).").arg(shown, file.errorString()));
+    QString reason;
+    if (!WholeFile::write(path, bytes(plan), &reason))
+        fail(tr("The file %1 cannot be written (%2).").arg(QDir::toNativeSeparators(path), reason));
 }
 
 BandPlan SettingsFile::read(const QString &path, QString *version)

@@ -20,7 +20,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
-      dbConnectionMessage(databaseMissingMessage())
+      dbConnectionMessage(databaseMissingMessage()),
+      downloadDeadlineMs(environment.downloadDeadlineMs)
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
@@ -28,9 +29,15 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     sqlHandler = std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory,
                                               environment.clock);
     connect(sqlHandler.get(), &SqlHandler::savedDataOutdated, this, &UBModelController::dbDataOutdated);
+    connect(sqlHandler.get(), &SqlHandler::downloadBrokenOff, this,
+            [this](const QString &reason) { addStartupWarning(SqlHandler::brokenOffWarning(reason)); });
+    connect(sqlHandler.get(), &SqlHandler::cacheProblem, this, &UBModelController::addStartupWarning);
 
-    serialPortHandler = std::make_unique<SerialPortHandler>(sqlHandler.get(), environment.portLister,
-                                                            environment.random);
+    serialPortHandler =
+        std::make_unique<SerialPortHandler>(sqlHandler.get(), environment.portLister, environment.random,
+                                            environment.portOpener, environment.deviceRulePath);
+    connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
+            &UBModelController::portProblemChanged);
     transfers = std::make_unique<DeviceTransfers>(*serialPortHandler,
                                                   PlanBackup(environment.backupDirectory, environment.clock));
     // The model's serial number must change before the interface hears of
@@ -52,23 +59,80 @@ UBModelController::~UBModelController()
 
 void UBModelController::initialize()
 {
+    start([this] { sqlHandler->connectToDatabase(); });
+}
+
+void UBModelController::initializeInBackground()
+{
+    setFetching(true);
+    auto *download = new SatelliteDownload(sqlHandler->connectionSettings(), downloadDeadlineMs, this);
+    connect(download, &SatelliteDownload::finished, this,
+            [this, download](const SqlHandler::Download &result) {
+                download->deleteLater();
+                setFetching(false);
+                start([this, &result] { sqlHandler->useDownload(result); });
+                emit satelliteDataReady();
+            });
+}
+
+void UBModelController::start(const std::function<void()> &getData)
+{
+    startupWarnings.clear();
+    starting = true;
+    bool ok = true;
     try {
-        sqlHandler->connectToDatabase();
+        getData();
     } catch (...) {
+        ok = false;
+    }
+    starting = false;
+    // One box for everything the start-up has to say, however many.
+    if (!startupWarnings.isEmpty())
+        emit warningOccured(startupWarnings.join(QStringLiteral("\n\n")));
+    startupWarnings.clear();
+    if (!ok) {
         reportNoSatelliteData();
         return;
     }
     serialPortHandler->startDeviceSearch();
 }
 
+void UBModelController::addStartupWarning(const QString &text)
+{
+    if (starting)
+        startupWarnings << text;
+    else
+        emit warningOccured(text);
+}
+
+void UBModelController::setFetching(bool on)
+{
+    if (fetching == on)
+        return;
+    fetching = on;
+    emit fetchingSatellitesChanged();
+}
+
+QString UBModelController::portProblem() const
+{
+    return serialPortHandler->portProblem();
+}
+
 void UBModelController::reportNoSatelliteData()
 {
-    emit errorOccured(dbConnectionMessage);
+    // The server's own reason on a second line: a wrong password or a
+    // missing database is not the user's internet connection.
+    const QString reason = sqlHandler->failureReason();
+    emit errorOccured(reason.isEmpty() ? dbConnectionMessage
+                                       : dbConnectionMessage + QLatin1Char('\n') + reason);
     emit noInternetConnection();
 }
 
 QStringList UBModelController::availableSatelites()
 {
+    // Asked while the data are still coming: nothing yet, and no failure.
+    if (fetching)
+        return {};
     try {
         return sqlHandler->availableSatelites();
     } catch (...) {
@@ -79,6 +143,8 @@ QStringList UBModelController::availableSatelites()
 
 QVariantList UBModelController::itemsForSatelite(const QString &name)
 {
+    if (fetching)
+        return {};
     try {
         return sqlHandler->itemsForSatelite(name);
     } catch (...) {
@@ -116,7 +182,7 @@ QVariantList UBModelController::transpondersForSatelite(const QString &name)
 
 void UBModelController::dbDataOutdated()
 {
-    emit warningOccured(outdatedDataMessage());
+    addStartupWarning(outdatedDataMessage());
 }
 
 bool UBModelController::validateData()
@@ -280,6 +346,9 @@ void UBModelController::saveToFile(const QString &fileName)
 {
     try {
         SettingsFile::write(localPathFromUrlText(fileName), BandPlan::fromModel(*model));
+    } catch (const std::exception &error) {
+        // The file and the system's reason on a second line.
+        emit errorOccured(tr("Error while saving") + QLatin1Char('\n') + QString::fromStdString(error.what()));
     } catch (...) {
         emit errorOccured(tr("Error while saving"));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceTransfers.h"
+#include "db/SatelliteDownload.h"
 #include "db/SqlHandler.h"
 #include "device/SerialPortHandler.h"
 #include "model/UBRecord.h"
@@ -22,6 +23,10 @@ class UBDataModel;
 class UBModelController : public QObject
 {
     Q_OBJECT
+    // True while the start-up download runs in the background.
+    Q_PROPERTY(bool fetchingSatellites READ fetchingSatellites NOTIFY fetchingSatellitesChanged)
+    // Why a port that may be the switch cannot be used; empty when none.
+    Q_PROPERTY(QString portProblem READ portProblem NOTIFY portProblemChanged)
 
 public:
     // What the controller hands to the handlers it creates. The defaults are
@@ -37,6 +42,9 @@ public:
         // Where "Save on device" keeps the switch's earlier plans; empty:
         // "backups" in the per-user application data directory.
         QString backupDirectory;
+        SerialPortHandler::PortOpener portOpener = &SerialPortHandler::openSystemPort;
+        QString deviceRulePath = SerialPortHandler::defaultDeviceRulePath();
+        int downloadDeadlineMs = SatelliteDownload::defaultDeadlineMs;
     };
 
     explicit UBModelController(UBDataModel *model);
@@ -44,8 +52,15 @@ public:
     ~UBModelController() override;
 
     // Downloads (or loads) the satellite data and, when that worked, starts
-    // looking for the switch. Called once, after the interface is loaded.
+    // looking for the switch; on the calling thread.
     void initialize();
+    // The same with the download on a worker thread: returns at once and
+    // emits satelliteDataReady() when the data (or the failure) are there.
+    // The program calls it once, after the interface is loaded.
+    void initializeInBackground();
+
+    bool fetchingSatellites() const { return fetching; }
+    QString portProblem() const;
 
     // The satellite data in memory, for readers such as the installation sheet.
     const SqlHandler *satelliteData() const { return sqlHandler.get(); }
@@ -64,6 +79,9 @@ signals:
     void deviceFound();
     void deviceMissing();
     void noInternetConnection();
+    void satelliteDataReady();
+    void fetchingSatellitesChanged();
+    void portProblemChanged();
 
 public slots:
     void setStaticUBs(uint numStaticUBs, bool above);
@@ -91,6 +109,12 @@ private:
     bool validateData();
     void runDeviceWrite(const std::function<void()> &write);
     void reportNoSatelliteData();
+    // Runs one way of getting the satellite data and what follows it: the
+    // warnings of the start-up in one box, then the device search or the
+    // report that there is no data.
+    void start(const std::function<void()> &getData);
+    void addStartupWarning(const QString &text);
+    void setFetching(bool on);
 
     UBDataModel *model;
     std::unique_ptr<SqlHandler> sqlHandler;
@@ -100,4 +124,8 @@ private:
     QString lnb2MissingMessage;
     QString staticUnassignedMessage;
     QString dbConnectionMessage;
+    bool fetching = false;
+    bool starting = false;
+    QStringList startupWarnings;
+    int downloadDeadlineMs;
 };

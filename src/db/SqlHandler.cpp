@@ -1,13 +1,15 @@
 #include "SqlHandler.h"
 
+#include "io/WholeFile.h"
+
 #include <QDataStream>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardPaths>
 
 #include <set>
@@ -30,9 +32,33 @@ QString selectStatement(const QString &table)
            quotedIdentifier(table);
 }
 
+// A download that went wrong; what() is the reason the user is shown.
+struct DownloadFailure : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
+
+// The server's or driver's own words for an error.
+QString reasonOf(const QSqlError &error)
+{
+    const QString text = error.databaseText().trimmed();
+    return text.isEmpty() ? error.text().trimmed() : text;
+}
+
+[[noreturn]] void fail(const char *what, const QSqlError &error)
+{
+    const QString reason = reasonOf(error);
+    qDebug() << what << reason;
+    throw DownloadFailure((reason.isEmpty() ? QString::fromLatin1(what) : reason).toStdString());
+}
+
 // The rows of the current result set, in the order the server sent them.
 QVector<TransponderItem> readItems(QSqlQuery &query)
 {
+    // A line cut inside a result set can leave the driver with a "result"
+    // that has no columns and no error: that is not an empty table.
+    if (!query.isSelect() || query.record().count() != 5)
+        throw DownloadFailure("the server's answer broke off inside a table");
     const QVariant horizontal(QStringLiteral("H"));
     QVector<TransponderItem> items;
     while (query.next()) {
@@ -46,8 +72,102 @@ QVector<TransponderItem> readItems(QSqlQuery &query)
     }
     // A result that breaks off (a lost connection) is not the whole table.
     if (query.lastError().isValid())
-        throw std::runtime_error(selectFailure);
+        fail(selectFailure, query.lastError());
     return items;
+}
+
+QVector<TransponderItem> loadItemsForSatelite(const QSqlDatabase &database, const QString &table)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    if (!query.exec(selectStatement(table)))
+        fail(selectFailure, query.lastError());
+    return readItems(query);
+}
+
+// All tables in one request: over a slow line every request costs a round
+// trip. False when the request as a whole was refused (a server or driver
+// that does not take several statements at once).
+bool loadAllSatelites(const QSqlDatabase &database, const QStringList &tables,
+                      std::map<QString, QVector<TransponderItem>> &items)
+{
+    QStringList statements;
+    statements.reserve(tables.size());
+    for (const QString &table : tables)
+        statements << selectStatement(table);
+
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    // A failure before the first result set may be a refusal of the whole
+    // request; the caller then asks table by table and meets any real fault
+    // of the first table there.
+    if (!query.exec(statements.join(QLatin1Char(';')))) {
+        qDebug() << "Reading the tables one by one; the request with all of them failed:"
+                 << query.lastError().text();
+        return false;
+    }
+    for (int i = 0; i < tables.size(); ++i) {
+        // A cut line makes nextResult() simply end: that is no whole download.
+        if (i > 0 && !query.nextResult()) {
+            if (query.lastError().isValid())
+                fail(selectFailure, query.lastError());
+            throw DownloadFailure(QStringLiteral("the server's answer ended after %1 of %2 tables")
+                                      .arg(i)
+                                      .arg(tables.size())
+                                      .toStdString());
+        }
+        items[tables.at(i)] = readItems(query);
+    }
+    // The end of the answer must arrive too, cleanly.
+    if (query.nextResult() || query.lastError().isValid())
+        fail(selectFailure, query.lastError());
+    return true;
+}
+
+QVector<SateliteParams> createSateliteParams(const std::map<QString, QVector<TransponderItem>> &items)
+{
+    QVector<SateliteParams> result;
+    for (const auto &entry : items) {
+        std::set<quint32> frequencies;
+        quint32 satId = 0;
+        for (const TransponderItem &item : entry.second) {
+            frequencies.insert(item.oscillatorFrequency);
+            satId = item.satId;
+        }
+        if (frequencies.size() > 2)
+            throw DownloadFailure(
+                "SqlHandler::createSateliteParams: more than two freqs found for one satelite!");
+        SateliteParams params;
+        params.name = entry.first;
+        params.satId = satId;
+        params.lofLow = frequencies.empty() ? 0 : *frequencies.begin();
+        params.lofHigh = frequencies.size() == 2 ? *frequencies.rbegin() : 0;
+        result.append(params);
+    }
+    return result;
+}
+
+SqlHandler::Tables readTables(const QSqlDatabase &database)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    const char *const listFailure = "SqlHandler: Couldn't read tables from database";
+    if (!query.exec(QStringLiteral("SHOW TABLES")))
+        fail(listFailure, query.lastError());
+    QStringList tables;
+    while (query.next())
+        tables << query.value(0).toString();
+    if (query.lastError().isValid())
+        fail(listFailure, query.lastError());
+    query.finish();
+
+    SqlHandler::Tables result;
+    if (!tables.isEmpty() && !loadAllSatelites(database, tables, result.items)) {
+        for (const QString &table : qAsConst(tables))
+            result.items[table] = loadItemsForSatelite(database, table);
+    }
+    result.params = createSateliteParams(result.items);
+    return result;
 }
 
 // Thrown inside loadDbFile() when the file is not satellite data.
@@ -141,133 +261,89 @@ SqlHandler::SqlHandler(Connection connection, QString cacheDirectory, Clock cloc
       cacheDirectory(cacheDirectory.isEmpty()
                          ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
                          : std::move(cacheDirectory)),
-      clock(std::move(clock)), connectionName(QStringLiteral("SqlHandler-%1").arg(quintptr(this), 0, 16))
+      clock(std::move(clock))
 {
+    // A directory that cannot be made shows when the cache is written.
     if (!QDir(this->cacheDirectory).exists())
         QDir().mkpath(this->cacheDirectory);
 }
 
-SqlHandler::~SqlHandler()
-{
-    if (!QSqlDatabase::contains(connectionName))
-        return;
-    database.close();
-    // The connection can only be removed once no handle refers to it.
-    database = QSqlDatabase();
-    QSqlDatabase::removeDatabase(connectionName);
-}
+SqlHandler::~SqlHandler() = default;
 
 void SqlHandler::connectToDatabase()
 {
-    dataAvailable = false;
-    if (!QSqlDatabase::contains(connectionName))
-        database = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connectionName);
-    database.setHostName(connection.hostName);
-    database.setDatabaseName(connection.databaseName);
-    database.setUserName(connection.userName);
-    database.setPassword(connection.password);
-    if (connection.port != -1)
-        database.setPort(connection.port);
+    useDownload(download(connection));
+}
 
-    dataAvailable = database.open();
-    if (dataAvailable) {
-        qDebug() << "Connected to db";
-        readTables();
+SqlHandler::Download SqlHandler::download(const Connection &connection)
+{
+    // Each attempt has a connection of its own, made, used and removed on
+    // the calling thread: attempts on several threads never meet.
+    static QAtomicInt attempts;
+    const QString name = QStringLiteral("SqlHandler-download-%1").arg(attempts.fetchAndAddRelaxed(1));
+    Download result;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), name);
+        database.setHostName(connection.hostName);
+        database.setDatabaseName(connection.databaseName);
+        database.setUserName(connection.userName);
+        database.setPassword(connection.password);
+        if (connection.port != -1)
+            database.setPort(connection.port);
+        // Without them a server that accepts and never answers holds the
+        // attempt for ever, and dropped packets for minutes.
+        const QString seconds = QString::number(qMax(1, connection.timeoutSeconds));
+        database.setConnectOptions(QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=%1;"
+                                                  "MYSQL_OPT_WRITE_TIMEOUT=%1")
+                                       .arg(seconds));
+        result.opened = database.open();
+        if (result.opened) {
+            qDebug() << "Connected to db";
+            try {
+                result.tables = readTables(database);
+                result.complete = true;
+            } catch (const std::exception &e) {
+                result.reason = QString::fromUtf8(e.what());
+            }
+            database.close();
+        } else {
+            result.reason = reasonOf(database.lastError());
+            qDebug() << "Not connected:" << database.lastError();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+QString SqlHandler::brokenOffWarning(const QString &reason)
+{
+    return tr("The download of the satellite data broke off (%1). The offline data are used instead.")
+        .arg(reason);
+}
+
+void SqlHandler::useDownload(const Download &result)
+{
+    dataAvailable = false;
+    lastFailure.clear();
+    if (result.complete) {
+        itemsBySatelite = result.tables.items;
+        sateliteParams = result.tables.params;
+        dataAvailable = true;
         saveDbFile();
         return;
     }
-    qDebug() << "Not connected, trying to load from local storage";
-    qDebug() << "Last error: " << database.lastError();
-    if (loadDbFile())
-        return;
-    throw std::runtime_error(statusMessage);
-}
-
-void SqlHandler::readTables()
-{
+    // A download that is not whole is no download: nothing of it is kept
+    // and the cache stays as it was.
+    lastFailure = result.reason;
     itemsBySatelite.clear();
     sateliteParams.clear();
-
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SHOW TABLES")))
-        throw std::runtime_error("SqlHandler: Couldn't read tables from database");
-    QStringList tables;
-    while (query.next())
-        tables << query.value(0).toString();
-    if (query.lastError().isValid())
-        throw std::runtime_error("SqlHandler: Couldn't read tables from database");
-    query.finish();
-
-    // Over a slow line every request costs a round trip, so all tables go in
-    // one request. A server or driver that does not take several statements
-    // at once gets one request per table.
-    if (!tables.isEmpty() && !loadAllSatelites(tables)) {
-        for (const QString &table : qAsConst(tables))
-            itemsBySatelite[table] = loadItemsForSatelite(table);
+    qDebug() << "No download, trying to load from local storage:" << result.reason;
+    if (loadDbFile()) {
+        if (result.opened)
+            emit downloadBrokenOff(result.reason);
+        return;
     }
-    createSateliteParams();
-}
-
-bool SqlHandler::loadAllSatelites(const QStringList &tables)
-{
-    if (!dataAvailable)
-        throw std::runtime_error(statusMessage);
-    QStringList statements;
-    statements.reserve(tables.size());
-    for (const QString &table : tables)
-        statements << selectStatement(table);
-
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    // A failure before the first result set may be a refusal of the whole
-    // request; the caller then asks table by table and meets any real fault
-    // of the first table there.
-    if (!query.exec(statements.join(QLatin1Char(';')))) {
-        qDebug() << "Reading the tables one by one; the request with all of them failed:"
-                 << query.lastError().text();
-        return false;
-    }
-    for (int i = 0; i < tables.size(); ++i) {
-        // The server stops at the first failing statement: the tables before
-        // it are kept, as when they are read one by one.
-        if (i > 0 && !query.nextResult())
-            throw std::runtime_error(selectFailure);
-        itemsBySatelite[tables.at(i)] = readItems(query);
-    }
-    return true;
-}
-
-QVector<TransponderItem> SqlHandler::loadItemsForSatelite(const QString &table)
-{
-    if (!dataAvailable)
-        throw std::runtime_error(statusMessage);
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    if (!query.exec(selectStatement(table)))
-        throw std::runtime_error(selectFailure);
-    return readItems(query);
-}
-
-void SqlHandler::createSateliteParams()
-{
-    for (const auto &entry : itemsBySatelite) {
-        std::set<quint32> frequencies;
-        quint32 satId = 0;
-        for (const TransponderItem &item : entry.second) {
-            frequencies.insert(item.oscillatorFrequency);
-            satId = item.satId;
-        }
-        if (frequencies.size() > 2)
-            throw std::runtime_error(
-                "SqlHandler::createSateliteParams: more than two freqs found for one satelite!");
-        SateliteParams params;
-        params.name = entry.first;
-        params.satId = satId;
-        params.lofLow = frequencies.empty() ? 0 : *frequencies.begin();
-        params.lofHigh = frequencies.size() == 2 ? *frequencies.rbegin() : 0;
-        sateliteParams.append(params);
-    }
+    throw std::runtime_error(statusMessage);
 }
 
 void SqlHandler::saveDbFile()
@@ -288,13 +364,16 @@ void SqlHandler::saveDbFile()
 
         // Written beside the old file and renamed over it only when complete:
         // a failed write keeps the last good download, and the new file is a
-        // new file whose birth time is this download. Unbuffered, because a
-        // buffered flush that the system cuts short is not reported.
-        QSaveFile file(cacheFilePath());
-        if (out.status() != QDataStream::Ok || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-            file.write(bytes) != bytes.size() || !file.commit()) {
-            qDebug() << "Error while saving db file:" << file.errorString();
-            file.cancelWriting();
+        // new file whose birth time is this download.
+        QString reason;
+        if (out.status() != QDataStream::Ok)
+            reason = QStringLiteral("out of memory");
+        else
+            WholeFile::write(cacheFilePath(), bytes, &reason);
+        if (!reason.isEmpty()) {
+            qDebug() << "Error while saving db file:" << reason;
+            emit cacheProblem(tr("The offline data could not be saved to %1 (%2).")
+                                  .arg(QDir::toNativeSeparators(cacheFilePath()), reason));
         }
     } catch (...) {
         qDebug() << "Error while saving db file";
@@ -310,6 +389,8 @@ bool SqlHandler::loadDbFile()
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             qDebug() << "Error while loading db file:" << file.errorString();
+            emit cacheProblem(tr("The offline data in %1 could not be read (%2).")
+                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
             return dataAvailable;
         }
         CacheReader reader(file);

@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QObject>
-#include <QSqlDatabase>
 #include <QStringList>
 #include <QVariantList>
 #include <QVector>
@@ -29,6 +28,23 @@ public:
         QString userName;
         QString password;
         int port = -1; // -1: the driver's default
+        // Limit of the connection set-up and of every single read and write
+        // on the line: a silent or stalled server ends the attempt.
+        int timeoutSeconds = 4;
+    };
+    // Everything the program knows about satellites, as one value.
+    struct Tables
+    {
+        std::map<QString, QVector<TransponderItem>> items;
+        QVector<SateliteParams> params;
+    };
+    // The outcome of one download attempt. Only a complete one carries data.
+    struct Download
+    {
+        bool opened = false;   // the server accepted the connection
+        bool complete = false; // every table arrived whole
+        QString reason;        // why not, as the server or driver said it
+        Tables tables;
     };
     using Clock = std::function<QDateTime()>;
 
@@ -41,8 +57,23 @@ public:
     ~SqlHandler() override;
 
     // Returns when satellite data is available, from the server or the cache;
-    // throws std::runtime_error otherwise.
+    // throws std::runtime_error otherwise. Runs on the calling thread.
     void connectToDatabase();
+
+    // One download attempt on a connection of its own: safe on any thread, it
+    // touches no handler. The result is handed to useDownload().
+    static Download download(const Connection &connection);
+    // Takes a download on the handler's thread: its data when complete (and
+    // the cache rewritten), the offline cache otherwise. Throws as
+    // connectToDatabase() does when neither gives data.
+    void useDownload(const Download &result);
+
+    const Connection &connectionSettings() const { return connection; }
+    // The warning when a download broke off and the cache is used instead.
+    static QString brokenOffWarning(const QString &reason);
+    // Why the last connectToDatabase()/useDownload() found no server data
+    // (empty when the download worked).
+    QString failureReason() const { return lastFailure; }
 
     QStringList availableSatelites() const;
     QVariantList itemsForSatelite(const QString &name) const;
@@ -65,12 +96,13 @@ public:
 
 signals:
     void savedDataOutdated();
+    // The download opened but broke off, and the cache is used instead.
+    void downloadBrokenOff(QString reason);
+    // The cache file could not be written or read; the text names the path
+    // and the system's reason.
+    void cacheProblem(QString message);
 
 private:
-    void readTables();
-    bool loadAllSatelites(const QStringList &tables);
-    QVector<TransponderItem> loadItemsForSatelite(const QString &table);
-    void createSateliteParams();
     void saveDbFile();
     bool loadDbFile();
 
@@ -84,9 +116,5 @@ private:
     const qint32 cacheFileVersion = 1;
     const qint32 maxCacheAgeDays = 31;
     Clock clock;
-    // Each handler has a connection of its own, so handlers that overlap in
-    // time (a new controller built before the old one is gone) never share or
-    // remove each other's connection.
-    const QString connectionName;
-    QSqlDatabase database;
+    QString lastFailure;
 };

@@ -6,12 +6,16 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QThread>
 
 #include <cstdlib>
 #include <limits>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 #include <stdexcept>
 
 QList<SerialPortCandidate> SerialPortHandler::systemPorts()
@@ -36,12 +40,51 @@ QList<SerialPortCandidate> SerialPortHandler::systemPorts()
     return ports;
 }
 
-SerialPortHandler::SerialPortHandler(const SqlHandler *sqlHandler, PortLister portLister, RandomSource random)
+SerialPortHandler::OpenResult SerialPortHandler::openSystemPort(QSerialPort &port)
+{
+    OpenResult result;
+    if (port.open(QIODevice::ReadWrite))
+        return result;
+    switch (port.error()) {
+    case QSerialPort::PermissionError: {
+        // The serial library says "permission" for a port that another
+        // program holds (its lock or exclusive mode) as well: a port we may
+        // read and write is in use, not forbidden.
+#ifdef Q_OS_UNIX
+        const QByteArray path = QFile::encodeName(port.portName().startsWith(QLatin1Char('/'))
+                                                      ? port.portName()
+                                                      : QStringLiteral("/dev/") + port.portName());
+        result.failure =
+            ::access(path.constData(), R_OK | W_OK) == 0 ? OpenFailure::InUse : OpenFailure::NoPermission;
+#else
+        result.failure = OpenFailure::InUse; // access denied: another program has it
+#endif
+        break;
+    }
+    case QSerialPort::ResourceError:
+        result.failure = OpenFailure::InUse;
+        break;
+    default:
+        result.failure = OpenFailure::Other;
+        break;
+    }
+    result.reason = port.errorString();
+    return result;
+}
+
+QString SerialPortHandler::defaultDeviceRulePath()
+{
+    return QStringLiteral("/usr/lib/udev/rules.d/70-fenzo-setup.rules");
+}
+
+SerialPortHandler::SerialPortHandler(const SqlHandler *sqlHandler, PortLister portLister, RandomSource random,
+                                     PortOpener opener, QString deviceRulePath)
     : sqlHandler(sqlHandler),
       readErrorMessage(tr("Error occured while reading data, please try again").toStdString()),
       writeErrorMessage(tr("Error occured while writing data, please try again").toStdString()),
       connectionLostMessage(tr("Lost connection to device. Please connect again").toStdString()),
-      portLister(std::move(portLister)), random(std::move(random))
+      portLister(std::move(portLister)), random(std::move(random)), opener(std::move(opener)),
+      deviceRulePath(std::move(deviceRulePath))
 {
     connect(&searchTimer, &QTimer::timeout, this, &SerialPortHandler::searchForAvailableDevices);
     if (!this->random) {
@@ -84,6 +127,13 @@ void SerialPortHandler::searchForAvailableDevices()
         qWarning() << "Listing serial ports failed:" << e.what();
         return;
     }
+    QStringList present;
+    for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
+        if (candidate.vendorId == vendorId && candidate.productId == productId)
+            present << candidate.portName;
+    }
+    // A port that went takes its problem with it.
+    forgetPortsOtherThan(present);
     for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
         if (candidate.vendorId != vendorId || candidate.productId != productId)
             continue;
@@ -92,13 +142,71 @@ void SerialPortHandler::searchForAvailableDevices()
     }
 }
 
+QString SerialPortHandler::portProblem() const
+{
+    return QStringList(portProblems.values()).join(QLatin1Char('\n'));
+}
+
+void SerialPortHandler::setPortProblem(const QString &portName, const QString &text)
+{
+    const QString before = portProblem();
+    if (text.isEmpty())
+        portProblems.remove(portName);
+    else
+        portProblems.insert(portName, text);
+    const QString after = portProblem();
+    if (after != before)
+        emit portProblemChanged(after);
+}
+
+void SerialPortHandler::forgetPortsOtherThan(const QStringList &present)
+{
+    const QStringList known = portProblems.keys();
+    for (const QString &name : known) {
+        if (!present.contains(name))
+            setPortProblem(name, QString());
+    }
+}
+
+QString SerialPortHandler::openFailureText(const QString &portName, const OpenResult &result) const
+{
+    switch (result.failure) {
+    case OpenFailure::None:
+        return QString();
+    case OpenFailure::NoPermission:
+        // The package's device rule lets every local user open the switch;
+        // without it, only the members of the group dialout may.
+        if (!QFileInfo::exists(deviceRulePath))
+            return tr("The switch at %1 may not be opened. Reinstall the program so that its device rule %2 "
+                      "is in place, or add your user to the group dialout and log in again.")
+                .arg(portName, deviceRulePath);
+        return tr("The switch at %1 may not be opened: unplug it and plug it in again, or add your user to "
+                  "the group dialout and log in again.")
+            .arg(portName);
+    case OpenFailure::InUse:
+        return tr("The switch at %1 is in use by another program. Close that program to use the switch here.")
+            .arg(portName);
+    case OpenFailure::Other:
+        break;
+    }
+    return tr("The switch at %1 could not be opened (%2).").arg(portName, result.reason);
+}
+
 bool SerialPortHandler::openPort(const SerialPortCandidate &candidate)
 {
     port = new QSerialPort(candidate.portName, this);
     timeoutFlag = false;
-    if (port->open(QIODevice::ReadWrite) && identifyDevice()) {
+    const OpenResult opened = opener(*port);
+    if (opened.failure != OpenFailure::None)
+        qDebug().noquote() << QStringLiteral("Cannot open ") + candidate.portName + QStringLiteral(": ") +
+                                  opened.reason;
+    // Said once, beside the serial number, until the port works or goes.
+    setPortProblem(candidate.portName, openFailureText(candidate.portName, opened));
+    if (opened.failure == OpenFailure::None && identifyDevice()) {
         connect(port, &QSerialPort::errorOccurred, this, &SerialPortHandler::handleError);
         searchTimer.stop();
+        // The switch is here: whatever other ports had is no longer the point.
+        forgetPortsOtherThan({});
         return true;
     }
     qDebug().noquote() << QStringLiteral("Not identified: ") + candidate.portName;

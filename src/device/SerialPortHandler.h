@@ -3,6 +3,7 @@
 #include "model/UBRecord.h"
 
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -32,11 +33,31 @@ public:
     using PortLister = std::function<QList<SerialPortCandidate>()>;
     using RandomSource = std::function<quint32()>;
 
+    // Why a port could not be opened, as far as the user can act on it.
+    enum class OpenFailure
+    {
+        None,
+        NoPermission,
+        InUse,
+        Other
+    };
+    struct OpenResult
+    {
+        OpenFailure failure = OpenFailure::None;
+        QString reason; // the system's words, for Other
+    };
+    // Opens the port read and write, or says why not.
+    using PortOpener = std::function<OpenResult(QSerialPort &)>;
+
     // The system's serial ports plus the compiled-in extra ports.
     static QList<SerialPortCandidate> systemPorts();
+    static OpenResult openSystemPort(QSerialPort &port);
+    // The device rule the package installs so that users may open the switch.
+    static QString defaultDeviceRulePath();
 
     explicit SerialPortHandler(const SqlHandler *sqlHandler, PortLister portLister = &systemPorts,
-                               RandomSource random = RandomSource());
+                               RandomSource random = RandomSource(), PortOpener opener = &openSystemPort,
+                               QString deviceRulePath = defaultDeviceRulePath());
     ~SerialPortHandler() override;
 
     void startDeviceSearch();
@@ -47,6 +68,9 @@ public:
     // The serial number of the connected switch as the window shows it: the
     // switch puts "SN:" before it.
     QString serialNumber() const { return serial.mid(3); }
+    // Why the ports that may be the switch cannot be used, one line per
+    // port; empty when there is nothing to say.
+    QString portProblem() const;
     bool timeoutOccurred() const { return timeoutFlag; }
 
     bool readLteFilter();
@@ -89,6 +113,7 @@ signals:
     void deviceFound(QString serialNumber);
     void deviceMissing();
     void errorOccured(QString error);
+    void portProblemChanged(QString text);
 
 private slots:
     void searchForAvailableDevices();
@@ -96,6 +121,11 @@ private slots:
 
 private:
     bool openPort(const SerialPortCandidate &candidate);
+    QString openFailureText(const QString &portName, const OpenResult &result) const;
+    // Keeps the problem of each port (an empty text removes it) and of those
+    // still present only; tells the interface when the whole text changes.
+    void setPortProblem(const QString &portName, const QString &text);
+    void forgetPortsOtherThan(const QStringList &present);
     void closePort();
     bool identifyDevice();
     // One reply line. While identifying, any wait that brings no data ends
@@ -124,4 +154,7 @@ private:
     QString serial;
     PortLister portLister;
     RandomSource random;
+    PortOpener opener;
+    QString deviceRulePath;
+    QMap<QString, QString> portProblems;
 };

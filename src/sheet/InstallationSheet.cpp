@@ -2,11 +2,12 @@
 
 #include "SheetPainter.h"
 #include "SheetView.h"
+#include "io/WholeFile.h"
 #include "model/UBDataModel.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 #include <QtQml>
 #include <functional>
@@ -50,39 +51,16 @@ QString InstallationSheet::localPath(const QString &fileUrl, const QString &suff
     return path;
 }
 
-namespace {
-// Writes through a QSaveFile, so a failure leaves no half-written file.
-bool saveThrough(const QString &path, const std::function<bool(QSaveFile &)> &write, QString &reason)
-{
-    if (path.isEmpty()) {
-        reason = QStringLiteral("no file name");
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-        return false;
-    }
-    if (!write(file)) {
-        reason = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
-}
-} // namespace
-
 bool InstallationSheet::savePdf(const QString &fileUrl)
 {
     const QString path = localPath(fileUrl, QStringLiteral("pdf"));
     const SheetContent sheet = content();
+    // Made in memory first: only whole bytes reach the disk.
+    QBuffer buffer;
     QString reason;
-    if (saveThrough(
-            path, [&](QSaveFile &file) { return SheetPainter::writePdf(&file, sheet); }, reason))
+    if (!buffer.open(QIODevice::WriteOnly) || !SheetPainter::writePdf(&buffer, sheet))
+        reason = tr("the sheet could not be drawn");
+    else if (WholeFile::write(path, buffer.data(), &reason))
         return true;
     emit errorOccured(tr("The installation sheet could not be saved as %1 (%2).")
                           .arg(QDir::toNativeSeparators(path), reason));
@@ -93,9 +71,11 @@ bool InstallationSheet::savePicture(const QString &fileUrl)
 {
     const QString path = localPath(fileUrl, QStringLiteral("png"));
     const QImage image = SheetPainter::renderPicture(content(), 2);
+    QBuffer buffer;
     QString reason;
-    if (saveThrough(
-            path, [&](QSaveFile &file) { return image.save(&file, "PNG"); }, reason))
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        reason = tr("the picture could not be drawn");
+    else if (WholeFile::write(path, buffer.data(), &reason))
         return true;
     emit errorOccured(
         tr("The picture could not be saved as %1 (%2).").arg(QDir::toNativeSeparators(path), reason));

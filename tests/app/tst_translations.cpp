@@ -138,6 +138,17 @@ const Entry sheetEntries[] = {
     {u8"InstallationSheetWindow", u8"Choose a file", u8"Datei auswählen", u8"Choose a file"},
     {u8"InstallationSheetWindow", u8"Error", u8"Fehler", u8"Error"},
     {u8"OptionsForm.ui", u8"Show the installation sheet", u8"Installationsblatt anzeigen", u8"Show the installation sheet"},
+    {u8"InstallationSheet", u8"the sheet could not be drawn", u8"das Blatt konnte nicht gezeichnet werden", u8"the sheet could not be drawn"},
+    {u8"InstallationSheet", u8"the picture could not be drawn", u8"das Bild konnte nicht gezeichnet werden", u8"the picture could not be drawn"},
+    {u8"Options", u8"Fetching the satellite data…", u8"Satellitendaten werden geladen …", u8"Fetching the satellite data…"},
+    {u8"SatelliteDownload", u8"no complete answer within %1 s", u8"keine vollständige Antwort innerhalb von %1 s", u8"no complete answer within %1 s"},
+    {u8"SerialPortHandler", u8"The switch at %1 may not be opened. Reinstall the program so that its device rule %2 is in place, or add your user to the group dialout and log in again.", u8"Das Gerät an %1 darf nicht geöffnet werden. Installieren Sie das Programm neu, damit seine Geräteregel %2 vorhanden ist, oder nehmen Sie Ihren Benutzer in die Gruppe dialout auf und melden Sie sich neu an.", u8"The switch at %1 may not be opened. Reinstall the program so that its device rule %2 is in place, or add your user to the group dialout and log in again."},
+    {u8"SerialPortHandler", u8"The switch at %1 may not be opened: unplug it and plug it in again, or add your user to the group dialout and log in again.", u8"Das Gerät an %1 darf nicht geöffnet werden: Ziehen Sie es ab und stecken Sie es wieder an, oder nehmen Sie Ihren Benutzer in die Gruppe dialout auf und melden Sie sich neu an.", u8"The switch at %1 may not be opened: unplug it and plug it in again, or add your user to the group dialout and log in again."},
+    {u8"SerialPortHandler", u8"The switch at %1 is in use by another program. Close that program to use the switch here.", u8"Das Gerät an %1 wird von einem anderen Programm benutzt. Schließen Sie dieses Programm, um das Gerät hier zu benutzen.", u8"The switch at %1 is in use by another program. Close that program to use the switch here."},
+    {u8"SerialPortHandler", u8"The switch at %1 could not be opened (%2).", u8"Das Gerät an %1 konnte nicht geöffnet werden (%2).", u8"The switch at %1 could not be opened (%2)."},
+    {u8"SqlHandler", u8"The offline data could not be saved to %1 (%2).", u8"Die Offline-Daten konnten nicht in %1 gespeichert werden (%2).", u8"The offline data could not be saved to %1 (%2)."},
+    {u8"SqlHandler", u8"The offline data in %1 could not be read (%2).", u8"Die Offline-Daten in %1 konnten nicht gelesen werden (%2).", u8"The offline data in %1 could not be read (%2)."},
+    {u8"SqlHandler", u8"The download of the satellite data broke off (%1). The offline data are used instead.", u8"Das Herunterladen der Satellitendaten brach ab (%1). Stattdessen werden die Offline-Daten verwendet.", u8"The download of the satellite data broke off (%1). The offline data are used instead."},
 };
 
 // The command-line tool, the transfers, the backups, the comparison and its

@@ -265,7 +265,10 @@ private slots:
         QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
         controller->saveToFile(url("no/such/dir/plan.dat"));
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.at(0).at(0).toString(), saveError);
+        // The message, then the file and the system's reason.
+        QCOMPARE(errors.at(0).at(0).toString(), saveError + QStringLiteral("\n") +
+                                                    dir.filePath("no/such/dir/plan.dat") +
+                                                    QStringLiteral(" (No such file or directory)"));
 
         // A directory where the file should be: nothing replaces it.
         QVERIFY(QDir(dir.path()).mkpath("taken.dat"));

@@ -94,11 +94,13 @@ private slots:
         QVERIFY(offline.isValid());
 
         controller->initialize();
+        // The message, and on its second line the driver's reason.
+        const QString reported = dbMessage + QStringLiteral("\nCan't connect to server on '127.0.0.1' (115)");
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.at(0).at(0).toString(), dbMessage);
+        QCOMPARE(errors.at(0).at(0).toString(), reported);
         QCOMPARE(offline.count(), 1);
         QCOMPARE(events,
-                 (QStringList{QStringLiteral("error: ") + dbMessage, QStringLiteral("no connection")}));
+                 (QStringList{QStringLiteral("error: ") + reported, QStringLiteral("no connection")}));
 
         // No device search starts.
         QTest::qWait(searchWaitMs);

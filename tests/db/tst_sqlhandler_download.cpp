@@ -23,7 +23,6 @@ using namespace TestDatabase;
 namespace {
 const char *const threeFreqsMessage =
     "SqlHandler::createSateliteParams: more than two freqs found for one satelite!";
-const char *const selectMessage = "SqlHandler::loadItemsForSatelite: error on getting items for satelite";
 const QString notFound = QStringLiteral("Satelite not found in database");
 
 QString exceptionText(const std::function<void()> &call)
@@ -221,8 +220,8 @@ private slots:
                  (TransponderItem{7, 0, true, 9750, 2}));
     }
 
-    // The more-than-two rule ends the download: the summaries of satellites
-    // before the bad one are kept, the cache file is left alone.
+    // The more-than-two rule fails the download: nothing of it is kept, the
+    // program starts from the cache, says why, and the cache stays as it was.
     void threeFrequenciesFail()
     {
         QStringList statements;
@@ -238,18 +237,18 @@ private slots:
         QVERIFY(writeCacheFile(cacheDir->path(), previous));
 
         auto handler = handlerFor(db);
-        QCOMPARE(exceptionText([&] { handler->connectToDatabase(); }),
-                 QString::fromLatin1(threeFreqsMessage));
-        QCOMPARE(handler->availableSatelites(),
-                 (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
-        QCOMPARE(handler->getSateliteParams(QStringLiteral("A")).lofLow, 9750u);
-        QCOMPARE(exceptionText([&] { handler->getSateliteParams(QStringLiteral("B")); }), notFound);
-        QCOMPARE(exceptionText([&] { handler->getSateliteParams(QStringLiteral("C")); }), notFound);
+        QSignalSpy brokenOff(handler.get(), &SqlHandler::downloadBrokenOff);
+        QVERIFY(brokenOff.isValid());
+        QCOMPARE(exceptionText([&] { handler->connectToDatabase(); }), QString());
+        QCOMPARE(handler->availableSatelites(), QStringList{QStringLiteral("Old")});
+        QCOMPARE(brokenOff.count(), 1);
+        QCOMPARE(brokenOff.at(0).at(0).toString(), QString::fromLatin1(threeFreqsMessage));
         QCOMPARE(fileBytes(handler->cacheFilePath()), previous);
     }
 
-    // A table without the expected columns ends the download; the tables
-    // read before it stay, without summaries; the cache is left alone.
+    // A table without the expected columns fails the download; without a
+    // cache there is no data at all (not the tables before it), the server's
+    // reason is kept, and no cache file appears.
     void selectFailsHalfway()
     {
         const QString db = database(QStringLiteral("half"),
@@ -259,16 +258,13 @@ private slots:
                                      createTable(QStringLiteral("C")),
                                      insertRow(QStringLiteral("C"), 1, 11000, QStringLiteral("H"), 9750, 3)});
         QVERIFY(!db.isEmpty());
-        const QByteArray previous = cacheBytes({}, {});
-        QVERIFY(writeCacheFile(cacheDir->path(), previous));
 
         auto handler = handlerFor(db);
-        QCOMPARE(exceptionText([&] { handler->connectToDatabase(); }), QString::fromLatin1(selectMessage));
-        QCOMPARE(handler->availableSatelites(), QStringList{QStringLiteral("A")});
-        QCOMPARE(handler->itemsForSatelite(QStringLiteral("A")), (QVariantList{1u, 11000u}));
-        QCOMPARE(exceptionText([&] { handler->getSateliteParams(QStringLiteral("A")); }), notFound);
-        QCOMPARE(exceptionText([&] { handler->getSateliteParamsById(1); }), notFound);
-        QCOMPARE(fileBytes(handler->cacheFilePath()), previous);
+        QCOMPARE(exceptionText([&] { handler->connectToDatabase(); }), QStringLiteral("Not connected"));
+        QVERIFY2(handler->failureReason().contains(QLatin1String("Unknown column")),
+                 qPrintable(handler->failureReason()));
+        QCOMPARE(exceptionText([&] { handler->availableSatelites(); }), QStringLiteral("Not connected"));
+        QVERIFY(!QFileInfo::exists(handler->cacheFilePath()));
     }
 
     void noTables()

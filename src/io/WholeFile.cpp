@@ -1,0 +1,29 @@
+#include "WholeFile.h"
+
+#include <QSaveFile>
+
+bool WholeFile::write(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    if (path.isEmpty()) {
+        *reason = QStringLiteral("no file name");
+        return false;
+    }
+    QSaveFile file(path);
+    // Unbuffered, so that a full disk fails the write that meets it: a
+    // buffered write can fail inside commit() only, and was seen to leave an
+    // empty file there.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *reason = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        *reason = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
