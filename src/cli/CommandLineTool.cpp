@@ -154,12 +154,17 @@ bool CommandLineTool::loadSatelliteData()
         return true;
     auto handler =
         std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory, environment.clock);
+    // The window's messages: the warnings go on, the failure ends the command.
     connect(handler.get(), &SqlHandler::savedDataOutdated, this,
             [this] { fail(UBModelController::outdatedDataMessage()); });
+    connect(handler.get(), &SqlHandler::downloadBrokenOff, this,
+            [this](const QString &reason) { fail(SqlHandler::brokenOffWarning(reason)); });
+    connect(handler.get(), &SqlHandler::cacheProblem, this, &CommandLineTool::fail);
     try {
         handler->connectToDatabase();
     } catch (const std::exception &) {
-        fail(UBModelController::databaseMissingMessage());
+        const QString reason = handler->failureReason();
+        fail(UBModelController::databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
         return false;
     }
     satellites = std::move(handler);

@@ -20,14 +20,13 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
-      dbConnectionMessage(databaseMissingMessage()),
-      downloadDeadlineMs(environment.downloadDeadlineMs)
+      dbConnectionMessage(databaseMissingMessage()), downloadDeadlineMs(environment.downloadDeadlineMs)
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
 
-    sqlHandler = std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory,
-                                              environment.clock);
+    sqlHandler =
+        std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory, environment.clock);
     connect(sqlHandler.get(), &SqlHandler::savedDataOutdated, this, &UBModelController::dbDataOutdated);
     connect(sqlHandler.get(), &SqlHandler::downloadBrokenOff, this,
             [this](const QString &reason) { addStartupWarning(SqlHandler::brokenOffWarning(reason)); });
@@ -45,8 +44,10 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
     connect(serialPortHandler.get(), &SerialPortHandler::deviceMissing, model, &UBDataModel::deviceMissing);
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, this, &UBModelController::deviceFound);
-    connect(serialPortHandler.get(), &SerialPortHandler::deviceMissing, this, &UBModelController::deviceMissing);
-    connect(serialPortHandler.get(), &SerialPortHandler::errorOccured, this, &UBModelController::errorOccured);
+    connect(serialPortHandler.get(), &SerialPortHandler::deviceMissing, this,
+            &UBModelController::deviceMissing);
+    connect(serialPortHandler.get(), &SerialPortHandler::errorOccured, this,
+            &UBModelController::errorOccured);
 }
 
 UBModelController::~UBModelController()
@@ -348,7 +349,8 @@ void UBModelController::saveToFile(const QString &fileName)
         SettingsFile::write(localPathFromUrlText(fileName), BandPlan::fromModel(*model));
     } catch (const std::exception &error) {
         // The file and the system's reason on a second line.
-        emit errorOccured(tr("Error while saving") + QLatin1Char('\n') + QString::fromStdString(error.what()));
+        emit errorOccured(tr("Error while saving") + QLatin1Char('\n') +
+                          QString::fromStdString(error.what()));
     } catch (...) {
         emit errorOccured(tr("Error while saving"));
     }

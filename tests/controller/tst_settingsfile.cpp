@@ -60,8 +60,8 @@ struct Snapshot
     }
     bool operator==(const Snapshot &o) const
     {
-        return list == o.list && lte == o.lte && standBy == o.standBy && terrestrial == o.terrestrial
-               && lnb1 == o.lnb1 && lnb2 == o.lnb2;
+        return list == o.list && lte == o.lte && standBy == o.standBy && terrestrial == o.terrestrial &&
+               lnb1 == o.lnb1 && lnb2 == o.lnb2;
     }
 };
 } // namespace
@@ -121,7 +121,13 @@ private slots:
         expected.text("0.7").u32(24);
         for (quint32 row = 0; row < 24; ++row) {
             const quint32 ub = 23 - row;
-            expected.u32(ub).u32(ub % 4).u32(ub / 4).u32(975 + 50 * ub).text("dynamic").u32(0).u32(0xffffffff);
+            expected.u32(ub)
+                .u32(ub % 4)
+                .u32(ub / 4)
+                .u32(975 + 50 * ub)
+                .text("dynamic")
+                .u32(0)
+                .u32(0xffffffff);
         }
         expected.flag(false).flag(false).flag(false).text("Astra 19.2E").text("Astra 28.2E");
 
@@ -266,9 +272,9 @@ private slots:
         controller->saveToFile(url("no/such/dir/plan.dat"));
         QCOMPARE(errors.count(), 1);
         // The message, then the file and the system's reason.
-        QCOMPARE(errors.at(0).at(0).toString(), saveError + QStringLiteral("\n") +
-                                                    dir.filePath("no/such/dir/plan.dat") +
-                                                    QStringLiteral(" (No such file or directory)"));
+        QCOMPARE(errors.at(0).at(0).toString(),
+                 saveError + QStringLiteral("\nThe file %1 cannot be written (No such file or directory).")
+                                 .arg(dir.filePath("no/such/dir/plan.dat")));
 
         // A directory where the file should be: nothing replaces it.
         QVERIFY(QDir(dir.path()).mkpath("taken.dat"));
@@ -291,9 +297,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("name");
-        QTest::newRow("blank and umlaut, percent-encoded") << "/a%20b%C3%A4.dat" << "a bä.dat";
-        QTest::newRow("blank and umlaut, as QML hands them") << "/a bä.dat" << "a bä.dat";
-        QTest::newRow("hash stays encoded") << "/%23plan.dat" << "#plan.dat";
+        QTest::newRow("blank and umlaut, percent-encoded") << "/a%20b%C3%A4.dat"
+                                                           << "a bä.dat";
+        QTest::newRow("blank and umlaut, as QML hands them") << "/a bä.dat"
+                                                             << "a bä.dat";
+        QTest::newRow("hash stays encoded") << "/%23plan.dat"
+                                            << "#plan.dat";
     }
 
     void pathsFromTheFileDialog()
@@ -316,13 +325,18 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("path");
-        QTest::newRow("unix URL") << "file:///home/user/plan.dat" << "/home/user/plan.dat";
+        QTest::newRow("unix URL") << "file:///home/user/plan.dat"
+                                  << "/home/user/plan.dat";
 #ifdef Q_OS_WIN
-        QTest::newRow("windows URL") << "file:///C:/plans/plan.dat" << "C:/plans/plan.dat";
+        QTest::newRow("windows URL") << "file:///C:/plans/plan.dat"
+                                     << "C:/plans/plan.dat";
 #endif
-        QTest::newRow("prefix alone") << "file:///" << "/";
-        QTest::newRow("not a URL: eight characters cut") << "12345678C:/plan.dat" << "C:/plan.dat";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("prefix alone") << "file:///"
+                                      << "/";
+        QTest::newRow("not a URL: eight characters cut") << "12345678C:/plan.dat"
+                                                         << "C:/plan.dat";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void localPathConversion()
