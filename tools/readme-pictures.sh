@@ -15,6 +15,9 @@ for tool in Xvfb xauth xdotool import convert pdftoppm; do
   command -v "$tool" >/dev/null || { echo "readme-pictures: $tool is missing (tools/setup-debian.sh)" >&2; exit 1; }
 done
 [ -x "$program" ] && [ -x "$planner" ] || { echo "readme-pictures: build $program and $planner first" >&2; exit 1; }
+# The Qt major version of the build: its file dialog differs.
+qt_major=5
+grep -q '^QT_DIR:PATH=.*Qt6' "$build/CMakeCache.txt" && qt_major=6
 
 # A display of its own, which nothing else can take or share.
 if [ -z "${FENZO_IN_XVFB:-}" ]; then
@@ -92,12 +95,15 @@ shot() {
   fail "no steady picture of window $1 for $2"
 }
 
-# type_path TITLE PATH: the file dialog (at 0,0 without a window manager)
-# takes the path in its field at the top.
+# type_path TITLE PATH: the file dialog takes the path in its field at the
+# top (Qt 6's shows it on Ctrl+L).
 type_path() {
-  wait_for 100 window_named "$1" >/dev/null || fail "no dialog \"$1\""
+  local w X Y WIDTH HEIGHT SCREEN WINDOW
+  w=$(wait_for 100 window_named "$1") || fail "no dialog \"$1\""
   sleep 1
-  click 200 22
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  click $((X + 200)) $((Y + 22))
+  [ "$qt_major" = 5 ] || xdotool key ctrl+l
   xdotool key ctrl+a
   xdotool type --delay 5 "$2"
   sleep 0.2

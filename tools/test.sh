@@ -4,13 +4,15 @@
 #   2. the C++ and Qt Quick tests again with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (clang);
 #   3. each fuzz target for a short while (clang, libFuzzer);
-#   4. cppcheck on src/.
-# FENZO_TEST_STAGES (default "suite sanitizers fuzz static") picks stages;
+#   4. cppcheck on src/;
+#   5. the whole suite again, window tests included, built against Qt 6.
+# The other stages build against Qt 5.
+# FENZO_TEST_STAGES (default "suite sanitizers fuzz static qt6") picks stages;
 # FENZO_FUZZ_SECONDS (default 30) sets the time of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
-stages=${FENZO_TEST_STAGES:-suite sanitizers fuzz static}
+stages=${FENZO_TEST_STAGES:-suite sanitizers fuzz static qt6}
 jobs=$(nproc)
 
 tools/setup-debian.sh
@@ -32,7 +34,7 @@ if has_stage suite; then
   build=build-test
   echo "test: [suite] configuring in $build"
   # The end-to-end test drives a program that offers the simulator at this path.
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_TEST_DB_PORT=33306 \
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_QT_MAJOR=5 -DFENZO_TEST_DB_PORT=33306 \
     "-DFENZO_EXTRA_SERIAL_PORTS=$top/$build/e2e/switch"
   echo "test: [suite] building"
   cmake --build "$build" -j "$jobs"
@@ -43,8 +45,8 @@ fi
 if has_stage sanitizers; then
   build=build-sanitize
   echo "test: [sanitizers] configuring in $build (clang, ASan + UBSan)"
-  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_SANITIZE=ON \
-    -DFENZO_BUILD_BENCH=OFF -DFENZO_TEST_DB_PORT=33307
+  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_QT_MAJOR=5 \
+    -DFENZO_SANITIZE=ON -DFENZO_BUILD_BENCH=OFF -DFENZO_TEST_DB_PORT=33307
   echo "test: [sanitizers] building"
   cmake --build "$build" -j "$jobs"
   echo "test: [sanitizers] running the tests"
@@ -61,7 +63,7 @@ if has_stage fuzz; then
   build=build-fuzz
   seconds=${FENZO_FUZZ_SECONDS:-30}
   echo "test: [fuzz] configuring in $build (clang, libFuzzer)"
-  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENZO_QT_MAJOR=5 \
     -DFENZO_BUILD_FUZZ=ON -DFENZO_BUILD_TESTS=OFF -DFENZO_BUILD_BENCH=OFF -DFENZO_BUILD_TOOLS=OFF
   echo "test: [fuzz] building"
   cmake --build "$build" -j "$jobs"
@@ -89,6 +91,18 @@ if has_stage static; then
     --inline-suppr -I src --suppress=missingIncludeSystem --error-exitcode=1 src
   echo "test: [static] clean"
   total=$((total + 1))
+fi
+
+if has_stage qt6; then
+  build=build-qt6
+  echo "test: [qt6] configuring in $build (Qt 6)"
+  # Its own database port and simulator path.
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_QT_MAJOR=6 -DFENZO_BUILD_BENCH=OFF \
+    -DFENZO_TEST_DB_PORT=33308 "-DFENZO_EXTRA_SERIAL_PORTS=$top/$build/e2e/switch"
+  echo "test: [qt6] building"
+  cmake --build "$build" -j "$jobs"
+  echo "test: [qt6] running the tests"
+  run_ctest "$build"
 fi
 
 echo "total: $total passed, 0 failed"

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>DialogWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>InstallationSheet</name>
     <message>
         <source>The installation sheet could not be saved as %1 (%2).</source>
@@ -19,20 +30,23 @@
         <translation>Installation sheet</translation>
     </message>
     <message>
-        <source>Save as PDF…</source>
-        <translation>Save as PDF…</translation>
-    </message>
-    <message>
-        <source>Save picture…</source>
-        <translation>Save picture…</translation>
-    </message>
-    <message>
         <source>Choose a file</source>
         <translation>Choose a file</translation>
     </message>
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>InstallationSheetWindowForm.ui</name>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Save picture…</translation>
     </message>
 </context>
 <context>

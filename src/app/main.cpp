@@ -22,6 +22,7 @@ int main(int argc, char **argv)
         QCoreApplication::installTranslator(translator);
 
     QQmlApplicationEngine engine;
+    FenzoApplication::prepareEngine(&engine);
     UBDataModel model;
     UBModelController controller(&model);
     engine.rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), &model);

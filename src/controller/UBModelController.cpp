@@ -17,6 +17,9 @@ namespace {
 constexpr int planSize = 24;
 constexpr int lineCount = 4;
 constexpr int readAttempts = 3;
+// Pinned, so that a settings file reads the same under every Qt version: it
+// holds only fixed-size numbers, booleans and strings.
+constexpr QDataStream::Version settingsStreamVersion = QDataStream::Qt_5_15;
 } // namespace
 
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
@@ -294,6 +297,7 @@ void UBModelController::saveToFile(const QString &fileName)
         if (!file.open(QIODevice::WriteOnly))
             throw std::runtime_error("cannot open the settings file for writing");
         QDataStream stream(&file);
+        stream.setVersion(settingsStreamVersion);
         stream << model->versionNumber() << model->ubList() << model->lteFilter() << model->standBy()
                << model->terrestrialPatchActive() << model->lnb1() << model->lnb2();
         if (stream.status() != QDataStream::Ok || !file.commit())
@@ -310,6 +314,7 @@ void UBModelController::readFromFile(const QString &fileName)
         if (!file.open(QIODevice::ReadOnly))
             throw std::runtime_error("cannot open the settings file");
         QDataStream stream(&file);
+        stream.setVersion(settingsStreamVersion);
 
         QString version;
         stream >> version;

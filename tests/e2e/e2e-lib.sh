@@ -4,7 +4,8 @@
 # scripts after they have set: program sim devdb link work source here.
 #
 # Window positions are those of the program's fixed 950x550 window at 0,0
-# (there is no window manager); dialogs are their own windows, also at 0,0.
+# (there is no window manager); dialogs are their own windows, the file
+# dialog at 0,0 and the others over the middle of the main window.
 
 # Under an X server of its own (tests/common/with-display.sh), with the Qt
 # platform chosen by the display. The variables set by CTest for the
@@ -179,34 +180,42 @@ click() {
 }
 
 # pick X Y INDEX CURRENT: opens the combo box at X,Y, which shows entry
-# CURRENT, and chooses entry INDEX with the arrow keys and Return (the pop-up
-# opens with the current entry highlighted; where it sits on the screen
-# depends on that entry and the room there, so it is not clicked).
+# CURRENT, and chooses entry INDEX with the arrow keys and Return. The pop-up
+# is drawn inside the box's window and opens with the current entry
+# highlighted; the pointer leaves at once, so that hovering highlights no
+# other entry, and the pop-up's place on the screen does not matter.
 pick() {
-  local before popup="" key=Down moves=$(($3 - $4))
-  before=$(visible_windows)
+  local key=Down moves=$(($3 - $4)) reacted=""
   # Right after a modal dialog has closed the window may still ignore a
   # click: try again a few times.
   for _ in 1 2 3; do
-    xdotool mousemove "$1" "$2" click 1
-    for _ in $(seq 20); do
-      popup=$(comm -13 <(echo "$before") <(visible_windows) | head -1)
-      [ -n "$popup" ] && break 2
-      sleep 0.1
-    done
+    settle "$work/.pick-before.png" || fail "before choosing in the box at $1,$2: $settle_problem"
+    xdotool mousemove "$1" "$2" click 1 mousemove 1200 1000
+    wait_for 20 screen_differs "$work/.pick-before.png" && { reacted=1; break; }
   done
-  [ -n "$popup" ] || fail "no pop-up opened for the box at $1,$2"
-  wait_for 50 window_drawn "$popup" || fail "the pop-up of the box at $1,$2 was not drawn"
+  [ -n "$reacted" ] || fail "the box at $1,$2 did not react to a click"
   if [ "$moves" -lt 0 ]; then
     key=Up
     moves=$((-moves))
   fi
   for _ in $(seq "$moves"); do xdotool key "$key"; done
   xdotool key Return
-  wait_for 30 popup_closed "$popup" || fail "the pop-up of the box at $1,$2 stayed open"
   settle "$work/.pick.png" || fail "after choosing in the box at $1,$2: $settle_problem"
 }
-popup_closed() { ! visible_windows | grep -qx "$1"; }
+# screen_differs FILE: the display no longer looks like FILE.
+screen_differs() {
+  capture "$work/.now.png"
+  [ "$(compare -metric AE "$1" "$work/.now.png" null: 2>&1 || true)" != 0 ]
+}
+# dialog_pick TITLE DX DY INDEX CURRENT: pick in the box at DX,DY from the
+# top left corner of the dialog window TITLE.
+dialog_pick() {
+  local w X Y WIDTH HEIGHT SCREEN WINDOW
+  w=$(window_named "$1") || fail "no dialog \"$1\""
+  wait_for 50 window_drawn "$w" || fail "the dialog \"$1\" was not drawn"
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  pick $((X + $2)) $((Y + $3)) "$4" "$5"
+}
 
 # window_drawn WINDOW: the window shows something other than black.
 window_drawn() {
@@ -226,12 +235,15 @@ dialog_button() {
 }
 
 # type_path TITLE PATH: types PATH into the file dialog's path field (at its
-# top) and accepts it with Return.
+# top; Qt 6's dialog shows it on Ctrl+L) and leaves it to the caller to
+# accept it with Return.
 type_path() {
-  local w
+  local w X Y WIDTH HEIGHT SCREEN WINDOW
   w=$(window_named "$1") || fail "no dialog \"$1\""
   wait_for 50 window_drawn "$w" || fail "the dialog \"$1\" was not drawn"
-  click 200 22
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  click $((X + 200)) $((Y + 22))
+  [ "${FENZO_E2E_QT_MAJOR:-5}" = 5 ] || xdotool key ctrl+l
   xdotool key ctrl+a
   xdotool type --delay 5 "$2"
 }

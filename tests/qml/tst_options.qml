@@ -1,5 +1,4 @@
 import QtQuick 2.7
-import QtQuick.Dialogs 1.2
 import QtTest 1.1
 import "qrc:/"
 
@@ -53,8 +52,7 @@ Item {
             ubModelController.deviceMissing()
         }
 
-        // One panel for the case: destroying Controls 1 popups while the
-        // engine runs makes Qt's own styles complain.
+        // One panel for the case.
         function initTestCase() {
             restorePlan()
             screen = screenComponent.createObject(root)
@@ -84,6 +82,13 @@ Item {
                     dialogs[i].close()
             }
             restorePlan()
+        }
+
+        // A dialog button as the user presses it, in the dialog's own window.
+        function clickButton(button) {
+            verify(button.visible, button.text + " hidden")
+            tryVerify(function () { return button.width > 0 && button.height > 0 })
+            mouseClick(button)
         }
 
         function deviceButtonsOf(panel) {
@@ -174,7 +179,7 @@ Item {
             tryCompare(options.assignStaticUBsDialog, "visible", true)
             options.staticUBBox.currentIndex = data.number
             options.staticAboveBox.checked = data.above
-            options.assignStaticUBsDialog.click(StandardButton.Ok)
+            clickButton(options.assignStaticUBsDialog.okButton)
             compare(staticSpy.count, 1)
             compare(staticSpy.signalArguments[0][0], data.above)
             var statics = 0
@@ -194,7 +199,7 @@ Item {
             mouseClick(options.assignStaticButton)
             tryCompare(options.assignStaticUBsDialog, "visible", true)
             options.staticUBBox.currentIndex = 6
-            options.assignStaticUBsDialog.click(StandardButton.Cancel)
+            clickButton(options.assignStaticUBsDialog.cancelButton)
             compare(staticSpy.count, 0)
             compare(listSpy.count, 0)
             verify(!options.assignStaticUBsDialog.visible)
@@ -212,13 +217,13 @@ Item {
             mouseClick(options.resetDynamicButton)
             tryCompare(options.resetDynamicDialog, "visible", true)
             compare(options.resetDynamicDialog.title, "Warning")
-            options.resetDynamicDialog.click(StandardButton.Cancel)
+            clickButton(options.resetDynamicDialog.cancelButton)
             compare(listSpy.count, 0)
             compare(lineOfRow(0), 0)
 
             mouseClick(options.resetDynamicButton)
             tryCompare(options.resetDynamicDialog, "visible", true)
-            options.resetDynamicDialog.click(StandardButton.Ok)
+            clickButton(options.resetDynamicDialog.okButton)
             compare(listSpy.count, 1)
             compare(lineOfRow(0), 3)
         }
@@ -243,9 +248,7 @@ Item {
             tryCompare(dialog, "visible", true)
             compare(dialog.title, "Choose a file")
             compare(dialog.nameFilters, ["dat files (*.dat)"])
-            compare(dialog.selectExisting, data.existing)
-            verify(!dialog.selectMultiple)
-            verify(!dialog.selectFolder)
+            compare(dialog.saving, !data.existing)
         }
 
         function test_missingSatelliteInSettingsFile_data() {
@@ -335,7 +338,7 @@ Item {
             compare(options.staticUBBox.currentText, "0")
             compare(options.staticUBBox.textAt(24), "24")
             verify(options.staticAboveBox.checked)
-            options.assignStaticUBsDialog.click(StandardButton.Ok)
+            testCase.clickButton(options.assignStaticUBsDialog.okButton)
             compare(staticSpy.count, 1)
             compare(staticSpy.signalArguments[0][0], true)
             verify(!ubListViewModel.staticUbsAvailable)
