@@ -44,9 +44,12 @@ Window {
         rejected()
     }
 
-    // Closed from its title bar: as Cancel, or as OK where OK is the only button.
-    onClosing: {
-        close.accepted = false
+    // Closed from its title bar: as Cancel, or as OK where OK is the only
+    // button. The close itself is never refused: the application closes every
+    // window when it quits and stays when one refuses.
+    onClosing: function (close) {
+        if (!visible)
+            return
         if (cancelable)
             reject()
         else

@@ -27,8 +27,10 @@ QString FenzoApplication::translationBaseName(const QStringList &uiLanguages)
 void FenzoApplication::prepareEngine(QQmlEngine *engine)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    // Qt 6 would take the platform's style; "Basic" is Qt 5's "Default".
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    // Qt 6 would take the platform's style; "Basic" is Qt 5's "Default". It
+    // is chosen once, before the first engine loads a control.
+    if (QQuickStyle::name() != QLatin1String("Basic"))
+        QQuickStyle::setStyle(QStringLiteral("Basic"));
     auto *selector = engine->findChild<QQmlFileSelector *>();
     if (!selector)
         selector = new QQmlFileSelector(engine, engine);

@@ -179,11 +179,11 @@ click() {
   xdotool mousemove "$1" "$2" click 1
 }
 
-# pick X Y INDEX CURRENT: opens the combo box at X,Y, which shows entry
-# CURRENT, and chooses entry INDEX with the arrow keys and Return. The pop-up
-# is drawn inside the box's window and opens with the current entry
-# highlighted; the pointer leaves at once, so that hovering highlights no
-# other entry, and the pop-up's place on the screen does not matter.
+# pick X Y INDEX CURRENT: chooses entry INDEX in the combo box at X,Y, which
+# shows entry CURRENT, as a user does with the keyboard: a click gives the
+# box the focus (its pop-up, drawn inside the box's window, is closed again
+# with Escape), and each arrow key moves the box one entry. The pointer
+# leaves at once, so that hovering the pop-up changes nothing.
 pick() {
   local key=Down moves=$(($3 - $4)) reacted=""
   # Right after a modal dialog has closed the window may still ignore a
@@ -194,12 +194,12 @@ pick() {
     wait_for 20 screen_differs "$work/.pick-before.png" && { reacted=1; break; }
   done
   [ -n "$reacted" ] || fail "the box at $1,$2 did not react to a click"
+  xdotool key Escape
   if [ "$moves" -lt 0 ]; then
     key=Up
     moves=$((-moves))
   fi
   for _ in $(seq "$moves"); do xdotool key "$key"; done
-  xdotool key Return
   settle "$work/.pick.png" || fail "after choosing in the box at $1,$2: $settle_problem"
 }
 # screen_differs FILE: the display no longer looks like FILE.
