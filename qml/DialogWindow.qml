@@ -26,6 +26,7 @@ Window {
     // Sized to its content at each opening, after the content is set: bound
     // sizes would feed a wrapped text's height back into its width.
     function open() {
+        content.forceLayout()
         width = Math.max(content.implicitWidth, buttons.implicitWidth) + 2 * margin
         height = content.implicitHeight + buttons.implicitHeight + 3 * margin
         // The property, not show(): a window declared inside an item keeps

@@ -102,8 +102,14 @@ type_path() {
   w=$(wait_for 100 window_named "$1") || fail "no dialog \"$1\""
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$w")"
-  click $((X + 200)) $((Y + 22))
-  [ "$qt_major" = 5 ] || xdotool key ctrl+l
+  if [ "$qt_major" = 5 ]; then
+    click $((X + 200)) $((Y + 22))
+  else
+    # Qt 6 draws the dialog in the middle of its window: a click beside it
+    # would close it.
+    click $((X + WIDTH / 2)) $((Y + 100))
+    xdotool key ctrl+l
+  fi
   xdotool key ctrl+a
   xdotool type --delay 5 "$2"
   sleep 0.2

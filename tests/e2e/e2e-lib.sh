@@ -242,8 +242,14 @@ type_path() {
   w=$(window_named "$1") || fail "no dialog \"$1\""
   wait_for 50 window_drawn "$w" || fail "the dialog \"$1\" was not drawn"
   eval "$(xdotool getwindowgeometry --shell "$w")"
-  click $((X + 200)) $((Y + 22))
-  [ "${FENZO_E2E_QT_MAJOR:-5}" = 5 ] || xdotool key ctrl+l
+  if [ "${FENZO_E2E_QT_MAJOR:-5}" = 5 ]; then
+    click $((X + 200)) $((Y + 22))
+  else
+    # Qt 6 draws the dialog in the middle of its window, where a click
+    # outside it would close it: the click goes to its title.
+    click $((X + WIDTH / 2)) $((Y + 100))
+    xdotool key ctrl+l
+  fi
   xdotool key ctrl+a
   xdotool type --delay 5 "$2"
 }
