@@ -23,12 +23,17 @@ Window {
     signal accepted
     signal rejected
 
-    // Sized to its content at each opening, after the content is set: bound
-    // sizes would feed a wrapped text's height back into its width.
-    function open() {
-        content.forceLayout()
+    // Sized by its content whenever that changes (not by a binding: a
+    // wrapped text's height would feed back into the layout that reads it).
+    function fitContent() {
         width = Math.max(content.implicitWidth, buttons.implicitWidth) + 2 * margin
         height = content.implicitHeight + buttons.implicitHeight + 3 * margin
+    }
+
+    Component.onCompleted: fitContent()
+
+    function open() {
+        fitContent()
         // The property, not show(): a window declared inside an item keeps
         // its own idea of "visible" and applies it once its parent shows.
         visible = true
@@ -61,8 +66,9 @@ Window {
         id: content
         x: dialog.margin
         y: dialog.margin
-        // Its own width: a wrapped text would otherwise feed back into it.
         width: implicitWidth
+        onImplicitWidthChanged: dialog.fitContent()
+        onImplicitHeightChanged: dialog.fitContent()
     }
 
     RowLayout {
@@ -71,6 +77,7 @@ Window {
         anchors.bottom: parent.bottom
         anchors.margins: dialog.margin
         spacing: 8
+        onImplicitWidthChanged: dialog.fitContent()
 
         Button {
             id: cancelButton
