@@ -228,6 +228,29 @@ Item {
             compare(lineOfRow(0), 3)
         }
 
+        // Closed from its title bar a dialog acts as Cancel (or as OK where
+        // that is its only button) and never refuses: a refused close keeps
+        // the program running after its main window has gone.
+        function test_dialogClosedFromTitleBar_data() {
+            return [
+                { tag: "reset", dialog: "resetDynamicDialog", button: "resetDynamicButton" },
+                { tag: "static UBs", dialog: "assignStaticUBsDialog", button: "assignStaticButton" },
+                { tag: "help", dialog: "helpDialog", button: "helpIconArea" },
+            ]
+        }
+
+        function test_dialogClosedFromTitleBar(data) {
+            var dialog = options[data.dialog]
+            for (var round = 0; round < 2; ++round) {
+                mouseClick(options[data.button])
+                tryCompare(dialog, "visible", true)
+                verify(dialog.close(), "the close was refused")
+                verify(!dialog.visible)
+            }
+            compare(staticSpy.count, 0)
+            compare(listSpy.count, 0)
+        }
+
         function test_helpDialog() {
             mouseClick(options.helpIconArea)
             tryCompare(options.helpDialog, "visible", true)
