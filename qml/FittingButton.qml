@@ -1,5 +1,5 @@
 import QtQuick 2.7
-import QtQuick.Controls 2.3
+import QtQuick.Controls 2.0
 
 // A button whose text takes a second line where one line is too narrow,
 // instead of being cut off; it looks like the style's own button otherwise.
@@ -14,7 +14,8 @@ Button {
     contentItem: Text {
         text: control.text
         font: control.font
-        color: control.palette.buttonText
+        // The style's button text colour (its palette is not part of 2.0).
+        color: "#26282a"
         opacity: control.enabled ? 1.0 : 0.3
         wrapMode: Text.WordWrap
         maximumLineCount: 2

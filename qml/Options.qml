@@ -1,7 +1,6 @@
 import QtQuick 2.7
-import QtQuick.Controls 1.4
+import QtQuick.Controls 2.0
 import QtQuick.Layouts 1.3
-import QtQuick.Dialogs 1.2
 
 OptionsForm {
     id: options
@@ -158,58 +157,52 @@ OptionsForm {
         }
     }
 
-    MessageDialog {
+    MessageBox {
         id: errorMessage
-        modality: Qt.WindowModal
         title: qsTr("Error")
         text: qsTr("Selected satelite no longer available.")
-        icon: StandardIcon.Warning
-        standardButtons: StandardButton.Ok
     }
 
-    MessageDialog {
+    MessageBox {
         id: resetDynamicDialog
-        modality: Qt.WindowModal
         title: qsTr("Warning")
         text: qsTr("This will redistribute all dynamic UBs equally and change current settings.")
-        icon: StandardIcon.Warning
-        standardButtons: StandardButton.Ok | StandardButton.Cancel
+        cancelable: true
         onAccepted: ubModelController.resetDynamicUBs(true)
     }
 
-    Dialog {
+    DialogWindow {
         id: assignStaticUBsDialog
-        modality: Qt.WindowModal
         title: qsTr("Set number of static UBs")
-        standardButtons: StandardButton.Ok | StandardButton.Cancel
+        cancelable: true
         onAccepted: ubModelController.setStaticUBs(staticUBBox.currentIndex, staticAboveBox.checked)
 
-        ColumnLayout {
+        Label {
+            text: qsTr("Select number of static UBs. Existing data will be overwritten!")
+        }
+
+        RowLayout {
             Label {
-                text: qsTr("Select number of static UBs. Existing data will be overwritten!")
+                text: qsTr("Number of static Ubs: ")
             }
 
-            RowLayout {
-                Label {
-                    text: qsTr("Number of static Ubs: ")
+            ComboBox {
+                id: staticUBBox
+                Layout.preferredWidth: 90
+                textRole: "text"
+                model: ListModel {
+                    id: staticUBItems
                 }
+            }
 
-                ComboBox {
-                    id: staticUBBox
-                    model: ListModel {
-                        id: staticUBItems
-                    }
-                }
+            Label {
+                id: staticAboveLabel
+                text: qsTr("Top of list: ")
+            }
 
-                Label {
-                    id: staticAboveLabel
-                    text: qsTr("Top of list: ")
-                }
-
-                CheckBox {
-                    id: staticAboveBox
-                    checked: true
-                }
+            CheckBox {
+                id: staticAboveBox
+                checked: true
             }
         }
 
@@ -221,58 +214,45 @@ OptionsForm {
         }
     }
 
-    Dialog {
+    DialogWindow {
         id: helpDialog
-        modality: Qt.WindowModal
         title: qsTr("Information")
-        standardButtons: StandardButton.Ok
 
-        ColumnLayout {
-            RowLayout {
-                Label {
-                    text: qsTr("Version: ")
-                }
-
-                Label {
-                    id: versionLabel
-                    text: "0.9"
-                }
+        RowLayout {
+            Label {
+                text: qsTr("Version: ")
             }
 
             Label {
-                Layout.fillWidth: true
-                Layout.preferredWidth: 360
-                wrapMode: Text.WordWrap
-                textFormat: Text.RichText
-                text: "The logo, the help icon and the window icon were drawn by the Fenzo Setup developers "
-                      + "and are dedicated to the public domain under "
-                      + "<a href=\"https://creativecommons.org/publicdomain/zero/1.0/\">CC0 1.0 Universal</a>."
-                onLinkActivated: Qt.openUrlExternally(link)
+                id: versionLabel
+                text: "0.9"
             }
+        }
+
+        Label {
+            Layout.fillWidth: true
+            Layout.preferredWidth: 360
+            wrapMode: Text.WordWrap
+            textFormat: Text.RichText
+            text: "The logo, the help icon and the window icon were drawn by the Fenzo Setup developers "
+                  + "and are dedicated to the public domain under "
+                  + "<a href=\"https://creativecommons.org/publicdomain/zero/1.0/\">CC0 1.0 Universal</a>."
+            onLinkActivated: function (link) { Qt.openUrlExternally(link) }
         }
     }
 
-    FileDialog {
+    FileChooser {
         id: openDialog
-        modality: Qt.WindowModal
         title: qsTr("Choose a file")
-        selectExisting: true
-        selectMultiple: false
-        selectFolder: false
         nameFilters: ["dat files (*.dat)"]
-        sidebarVisible: false
-        onAccepted: ubModelController.readFromFile(fileUrls)
+        onChosen: function (url) { ubModelController.readFromFile(url) }
     }
 
-    FileDialog {
+    FileChooser {
         id: saveDialog
-        modality: Qt.WindowModal
         title: qsTr("Choose a file")
-        selectExisting: false
-        selectMultiple: false
-        selectFolder: false
+        saving: true
         nameFilters: ["dat files (*.dat)"]
-        sidebarVisible: false
-        onAccepted: ubModelController.saveToFile(fileUrls)
+        onChosen: function (url) { ubModelController.saveToFile(url) }
     }
 }

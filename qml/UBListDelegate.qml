@@ -1,6 +1,5 @@
 import QtQuick 2.7
-import QtQuick.Controls 1.4
-import QtQuick.Controls.Styles 1.4
+import QtQuick.Controls 2.0
 import "LNBModels.js" as LNBModels
 
 Item {
@@ -100,6 +99,9 @@ Item {
         var list = LNBModels.modelFor(name)
         if (list)
             tpItemsModel.append(list)
+        // An emptied box shows no entry until it is told which.
+        if (tpItemsModel.count > 0 && tpSelectBox.currentIndex < 0)
+            tpSelectBox.currentIndex = 0
     }
 
     // Only static rows list transponders; a dynamic row builds its list when
@@ -194,18 +196,18 @@ Item {
                     text: qsTr("Line:")
                 }
 
-                ComboBox {
+                BandComboBox {
                     id: lineSelectBox
                     anchors.verticalCenter: parent.verticalCenter
                     visible: delegateRoot.isDynamic
                     width: 55
                     model: ["01", "02", "03", "04"]
-                    onActivated: delegateRoot.chooseLine(index)
+                    onActivated: function (index) { delegateRoot.chooseLine(index) }
 
                     MouseArea {
                         anchors.fill: parent
                         acceptedButtons: Qt.NoButton
-                        onWheel: delegateRoot.scrollByWheel(wheel)
+                        onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
                     }
                 }
 
@@ -231,7 +233,7 @@ Item {
                     text: qsTr("LNB:")
                 }
 
-                ComboBox {
+                BandComboBox {
                     id: lnbSelectBox
                     anchors.verticalCenter: parent.verticalCenter
                     visible: !delegateRoot.isDynamic
@@ -239,12 +241,12 @@ Item {
                     model: ["01", "02"]
                     // The satellite whose transponders the TP box lists.
                     property string satelite: ""
-                    onActivated: delegateRoot.chooseLnb(index)
+                    onActivated: function (index) { delegateRoot.chooseLnb(index) }
 
                     MouseArea {
                         anchors.fill: parent
                         acceptedButtons: Qt.NoButton
-                        onWheel: delegateRoot.scrollByWheel(wheel)
+                        onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
                     }
                 }
 
@@ -255,22 +257,21 @@ Item {
                     text: qsTr("TP:")
                 }
 
-                ComboBox {
+                BandComboBox {
                     id: tpSelectBox
+                    // Red while the static UB has no transponder.
+                    textColor: delegateRoot.tpTextColor
                     anchors.verticalCenter: parent.verticalCenter
                     visible: !delegateRoot.isDynamic
                     width: 160
                     model: tpItemsModel
                     textRole: "text"
-                    onActivated: delegateRoot.chooseTransponder(index)
-                    style: ComboBoxStyle {
-                        textColor: delegateRoot.tpTextColor
-                    }
+                    onActivated: function (index) { delegateRoot.chooseTransponder(index) }
 
                     MouseArea {
                         anchors.fill: parent
                         acceptedButtons: Qt.NoButton
-                        onWheel: delegateRoot.scrollByWheel(wheel)
+                        onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
                     }
                 }
 
@@ -308,4 +309,5 @@ Item {
         property: "currentIndex"
         value: model.lnb
     }
+
 }

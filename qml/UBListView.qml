@@ -1,14 +1,19 @@
 import QtQuick 2.7
-import QtQuick.Controls 1.4
+import QtQuick.Controls 2.0
 
-ScrollView {
+// The list with its vertical scroll bar always shown beside the rows.
+Item {
     id: scrollView
-    verticalScrollBarPolicy: Qt.ScrollBarAlwaysOn
 
     property alias listView: listView
 
     ListView {
         id: listView
+        anchors.left: parent.left
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        anchors.right: scrollBar.left
+        anchors.rightMargin: 2
         model: ubListViewModel
         delegate: UBListDelegate {
         }
@@ -16,6 +21,7 @@ ScrollView {
         boundsBehavior: Flickable.StopAtBounds
         keyNavigationWraps: false
         focus: true
+        ScrollBar.vertical: scrollBar
 
         // Static UBs go to the top or the bottom of the list: show them.
         Connections {
@@ -27,5 +33,14 @@ ScrollView {
                     listView.contentY = Math.max(0, listView.contentHeight - listView.height)
             }
         }
+    }
+
+    ScrollBar {
+        id: scrollBar
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        // Shown even while the list is still.
+        active: true
     }
 }

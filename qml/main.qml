@@ -1,6 +1,5 @@
 import QtQuick 2.7
 import QtQuick.Controls 2.0
-import QtQuick.Dialogs 1.2
 
 ApplicationWindow {
     id: root
@@ -21,22 +20,17 @@ ApplicationWindow {
         anchors.fill: parent
     }
 
-    MessageDialog {
+    MessageBox {
         id: errorMessage
-        modality: Qt.WindowModal
         title: "Error"
         text: "Unknown error."
-        icon: StandardIcon.Critical
-        standardButtons: StandardButton.Ok
+        critical: true
     }
 
-    MessageDialog {
+    MessageBox {
         id: warningMessage
-        modality: Qt.WindowModal
         title: "Warning"
         text: "Unknown warning."
-        icon: StandardIcon.Warning
-        standardButtons: StandardButton.Ok
     }
 
     Connections {

@@ -17,6 +17,9 @@ for tool in Xvfb xauth xdotool import convert compare pdftoppm; do
   command -v "$tool" >/dev/null || { echo "readme-pictures: $tool is missing (tools/setup-debian.sh)" >&2; exit 1; }
 done
 [ -x "$program" ] && [ -x "$planner" ] || { echo "readme-pictures: build $program and $planner first" >&2; exit 1; }
+# The Qt major version of the build: its file dialog differs.
+export FENZO_E2E_QT_MAJOR=5
+grep -q '^QT_DIR:PATH=.*Qt6' "$build/CMakeCache.txt" && FENZO_E2E_QT_MAJOR=6
 
 # 127.0.0.1:3306 of our own, whatever runs on the machine.
 if [ -z "${FENZO_README_ISOLATED:-}" ]; then

@@ -12,6 +12,12 @@ packages=(
   qtdeclarative5-dev-tools mariadb-server mariadb-client xvfb xauth xdotool imagemagick python3 faketime
   dtv-scan-tables poppler-utils
   dpkg-dev file binutils lintian desktop-file-utils appstream x11-utils
+  # The Qt 6 build of tools/test.sh (stage qt6). The file dialog needs the
+  # folder list module without depending on it.
+  qt6-base-dev qt6-declarative-dev qt6-serialport-dev libqt6sql6-mysql qt6-tools-dev qt6-tools-dev-tools
+  qt6-l10n-tools qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
+  qml6-module-qtquick-dialogs qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qttest
+  qml6-module-qtqml-workerscript qml6-module-qt-labs-folderlistmodel
 )
 
 missing=()

@@ -10,8 +10,10 @@
 #   5. cppcheck on src/;
 #   6. the Debian package: built, checked, installed, started and removed
 #      again (by default only where packages may be installed: as root or
-#      with passwordless sudo).
-# FENZO_TEST_STAGES (default "suite foreign sanitizers fuzz static package")
+#      with passwordless sudo);
+#   7. the whole suite again, window tests included, built against Qt 6.
+# The other stages build against Qt 5.
+# FENZO_TEST_STAGES (default "suite foreign sanitizers fuzz static package qt6")
 # picks stages; FENZO_FUZZ_SECONDS (default 30) sets the time of each fuzz
 # target.
 set -euo pipefail
@@ -23,6 +25,7 @@ default_stages="suite foreign sanitizers fuzz static"
 if can_install; then
   default_stages+=" package"
 fi
+default_stages+=" qt6"
 stages=${FENZO_TEST_STAGES:-$default_stages}
 jobs=$(nproc)
 
@@ -45,7 +48,8 @@ if has_stage suite; then
   build=build-test
   echo "test: [suite] configuring in $build"
   # The end-to-end test drives a program that offers the simulator at this path.
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DFENZO_EXTRA_SERIAL_PORTS=$top/$build/e2e/switch"
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_QT_MAJOR=5 \
+    "-DFENZO_EXTRA_SERIAL_PORTS=$top/$build/e2e/switch"
   echo "test: [suite] building"
   cmake --build "$build" -j "$jobs"
   echo "test: [suite] running the tests"
@@ -74,8 +78,8 @@ fi
 if has_stage sanitizers; then
   build=build-sanitize
   echo "test: [sanitizers] configuring in $build (clang, ASan + UBSan)"
-  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_SANITIZE=ON \
-    -DFENZO_BUILD_BENCH=OFF
+  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_QT_MAJOR=5 \
+    -DFENZO_SANITIZE=ON -DFENZO_BUILD_BENCH=OFF
   echo "test: [sanitizers] building"
   cmake --build "$build" -j "$jobs"
   echo "test: [sanitizers] running the tests"
@@ -92,7 +96,7 @@ if has_stage fuzz; then
   build=build-fuzz
   seconds=${FENZO_FUZZ_SECONDS:-30}
   echo "test: [fuzz] configuring in $build (clang, libFuzzer)"
-  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENZO_QT_MAJOR=5 \
     -DFENZO_BUILD_FUZZ=ON -DFENZO_BUILD_TESTS=OFF -DFENZO_BUILD_BENCH=OFF -DFENZO_BUILD_TOOLS=OFF
   echo "test: [fuzz] building"
   cmake --build "$build" -j "$jobs"
@@ -132,6 +136,18 @@ if has_stage package; then
   echo "test: [package] checking, installing, starting and removing $deb"
   tests/package/check-package.sh "$deb"
   total=$((total + 1))
+fi
+
+if has_stage qt6; then
+  build=build-qt6
+  echo "test: [qt6] configuring in $build (Qt 6)"
+  # Its own simulator path.
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENZO_QT_MAJOR=6 -DFENZO_BUILD_BENCH=OFF \
+    "-DFENZO_EXTRA_SERIAL_PORTS=$top/$build/e2e/switch"
+  echo "test: [qt6] building"
+  cmake --build "$build" -j "$jobs"
+  echo "test: [qt6] running the tests"
+  run_ctest "$build"
 fi
 
 echo "total: $total passed, 0 failed"

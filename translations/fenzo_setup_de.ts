@@ -108,6 +108,17 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
 </context>
 <context>
+    <name>DialogWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>InstallationSheet</name>
     <message>
         <source>The installation sheet could not be saved as %1 (%2).</source>
@@ -133,20 +144,23 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <translation>Installationsblatt</translation>
     </message>
     <message>
-        <source>Save as PDF…</source>
-        <translation>Als PDF speichern…</translation>
-    </message>
-    <message>
-        <source>Save picture…</source>
-        <translation>Bild speichern…</translation>
-    </message>
-    <message>
         <source>Choose a file</source>
         <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>InstallationSheetWindowForm.ui</name>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Bild speichern…</translation>
     </message>
 </context>
 <context>

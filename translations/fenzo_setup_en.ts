@@ -108,6 +108,17 @@ Without --port the one switch found is used. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>DialogWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>InstallationSheet</name>
     <message>
         <source>The installation sheet could not be saved as %1 (%2).</source>
@@ -133,20 +144,23 @@ Without --port the one switch found is used. Exit status 2: failure.
         <translation>Installation sheet</translation>
     </message>
     <message>
-        <source>Save as PDF…</source>
-        <translation>Save as PDF…</translation>
-    </message>
-    <message>
-        <source>Save picture…</source>
-        <translation>Save picture…</translation>
-    </message>
-    <message>
         <source>Choose a file</source>
         <translation>Choose a file</translation>
     </message>
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>InstallationSheetWindowForm.ui</name>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Save picture…</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,11 @@
 #include <QIcon>
 #include <QLocale>
 #include <QTranslator>
+#include <QQmlEngine>
+#include <QQmlFileSelector>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QQuickStyle>
+#endif
 
 FenzoApplication::FenzoApplication(int &argc, char **argv) : QGuiApplication(argc, argv)
 {
@@ -51,4 +56,20 @@ void FenzoApplication::installTranslator()
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+}
+
+void FenzoApplication::prepareEngine(QQmlEngine *engine)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 would take the platform's style; "Basic" is Qt 5's "Default". It
+    // is chosen once, before the first engine loads a control.
+    if (QQuickStyle::name() != QLatin1String("Basic"))
+        QQuickStyle::setStyle(QStringLiteral("Basic"));
+    auto *selector = engine->findChild<QQmlFileSelector *>();
+    if (!selector)
+        selector = new QQmlFileSelector(engine, engine);
+    selector->setExtraSelectors({QStringLiteral("qt6")});
+#else
+    Q_UNUSED(engine)
+#endif
 }

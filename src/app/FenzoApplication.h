@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QStringList>
 
+class QQmlEngine;
+
 class FenzoApplication : public QGuiApplication
 {
     Q_OBJECT
@@ -25,4 +27,8 @@ public:
     // Installs the catalogue of the system's language for the rest of the
     // process; before anything that translates a text exists.
     static void installTranslator();
+    // Before the interface is loaded into the engine: the same controls style
+    // under every Qt version, and the file selector "qt6" under Qt 6, which
+    // picks the files in qml/+qt6/ over their namesakes.
+    static void prepareEngine(QQmlEngine *engine);
 };

@@ -14,6 +14,7 @@ int main(int argc, char **argv)
     FenzoApplication::installTranslator();
 
     QQmlApplicationEngine engine;
+    FenzoApplication::prepareEngine(&engine);
     UBDataModel model;
     UBModelController controller(&model);
     engine.rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), &model);

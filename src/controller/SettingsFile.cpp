@@ -9,6 +9,10 @@
 #include <stdexcept>
 
 namespace {
+// Pinned, so that a settings file reads the same under every Qt version: it
+// holds only fixed-size numbers, booleans and strings.
+constexpr QDataStream::Version streamVersion = QDataStream::Qt_5_15;
+
 [[noreturn]] void fail(const QString &text)
 {
     throw std::runtime_error(text.toStdString());
@@ -19,6 +23,7 @@ QByteArray SettingsFile::bytes(const BandPlan &plan)
 {
     QByteArray data;
     QDataStream stream(&data, QIODevice::WriteOnly);
+    stream.setVersion(streamVersion);
     stream << BandPlan::fileVersion() << plan.list << plan.lteFilter << plan.standBy
            << plan.terrestrialPatchActive << plan.lnb1 << plan.lnb2;
     return data;
@@ -38,6 +43,7 @@ BandPlan SettingsFile::read(const QString &path, QString *version)
     if (!file.open(QIODevice::ReadOnly))
         fail(tr("The file %1 cannot be read (%2).").arg(shown, file.errorString()));
     QDataStream stream(&file);
+    stream.setVersion(streamVersion);
 
     QString fileVersion;
     BandPlan plan;

@@ -16,6 +16,10 @@
 #include <stdexcept>
 
 namespace {
+// Pinned, so that a cache written by any Qt version reads the same: the file
+// holds only fixed-size numbers, booleans and strings.
+constexpr QDataStream::Version cacheStreamVersion = QDataStream::Qt_5_15;
+
 // A table name as a MySQL identifier: in backticks, an inner backtick doubled,
 // so that any name reads its own table and never changes the statement.
 QString quotedIdentifier(QString name)
@@ -59,13 +63,14 @@ QVector<TransponderItem> readItems(QSqlQuery &query)
     // that has no columns and no error: that is not an empty table.
     if (!query.isSelect() || query.record().count() != 5)
         throw DownloadFailure("the server's answer broke off inside a table");
-    const QVariant horizontal(QStringLiteral("H"));
     QVector<TransponderItem> items;
     while (query.next()) {
         TransponderItem item;
         item.transponder = query.value(0).toUInt();
         item.frequency = query.value(1).toUInt();
-        item.horizontal = query.value(2) == horizontal;
+        // As text: a QVariant comparison does not convert between types in
+        // every Qt version, and a string column is not a QString variant there.
+        item.horizontal = query.value(2).toString() == QLatin1String("H");
         item.oscillatorFrequency = query.value(3).toUInt();
         item.satId = query.value(4).toUInt();
         items.append(item);
@@ -182,7 +187,7 @@ struct CorruptCache : std::runtime_error
 class CacheReader
 {
 public:
-    explicit CacheReader(QFile &file) : file(file), in(&file) {}
+    explicit CacheReader(QFile &file) : file(file), in(&file) { in.setVersion(cacheStreamVersion); }
 
     qint32 number()
     {
@@ -351,6 +356,7 @@ void SqlHandler::saveDbFile()
     try {
         QByteArray bytes;
         QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setVersion(cacheStreamVersion);
         out << cacheFileVersion << qint32(itemsBySatelite.size());
         for (const auto &entry : itemsBySatelite) {
             out << entry.first << qint32(entry.second.size());

@@ -377,7 +377,7 @@ QString SerialPortHandler::readLine(bool identifying)
         if (!port)
             throw std::runtime_error(connectionLostMessage);
         const qint64 left = replyDeadlineMs - elapsed.elapsed();
-        const int wait = int(qBound<qint64>(0, left, timeoutMs));
+        const int wait = int(qBound(qint64(0), left, qint64(timeoutMs)));
         const bool ready = wait > 0 && port->waitForReadyRead(wait);
         // The error report may have released the port during the wait.
         if (!port)

@@ -25,6 +25,7 @@ inline QByteArray cacheBytes(const Satelites &satelites, const QVector<SateliteP
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_15);
     out << version << qint32(satelites.size());
     for (const auto &entry : satelites) {
         out << entry.first << qint32(entry.second.size());

@@ -8,7 +8,8 @@
 # condition.
 #
 # Window positions are those of the program's fixed 950x550 window at 0,0
-# (there is no window manager); dialogs are their own windows, also at 0,0.
+# (there is no window manager); dialogs are their own windows, the file
+# dialog at 0,0 and the others over the middle of the main window.
 
 window_test_name=${window_test_name:-e2e}
 
@@ -205,35 +206,43 @@ click() {
   xdotool mousemove "$1" "$2" click 1
 }
 
-# pick X Y INDEX CURRENT: opens the combo box at X,Y, which shows entry
-# CURRENT, and chooses entry INDEX with the arrow keys and Return (the pop-up
-# opens with the current entry highlighted; where it sits on the screen
-# depends on that entry and the room there, so it is not clicked).
+# pick X Y INDEX CURRENT: chooses entry INDEX in the combo box at X,Y, which
+# shows entry CURRENT, as a user does with the keyboard: a click gives the
+# box the focus (its pop-up, drawn inside the box's window, is closed again
+# with Escape), and each arrow key moves the box one entry. The pointer
+# leaves at once, so that hovering the pop-up changes nothing.
 pick() {
-  local before popup="" key=Down moves=$(($3 - $4))
-  before=$(visible_windows)
+  local key=Down moves=$(($3 - $4)) reacted=""
   # Right after a modal dialog has closed the window may still ignore a
   # click: try again a few times.
   for _ in 1 2 3; do
-    xdotool mousemove "$1" "$2" click 1
-    for _ in $(seq 20); do
-      popup=$(comm -13 <(echo "$before") <(visible_windows) | head -1)
-      [ -n "$popup" ] && break 2
-      sleep 0.1
-    done
+    settle "$work/.pick-before.png" || fail "before choosing in the box at $1,$2: $settle_problem"
+    xdotool mousemove "$1" "$2" click 1 mousemove 1200 1000
+    wait_for 20 screen_differs "$work/.pick-before.png" && { reacted=1; break; }
   done
-  [ -n "$popup" ] || fail "no pop-up opened for the box at $1,$2"
-  wait_for 50 window_drawn "$popup" || fail "the pop-up of the box at $1,$2 was not drawn"
+  [ -n "$reacted" ] || fail "the box at $1,$2 did not react to a click"
+  xdotool key Escape
   if [ "$moves" -lt 0 ]; then
     key=Up
     moves=$((-moves))
   fi
   for _ in $(seq "$moves"); do xdotool key "$key"; done
-  xdotool key Return
-  wait_for 30 popup_closed "$popup" || fail "the pop-up of the box at $1,$2 stayed open"
   settle "$work/.pick.png" || fail "after choosing in the box at $1,$2: $settle_problem"
 }
-popup_closed() { ! visible_windows | grep -qx "$1"; }
+# screen_differs FILE: the display no longer looks like FILE.
+screen_differs() {
+  capture "$work/.now.png"
+  [ "$(compare -metric AE "$1" "$work/.now.png" null: 2>&1 || true)" != 0 ]
+}
+# dialog_pick TITLE DX DY INDEX CURRENT: pick in the box at DX,DY from the
+# top left corner of the dialog window TITLE.
+dialog_pick() {
+  local w X Y WIDTH HEIGHT SCREEN WINDOW
+  w=$(window_named "$1") || fail "no dialog \"$1\""
+  wait_for 50 window_drawn "$w" || fail "the dialog \"$1\" was not drawn"
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  pick $((X + $2)) $((Y + $3)) "$4" "$5"
+}
 
 # window_drawn WINDOW: the window shows something other than black.
 window_drawn() {
@@ -253,12 +262,21 @@ dialog_button() {
 }
 
 # type_path TITLE PATH: types PATH into the file dialog's path field (at its
-# top); the caller accepts it with Return (see choose_path).
+# top; Qt 6's dialog shows it on Ctrl+L); the caller accepts it with Return
+# (see choose_path).
 type_path() {
-  local w
+  local w X Y WIDTH HEIGHT SCREEN WINDOW
   w=$(window_named "$1") || fail "no dialog \"$1\""
   wait_for 50 window_drawn "$w" || fail "the dialog \"$1\" was not drawn"
-  click 200 22
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  if [ "${FENZO_E2E_QT_MAJOR:-5}" = 5 ]; then
+    click $((X + 200)) $((Y + 22))
+  else
+    # Qt 6 draws the dialog in the middle of its window, where a click
+    # outside it would close it: the click goes to its title.
+    click $((X + WIDTH / 2)) $((Y + 100))
+    xdotool key ctrl+l
+  fi
   xdotool key ctrl+a
   xdotool type --delay 5 "$2"
 }

@@ -3,6 +3,7 @@
 
 #include "TestDatabase.h"
 #include "controller/UBModelController.h"
+#include "db/SqlHandler.h"
 #include "model/UBDataModel.h"
 
 #include <QFileInfo>
@@ -150,6 +151,36 @@ private slots:
         QVERIFY(items.size() > 100);
         QVERIFY(QFileInfo::exists(cacheDir->path() + QStringLiteral("/db.dat")));
         QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("search")), searchWaitMs);
+    }
+
+    // The polarisation bit of a code word comes from this flag: it must hold
+    // after the download and after the cache written by it, under every Qt
+    // version (a QVariant comparison with a text does not convert in all).
+    void polarisationFromServerAndCache_data()
+    {
+        QTest::addColumn<QString>("satellite");
+        QTest::addColumn<quint32>("transponder");
+        QTest::addColumn<bool>("horizontal");
+        QTest::newRow("10773 H") << QStringLiteral("Astra 19.2E") << 53u << true;
+        QTest::newRow("10758 V") << QStringLiteral("Astra 19.2E") << 52u << false;
+        QTest::newRow("11992 H, high band") << QStringLiteral("Astra 28.2E") << 52u << true;
+    }
+    void polarisationFromServerAndCache()
+    {
+        QFETCH(QString, satellite);
+        QFETCH(quint32, transponder);
+        QFETCH(bool, horizontal);
+        build(fixtureConnection());
+        controller->initialize();
+        QCOMPARE(events, QStringList());
+        QCOMPARE(controller->satelliteData()->getPolarisationForTransponder(satellite, transponder).horizontal,
+                 horizontal);
+
+        build(unreachableConnection());
+        controller->initialize();
+        QCOMPARE(events.filter(QStringLiteral("error")), QStringList());
+        QCOMPARE(controller->satelliteData()->getPolarisationForTransponder(satellite, transponder).horizontal,
+                 horizontal);
     }
 };
 

@@ -50,10 +50,12 @@ if [ "$after" -lt 40 ] || [ "$after" -gt 75 ] || [ "$before" -le $((after + 20))
   fail "the serial number shown does not look like eight digits (${before} px -> ${after} px)"
 fi
 
-# 2. Three static UBs, at the top of the list (the dialog's default).
+# 2. Three static UBs, at the top of the list (the dialog's default). The
+# number box sits at this place from the dialog's top left corner.
+static_box_dx=200 static_box_dy=54
 press "$btn_static"
 wait_for 50 window_named "Set number of static UBs" >/dev/null || fail "no dialog for the static UBs"
-pick 200 46 3 0
+dialog_pick "Set number of static UBs" "$static_box_dx" "$static_box_dy" 3 0
 shot static-dialog
 dialog_button "Set number of static UBs" 51 25
 wait_for 50 window_gone "Set number of static UBs" || fail "the static UB dialog stayed open"

@@ -54,6 +54,7 @@ QString UiTestHelper::writeSettingsFile(const QString &fileName, const QString &
     if (!file.open(QIODevice::WriteOnly))
         return QString();
     QDataStream out(&file);
+    out.setVersion(QDataStream::Qt_5_15);
     out << QStringLiteral("0.7") << quint32(24);
     for (quint32 row = 0; row < 24; ++row) {
         const quint32 ubNumber = 23 - row;

@@ -80,8 +80,7 @@ Item {
             }
         }
 
-        // One screen for the case, so that no Controls 1 popup is destroyed
-        // while the engine runs.
+        // One screen for the case.
         function initTestCase() {
             restorePlan()
             screen = screenComponent.createObject(root)
@@ -158,12 +157,12 @@ Item {
             compare(field(23, tpRole), -1)
             compare(field(23, freqRole), 0)
             verify(Qt.colorEqual(row.tpTextColor, "red"))
-            verify(Qt.colorEqual(row.tpSelectBox.__style.textColor, "red"))
+            verify(Qt.colorEqual(row.tpSelectBox.contentItem.color, "red"))
             if (lnbModel.rowCount() < 3)
                 return
             compare(row.tpSelectBox.currentText, "not assigned")
             chooseNext(row.tpSelectBox)
-            verify(Qt.colorEqual(row.tpSelectBox.__style.textColor, "black"))
+            verify(Qt.colorEqual(row.tpSelectBox.contentItem.color, "black"))
         }
 
         function test_chooseTransponder() {

@@ -1,5 +1,4 @@
 import QtQuick 2.7
-import QtQuick.Dialogs 1.2
 import QtTest 1.1
 import "qrc:/"
 
@@ -53,8 +52,7 @@ Item {
             ubModelController.deviceMissing()
         }
 
-        // One panel for the case: destroying Controls 1 popups while the
-        // engine runs makes Qt's own styles complain.
+        // One panel for the case.
         function initTestCase() {
             restorePlan()
             screen = screenComponent.createObject(root)
@@ -84,6 +82,13 @@ Item {
                     dialogs[i].close()
             }
             restorePlan()
+        }
+
+        // A dialog button as the user presses it, in the dialog's own window.
+        function clickButton(button) {
+            verify(button.visible, button.text + " hidden")
+            tryVerify(function () { return button.width > 0 && button.height > 0 })
+            mouseClick(button)
         }
 
         function deviceButtonsOf(panel) {
@@ -190,7 +195,7 @@ Item {
             tryCompare(options.assignStaticUBsDialog, "visible", true)
             options.staticUBBox.currentIndex = data.number
             options.staticAboveBox.checked = data.above
-            options.assignStaticUBsDialog.click(StandardButton.Ok)
+            clickButton(options.assignStaticUBsDialog.okButton)
             compare(staticSpy.count, 1)
             compare(staticSpy.signalArguments[0][0], data.above)
             var statics = 0
@@ -210,7 +215,7 @@ Item {
             mouseClick(options.assignStaticButton)
             tryCompare(options.assignStaticUBsDialog, "visible", true)
             options.staticUBBox.currentIndex = 6
-            options.assignStaticUBsDialog.click(StandardButton.Cancel)
+            clickButton(options.assignStaticUBsDialog.cancelButton)
             compare(staticSpy.count, 0)
             compare(listSpy.count, 0)
             verify(!options.assignStaticUBsDialog.visible)
@@ -228,15 +233,38 @@ Item {
             mouseClick(options.resetDynamicButton)
             tryCompare(options.resetDynamicDialog, "visible", true)
             compare(options.resetDynamicDialog.title, "Warning")
-            options.resetDynamicDialog.click(StandardButton.Cancel)
+            clickButton(options.resetDynamicDialog.cancelButton)
             compare(listSpy.count, 0)
             compare(lineOfRow(0), 0)
 
             mouseClick(options.resetDynamicButton)
             tryCompare(options.resetDynamicDialog, "visible", true)
-            options.resetDynamicDialog.click(StandardButton.Ok)
+            clickButton(options.resetDynamicDialog.okButton)
             compare(listSpy.count, 1)
             compare(lineOfRow(0), 3)
+        }
+
+        // Closed from its title bar a dialog acts as Cancel (or as OK where
+        // that is its only button) and never refuses: a refused close keeps
+        // the program running after its main window has gone.
+        function test_dialogClosedFromTitleBar_data() {
+            return [
+                { tag: "reset", dialog: "resetDynamicDialog", button: "resetDynamicButton" },
+                { tag: "static UBs", dialog: "assignStaticUBsDialog", button: "assignStaticButton" },
+                { tag: "help", dialog: "helpDialog", button: "helpIconArea" },
+            ]
+        }
+
+        function test_dialogClosedFromTitleBar(data) {
+            var dialog = options[data.dialog]
+            for (var round = 0; round < 2; ++round) {
+                mouseClick(options[data.button])
+                tryCompare(dialog, "visible", true)
+                verify(dialog.close(), "the close was refused")
+                verify(!dialog.visible)
+            }
+            compare(staticSpy.count, 0)
+            compare(listSpy.count, 0)
         }
 
         function test_helpDialog() {
@@ -259,9 +287,7 @@ Item {
             tryCompare(dialog, "visible", true)
             compare(dialog.title, "Choose a file")
             compare(dialog.nameFilters, ["dat files (*.dat)"])
-            compare(dialog.selectExisting, data.existing)
-            verify(!dialog.selectMultiple)
-            verify(!dialog.selectFolder)
+            compare(dialog.saving, !data.existing)
         }
 
         function test_missingSatelliteInSettingsFile_data() {
@@ -351,7 +377,7 @@ Item {
             compare(options.staticUBBox.currentText, "0")
             compare(options.staticUBBox.textAt(24), "24")
             verify(options.staticAboveBox.checked)
-            options.assignStaticUBsDialog.click(StandardButton.Ok)
+            testCase.clickButton(options.assignStaticUBsDialog.okButton)
             compare(staticSpy.count, 1)
             compare(staticSpy.signalArguments[0][0], true)
             verify(!ubListViewModel.staticUbsAvailable)

@@ -75,8 +75,8 @@ Item {
             verify(window !== null)
             compare(window.savePdfButton.text, "Save as PDF…")
             compare(window.savePictureButton.text, "Save picture…")
-            verify(!window.pdfDialog.selectExisting)
-            verify(!window.pictureDialog.selectExisting)
+            verify(window.pdfDialog.saving)
+            verify(window.pictureDialog.saving)
         }
     }
 }

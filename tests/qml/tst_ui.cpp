@@ -1,4 +1,5 @@
 #include "UiTestHelper.h"
+#include "app/FenzoApplication.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
 #include "sheet/InstallationSheet.h"
@@ -59,6 +60,7 @@ public slots:
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {
+        FenzoApplication::prepareEngine(engine);
         engine->rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), model.get());
         engine->rootContext()->setContextProperty(QStringLiteral("ubModelController"), controller.get());
         engine->rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);

@@ -67,6 +67,12 @@ TestCase {
         ]
     }
 
+    // Where the window's pop-ups are drawn: its overlay, found from its root
+    // item, which both Qt versions give the same way.
+    function popupLayer() {
+        return window.contentItem.parent
+    }
+
     // A visible item below `item` whose text is `text`.
     function findText(item, text) {
         if (!item)
@@ -86,9 +92,9 @@ TestCase {
         control.hoverEnabled = true
         mouseMove(control, 5, 5)
         tryVerify(function () { return control.hovered }, 2000, "not hovered")
-        tryVerify(function () { return findText(window.overlay, german ? data.de : data.en) }, 3000)
-        verify(!findText(window.overlay, "DESCRIPTION"))
-        verify(!findText(window.overlay, "DESCRIPTIONLTE"))
+        tryVerify(function () { return findText(popupLayer(), german ? data.de : data.en) }, 3000)
+        verify(!findText(popupLayer(), "DESCRIPTION"))
+        verify(!findText(popupLayer(), "DESCRIPTIONLTE"))
         mouseMove(window.mainScreen.mainScreenForm, 5, 5)
         tryVerify(function () { return !control.hovered })
     }

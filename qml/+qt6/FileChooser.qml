@@ -1,0 +1,43 @@
+import QtQuick
+import QtQuick.Window
+import QtQuick.Dialogs
+
+// The file dialog of this Qt version (../FileChooser.qml is the other): one
+// file, to open (an existing one) or to save (a new or existing one). Qt 6
+// draws its dialog inside a window, so it gets a window of its own with the
+// dialog's title, as under Qt 5.
+Window {
+    id: chooser
+    property bool saving: false
+    property alias nameFilters: dialog.nameFilters
+    signal chosen(string url)
+
+    flags: Qt.Dialog
+    modality: Qt.WindowModal
+    visible: false
+    width: 700
+    height: 560
+
+    function open() {
+        visible = true
+        requestActivate()
+        dialog.open()
+    }
+
+    onVisibleChanged: {
+        if (!visible && dialog.visible)
+            dialog.close()
+    }
+
+    FileDialog {
+        id: dialog
+        parentWindow: chooser
+        title: chooser.title
+        fileMode: chooser.saving ? FileDialog.SaveFile : FileDialog.OpenFile
+        onAccepted: {
+            chooser.visible = false
+            chooser.chosen(selectedFile.toString())
+        }
+        onRejected: chooser.visible = false
+    }
+}

@@ -1,0 +1,32 @@
+import QtQuick 2.7
+import QtQuick.Controls 2.0
+
+// A combo box small enough for a row of the band list, its text in the given
+// colour.
+ComboBox {
+    id: control
+    property color textColor: "black"
+
+    height: 22
+    font.pixelSize: 12
+    leftPadding: 0
+    rightPadding: indicator.width + 8
+
+    // A small arrow: the style's own leaves no room for the text in a narrow box.
+    indicator: Text {
+        x: control.width - width - 5
+        y: (control.height - height) / 2
+        text: "\u25BE"
+        font.pixelSize: 12
+        color: "#353637"
+    }
+
+    contentItem: Text {
+        leftPadding: 4
+        text: control.currentText
+        font: control.font
+        color: control.textColor
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+}

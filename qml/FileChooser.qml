@@ -1,0 +1,16 @@
+import QtQuick 2.7
+import QtQuick.Dialogs 1.3
+
+// The file dialog of this Qt version (+qt6/FileChooser.qml is the other):
+// one file, to open (an existing one) or to save (a new or existing one).
+FileDialog {
+    property bool saving: false
+    signal chosen(string url)
+
+    modality: Qt.WindowModal
+    selectExisting: !saving
+    selectMultiple: false
+    selectFolder: false
+    sidebarVisible: false
+    onAccepted: chosen(fileUrl.toString())
+}
