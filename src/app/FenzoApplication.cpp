@@ -50,8 +50,9 @@ void FenzoApplication::setIdentity()
 
 void FenzoApplication::installTranslator()
 {
-    // It lives as long as the process.
-    auto *translator = new QTranslator;
+    // A child of the application object: it translates until the end and
+    // goes with the application.
+    auto *translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(translationBaseName(QLocale::system().uiLanguages()), QStringLiteral(":/translations")))
         QCoreApplication::installTranslator(translator);
     else

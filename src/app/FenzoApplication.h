@@ -24,8 +24,8 @@ public:
     // backups) and settings; the command-line tool takes them too, so both
     // share one data directory.
     static void setIdentity();
-    // Installs the catalogue of the system's language for the rest of the
-    // process; before anything that translates a text exists.
+    // Installs the catalogue of the system's language, once the application
+    // object exists and before anything that translates a text does.
     static void installTranslator();
     // Before the interface is loaded into the engine: the same controls style
     // under every Qt version, and the file selector "qt6" under Qt 6, which
