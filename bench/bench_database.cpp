@@ -11,6 +11,7 @@
 // Starts its own throwaway servers with tools/devdb/devdb on PORT (below the
 // build tree) and stops them again; the relay listens on PORT + 1.
 
+#include "BenchSupport.h"
 #include "db/SqlHandler.h"
 
 #include <QCoreApplication>
@@ -29,20 +30,7 @@
 #include <vector>
 
 namespace {
-const QString devdb = QStringLiteral(FENZO_SOURCE_DIR "/tools/devdb/devdb");
-
-bool runDevdb(const QStringList &arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(devdb, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        std::fprintf(stderr, "bench: devdb %s failed\n", qPrintable(arguments.join(QLatin1Char(' '))));
-        return false;
-    }
-    return true;
-}
+using bench::runDevdb;
 
 // A server for the lifetime of this object.
 class Server

@@ -10,6 +10,7 @@
 // Starts its own throwaway server with tools/devdb/devdb on PORT and puts
 // tools/delay-relay (no delay, with its --fault) in front of it on a free port.
 
+#include "BenchSupport.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
 
@@ -30,16 +31,8 @@
 #include <vector>
 
 namespace {
-const QString devdb = QStringLiteral(FENZO_SOURCE_DIR "/tools/devdb/devdb");
-
-bool runDevdb(const QStringList &arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(devdb, arguments);
-    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
-}
+using bench::median;
+using bench::runDevdb;
 
 // tools/delay-relay with one fault, for the lifetime of this object.
 class Relay
@@ -136,19 +129,11 @@ Times startOnce(int port, const QString &cacheDirectory)
     return times;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
-}
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
+    bench::preferHeadless();
     QGuiApplication app(argc, argv);
     app.setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\nqt.qml.*=false"));

@@ -6,6 +6,7 @@
 //
 //   bench_startup [RUNS]      (default 5; runs headless with the software renderer)
 
+#include "BenchSupport.h"
 #include "CacheFile.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
@@ -63,11 +64,7 @@ double untilFirstFrame(QQmlApplicationEngine &engine, Load load)
     return ms;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
+using bench::median;
 
 struct Figures
 {
@@ -132,10 +129,7 @@ double emptyWindow()
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
+    bench::preferHeadless();
     QGuiApplication app(argc, argv);
     app.setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
