@@ -222,8 +222,9 @@ private slots:
         QCOMPARE(run({"diff", stored}), 0);
     }
 
-    // The program itself finds the window's offline cache (the same data
-    // directory) and draws the sheet without a display.
+    // The program itself keeps its satellite data in the window's data
+    // directory (it reads the cache there, or, where a server answers, writes
+    // the download there) and draws the sheet without a display.
     void programSharesTheWindowsData()
     {
         QVERIFY(startSwitches(1));
@@ -245,6 +246,9 @@ private slots:
         QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0,
                  program.readAllStandardError().constData());
         QVERIFY(QFileInfo(dir.filePath("sheet.png")).size() > 1000);
+        QCOMPARE(QDir(home + "/.local/share").entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{"fenzo_setup"});
+        QVERIFY(QFileInfo(data + "/db.dat").size() > 0);
     }
 
     // Workshop mode: two switches plugged into the same port one after the
