@@ -81,6 +81,10 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <source>%1 %2: not stored: %3</source>
         <translation>%1 %2: nicht gespeichert: %3</translation>
     </message>
+    <message>
+        <source>--port needs the switch&apos;s port, for example /dev/ttyACM0.</source>
+        <translation>--port braucht den Anschluss des Multischalters, zum Beispiel /dev/ttyACM0.</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>

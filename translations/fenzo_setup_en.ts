@@ -81,6 +81,10 @@ Without --port the one switch found is used. Exit status 2: failure.
         <source>%1 %2: not stored: %3</source>
         <translation>%1 %2: not stored: %3</translation>
     </message>
+    <message>
+        <source>--port needs the switch&apos;s port, for example /dev/ttyACM0.</source>
+        <translation>--port needs the switch&apos;s port, for example /dev/ttyACM0.</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>

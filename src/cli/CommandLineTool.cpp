@@ -29,6 +29,7 @@ struct CommandLineTool::Arguments
     bool help = false;
     QStringList files;
     QString unknown; // the first argument nobody understood
+    bool portMissing = false; // --port without a path
 
     static Arguments parse(const QStringList &list)
     {
@@ -41,8 +42,11 @@ struct CommandLineTool::Arguments
                 a.each = true;
             else if (argument == QLatin1String("--port") && i + 1 < list.size())
                 a.port = list.at(++i);
-            else if (argument.startsWith(QLatin1String("--port=")))
+            else if (argument.startsWith(QLatin1String("--port="))) {
                 a.port = argument.mid(7);
+                a.portMissing = a.port.isEmpty();
+            } else if (argument == QLatin1String("--port"))
+                a.portMissing = true;
             else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-") &&
                      a.unknown.isEmpty())
                 a.unknown = argument;
@@ -96,6 +100,10 @@ int CommandLineTool::run(const QStringList &arguments)
         return help();
     if (!a.unknown.isEmpty()) {
         fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(a.unknown));
+        return Failure;
+    }
+    if (a.portMissing) {
+        fail(tr("--port needs the switch's port, for example /dev/ttyACM0."));
         return Failure;
     }
     const auto wants = [&](int files) {

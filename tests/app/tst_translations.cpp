@@ -168,6 +168,7 @@ const Entry toolEntries[] = {
     {u8"CommandLineTool", u8"Waiting for switches; Ctrl+C ends.", u8"Warte auf Multischalter; Strg+C beendet.", u8"Waiting for switches; Ctrl+C ends."},
     {u8"CommandLineTool", u8"%1 %2: stored; backup %3", u8"%1 %2: gespeichert; Sicherung %3", u8"%1 %2: stored; backup %3"},
     {u8"CommandLineTool", u8"%1 %2: not stored: %3", u8"%1 %2: nicht gespeichert: %3", u8"%1 %2: not stored: %3"},
+    {u8"CommandLineTool", u8"--port needs the switch's port, for example /dev/ttyACM0.", u8"--port braucht den Anschluss des Multischalters, zum Beispiel /dev/ttyACM0.", u8"--port needs the switch's port, for example /dev/ttyACM0."},
     {u8"CompareWindow", u8"Compare with device", u8"Mit Gerät vergleichen", u8"Compare with device"},
     {u8"CompareWindowForm.ui", u8"Differences between this plan and the switch", u8"Unterschiede zwischen diesem Plan und dem Multischalter", u8"Differences between this plan and the switch"},
     {u8"CompareWindowForm.ui", u8"Close", u8"Schließen", u8"Close"},

@@ -143,6 +143,8 @@ private slots:
                                         << "is no complete settings file" << 0;
         QTest::newRow("test, unassigned static UB") << 1 << QStringList{"test", "unassigned.dat"} << 2 << "^$"
                                                     << "All static UBs must be assigned." << 0;
+        QTest::newRow("store, port without path") << 1 << QStringList{"store", "held.dat", "--port"} << 2 << "^$"
+                                                  << "--port needs the switch's port" << 0;
         QTest::newRow("store, missing file") << 1 << QStringList{"store", "missing.dat"} << 2 << "^$"
                                              << "cannot be read" << 0;
         QTest::newRow("store") << 1 << QStringList{"store", "changed.dat"} << 0
