@@ -361,14 +361,27 @@ log_has_lines() { [ "$(log_lines "$1")" -ge "$2" ]; }
 close_program() {
   local w
   w=$(main_window) || fail "no main window to close"
-  "${python:-python3}" "$source/tests/qml/wm-close.py" "$w"
-  wait_for 150 program_ended || fail "the program did not end when its window was closed"
+  "${python:-python3}" "$source/tests/qml/wm-close.py" "$w" || fail "the window could not be closed"
+  if ! wait_for 150 program_ended; then
+    local shown=""
+    main_window >/dev/null && shown=" (its window is still shown)"
+    program_stacks
+    fail "the program did not end within 15 s of its window's close$shown"
+  fi
   local status=0
   wait "$program_pid" || status=$?
   program_pid=""
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+
+# program_stacks: where the program's threads are now (for a program that
+# hangs), in $work/program-stacks.txt and on standard error; needs gdb.
+program_stacks() {
+  command -v gdb >/dev/null || return 0
+  timeout 60 gdb -p "$program_pid" -batch -ex "thread apply all bt 30" >"$work/program-stacks.txt" 2>&1 || true
+  grep -E '^(Thread|#)' "$work/program-stacks.txt" | sed 's/^/  program: /' >&2 || true
+}
 window_or_end() { main_window >/dev/null || program_ended; }
 
 # Complaints about the program's own QML (Qt's own styles are not ours).

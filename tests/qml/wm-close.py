@@ -12,6 +12,8 @@ class ClientMessage(ctypes.Structure):
 class XEvent(ctypes.Union):
     _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
 d = x.XOpenDisplay(None)
+if not d:
+    sys.exit("wm-close: cannot open the display")
 w = int(sys.argv[1])
 ev = XEvent()
 ev.xclient.type = 33
@@ -20,6 +22,7 @@ ev.xclient.message_type = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
 ev.xclient.format = 32
 ev.xclient.l[0] = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
 x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(XEvent)]
-x.XSendEvent(d, w, 0, 0, ctypes.byref(ev))
-x.XFlush.argtypes = [ctypes.c_void_p]
-x.XFlush(d)
+if not x.XSendEvent(d, w, 0, 0, ctypes.byref(ev)):
+    sys.exit("wm-close: the close request could not be sent")
+x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+x.XSync(d, 0)
