@@ -9,15 +9,15 @@
 //   bench_database [PORT] [RUNS] [DELAY]     (defaults 33390, 7 and 25)
 //
 // Starts its own throwaway servers with tools/devdb/devdb on PORT (below the
-// build tree) and stops them again; the relay listens on PORT + 1.
+// build tree) and stops them again; the relay listens on a free port.
 
 #include "BenchSupport.h"
+#include "RelayProcess.h"
 #include "db/SqlHandler.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -53,42 +53,6 @@ public:
 
 private:
     QString dir;
-};
-
-// tools/delay-relay for the lifetime of this object.
-class Relay
-{
-public:
-    Relay(int target, int port, int delayMs)
-    {
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(QStringLiteral("python3"),
-                      {QStringLiteral(FENZO_SOURCE_DIR "/tools/delay-relay/delay-relay"),
-                       QStringLiteral("--target"), QString::number(target), QStringLiteral("--listen"),
-                       QString::number(port), QStringLiteral("--delay-ms"), QString::number(delayMs),
-                       QStringLiteral("--seconds"), QStringLiteral("1800")});
-        QElapsedTimer timer;
-        timer.start();
-        while (!process.canReadLine() && timer.elapsed() < 30000 && process.state() != QProcess::NotRunning)
-            process.waitForReadyRead(500);
-        started = process.readLine().contains("listening");
-        if (!started)
-            std::fprintf(stderr, "bench: tools/delay-relay did not start\n");
-    }
-    ~Relay()
-    {
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
-    Relay(const Relay &) = delete;
-    Relay &operator=(const Relay &) = delete;
-    bool started = false;
-
-private:
-    QProcess process;
 };
 
 double medianMs(int runs, const std::function<void()> &work)
@@ -197,10 +161,12 @@ bool measure(const QString &dataSet, const Setup &setup)
 
     if (setup.delayMs <= 0)
         return true;
-    Relay relay(setup.port, setup.port + 1, setup.delayMs);
-    if (!relay.started)
+    Relay relay({QStringLiteral("--delay-ms"), QString::number(setup.delayMs)}, setup.port);
+    if (relay.port <= 0) {
+        std::fprintf(stderr, "bench: tools/delay-relay did not start\n");
         return false;
-    const SqlHandler::Connection slow = connectionOn(setup.port + 1);
+    }
+    const SqlHandler::Connection slow = connectionOn(relay.port);
     // Fewer runs: each costs whole round trips of the relay.
     const int slowRuns = std::max(1, std::min(setup.runs, 5));
     const Baseline slowBare = baseline(slow, slowRuns);

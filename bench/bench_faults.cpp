@@ -11,17 +11,16 @@
 // tools/delay-relay (no delay, with its --fault) in front of it on a free port.
 
 #include "BenchSupport.h"
+#include "RelayProcess.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLoggingCategory>
-#include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
-#include <QRegularExpression>
 #include <QStringListModel>
 #include <QTemporaryDir>
 
@@ -33,52 +32,6 @@
 namespace {
 using bench::median;
 using bench::runDevdb;
-
-// tools/delay-relay with one fault, for the lifetime of this object.
-class Relay
-{
-public:
-    Relay(int target, const QStringList &options)
-    {
-        process.start(QStringLiteral("python3"),
-                      QStringList{QStringLiteral(FENZO_SOURCE_DIR "/tools/delay-relay/delay-relay"),
-                                  QStringLiteral("--target"), QString::number(target),
-                                  QStringLiteral("--delay-ms"), QStringLiteral("0"),
-                                  QStringLiteral("--seconds"), QStringLiteral("1800")} +
-                          options);
-        const QRegularExpressionMatch match =
-            QRegularExpression(QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)")).match(nextLine());
-        port = match.hasMatch() ? match.captured(1).toInt() : 0;
-    }
-    ~Relay()
-    {
-        process.kill();
-        process.waitForFinished(5000);
-    }
-    // The bytes the server sent on the first connection that ended.
-    int serverBytes()
-    {
-        const QRegularExpression closed(QStringLiteral("round trips, (\\d+) bytes"));
-        for (QString line = nextLine(); !line.isEmpty(); line = nextLine()) {
-            const QRegularExpressionMatch match = closed.match(line);
-            if (match.hasMatch())
-                return match.captured(1).toInt();
-        }
-        return -1;
-    }
-    int port = 0;
-
-private:
-    QString nextLine()
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!process.canReadLine() && timer.elapsed() < 30000 && process.state() != QProcess::NotRunning)
-            process.waitForReadyRead(200);
-        return QString::fromUtf8(process.readLine()).trimmed();
-    }
-    QProcess process;
-};
 
 struct Times
 {
@@ -150,12 +103,12 @@ int main(int argc, char **argv)
     // The size of a whole download, and a good cache for the broken starts.
     int whole = -1;
     {
-        Relay counting(serverPort, {});
-        SqlHandler handler({QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
-                            QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), counting.port},
-                           cache.path());
-        handler.connectToDatabase();
-        whole = counting.serverBytes();
+        Relay counting({}, serverPort);
+        {
+            SqlHandler handler(counting.connection(), cache.path());
+            handler.connectToDatabase();
+        }
+        whole = counting.serverBytesOfLastConnection();
     }
     std::printf("whole download: %d bytes from the server\n", whole);
 
@@ -176,7 +129,7 @@ int main(int argc, char **argv)
     std::printf("%-30s %16s %10s %18s %10s\n", "case", "first frame ms", "x normal", "usable window ms",
                 "x normal");
     for (const Case &c : cases) {
-        Relay relay(serverPort, c.options);
+        Relay relay(c.options, serverPort);
         std::vector<double> frames;
         std::vector<double> usable;
         startOnce(relay.port, cache.path()); // warm-up, not counted

@@ -1,8 +1,8 @@
 #pragma once
 
-// tools/delay-relay between a test and the test's own server, on a
-// free loopback port that the relay picks: no delay unless asked for, and any
-// of its line faults (--fault).
+// tools/delay-relay between a test (or a benchmark) and a server, by default
+// the test's own, on a free loopback port that the relay picks: no delay
+// unless asked for (--delay-ms), and any of its line faults (--fault).
 
 #include "TestDatabase.h"
 
@@ -14,11 +14,12 @@
 class Relay
 {
 public:
-    explicit Relay(const QStringList &options = QStringList())
+    // Later options win over the defaults given here.
+    explicit Relay(const QStringList &options = QStringList(), int target = TestDatabase::port())
     {
         QStringList arguments{QStringLiteral(FENZO_SOURCE_DIR "/tools/delay-relay/delay-relay"),
                               QStringLiteral("--target"),
-                              QString::number(TestDatabase::port()),
+                              QString::number(target),
                               QStringLiteral("--delay-ms"),
                               QStringLiteral("0"),
                               QStringLiteral("--seconds"),
@@ -43,6 +44,7 @@ public:
     {
         ++connections;
         SqlHandler::Connection result = TestDatabase::fixtureConnection(database);
+        result.hostName = QStringLiteral("127.0.0.1");
         result.port = port;
         return result;
     }
