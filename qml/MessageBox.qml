@@ -1,13 +1,16 @@
-import QtQuick 2.7
+import QtQuick 2.9
 import QtQuick.Controls 2.0
 import QtQuick.Layouts 1.3
 
 // A message in a window of its own, with a red (critical) or amber (warning)
-// sign beside the text.
+// sign beside the text. The text can be selected, and Ctrl+C copies all of it
+// when nothing is selected: an installer reads paths and reasons out to
+// whoever helps.
 DialogWindow {
     id: box
     property alias text: message.text
     property bool critical: false
+    property alias messageText: message
 
     RowLayout {
         spacing: 12
@@ -28,10 +31,41 @@ DialogWindow {
             }
         }
 
-        Label {
+        TextArea {
             id: message
             Layout.maximumWidth: 420
             wrapMode: Text.WordWrap
+            textFormat: TextEdit.PlainText
+            readOnly: true
+            selectByMouse: true
+            activeFocusOnTab: false
+            padding: 0
+            background: null
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+            // With the focus here but nothing selected, the field would copy
+            // nothing.
+            Keys.onPressed: function (event) {
+                if (event.matches(StandardKey.Copy)) {
+                    box.copyAll()
+                    event.accepted = true
+                }
+            }
         }
+    }
+
+    function copyAll() {
+        var start = message.selectionStart
+        var end = message.selectionEnd
+        if (start === end)
+            message.selectAll()
+        message.copy()
+        if (start === end)
+            message.deselect()
+    }
+
+    Shortcut {
+        sequences: [StandardKey.Copy]
+        onActivated: box.copyAll()
     }
 }

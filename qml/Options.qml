@@ -1,5 +1,5 @@
 import QtQuick 2.7
-import QtQuick.Controls 2.0
+import QtQuick.Controls 2.2
 import QtQuick.Layouts 1.3
 
 OptionsForm {
@@ -175,7 +175,13 @@ OptionsForm {
         id: assignStaticUBsDialog
         title: qsTr("Set number of static UBs")
         cancelable: true
-        onAccepted: ubModelController.setStaticUBs(staticUBBox.currentIndex, staticAboveBox.checked)
+        onAccepted: {
+            // A number typed and not yet taken by the box counts as chosen.
+            var typed = staticUBBox.find(staticUBBox.editText)
+            if (typed >= 0)
+                staticUBBox.currentIndex = typed
+            ubModelController.setStaticUBs(staticUBBox.currentIndex, staticAboveBox.checked)
+        }
 
         Label {
             text: qsTr("Select number of static UBs. Existing data will be overwritten!")
@@ -183,12 +189,21 @@ OptionsForm {
 
         RowLayout {
             Label {
+                id: staticUBLabel
                 text: qsTr("Number of static Ubs: ")
             }
 
+            // A number can be typed as well as chosen; Enter takes it and
+            // accepts the dialog.
             ComboBox {
                 id: staticUBBox
                 Layout.preferredWidth: 90
+                editable: true
+                validator: IntValidator {
+                    bottom: 0
+                    top: 24
+                }
+                Accessible.name: staticUBLabel.text
                 textRole: "text"
                 model: ListModel {
                     id: staticUBItems
@@ -203,6 +218,7 @@ OptionsForm {
             CheckBox {
                 id: staticAboveBox
                 checked: true
+                Accessible.name: staticAboveLabel.text
             }
         }
 

@@ -1,0 +1,189 @@
+import QtQuick 2.7
+import QtQuick.Controls 2.2
+import QtQuick.Window 2.2
+import QtTest 1.1
+import "qrc:/"
+
+// Dialogs and message boxes with the keyboard alone: Enter, Escape, the
+// focus on opening, Tab, and copying a message.
+Item {
+    id: root
+    width: 400
+    height: 300
+
+    MessageBox {
+        id: message
+        title: "Error"
+        text: "The file /tmp/plan.dat cannot be read (Permission denied)."
+        critical: true
+    }
+
+    MessageBox {
+        id: question
+        title: "Warning"
+        text: "Go on?"
+        cancelable: true
+    }
+
+    DialogWindow {
+        id: form
+        title: "Form"
+        cancelable: true
+
+        TextField {
+            id: firstField
+        }
+
+        CheckBox {
+            id: secondField
+            text: "second"
+        }
+    }
+
+    TextEdit {
+        id: pasteTarget
+        visible: false
+    }
+
+    SignalSpy {
+        id: acceptedSpy
+        signalName: "accepted"
+    }
+
+    SignalSpy {
+        id: rejectedSpy
+        signalName: "rejected"
+    }
+
+    SignalSpy {
+        id: staticSpy
+        target: ubModelController
+        signalName: "staticUBsChanged"
+    }
+
+    Component {
+        id: screenComponent
+        MainScreenCombined {
+            anchors.fill: parent
+        }
+    }
+
+    TestCase {
+        name: "DialogKeys"
+        when: windowShown
+
+        function openAndWatch(dialog) {
+            acceptedSpy.target = dialog
+            rejectedSpy.target = dialog
+            acceptedSpy.clear()
+            rejectedSpy.clear()
+            dialog.open()
+            waitUntilReady(dialog)
+        }
+
+        function waitUntilReady(dialog) {
+            tryCompare(dialog, "active", true, 5000)
+            // A window shown for the first time gets its focus item a moment later.
+            tryVerify(function () { return dialog.activeFocusItem !== null }, 3000)
+            // Keys go to the window that has the focus: the dialog, not the
+            // one closed before it.
+            tryVerify(function () { return Qt.application.state === Qt.ApplicationActive }, 3000)
+            waitForRendering(dialog.contentItem, 3000)
+        }
+
+        function cleanup() {
+            var dialogs = [message, question, form]
+            for (var i = 0; i < dialogs.length; ++i) {
+                if (dialogs[i].visible)
+                    dialogs[i].close()
+            }
+        }
+
+        function test_keys_data() {
+            return [
+                { tag: "message, Enter", dialog: "message", key: Qt.Key_Return, accepted: 1, rejected: 0 },
+                { tag: "message, keypad Enter", dialog: "message", key: Qt.Key_Enter, accepted: 1, rejected: 0 },
+                { tag: "message, Escape acts as OK", dialog: "message", key: Qt.Key_Escape, accepted: 1, rejected: 0 },
+                { tag: "question, Enter", dialog: "question", key: Qt.Key_Return, accepted: 1, rejected: 0 },
+                { tag: "question, Escape", dialog: "question", key: Qt.Key_Escape, accepted: 0, rejected: 1 },
+                { tag: "form, Enter in a field", dialog: "form", key: Qt.Key_Return, accepted: 1, rejected: 0 },
+                { tag: "form, Escape in a field", dialog: "form", key: Qt.Key_Escape, accepted: 0, rejected: 1 },
+            ]
+        }
+
+        function test_keys(data) {
+            var dialog = { "message": message, "question": question, "form": form }[data.dialog]
+            openAndWatch(dialog)
+            keyClick(data.key)
+            tryCompare(dialog, "visible", false, 3000)
+            compare(acceptedSpy.count, data.accepted)
+            compare(rejectedSpy.count, data.rejected)
+        }
+
+        function test_enterOnCancelCancels() {
+            openAndWatch(question)
+            keyClick(Qt.Key_Tab, Qt.ShiftModifier)
+            verify(question.cancelButton.activeFocus)
+            keyClick(Qt.Key_Return)
+            tryCompare(question, "visible", false, 3000)
+            compare(rejectedSpy.count, 1)
+            compare(acceptedSpy.count, 0)
+        }
+
+        function test_focusAndTabOrder() {
+            openAndWatch(form)
+            verify(firstField.activeFocus, "the first field has no focus")
+            var order = [secondField, form.cancelButton, form.okButton, firstField]
+            for (var i = 0; i < order.length; ++i) {
+                keyClick(Qt.Key_Tab)
+                verify(order[i].activeFocus, "Tab " + (i + 1) + " missed " + order[i])
+            }
+            // Without a field, OK has the focus.
+            form.close()
+            openAndWatch(message)
+            verify(message.okButton.activeFocus)
+        }
+
+        function test_belongsToTheWindow() {
+            verify(root.Window.window !== null)
+            compare(message.transientParent, root.Window.window)
+            compare(form.transientParent, root.Window.window)
+        }
+
+        function test_copyWholeMessage() {
+            openAndWatch(message)
+            keyClick(Qt.Key_C, Qt.ControlModifier)
+            pasteTarget.text = ""
+            pasteTarget.paste()
+            compare(pasteTarget.text, message.text)
+            // Selectable as well, and a selection is what Ctrl+C takes then.
+            message.messageText.select(9, 22)
+            message.messageText.forceActiveFocus()
+            keyClick(Qt.Key_C, Qt.ControlModifier)
+            pasteTarget.text = ""
+            pasteTarget.paste()
+            compare(pasteTarget.text, "/tmp/plan.dat")
+            verify(message.messageText.readOnly)
+        }
+
+        // The static-UB dialog filled in with the keyboard alone.
+        function test_staticUBsTyped() {
+            var screen = screenComponent.createObject(root)
+            var options = screen.optionsForm
+            staticSpy.clear()
+            options.assignStaticButton.clicked()
+            var dialog = options.assignStaticUBsDialog
+            waitUntilReady(dialog)
+            verify(options.staticUBBox.activeFocus, "the number box has no focus")
+            keyClick(Qt.Key_7)
+            keyClick(Qt.Key_Return)
+            tryCompare(dialog, "visible", false, 3000)
+            compare(staticSpy.count, 1)
+            compare(ubListViewModel.staticUbsAvailable, true)
+            compare(options.staticUBBox.currentIndex, 7)
+            ubModelController.setStaticUBs(0, true)
+            options.staticUBBox.currentIndex = 0
+            screen.destroy()
+        }
+    }
+}
