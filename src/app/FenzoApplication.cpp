@@ -1,5 +1,6 @@
 #include "FenzoApplication.h"
 
+#include <QCursor>
 #include <QIcon>
 #include <QLocale>
 #include <QTranslator>
@@ -73,4 +74,12 @@ void FenzoApplication::prepareEngine(QQmlEngine *engine)
 #else
     Q_UNUSED(engine)
 #endif
+}
+
+void FenzoApplication::showBusy(bool busy)
+{
+    if (busy)
+        setOverrideCursor(QCursor(Qt::WaitCursor));
+    else
+        restoreOverrideCursor();
 }

@@ -24,6 +24,8 @@ int main(int argc, char **argv)
     InstallationSheet::registerTypes();
     InstallationSheet sheet(&model, controller.satelliteData());
     engine.rootContext()->setContextProperty(QStringLiteral("installationSheet"), &sheet);
+    QObject::connect(&controller, &UBModelController::busyChanged, &app,
+                     [&controller] { FenzoApplication::showBusy(controller.busy()); });
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
 
     // Once the satellite data (or the failure) are there: the names for the

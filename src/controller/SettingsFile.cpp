@@ -36,7 +36,7 @@ void SettingsFile::write(const QString &path, const BandPlan &plan)
         fail(tr("The file %1 cannot be written (%2).").arg(QDir::toNativeSeparators(path), reason));
 }
 
-BandPlan SettingsFile::read(const QString &path, QString *version)
+BandPlan SettingsFile::read(const QString &path, const std::function<void(const QString &)> &versionRead)
 {
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
@@ -46,14 +46,15 @@ BandPlan SettingsFile::read(const QString &path, QString *version)
     stream.setVersion(streamVersion);
 
     QString fileVersion;
+    stream >> fileVersion;
+    if (versionRead)
+        versionRead(fileVersion);
     BandPlan plan;
-    stream >> fileVersion >> plan.list >> plan.lteFilter >> plan.standBy >> plan.terrestrialPatchActive >>
+    stream >> plan.list >> plan.lteFilter >> plan.standBy >> plan.terrestrialPatchActive >>
         plan.lnb1 >> plan.lnb2;
     if (stream.status() != QDataStream::Ok || !stream.atEnd())
         fail(tr("The file %1 is no complete settings file.").arg(shown));
     for (UBRecord &record : plan.list)
         record.localUBFreq = slotFrequency(record.ubNumber);
-    if (version)
-        *version = fileVersion;
     return plan;
 }

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
+
 // The settings file ("Save to file", "Read from file", the backups): the
 // version text, the records, the three options and the two satellite names,
 // in the framework's data stream form. Failures throw std::runtime_error
@@ -15,8 +17,10 @@ class SettingsFile
 
 public:
     // Only a complete file, and nothing after it, is taken; the records get
-    // their slot frequency. The file's version is handed back for the log.
-    static BandPlan read(const QString &path, QString *version = nullptr);
+    // their slot frequency. The file's version goes to `versionRead` as soon
+    // as it is read, so that the log names it for a damaged file too.
+    static BandPlan read(const QString &path,
+                         const std::function<void(const QString &)> &versionRead = {});
     // Whole or not at all: an earlier file of the name stays as it was when
     // writing fails.
     static void write(const QString &path, const BandPlan &plan);

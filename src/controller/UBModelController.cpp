@@ -3,12 +3,15 @@
 #include "SettingsFile.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
+#include "io/WholeFile.h"
 #include "model/UBDataModel.h"
 
+#include <QDir>
 #include <QUrl>
 
 #include <cstdio>
 #include <exception>
+#include <new>
 
 namespace {
 constexpr int planSize = BandPlan::size;
@@ -280,9 +283,31 @@ void UBModelController::setStaticUBs(uint numStaticUBs, bool above)
 
 // ---- Transfers to and from the device ----
 
+// Busy for as long as the transfer runs, however it ends.
+class UBModelController::BusyScope
+{
+public:
+    explicit BusyScope(UBModelController *controller) : controller(controller) { controller->setBusy(true); }
+    ~BusyScope() { controller->setBusy(false); }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    UBModelController *controller;
+};
+
+void UBModelController::setBusy(bool on)
+{
+    if (busyNow == on)
+        return;
+    busyNow = on;
+    emit busyChanged();
+}
+
 void UBModelController::runDeviceWrite(const std::function<void()> &write)
 {
     try {
+        const BusyScope busyScope(this);
         write();
     } catch (const std::exception &e) {
         if (e.what() == sqlHandler->statusMessage)
@@ -311,6 +336,7 @@ void UBModelController::storeDataInEEPROM()
 void UBModelController::readFromDevice()
 {
     try {
+        const BusyScope busyScope(this);
         // Whole or nothing: a failed read leaves the window's plan as it was.
         transfers->readPlan(model->lnb1(), model->lnb2()).applyTo(*model);
     } catch (const std::exception &e) {
@@ -323,6 +349,7 @@ void UBModelController::readFromDevice()
 QStringList UBModelController::compareWithDevice()
 {
     try {
+        const BusyScope busyScope(this);
         const BandPlan plan = BandPlan::fromModel(*model);
         return PlanComparison(plan, transfers->readPlan(plan.lnb1, plan.lnb2)).lines();
     } catch (const std::exception &e) {
@@ -358,13 +385,22 @@ void UBModelController::saveToFile(const QString &fileName)
 
 void UBModelController::readFromFile(const QString &fileName)
 {
+    const QString path = localPathFromUrlText(fileName);
     try {
-        QString version;
-        const BandPlan plan = SettingsFile::read(localPathFromUrlText(fileName), &version);
-        std::printf("File from version: %s\n", version.toLocal8Bit().constData());
-        std::fflush(stdout);
+        // Written as soon as the version is read, for a damaged file too.
+        const BandPlan plan = SettingsFile::read(path, [](const QString &version) {
+            std::printf("File from version: %s\n", version.toLocal8Bit().constData());
+            std::fflush(stdout);
+        });
         plan.applyTo(*model);
+    } catch (const std::bad_alloc &) {
+        emit errorOccured(tr("Error while loading") + QLatin1Char('\n') +
+                          SettingsFile::tr("The file %1 cannot be read (%2).")
+                              .arg(QDir::toNativeSeparators(path), WholeFile::outOfMemoryReason()));
+    } catch (const std::exception &error) {
+        // The file and the system's reason on a second line.
+        emit errorOccured(tr("Error while loading") + QLatin1Char('\n') + QString::fromStdString(error.what()));
     } catch (...) {
-        emit errorOccured(tr("Error while saving"));
+        emit errorOccured(tr("Error while loading"));
     }
 }

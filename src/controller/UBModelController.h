@@ -27,6 +27,8 @@ class UBModelController : public QObject
     Q_PROPERTY(bool fetchingSatellites READ fetchingSatellites NOTIFY fetchingSatellitesChanged)
     // Why a port that may be the switch cannot be used; empty when none.
     Q_PROPERTY(QString portProblem READ portProblem NOTIFY portProblemChanged)
+    // True from the first line sent to the switch until its last reply.
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
 
 public:
     // What the controller hands to the handlers it creates. The defaults are
@@ -61,6 +63,7 @@ public:
 
     bool fetchingSatellites() const { return fetching; }
     QString portProblem() const;
+    bool busy() const { return busyNow; }
 
     // The satellite data in memory, for readers such as the installation sheet.
     const SqlHandler *satelliteData() const { return sqlHandler.get(); }
@@ -82,6 +85,7 @@ signals:
     void satelliteDataReady();
     void fetchingSatellitesChanged();
     void portProblemChanged();
+    void busyChanged();
 
 public slots:
     void setStaticUBs(uint numStaticUBs, bool above);
@@ -115,6 +119,8 @@ private:
     void start(const std::function<void()> &getData);
     void addStartupWarning(const QString &text);
     void setFetching(bool on);
+    void setBusy(bool on);
+    class BusyScope;
 
     UBDataModel *model;
     std::unique_ptr<SqlHandler> sqlHandler;
@@ -125,6 +131,7 @@ private:
     QString staticUnassignedMessage;
     QString dbConnectionMessage;
     bool fetching = false;
+    bool busyNow = false;
     bool starting = false;
     QStringList startupWarnings;
     int downloadDeadlineMs;

@@ -373,7 +373,7 @@ void SqlHandler::saveDbFile()
         // new file whose birth time is this download.
         QString reason;
         if (out.status() != QDataStream::Ok)
-            reason = QStringLiteral("out of memory");
+            reason = WholeFile::outOfMemoryReason();
         else
             WholeFile::write(cacheFilePath(), bytes, &reason);
         if (!reason.isEmpty()) {

@@ -74,7 +74,8 @@ SerialPortHandler::OpenResult SerialPortHandler::openSystemPort(QSerialPort &por
 
 QString SerialPortHandler::defaultDeviceRulePath()
 {
-    return QStringLiteral("/usr/lib/udev/rules.d/70-fenzo-setup.rules");
+    // Where this build's install puts it (the install prefix it was configured with).
+    return QStringLiteral(FENZO_DEVICE_RULE_PATH);
 }
 
 SerialPortHandler::SerialPortHandler(const SqlHandler *sqlHandler, PortLister portLister, RandomSource random,

@@ -1,11 +1,12 @@
 #include "WholeFile.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 bool WholeFile::write(const QString &path, const QByteArray &bytes, QString *reason)
 {
     if (path.isEmpty()) {
-        *reason = QStringLiteral("no file name");
+        *reason = QCoreApplication::translate("WholeFile", "no file name");
         return false;
     }
     QSaveFile file(path);
@@ -26,4 +27,9 @@ bool WholeFile::write(const QString &path, const QByteArray &bytes, QString *rea
         return false;
     }
     return true;
+}
+
+QString WholeFile::outOfMemoryReason()
+{
+    return QCoreApplication::translate("WholeFile", "out of memory");
 }

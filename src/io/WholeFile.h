@@ -12,4 +12,6 @@ public:
     // old one only when every byte is on disk. On failure returns false and
     // sets `reason` to the system's words ("No space left on device").
     static bool write(const QString &path, const QByteArray &bytes, QString *reason);
+    // The reason to give when the bytes could not even be made in memory.
+    static QString outOfMemoryReason();
 };
