@@ -1,4 +1,4 @@
-import QtQuick 2.7
+import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtQuick.Layouts 1.3
 
@@ -69,6 +69,42 @@ OptionsForm {
     assignStaticButton.onClicked: assignStaticUBsDialog.open()
     helpIconArea.onClicked: helpDialog.open()
     sheetIconArea.onClicked: openSheetWindow()
+
+    // The usual keys for the file actions, and the sheet as "print".
+    Shortcut {
+        sequence: StandardKey.Save
+        enabled: saveToFileButton.enabled
+        onActivated: saveDialog.open()
+    }
+
+    Shortcut {
+        sequence: StandardKey.Open
+        enabled: readFromFileButton.enabled
+        onActivated: openDialog.open()
+    }
+
+    Shortcut {
+        sequence: StandardKey.Print
+        onActivated: openSheetWindow()
+    }
+
+    // The two icons pressed from the keyboard once Tab reached them.
+    Shortcut {
+        sequences: ["Space", "Return", "Enter"]
+        enabled: sheetIconArea.activeFocus
+        onActivated: openSheetWindow()
+    }
+
+    Shortcut {
+        sequences: ["Space", "Return", "Enter"]
+        enabled: helpIconArea.activeFocus
+        onActivated: helpDialog.open()
+    }
+
+    Shortcut {
+        sequence: StandardKey.HelpContents
+        onActivated: helpDialog.open()
+    }
 
     // One window, shown again with each comparison; nothing when the switch
     // could not be read (the error box says why).

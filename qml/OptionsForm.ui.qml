@@ -85,6 +85,19 @@ Item {
                 MouseArea {
                     id: sheetIconArea
                     anchors.fill: parent
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.Button
+                    Accessible.name: qsTr("Show the installation sheet")
+
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: -2
+                        color: "transparent"
+                        border.color: "#0066ff"
+                        border.width: 2
+                        radius: 3
+                        visible: sheetIconArea.activeFocus
+                    }
                     hoverEnabled: true
                 }
             }
@@ -98,6 +111,19 @@ Item {
                 MouseArea {
                     id: helpIconArea
                     anchors.fill: parent
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.Button
+                    Accessible.name: qsTr("Information")
+
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: -2
+                        color: "transparent"
+                        border.color: "#0066ff"
+                        border.width: 2
+                        radius: 3
+                        visible: helpIconArea.activeFocus
+                    }
                 }
             }
         }
@@ -162,6 +188,7 @@ Item {
                 Layout.minimumWidth: 200
                 Layout.minimumHeight: 40
                 Layout.fillWidth: true
+                Accessible.name: lnb1Caption.text
                 ToolTip.visible: hovered
                 ToolTip.delay: 500
                 ToolTip.text: qsTr("Select satelite for LNB 1")
@@ -184,6 +211,7 @@ Item {
                 Layout.minimumWidth: 200
                 Layout.minimumHeight: 40
                 Layout.fillWidth: true
+                Accessible.name: lnb2Caption.text
                 ToolTip.visible: hovered
                 ToolTip.delay: 500
                 ToolTip.text: qsTr("Select satelite for LNB 2")

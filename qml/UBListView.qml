@@ -1,5 +1,5 @@
 import QtQuick 2.7
-import QtQuick.Controls 2.0
+import QtQuick.Controls 2.2
 
 // The list with its vertical scroll bar always shown beside the rows.
 Item {
@@ -40,7 +40,7 @@ Item {
         anchors.right: parent.right
         anchors.top: parent.top
         anchors.bottom: parent.bottom
-        // Shown even while the list is still.
-        active: true
+        // Shown even while the list is still, and never fading out.
+        policy: ScrollBar.AlwaysOn
     }
 }

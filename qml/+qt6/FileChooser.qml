@@ -34,6 +34,8 @@ Window {
         parentWindow: chooser
         title: chooser.title
         fileMode: chooser.saving ? FileDialog.SaveFile : FileDialog.OpenFile
+        // Qt 6.4's own dialog says "Open" in both modes.
+        acceptLabel: chooser.saving ? qsTr("Save") : qsTr("Open")
         onAccepted: {
             chooser.visible = false
             chooser.chosen(selectedFile.toString())

@@ -166,6 +166,31 @@ Item {
             verify(message.messageText.readOnly)
         }
 
+        // Tab from the band list reaches every control of the panel in
+        // reading order.
+        function test_mainWindowTabOrder() {
+            var screen = screenComponent.createObject(root)
+            var options = screen.optionsForm
+            ubModelController.deviceFound()
+            var expected = [options.sheetIconArea, options.helpIconArea, options.assignStaticButton,
+                            options.resetDynamicButton, options.lnb1Box, options.lnb2Box, options.tPathActiveBox,
+                            options.lteFilterBox, options.standByBox, options.saveToDeviceButton,
+                            options.saveToRomButton, options.readFromDeviceButton, options.compareButton,
+                            options.saveToFileButton, options.readFromFileButton]
+            var item = screen.mainScreenForm.uBListView1.listView
+            var next = 0
+            for (var steps = 0; steps < 200 && next < expected.length; ++steps) {
+                item = item.nextItemInFocusChain(true)
+                if (item === expected[next])
+                    ++next
+                else
+                    verify(expected.indexOf(item) < 0, "out of order: " + item + " before " + expected[next])
+            }
+            compare(next, expected.length)
+            ubModelController.deviceMissing()
+            screen.destroy()
+        }
+
         // The static-UB dialog filled in with the keyboard alone.
         function test_staticUBsTyped() {
             var screen = screenComponent.createObject(root)
