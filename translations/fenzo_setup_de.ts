@@ -20,46 +20,12 @@
         <translation>Unbekannter Befehl %1. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
     </message>
     <message>
-        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
-
-Commands:
-  list                        one line per switch found: port, serial number
-  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
-  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
-                              (exit status 0: the same, 1: different)
-  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
-  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
-                              &quot;Save on device&quot;; prints the backup&apos;s path last
-  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
-                              until interrupted (Ctrl+C)
-  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
-
-Without --port the one switch found is used. Exit status 2: failure.
-</source>
-        <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
-
-Befehle:
-  list                        eine Zeile je gefundenem Multischalter: Anschluss, Seriennummer
-  read [--port PFAD] AUS.dat  liest den Plan des Multischalters in eine Einstellungsdatei
-  diff [--port PFAD] PLAN.dat zeigt die Unterschiede zwischen dem Plan und dem Multischalter
-                              (Rückgabewert 0: gleich, 1: verschieden)
-  test [--port PFAD] PLAN.dat sendet den Plan zum Testen, wie &quot;Auf Gerät testen&quot;
-  store [--port PFAD] PLAN.dat sichert den Plan des Multischalters und speichert dann PLAN
-                              wie &quot;Auf Gerät speichern&quot;; nennt zuletzt den Pfad der Sicherung
-  store --each PLAN.dat       speichert PLAN in jedem Multischalter, der nacheinander
-                              angeschlossen wird, bis zur Unterbrechung (Strg+C)
-  sheet PLAN.dat AUS.pdf      das Installationsblatt eines Plans (AUS.png: das Bild)
-
-Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehler.
-</translation>
-    </message>
-    <message>
         <source>No switch answers on %1.</source>
         <translation>An %1 antwortet kein Multischalter.</translation>
     </message>
     <message>
         <source>No switch found. Connect the switch, or name its port with --port.</source>
-        <translation>Kein Multischalter gefunden. Schließen Sie den Multischalter an oder nennen Sie seinen Anschluss mit --port.</translation>
+        <translation>Kein Multischalter gefunden. Schließen Sie den Multischalter an oder geben Sie seinen Anschluss mit --port an.</translation>
     </message>
     <message>
         <source>Several switches found (%1). Choose one with --port.</source>
@@ -71,7 +37,7 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>Waiting for switches; Ctrl+C ends.</source>
-        <translation>Warte auf Multischalter; Strg+C beendet.</translation>
+        <translation>Warte auf Multischalter; Beenden mit Strg+C.</translation>
     </message>
     <message>
         <source>%1 %2: stored; backup %3</source>
@@ -83,7 +49,52 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>--port needs the switch&apos;s port, for example /dev/ttyACM0.</source>
-        <translation>--port braucht den Anschluss des Multischalters, zum Beispiel /dev/ttyACM0.</translation>
+        <translation>--port erwartet den Anschluss des Multischalters, zum Beispiel /dev/ttyACM0.</translation>
+    </message>
+    <message>
+        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                          one line per switch found: port, serial number
+  read [--port PATH] OUT.dat    reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat   prints how the plan and the switch differ
+                                (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat   sends the plan for testing (&quot;Test on device&quot;)
+  store [--port PATH] PLAN.dat  backs up the switch&apos;s plan, then stores PLAN
+                                (&quot;Save on device&quot;); prints the backup&apos;s path
+                                as its last line
+  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
+                                one after another, until Ctrl+C
+  sheet PLAN.dat OUT.pdf        the installation sheet of a plan
+                                (OUT.png: the picture alone)
+
+Without --port the tool uses the only switch it finds. Exit status 2: failure.
+</source>
+        <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
+
+Befehle:
+  list                          eine Zeile je gefundenem Multischalter:
+                                Anschluss, Seriennummer
+  read [--port PFAD] ZIEL.dat   liest den Plan des Multischalters in eine
+                                Einstellungsdatei
+  diff [--port PFAD] PLAN.dat   zeigt die Unterschiede zwischen dem Plan und
+                                dem Multischalter
+                                (Rückgabewert 0: gleich, 1: verschieden)
+  test [--port PFAD] PLAN.dat   sendet den Plan zum Testen
+                                (wie &quot;Auf Gerät testen&quot;)
+  store [--port PFAD] PLAN.dat  sichert den Plan des Multischalters und
+                                speichert dann PLAN (wie &quot;Auf Gerät
+                                speichern&quot;); gibt zuletzt den Pfad der
+                                Sicherung aus
+  store --each PLAN.dat         speichert PLAN nacheinander in jedem neu
+                                angeschlossenen Multischalter; Beenden mit
+                                Strg+C
+  sheet PLAN.dat ZIEL.pdf       das Installationsblatt eines Plans
+                                (ZIEL.png: nur das Bild)
+
+Ohne --port wird der einzige gefundene Multischalter benutzt.
+Rückgabewert 2: Fehler.
+</translation>
     </message>
 </context>
 <context>
@@ -120,6 +131,17 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>
@@ -227,7 +249,7 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>Fetching the satellite data…</source>
-        <translation>Satellitendaten werden geladen …</translation>
+        <translation>Satellitendaten werden geladen…</translation>
     </message>
 </context>
 <context>
@@ -342,7 +364,11 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>Show what the device holds that differs from this plan</source>
-        <translation>Zeigt, worin sich der Plan im Gerät von diesem Plan unterscheidet</translation>
+        <translation>Unterschiede zwischen Gerät und aktuellem Plan anzeigen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>
@@ -388,7 +414,7 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>Terrestrial path</source>
-        <translation>Terrestrischer Pfad</translation>
+        <translation>Terrestrischer Zweig</translation>
     </message>
     <message>
         <source>LTE filter</source>
@@ -449,36 +475,36 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <translation>Verbindung zum Gerät getrennt. Bitte erneut verbinden.</translation>
     </message>
     <message>
-        <source>UB number %1 cannot be sent to the device (0 to 31)</source>
-        <translation>UB-Nummer %1 kann nicht an das Gerät gesendet werden (0 bis 31)</translation>
-    </message>
-    <message>
         <source>Line %1 cannot be sent to the device (0 to 255)</source>
-        <translation>Line %1 kann nicht an das Gerät gesendet werden (0 bis 255)</translation>
+        <translation>Leitung %1 kann nicht an das Gerät gesendet werden (zulässig: 0 bis 255)</translation>
     </message>
     <message>
         <source>Satelite id %1 cannot be sent to the device (0 to 127)</source>
-        <translation>Satelit-ID %1 kann nicht an das Gerät gesendet werden (0 bis 127)</translation>
-    </message>
-    <message>
-        <source>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
-        <translation>UB %1 kann nicht an das Gerät gesendet werden: sein Transponder liegt %2 MHz über dem LNB-Oszillator (100 bis 2147 MHz möglich)</translation>
+        <translation>Satelliten-ID %1 kann nicht an das Gerät gesendet werden (zulässig: 0 bis 127)</translation>
     </message>
     <message>
         <source>The switch at %1 may not be opened. Reinstall the program so that its device rule %2 is in place, or add your user to the group dialout and log in again.</source>
-        <translation>Das Gerät an %1 darf nicht geöffnet werden. Installieren Sie das Programm neu, damit seine Geräteregel %2 vorhanden ist, oder nehmen Sie Ihren Benutzer in die Gruppe dialout auf und melden Sie sich neu an.</translation>
+        <translation>Kein Zugriff auf das Gerät an %1 (fehlende Berechtigung). Installieren Sie das Programm neu, damit die Geräteregel %2 eingerichtet wird, oder nehmen Sie Ihr Benutzerkonto in die Gruppe dialout auf und melden Sie sich neu an.</translation>
     </message>
     <message>
         <source>The switch at %1 may not be opened: unplug it and plug it in again, or add your user to the group dialout and log in again.</source>
-        <translation>Das Gerät an %1 darf nicht geöffnet werden: Ziehen Sie es ab und stecken Sie es wieder an, oder nehmen Sie Ihren Benutzer in die Gruppe dialout auf und melden Sie sich neu an.</translation>
+        <translation>Kein Zugriff auf das Gerät an %1 (fehlende Berechtigung): Ziehen Sie es ab und stecken Sie es wieder ein, oder nehmen Sie Ihr Benutzerkonto in die Gruppe dialout auf und melden Sie sich neu an.</translation>
     </message>
     <message>
         <source>The switch at %1 is in use by another program. Close that program to use the switch here.</source>
-        <translation>Das Gerät an %1 wird von einem anderen Programm benutzt. Schließen Sie dieses Programm, um das Gerät hier zu benutzen.</translation>
+        <translation>Das Gerät an %1 wird von einem anderen Programm benutzt. Schließen Sie das andere Programm, um das Gerät hier zu benutzen.</translation>
     </message>
     <message>
         <source>The switch at %1 could not be opened (%2).</source>
         <translation>Das Gerät an %1 konnte nicht geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>UB number %1 cannot be sent to the device (1 to 32)</source>
+        <translation>UB-Nummer %1 kann nicht an das Gerät gesendet werden (zulässig: 1 bis 32)</translation>
+    </message>
+    <message>
+        <source>UB%1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
+        <translation>UB%1 kann nicht an das Gerät gesendet werden: Sein Transponder liegt %2 MHz über dem LNB-Oszillator (zulässig: 100 bis 2147 MHz)</translation>
     </message>
 </context>
 <context>
@@ -508,11 +534,11 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>high</source>
-        <translation>hoch</translation>
+        <translation>High</translation>
     </message>
     <message>
         <source>low</source>
-        <translation>niedrig</translation>
+        <translation>Low</translation>
     </message>
     <message>
         <source>Line %1</source>
@@ -540,7 +566,7 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>Line %1 carries %2 dynamic UBs; receivers reach those beyond eight only with EN50607.</source>
-        <translation>Leitung %1 trägt %2 dynamische UBs; Receiver erreichen die über acht hinaus nur mit EN50607.</translation>
+        <translation>Auf Leitung %1 liegen %2 dynamische UBs; ab dem neunten UB brauchen die Receiver EN50607.</translation>
     </message>
     <message>
         <source>Installation sheet</source>
@@ -564,7 +590,7 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>none</source>
-        <translation>keiner</translation>
+        <translation>nicht ausgewählt</translation>
     </message>
     <message>
         <source>LNB2: %1</source>
@@ -592,7 +618,7 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>Slot frequency</source>
-        <translation>Ausgangsfrequenz</translation>
+        <translation>UB-Frequenz</translation>
     </message>
     <message>
         <source>Dynamic UBs on no valid line: %1</source>
@@ -608,7 +634,7 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>Slot</source>
-        <translation>Ausgang</translation>
+        <translation>UB-Frequenz</translation>
     </message>
     <message>
         <source>LNB</source>
@@ -624,7 +650,7 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>Frequency</source>
-        <translation>Frequenz</translation>
+        <translation>TP-Frequenz</translation>
     </message>
     <message>
         <source>Pol.</source>
@@ -644,15 +670,15 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
-        <translation>%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; ein Codewort trägt 100 bis 2147 MHz.</translation>
+        <translation>%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; übertragbar sind nur 100 bis 2147 MHz.</translation>
     </message>
     <message>
         <source>%1: %2 has the satellite id %3; a code word carries 0 to 127.</source>
-        <translation>%1: %2 hat die Satelliten-ID %3; ein Codewort trägt 0 bis 127.</translation>
+        <translation>%1: %2 hat die Satelliten-ID %3; übertragbar sind nur die IDs 0 bis 127.</translation>
     </message>
     <message>
         <source>%1: a code word carries the UB numbers 1 to 32 only.</source>
-        <translation>%1: Ein Codewort trägt nur die UB-Nummern 1 bis 32.</translation>
+        <translation>%1: Übertragbar sind nur die UB-Nummern 1 bis 32.</translation>
     </message>
     <message>
         <source>%1: transponder %2 of %3 is not in the satellite data.</source>
@@ -675,7 +701,7 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
     <message>
         <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
-        <translation>Das Herunterladen der Satellitendaten brach ab (%1). Stattdessen werden die Offline-Daten verwendet.</translation>
+        <translation>Das Herunterladen der Satellitendaten ist abgebrochen (%1). Stattdessen werden die gespeicherten Offline-Daten verwendet.</translation>
     </message>
 </context>
 <context>
@@ -749,6 +775,21 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>Error while saving</source>
         <translation>Fehler beim Speichern der Daten</translation>
+    </message>
+    <message>
+        <source>Error while loading</source>
+        <translation>Fehler beim Laden der Daten</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>no file name</source>
+        <translation>kein Dateiname</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>zu wenig Arbeitsspeicher</translation>
     </message>
 </context>
 <context>

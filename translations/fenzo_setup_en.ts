@@ -20,40 +20,6 @@
         <translation>Unknown command %1. &quot;fenzo_cli --help&quot; lists the commands.</translation>
     </message>
     <message>
-        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
-
-Commands:
-  list                        one line per switch found: port, serial number
-  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
-  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
-                              (exit status 0: the same, 1: different)
-  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
-  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
-                              &quot;Save on device&quot;; prints the backup&apos;s path last
-  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
-                              until interrupted (Ctrl+C)
-  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
-
-Without --port the one switch found is used. Exit status 2: failure.
-</source>
-        <translation>Usage: fenzo_cli COMMAND [--port PATH] FILE...
-
-Commands:
-  list                        one line per switch found: port, serial number
-  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
-  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
-                              (exit status 0: the same, 1: different)
-  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
-  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
-                              &quot;Save on device&quot;; prints the backup&apos;s path last
-  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
-                              until interrupted (Ctrl+C)
-  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
-
-Without --port the one switch found is used. Exit status 2: failure.
-</translation>
-    </message>
-    <message>
         <source>No switch answers on %1.</source>
         <translation>No switch answers on %1.</translation>
     </message>
@@ -84,6 +50,44 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>--port needs the switch&apos;s port, for example /dev/ttyACM0.</source>
         <translation>--port needs the switch&apos;s port, for example /dev/ttyACM0.</translation>
+    </message>
+    <message>
+        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                          one line per switch found: port, serial number
+  read [--port PATH] OUT.dat    reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat   prints how the plan and the switch differ
+                                (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat   sends the plan for testing (&quot;Test on device&quot;)
+  store [--port PATH] PLAN.dat  backs up the switch&apos;s plan, then stores PLAN
+                                (&quot;Save on device&quot;); prints the backup&apos;s path
+                                as its last line
+  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
+                                one after another, until Ctrl+C
+  sheet PLAN.dat OUT.pdf        the installation sheet of a plan
+                                (OUT.png: the picture alone)
+
+Without --port the tool uses the only switch it finds. Exit status 2: failure.
+</source>
+        <translation>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                          one line per switch found: port, serial number
+  read [--port PATH] OUT.dat    reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat   prints how the plan and the switch differ
+                                (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat   sends the plan for testing (&quot;Test on device&quot;)
+  store [--port PATH] PLAN.dat  backs up the switch&apos;s plan, then stores PLAN
+                                (&quot;Save on device&quot;); prints the backup&apos;s path
+                                as its last line
+  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
+                                one after another, until Ctrl+C
+  sheet PLAN.dat OUT.pdf        the installation sheet of a plan
+                                (OUT.png: the picture alone)
+
+Without --port the tool uses the only switch it finds. Exit status 2: failure.
+</translation>
     </message>
 </context>
 <context>
@@ -120,6 +124,17 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
     </message>
 </context>
 <context>
@@ -344,6 +359,10 @@ Without --port the one switch found is used. Exit status 2: failure.
         <source>Show what the device holds that differs from this plan</source>
         <translation>Show what the device holds that differs from this plan</translation>
     </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
 </context>
 <context>
     <name>PlanBackup</name>
@@ -449,20 +468,12 @@ Without --port the one switch found is used. Exit status 2: failure.
         <translation>Lost connection to device. Please connect again.</translation>
     </message>
     <message>
-        <source>UB number %1 cannot be sent to the device (0 to 31)</source>
-        <translation>UB number %1 cannot be sent to the device (0 to 31)</translation>
-    </message>
-    <message>
         <source>Line %1 cannot be sent to the device (0 to 255)</source>
         <translation>Line %1 cannot be sent to the device (0 to 255)</translation>
     </message>
     <message>
         <source>Satelite id %1 cannot be sent to the device (0 to 127)</source>
         <translation>Satelite id %1 cannot be sent to the device (0 to 127)</translation>
-    </message>
-    <message>
-        <source>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
-        <translation>UB %1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</translation>
     </message>
     <message>
         <source>The switch at %1 may not be opened. Reinstall the program so that its device rule %2 is in place, or add your user to the group dialout and log in again.</source>
@@ -479,6 +490,14 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>The switch at %1 could not be opened (%2).</source>
         <translation>The switch at %1 could not be opened (%2).</translation>
+    </message>
+    <message>
+        <source>UB number %1 cannot be sent to the device (1 to 32)</source>
+        <translation>UB number %1 cannot be sent to the device (1 to 32)</translation>
+    </message>
+    <message>
+        <source>UB%1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
+        <translation>UB%1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</translation>
     </message>
 </context>
 <context>
@@ -749,6 +768,21 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>Error while saving</source>
         <translation>Error while saving data</translation>
+    </message>
+    <message>
+        <source>Error while loading</source>
+        <translation>Error while loading data</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>no file name</source>
+        <translation>no file name</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
     </message>
 </context>
 <context>

@@ -138,18 +138,20 @@ int CommandLineTool::help()
     out << tr("Usage: fenzo_cli COMMAND [--port PATH] FILE...\n"
               "\n"
               "Commands:\n"
-              "  list                        one line per switch found: port, serial number\n"
-              "  read [--port PATH] OUT.dat  reads the switch's plan into a settings file\n"
-              "  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch\n"
-              "                              (exit status 0: the same, 1: different)\n"
-              "  test [--port PATH] PLAN.dat sends the plan for testing, as \"Test on device\"\n"
-              "  store [--port PATH] PLAN.dat backs up the switch's plan, then stores PLAN as\n"
-              "                              \"Save on device\"; prints the backup's path last\n"
-              "  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,\n"
-              "                              until interrupted (Ctrl+C)\n"
-              "  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)\n"
+              "  list                          one line per switch found: port, serial number\n"
+              "  read [--port PATH] OUT.dat    reads the switch's plan into a settings file\n"
+              "  diff [--port PATH] PLAN.dat   prints how the plan and the switch differ\n"
+              "                                (exit status 0: the same, 1: different)\n"
+              "  test [--port PATH] PLAN.dat   sends the plan for testing (\"Test on device\")\n"
+              "  store [--port PATH] PLAN.dat  backs up the switch's plan, then stores PLAN\n"
+              "                                (\"Save on device\"); prints the backup's path\n"
+              "                                as its last line\n"
+              "  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,\n"
+              "                                one after another, until Ctrl+C\n"
+              "  sheet PLAN.dat OUT.pdf        the installation sheet of a plan\n"
+              "                                (OUT.png: the picture alone)\n"
               "\n"
-              "Without --port the one switch found is used. Exit status 2: failure.\n")
+              "Without --port the tool uses the only switch it finds. Exit status 2: failure.\n")
         << Qt::flush;
     return Success;
 }

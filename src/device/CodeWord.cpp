@@ -15,14 +15,20 @@ QString translate(const char *text)
 }
 
 const char *const ubNumberRefusal =
-    QT_TRANSLATE_NOOP("SerialPortHandler", "UB number %1 cannot be sent to the device (0 to 31)");
+    QT_TRANSLATE_NOOP("SerialPortHandler", "UB number %1 cannot be sent to the device (1 to 32)");
 const char *const lineRefusal =
     QT_TRANSLATE_NOOP("SerialPortHandler", "Line %1 cannot be sent to the device (0 to 255)");
 const char *const satIdRefusal =
     QT_TRANSLATE_NOOP("SerialPortHandler", "Satelite id %1 cannot be sent to the device (0 to 127)");
 const char *const frequencyRefusal =
-    QT_TRANSLATE_NOOP("SerialPortHandler", "UB %1 cannot be sent to the device: its transponder lies %2 MHz "
+    QT_TRANSLATE_NOOP("SerialPortHandler", "UB%1 cannot be sent to the device: its transponder lies %2 MHz "
                                            "above the LNB oscillator (100 to 2147 MHz possible)");
+
+// A UB as the band list names it: UB01 for UB number 0.
+QString shownUb(quint32 ubNumber)
+{
+    return QStringLiteral("%1").arg(ubNumber + 1, 2, 10, QLatin1Char('0'));
+}
 
 [[noreturn]] void refuse(const QString &message)
 {
@@ -95,11 +101,11 @@ CodeWord CodeWord::makeStatic(quint32 satId, quint32 ubNumber, qint64 f, bool ln
 {
     switch (staticFieldRefusal(satId, ubNumber, f)) {
     case Refusal::UbNumberOutOfRange:
-        refuse(translate(ubNumberRefusal).arg(ubNumber));
+        refuse(translate(ubNumberRefusal).arg(ubNumber + 1));
     case Refusal::SatIdOutOfRange:
         refuse(translate(satIdRefusal).arg(satId));
     case Refusal::FrequencyOutOfRange:
-        refuse(translate(frequencyRefusal).arg(ubNumber).arg(f + ifOffset));
+        refuse(translate(frequencyRefusal).arg(shownUb(ubNumber)).arg(f + ifOffset));
     default:
         break;
     }
@@ -110,7 +116,7 @@ CodeWord CodeWord::makeStatic(quint32 satId, quint32 ubNumber, qint64 f, bool ln
 CodeWord CodeWord::makeDynamic(quint32 ubNumber, quint32 line, quint32 random)
 {
     if (ubNumber > maxUbNumber)
-        refuse(translate(ubNumberRefusal).arg(ubNumber));
+        refuse(translate(ubNumberRefusal).arg(ubNumber + 1));
     if (line > maxLine)
         refuse(translate(lineRefusal).arg(line));
     const quint32 r = random % 15 + 1;

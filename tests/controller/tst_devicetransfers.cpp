@@ -240,7 +240,7 @@ private slots:
             << "-" << 9999 << 11836u << "SqlHandler::getPolarisationForTransponder: transponder not found" << 0;
         QTest::newRow("static frequency out of reach")
             << "-" << 71 << 12750u
-            << "UB 23 cannot be sent to the device: its transponder lies 2150 MHz above the LNB oscillator "
+            << "UB24 cannot be sent to the device: its transponder lies 2150 MHz above the LNB oscillator "
                "(100 to 2147 MHz possible)"
             << 0;
     }

@@ -9,6 +9,7 @@
 
 namespace {
 const QString saveError = QStringLiteral("Error while saving");
+const QString loadError = QStringLiteral("Error while loading");
 
 // The file layout written out by hand, independently of QDataStream.
 struct Bytes
@@ -261,7 +262,12 @@ private slots:
         QSignalSpy listChanged(model.get(), &UBDataModel::listChanged);
         controller->readFromFile(url("broken.dat"));
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.at(0).at(0).toString(), saveError);
+        // A load says so (not "saving"), with the file and the reason.
+        const QString message = errors.at(0).at(0).toString();
+        const QString named = loadError + QStringLiteral("\nThe file %1 ").arg(QDir::toNativeSeparators(path));
+        QVERIFY2(message.startsWith(named), qPrintable(message));
+        if (content.isNull())
+            QVERIFY2(message.endsWith(QStringLiteral("(No such file or directory).")), qPrintable(message));
         QVERIFY(Snapshot(*model) == before);
         QCOMPARE(reset.count() + listChanged.count(), 0);
     }

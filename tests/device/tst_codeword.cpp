@@ -161,14 +161,14 @@ void tst_CodeWord::refusalsInGerman_data()
     QTest::addColumn<quint32>("line");
     QTest::addColumn<QString>("german");
     QTest::newRow("UB number") << 1u << 32u << qint64(100) << 0u
-                               << u8"UB-Nummer 32 kann nicht an das Gerät gesendet werden (0 bis 31)";
+                               << u8"UB-Nummer 33 kann nicht an das Gerät gesendet werden (zulässig: 1 bis 32)";
     QTest::newRow("line") << 0u << 5u << qint64(-2) << 256u
-                          << u8"Line 256 kann nicht an das Gerät gesendet werden (0 bis 255)";
+                          << u8"Leitung 256 kann nicht an das Gerät gesendet werden (zulässig: 0 bis 255)";
     QTest::newRow("satellite id") << 128u << 3u << qint64(100) << 0u
-                                  << u8"Satelit-ID 128 kann nicht an das Gerät gesendet werden (0 bis 127)";
+                                  << u8"Satelliten-ID 128 kann nicht an das Gerät gesendet werden (zulässig: 0 bis 127)";
     QTest::newRow("frequency") << 1u << 3u << qint64(2050) << 0u
-                               << u8"UB 3 kann nicht an das Gerät gesendet werden: sein Transponder liegt "
-                                  u8"2150 MHz über dem LNB-Oszillator (100 bis 2147 MHz möglich)";
+                               << u8"UB04 kann nicht an das Gerät gesendet werden: Sein Transponder liegt "
+                                  u8"2150 MHz über dem LNB-Oszillator (zulässig: 100 bis 2147 MHz)";
 }
 
 void tst_CodeWord::refusalsInGerman()
@@ -500,7 +500,7 @@ void tst_CodeWord::staticRefusedWithReason_data()
     QTest::newRow("below the oscillator's reach") << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 1, 10650)
                                                   << QStringLiteral("50 MHz") << int(R::FrequencyOutOfRange);
     QTest::newRow("ubNumber 32") << QStringLiteral("Astra 19.2E") << staticRecord(32, 0, 1, 11836)
-                                 << QStringLiteral("UB number 32") << int(R::UbNumberOutOfRange);
+                                 << QStringLiteral("UB number 33") << int(R::UbNumberOutOfRange);
     QTest::newRow("satId 128") << QStringLiteral("Wide id") << staticRecord(3, 0, 1, 11000)
                                << QStringLiteral("Satelite id 128") << int(R::SatIdOutOfRange);
     QTest::newRow("satId 128 and its frequency out of reach")

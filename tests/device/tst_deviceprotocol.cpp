@@ -399,7 +399,7 @@ void tst_DeviceProtocol::outOfRangeRefusedBeforeSending_data()
     QTest::addColumn<quint32>("line");
     QTest::addColumn<QString>("message");
     QTest::newRow("line 256") << 3 << 20u << 256u << QStringLiteral("Line 256");
-    QTest::newRow("ubNumber 32") << 0 << 32u << 0u << QStringLiteral("UB number 32");
+    QTest::newRow("ubNumber 32") << 0 << 32u << 0u << QStringLiteral("UB number 33");
 }
 
 void tst_DeviceProtocol::outOfRangeRefusedBeforeSending()

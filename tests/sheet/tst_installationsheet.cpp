@@ -221,7 +221,7 @@ private slots:
                                                                        "Transponder zugewiesen haben."),
                                                         QStringLiteral("UB22 ist statisch, hat aber keinen "
                                                                        "Transponder."),
-                                                        QStringLiteral("niedrig")};
+                                                        QStringLiteral("Low")};
     }
 
     void pdfText()
