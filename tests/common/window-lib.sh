@@ -244,6 +244,9 @@ dialog_pick() {
   pick $((X + $2)) $((Y + $3)) "$4" "$5"
 }
 
+# has_focus WINDOW: the keyboard goes to WINDOW.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
 # window_drawn WINDOW: the window shows something other than black.
 window_drawn() {
   local brightest

@@ -50,15 +50,18 @@ if [ "$after" -lt 40 ] || [ "$after" -gt 75 ] || [ "$before" -le $((after + 20))
   fail "the serial number shown does not look like eight digits (${before} px -> ${after} px)"
 fi
 
-# 2. Three static UBs, at the top of the list (the dialog's default). The
-# number box sits at this place from the dialog's top left corner.
-static_box_dx=200 static_box_dy=54
+# 2. Three static UBs, at the top of the list (the dialog's default), with
+# the keyboard alone: the number box has the focus, "3" replaces its number
+# and Enter accepts.
 press "$btn_static"
 wait_for 50 window_named "Set number of static UBs" >/dev/null || fail "no dialog for the static UBs"
-dialog_pick "Set number of static UBs" "$static_box_dx" "$static_box_dy" 3 0
+static_dialog=$(window_named "Set number of static UBs")
+wait_for 50 window_drawn "$static_dialog" || fail "the static UB dialog was not drawn"
+wait_for 50 has_focus "$static_dialog" || fail "the static UB dialog did not take the keyboard"
+xdotool key 3
 shot static-dialog
-dialog_button "Set number of static UBs" 51 25
-wait_for 50 window_gone "Set number of static UBs" || fail "the static UB dialog stayed open"
+xdotool key Return
+wait_for 50 window_gone "Set number of static UBs" || fail "the static UB dialog stayed open after Enter"
 shot three-static
 # Rows are 33 pixels apart from y 25; static rows are ivory (seen right of the
 # frequency), UB21 is on line 1.
