@@ -50,8 +50,8 @@ BandPlan SettingsFile::read(const QString &path, const std::function<void(const 
     if (versionRead)
         versionRead(fileVersion);
     BandPlan plan;
-    stream >> plan.list >> plan.lteFilter >> plan.standBy >> plan.terrestrialPatchActive >>
-        plan.lnb1 >> plan.lnb2;
+    stream >> plan.list >> plan.lteFilter >> plan.standBy >> plan.terrestrialPatchActive >> plan.lnb1 >>
+        plan.lnb2;
     if (stream.status() != QDataStream::Ok || !stream.atEnd())
         fail(tr("The file %1 is no complete settings file.").arg(shown));
     for (UBRecord &record : plan.list)

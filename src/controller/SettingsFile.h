@@ -19,8 +19,7 @@ public:
     // Only a complete file, and nothing after it, is taken; the records get
     // their slot frequency. The file's version goes to `versionRead` as soon
     // as it is read, so that the log names it for a damaged file too.
-    static BandPlan read(const QString &path,
-                         const std::function<void(const QString &)> &versionRead = {});
+    static BandPlan read(const QString &path, const std::function<void(const QString &)> &versionRead = {});
     // Whole or not at all: an earlier file of the name stays as it was when
     // writing fails.
     static void write(const QString &path, const BandPlan &plan);

@@ -1,9 +1,9 @@
 #include "UBModelController.h"
 
 #include "SettingsFile.h"
+#include "io/WholeFile.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
-#include "io/WholeFile.h"
 #include "model/UBDataModel.h"
 
 #include <QDir>
@@ -399,7 +399,8 @@ void UBModelController::readFromFile(const QString &fileName)
                               .arg(QDir::toNativeSeparators(path), WholeFile::outOfMemoryReason()));
     } catch (const std::exception &error) {
         // The file and the system's reason on a second line.
-        emit errorOccured(tr("Error while loading") + QLatin1Char('\n') + QString::fromStdString(error.what()));
+        emit errorOccured(tr("Error while loading") + QLatin1Char('\n') +
+                          QString::fromStdString(error.what()));
     } catch (...) {
         emit errorOccured(tr("Error while loading"));
     }

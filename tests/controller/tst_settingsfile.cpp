@@ -264,7 +264,8 @@ private slots:
         QCOMPARE(errors.count(), 1);
         // A load says so (not "saving"), with the file and the reason.
         const QString message = errors.at(0).at(0).toString();
-        const QString named = loadError + QStringLiteral("\nThe file %1 ").arg(QDir::toNativeSeparators(path));
+        const QString named =
+            loadError + QStringLiteral("\nThe file %1 ").arg(QDir::toNativeSeparators(path));
         QVERIFY2(message.startsWith(named), qPrintable(message));
         if (content.isNull())
             QVERIFY2(message.endsWith(QStringLiteral("(No such file or directory).")), qPrintable(message));

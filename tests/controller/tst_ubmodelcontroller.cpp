@@ -311,6 +311,24 @@ private slots:
         QCOMPARE(order, expected);
     }
 
+    // The window shows the wait cursor while busy: set before the first line
+    // goes out, cleared after the last reply, whether the transfer worked or
+    // not; a check that fails before sending is not busy at all.
+    void busyAroundTransfers()
+    {
+        QList<bool> seen;
+        connect(controller.get(), &UBModelController::busyChanged, this,
+                [&] { seen << controller->busy(); });
+        QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
+        controller->sendDataToDevice(); // no satellites: refused before sending
+        QVERIFY(seen.isEmpty());
+        controller->readFromDevice(); // no switch: fails inside the transfer
+        QVERIFY(controller->compareWithDevice().isEmpty());
+        QCOMPARE(seen, (QList<bool>{true, false, true, false}));
+        QCOMPARE(errors.count(), 3);
+        QVERIFY(!controller->busy());
+    }
+
     void queriesWithoutDataReportEachTime()
     {
         QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
