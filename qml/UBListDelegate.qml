@@ -198,6 +198,7 @@ Item {
 
                 BandComboBox {
                     id: lineSelectBox
+                    Accessible.name: ubText.text.trim() + " " + qsTr("Line:")
                     anchors.verticalCenter: parent.verticalCenter
                     visible: delegateRoot.isDynamic
                     width: 55
@@ -235,6 +236,7 @@ Item {
 
                 BandComboBox {
                     id: lnbSelectBox
+                    Accessible.name: ubText.text.trim() + " " + qsTr("LNB:")
                     anchors.verticalCenter: parent.verticalCenter
                     visible: !delegateRoot.isDynamic
                     width: 55
@@ -259,6 +261,7 @@ Item {
 
                 BandComboBox {
                     id: tpSelectBox
+                    Accessible.name: ubText.text.trim() + " " + qsTr("TP:")
                     // Red while the static UB has no transponder.
                     textColor: delegateRoot.tpTextColor
                     anchors.verticalCenter: parent.verticalCenter
