@@ -31,8 +31,18 @@ DialogWindow {
             }
         }
 
+        // The text's own width, up to 420: a wrapping text field would
+        // otherwise be as narrow as the layout lets it.
+        Text {
+            id: naturalWidth
+            visible: false
+            text: message.text
+            font: message.font
+        }
+
         TextArea {
             id: message
+            Layout.preferredWidth: Math.min(420, naturalWidth.implicitWidth + leftPadding + rightPadding + 1)
             Layout.maximumWidth: 420
             wrapMode: Text.WordWrap
             textFormat: TextEdit.PlainText

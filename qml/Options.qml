@@ -1,6 +1,7 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtQuick.Layouts 1.3
+import QtQuick.Window 2.13
 
 OptionsForm {
     id: options
@@ -118,7 +119,7 @@ OptionsForm {
                 console.warn(component.errorString())
                 return null
             }
-            compareWindow = component.createObject(options)
+            compareWindow = component.createObject(options, { "transientParent": options.Window.window })
         }
         compareWindow.lines = lines
         compareWindow.show()
@@ -126,7 +127,8 @@ OptionsForm {
         return compareWindow
     }
 
-    // Made on first use; it follows the plan from then on.
+    // Made on first use; it follows the plan from then on. Like the
+    // comparison it belongs to the main window and closes with it.
     property var sheetWindow: null
     function openSheetWindow() {
         if (!sheetWindow) {
@@ -135,7 +137,7 @@ OptionsForm {
                 console.warn(component.errorString())
                 return null
             }
-            sheetWindow = component.createObject(options)
+            sheetWindow = component.createObject(options, { "transientParent": options.Window.window })
         }
         sheetWindow.show()
         sheetWindow.raise()

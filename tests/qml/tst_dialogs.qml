@@ -148,6 +148,20 @@ Item {
             verify(root.Window.window !== null)
             compare(message.transientParent, root.Window.window)
             compare(form.transientParent, root.Window.window)
+            // The windows made on demand as well: none outlives the main window.
+            var screen = screenComponent.createObject(root)
+            var compareWindow = screen.optionsForm.openCompareWindow(["The switch holds this plan."])
+            compare(compareWindow.transientParent, root.Window.window)
+            compareWindow.close()
+            screen.destroy()
+        }
+
+        // A message takes its width (up to 420) instead of wrapping into a
+        // narrow column.
+        function test_messageWidth() {
+            openAndWatch(message)
+            verify(message.messageText.width >= 400, "only " + message.messageText.width + " wide")
+            verify(message.messageText.lineCount <= 2, message.messageText.lineCount + " lines")
         }
 
         function test_copyWholeMessage() {
