@@ -20,40 +20,6 @@
         <translation>Unbekannter Befehl %1. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
     </message>
     <message>
-        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
-
-Commands:
-  list                        one line per switch found: port, serial number
-  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
-  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
-                              (exit status 0: the same, 1: different)
-  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
-  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
-                              &quot;Save on device&quot;; prints the backup&apos;s path last
-  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
-                              until interrupted (Ctrl+C)
-  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
-
-Without --port the one switch found is used. Exit status 2: failure.
-</source>
-        <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
-
-Befehle:
-  list                        eine Zeile je gefundenem Multischalter: Anschluss, Seriennummer
-  read [--port PFAD] AUS.dat  liest den Plan des Multischalters in eine Einstellungsdatei
-  diff [--port PFAD] PLAN.dat zeigt die Unterschiede zwischen dem Plan und dem Multischalter
-                              (Rückgabewert 0: gleich, 1: verschieden)
-  test [--port PFAD] PLAN.dat sendet den Plan zum Testen, wie &quot;Auf Gerät testen&quot;
-  store [--port PFAD] PLAN.dat sichert den Plan des Multischalters und speichert dann PLAN
-                              wie &quot;Auf Gerät speichern&quot;; nennt zuletzt den Pfad der Sicherung
-  store --each PLAN.dat       speichert PLAN in jedem Multischalter, der nacheinander
-                              angeschlossen wird, bis zur Unterbrechung (Strg+C)
-  sheet PLAN.dat AUS.pdf      das Installationsblatt eines Plans (AUS.png: das Bild)
-
-Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehler.
-</translation>
-    </message>
-    <message>
         <source>No switch answers on %1.</source>
         <translation>An %1 antwortet kein Multischalter.</translation>
     </message>
@@ -85,6 +51,55 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <source>--port needs the switch&apos;s port, for example /dev/ttyACM0.</source>
         <translation>--port braucht den Anschluss des Multischalters, zum Beispiel /dev/ttyACM0.</translation>
     </message>
+    <message>
+        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                        one line per switch found: port, serial number
+  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
+                              (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
+  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
+                              &quot;Save on device&quot;; prints the backup&apos;s path last
+  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
+                              until interrupted (Ctrl+C); exit status 2 when one or
+                              more switches were not stored
+  restore [--port PATH] BACKUP sends a backup back and stores it: a settings file (.dat)
+                              as store does, or the switch&apos;s replies (.txt) word for word
+  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
+
+Without --port the one switch found is used. Exit status 2: failure.
+</source>
+        <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
+
+Befehle:
+  list                        eine Zeile je gefundenem Multischalter: Anschluss, Seriennummer
+  read [--port PFAD] AUS.dat  liest den Plan des Multischalters in eine Einstellungsdatei
+  diff [--port PFAD] PLAN.dat zeigt die Unterschiede zwischen dem Plan und dem Multischalter
+                              (Rückgabewert 0: gleich, 1: verschieden)
+  test [--port PFAD] PLAN.dat sendet den Plan zum Testen, wie &quot;Auf Gerät testen&quot;
+  store [--port PFAD] PLAN.dat sichert den Plan des Multischalters und speichert dann PLAN
+                              wie &quot;Auf Gerät speichern&quot;; nennt zuletzt den Pfad der Sicherung
+  store --each PLAN.dat       speichert PLAN in jedem Multischalter, der nacheinander
+                              angeschlossen wird, bis zur Unterbrechung (Strg+C); Rückgabewert 2,
+                              wenn ein oder mehrere Multischalter nicht gespeichert wurden
+  restore [--port PFAD] SICHERUNG sendet eine Sicherung zurück und speichert sie: eine
+                              Einstellungsdatei (.dat) wie store, oder die Antworten des
+                              Multischalters (.txt) Wort für Wort
+  sheet PLAN.dat AUS.pdf      das Installationsblatt eines Plans (AUS.png: das Bild)
+
+Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehler.
+</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read (%2).</source>
+        <translation>Die Datei %1 kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no replies of a switch: %2</source>
+        <translation>Die Datei %1 enthält keine Antworten eines Multischalters: %2</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
@@ -105,10 +120,49 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
 </context>
 <context>
+    <name>DeviceReplies</name>
+    <message>
+        <source>It is no UTF-8 text.</source>
+        <translation>Sie ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>The line &quot;%1&quot; is no query and reply of the switch.</source>
+        <translation>Die Zeile &quot;%1&quot; ist keine Abfrage mit Antwort des Multischalters.</translation>
+    </message>
+    <message>
+        <source>The reply to %1 is there twice.</source>
+        <translation>Die Antwort auf %1 steht zweimal darin.</translation>
+    </message>
+    <message>
+        <source>The reply to %1 is not a reply of the switch.</source>
+        <translation>Die Antwort auf %1 ist keine Antwort des Multischalters.</translation>
+    </message>
+    <message>
+        <source>The reply to %1 is missing.</source>
+        <translation>Die Antwort auf %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The reply to :CONF:ALL? does not hold 24 code words.</source>
+        <translation>Die Antwort auf :CONF:ALL? enthält nicht 24 Codewörter.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceTransfers</name>
     <message>
         <source>The switch&apos;s plan could not be backed up, so nothing was stored: %1</source>
         <translation>Der Plan des Multischalters konnte nicht gesichert werden, daher wurde nichts gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</source>
+        <translation>Nur die Antworten des Multischalters wurden gesichert, in %1, weil sein Plan mit den Satellitendaten nicht gelesen werden kann: %2</translation>
+    </message>
+    <message>
+        <source>The switch&apos;s plan could not be backed up, so nothing was sent: %1</source>
+        <translation>Der Plan des Multischalters konnte nicht gesichert werden, daher wurde nichts gesendet: %1</translation>
+    </message>
+    <message>
+        <source>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</source>
+        <translation>Der Plan ist im Multischalter gespeichert. Der zuvor im Multischalter gespeicherte Plan ist in der Sicherung %1 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -351,6 +405,10 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <source>The folder %1 cannot be made.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written (%2).</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden (%2).</translation>
+    </message>
 </context>
 <context>
     <name>PlanComparison</name>
@@ -479,6 +537,22 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>The switch at %1 could not be opened (%2).</source>
         <translation>Das Gerät an %1 konnte nicht geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: the satellite id %2 is not in the satellite data.</source>
+        <translation>%1 kann nicht gelesen werden: Die Satelliten-ID %2 ist nicht in den Satellitendaten.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it names the high band, which %2 does not have.</source>
+        <translation>%1 kann nicht gelesen werden: Es nennt das High-Band, das %2 nicht hat.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2 has no transponder at %3 MHz %4 in the satellite data.</source>
+        <translation>%1 kann nicht gelesen werden: %2 hat in den Satellitendaten keinen Transponder bei %3 MHz %4.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB.</source>
+        <translation>%1 kann nicht gelesen werden: Transponder %2 von %3 liegt im anderen Band des LNB.</translation>
     </message>
 </context>
 <context>
@@ -677,6 +751,14 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
         <translation>Das Herunterladen der Satellitendaten brach ab (%1). Stattdessen werden die Offline-Daten verwendet.</translation>
     </message>
+    <message>
+        <source>Transponder %1 is not among those of %2.</source>
+        <translation>Transponder %1 gehört nicht zu denen von %2.</translation>
+    </message>
+    <message>
+        <source>No transponder of %1 lies within 4 MHz of %2 MHz.</source>
+        <translation>Kein Transponder von %1 liegt innerhalb von 4 MHz um %2 MHz.</translation>
+    </message>
 </context>
 <context>
     <name>UBDataModel</name>
@@ -756,6 +838,10 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>Fenzo Setup</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Hinweis</translation>
     </message>
 </context>
 </TS>
