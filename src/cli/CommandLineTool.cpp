@@ -222,7 +222,7 @@ bool CommandLineTool::writePlan(const QString &path, const BandPlan &plan)
 // ---- Finding the switch ----
 
 std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const SerialPortCandidate &candidate,
-                                                                      QString *problem)
+                                                                       QString *problem)
 {
     auto connected = std::make_unique<Connected>();
     connected->port = candidate.portName;

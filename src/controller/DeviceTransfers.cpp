@@ -53,7 +53,8 @@ BandPlan DeviceTransfers::readPlan(const QString &lnb1, const QString &lnb2)
     return decode(readReplies(), lnb1, lnb2);
 }
 
-DeviceTransfers::Outcome DeviceTransfers::backUp(const QString &lnb1, const QString &lnb2, const QString &failure)
+DeviceTransfers::Outcome DeviceTransfers::backUp(const QString &lnb1, const QString &lnb2,
+                                                 const QString &failure)
 {
     Outcome outcome;
     try {
@@ -67,11 +68,13 @@ DeviceTransfers::Outcome DeviceTransfers::backUp(const QString &lnb1, const QStr
             // names. Its words are kept, and the send goes on.
             undecodable = QString::fromUtf8(e.what());
         }
-        outcome.backup = backup.write(device.serialNumber(), replies, undecodable.isEmpty() ? &plan : nullptr);
+        outcome.backup =
+            backup.write(device.serialNumber(), replies, undecodable.isEmpty() ? &plan : nullptr);
         if (!undecodable.isEmpty()) {
-            outcome.notice = tr("Only the switch's replies were backed up, in %1, because its plan cannot be read "
-                                "with the satellite data: %2")
-                                 .arg(QDir::toNativeSeparators(outcome.backup), undecodable);
+            outcome.notice =
+                tr("Only the switch's replies were backed up, in %1, because its plan cannot be read "
+                   "with the satellite data: %2")
+                    .arg(QDir::toNativeSeparators(outcome.backup), undecodable);
         }
     } catch (const std::exception &e) {
         // A switch that is gone needs no more words than that.
@@ -129,6 +132,7 @@ DeviceTransfers::Outcome DeviceTransfers::restore(const DeviceReplies &replies, 
 
 QString DeviceTransfers::storedMessage(const Outcome &outcome)
 {
-    return tr("The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.")
+    return tr("The plan is stored in the switch. The plan the switch had stored before is kept in the backup "
+              "%1.")
         .arg(QDir::toNativeSeparators(outcome.storedPlanBackup));
 }

@@ -66,13 +66,6 @@ QString PlanBackup::freeName(const QString &folder) const
     return base;
 }
 
-QString PlanBackup::write(const QString &serialNumber, const BandPlan &plan) const
-{
-    const QString path = freeName(folder(serialNumber)) + settingsSuffix;
-    SettingsFile::write(path, plan);
-    return path;
-}
-
 QString PlanBackup::newest(const QString &folder)
 {
     static const QRegularExpression name(QStringLiteral("^(\\d{8}-\\d{6})(?:_(\\d+))?\\.(?:dat|txt)$"));
@@ -84,7 +77,8 @@ QString PlanBackup::newest(const QString &folder)
         if (!match.hasMatch())
             continue;
         // "_10" comes after "_2", which the names alone would not say.
-        const QPair<QString, int> key{match.captured(1), match.captured(2).isEmpty() ? 1 : match.captured(2).toInt()};
+        const QPair<QString, int> key{match.captured(1),
+                                      match.captured(2).isEmpty() ? 1 : match.captured(2).toInt()};
         if (best.isEmpty() || bestKey < key) {
             bestKey = key;
             best = folder + QLatin1Char('/') + file.left(file.size() - 4);
@@ -110,7 +104,8 @@ bool PlanBackup::holds(const QString &base, const DeviceReplies &replies, const 
     }
 }
 
-QString PlanBackup::write(const QString &serialNumber, const DeviceReplies &replies, const BandPlan *plan) const
+QString PlanBackup::write(const QString &serialNumber, const DeviceReplies &replies,
+                          const BandPlan *plan) const
 {
     const QString dir = folder(serialNumber);
     const QString last = newest(dir);

@@ -24,13 +24,11 @@ public:
     // directory, next to the offline cache.
     explicit PlanBackup(QString directory = QString(), Clock clock = &QDateTime::currentDateTime);
 
-    // Writes the plan (a settings file only) and returns the file's path;
-    // throws std::runtime_error with the reason when it cannot.
-    QString write(const QString &serialNumber, const BandPlan &plan) const;
     // Keeps the replies, and the plan when there is one (null: the satellite
     // data cannot decode it), unless the newest backup of the switch already
     // holds them. Returns the path of the backup that holds them: the
     // settings file, or the replies' file when there is no settings file.
+    // Throws std::runtime_error with the reason when it cannot write them.
     QString write(const QString &serialNumber, const DeviceReplies &replies, const BandPlan *plan) const;
 
     QString directory() const { return root; }

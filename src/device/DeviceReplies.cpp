@@ -49,8 +49,9 @@ bool unescaped(const QString &text, QString &reply)
 
 QByteArray DeviceReplies::toText() const
 {
-    const QString text = QStringLiteral(":CONF:LTEFILT? ") + escaped(lteFilter) + QStringLiteral("\n:CONF:STBY? ") +
-                         escaped(standBy) + QStringLiteral("\n:CONF:TERRAMP? ") + escaped(terrestrialPath) +
+    const QString text = QStringLiteral(":CONF:LTEFILT? ") + escaped(lteFilter) +
+                         QStringLiteral("\n:CONF:STBY? ") + escaped(standBy) +
+                         QStringLiteral("\n:CONF:TERRAMP? ") + escaped(terrestrialPath) +
                          QStringLiteral("\n:CONF:ALL? ") + escaped(configuration) + QLatin1Char('\n');
     return text.toUtf8();
 }
@@ -103,6 +104,6 @@ bool DeviceReplies::fromText(const QByteArray &text, DeviceReplies &replies, QSt
 
 bool DeviceReplies::operator==(const DeviceReplies &other) const
 {
-    return lteFilter == other.lteFilter && standBy == other.standBy && terrestrialPath == other.terrestrialPath &&
-           configuration == other.configuration;
+    return lteFilter == other.lteFilter && standBy == other.standBy &&
+           terrestrialPath == other.terrestrialPath && configuration == other.configuration;
 }

@@ -449,7 +449,8 @@ DeviceReplies SerialPortHandler::readReplies()
     return replies;
 }
 
-QList<UBRecord> SerialPortHandler::decodeConfiguration(const QString &reply, QString &lnb1, QString &lnb2) const
+QList<UBRecord> SerialPortHandler::decodeConfiguration(const QString &reply, QString &lnb1,
+                                                       QString &lnb2) const
 {
     return CodeWord::decodeConfiguration(reply, lnb1, lnb2, sqlHandler);
 }

@@ -441,6 +441,7 @@ bool SwitchSimulator::saveState()
         return false;
     const auto onOff = [](bool on) { return on ? QByteArray("ON") : QByteArray("OFF"); };
     file.write("LTEFILT " + onOff(stored.lteFilter) + "\nSTBY " + onOff(stored.standBy) + "\nTERRAMP " +
-               onOff(stored.terrestrial) + "\nALL " + stored.codeWords.join(QLatin1Char(',')).toLatin1() + '\n');
+               onOff(stored.terrestrial) + "\nALL " + stored.codeWords.join(QLatin1Char(',')).toLatin1() +
+               '\n');
     return file.commit();
 }
