@@ -2,15 +2,16 @@ import QtQuick 2.9
 import QtQuick.Controls 2.0
 import QtQuick.Layouts 1.3
 
-// A message in a window of its own, with a red (critical) or amber (warning)
-// sign beside the text. The text can be selected, and Ctrl+C copies all of it
-// when nothing is selected: an installer reads paths and reasons out to
-// whoever helps.
+// A message in a window of its own, with a red (critical), amber (warning)
+// or blue (information) sign beside the text. The text can be selected, and
+// Ctrl+C copies all of it when nothing is selected: an installer reads paths
+// and reasons out to whoever helps.
 DialogWindow {
     id: box
     property alias text: message.text
     property bool critical: false
     property alias messageText: message
+    property bool information: false
 
     RowLayout {
         spacing: 12
@@ -20,11 +21,11 @@ DialogWindow {
             width: 32
             height: 32
             radius: 16
-            color: box.critical ? "#d32f2f" : "#f0a30a"
+            color: box.critical ? "#d32f2f" : box.information ? "#1976d2" : "#f0a30a"
 
             Text {
                 anchors.centerIn: parent
-                text: "!"
+                text: box.information ? "i" : "!"
                 color: "white"
                 font.pixelSize: 22
                 font.bold: true

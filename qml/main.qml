@@ -13,6 +13,7 @@ ApplicationWindow {
     // Reached by the tests.
     property alias errorMessage: errorMessage
     property alias warningMessage: warningMessage
+    property alias informationMessage: informationMessage
     property alias mainScreen: mainScreen
 
     MainScreenCombined {
@@ -33,6 +34,12 @@ ApplicationWindow {
         text: "Unknown warning."
     }
 
+    MessageBox {
+        id: informationMessage
+        title: qsTr("Information")
+        information: true
+    }
+
     Connections {
         target: ubListViewModel
         function onErrorOccured(error) {
@@ -50,6 +57,10 @@ ApplicationWindow {
         function onWarningOccured(error) {
             warningMessage.text = error
             warningMessage.open()
+        }
+        function onInformationOccured(text) {
+            informationMessage.text = text
+            informationMessage.open()
         }
     }
 }

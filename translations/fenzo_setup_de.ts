@@ -52,6 +52,14 @@
         <translation>--port erwartet den Anschluss des Multischalters, zum Beispiel /dev/ttyACM0.</translation>
     </message>
     <message>
+        <source>The file %1 cannot be read (%2).</source>
+        <translation>Die Datei %1 kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no replies of a switch: %2</source>
+        <translation>Die Datei %1 enthält keine Antworten eines Multischalters: %2</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -64,37 +72,17 @@ Commands:
                                 (&quot;Save on device&quot;); prints the backup&apos;s path
                                 as its last line
   store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
-                                one after another, until Ctrl+C
+                                one after another, until Ctrl+C; exit status 2
+                                when one or more switches were not stored
+  restore [--port PATH] BACKUP  sends a backup back and stores it: a settings
+                                file (.dat) as store does, or the switch&apos;s
+                                replies (.txt) word for word
   sheet PLAN.dat OUT.pdf        the installation sheet of a plan
                                 (OUT.png: the picture alone)
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </source>
-        <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
-
-Befehle:
-  list                          eine Zeile je gefundenem Multischalter:
-                                Anschluss, Seriennummer
-  read [--port PFAD] ZIEL.dat   liest den Plan des Multischalters in eine
-                                Einstellungsdatei
-  diff [--port PFAD] PLAN.dat   zeigt die Unterschiede zwischen dem Plan und
-                                dem Multischalter
-                                (Rückgabewert 0: gleich, 1: verschieden)
-  test [--port PFAD] PLAN.dat   sendet den Plan zum Testen
-                                (wie &quot;Auf Gerät testen&quot;)
-  store [--port PFAD] PLAN.dat  sichert den Plan des Multischalters und
-                                speichert dann PLAN (wie &quot;Auf Gerät
-                                speichern&quot;); gibt zuletzt den Pfad der
-                                Sicherung aus
-  store --each PLAN.dat         speichert PLAN nacheinander in jedem neu
-                                angeschlossenen Multischalter; Beenden mit
-                                Strg+C
-  sheet PLAN.dat ZIEL.pdf       das Installationsblatt eines Plans
-                                (ZIEL.png: nur das Bild)
-
-Ohne --port wird der einzige gefundene Multischalter benutzt.
-Rückgabewert 2: Fehler.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -116,10 +104,49 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>DeviceReplies</name>
+    <message>
+        <source>It is no UTF-8 text.</source>
+        <translation>Sie ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>The line &quot;%1&quot; is no query and reply of the switch.</source>
+        <translation>Die Zeile &quot;%1&quot; ist keine Abfrage mit Antwort des Multischalters.</translation>
+    </message>
+    <message>
+        <source>The reply to %1 is there twice.</source>
+        <translation>Die Antwort auf %1 steht zweimal darin.</translation>
+    </message>
+    <message>
+        <source>The reply to %1 is not a reply of the switch.</source>
+        <translation>Die Antwort auf %1 ist keine Antwort des Multischalters.</translation>
+    </message>
+    <message>
+        <source>The reply to %1 is missing.</source>
+        <translation>Die Antwort auf %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The reply to :CONF:ALL? does not hold 24 code words.</source>
+        <translation>Die Antwort auf :CONF:ALL? enthält nicht 24 Codewörter.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceTransfers</name>
     <message>
         <source>The switch&apos;s plan could not be backed up, so nothing was stored: %1</source>
         <translation>Der Plan des Multischalters konnte nicht gesichert werden, daher wurde nichts gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</source>
+        <translation>Nur die Antworten des Multischalters wurden gesichert, in %1, weil sein Plan mit den Satellitendaten nicht gelesen werden kann: %2</translation>
+    </message>
+    <message>
+        <source>The switch&apos;s plan could not be backed up, so nothing was sent: %1</source>
+        <translation>Der Plan des Multischalters konnte nicht gesichert werden, daher wurde nichts gesendet: %1</translation>
+    </message>
+    <message>
+        <source>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</source>
+        <translation>Der Plan ist im Multischalter gespeichert. Der zuvor im Multischalter gespeicherte Plan ist in der Sicherung %1 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -377,6 +404,10 @@ Rückgabewert 2: Fehler.
         <source>The folder %1 cannot be made.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written (%2).</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden (%2).</translation>
+    </message>
 </context>
 <context>
     <name>PlanComparison</name>
@@ -505,6 +536,22 @@ Rückgabewert 2: Fehler.
     <message>
         <source>UB%1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
         <translation>UB%1 kann nicht an das Gerät gesendet werden: Sein Transponder liegt %2 MHz über dem LNB-Oszillator (zulässig: 100 bis 2147 MHz)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: the satellite id %2 is not in the satellite data.</source>
+        <translation>%1 kann nicht gelesen werden: Die Satelliten-ID %2 ist nicht in den Satellitendaten.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it names the high band, which %2 does not have.</source>
+        <translation>%1 kann nicht gelesen werden: Es nennt das High-Band, das %2 nicht hat.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2 has no transponder at %3 MHz %4 in the satellite data.</source>
+        <translation>%1 kann nicht gelesen werden: %2 hat in den Satellitendaten keinen Transponder bei %3 MHz %4.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB.</source>
+        <translation>%1 kann nicht gelesen werden: Transponder %2 von %3 liegt im anderen Band des LNB.</translation>
     </message>
 </context>
 <context>
@@ -703,6 +750,14 @@ Rückgabewert 2: Fehler.
         <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
         <translation>Das Herunterladen der Satellitendaten ist abgebrochen (%1). Stattdessen werden die gespeicherten Offline-Daten verwendet.</translation>
     </message>
+    <message>
+        <source>Transponder %1 is not among those of %2.</source>
+        <translation>Transponder %1 gehört nicht zu denen von %2.</translation>
+    </message>
+    <message>
+        <source>No transponder of %1 lies within 4 MHz of %2 MHz.</source>
+        <translation>Kein Transponder von %1 liegt innerhalb von 4 MHz um %2 MHz.</translation>
+    </message>
 </context>
 <context>
     <name>UBDataModel</name>
@@ -797,6 +852,10 @@ Rückgabewert 2: Fehler.
     <message>
         <source>Fenzo Setup</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Hinweis</translation>
     </message>
 </context>
 </TS>

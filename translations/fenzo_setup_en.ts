@@ -52,6 +52,14 @@
         <translation>--port needs the switch&apos;s port, for example /dev/ttyACM0.</translation>
     </message>
     <message>
+        <source>The file %1 cannot be read (%2).</source>
+        <translation>The file %1 cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no replies of a switch: %2</source>
+        <translation>The file %1 holds no replies of a switch: %2</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -64,30 +72,17 @@ Commands:
                                 (&quot;Save on device&quot;); prints the backup&apos;s path
                                 as its last line
   store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
-                                one after another, until Ctrl+C
+                                one after another, until Ctrl+C; exit status 2
+                                when one or more switches were not stored
+  restore [--port PATH] BACKUP  sends a backup back and stores it: a settings
+                                file (.dat) as store does, or the switch&apos;s
+                                replies (.txt) word for word
   sheet PLAN.dat OUT.pdf        the installation sheet of a plan
                                 (OUT.png: the picture alone)
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </source>
-        <translation>Usage: fenzo_cli COMMAND [--port PATH] FILE...
-
-Commands:
-  list                          one line per switch found: port, serial number
-  read [--port PATH] OUT.dat    reads the switch&apos;s plan into a settings file
-  diff [--port PATH] PLAN.dat   prints how the plan and the switch differ
-                                (exit status 0: the same, 1: different)
-  test [--port PATH] PLAN.dat   sends the plan for testing (&quot;Test on device&quot;)
-  store [--port PATH] PLAN.dat  backs up the switch&apos;s plan, then stores PLAN
-                                (&quot;Save on device&quot;); prints the backup&apos;s path
-                                as its last line
-  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
-                                one after another, until Ctrl+C
-  sheet PLAN.dat OUT.pdf        the installation sheet of a plan
-                                (OUT.png: the picture alone)
-
-Without --port the tool uses the only switch it finds. Exit status 2: failure.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -109,10 +104,49 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>DeviceReplies</name>
+    <message>
+        <source>It is no UTF-8 text.</source>
+        <translation>It is no UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>The line &quot;%1&quot; is no query and reply of the switch.</source>
+        <translation>The line &quot;%1&quot; is no query and reply of the switch.</translation>
+    </message>
+    <message>
+        <source>The reply to %1 is there twice.</source>
+        <translation>The reply to %1 is there twice.</translation>
+    </message>
+    <message>
+        <source>The reply to %1 is not a reply of the switch.</source>
+        <translation>The reply to %1 is not a reply of the switch.</translation>
+    </message>
+    <message>
+        <source>The reply to %1 is missing.</source>
+        <translation>The reply to %1 is missing.</translation>
+    </message>
+    <message>
+        <source>The reply to :CONF:ALL? does not hold 24 code words.</source>
+        <translation>The reply to :CONF:ALL? does not hold 24 code words.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceTransfers</name>
     <message>
         <source>The switch&apos;s plan could not be backed up, so nothing was stored: %1</source>
         <translation>The switch&apos;s plan could not be backed up, so nothing was stored: %1</translation>
+    </message>
+    <message>
+        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</source>
+        <translation>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</translation>
+    </message>
+    <message>
+        <source>The switch&apos;s plan could not be backed up, so nothing was sent: %1</source>
+        <translation>The switch&apos;s plan could not be backed up, so nothing was sent: %1</translation>
+    </message>
+    <message>
+        <source>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</source>
+        <translation>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</translation>
     </message>
 </context>
 <context>
@@ -370,6 +404,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>The folder %1 cannot be made.</source>
         <translation>The folder %1 cannot be made.</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written (%2).</source>
+        <translation>The file %1 cannot be written (%2).</translation>
+    </message>
 </context>
 <context>
     <name>PlanComparison</name>
@@ -498,6 +536,22 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>UB%1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
         <translation>UB%1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: the satellite id %2 is not in the satellite data.</source>
+        <translation>%1 cannot be read: the satellite id %2 is not in the satellite data.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it names the high band, which %2 does not have.</source>
+        <translation>%1 cannot be read: it names the high band, which %2 does not have.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2 has no transponder at %3 MHz %4 in the satellite data.</source>
+        <translation>%1 cannot be read: %2 has no transponder at %3 MHz %4 in the satellite data.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB.</source>
+        <translation>%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB.</translation>
     </message>
 </context>
 <context>
@@ -696,6 +750,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
         <translation>The download of the satellite data broke off (%1). The offline data are used instead.</translation>
     </message>
+    <message>
+        <source>Transponder %1 is not among those of %2.</source>
+        <translation>Transponder %1 is not among those of %2.</translation>
+    </message>
+    <message>
+        <source>No transponder of %1 lies within 4 MHz of %2 MHz.</source>
+        <translation>No transponder of %1 lies within 4 MHz of %2 MHz.</translation>
+    </message>
 </context>
 <context>
     <name>UBDataModel</name>
@@ -790,6 +852,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Fenzo Setup</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
     </message>
 </context>
 </TS>

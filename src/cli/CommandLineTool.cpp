@@ -10,6 +10,7 @@
 #include "sheet/InstallationSheet.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -124,6 +125,8 @@ int CommandLineTool::run(const QStringList &arguments)
         return wants(1) ? storeEach(a) : int(Failure);
     if (a.command == QLatin1String("store"))
         return wants(1) ? transfer(a, true) : int(Failure);
+    if (a.command == QLatin1String("restore"))
+        return wants(1) ? restore(a) : int(Failure);
     if (a.command == QLatin1String("sheet"))
         return wants(2) ? sheet(a) : int(Failure);
     if (a.command.isEmpty())
@@ -147,7 +150,11 @@ int CommandLineTool::help()
               "                                (\"Save on device\"); prints the backup's path\n"
               "                                as its last line\n"
               "  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,\n"
-              "                                one after another, until Ctrl+C\n"
+              "                                one after another, until Ctrl+C; exit status 2\n"
+              "                                when one or more switches were not stored\n"
+              "  restore [--port PATH] BACKUP  sends a backup back and stores it: a settings\n"
+              "                                file (.dat) as store does, or the switch's\n"
+              "                                replies (.txt) word for word\n"
               "  sheet PLAN.dat OUT.pdf        the installation sheet of a plan\n"
               "                                (OUT.png: the picture alone)\n"
               "\n"
@@ -217,14 +224,20 @@ bool CommandLineTool::writePlan(const QString &path, const BandPlan &plan)
 
 // ---- Finding the switch ----
 
-std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const SerialPortCandidate &candidate)
+std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const SerialPortCandidate &candidate,
+                                                                       QString *problem)
 {
     auto connected = std::make_unique<Connected>();
     connected->port = candidate.portName;
     connected->device = std::make_unique<SerialPortHandler>(
-        satellites.get(), [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.random);
-    if (!connected->device->connectNow())
+        satellites.get(), [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.random,
+        environment.portOpener, environment.deviceRulePath);
+    if (!connected->device->connectNow()) {
+        // The window's words for a port that cannot be used.
+        if (problem)
+            *problem = connected->device->portProblem();
         return nullptr;
+    }
     connected->transfers = std::make_unique<DeviceTransfers>(
         *connected->device, PlanBackup(environment.backupDirectory, environment.clock));
     return connected;
@@ -243,11 +256,15 @@ std::vector<std::unique_ptr<CommandLineTool::Connected>> CommandLineTool::findSw
         }
     }
     std::vector<std::unique_ptr<Connected>> found;
+    portProblems.clear();
     for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
         if (candidate.vendorId != switchVendorId || candidate.productId != switchProductId)
             continue;
-        if (auto connected = connectTo(candidate))
+        QString problem;
+        if (auto connected = connectTo(candidate, &problem))
             found.push_back(std::move(connected));
+        else if (!problem.isEmpty())
+            portProblems << problem;
     }
     return found;
 }
@@ -257,7 +274,9 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::theSwitch(const QSt
     auto found = findSwitches(port);
     if (found.size() == 1)
         return std::move(found.front());
-    if (found.empty() && !port.isEmpty())
+    if (found.empty() && !portProblems.isEmpty())
+        fail(portProblems.join(QLatin1Char('\n')));
+    else if (found.empty() && !port.isEmpty())
         fail(tr("No switch answers on %1.").arg(QDir::toNativeSeparators(port)));
     else if (found.empty())
         fail(tr("No switch found. Connect the switch, or name its port with --port."));
@@ -277,7 +296,7 @@ int CommandLineTool::list()
 {
     const auto found = findSwitches(QString());
     if (found.empty()) {
-        fail(tr("No switch found."));
+        fail(portProblems.isEmpty() ? tr("No switch found.") : portProblems.join(QLatin1Char('\n')));
         return Failure;
     }
     for (const auto &connected : found)
@@ -334,10 +353,53 @@ int CommandLineTool::transfer(const Arguments &a, bool store)
         return Failure;
     try {
         if (!store) {
-            connected->transfers->send(plan);
+            reportBackup(connected->transfers->send(plan));
             return Success;
         }
-        out << QDir::toNativeSeparators(connected->transfers->store(plan)) << Qt::endl;
+        const DeviceTransfers::Outcome outcome = connected->transfers->store(plan);
+        reportBackup(outcome);
+        out << QDir::toNativeSeparators(outcome.storedPlanBackup) << Qt::endl;
+        return Success;
+    } catch (const std::exception &e) {
+        fail(QString::fromUtf8(e.what()));
+        return Failure;
+    }
+}
+
+void CommandLineTool::reportBackup(const DeviceTransfers::Outcome &outcome)
+{
+    if (!outcome.notice.isEmpty())
+        fail(outcome.notice);
+}
+
+int CommandLineTool::restore(const Arguments &a)
+{
+    const QString path = a.files.at(0);
+    if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        return transfer(a, true);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(tr("The file %1 cannot be read (%2).").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return Failure;
+    }
+    DeviceReplies replies;
+    QString reason;
+    if (!DeviceReplies::fromText(file.readAll(), replies, &reason)) {
+        fail(tr("The file %1 holds no replies of a switch: %2").arg(QDir::toNativeSeparators(path), reason));
+        return Failure;
+    }
+    if (!loadSatelliteData())
+        return Failure;
+    const auto connected = theSwitch(a.port);
+    if (!connected)
+        return Failure;
+    // LNBs without static UBs get the satellites the window would preset.
+    const QStringList names = satellites->availableSatelites();
+    try {
+        const DeviceTransfers::Outcome outcome =
+            connected->transfers->restore(replies, names.value(0), names.value(1));
+        reportBackup(outcome);
+        out << QDir::toNativeSeparators(outcome.storedPlanBackup) << Qt::endl;
         return Success;
     } catch (const std::exception &e) {
         fail(QString::fromUtf8(e.what()));
@@ -372,9 +434,10 @@ int CommandLineTool::storeEach(const Arguments &a)
     connect(&poll, &QTimer::timeout, this, [this, &plan] { workshopTick(plan); });
     poll.start(workshopPollMs);
     QTimer::singleShot(0, this, [this, &plan] { workshopTick(plan); });
+    workshopAllStored = true;
     workshop.exec();
     workshopSwitches.clear();
-    return Success;
+    return workshopAllStored ? Success : Failure;
 }
 
 void CommandLineTool::stop()
@@ -404,17 +467,28 @@ void CommandLineTool::workshopTick(const BandPlan &plan)
         if (candidate.vendorId != switchVendorId || candidate.productId != switchProductId ||
             workshopSwitches.count(candidate.portName))
             continue;
-        auto connected = connectTo(candidate);
+        QString problem;
+        auto connected = connectTo(candidate, &problem);
+        // Said once per port and reason, not at every look.
+        QString &said = workshopProblems[candidate.portName];
+        if (!connected && !problem.isEmpty() && problem != said) {
+            fail(problem);
+            workshopAllStored = false;
+        }
+        said = connected ? QString() : problem;
         if (!connected)
             continue;
         const QString port = QDir::toNativeSeparators(candidate.portName);
         const QString serial = connected->device->serialNumber();
         QString line;
         try {
-            const QString backup = connected->transfers->store(plan);
-            line = tr("%1 %2: stored; backup %3").arg(port, serial, QDir::toNativeSeparators(backup));
+            const DeviceTransfers::Outcome outcome = connected->transfers->store(plan);
+            reportBackup(outcome);
+            line = tr("%1 %2: stored; backup %3")
+                       .arg(port, serial, QDir::toNativeSeparators(outcome.storedPlanBackup));
         } catch (const std::exception &e) {
             line = tr("%1 %2: not stored: %3").arg(port, serial, QString::fromUtf8(e.what()));
+            workshopAllStored = false;
         }
         out << line << Qt::endl;
         // Kept open until it goes, so that it is not stored twice.

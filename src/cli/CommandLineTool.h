@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controller/DeviceTransfers.h"
 #include "controller/UBModelController.h"
 #include "model/BandPlan.h"
 
@@ -63,6 +64,7 @@ private:
     int read(const Arguments &arguments);
     int diff(const Arguments &arguments);
     int transfer(const Arguments &arguments, bool store);
+    int restore(const Arguments &arguments);
     int storeEach(const Arguments &arguments);
     int sheet(const Arguments &arguments);
 
@@ -73,7 +75,10 @@ private:
     // The switches found on the listed ports (or on the one given).
     std::vector<std::unique_ptr<Connected>> findSwitches(const QString &port);
     std::unique_ptr<Connected> theSwitch(const QString &port);
-    std::unique_ptr<Connected> connectTo(const SerialPortCandidate &candidate);
+    // Null when no switch answers there; `problem` then says why the port
+    // cannot be used, when it is that.
+    std::unique_ptr<Connected> connectTo(const SerialPortCandidate &candidate, QString *problem = nullptr);
+    void reportBackup(const DeviceTransfers::Outcome &outcome);
     void workshopTick(const BandPlan &plan);
     void fail(const QString &message);
 
@@ -82,5 +87,11 @@ private:
     Environment environment;
     std::unique_ptr<SqlHandler> satellites;
     std::map<QString, std::unique_ptr<Connected>> workshopSwitches;
+    // The reasons why no switch was found: one line per port.
+    QStringList portProblems;
+    // Workshop mode: the problem last said per port, and whether every
+    // switch met was stored.
+    std::map<QString, QString> workshopProblems;
+    bool workshopAllStored = true;
     QEventLoop workshop;
 };

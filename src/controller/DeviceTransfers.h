@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PlanBackup.h"
+#include "device/DeviceReplies.h"
 #include "model/BandPlan.h"
 
 #include <QCoreApplication>
@@ -10,28 +11,59 @@ class SerialPortHandler;
 
 // The transfers between a plan and the connected switch, shared by the
 // window's buttons and the command-line tool. Every failure throws
-// std::runtime_error with a translated message.
+// std::runtime_error with a translated message. Before anything is sent, the
+// switch's plan is backed up: the plan it had stored is only readable before
+// the first send since it was plugged in.
 class DeviceTransfers
 {
     Q_DECLARE_TR_FUNCTIONS(DeviceTransfers)
 
 public:
+    // What a send did besides sending.
+    struct Outcome
+    {
+        // The backup that holds the switch's plan from just before the send.
+        QString backup;
+        // The backup that holds the plan the switch had stored before the
+        // first send to it since it was plugged in, as far as this program
+        // knows (it cannot know of sends by other programs or earlier runs).
+        QString storedPlanBackup;
+        // Why only the switch's replies were kept; empty when the plan was.
+        QString notice;
+    };
+
     DeviceTransfers(SerialPortHandler &device, PlanBackup backup);
 
     // The switch's plan and options. The satellite names of LNBs without
     // static UBs are those given (the switch does not keep them). A read
     // that times out is tried three times in all.
     BandPlan readPlan(const QString &lnb1, const QString &lnb2);
-    // "Test on device": the three options, then the UBs.
-    void send(const BandPlan &plan);
-    // "Save on device": keeps the switch's plan as a backup, then sends and
-    // stores the new one; returns the backup's path. Without a backup
-    // nothing is sent.
-    QString store(const BandPlan &plan);
+    // "Test on device": the backup, the three options, then the UBs.
+    Outcome send(const BandPlan &plan);
+    // "Save on device": the backup, then the plan sent and stored.
+    Outcome store(const BandPlan &plan);
+    // Sends the switch's replies of a verbatim backup back, word for word,
+    // and stores them; the names are those of LNBs the backup of the plan
+    // being replaced cannot name.
+    Outcome restore(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2);
 
     const PlanBackup &backups() const { return backup; }
 
+    // The message of a store for the user: where the earlier stored plan is.
+    static QString storedMessage(const Outcome &outcome);
+
 private:
+    DeviceReplies readReplies();
+    BandPlan decode(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2) const;
+    // Without a backup nothing is sent: it throws with `failure` (taking the
+    // reason as %1) when the switch cannot be read or the files not written.
+    Outcome backUp(const QString &lnb1, const QString &lnb2, const QString &failure);
+    Outcome sendAfterBackup(const BandPlan &plan, const QString &failure);
+    static QString notStoredMessage();
+
     SerialPortHandler &device;
     PlanBackup backup;
+    // The connection whose stored plan is known to be in storedPlanBackup.
+    int knownConnection = 0;
+    QString storedPlanBackup;
 };

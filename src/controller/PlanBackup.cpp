@@ -1,13 +1,21 @@
 #include "PlanBackup.h"
 
 #include "SettingsFile.h"
+#include "io/WholeFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <stdexcept>
 #include <utility>
+
+namespace {
+const QString settingsSuffix = QStringLiteral(".dat");
+const QString repliesSuffix = QStringLiteral(".txt");
+} // namespace
 
 PlanBackup::PlanBackup(QString directory, Clock clock) : root(std::move(directory)), clock(std::move(clock))
 {
@@ -30,18 +38,88 @@ QString PlanBackup::folderName(const QString &serialNumber)
     return name.isEmpty() ? QStringLiteral("unknown") : name;
 }
 
-QString PlanBackup::write(const QString &serialNumber, const BandPlan &plan) const
+QString PlanBackup::repliesPath(const QString &settingsPath)
 {
-    const QString folder = root + QLatin1Char('/') + folderName(serialNumber);
-    if (!QDir().mkpath(folder)) {
+    QString path = settingsPath;
+    if (path.endsWith(settingsSuffix))
+        path.chop(settingsSuffix.size());
+    return path + repliesSuffix;
+}
+
+QString PlanBackup::folder(const QString &serialNumber) const
+{
+    const QString path = root + QLatin1Char('/') + folderName(serialNumber);
+    if (!QDir().mkpath(path)) {
         throw std::runtime_error(
-            tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder)).toStdString());
+            tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(path)).toStdString());
     }
-    const QString stamp = clock().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString path = folder + QLatin1Char('/') + stamp + QStringLiteral(".dat");
-    // Two stores within one second keep both backups, in the order of names.
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = folder + QLatin1Char('/') + stamp + QStringLiteral("_%1.dat").arg(n);
-    SettingsFile::write(path, plan);
     return path;
+}
+
+QString PlanBackup::freeName(const QString &folder) const
+{
+    const QString stamp = folder + QLatin1Char('/') + clock().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString base = stamp;
+    // Two backups within one second are both kept, numbered in their order.
+    for (int n = 2; QFileInfo::exists(base + settingsSuffix) || QFileInfo::exists(base + repliesSuffix); ++n)
+        base = stamp + QStringLiteral("_%1").arg(n);
+    return base;
+}
+
+QString PlanBackup::newest(const QString &folder)
+{
+    static const QRegularExpression name(QStringLiteral("^(\\d{8}-\\d{6})(?:_(\\d+))?\\.(?:dat|txt)$"));
+    QString best;
+    QPair<QString, int> bestKey;
+    const QStringList files = QDir(folder).entryList(QDir::Files);
+    for (const QString &file : files) {
+        const QRegularExpressionMatch match = name.match(file);
+        if (!match.hasMatch())
+            continue;
+        // "_10" comes after "_2", which the names alone would not say.
+        const QPair<QString, int> key{match.captured(1),
+                                      match.captured(2).isEmpty() ? 1 : match.captured(2).toInt()};
+        if (best.isEmpty() || bestKey < key) {
+            bestKey = key;
+            best = folder + QLatin1Char('/') + file.left(file.size() - 4);
+        }
+    }
+    return best;
+}
+
+bool PlanBackup::holds(const QString &base, const DeviceReplies &replies, const BandPlan *plan)
+{
+    QFile text(base + repliesSuffix);
+    if (text.open(QIODevice::ReadOnly)) {
+        DeviceReplies kept;
+        return DeviceReplies::fromText(text.readAll(), kept, nullptr) && kept == replies;
+    }
+    // Backups of earlier versions have no replies: their plan tells.
+    if (!plan || !QFileInfo::exists(base + settingsSuffix))
+        return false;
+    try {
+        return SettingsFile::read(base + settingsSuffix) == *plan;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+QString PlanBackup::write(const QString &serialNumber, const DeviceReplies &replies,
+                          const BandPlan *plan) const
+{
+    const QString dir = folder(serialNumber);
+    const QString last = newest(dir);
+    if (!last.isEmpty() && holds(last, replies, plan))
+        return QFileInfo::exists(last + settingsSuffix) ? last + settingsSuffix : last + repliesSuffix;
+    const QString base = freeName(dir);
+    QString reason;
+    if (!WholeFile::write(base + repliesSuffix, replies.toText(), &reason)) {
+        throw std::runtime_error(tr("The file %1 cannot be written (%2).")
+                                     .arg(QDir::toNativeSeparators(base + repliesSuffix), reason)
+                                     .toStdString());
+    }
+    if (!plan)
+        return base + repliesSuffix;
+    SettingsFile::write(base + settingsSuffix, *plan);
+    return base + settingsSuffix;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/DeviceReplies.h"
 #include "model/BandPlan.h"
 
 #include <QCoreApplication>
@@ -8,9 +9,10 @@
 
 #include <functional>
 
-// Keeps a switch's plan as a settings file before it is overwritten:
-// <directory>/<serial number>/<yyyyMMdd-HHmmss>.dat. Backups are only ever
-// added, never replaced or deleted.
+// Keeps a switch's plan before it is overwritten:
+// <directory>/<serial number>/<yyyyMMdd-HHmmss>.dat, a settings file, and
+// beside it the same name with .txt, the switch's replies word for word.
+// Backups are only ever added, never replaced or deleted.
 class PlanBackup
 {
     Q_DECLARE_TR_FUNCTIONS(PlanBackup)
@@ -22,16 +24,27 @@ public:
     // directory, next to the offline cache.
     explicit PlanBackup(QString directory = QString(), Clock clock = &QDateTime::currentDateTime);
 
-    // Writes the plan and returns the file's path; throws std::runtime_error
-    // with the reason when it cannot.
-    QString write(const QString &serialNumber, const BandPlan &plan) const;
+    // Keeps the replies, and the plan when there is one (null: the satellite
+    // data cannot decode it), unless the newest backup of the switch already
+    // holds them. Returns the path of the backup that holds them: the
+    // settings file, or the replies' file when there is no settings file.
+    // Throws std::runtime_error with the reason when it cannot write them.
+    QString write(const QString &serialNumber, const DeviceReplies &replies, const BandPlan *plan) const;
 
     QString directory() const { return root; }
 
     // A serial number as a single, harmless folder name.
     static QString folderName(const QString &serialNumber);
+    // The replies' file beside a settings file.
+    static QString repliesPath(const QString &settingsPath);
 
 private:
+    QString folder(const QString &serialNumber) const;
+    // The newest backup in the folder, without its extension; empty: none.
+    static QString newest(const QString &folder);
+    static bool holds(const QString &base, const DeviceReplies &replies, const BandPlan *plan);
+    QString freeName(const QString &folder) const;
+
     QString root;
     Clock clock;
 };

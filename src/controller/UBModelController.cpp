@@ -319,18 +319,28 @@ void UBModelController::runDeviceWrite(const std::function<void()> &write)
     }
 }
 
+void UBModelController::reportBackup(const DeviceTransfers::Outcome &outcome)
+{
+    if (!outcome.notice.isEmpty())
+        emit warningOccured(outcome.notice);
+}
+
 void UBModelController::sendDataToDevice()
 {
     if (!validateData())
         return;
-    runDeviceWrite([this] { transfers->send(BandPlan::fromModel(*model)); });
+    runDeviceWrite([this] { reportBackup(transfers->send(BandPlan::fromModel(*model))); });
 }
 
 void UBModelController::storeDataInEEPROM()
 {
     if (!validateData())
         return;
-    runDeviceWrite([this] { transfers->store(BandPlan::fromModel(*model)); });
+    runDeviceWrite([this] {
+        const DeviceTransfers::Outcome outcome = transfers->store(BandPlan::fromModel(*model));
+        reportBackup(outcome);
+        emit informationOccured(DeviceTransfers::storedMessage(outcome));
+    });
 }
 
 void UBModelController::readFromDevice()

@@ -78,6 +78,9 @@ public:
 signals:
     void errorOccured(QString error);
     void warningOccured(QString error);
+    // News that needs no action, such as where a store kept the switch's
+    // earlier plan.
+    void informationOccured(QString text);
     void staticUBsChanged(bool above);
     void deviceFound();
     void deviceMissing();
@@ -112,6 +115,8 @@ private:
     void createDefaultUBs();
     bool validateData();
     void runDeviceWrite(const std::function<void()> &write);
+    // A backup that kept only the switch's replies is worth a warning.
+    void reportBackup(const DeviceTransfers::Outcome &outcome);
     void reportNoSatelliteData();
     // Runs one way of getting the satellite data and what follows it: the
     // warnings of the start-up in one box, then the device search or the

@@ -499,19 +499,59 @@ const TransponderItem &SqlHandler::getPolarisationForTransponder(const QString &
         throw std::runtime_error(notFoundMessage.toStdString());
     if (const TransponderItem *item = findTransponder(satelite, transponder))
         return *item;
-    throw std::runtime_error("SqlHandler::getPolarisationForTransponder: transponder not found");
+    throw std::runtime_error(
+        tr("Transponder %1 is not among those of %2.").arg(transponder).arg(satelite).toStdString());
+}
+
+const TransponderItem *SqlHandler::nearestTransponder(const QString &satelite, quint32 frequency,
+                                                      int horizontal) const
+{
+    const auto it = itemsBySatelite.find(satelite);
+    if (it == itemsBySatelite.end())
+        return nullptr;
+    // One frequency often carries two transponders, one per polarisation,
+    // and neighbours lie a few MHz apart: the nearest row wins, not the first.
+    constexpr qint64 tolerance = 4;
+    const TransponderItem *nearest = nullptr;
+    qint64 nearestDistance = tolerance + 1;
+    for (const TransponderItem &item : it->second) {
+        if (horizontal >= 0 && item.horizontal != (horizontal > 0))
+            continue;
+        const qint64 distance = qAbs(qint64(item.frequency) - qint64(frequency));
+        if (distance < nearestDistance) {
+            nearest = &item;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+const TransponderItem *SqlHandler::findTransponderByFrequency(const QString &satelite, quint32 frequency,
+                                                              bool horizontal) const
+{
+    return nearestTransponder(satelite, frequency, horizontal ? 1 : 0);
+}
+
+void SqlHandler::noTransponderNear(const QString &satelite, quint32 frequency) const
+{
+    if (itemsBySatelite.find(satelite) == itemsBySatelite.end())
+        throw std::runtime_error(notFoundMessage.toStdString());
+    throw std::runtime_error(
+        tr("No transponder of %1 lies within 4 MHz of %2 MHz.").arg(satelite).arg(frequency).toStdString());
 }
 
 quint32 SqlHandler::getTransponderByFreq(const QString &satelite, quint32 frequency) const
 {
-    const auto it = itemsBySatelite.find(satelite);
-    if (it == itemsBySatelite.end())
-        throw std::runtime_error(notFoundMessage.toStdString());
-    for (const TransponderItem &item : it->second) {
-        if (item.frequency - 5 < frequency && item.frequency + 5 > frequency)
-            return item.transponder;
-    }
-    throw std::runtime_error("SqlHandler::getTransponderByFreq: no transponder with freq");
+    if (const TransponderItem *item = nearestTransponder(satelite, frequency, -1))
+        return item->transponder;
+    noTransponderNear(satelite, frequency);
+}
+
+quint32 SqlHandler::getTransponderByFreq(const QString &satelite, quint32 frequency, bool horizontal) const
+{
+    if (const TransponderItem *item = nearestTransponder(satelite, frequency, horizontal ? 1 : 0))
+        return item->transponder;
+    noTransponderNear(satelite, frequency);
 }
 
 const SateliteParams *SqlHandler::findSatelite(const QString &name) const
@@ -530,11 +570,18 @@ const SateliteParams &SqlHandler::getSateliteParams(const QString &name) const
     throw std::runtime_error(notFoundMessage.toStdString());
 }
 
-const SateliteParams &SqlHandler::getSateliteParamsById(quint32 satId) const
+const SateliteParams *SqlHandler::findSateliteById(quint32 satId) const
 {
     for (const SateliteParams &params : sateliteParams) {
         if (params.satId == satId)
-            return params;
+            return &params;
     }
+    return nullptr;
+}
+
+const SateliteParams &SqlHandler::getSateliteParamsById(quint32 satId) const
+{
+    if (const SateliteParams *params = findSateliteById(satId))
+        return *params;
     throw std::runtime_error(notFoundMessage.toStdString());
 }

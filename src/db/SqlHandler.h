@@ -80,7 +80,11 @@ public:
     // A satellite's rows in table order; empty for an unknown name.
     QVector<TransponderItem> transponders(const QString &name) const;
     const TransponderItem &getPolarisationForTransponder(const QString &satelite, quint32 transponder) const;
+    // The transponder nearest to the frequency, at most 4 MHz off (an exact
+    // match first; of equally near rows the earlier), of either polarisation
+    // or of the one given.
     quint32 getTransponderByFreq(const QString &satelite, quint32 frequency) const;
+    quint32 getTransponderByFreq(const QString &satelite, quint32 frequency, bool horizontal) const;
     const SateliteParams &getSateliteParams(const QString &name) const;
     const SateliteParams &getSateliteParamsById(quint32 satId) const;
 
@@ -88,6 +92,10 @@ public:
     bool hasData() const { return dataAvailable; }
     const TransponderItem *findTransponder(const QString &satelite, quint32 transponder) const;
     const SateliteParams *findSatelite(const QString &name) const;
+    const SateliteParams *findSateliteById(quint32 satId) const;
+    // As getTransponderByFreq; null when no row is near enough.
+    const TransponderItem *findTransponderByFrequency(const QString &satelite, quint32 frequency,
+                                                      bool horizontal) const;
 
     QString cacheFilePath() const { return cacheDirectory + cacheFileName; }
 
@@ -103,6 +111,9 @@ signals:
     void cacheProblem(QString message);
 
 private:
+    // horizontal: 0 vertical, 1 horizontal, -1 either.
+    const TransponderItem *nearestTransponder(const QString &satelite, quint32 frequency, int horizontal) const;
+    [[noreturn]] void noTransponderNear(const QString &satelite, quint32 frequency) const;
     void saveDbFile();
     bool loadDbFile();
 

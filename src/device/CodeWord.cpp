@@ -1,6 +1,7 @@
 #include "CodeWord.h"
 
 #include "db/SqlHandler.h"
+#include "model/PlanComparison.h"
 
 #include <QCoreApplication>
 
@@ -28,6 +29,20 @@ const char *const frequencyRefusal =
 QString shownUb(quint32 ubNumber)
 {
     return QStringLiteral("%1").arg(ubNumber + 1, 2, 10, QLatin1Char('0'));
+}
+
+const char *const unknownSatId = QT_TRANSLATE_NOOP(
+    "SerialPortHandler", "%1 cannot be read: the satellite id %2 is not in the satellite data.");
+const char *const noHighBand = QT_TRANSLATE_NOOP(
+    "SerialPortHandler", "%1 cannot be read: it names the high band, which %2 does not have.");
+const char *const noTransponderThere = QT_TRANSLATE_NOOP(
+    "SerialPortHandler", "%1 cannot be read: %2 has no transponder at %3 MHz %4 in the satellite data.");
+const char *const otherBand = QT_TRANSLATE_NOOP(
+    "SerialPortHandler", "%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB.");
+
+[[noreturn]] void undecodable(const QString &message)
+{
+    throw UndecodableWord(message.toStdString());
 }
 
 [[noreturn]] void refuse(const QString &message)
@@ -158,11 +173,27 @@ UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QStrin
     if (!database)
         noDatabase();
     record.type = UBRecord::staticType;
-    const SateliteParams &params = database->getSateliteParamsById(word.satId());
-    record.freq = (word.highBand() ? params.lofHigh : params.lofLow) + quint32(ifOffset) + word.f();
+    const QString ub = PlanComparison::ubName(position);
+    const SateliteParams *params = database->findSateliteById(word.satId());
+    if (!params)
+        undecodable(translate(unknownSatId).arg(ub).arg(word.satId()));
+    if (word.highBand() && params->lofHigh == 0)
+        undecodable(translate(noHighBand).arg(ub, params->name));
+    const quint32 oscillator = word.highBand() ? params->lofHigh : params->lofLow;
+    record.freq = oscillator + quint32(ifOffset) + word.f();
+    const TransponderItem *row =
+        database->findTransponderByFrequency(params->name, record.freq, word.horizontal());
+    if (!row) {
+        undecodable(translate(noTransponderThere)
+                        .arg(ub, params->name)
+                        .arg(record.freq)
+                        .arg(word.horizontal() ? QStringLiteral("H") : QStringLiteral("V")));
+    }
+    if (row->oscillatorFrequency != oscillator)
+        undecodable(translate(otherBand).arg(ub).arg(row->transponder).arg(params->name));
     record.lnb = word.lnb2() ? 1 : 0;
-    (word.lnb2() ? lnb2 : lnb1) = params.name;
-    record.tp = qint32(database->getTransponderByFreq(params.name, record.freq));
+    (word.lnb2() ? lnb2 : lnb1) = params->name;
+    record.tp = qint32(row->transponder);
     return record;
 }
 

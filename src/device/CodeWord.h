@@ -7,9 +7,19 @@
 #include <QVector>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 
 class SqlHandler;
+
+// A static word the satellite data cannot explain (a satellite id or a
+// transponder they lack): the switch's plan is sound, the data are not its
+// match. The message names the UB and the reason, translated.
+class UndecodableWord : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // The 32-bit word that carries one user band over the serial line, written in
 // decimal. Bit 31 tells the two layouts apart; bits 8-18 hold the field F in
@@ -85,7 +95,9 @@ public:
 
     // The record at line position `position` (which is its ubNumber; the
     // word's own ubNumber bits are ignored). A static word writes its
-    // satellite's name into lnb1 or lnb2.
+    // satellite's name into lnb1 or lnb2; it is the transponder of the word's
+    // polarisation nearest to its frequency, in the band its band bit names.
+    // Throws UndecodableWord when the satellite data hold no such row.
     static UBRecord decode(CodeWord word, quint32 position, QString &lnb1, QString &lnb2,
                            const SqlHandler *database);
 

@@ -205,6 +205,7 @@ bool SerialPortHandler::openPort(const SerialPortCandidate &candidate)
     setPortProblem(candidate.portName, openFailureText(candidate.portName, opened));
     if (opened.failure == OpenFailure::None && identifyDevice()) {
         connect(port, &QSerialPort::errorOccurred, this, &SerialPortHandler::handleError);
+        ++connections;
         searchTimer.stop();
         // The switch is here: whatever other ports had is no longer the point.
         forgetPortsOtherThan({});
@@ -363,7 +364,7 @@ QString SerialPortHandler::readReply()
     return readLine(false);
 }
 
-QString SerialPortHandler::readLine(bool identifying)
+QString SerialPortHandler::readLine(bool identifying, bool raw)
 {
     timeoutFlag = false;
     QByteArray text;
@@ -403,7 +404,7 @@ QString SerialPortHandler::readLine(bool identifying)
     text.chop(1);
     if (text.isEmpty())
         throw std::runtime_error(readErrorMessage);
-    if (text.endsWith(','))
+    if (text.endsWith(',') && !raw)
         text.chop(1);
     const QString reply = QString::fromUtf8(text);
     qDebug().noquote() << QStringLiteral("Reading ") + reply;
@@ -433,6 +434,35 @@ QList<UBRecord> SerialPortHandler::readConfiguration(QString &lnb1, QString &lnb
     writeCommand(QStringLiteral(":CONF:ALL?"), 100);
     const QString reply = readReply();
     return CodeWord::decodeConfiguration(reply, lnb1, lnb2, sqlHandler);
+}
+
+DeviceReplies SerialPortHandler::readReplies()
+{
+    DeviceReplies replies;
+    const auto ask = [this](const QString &query) {
+        writeCommand(query, 100);
+        return readLine(false, true);
+    };
+    replies.lteFilter = ask(QStringLiteral(":CONF:LTEFILT?"));
+    replies.standBy = ask(QStringLiteral(":CONF:STBY?"));
+    replies.terrestrialPath = ask(QStringLiteral(":CONF:TERRAMP?"));
+    replies.configuration = ask(QStringLiteral(":CONF:ALL?"));
+    return replies;
+}
+
+QList<UBRecord> SerialPortHandler::decodeConfiguration(const QString &reply, QString &lnb1,
+                                                       QString &lnb2) const
+{
+    return CodeWord::decodeConfiguration(reply, lnb1, lnb2, sqlHandler);
+}
+
+void SerialPortHandler::writeWords(const QVector<CodeWord> &words)
+{
+    QStringList texts;
+    for (const CodeWord word : words)
+        texts << word.toText();
+    writeCommand(QStringLiteral(":CONF:ALL ") + texts.join(QLatin1Char(',')), 100);
+    confirmDelivery();
 }
 
 void SerialPortHandler::writeLteFilter(bool on)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceReplies.h"
 #include "model/UBRecord.h"
 
 #include <QList>
@@ -72,17 +73,27 @@ public:
     // port; empty when there is nothing to say.
     QString portProblem() const;
     bool timeoutOccurred() const { return timeoutFlag; }
+    // Counts the switches identified by this handler: a new number means a
+    // switch plugged in (again) since the last.
+    int connectionNumber() const { return connections; }
 
     bool readLteFilter();
     bool readStandBy();
     bool readTerrestrialPatchActive();
     QList<UBRecord> readConfiguration(QString &lnb1, QString &lnb2);
+    // The four queries of a read, their replies kept as they came.
+    DeviceReplies readReplies();
+    // A configuration reply as 24 records with the satellite data (see
+    // CodeWord::decodeConfiguration).
+    QList<UBRecord> decodeConfiguration(const QString &reply, QString &lnb1, QString &lnb2) const;
 
     void writeLteFilter(bool on);
     void writeStandBy(bool on);
     void writeTerrestrialPatchActive(bool on);
     void writeConfiguration(const QList<UBRecord> &list, const QString &lnb1, const QString &lnb2);
     void storeInEeprom();
+    // The configuration line with these words as they are, UB 0 first.
+    void writeWords(const QVector<CodeWord> &words);
 
     void writeCommand(const QString &command, unsigned long pauseMs);
     QString readReply();
@@ -130,7 +141,8 @@ private:
     bool identifyDevice();
     // One reply line. While identifying, any wait that brings no data ends
     // the read: the error report is not connected yet.
-    QString readLine(bool identifying);
+    // With `raw`, a trailing comma stays.
+    QString readLine(bool identifying, bool raw = false);
     // Lets a lost line report itself without waiting; true when the port is
     // gone. Pending input stays buffered for the next read.
     bool lineLost();
@@ -151,6 +163,7 @@ private:
     // ends the read instead of growing without bound.
     const int maxReplyBytes = 16384;
     bool timeoutFlag = false;
+    int connections = 0;
     QString serial;
     PortLister portLister;
     RandomSource random;

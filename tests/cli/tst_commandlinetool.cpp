@@ -4,7 +4,9 @@
 #include "SimulatorProcess.h"
 #include "TestDatabase.h"
 #include "cli/CommandLineTool.h"
+#include "controller/PlanBackup.h"
 #include "controller/SettingsFile.h"
+#include "device/CodeWord.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -13,6 +15,8 @@
 
 #include <memory>
 #include <vector>
+
+Q_DECLARE_METATYPE(SerialPortHandler::OpenFailure)
 
 namespace {
 const QStringList serials{"01332251", "01332252"};
@@ -43,6 +47,7 @@ class CommandLineToolTest : public QObject
     std::vector<std::unique_ptr<SimulatorProcess>> simulators;
     QString output;
     QString errors;
+    SerialPortHandler::PortOpener opener = &SerialPortHandler::openSystemPort;
 
     QString link(int n) const { return dir.filePath(QStringLiteral("switch%1").arg(n)); }
     QString backups() const { return dir.filePath(QStringLiteral("backups")); }
@@ -63,6 +68,7 @@ class CommandLineToolTest : public QObject
             return ports;
         };
         environment.random = [] { return 6u; };
+        environment.portOpener = opener;
         return environment;
     }
 
@@ -78,12 +84,12 @@ class CommandLineToolTest : public QObject
         return tool.run(arguments);
     }
 
-    bool startSwitches(int count)
+    bool startSwitches(int count, const QStringList &arguments = {})
     {
         simulators.clear();
         for (int n = 1; n <= count; ++n) {
             simulators.push_back(
-                std::make_unique<SimulatorProcess>(link(n), QStringList(), "SN:" + serials.at(n - 1)));
+                std::make_unique<SimulatorProcess>(link(n), arguments, "SN:" + serials.at(n - 1)));
             if (!simulators.back()->start())
                 return false;
         }
@@ -104,8 +110,22 @@ class CommandLineToolTest : public QObject
         QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a plan") == 10);
     }
 
+    // The last configuration line a switch received, without its command.
+    static QString lastWords(const SimulatorProcess &simulator)
+    {
+        const QStringList lines = writes(simulator).filter(QRegularExpression("^:CONF:ALL "));
+        return lines.isEmpty() ? QString() : lines.last().mid(10);
+    }
+
 private slots:
-    void cleanup() { simulators.clear(); }
+    // Each test finds only its own backups.
+    void init() { QVERIFY(QDir(backups()).removeRecursively()); }
+
+    void cleanup()
+    {
+        simulators.clear();
+        opener = &SerialPortHandler::openSystemPort;
+    }
 
     void commands_data()
     {
@@ -222,6 +242,134 @@ private slots:
         QCOMPARE(run({"read", dir.filePath("back.dat")}), 0);
         QCOMPARE(fileBytes(dir.filePath("back.dat")), fileBytes(stored));
         QCOMPARE(run({"diff", stored}), 0);
+    }
+
+    // "test" then "store", each a run of its own: the plan the switch had
+    // stored is in the backup the test took.
+    void testThenStoreKeepsTheStoredPlan()
+    {
+        QVERIFY(startSwitches(1));
+        writePlans();
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(run({"test", dir.filePath("changed.dat")}), 0);
+        QCOMPARE(run({"store", dir.filePath("changed.dat")}), 0);
+        const QStringList plans =
+            QDir(backups() + "/01332251").entryList({"*.dat"}, QDir::Files, QDir::Name);
+        QCOMPARE(plans.size(), 2);
+        QCOMPARE(fileBytes(backups() + "/01332251/" + plans.first()), fileBytes(dir.filePath("held.dat")));
+        QCOMPARE(output, backups() + "/01332251/" + plans.last() + "\n");
+    }
+
+    // A plan on a satellite the data lack is stored after its replies are
+    // kept, and "restore" of those replies puts its words back one by one.
+    void undecodablePlanRestoredWordForWord()
+    {
+        QStringList words;
+        for (quint32 ub = 0; ub < 24; ++ub)
+            words << CodeWord::makeDynamic(ub, 3 - ub % 4, ub + 1).toText();
+        words[7] = QString::number(0x80000000u | 99u << 24 | 7u << 19 | 1136u << 8 | 0x3u);
+        const QString state = dir.filePath("undecodable.state");
+        QFile file(state);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("LTEFILT ON\nSTBY OFF\nTERRAMP OFF\nALL " + words.join(',').toLatin1() + '\n') > 0);
+        file.close();
+        QVERIFY(startSwitches(1, {"--state", state}));
+        BandPlan plan;
+        for (quint32 ub = 24; ub-- > 0;)
+            plan.list << UBRecord{ub, 0, 0, 0, 0, UBRecord::dynamicType, 0, -1};
+        QVERIFY(plan.numberDynamicUBs(true));
+        plan.lnb1 = "Astra 19.2E";
+        plan.lnb2 = "Hotbird 13.0E";
+        SettingsFile::write(dir.filePath("plan.dat"), plan);
+
+        QCOMPARE(run({"read", dir.filePath("out.dat")}), 2);
+        QVERIFY2(errors.startsWith("UB08 cannot be read: the satellite id 99 is not in the satellite data."),
+                 qPrintable(errors));
+        QCOMPARE(run({"store", dir.filePath("plan.dat")}), 0);
+        const QString kept = output.trimmed();
+        QVERIFY2(kept.endsWith(".txt") && errors.contains("Only the switch's replies were backed up, in " + kept),
+                 qPrintable(output + errors));
+        QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
+        QVERIFY(lastWords(*simulators.front()) != words.join(','));
+
+        QCOMPARE(run({"restore", kept}), 0);
+        QCOMPARE(lastWords(*simulators.front()), words.join(','));
+        QCOMPARE(writes(*simulators.front()).mid(writes(*simulators.front()).size() - 5),
+                 QStringList({":CONF:LTEFILT ON", ":CONF:STBY OFF", ":CONF:TERRAMP OFF", ":CONF:ALL " + words.join(','),
+                              ":MEM:WRITE:ALL"}));
+        // The restore, too, kept what it replaced.
+        QCOMPARE(QDir(backups() + "/01332251").entryList({"*.dat"}, QDir::Files).size(), 1);
+        QCOMPARE(run({"restore", dir.filePath("plan.dat")}), 0);
+        QVERIFY(lastWords(*simulators.front()) != words.join(','));
+    }
+
+    // The window's reasons for a port that cannot be used, from every command
+    // that looks for the switch.
+    void portReasons_data()
+    {
+        QTest::addColumn<SerialPortHandler::OpenFailure>("failure");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("said");
+        using F = SerialPortHandler::OpenFailure;
+        QTest::newRow("list, no permission") << F::NoPermission << QStringList{"list"} << "dialout";
+        QTest::newRow("read, in use") << F::InUse << QStringList{"read", "out.dat"} << "in use by another program";
+        QTest::newRow("store, no permission") << F::NoPermission << QStringList{"store", "held.dat"} << "dialout";
+        QTest::newRow("store --each, no permission")
+            << F::NoPermission << QStringList{"store", "--each", "held.dat"} << "dialout";
+    }
+
+    void portReasons()
+    {
+        QFETCH(SerialPortHandler::OpenFailure, failure);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, said);
+        QVERIFY(startSwitches(1));
+        writePlans();
+        if (QTest::currentTestFailed())
+            return;
+        opener = [failure](QSerialPort &) { return SerialPortHandler::OpenResult{failure, "denied"}; };
+        const int before = writes(*simulators.front()).size();
+        for (QString &argument : arguments)
+            argument = argument.endsWith(".dat") ? dir.filePath(argument) : argument;
+        CommandLineTool *tool = nullptr;
+        // Workshop mode ends once it has said why, or after 10 s.
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (tool && errors.contains(said))
+                tool->stop();
+        });
+        watch.start(50);
+        QTimer bound;
+        bound.setSingleShot(true);
+        connect(&bound, &QTimer::timeout, this, [&] { tool->stop(); });
+        bound.start(10000);
+        const int status = run(arguments, &tool);
+        tool = nullptr;
+        QCOMPARE(status, 2);
+        QVERIFY2(errors.contains(link(1)) && errors.contains(said), qPrintable(errors));
+        QVERIFY2(!errors.contains("No switch found"), qPrintable(errors));
+        QCOMPARE(writes(*simulators.front()).size(), before);
+    }
+
+    // A switch whose store failed makes workshop mode end with 2.
+    void workshopExitsTwoAfterAFailedStore()
+    {
+        QVERIFY(startSwitches(1));
+        writePlans();
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(startSwitches(1, {"--reply", ":CONF:ALL?="}));
+        CommandLineTool *tool = nullptr;
+        QTimer::singleShot(0, this, [&] {
+            connect(tool, &CommandLineTool::switchHandled, tool, &CommandLineTool::stop);
+        });
+        QTimer bound;
+        bound.setSingleShot(true);
+        connect(&bound, &QTimer::timeout, this, [&] { tool->stop(); });
+        bound.start(15000);
+        QCOMPARE(run({"store", "--each", dir.filePath("changed.dat")}, &tool), 2);
+        QVERIFY2(output.contains(": not stored: "), qPrintable(output));
     }
 
     // The program itself keeps its satellite data in the window's data

@@ -4,6 +4,7 @@
 #include "SimulatorProcess.h"
 #include "TestDatabase.h"
 #include "controller/UBModelController.h"
+#include "device/CodeWord.h"
 #include "model/UBDataModel.h"
 
 #include <QElapsedTimer>
@@ -124,10 +125,32 @@ class DeviceTransfersTest : public QObject
         return {":CONF:LTEFILT OFF", ":CONF:STBY OFF", ":CONF:TERRAMP OFF", ":CONF:ALL " + words};
     }
 
-    QStringList backups() const
+    // The backups' files of one kind: "*.dat" the plans, "*.txt" the replies.
+    QStringList backups(const QString &kind = QStringLiteral("*.dat")) const
     {
-        return QDir(backupDirectory + QStringLiteral("/01332251")).entryList(QDir::Files, QDir::Name);
+        return QDir(backupDirectory + QStringLiteral("/01332251")).entryList({kind}, QDir::Files, QDir::Name);
     }
+
+    // A state file: the switch has stored these words, the LTE filter on.
+    QString storedState(const QStringList &words) const
+    {
+        const QString path = dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) + ".state");
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write("LTEFILT ON\nSTBY OFF\nTERRAMP ON\nALL " + words.join(',').toLatin1() + '\n') <= 0)
+            return QString();
+        return path;
+    }
+
+    static QStringList dynamicWords()
+    {
+        QStringList words;
+        for (quint32 ub = 0; ub < 24; ++ub)
+            words << CodeWord::makeDynamic(ub, ub % 4, ub + 3).toText();
+        return words;
+    }
+
+    QString backupPath(const QString &name) const { return backupDirectory + QStringLiteral("/01332251/") + name; }
 
 private slots:
     void cleanup()
@@ -165,7 +188,9 @@ private slots:
         QCOMPARE(messages, QStringList());
         QCOMPARE(model->ubList(), before);
 
-        const QStringList lines = received();
+        // The switch's plan is read for its backup first.
+        QCOMPARE(received().mid(0, 4), readLines);
+        const QStringList lines = received().mid(4);
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines.mid(0, 3), QStringList({":CONF:LTEFILT ON", ":CONF:STBY OFF", ":CONF:TERRAMP ON"}));
         QVERIFY(lines.at(3).startsWith(":CONF:ALL "));
@@ -188,7 +213,7 @@ private slots:
         controller->resetDynamicUBs(false);
         controller->sendDataToDevice();
         QCOMPARE(messages, QStringList{"warning: Local UB number bigger than 8, protocol XY required"});
-        QCOMPARE(received().size(), 4);
+        QCOMPARE(received().size(), 8);
     }
 
     // The line closes right after the third option line: the configuration
@@ -204,8 +229,8 @@ private slots:
     void unplugBeforeTheWordsIsReported()
     {
         QFETCH(bool, store);
-        // "Save on device" reads the switch's plan for its backup first.
-        connectDevice({"--unplug-after", store ? "8" : "4", "--unplug-delay", "10"});
+        // Both read the switch's plan for its backup first.
+        connectDevice({"--unplug-after", "8", "--unplug-delay", "10"});
         if (QTest::currentTestFailed())
             return;
         QSignalSpy missing(controller.get(), &UBModelController::deviceMissing);
@@ -237,7 +262,7 @@ private slots:
                                         << "Fehler während des Schreibvorgangs." << 0;
         QTest::newRow("no std::exception") << "" << -2 << 0u << "Unknown error" << 0;
         QTest::newRow("static transponder unknown")
-            << "-" << 9999 << 11836u << "SqlHandler::getPolarisationForTransponder: transponder not found" << 0;
+            << "-" << 9999 << 11836u << "Transponder 9999 is not among those of Astra 19.2E." << 0;
         QTest::newRow("static frequency out of reach")
             << "-" << 71 << 12750u
             << "UB24 cannot be sent to the device: its transponder lies 2150 MHz above the LNB oscillator "
@@ -272,13 +297,12 @@ private slots:
         controller->sendDataToDevice();
         QCOMPARE(messages, QStringList{"error: " + shown});
         QCOMPARE(offline.count(), noInternet);
-        QCOMPARE(received(), options);
+        QCOMPARE(received(), readLines + options);
 
         controller->storeDataInEEPROM();
         QCOMPARE(messages, QStringList({"error: " + shown, "error: " + shown}));
         QCOMPARE(offline.count(), 2 * noInternet);
-        // "Save on device" reads its backup first.
-        QCOMPARE(received(), options + readLines + options);
+        QCOMPARE(received(), readLines + options + readLines + options);
         QCOMPARE(model->ubList(), before);
     }
 
@@ -293,7 +317,7 @@ private slots:
         QVERIFY(simulator->loggedLines().count(QStringLiteral("*IDN?")) >= 2);
         controller->sendDataToDevice();
         QCOMPARE(messages, QStringList());
-        QCOMPARE(received().size(), 4);
+        QCOMPARE(received().size(), 8);
     }
 
     void storeSendsTheMemoryCommandLast()
@@ -340,8 +364,7 @@ private slots:
         QCOMPARE(lnb2.at(0).at(0).toString(), hotbird);
         QCOMPARE(model->lnb2(), hotbird);
         QCOMPARE(model->ubList(), sent);
-        QCOMPARE(received().mid(4),
-                 QStringList({":CONF:LTEFILT?", ":CONF:STBY?", ":CONF:TERRAMP?", ":CONF:ALL?"}));
+        QCOMPARE(received().mid(8), readLines);
     }
 
     void readWithoutStaticsKeepsNames()
@@ -570,6 +593,84 @@ private slots:
         QVERIFY2(messages.first().contains(reason), qPrintable(messages.first()));
         for (const QString &line : received())
             QVERIFY2(line.endsWith('?'), qPrintable(line));
+    }
+
+    // "Test on device" replaces the switch's working plan, not its stored
+    // one: the backup before the test holds the stored plan, and the store
+    // after it names that backup. Transponders that share a frequency, or
+    // lie 1 MHz apart, come back as they were sent.
+    void testThenStoreKeepsTheStoredPlan()
+    {
+        const QStringList storedWords = dynamicWords();
+        connectDevice({"--state", storedState(storedWords)});
+        if (QTest::currentTestFailed())
+            return;
+        QStringList information;
+        connect(controller.get(), &UBModelController::informationOccured, this,
+                [&information](const QString &text) { information << text; });
+        model->setLnb2(QStringLiteral("Astra 28.2E"));
+        makeStatic(0, 1, 79, 11307); // V
+        makeStatic(1, 1, 78, 11307); // H
+        makeStatic(2, 1, 26, 11306); // V
+        controller->sendDataToDevice();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(backups().size(), 1);
+        const QString storedBackup = backupPath(backups().first());
+
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(backups().size(), 2);
+        QCOMPARE(information.size(), 1);
+        QVERIFY2(information.first().contains(QDir::toNativeSeparators(storedBackup)),
+                 qPrintable(information.first()));
+        QFile replies(backupPath(backups("*.txt").first()));
+        QVERIFY(replies.open(QIODevice::ReadOnly));
+        QCOMPARE(replies.readAll(), ":CONF:LTEFILT? ON\n:CONF:STBY? OFF\n:CONF:TERRAMP? ON\n:CONF:ALL? " +
+                                        storedWords.join(',').toLatin1() + '\n');
+
+        QList<UBRecord> sent = model->ubList();
+        // A static word carries no line or local UB.
+        for (UBRecord &record : sent) {
+            if (record.isStatic())
+                record.line = record.localUB = 0;
+        }
+        QCOMPARE(controller->compareWithDevice(), QStringList{"The switch holds this plan."});
+        controller->resetDynamicUBs(true);
+        controller->readFromDevice();
+        QCOMPARE(model->ubList(), sent);
+        // The newest backup holds what the switch holds: none is added.
+        controller->sendDataToDevice();
+        QCOMPARE(backups("*").size(), 4);
+        QCOMPARE(messages, QStringList());
+    }
+
+    // A switch whose plan names a satellite the data lack: its replies are
+    // kept word for word, the user is told why, and the store goes on.
+    void undecodablePlanIsStoredAfterItsVerbatimBackup()
+    {
+        QStringList words = dynamicWords();
+        words[5] = QString::number(0x80000000u | 99u << 24 | 5u << 19 | 1136u << 8 | 0x3u);
+        connectDevice({"--state", storedState(words)});
+        if (QTest::currentTestFailed())
+            return;
+        const QString reason = "UB06 cannot be read: the satellite id 99 is not in the satellite data.";
+        controller->readFromDevice();
+        QCOMPARE(messages, QStringList{"error: " + reason});
+        messages.clear();
+
+        controller->storeDataInEEPROM();
+        QCOMPARE(backups(), QStringList());
+        QCOMPARE(backups("*.txt").size(), 1);
+        const QString kept = backupPath(backups("*.txt").first());
+        QCOMPARE(messages, QStringList{"warning: Only the switch's replies were backed up, in " +
+                                       QDir::toNativeSeparators(kept) +
+                                       ", because its plan cannot be read with the satellite data: " + reason});
+        QCOMPARE(received().last(), QStringLiteral(":MEM:WRITE:ALL"));
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        DeviceReplies replies;
+        QVERIFY(DeviceReplies::fromText(file.readAll(), replies, nullptr));
+        QCOMPARE(replies.configuration, words.join(','));
     }
 
     // The comparison reads the switch and leaves the window's plan alone.

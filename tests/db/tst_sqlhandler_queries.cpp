@@ -15,9 +15,8 @@ using namespace TestDatabase;
 namespace {
 const QString notConnected = QStringLiteral("Not connected");
 const QString notFound = QStringLiteral("Satelite not found in database");
-const QString noTransponder =
-    QStringLiteral("SqlHandler::getPolarisationForTransponder: transponder not found");
-const QString noFrequency = QStringLiteral("SqlHandler::getTransponderByFreq: no transponder with freq");
+const QString noTransponder = QStringLiteral("Transponder 20 is not among those of Astra 19.2E.");
+const QString noFrequency = QStringLiteral("No transponder of %1 lies within 4 MHz of %2 MHz.");
 
 QString exceptionText(const std::function<void()> &call)
 {
@@ -101,28 +100,37 @@ private slots:
     {
         QTest::addColumn<QString>("satelite");
         QTest::addColumn<quint32>("frequency");
+        QTest::addColumn<int>("horizontal"); // -1: either polarisation
         QTest::addColumn<QString>("result");
         const QString astra = QStringLiteral("Astra 19.2E");
-        QTest::newRow("exact") << astra << 11836u << "71";
-        QTest::newRow("4 MHz below") << astra << 11832u << "71";
-        QTest::newRow("4 MHz above") << astra << 11840u << "71";
-        QTest::newRow("5 MHz below") << astra << 11831u << noFrequency;
-        QTest::newRow("5 MHz above") << astra << 11841u << noFrequency;
-        QTest::newRow("between two rows") << astra << 11846u << noFrequency;
-        QTest::newRow("two rows near: earlier wins") << "Close" << 11495u << "1";
-        QTest::newRow("only the later row near") << "Close" << 11500u << "2";
-        QTest::newRow("satellite without rows") << "Empty" << 11494u << noFrequency;
-        QTest::newRow("unknown satellite") << "Nowhere" << 11494u << notFound;
-        QTest::newRow("zero") << astra << 0u << noFrequency;
+        QTest::newRow("exact") << astra << 11836u << -1 << "71";
+        QTest::newRow("4 MHz below") << astra << 11832u << -1 << "71";
+        QTest::newRow("4 MHz above") << astra << 11840u << 1 << "71";
+        QTest::newRow("5 MHz below") << astra << 11831u << -1 << noFrequency;
+        QTest::newRow("5 MHz above") << astra << 11841u << -1 << noFrequency;
+        QTest::newRow("between two rows") << astra << 11846u << -1 << noFrequency;
+        QTest::newRow("two rows near: the nearer wins") << "Close" << 11496u << -1 << "2";
+        QTest::newRow("only the later row near") << "Close" << 11500u << -1 << "2";
+        QTest::newRow("vertical beside a horizontal exact match") << "Close" << 11494u << 0 << "2";
+        QTest::newRow("horizontal beside a vertical exact match") << "Close" << 11497u << 1 << "1";
+        QTest::newRow("only the other polarisation near") << astra << 11836u << 0 << noFrequency;
+        QTest::newRow("satellite without rows") << "Empty" << 11494u << -1 << noFrequency;
+        QTest::newRow("unknown satellite") << "Nowhere" << 11494u << 1 << notFound;
+        QTest::newRow("zero") << astra << 0u << -1 << noFrequency;
     }
     void transponderByFrequency()
     {
         QFETCH(QString, satelite);
         QFETCH(quint32, frequency);
+        QFETCH(int, horizontal);
         QFETCH(QString, result);
+        if (result == noFrequency)
+            result = result.arg(satelite).arg(frequency);
         QString actual;
         try {
-            actual = QString::number(handler->getTransponderByFreq(satelite, frequency));
+            actual = QString::number(horizontal < 0
+                                         ? handler->getTransponderByFreq(satelite, frequency)
+                                         : handler->getTransponderByFreq(satelite, frequency, horizontal > 0));
         } catch (const std::runtime_error &e) {
             actual = QString::fromUtf8(e.what());
         }

@@ -408,7 +408,12 @@ std::unique_ptr<SqlHandler> tst_CodeWord::database()
           {2, 10744, false, 9750, 1},
           {3, 12750, true, 10600, 1},
           {4, 10700, true, 10600, 1}}},
-        {QStringLiteral("Hotbird 13E"), {{7, 11034, false, 9750, 2}, {8, 12597, false, 10600, 2}}},
+        // 11034 MHz twice, vertical and horizontal, and 2 MHz above it.
+        {QStringLiteral("Hotbird 13E"),
+         {{7, 11034, false, 9750, 2},
+          {8, 12597, false, 10600, 2},
+          {9, 11034, true, 9750, 2},
+          {10, 11036, false, 9750, 2}}},
         {QStringLiteral("Single band"), {{1, 11000, true, 9750, 127}}},
         {QStringLiteral("Wide id"), {{1, 11000, false, 9750, 128}}},
     };
@@ -466,6 +471,12 @@ void tst_CodeWord::staticRoundTrip_data()
     QTest::newRow("LNB2, vertical, low band")
         << staticRecord(23, 1, 7, 11034) << (0x82000000u | 23u << 19 | 1184u << 8 | 0x4u);
     QTest::newRow("LNB2, high band") << staticRecord(0, 1, 8, 12597) << (0x82000000u | 1897u << 8 | 0x5u);
+    // Decoded by polarisation and the nearest frequency, not the first row
+    // within 4 MHz.
+    QTest::newRow("same frequency, other polarisation")
+        << staticRecord(1, 1, 9, 11034) << (0x82000000u | 1u << 19 | 1184u << 8 | 0x6u);
+    QTest::newRow("2 MHz beside a row of the same polarisation")
+        << staticRecord(2, 1, 10, 11036) << (0x82000000u | 2u << 19 | 1186u << 8 | 0x4u);
     QTest::newRow("lowest F") << staticRecord(5, 0, 4, 10700) << (0x81000000u | 5u << 19 | 0u << 8 | 0x3u);
     // A single-band satellite never sets the band bit; satId 127 is the largest.
     QTest::newRow("single band, satId 127")
@@ -508,11 +519,11 @@ void tst_CodeWord::staticRefusedWithReason_data()
         << int(R::SatIdOutOfRange);
     QTest::newRow("unknown transponder")
         << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 99, 11836)
-        << QStringLiteral("SqlHandler::getPolarisationForTransponder: transponder not found")
+        << QStringLiteral("Transponder 99 is not among those of Astra 19.2E.")
         << int(R::TransponderUnknown);
     QTest::newRow("unassigned transponder")
         << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, -1, 11836)
-        << QStringLiteral("SqlHandler::getPolarisationForTransponder: transponder not found")
+        << QStringLiteral("is not among those of Astra 19.2E.")
         << int(R::TransponderUnknown);
     QTest::newRow("unknown satelite") << QStringLiteral("Nowhere 0E") << staticRecord(3, 0, 1, 11836)
                                       << QStringLiteral("Satelite not found in database")
@@ -548,10 +559,20 @@ void tst_CodeWord::staticDecodeFailures_data()
     QTest::addColumn<quint32>("word");
     QTest::addColumn<QString>("message");
     QTest::newRow("satellite id not in the database")
-        << (0x80000000u | 50u << 24 | 1136u << 8 | 0x3u) << QStringLiteral("Satelite not found in database");
+        << (0x80000000u | 50u << 24 | 1136u << 8 | 0x3u)
+        << QStringLiteral("UB01 cannot be read: the satellite id 50 is not in the satellite data.");
     QTest::newRow("no transponder at the frequency")
         << (0x81000000u | 500u << 8 | 0x1u)
-        << QStringLiteral("SqlHandler::getTransponderByFreq: no transponder with freq");
+        << QStringLiteral("UB01 cannot be read: Astra 19.2E has no transponder at 11200 MHz V in the satellite data.");
+    QTest::newRow("only the other polarisation there")
+        << (0x81000000u | 1136u << 8 | 0x1u)
+        << QStringLiteral("UB01 cannot be read: Astra 19.2E has no transponder at 11836 MHz V in the satellite data.");
+    QTest::newRow("high band of a single-band satellite")
+        << (0xFF000000u | 1150u << 8 | 0x3u)
+        << QStringLiteral("UB01 cannot be read: it names the high band, which Single band does not have.");
+    QTest::newRow("transponder of the other band")
+        << (0x81000000u | 850u << 8 | 0x2u)
+        << QStringLiteral("UB01 cannot be read: transponder 4 of Astra 19.2E lies in the other band of the LNB.");
 }
 
 void tst_CodeWord::staticDecodeFailures()
@@ -588,7 +609,7 @@ void tst_CodeWord::staticNamesTakenOnlyFromAWholeReply()
     lnb2 = QStringLiteral("L2");
     QCOMPARE(thrownMessage(
                  [&] { CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, db.get()); }),
-             std::string("Satelite not found in database"));
+             std::string("UB21 cannot be read: the satellite id 50 is not in the satellite data."));
     QCOMPARE(lnb1, QStringLiteral("L1"));
     QCOMPARE(lnb2, QStringLiteral("L2"));
 }

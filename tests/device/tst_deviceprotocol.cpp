@@ -496,6 +496,14 @@ void tst_DeviceProtocol::simulatorKeepsStoredConfiguration()
                        '\n');
             QCOMPARE(exchange(port, ":CONF:ALL?"), words.join(QLatin1Char(',')).toLatin1() + '\n');
             QCOMPARE(exchange(port, ":CONF:LTEFILT?"), QByteArray("ON\n"));
+            // Queries answer the working plan; a replug brings the stored one back.
+            QStringList tested = words;
+            tested.move(0, 23);
+            port.write(":CONF:ALL " + tested.join(QLatin1Char(',')).toLatin1() + '\n');
+            QCOMPARE(exchange(port, ":CONF:ALL?"), tested.join(QLatin1Char(',')).toLatin1() + '\n');
+            QVERIFY(simulator.control(QStringLiteral("replug")));
+            QCOMPARE(exchange(port, ":CONF:LTEFILT?"), QByteArray("OFF\n"));
+            port.write(":CONF:ALL " + tested.join(QLatin1Char(',')).toLatin1() + "\n:CONF:LTEFILT ON\n");
         }
         SimulatorProcess simulator(dir.filePath(QStringLiteral("stored")),
                                    {QStringLiteral("--state"), statePath});

@@ -84,8 +84,10 @@ def sent(args):
     log, start, sql, out = args[0], int(args[1]), args[2], args[3]
     satellites = load_sql(sql)
     lines = log_after(log, start)
-    if len(lines) != 4:
-        fail("%d lines after line %d of %s, expected 4: %r" % (len(lines), start, log, lines))
+    # The switch's plan is read for its backup before anything is sent.
+    if len(lines) != 8 or lines[:4] != QUERIES:
+        fail("%d lines after line %d of %s, expected the 4 queries and 4 lines sent: %r" % (len(lines), start, log, lines))
+    lines = lines[4:]
     if lines[:3] != TRANSFER:
         fail("first three lines %r, expected %r" % (lines[:3], TRANSFER))
     if not lines[3].startswith(":CONF:ALL "):
@@ -113,7 +115,7 @@ def sent(args):
             fail("unknown option " + option)
     with open(out, "w", encoding="utf-8") as f:
         json.dump(plan, f, indent=1)
-    print("check-plan: %s: four lines, %d static and %d dynamic UBs" % (
+    print("check-plan: %s: four queries, four lines, %d static and %d dynamic UBs" % (
         log, sum(e["static"] for e in plan), sum(not e["static"] for e in plan)))
 
 

@@ -82,13 +82,14 @@ shot plan
 plan_args=(--static "23=Astra 19.2E/53" --static "22=Astra 19.2E/52" --static "21=Astra 23.5E/22/lnb2"
   --line "20=2")
 
-# test_on_device NAME CHECK-ARGS...: "Test on device", four lines to the switch.
+# test_on_device NAME CHECK-ARGS...: "Test on device", the four queries of its
+# backup, then four lines to the switch.
 test_on_device() {
   local name=$1 start
   shift
   start=$(log_lines "$log")
   press "$btn_test"
-  wait_for 100 log_has_lines "$log" $((start + 4)) || fail "\"Test on device\" sent nothing ($name)"
+  wait_for 100 log_has_lines "$log" $((start + 8)) || fail "\"Test on device\" sent nothing ($name)"
   # Once the screen is still, an error box would be there.
   shot "$name"
   window_named Error >/dev/null && fail "an error box after \"Test on device\" ($name)"

@@ -10,7 +10,9 @@
 --   SATID 4  "Astra 28.2E"     SATID 8  "Hispasat 30.0W"
 --   SATID 5  "Eutelsat 16.0E"  SATID 9  "Eutelsat 9.0E" (10600 band only)
 --                              SATID 10 "Astra 4.8E"
--- Apart from Astra 19.2E the transponders are numbered 1, 2, ... by frequency.
+-- Apart from Astra 19.2E the transponders are numbered 1, 2, ... by frequency; Astra 28.2E
+-- ends with 78 = 11307 H and 79 = 11307 V, one frequency in both polarisations and 1 MHz
+-- from 26 = 11306 V, as real lists have them.
 
 CREATE TABLE `Astra 19.2E` (
   Transponder INT UNSIGNED NOT NULL,
@@ -368,7 +370,9 @@ INSERT INTO `Astra 28.2E` (Transponder, Frequenz, Polarisation, Oszillatorfreque
   (74, 12422, 'H', 10600, 4),
   (75, 12441, 'V', 10600, 4),
   (76, 12460, 'H', 10600, 4),
-  (77, 12480, 'V', 10600, 4);
+  (77, 12480, 'V', 10600, 4),
+  (78, 11307, 'H', 9750, 4),
+  (79, 11307, 'V', 9750, 4);
 
 CREATE TABLE `Eutelsat 16.0E` (
   Transponder INT UNSIGNED NOT NULL,

@@ -58,7 +58,8 @@ SwitchSimulator::SwitchSimulator(Options options, QObject *parent)
     : QObject(parent), options(std::move(options))
 {
     for (int i = 0; i < planSize; ++i)
-        codeWords << defaultWord(quint32(i));
+        stored.codeWords << defaultWord(quint32(i));
+    working = stored;
     outputTimer.setSingleShot(true);
     connect(&outputTimer, &QTimer::timeout, this, &SwitchSimulator::sendNext);
     connect(&trickleTimer, &QTimer::timeout, this, &SwitchSimulator::trickle);
@@ -88,6 +89,8 @@ bool SwitchSimulator::start(QString &error)
         error = QStringLiteral("cannot read the state file %1").arg(options.statePath);
         return false;
     }
+    // Power-on: the switch works with what it has stored.
+    working = stored;
 
     char name[256] = {};
     if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) {
@@ -152,6 +155,11 @@ bool SwitchSimulator::control(const QString &message, QString &error)
 {
     const QString word = message.section(QLatin1Char(' '), 0, 0);
     const QString argument = message.section(QLatin1Char(' '), 1);
+    if (message == QLatin1String("replug")) {
+        working = stored;
+        logLine(QByteArray(), QStringLiteral("replugged: working with the stored plan"));
+        return true;
+    }
     int trickleMs = 0;
     if (word == QLatin1String("trickle")) {
         bool ok = false;
@@ -254,11 +262,11 @@ QByteArray SwitchSimulator::answer(const QString &command)
             .toUtf8();
     }
     if (command == QLatin1String(":CONF:LTEFILT?"))
-        return onOff(lteFilter);
+        return onOff(working.lteFilter);
     if (command == QLatin1String(":CONF:STBY?"))
-        return onOff(standBy);
+        return onOff(working.standBy);
     if (command == QLatin1String(":CONF:TERRAMP?"))
-        return onOff(terrestrial);
+        return onOff(working.terrestrial);
     if (command == QLatin1String(":CONF:ALL?"))
         return configurationReply();
     return QByteArray();
@@ -266,7 +274,7 @@ QByteArray SwitchSimulator::answer(const QString &command)
 
 QByteArray SwitchSimulator::configurationReply() const
 {
-    QStringList words = codeWords.mid(0, qMax(0, options.words));
+    QStringList words = working.codeWords.mid(0, qMax(0, options.words));
     for (int ub = planSize; words.size() < options.words; ++ub)
         words << defaultWord(quint32(ub % planSize));
     // Zero fields are spread over the line: at its start and after words.
@@ -289,18 +297,21 @@ void SwitchSimulator::applySet(const QString &command)
             value = false;
         return true;
     };
-    if (setSwitch(QStringLiteral(":CONF:LTEFILT"), lteFilter) ||
-        setSwitch(QStringLiteral(":CONF:STBY"), standBy) ||
-        setSwitch(QStringLiteral(":CONF:TERRAMP"), terrestrial))
+    if (setSwitch(QStringLiteral(":CONF:LTEFILT"), working.lteFilter) ||
+        setSwitch(QStringLiteral(":CONF:STBY"), working.standBy) ||
+        setSwitch(QStringLiteral(":CONF:TERRAMP"), working.terrestrial))
         return;
     if (command.startsWith(QLatin1String(":CONF:ALL "))) {
         const QStringList words = command.mid(10).split(QLatin1Char(','));
         if (words.size() == planSize && std::all_of(words.begin(), words.end(), isWord))
-            codeWords = words;
+            working.codeWords = words;
         return;
     }
-    if (command == QLatin1String(":MEM:WRITE:ALL") && !options.statePath.isEmpty() && !saveState())
-        logLine(QByteArray(), QStringLiteral("cannot write the state file"));
+    if (command == QLatin1String(":MEM:WRITE:ALL")) {
+        stored = working;
+        if (!options.statePath.isEmpty() && !saveState())
+            logLine(QByteArray(), QStringLiteral("cannot write the state file"));
+    }
 }
 
 void SwitchSimulator::queueReply(QByteArray reply)
@@ -395,7 +406,8 @@ void SwitchSimulator::logLine(const QByteArray &line, const QString &note)
     log.flush();
 }
 
-// State file: one "KEY VALUE" line each for the three switches and the words.
+// State file, the stored plan: one "KEY VALUE" line each for the three
+// switches and the words.
 bool SwitchSimulator::loadState()
 {
     QFile file(options.statePath);
@@ -407,16 +419,16 @@ bool SwitchSimulator::loadState()
         const QString key = line.section(QLatin1Char(' '), 0, 0);
         const QString value = line.section(QLatin1Char(' '), 1);
         if (key == QLatin1String("LTEFILT"))
-            lteFilter = value == QLatin1String("ON");
+            stored.lteFilter = value == QLatin1String("ON");
         else if (key == QLatin1String("STBY"))
-            standBy = value == QLatin1String("ON");
+            stored.standBy = value == QLatin1String("ON");
         else if (key == QLatin1String("TERRAMP"))
-            terrestrial = value == QLatin1String("ON");
+            stored.terrestrial = value == QLatin1String("ON");
         else if (key == QLatin1String("ALL")) {
             const QStringList words = value.split(QLatin1Char(','));
             if (words.size() != planSize || !std::all_of(words.begin(), words.end(), isWord))
                 return false;
-            codeWords = words;
+            stored.codeWords = words;
         }
     }
     return in.status() == QTextStream::Ok;
@@ -428,7 +440,8 @@ bool SwitchSimulator::saveState()
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     const auto onOff = [](bool on) { return on ? QByteArray("ON") : QByteArray("OFF"); };
-    file.write("LTEFILT " + onOff(lteFilter) + "\nSTBY " + onOff(standBy) + "\nTERRAMP " +
-               onOff(terrestrial) + "\nALL " + codeWords.join(QLatin1Char(',')).toLatin1() + '\n');
+    file.write("LTEFILT " + onOff(stored.lteFilter) + "\nSTBY " + onOff(stored.standBy) + "\nTERRAMP " +
+               onOff(stored.terrestrial) + "\nALL " + stored.codeWords.join(QLatin1Char(',')).toLatin1() +
+               '\n');
     return file.commit();
 }

@@ -55,8 +55,9 @@ public:
     bool start(QString &error);
 
     // A control message changes the fault during a run: "trickle <ms>",
-    // "garbage", "silence", "unplug <line start>" or "normal". False with a
-    // message when it is not understood.
+    // "garbage", "silence", "unplug <line start>" or "normal"; "replug"
+    // powers the switch off and on (the stored plan becomes the working
+    // plan, the fault stays). False with a message when it is not understood.
     bool control(const QString &message, QString &error);
 
 signals:
@@ -91,10 +92,17 @@ private:
     int tricklePosition = 0;
     QTimer trickleTimer;
 
-    bool lteFilter = false;
-    bool standBy = false;
-    bool terrestrial = true;
-    QStringList codeWords; // 24 decimal texts, UB 0 first
+    // What the switch works with and answers queries from; ":MEM:WRITE:ALL"
+    // copies it into the stored plan, power-on copies the stored plan back.
+    struct Plan
+    {
+        bool lteFilter = false;
+        bool standBy = false;
+        bool terrestrial = true;
+        QStringList codeWords; // 24 decimal texts, UB 0 first
+    };
+    Plan working;
+    Plan stored;
 
     struct Piece
     {

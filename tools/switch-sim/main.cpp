@@ -2,8 +2,9 @@
 // Prints the link path once the device can be opened; ends on SIGTERM/SIGINT
 // (removing the link) or after a simulated unplug. Each line on standard input
 // is a control message that switches the fault ("trickle 80", "garbage",
-// "silence", "unplug :CONF:ALL ", "normal"); it is answered with "ok" or
-// "error: ..." on standard output.
+// "silence", "unplug :CONF:ALL ", "normal") or powers the switch off and on
+// ("replug": the stored plan becomes the working plan); it is answered with
+// "ok" or "error: ..." on standard output.
 
 #include "SwitchSimulator.h"
 
@@ -74,7 +75,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Serial number."),
                                     QStringLiteral("text"));
     const QCommandLineOption state(QStringLiteral("state"),
-                                   QStringLiteral("File of the stored configuration (:MEM:WRITE:ALL)."),
+                                   QStringLiteral("File of the stored plan (:MEM:WRITE:ALL), the working plan at start."),
                                    QStringLiteral("file"));
     const QCommandLineOption logFile(QStringLiteral("log"), QStringLiteral("Log of every received line."),
                                      QStringLiteral("file"));
