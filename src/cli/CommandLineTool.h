@@ -65,6 +65,7 @@ private:
     int transfer(const Arguments &arguments, bool store);
     int storeEach(const Arguments &arguments);
     int sheet(const Arguments &arguments);
+    int listSatellites();
 
     bool loadSatelliteData();
     bool loadPlan(const QString &path, BandPlan &plan);
