@@ -13,6 +13,8 @@ Item {
     property alias sheetIconArea: sheetIconArea
     property alias serialNumberLabel: serialNumberLabel
     property alias deviceStatusLabel: deviceStatusLabel
+    property alias satelliteNoticeLabel: satelliteNoticeLabel
+    property alias satelliteNoticeArea: satelliteNoticeArea
     property alias standByBox: standByBox
     property alias resetDynamicButton: resetDynamicButton
     property alias assignStaticButton: assignStaticButton
@@ -337,6 +339,31 @@ Item {
             id: spacer5
             Layout.fillWidth: true
             Layout.fillHeight: true
+        }
+    }
+
+    // A quiet line about the satellite data, in the bottom margin, so that
+    // no control moves when it appears; the whole text on hover.
+    Label {
+        id: satelliteNoticeLabel
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.leftMargin: 20
+        anchors.rightMargin: 20
+        anchors.bottomMargin: 3
+        visible: text !== ""
+        elide: Text.ElideRight
+        color: "#404040"
+        font.pixelSize: 11
+        ToolTip.visible: satelliteNoticeArea.containsMouse && truncated
+        ToolTip.text: text
+
+        MouseArea {
+            id: satelliteNoticeArea
+            anchors.fill: parent
+            hoverEnabled: true
+            acceptedButtons: Qt.NoButton
         }
     }
 }
