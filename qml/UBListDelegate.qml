@@ -12,8 +12,10 @@ Item {
     readonly property var rowData: model
     readonly property int rowUbNumber: model.ubNumber
     readonly property bool isDynamic: model.type === "dynamic"
-    // A transponder number the satellite data lack is kept and marked.
-    property bool tpUnknown: false
+    // A transponder number the satellite data lack is kept and marked: the
+    // index of its entry in the TP box, -1 when there is none.
+    property int unknownTpIndex: -1
+    readonly property bool tpUnknown: unknownTpIndex >= 0 && tpSelectBox.currentIndex === unknownTpIndex
     readonly property color tpTextColor: model.freq < 1 || tpUnknown ? "red" : "black"
 
     property alias background: background
@@ -97,6 +99,7 @@ Item {
             return
         lnbSelectBox.satelite = name
         tpItemsModel.clear()
+        unknownTpIndex = -1
         LNBModels.loadLNBModels(ubModelController)
         var list = LNBModels.modelFor(name)
         if (list)
@@ -113,7 +116,6 @@ Item {
             return
         updateLNBBoxToCurrentSatelite()
         var wanted = 0
-        var unknown = false
         if (rowData.tp !== -1) {
             var value = LNBModels.twoDigits(rowData.tp)
             for (var i = 1; i < tpItemsModel.count; ++i) {
@@ -126,7 +128,6 @@ Item {
             // shows it, marked, and the sheet and the check before a
             // transfer name it.
             if (wanted === 0 && tpItemsModel.count > 0) {
-                unknown = true
                 var last = tpItemsModel.count - 1
                 var text = qsTr("%1, not in the satellite data").arg(value)
                 if (last > 0 && tpItemsModel.get(last).text === text) {
@@ -135,9 +136,9 @@ Item {
                     tpItemsModel.append({ "text": text, "freq": rowData.freq, "tpValue": value })
                     wanted = tpItemsModel.count - 1
                 }
+                unknownTpIndex = wanted
             }
         }
-        tpUnknown = unknown
         if (wanted !== tpSelectBox.currentIndex && wanted < tpItemsModel.count)
             tpSelectBox.currentIndex = wanted
     }

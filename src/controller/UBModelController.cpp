@@ -185,7 +185,15 @@ QString UBModelController::fitPlanToData()
     emit satelliteListChanged(names);
     presetLnb(0, names);
     presetLnb(1, names);
+    const QString missing = checkPlanAgainstData(names);
+    taking = false;
+    ++generation;
+    emit satelliteDataChanged();
+    return missing;
+}
 
+QString UBModelController::checkPlanAgainstData(const QStringList &names)
+{
     // Static UBs keep their transponder numbers; one the data still have
     // takes the data's frequency, one they lack stays and is marked.
     QList<UBRecord> list = model->ubList();
@@ -206,10 +214,6 @@ QString UBModelController::fitPlanToData()
         if (!name.isEmpty() && !names.contains(name) && !lostSatellites.contains(name))
             lostSatellites << name;
     }
-    taking = false;
-    ++generation;
-    emit satelliteDataChanged();
-
     QString missing;
     if (!lostSatellites.isEmpty())
         missing +=
@@ -525,7 +529,7 @@ void UBModelController::readFromFile(const QString &fileName)
         plan.applyTo(*model);
         // The plan stays as loaded; what the data lack is marked and said.
         if (sqlHandler->hasData())
-            setNotice(fitPlanToData().trimmed());
+            setNotice(checkPlanAgainstData(sqlHandler->availableSatelites()).trimmed());
     } catch (...) {
         emit errorOccured(tr("Error while saving"));
     }

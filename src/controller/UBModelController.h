@@ -148,6 +148,9 @@ private:
     // satellite that is gone) get the first and second satellite. Returns
     // the notice's account of what is not in the data.
     QString fitPlanToData();
+    // The plan's static UBs against the data: frequencies follow them, and
+    // what they lack is named for the notice.
+    QString checkPlanAgainstData(const QStringList &names);
     void presetLnb(int lnb, const QStringList &names);
     void setNotice(const QString &text);
     QString sourceText() const;
