@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BuiltInSatellites</name>
+    <message>
+        <source>The built-in satellite data are damaged (line %1).</source>
+        <translation>Die eingebauten Satellitendaten sind beschädigt (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>This program was built without satellite data.</source>
+        <translation>Dieses Programm wurde ohne Satellitendaten erstellt.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineTool</name>
     <message>
         <source>Unknown option %1. &quot;fenzo_cli --help&quot; lists the commands.</source>
@@ -479,6 +490,10 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>The switch at %1 could not be opened (%2).</source>
         <translation>Das Gerät an %1 konnte nicht geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>UB %1 cannot be sent to the device: its satellite has no satellite id yet</source>
+        <translation>UB %1 kann nicht an das Gerät gesendet werden: Sein Satellit hat noch keine Satelliten-ID</translation>
     </message>
 </context>
 <context>

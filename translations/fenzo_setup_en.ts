@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BuiltInSatellites</name>
+    <message>
+        <source>The built-in satellite data are damaged (line %1).</source>
+        <translation>The built-in satellite data are damaged (line %1).</translation>
+    </message>
+    <message>
+        <source>This program was built without satellite data.</source>
+        <translation>This program was built without satellite data.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineTool</name>
     <message>
         <source>Unknown option %1. &quot;fenzo_cli --help&quot; lists the commands.</source>
@@ -479,6 +490,10 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>The switch at %1 could not be opened (%2).</source>
         <translation>The switch at %1 could not be opened (%2).</translation>
+    </message>
+    <message>
+        <source>UB %1 cannot be sent to the device: its satellite has no satellite id yet</source>
+        <translation>UB %1 cannot be sent to the device: its satellite has no satellite id yet</translation>
     </message>
 </context>
 <context>
