@@ -31,40 +31,6 @@
         <translation>Unbekannter Befehl %1. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
     </message>
     <message>
-        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
-
-Commands:
-  list                        one line per switch found: port, serial number
-  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
-  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
-                              (exit status 0: the same, 1: different)
-  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
-  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
-                              &quot;Save on device&quot;; prints the backup&apos;s path last
-  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
-                              until interrupted (Ctrl+C)
-  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
-
-Without --port the one switch found is used. Exit status 2: failure.
-</source>
-        <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
-
-Befehle:
-  list                        eine Zeile je gefundenem Multischalter: Anschluss, Seriennummer
-  read [--port PFAD] AUS.dat  liest den Plan des Multischalters in eine Einstellungsdatei
-  diff [--port PFAD] PLAN.dat zeigt die Unterschiede zwischen dem Plan und dem Multischalter
-                              (Rückgabewert 0: gleich, 1: verschieden)
-  test [--port PFAD] PLAN.dat sendet den Plan zum Testen, wie &quot;Auf Gerät testen&quot;
-  store [--port PFAD] PLAN.dat sichert den Plan des Multischalters und speichert dann PLAN
-                              wie &quot;Auf Gerät speichern&quot;; nennt zuletzt den Pfad der Sicherung
-  store --each PLAN.dat       speichert PLAN in jedem Multischalter, der nacheinander
-                              angeschlossen wird, bis zur Unterbrechung (Strg+C)
-  sheet PLAN.dat AUS.pdf      das Installationsblatt eines Plans (AUS.png: das Bild)
-
-Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehler.
-</translation>
-    </message>
-    <message>
         <source>No switch answers on %1.</source>
         <translation>An %1 antwortet kein Multischalter.</translation>
     </message>
@@ -95,6 +61,56 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>--port needs the switch&apos;s port, for example /dev/ttyACM0.</source>
         <translation>--port braucht den Anschluss des Multischalters, zum Beispiel /dev/ttyACM0.</translation>
+    </message>
+    <message>
+        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                        one line per switch found: port, serial number
+  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
+                              (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
+  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
+                              &quot;Save on device&quot;; prints the backup&apos;s path last
+  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
+                              until interrupted (Ctrl+C)
+  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
+  satellites                  where the satellite data come from, then one line per
+                              satellite: name, id, number of transponders
+
+Without --port the one switch found is used. Exit status 2: failure.
+</source>
+        <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
+
+Befehle:
+  list                        eine Zeile je gefundenem Multischalter: Anschluss, Seriennummer
+  read [--port PFAD] AUS.dat  liest den Plan des Multischalters in eine Einstellungsdatei
+  diff [--port PFAD] PLAN.dat zeigt die Unterschiede zwischen dem Plan und dem Multischalter
+                              (Rückgabewert 0: gleich, 1: verschieden)
+  test [--port PFAD] PLAN.dat sendet den Plan zum Testen, wie &quot;Auf Gerät testen&quot;
+  store [--port PFAD] PLAN.dat sichert den Plan des Multischalters und speichert dann PLAN
+                              wie &quot;Auf Gerät speichern&quot;; nennt zuletzt den Pfad der Sicherung
+  store --each PLAN.dat       speichert PLAN in jedem Multischalter, der nacheinander
+                              angeschlossen wird, bis zur Unterbrechung (Strg+C)
+  sheet PLAN.dat AUS.pdf      das Installationsblatt eines Plans (AUS.png: das Bild)
+  satellites                  woher die Satellitendaten stammen, dann eine Zeile je
+                              Satellit: Name, ID, Zahl der Transponder
+
+Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehler.
+</translation>
+    </message>
+    <message>
+        <source>server %1:%2</source>
+        <translation>Server %1:%2</translation>
+    </message>
+    <message>
+        <source>offline cache of %1</source>
+        <translation>Offline-Daten vom %1</translation>
+    </message>
+    <message>
+        <source>built in, dtv-scan-tables of %1</source>
+        <translation>eingebaut, dtv-scan-tables vom %1</translation>
     </message>
 </context>
 <context>
@@ -726,6 +742,10 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <source>static</source>
         <translation>statisch</translation>
     </message>
+    <message>
+        <source>%1, not in the satellite data</source>
+        <translation>%1, nicht in den Satellitendaten</translation>
+    </message>
 </context>
 <context>
     <name>UBModelController</name>
@@ -764,6 +784,50 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>Error while saving</source>
         <translation>Fehler beim Speichern der Daten</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1; no server: %2</source>
+        <translation>Satellitendaten: %1; kein Server: %2</translation>
+    </message>
+    <message>
+        <source>Satellite data: new data from %1 taken in.</source>
+        <translation>Satellitendaten: neue Daten von %1 übernommen.</translation>
+    </message>
+    <message>
+        <source>server %1:%2</source>
+        <translation>Server %1:%2</translation>
+    </message>
+    <message>
+        <source>offline cache of %1</source>
+        <translation>Offline-Daten vom %1</translation>
+    </message>
+    <message>
+        <source>built in, dtv-scan-tables of %1</source>
+        <translation>eingebaut, dtv-scan-tables vom %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>No satellite data</source>
+        <translation>Keine Satellitendaten</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, %2 satellites</source>
+        <translation>Satellitendaten: %1, %2 Satelliten</translation>
+    </message>
+    <message>
+        <source>Not in these data: %1.</source>
+        <translation>Nicht in diesen Daten: %1.</translation>
+    </message>
+    <message>
+        <source>Transponders not in these data (marked): %1.</source>
+        <translation>Transponder nicht in diesen Daten (markiert): %1.</translation>
+    </message>
+    <message>
+        <source>%1: transponder %2 of %3 is not in the satellite data.</source>
+        <translation>%1: Transponder %2 von %3 ist nicht in den Satellitendaten.</translation>
     </message>
 </context>
 <context>

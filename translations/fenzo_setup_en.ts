@@ -31,40 +31,6 @@
         <translation>Unknown command %1. &quot;fenzo_cli --help&quot; lists the commands.</translation>
     </message>
     <message>
-        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
-
-Commands:
-  list                        one line per switch found: port, serial number
-  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
-  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
-                              (exit status 0: the same, 1: different)
-  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
-  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
-                              &quot;Save on device&quot;; prints the backup&apos;s path last
-  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
-                              until interrupted (Ctrl+C)
-  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
-
-Without --port the one switch found is used. Exit status 2: failure.
-</source>
-        <translation>Usage: fenzo_cli COMMAND [--port PATH] FILE...
-
-Commands:
-  list                        one line per switch found: port, serial number
-  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
-  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
-                              (exit status 0: the same, 1: different)
-  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
-  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
-                              &quot;Save on device&quot;; prints the backup&apos;s path last
-  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
-                              until interrupted (Ctrl+C)
-  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
-
-Without --port the one switch found is used. Exit status 2: failure.
-</translation>
-    </message>
-    <message>
         <source>No switch answers on %1.</source>
         <translation>No switch answers on %1.</translation>
     </message>
@@ -95,6 +61,56 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>--port needs the switch&apos;s port, for example /dev/ttyACM0.</source>
         <translation>--port needs the switch&apos;s port, for example /dev/ttyACM0.</translation>
+    </message>
+    <message>
+        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                        one line per switch found: port, serial number
+  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
+                              (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
+  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
+                              &quot;Save on device&quot;; prints the backup&apos;s path last
+  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
+                              until interrupted (Ctrl+C)
+  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
+  satellites                  where the satellite data come from, then one line per
+                              satellite: name, id, number of transponders
+
+Without --port the one switch found is used. Exit status 2: failure.
+</source>
+        <translation>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                        one line per switch found: port, serial number
+  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
+                              (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
+  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
+                              &quot;Save on device&quot;; prints the backup&apos;s path last
+  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
+                              until interrupted (Ctrl+C)
+  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
+  satellites                  where the satellite data come from, then one line per
+                              satellite: name, id, number of transponders
+
+Without --port the one switch found is used. Exit status 2: failure.
+</translation>
+    </message>
+    <message>
+        <source>server %1:%2</source>
+        <translation>server %1:%2</translation>
+    </message>
+    <message>
+        <source>offline cache of %1</source>
+        <translation>offline cache of %1</translation>
+    </message>
+    <message>
+        <source>built in, dtv-scan-tables of %1</source>
+        <translation>built in, dtv-scan-tables of %1</translation>
     </message>
 </context>
 <context>
@@ -726,6 +742,10 @@ Without --port the one switch found is used. Exit status 2: failure.
         <source>static</source>
         <translation>static</translation>
     </message>
+    <message>
+        <source>%1, not in the satellite data</source>
+        <translation>%1, not in the satellite data</translation>
+    </message>
 </context>
 <context>
     <name>UBModelController</name>
@@ -764,6 +784,50 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>Error while saving</source>
         <translation>Error while saving data</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1; no server: %2</source>
+        <translation>Satellite data: %1; no server: %2</translation>
+    </message>
+    <message>
+        <source>Satellite data: new data from %1 taken in.</source>
+        <translation>Satellite data: new data from %1 taken in.</translation>
+    </message>
+    <message>
+        <source>server %1:%2</source>
+        <translation>server %1:%2</translation>
+    </message>
+    <message>
+        <source>offline cache of %1</source>
+        <translation>offline cache of %1</translation>
+    </message>
+    <message>
+        <source>built in, dtv-scan-tables of %1</source>
+        <translation>built in, dtv-scan-tables of %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>No satellite data</source>
+        <translation>No satellite data</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, %2 satellites</source>
+        <translation>Satellite data: %1, %2 satellites</translation>
+    </message>
+    <message>
+        <source>Not in these data: %1.</source>
+        <translation>Not in these data: %1.</translation>
+    </message>
+    <message>
+        <source>Transponders not in these data (marked): %1.</source>
+        <translation>Transponders not in these data (marked): %1.</translation>
+    </message>
+    <message>
+        <source>%1: transponder %2 of %3 is not in the satellite data.</source>
+        <translation>%1: transponder %2 of %3 is not in the satellite data.</translation>
     </message>
 </context>
 <context>

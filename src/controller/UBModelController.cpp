@@ -205,7 +205,7 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
         if (const TransponderItem *row = sqlHandler->findTransponder(satellite, quint32(record.tp)))
             record.freq = row->frequency;
         else
-            gone.prepend(QStringLiteral("UB%1").arg(record.ubNumber + 1, 2, 10, QLatin1Char('0')));
+            gone.prepend(PlanComparison::ubName(record.ubNumber));
     }
     if (list != model->ubList())
         model->setUBList(list);
@@ -359,8 +359,8 @@ bool UBModelController::validateData()
         if (refusal != CodeWord::Refusal::SatelliteUnknown &&
             refusal != CodeWord::Refusal::TransponderUnknown)
             continue;
-        emit errorOccured(tr("UB%1: transponder %2 of %3 is not in the satellite data.")
-                              .arg(record.ubNumber + 1, 2, 10, QLatin1Char('0'))
+        emit errorOccured(tr("%1: transponder %2 of %3 is not in the satellite data.")
+                              .arg(PlanComparison::ubName(record.ubNumber))
                               .arg(record.tp)
                               .arg(record.lnb > 0 ? model->lnb2() : model->lnb1()));
         return false;
