@@ -342,20 +342,24 @@ Item {
         }
     }
 
-    // A quiet line about the satellite data, in the bottom margin, so that
-    // no control moves when it appears; the whole text on hover.
+    // A quiet line about the satellite data, beside the logo, outside the
+    // layout, so that no control moves when it appears; the whole text on
+    // hover when it is cut short.
     Label {
         id: satelliteNoticeLabel
         anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.bottom: parent.bottom
+        anchors.top: parent.top
         anchors.leftMargin: 20
-        anchors.rightMargin: 20
-        anchors.bottomMargin: 3
+        anchors.topMargin: 10
+        width: Math.max(0, (parent.width - 100) / 2 - 30)
+        height: 100
         visible: text !== ""
+        wrapMode: Text.Wrap
         elide: Text.ElideRight
+        maximumLineCount: 6
+        verticalAlignment: Text.AlignVCenter
         color: "#404040"
-        font.pixelSize: 11
+        font.pixelSize: 10
         ToolTip.visible: satelliteNoticeArea.containsMouse && truncated
         ToolTip.text: text
 
