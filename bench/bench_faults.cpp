@@ -165,12 +165,14 @@ int main(int argc, char **argv)
         {"no server, built in", none, false},
         {"silent server, cache", {QStringLiteral("--fault"), QStringLiteral("silent")}, true},
         {"dropped packets, cache", {QStringLiteral("--fault"), QStringLiteral("blackhole")}, true},
-        {"cut 10 bytes before the end", {QStringLiteral("--fault"), QStringLiteral("cut:%1").arg(whole - 10)}, true},
+        {"cut 10 bytes before the end",
+         {QStringLiteral("--fault"), QStringLiteral("cut:%1").arg(whole - 10)},
+         true},
     };
     QTemporaryDir noCache;
     double normal[3] = {-1, -1, -1};
-    std::printf("%-28s %10s %6s %10s %6s %12s %8s\n", "case", "frame ms", "x", "usable ms", "x", "download ms",
-                "x");
+    std::printf("%-28s %10s %6s %10s %6s %12s %8s\n", "case", "frame ms", "x", "usable ms", "x",
+                "download ms", "x");
     for (const Case &c : cases) {
         const bool noServer = c.options == none;
         std::unique_ptr<Relay> relay;
@@ -190,8 +192,9 @@ int main(int argc, char **argv)
         const double values[3] = {median(frames), median(usable), median(taken)};
         if (normal[0] < 0)
             std::copy(values, values + 3, normal);
-        std::printf("%-28s %10.1f %6.2f %10.1f %6.2f %12.1f %8.2f\n", c.name, values[0], values[0] / normal[0],
-                    values[1], values[1] / normal[1], values[2], values[2] / normal[2]);
+        std::printf("%-28s %10.1f %6.2f %10.1f %6.2f %12.1f %8.2f\n", c.name, values[0],
+                    values[0] / normal[0], values[1], values[1] / normal[1], values[2],
+                    values[2] / normal[2]);
         std::fflush(stdout);
     }
     builtInCost(runs);

@@ -199,16 +199,22 @@ private slots:
         QTest::addColumn<QString>("atEnd");   // and after it
         QTest::addColumn<QString>("summary"); // the start of the summary after it
         QTest::addColumn<QString>("notice");  // the start of the notice after it
-        QTest::newRow("server over cache") << true << true << true << "Cached 1.0E" << "Astra 19.2E"
+        QTest::newRow("server over cache") << true << true << true << "Cached 1.0E"
+                                           << "Astra 19.2E"
                                            << "Satellite data: server 127.0.0.1:"
                                            << "Satellite data: new data from server 127.0.0.1:";
-        QTest::newRow("cache over built in")
-            << false << true << true << "Cached 1.0E" << "Cached 1.0E" << "Satellite data: offline cache of "
-            << "Satellite data: offline cache of ";
-        QTest::newRow("built in") << false << false << true << "Built 2.0E" << "Built 2.0E"
+        QTest::newRow("cache over built in") << false << true << true << "Cached 1.0E"
+                                             << "Cached 1.0E"
+                                             << "Satellite data: offline cache of "
+                                             << "Satellite data: offline cache of ";
+        QTest::newRow("built in") << false << false << true << "Built 2.0E"
+                                  << "Built 2.0E"
                                   << "Satellite data: built in, dtv-scan-tables of 2024-03-01, 1 satellites"
                                   << "Satellite data: built in, dtv-scan-tables of 2024-03-01; no server: ";
-        QTest::newRow("nothing") << false << false << false << "" << "" << "No satellite data" << "";
+        QTest::newRow("nothing") << false << false << false << ""
+                                 << ""
+                                 << "No satellite data"
+                                 << "";
     }
     void sourcesInOrder()
     {
@@ -220,7 +226,8 @@ private slots:
         QFETCH(QString, summary);
         QFETCH(QString, notice);
         if (cache)
-            QVERIFY(writeCacheFile(cacheDir->path(), {{QStringLiteral("Cached 1.0E"), {{1, 11000, true, 9750, 1}}}},
+            QVERIFY(writeCacheFile(cacheDir->path(),
+                                   {{QStringLiteral("Cached 1.0E"), {{1, 11000, true, 9750, 1}}}},
                                    {{QStringLiteral("Cached 1.0E"), 1, 9750, 0}}));
         if (hasBuiltIn) {
             builtIn.items[QStringLiteral("Built 2.0E")] = {{1, 11500, false, 9750, 2}};
@@ -251,10 +258,11 @@ private slots:
     // data lack is kept and named in the notice.
     void loadedPlanSurvivesNewData()
     {
-        QVERIFY(writeCacheFile(cacheDir->path(),
-                               {{QStringLiteral("Astra 19.2E"), {{53, 10770, true, 9750, 1}, {999, 12000, true, 10600, 1}}},
-                                {QStringLiteral("Astra 28.2E"), {{52, 11992, true, 10600, 4}}}},
-                               {{QStringLiteral("Astra 19.2E"), 1, 9750, 10600}, {QStringLiteral("Astra 28.2E"), 4, 10600, 0}}));
+        QVERIFY(writeCacheFile(
+            cacheDir->path(),
+            {{QStringLiteral("Astra 19.2E"), {{53, 10770, true, 9750, 1}, {999, 12000, true, 10600, 1}}},
+             {QStringLiteral("Astra 28.2E"), {{52, 11992, true, 10600, 4}}}},
+            {{QStringLiteral("Astra 19.2E"), 1, 9750, 10600}, {QStringLiteral("Astra 28.2E"), 4, 10600, 0}}));
         build(fixtureConnection());
         QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
         QSignalSpy changed(controller.get(), &UBModelController::satelliteDataChanged);
