@@ -18,8 +18,11 @@ OptionsForm {
     property alias saveDialog: saveDialog
 
     // After new satellite data the boxes show the plan's satellites again;
-    // one the data lack shows as no entry (the notice names it).
+    // one the data lack shows as no entry (the notice names it). Data that
+    // arrive after a start without any make the file buttons usable.
     function followSatelliteData() {
+        saveToFileButton.enabled = true
+        readFromFileButton.enabled = true
         if (!options.syncSatelliteBox(lnb1Box, ubListViewModel.lnb1))
             lnb1Box.currentIndex = -1
         if (!options.syncSatelliteBox(lnb2Box, ubListViewModel.lnb2))
