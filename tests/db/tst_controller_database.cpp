@@ -234,7 +234,10 @@ private slots:
             builtIn.params = {{QStringLiteral("Built 2.0E"), 2, 9750, 0}};
             builtIn.date = QDate(2024, 3, 1);
         }
-        build(server ? fixtureConnection() : unreachableConnection());
+        // A year on: only offline data the server could not replace are old;
+        // the built-in data never are.
+        const QDateTime later = QDateTime::currentDateTime().addDays(365);
+        build(server ? fixtureConnection() : unreachableConnection(), [later] { return later; });
         QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
         controller->initializeInBackground();
         QCOMPARE(controller->availableSatelites().value(0), atOnce);
@@ -242,6 +245,9 @@ private slots:
         QVERIFY(ready.wait(10000));
         // An error box only when there are no data at all.
         QCOMPARE(events.filter(QStringLiteral("error")).size(), atEnd.isEmpty() ? 1 : 0);
+        QCOMPARE(events.filter(QStringLiteral("warning")),
+                 atEnd == QLatin1String("Cached 1.0E") ? QStringList{QStringLiteral("warning: ") + outdatedMessage}
+                                                       : QStringList());
         QCOMPARE(model->lnb1(), atEnd);
         QVERIFY2(controller->satelliteDataSummary().startsWith(summary),
                  qPrintable(controller->satelliteDataSummary()));
