@@ -1,9 +1,12 @@
 // Start-up of the program when the line to the satellite server breaks:
-// the time to the window's first drawn frame and to the first usable window
-// (the satellite data in place, from the server or the offline cache, and a
-// frame drawn with them), for a normal start and for a silent server, dropped
-// packets and a line cut near the end of the download, each beside the normal
-// start of the same run.
+// the time to the window's first drawn frame, to the first usable window
+// (satellite data in place, from the offline cache or the built-in data at
+// first, and a frame drawn with them) and to the download's result taken in,
+// for a normal start and for no server (with the cache, and with the built-in
+// data alone), a silent server, dropped packets and a line cut near the end
+// of the download, each beside the normal start of the same run. Then the
+// built-in data's size and the cost to load them beside the cost to load the
+// same data from the offline cache.
 //
 //   bench_faults [PORT] [RUNS]     (defaults 33395 and 3; headless, software renderer)
 //
@@ -11,11 +14,13 @@
 // tools/delay-relay (no delay, with its --fault) in front of it on a free port.
 
 #include "BenchSupport.h"
+#include "CacheFile.h"
 #include "RelayProcess.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
@@ -37,16 +42,17 @@ struct Times
 {
     double firstFrame = -1;
     double usable = -1;
+    double downloadTaken = -1;
 };
 
-// One start of the interface as the program makes it, against `port`.
-Times startOnce(int port, const QString &cacheDirectory)
+// One start of the interface as the program makes it.
+Times startOnce(const QString &host, int port, const QString &cacheDirectory)
 {
     QQmlApplicationEngine engine;
     UBDataModel model;
     UBModelController::Environment environment;
-    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
-                              QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), port};
+    environment.connection = {host, QStringLiteral("satellites"), QStringLiteral("fenzo_ro"),
+                              QStringLiteral("fenzo"), port};
     environment.cacheDirectory = cacheDirectory;
     environment.portLister = [] { return QList<SerialPortCandidate>(); };
     QStringListModel lnbModel;
@@ -54,10 +60,9 @@ Times startOnce(int port, const QString &cacheDirectory)
     timer.start();
     UBModelController controller(&model, environment);
     bool ready = false;
-    QObject::connect(&controller, &UBModelController::satelliteDataReady, &controller, [&] {
-        lnbModel.setStringList(controller.availableSatelites());
-        ready = true;
-    });
+    QObject::connect(&controller, &UBModelController::satelliteListChanged, &lnbModel,
+                     &QStringListModel::setStringList);
+    QObject::connect(&controller, &UBModelController::satelliteDataReady, &controller, [&] { ready = true; });
     engine.rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), &model);
     engine.rootContext()->setContextProperty(QStringLiteral("ubModelController"), &controller);
     engine.rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
@@ -72,14 +77,49 @@ Times startOnce(int port, const QString &cacheDirectory)
         const double now = timer.nsecsElapsed() / 1e6;
         if (times.firstFrame < 0)
             times.firstFrame = now;
-        if (ready && times.usable < 0)
+        if (lnbModel.rowCount() > 0 && times.usable < 0)
             times.usable = now;
+        if (ready && times.downloadTaken < 0)
+            times.downloadTaken = now;
     });
     QObject::connect(&controller, &UBModelController::satelliteDataReady, window, &QQuickWindow::update);
-    while (times.usable < 0 && timer.elapsed() < 30000)
+    while ((times.usable < 0 || times.downloadTaken < 0) && timer.elapsed() < 30000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     window->close();
     return times;
+}
+
+// The built-in data: their size, and loading them beside loading the same
+// data from an offline cache file.
+void builtInCost(int runs)
+{
+    const BuiltInSatellites::Data data = BuiltInSatellites::load();
+    if (data.items.empty()) {
+        std::printf("built-in data: none (%s)\n", qPrintable(data.reason));
+        return;
+    }
+    QTemporaryDir dir;
+    if (!CacheFile::writeCacheFile(dir.path(), data.items, data.params))
+        return;
+    const auto noBuiltIn = [] { return BuiltInSatellites::Data(); };
+    const SqlHandler::Connection nowhere{QStringLiteral("no-server!"), {}, {}, {}, -1};
+    std::vector<double> builtIn, cached;
+    for (int i = 0; i < std::max(runs, 20); ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const BuiltInSatellites::Data again = BuiltInSatellites::load();
+        builtIn.push_back(timer.nsecsElapsed() / 1e6);
+        SqlHandler handler(nowhere, dir.path(), &QDateTime::currentDateTime, noBuiltIn);
+        timer.restart();
+        handler.loadLocalData();
+        cached.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    const double b = median(builtIn);
+    const double c = median(cached);
+    std::printf("built-in data: %lld bytes (resource), %d satellites; load %.2f ms, the same from the cache "
+                "(%lld bytes) %.2f ms: %.2f x\n",
+                QFileInfo(BuiltInSatellites::defaultPath()).size(), int(data.items.size()), b,
+                QFileInfo(dir.path() + QStringLiteral("/db.dat")).size(), c, b / c);
 }
 
 } // namespace
@@ -115,39 +155,49 @@ int main(int argc, char **argv)
     struct Case
     {
         const char *name;
-        QStringList options;
+        QStringList options; // of the relay; "none": no server at all
+        bool cache;
     };
+    const QStringList none{QStringLiteral("none")};
     const Case cases[] = {
-        {"normal start", {}},
-        {"silent server", {QStringLiteral("--fault"), QStringLiteral("silent")}},
-        {"dropped packets", {QStringLiteral("--fault"), QStringLiteral("blackhole")}},
+        {"normal start", {}, true},
+        {"no server, cache", none, true},
+        {"no server, built in", none, false},
+        {"silent server, cache", {QStringLiteral("--fault"), QStringLiteral("silent")}, true},
+        {"dropped packets, cache", {QStringLiteral("--fault"), QStringLiteral("blackhole")}, true},
         {"cut 10 bytes before the end",
-         {QStringLiteral("--fault"), QStringLiteral("cut:%1").arg(whole - 10)}},
+         {QStringLiteral("--fault"), QStringLiteral("cut:%1").arg(whole - 10)},
+         true},
     };
-    double normalFrame = -1;
-    double normalUsable = -1;
-    std::printf("%-30s %16s %10s %18s %10s\n", "case", "first frame ms", "x normal", "usable window ms",
-                "x normal");
+    QTemporaryDir noCache;
+    double normal[3] = {-1, -1, -1};
+    std::printf("%-28s %10s %6s %10s %6s %12s %8s\n", "case", "frame ms", "x", "usable ms", "x",
+                "download ms", "x");
     for (const Case &c : cases) {
-        Relay relay(c.options, serverPort);
-        std::vector<double> frames;
-        std::vector<double> usable;
-        startOnce(relay.port, cache.path()); // warm-up, not counted
+        const bool noServer = c.options == none;
+        std::unique_ptr<Relay> relay;
+        if (!noServer)
+            relay = std::make_unique<Relay>(c.options, serverPort);
+        const QString host = noServer ? QStringLiteral("no-server!") : QStringLiteral("127.0.0.1");
+        const int port = relay ? relay->port : -1;
+        const QString directory = c.cache ? cache.path() : noCache.path();
+        std::vector<double> frames, usable, taken;
+        startOnce(host, port, directory); // warm-up, not counted
         for (int i = 0; i < runs; ++i) {
-            const Times times = startOnce(relay.port, cache.path());
+            const Times times = startOnce(host, port, directory);
             frames.push_back(times.firstFrame);
             usable.push_back(times.usable);
+            taken.push_back(times.downloadTaken);
         }
-        const double frame = median(frames);
-        const double use = median(usable);
-        if (normalFrame < 0) {
-            normalFrame = frame;
-            normalUsable = use;
-        }
-        std::printf("%-30s %16.1f %10.2f %18.1f %10.2f\n", c.name, frame, frame / normalFrame, use,
-                    use / normalUsable);
+        const double values[3] = {median(frames), median(usable), median(taken)};
+        if (normal[0] < 0)
+            std::copy(values, values + 3, normal);
+        std::printf("%-28s %10.1f %6.2f %10.1f %6.2f %12.1f %8.2f\n", c.name, values[0],
+                    values[0] / normal[0], values[1], values[1] / normal[1], values[2],
+                    values[2] / normal[2]);
         std::fflush(stdout);
     }
+    builtInCost(runs);
     runDevdb({QStringLiteral("stop"), QStringLiteral("--datadir"), dataDir});
     return 0;
 }

@@ -44,7 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
             std::abort();
     }
-    SqlHandler handler(harness.unreachable, harness.dir.path());
+    // The cache alone: no built-in data behind it.
+    SqlHandler handler(harness.unreachable, harness.dir.path(), &QDateTime::currentDateTime,
+                       [] { return BuiltInSatellites::Data(); });
     const bool loaded = !throws([&] { handler.connectToDatabase(); });
     // Loaded means usable; not loaded means nothing at all in memory.
     QStringList names;

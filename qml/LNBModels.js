@@ -10,6 +10,8 @@ var lnbModels = Object.create(null)
 // would be picked up by lupdate): it reads the same in every language.
 var notAssignedText = "not assigned"
 var satelliteCount = 0
+// The controller's count of data sets these lists were built from.
+var generation = -1
 
 function twoDigits(number) {
     return number < 10 ? "0" + number : "" + number
@@ -29,9 +31,15 @@ function entry(item) {
     return { "text": text, "freq": item.frequency, "tpValue": tp }
 }
 
-// Returns at once once the cache holds a satellite; without satellite data it
-// asks again on every call, so data that appears later is still picked up.
+// Returns at once once the cache holds a satellite of the controller's
+// current data; without satellite data it asks again on every call, so data
+// that appears later is still picked up. New data build the lists anew.
 function loadLNBModels(controller) {
+    if (generation !== controller.satelliteDataGeneration) {
+        lnbModels = Object.create(null)
+        satelliteCount = 0
+        generation = controller.satelliteDataGeneration
+    }
     if (satelliteCount > 0)
         return
     var names = controller.availableSatelites()

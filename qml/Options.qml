@@ -18,6 +18,18 @@ OptionsForm {
     property alias openDialog: openDialog
     property alias saveDialog: saveDialog
 
+    // After new satellite data the boxes show the plan's satellites again;
+    // one the data lack shows as no entry (the notice names it). Data that
+    // arrive after a start without any make the file buttons usable.
+    function followSatelliteData() {
+        saveToFileButton.enabled = true
+        readFromFileButton.enabled = true
+        if (!options.syncSatelliteBox(lnb1Box, ubListViewModel.lnb1))
+            lnb1Box.currentIndex = -1
+        if (!options.syncSatelliteBox(lnb2Box, ubListViewModel.lnb2))
+            lnb2Box.currentIndex = -1
+    }
+
     function enableDeviceButtons(enable) {
         saveToDeviceButton.enabled = enable
         saveToRomButton.enabled = enable
@@ -56,6 +68,7 @@ OptionsForm {
                                                       : ubModelController.portProblem
     // Fetching is news, a port problem a fault.
     deviceStatusLabel.color: ubModelController && ubModelController.fetchingSatellites ? "#404040" : "#b00000"
+    satelliteNoticeLabel.text: ubModelController ? ubModelController.satelliteDataNotice : ""
     standByBox.enabled: ubListViewModel ? !ubListViewModel.staticUbsAvailable : false
     lnb1Box.model: lnbModel
     lnb2Box.model: lnbModel
@@ -148,8 +161,10 @@ OptionsForm {
     tPathActiveBox.onCheckedChanged: if (ubListViewModel) ubListViewModel.terrestrialPatchActive = tPathActiveBox.checked
     standByBox.onCheckedChanged: if (ubListViewModel) ubListViewModel.standBy = standByBox.checked
     // An emptied list (no selection) names no satellite.
-    lnb1Box.onCurrentTextChanged: if (ubListViewModel && lnb1Box.currentIndex >= 0) ubListViewModel.lnb1 = lnb1Box.currentText
-    lnb2Box.onCurrentTextChanged: if (ubListViewModel && lnb2Box.currentIndex >= 0) ubListViewModel.lnb2 = lnb2Box.currentText
+    // While new data are taken in, the list under the boxes changes: the
+    // boxes then follow the plan and never write it.
+    lnb1Box.onCurrentTextChanged: if (ubListViewModel && lnb1Box.currentIndex >= 0 && !ubModelController.takingSatelliteData) ubListViewModel.lnb1 = lnb1Box.currentText
+    lnb2Box.onCurrentTextChanged: if (ubListViewModel && lnb2Box.currentIndex >= 0 && !ubModelController.takingSatelliteData) ubListViewModel.lnb2 = lnb2Box.currentText
 
     // Binding elements survive the clicks that set the boxes directly.
     Binding {
@@ -180,6 +195,9 @@ OptionsForm {
         }
         function onNoInternetConnection() {
             options.disableAllButtons()
+        }
+        function onSatelliteDataChanged() {
+            options.followSatelliteData()
         }
     }
 

@@ -13,6 +13,8 @@ Item {
     property alias sheetIconArea: sheetIconArea
     property alias serialNumberLabel: serialNumberLabel
     property alias deviceStatusLabel: deviceStatusLabel
+    property alias satelliteNoticeLabel: satelliteNoticeLabel
+    property alias satelliteNoticeArea: satelliteNoticeArea
     property alias standByBox: standByBox
     property alias resetDynamicButton: resetDynamicButton
     property alias assignStaticButton: assignStaticButton
@@ -365,6 +367,35 @@ Item {
             id: spacer5
             Layout.fillWidth: true
             Layout.fillHeight: true
+        }
+    }
+
+    // A quiet line about the satellite data, beside the logo, outside the
+    // layout, so that no control moves when it appears; the whole text on
+    // hover when it is cut short.
+    Label {
+        id: satelliteNoticeLabel
+        anchors.left: parent.left
+        anchors.top: parent.top
+        anchors.leftMargin: 20
+        anchors.topMargin: 10
+        width: Math.max(0, (parent.width - 100) / 2 - 30)
+        height: 100
+        visible: text !== ""
+        wrapMode: Text.Wrap
+        elide: Text.ElideRight
+        maximumLineCount: 6
+        verticalAlignment: Text.AlignVCenter
+        color: "#404040"
+        font.pixelSize: 10
+        ToolTip.visible: satelliteNoticeArea.containsMouse && truncated
+        ToolTip.text: text
+
+        MouseArea {
+            id: satelliteNoticeArea
+            anchors.fill: parent
+            hoverEnabled: true
+            acceptedButtons: Qt.NoButton
         }
     }
 }

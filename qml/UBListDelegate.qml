@@ -12,7 +12,11 @@ Item {
     readonly property var rowData: model
     readonly property int rowUbNumber: model.ubNumber
     readonly property bool isDynamic: model.type === "dynamic"
-    readonly property color tpTextColor: model.freq < 1 ? "red" : "black"
+    // A transponder number the satellite data lack is kept and marked: the
+    // index of its entry in the TP box, -1 when there is none.
+    property int unknownTpIndex: -1
+    readonly property bool tpUnknown: unknownTpIndex >= 0 && tpSelectBox.currentIndex === unknownTpIndex
+    readonly property color tpTextColor: model.freq < 1 || tpUnknown ? "red" : "black"
 
     property alias background: background
     property alias ubText: ubText
@@ -95,6 +99,7 @@ Item {
             return
         lnbSelectBox.satelite = name
         tpItemsModel.clear()
+        unknownTpIndex = -1
         LNBModels.loadLNBModels(ubModelController)
         var list = LNBModels.modelFor(name)
         if (list)
@@ -119,15 +124,23 @@ Item {
                     break
                 }
             }
+            // A number the data lack stays the plan's: an entry of its own
+            // shows it, marked, and the sheet and the check before a
+            // transfer name it.
+            if (wanted === 0 && tpItemsModel.count > 0) {
+                var last = tpItemsModel.count - 1
+                var text = qsTr("%1, not in the satellite data").arg(value)
+                if (last > 0 && tpItemsModel.get(last).text === text) {
+                    wanted = last
+                } else {
+                    tpItemsModel.append({ "text": text, "freq": rowData.freq, "tpValue": value })
+                    wanted = tpItemsModel.count - 1
+                }
+                unknownTpIndex = wanted
+            }
         }
-        // A number the list lacks becomes "not assigned" in the model as well,
-        // whatever the box showed before, so the check before a transfer sees it.
-        var unknown = wanted === 0 && rowData.tp !== -1
-        if ((wanted !== tpSelectBox.currentIndex || unknown) && wanted < tpItemsModel.count) {
+        if (wanted !== tpSelectBox.currentIndex && wanted < tpItemsModel.count)
             tpSelectBox.currentIndex = wanted
-            chooseTransponder(wanted)
-            rowData.freq = tpItemsModel.get(wanted).freq
-        }
     }
 
     // A new satellite on an LNB invalidates the transponders of its static UBs.
@@ -150,6 +163,15 @@ Item {
             delegateRoot.satelliteChanged(1)
         }
         function onListChanged() {
+            delegateRoot.updateTPSelectBox()
+        }
+    }
+
+    // New satellite data: the lists are built again from them.
+    Connections {
+        target: ubModelController
+        function onSatelliteDataChanged() {
+            lnbSelectBox.satelite = ""
             delegateRoot.updateTPSelectBox()
         }
     }

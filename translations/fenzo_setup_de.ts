@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BuiltInSatellites</name>
+    <message>
+        <source>The built-in satellite data are damaged (line %1).</source>
+        <translation>Die eingebauten Satellitendaten sind beschädigt (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>This program was built without satellite data.</source>
+        <translation>Dieses Programm wurde ohne Satellitendaten erstellt.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineTool</name>
     <message>
         <source>Unknown option %1. &quot;fenzo_cli --help&quot; lists the commands.</source>
@@ -60,6 +71,18 @@
         <translation>Die Datei %1 enthält keine Antworten eines Multischalters: %2</translation>
     </message>
     <message>
+        <source>server %1:%2</source>
+        <translation>Server %1:%2</translation>
+    </message>
+    <message>
+        <source>offline cache of %1</source>
+        <translation>Offline-Daten vom %1</translation>
+    </message>
+    <message>
+        <source>built in, dtv-scan-tables of %1</source>
+        <translation>eingebaut, dtv-scan-tables vom %1</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -79,6 +102,9 @@ Commands:
                                 replies (.txt) word for word
   sheet PLAN.dat OUT.pdf        the installation sheet of a plan
                                 (OUT.png: the picture alone)
+  satellites                    where the satellite data come from, then one
+                                line per satellite: name, id, number of
+                                transponders
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </source>
@@ -553,6 +579,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB.</source>
         <translation>%1 kann nicht gelesen werden: Transponder %2 von %3 liegt im anderen Band des LNB.</translation>
     </message>
+    <message>
+        <source>UB %1 cannot be sent to the device: its satellite has no satellite id yet</source>
+        <translation>UB %1 kann nicht an das Gerät gesendet werden: Sein Satellit hat noch keine Satelliten-ID</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -792,6 +822,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>static</source>
         <translation>statisch</translation>
     </message>
+    <message>
+        <source>%1, not in the satellite data</source>
+        <translation>%1, nicht in den Satellitendaten</translation>
+    </message>
 </context>
 <context>
     <name>UBModelController</name>
@@ -834,6 +868,50 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Error while loading</source>
         <translation>Fehler beim Laden der Daten</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1; no server: %2</source>
+        <translation>Satellitendaten: %1; kein Server: %2</translation>
+    </message>
+    <message>
+        <source>Satellite data: new data from %1 taken in.</source>
+        <translation>Satellitendaten: neue Daten von %1 übernommen.</translation>
+    </message>
+    <message>
+        <source>server %1:%2</source>
+        <translation>Server %1:%2</translation>
+    </message>
+    <message>
+        <source>offline cache of %1</source>
+        <translation>Offline-Daten vom %1</translation>
+    </message>
+    <message>
+        <source>built in, dtv-scan-tables of %1</source>
+        <translation>eingebaut, dtv-scan-tables vom %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>No satellite data</source>
+        <translation>Keine Satellitendaten</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, %2 satellites</source>
+        <translation>Satellitendaten: %1, %2 Satelliten</translation>
+    </message>
+    <message>
+        <source>Not in these data: %1.</source>
+        <translation>Nicht in diesen Daten: %1.</translation>
+    </message>
+    <message>
+        <source>Transponders not in these data (marked): %1.</source>
+        <translation>Transponder nicht in diesen Daten (markiert): %1.</translation>
+    </message>
+    <message>
+        <source>%1: transponder %2 of %3 is not in the satellite data.</source>
+        <translation>%1: Transponder %2 von %3 ist nicht in den Satellitendaten.</translation>
     </message>
 </context>
 <context>

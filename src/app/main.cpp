@@ -28,18 +28,15 @@ int main(int argc, char **argv)
                      [&controller] { FenzoApplication::showBusy(controller.busy()); });
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
 
-    // Once the satellite data (or the failure) are there: the names for the
-    // satellite boxes, and the first two preset.
-    QObject::connect(&controller, &UBModelController::satelliteDataReady, &lnbModel, [&] {
-        const QStringList satellites = controller.availableSatelites();
-        lnbModel.setStringList(satellites);
-        if (!satellites.isEmpty())
-            model.setLnb1(satellites.at(0));
-        if (satellites.size() >= 2)
-            model.setLnb2(satellites.at(1));
-    });
+    // The satellite boxes list the names of the data in memory; the
+    // controller fits the plan to every new set of data itself.
+    QObject::connect(&controller, &UBModelController::satelliteListChanged, &lnbModel,
+                     &QStringListModel::setStringList);
+    QObject::connect(&controller, &UBModelController::satelliteDataChanged, &sheet,
+                     &InstallationSheet::changed);
     // After the interface is loaded, so that start-up errors reach its boxes;
-    // the window is drawn and answers while the server is asked.
+    // the window starts from the local data and answers while the server is
+    // asked.
     controller.initializeInBackground();
 
     return app.exec();

@@ -29,7 +29,7 @@ struct CommandLineTool::Arguments
     bool each = false;
     bool help = false;
     QStringList files;
-    QString unknown; // the first argument nobody understood
+    QString unknown;          // the first argument nobody understood
     bool portMissing = false; // --port without a path
 
     static Arguments parse(const QStringList &list)
@@ -129,6 +129,8 @@ int CommandLineTool::run(const QStringList &arguments)
         return wants(1) ? restore(a) : int(Failure);
     if (a.command == QLatin1String("sheet"))
         return wants(2) ? sheet(a) : int(Failure);
+    if (a.command == QLatin1String("satellites"))
+        return wants(0) ? listSatellites() : int(Failure);
     if (a.command.isEmpty())
         fail(tr("No command given. \"fenzo_cli --help\" lists the commands."));
     else
@@ -157,6 +159,9 @@ int CommandLineTool::help()
               "                                replies (.txt) word for word\n"
               "  sheet PLAN.dat OUT.pdf        the installation sheet of a plan\n"
               "                                (OUT.png: the picture alone)\n"
+              "  satellites                    where the satellite data come from, then one\n"
+              "                                line per satellite: name, id, number of\n"
+              "                                transponders\n"
               "\n"
               "Without --port the tool uses the only switch it finds. Exit status 2: failure.\n")
         << Qt::flush;
@@ -169,8 +174,8 @@ bool CommandLineTool::loadSatelliteData()
 {
     if (satellites)
         return true;
-    auto handler =
-        std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory, environment.clock);
+    auto handler = std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory,
+                                                environment.clock, environment.builtIn);
     // The window's messages: the warnings go on, the failure ends the command.
     connect(handler.get(), &SqlHandler::savedDataOutdated, this,
             [this] { fail(UBModelController::outdatedDataMessage()); });
@@ -186,6 +191,37 @@ bool CommandLineTool::loadSatelliteData()
     }
     satellites = std::move(handler);
     return true;
+}
+
+int CommandLineTool::listSatellites()
+{
+    if (!loadSatelliteData())
+        return Failure;
+    const QString date = satellites->dataDate().toString(Qt::ISODate);
+    switch (satellites->source()) {
+    case SqlHandler::Source::Server: {
+        const SqlHandler::Connection &c = satellites->connectionSettings();
+        const QString port = QString::number(c.port == -1 ? 3306 : c.port);
+        out << tr("server %1:%2").arg(c.hostName, port);
+        break;
+    }
+    case SqlHandler::Source::Cache:
+        out << tr("offline cache of %1").arg(date);
+        break;
+    case SqlHandler::Source::BuiltIn:
+        out << tr("built in, dtv-scan-tables of %1").arg(date);
+        break;
+    case SqlHandler::Source::None:
+        break;
+    }
+    out << '\n';
+    for (const QString &name : satellites->availableSatelites()) {
+        const SateliteParams *params = satellites->findSatelite(name);
+        out << name << '\t' << (params ? params->satId : 0u) << '\t' << satellites->transponders(name).size()
+            << '\n';
+    }
+    out << Qt::flush;
+    return Success;
 }
 
 bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)

@@ -67,6 +67,7 @@ private:
     int restore(const Arguments &arguments);
     int storeEach(const Arguments &arguments);
     int sheet(const Arguments &arguments);
+    int listSatellites();
 
     bool loadSatelliteData();
     bool loadPlan(const QString &path, BandPlan &plan);

@@ -2,6 +2,7 @@
 
 #include "SettingsFile.h"
 #include "io/WholeFile.h"
+#include "device/CodeWord.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
 #include "model/UBDataModel.h"
@@ -27,9 +28,18 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
+    // A satellite chosen or loaded is the plan's own from then on.
+    connect(model, &UBDataModel::lnb1Changed, this, [this](const QString &name) {
+        if (name != presetNames[0])
+            presetNames[0].clear();
+    });
+    connect(model, &UBDataModel::lnb2Changed, this, [this](const QString &name) {
+        if (name != presetNames[1])
+            presetNames[1].clear();
+    });
 
-    sqlHandler =
-        std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory, environment.clock);
+    sqlHandler = std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory,
+                                              environment.clock, environment.builtIn);
     connect(sqlHandler.get(), &SqlHandler::savedDataOutdated, this, &UBModelController::dbDataOutdated);
     connect(sqlHandler.get(), &SqlHandler::downloadBrokenOff, this,
             [this](const QString &reason) { addStartupWarning(SqlHandler::brokenOffWarning(reason)); });
@@ -68,18 +78,156 @@ void UBModelController::initialize()
 
 void UBModelController::initializeInBackground()
 {
+    // The window is usable at once with the data on this machine; the
+    // server's come in place when they arrive.
+    if (sqlHandler->loadLocalData()) {
+        fitPlanToData();
+        emit satelliteDataSummaryChanged();
+        serialPortHandler->startDeviceSearch();
+    }
+    updateSatelliteData();
+}
+
+void UBModelController::updateSatelliteData()
+{
+    if (fetching)
+        return;
     setFetching(true);
     auto *download = new SatelliteDownload(sqlHandler->connectionSettings(), downloadDeadlineMs, this);
     connect(download, &SatelliteDownload::finished, this,
             [this, download](const SqlHandler::Download &result) {
                 download->deleteLater();
                 setFetching(false);
-                start([this, &result] { sqlHandler->useDownload(result); });
+                takeDownload(result);
                 emit satelliteDataReady();
             });
 }
 
-void UBModelController::start(const std::function<void()> &getData)
+void UBModelController::takeDownload(const SqlHandler::Download &result)
+{
+    const bool hadData = sqlHandler->hasData();
+    const SqlHandler::Source sourceBefore = sqlHandler->source();
+    bool changed = false;
+    start([&] { changed = sqlHandler->useDownload(result); }, !hadData);
+    if (!sqlHandler->hasData()) {
+        setNotice(QString());
+        return;
+    }
+    QString missing;
+    if (changed)
+        missing = fitPlanToData();
+    if (changed || sqlHandler->source() != sourceBefore)
+        emit satelliteDataSummaryChanged();
+    if (!result.complete)
+        setNotice(tr("Satellite data: %1; no server: %2").arg(sourceText(), result.reason));
+    else if (changed && hadData)
+        setNotice(tr("Satellite data: new data from %1 taken in.").arg(sourceText()) + missing);
+    else
+        setNotice(missing.trimmed());
+}
+
+QString UBModelController::sourceText() const
+{
+    const QString date = sqlHandler->dataDate().toString(Qt::ISODate);
+    switch (sqlHandler->source()) {
+    case SqlHandler::Source::Server: {
+        const SqlHandler::Connection &c = sqlHandler->connectionSettings();
+        return tr("server %1:%2").arg(c.hostName, QString::number(c.port == -1 ? 3306 : c.port));
+    }
+    case SqlHandler::Source::Cache:
+        return tr("offline cache of %1").arg(date);
+    case SqlHandler::Source::BuiltIn:
+        return tr("built in, dtv-scan-tables of %1").arg(date);
+    case SqlHandler::Source::None:
+        break;
+    }
+    return tr("none");
+}
+
+QString UBModelController::satelliteDataSummary() const
+{
+    if (!sqlHandler->hasData())
+        return tr("No satellite data");
+    return tr("Satellite data: %1, %2 satellites").arg(sourceText()).arg(sqlHandler->sateliteCount());
+}
+
+void UBModelController::setNotice(const QString &text)
+{
+    if (notice == text)
+        return;
+    notice = text;
+    emit satelliteDataNoticeChanged();
+}
+
+void UBModelController::presetLnb(int lnb, const QStringList &names)
+{
+    const QString current = lnb == 0 ? model->lnb1() : model->lnb2();
+    if (names.contains(current))
+        return;
+    // Only an empty choice or the controller's own preset is replaced, and
+    // the preset only while no static UB on that LNB names a transponder.
+    if (!current.isEmpty() && current != presetNames[lnb])
+        return;
+    for (const UBRecord &record : model->ubList()) {
+        if (record.isStatic() && record.tp >= 0 && int(record.lnb > 0) == lnb && !current.isEmpty())
+            return;
+    }
+    if (names.size() <= lnb)
+        return;
+    presetNames[lnb] = names.at(lnb);
+    if (lnb == 0)
+        model->setLnb1(names.at(lnb));
+    else
+        model->setLnb2(names.at(lnb));
+}
+
+QString UBModelController::fitPlanToData()
+{
+    taking = true;
+    const QStringList names = sqlHandler->availableSatelites();
+    emit satelliteListChanged(names);
+    presetLnb(0, names);
+    presetLnb(1, names);
+    const QString missing = checkPlanAgainstData(names);
+    taking = false;
+    ++generation;
+    emit satelliteDataChanged();
+    return missing;
+}
+
+QString UBModelController::checkPlanAgainstData(const QStringList &names)
+{
+    // Static UBs keep their transponder numbers; one the data still have
+    // takes the data's frequency, one they lack stays and is marked.
+    QList<UBRecord> list = model->ubList();
+    QStringList gone;
+    for (UBRecord &record : list) {
+        if (!record.isStatic() || record.tp < 0)
+            continue;
+        const QString &satellite = record.lnb > 0 ? model->lnb2() : model->lnb1();
+        if (const TransponderItem *row = sqlHandler->findTransponder(satellite, quint32(record.tp)))
+            record.freq = row->frequency;
+        else
+            gone.prepend(PlanComparison::ubName(record.ubNumber));
+    }
+    if (list != model->ubList())
+        model->setUBList(list);
+    QStringList lostSatellites;
+    for (const QString &name : {model->lnb1(), model->lnb2()}) {
+        if (!name.isEmpty() && !names.contains(name) && !lostSatellites.contains(name))
+            lostSatellites << name;
+    }
+    QString missing;
+    if (!lostSatellites.isEmpty())
+        missing +=
+            QLatin1Char(' ') + tr("Not in these data: %1.").arg(lostSatellites.join(QStringLiteral(", ")));
+    if (!gone.isEmpty())
+        missing += QLatin1Char(' ') +
+                   tr("Transponders not in these data (marked): %1.").arg(gone.join(QStringLiteral(", ")));
+    return missing;
+}
+
+void UBModelController::start(const std::function<void()> &getData, bool searchDevice)
 {
     startupWarnings.clear();
     starting = true;
@@ -98,7 +246,8 @@ void UBModelController::start(const std::function<void()> &getData)
         reportNoSatelliteData();
         return;
     }
-    serialPortHandler->startDeviceSearch();
+    if (searchDevice)
+        serialPortHandler->startDeviceSearch();
 }
 
 void UBModelController::addStartupWarning(const QString &text)
@@ -135,7 +284,7 @@ void UBModelController::reportNoSatelliteData()
 QStringList UBModelController::availableSatelites()
 {
     // Asked while the data are still coming: nothing yet, and no failure.
-    if (fetching)
+    if (fetching && !sqlHandler->hasData())
         return {};
     try {
         return sqlHandler->availableSatelites();
@@ -147,7 +296,7 @@ QStringList UBModelController::availableSatelites()
 
 QVariantList UBModelController::itemsForSatelite(const QString &name)
 {
-    if (fetching)
+    if (fetching && !sqlHandler->hasData())
         return {};
     try {
         return sqlHandler->itemsForSatelite(name);
@@ -204,6 +353,20 @@ bool UBModelController::validateData()
         return false;
     case PlanCheck::Failure::None:
         break;
+    }
+    // A transponder kept from earlier data that the data in memory lack
+    // cannot be sent: say which, never the look-up's own words.
+    for (const UBRecord &record : model->ubList()) {
+        const CodeWord::Refusal refusal =
+            CodeWord::staticRefusal(record, model->lnb1(), model->lnb2(), sqlHandler.get());
+        if (refusal != CodeWord::Refusal::SatelliteUnknown &&
+            refusal != CodeWord::Refusal::TransponderUnknown)
+            continue;
+        emit errorOccured(tr("%1: transponder %2 of %3 is not in the satellite data.")
+                              .arg(PlanComparison::ubName(record.ubNumber))
+                              .arg(record.tp)
+                              .arg(record.lnb > 0 ? model->lnb2() : model->lnb1()));
+        return false;
     }
     if (check.localUBTooHigh())
         emit warningOccured(PlanCheck::localUBWarning());
@@ -403,6 +566,9 @@ void UBModelController::readFromFile(const QString &fileName)
             std::fflush(stdout);
         });
         plan.applyTo(*model);
+        // The plan stays as loaded; what the data lack is marked and said.
+        if (sqlHandler->hasData())
+            setNotice(checkPlanAgainstData(sqlHandler->availableSatelites()).trimmed());
     } catch (const std::bad_alloc &) {
         emit errorOccured(tr("Error while loading") + QLatin1Char('\n') +
                           SettingsFile::tr("The file %1 cannot be read (%2).")

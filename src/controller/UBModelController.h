@@ -29,6 +29,17 @@ class UBModelController : public QObject
     Q_PROPERTY(QString portProblem READ portProblem NOTIFY portProblemChanged)
     // True from the first line sent to the switch until its last reply.
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    // One line: where the satellite data come from, their date and number.
+    Q_PROPERTY(QString satelliteDataSummary READ satelliteDataSummary NOTIFY satelliteDataSummaryChanged)
+    // The quiet line of the window about the satellite data; empty when there
+    // is nothing to say.
+    Q_PROPERTY(QString satelliteDataNotice READ satelliteDataNotice NOTIFY satelliteDataNoticeChanged)
+    // Counts the data sets taken in, so that lists built from them know
+    // when to build again.
+    Q_PROPERTY(int satelliteDataGeneration READ satelliteDataGeneration NOTIFY satelliteDataChanged)
+    // True while new satellite data are taken in: the satellite boxes then
+    // follow the plan instead of writing it.
+    Q_PROPERTY(bool takingSatelliteData READ takingSatelliteData)
 
 public:
     // What the controller hands to the handlers it creates. The defaults are
@@ -47,6 +58,7 @@ public:
         SerialPortHandler::PortOpener portOpener = &SerialPortHandler::openSystemPort;
         QString deviceRulePath = SerialPortHandler::defaultDeviceRulePath();
         int downloadDeadlineMs = SatelliteDownload::defaultDeadlineMs;
+        SqlHandler::BuiltInLoader builtIn = &SqlHandler::defaultBuiltIn;
     };
 
     explicit UBModelController(UBDataModel *model);
@@ -56,14 +68,22 @@ public:
     // Downloads (or loads) the satellite data and, when that worked, starts
     // looking for the switch; on the calling thread.
     void initialize();
-    // The same with the download on a worker thread: returns at once and
-    // emits satelliteDataReady() when the data (or the failure) are there.
+    // Starts at once from the newest local data (offline cache, else built
+    // in) and downloads beside it on a worker thread; emits
+    // satelliteDataReady() when the download (or its failure) is taken in.
     // The program calls it once, after the interface is loaded.
     void initializeInBackground();
+    // A download in the background, its result taken in place; nothing when
+    // one already runs.
+    Q_INVOKABLE void updateSatelliteData();
 
     bool fetchingSatellites() const { return fetching; }
     QString portProblem() const;
     bool busy() const { return busyNow; }
+    QString satelliteDataSummary() const;
+    QString satelliteDataNotice() const { return notice; }
+    int satelliteDataGeneration() const { return generation; }
+    bool takingSatelliteData() const { return taking; }
 
     // The satellite data in memory, for readers such as the installation sheet.
     const SqlHandler *satelliteData() const { return sqlHandler.get(); }
@@ -89,6 +109,13 @@ signals:
     void fetchingSatellitesChanged();
     void portProblemChanged();
     void busyChanged();
+    void satelliteDataSummaryChanged();
+    void satelliteDataNoticeChanged();
+    // The satellite names of new data, before the plan is checked against
+    // them: for the satellite boxes' list.
+    void satelliteListChanged(const QStringList &names);
+    // New satellite data are in place and the plan follows them.
+    void satelliteDataChanged();
 
 public slots:
     void setStaticUBs(uint numStaticUBs, bool above);
@@ -121,11 +148,23 @@ private:
     // Runs one way of getting the satellite data and what follows it: the
     // warnings of the start-up in one box, then the device search or the
     // report that there is no data.
-    void start(const std::function<void()> &getData);
+    void start(const std::function<void()> &getData, bool searchDevice = true);
     void addStartupWarning(const QString &text);
     void setFetching(bool on);
     void setBusy(bool on);
     class BusyScope;
+    void takeDownload(const SqlHandler::Download &result);
+    // Fits the plan to the data now in memory: the satellites and
+    // transponders that are still there stay; empty LNBs (and a preset
+    // satellite that is gone) get the first and second satellite. Returns
+    // the notice's account of what is not in the data.
+    QString fitPlanToData();
+    // The plan's static UBs against the data: frequencies follow them, and
+    // what they lack is named for the notice.
+    QString checkPlanAgainstData(const QStringList &names);
+    void presetLnb(int lnb, const QStringList &names);
+    void setNotice(const QString &text);
+    QString sourceText() const;
 
     UBDataModel *model;
     std::unique_ptr<SqlHandler> sqlHandler;
@@ -140,4 +179,10 @@ private:
     bool starting = false;
     QStringList startupWarnings;
     int downloadDeadlineMs;
+    QString notice;
+    int generation = 0;
+    bool taking = false;
+    // The satellites the controller chose for the LNBs itself; a name the
+    // user chose or a plan brought is never replaced.
+    QString presetNames[2];
 };

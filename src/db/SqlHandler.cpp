@@ -261,12 +261,12 @@ SqlHandler::Connection SqlHandler::defaultConnection()
             QStringLiteral(FENZO_DB_PASSWORD), -1};
 }
 
-SqlHandler::SqlHandler(Connection connection, QString cacheDirectory, Clock clock)
+SqlHandler::SqlHandler(Connection connection, QString cacheDirectory, Clock clock, BuiltInLoader builtIn)
     : connection(std::move(connection)), notFoundMessage(tr("Satelite not found in database")),
       cacheDirectory(cacheDirectory.isEmpty()
                          ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
                          : std::move(cacheDirectory)),
-      clock(std::move(clock))
+      clock(std::move(clock)), builtIn(std::move(builtIn))
 {
     // A directory that cannot be made shows when the cache is written.
     if (!QDir(this->cacheDirectory).exists())
@@ -326,27 +326,60 @@ QString SqlHandler::brokenOffWarning(const QString &reason)
         .arg(reason);
 }
 
-void SqlHandler::useDownload(const Download &result)
+bool SqlHandler::loadLocalData()
 {
-    dataAvailable = false;
+    if (dataAvailable)
+        return true;
+    // Quietly: whether old offline data deserve a warning is decided once
+    // the server has had its chance.
+    return loadDbFile(false) || loadBuiltIn();
+}
+
+void SqlHandler::take(std::map<QString, QVector<TransponderItem>> items, QVector<SateliteParams> params,
+                      Source from, const QDate &dated)
+{
+    itemsBySatelite = std::move(items);
+    sateliteParams = std::move(params);
+    dataSource = from;
+    date = dated;
+    dataAvailable = true;
+}
+
+bool SqlHandler::loadBuiltIn()
+{
+    BuiltInSatellites::Data data = builtIn ? builtIn() : BuiltInSatellites::Data();
+    builtInReason = data.reason;
+    if (data.items.empty()) {
+        qDebug() << "No built-in satellite data:" << data.reason;
+        return false;
+    }
+    take(std::move(data.items), std::move(data.params), Source::BuiltIn, data.date);
+    return true;
+}
+
+bool SqlHandler::useDownload(const Download &result)
+{
     lastFailure.clear();
     if (result.complete) {
-        itemsBySatelite = result.tables.items;
-        sateliteParams = result.tables.params;
-        dataAvailable = true;
+        const bool changed = !dataAvailable || result.tables.items != itemsBySatelite ||
+                             result.tables.params != sateliteParams;
+        take(result.tables.items, result.tables.params, Source::Server, clock().date());
         saveDbFile();
-        return;
+        return changed;
     }
     // A download that is not whole is no download: nothing of it is kept
-    // and the cache stays as it was.
+    // and the cache stays as it was. Scripts look for these two lines.
     lastFailure = result.reason;
-    itemsBySatelite.clear();
-    sateliteParams.clear();
-    qDebug() << "No download, trying to load from local storage:" << result.reason;
-    if (loadDbFile()) {
+    qDebug() << "Not connected, trying to load from local storage";
+    qDebug().noquote() << "Last error: " + result.reason;
+    const bool hadData = dataAvailable;
+    if (hadData || loadDbFile(true) || loadBuiltIn()) {
+        // Offline data loaded before the download warn now that they stay.
+        if (hadData && dataOutdated())
+            emit savedDataOutdated();
         if (result.opened)
             emit downloadBrokenOff(result.reason);
-        return;
+        return !hadData;
     }
     throw std::runtime_error(statusMessage);
 }
@@ -386,7 +419,7 @@ void SqlHandler::saveDbFile()
     }
 }
 
-bool SqlHandler::loadDbFile()
+bool SqlHandler::loadDbFile(bool warn)
 {
     try {
         const QString path = cacheFilePath();
@@ -409,7 +442,8 @@ bool SqlHandler::loadDbFile()
         QDateTime written = info.birthTime();
         if (!written.isValid())
             written = info.lastModified();
-        if (written.daysTo(clock()) > maxCacheAgeDays)
+        const bool old = written.daysTo(clock()) > maxCacheAgeDays;
+        if (old && warn)
             emit savedDataOutdated();
 
         // Everything is read into locals first: a file that turns out to be
@@ -437,9 +471,8 @@ bool SqlHandler::loadDbFile()
         if (!reader.ok())
             throw CorruptCache("stream not Ok after the last field");
 
-        itemsBySatelite = std::move(items);
-        sateliteParams = std::move(params);
-        dataAvailable = true;
+        take(std::move(items), std::move(params), Source::Cache, written.date());
+        cacheOutdated = old;
         return true;
     } catch (const std::exception &e) {
         qDebug() << "Error while loading db file:" << e.what();

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "BuiltInSatellites.h"
 #include "SateliteParams.h"
 #include "TransponderItem.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QObject>
 #include <QStringList>
@@ -47,26 +49,53 @@ public:
         Tables tables;
     };
     using Clock = std::function<QDateTime()>;
+    using BuiltInLoader = std::function<BuiltInSatellites::Data()>;
+    // Where the data in memory come from.
+    enum class Source
+    {
+        None,
+        Server,
+        Cache,
+        BuiltIn
+    };
 
     // The compiled-in values of the satellite database.
     static Connection defaultConnection();
+    // The data compiled into the program.
+    static BuiltInSatellites::Data defaultBuiltIn() { return BuiltInSatellites::load(); }
 
     // An empty cacheDirectory means the per-user application data directory.
     explicit SqlHandler(Connection connection = defaultConnection(), QString cacheDirectory = QString(),
-                        Clock clock = &QDateTime::currentDateTime);
+                        Clock clock = &QDateTime::currentDateTime, BuiltInLoader builtIn = &defaultBuiltIn);
     ~SqlHandler() override;
 
-    // Returns when satellite data is available, from the server or the cache;
-    // throws std::runtime_error otherwise. Runs on the calling thread.
+    // Returns when satellite data is available: from the server, else the
+    // offline cache, else the built-in data; throws std::runtime_error when
+    // there are none. Runs on the calling thread.
     void connectToDatabase();
+    // The newest data on this machine without asking the server: the offline
+    // cache, else the built-in data. False when there are none.
+    bool loadLocalData();
 
     // One download attempt on a connection of its own: safe on any thread, it
     // touches no handler. The result is handed to useDownload().
     static Download download(const Connection &connection);
     // Takes a download on the handler's thread: its data when complete (and
-    // the cache rewritten), the offline cache otherwise. Throws as
-    // connectToDatabase() does when neither gives data.
-    void useDownload(const Download &result);
+    // the cache rewritten); otherwise the data already in memory stay, or the
+    // local ones are loaded. Throws as connectToDatabase() does when there
+    // are no data at all.
+    // Returns whether the data in memory changed.
+    bool useDownload(const Download &result);
+
+    Source source() const { return dataSource; }
+    // The date of the data: the download's, the cache file's, or that of the
+    // scan tables the built-in data were made from.
+    QDate dataDate() const { return date; }
+    int sateliteCount() const { return int(itemsBySatelite.size()); }
+    // Offline data older than a month (never the built-in ones).
+    bool dataOutdated() const { return dataSource == Source::Cache && cacheOutdated; }
+    // Why there are no built-in data (empty when there are or none were asked).
+    QString builtInProblem() const { return builtInReason; }
 
     const Connection &connectionSettings() const { return connection; }
     // The warning when a download broke off and the cache is used instead.
@@ -115,7 +144,11 @@ private:
     const TransponderItem *nearestTransponder(const QString &satelite, quint32 frequency, int horizontal) const;
     [[noreturn]] void noTransponderNear(const QString &satelite, quint32 frequency) const;
     void saveDbFile();
-    bool loadDbFile();
+    // warn: emit savedDataOutdated() for a file older than a month.
+    bool loadDbFile(bool warn);
+    bool loadBuiltIn();
+    void take(std::map<QString, QVector<TransponderItem>> items, QVector<SateliteParams> params, Source from,
+              const QDate &dated);
 
     std::map<QString, QVector<TransponderItem>> itemsBySatelite;
     QVector<SateliteParams> sateliteParams;
@@ -128,4 +161,9 @@ private:
     const qint32 maxCacheAgeDays = 31;
     Clock clock;
     QString lastFailure;
+    BuiltInLoader builtIn;
+    QString builtInReason;
+    Source dataSource = Source::None;
+    QDate date;
+    bool cacheOutdated = false;
 };

@@ -21,6 +21,9 @@ const char *const lineRefusal =
     QT_TRANSLATE_NOOP("SerialPortHandler", "Line %1 cannot be sent to the device (0 to 255)");
 const char *const satIdRefusal =
     QT_TRANSLATE_NOOP("SerialPortHandler", "Satelite id %1 cannot be sent to the device (0 to 127)");
+const char *const noSatIdRefusal =
+    QT_TRANSLATE_NOOP("SerialPortHandler", "UB %1 cannot be sent to the device: its satellite has no satellite id "
+                                           "yet");
 const char *const frequencyRefusal =
     QT_TRANSLATE_NOOP("SerialPortHandler", "UB%1 cannot be sent to the device: its transponder lies %2 MHz "
                                            "above the LNB oscillator (100 to 2147 MHz possible)");
@@ -107,6 +110,8 @@ CodeWord::Refusal CodeWord::staticRefusal(const UBRecord &record, const QString 
     const TransponderItem *row = record.tp < 0 ? nullptr : database->findTransponder(name, quint32(record.tp));
     if (!row)
         return Refusal::TransponderUnknown;
+    if (row->satId == noSatId)
+        return Refusal::SatIdOutOfRange;
     return staticFieldRefusal(row->satId, record.ubNumber,
                               qint64(record.freq) - qint64(row->oscillatorFrequency) - ifOffset);
 }
@@ -151,6 +156,8 @@ CodeWord CodeWord::encode(const UBRecord &record, const QString &lnb1, const QSt
     const QString &name = onLnb2 ? lnb2 : lnb1;
     const TransponderItem &row = database->getPolarisationForTransponder(name, quint32(record.tp));
     const SateliteParams &params = database->getSateliteParams(name);
+    if (row.satId == noSatId)
+        refuse(translate(noSatIdRefusal).arg(record.ubNumber + 1));
     const qint64 f = qint64(record.freq) - qint64(row.oscillatorFrequency) - qint64(ifOffset);
     return makeStatic(row.satId, record.ubNumber, f, onLnb2, row.horizontal,
                       row.oscillatorFrequency == params.lofHigh);

@@ -32,6 +32,10 @@ public:
     static constexpr quint32 maxF = 2047;
     static constexpr quint32 maxUbNumber = 31;
     static constexpr quint32 maxSatId = 127;
+    // The satellite data's id of a satellite that has not been given one yet:
+    // it can be chosen, but a static UB on it is refused (the code word
+    // itself could carry 0).
+    static constexpr quint32 noSatId = 0;
     static constexpr quint32 maxLine = 255;
     static constexpr quint32 maxDynamicLine = 3;
 
@@ -43,7 +47,7 @@ public:
         SatelliteUnknown,   // its LNB's satellite is not in the satellite data
         TransponderUnknown, // its transponder is not among that satellite's
         UbNumberOutOfRange, // above maxUbNumber
-        SatIdOutOfRange,    // the satellite's id is above maxSatId
+        SatIdOutOfRange,    // the satellite has no id, or one above maxSatId
         FrequencyOutOfRange // F outside 0..maxF: the intermediate frequency
     };
 

@@ -228,12 +228,35 @@ const Entry messageEntries[] = {
     {u8"OptionsForm.ui", u8"Information", u8"Hinweis", u8"Information"},
 };
 
+// Where the satellite data come from and how new data are taken in.
+const Entry dataEntries[] = {
+    {u8"BuiltInSatellites", u8"The built-in satellite data are damaged (line %1).", u8"Die eingebauten Satellitendaten sind beschädigt (Zeile %1).", u8"The built-in satellite data are damaged (line %1)."},
+    {u8"BuiltInSatellites", u8"This program was built without satellite data.", u8"Dieses Programm wurde ohne Satellitendaten erstellt.", u8"This program was built without satellite data."},
+    {u8"SerialPortHandler", u8"UB %1 cannot be sent to the device: its satellite has no satellite id yet", u8"UB %1 kann nicht an das Gerät gesendet werden: Sein Satellit hat noch keine Satelliten-ID", u8"UB %1 cannot be sent to the device: its satellite has no satellite id yet"},
+    {u8"CommandLineTool", u8"server %1:%2", u8"Server %1:%2", u8"server %1:%2"},
+    {u8"CommandLineTool", u8"offline cache of %1", u8"Offline-Daten vom %1", u8"offline cache of %1"},
+    {u8"CommandLineTool", u8"built in, dtv-scan-tables of %1", u8"eingebaut, dtv-scan-tables vom %1", u8"built in, dtv-scan-tables of %1"},
+    {u8"UBListDelegate", u8"%1, not in the satellite data", u8"%1, nicht in den Satellitendaten", u8"%1, not in the satellite data"},
+    {u8"UBModelController", u8"Satellite data: %1; no server: %2", u8"Satellitendaten: %1; kein Server: %2", u8"Satellite data: %1; no server: %2"},
+    {u8"UBModelController", u8"Satellite data: new data from %1 taken in.", u8"Satellitendaten: neue Daten von %1 übernommen.", u8"Satellite data: new data from %1 taken in."},
+    {u8"UBModelController", u8"server %1:%2", u8"Server %1:%2", u8"server %1:%2"},
+    {u8"UBModelController", u8"offline cache of %1", u8"Offline-Daten vom %1", u8"offline cache of %1"},
+    {u8"UBModelController", u8"built in, dtv-scan-tables of %1", u8"eingebaut, dtv-scan-tables vom %1", u8"built in, dtv-scan-tables of %1"},
+    {u8"UBModelController", u8"none", u8"keine", u8"none"},
+    {u8"UBModelController", u8"No satellite data", u8"Keine Satellitendaten", u8"No satellite data"},
+    {u8"UBModelController", u8"Satellite data: %1, %2 satellites", u8"Satellitendaten: %1, %2 Satelliten", u8"Satellite data: %1, %2 satellites"},
+    {u8"UBModelController", u8"Not in these data: %1.", u8"Nicht in diesen Daten: %1.", u8"Not in these data: %1."},
+    {u8"UBModelController", u8"Transponders not in these data (marked): %1.", u8"Transponder nicht in diesen Daten (markiert): %1.", u8"Transponders not in these data (marked): %1."},
+    {u8"UBModelController", u8"%1: transponder %2 of %3 is not in the satellite data.", u8"%1: Transponder %2 von %3 ist nicht in den Satellitendaten.", u8"%1: transponder %2 of %3 is not in the satellite data."},
+};
+
 QList<Entry> allEntries()
 {
     QList<Entry> all(std::begin(entries), std::end(entries));
     all.append(QList<Entry>(std::begin(sheetEntries), std::end(sheetEntries)));
     all.append(QList<Entry>(std::begin(toolEntries), std::end(toolEntries)));
     all.append(QList<Entry>(std::begin(messageEntries), std::end(messageEntries)));
+    all.append(QList<Entry>(std::begin(dataEntries), std::end(dataEntries)));
     return all;
 }
 

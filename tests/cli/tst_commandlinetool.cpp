@@ -138,6 +138,9 @@ private slots:
 
         QTest::newRow("help") << 0 << QStringList{"--help"} << 0 << "store --each PLAN.dat"
                               << "" << 0;
+        QTest::newRow("satellites") << 0 << QStringList{"satellites"} << 0
+                                    << "^server 127\\.0\\.0\\.1:\\d+\nAstra 19\\.2E\t1\t\\d+\n(.+\t\\d+\t\\d+\n){9}$"
+                                    << "" << 0;
         QTest::newRow("unknown command") << 0 << QStringList{"frob"} << 2 << "^$"
                                          << "Unknown command frob" << 0;
         QTest::newRow("list, none") << 0 << QStringList{"list"} << 2 << "^$"

@@ -2,6 +2,7 @@
 // offline cache, or neither.
 
 #include "TestDatabase.h"
+#include "controller/SettingsFile.h"
 #include "controller/UBModelController.h"
 #include "db/SqlHandler.h"
 #include "model/UBDataModel.h"
@@ -34,6 +35,8 @@ class ControllerDatabaseTest : public QObject
     std::unique_ptr<UBModelController> controller;
     // What happened, in order: "warning", "error", "no connection", "search".
     QStringList events;
+    // The program's built-in data as this test wants them (none by default).
+    BuiltInSatellites::Data builtIn;
 
     void build(SqlHandler::Connection connection, SqlHandler::Clock clock = &QDateTime::currentDateTime)
     {
@@ -46,6 +49,7 @@ class ControllerDatabaseTest : public QObject
             return QList<SerialPortCandidate>();
         };
         environment.random = [] { return 6u; };
+        environment.builtIn = [this] { return builtIn; };
         model = std::make_unique<UBDataModel>();
         controller = std::make_unique<UBModelController>(model.get(), environment);
         connect(controller.get(), &UBModelController::warningOccured, this,
@@ -66,6 +70,7 @@ private slots:
     void init()
     {
         events.clear();
+        builtIn = BuiltInSatellites::Data();
         cacheDir = std::make_unique<QTemporaryDir>();
         QVERIFY(cacheDir->isValid());
     }
@@ -181,6 +186,136 @@ private slots:
         QCOMPARE(events.filter(QStringLiteral("error")), QStringList());
         QCOMPARE(controller->satelliteData()->getPolarisationForTransponder(satellite, transponder).horizontal,
                  horizontal);
+    }
+
+    // The window starts from the local data at once; the server's data, when
+    // it answers, replace them; with no server the start says so quietly.
+    void sourcesInOrder_data()
+    {
+        QTest::addColumn<bool>("server");
+        QTest::addColumn<bool>("cache");
+        QTest::addColumn<bool>("hasBuiltIn");
+        QTest::addColumn<QString>("atOnce");  // the first satellite before the download ends
+        QTest::addColumn<QString>("atEnd");   // and after it
+        QTest::addColumn<QString>("summary"); // the start of the summary after it
+        QTest::addColumn<QString>("notice");  // the start of the notice after it
+        QTest::newRow("server over cache") << true << true << true << "Cached 1.0E"
+                                           << "Astra 19.2E"
+                                           << "Satellite data: server 127.0.0.1:"
+                                           << "Satellite data: new data from server 127.0.0.1:";
+        QTest::newRow("cache over built in") << false << true << true << "Cached 1.0E"
+                                             << "Cached 1.0E"
+                                             << "Satellite data: offline cache of "
+                                             << "Satellite data: offline cache of ";
+        QTest::newRow("built in") << false << false << true << "Built 2.0E"
+                                  << "Built 2.0E"
+                                  << "Satellite data: built in, dtv-scan-tables of 2024-03-01, 1 satellites"
+                                  << "Satellite data: built in, dtv-scan-tables of 2024-03-01; no server: ";
+        QTest::newRow("nothing") << false << false << false << ""
+                                 << ""
+                                 << "No satellite data"
+                                 << "";
+    }
+    void sourcesInOrder()
+    {
+        QFETCH(bool, server);
+        QFETCH(bool, cache);
+        QFETCH(bool, hasBuiltIn);
+        QFETCH(QString, atOnce);
+        QFETCH(QString, atEnd);
+        QFETCH(QString, summary);
+        QFETCH(QString, notice);
+        if (cache)
+            QVERIFY(writeCacheFile(cacheDir->path(),
+                                   {{QStringLiteral("Cached 1.0E"), {{1, 11000, true, 9750, 1}}}},
+                                   {{QStringLiteral("Cached 1.0E"), 1, 9750, 0}}));
+        if (hasBuiltIn) {
+            builtIn.items[QStringLiteral("Built 2.0E")] = {{1, 11500, false, 9750, 2}};
+            builtIn.params = {{QStringLiteral("Built 2.0E"), 2, 9750, 0}};
+            builtIn.date = QDate(2024, 3, 1);
+        }
+        // A year on: only offline data the server could not replace are old;
+        // the built-in data never are.
+        const QDateTime later = QDateTime::currentDateTime().addDays(365);
+        build(server ? fixtureConnection() : unreachableConnection(), [later] { return later; });
+        QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
+        controller->initializeInBackground();
+        QCOMPARE(controller->availableSatelites().value(0), atOnce);
+        QCOMPARE(model->lnb1(), atOnce);
+        QVERIFY(ready.wait(10000));
+        // An error box only when there are no data at all.
+        QCOMPARE(events.filter(QStringLiteral("error")).size(), atEnd.isEmpty() ? 1 : 0);
+        QCOMPARE(events.filter(QStringLiteral("warning")),
+                 atEnd == QLatin1String("Cached 1.0E") ? QStringList{QStringLiteral("warning: ") + outdatedMessage}
+                                                       : QStringList());
+        QCOMPARE(model->lnb1(), atEnd);
+        QVERIFY2(controller->satelliteDataSummary().startsWith(summary),
+                 qPrintable(controller->satelliteDataSummary()));
+        QVERIFY2(notice.isEmpty() ? controller->satelliteDataNotice().isEmpty()
+                                  : controller->satelliteDataNotice().startsWith(notice),
+                 qPrintable(controller->satelliteDataNotice()));
+        QCOMPARE(controller->availableSatelites().value(0), atEnd);
+        if (!atEnd.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("search")), searchWaitMs);
+    }
+
+    // A plan loaded while the download runs is the plan after the data
+    // arrive: its satellites and transponders stay, a transponder the new
+    // data lack is kept and named in the notice.
+    void loadedPlanSurvivesNewData()
+    {
+        QVERIFY(writeCacheFile(
+            cacheDir->path(),
+            {{QStringLiteral("Astra 19.2E"), {{53, 10770, true, 9750, 1}, {999, 12000, true, 10600, 1}}},
+             {QStringLiteral("Astra 28.2E"), {{52, 11992, true, 10600, 4}}}},
+            {{QStringLiteral("Astra 19.2E"), 1, 9750, 10600}, {QStringLiteral("Astra 28.2E"), 4, 10600, 0}}));
+        build(fixtureConnection());
+        QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
+        QSignalSpy changed(controller.get(), &UBModelController::satelliteDataChanged);
+        controller->initializeInBackground();
+        QVERIFY(controller->fetchingSatellites());
+
+        BandPlan plan;
+        plan.lnb1 = QStringLiteral("Astra 28.2E");
+        plan.lnb2 = QStringLiteral("Astra 19.2E");
+        plan.list = model->ubList();
+        plan.list[0].type = UBRecord::staticType; // UB24
+        plan.list[0].lnb = 1;
+        plan.list[0].tp = 53;
+        plan.list[0].freq = 10770;
+        plan.list[1].type = UBRecord::staticType; // UB23
+        plan.list[1].lnb = 1;
+        plan.list[1].tp = 999;
+        plan.list[1].freq = 12000;
+        plan.list[2].type = UBRecord::staticType; // UB22
+        plan.list[2].tp = 52;
+        plan.list[2].freq = 11992;
+        QVERIFY(plan.numberDynamicUBs(true));
+        const QString path = cacheDir->path() + QStringLiteral("/plan.dat");
+        SettingsFile::write(path, plan);
+        controller->readFromFile(QUrl::fromLocalFile(path).toString());
+        QCOMPARE(events.filter(QStringLiteral("error")), QStringList());
+        QVERIFY(controller->fetchingSatellites());
+        const int changesBefore = changed.count();
+
+        QVERIFY(ready.wait(10000));
+        QCOMPARE(changed.count(), changesBefore + 1);
+        QCOMPARE(model->lnb1(), plan.lnb1);
+        QCOMPARE(model->lnb2(), plan.lnb2);
+        const QList<UBRecord> list = model->ubList();
+        QCOMPARE(list.at(0).tp, 53);
+        QCOMPARE(list.at(0).freq, 10773u); // the server's frequency of transponder 53
+        QCOMPARE(list.at(1).tp, 999);      // not in the server's data: kept, and said
+        QCOMPARE(list.at(1).freq, 12000u);
+        QCOMPARE(list.at(2).tp, 52);
+        QVERIFY2(controller->satelliteDataNotice().contains(QLatin1String("(marked): UB23.")),
+                 qPrintable(controller->satelliteDataNotice()));
+        // What the data lack is refused with its name before anything is sent.
+        QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
+        controller->sendDataToDevice();
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(),
+                 QStringLiteral("UB23: transponder 999 of Astra 19.2E is not in the satellite data."));
     }
 };
 

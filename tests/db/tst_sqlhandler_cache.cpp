@@ -68,7 +68,8 @@ class SqlHandlerCacheTest : public QObject
 
     std::unique_ptr<SqlHandler> offline(SqlHandler::Clock clock = &QDateTime::currentDateTime)
     {
-        return std::make_unique<SqlHandler>(unreachableConnection(), cacheDir->path(), std::move(clock));
+        return std::make_unique<SqlHandler>(unreachableConnection(), cacheDir->path(), std::move(clock),
+                                            [] { return BuiltInSatellites::Data(); });
     }
 
     // The handler's state when the file was not usable: no data at all, not

@@ -21,6 +21,12 @@
 using namespace TestDatabase;
 
 namespace {
+// Tests of the server and the cache alone: no built-in data behind them.
+BuiltInSatellites::Data noBuiltIn()
+{
+    return BuiltInSatellites::Data();
+}
+
 const char *const threeFreqsMessage =
     "SqlHandler::createSateliteParams: more than two freqs found for one satelite!";
 const QString notFound = QStringLiteral("Satelite not found in database");
@@ -60,7 +66,8 @@ class SqlHandlerDownloadTest : public QObject
 
     std::unique_ptr<SqlHandler> handlerFor(const QString &database)
     {
-        return std::make_unique<SqlHandler>(fixtureConnection(database), cacheDir->path());
+        return std::make_unique<SqlHandler>(fixtureConnection(database), cacheDir->path(),
+                                            &QDateTime::currentDateTime, noBuiltIn);
     }
 
     // A database of the given tables (name -> statements after CREATE TABLE).
@@ -412,7 +419,7 @@ private slots:
         SqlHandler::Connection connection = fixtureConnection();
         connection.password = QStringLiteral("wrong");
         {
-            SqlHandler handler(connection, cacheDir->path());
+            SqlHandler handler(connection, cacheDir->path(), &QDateTime::currentDateTime, noBuiltIn);
             QCOMPARE(exceptionText([&] { handler.connectToDatabase(); }), QStringLiteral("Not connected"));
             QCOMPARE(exceptionText([&] { handler.availableSatelites(); }), QStringLiteral("Not connected"));
         }

@@ -58,7 +58,8 @@ private slots:
     void withoutData()
     {
         QTemporaryDir empty;
-        SqlHandler none(unreachableConnection(), empty.path());
+        SqlHandler none(unreachableConnection(), empty.path(), &QDateTime::currentDateTime,
+                        [] { return BuiltInSatellites::Data(); });
         QCOMPARE(exceptionText([&] { none.connectToDatabase(); }), notConnected);
         QCOMPARE(exceptionText([&] { none.availableSatelites(); }), notConnected);
         QCOMPARE(exceptionText([&] { none.itemsForSatelite(QStringLiteral("Astra 19.2E")); }), notConnected);

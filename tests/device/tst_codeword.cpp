@@ -416,11 +416,13 @@ std::unique_ptr<SqlHandler> tst_CodeWord::database()
           {10, 11036, false, 9750, 2}}},
         {QStringLiteral("Single band"), {{1, 11000, true, 9750, 127}}},
         {QStringLiteral("Wide id"), {{1, 11000, false, 9750, 128}}},
+        {QStringLiteral("No id yet"), {{1, 11000, false, 9750, 0}}},
     };
     const QVector<SateliteParams> params{{QStringLiteral("Astra 19.2E"), 1, 9750, 10600},
                                          {QStringLiteral("Hotbird 13E"), 2, 9750, 10600},
                                          {QStringLiteral("Single band"), 127, 9750, 0},
-                                         {QStringLiteral("Wide id"), 128, 9750, 10600}};
+                                         {QStringLiteral("Wide id"), 128, 9750, 10600},
+                                         {QStringLiteral("No id yet"), 0, 9750, 0}};
     if (!TestDatabase::writeCacheFile(cacheDir.path(), satelites, params))
         return nullptr;
     auto handler = std::make_unique<SqlHandler>(TestDatabase::unreachableConnection(), cacheDir.path());
@@ -514,6 +516,10 @@ void tst_CodeWord::staticRefusedWithReason_data()
                                  << QStringLiteral("UB number 33") << int(R::UbNumberOutOfRange);
     QTest::newRow("satId 128") << QStringLiteral("Wide id") << staticRecord(3, 0, 1, 11000)
                                << QStringLiteral("Satelite id 128") << int(R::SatIdOutOfRange);
+    QTest::newRow("satellite without an id") << QStringLiteral("No id yet") << staticRecord(3, 0, 1, 11000)
+                                             << QStringLiteral("UB 4 cannot be sent to the device: its satellite has "
+                                                               "no satellite id yet")
+                                             << int(R::SatIdOutOfRange);
     QTest::newRow("satId 128 and its frequency out of reach")
         << QStringLiteral("Wide id") << staticRecord(3, 0, 1, 13000) << QStringLiteral("Satelite id 128")
         << int(R::SatIdOutOfRange);

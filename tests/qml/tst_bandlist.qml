@@ -244,15 +244,16 @@ Item {
         }
 
         // Whether the box showed an entry before or not, a number the list
-        // lacks ends as an unassigned UB, which the check before a transfer sees.
-        function test_unknownTransponderBecomesUnassigned_data() {
+        // lacks stays the plan's, shown and marked as not in the data (the
+        // check before a transfer names it).
+        function test_unknownTransponderIsKeptAndMarked_data() {
             return [
                 { tag: "box on not assigned", chosen: false },
                 { tag: "box on a transponder", chosen: true },
             ]
         }
 
-        function test_unknownTransponderBecomesUnassigned(data) {
+        function test_unknownTransponderIsKeptAndMarked(data) {
             requireSatellites()
             ubModelController.setStaticUBs(1, true)
             if (data.chosen)
@@ -261,9 +262,14 @@ Item {
             ubListViewModel.setData(ubListViewModel.index(ubRow, 0), 99, tpRole)
             ubListViewModel.setData(ubListViewModel.index(ubRow, 0), 12345, freqRole)
             ubModelController.resetDynamicUBs(false)
-            compare(rowItem(23).tpSelectBox.currentText, "not assigned")
-            compare(field(23, tpRole), -1)
-            compare(field(23, freqRole), 0)
+            compare(rowItem(23).tpSelectBox.currentText, "99, not in the satellite data")
+            verify(rowItem(23).tpUnknown)
+            compare(field(23, tpRole), 99)
+            compare(field(23, freqRole), 12345)
+            // Known again once a listed transponder is chosen.
+            rowItem(23).tpSelectBox.currentIndex = 1
+            rowItem(23).chooseTransponder(1)
+            verify(!rowItem(23).tpUnknown)
         }
 
         function test_sharedTransponderLists() {

@@ -1,0 +1,146 @@
+// The built-in satellite data: the generator over a small folder of scan
+// files (both file forms, the id table and satellites it lacks), the reader,
+// and that the built-in data are exactly what the development database serves.
+#include "TestDatabase.h"
+#include "db/BuiltInSatellites.h"
+#include "db/SqlHandler.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString tool = QStringLiteral(FENZO_SOURCE_DIR "/tools/satellites/satellite-data");
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+QByteArray read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs the generator; its standard error (the warnings) is returned.
+QByteArray generate(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("python3"), QStringList{tool} + arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0) {
+        qWarning() << "satellite-data failed:" << process.readAllStandardError();
+        return QByteArrayLiteral("FAILED");
+    }
+    return process.readAllStandardError();
+}
+
+} // namespace
+
+class TestBuiltInSatellites : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void generatorKeepsIdsAndNamesTheMissing();
+    void damagedDataAreRefused_data();
+    void damagedDataAreRefused();
+    void builtInDataAreTheDatabasesData();
+};
+
+void TestBuiltInSatellites::generatorKeepsIdsAndNamesTheMissing()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString scans = dir.filePath(QStringLiteral("dvb-s"));
+    QVERIFY(QDir().mkpath(scans));
+    // Blocks per channel repeat a transponder; C band and Ka band are left out.
+    write(scans + QStringLiteral("/Astra-28.2E"), "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS\n\tFREQUENCY = 11307000\n"
+                                                  "\tPOLARIZATION = HORIZONTAL\n[Two]\n\tFREQUENCY = 11307000\n"
+                                                  "\tPOLARIZATION = VERTICAL\n[Three]\n\tFREQUENCY = 11307000\n"
+                                                  "\tPOLARIZATION = VERTICAL\n[C]\n\tFREQUENCY = 3900000\n"
+                                                  "\tPOLARIZATION = HORIZONTAL\n");
+    write(scans + QStringLiteral("/Thor-0.8W"), "# one-line form\nS 12015000 H 27500000 3/4\nS1 11216000 V 24500000 7/8\n");
+    write(scans + QStringLiteral("/Intelsat-34-55.5W"), "S 11800000 V 27500000 3/4\n");
+    write(scans + QStringLiteral("/Ka-Only-9.0E"), "S 19700000 V 27500000 3/4\n");
+    const QString ids = dir.filePath(QStringLiteral("ids.tsv"));
+    write(ids, "# comment\n7\tThor 0.8W\n");
+    const QString out = dir.filePath(QStringLiteral("satellites.tsv"));
+
+    const QByteArray warning = generate({QStringLiteral("--ids"), ids, QStringLiteral("builtin"), scans, out});
+    QVERIFY2(warning.contains("Astra 28.2E") && warning.contains("Intelsat 34 55.5W")
+                 && warning.contains("add-ids") && !warning.contains("Thor"),
+             warning.constData());
+    BuiltInSatellites::Data data = BuiltInSatellites::load(out);
+    QVERIFY2(data.reason.isEmpty(), qPrintable(data.reason));
+    QCOMPARE(data.params.size(), 3);
+    QCOMPARE(data.params[0].name, QStringLiteral("Astra 28.2E"));
+    QCOMPARE(data.params[0].satId, 0u); // not in the table: never sendable
+    QCOMPARE(data.params[2].satId, 7u);
+    QCOMPARE(data.params[2].lofLow, 9750u);
+    QCOMPARE(data.params[2].lofHigh, 10600u);
+    const QVector<TransponderItem> astra = data.items.at(QStringLiteral("Astra 28.2E"));
+    QCOMPARE(astra.size(), 2);
+    QVERIFY(astra[0].horizontal && !astra[1].horizontal);
+    QCOMPARE(astra[1].frequency, 11307u);
+    QCOMPARE(astra[1].transponder, 2u);
+
+    // The missing satellites get ids by a commit of the table: a position seen
+    // from Europe the lowest free id up to 127, another one an id above 127;
+    // what the table held stays as it was.
+    QCOMPARE(generate({QStringLiteral("--ids"), ids, QStringLiteral("add-ids"), scans}), QByteArray());
+    QCOMPARE(read(ids), QByteArray("# comment\n7\tThor 0.8W\n1\tAstra 28.2E\n128\tIntelsat 34 55.5W\n"));
+    QCOMPARE(generate({QStringLiteral("--ids"), ids, QStringLiteral("builtin"), scans, out}), QByteArray());
+    data = BuiltInSatellites::load(out);
+    QCOMPARE(data.params[0].satId, 1u);
+    QCOMPARE(data.params[1].satId, 128u);
+}
+
+void TestBuiltInSatellites::damagedDataAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    const QString damaged = QStringLiteral("The built-in satellite data are damaged (line %1).");
+    QTest::newRow("row before its satellite") << QByteArray("D\t2019-09-25\nT\t1\t11307\tH\t9750\n")
+                                              << damaged.arg(2);
+    QTest::newRow("letters for a number") << QByteArray("S\t1\tA 1.0E\nT\t1\t113O7\tH\t9750\n") << damaged.arg(2);
+    QTest::newRow("satellite twice") << QByteArray("S\t1\tA 1.0E\nS\t2\tA 1.0E\n") << damaged.arg(2);
+    QTest::newRow("bad date") << QByteArray("D\t2019-13-45\n") << damaged.arg(1);
+    QTest::newRow("no satellites") << QByteArray("# none\n")
+                                   << QStringLiteral("This program was built without satellite data.");
+}
+
+void TestBuiltInSatellites::damagedDataAreRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("satellites.tsv"));
+    write(path, bytes);
+    const BuiltInSatellites::Data data = BuiltInSatellites::load(path);
+    QCOMPARE(data.reason, reason);
+    QVERIFY(data.items.empty() && data.params.isEmpty());
+}
+
+// The development database's real set and the program's built-in data come
+// from one generator: a download of the one is the other, row for row.
+void TestBuiltInSatellites::builtInDataAreTheDatabasesData()
+{
+    if (TestDatabase::port() <= 0)
+        QSKIP("runs with the real set on a server of its own (ctest: builtin_satellites_match_database)");
+    const BuiltInSatellites::Data builtIn = BuiltInSatellites::load();
+    QVERIFY2(builtIn.reason.isEmpty(), qPrintable(builtIn.reason));
+    QVERIFY(builtIn.date.isValid());
+    const SqlHandler::Download download = SqlHandler::download(TestDatabase::fixtureConnection());
+    QVERIFY2(download.complete, qPrintable(download.reason));
+    QCOMPARE(builtIn.params, download.tables.params);
+    QVERIFY(builtIn.items == download.tables.items);
+    QVERIFY(builtIn.params.size() > 200);
+}
+
+QTEST_GUILESS_MAIN(TestBuiltInSatellites)
+#include "tst_builtinsatellites.moc"
