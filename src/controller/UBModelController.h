@@ -2,6 +2,7 @@
 
 #include "DeviceTransfers.h"
 #include "db/SatelliteDownload.h"
+#include "db/ServerSettings.h"
 #include "db/SqlHandler.h"
 #include "device/SerialPortHandler.h"
 #include "model/UBRecord.h"
@@ -34,7 +35,8 @@ public:
     // clock, ports and random source.
     struct Environment
     {
-        SqlHandler::Connection connection = SqlHandler::defaultConnection();
+        // The user's stored server, else the compiled-in one.
+        SqlHandler::Connection connection = ServerSettings().load();
         QString cacheDirectory;
         SqlHandler::Clock clock = &QDateTime::currentDateTime;
         SerialPortHandler::PortLister portLister = &SerialPortHandler::systemPorts;
@@ -45,6 +47,12 @@ public:
         SerialPortHandler::PortOpener portOpener = &SerialPortHandler::openSystemPort;
         QString deviceRulePath = SerialPortHandler::defaultDeviceRulePath();
         int downloadDeadlineMs = SatelliteDownload::defaultDeadlineMs;
+        // Where the server setting is kept; empty: the user's settings.
+        QString serverSettingsFile;
+
+        // The production surroundings with the server setting kept in
+        // `file` (and read from it) instead of the user's settings.
+        static Environment withServerSettingsFile(const QString &file);
     };
 
     explicit UBModelController(UBDataModel *model);
@@ -71,6 +79,16 @@ public:
     // Texts that the command-line tool shows as the window does.
     static QString databaseMissingMessage();
     static QString outdatedDataMessage();
+
+    // The server fields of the "Satellite data…" dialog: host, port (text,
+    // empty for the standard port), database, user and password; the server
+    // the next download uses.
+    Q_INVOKABLE QVariantMap serverSettings() const;
+    // Checks and stores the fields, which the next download uses; returns
+    // why not (translated), empty when stored.
+    Q_INVOKABLE QString saveServerSettings(const QVariantMap &fields);
+    // Forgets the stored server; returns the compiled-in fields.
+    Q_INVOKABLE QVariantMap resetServerSettings();
 
 signals:
     void errorOccured(QString error);
@@ -128,4 +146,5 @@ private:
     bool starting = false;
     QStringList startupWarnings;
     int downloadDeadlineMs;
+    QString serverSettingsFile;
 };
