@@ -65,8 +65,10 @@ private:
     int transfer(const Arguments &arguments, bool store);
     int storeEach(const Arguments &arguments);
     int sheet(const Arguments &arguments);
+    int server(const Arguments &arguments);
 
     bool loadSatelliteData();
+    SqlHandler::Download downloadWithDeadline();
     bool loadPlan(const QString &path, BandPlan &plan);
     bool checkPlan(const BandPlan &plan);
     bool writePlan(const QString &path, const BandPlan &plan);
