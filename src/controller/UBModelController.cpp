@@ -81,6 +81,7 @@ void UBModelController::initializeInBackground()
                 download->deleteLater();
                 setFetching(false);
                 start([this, &result] { sqlHandler->useDownload(result); });
+                emit satelliteDataSummaryChanged();
                 emit satelliteDataReady();
             });
 }
@@ -121,6 +122,20 @@ void UBModelController::setFetching(bool on)
         return;
     fetching = on;
     emit fetchingSatellitesChanged();
+}
+
+QString UBModelController::satelliteDataSummary() const
+{
+    if (fetching || !sqlHandler->hasData())
+        return QString();
+    return tr("%1 satellites").arg(sqlHandler->availableSatelites().size());
+}
+
+void UBModelController::updateSatelliteData()
+{
+    if (fetching)
+        return;
+    initializeInBackground();
 }
 
 QString UBModelController::portProblem() const

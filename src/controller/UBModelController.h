@@ -28,6 +28,8 @@ class UBModelController : public QObject
     Q_PROPERTY(bool fetchingSatellites READ fetchingSatellites NOTIFY fetchingSatellitesChanged)
     // Why a port that may be the switch cannot be used; empty when none.
     Q_PROPERTY(QString portProblem READ portProblem NOTIFY portProblemChanged)
+    Q_PROPERTY(QString satelliteDataSummary READ satelliteDataSummary NOTIFY satelliteDataSummaryChanged)
+    Q_PROPERTY(QString satelliteDataNotice READ satelliteDataNotice NOTIFY satelliteDataNoticeChanged)
 
 public:
     // What the controller hands to the handlers it creates. The defaults are
@@ -69,6 +71,9 @@ public:
 
     bool fetchingSatellites() const { return fetching; }
     QString portProblem() const;
+    QString satelliteDataSummary() const;
+    QString satelliteDataNotice() const { return QString(); }
+    Q_INVOKABLE void updateSatelliteData();
 
     // The satellite data in memory, for readers such as the installation sheet.
     const SqlHandler *satelliteData() const { return sqlHandler.get(); }
@@ -100,6 +105,8 @@ signals:
     void satelliteDataReady();
     void fetchingSatellitesChanged();
     void portProblemChanged();
+    void satelliteDataSummaryChanged();
+    void satelliteDataNoticeChanged();
 
 public slots:
     void setStaticUBs(uint numStaticUBs, bool above);
