@@ -16,6 +16,7 @@ OptionsForm {
     property alias versionLabel: versionLabel
     property alias openDialog: openDialog
     property alias saveDialog: saveDialog
+    property alias satelliteDataDialog: satelliteDataDialog
 
     function enableDeviceButtons(enable) {
         saveToDeviceButton.enabled = enable
@@ -69,6 +70,7 @@ OptionsForm {
     assignStaticButton.onClicked: assignStaticUBsDialog.open()
     helpIconArea.onClicked: helpDialog.open()
     sheetIconArea.onClicked: openSheetWindow()
+    satelliteDataIconArea.onClicked: satelliteDataDialog.open()
 
     // One window, shown again with each comparison; nothing when the switch
     // could not be read (the error box says why).
@@ -239,6 +241,10 @@ OptionsForm {
                   + "<a href=\"https://creativecommons.org/publicdomain/zero/1.0/\">CC0 1.0 Universal</a>."
             onLinkActivated: function (link) { Qt.openUrlExternally(link) }
         }
+    }
+
+    SatelliteDataDialog {
+        id: satelliteDataDialog
     }
 
     FileChooser {
