@@ -20,40 +20,6 @@
         <translation>Unbekannter Befehl %1. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
     </message>
     <message>
-        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
-
-Commands:
-  list                        one line per switch found: port, serial number
-  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
-  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
-                              (exit status 0: the same, 1: different)
-  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
-  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
-                              &quot;Save on device&quot;; prints the backup&apos;s path last
-  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
-                              until interrupted (Ctrl+C)
-  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
-
-Without --port the one switch found is used. Exit status 2: failure.
-</source>
-        <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
-
-Befehle:
-  list                        eine Zeile je gefundenem Multischalter: Anschluss, Seriennummer
-  read [--port PFAD] AUS.dat  liest den Plan des Multischalters in eine Einstellungsdatei
-  diff [--port PFAD] PLAN.dat zeigt die Unterschiede zwischen dem Plan und dem Multischalter
-                              (Rückgabewert 0: gleich, 1: verschieden)
-  test [--port PFAD] PLAN.dat sendet den Plan zum Testen, wie &quot;Auf Gerät testen&quot;
-  store [--port PFAD] PLAN.dat sichert den Plan des Multischalters und speichert dann PLAN
-                              wie &quot;Auf Gerät speichern&quot;; nennt zuletzt den Pfad der Sicherung
-  store --each PLAN.dat       speichert PLAN in jedem Multischalter, der nacheinander
-                              angeschlossen wird, bis zur Unterbrechung (Strg+C)
-  sheet PLAN.dat AUS.pdf      das Installationsblatt eines Plans (AUS.png: das Bild)
-
-Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehler.
-</translation>
-    </message>
-    <message>
         <source>No switch answers on %1.</source>
         <translation>An %1 antwortet kein Multischalter.</translation>
     </message>
@@ -84,6 +50,56 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>--port needs the switch&apos;s port, for example /dev/ttyACM0.</source>
         <translation>--port braucht den Anschluss des Multischalters, zum Beispiel /dev/ttyACM0.</translation>
+    </message>
+    <message>
+        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                        one line per switch found: port, serial number
+  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
+                              (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
+  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
+                              &quot;Save on device&quot;; prints the backup&apos;s path last
+  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
+                              until interrupted (Ctrl+C)
+  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
+  server                      prints the satellite data&apos;s server: host:port database user
+  server HOST[:PORT]          stores the server of window and tool (keeps database,
+                              user and password; without PORT the standard port)
+  server --reset              back to the built-in server
+
+Without --port the one switch found is used. Exit status 2: failure.
+</source>
+        <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
+
+Befehle:
+  list                        eine Zeile je gefundenem Multischalter: Anschluss, Seriennummer
+  read [--port PFAD] AUS.dat  liest den Plan des Multischalters in eine Einstellungsdatei
+  diff [--port PFAD] PLAN.dat zeigt die Unterschiede zwischen dem Plan und dem Multischalter
+                              (Rückgabewert 0: gleich, 1: verschieden)
+  test [--port PFAD] PLAN.dat sendet den Plan zum Testen, wie &quot;Auf Gerät testen&quot;
+  store [--port PFAD] PLAN.dat sichert den Plan des Multischalters und speichert dann PLAN
+                              wie &quot;Auf Gerät speichern&quot;; nennt zuletzt den Pfad der Sicherung
+  store --each PLAN.dat       speichert PLAN in jedem Multischalter, der nacheinander
+                              angeschlossen wird, bis zur Unterbrechung (Strg+C)
+  sheet PLAN.dat AUS.pdf      das Installationsblatt eines Plans (AUS.png: das Bild)
+  server                      nennt den Server der Satellitendaten: Host:Port Datenbank Benutzer
+  server HOST[:PORT]          speichert den Server für Fenster und Werkzeug (behält Datenbank,
+                              Benutzer und Passwort; ohne PORT der Standard-Port)
+  server --reset              zurück zum eingebauten Server
+
+Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehler.
+</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</source>
+        <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server).</translation>
+    </message>
+    <message>
+        <source>Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.</source>
+        <translation>Anwendungsdaten sind älter als einen Monat. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server); jeder Befehl lädt die Daten neu herunter.</translation>
     </message>
 </context>
 <context>
@@ -344,6 +360,10 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <source>Show what the device holds that differs from this plan</source>
         <translation>Zeigt, worin sich der Plan im Gerät von diesem Plan unterscheidet</translation>
     </message>
+    <message>
+        <source>Satellite data…</source>
+        <translation>Satellitendaten…</translation>
+    </message>
 </context>
 <context>
     <name>PlanBackup</name>
@@ -428,10 +448,64 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     </message>
 </context>
 <context>
+    <name>SatelliteDataDialog</name>
+    <message>
+        <source>Satellite data</source>
+        <translation>Satellitendaten</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteDataDialogForm.ui</name>
+    <message>
+        <source>Satellite data in use:</source>
+        <translation>Verwendete Satellitendaten:</translation>
+    </message>
+    <message>
+        <source>Fetching the satellite data…</source>
+        <translation>Satellitendaten werden geladen …</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Database:</source>
+        <translation>Datenbank:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Back to defaults</source>
+        <translation>Standardwerte</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteDownload</name>
     <message>
         <source>no complete answer within %1 s</source>
         <translation>keine vollständige Antwort innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <source>no connection to the server within %1 s</source>
+        <translation>keine Verbindung zum Server innerhalb von %1 s</translation>
     </message>
 </context>
 <context>
@@ -479,6 +553,37 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>The switch at %1 could not be opened (%2).</source>
         <translation>Das Gerät an %1 konnte nicht geöffnet werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>The port is no number.</source>
+        <translation>Der Port ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The server setting could not be saved in %1.</source>
+        <translation>Die Server-Einstellung konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name or address is empty.</source>
+        <translation>Name oder Adresse des Servers ist leer.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name &quot;%1&quot; holds characters that no server name has.</source>
+        <translation>Der Servername &quot;%1&quot; enthält Zeichen, die kein Servername enthält.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535 (empty: the standard port %1).</source>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein (leer: der Standard-Port %1).</translation>
+    </message>
+    <message>
+        <source>The database name is empty.</source>
+        <translation>Der Datenbankname ist leer.</translation>
+    </message>
+    <message>
+        <source>The user name is empty.</source>
+        <translation>Der Benutzername ist leer.</translation>
     </message>
 </context>
 <context>
@@ -677,6 +782,14 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
         <translation>Das Herunterladen der Satellitendaten brach ab (%1). Stattdessen werden die Offline-Daten verwendet.</translation>
     </message>
+    <message>
+        <source>the server&apos;s answer broke off inside a table</source>
+        <translation>die Antwort des Servers brach innerhalb einer Tabelle ab</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer ended after %1 of %2 tables</source>
+        <translation>die Antwort des Servers endete nach %1 von %2 Tabellen</translation>
+    </message>
 </context>
 <context>
     <name>UBDataModel</name>
@@ -727,14 +840,6 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <translation>Alle statischen UBs müssen einem Transponder zugewiesen haben.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t connect to database. Please check your internet connection and restart application.</source>
-        <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung und starten Sie die Anwendung neu.</translation>
-    </message>
-    <message>
-        <source>Offline data for satelites older than 1 month. Please restart application with internet connection to update offline data.</source>
-        <translation>Anwendungsdaten sind älter als einen Monat. Bitte Anwendung mit Internetverbindung neu starten, um Daten zu aktualisieren.</translation>
-    </message>
-    <message>
         <source>Local UB number bigger than 8, protocol XY required</source>
         <translation>LocalUB größer als 8. Kann nur mit EN50607 angesprochen werden.</translation>
     </message>
@@ -749,6 +854,18 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
     <message>
         <source>Error while saving</source>
         <translation>Fehler beim Speichern der Daten</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 Satelliten</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</source>
+        <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung, öffnen Sie dann &quot;Satellitendaten…&quot;, prüfen Sie den Server und drücken Sie &quot;Jetzt aktualisieren&quot;.</translation>
+    </message>
+    <message>
+        <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
+        <translation>Anwendungsdaten sind älter als einen Monat. Bitte stellen Sie eine Internetverbindung her, öffnen Sie &quot;Satellitendaten…&quot; und drücken Sie &quot;Jetzt aktualisieren&quot;, um die Daten zu aktualisieren.</translation>
     </message>
 </context>
 <context>

@@ -20,40 +20,6 @@
         <translation>Unknown command %1. &quot;fenzo_cli --help&quot; lists the commands.</translation>
     </message>
     <message>
-        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
-
-Commands:
-  list                        one line per switch found: port, serial number
-  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
-  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
-                              (exit status 0: the same, 1: different)
-  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
-  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
-                              &quot;Save on device&quot;; prints the backup&apos;s path last
-  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
-                              until interrupted (Ctrl+C)
-  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
-
-Without --port the one switch found is used. Exit status 2: failure.
-</source>
-        <translation>Usage: fenzo_cli COMMAND [--port PATH] FILE...
-
-Commands:
-  list                        one line per switch found: port, serial number
-  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
-  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
-                              (exit status 0: the same, 1: different)
-  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
-  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
-                              &quot;Save on device&quot;; prints the backup&apos;s path last
-  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
-                              until interrupted (Ctrl+C)
-  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
-
-Without --port the one switch found is used. Exit status 2: failure.
-</translation>
-    </message>
-    <message>
         <source>No switch answers on %1.</source>
         <translation>No switch answers on %1.</translation>
     </message>
@@ -84,6 +50,56 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>--port needs the switch&apos;s port, for example /dev/ttyACM0.</source>
         <translation>--port needs the switch&apos;s port, for example /dev/ttyACM0.</translation>
+    </message>
+    <message>
+        <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                        one line per switch found: port, serial number
+  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
+                              (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
+  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
+                              &quot;Save on device&quot;; prints the backup&apos;s path last
+  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
+                              until interrupted (Ctrl+C)
+  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
+  server                      prints the satellite data&apos;s server: host:port database user
+  server HOST[:PORT]          stores the server of window and tool (keeps database,
+                              user and password; without PORT the standard port)
+  server --reset              back to the built-in server
+
+Without --port the one switch found is used. Exit status 2: failure.
+</source>
+        <translation>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                        one line per switch found: port, serial number
+  read [--port PATH] OUT.dat  reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat prints the differences between the plan and the switch
+                              (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat sends the plan for testing, as &quot;Test on device&quot;
+  store [--port PATH] PLAN.dat backs up the switch&apos;s plan, then stores PLAN as
+                              &quot;Save on device&quot;; prints the backup&apos;s path last
+  store --each PLAN.dat       stores PLAN in every switch plugged in, one after another,
+                              until interrupted (Ctrl+C)
+  sheet PLAN.dat OUT.pdf      the installation sheet of a plan (OUT.png: the picture)
+  server                      prints the satellite data&apos;s server: host:port database user
+  server HOST[:PORT]          stores the server of window and tool (keeps database,
+                              user and password; without PORT the standard port)
+  server --reset              back to the built-in server
+
+Without --port the one switch found is used. Exit status 2: failure.
+</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</source>
+        <translation>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</translation>
+    </message>
+    <message>
+        <source>Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.</source>
+        <translation>Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.</translation>
     </message>
 </context>
 <context>
@@ -344,6 +360,10 @@ Without --port the one switch found is used. Exit status 2: failure.
         <source>Show what the device holds that differs from this plan</source>
         <translation>Show what the device holds that differs from this plan</translation>
     </message>
+    <message>
+        <source>Satellite data…</source>
+        <translation>Satellite data…</translation>
+    </message>
 </context>
 <context>
     <name>PlanBackup</name>
@@ -428,10 +448,64 @@ Without --port the one switch found is used. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>SatelliteDataDialog</name>
+    <message>
+        <source>Satellite data</source>
+        <translation>Satellite data</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteDataDialogForm.ui</name>
+    <message>
+        <source>Satellite data in use:</source>
+        <translation>Satellite data in use:</translation>
+    </message>
+    <message>
+        <source>Fetching the satellite data…</source>
+        <translation>Fetching the satellite data…</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Database:</source>
+        <translation>Database:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Update now</translation>
+    </message>
+    <message>
+        <source>Back to defaults</source>
+        <translation>Back to defaults</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteDownload</name>
     <message>
         <source>no complete answer within %1 s</source>
         <translation>no complete answer within %1 s</translation>
+    </message>
+    <message>
+        <source>no connection to the server within %1 s</source>
+        <translation>no connection to the server within %1 s</translation>
     </message>
 </context>
 <context>
@@ -479,6 +553,37 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>The switch at %1 could not be opened (%2).</source>
         <translation>The switch at %1 could not be opened (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>The port is no number.</source>
+        <translation>The port is no number.</translation>
+    </message>
+    <message>
+        <source>The server setting could not be saved in %1.</source>
+        <translation>The server setting could not be saved in %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name or address is empty.</source>
+        <translation>The server&apos;s name or address is empty.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name &quot;%1&quot; holds characters that no server name has.</source>
+        <translation>The server&apos;s name &quot;%1&quot; holds characters that no server name has.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535 (empty: the standard port %1).</source>
+        <translation>The port must be a number from 1 to 65535 (empty: the standard port %1).</translation>
+    </message>
+    <message>
+        <source>The database name is empty.</source>
+        <translation>The database name is empty.</translation>
+    </message>
+    <message>
+        <source>The user name is empty.</source>
+        <translation>The user name is empty.</translation>
     </message>
 </context>
 <context>
@@ -677,6 +782,14 @@ Without --port the one switch found is used. Exit status 2: failure.
         <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
         <translation>The download of the satellite data broke off (%1). The offline data are used instead.</translation>
     </message>
+    <message>
+        <source>the server&apos;s answer broke off inside a table</source>
+        <translation>the server&apos;s answer broke off inside a table</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer ended after %1 of %2 tables</source>
+        <translation>the server&apos;s answer ended after %1 of %2 tables</translation>
+    </message>
 </context>
 <context>
     <name>UBDataModel</name>
@@ -727,14 +840,6 @@ Without --port the one switch found is used. Exit status 2: failure.
         <translation>All static UBs must be assigned to a transponder.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t connect to database. Please check your internet connection and restart application.</source>
-        <translation>Couldn&apos;t connect to database. Please check your internet connection and restart the application.</translation>
-    </message>
-    <message>
-        <source>Offline data for satelites older than 1 month. Please restart application with internet connection to update offline data.</source>
-        <translation>Offline data for satelites older than 1 month. Please restart application with internet connection to update offline data.</translation>
-    </message>
-    <message>
         <source>Local UB number bigger than 8, protocol XY required</source>
         <translation>LocalUB bigger than 8. Can only be used with EN50607.</translation>
     </message>
@@ -749,6 +854,18 @@ Without --port the one switch found is used. Exit status 2: failure.
     <message>
         <source>Error while saving</source>
         <translation>Error while saving data</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 satellites</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</source>
+        <translation>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</translation>
+    </message>
+    <message>
+        <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
+        <translation>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</translation>
     </message>
 </context>
 <context>

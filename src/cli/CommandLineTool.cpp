@@ -179,7 +179,7 @@ bool CommandLineTool::loadSatelliteData()
         std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory, environment.clock);
     // The window's messages: the warnings go on, the failure ends the command.
     connect(handler.get(), &SqlHandler::savedDataOutdated, this,
-            [this] { fail(UBModelController::outdatedDataMessage()); });
+            [this] { fail(outdatedDataMessage()); });
     connect(handler.get(), &SqlHandler::downloadBrokenOff, this,
             [this](const QString &reason) { fail(SqlHandler::brokenOffWarning(reason)); });
     connect(handler.get(), &SqlHandler::cacheProblem, this, &CommandLineTool::fail);
@@ -187,7 +187,7 @@ bool CommandLineTool::loadSatelliteData()
         handler->useDownload(downloadWithDeadline());
     } catch (const std::exception &) {
         const QString reason = handler->failureReason();
-        fail(UBModelController::databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
+        fail(databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
         return false;
     }
     satellites = std::move(handler);
@@ -207,6 +207,18 @@ SqlHandler::Download CommandLineTool::downloadWithDeadline()
     });
     wait.exec();
     return result;
+}
+
+QString CommandLineTool::databaseMissingMessage()
+{
+    return tr("Couldn't connect to database. Please check your internet connection and the server "
+              "(fenzo_cli server).");
+}
+
+QString CommandLineTool::outdatedDataMessage()
+{
+    return tr("Offline data for satelites older than 1 month. Please check your internet connection and the "
+              "server (fenzo_cli server); every command downloads the data anew.");
 }
 
 bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)

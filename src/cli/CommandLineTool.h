@@ -43,6 +43,10 @@ public:
     // Whether a command draws on the screen's fonts (the sheet does).
     static bool needsGui(const QStringList &arguments);
 
+    // The window's texts about the satellite data, with the tool's remedy.
+    static QString databaseMissingMessage();
+    static QString outdatedDataMessage();
+
     // How often workshop mode looks for newly plugged switches.
     static constexpr int workshopPollMs = 500;
 

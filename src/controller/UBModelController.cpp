@@ -180,13 +180,14 @@ QVariantList UBModelController::itemsForSatelite(const QString &name)
 
 QString UBModelController::databaseMissingMessage()
 {
-    return tr("Couldn't connect to database. Please check your internet connection and restart application.");
+    return tr("Couldn't connect to database. Please check your internet connection, then open \"Satellite "
+              "data…\", check the server and press \"Update now\".");
 }
 
 QString UBModelController::outdatedDataMessage()
 {
-    return tr("Offline data for satelites older than 1 month. Please restart application with internet "
-              "connection to update offline data.");
+    return tr("Offline data for satelites older than 1 month. Please connect to the internet, open \"Satellite "
+              "data…\" and press \"Update now\" to update offline data.");
 }
 
 namespace {

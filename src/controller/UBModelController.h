@@ -81,7 +81,7 @@ public:
     // Turns the text a file dialog yields into a local path.
     static QString localPathFromUrlText(const QString &fileName);
 
-    // Texts that the command-line tool shows as the window does.
+    // The failure and warning about the satellite data.
     static QString databaseMissingMessage();
     static QString outdatedDataMessage();
 

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 namespace {
-const QString dbMessage = QStringLiteral(
-    "Couldn't connect to database. Please check your internet connection and restart application.");
+const QString dbMessage = QString::fromUtf8(u8"Couldn't connect to database. Please check your internet connection, then open "
+                                          u8"\"Satellite data…\", check the server and press \"Update now\".");
 const QString lostMessage = QStringLiteral("Lost connection to device. Please connect again");
 
 struct Row
