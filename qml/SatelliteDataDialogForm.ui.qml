@@ -72,6 +72,7 @@ Item {
             }
             TextField {
                 id: hostField
+                focus: true
                 Layout.fillWidth: true
                 Layout.minimumWidth: 260
                 selectByMouse: true
