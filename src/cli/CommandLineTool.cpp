@@ -108,7 +108,8 @@ int CommandLineTool::run(const QStringList &arguments)
         return Failure;
     }
     if (a.reset && a.command != QLatin1String("server")) {
-        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(QStringLiteral("--reset")));
+        fail(
+            tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(QStringLiteral("--reset")));
         return Failure;
     }
     if (a.portMissing) {
@@ -178,8 +179,7 @@ bool CommandLineTool::loadSatelliteData()
     auto handler =
         std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory, environment.clock);
     // The window's messages: the warnings go on, the failure ends the command.
-    connect(handler.get(), &SqlHandler::savedDataOutdated, this,
-            [this] { fail(outdatedDataMessage()); });
+    connect(handler.get(), &SqlHandler::savedDataOutdated, this, [this] { fail(outdatedDataMessage()); });
     connect(handler.get(), &SqlHandler::downloadBrokenOff, this,
             [this](const QString &reason) { fail(SqlHandler::brokenOffWarning(reason)); });
     connect(handler.get(), &SqlHandler::cacheProblem, this, &CommandLineTool::fail);

@@ -186,8 +186,9 @@ QString UBModelController::databaseMissingMessage()
 
 QString UBModelController::outdatedDataMessage()
 {
-    return tr("Offline data for satelites older than 1 month. Please connect to the internet, open \"Satellite "
-              "data…\" and press \"Update now\" to update offline data.");
+    return tr(
+        "Offline data for satelites older than 1 month. Please connect to the internet, open \"Satellite "
+        "data…\" and press \"Update now\" to update offline data.");
 }
 
 namespace {

@@ -85,7 +85,8 @@ QString ServerSettings::written(QSettings &settings) const
 {
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        return tr("The server setting could not be saved in %1.").arg(QDir::toNativeSeparators(settings.fileName()));
+        return tr("The server setting could not be saved in %1.")
+            .arg(QDir::toNativeSeparators(settings.fileName()));
     // It holds a password: for the user alone (the registry on Windows has
     // no file to restrict).
     if (QFile::exists(settings.fileName()))
@@ -103,7 +104,8 @@ QString ServerSettings::problem(const SqlHandler::Connection &connection)
             return tr("The server's name \"%1\" holds characters that no server name has.").arg(host);
     }
     if (connection.port != -1 && (connection.port < 1 || connection.port > 65535))
-        return tr("The port must be a number from 1 to 65535 (empty: the standard port %1).").arg(standardPort);
+        return tr("The port must be a number from 1 to 65535 (empty: the standard port %1).")
+            .arg(standardPort);
     if (connection.databaseName.trimmed().isEmpty())
         return tr("The database name is empty.");
     if (connection.userName.trimmed().isEmpty())

@@ -64,7 +64,8 @@ QVector<TransponderItem> readItems(QSqlQuery &query)
     // that has no columns and no error: that is not an empty table.
     if (!query.isSelect() || query.record().count() != 5)
         throw DownloadFailure(
-            QCoreApplication::translate("SqlHandler", "the server's answer broke off inside a table").toStdString());
+            QCoreApplication::translate("SqlHandler", "the server's answer broke off inside a table")
+                .toStdString());
     QVector<TransponderItem> items;
     while (query.next()) {
         TransponderItem item;
@@ -118,11 +119,11 @@ bool loadAllSatelites(const QSqlDatabase &database, const QStringList &tables,
         if (i > 0 && !query.nextResult()) {
             if (query.lastError().isValid())
                 fail(selectFailure, query.lastError());
-            throw DownloadFailure(QCoreApplication::translate("SqlHandler",
-                                                              "the server's answer ended after %1 of %2 tables")
-                                      .arg(i)
-                                      .arg(tables.size())
-                                      .toStdString());
+            throw DownloadFailure(
+                QCoreApplication::translate("SqlHandler", "the server's answer ended after %1 of %2 tables")
+                    .arg(i)
+                    .arg(tables.size())
+                    .toStdString());
         }
         items[tables.at(i)] = readItems(query);
     }

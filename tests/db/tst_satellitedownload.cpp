@@ -69,7 +69,8 @@ private slots:
         QVERIFY(child.waitForFinished(30000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
-        const QStringList figures = QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char(' '));
+        const QStringList figures =
+            QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char(' '));
         QCOMPARE(figures.size(), 4);
         QCOMPARE(figures.at(0), QStringLiteral("0")); // the silent server never let it open
         QCOMPARE(figures.at(1), QStringLiteral("1")); // still waiting when given up
