@@ -53,7 +53,8 @@ DialogWindow {
 
     SatelliteDataDialogForm {
         id: form
-        summaryLabel.text: ubModelController ? ubModelController.satelliteDataSummary : ""
+        summaryLabel.text: ubModelController && ubModelController.satelliteDataSummary !== ""
+                           ? ubModelController.satelliteDataSummary : qsTr("No satellite data")
         fetchingIndicator.running: ubModelController ? ubModelController.fetchingSatellites : false
         updateButton.enabled: !fetchingIndicator.running
         updateButton.onClicked: {

@@ -453,6 +453,10 @@ Ohne --port wird der eine gefundene Multischalter benutzt. Rückgabewert 2: Fehl
         <source>Satellite data</source>
         <translation>Satellitendaten</translation>
     </message>
+    <message>
+        <source>No satellite data</source>
+        <translation>Keine Satellitendaten</translation>
+    </message>
 </context>
 <context>
     <name>SatelliteDataDialogForm.ui</name>

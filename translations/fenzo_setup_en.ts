@@ -453,6 +453,10 @@ Without --port the one switch found is used. Exit status 2: failure.
         <source>Satellite data</source>
         <translation>Satellite data</translation>
     </message>
+    <message>
+        <source>No satellite data</source>
+        <translation>No satellite data</translation>
+    </message>
 </context>
 <context>
     <name>SatelliteDataDialogForm.ui</name>

@@ -205,6 +205,7 @@ const Entry serverEntries[] = {
     {u8"CommandLineTool", u8"Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.", u8"Anwendungsdaten sind älter als einen Monat. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server); jeder Befehl lädt die Daten neu herunter.", u8"Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew."},
     {u8"OptionsForm.ui", u8"Satellite data…", u8"Satellitendaten…", u8"Satellite data…"},
     {u8"SatelliteDataDialog", u8"Satellite data", u8"Satellitendaten", u8"Satellite data"},
+    {u8"SatelliteDataDialog", u8"No satellite data", u8"Keine Satellitendaten", u8"No satellite data"},
     {u8"SatelliteDataDialogForm.ui", u8"Satellite data in use:", u8"Verwendete Satellitendaten:", u8"Satellite data in use:"},
     {u8"SatelliteDataDialogForm.ui", u8"Fetching the satellite data…", u8"Satellitendaten werden geladen …", u8"Fetching the satellite data…"},
     {u8"SatelliteDataDialogForm.ui", u8"Server", u8"Server", u8"Server"},
