@@ -33,18 +33,16 @@ SatelliteDownload::SatelliteDownload(const SqlHandler::Connection &connection, i
     SqlHandler::Progress progress;
     // The database driver ends its client library when the application
     // object goes (a routine of Qt's application end). Routines run newest
-    // first: registered again after the driver registered its own, the wait
+    // first: registered again once the driver registered its own, the wait
     // for the workers comes before it.
-    progress.driverMade = [] {
-        qRemovePostRoutine(&SatelliteDownload::waitForWorkers);
-        qAddPostRoutine(&SatelliteDownload::waitForWorkers);
-    };
+    waitAtApplicationEnd();
+    progress.driverMade = &SatelliteDownload::waitAtApplicationEnd;
     progress.opened = [state] { state->opened = true; };
     worker = QThread::create(
         [state, connection, progress] { state->result = SqlHandler::download(connection, progress); });
 
     QList<QPointer<QThread>> &all = workers();
-    all.removeAll(nullptr);
+    all.removeAll(QPointer<QThread>());
     all.append(worker);
 
     // The result is read on this object's thread, after the worker is done.
@@ -67,6 +65,12 @@ SatelliteDownload::SatelliteDownload(const SqlHandler::Connection &connection, i
 }
 
 SatelliteDownload::~SatelliteDownload() = default;
+
+void SatelliteDownload::waitAtApplicationEnd()
+{
+    qRemovePostRoutine(&SatelliteDownload::waitForWorkers);
+    qAddPostRoutine(&SatelliteDownload::waitForWorkers);
+}
 
 int SatelliteDownload::runningWorkers()
 {

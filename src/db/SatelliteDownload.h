@@ -36,6 +36,7 @@ signals:
 private:
     struct Shared;
     void deliver(const SqlHandler::Download &result);
+    static void waitAtApplicationEnd();
     static void waitForWorkers();
 
     std::shared_ptr<Shared> shared;
