@@ -276,20 +276,16 @@ private slots:
         QCOMPARE(runWith(environment, {"server"}), 0);
         QCOMPARE(output, "db.example:3307" + rest);
         QCOMPARE(ServerSettings(environment.serverSettingsFile).load().password, defaults.password);
-        QCOMPARE(runWith(environment, {"server", "[::1]"}), 0);
-        QCOMPARE(runWith(environment, {"server"}), 0);
-        QCOMPARE(output, "[::1]:3306" + rest);
         QCOMPARE(runWith(environment, {"server", "bad host"}), 2);
         QVERIFY2(errors.contains("bad host"), qPrintable(errors));
-        QCOMPARE(runWith(environment, {"server", "db.example:70000"}), 2);
+        QCOMPARE(runWith(environment, {"server", "[::1]:70000"}), 2);
         QVERIFY2(errors.contains("65535"), qPrintable(errors));
-        QCOMPARE(runWith(environment, {"server", "a", "b"}), 2);
+        QCOMPARE(runWith(environment, {"server", "[::1]"}), 0);
         QCOMPARE(runWith(environment, {"server"}), 0);
         QCOMPARE(output, "[::1]:3306" + rest);
         QCOMPARE(runWith(environment, {"server", "--reset"}), 0);
         QCOMPARE(runWith(environment, {"server"}), 0);
         QCOMPARE(output, standard);
-        QCOMPARE(runWith(environment, {"list", "--reset"}), 2);
     }
 
     // The program keeps the server in the user's settings and downloads from
