@@ -31,6 +31,17 @@ convert -size 96x96 xc:none -fill black -draw 'circle 47.5,47.5 47.5,1' \
   -fill '#99ddff' -draw 'rectangle 34,56 62,64' \
   -resize 24x24 -depth 8 sheet.png
 
+# Satellite data icon, shown at 25 x 25 left of the sheet icon: a white
+# database drum on the same black disc.
+satellite_data() {
+  convert -size 96x96 xc:none -fill black -draw 'circle 47.5,47.5 47.5,1' \
+    -fill white -draw 'ellipse 48,70 24,9 0,360' -draw 'rectangle 24,26 72,70' \
+    -fill none -stroke black -strokewidth 4 -draw 'ellipse 48,41 24,9 0,180' -draw 'ellipse 48,56 24,9 0,180' \
+    -fill white -stroke black -strokewidth 3 -draw 'ellipse 48,26 24,9 0,360' \
+    -resize 24x24 -depth 8 satellite_data.png
+}
+satellite_data
+
 # Window icon: a dish on a mast, drawn at 256 x 256.
 dish() {
   convert -size 256x256 xc:none \

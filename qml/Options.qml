@@ -17,6 +17,7 @@ OptionsForm {
     property alias versionLabel: versionLabel
     property alias openDialog: openDialog
     property alias saveDialog: saveDialog
+    property alias satelliteDataDialog: satelliteDataDialog
 
     // After new satellite data the boxes show the plan's satellites again;
     // one the data lack shows as no entry (the notice names it). Data that
@@ -83,6 +84,7 @@ OptionsForm {
     assignStaticButton.onClicked: assignStaticUBsDialog.open()
     helpIconArea.onClicked: helpDialog.open()
     sheetIconArea.onClicked: openSheetWindow()
+    satelliteDataIconArea.onClicked: satelliteDataDialog.open()
 
     // The usual keys for the file actions, and the sheet as "print".
     Shortcut {
@@ -311,6 +313,10 @@ OptionsForm {
                   + "<a href=\"https://creativecommons.org/publicdomain/zero/1.0/\">CC0 1.0 Universal</a>."
             onLinkActivated: function (link) { Qt.openUrlExternally(link) }
         }
+    }
+
+    SatelliteDataDialog {
+        id: satelliteDataDialog
     }
 
     FileChooser {

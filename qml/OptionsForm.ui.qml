@@ -11,6 +11,7 @@ Item {
     property alias compareButton: compareButton
     property alias helpIconArea: helpIconArea
     property alias sheetIconArea: sheetIconArea
+    property alias satelliteDataIconArea: satelliteDataIconArea
     property alias serialNumberLabel: serialNumberLabel
     property alias deviceStatusLabel: deviceStatusLabel
     property alias satelliteNoticeLabel: satelliteNoticeLabel
@@ -73,6 +74,22 @@ Item {
             Item {
                 id: serialFiller
                 Layout.fillWidth: true
+            }
+
+            Image {
+                id: satelliteDataIcon
+                Layout.preferredWidth: 25
+                Layout.preferredHeight: 25
+                source: "qrc:/images/satellite_data.png"
+                ToolTip.visible: satelliteDataIconArea.containsMouse
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Satellite data…")
+
+                MouseArea {
+                    id: satelliteDataIconArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                }
             }
 
             Image {

@@ -83,6 +83,14 @@
         <translation>eingebaut, dtv-scan-tables vom %1</translation>
     </message>
     <message>
+        <source>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</source>
+        <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server).</translation>
+    </message>
+    <message>
+        <source>Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.</source>
+        <translation>Anwendungsdaten sind älter als einen Monat. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server); jeder Befehl lädt die Daten neu herunter.</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -105,10 +113,55 @@ Commands:
   satellites                    where the satellite data come from, then one
                                 line per satellite: name, id, number of
                                 transponders
+  server                        prints the satellite data&apos;s server:
+                                host:port database user
+  server HOST[:PORT]            stores the server of window and tool (keeps
+                                database, user and password; without PORT
+                                the standard port)
+  server --reset                back to the built-in server
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
+
+Befehle:
+  list                          eine Zeile je gefundenem Multischalter:
+                                Anschluss, Seriennummer
+  read [--port PFAD] ZIEL.dat   liest den Plan des Multischalters in eine
+                                Einstellungsdatei
+  diff [--port PFAD] PLAN.dat   zeigt die Unterschiede zwischen dem Plan und
+                                dem Multischalter
+                                (Rückgabewert 0: gleich, 1: verschieden)
+  test [--port PFAD] PLAN.dat   sendet den Plan zum Testen
+                                (wie &quot;Auf Gerät testen&quot;)
+  store [--port PFAD] PLAN.dat  sichert den Plan des Multischalters und
+                                speichert dann PLAN (wie &quot;Auf Gerät
+                                speichern&quot;); gibt zuletzt den Pfad der
+                                Sicherung aus
+  store --each PLAN.dat         speichert PLAN nacheinander in jedem neu
+                                angeschlossenen Multischalter; Beenden mit
+                                Strg+C; Rückgabewert 2, wenn ein oder mehrere
+                                Multischalter nicht gespeichert wurden
+  restore [--port PFAD] SICHERUNG
+                                sendet eine Sicherung zurück und speichert
+                                sie: eine Einstellungsdatei (.dat) wie store,
+                                die Antworten des Multischalters (.txt) Wort
+                                für Wort
+  sheet PLAN.dat ZIEL.pdf       das Installationsblatt eines Plans
+                                (ZIEL.png: nur das Bild)
+  satellites                    woher die Satellitendaten stammen, dann eine
+                                Zeile je Satellit: Name, ID, Zahl der
+                                Transponder
+  server                        nennt den Server der Satellitendaten:
+                                Host:Port Datenbank Benutzer
+  server HOST[:PORT]            speichert den Server für Fenster und Werkzeug
+                                (behält Datenbank, Benutzer und Passwort;
+                                ohne PORT der Standard-Port)
+  server --reset                zurück zum eingebauten Server
+
+Ohne --port wird der einzige gefundene Multischalter benutzt.
+Rückgabewert 2: Fehler.
+</translation>
     </message>
 </context>
 <context>
@@ -423,6 +476,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>Information</source>
         <translation>Hinweis</translation>
     </message>
+    <message>
+        <source>Satellite data…</source>
+        <translation>Satellitendaten…</translation>
+    </message>
 </context>
 <context>
     <name>PlanBackup</name>
@@ -511,10 +568,68 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>SatelliteDataDialog</name>
+    <message>
+        <source>Satellite data</source>
+        <translation>Satellitendaten</translation>
+    </message>
+    <message>
+        <source>No satellite data</source>
+        <translation>Keine Satellitendaten</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteDataDialogForm.ui</name>
+    <message>
+        <source>Satellite data in use:</source>
+        <translation>Verwendete Satellitendaten:</translation>
+    </message>
+    <message>
+        <source>Fetching the satellite data…</source>
+        <translation>Satellitendaten werden geladen…</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Database:</source>
+        <translation>Datenbank:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Back to defaults</source>
+        <translation>Standardwerte</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteDownload</name>
     <message>
         <source>no complete answer within %1 s</source>
         <translation>keine vollständige Antwort innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <source>no connection to the server within %1 s</source>
+        <translation>keine Verbindung zum Server innerhalb von %1 s</translation>
     </message>
 </context>
 <context>
@@ -580,8 +695,39 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>%1 kann nicht gelesen werden: Transponder %2 von %3 liegt im anderen Band des LNB.</translation>
     </message>
     <message>
-        <source>UB %1 cannot be sent to the device: its satellite has no satellite id yet</source>
-        <translation>UB %1 kann nicht an das Gerät gesendet werden: Sein Satellit hat noch keine Satelliten-ID</translation>
+        <source>UB%1 cannot be sent to the device: its satellite has no satellite id yet</source>
+        <translation>UB%1 kann nicht an das Gerät gesendet werden: Sein Satellit hat noch keine Satelliten-ID</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>The port is no number.</source>
+        <translation>Der Port ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The server setting could not be saved in %1.</source>
+        <translation>Die Server-Einstellung konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name or address is empty.</source>
+        <translation>Name oder Adresse des Servers ist leer.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name &quot;%1&quot; holds characters that no server name has.</source>
+        <translation>Der Servername &quot;%1&quot; enthält Zeichen, die kein Servername enthält.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535 (empty: the standard port %1).</source>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein (leer: der Standard-Port %1).</translation>
+    </message>
+    <message>
+        <source>The database name is empty.</source>
+        <translation>Der Datenbankname ist leer.</translation>
+    </message>
+    <message>
+        <source>The user name is empty.</source>
+        <translation>Der Benutzername ist leer.</translation>
     </message>
 </context>
 <context>
@@ -788,6 +934,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>No transponder of %1 lies within 4 MHz of %2 MHz.</source>
         <translation>Kein Transponder von %1 liegt innerhalb von 4 MHz um %2 MHz.</translation>
     </message>
+    <message>
+        <source>the server&apos;s answer broke off inside a table</source>
+        <translation>die Antwort des Servers brach innerhalb einer Tabelle ab</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer ended after %1 of %2 tables</source>
+        <translation>die Antwort des Servers endete nach %1 von %2 Tabellen</translation>
+    </message>
 </context>
 <context>
     <name>UBDataModel</name>
@@ -840,14 +994,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>All static UBs must be assigned.</source>
         <translation>Alle statischen UBs müssen einem Transponder zugewiesen haben.</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t connect to database. Please check your internet connection and restart application.</source>
-        <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung und starten Sie die Anwendung neu.</translation>
-    </message>
-    <message>
-        <source>Offline data for satelites older than 1 month. Please restart application with internet connection to update offline data.</source>
-        <translation>Anwendungsdaten sind älter als einen Monat. Bitte Anwendung mit Internetverbindung neu starten, um Daten zu aktualisieren.</translation>
     </message>
     <message>
         <source>Local UB number bigger than 8, protocol XY required</source>
@@ -912,6 +1058,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>%1: transponder %2 of %3 is not in the satellite data.</source>
         <translation>%1: Transponder %2 von %3 ist nicht in den Satellitendaten.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</source>
+        <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung, öffnen Sie dann &quot;Satellitendaten…&quot;, prüfen Sie den Server und drücken Sie &quot;Jetzt aktualisieren&quot;.</translation>
+    </message>
+    <message>
+        <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
+        <translation>Anwendungsdaten sind älter als einen Monat. Bitte stellen Sie eine Internetverbindung her, öffnen Sie &quot;Satellitendaten…&quot; und drücken Sie &quot;Jetzt aktualisieren&quot;, um die Daten zu aktualisieren.</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,14 @@
         <translation>built in, dtv-scan-tables of %1</translation>
     </message>
     <message>
+        <source>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</source>
+        <translation>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</translation>
+    </message>
+    <message>
+        <source>Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.</source>
+        <translation>Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -105,10 +113,46 @@ Commands:
   satellites                    where the satellite data come from, then one
                                 line per satellite: name, id, number of
                                 transponders
+  server                        prints the satellite data&apos;s server:
+                                host:port database user
+  server HOST[:PORT]            stores the server of window and tool (keeps
+                                database, user and password; without PORT
+                                the standard port)
+  server --reset                back to the built-in server
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: fenzo_cli COMMAND [--port PATH] FILE...
+
+Commands:
+  list                          one line per switch found: port, serial number
+  read [--port PATH] OUT.dat    reads the switch&apos;s plan into a settings file
+  diff [--port PATH] PLAN.dat   prints how the plan and the switch differ
+                                (exit status 0: the same, 1: different)
+  test [--port PATH] PLAN.dat   sends the plan for testing (&quot;Test on device&quot;)
+  store [--port PATH] PLAN.dat  backs up the switch&apos;s plan, then stores PLAN
+                                (&quot;Save on device&quot;); prints the backup&apos;s path
+                                as its last line
+  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
+                                one after another, until Ctrl+C; exit status 2
+                                when one or more switches were not stored
+  restore [--port PATH] BACKUP  sends a backup back and stores it: a settings
+                                file (.dat) as store does, or the switch&apos;s
+                                replies (.txt) word for word
+  sheet PLAN.dat OUT.pdf        the installation sheet of a plan
+                                (OUT.png: the picture alone)
+  satellites                    where the satellite data come from, then one
+                                line per satellite: name, id, number of
+                                transponders
+  server                        prints the satellite data&apos;s server:
+                                host:port database user
+  server HOST[:PORT]            stores the server of window and tool (keeps
+                                database, user and password; without PORT
+                                the standard port)
+  server --reset                back to the built-in server
+
+Without --port the tool uses the only switch it finds. Exit status 2: failure.
+</translation>
     </message>
 </context>
 <context>
@@ -423,6 +467,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>Information</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>Satellite data…</source>
+        <translation>Satellite data…</translation>
+    </message>
 </context>
 <context>
     <name>PlanBackup</name>
@@ -511,10 +559,68 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>SatelliteDataDialog</name>
+    <message>
+        <source>Satellite data</source>
+        <translation>Satellite data</translation>
+    </message>
+    <message>
+        <source>No satellite data</source>
+        <translation>No satellite data</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteDataDialogForm.ui</name>
+    <message>
+        <source>Satellite data in use:</source>
+        <translation>Satellite data in use:</translation>
+    </message>
+    <message>
+        <source>Fetching the satellite data…</source>
+        <translation>Fetching the satellite data…</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Database:</source>
+        <translation>Database:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Update now</translation>
+    </message>
+    <message>
+        <source>Back to defaults</source>
+        <translation>Back to defaults</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteDownload</name>
     <message>
         <source>no complete answer within %1 s</source>
         <translation>no complete answer within %1 s</translation>
+    </message>
+    <message>
+        <source>no connection to the server within %1 s</source>
+        <translation>no connection to the server within %1 s</translation>
     </message>
 </context>
 <context>
@@ -580,8 +686,39 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB.</translation>
     </message>
     <message>
-        <source>UB %1 cannot be sent to the device: its satellite has no satellite id yet</source>
-        <translation>UB %1 cannot be sent to the device: its satellite has no satellite id yet</translation>
+        <source>UB%1 cannot be sent to the device: its satellite has no satellite id yet</source>
+        <translation>UB%1 cannot be sent to the device: its satellite has no satellite id yet</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>The port is no number.</source>
+        <translation>The port is no number.</translation>
+    </message>
+    <message>
+        <source>The server setting could not be saved in %1.</source>
+        <translation>The server setting could not be saved in %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name or address is empty.</source>
+        <translation>The server&apos;s name or address is empty.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name &quot;%1&quot; holds characters that no server name has.</source>
+        <translation>The server&apos;s name &quot;%1&quot; holds characters that no server name has.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535 (empty: the standard port %1).</source>
+        <translation>The port must be a number from 1 to 65535 (empty: the standard port %1).</translation>
+    </message>
+    <message>
+        <source>The database name is empty.</source>
+        <translation>The database name is empty.</translation>
+    </message>
+    <message>
+        <source>The user name is empty.</source>
+        <translation>The user name is empty.</translation>
     </message>
 </context>
 <context>
@@ -788,6 +925,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>No transponder of %1 lies within 4 MHz of %2 MHz.</source>
         <translation>No transponder of %1 lies within 4 MHz of %2 MHz.</translation>
     </message>
+    <message>
+        <source>the server&apos;s answer broke off inside a table</source>
+        <translation>the server&apos;s answer broke off inside a table</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer ended after %1 of %2 tables</source>
+        <translation>the server&apos;s answer ended after %1 of %2 tables</translation>
+    </message>
 </context>
 <context>
     <name>UBDataModel</name>
@@ -840,14 +985,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>All static UBs must be assigned.</source>
         <translation>All static UBs must be assigned to a transponder.</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t connect to database. Please check your internet connection and restart application.</source>
-        <translation>Couldn&apos;t connect to database. Please check your internet connection and restart the application.</translation>
-    </message>
-    <message>
-        <source>Offline data for satelites older than 1 month. Please restart application with internet connection to update offline data.</source>
-        <translation>Offline data for satelites older than 1 month. Please restart application with internet connection to update offline data.</translation>
     </message>
     <message>
         <source>Local UB number bigger than 8, protocol XY required</source>
@@ -912,6 +1049,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>%1: transponder %2 of %3 is not in the satellite data.</source>
         <translation>%1: transponder %2 of %3 is not in the satellite data.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</source>
+        <translation>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</translation>
+    </message>
+    <message>
+        <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
+        <translation>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</translation>
     </message>
 </context>
 <context>

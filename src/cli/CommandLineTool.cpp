@@ -2,6 +2,8 @@
 
 #include "controller/DeviceTransfers.h"
 #include "controller/SettingsFile.h"
+#include "db/SatelliteDownload.h"
+#include "db/ServerSettings.h"
 #include "db/SqlHandler.h"
 #include "device/SerialPortHandler.h"
 #include "model/PlanCheck.h"
@@ -28,6 +30,7 @@ struct CommandLineTool::Arguments
     QString port;
     bool each = false;
     bool help = false;
+    bool reset = false;
     QStringList files;
     QString unknown;          // the first argument nobody understood
     bool portMissing = false; // --port without a path
@@ -41,6 +44,8 @@ struct CommandLineTool::Arguments
                 a.help = true;
             else if (argument == QLatin1String("--each"))
                 a.each = true;
+            else if (argument == QLatin1String("--reset"))
+                a.reset = true;
             else if (argument == QLatin1String("--port") && i + 1 < list.size())
                 a.port = list.at(++i);
             else if (argument.startsWith(QLatin1String("--port="))) {
@@ -103,6 +108,11 @@ int CommandLineTool::run(const QStringList &arguments)
         fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(a.unknown));
         return Failure;
     }
+    if (a.reset && a.command != QLatin1String("server")) {
+        fail(
+            tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(QStringLiteral("--reset")));
+        return Failure;
+    }
     if (a.portMissing) {
         fail(tr("--port needs the switch's port, for example /dev/ttyACM0."));
         return Failure;
@@ -127,6 +137,8 @@ int CommandLineTool::run(const QStringList &arguments)
         return wants(1) ? transfer(a, true) : int(Failure);
     if (a.command == QLatin1String("restore"))
         return wants(1) ? restore(a) : int(Failure);
+    if (a.command == QLatin1String("server"))
+        return wants(a.reset || a.files.isEmpty() ? 0 : 1) ? server(a) : int(Failure);
     if (a.command == QLatin1String("sheet"))
         return wants(2) ? sheet(a) : int(Failure);
     if (a.command == QLatin1String("satellites"))
@@ -162,6 +174,12 @@ int CommandLineTool::help()
               "  satellites                    where the satellite data come from, then one\n"
               "                                line per satellite: name, id, number of\n"
               "                                transponders\n"
+              "  server                        prints the satellite data's server:\n"
+              "                                host:port database user\n"
+              "  server HOST[:PORT]            stores the server of window and tool (keeps\n"
+              "                                database, user and password; without PORT\n"
+              "                                the standard port)\n"
+              "  server --reset                back to the built-in server\n"
               "\n"
               "Without --port the tool uses the only switch it finds. Exit status 2: failure.\n")
         << Qt::flush;
@@ -177,16 +195,15 @@ bool CommandLineTool::loadSatelliteData()
     auto handler = std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory,
                                                 environment.clock, environment.builtIn);
     // The window's messages: the warnings go on, the failure ends the command.
-    connect(handler.get(), &SqlHandler::savedDataOutdated, this,
-            [this] { fail(UBModelController::outdatedDataMessage()); });
+    connect(handler.get(), &SqlHandler::savedDataOutdated, this, [this] { fail(outdatedDataMessage()); });
     connect(handler.get(), &SqlHandler::downloadBrokenOff, this,
             [this](const QString &reason) { fail(SqlHandler::brokenOffWarning(reason)); });
     connect(handler.get(), &SqlHandler::cacheProblem, this, &CommandLineTool::fail);
     try {
-        handler->connectToDatabase();
+        handler->useDownload(downloadWithDeadline());
     } catch (const std::exception &) {
         const QString reason = handler->failureReason();
-        fail(UBModelController::databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
+        fail(databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
         return false;
     }
     satellites = std::move(handler);
@@ -222,6 +239,33 @@ int CommandLineTool::listSatellites()
     }
     out << Qt::flush;
     return Success;
+}
+
+SqlHandler::Download CommandLineTool::downloadWithDeadline()
+{
+    // On a worker with the window's deadline: the driver's time-outs alone
+    // let a server that trickles hold the tool for minutes.
+    SqlHandler::Download result;
+    QEventLoop wait;
+    SatelliteDownload download(environment.connection, environment.downloadDeadlineMs);
+    connect(&download, &SatelliteDownload::finished, &wait, [&](const SqlHandler::Download &finished) {
+        result = finished;
+        wait.quit();
+    });
+    wait.exec();
+    return result;
+}
+
+QString CommandLineTool::databaseMissingMessage()
+{
+    return tr("Couldn't connect to database. Please check your internet connection and the server "
+              "(fenzo_cli server).");
+}
+
+QString CommandLineTool::outdatedDataMessage()
+{
+    return tr("Offline data for satelites older than 1 month. Please check your internet connection and the "
+              "server (fenzo_cli server); every command downloads the data anew.");
 }
 
 bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)
@@ -456,6 +500,31 @@ int CommandLineTool::sheet(const Arguments &a)
     const bool picture = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
     const bool saved = picture ? sheet.savePicture(path) : sheet.savePdf(path);
     return saved ? Success : Failure;
+}
+
+int CommandLineTool::server(const Arguments &a)
+{
+    const ServerSettings settings(environment.serverSettingsFile);
+    if (a.reset) {
+        const QString why = settings.reset();
+        if (!why.isEmpty())
+            fail(why);
+        return why.isEmpty() ? Success : Failure;
+    }
+    if (a.files.isEmpty()) {
+        out << ServerSettings::describe(settings.load()) << Qt::endl;
+        return Success;
+    }
+    // A new server with the stored database, user and password.
+    SqlHandler::Connection connection = settings.load();
+    QString why = ServerSettings::parseHostPort(a.files.at(0), &connection.hostName, &connection.port);
+    if (why.isEmpty())
+        why = settings.save(connection);
+    if (!why.isEmpty()) {
+        fail(why);
+        return Failure;
+    }
+    return Success;
 }
 
 // ---- Workshop mode ----

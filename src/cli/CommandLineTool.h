@@ -44,6 +44,10 @@ public:
     // Whether a command draws on the screen's fonts (the sheet does).
     static bool needsGui(const QStringList &arguments);
 
+    // The window's texts about the satellite data, with the tool's remedy.
+    static QString databaseMissingMessage();
+    static QString outdatedDataMessage();
+
     // How often workshop mode looks for newly plugged switches.
     static constexpr int workshopPollMs = 500;
 
@@ -68,8 +72,10 @@ private:
     int storeEach(const Arguments &arguments);
     int sheet(const Arguments &arguments);
     int listSatellites();
+    int server(const Arguments &arguments);
 
     bool loadSatelliteData();
+    SqlHandler::Download downloadWithDeadline();
     bool loadPlan(const QString &path, BandPlan &plan);
     bool checkPlan(const BandPlan &plan);
     bool writePlan(const QString &path, const BandPlan &plan);

@@ -20,11 +20,20 @@ constexpr int planSize = BandPlan::size;
 
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
 
+UBModelController::Environment UBModelController::Environment::withServerSettingsFile(const QString &file)
+{
+    Environment environment;
+    environment.serverSettingsFile = file;
+    environment.connection = ServerSettings(file).load();
+    return environment;
+}
+
 UBModelController::UBModelController(UBDataModel *model, Environment environment)
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
-      dbConnectionMessage(databaseMissingMessage()), downloadDeadlineMs(environment.downloadDeadlineMs)
+      dbConnectionMessage(databaseMissingMessage()), downloadDeadlineMs(environment.downloadDeadlineMs),
+      serverSettingsFile(environment.serverSettingsFile)
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
@@ -308,13 +317,59 @@ QVariantList UBModelController::itemsForSatelite(const QString &name)
 
 QString UBModelController::databaseMissingMessage()
 {
-    return tr("Couldn't connect to database. Please check your internet connection and restart application.");
+    return tr("Couldn't connect to database. Please check your internet connection, then open \"Satellite "
+              "data…\", check the server and press \"Update now\".");
 }
 
 QString UBModelController::outdatedDataMessage()
 {
-    return tr("Offline data for satelites older than 1 month. Please restart application with internet "
-              "connection to update offline data.");
+    return tr(
+        "Offline data for satelites older than 1 month. Please connect to the internet, open \"Satellite "
+        "data…\" and press \"Update now\" to update offline data.");
+}
+
+namespace {
+QVariantMap fieldsOf(const SqlHandler::Connection &connection)
+{
+    return {{QStringLiteral("host"), connection.hostName},
+            {QStringLiteral("port"), connection.port == -1 ? QString() : QString::number(connection.port)},
+            {QStringLiteral("database"), connection.databaseName},
+            {QStringLiteral("user"), connection.userName},
+            {QStringLiteral("password"), connection.password}};
+}
+} // namespace
+
+QVariantMap UBModelController::serverSettings() const
+{
+    return fieldsOf(sqlHandler->connectionSettings());
+}
+
+QString UBModelController::saveServerSettings(const QVariantMap &fields)
+{
+    SqlHandler::Connection connection = sqlHandler->connectionSettings();
+    connection.hostName = fields.value(QStringLiteral("host")).toString().trimmed();
+    connection.databaseName = fields.value(QStringLiteral("database")).toString().trimmed();
+    connection.userName = fields.value(QStringLiteral("user")).toString().trimmed();
+    connection.password = fields.value(QStringLiteral("password")).toString();
+    const QString port = fields.value(QStringLiteral("port")).toString().trimmed();
+    bool number = true;
+    connection.port = port.isEmpty() ? -1 : port.toInt(&number);
+    if (!number)
+        connection.port = 0; // refused with the port's rule
+    const QString why = ServerSettings(serverSettingsFile).save(connection);
+    if (why.isEmpty())
+        sqlHandler->setConnection(connection);
+    return why;
+}
+
+QVariantMap UBModelController::resetServerSettings()
+{
+    const QString why = ServerSettings(serverSettingsFile).reset();
+    if (!why.isEmpty())
+        emit errorOccured(why);
+    const SqlHandler::Connection defaults = SqlHandler::defaultConnection();
+    sqlHandler->setConnection(defaults);
+    return fieldsOf(defaults);
 }
 
 QVariantList UBModelController::transpondersForSatelite(const QString &name)

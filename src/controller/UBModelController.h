@@ -2,6 +2,7 @@
 
 #include "DeviceTransfers.h"
 #include "db/SatelliteDownload.h"
+#include "db/ServerSettings.h"
 #include "db/SqlHandler.h"
 #include "device/SerialPortHandler.h"
 #include "model/UBRecord.h"
@@ -47,7 +48,8 @@ public:
     // clock, ports and random source.
     struct Environment
     {
-        SqlHandler::Connection connection = SqlHandler::defaultConnection();
+        // The user's stored server, else the compiled-in one.
+        SqlHandler::Connection connection = ServerSettings().load();
         QString cacheDirectory;
         SqlHandler::Clock clock = &QDateTime::currentDateTime;
         SerialPortHandler::PortLister portLister = &SerialPortHandler::systemPorts;
@@ -59,6 +61,12 @@ public:
         QString deviceRulePath = SerialPortHandler::defaultDeviceRulePath();
         int downloadDeadlineMs = SatelliteDownload::defaultDeadlineMs;
         SqlHandler::BuiltInLoader builtIn = &SqlHandler::defaultBuiltIn;
+        // Where the server setting is kept; empty: the user's settings.
+        QString serverSettingsFile;
+
+        // The production surroundings with the server setting kept in
+        // `file` (and read from it) instead of the user's settings.
+        static Environment withServerSettingsFile(const QString &file);
     };
 
     explicit UBModelController(UBDataModel *model);
@@ -91,9 +99,19 @@ public:
     // Turns the text a file dialog yields into a local path.
     static QString localPathFromUrlText(const QString &fileName);
 
-    // Texts that the command-line tool shows as the window does.
+    // The failure and warning about the satellite data.
     static QString databaseMissingMessage();
     static QString outdatedDataMessage();
+
+    // The server fields of the "Satellite data…" dialog: host, port (text,
+    // empty for the standard port), database, user and password; the server
+    // the next download uses.
+    Q_INVOKABLE QVariantMap serverSettings() const;
+    // Checks and stores the fields, which the next download uses; returns
+    // why not (translated), empty when stored.
+    Q_INVOKABLE QString saveServerSettings(const QVariantMap &fields);
+    // Forgets the stored server; returns the compiled-in fields.
+    Q_INVOKABLE QVariantMap resetServerSettings();
 
 signals:
     void errorOccured(QString error);
@@ -185,4 +203,5 @@ private:
     // The satellites the controller chose for the LNBs itself; a name the
     // user chose or a plan brought is never replaced.
     QString presetNames[2];
+    QString serverSettingsFile;
 };

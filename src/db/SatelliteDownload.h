@@ -13,7 +13,9 @@
 // is drawn and answers while the server is asked. finished() comes exactly
 // once, on the thread that made this object, at the latest after the
 // deadline: a server that trickles past the driver's time-outs counts as a
-// broken download (the worker is left to end on its own).
+// broken download. A worker given up at its deadline ends by itself, when
+// the driver's time-outs end it, but never after the application object:
+// that waits for it.
 class SatelliteDownload : public QObject
 {
     Q_OBJECT
@@ -25,12 +27,17 @@ public:
                                QObject *parent = nullptr);
     ~SatelliteDownload() override;
 
+    // Workers of this process that still run.
+    static int runningWorkers();
+
 signals:
     void finished(const SqlHandler::Download &result);
 
 private:
     struct Shared;
     void deliver(const SqlHandler::Download &result);
+    static void waitAtApplicationEnd();
+    static void waitForWorkers();
 
     std::shared_ptr<Shared> shared;
     QPointer<QThread> worker;

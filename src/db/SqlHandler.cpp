@@ -2,6 +2,7 @@
 
 #include "io/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDebug>
 #include <QDir>
@@ -62,7 +63,9 @@ QVector<TransponderItem> readItems(QSqlQuery &query)
     // A line cut inside a result set can leave the driver with a "result"
     // that has no columns and no error: that is not an empty table.
     if (!query.isSelect() || query.record().count() != 5)
-        throw DownloadFailure("the server's answer broke off inside a table");
+        throw DownloadFailure(
+            QCoreApplication::translate("SqlHandler", "the server's answer broke off inside a table")
+                .toStdString());
     QVector<TransponderItem> items;
     while (query.next()) {
         TransponderItem item;
@@ -116,10 +119,11 @@ bool loadAllSatelites(const QSqlDatabase &database, const QStringList &tables,
         if (i > 0 && !query.nextResult()) {
             if (query.lastError().isValid())
                 fail(selectFailure, query.lastError());
-            throw DownloadFailure(QStringLiteral("the server's answer ended after %1 of %2 tables")
-                                      .arg(i)
-                                      .arg(tables.size())
-                                      .toStdString());
+            throw DownloadFailure(
+                QCoreApplication::translate("SqlHandler", "the server's answer ended after %1 of %2 tables")
+                    .arg(i)
+                    .arg(tables.size())
+                    .toStdString());
         }
         items[tables.at(i)] = readItems(query);
     }
@@ -280,7 +284,12 @@ void SqlHandler::connectToDatabase()
     useDownload(download(connection));
 }
 
-SqlHandler::Download SqlHandler::download(const Connection &connection)
+void SqlHandler::setConnection(const Connection &connection)
+{
+    this->connection = connection;
+}
+
+SqlHandler::Download SqlHandler::download(const Connection &connection, const Progress &progress)
 {
     // Each attempt has a connection of its own, made, used and removed on
     // the calling thread: attempts on several threads never meet.
@@ -289,6 +298,8 @@ SqlHandler::Download SqlHandler::download(const Connection &connection)
     Download result;
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), name);
+        if (progress.driverMade)
+            progress.driverMade();
         database.setHostName(connection.hostName);
         database.setDatabaseName(connection.databaseName);
         database.setUserName(connection.userName);
@@ -303,6 +314,8 @@ SqlHandler::Download SqlHandler::download(const Connection &connection)
                                        .arg(seconds));
         result.opened = database.open();
         if (result.opened) {
+            if (progress.opened)
+                progress.opened();
             qDebug() << "Connected to db";
             try {
                 result.tables = readTables(database);

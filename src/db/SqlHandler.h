@@ -48,6 +48,14 @@ public:
         QString reason;        // why not, as the server or driver said it
         Tables tables;
     };
+    // Told on the downloading thread, in this order: the database driver is
+    // made (before the server is asked), and the server accepted the
+    // connection.
+    struct Progress
+    {
+        std::function<void()> driverMade;
+        std::function<void()> opened;
+    };
     using Clock = std::function<QDateTime()>;
     using BuiltInLoader = std::function<BuiltInSatellites::Data()>;
     // Where the data in memory come from.
@@ -79,7 +87,7 @@ public:
 
     // One download attempt on a connection of its own: safe on any thread, it
     // touches no handler. The result is handed to useDownload().
-    static Download download(const Connection &connection);
+    static Download download(const Connection &connection, const Progress &progress = Progress());
     // Takes a download on the handler's thread: its data when complete (and
     // the cache rewritten); otherwise the data already in memory stay, or the
     // local ones are loaded. Throws as connectToDatabase() does when there
@@ -98,6 +106,8 @@ public:
     QString builtInProblem() const { return builtInReason; }
 
     const Connection &connectionSettings() const { return connection; }
+    // The server of the next download.
+    void setConnection(const Connection &connection);
     // The warning when a download broke off and the cache is used instead.
     static QString brokenOffWarning(const QString &reason);
     // Why the last connectToDatabase()/useDownload() found no server data

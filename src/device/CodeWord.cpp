@@ -22,7 +22,7 @@ const char *const lineRefusal =
 const char *const satIdRefusal =
     QT_TRANSLATE_NOOP("SerialPortHandler", "Satelite id %1 cannot be sent to the device (0 to 127)");
 const char *const noSatIdRefusal =
-    QT_TRANSLATE_NOOP("SerialPortHandler", "UB %1 cannot be sent to the device: its satellite has no satellite id "
+    QT_TRANSLATE_NOOP("SerialPortHandler", "UB%1 cannot be sent to the device: its satellite has no satellite id "
                                            "yet");
 const char *const frequencyRefusal =
     QT_TRANSLATE_NOOP("SerialPortHandler", "UB%1 cannot be sent to the device: its transponder lies %2 MHz "
@@ -157,7 +157,7 @@ CodeWord CodeWord::encode(const UBRecord &record, const QString &lnb1, const QSt
     const TransponderItem &row = database->getPolarisationForTransponder(name, quint32(record.tp));
     const SateliteParams &params = database->getSateliteParams(name);
     if (row.satId == noSatId)
-        refuse(translate(noSatIdRefusal).arg(record.ubNumber + 1));
+        refuse(translate(noSatIdRefusal).arg(shownUb(record.ubNumber)));
     const qint64 f = qint64(record.freq) - qint64(row.oscillatorFrequency) - qint64(ifOffset);
     return makeStatic(row.satId, record.ubNumber, f, onLnb2, row.horizontal,
                       row.oscillatorFrequency == params.lofHigh);

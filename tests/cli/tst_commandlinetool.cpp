@@ -1,12 +1,14 @@
 // fenzo_cli's commands with the test database and one or two switch
 // simulators: exit status, standard output and error, and what reached the
 // switches.
+#include "RelayProcess.h"
 #include "SimulatorProcess.h"
 #include "TestDatabase.h"
 #include "cli/CommandLineTool.h"
 #include "controller/PlanBackup.h"
 #include "controller/SettingsFile.h"
 #include "device/CodeWord.h"
+#include "db/ServerSettings.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -74,11 +76,17 @@ class CommandLineToolTest : public QObject
 
     int run(const QStringList &arguments, CommandLineTool **running = nullptr)
     {
+        return runWith(environment(), arguments, running);
+    }
+
+    int runWith(const CommandLineTool::Environment &environment, const QStringList &arguments,
+                CommandLineTool **running = nullptr)
+    {
         output.clear();
         errors.clear();
         QTextStream out(&output);
         QTextStream err(&errors);
-        CommandLineTool tool(out, err, environment());
+        CommandLineTool tool(out, err, environment);
         if (running)
             *running = &tool;
         return tool.run(arguments);
@@ -402,6 +410,97 @@ private slots:
         QCOMPARE(QDir(home + "/.local/share").entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                  QStringList{"fenzo_setup"});
         QVERIFY(QFileInfo(data + "/db.dat").size() > 0);
+    }
+
+    // "server" prints, stores (keeping database, user and password) and
+    // forgets the server; a host or port that cannot be one is refused.
+    void serverCommand()
+    {
+        CommandLineTool::Environment environment = this->environment();
+        environment.serverSettingsFile = dir.filePath("server.ini");
+        const SqlHandler::Connection defaults = SqlHandler::defaultConnection();
+        const QString rest = QStringLiteral(" %1 %2\n").arg(defaults.databaseName, defaults.userName);
+        const QString standard = defaults.hostName + ":3306" + rest;
+        QCOMPARE(runWith(environment, {"server"}), 0);
+        QCOMPARE(output, standard);
+        QCOMPARE(runWith(environment, {"server", "db.example:3307"}), 0);
+        QCOMPARE(runWith(environment, {"server"}), 0);
+        QCOMPARE(output, "db.example:3307" + rest);
+        QCOMPARE(ServerSettings(environment.serverSettingsFile).load().password, defaults.password);
+        QCOMPARE(runWith(environment, {"server", "bad host"}), 2);
+        QVERIFY2(errors.contains("bad host"), qPrintable(errors));
+        QCOMPARE(runWith(environment, {"server", "[::1]:70000"}), 2);
+        QVERIFY2(errors.contains("65535"), qPrintable(errors));
+        QCOMPARE(runWith(environment, {"server", "[::1]"}), 0);
+        QCOMPARE(runWith(environment, {"server"}), 0);
+        QCOMPARE(output, "[::1]:3306" + rest);
+        QCOMPARE(runWith(environment, {"server", "--reset"}), 0);
+        QCOMPARE(runWith(environment, {"server"}), 0);
+        QCOMPARE(output, standard);
+    }
+
+    // The program keeps the server in the user's settings and downloads from
+    // it: an unreachable stored server, no cache, and the download fails
+    // with the server's reason and the tool's remedy.
+    void programReadsTheStoredServer()
+    {
+        const QString home = dir.filePath("serverhome");
+        QVERIFY(QDir().mkpath(home));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home);
+        environment.insert("XDG_CONFIG_HOME", home + "/.config");
+        environment.insert("XDG_DATA_HOME", home + "/.local/share");
+        environment.insert("LC_ALL", "C.UTF-8");
+        const auto cli = [&](const QStringList &arguments, QString *err = nullptr) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(FENZO_CLI, arguments);
+            if (!program.waitForFinished(30000))
+                return -1;
+            if (err)
+                *err = QString::fromUtf8(program.readAllStandardError());
+            return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+        };
+        QCOMPARE(cli({"server", "a..b:4000"}), 0);
+        QVERIFY(QFileInfo::exists(home + "/.config/fenzo-setup.invalid/fenzo_setup.conf"));
+        SettingsFile::write(dir.filePath("plain.dat"), BandPlan());
+        QString err;
+        QCOMPARE(cli({"sheet", dir.filePath("plain.dat"), dir.filePath("plain.png")}, &err), 2);
+        QVERIFY2(err.contains(CommandLineTool::databaseMissingMessage()) && err.contains("a..b"), qPrintable(err));
+        QCOMPARE(cli({"server", "--reset"}), 0);
+    }
+
+    // The tool gives up on a silent server at its deadline, as the window
+    // does; a connection that never opened did not break off.
+    void deadlineAgainstASilentServer_data()
+    {
+        QTest::addColumn<bool>("withCache");
+        QTest::newRow("no cache") << false;
+        QTest::newRow("cache") << true;
+    }
+    void deadlineAgainstASilentServer()
+    {
+        QFETCH(bool, withCache);
+        Relay relay({"--fault", "silent"});
+        QVERIFY2(relay.port > 0, "tools/delay-relay did not start");
+        QTemporaryDir cache;
+        if (withCache)
+            QVERIFY(TestDatabase::writeCacheFile(cache.path(), TestDatabase::cacheBytes(
+                {{"Old", {{1, 11000, true, 9750, 9}}}}, {{"Old", 9, 9750, 0}})));
+        CommandLineTool::Environment environment = this->environment();
+        environment.connection = relay.connection();
+        environment.connection.timeoutSeconds = 30; // the deadline comes first
+        environment.cacheDirectory = cache.path();
+        environment.downloadDeadlineMs = 1000;
+        SettingsFile::write(dir.filePath("plain.dat"), BandPlan());
+        // No switch on the port: the data come first, then the refusal.
+        const QString nowhere = dir.filePath("no-switch");
+        QCOMPARE(runWith(environment, {"diff", "--port", nowhere, dir.filePath("plain.dat")}), 2);
+        QVERIFY2(!errors.contains(SqlHandler::brokenOffWarning(QString()).left(20)), qPrintable(errors));
+        if (withCache)
+            QVERIFY2(errors.contains(QDir::toNativeSeparators(nowhere)), qPrintable(errors));
+        else
+            QVERIFY2(errors.contains("within 1 s"), qPrintable(errors));
     }
 
     // Workshop mode: two switches plugged into the same port one after the

@@ -16,8 +16,8 @@
 
 namespace {
 const QString lostMessage = QStringLiteral("Lost connection to device. Please connect again");
-const QString dbMessage = QStringLiteral(
-    "Couldn't connect to database. Please check your internet connection and restart application.");
+const QString dbMessage = QString::fromUtf8(u8"Couldn't connect to database. Please check your internet connection, then open "
+                                          u8"\"Satellite data…\", check the server and press \"Update now\".");
 const QString readMessage = QStringLiteral("Error occured while reading data, please try again");
 const QString writeMessage = QStringLiteral("Error occured while writing data, please try again");
 const QString astra = QStringLiteral("Astra 19.2E"); // SATID 1; transponder 71 = 11836 MHz H, high band

@@ -1,4 +1,6 @@
+#include "app/FenzoApplication.h"
 #include "controller/UBModelController.h"
+#include "db/ServerSettings.h"
 #include "model/UBDataModel.h"
 
 #include <QSignalSpy>
@@ -6,8 +8,8 @@
 #include <QtTest>
 
 namespace {
-const QString dbMessage = QStringLiteral(
-    "Couldn't connect to database. Please check your internet connection and restart application.");
+const QString dbMessage = QString::fromUtf8(u8"Couldn't connect to database. Please check your internet connection, then open "
+                                          u8"\"Satellite data…\", check the server and press \"Update now\".");
 const QString lostMessage = QStringLiteral("Lost connection to device. Please connect again");
 
 struct Row
@@ -74,6 +76,57 @@ class UBModelControllerTest : public QObject
     }
 
 private slots:
+
+    // The server is a per-user setting: the controller starts with the stored
+    // one, and the dialog's fields are stored by the setting's rules.
+    void serverSetting()
+    {
+        const QString file = cacheDir.filePath(QStringLiteral("server.ini"));
+        const SqlHandler::Connection stored{QStringLiteral("db.example"), QStringLiteral("sats"),
+                                            QStringLiteral("reader"), QStringLiteral("secret"), 3307};
+        QCOMPARE(ServerSettings(file).save(stored), QString());
+        UBDataModel model;
+        UBModelController controller(&model, UBModelController::Environment::withServerSettingsFile(file));
+        const QVariantMap started = controller.serverSettings();
+        QCOMPARE(started.value("host").toString(), QStringLiteral("db.example"));
+        QCOMPARE(started.value("port").toString(), QStringLiteral("3307"));
+        QCOMPARE(started.value("database").toString(), QStringLiteral("sats"));
+        QCOMPARE(started.value("password").toString(), QStringLiteral("secret"));
+
+        QVariantMap fields = started;
+        fields["host"] = QStringLiteral("other.example");
+        fields["port"] = QString();
+        QCOMPARE(controller.saveServerSettings(fields), QString());
+        QCOMPARE(ServerSettings(file).load().hostName, QStringLiteral("other.example"));
+        QCOMPARE(ServerSettings(file).load().port, -1);
+        QCOMPARE(controller.serverSettings().value("host").toString(), QStringLiteral("other.example"));
+
+        // A field that breaks a rule stores nothing and says why.
+        fields["port"] = QStringLiteral("port");
+        QVERIFY(controller.saveServerSettings(fields).contains(QStringLiteral("65535")));
+        QCOMPARE(ServerSettings(file).load().port, -1);
+
+        const SqlHandler::Connection defaults = SqlHandler::defaultConnection();
+        QCOMPARE(controller.resetServerSettings().value("host").toString(), defaults.hostName);
+        QCOMPARE(controller.serverSettings().value("host").toString(), defaults.hostName);
+        QCOMPARE(ServerSettings(file).load().hostName, defaults.hostName);
+        QFile kept(file);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QVERIFY(!kept.readAll().contains("other.example"));
+    }
+
+    // Without a file named, the window and the tool read the user's own
+    // settings (this test's HOME).
+    void serverSettingOfTheUser()
+    {
+        FenzoApplication::setIdentity();
+        const SqlHandler::Connection stored{QStringLiteral("user.example"), QStringLiteral("satellites"),
+                                            QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), -1};
+        QCOMPARE(ServerSettings().save(stored), QString());
+        QCOMPARE(UBModelController::Environment().connection.hostName, QStringLiteral("user.example"));
+        QCOMPARE(ServerSettings().reset(), QString());
+        QCOMPARE(UBModelController::Environment().connection.hostName, SqlHandler::defaultConnection().hostName);
+    }
     void init()
     {
         model = std::make_unique<UBDataModel>();

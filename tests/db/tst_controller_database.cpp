@@ -17,11 +17,11 @@
 using namespace TestDatabase;
 
 namespace {
-const QString dbMessage = QStringLiteral(
-    "Couldn't connect to database. Please check your internet connection and restart application.");
+const QString dbMessage = QString::fromUtf8(u8"Couldn't connect to database. Please check your internet connection, then open "
+                                          u8"\"Satellite data…\", check the server and press \"Update now\".");
 const QString outdatedMessage =
-    QStringLiteral("Offline data for satelites older than 1 month. Please restart "
-                   "application with internet connection to update offline data.");
+    QString::fromUtf8(u8"Offline data for satelites older than 1 month. Please connect to the internet, open "
+                      u8"\"Satellite data…\" and press \"Update now\" to update offline data.");
 // The device search lists the ports first after its 3 s timer.
 constexpr int searchWaitMs = 4000;
 } // namespace

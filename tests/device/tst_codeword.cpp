@@ -517,7 +517,7 @@ void tst_CodeWord::staticRefusedWithReason_data()
     QTest::newRow("satId 128") << QStringLiteral("Wide id") << staticRecord(3, 0, 1, 11000)
                                << QStringLiteral("Satelite id 128") << int(R::SatIdOutOfRange);
     QTest::newRow("satellite without an id") << QStringLiteral("No id yet") << staticRecord(3, 0, 1, 11000)
-                                             << QStringLiteral("UB 4 cannot be sent to the device: its satellite has "
+                                             << QStringLiteral("UB04 cannot be sent to the device: its satellite has "
                                                                "no satellite id yet")
                                              << int(R::SatIdOutOfRange);
     QTest::newRow("satId 128 and its frequency out of reach")

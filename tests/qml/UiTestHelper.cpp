@@ -73,6 +73,7 @@ UBModelController::Environment UiTestHelper::offlineEnvironment() const
     environment.connection = {QStringLiteral("no-server!"), QStringLiteral("satellites"),
                               QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), -1};
     environment.cacheDirectory = directory;
+    environment.serverSettingsFile = directory + QStringLiteral("/server.ini");
     environment.portLister = [] { return QList<SerialPortCandidate>(); };
     environment.random = [] { return 6u; };
     return environment;

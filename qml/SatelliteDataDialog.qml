@@ -1,0 +1,75 @@
+import QtQuick 2.7
+import QtQuick.Controls 2.0
+
+// "Satellite data…": shows where the satellite data come from and lets the
+// user point the program at another server. OK stores the fields, Cancel
+// leaves the stored server as it was; "Update now" stores them and
+// downloads at once, "Back to defaults" forgets the stored server.
+DialogWindow {
+    id: dialog
+    title: qsTr("Satellite data")
+    cancelable: true
+
+    // Reached by the tests.
+    property alias form: form
+
+    // The fields from the server the next download uses.
+    function showFields(fields) {
+        form.hostField.text = fields.host
+        form.portField.text = fields.port
+        form.databaseField.text = fields.database
+        form.userField.text = fields.user
+        form.passwordField.text = fields.password
+    }
+
+    // Stores the fields; the controller's rules decide, the reason shows.
+    function store() {
+        form.problemLabel.text = ubModelController.saveServerSettings({
+            "host": form.hostField.text,
+            "port": form.portField.text,
+            "database": form.databaseField.text,
+            "user": form.userField.text,
+            "password": form.passwordField.text
+        })
+        return form.problemLabel.text === ""
+    }
+
+    function open() {
+        form.problemLabel.text = ""
+        showFields(ubModelController.serverSettings())
+        fitContent()
+        visible = true
+        requestActivate()
+        form.hostField.forceActiveFocus()
+    }
+
+    // OK keeps the dialog open while the fields break a rule.
+    function accept() {
+        if (!store())
+            return
+        visible = false
+        accepted()
+    }
+
+    SatelliteDataDialogForm {
+        id: form
+        summaryLabel.text: ubModelController && ubModelController.satelliteDataSummary !== ""
+                           ? ubModelController.satelliteDataSummary : qsTr("No satellite data")
+        fetchingIndicator.running: ubModelController ? ubModelController.fetchingSatellites : false
+        updateButton.enabled: !fetchingIndicator.running
+        updateButton.onClicked: {
+            if (dialog.store())
+                ubModelController.updateSatelliteData()
+        }
+        defaultsButton.onClicked: {
+            form.problemLabel.text = ""
+            dialog.showFields(ubModelController.resetServerSettings())
+        }
+        onImplicitHeightChanged: dialog.fitContent()
+        // Enter is OK and Escape Cancel wherever the focus is in the form
+        // (a field passes both keys on).
+        Keys.onReturnPressed: dialog.accept()
+        Keys.onEnterPressed: dialog.accept()
+        Keys.onEscapePressed: dialog.reject()
+    }
+}

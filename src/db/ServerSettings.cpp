@@ -1,0 +1,161 @@
+#include "ServerSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QSettings>
+
+#include <utility>
+
+Q_LOGGING_CATEGORY(serverSettingsLog, "fenzo.serversettings")
+
+namespace {
+const QString group = QStringLiteral("server");
+const QString hostKey = QStringLiteral("host");
+const QString portKey = QStringLiteral("port");
+const QString databaseKey = QStringLiteral("database");
+const QString userKey = QStringLiteral("user");
+const QString passwordKey = QStringLiteral("password");
+
+// Letters, digits, dots, dashes and underscores make a name; colons an
+// IPv6 address. Anything else (a blank, a slash) is a typing error.
+bool hostCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('.') || c == QLatin1Char('-') || c == QLatin1Char('_') ||
+           c == QLatin1Char(':');
+}
+} // namespace
+
+ServerSettings::ServerSettings(QString filePath) : filePath(std::move(filePath)) {}
+
+std::unique_ptr<QSettings> ServerSettings::open() const
+{
+    if (filePath.isEmpty())
+        return std::make_unique<QSettings>();
+    return std::make_unique<QSettings>(filePath, QSettings::IniFormat);
+}
+
+SqlHandler::Connection ServerSettings::load() const
+{
+    const SqlHandler::Connection defaults = SqlHandler::defaultConnection();
+    const auto settings = open();
+    settings->beginGroup(group);
+    SqlHandler::Connection stored = defaults;
+    stored.hostName = settings->value(hostKey, defaults.hostName).toString();
+    stored.databaseName = settings->value(databaseKey, defaults.databaseName).toString();
+    stored.userName = settings->value(userKey, defaults.userName).toString();
+    stored.password = settings->value(passwordKey, defaults.password).toString();
+    bool number = true;
+    if (settings->contains(portKey))
+        stored.port = settings->value(portKey).toInt(&number);
+    const QString why = number ? problem(stored) : tr("The port is no number.");
+    if (why.isEmpty())
+        return stored;
+    qCWarning(serverSettingsLog) << "The stored server is not used:" << why << "in" << settings->fileName();
+    return defaults;
+}
+
+QString ServerSettings::save(const SqlHandler::Connection &connection) const
+{
+    const QString why = problem(connection);
+    if (!why.isEmpty())
+        return why;
+    const auto settings = open();
+    settings->beginGroup(group);
+    settings->setValue(hostKey, connection.hostName);
+    if (connection.port == -1)
+        settings->remove(portKey);
+    else
+        settings->setValue(portKey, connection.port);
+    settings->setValue(databaseKey, connection.databaseName);
+    settings->setValue(userKey, connection.userName);
+    settings->setValue(passwordKey, connection.password);
+    settings->endGroup();
+    return written(*settings);
+}
+
+QString ServerSettings::reset() const
+{
+    const auto settings = open();
+    settings->remove(group);
+    return written(*settings);
+}
+
+QString ServerSettings::written(QSettings &settings) const
+{
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        return tr("The server setting could not be saved in %1.")
+            .arg(QDir::toNativeSeparators(settings.fileName()));
+    // It holds a password: for the user alone (the registry on Windows has
+    // no file to restrict).
+    if (QFile::exists(settings.fileName()))
+        QFile::setPermissions(settings.fileName(), QFile::ReadOwner | QFile::WriteOwner);
+    return QString();
+}
+
+QString ServerSettings::problem(const SqlHandler::Connection &connection)
+{
+    const QString &host = connection.hostName;
+    if (host.trimmed().isEmpty())
+        return tr("The server's name or address is empty.");
+    for (const QChar c : host) {
+        if (!hostCharacter(c))
+            return tr("The server's name \"%1\" holds characters that no server name has.").arg(host);
+    }
+    if (connection.port != -1 && (connection.port < 1 || connection.port > 65535))
+        return tr("The port must be a number from 1 to 65535 (empty: the standard port %1).")
+            .arg(standardPort);
+    if (connection.databaseName.trimmed().isEmpty())
+        return tr("The database name is empty.");
+    if (connection.userName.trimmed().isEmpty())
+        return tr("The user name is empty.");
+    return QString();
+}
+
+QString ServerSettings::parseHostPort(const QString &text, QString *host, int *port)
+{
+    QString name = text.trimmed();
+    QString portText;
+    if (name.startsWith(QLatin1Char('['))) {
+        // [ADDRESS] or [ADDRESS]:PORT: the brackets keep an IPv6 address's
+        // colons apart from the port's.
+        const int close = name.indexOf(QLatin1Char(']'));
+        if (close > 0) {
+            const QString rest = name.mid(close + 1);
+            if (rest.startsWith(QLatin1Char(':')))
+                portText = rest.mid(1);
+            else if (!rest.isEmpty())
+                portText = rest; // refused below
+            name = name.mid(1, close - 1);
+        }
+    } else if (name.count(QLatin1Char(':')) == 1) {
+        portText = name.section(QLatin1Char(':'), 1);
+        name = name.section(QLatin1Char(':'), 0, 0);
+    }
+    SqlHandler::Connection candidate = SqlHandler::defaultConnection();
+    candidate.hostName = name;
+    candidate.port = -1;
+    if (!portText.isEmpty()) {
+        bool number = false;
+        candidate.port = portText.toInt(&number);
+        if (!number)
+            candidate.port = 0; // refused as out of range
+    }
+    const QString why = problem(candidate);
+    if (why.isEmpty()) {
+        *host = candidate.hostName;
+        *port = candidate.port;
+    }
+    return why;
+}
+
+QString ServerSettings::describe(const SqlHandler::Connection &connection)
+{
+    const bool v6 = connection.hostName.contains(QLatin1Char(':'));
+    const QString host = v6 ? QLatin1Char('[') + connection.hostName + QLatin1Char(']') : connection.hostName;
+    return QStringLiteral("%1:%2 %3 %4")
+        .arg(host)
+        .arg(connection.port == -1 ? standardPort : connection.port)
+        .arg(connection.databaseName, connection.userName);
+}

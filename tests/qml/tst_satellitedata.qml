@@ -1,0 +1,114 @@
+import QtQuick 2.7
+import QtTest 1.1
+import "qrc:/"
+
+// "Satellite data…": opened from its icon, the keys, and what OK, Cancel
+// and "Back to defaults" leave in the stored server.
+Item {
+    id: root
+    width: 950
+    height: 550
+
+    Component {
+        id: screenComponent
+        MainScreenCombined {
+            anchors.fill: parent
+        }
+    }
+
+    TestCase {
+        id: testCase
+        name: "SatelliteData"
+        when: windowShown
+
+        property var options: null
+        property var dialog: null
+        property var form: null
+        // A host that fails at once: nothing here may reach a server.
+        readonly property var offline: ({ "host": "a..b", "port": "", "database": "satellites",
+                                           "user": "fenzo_ro", "password": "fenzo" })
+
+        function initTestCase() {
+            var screen = screenComponent.createObject(root)
+            verify(screen !== null)
+            options = screen.optionsForm
+            dialog = options.satelliteDataDialog
+            form = dialog.form
+        }
+
+        function init() {
+            compare(ubModelController.saveServerSettings(offline), "")
+        }
+
+        function cleanup() {
+            if (dialog.visible)
+                dialog.reject()
+        }
+
+        function openDialog() {
+            mouseClick(options.satelliteDataIconArea)
+            tryCompare(dialog, "visible", true)
+            // Without a window manager a click in the main window can take
+            // the activation back; the dialog's first field has the focus
+            // whenever the dialog is the active window.
+            tryVerify(function () {
+                if (!dialog.active)
+                    dialog.requestActivate()
+                return form.hostField.activeFocus
+            }, 3000, "the first field has no focus")
+        }
+
+        // The stored server in the fields, the password hidden; "Back to
+        // defaults" shows and keeps the compiled-in server.
+        function test_fieldsAndDefaults() {
+            openDialog()
+            compare(form.hostField.text, "a..b")
+            compare(form.passwordField.text, "fenzo")
+            compare(form.passwordField.echoMode, TextInput.Password)
+            compare(form.summaryLabel.text, ubModelController.satelliteDataSummary)
+            mouseClick(form.defaultsButton)
+            verify(form.hostField.text !== "a..b")
+            compare(ubModelController.serverSettings().host, form.hostField.text)
+        }
+
+        function test_tabInReadingOrder() {
+            openDialog()
+            var order = [form.portField, form.databaseField, form.userField, form.passwordField,
+                         form.updateButton, form.defaultsButton, dialog.cancelButton, dialog.okButton]
+            for (var i = 0; i < order.length; ++i) {
+                keyClick(Qt.Key_Tab)
+                tryVerify(function () { return order[i].activeFocus }, 1000, "Tab " + (i + 1))
+            }
+        }
+
+        function test_enterStores() {
+            openDialog()
+            form.hostField.text = "db.example"
+            form.portField.text = "3307"
+            keyClick(Qt.Key_Return)
+            tryCompare(dialog, "visible", false)
+            var stored = ubModelController.serverSettings()
+            compare(stored.host, "db.example")
+            compare(stored.port, "3307")
+            compare(stored.password, "fenzo")
+        }
+
+        function test_escapeKeepsTheStoredServer() {
+            openDialog()
+            form.hostField.text = "db.example"
+            keyClick(Qt.Key_Escape)
+            tryCompare(dialog, "visible", false)
+            compare(ubModelController.serverSettings().host, "a..b")
+        }
+
+        // A field that breaks a rule keeps the dialog open and says why.
+        function test_refusedPortKeepsTheDialogOpen() {
+            openDialog()
+            form.portField.text = "99999"
+            keyClick(Qt.Key_Return)
+            verify(dialog.visible)
+            verify(form.problemLabel.text.indexOf("65535") >= 0, form.problemLabel.text)
+            compare(ubModelController.serverSettings().port, "")
+        }
+    }
+}
