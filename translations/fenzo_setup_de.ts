@@ -163,6 +163,10 @@ Ohne --port wird der einzige gefundene Multischalter benutzt.
 Rückgabewert 2: Fehler.
 </translation>
     </message>
+    <message>
+        <source>No satellite data from the server %1:%2: %3</source>
+        <translation>Keine Satellitendaten vom Server %1:%2: %3</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>

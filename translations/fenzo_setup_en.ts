@@ -154,6 +154,10 @@ Commands:
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </translation>
     </message>
+    <message>
+        <source>No satellite data from the server %1:%2: %3</source>
+        <translation>No satellite data from the server %1:%2: %3</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>

@@ -215,13 +215,18 @@ int CommandLineTool::listSatellites()
     if (!loadSatelliteData())
         return Failure;
     const QString date = satellites->dataDate().toString(Qt::ISODate);
+    const SqlHandler::Connection &c = satellites->connectionSettings();
+    const QString port = QString::number(c.port == -1 ? 3306 : c.port);
+    // Whoever has just set a server wants to know why its data are not used.
+    if (satellites->source() != SqlHandler::Source::Server && !satellites->failureReason().isEmpty())
+        err << tr("No satellite data from the server %1:%2: %3")
+                   .arg(c.hostName, port, satellites->failureReason())
+            << '\n'
+            << Qt::flush;
     switch (satellites->source()) {
-    case SqlHandler::Source::Server: {
-        const SqlHandler::Connection &c = satellites->connectionSettings();
-        const QString port = QString::number(c.port == -1 ? 3306 : c.port);
+    case SqlHandler::Source::Server:
         out << tr("server %1:%2").arg(c.hostName, port);
         break;
-    }
     case SqlHandler::Source::Cache:
         out << tr("offline cache of %1").arg(date);
         break;

@@ -234,6 +234,7 @@ const Entry dataEntries[] = {
     {u8"BuiltInSatellites", u8"This program was built without satellite data.", u8"Dieses Programm wurde ohne Satellitendaten erstellt.", u8"This program was built without satellite data."},
     {u8"SerialPortHandler", u8"UB%1 cannot be sent to the device: its satellite has no satellite id yet", u8"UB%1 kann nicht an das Gerät gesendet werden: Sein Satellit hat noch keine Satelliten-ID", u8"UB%1 cannot be sent to the device: its satellite has no satellite id yet"},
     {u8"CommandLineTool", u8"server %1:%2", u8"Server %1:%2", u8"server %1:%2"},
+    {u8"CommandLineTool", u8"No satellite data from the server %1:%2: %3", u8"Keine Satellitendaten vom Server %1:%2: %3", u8"No satellite data from the server %1:%2: %3"},
     {u8"CommandLineTool", u8"offline cache of %1", u8"Offline-Daten vom %1", u8"offline cache of %1"},
     {u8"CommandLineTool", u8"built in, dtv-scan-tables of %1", u8"eingebaut, dtv-scan-tables vom %1", u8"built in, dtv-scan-tables of %1"},
     {u8"UBListDelegate", u8"%1, not in the satellite data", u8"%1, nicht in den Satellitendaten", u8"%1, not in the satellite data"},
