@@ -1,8 +1,8 @@
 #include "UBModelController.h"
 
 #include "SettingsFile.h"
-#include "io/WholeFile.h"
 #include "device/CodeWord.h"
+#include "io/WholeFile.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
 #include "model/UBDataModel.h"

@@ -9,7 +9,8 @@ namespace {
 
 QString damaged(int line)
 {
-    return QCoreApplication::translate("BuiltInSatellites", "The built-in satellite data are damaged (line %1).")
+    return QCoreApplication::translate("BuiltInSatellites",
+                                       "The built-in satellite data are damaged (line %1).")
         .arg(line);
 }
 
@@ -73,18 +74,20 @@ BuiltInSatellites::Data BuiltInSatellites::load(const QString &path)
             data.date = QDate::fromString(QString::fromLatin1(fields[1]), Qt::ISODate);
             if (data.date.isValid())
                 continue;
-        } else if (kind == "S" && fields.size() == 3 && number(fields[1], currentId) && !fields[2].isEmpty()) {
+        } else if (kind == "S" && fields.size() == 3 && number(fields[1], currentId) &&
+                   !fields[2].isEmpty()) {
             const QString name = QString::fromUtf8(fields[2]);
             if (ids.emplace(name, currentId).second) {
                 current = &items[name];
                 continue;
             }
-        } else if (kind == "T" && fields.size() == 5 && current && (fields[3] == "H" || fields[3].size() == 1)) {
+        } else if (kind == "T" && fields.size() == 5 && current &&
+                   (fields[3] == "H" || fields[3].size() == 1)) {
             TransponderItem item;
             item.horizontal = fields[3] == "H";
             item.satId = currentId;
-            if (number(fields[1], item.transponder) && number(fields[2], item.frequency)
-                && number(fields[4], item.oscillatorFrequency)) {
+            if (number(fields[1], item.transponder) && number(fields[2], item.frequency) &&
+                number(fields[4], item.oscillatorFrequency)) {
                 current->append(item);
                 continue;
             }

@@ -618,6 +618,10 @@ const SateliteParams &SqlHandler::getSateliteParams(const QString &name) const
 
 const SateliteParams *SqlHandler::findSateliteById(quint32 satId) const
 {
+    // Id 0 is what every satellite without an id of its own carries in the
+    // built-in data: it names none of them.
+    if (satId == 0)
+        return nullptr;
     for (const SateliteParams &params : sateliteParams) {
         if (params.satId == satId)
             return &params;

@@ -21,9 +21,9 @@ const char *const lineRefusal =
     QT_TRANSLATE_NOOP("SerialPortHandler", "Line %1 cannot be sent to the device (0 to 255)");
 const char *const satIdRefusal =
     QT_TRANSLATE_NOOP("SerialPortHandler", "Satelite id %1 cannot be sent to the device (0 to 127)");
-const char *const noSatIdRefusal =
-    QT_TRANSLATE_NOOP("SerialPortHandler", "UB%1 cannot be sent to the device: its satellite has no satellite id "
-                                           "yet");
+const char *const noSatIdRefusal = QT_TRANSLATE_NOOP(
+    "SerialPortHandler", "UB%1 cannot be sent to the device: its satellite has no satellite id "
+                         "yet");
 const char *const frequencyRefusal =
     QT_TRANSLATE_NOOP("SerialPortHandler", "UB%1 cannot be sent to the device: its transponder lies %2 MHz "
                                            "above the LNB oscillator (100 to 2147 MHz possible)");
@@ -107,7 +107,8 @@ CodeWord::Refusal CodeWord::staticRefusal(const UBRecord &record, const QString 
     const SateliteParams *params = database->findSatelite(name);
     if (!params)
         return Refusal::SatelliteUnknown;
-    const TransponderItem *row = record.tp < 0 ? nullptr : database->findTransponder(name, quint32(record.tp));
+    const TransponderItem *row =
+        record.tp < 0 ? nullptr : database->findTransponder(name, quint32(record.tp));
     if (!row)
         return Refusal::TransponderUnknown;
     if (row->satId == noSatId)

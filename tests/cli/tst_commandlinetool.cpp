@@ -7,8 +7,8 @@
 #include "cli/CommandLineTool.h"
 #include "controller/PlanBackup.h"
 #include "controller/SettingsFile.h"
-#include "device/CodeWord.h"
 #include "db/ServerSettings.h"
+#include "device/CodeWord.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -146,9 +146,10 @@ private slots:
 
         QTest::newRow("help") << 0 << QStringList{"--help"} << 0 << "store --each PLAN.dat"
                               << "" << 0;
-        QTest::newRow("satellites") << 0 << QStringList{"satellites"} << 0
-                                    << "^server 127\\.0\\.0\\.1:\\d+\nAstra 19\\.2E\t1\t\\d+\n(.+\t\\d+\t\\d+\n){9}$"
-                                    << "" << 0;
+        QTest::newRow("satellites")
+            << 0 << QStringList{"satellites"} << 0
+            << "^server 127\\.0\\.0\\.1:\\d+\nAstra 19\\.2E\t1\t\\d+\n(.+\t\\d+\t\\d+\n){9}$"
+            << "" << 0;
         QTest::newRow("unknown command") << 0 << QStringList{"frob"} << 2 << "^$"
                                          << "Unknown command frob" << 0;
         QTest::newRow("list, none") << 0 << QStringList{"list"} << 2 << "^$"
@@ -174,8 +175,9 @@ private slots:
                                         << "is no complete settings file" << 0;
         QTest::newRow("test, unassigned static UB") << 1 << QStringList{"test", "unassigned.dat"} << 2 << "^$"
                                                     << "All static UBs must be assigned." << 0;
-        QTest::newRow("store, port without path") << 1 << QStringList{"store", "held.dat", "--port"} << 2 << "^$"
-                                                  << "--port needs the switch's port" << 0;
+        QTest::newRow("store, port without path")
+            << 1 << QStringList{"store", "held.dat", "--port"} << 2 << "^$"
+            << "--port needs the switch's port" << 0;
         QTest::newRow("store, missing file") << 1 << QStringList{"store", "missing.dat"} << 2 << "^$"
                                              << "cannot be read" << 0;
         QTest::newRow("store") << 1 << QStringList{"store", "changed.dat"} << 0
@@ -265,8 +267,7 @@ private slots:
             return;
         QCOMPARE(run({"test", dir.filePath("changed.dat")}), 0);
         QCOMPARE(run({"store", dir.filePath("changed.dat")}), 0);
-        const QStringList plans =
-            QDir(backups() + "/01332251").entryList({"*.dat"}, QDir::Files, QDir::Name);
+        const QStringList plans = QDir(backups() + "/01332251").entryList({"*.dat"}, QDir::Files, QDir::Name);
         QCOMPARE(plans.size(), 2);
         QCOMPARE(fileBytes(backups() + "/01332251/" + plans.first()), fileBytes(dir.filePath("held.dat")));
         QCOMPARE(output, backups() + "/01332251/" + plans.last() + "\n");
@@ -283,7 +284,8 @@ private slots:
         const QString state = dir.filePath("undecodable.state");
         QFile file(state);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.write("LTEFILT ON\nSTBY OFF\nTERRAMP OFF\nALL " + words.join(',').toLatin1() + '\n') > 0);
+        QVERIFY(file.write("LTEFILT ON\nSTBY OFF\nTERRAMP OFF\nALL " + words.join(',').toLatin1() + '\n') >
+                0);
         file.close();
         QVERIFY(startSwitches(1, {"--state", state}));
         BandPlan plan;
@@ -299,7 +301,8 @@ private slots:
                  qPrintable(errors));
         QCOMPARE(run({"store", dir.filePath("plan.dat")}), 0);
         const QString kept = output.trimmed();
-        QVERIFY2(kept.endsWith(".txt") && errors.contains("Only the switch's replies were backed up, in " + kept),
+        QVERIFY2(kept.endsWith(".txt") &&
+                     errors.contains("Only the switch's replies were backed up, in " + kept),
                  qPrintable(output + errors));
         QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
         QVERIFY(lastWords(*simulators.front()) != words.join(','));
@@ -307,8 +310,8 @@ private slots:
         QCOMPARE(run({"restore", kept}), 0);
         QCOMPARE(lastWords(*simulators.front()), words.join(','));
         QCOMPARE(writes(*simulators.front()).mid(writes(*simulators.front()).size() - 5),
-                 QStringList({":CONF:LTEFILT ON", ":CONF:STBY OFF", ":CONF:TERRAMP OFF", ":CONF:ALL " + words.join(','),
-                              ":MEM:WRITE:ALL"}));
+                 QStringList({":CONF:LTEFILT ON", ":CONF:STBY OFF", ":CONF:TERRAMP OFF",
+                              ":CONF:ALL " + words.join(','), ":MEM:WRITE:ALL"}));
         // The restore, too, kept what it replaced.
         QCOMPARE(QDir(backups() + "/01332251").entryList({"*.dat"}, QDir::Files).size(), 1);
         QCOMPARE(run({"restore", dir.filePath("plan.dat")}), 0);
@@ -324,8 +327,10 @@ private slots:
         QTest::addColumn<QString>("said");
         using F = SerialPortHandler::OpenFailure;
         QTest::newRow("list, no permission") << F::NoPermission << QStringList{"list"} << "dialout";
-        QTest::newRow("read, in use") << F::InUse << QStringList{"read", "out.dat"} << "in use by another program";
-        QTest::newRow("store, no permission") << F::NoPermission << QStringList{"store", "held.dat"} << "dialout";
+        QTest::newRow("read, in use")
+            << F::InUse << QStringList{"read", "out.dat"} << "in use by another program";
+        QTest::newRow("store, no permission")
+            << F::NoPermission << QStringList{"store", "held.dat"} << "dialout";
         QTest::newRow("store --each, no permission")
             << F::NoPermission << QStringList{"store", "--each", "held.dat"} << "dialout";
     }
@@ -372,9 +377,8 @@ private slots:
             return;
         QVERIFY(startSwitches(1, {"--reply", ":CONF:ALL?="}));
         CommandLineTool *tool = nullptr;
-        QTimer::singleShot(0, this, [&] {
-            connect(tool, &CommandLineTool::switchHandled, tool, &CommandLineTool::stop);
-        });
+        QTimer::singleShot(
+            0, this, [&] { connect(tool, &CommandLineTool::switchHandled, tool, &CommandLineTool::stop); });
         QTimer bound;
         bound.setSingleShot(true);
         connect(&bound, &QTimer::timeout, this, [&] { tool->stop(); });
@@ -484,8 +488,9 @@ private slots:
         QVERIFY2(relay.port > 0, "tools/delay-relay did not start");
         QTemporaryDir cache;
         if (withCache)
-            QVERIFY(TestDatabase::writeCacheFile(cache.path(), TestDatabase::cacheBytes(
-                {{"Old", {{1, 11000, true, 9750, 9}}}}, {{"Old", 9, 9750, 0}})));
+            QVERIFY(TestDatabase::writeCacheFile(
+                cache.path(),
+                TestDatabase::cacheBytes({{"Old", {{1, 11000, true, 9750, 9}}}}, {{"Old", 9, 9750, 0}})));
         CommandLineTool::Environment environment = this->environment();
         environment.connection = relay.connection();
         environment.connection.timeoutSeconds = 30; // the deadline comes first

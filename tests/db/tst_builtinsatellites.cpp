@@ -31,8 +31,8 @@ QByteArray generate(const QStringList &arguments)
 {
     QProcess process;
     process.start(QStringLiteral("python3"), QStringList{tool} + arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0) {
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
         qWarning() << "satellite-data failed:" << process.readAllStandardError();
         return QByteArrayLiteral("FAILED");
     }
@@ -59,21 +59,24 @@ void TestBuiltInSatellites::generatorKeepsIdsAndNamesTheMissing()
     const QString scans = dir.filePath(QStringLiteral("dvb-s"));
     QVERIFY(QDir().mkpath(scans));
     // Blocks per channel repeat a transponder; C band and Ka band are left out.
-    write(scans + QStringLiteral("/Astra-28.2E"), "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS\n\tFREQUENCY = 11307000\n"
-                                                  "\tPOLARIZATION = HORIZONTAL\n[Two]\n\tFREQUENCY = 11307000\n"
-                                                  "\tPOLARIZATION = VERTICAL\n[Three]\n\tFREQUENCY = 11307000\n"
-                                                  "\tPOLARIZATION = VERTICAL\n[C]\n\tFREQUENCY = 3900000\n"
-                                                  "\tPOLARIZATION = HORIZONTAL\n");
-    write(scans + QStringLiteral("/Thor-0.8W"), "# one-line form\nS 12015000 H 27500000 3/4\nS1 11216000 V 24500000 7/8\n");
+    write(scans + QStringLiteral("/Astra-28.2E"),
+          "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS\n\tFREQUENCY = 11307000\n"
+          "\tPOLARIZATION = HORIZONTAL\n[Two]\n\tFREQUENCY = 11307000\n"
+          "\tPOLARIZATION = VERTICAL\n[Three]\n\tFREQUENCY = 11307000\n"
+          "\tPOLARIZATION = VERTICAL\n[C]\n\tFREQUENCY = 3900000\n"
+          "\tPOLARIZATION = HORIZONTAL\n");
+    write(scans + QStringLiteral("/Thor-0.8W"),
+          "# one-line form\nS 12015000 H 27500000 3/4\nS1 11216000 V 24500000 7/8\n");
     write(scans + QStringLiteral("/Intelsat-34-55.5W"), "S 11800000 V 27500000 3/4\n");
     write(scans + QStringLiteral("/Ka-Only-9.0E"), "S 19700000 V 27500000 3/4\n");
     const QString ids = dir.filePath(QStringLiteral("ids.tsv"));
     write(ids, "# comment\n7\tThor 0.8W\n");
     const QString out = dir.filePath(QStringLiteral("satellites.tsv"));
 
-    const QByteArray warning = generate({QStringLiteral("--ids"), ids, QStringLiteral("builtin"), scans, out});
-    QVERIFY2(warning.contains("Astra 28.2E") && warning.contains("Intelsat 34 55.5W")
-                 && warning.contains("add-ids") && !warning.contains("Thor"),
+    const QByteArray warning =
+        generate({QStringLiteral("--ids"), ids, QStringLiteral("builtin"), scans, out});
+    QVERIFY2(warning.contains("Astra 28.2E") && warning.contains("Intelsat 34 55.5W") &&
+                 warning.contains("add-ids") && !warning.contains("Thor"),
              warning.constData());
     BuiltInSatellites::Data data = BuiltInSatellites::load(out);
     QVERIFY2(data.reason.isEmpty(), qPrintable(data.reason));
@@ -105,9 +108,10 @@ void TestBuiltInSatellites::damagedDataAreRefused_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
     const QString damaged = QStringLiteral("The built-in satellite data are damaged (line %1).");
-    QTest::newRow("row before its satellite") << QByteArray("D\t2019-09-25\nT\t1\t11307\tH\t9750\n")
-                                              << damaged.arg(2);
-    QTest::newRow("letters for a number") << QByteArray("S\t1\tA 1.0E\nT\t1\t113O7\tH\t9750\n") << damaged.arg(2);
+    QTest::newRow("row before its satellite")
+        << QByteArray("D\t2019-09-25\nT\t1\t11307\tH\t9750\n") << damaged.arg(2);
+    QTest::newRow("letters for a number")
+        << QByteArray("S\t1\tA 1.0E\nT\t1\t113O7\tH\t9750\n") << damaged.arg(2);
     QTest::newRow("satellite twice") << QByteArray("S\t1\tA 1.0E\nS\t2\tA 1.0E\n") << damaged.arg(2);
     QTest::newRow("bad date") << QByteArray("D\t2019-13-45\n") << damaged.arg(1);
     QTest::newRow("no satellites") << QByteArray("# none\n")

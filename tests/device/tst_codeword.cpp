@@ -160,12 +160,14 @@ void tst_CodeWord::refusalsInGerman_data()
     QTest::addColumn<qint64>("f"); // -2: a dynamic word on line `line`
     QTest::addColumn<quint32>("line");
     QTest::addColumn<QString>("german");
-    QTest::newRow("UB number") << 1u << 32u << qint64(100) << 0u
-                               << u8"UB-Nummer 33 kann nicht an das Gerät gesendet werden (zulässig: 1 bis 32)";
+    QTest::newRow("UB number")
+        << 1u << 32u << qint64(100) << 0u
+        << u8"UB-Nummer 33 kann nicht an das Gerät gesendet werden (zulässig: 1 bis 32)";
     QTest::newRow("line") << 0u << 5u << qint64(-2) << 256u
                           << u8"Leitung 256 kann nicht an das Gerät gesendet werden (zulässig: 0 bis 255)";
-    QTest::newRow("satellite id") << 128u << 3u << qint64(100) << 0u
-                                  << u8"Satelliten-ID 128 kann nicht an das Gerät gesendet werden (zulässig: 0 bis 127)";
+    QTest::newRow("satellite id")
+        << 128u << 3u << qint64(100) << 0u
+        << u8"Satelliten-ID 128 kann nicht an das Gerät gesendet werden (zulässig: 0 bis 127)";
     QTest::newRow("frequency") << 1u << 3u << qint64(2050) << 0u
                                << u8"UB04 kann nicht an das Gerät gesendet werden: Sein Transponder liegt "
                                   u8"2150 MHz über dem LNB-Oszillator (zulässig: 100 bis 2147 MHz)";
@@ -507,33 +509,33 @@ void tst_CodeWord::staticRefusedWithReason_data()
     QTest::addColumn<UBRecord>("record");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("refusal"); // what the check says without throwing
-    QTest::newRow("12750 MHz on the 10600 MHz band") << QStringLiteral("Astra 19.2E")
-                                                     << staticRecord(3, 0, 3, 12750) << QStringLiteral("2150 MHz")
-                                                     << int(R::FrequencyOutOfRange);
-    QTest::newRow("below the oscillator's reach") << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 1, 10650)
-                                                  << QStringLiteral("50 MHz") << int(R::FrequencyOutOfRange);
+    QTest::newRow("12750 MHz on the 10600 MHz band")
+        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 3, 12750) << QStringLiteral("2150 MHz")
+        << int(R::FrequencyOutOfRange);
+    QTest::newRow("below the oscillator's reach")
+        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 1, 10650) << QStringLiteral("50 MHz")
+        << int(R::FrequencyOutOfRange);
     QTest::newRow("ubNumber 32") << QStringLiteral("Astra 19.2E") << staticRecord(32, 0, 1, 11836)
                                  << QStringLiteral("UB number 33") << int(R::UbNumberOutOfRange);
     QTest::newRow("satId 128") << QStringLiteral("Wide id") << staticRecord(3, 0, 1, 11000)
                                << QStringLiteral("Satelite id 128") << int(R::SatIdOutOfRange);
-    QTest::newRow("satellite without an id") << QStringLiteral("No id yet") << staticRecord(3, 0, 1, 11000)
-                                             << QStringLiteral("UB04 cannot be sent to the device: its satellite has "
-                                                               "no satellite id yet")
-                                             << int(R::SatIdOutOfRange);
+    QTest::newRow("satellite without an id")
+        << QStringLiteral("No id yet") << staticRecord(3, 0, 1, 11000)
+        << QStringLiteral("UB04 cannot be sent to the device: its satellite has "
+                          "no satellite id yet")
+        << int(R::SatIdOutOfRange);
     QTest::newRow("satId 128 and its frequency out of reach")
         << QStringLiteral("Wide id") << staticRecord(3, 0, 1, 13000) << QStringLiteral("Satelite id 128")
         << int(R::SatIdOutOfRange);
     QTest::newRow("unknown transponder")
         << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 99, 11836)
-        << QStringLiteral("Transponder 99 is not among those of Astra 19.2E.")
-        << int(R::TransponderUnknown);
+        << QStringLiteral("Transponder 99 is not among those of Astra 19.2E.") << int(R::TransponderUnknown);
     QTest::newRow("unassigned transponder")
         << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, -1, 11836)
-        << QStringLiteral("is not among those of Astra 19.2E.")
-        << int(R::TransponderUnknown);
-    QTest::newRow("unknown satelite") << QStringLiteral("Nowhere 0E") << staticRecord(3, 0, 1, 11836)
-                                      << QStringLiteral("Satelite not found in database")
-                                      << int(R::SatelliteUnknown);
+        << QStringLiteral("is not among those of Astra 19.2E.") << int(R::TransponderUnknown);
+    QTest::newRow("unknown satelite")
+        << QStringLiteral("Nowhere 0E") << staticRecord(3, 0, 1, 11836)
+        << QStringLiteral("Satelite not found in database") << int(R::SatelliteUnknown);
 }
 
 void tst_CodeWord::staticRefusedWithReason()
@@ -548,16 +550,17 @@ void tst_CodeWord::staticRefusedWithReason()
     QCOMPARE(int(CodeWord::staticRefusal(record, satelite, lnb2, db.get())), refusal);
     QList<UBRecord> list = dynamicPlan();
     list[23 - int(qMin(record.ubNumber, 23u))] = record;
-    const std::string thrown =
-        thrownMessage([&] { CodeWord::configurationCommand(list, satelite, lnb2, db.get(), [] { return 6u; }); });
+    const std::string thrown = thrownMessage(
+        [&] { CodeWord::configurationCommand(list, satelite, lnb2, db.get(), [] { return 6u; }); });
     QVERIFY2(QString::fromStdString(thrown).contains(message), thrown.c_str());
     // A plan the check passes is sent.
     list[23 - int(qMin(record.ubNumber, 23u))] = staticRecord(record.ubNumber % 24, 0, 1, 11836);
-    QCOMPARE(int(CodeWord::staticRefusal(list[23 - int(qMin(record.ubNumber, 23u))], QStringLiteral("Astra 19.2E"),
-                                         lnb2, db.get())),
+    QCOMPARE(int(CodeWord::staticRefusal(list[23 - int(qMin(record.ubNumber, 23u))],
+                                         QStringLiteral("Astra 19.2E"), lnb2, db.get())),
              int(CodeWord::Refusal::None));
-    QVERIFY(!CodeWord::configurationCommand(list, QStringLiteral("Astra 19.2E"), lnb2, db.get(), [] { return 6u; })
-                 .isEmpty());
+    QVERIFY(!CodeWord::configurationCommand(list, QStringLiteral("Astra 19.2E"), lnb2, db.get(), [] {
+                 return 6u;
+             }).isEmpty());
 }
 
 void tst_CodeWord::staticDecodeFailures_data()
@@ -567,18 +570,26 @@ void tst_CodeWord::staticDecodeFailures_data()
     QTest::newRow("satellite id not in the database")
         << (0x80000000u | 50u << 24 | 1136u << 8 | 0x3u)
         << QStringLiteral("UB01 cannot be read: the satellite id 50 is not in the satellite data.");
+    // Id 0 is carried by satellites the id table does not know yet.
+    QTest::newRow("satellite id 0") << (0x80000000u | 1136u << 8 | 0x1u)
+                                    << QStringLiteral(
+                                           "UB01 cannot be read: the satellite id 0 is not in the satellite "
+                                           "data.");
     QTest::newRow("no transponder at the frequency")
         << (0x81000000u | 500u << 8 | 0x1u)
-        << QStringLiteral("UB01 cannot be read: Astra 19.2E has no transponder at 11200 MHz V in the satellite data.");
+        << QStringLiteral(
+               "UB01 cannot be read: Astra 19.2E has no transponder at 11200 MHz V in the satellite data.");
     QTest::newRow("only the other polarisation there")
         << (0x81000000u | 1136u << 8 | 0x1u)
-        << QStringLiteral("UB01 cannot be read: Astra 19.2E has no transponder at 11836 MHz V in the satellite data.");
+        << QStringLiteral(
+               "UB01 cannot be read: Astra 19.2E has no transponder at 11836 MHz V in the satellite data.");
     QTest::newRow("high band of a single-band satellite")
         << (0xFF000000u | 1150u << 8 | 0x3u)
         << QStringLiteral("UB01 cannot be read: it names the high band, which Single band does not have.");
     QTest::newRow("transponder of the other band")
         << (0x81000000u | 850u << 8 | 0x2u)
-        << QStringLiteral("UB01 cannot be read: transponder 4 of Astra 19.2E lies in the other band of the LNB.");
+        << QStringLiteral(
+               "UB01 cannot be read: transponder 4 of Astra 19.2E lies in the other band of the LNB.");
 }
 
 void tst_CodeWord::staticDecodeFailures()
