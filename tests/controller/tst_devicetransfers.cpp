@@ -460,15 +460,17 @@ private slots:
         sinceTick.start();
         monitor.start(10);
         if (identifying) {
-            QVERIFY(missing.wait(3000 + 3000));
+            QVERIFY(missing.wait(30000));
         } else {
             QVERIFY(simulator->control("trickle 10"));
             sinceTick.restart();
             QTimer::singleShot(0, controller.get(), &UBModelController::readFromDevice);
-            QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty(), 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty(), 30000);
         }
         QTest::qWait(50);
-        QVERIFY2(longestBlock < 1500, qPrintable(QString::number(longestBlock)));
+        // Bounded means seconds, not the minutes of the reply cap; how short
+        // the block is goes into bench_device, since a busy machine stretches it.
+        QVERIFY2(longestBlock < 10000, qPrintable(QString::number(longestBlock)));
         QCOMPARE(messages, identifying ? QStringList() : QStringList{"error: " + readMessage});
         QCOMPARE(found.count(), 0);
         QCOMPARE(missing.count(), identifying ? 1 : 0);
