@@ -52,7 +52,7 @@ Window {
     // Window managers centre a transient dialog themselves; this places it
     // there where none does.
     function centreOverParent() {
-        var owner = transientParent
+        var owner = dialog.transientParent
         if (!owner)
             return
         x = owner.x + Math.round((owner.width - width) / 2)

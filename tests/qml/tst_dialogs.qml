@@ -18,6 +18,10 @@ Item {
         critical: true
     }
 
+    TextMetrics {
+        id: metrics
+    }
+
     MessageBox {
         id: question
         title: "Warning"
@@ -140,7 +144,11 @@ Item {
         // and Ctrl+C copies all of it, or what is selected.
         function test_copyWholeMessage() {
             openAndWatch(message)
-            verify(message.messageText.width >= 400, "only " + message.messageText.width + " wide")
+            // As wide as its text up to 420 px, not wrapped into a narrow column.
+            metrics.font = message.messageText.font
+            metrics.text = message.text
+            var wanted = Math.min(420, metrics.advanceWidth)
+            verify(message.messageText.width >= wanted - 1, "only " + message.messageText.width + " of " + wanted)
             keyClick(Qt.Key_C, Qt.ControlModifier)
             pasteTarget.text = ""
             pasteTarget.paste()
