@@ -4,7 +4,7 @@
 # list; the menu entry and the AppStream data validate; everything lies where
 # it belongs. Then the package is installed with apt-get, the menu entry's
 # command is started from / with a fresh HOME in an X server of its own and
-# without network (no database: its error box is expected), its window must
+# without network (no database: it starts from the built-in data), its window must
 # be drawn and carry the built-in icon, and the package is purged again with
 # whatever apt-get brought along, so the machine is left as it was found.
 # Needs root or passwordless sudo.
