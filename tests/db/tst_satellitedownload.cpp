@@ -9,8 +9,10 @@
 #include "db/SatelliteDownload.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
+#include <QThread>
 #include <QtTest>
 
 #include <cstdio>
@@ -27,7 +29,9 @@ int threadCount()
 
 // The child: a download through the silent line on `port`, given up after
 // 200 ms, then the application object destroyed. Prints "opened threads-
-// before threads-after".
+// before threads-after". A joined thread may take a moment to leave
+// /proc/self/task, so "after" is read until it drops, for at most 3 s: far
+// less than the 6 s a worker left on the silent line would still live.
 int abandonDownload(int argc, char **argv, int port)
 {
     auto app = std::make_unique<QCoreApplication>(argc, argv);
@@ -36,7 +40,7 @@ int abandonDownload(int argc, char **argv, int port)
     {
         SqlHandler::Connection connection{QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
                                           QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), port};
-        connection.timeoutSeconds = 3;
+        connection.timeoutSeconds = 6;
         SatelliteDownload download(connection, 200);
         QEventLoop wait;
         QObject::connect(&download, &SatelliteDownload::finished, &wait,
@@ -48,7 +52,14 @@ int abandonDownload(int argc, char **argv, int port)
     }
     const int running = SatelliteDownload::runningWorkers();
     app.reset();
-    std::printf("%d %d %d %d\n", int(result.opened), running, before, threadCount());
+    QElapsedTimer sinceEnd;
+    sinceEnd.start();
+    int after = threadCount();
+    while (after > before && sinceEnd.elapsed() < 3000) {
+        QThread::msleep(10);
+        after = threadCount();
+    }
+    std::printf("%d %d %d %d\n", int(result.opened), running, before, after);
     return 0;
 }
 } // namespace
