@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SateliteParams.h"
-#include "TransponderItem.h"
+#include "model/SateliteParams.h"
+#include "model/TransponderItem.h"
 
 #include <QDate>
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BuiltInSatellites.h"
-#include "SateliteParams.h"
-#include "TransponderItem.h"
+#include "model/SateliteParams.h"
+#include "model/TransponderItem.h"
 
 #include <QDate>
 #include <QDateTime>
