@@ -95,6 +95,8 @@ public:
 
     // The satellite data in memory, for readers such as the installation sheet.
     const SqlHandler *satelliteData() const { return sqlHandler.get(); }
+    // The same data as one value; empty when there are none.
+    SharedCatalogue catalogue() const { return sqlHandler->catalogue(); }
 
     // Turns the text a file dialog yields into a local path.
     static QString localPathFromUrlText(const QString &fileName);

@@ -356,6 +356,7 @@ void SqlHandler::take(std::map<QString, QVector<TransponderItem>> items, QVector
     dataSource = from;
     date = dated;
     dataAvailable = true;
+    current = std::make_shared<const SatelliteCatalogue>(itemsBySatelite, sateliteParams);
 }
 
 bool SqlHandler::loadBuiltIn()

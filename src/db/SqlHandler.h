@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BuiltInSatellites.h"
+#include "model/SatelliteCatalogue.h"
 #include "model/SateliteParams.h"
 #include "model/TransponderItem.h"
 
@@ -114,6 +115,9 @@ public:
     // (empty when the download worked).
     QString failureReason() const { return lastFailure; }
 
+    // The data in memory as one value; empty when there are none.
+    SharedCatalogue catalogue() const { return current; }
+
     QStringList availableSatelites() const;
     QVariantList itemsForSatelite(const QString &name) const;
     // A satellite's rows in table order; empty for an unknown name.
@@ -174,6 +178,7 @@ private:
     BuiltInLoader builtIn;
     QString builtInReason;
     Source dataSource = Source::None;
+    SharedCatalogue current = std::make_shared<const SatelliteCatalogue>();
     QDate date;
     bool cacheOutdated = false;
 };
