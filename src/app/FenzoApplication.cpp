@@ -1,9 +1,9 @@
 #include "FenzoApplication.h"
 
+#include "io/ProgramIdentity.h"
+
 #include <QCursor>
 #include <QIcon>
-#include <QLocale>
-#include <QTranslator>
 #include <QQmlEngine>
 #include <QQmlFileSelector>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
@@ -12,7 +12,7 @@
 
 FenzoApplication::FenzoApplication(int &argc, char **argv) : QGuiApplication(argc, argv)
 {
-    setIdentity();
+    ProgramIdentity::setIdentity();
     // The menu entry, its icon and the AppStream data carry this id; Wayland
     // compositors find them through it.
     setDesktopFileName(QStringLiteral(FENZO_APP_ID));
@@ -31,33 +31,6 @@ QIcon FenzoApplication::windowIconFrom(const QString &path)
     for (const int size : {16, 32, 48, 64, 128, 256})
         builtIn.addFile(QStringLiteral(":/icons/fenzo_setup-%1.png").arg(size), QSize(size, size));
     return builtIn;
-}
-
-QString FenzoApplication::translationBaseName(const QStringList &uiLanguages)
-{
-    if (!uiLanguages.isEmpty() && uiLanguages.first().indexOf(QLatin1String("de"), 0, Qt::CaseSensitive) != -1)
-        return QStringLiteral("fenzo_setup_de");
-    return QStringLiteral("fenzo_setup_en");
-}
-
-void FenzoApplication::setIdentity()
-{
-    // The file dialogs keep their state in QSettings, which needs an
-    // organisation. A domain alone leaves the data directory (and with it the
-    // offline cache) where it has always been.
-    QCoreApplication::setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
-    QCoreApplication::setApplicationName(QStringLiteral("fenzo_setup"));
-}
-
-void FenzoApplication::installTranslator()
-{
-    // A child of the application object: it translates until the end and
-    // goes with the application.
-    auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(translationBaseName(QLocale::system().uiLanguages()), QStringLiteral(":/translations")))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
 }
 
 void FenzoApplication::prepareEngine(QQmlEngine *engine)

@@ -1,4 +1,5 @@
 #include "app/FenzoApplication.h"
+#include "io/ProgramIdentity.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
 #include "sheet/InstallationSheet.h"
@@ -11,7 +12,7 @@
 int main(int argc, char **argv)
 {
     FenzoApplication app(argc, argv);
-    FenzoApplication::installTranslator();
+    ProgramIdentity::installTranslator();
 
     QQmlApplicationEngine engine;
     FenzoApplication::prepareEngine(&engine);

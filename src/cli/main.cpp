@@ -1,4 +1,4 @@
-#include "app/FenzoApplication.h"
+#include "io/ProgramIdentity.h"
 #include "cli/CommandLineTool.h"
 
 #include <QCoreApplication>
@@ -47,8 +47,8 @@ int main(int argc, char **argv)
     // The debug log ("Writing …") is for developers; standard error carries
     // the tool's messages.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-    FenzoApplication::setIdentity();
-    FenzoApplication::installTranslator();
+    ProgramIdentity::setIdentity();
+    ProgramIdentity::installTranslator();
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,4 +1,5 @@
 #include "app/FenzoApplication.h"
+#include "io/ProgramIdentity.h"
 
 #include <QDir>
 #include <QImage>
@@ -31,7 +32,7 @@ private slots:
     {
         QFETCH(QStringList, uiLanguages);
         QFETCH(QString, baseName);
-        QCOMPARE(FenzoApplication::translationBaseName(uiLanguages), baseName);
+        QCOMPARE(ProgramIdentity::translationBaseName(uiLanguages), baseName);
     }
 
     // The icon in the working directory wins; anything else that is not an

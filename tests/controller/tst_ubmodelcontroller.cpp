@@ -1,4 +1,4 @@
-#include "app/FenzoApplication.h"
+#include "io/ProgramIdentity.h"
 #include "controller/UBModelController.h"
 #include "db/ServerSettings.h"
 #include "model/UBDataModel.h"
@@ -119,7 +119,7 @@ private slots:
     // settings (this test's HOME).
     void serverSettingOfTheUser()
     {
-        FenzoApplication::setIdentity();
+        ProgramIdentity::setIdentity();
         const SqlHandler::Connection stored{QStringLiteral("user.example"), QStringLiteral("satellites"),
                                             QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), -1};
         QCOMPARE(ServerSettings().save(stored), QString());

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the window and the command-line tool share about the program itself:
+// the names its data and settings are kept under, and the catalogue of the
+// user's language.
+class ProgramIdentity
+{
+public:
+    // Base name of the translation catalogue for the system's UI languages:
+    // German when the first one names "de", English otherwise.
+    static QString translationBaseName(const QStringList &uiLanguages);
+    // The names under which the program keeps its data (offline cache,
+    // backups) and settings; both programs share one data directory.
+    static void setIdentity();
+    // Installs the catalogue of the system's language, once the application
+    // object exists and before anything that translates a text does.
+    static void installTranslator();
+};
