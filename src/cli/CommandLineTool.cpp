@@ -1,7 +1,7 @@
 #include "CommandLineTool.h"
 
-#include "controller/DeviceTransfers.h"
-#include "controller/SettingsFile.h"
+#include "device/DeviceTransfers.h"
+#include "model/SettingsFile.h"
 #include "db/SatelliteDownload.h"
 #include "db/ServerSettings.h"
 #include "db/SqlHandler.h"

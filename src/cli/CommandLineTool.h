@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controller/DeviceTransfers.h"
-#include "controller/UBModelController.h"
+#include "device/DeviceTransfers.h"
+#include "device/Environment.h"
 #include "model/BandPlan.h"
 
 #include <QEventLoop>
@@ -29,7 +29,7 @@ public:
         Failure = 2
     };
 
-    using Environment = UBModelController::Environment;
+    using Environment = ::Environment;
 
     CommandLineTool(QTextStream &out, QTextStream &err, Environment environment = Environment(),
                     QObject *parent = nullptr);

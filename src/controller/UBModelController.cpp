@@ -1,6 +1,6 @@
 #include "UBModelController.h"
 
-#include "SettingsFile.h"
+#include "model/SettingsFile.h"
 #include "device/CodeWord.h"
 #include "io/WholeFile.h"
 #include "model/PlanCheck.h"
@@ -19,14 +19,6 @@ constexpr int planSize = BandPlan::size;
 } // namespace
 
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
-
-UBModelController::Environment UBModelController::Environment::withServerSettingsFile(const QString &file)
-{
-    Environment environment;
-    environment.serverSettingsFile = file;
-    environment.connection = ServerSettings(file).load();
-    return environment;
-}
 
 UBModelController::UBModelController(UBDataModel *model, Environment environment)
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),

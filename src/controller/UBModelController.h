@@ -1,6 +1,7 @@
 #pragma once
 
-#include "DeviceTransfers.h"
+#include "device/DeviceTransfers.h"
+#include "device/Environment.h"
 #include "db/SatelliteDownload.h"
 #include "db/ServerSettings.h"
 #include "db/SqlHandler.h"
@@ -43,31 +44,8 @@ class UBModelController : public QObject
     Q_PROPERTY(bool takingSatelliteData READ takingSatelliteData)
 
 public:
-    // What the controller hands to the handlers it creates. The defaults are
-    // the production ones; tests point them at their own server, directory,
-    // clock, ports and random source.
-    struct Environment
-    {
-        // The user's stored server, else the compiled-in one.
-        SqlHandler::Connection connection = ServerSettings().load();
-        QString cacheDirectory;
-        SqlHandler::Clock clock = &QDateTime::currentDateTime;
-        SerialPortHandler::PortLister portLister = &SerialPortHandler::systemPorts;
-        SerialPortHandler::RandomSource random;
-        // Where "Save on device" keeps the switch's earlier plans; empty:
-        // "backups" in the per-user application data directory.
-        QString backupDirectory;
-        SerialPortHandler::PortOpener portOpener = &SerialPortHandler::openSystemPort;
-        QString deviceRulePath = SerialPortHandler::defaultDeviceRulePath();
-        int downloadDeadlineMs = SatelliteDownload::defaultDeadlineMs;
-        SqlHandler::BuiltInLoader builtIn = &SqlHandler::defaultBuiltIn;
-        // Where the server setting is kept; empty: the user's settings.
-        QString serverSettingsFile;
-
-        // The production surroundings with the server setting kept in
-        // `file` (and read from it) instead of the user's settings.
-        static Environment withServerSettingsFile(const QString &file);
-    };
+    // The surroundings of the handlers the controller creates.
+    using Environment = ::Environment;
 
     explicit UBModelController(UBDataModel *model);
     UBModelController(UBDataModel *model, Environment environment);
