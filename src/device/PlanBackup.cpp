@@ -1,6 +1,6 @@
 #include "PlanBackup.h"
 
-#include "SettingsFile.h"
+#include "model/SettingsFile.h"
 #include "io/WholeFile.h"
 
 #include <QDir>

@@ -5,8 +5,8 @@
 #include "SimulatorProcess.h"
 #include "TestDatabase.h"
 #include "cli/CommandLineTool.h"
-#include "controller/PlanBackup.h"
-#include "controller/SettingsFile.h"
+#include "device/PlanBackup.h"
+#include "model/SettingsFile.h"
 #include "db/ServerSettings.h"
 #include "device/CodeWord.h"
 

@@ -2,7 +2,7 @@
 // offline cache, or neither.
 
 #include "TestDatabase.h"
-#include "controller/SettingsFile.h"
+#include "model/SettingsFile.h"
 #include "controller/UBModelController.h"
 #include "db/SqlHandler.h"
 #include "model/UBDataModel.h"

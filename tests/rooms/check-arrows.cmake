@@ -1,0 +1,28 @@
+# Builds each case of the room arrows' table (tests/rooms/CMakeLists.txt) and
+# fails when one that should build does not, or one that should not build
+# does (or fails for another reason than the missing header).
+set(failures 0)
+foreach(case IN LISTS CASES)
+  string(REPLACE "|" ";" fields "${case}")
+  list(GET fields 0 target)
+  list(GET fields 1 library)
+  list(GET fields 2 header)
+  list(GET fields 3 builds)
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${target}
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(builds STREQUAL "yes" AND NOT result EQUAL 0)
+    message(SEVERE_ERROR "${library} cannot include ${header}, which is below it:\n${output}")
+    math(EXPR failures "${failures} + 1")
+  elseif(builds STREQUAL "no" AND result EQUAL 0)
+    message(SEVERE_ERROR "${library} can include ${header}, against the arrows")
+    math(EXPR failures "${failures} + 1")
+  elseif(builds STREQUAL "no" AND NOT output MATCHES "${header}[^\n]*([Nn]o such file|not found)")
+    message(SEVERE_ERROR "${library} including ${header} failed for another reason:\n${output}")
+    math(EXPR failures "${failures} + 1")
+  else()
+    message(STATUS "${library} ${header}: builds ${builds}, as it should")
+  endif()
+endforeach()
+if(failures GREATER 0)
+  message(FATAL_ERROR "${failures} arrow case(s) wrong")
+endif()
