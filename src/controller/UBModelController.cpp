@@ -2,13 +2,13 @@
 
 #include "SettingsFile.h"
 #include "device/CodeWord.h"
+#include "io/LocalPath.h"
 #include "io/WholeFile.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
 #include "model/UBDataModel.h"
 
 #include <QDir>
-#include <QUrl>
 
 #include <cstdio>
 #include <exception>
@@ -217,7 +217,7 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
         if (const TransponderItem *row = sqlHandler->findTransponder(satellite, quint32(record.tp)))
             record.freq = row->frequency;
         else
-            gone.prepend(PlanComparison::ubName(record.ubNumber));
+            gone.prepend(UBRecord::displayName(record.ubNumber));
     }
     if (list != model->ubList())
         model->setUBList(list);
@@ -418,7 +418,7 @@ bool UBModelController::validateData()
             refusal != CodeWord::Refusal::TransponderUnknown)
             continue;
         emit errorOccured(tr("%1: transponder %2 of %3 is not in the satellite data.")
-                              .arg(PlanComparison::ubName(record.ubNumber))
+                              .arg(UBRecord::displayName(record.ubNumber))
                               .arg(record.tp)
                               .arg(record.lnb > 0 ? model->lnb2() : model->lnb1()));
         return false;
@@ -590,18 +590,10 @@ QStringList UBModelController::compareWithDevice()
 
 // ---- Settings files ----
 
-QString UBModelController::localPathFromUrlText(const QString &fileName)
-{
-    const QUrl url(fileName);
-    if (url.isLocalFile())
-        return url.toLocalFile();
-    return fileName.mid(8);
-}
-
 void UBModelController::saveToFile(const QString &fileName)
 {
     try {
-        SettingsFile::write(localPathFromUrlText(fileName), BandPlan::fromModel(*model));
+        SettingsFile::write(LocalPath::fromUrlText(fileName), BandPlan::fromModel(*model));
     } catch (const std::exception &error) {
         // The file and the system's reason on a second line.
         emit errorOccured(tr("Error while saving") + QLatin1Char('\n') +
@@ -613,7 +605,7 @@ void UBModelController::saveToFile(const QString &fileName)
 
 void UBModelController::readFromFile(const QString &fileName)
 {
-    const QString path = localPathFromUrlText(fileName);
+    const QString path = LocalPath::fromUrlText(fileName);
     try {
         // Written as soon as the version is read, for a damaged file too.
         const BandPlan plan = SettingsFile::read(path, [](const QString &version) {

@@ -98,9 +98,6 @@ public:
     // The same data as one value; empty when there are none.
     SharedCatalogue catalogue() const { return sqlHandler->catalogue(); }
 
-    // Turns the text a file dialog yields into a local path.
-    static QString localPathFromUrlText(const QString &fileName);
-
     // The failure and warning about the satellite data.
     static QString databaseMissingMessage();
     static QString outdatedDataMessage();

@@ -327,31 +327,6 @@ private slots:
         QCOMPARE(errors.count(), 0);
         QCOMPARE(model->lnb1(), QStringLiteral("Astra 19.2E"));
     }
-
-    void localPathConversion_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("unix URL") << "file:///home/user/plan.dat"
-                                  << "/home/user/plan.dat";
-#ifdef Q_OS_WIN
-        QTest::newRow("windows URL") << "file:///C:/plans/plan.dat"
-                                     << "C:/plans/plan.dat";
-#endif
-        QTest::newRow("prefix alone") << "file:///"
-                                      << "/";
-        QTest::newRow("not a URL: eight characters cut") << "12345678C:/plan.dat"
-                                                         << "C:/plan.dat";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
-
-    void localPathConversion()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, path);
-        QCOMPARE(UBModelController::localPathFromUrlText(text), path);
-    }
 };
 
 QTEST_GUILESS_MAIN(SettingsFileTest)
