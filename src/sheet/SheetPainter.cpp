@@ -41,9 +41,12 @@ QString megahertz(quint32 frequency)
 // The lines of text written along one bar, bottom to top when turned.
 QStringList barTexts(const SheetContent::Slot &slot)
 {
-    QStringList texts{UBRecord::displayName(slot.ubNumber) + QStringLiteral("  ") + megahertz(slot.slotFrequency)};
+    QStringList texts{UBRecord::displayName(slot.ubNumber) + QStringLiteral("  ") +
+                      megahertz(slot.slotFrequency)};
     if (!slot.isStatic) {
-        texts << SheetPainter::tr("Line %1, local UB %2").arg(slot.line + 1).arg(UBRecord::twoDigits(slot.localUB + 1));
+        texts << SheetPainter::tr("Line %1, local UB %2")
+                     .arg(slot.line + 1)
+                     .arg(UBRecord::twoDigits(slot.localUB + 1));
         return texts;
     }
     if (!slot.assigned) {
@@ -306,7 +309,8 @@ void paintLines(Flow &flow, const SheetContent &content)
         flow.row({SheetPainter::tr("Local UB"), SheetPainter::tr("UB"), SheetPainter::tr("Slot frequency")},
                  lineColumns, true);
         for (const SheetContent::Slot &slot : lineBands)
-            flow.row({UBRecord::twoDigits(slot.localUB + 1), UBRecord::displayName(slot.ubNumber), megahertz(slot.slotFrequency)},
+            flow.row({UBRecord::twoDigits(slot.localUB + 1), UBRecord::displayName(slot.ubNumber),
+                      megahertz(slot.slotFrequency)},
                      lineColumns);
     }
     const QVector<SheetContent::Slot> stray = content.strayDynamicSlots();
@@ -323,7 +327,8 @@ QStringList staticRow(const SheetContent::Slot &slot)
 {
     const QString lnb = slot.lnb > 0 ? QStringLiteral("LNB2") : QStringLiteral("LNB1");
     if (!slot.assigned)
-        return {UBRecord::displayName(slot.ubNumber), megahertz(slot.slotFrequency), lnb, SheetPainter::tr("not assigned")};
+        return {UBRecord::displayName(slot.ubNumber), megahertz(slot.slotFrequency), lnb,
+                SheetPainter::tr("not assigned")};
     const QString dash = QStringLiteral("-");
     return {UBRecord::displayName(slot.ubNumber),
             megahertz(slot.slotFrequency),
@@ -332,7 +337,8 @@ QStringList staticRow(const SheetContent::Slot &slot)
             UBRecord::twoDigits(quint32(slot.transponder)),
             megahertz(slot.frequency),
             slot.transponderKnown ? (slot.horizontal ? QStringLiteral("H") : QStringLiteral("V")) : dash,
-            slot.transponderKnown ? (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low")) : dash};
+            slot.transponderKnown ? (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low"))
+                                  : dash};
 }
 
 void paintStatics(Flow &flow, const SheetContent &content)

@@ -53,12 +53,16 @@ private slots:
         QTest::newRow("a listed one") << staticUB(3, 0, -1, 0) << astra << 3 << staticUB(3, 0, 3, 10729);
         QTest::newRow("another one") << staticUB(3, 0, 1, 10714) << astra << 2 << staticUB(3, 0, 2, 10729);
         QTest::newRow("not assigned") << staticUB(3, 0, 1, 10714) << astra << -1 << staticUB(3, 0, -1, 0);
-        QTest::newRow("unknown: not assigned") << staticUB(3, 0, 1, 10714) << astra << 99 << staticUB(3, 0, -1, 0);
-        QTest::newRow("of the other satellite") << staticUB(3, 1, -1, 0) << hotbird << 1 << staticUB(3, 1, -1, 0);
-        QTest::newRow("unknown satellite") << staticUB(3, 0, 1, 10714) << "Gone" << 1 << staticUB(3, 0, -1, 0);
+        QTest::newRow("unknown: not assigned")
+            << staticUB(3, 0, 1, 10714) << astra << 99 << staticUB(3, 0, -1, 0);
+        QTest::newRow("of the other satellite")
+            << staticUB(3, 1, -1, 0) << hotbird << 1 << staticUB(3, 1, -1, 0);
+        QTest::newRow("unknown satellite")
+            << staticUB(3, 0, 1, 10714) << "Gone" << 1 << staticUB(3, 0, -1, 0);
         QTest::newRow("dynamic untouched") << dynamicUB(5, 2) << astra << 1 << dynamicUB(5, 2);
         // A static UB without a transponder keeps whatever frequency it had.
-        QTest::newRow("already unassigned") << staticUB(3, 0, -1, 1234) << astra << -1 << staticUB(3, 0, -1, 1234);
+        QTest::newRow("already unassigned")
+            << staticUB(3, 0, -1, 1234) << astra << -1 << staticUB(3, 0, -1, 1234);
     }
 
     void chooseTransponder()
