@@ -79,8 +79,12 @@ class SettingsFileTest : public QObject
     QString url(const QString &name) const { return QUrl::fromLocalFile(dir.filePath(name)).toString(); }
 
     // A plan different from the default in every part that a file carries.
+    // The satellites first: a new satellite takes the transponders of its
+    // LNB's static UBs.
     void editPlan()
     {
+        model->setLnb1(QStringLiteral("Astra 19.2E"));
+        model->setLnb2(QStringLiteral("Hotbird 13°E"));
         controller->setStaticUBs(2, true);
         QVERIFY(model->setData(model->index(0), 7, UBDataModel::TpRole));
         QVERIFY(model->setData(model->index(0), 11836, UBDataModel::FreqRole));
@@ -88,8 +92,6 @@ class SettingsFileTest : public QObject
         QVERIFY(model->setData(model->index(5), 2, UBDataModel::LineRole));
         model->setLteFilter(true);
         model->setTerrestrialPatchActive(true);
-        model->setLnb1(QStringLiteral("Astra 19.2E"));
-        model->setLnb2(QStringLiteral("Hotbird 13°E"));
     }
 
 private slots:

@@ -1,0 +1,72 @@
+#include "TransponderListModel.h"
+
+#include "model/UBRecord.h"
+
+namespace {
+// Passed through tr() at run time but kept out of the catalogues (a literal
+// would be picked up by lupdate): it reads the same in every language.
+const char *const notAssignedText = "not assigned";
+} // namespace
+
+TransponderListModel::TransponderListModel(const QVector<TransponderItem> &transponders, QObject *parent)
+    : QAbstractListModel(parent)
+{
+    entries.reserve(transponders.size());
+    for (const TransponderItem &item : transponders) {
+        const QString text = QStringLiteral("%1, %2 MHz %3")
+                                 .arg(UBRecord::twoDigits(item.transponder))
+                                 .arg(item.frequency)
+                                 .arg(item.horizontal ? QLatin1Char('H') : QLatin1Char('V'));
+        entries.append({qint32(item.transponder), item.frequency, text});
+    }
+}
+
+int TransponderListModel::indexOf(int transponder) const
+{
+    if (transponder == -1)
+        return 0;
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries.at(i).transponder == transponder)
+            return i + 1;
+    }
+    return -1;
+}
+
+int TransponderListModel::transponderAt(int index) const
+{
+    return index >= 1 && index <= entries.size() ? entries.at(index - 1).transponder : -1;
+}
+
+QString TransponderListModel::text(int index) const
+{
+    if (index == 0)
+        return tr(notAssignedText);
+    return index >= 1 && index <= entries.size() ? entries.at(index - 1).text : QString();
+}
+
+int TransponderListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant TransponderListModel::data(const QModelIndex &index, int role) const
+{
+    const int row = index.row();
+    if (row < 0 || row >= count())
+        return QVariant();
+    switch (role) {
+    case TextRole:
+        return text(row);
+    case TransponderRole:
+        return transponderAt(row);
+    case FrequencyRole:
+        return row == 0 ? 0u : entries.at(row - 1).frequency;
+    default:
+        return QVariant();
+    }
+}
+
+QHash<int, QByteArray> TransponderListModel::roleNames() const
+{
+    return {{TextRole, "text"}, {TransponderRole, "transponder"}, {FrequencyRole, "frequency"}};
+}
