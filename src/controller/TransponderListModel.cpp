@@ -12,13 +12,8 @@ TransponderListModel::TransponderListModel(const QVector<TransponderItem> &trans
     : QAbstractListModel(parent)
 {
     entries.reserve(transponders.size());
-    for (const TransponderItem &item : transponders) {
-        const QString text = QStringLiteral("%1, %2 MHz %3")
-                                 .arg(UBRecord::twoDigits(item.transponder))
-                                 .arg(item.frequency)
-                                 .arg(item.horizontal ? QLatin1Char('H') : QLatin1Char('V'));
-        entries.append({qint32(item.transponder), item.frequency, text});
-    }
+    for (const TransponderItem &item : transponders)
+        entries.append({qint32(item.transponder), item.frequency, item.horizontal});
 }
 
 int TransponderListModel::indexOf(int transponder) const
@@ -41,7 +36,13 @@ QString TransponderListModel::text(int index) const
 {
     if (index == 0)
         return tr(notAssignedText);
-    return index >= 1 && index <= entries.size() ? entries.at(index - 1).text : QString();
+    if (index < 1 || index > entries.size())
+        return QString();
+    // Made when asked: a box shows a few entries at a time.
+    const Entry &entry = entries.at(index - 1);
+    return UBRecord::twoDigits(quint32(entry.transponder)) + QStringLiteral(", ") +
+           QString::number(entry.frequency) + QStringLiteral(" MHz ") +
+           (entry.horizontal ? QLatin1Char('H') : QLatin1Char('V'));
 }
 
 int TransponderListModel::rowCount(const QModelIndex &parent) const

@@ -42,7 +42,7 @@ private:
     {
         qint32 transponder;
         quint32 frequency;
-        QString text;
+        bool horizontal;
     };
     QVector<Entry> entries;
 };
