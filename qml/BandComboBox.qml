@@ -23,7 +23,7 @@ ComboBox {
 
     contentItem: Text {
         leftPadding: 4
-        text: control.currentText
+        text: control.displayText
         font: control.font
         color: control.textColor
         verticalAlignment: Text.AlignVCenter

@@ -19,31 +19,21 @@ OptionsForm {
     property alias saveDialog: saveDialog
     property alias satelliteDataDialog: satelliteDataDialog
 
+    // Without satellite data nothing can be transferred; the file buttons
+    // stay disabled until data arrive.
+    property bool satelliteDataMissing: false
+    readonly property bool deviceUsable: !satelliteDataMissing
+                                         && (ubListViewModel ? ubListViewModel.deviceConnected : false)
+
     // After new satellite data the boxes show the plan's satellites again;
     // one the data lack shows as no entry (the notice names it). Data that
     // arrive after a start without any make the file buttons usable.
     function followSatelliteData() {
-        saveToFileButton.enabled = true
-        readFromFileButton.enabled = true
+        satelliteDataMissing = false
         if (!options.syncSatelliteBox(lnb1Box, ubListViewModel.lnb1))
             lnb1Box.currentIndex = -1
         if (!options.syncSatelliteBox(lnb2Box, ubListViewModel.lnb2))
             lnb2Box.currentIndex = -1
-    }
-
-    function enableDeviceButtons(enable) {
-        saveToDeviceButton.enabled = enable
-        saveToRomButton.enabled = enable
-        readFromDeviceButton.enabled = enable
-        compareButton.enabled = enable
-    }
-
-    // Without satellite data nothing can be transferred; the file buttons
-    // stay disabled for the rest of the run.
-    function disableAllButtons() {
-        enableDeviceButtons(false)
-        saveToFileButton.enabled = false
-        readFromFileButton.enabled = false
     }
 
     function showSatelliteMissing(text) {
@@ -72,6 +62,12 @@ OptionsForm {
     satelliteNoticeLabel.text: ubModelController ? ubModelController.satelliteDataNotice : ""
     standByBox.enabled: ubListViewModel ? !ubListViewModel.staticUbsAvailable : false
     lnb1Box.model: lnbModel
+    saveToDeviceButton.enabled: deviceUsable
+    saveToRomButton.enabled: deviceUsable
+    readFromDeviceButton.enabled: deviceUsable
+    compareButton.enabled: deviceUsable
+    saveToFileButton.enabled: !satelliteDataMissing
+    readFromFileButton.enabled: !satelliteDataMissing
     lnb2Box.model: lnbModel
 
     saveToDeviceButton.onClicked: ubModelController.sendDataToDevice()
@@ -189,14 +185,8 @@ OptionsForm {
 
     Connections {
         target: ubModelController
-        function onDeviceFound() {
-            options.enableDeviceButtons(true)
-        }
-        function onDeviceMissing() {
-            options.enableDeviceButtons(false)
-        }
         function onNoInternetConnection() {
-            options.disableAllButtons()
+            options.satelliteDataMissing = true
         }
         function onSatelliteDataChanged() {
             options.followSatelliteData()

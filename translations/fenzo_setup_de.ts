@@ -957,6 +957,13 @@ Rückgabewert 2: Fehler.
 <context>
     <name>UBListDelegate</name>
     <message>
+        <source>%1, not in the satellite data</source>
+        <translation>%1, nicht in den Satellitendaten</translation>
+    </message>
+</context>
+<context>
+    <name>UBListDelegateForm.ui</name>
+    <message>
         <source>Line:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -979,10 +986,6 @@ Rückgabewert 2: Fehler.
     <message>
         <source>static</source>
         <translation>statisch</translation>
-    </message>
-    <message>
-        <source>%1, not in the satellite data</source>
-        <translation>%1, nicht in den Satellitendaten</translation>
     </message>
 </context>
 <context>

@@ -948,6 +948,13 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
 <context>
     <name>UBListDelegate</name>
     <message>
+        <source>%1, not in the satellite data</source>
+        <translation>%1, not in the satellite data</translation>
+    </message>
+</context>
+<context>
+    <name>UBListDelegateForm.ui</name>
+    <message>
         <source>Line:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -970,10 +977,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>static</source>
         <translation>static</translation>
-    </message>
-    <message>
-        <source>%1, not in the satellite data</source>
-        <translation>%1, not in the satellite data</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "db/ServerSettings.h"
 #include "db/SqlHandler.h"
 #include "device/SerialPortHandler.h"
+#include "model/BandRules.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
 #include "model/UBDataModel.h"
@@ -276,11 +277,9 @@ QString CommandLineTool::outdatedDataMessage()
 bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)
 {
     try {
-        // Through a model, as "Read from file" does: it keeps the same rules
-        // (no stand-by with static UBs).
-        UBDataModel model;
-        SettingsFile::read(path).applyTo(model);
-        plan = BandPlan::fromModel(model);
+        // The rules "Read from file" keeps (no stand-by with static UBs).
+        plan = SettingsFile::read(path);
+        BandRules::applyStandByRule(plan);
         return true;
     } catch (const std::exception &e) {
         fail(QString::fromUtf8(e.what()));
@@ -497,6 +496,8 @@ int CommandLineTool::sheet(const Arguments &a)
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
         return Failure;
+    // As the window shows a loaded plan: frequencies follow the data.
+    BandRules::fitToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
     UBDataModel model;
     plan.applyTo(model);
     InstallationSheet sheet(&model, satellites.get());

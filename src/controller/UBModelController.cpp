@@ -2,13 +2,14 @@
 
 #include "model/SettingsFile.h"
 #include "device/CodeWord.h"
+#include "io/LocalPath.h"
 #include "io/WholeFile.h"
+#include "model/BandRules.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
 #include "model/UBDataModel.h"
 
 #include <QDir>
-#include <QUrl>
 
 #include <cstdio>
 #include <exception>
@@ -33,10 +34,12 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     connect(model, &UBDataModel::lnb1Changed, this, [this](const QString &name) {
         if (name != presetNames[0])
             presetNames[0].clear();
+        satelliteChosen(0);
     });
     connect(model, &UBDataModel::lnb2Changed, this, [this](const QString &name) {
         if (name != presetNames[1])
             presetNames[1].clear();
+        satelliteChosen(1);
     });
 
     sqlHandler = std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory,
@@ -45,6 +48,10 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     connect(sqlHandler.get(), &SqlHandler::downloadBrokenOff, this,
             [this](const QString &reason) { addStartupWarning(SqlHandler::brokenOffWarning(reason)); });
     connect(sqlHandler.get(), &SqlHandler::cacheProblem, this, &UBModelController::addStartupWarning);
+    // The band list reaches the lists through properties and calls.
+    qRegisterMetaType<TransponderLists *>();
+    qRegisterMetaType<TransponderListModel *>();
+    lists = new TransponderLists(sqlHandler->catalogue(), this);
 
     serialPortHandler =
         std::make_unique<SerialPortHandler>(sqlHandler.get(), environment.portLister, environment.random,
@@ -75,6 +82,7 @@ UBModelController::~UBModelController()
 void UBModelController::initialize()
 {
     start([this] { sqlHandler->connectToDatabase(); });
+    updateTransponderLists();
 }
 
 void UBModelController::initializeInBackground()
@@ -184,16 +192,63 @@ void UBModelController::presetLnb(int lnb, const QStringList &names)
 
 QString UBModelController::fitPlanToData()
 {
-    taking = true;
+    setTaking(true);
     const QStringList names = sqlHandler->availableSatelites();
     emit satelliteListChanged(names);
     presetLnb(0, names);
     presetLnb(1, names);
     const QString missing = checkPlanAgainstData(names);
-    taking = false;
-    ++generation;
+    setTaking(false);
+    updateTransponderLists();
     emit satelliteDataChanged();
     return missing;
+}
+
+void UBModelController::setTaking(bool on)
+{
+    if (taking == on)
+        return;
+    taking = on;
+    emit takingSatelliteDataChanged();
+}
+
+void UBModelController::updateTransponderLists()
+{
+    const SharedCatalogue data = catalogue();
+    if (lists->catalogue() == data)
+        return;
+    TransponderLists *old = lists;
+    lists = new TransponderLists(data, this);
+    emit transponderListsChanged();
+    // The rows let go of the old lists within that emission.
+    old->deleteLater();
+}
+
+void UBModelController::satelliteChosen(quint32 lnb)
+{
+    // Row by row: a whole new list would also rule on stand-by, which a
+    // plan being loaded sets before its satellites.
+    QList<UBRecord> list = model->ubList();
+    if (!BandRules::clearLnb(list, lnb))
+        return;
+    for (int row = 0; row < list.size(); ++row)
+        model->setRecord(row, list.at(row));
+}
+
+void UBModelController::chooseTransponder(int row, int transponder)
+{
+    if (row < 0 || row >= model->ubList().size())
+        return;
+    const UBRecord &record = model->ubList().at(row);
+    const QString satellite = BandRules::satelliteOf(record, model->lnb1(), model->lnb2());
+    model->setRecord(row, BandRules::withTransponder(record, *catalogue(), satellite, transponder));
+}
+
+void UBModelController::chooseLnb(int row, int lnb)
+{
+    if (row < 0 || row >= model->ubList().size() || lnb < 0 || lnb > 1)
+        return;
+    model->setRecord(row, BandRules::withLnb(model->ubList().at(row), quint32(lnb)));
 }
 
 QString UBModelController::checkPlanAgainstData(const QStringList &names)
@@ -202,15 +257,8 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
     // takes the data's frequency, one they lack stays and is marked.
     QList<UBRecord> list = model->ubList();
     QStringList gone;
-    for (UBRecord &record : list) {
-        if (!record.isStatic() || record.tp < 0)
-            continue;
-        const QString &satellite = record.lnb > 0 ? model->lnb2() : model->lnb1();
-        if (const TransponderItem *row = sqlHandler->findTransponder(satellite, quint32(record.tp)))
-            record.freq = row->frequency;
-        else
-            gone.prepend(PlanComparison::ubName(record.ubNumber));
-    }
+    for (const quint32 ubNumber : BandRules::fitToCatalogue(list, model->lnb1(), model->lnb2(), *catalogue()))
+        gone << UBRecord::displayName(ubNumber);
     if (list != model->ubList())
         model->setUBList(list);
     QStringList lostSatellites;
@@ -364,22 +412,6 @@ QVariantMap UBModelController::resetServerSettings()
     return fieldsOf(defaults);
 }
 
-QVariantList UBModelController::transpondersForSatelite(const QString &name)
-{
-    QVariantList transponders;
-    try {
-        for (const TransponderItem &item : sqlHandler->transponders(name)) {
-            transponders << QVariantMap{{QStringLiteral("transponder"), item.transponder},
-                                        {QStringLiteral("frequency"), item.frequency},
-                                        {QStringLiteral("horizontal"), item.horizontal}};
-        }
-    } catch (...) {
-        reportNoSatelliteData();
-        return {};
-    }
-    return transponders;
-}
-
 void UBModelController::dbDataOutdated()
 {
     addStartupWarning(outdatedDataMessage());
@@ -410,7 +442,7 @@ bool UBModelController::validateData()
             refusal != CodeWord::Refusal::TransponderUnknown)
             continue;
         emit errorOccured(tr("%1: transponder %2 of %3 is not in the satellite data.")
-                              .arg(PlanComparison::ubName(record.ubNumber))
+                              .arg(UBRecord::displayName(record.ubNumber))
                               .arg(record.tp)
                               .arg(record.lnb > 0 ? model->lnb2() : model->lnb1()));
         return false;
@@ -582,18 +614,10 @@ QStringList UBModelController::compareWithDevice()
 
 // ---- Settings files ----
 
-QString UBModelController::localPathFromUrlText(const QString &fileName)
-{
-    const QUrl url(fileName);
-    if (url.isLocalFile())
-        return url.toLocalFile();
-    return fileName.mid(8);
-}
-
 void UBModelController::saveToFile(const QString &fileName)
 {
     try {
-        SettingsFile::write(localPathFromUrlText(fileName), BandPlan::fromModel(*model));
+        SettingsFile::write(LocalPath::fromUrlText(fileName), BandPlan::fromModel(*model));
     } catch (const std::exception &error) {
         // The file and the system's reason on a second line.
         emit errorOccured(tr("Error while saving") + QLatin1Char('\n') +
@@ -605,7 +629,7 @@ void UBModelController::saveToFile(const QString &fileName)
 
 void UBModelController::readFromFile(const QString &fileName)
 {
-    const QString path = localPathFromUrlText(fileName);
+    const QString path = LocalPath::fromUrlText(fileName);
     try {
         // Written as soon as the version is read, for a damaged file too.
         const BandPlan plan = SettingsFile::read(path, [](const QString &version) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TransponderLists.h"
 #include "device/DeviceTransfers.h"
 #include "device/Environment.h"
 #include "db/SatelliteDownload.h"
@@ -36,12 +37,12 @@ class UBModelController : public QObject
     // The quiet line of the window about the satellite data; empty when there
     // is nothing to say.
     Q_PROPERTY(QString satelliteDataNotice READ satelliteDataNotice NOTIFY satelliteDataNoticeChanged)
-    // Counts the data sets taken in, so that lists built from them know
-    // when to build again.
-    Q_PROPERTY(int satelliteDataGeneration READ satelliteDataGeneration NOTIFY satelliteDataChanged)
     // True while new satellite data are taken in: the satellite boxes then
     // follow the plan instead of writing it.
-    Q_PROPERTY(bool takingSatelliteData READ takingSatelliteData)
+    Q_PROPERTY(bool takingSatelliteData READ takingSatelliteData NOTIFY takingSatelliteDataChanged)
+    // The band list's transponder lists of the data in memory; replaced with
+    // the data.
+    Q_PROPERTY(TransponderLists *transponderLists READ transponderLists NOTIFY transponderListsChanged)
 
 public:
     // The surroundings of the handlers the controller creates.
@@ -68,16 +69,13 @@ public:
     bool busy() const { return busyNow; }
     QString satelliteDataSummary() const;
     QString satelliteDataNotice() const { return notice; }
-    int satelliteDataGeneration() const { return generation; }
     bool takingSatelliteData() const { return taking; }
+    TransponderLists *transponderLists() const { return lists; }
 
     // The satellite data in memory, for readers such as the installation sheet.
     const SqlHandler *satelliteData() const { return sqlHandler.get(); }
     // The same data as one value; empty when there are none.
     SharedCatalogue catalogue() const { return sqlHandler->catalogue(); }
-
-    // Turns the text a file dialog yields into a local path.
-    static QString localPathFromUrlText(const QString &fileName);
 
     // The failure and warning about the satellite data.
     static QString databaseMissingMessage();
@@ -114,6 +112,8 @@ signals:
     void satelliteListChanged(const QStringList &names);
     // New satellite data are in place and the plan follows them.
     void satelliteDataChanged();
+    void takingSatelliteDataChanged();
+    void transponderListsChanged();
 
 public slots:
     void setStaticUBs(uint numStaticUBs, bool above);
@@ -126,11 +126,12 @@ public slots:
     // The differences between the window's plan and the switch's, one line
     // each; empty (and errorOccured) when the switch cannot be read.
     QStringList compareWithDevice();
+    // The user's choices in a static UB's row of the band list: a
+    // transponder of its LNB's satellite (-1: not assigned), another LNB.
+    void chooseTransponder(int row, int transponder);
+    void chooseLnb(int row, int lnb);
     QStringList availableSatelites();
     QVariantList itemsForSatelite(const QString &name);
-    // The transponders of a satellite in table order, each as
-    // {transponder, frequency, horizontal}: the band list's entries.
-    QVariantList transpondersForSatelite(const QString &name);
 
 private slots:
     void dynamicLinesChanged();
@@ -162,6 +163,11 @@ private:
     QString checkPlanAgainstData(const QStringList &names);
     void presetLnb(int lnb, const QStringList &names);
     void setNotice(const QString &text);
+    void setTaking(bool on);
+    // New lists when the data in memory are no longer those of the lists.
+    void updateTransponderLists();
+    // A new satellite on an LNB input takes the transponders of its static UBs.
+    void satelliteChosen(quint32 lnb);
     QString sourceText() const;
 
     UBDataModel *model;
@@ -178,8 +184,8 @@ private:
     QStringList startupWarnings;
     int downloadDeadlineMs;
     QString notice;
-    int generation = 0;
     bool taking = false;
+    TransponderLists *lists = nullptr;
     // The satellites the controller chose for the LNBs itself; a name the
     // user chose or a plan brought is never replaced.
     QString presetNames[2];

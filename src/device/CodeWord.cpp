@@ -181,7 +181,7 @@ UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QStrin
     if (!database)
         noDatabase();
     record.type = UBRecord::staticType;
-    const QString ub = PlanComparison::ubName(position);
+    const QString ub = UBRecord::displayName(position);
     const SateliteParams *params = database->findSateliteById(word.satId());
     if (!params)
         undecodable(translate(unknownSatId).arg(ub).arg(word.satId()));

@@ -39,11 +39,6 @@ QStringList PlanComparison::lines() const
     return differences;
 }
 
-QString PlanComparison::ubName(quint32 ubNumber)
-{
-    return QStringLiteral("UB%1").arg(ubNumber + 1, 2, 10, QLatin1Char('0'));
-}
-
 void PlanComparison::add(const QString &what, const QString &inPlan, const QString &inDevice)
 {
     differences << tr("%1: %2 in the plan, %3 in the switch").arg(what, inPlan, inDevice);
@@ -75,9 +70,9 @@ void PlanComparison::compareUBs(const QList<UBRecord> &plan, const QList<UBRecor
     std::sort(numbers.begin(), numbers.end());
     for (quint32 number : qAsConst(numbers)) {
         if (!inDevice.contains(number))
-            differences << tr("%1: only in the plan").arg(ubName(number));
+            differences << tr("%1: only in the plan").arg(UBRecord::displayName(number));
         else if (!inPlan.contains(number))
-            differences << tr("%1: only in the switch").arg(ubName(number));
+            differences << tr("%1: only in the switch").arg(UBRecord::displayName(number));
         else
             compareUB(inPlan.value(number), inDevice.value(number));
     }
@@ -85,7 +80,7 @@ void PlanComparison::compareUBs(const QList<UBRecord> &plan, const QList<UBRecor
 
 void PlanComparison::compareUB(const UBRecord &plan, const UBRecord &device)
 {
-    const QString name = ubName(plan.ubNumber);
+    const QString name = UBRecord::displayName(plan.ubNumber);
     // Whatever is not static is treated as dynamic, as everywhere else.
     if (plan.isStatic() != device.isStatic()) {
         add(name, plan.isStatic() ? tr("static") : tr("dynamic"),

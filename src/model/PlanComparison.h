@@ -21,9 +21,6 @@ public:
     // The differences, or the one line saying that the switch holds the plan.
     QStringList lines() const;
 
-    // A UB as the band list names it: UB01 for UB number 0.
-    static QString ubName(quint32 ubNumber);
-
 private:
     void compareSettings(const BandPlan &plan, const BandPlan &device);
     void compareUBs(const QList<UBRecord> &plan, const QList<UBRecord> &device);

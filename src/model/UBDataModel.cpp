@@ -1,5 +1,7 @@
 #include "UBDataModel.h"
 
+#include "BandRules.h"
+
 #include <cstdio>
 
 UBDataModel::UBDataModel(QObject *parent) : QAbstractListModel(parent), serial(tr("No device found")) {}
@@ -15,21 +17,23 @@ void UBDataModel::setUBList(const QList<UBRecord> &newList)
     if (rowCountChanges)
         endResetModel();
 
-    staticUbsPresent = false;
-    for (const UBRecord &record : qAsConst(list)) {
-        if (record.isStatic()) {
-            staticUbsPresent = true;
-            // Stand-by is not possible while static UBs exist.
-            standByOn = false;
-            break;
-        }
-    }
+    staticUbsPresent = !BandRules::standByAllowed(list);
+    if (staticUbsPresent)
+        standByOn = false;
 
     if (!rowCountChanges && !list.isEmpty())
         emit dataChanged(index(0, 0), index(list.size() - 1, 0));
     emit listChanged();
     emit staticUbsAvailableChanged();
     emit standByChanged();
+}
+
+void UBDataModel::setRecord(int row, const UBRecord &record)
+{
+    if (row < 0 || row >= list.size() || list.at(row) == record)
+        return;
+    list[row] = record;
+    emit dataChanged(index(row, 0), index(row, 0));
 }
 
 int UBDataModel::rowCount(const QModelIndex &parent) const
@@ -61,6 +65,10 @@ QVariant UBDataModel::data(const QModelIndex &index, int role) const
         return record.lnb;
     case TpRole:
         return record.tp;
+    case UbNameRole:
+        return UBRecord::displayName(record.ubNumber);
+    case RowColourRole:
+        return record.rowColour();
     default:
         return QVariant();
     }
@@ -111,6 +119,7 @@ QHash<int, QByteArray> UBDataModel::roleNames() const
         {UbNumberRole, "ubNumber"}, {LineRole, "line"}, {LocalUBRole, "localUB"},
         {FreqRole, "freq"},         {LocalUBFreqRole, "localUBFreq"},
         {TypeRole, "type"},         {LnbRole, "lnb"},   {TpRole, "tp"},
+        {UbNameRole, "ubName"},     {RowColourRole, "rowColour"},
     };
 }
 
@@ -159,13 +168,22 @@ void UBDataModel::deviceFound(const QString &serialNumber)
     std::printf("found %s\n", serialNumber.toLocal8Bit().constData());
     std::fflush(stdout);
     serial = serialNumber.mid(3);
-    devicePresent = true;
-    emit serialNumberChanged();
+    setDeviceConnected(true);
 }
 
 void UBDataModel::deviceMissing()
 {
     serial = tr("No device found");
-    devicePresent = false;
+    setDeviceConnected(false);
+}
+
+// Both are set before either signal: readers of the serial number ask
+// whether a device is there.
+void UBDataModel::setDeviceConnected(bool connected)
+{
+    const bool changed = devicePresent != connected;
+    devicePresent = connected;
     emit serialNumberChanged();
+    if (changed)
+        emit deviceConnectedChanged();
 }

@@ -8,8 +8,9 @@
 #include <QString>
 
 // The band plan: one row per user band plus the device-wide settings. It
-// stores what it is given; the rules that keep the plan consistent are the
-// controller's.
+// stores what it is given; the rules that keep the plan consistent are
+// BandRules', applied by the controller. Stand-by alone is cleared here, by
+// that rule, so that no list with static UBs ever shows it on.
 class UBDataModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -19,6 +20,8 @@ class UBDataModel : public QAbstractListModel
     Q_PROPERTY(bool standBy READ standBy WRITE setStandBy NOTIFY standByChanged)
     Q_PROPERTY(bool staticUbsAvailable READ staticUbsAvailable NOTIFY staticUbsAvailableChanged)
     Q_PROPERTY(QString serialNumber READ serialNumber NOTIFY serialNumberChanged)
+    // False until deviceFound and again after deviceMissing.
+    Q_PROPERTY(bool deviceConnected READ deviceConnected NOTIFY deviceConnectedChanged)
     Q_PROPERTY(QString lnb1 READ lnb1 WRITE setLnb1 NOTIFY lnb1Changed)
     Q_PROPERTY(QString lnb2 READ lnb2 WRITE setLnb2 NOTIFY lnb2Changed)
     Q_PROPERTY(QString versionNumber READ versionNumber CONSTANT)
@@ -33,6 +36,9 @@ public:
         TypeRole,
         LnbRole,
         TpRole,
+        // For the view alone: the band list's name and colour of the row.
+        UbNameRole,
+        RowColourRole,
     };
 
     explicit UBDataModel(QObject *parent = nullptr);
@@ -40,6 +46,8 @@ public:
     QList<UBRecord> &ubList() { return list; }
     const QList<UBRecord> &ubList() const { return list; }
     void setUBList(const QList<UBRecord> &newList);
+    // Replaces one row's record; dataChanged only when it differs.
+    void setRecord(int row, const UBRecord &record);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -53,7 +61,6 @@ public:
     QString lnb1() const { return lnb1Name; }
     QString lnb2() const { return lnb2Name; }
     QString serialNumber() const { return serial; }
-    // False until deviceFound and again after deviceMissing.
     bool deviceConnected() const { return devicePresent; }
     QString versionNumber() const { return version; }
 
@@ -73,6 +80,7 @@ signals:
     void lnb1Changed(QString lnb);
     void lnb2Changed(QString lnb);
     void listChanged();
+    void deviceConnectedChanged();
     void errorOccured(QString error);
     void serialNumberChanged(QString number);
 
@@ -81,6 +89,8 @@ public slots:
     void deviceMissing();
 
 private:
+    void setDeviceConnected(bool connected);
+
     QList<UBRecord> list;
     bool lteFilterOn = false;
     bool terrestrialPatchOn = false;

@@ -13,6 +13,32 @@ namespace {
 constexpr qint64 minimumRecordBytes = 4 * 4 + 4 + 2 * 4;
 } // namespace
 
+QString UBRecord::displayName(quint32 ubNumber)
+{
+    return QStringLiteral("UB") + twoDigits(ubNumber + 1);
+}
+
+QString UBRecord::twoDigits(quint32 number)
+{
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+QString UBRecord::rowColour() const
+{
+    if (isStatic())
+        return QStringLiteral("ivory");
+    switch (line) {
+    case 0:
+        return QStringLiteral("#cceeff");
+    case 1:
+        return QStringLiteral("#99ddff");
+    case 2:
+        return QStringLiteral("#66ccff");
+    default:
+        return QStringLiteral("#1ab2ff");
+    }
+}
+
 bool UBRecord::operator==(const UBRecord &other) const
 {
     return ubNumber == other.ubNumber && line == other.line && localUB == other.localUB && freq == other.freq

@@ -24,6 +24,15 @@ struct UBRecord
     bool isStatic() const { return type == staticType; }
     bool isDynamic() const { return type == dynamicType; }
 
+    // A UB as the band list, the comparison and the sheet name it: UB01 for
+    // UB number 0.
+    static QString displayName(quint32 ubNumber);
+    // A number as the band list shows it: at least two digits ("07").
+    static QString twoDigits(quint32 number);
+    // The colour of the UB's row in the band list and of its slot on the
+    // installation sheet, as a colour name: one for static UBs, one per line.
+    QString rowColour() const;
+
     bool operator==(const UBRecord &other) const;
     bool operator!=(const UBRecord &other) const { return !(*this == other); }
 };

@@ -2,13 +2,13 @@
 
 #include "SheetPainter.h"
 #include "SheetView.h"
+#include "io/LocalPath.h"
 #include "io/WholeFile.h"
 #include "model/UBDataModel.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 #include <QtQml>
 #include <functional>
 
@@ -42,8 +42,7 @@ void InstallationSheet::registerTypes()
 
 QString InstallationSheet::localPath(const QString &fileUrl, const QString &suffix)
 {
-    const QUrl url(fileUrl);
-    QString path = url.isLocalFile() ? url.toLocalFile() : fileUrl;
+    QString path = LocalPath::fromUrlText(fileUrl);
     // A folder stays a folder, so that saving into it fails with a message.
     const QFileInfo info(path);
     if (!path.isEmpty() && info.suffix().isEmpty() && !info.isDir())

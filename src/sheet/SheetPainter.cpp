@@ -1,5 +1,7 @@
 #include "SheetPainter.h"
 
+#include "model/UBRecord.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -31,16 +33,6 @@ QFont pixelFont(qreal size, bool bold = false)
     return font;
 }
 
-QString twoDigits(quint32 n)
-{
-    return n < 10 ? QStringLiteral("0") + QString::number(n) : QString::number(n);
-}
-
-QString ubName(quint32 ubNumber)
-{
-    return QStringLiteral("UB") + twoDigits(ubNumber + 1);
-}
-
 QString megahertz(quint32 frequency)
 {
     return QString::number(frequency) + QStringLiteral(" MHz");
@@ -49,16 +41,19 @@ QString megahertz(quint32 frequency)
 // The lines of text written along one bar, bottom to top when turned.
 QStringList barTexts(const SheetContent::Slot &slot)
 {
-    QStringList texts{ubName(slot.ubNumber) + QStringLiteral("  ") + megahertz(slot.slotFrequency)};
+    QStringList texts{UBRecord::displayName(slot.ubNumber) + QStringLiteral("  ") +
+                      megahertz(slot.slotFrequency)};
     if (!slot.isStatic) {
-        texts << SheetPainter::tr("Line %1, local UB %2").arg(slot.line + 1).arg(twoDigits(slot.localUB + 1));
+        texts << SheetPainter::tr("Line %1, local UB %2")
+                     .arg(slot.line + 1)
+                     .arg(UBRecord::twoDigits(slot.localUB + 1));
         return texts;
     }
     if (!slot.assigned) {
         texts << SheetPainter::tr("not assigned");
         return texts;
     }
-    texts << slot.satellite + QStringLiteral("  TP ") + twoDigits(quint32(slot.transponder));
+    texts << slot.satellite + QStringLiteral("  TP ") + UBRecord::twoDigits(quint32(slot.transponder));
     QString detail = megahertz(slot.frequency);
     if (slot.transponderKnown) {
         detail += QStringLiteral("  ") + (slot.horizontal ? QStringLiteral("H") : QStringLiteral("V")) +
@@ -238,7 +233,7 @@ QString onOff(bool on)
 
 QString slotProblem(const SheetContent::Slot &slot)
 {
-    const QString ub = ubName(slot.ubNumber);
+    const QString ub = UBRecord::displayName(slot.ubNumber);
     switch (slot.problem()) {
     case SheetContent::Slot::Problem::Unassigned:
         return SheetPainter::tr("%1 is static but has no transponder.").arg(ub);
@@ -255,7 +250,7 @@ QString slotProblem(const SheetContent::Slot &slot)
         return SheetPainter::tr("%1: a code word carries the UB numbers 1 to 32 only.").arg(ub);
     case SheetContent::Slot::Problem::NotInSatelliteData:
         return SheetPainter::tr("%1: transponder %2 of %3 is not in the satellite data.")
-            .arg(ub, twoDigits(quint32(slot.transponder)), slot.satellite);
+            .arg(ub, UBRecord::twoDigits(quint32(slot.transponder)), slot.satellite);
     case SheetContent::Slot::Problem::BeyondLineLimit:
     case SheetContent::Slot::Problem::None:
         break;
@@ -314,7 +309,8 @@ void paintLines(Flow &flow, const SheetContent &content)
         flow.row({SheetPainter::tr("Local UB"), SheetPainter::tr("UB"), SheetPainter::tr("Slot frequency")},
                  lineColumns, true);
         for (const SheetContent::Slot &slot : lineBands)
-            flow.row({twoDigits(slot.localUB + 1), ubName(slot.ubNumber), megahertz(slot.slotFrequency)},
+            flow.row({UBRecord::twoDigits(slot.localUB + 1), UBRecord::displayName(slot.ubNumber),
+                      megahertz(slot.slotFrequency)},
                      lineColumns);
     }
     const QVector<SheetContent::Slot> stray = content.strayDynamicSlots();
@@ -322,7 +318,7 @@ void paintLines(Flow &flow, const SheetContent &content)
         return;
     QStringList names;
     for (const SheetContent::Slot &slot : stray)
-        names << ubName(slot.ubNumber);
+        names << UBRecord::displayName(slot.ubNumber);
     flow.text(SheetPainter::tr("Dynamic UBs on no valid line: %1").arg(names.join(QStringLiteral(", "))), 10,
               false, SheetPainter::problemColour());
 }
@@ -331,16 +327,18 @@ QStringList staticRow(const SheetContent::Slot &slot)
 {
     const QString lnb = slot.lnb > 0 ? QStringLiteral("LNB2") : QStringLiteral("LNB1");
     if (!slot.assigned)
-        return {ubName(slot.ubNumber), megahertz(slot.slotFrequency), lnb, SheetPainter::tr("not assigned")};
+        return {UBRecord::displayName(slot.ubNumber), megahertz(slot.slotFrequency), lnb,
+                SheetPainter::tr("not assigned")};
     const QString dash = QStringLiteral("-");
-    return {ubName(slot.ubNumber),
+    return {UBRecord::displayName(slot.ubNumber),
             megahertz(slot.slotFrequency),
             lnb,
             slot.satellite,
-            twoDigits(quint32(slot.transponder)),
+            UBRecord::twoDigits(quint32(slot.transponder)),
             megahertz(slot.frequency),
             slot.transponderKnown ? (slot.horizontal ? QStringLiteral("H") : QStringLiteral("V")) : dash,
-            slot.transponderKnown ? (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low")) : dash};
+            slot.transponderKnown ? (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low"))
+                                  : dash};
 }
 
 void paintStatics(Flow &flow, const SheetContent &content)
@@ -397,18 +395,10 @@ QRectF SheetPainter::markRect(quint32 ubNumber)
 QColor SheetPainter::slotColour(const SheetContent::Slot &slot)
 {
     // The colours of the band list's rows.
-    if (slot.isStatic)
-        return QColor(QStringLiteral("ivory"));
-    switch (slot.line) {
-    case 0:
-        return QColor(QStringLiteral("#cceeff"));
-    case 1:
-        return QColor(QStringLiteral("#99ddff"));
-    case 2:
-        return QColor(QStringLiteral("#66ccff"));
-    default:
-        return QColor(QStringLiteral("#1ab2ff"));
-    }
+    UBRecord record;
+    record.type = slot.isStatic ? UBRecord::staticType : UBRecord::dynamicType;
+    record.line = slot.line;
+    return QColor(record.rowColour());
 }
 
 QColor SheetPainter::problemColour()

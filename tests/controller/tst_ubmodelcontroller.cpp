@@ -1,6 +1,7 @@
 #include "io/ProgramIdentity.h"
 #include "controller/UBModelController.h"
 #include "db/ServerSettings.h"
+#include "model/BandPlan.h"
 #include "model/UBDataModel.h"
 
 #include <QSignalSpy>
@@ -187,6 +188,28 @@ private slots:
         QCOMPARE(recordOf(17).localUB, 4u);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).toBool(), true);
+    }
+
+    // Without a window: every row of the LNB, a choice in a row, and a
+    // whole plan (a file, the switch) that brings its own satellites.
+    void satelliteAndLnbChoicesClearTransponders()
+    {
+        setSatellites();
+        assignTopStatics({5, 6, 7});
+        const BandPlan loaded = BandPlan::fromModel(*model);
+        model->setLnb1(QStringLiteral("Astra 28.2E"));
+        QCOMPARE(recordOf(23).tp, -1);
+        QCOMPARE(recordOf(23).freq, 0u);
+        QCOMPARE(recordOf(22).tp, 6);
+        QCOMPARE(recordOf(21).tp, -1);
+        controller->chooseLnb(1, 0);
+        QCOMPARE(recordOf(22).lnb, 0u);
+        QCOMPARE(recordOf(22).tp, -1);
+        loaded.applyTo(*model);
+        QCOMPARE(BandPlan::fromModel(*model), loaded);
+        // No data: no transponder can be chosen.
+        controller->chooseTransponder(0, 5);
+        QCOMPARE(recordOf(23).tp, -1);
     }
 
     void staticAtBottomRedistributes()

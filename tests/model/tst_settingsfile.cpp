@@ -79,8 +79,12 @@ class SettingsFileTest : public QObject
     QString url(const QString &name) const { return QUrl::fromLocalFile(dir.filePath(name)).toString(); }
 
     // A plan different from the default in every part that a file carries.
+    // The satellites first: a new satellite takes the transponders of its
+    // LNB's static UBs.
     void editPlan()
     {
+        model->setLnb1(QStringLiteral("Astra 19.2E"));
+        model->setLnb2(QStringLiteral("Hotbird 13°E"));
         controller->setStaticUBs(2, true);
         QVERIFY(model->setData(model->index(0), 7, UBDataModel::TpRole));
         QVERIFY(model->setData(model->index(0), 11836, UBDataModel::FreqRole));
@@ -88,8 +92,6 @@ class SettingsFileTest : public QObject
         QVERIFY(model->setData(model->index(5), 2, UBDataModel::LineRole));
         model->setLteFilter(true);
         model->setTerrestrialPatchActive(true);
-        model->setLnb1(QStringLiteral("Astra 19.2E"));
-        model->setLnb2(QStringLiteral("Hotbird 13°E"));
     }
 
 private slots:
@@ -326,31 +328,6 @@ private slots:
         controller->readFromFile(fileUrl);
         QCOMPARE(errors.count(), 0);
         QCOMPARE(model->lnb1(), QStringLiteral("Astra 19.2E"));
-    }
-
-    void localPathConversion_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("unix URL") << "file:///home/user/plan.dat"
-                                  << "/home/user/plan.dat";
-#ifdef Q_OS_WIN
-        QTest::newRow("windows URL") << "file:///C:/plans/plan.dat"
-                                     << "C:/plans/plan.dat";
-#endif
-        QTest::newRow("prefix alone") << "file:///"
-                                      << "/";
-        QTest::newRow("not a URL: eight characters cut") << "12345678C:/plan.dat"
-                                                         << "C:/plan.dat";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
-
-    void localPathConversion()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, path);
-        QCOMPARE(UBModelController::localPathFromUrlText(text), path);
     }
 };
 

@@ -94,7 +94,9 @@ private slots:
                                               {UBDataModel::LocalUBFreqRole, "localUBFreq"},
                                               {UBDataModel::TypeRole, "type"},
                                               {UBDataModel::LnbRole, "lnb"},
-                                              {UBDataModel::TpRole, "tp"}};
+                                              {UBDataModel::TpRole, "tp"},
+                                              {UBDataModel::UbNameRole, "ubName"},
+                                              {UBDataModel::RowColourRole, "rowColour"}};
         QCOMPARE(model.roleNames(), expected);
     }
 
@@ -168,12 +170,47 @@ private slots:
         QVERIFY(log.order.isEmpty());
     }
 
+    // The window's buttons follow the property; the serial number is set
+    // when its readers hear of either.
+    void deviceConnectedIsAProperty()
+    {
+        UBDataModel model;
+        QSignalSpy connected(&model, &UBDataModel::deviceConnectedChanged);
+        bool presentWhenSerialChanged = false;
+        connect(&model, qOverload<>(&UBDataModel::serialNumberChanged), this,
+                [&] { presentWhenSerialChanged = model.deviceConnected(); });
+        model.deviceFound(QStringLiteral("SN:01332251"));
+        QVERIFY(presentWhenSerialChanged);
+        model.deviceFound(QStringLiteral("SN:01332252"));
+        QCOMPARE(connected.count(), 1);
+        QCOMPARE(model.property("deviceConnected"), QVariant(true));
+        model.deviceMissing();
+        QCOMPARE(connected.count(), 2);
+        QVERIFY(!model.deviceConnected());
+    }
+
+    void setRecordAnnouncesOnlyAChange()
+    {
+        UBDataModel model;
+        model.setUBList(dynamicRecords(3));
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        UBRecord record = model.ubList().at(1);
+        model.setRecord(1, record);
+        model.setRecord(3, record);
+        QCOMPARE(changed.count(), 0);
+        record.line = 2;
+        model.setRecord(1, record);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).toModelIndex(), model.index(1));
+        QCOMPARE(model.data(model.index(1), UBDataModel::RowColourRole), QVariant(QStringLiteral("#66ccff")));
+    }
+
     void dataOutsideRangeIsInvalid()
     {
         UBDataModel model;
         model.setUBList(dynamicRecords(1));
         QVERIFY(!model.data(model.index(0), UBDataModel::UbNumberRole - 1).isValid());
-        QVERIFY(!model.data(model.index(0), UBDataModel::TpRole + 1).isValid());
+        QVERIFY(!model.data(model.index(0), UBDataModel::RowColourRole + 1).isValid());
         QVERIFY(!model.data(model.index(1), UBDataModel::UbNumberRole).isValid());
     }
 

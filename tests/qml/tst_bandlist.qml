@@ -1,7 +1,6 @@
 import QtQuick 2.7
 import QtTest 1.1
 import "qrc:/"
-import "qrc:/LNBModels.js" as LNBModels
 
 Item {
     id: root
@@ -178,7 +177,8 @@ Item {
             ubListViewModel.dataChanged.connect(record)
             chooseNext(row.tpSelectBox)
             ubListViewModel.dataChanged.disconnect(record)
-            compare(seen, [[1, 0], [1, 10714]])
+            // Transponder and frequency change together.
+            compare(seen, [[1, 10714]])
             compare(row.tpSelectBox.currentText, "01, 10714 MHz V")
             // Back to "not assigned".
             keyClick(Qt.Key_Up)
@@ -199,11 +199,11 @@ Item {
             compare(field(22, tpRole), -1)
             compare(field(22, freqRole), 0)
             compare(row.tpSelectBox.currentIndex, 0)
-            compare(row.lnbSelectBox.satelite, satelliteName(1))
-            compare(row.tpItemsModel.get(1).text, "21, 11222 MHz V")
-            compare(row.tpItemsModel.count, 11)
+            compare(row.satelite, satelliteName(1))
+            compare(row.transponderList.text(1), "21, 11222 MHz V")
+            compare(row.tpSelectBox.count, 11)
             // The other static row stays on LNB 01.
-            compare(rowItem(23).lnbSelectBox.satelite, satelliteName(0))
+            compare(rowItem(23).satelite, satelliteName(0))
         }
 
         function test_otherLnb1SatelliteClearsStaticUBs() {
@@ -225,8 +225,8 @@ Item {
             compare(field(21, tpRole), 21)
             compare(field(20, freqRole), dynamicFreq)
             compare(rowItem(23).tpSelectBox.currentText, "not assigned")
-            compare(rowItem(23).tpItemsModel.get(1).text, "05, 11013 MHz V")
-            compare(rowItem(21).tpItemsModel.get(1).text, "21, 11222 MHz V")
+            compare(rowItem(23).transponderList.text(1), "05, 11013 MHz V")
+            compare(rowItem(21).transponderList.text(1), "21, 11222 MHz V")
         }
 
         function test_selectionFromModel() {
@@ -262,7 +262,8 @@ Item {
             ubListViewModel.setData(ubListViewModel.index(ubRow, 0), 99, tpRole)
             ubListViewModel.setData(ubListViewModel.index(ubRow, 0), 12345, freqRole)
             ubModelController.resetDynamicUBs(false)
-            compare(rowItem(23).tpSelectBox.currentText, "99, not in the satellite data")
+            compare(rowItem(23).tpSelectBox.displayText, "99, not in the satellite data")
+            compare(rowItem(23).tpSelectBox.currentIndex, -1)
             verify(rowItem(23).tpUnknown)
             compare(field(23, tpRole), 99)
             compare(field(23, freqRole), 12345)
@@ -272,28 +273,24 @@ Item {
             verify(!rowItem(23).tpUnknown)
         }
 
+        // One list per satellite, shared by the rows and kept while the data
+        // stay, so that scrolling never builds one again.
         function test_sharedTransponderLists() {
             requireSatellites()
             ubModelController.setStaticUBs(2, true)
-            compare(LNBModels.satelliteCount, lnbModel.rowCount())
-            var list = LNBModels.modelFor(satelliteName(0))
-            compare(list.length, 13)
-            compare(list[0].text, "not assigned")
-            compare(list[0].tpValue, "not assigned")
-            compare(list[12].text, "12, 10923 MHz H")
-            compare(list[12].tpValue, "12")
-            compare(rowItem(23).tpItemsModel.count, 13)
-            compare(rowItem(22).tpItemsModel.count, 13)
-            compare(LNBModels.modelFor("Gone 1.0W"), null)
-        }
-
-        function test_twoDigitForms() {
-            compare(LNBModels.twoDigits(7), "07")
-            compare(LNBModels.twoDigits(12), "12")
-            compare(LNBModels.twoDigits(123), "123")
-            compare(LNBModels.tpNumber("07"), 7)
-            compare(LNBModels.tpNumber("12"), 12)
-            compare(LNBModels.tpNumber("123"), 123)
+            var list = ubModelController.transponderLists.forSatellite(satelliteName(0))
+            compare(list.count, 13)
+            compare(list.text(0), "not assigned")
+            compare(list.transponderAt(0), -1)
+            compare(list.text(12), "12, 10923 MHz H")
+            compare(list.transponderAt(12), 12)
+            verify(rowItem(23).transponderList === list)
+            verify(rowItem(22).transponderList === list)
+            compare(rowItem(23).tpSelectBox.count, 13)
+            listView.positionViewAtEnd()
+            listView.positionViewAtBeginning()
+            verify(ubModelController.transponderLists.forSatellite(satelliteName(0)) === list)
+            compare(ubModelController.transponderLists.forSatellite("Gone 1.0W"), null)
         }
 
         function test_scrollAfterStaticChange() {

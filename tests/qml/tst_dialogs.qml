@@ -166,7 +166,7 @@ Item {
         function test_mainWindowTabOrder() {
             var screen = screenComponent.createObject(root)
             var options = screen.optionsForm
-            ubModelController.deviceFound()
+            ubListViewModel.deviceFound("SN:01332251")
             var expected = [options.sheetIconArea, options.helpIconArea, options.assignStaticButton,
                             options.resetDynamicButton, options.lnb1Box, options.lnb2Box, options.tPathActiveBox,
                             options.lteFilterBox, options.standByBox, options.saveToDeviceButton,
@@ -182,7 +182,7 @@ Item {
                     verify(expected.indexOf(item) < 0, "out of order: " + item + " before " + expected[next])
             }
             compare(next, expected.length)
-            ubModelController.deviceMissing()
+            ubListViewModel.deviceMissing()
             screen.destroy()
         }
     }

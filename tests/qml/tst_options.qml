@@ -49,7 +49,7 @@ Item {
             ubListViewModel.lteFilter = false
             ubListViewModel.terrestrialPatchActive = false
             ubListViewModel.standBy = false
-            ubModelController.deviceMissing()
+            ubListViewModel.deviceMissing()
         }
 
         // One panel for the case.
@@ -112,10 +112,10 @@ Item {
             var buttons = deviceButtons()
             for (var i = 0; i < buttons.length; ++i)
                 verify(!buttons[i].enabled, buttons[i].text + " enabled at start")
-            ubModelController.deviceFound()
+            ubListViewModel.deviceFound("SN:01332251")
             for (i = 0; i < buttons.length; ++i)
                 verify(buttons[i].enabled, buttons[i].text + " disabled with a device")
-            ubModelController.deviceMissing()
+            ubListViewModel.deviceMissing()
             for (i = 0; i < buttons.length; ++i)
                 verify(!buttons[i].enabled, buttons[i].text + " enabled without a device")
             // The file buttons do not depend on the device.
@@ -384,14 +384,14 @@ Item {
         }
 
         function test_noInternetDisablesFileButtonsForGood() {
-            ubModelController.deviceFound()
+            ubListViewModel.deviceFound("SN:01332251")
             ubModelController.noInternetConnection()
             var buttons = deviceButtons().concat(fileButtons())
             for (var i = 0; i < buttons.length; ++i)
                 verify(!buttons[i].enabled, buttons[i].text + " still enabled")
-            ubModelController.deviceFound()
-            ubModelController.deviceMissing()
-            ubModelController.deviceFound()
+            ubListViewModel.deviceFound("SN:01332251")
+            ubListViewModel.deviceMissing()
+            ubListViewModel.deviceFound("SN:01332251")
             var files = fileButtons()
             for (i = 0; i < files.length; ++i)
                 verify(!files[i].enabled, files[i].text + " enabled again")

@@ -1,0 +1,160 @@
+import QtQuick 2.7
+import QtQuick.Controls 2.0
+
+// One row of the band list: its UB, then the line and local UB of a dynamic
+// UB or the LNB and transponder of a static one, its slot frequency and type.
+Item {
+    id: form
+    height: 30
+    clip: true
+
+    // Static rows show the LNB and transponder boxes, dynamic ones the line.
+    property bool isDynamic: true
+
+    property alias background: background
+    property alias ubText: ubText
+    property alias localUBText: localUBText
+    property alias freqText: freqText
+    property alias typeText: typeText
+    property alias lineSelectBox: lineSelectBox
+    property alias lnbSelectBox: lnbSelectBox
+    property alias tpSelectBox: tpSelectBox
+    property alias lineMouseArea: lineMouseArea
+    property alias lnbMouseArea: lnbMouseArea
+    property alias tpMouseArea: tpMouseArea
+
+    Rectangle {
+        id: background
+        anchors.fill: parent
+        anchors.margins: 2
+        radius: 5
+        border.color: "black"
+
+        Row {
+            id: rowLayout
+            width: parent.width
+            height: parent.height
+            spacing: 10
+            anchors.verticalCenter: parent.verticalCenter
+
+            Text {
+                id: ubText
+                anchors.verticalCenter: parent.verticalCenter
+                font.pixelSize: 12
+            }
+
+            Rectangle {
+                width: 2
+                height: parent.height
+                color: "black"
+            }
+
+            Row {
+                id: dataGroup
+                height: parent.height
+                spacing: 6
+                width: rowLayout.width - typeText.text.length * typeText.font.pixelSize
+                       - ubText.text.length * ubText.font.pixelSize
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: form.isDynamic
+                    font.pixelSize: 12
+                    text: qsTr("Line:")
+                }
+
+                BandComboBox {
+                    id: lineSelectBox
+                    Accessible.name: ubText.text.trim() + " " + qsTr("Line:")
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: form.isDynamic
+                    width: 55
+                    model: ["01", "02", "03", "04"]
+
+                    MouseArea {
+                        id: lineMouseArea
+                        anchors.fill: parent
+                        acceptedButtons: Qt.NoButton
+                    }
+                }
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: form.isDynamic
+                    font.pixelSize: 12
+                    text: qsTr("LocalUB:")
+                }
+
+                Text {
+                    id: localUBText
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: form.isDynamic
+                    font.pixelSize: 12
+                }
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: !form.isDynamic
+                    font.pixelSize: 12
+                    text: qsTr("LNB:")
+                }
+
+                BandComboBox {
+                    id: lnbSelectBox
+                    Accessible.name: ubText.text.trim() + " " + qsTr("LNB:")
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: !form.isDynamic
+                    width: 55
+                    model: ["01", "02"]
+
+                    MouseArea {
+                        id: lnbMouseArea
+                        anchors.fill: parent
+                        acceptedButtons: Qt.NoButton
+                    }
+                }
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: !form.isDynamic
+                    font.pixelSize: 12
+                    text: qsTr("TP:")
+                }
+
+                BandComboBox {
+                    id: tpSelectBox
+                    Accessible.name: ubText.text.trim() + " " + qsTr("TP:")
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: !form.isDynamic
+                    width: 160
+                    textRole: "text"
+
+                    MouseArea {
+                        id: tpMouseArea
+                        anchors.fill: parent
+                        acceptedButtons: Qt.NoButton
+                    }
+                }
+
+                Text {
+                    id: freqText
+                    anchors.verticalCenter: parent.verticalCenter
+                    font.pixelSize: 12
+                }
+            }
+
+            Rectangle {
+                width: 2
+                height: parent.height
+                color: "black"
+            }
+
+            Text {
+                id: typeText
+                anchors.verticalCenter: parent.verticalCenter
+                font.pixelSize: 12
+                text: form.isDynamic ? qsTr("dynamic") : qsTr("static")
+            }
+        }
+    }
+}

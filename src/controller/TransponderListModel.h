@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/SatelliteCatalogue.h"
+
+#include <QAbstractListModel>
+#include <QVector>
+
+// The entries of a static UB's transponder box for one satellite: first "not
+// assigned", then each transponder as "07, 10722 MHz H" (many satellites
+// carry one frequency twice, horizontal and vertical). Built once per data
+// set and shared by every row, so that scrolling never builds it again.
+class TransponderListModel : public QAbstractListModel
+{
+    Q_OBJECT
+    Q_PROPERTY(int count READ count CONSTANT)
+
+public:
+    enum Roles
+    {
+        TextRole = Qt::DisplayRole,
+        TransponderRole = Qt::UserRole + 1,
+        FrequencyRole,
+    };
+
+    TransponderListModel(const QVector<TransponderItem> &transponders, QObject *parent = nullptr);
+
+    int count() const { return entries.size() + 1; }
+    // The entry of a UB's transponder number: 0 for -1 (not assigned), -1
+    // for a number this satellite does not carry.
+    Q_INVOKABLE int indexOf(int transponder) const;
+    // The transponder number of an entry: -1 for "not assigned" and for an
+    // index outside the list.
+    Q_INVOKABLE int transponderAt(int index) const;
+    Q_INVOKABLE QString text(int index) const;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+private:
+    struct Entry
+    {
+        qint32 transponder;
+        quint32 frequency;
+        bool horizontal;
+    };
+    QVector<Entry> entries;
+};

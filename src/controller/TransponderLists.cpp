@@ -1,0 +1,24 @@
+#include "TransponderLists.h"
+
+#include <QQmlEngine>
+
+#include <utility>
+
+TransponderLists::TransponderLists(SharedCatalogue catalogue, QObject *parent)
+    : QObject(parent), data(std::move(catalogue))
+{
+}
+
+TransponderListModel *TransponderLists::forSatellite(const QString &name)
+{
+    const auto found = lists.find(name);
+    if (found != lists.end())
+        return found->second;
+    if (!data || data->allTransponders().count(name) == 0)
+        return nullptr;
+    auto *list = new TransponderListModel(data->transponders(name), this);
+    // Handed to QML, still ours: the engine must never collect it.
+    QQmlEngine::setObjectOwnership(list, QQmlEngine::CppOwnership);
+    lists.emplace(name, list);
+    return list;
+}

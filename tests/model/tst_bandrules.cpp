@@ -1,0 +1,187 @@
+// The band list's rules without any interface: what a choice, a new satellite
+// and new data do to a plan, and the names and colours of its rows.
+#include "model/BandRules.h"
+
+#include <QtTest>
+
+namespace {
+const QString astra = QStringLiteral("Astra 19.2E");
+const QString hotbird = QStringLiteral("Hotbird 13.0E");
+
+// Two satellites; 10729 MHz twice on Astra, horizontal and vertical.
+SatelliteCatalogue catalogue()
+{
+    SatelliteCatalogue::Transponders rows;
+    rows[astra] = {{1, 10714, true, 9750, 1}, {2, 10729, false, 9750, 1}, {3, 10729, true, 9750, 1}};
+    rows[hotbird] = {{7, 10992, false, 9750, 2}};
+    return SatelliteCatalogue(rows, {{astra, 1, 9750, 10600}, {hotbird, 2, 9750, 10600}});
+}
+
+UBRecord staticUB(quint32 ubNumber, quint32 lnb, qint32 tp, quint32 freq)
+{
+    UBRecord record;
+    record.ubNumber = ubNumber;
+    record.type = UBRecord::staticType;
+    record.lnb = lnb;
+    record.tp = tp;
+    record.freq = freq;
+    return record;
+}
+
+UBRecord dynamicUB(quint32 ubNumber, quint32 line)
+{
+    UBRecord record;
+    record.ubNumber = ubNumber;
+    record.line = line;
+    record.freq = slotFrequency(ubNumber);
+    return record;
+}
+} // namespace
+Q_DECLARE_METATYPE(UBRecord)
+
+class BandRulesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void chooseTransponder_data()
+    {
+        QTest::addColumn<UBRecord>("before");
+        QTest::addColumn<QString>("satellite");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<UBRecord>("after");
+        QTest::newRow("a listed one") << staticUB(3, 0, -1, 0) << astra << 3 << staticUB(3, 0, 3, 10729);
+        QTest::newRow("another one") << staticUB(3, 0, 1, 10714) << astra << 2 << staticUB(3, 0, 2, 10729);
+        QTest::newRow("not assigned") << staticUB(3, 0, 1, 10714) << astra << -1 << staticUB(3, 0, -1, 0);
+        QTest::newRow("unknown: not assigned")
+            << staticUB(3, 0, 1, 10714) << astra << 99 << staticUB(3, 0, -1, 0);
+        QTest::newRow("of the other satellite")
+            << staticUB(3, 1, -1, 0) << hotbird << 1 << staticUB(3, 1, -1, 0);
+        QTest::newRow("unknown satellite")
+            << staticUB(3, 0, 1, 10714) << "Gone" << 1 << staticUB(3, 0, -1, 0);
+        QTest::newRow("dynamic untouched") << dynamicUB(5, 2) << astra << 1 << dynamicUB(5, 2);
+        // A static UB without a transponder keeps whatever frequency it had.
+        QTest::newRow("already unassigned")
+            << staticUB(3, 0, -1, 1234) << astra << -1 << staticUB(3, 0, -1, 1234);
+    }
+
+    void chooseTransponder()
+    {
+        QFETCH(UBRecord, before);
+        QFETCH(QString, satellite);
+        QFETCH(int, number);
+        QFETCH(UBRecord, after);
+        QCOMPARE(BandRules::withTransponder(before, catalogue(), satellite, number), after);
+    }
+
+    void chooseLnb_data()
+    {
+        QTest::addColumn<UBRecord>("before");
+        QTest::addColumn<quint32>("lnb");
+        QTest::addColumn<UBRecord>("after");
+        QTest::newRow("other LNB clears") << staticUB(3, 0, 2, 10729) << 1u << staticUB(3, 1, -1, 0);
+        QTest::newRow("same LNB keeps") << staticUB(3, 1, 7, 10992) << 1u << staticUB(3, 1, 7, 10992);
+        QTest::newRow("dynamic untouched") << dynamicUB(5, 1) << 1u << dynamicUB(5, 1);
+    }
+
+    void chooseLnb()
+    {
+        QFETCH(UBRecord, before);
+        QFETCH(quint32, lnb);
+        QFETCH(UBRecord, after);
+        QCOMPARE(BandRules::withLnb(before, lnb), after);
+    }
+
+    // A new satellite on one input clears its static UBs, no others.
+    void newSatelliteClearsItsLnb_data()
+    {
+        QTest::addColumn<quint32>("lnb");
+        QTest::addColumn<QList<UBRecord>>("after");
+        QTest::addColumn<bool>("changed");
+        const UBRecord dynamic = dynamicUB(0, 3);
+        QTest::newRow("LNB 1") << 0u
+                               << QList<UBRecord>{staticUB(2, 0, -1, 0), staticUB(1, 1, 7, 10992),
+                                                  staticUB(3, 0, -1, 0), dynamic}
+                               << true;
+        QTest::newRow("LNB 2") << 1u
+                               << QList<UBRecord>{staticUB(2, 0, 1, 10714), staticUB(1, 1, -1, 0),
+                                                  staticUB(3, 0, -1, 0), dynamic}
+                               << true;
+    }
+
+    void newSatelliteClearsItsLnb()
+    {
+        QFETCH(quint32, lnb);
+        QFETCH(QList<UBRecord>, after);
+        QFETCH(bool, changed);
+        QList<UBRecord> list{staticUB(2, 0, 1, 10714), staticUB(1, 1, 7, 10992), staticUB(3, 0, -1, 0),
+                             dynamicUB(0, 3)};
+        QCOMPARE(BandRules::clearLnb(list, lnb), changed);
+        QCOMPARE(list, after);
+        QVERIFY(!BandRules::clearLnb(list, lnb));
+    }
+
+    // New data: frequencies follow them, what they lack stays and is named.
+    void fitToCatalogue()
+    {
+        QList<UBRecord> list{staticUB(4, 0, 1, 10000), staticUB(2, 1, 9, 11111), staticUB(1, 0, 42, 12000),
+                             staticUB(0, 0, -1, 0), dynamicUB(3, 0)};
+        const QList<quint32> missing = BandRules::fitToCatalogue(list, astra, hotbird, catalogue());
+        QCOMPARE(missing, (QList<quint32>{1, 2}));
+        QCOMPARE(list.at(0), staticUB(4, 0, 1, 10714));
+        QCOMPARE(list.at(1), staticUB(2, 1, 9, 11111));
+        QCOMPARE(list.at(2), staticUB(1, 0, 42, 12000));
+        QCOMPARE(list.at(3), staticUB(0, 0, -1, 0));
+        QCOMPARE(list.at(4), dynamicUB(3, 0));
+        QCOMPARE(BandRules::fitToCatalogue(list, astra, hotbird, SatelliteCatalogue()),
+                 (QList<quint32>{1, 2, 4}));
+    }
+
+    void standBy()
+    {
+        BandPlan plan;
+        plan.list = {dynamicUB(0, 0), dynamicUB(1, 1)};
+        plan.standBy = true;
+        BandRules::applyStandByRule(plan);
+        QVERIFY(plan.standBy);
+        plan.list << staticUB(2, 0, -1, 0);
+        BandRules::applyStandByRule(plan);
+        QVERIFY(!plan.standBy);
+    }
+
+    void rowNamesAndColours_data()
+    {
+        QTest::addColumn<UBRecord>("record");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("colour");
+        QTest::newRow("line 01") << dynamicUB(0, 0) << "UB01"
+                                 << "#cceeff";
+        QTest::newRow("line 02") << dynamicUB(9, 1) << "UB10"
+                                 << "#99ddff";
+        QTest::newRow("line 03") << dynamicUB(22, 2) << "UB23"
+                                 << "#66ccff";
+        QTest::newRow("line 04") << dynamicUB(23, 3) << "UB24"
+                                 << "#1ab2ff";
+        QTest::newRow("static") << staticUB(6, 1, 3, 10729) << "UB07"
+                                << "ivory";
+    }
+
+    void rowNamesAndColours()
+    {
+        QFETCH(UBRecord, record);
+        QFETCH(QString, name);
+        QFETCH(QString, colour);
+        QCOMPARE(UBRecord::displayName(record.ubNumber), name);
+        QCOMPARE(record.rowColour(), colour);
+    }
+
+    void twoDigits()
+    {
+        QCOMPARE(UBRecord::twoDigits(7), QStringLiteral("07"));
+        QCOMPARE(UBRecord::twoDigits(12), QStringLiteral("12"));
+        QCOMPARE(UBRecord::twoDigits(123), QStringLiteral("123"));
+    }
+};
+
+QTEST_GUILESS_MAIN(BandRulesTest)
+#include "tst_bandrules.moc"
