@@ -237,9 +237,10 @@ int CommandLineTool::listSatellites()
         break;
     }
     out << '\n';
-    for (const QString &name : satellites->availableSatelites()) {
-        const SateliteParams *params = satellites->findSatelite(name);
-        out << name << '\t' << (params ? params->satId : 0u) << '\t' << satellites->transponders(name).size()
+    const SharedCatalogue data = satellites->catalogue();
+    for (const QString &name : data->satelliteNames()) {
+        const SateliteParams *params = data->findSatelite(name);
+        out << name << '\t' << (params ? params->satId : 0u) << '\t' << data->transponders(name).size()
             << '\n';
     }
     out << Qt::flush;
@@ -315,7 +316,8 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
     auto connected = std::make_unique<Connected>();
     connected->port = candidate.portName;
     connected->device = std::make_unique<SerialPortHandler>(
-        satellites.get(), [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.random,
+        [this] { return satellites ? satellites->catalogue() : nullptr; },
+        [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.random,
         environment.portOpener, environment.deviceRulePath);
     if (!connected->device->connectNow()) {
         // The window's words for a port that cannot be used.
@@ -399,7 +401,7 @@ int CommandLineTool::read(const Arguments &a)
         return Failure;
     // The switch keeps no name for an LNB without static UBs: such an LNB
     // gets the satellite the window would preset.
-    const QStringList names = satellites->availableSatelites();
+    const QStringList names = satellites->catalogue()->satelliteNames();
     try {
         const BandPlan plan = connected->transfers->readPlan(names.value(0), names.value(1));
         return writePlan(a.files.at(0), plan) ? Success : Failure;
@@ -479,7 +481,7 @@ int CommandLineTool::restore(const Arguments &a)
     if (!connected)
         return Failure;
     // LNBs without static UBs get the satellites the window would preset.
-    const QStringList names = satellites->availableSatelites();
+    const QStringList names = satellites->catalogue()->satelliteNames();
     try {
         const DeviceTransfers::Outcome outcome =
             connected->transfers->restore(replies, names.value(0), names.value(1));
@@ -499,7 +501,7 @@ int CommandLineTool::sheet(const Arguments &a)
         return Failure;
     UBDataModel model;
     plan.applyTo(model);
-    InstallationSheet sheet(&model, satellites.get());
+    InstallationSheet sheet(&model, [this] { return satellites->catalogue(); });
     connect(&sheet, &InstallationSheet::errorOccured, this, &CommandLineTool::fail);
     const QString path = QFileInfo(a.files.at(1)).absoluteFilePath();
     const bool picture = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);

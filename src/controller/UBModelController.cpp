@@ -3,6 +3,7 @@
 #include "SettingsFile.h"
 #include "device/CodeWord.h"
 #include "io/WholeFile.h"
+#include "model/NoSatelliteData.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
 #include "model/UBDataModel.h"
@@ -54,9 +55,9 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
             [this](const QString &reason) { addStartupWarning(SqlHandler::brokenOffWarning(reason)); });
     connect(sqlHandler.get(), &SqlHandler::cacheProblem, this, &UBModelController::addStartupWarning);
 
-    serialPortHandler =
-        std::make_unique<SerialPortHandler>(sqlHandler.get(), environment.portLister, environment.random,
-                                            environment.portOpener, environment.deviceRulePath);
+    serialPortHandler = std::make_unique<SerialPortHandler>(
+        [this] { return catalogue(); }, environment.portLister, environment.random, environment.portOpener,
+        environment.deviceRulePath);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
     transfers = std::make_unique<DeviceTransfers>(*serialPortHandler,
@@ -193,7 +194,7 @@ void UBModelController::presetLnb(int lnb, const QStringList &names)
 QString UBModelController::fitPlanToData()
 {
     taking = true;
-    const QStringList names = sqlHandler->availableSatelites();
+    const QStringList names = catalogue()->satelliteNames();
     emit satelliteListChanged(names);
     presetLnb(0, names);
     presetLnb(1, names);
@@ -208,13 +209,14 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
 {
     // Static UBs keep their transponder numbers; one the data still have
     // takes the data's frequency, one they lack stays and is marked.
+    const SharedCatalogue data = catalogue();
     QList<UBRecord> list = model->ubList();
     QStringList gone;
     for (UBRecord &record : list) {
         if (!record.isStatic() || record.tp < 0)
             continue;
         const QString &satellite = record.lnb > 0 ? model->lnb2() : model->lnb1();
-        if (const TransponderItem *row = sqlHandler->findTransponder(satellite, quint32(record.tp)))
+        if (const TransponderItem *row = data->findTransponder(satellite, quint32(record.tp)))
             record.freq = row->frequency;
         else
             gone.prepend(PlanComparison::ubName(record.ubNumber));
@@ -293,26 +295,27 @@ void UBModelController::reportNoSatelliteData()
 QStringList UBModelController::availableSatelites()
 {
     // Asked while the data are still coming: nothing yet, and no failure.
-    if (fetching && !sqlHandler->hasData())
-        return {};
-    try {
-        return sqlHandler->availableSatelites();
-    } catch (...) {
-        reportNoSatelliteData();
+    const SharedCatalogue data = catalogue();
+    if (data->isEmpty()) {
+        if (!fetching)
+            reportNoSatelliteData();
         return {};
     }
+    return data->satelliteNames();
 }
 
 QVariantList UBModelController::itemsForSatelite(const QString &name)
 {
-    if (fetching && !sqlHandler->hasData())
-        return {};
-    try {
-        return sqlHandler->itemsForSatelite(name);
-    } catch (...) {
-        reportNoSatelliteData();
+    const SharedCatalogue data = catalogue();
+    if (data->isEmpty()) {
+        if (!fetching)
+            reportNoSatelliteData();
         return {};
     }
+    QVariantList items;
+    for (const TransponderItem &item : data->transponders(name))
+        items << QVariant::fromValue(item.transponder) << QVariant::fromValue(item.frequency);
+    return items;
 }
 
 QString UBModelController::databaseMissingMessage()
@@ -374,16 +377,16 @@ QVariantMap UBModelController::resetServerSettings()
 
 QVariantList UBModelController::transpondersForSatelite(const QString &name)
 {
-    QVariantList transponders;
-    try {
-        for (const TransponderItem &item : sqlHandler->transponders(name)) {
-            transponders << QVariantMap{{QStringLiteral("transponder"), item.transponder},
-                                        {QStringLiteral("frequency"), item.frequency},
-                                        {QStringLiteral("horizontal"), item.horizontal}};
-        }
-    } catch (...) {
+    const SharedCatalogue data = catalogue();
+    if (data->isEmpty()) {
         reportNoSatelliteData();
         return {};
+    }
+    QVariantList transponders;
+    for (const TransponderItem &item : data->transponders(name)) {
+        transponders << QVariantMap{{QStringLiteral("transponder"), item.transponder},
+                                    {QStringLiteral("frequency"), item.frequency},
+                                    {QStringLiteral("horizontal"), item.horizontal}};
     }
     return transponders;
 }
@@ -411,9 +414,10 @@ bool UBModelController::validateData()
     }
     // A transponder kept from earlier data that the data in memory lack
     // cannot be sent: say which, never the look-up's own words.
+    const SharedCatalogue data = catalogue();
     for (const UBRecord &record : model->ubList()) {
         const CodeWord::Refusal refusal =
-            CodeWord::staticRefusal(record, model->lnb1(), model->lnb2(), sqlHandler.get());
+            CodeWord::staticRefusal(record, model->lnb1(), model->lnb2(), *data);
         if (refusal != CodeWord::Refusal::SatelliteUnknown &&
             refusal != CodeWord::Refusal::TransponderUnknown)
             continue;
@@ -527,11 +531,10 @@ void UBModelController::runDeviceWrite(const std::function<void()> &write)
     try {
         const BusyScope busyScope(this);
         write();
+    } catch (const NoSatelliteData &) {
+        reportNoSatelliteData();
     } catch (const std::exception &e) {
-        if (e.what() == sqlHandler->statusMessage)
-            reportNoSatelliteData();
-        else
-            emit errorOccured(QString::fromUtf8(e.what()));
+        emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {
         emit errorOccured(tr("Unknown error"));
     }
@@ -622,8 +625,9 @@ void UBModelController::readFromFile(const QString &fileName)
         });
         plan.applyTo(*model);
         // The plan stays as loaded; what the data lack is marked and said.
-        if (sqlHandler->hasData())
-            setNotice(checkPlanAgainstData(sqlHandler->availableSatelites()).trimmed());
+        const SharedCatalogue data = catalogue();
+        if (!data->isEmpty())
+            setNotice(checkPlanAgainstData(data->satelliteNames()).trimmed());
     } catch (const std::bad_alloc &) {
         emit errorOccured(tr("Error while loading") + QLatin1Char('\n') +
                           SettingsFile::tr("The file %1 cannot be read (%2).")

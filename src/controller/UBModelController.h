@@ -93,9 +93,7 @@ public:
     int satelliteDataGeneration() const { return generation; }
     bool takingSatelliteData() const { return taking; }
 
-    // The satellite data in memory, for readers such as the installation sheet.
-    const SqlHandler *satelliteData() const { return sqlHandler.get(); }
-    // The same data as one value; empty when there are none.
+    // The satellite data in memory as one value; empty when there are none.
     SharedCatalogue catalogue() const { return sqlHandler->catalogue(); }
 
     // Turns the text a file dialog yields into a local path.
