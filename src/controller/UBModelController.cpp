@@ -33,8 +33,7 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
-      dbConnectionMessage(databaseMissingMessage()), downloadDeadlineMs(environment.downloadDeadlineMs),
-      serverSettingsFile(environment.serverSettingsFile)
+      dbConnectionMessage(databaseMissingMessage()), serverSettingsFile(environment.serverSettingsFile)
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
@@ -48,12 +47,19 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
             presetNames[1].clear();
     });
 
-    sqlHandler = std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory,
-                                              environment.clock, environment.builtIn);
-    connect(sqlHandler.get(), &SqlHandler::savedDataOutdated, this, &UBModelController::dbDataOutdated);
-    connect(sqlHandler.get(), &SqlHandler::downloadBrokenOff, this,
-            [this](const QString &reason) { addStartupWarning(SqlHandler::brokenOffWarning(reason)); });
-    connect(sqlHandler.get(), &SqlHandler::cacheProblem, this, &UBModelController::addStartupWarning);
+    satellites = std::make_unique<SatelliteSource>(environment.connection, environment.cacheDirectory,
+                                                   environment.clock, environment.builtIn,
+                                                   environment.downloadDeadlineMs);
+    connect(satellites.get(), &SatelliteSource::savedDataOutdated, this, &UBModelController::dbDataOutdated);
+    connect(satellites.get(), &SatelliteSource::downloadBrokenOff, this,
+            [this](const QString &reason) { addStartupWarning(SatelliteSource::brokenOffWarning(reason)); });
+    connect(satellites.get(), &SatelliteSource::cacheProblem, this, &UBModelController::addStartupWarning);
+    connect(satellites.get(), &SatelliteSource::downloadFinished, this,
+            [this](const SatelliteSource::Download &result) {
+                setFetching(false);
+                takeDownload(result);
+                emit satelliteDataReady();
+            });
 
     serialPortHandler = std::make_unique<SerialPortHandler>(
         [this] { return catalogue(); }, environment.portLister, environment.random, environment.portOpener,
@@ -75,22 +81,22 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
 
 UBModelController::~UBModelController()
 {
-    // The device link points at the database handler: it goes first.
+    // The device link asks for the satellite data: it goes first.
     transfers.reset();
     serialPortHandler.reset();
-    sqlHandler.reset();
+    satellites.reset();
 }
 
 void UBModelController::initialize()
 {
-    start([this] { sqlHandler->connectToDatabase(); });
+    start([this] { satellites->loadNow(); });
 }
 
 void UBModelController::initializeInBackground()
 {
     // The window is usable at once with the data on this machine; the
     // server's come in place when they arrive.
-    if (sqlHandler->loadLocalData()) {
+    if (satellites->loadLocalData()) {
         fitPlanToData();
         emit satelliteDataSummaryChanged();
         serialPortHandler->startDeviceSearch();
@@ -102,31 +108,24 @@ void UBModelController::updateSatelliteData()
 {
     if (fetching)
         return;
-    setFetching(true);
-    auto *download = new SatelliteDownload(sqlHandler->connectionSettings(), downloadDeadlineMs, this);
-    connect(download, &SatelliteDownload::finished, this,
-            [this, download](const SqlHandler::Download &result) {
-                download->deleteLater();
-                setFetching(false);
-                takeDownload(result);
-                emit satelliteDataReady();
-            });
+    if (satellites->startDownload())
+        setFetching(true);
 }
 
-void UBModelController::takeDownload(const SqlHandler::Download &result)
+void UBModelController::takeDownload(const SatelliteSource::Download &result)
 {
-    const bool hadData = sqlHandler->hasData();
-    const SqlHandler::Source sourceBefore = sqlHandler->source();
+    const bool hadData = satellites->hasData();
+    const SatelliteSource::Source sourceBefore = satellites->source();
     bool changed = false;
-    start([&] { changed = sqlHandler->useDownload(result); }, !hadData);
-    if (!sqlHandler->hasData()) {
+    start([&] { changed = satellites->useDownload(result); }, !hadData);
+    if (!satellites->hasData()) {
         setNotice(QString());
         return;
     }
     QString missing;
     if (changed)
         missing = fitPlanToData();
-    if (changed || sqlHandler->source() != sourceBefore)
+    if (changed || satellites->source() != sourceBefore)
         emit satelliteDataSummaryChanged();
     if (!result.complete)
         setNotice(tr("Satellite data: %1; no server: %2").arg(sourceText(), result.reason));
@@ -138,17 +137,17 @@ void UBModelController::takeDownload(const SqlHandler::Download &result)
 
 QString UBModelController::sourceText() const
 {
-    const QString date = sqlHandler->dataDate().toString(Qt::ISODate);
-    switch (sqlHandler->source()) {
-    case SqlHandler::Source::Server: {
-        const SqlHandler::Connection &c = sqlHandler->connectionSettings();
+    const QString date = satellites->dataDate().toString(Qt::ISODate);
+    switch (satellites->source()) {
+    case SatelliteSource::Source::Server: {
+        const SatelliteSource::Connection &c = satellites->connectionSettings();
         return tr("server %1:%2").arg(c.hostName, QString::number(c.port == -1 ? 3306 : c.port));
     }
-    case SqlHandler::Source::Cache:
+    case SatelliteSource::Source::Cache:
         return tr("offline cache of %1").arg(date);
-    case SqlHandler::Source::BuiltIn:
+    case SatelliteSource::Source::BuiltIn:
         return tr("built in, dtv-scan-tables of %1").arg(date);
-    case SqlHandler::Source::None:
+    case SatelliteSource::Source::None:
         break;
     }
     return tr("none");
@@ -156,9 +155,9 @@ QString UBModelController::sourceText() const
 
 QString UBModelController::satelliteDataSummary() const
 {
-    if (!sqlHandler->hasData())
+    if (!satellites->hasData())
         return tr("No satellite data");
-    return tr("Satellite data: %1, %2 satellites").arg(sourceText()).arg(sqlHandler->sateliteCount());
+    return tr("Satellite data: %1, %2 satellites").arg(sourceText()).arg(satellites->satelliteCount());
 }
 
 void UBModelController::setNotice(const QString &text)
@@ -286,7 +285,7 @@ void UBModelController::reportNoSatelliteData()
 {
     // The server's own reason on a second line: a wrong password or a
     // missing database is not the user's internet connection.
-    const QString reason = sqlHandler->failureReason();
+    const QString reason = satellites->failureReason();
     emit errorOccured(reason.isEmpty() ? dbConnectionMessage
                                        : dbConnectionMessage + QLatin1Char('\n') + reason);
     emit noInternetConnection();
@@ -332,7 +331,7 @@ QString UBModelController::outdatedDataMessage()
 }
 
 namespace {
-QVariantMap fieldsOf(const SqlHandler::Connection &connection)
+QVariantMap fieldsOf(const SatelliteSource::Connection &connection)
 {
     return {{QStringLiteral("host"), connection.hostName},
             {QStringLiteral("port"), connection.port == -1 ? QString() : QString::number(connection.port)},
@@ -344,12 +343,12 @@ QVariantMap fieldsOf(const SqlHandler::Connection &connection)
 
 QVariantMap UBModelController::serverSettings() const
 {
-    return fieldsOf(sqlHandler->connectionSettings());
+    return fieldsOf(satellites->connectionSettings());
 }
 
 QString UBModelController::saveServerSettings(const QVariantMap &fields)
 {
-    SqlHandler::Connection connection = sqlHandler->connectionSettings();
+    SatelliteSource::Connection connection = satellites->connectionSettings();
     connection.hostName = fields.value(QStringLiteral("host")).toString().trimmed();
     connection.databaseName = fields.value(QStringLiteral("database")).toString().trimmed();
     connection.userName = fields.value(QStringLiteral("user")).toString().trimmed();
@@ -361,7 +360,7 @@ QString UBModelController::saveServerSettings(const QVariantMap &fields)
         connection.port = 0; // refused with the port's rule
     const QString why = ServerSettings(serverSettingsFile).save(connection);
     if (why.isEmpty())
-        sqlHandler->setConnection(connection);
+        satellites->setConnection(connection);
     return why;
 }
 
@@ -370,8 +369,8 @@ QVariantMap UBModelController::resetServerSettings()
     const QString why = ServerSettings(serverSettingsFile).reset();
     if (!why.isEmpty())
         emit errorOccured(why);
-    const SqlHandler::Connection defaults = SqlHandler::defaultConnection();
-    sqlHandler->setConnection(defaults);
+    const SatelliteSource::Connection defaults = SatelliteSource::defaultConnection();
+    satellites->setConnection(defaults);
     return fieldsOf(defaults);
 }
 

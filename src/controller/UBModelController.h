@@ -1,9 +1,8 @@
 #pragma once
 
 #include "DeviceTransfers.h"
-#include "db/SatelliteDownload.h"
+#include "db/SatelliteSource.h"
 #include "db/ServerSettings.h"
-#include "db/SqlHandler.h"
 #include "device/SerialPortHandler.h"
 #include "model/UBRecord.h"
 
@@ -49,9 +48,9 @@ public:
     struct Environment
     {
         // The user's stored server, else the compiled-in one.
-        SqlHandler::Connection connection = ServerSettings().load();
+        SatelliteSource::Connection connection = ServerSettings().load();
         QString cacheDirectory;
-        SqlHandler::Clock clock = &QDateTime::currentDateTime;
+        SatelliteSource::Clock clock = &QDateTime::currentDateTime;
         SerialPortHandler::PortLister portLister = &SerialPortHandler::systemPorts;
         SerialPortHandler::RandomSource random;
         // Where "Save on device" keeps the switch's earlier plans; empty:
@@ -59,8 +58,8 @@ public:
         QString backupDirectory;
         SerialPortHandler::PortOpener portOpener = &SerialPortHandler::openSystemPort;
         QString deviceRulePath = SerialPortHandler::defaultDeviceRulePath();
-        int downloadDeadlineMs = SatelliteDownload::defaultDeadlineMs;
-        SqlHandler::BuiltInLoader builtIn = &SqlHandler::defaultBuiltIn;
+        int downloadDeadlineMs = SatelliteSource::defaultDeadlineMs;
+        SatelliteSource::BuiltInLoader builtIn = &SatelliteSource::defaultBuiltIn;
         // Where the server setting is kept; empty: the user's settings.
         QString serverSettingsFile;
 
@@ -94,7 +93,7 @@ public:
     bool takingSatelliteData() const { return taking; }
 
     // The satellite data in memory as one value; empty when there are none.
-    SharedCatalogue catalogue() const { return sqlHandler->catalogue(); }
+    SharedCatalogue catalogue() const { return satellites->catalogue(); }
 
     // Turns the text a file dialog yields into a local path.
     static QString localPathFromUrlText(const QString &fileName);
@@ -171,7 +170,7 @@ private:
     void setFetching(bool on);
     void setBusy(bool on);
     class BusyScope;
-    void takeDownload(const SqlHandler::Download &result);
+    void takeDownload(const SatelliteSource::Download &result);
     // Fits the plan to the data now in memory: the satellites and
     // transponders that are still there stay; empty LNBs (and a preset
     // satellite that is gone) get the first and second satellite. Returns
@@ -185,7 +184,7 @@ private:
     QString sourceText() const;
 
     UBDataModel *model;
-    std::unique_ptr<SqlHandler> sqlHandler;
+    std::unique_ptr<SatelliteSource> satellites;
     std::unique_ptr<SerialPortHandler> serialPortHandler;
     std::unique_ptr<DeviceTransfers> transfers;
     QString lnb1MissingMessage;
@@ -196,7 +195,6 @@ private:
     bool busyNow = false;
     bool starting = false;
     QStringList startupWarnings;
-    int downloadDeadlineMs;
     QString notice;
     int generation = 0;
     bool taking = false;
