@@ -2,6 +2,7 @@
 
 #include "CatalogueRows.h"
 #include "TestDatabase.h"
+#include "Throws.h"
 #include "db/SqlHandler.h"
 #include "model/NoSatelliteData.h"
 
@@ -178,7 +179,7 @@ private slots:
         auto handler = offline([later] { return later; });
         QSignalSpy outdated(handler.get(), &SqlHandler::savedDataOutdated);
         QVERIFY(outdated.isValid());
-        QVERIFY_EXCEPTION_THROWN(handler->connectToDatabase(), NoSatelliteData);
+        QVERIFY(throwsType<NoSatelliteData>([&] { handler->connectToDatabase(); }));
         QCOMPARE(outdated.count(), 0);
         verifyNothingLoaded(*handler);
     }
@@ -188,7 +189,7 @@ private slots:
         auto handler = offline();
         QSignalSpy outdated(handler.get(), &SqlHandler::savedDataOutdated);
         QVERIFY(outdated.isValid());
-        QVERIFY_EXCEPTION_THROWN(handler->connectToDatabase(), NoSatelliteData);
+        QVERIFY(throwsType<NoSatelliteData>([&] { handler->connectToDatabase(); }));
         QCOMPARE(outdated.count(), 0);
         verifyNothingLoaded(*handler);
     }
@@ -229,7 +230,7 @@ private slots:
         for (int length = 0; length < example.size(); ++length) {
             QVERIFY(writeCacheFile(cacheDir->path(), example.left(length)));
             auto handler = offline();
-            QVERIFY_EXCEPTION_THROWN(handler->connectToDatabase(), NoSatelliteData);
+            QVERIFY(throwsType<NoSatelliteData>([&] { handler->connectToDatabase(); }));
             verifyNothingLoaded(*handler);
         }
     }
@@ -242,7 +243,7 @@ private slots:
         auto handler = offline([later] { return later; });
         QSignalSpy outdated(handler.get(), &SqlHandler::savedDataOutdated);
         QVERIFY(outdated.isValid());
-        QVERIFY_EXCEPTION_THROWN(handler->connectToDatabase(), NoSatelliteData);
+        QVERIFY(throwsType<NoSatelliteData>([&] { handler->connectToDatabase(); }));
         QCOMPARE(outdated.count(), 1);
     }
 
@@ -273,7 +274,7 @@ private slots:
         const long before = peakKiB();
 #endif
         auto handler = offline();
-        QVERIFY_EXCEPTION_THROWN(handler->connectToDatabase(), NoSatelliteData);
+        QVERIFY(throwsType<NoSatelliteData>([&] { handler->connectToDatabase(); }));
         verifyNothingLoaded(*handler);
 #ifdef Q_OS_UNIX
         // Believing any of these counts costs hundreds of megabytes.
@@ -291,7 +292,7 @@ private slots:
                        {{QStringLiteral("A"), 1, 9750, 0}, {QStringLiteral("B"), 2, 10600, 0}});
         QVERIFY(writeCacheFile(cacheDir->path(), good.left(good.size() - 3)));
         auto handler = offline();
-        QVERIFY_EXCEPTION_THROWN(handler->connectToDatabase(), NoSatelliteData);
+        QVERIFY(throwsType<NoSatelliteData>([&] { handler->connectToDatabase(); }));
         QVERIFY(handler->catalogue()->isEmpty());
     }
 };

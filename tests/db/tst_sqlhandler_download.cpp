@@ -3,6 +3,7 @@
 
 #include "CatalogueRows.h"
 #include "TestDatabase.h"
+#include "Throws.h"
 #include "db/SqlHandler.h"
 #include "model/NoSatelliteData.h"
 
@@ -271,7 +272,7 @@ private slots:
         QVERIFY(!db.isEmpty());
 
         auto handler = handlerFor(db);
-        QVERIFY_EXCEPTION_THROWN(handler->connectToDatabase(), NoSatelliteData);
+        QVERIFY(throwsType<NoSatelliteData>([&] { handler->connectToDatabase(); }));
         QVERIFY2(handler->failureReason().contains(QLatin1String("Unknown column")),
                  qPrintable(handler->failureReason()));
         QVERIFY(handler->catalogue()->isEmpty());
@@ -427,7 +428,7 @@ private slots:
         connection.password = QStringLiteral("wrong");
         {
             SqlHandler handler(connection, cacheDir->path(), &QDateTime::currentDateTime, noBuiltIn);
-            QVERIFY_EXCEPTION_THROWN(handler.connectToDatabase(), NoSatelliteData);
+            QVERIFY(throwsType<NoSatelliteData>([&] { handler.connectToDatabase(); }));
             QVERIFY(handler.catalogue()->isEmpty());
         }
         QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Cached"), {}}}, {})));

@@ -1,5 +1,6 @@
 // The code word of one user band: bit layout, range checks, reply parsing.
 
+#include "Throws.h"
 #include "device/CodeWord.h"
 #include "model/NoSatelliteData.h"
 
@@ -393,16 +394,16 @@ void tst_CodeWord::staticWithoutDatabase()
     UBRecord record = dynamicRecord(3, 0);
     record.type = UBRecord::staticType;
     record.tp = 5;
-    QVERIFY_EXCEPTION_THROWN(
-        CodeWord::encode(record, QStringLiteral("A"), QStringLiteral("B"), SatelliteCatalogue(), 0),
-        NoSatelliteData);
+    QVERIFY(throwsType<NoSatelliteData>([&] {
+        CodeWord::encode(record, QStringLiteral("A"), QStringLiteral("B"), SatelliteCatalogue(), 0);
+    }));
     QCOMPARE(
         int(CodeWord::staticRefusal(record, QStringLiteral("A"), QStringLiteral("B"), SatelliteCatalogue())),
         int(CodeWord::Refusal::NoSatelliteData));
     // Without data no satellite id is known: the word cannot be read.
     QString lnb1, lnb2;
-    QVERIFY_EXCEPTION_THROWN(CodeWord::decode(CodeWord(2166124547u), 3, lnb1, lnb2, SatelliteCatalogue()),
-                             UndecodableWord);
+    QVERIFY(throwsType<UndecodableWord>(
+        [&] { CodeWord::decode(CodeWord(2166124547u), 3, lnb1, lnb2, SatelliteCatalogue()); }));
 }
 
 SharedCatalogue tst_CodeWord::database()
