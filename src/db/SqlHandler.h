@@ -16,9 +16,9 @@
 #include <functional>
 #include <map>
 
-// Holds all satellite and transponder data. It is downloaded once from the
-// satellite database at start-up (or read from the offline cache) and then
-// answered from memory.
+// Loads all satellite and transponder data: downloaded from the satellite
+// database (or read from the offline cache, else built in) and handed out
+// as a catalogue, which answers the look-ups.
 class SqlHandler : public QObject
 {
     Q_OBJECT
