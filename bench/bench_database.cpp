@@ -12,6 +12,7 @@
 // build tree) and stops them again; the relay listens on a free port.
 
 #include "BenchSupport.h"
+#include "CatalogueRows.h"
 #include "RelayProcess.h"
 #include "db/SqlHandler.h"
 
@@ -140,10 +141,10 @@ bool measure(const QString &dataSet, const Setup &setup)
     {
         SqlHandler handler(online, cacheDir.path());
         handler.connectToDatabase();
-        const QStringList names = handler.availableSatelites();
+        const QStringList names = CatalogueRows::names(handler.catalogue());
         tables = names.size();
         for (const QString &name : names)
-            rows += handler.itemsForSatelite(name).size() / 2;
+            rows += CatalogueRows::pairs(handler.catalogue(), name).size() / 2;
     }
 
     const double fromServer = downloadMs(online, cacheDir.path(), setup.runs);

@@ -49,14 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                        [] { return BuiltInSatellites::Data(); });
     const bool loaded = !throws([&] { handler.connectToDatabase(); });
     // Loaded means usable; not loaded means nothing at all in memory.
-    QStringList names;
-    if (throws([&] { names = handler.availableSatelites(); }) == loaded)
+    const SharedCatalogue satellites = handler.catalogue();
+    if (loaded != handler.hasData() || (!loaded && !satellites->isEmpty()))
         std::abort();
-    if (loaded) {
-        for (const QString &name : names)
-            handler.itemsForSatelite(name);
-    } else if (!throws([&] { handler.getSateliteParamsById(0); })) {
-        std::abort();
+    for (const QString &name : satellites->satelliteNames()) {
+        for (const TransponderItem &row : satellites->transponders(name))
+            satellites->findTransponderNear(name, row.frequency);
     }
     return 0;
 }

@@ -1,16 +1,12 @@
 // Feeds arbitrary bytes to the decoder of the switch's configuration reply,
-// with satellite data loaded, so static words reach the database look-ups.
+// with satellite data in memory, so static words reach the look-ups.
 // Whatever the bytes, the decoder returns 24 records or throws
 // std::runtime_error, and leaves the satellite names alone when it throws.
-#include "CacheFile.h"
-#include "db/SqlHandler.h"
 #include "device/CodeWord.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <cstdlib>
-#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -20,13 +16,12 @@ struct Harness
     char name[20] = "fuzz_device_reply";
     char *argv[2] = {name, nullptr};
     QCoreApplication app{argc, argv};
-    QTemporaryDir dir;
-    std::unique_ptr<SqlHandler> database;
+    SatelliteCatalogue database;
 
     Harness()
     {
         // Two satellites, ids 1 and 2, each with a few transponders on both bands.
-        CacheFile::Satelites satelites;
+        SatelliteCatalogue::Transponders satelites;
         QVector<SateliteParams> params;
         for (quint32 satId : {1u, 2u}) {
             const QString name = QStringLiteral("Sat %1").arg(satId);
@@ -34,13 +29,7 @@ struct Harness
                 satelites[name].append({tp, 10700 + 500 * tp, tp % 2 == 1, tp < 2 ? 9750u : 10600u, satId});
             params.append({name, satId, 9750, 10600});
         }
-        if (!CacheFile::writeCacheFile(dir.path(), satelites, params))
-            std::abort();
-        database = std::make_unique<SqlHandler>(SqlHandler::Connection{QStringLiteral("127.0.0.1"),
-                                                                       QStringLiteral("none"), QString(),
-                                                                       QString(), 1},
-                                                dir.path());
-        database->connectToDatabase();
+        database = SatelliteCatalogue(satelites, params);
     }
 };
 } // namespace
@@ -59,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString lnb1 = lnb1Before;
     QString lnb2 = lnb2Before;
     try {
-        const QList<UBRecord> list = CodeWord::decodeConfiguration(reply, lnb1, lnb2, harness.database.get());
+        const QList<UBRecord> list = CodeWord::decodeConfiguration(reply, lnb1, lnb2, harness.database);
         if (list.size() != 24)
             std::abort();
         for (int i = 0; i < list.size(); ++i) {

@@ -935,10 +935,6 @@ Rückgabewert 2: Fehler.
         <translation>Transponder %1 gehört nicht zu denen von %2.</translation>
     </message>
     <message>
-        <source>No transponder of %1 lies within 4 MHz of %2 MHz.</source>
-        <translation>Kein Transponder von %1 liegt innerhalb von 4 MHz um %2 MHz.</translation>
-    </message>
-    <message>
         <source>the server&apos;s answer broke off inside a table</source>
         <translation>die Antwort des Servers brach innerhalb einer Tabelle ab</translation>
     </message>

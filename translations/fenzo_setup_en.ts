@@ -926,10 +926,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>Transponder %1 is not among those of %2.</translation>
     </message>
     <message>
-        <source>No transponder of %1 lies within 4 MHz of %2 MHz.</source>
-        <translation>No transponder of %1 lies within 4 MHz of %2 MHz.</translation>
-    </message>
-    <message>
         <source>the server&apos;s answer broke off inside a table</source>
         <translation>the server&apos;s answer broke off inside a table</translation>
     </message>

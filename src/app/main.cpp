@@ -23,7 +23,7 @@ int main(int argc, char **argv)
     QStringListModel lnbModel;
     engine.rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
     InstallationSheet::registerTypes();
-    InstallationSheet sheet(&model, controller.satelliteData());
+    InstallationSheet sheet(&model, [&controller] { return controller.catalogue(); });
     engine.rootContext()->setContextProperty(QStringLiteral("installationSheet"), &sheet);
     QObject::connect(&controller, &UBModelController::busyChanged, &app,
                      [&controller] { FenzoApplication::showBusy(controller.busy()); });

@@ -2,9 +2,8 @@
 
 #include "device/DeviceTransfers.h"
 #include "model/SettingsFile.h"
-#include "db/SatelliteDownload.h"
+#include "db/SatelliteSource.h"
 #include "db/ServerSettings.h"
-#include "db/SqlHandler.h"
 #include "device/SerialPortHandler.h"
 #include "model/BandRules.h"
 #include "model/PlanCheck.h"
@@ -193,21 +192,33 @@ bool CommandLineTool::loadSatelliteData()
 {
     if (satellites)
         return true;
-    auto handler = std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory,
-                                                environment.clock, environment.builtIn);
+    auto source = std::make_unique<SatelliteSource>(environment.connection, environment.cacheDirectory,
+                                                    environment.clock, environment.builtIn,
+                                                    environment.downloadDeadlineMs);
     // The window's messages: the warnings go on, the failure ends the command.
-    connect(handler.get(), &SqlHandler::savedDataOutdated, this, [this] { fail(outdatedDataMessage()); });
-    connect(handler.get(), &SqlHandler::downloadBrokenOff, this,
-            [this](const QString &reason) { fail(SqlHandler::brokenOffWarning(reason)); });
-    connect(handler.get(), &SqlHandler::cacheProblem, this, &CommandLineTool::fail);
+    connect(source.get(), &SatelliteSource::savedDataOutdated, this, [this] { fail(outdatedDataMessage()); });
+    connect(source.get(), &SatelliteSource::downloadBrokenOff, this,
+            [this](const QString &reason) { fail(SatelliteSource::brokenOffWarning(reason)); });
+    connect(source.get(), &SatelliteSource::cacheProblem, this, &CommandLineTool::fail);
+    // On a worker with the window's deadline: the driver's time-outs alone
+    // let a server that trickles hold the tool for minutes.
+    SatelliteSource::Download result;
+    QEventLoop wait;
+    connect(source.get(), &SatelliteSource::downloadFinished, &wait,
+            [&](const SatelliteSource::Download &finished) {
+                result = finished;
+                wait.quit();
+            });
+    source->startDownload();
+    wait.exec();
     try {
-        handler->useDownload(downloadWithDeadline());
+        source->useDownload(result);
     } catch (const std::exception &) {
-        const QString reason = handler->failureReason();
+        const QString reason = source->failureReason();
         fail(databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
         return false;
     }
-    satellites = std::move(handler);
+    satellites = std::move(source);
     return true;
 }
 
@@ -216,50 +227,36 @@ int CommandLineTool::listSatellites()
     if (!loadSatelliteData())
         return Failure;
     const QString date = satellites->dataDate().toString(Qt::ISODate);
-    const SqlHandler::Connection &c = satellites->connectionSettings();
+    const SatelliteSource::Connection &c = satellites->connectionSettings();
     const QString port = QString::number(c.port == -1 ? 3306 : c.port);
     // Whoever has just set a server wants to know why its data are not used.
-    if (satellites->source() != SqlHandler::Source::Server && !satellites->failureReason().isEmpty())
+    if (satellites->source() != SatelliteSource::Source::Server && !satellites->failureReason().isEmpty())
         err << tr("No satellite data from the server %1:%2: %3")
                    .arg(c.hostName, port, satellites->failureReason())
             << '\n'
             << Qt::flush;
     switch (satellites->source()) {
-    case SqlHandler::Source::Server:
+    case SatelliteSource::Source::Server:
         out << tr("server %1:%2").arg(c.hostName, port);
         break;
-    case SqlHandler::Source::Cache:
+    case SatelliteSource::Source::Cache:
         out << tr("offline cache of %1").arg(date);
         break;
-    case SqlHandler::Source::BuiltIn:
+    case SatelliteSource::Source::BuiltIn:
         out << tr("built in, dtv-scan-tables of %1").arg(date);
         break;
-    case SqlHandler::Source::None:
+    case SatelliteSource::Source::None:
         break;
     }
     out << '\n';
-    for (const QString &name : satellites->availableSatelites()) {
-        const SateliteParams *params = satellites->findSatelite(name);
-        out << name << '\t' << (params ? params->satId : 0u) << '\t' << satellites->transponders(name).size()
+    const SharedCatalogue data = satellites->catalogue();
+    for (const QString &name : data->satelliteNames()) {
+        const SateliteParams *params = data->findSatelite(name);
+        out << name << '\t' << (params ? params->satId : 0u) << '\t' << data->transponders(name).size()
             << '\n';
     }
     out << Qt::flush;
     return Success;
-}
-
-SqlHandler::Download CommandLineTool::downloadWithDeadline()
-{
-    // On a worker with the window's deadline: the driver's time-outs alone
-    // let a server that trickles hold the tool for minutes.
-    SqlHandler::Download result;
-    QEventLoop wait;
-    SatelliteDownload download(environment.connection, environment.downloadDeadlineMs);
-    connect(&download, &SatelliteDownload::finished, &wait, [&](const SqlHandler::Download &finished) {
-        result = finished;
-        wait.quit();
-    });
-    wait.exec();
-    return result;
 }
 
 QString CommandLineTool::databaseMissingMessage()
@@ -314,7 +311,8 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
     auto connected = std::make_unique<Connected>();
     connected->port = candidate.portName;
     connected->device = std::make_unique<SerialPortHandler>(
-        satellites.get(), [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.random,
+        [this] { return satellites ? satellites->catalogue() : nullptr; },
+        [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.random,
         environment.portOpener, environment.deviceRulePath);
     if (!connected->device->connectNow()) {
         // The window's words for a port that cannot be used.
@@ -398,7 +396,7 @@ int CommandLineTool::read(const Arguments &a)
         return Failure;
     // The switch keeps no name for an LNB without static UBs: such an LNB
     // gets the satellite the window would preset.
-    const QStringList names = satellites->availableSatelites();
+    const QStringList names = satellites->catalogue()->satelliteNames();
     try {
         const BandPlan plan = connected->transfers->readPlan(names.value(0), names.value(1));
         return writePlan(a.files.at(0), plan) ? Success : Failure;
@@ -478,7 +476,7 @@ int CommandLineTool::restore(const Arguments &a)
     if (!connected)
         return Failure;
     // LNBs without static UBs get the satellites the window would preset.
-    const QStringList names = satellites->availableSatelites();
+    const QStringList names = satellites->catalogue()->satelliteNames();
     try {
         const DeviceTransfers::Outcome outcome =
             connected->transfers->restore(replies, names.value(0), names.value(1));
@@ -500,7 +498,7 @@ int CommandLineTool::sheet(const Arguments &a)
     BandRules::fitToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
     UBDataModel model;
     plan.applyTo(model);
-    InstallationSheet sheet(&model, satellites.get());
+    InstallationSheet sheet(&model, [this] { return satellites->catalogue(); });
     connect(&sheet, &InstallationSheet::errorOccured, this, &CommandLineTool::fail);
     const QString path = QFileInfo(a.files.at(1)).absoluteFilePath();
     const bool picture = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
@@ -522,7 +520,7 @@ int CommandLineTool::server(const Arguments &a)
         return Success;
     }
     // A new server with the stored database, user and password.
-    SqlHandler::Connection connection = settings.load();
+    SatelliteSource::Connection connection = settings.load();
     QString why = ServerSettings::parseHostPort(a.files.at(0), &connection.hostName, &connection.port);
     if (why.isEmpty())
         why = settings.save(connection);

@@ -12,7 +12,7 @@
 #include <map>
 #include <memory>
 
-class SqlHandler;
+class SatelliteSource;
 class SerialPortHandler;
 
 // fenzo_cli: the window's transfers from a shell. Results go to `out`,
@@ -75,7 +75,6 @@ private:
     int server(const Arguments &arguments);
 
     bool loadSatelliteData();
-    SqlHandler::Download downloadWithDeadline();
     bool loadPlan(const QString &path, BandPlan &plan);
     bool checkPlan(const BandPlan &plan);
     bool writePlan(const QString &path, const BandPlan &plan);
@@ -92,7 +91,7 @@ private:
     QTextStream &out;
     QTextStream &err;
     Environment environment;
-    std::unique_ptr<SqlHandler> satellites;
+    std::unique_ptr<SatelliteSource> satellites;
     std::map<QString, std::unique_ptr<Connected>> workshopSwitches;
     // The reasons why no switch was found: one line per port.
     QStringList portProblems;

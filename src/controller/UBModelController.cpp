@@ -5,6 +5,7 @@
 #include "io/LocalPath.h"
 #include "io/WholeFile.h"
 #include "model/BandRules.h"
+#include "model/NoSatelliteData.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
 #include "model/UBDataModel.h"
@@ -25,8 +26,7 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
-      dbConnectionMessage(databaseMissingMessage()), downloadDeadlineMs(environment.downloadDeadlineMs),
-      serverSettingsFile(environment.serverSettingsFile)
+      dbConnectionMessage(databaseMissingMessage()), serverSettingsFile(environment.serverSettingsFile)
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
@@ -42,20 +42,27 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
         satelliteChosen(1);
     });
 
-    sqlHandler = std::make_unique<SqlHandler>(environment.connection, environment.cacheDirectory,
-                                              environment.clock, environment.builtIn);
-    connect(sqlHandler.get(), &SqlHandler::savedDataOutdated, this, &UBModelController::dbDataOutdated);
-    connect(sqlHandler.get(), &SqlHandler::downloadBrokenOff, this,
-            [this](const QString &reason) { addStartupWarning(SqlHandler::brokenOffWarning(reason)); });
-    connect(sqlHandler.get(), &SqlHandler::cacheProblem, this, &UBModelController::addStartupWarning);
+    satellites = std::make_unique<SatelliteSource>(environment.connection, environment.cacheDirectory,
+                                                   environment.clock, environment.builtIn,
+                                                   environment.downloadDeadlineMs);
+    connect(satellites.get(), &SatelliteSource::savedDataOutdated, this, &UBModelController::dbDataOutdated);
+    connect(satellites.get(), &SatelliteSource::downloadBrokenOff, this,
+            [this](const QString &reason) { addStartupWarning(SatelliteSource::brokenOffWarning(reason)); });
+    connect(satellites.get(), &SatelliteSource::cacheProblem, this, &UBModelController::addStartupWarning);
+    connect(satellites.get(), &SatelliteSource::downloadFinished, this,
+            [this](const SatelliteSource::Download &result) {
+                setFetching(false);
+                takeDownload(result);
+                emit satelliteDataReady();
+            });
     // The band list reaches the lists through properties and calls.
     qRegisterMetaType<TransponderLists *>();
     qRegisterMetaType<TransponderListModel *>();
-    lists = new TransponderLists(sqlHandler->catalogue(), this);
+    lists = new TransponderLists(satellites->catalogue(), this);
 
-    serialPortHandler =
-        std::make_unique<SerialPortHandler>(sqlHandler.get(), environment.portLister, environment.random,
-                                            environment.portOpener, environment.deviceRulePath);
+    serialPortHandler = std::make_unique<SerialPortHandler>(
+        [this] { return catalogue(); }, environment.portLister, environment.random, environment.portOpener,
+        environment.deviceRulePath);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
     transfers = std::make_unique<DeviceTransfers>(*serialPortHandler,
@@ -73,15 +80,15 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
 
 UBModelController::~UBModelController()
 {
-    // The device link points at the database handler: it goes first.
+    // The device link asks for the satellite data: it goes first.
     transfers.reset();
     serialPortHandler.reset();
-    sqlHandler.reset();
+    satellites.reset();
 }
 
 void UBModelController::initialize()
 {
-    start([this] { sqlHandler->connectToDatabase(); });
+    start([this] { satellites->loadNow(); });
     updateTransponderLists();
 }
 
@@ -89,7 +96,7 @@ void UBModelController::initializeInBackground()
 {
     // The window is usable at once with the data on this machine; the
     // server's come in place when they arrive.
-    if (sqlHandler->loadLocalData()) {
+    if (satellites->loadLocalData()) {
         fitPlanToData();
         emit satelliteDataSummaryChanged();
         serialPortHandler->startDeviceSearch();
@@ -101,31 +108,24 @@ void UBModelController::updateSatelliteData()
 {
     if (fetching)
         return;
-    setFetching(true);
-    auto *download = new SatelliteDownload(sqlHandler->connectionSettings(), downloadDeadlineMs, this);
-    connect(download, &SatelliteDownload::finished, this,
-            [this, download](const SqlHandler::Download &result) {
-                download->deleteLater();
-                setFetching(false);
-                takeDownload(result);
-                emit satelliteDataReady();
-            });
+    if (satellites->startDownload())
+        setFetching(true);
 }
 
-void UBModelController::takeDownload(const SqlHandler::Download &result)
+void UBModelController::takeDownload(const SatelliteSource::Download &result)
 {
-    const bool hadData = sqlHandler->hasData();
-    const SqlHandler::Source sourceBefore = sqlHandler->source();
+    const bool hadData = satellites->hasData();
+    const SatelliteSource::Source sourceBefore = satellites->source();
     bool changed = false;
-    start([&] { changed = sqlHandler->useDownload(result); }, !hadData);
-    if (!sqlHandler->hasData()) {
+    start([&] { changed = satellites->useDownload(result); }, !hadData);
+    if (!satellites->hasData()) {
         setNotice(QString());
         return;
     }
     QString missing;
     if (changed)
         missing = fitPlanToData();
-    if (changed || sqlHandler->source() != sourceBefore)
+    if (changed || satellites->source() != sourceBefore)
         emit satelliteDataSummaryChanged();
     if (!result.complete)
         setNotice(tr("Satellite data: %1; no server: %2").arg(sourceText(), result.reason));
@@ -137,17 +137,17 @@ void UBModelController::takeDownload(const SqlHandler::Download &result)
 
 QString UBModelController::sourceText() const
 {
-    const QString date = sqlHandler->dataDate().toString(Qt::ISODate);
-    switch (sqlHandler->source()) {
-    case SqlHandler::Source::Server: {
-        const SqlHandler::Connection &c = sqlHandler->connectionSettings();
+    const QString date = satellites->dataDate().toString(Qt::ISODate);
+    switch (satellites->source()) {
+    case SatelliteSource::Source::Server: {
+        const SatelliteSource::Connection &c = satellites->connectionSettings();
         return tr("server %1:%2").arg(c.hostName, QString::number(c.port == -1 ? 3306 : c.port));
     }
-    case SqlHandler::Source::Cache:
+    case SatelliteSource::Source::Cache:
         return tr("offline cache of %1").arg(date);
-    case SqlHandler::Source::BuiltIn:
+    case SatelliteSource::Source::BuiltIn:
         return tr("built in, dtv-scan-tables of %1").arg(date);
-    case SqlHandler::Source::None:
+    case SatelliteSource::Source::None:
         break;
     }
     return tr("none");
@@ -155,9 +155,9 @@ QString UBModelController::sourceText() const
 
 QString UBModelController::satelliteDataSummary() const
 {
-    if (!sqlHandler->hasData())
+    if (!satellites->hasData())
         return tr("No satellite data");
-    return tr("Satellite data: %1, %2 satellites").arg(sourceText()).arg(sqlHandler->sateliteCount());
+    return tr("Satellite data: %1, %2 satellites").arg(sourceText()).arg(satellites->satelliteCount());
 }
 
 void UBModelController::setNotice(const QString &text)
@@ -193,7 +193,7 @@ void UBModelController::presetLnb(int lnb, const QStringList &names)
 QString UBModelController::fitPlanToData()
 {
     setTaking(true);
-    const QStringList names = sqlHandler->availableSatelites();
+    const QStringList names = catalogue()->satelliteNames();
     emit satelliteListChanged(names);
     presetLnb(0, names);
     presetLnb(1, names);
@@ -255,6 +255,7 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
 {
     // Static UBs keep their transponder numbers; one the data still have
     // takes the data's frequency, one they lack stays and is marked.
+    const SharedCatalogue data = catalogue();
     QList<UBRecord> list = model->ubList();
     QStringList gone;
     for (const quint32 ubNumber : BandRules::fitToCatalogue(list, model->lnb1(), model->lnb2(), *catalogue()))
@@ -324,7 +325,7 @@ void UBModelController::reportNoSatelliteData()
 {
     // The server's own reason on a second line: a wrong password or a
     // missing database is not the user's internet connection.
-    const QString reason = sqlHandler->failureReason();
+    const QString reason = satellites->failureReason();
     emit errorOccured(reason.isEmpty() ? dbConnectionMessage
                                        : dbConnectionMessage + QLatin1Char('\n') + reason);
     emit noInternetConnection();
@@ -333,26 +334,27 @@ void UBModelController::reportNoSatelliteData()
 QStringList UBModelController::availableSatelites()
 {
     // Asked while the data are still coming: nothing yet, and no failure.
-    if (fetching && !sqlHandler->hasData())
-        return {};
-    try {
-        return sqlHandler->availableSatelites();
-    } catch (...) {
-        reportNoSatelliteData();
+    const SharedCatalogue data = catalogue();
+    if (data->isEmpty()) {
+        if (!fetching)
+            reportNoSatelliteData();
         return {};
     }
+    return data->satelliteNames();
 }
 
 QVariantList UBModelController::itemsForSatelite(const QString &name)
 {
-    if (fetching && !sqlHandler->hasData())
-        return {};
-    try {
-        return sqlHandler->itemsForSatelite(name);
-    } catch (...) {
-        reportNoSatelliteData();
+    const SharedCatalogue data = catalogue();
+    if (data->isEmpty()) {
+        if (!fetching)
+            reportNoSatelliteData();
         return {};
     }
+    QVariantList items;
+    for (const TransponderItem &item : data->transponders(name))
+        items << QVariant::fromValue(item.transponder) << QVariant::fromValue(item.frequency);
+    return items;
 }
 
 QString UBModelController::databaseMissingMessage()
@@ -369,7 +371,7 @@ QString UBModelController::outdatedDataMessage()
 }
 
 namespace {
-QVariantMap fieldsOf(const SqlHandler::Connection &connection)
+QVariantMap fieldsOf(const SatelliteSource::Connection &connection)
 {
     return {{QStringLiteral("host"), connection.hostName},
             {QStringLiteral("port"), connection.port == -1 ? QString() : QString::number(connection.port)},
@@ -381,12 +383,12 @@ QVariantMap fieldsOf(const SqlHandler::Connection &connection)
 
 QVariantMap UBModelController::serverSettings() const
 {
-    return fieldsOf(sqlHandler->connectionSettings());
+    return fieldsOf(satellites->connectionSettings());
 }
 
 QString UBModelController::saveServerSettings(const QVariantMap &fields)
 {
-    SqlHandler::Connection connection = sqlHandler->connectionSettings();
+    SatelliteSource::Connection connection = satellites->connectionSettings();
     connection.hostName = fields.value(QStringLiteral("host")).toString().trimmed();
     connection.databaseName = fields.value(QStringLiteral("database")).toString().trimmed();
     connection.userName = fields.value(QStringLiteral("user")).toString().trimmed();
@@ -398,7 +400,7 @@ QString UBModelController::saveServerSettings(const QVariantMap &fields)
         connection.port = 0; // refused with the port's rule
     const QString why = ServerSettings(serverSettingsFile).save(connection);
     if (why.isEmpty())
-        sqlHandler->setConnection(connection);
+        satellites->setConnection(connection);
     return why;
 }
 
@@ -407,8 +409,8 @@ QVariantMap UBModelController::resetServerSettings()
     const QString why = ServerSettings(serverSettingsFile).reset();
     if (!why.isEmpty())
         emit errorOccured(why);
-    const SqlHandler::Connection defaults = SqlHandler::defaultConnection();
-    sqlHandler->setConnection(defaults);
+    const SatelliteSource::Connection defaults = SatelliteSource::defaultConnection();
+    satellites->setConnection(defaults);
     return fieldsOf(defaults);
 }
 
@@ -435,9 +437,10 @@ bool UBModelController::validateData()
     }
     // A transponder kept from earlier data that the data in memory lack
     // cannot be sent: say which, never the look-up's own words.
+    const SharedCatalogue data = catalogue();
     for (const UBRecord &record : model->ubList()) {
         const CodeWord::Refusal refusal =
-            CodeWord::staticRefusal(record, model->lnb1(), model->lnb2(), sqlHandler.get());
+            CodeWord::staticRefusal(record, model->lnb1(), model->lnb2(), *data);
         if (refusal != CodeWord::Refusal::SatelliteUnknown &&
             refusal != CodeWord::Refusal::TransponderUnknown)
             continue;
@@ -551,11 +554,10 @@ void UBModelController::runDeviceWrite(const std::function<void()> &write)
     try {
         const BusyScope busyScope(this);
         write();
+    } catch (const NoSatelliteData &) {
+        reportNoSatelliteData();
     } catch (const std::exception &e) {
-        if (e.what() == sqlHandler->statusMessage)
-            reportNoSatelliteData();
-        else
-            emit errorOccured(QString::fromUtf8(e.what()));
+        emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {
         emit errorOccured(tr("Unknown error"));
     }
@@ -638,8 +640,9 @@ void UBModelController::readFromFile(const QString &fileName)
         });
         plan.applyTo(*model);
         // The plan stays as loaded; what the data lack is marked and said.
-        if (sqlHandler->hasData())
-            setNotice(checkPlanAgainstData(sqlHandler->availableSatelites()).trimmed());
+        const SharedCatalogue data = catalogue();
+        if (!data->isEmpty())
+            setNotice(checkPlanAgainstData(data->satelliteNames()).trimmed());
     } catch (const std::bad_alloc &) {
         emit errorOccured(tr("Error while loading") + QLatin1Char('\n') +
                           SettingsFile::tr("The file %1 cannot be read (%2).")

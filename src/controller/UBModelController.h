@@ -1,11 +1,10 @@
 #pragma once
 
 #include "TransponderLists.h"
+#include "db/SatelliteSource.h"
 #include "device/DeviceTransfers.h"
 #include "device/Environment.h"
-#include "db/SatelliteDownload.h"
 #include "db/ServerSettings.h"
-#include "db/SqlHandler.h"
 #include "device/SerialPortHandler.h"
 #include "model/UBRecord.h"
 
@@ -72,10 +71,8 @@ public:
     bool takingSatelliteData() const { return taking; }
     TransponderLists *transponderLists() const { return lists; }
 
-    // The satellite data in memory, for readers such as the installation sheet.
-    const SqlHandler *satelliteData() const { return sqlHandler.get(); }
-    // The same data as one value; empty when there are none.
-    SharedCatalogue catalogue() const { return sqlHandler->catalogue(); }
+    // The satellite data in memory as one value; empty when there are none.
+    SharedCatalogue catalogue() const { return satellites->catalogue(); }
 
     // The failure and warning about the satellite data.
     static QString databaseMissingMessage();
@@ -152,7 +149,7 @@ private:
     void setFetching(bool on);
     void setBusy(bool on);
     class BusyScope;
-    void takeDownload(const SqlHandler::Download &result);
+    void takeDownload(const SatelliteSource::Download &result);
     // Fits the plan to the data now in memory: the satellites and
     // transponders that are still there stay; empty LNBs (and a preset
     // satellite that is gone) get the first and second satellite. Returns
@@ -171,7 +168,7 @@ private:
     QString sourceText() const;
 
     UBDataModel *model;
-    std::unique_ptr<SqlHandler> sqlHandler;
+    std::unique_ptr<SatelliteSource> satellites;
     std::unique_ptr<SerialPortHandler> serialPortHandler;
     std::unique_ptr<DeviceTransfers> transfers;
     QString lnb1MissingMessage;
@@ -182,7 +179,6 @@ private:
     bool busyNow = false;
     bool starting = false;
     QStringList startupWarnings;
-    int downloadDeadlineMs;
     QString notice;
     bool taking = false;
     TransponderLists *lists = nullptr;

@@ -266,7 +266,7 @@ SqlHandler::Connection SqlHandler::defaultConnection()
 }
 
 SqlHandler::SqlHandler(Connection connection, QString cacheDirectory, Clock clock, BuiltInLoader builtIn)
-    : connection(std::move(connection)), notFoundMessage(tr("Satelite not found in database")),
+    : connection(std::move(connection)),
       cacheDirectory(cacheDirectory.isEmpty()
                          ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
                          : std::move(cacheDirectory)),
@@ -351,12 +351,10 @@ bool SqlHandler::loadLocalData()
 void SqlHandler::take(std::map<QString, QVector<TransponderItem>> items, QVector<SateliteParams> params,
                       Source from, const QDate &dated)
 {
-    itemsBySatelite = std::move(items);
-    sateliteParams = std::move(params);
     dataSource = from;
     date = dated;
     dataAvailable = true;
-    current = std::make_shared<const SatelliteCatalogue>(itemsBySatelite, sateliteParams);
+    current = std::make_shared<const SatelliteCatalogue>(std::move(items), std::move(params));
 }
 
 bool SqlHandler::loadBuiltIn()
@@ -375,8 +373,8 @@ bool SqlHandler::useDownload(const Download &result)
 {
     lastFailure.clear();
     if (result.complete) {
-        const bool changed = !dataAvailable || result.tables.items != itemsBySatelite ||
-                             result.tables.params != sateliteParams;
+        const bool changed = !dataAvailable || result.tables.items != current->allTransponders() ||
+                             result.tables.params != current->satellites();
         take(result.tables.items, result.tables.params, Source::Server, clock().date());
         saveDbFile();
         return changed;
@@ -395,7 +393,7 @@ bool SqlHandler::useDownload(const Download &result)
             emit downloadBrokenOff(result.reason);
         return !hadData;
     }
-    throw std::runtime_error(statusMessage);
+    throw NoSatelliteData();
 }
 
 void SqlHandler::saveDbFile()
@@ -404,15 +402,15 @@ void SqlHandler::saveDbFile()
         QByteArray bytes;
         QDataStream out(&bytes, QIODevice::WriteOnly);
         out.setVersion(cacheStreamVersion);
-        out << cacheFileVersion << qint32(itemsBySatelite.size());
-        for (const auto &entry : itemsBySatelite) {
+        out << cacheFileVersion << qint32(current->allTransponders().size());
+        for (const auto &entry : current->allTransponders()) {
             out << entry.first << qint32(entry.second.size());
             for (const TransponderItem &item : entry.second)
                 out << qint32(item.frequency) << qint32(item.oscillatorFrequency) << item.horizontal
                     << qint32(item.satId) << qint32(item.transponder);
         }
-        out << qint32(sateliteParams.size());
-        for (const SateliteParams &params : qAsConst(sateliteParams))
+        out << qint32(current->satellites().size());
+        for (const SateliteParams &params : current->satellites())
             out << qint32(params.lofHigh) << qint32(params.lofLow) << params.name << qint32(params.satId);
 
         // Written beside the old file and renamed over it only when complete:
@@ -494,145 +492,4 @@ bool SqlHandler::loadDbFile(bool warn)
         qDebug() << "Error while loading db file";
     }
     return dataAvailable;
-}
-
-QStringList SqlHandler::availableSatelites() const
-{
-    if (!dataAvailable)
-        throw std::runtime_error(statusMessage);
-    QStringList names;
-    for (const auto &entry : itemsBySatelite)
-        names << entry.first;
-    return names;
-}
-
-QVariantList SqlHandler::itemsForSatelite(const QString &name) const
-{
-    if (!dataAvailable)
-        throw std::runtime_error(statusMessage);
-    QVariantList items;
-    const auto it = itemsBySatelite.find(name);
-    if (it == itemsBySatelite.end())
-        return items;
-    for (const TransponderItem &item : it->second)
-        items << QVariant::fromValue(item.transponder) << QVariant::fromValue(item.frequency);
-    return items;
-}
-
-QVector<TransponderItem> SqlHandler::transponders(const QString &name) const
-{
-    if (!dataAvailable)
-        throw std::runtime_error(statusMessage);
-    const auto it = itemsBySatelite.find(name);
-    return it == itemsBySatelite.end() ? QVector<TransponderItem>() : it->second;
-}
-
-const TransponderItem *SqlHandler::findTransponder(const QString &satelite, quint32 transponder) const
-{
-    const auto it = itemsBySatelite.find(satelite);
-    if (it == itemsBySatelite.end())
-        return nullptr;
-    for (const TransponderItem &item : it->second) {
-        if (item.transponder == transponder)
-            return &item;
-    }
-    return nullptr;
-}
-
-const TransponderItem &SqlHandler::getPolarisationForTransponder(const QString &satelite,
-                                                                 quint32 transponder) const
-{
-    if (itemsBySatelite.find(satelite) == itemsBySatelite.end())
-        throw std::runtime_error(notFoundMessage.toStdString());
-    if (const TransponderItem *item = findTransponder(satelite, transponder))
-        return *item;
-    throw std::runtime_error(
-        tr("Transponder %1 is not among those of %2.").arg(transponder).arg(satelite).toStdString());
-}
-
-const TransponderItem *SqlHandler::nearestTransponder(const QString &satelite, quint32 frequency,
-                                                      int horizontal) const
-{
-    const auto it = itemsBySatelite.find(satelite);
-    if (it == itemsBySatelite.end())
-        return nullptr;
-    // One frequency often carries two transponders, one per polarisation,
-    // and neighbours lie a few MHz apart: the nearest row wins, not the first.
-    constexpr qint64 tolerance = 4;
-    const TransponderItem *nearest = nullptr;
-    qint64 nearestDistance = tolerance + 1;
-    for (const TransponderItem &item : it->second) {
-        if (horizontal >= 0 && item.horizontal != (horizontal > 0))
-            continue;
-        const qint64 distance = qAbs(qint64(item.frequency) - qint64(frequency));
-        if (distance < nearestDistance) {
-            nearest = &item;
-            nearestDistance = distance;
-        }
-    }
-    return nearest;
-}
-
-const TransponderItem *SqlHandler::findTransponderByFrequency(const QString &satelite, quint32 frequency,
-                                                              bool horizontal) const
-{
-    return nearestTransponder(satelite, frequency, horizontal ? 1 : 0);
-}
-
-void SqlHandler::noTransponderNear(const QString &satelite, quint32 frequency) const
-{
-    if (itemsBySatelite.find(satelite) == itemsBySatelite.end())
-        throw std::runtime_error(notFoundMessage.toStdString());
-    throw std::runtime_error(
-        tr("No transponder of %1 lies within 4 MHz of %2 MHz.").arg(satelite).arg(frequency).toStdString());
-}
-
-quint32 SqlHandler::getTransponderByFreq(const QString &satelite, quint32 frequency) const
-{
-    if (const TransponderItem *item = nearestTransponder(satelite, frequency, -1))
-        return item->transponder;
-    noTransponderNear(satelite, frequency);
-}
-
-quint32 SqlHandler::getTransponderByFreq(const QString &satelite, quint32 frequency, bool horizontal) const
-{
-    if (const TransponderItem *item = nearestTransponder(satelite, frequency, horizontal ? 1 : 0))
-        return item->transponder;
-    noTransponderNear(satelite, frequency);
-}
-
-const SateliteParams *SqlHandler::findSatelite(const QString &name) const
-{
-    for (const SateliteParams &params : sateliteParams) {
-        if (params.name == name)
-            return &params;
-    }
-    return nullptr;
-}
-
-const SateliteParams &SqlHandler::getSateliteParams(const QString &name) const
-{
-    if (const SateliteParams *params = findSatelite(name))
-        return *params;
-    throw std::runtime_error(notFoundMessage.toStdString());
-}
-
-const SateliteParams *SqlHandler::findSateliteById(quint32 satId) const
-{
-    // Id 0 is what every satellite without an id of its own carries in the
-    // built-in data: it names none of them.
-    if (satId == 0)
-        return nullptr;
-    for (const SateliteParams &params : sateliteParams) {
-        if (params.satId == satId)
-            return &params;
-    }
-    return nullptr;
-}
-
-const SateliteParams &SqlHandler::getSateliteParamsById(quint32 satId) const
-{
-    if (const SateliteParams *params = findSateliteById(satId))
-        return *params;
-    throw std::runtime_error(notFoundMessage.toStdString());
 }

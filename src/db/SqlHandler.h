@@ -1,8 +1,9 @@
 #pragma once
 
 #include "BuiltInSatellites.h"
-#include "model/SatelliteCatalogue.h"
+#include "model/NoSatelliteData.h"
 #include "model/SateliteParams.h"
+#include "model/SatelliteCatalogue.h"
 #include "model/TransponderItem.h"
 
 #include <QDate>
@@ -14,11 +15,10 @@
 
 #include <functional>
 #include <map>
-#include <string>
 
-// Holds all satellite and transponder data. It is downloaded once from the
-// satellite database at start-up (or read from the offline cache) and then
-// answered from memory.
+// Loads all satellite and transponder data: downloaded from the satellite
+// database (or read from the offline cache, else built in) and handed out
+// as a catalogue, which answers the look-ups.
 class SqlHandler : public QObject
 {
     Q_OBJECT
@@ -79,7 +79,7 @@ public:
     ~SqlHandler() override;
 
     // Returns when satellite data is available: from the server, else the
-    // offline cache, else the built-in data; throws std::runtime_error when
+    // offline cache, else the built-in data; throws NoSatelliteData when
     // there are none. Runs on the calling thread.
     void connectToDatabase();
     // The newest data on this machine without asking the server: the offline
@@ -100,7 +100,7 @@ public:
     // The date of the data: the download's, the cache file's, or that of the
     // scan tables the built-in data were made from.
     QDate dataDate() const { return date; }
-    int sateliteCount() const { return int(itemsBySatelite.size()); }
+    int sateliteCount() const { return current->satelliteCount(); }
     // Offline data older than a month (never the built-in ones).
     bool dataOutdated() const { return dataSource == Source::Cache && cacheOutdated; }
     // Why there are no built-in data (empty when there are or none were asked).
@@ -118,32 +118,10 @@ public:
     // The data in memory as one value; empty when there are none.
     SharedCatalogue catalogue() const { return current; }
 
-    QStringList availableSatelites() const;
-    QVariantList itemsForSatelite(const QString &name) const;
-    // A satellite's rows in table order; empty for an unknown name.
-    QVector<TransponderItem> transponders(const QString &name) const;
-    const TransponderItem &getPolarisationForTransponder(const QString &satelite, quint32 transponder) const;
-    // The transponder nearest to the frequency, at most 4 MHz off (an exact
-    // match first; of equally near rows the earlier), of either polarisation
-    // or of the one given.
-    quint32 getTransponderByFreq(const QString &satelite, quint32 frequency) const;
-    quint32 getTransponderByFreq(const QString &satelite, quint32 frequency, bool horizontal) const;
-    const SateliteParams &getSateliteParams(const QString &name) const;
-    const SateliteParams &getSateliteParamsById(quint32 satId) const;
-
-    // The same look-ups without throwing: null when there is no such row.
+    // Whether data were loaded at all (from the server, cache or built in).
     bool hasData() const { return dataAvailable; }
-    const TransponderItem *findTransponder(const QString &satelite, quint32 transponder) const;
-    const SateliteParams *findSatelite(const QString &name) const;
-    const SateliteParams *findSateliteById(quint32 satId) const;
-    // As getTransponderByFreq; null when no row is near enough.
-    const TransponderItem *findTransponderByFrequency(const QString &satelite, quint32 frequency,
-                                                      bool horizontal) const;
 
     QString cacheFilePath() const { return cacheDirectory + cacheFileName; }
-
-    // The message of every failure meaning "no satellite data".
-    const std::string statusMessage = "Not connected";
 
 signals:
     void savedDataOutdated();
@@ -154,9 +132,6 @@ signals:
     void cacheProblem(QString message);
 
 private:
-    // horizontal: 0 vertical, 1 horizontal, -1 either.
-    const TransponderItem *nearestTransponder(const QString &satelite, quint32 frequency, int horizontal) const;
-    [[noreturn]] void noTransponderNear(const QString &satelite, quint32 frequency) const;
     void saveDbFile();
     // warn: emit savedDataOutdated() for a file older than a month.
     bool loadDbFile(bool warn);
@@ -164,11 +139,8 @@ private:
     void take(std::map<QString, QVector<TransponderItem>> items, QVector<SateliteParams> params, Source from,
               const QDate &dated);
 
-    std::map<QString, QVector<TransponderItem>> itemsBySatelite;
-    QVector<SateliteParams> sateliteParams;
     Connection connection;
     bool dataAvailable = false;
-    QString notFoundMessage;
     QString cacheDirectory;
     const QString cacheFileName = QStringLiteral("/db.dat");
     const qint32 cacheFileVersion = 1;

@@ -1,6 +1,6 @@
 #include "CodeWord.h"
 
-#include "db/SqlHandler.h"
+#include "model/NoSatelliteData.h"
 #include "model/PlanComparison.h"
 
 #include <QCoreApplication>
@@ -53,11 +53,16 @@ const char *const otherBand = QT_TRANSLATE_NOOP(
     throw std::runtime_error(message.toStdString());
 }
 
-// The database's own "no satellite data" text, so the caller can tell it apart.
-[[noreturn]] void noDatabase()
+// The look-up failures of encoding keep the translation context they have
+// always had.
+QString translateLookup(const char *text)
 {
-    throw std::runtime_error("Not connected");
+    return QCoreApplication::translate("SqlHandler", text);
 }
+
+const char *const satelliteNotFound = QT_TRANSLATE_NOOP("SqlHandler", "Satelite not found in database");
+const char *const transponderNotFound =
+    QT_TRANSLATE_NOOP("SqlHandler", "Transponder %1 is not among those of %2.");
 } // namespace
 
 std::string CodeWord::readErrorMessage()
@@ -97,18 +102,18 @@ CodeWord::Refusal CodeWord::staticFieldRefusal(quint32 satId, quint32 ubNumber, 
 }
 
 CodeWord::Refusal CodeWord::staticRefusal(const UBRecord &record, const QString &lnb1, const QString &lnb2,
-                                          const SqlHandler *database)
+                                          const SatelliteCatalogue &catalogue)
 {
     if (!record.isStatic())
         return Refusal::None;
-    if (!database || !database->hasData())
+    if (catalogue.isEmpty())
         return Refusal::NoSatelliteData;
     const QString &name = record.lnb > 0 ? lnb2 : lnb1;
-    const SateliteParams *params = database->findSatelite(name);
+    const SateliteParams *params = catalogue.findSatelite(name);
     if (!params)
         return Refusal::SatelliteUnknown;
     const TransponderItem *row =
-        record.tp < 0 ? nullptr : database->findTransponder(name, quint32(record.tp));
+        record.tp < 0 ? nullptr : catalogue.findTransponder(name, quint32(record.tp));
     if (!row)
         return Refusal::TransponderUnknown;
     if (row->satId == noSatId)
@@ -147,25 +152,31 @@ CodeWord CodeWord::makeDynamic(quint32 ubNumber, quint32 line, quint32 random)
 }
 
 CodeWord CodeWord::encode(const UBRecord &record, const QString &lnb1, const QString &lnb2,
-                          const SqlHandler *database, quint32 random)
+                          const SatelliteCatalogue &catalogue, quint32 random)
 {
     if (!record.isStatic())
         return makeDynamic(record.ubNumber, record.line, random);
-    if (!database)
-        noDatabase();
+    if (catalogue.isEmpty())
+        throw NoSatelliteData();
     const bool onLnb2 = record.lnb > 0;
     const QString &name = onLnb2 ? lnb2 : lnb1;
-    const TransponderItem &row = database->getPolarisationForTransponder(name, quint32(record.tp));
-    const SateliteParams &params = database->getSateliteParams(name);
-    if (row.satId == noSatId)
+    if (catalogue.allTransponders().count(name) == 0)
+        refuse(translateLookup(satelliteNotFound));
+    const TransponderItem *row = catalogue.findTransponder(name, quint32(record.tp));
+    if (!row)
+        refuse(translateLookup(transponderNotFound).arg(quint32(record.tp)).arg(name));
+    const SateliteParams *params = catalogue.findSatelite(name);
+    if (!params)
+        refuse(translateLookup(satelliteNotFound));
+    if (row->satId == noSatId)
         refuse(translate(noSatIdRefusal).arg(shownUb(record.ubNumber)));
-    const qint64 f = qint64(record.freq) - qint64(row.oscillatorFrequency) - qint64(ifOffset);
-    return makeStatic(row.satId, record.ubNumber, f, onLnb2, row.horizontal,
-                      row.oscillatorFrequency == params.lofHigh);
+    const qint64 f = qint64(record.freq) - qint64(row->oscillatorFrequency) - qint64(ifOffset);
+    return makeStatic(row->satId, record.ubNumber, f, onLnb2, row->horizontal,
+                      row->oscillatorFrequency == params->lofHigh);
 }
 
 UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QString &lnb2,
-                          const SqlHandler *database)
+                          const SatelliteCatalogue &catalogue)
 {
     UBRecord record;
     record.ubNumber = position;
@@ -178,11 +189,9 @@ UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QStrin
         record.freq = slotFrequency(position);
         return record;
     }
-    if (!database)
-        noDatabase();
     record.type = UBRecord::staticType;
     const QString ub = UBRecord::displayName(position);
-    const SateliteParams *params = database->findSateliteById(word.satId());
+    const SateliteParams *params = catalogue.findSateliteById(word.satId());
     if (!params)
         undecodable(translate(unknownSatId).arg(ub).arg(word.satId()));
     if (word.highBand() && params->lofHigh == 0)
@@ -190,7 +199,7 @@ UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QStrin
     const quint32 oscillator = word.highBand() ? params->lofHigh : params->lofLow;
     record.freq = oscillator + quint32(ifOffset) + word.f();
     const TransponderItem *row =
-        database->findTransponderByFrequency(params->name, record.freq, word.horizontal());
+        catalogue.findTransponderByFrequency(params->name, record.freq, word.horizontal());
     if (!row) {
         undecodable(translate(noTransponderThere)
                         .arg(ub, params->name)
@@ -221,7 +230,7 @@ QVector<CodeWord> CodeWord::parseList(QStringView reply)
 }
 
 QList<UBRecord> CodeWord::decodeConfiguration(QStringView reply, QString &lnb1, QString &lnb2,
-                                              const SqlHandler *database)
+                                              const SatelliteCatalogue &catalogue)
 {
     constexpr int planSize = 24;
     const QVector<CodeWord> words = parseList(reply);
@@ -232,18 +241,19 @@ QList<UBRecord> CodeWord::decodeConfiguration(QStringView reply, QString &lnb1, 
     QList<UBRecord> list;
     list.reserve(planSize);
     for (int i = 0; i < planSize; ++i)
-        list.prepend(decode(words[i], quint32(i), newLnb1, newLnb2, database));
+        list.prepend(decode(words[i], quint32(i), newLnb1, newLnb2, catalogue));
     lnb1 = newLnb1;
     lnb2 = newLnb2;
     return list;
 }
 
 QString CodeWord::configurationCommand(const QList<UBRecord> &list, const QString &lnb1, const QString &lnb2,
-                                       const SqlHandler *database, const std::function<quint32()> &random)
+                                       const SatelliteCatalogue &catalogue,
+                                       const std::function<quint32()> &random)
 {
     QStringList words;
     words.reserve(list.size());
     for (auto it = list.crbegin(); it != list.crend(); ++it)
-        words << encode(*it, lnb1, lnb2, database, it->isStatic() ? 0 : random()).toText();
+        words << encode(*it, lnb1, lnb2, catalogue, it->isStatic() ? 0 : random()).toText();
     return QStringLiteral(":CONF:ALL ") + words.join(QLatin1Char(','));
 }

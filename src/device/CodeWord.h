@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/SatelliteCatalogue.h"
 #include "model/UBRecord.h"
 
 #include <QList>
@@ -9,8 +10,6 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
-
-class SqlHandler;
 
 // A static word the satellite data cannot explain (a satellite id or a
 // transponder they lack): the switch's plan is sound, the data are not its
@@ -58,7 +57,7 @@ public:
     // What keeps a static record from being sent, without throwing: the
     // same look-ups and limits as encode(). Dynamic records give None.
     static Refusal staticRefusal(const UBRecord &record, const QString &lnb1, const QString &lnb2,
-                                 const SqlHandler *database);
+                                 const SatelliteCatalogue &catalogue);
 
     // MHz between the oscillator and F = 0.
     static constexpr qint64 ifOffset = 100;
@@ -92,10 +91,11 @@ public:
     constexpr quint32 checkByte() const { return word >> 24; }
 
     // The code word of one record. Static records take their satellite data
-    // from the database: lnb2 names the satellite when the record's lnb is
-    // above 0, else lnb1.
+    // from the catalogue: lnb2 names the satellite when the record's lnb is
+    // above 0, else lnb1. A static record and an empty catalogue throw
+    // NoSatelliteData.
     static CodeWord encode(const UBRecord &record, const QString &lnb1, const QString &lnb2,
-                           const SqlHandler *database, quint32 random);
+                           const SatelliteCatalogue &catalogue, quint32 random);
 
     // The record at line position `position` (which is its ubNumber; the
     // word's own ubNumber bits are ignored). A static word writes its
@@ -103,7 +103,7 @@ public:
     // polarisation nearest to its frequency, in the band its band bit names.
     // Throws UndecodableWord when the satellite data hold no such row.
     static UBRecord decode(CodeWord word, quint32 position, QString &lnb1, QString &lnb2,
-                           const SqlHandler *database);
+                           const SatelliteCatalogue &catalogue);
 
     // The words of a configuration line without its prefix, in line order;
     // zero, empty and non-numeric fields are dropped.
@@ -112,12 +112,13 @@ public:
     // A whole ":CONF:ALL?" reply as 24 records in model order (UB 23 first).
     // lnb1/lnb2 change only when the whole reply decodes.
     static QList<UBRecord> decodeConfiguration(QStringView reply, QString &lnb1, QString &lnb2,
-                                               const SqlHandler *database);
+                                               const SatelliteCatalogue &catalogue);
 
     // The configuration line for a list in model order: ":CONF:ALL " and the
     // words from the last record to the first.
     static QString configurationCommand(const QList<UBRecord> &list, const QString &lnb1, const QString &lnb2,
-                                        const SqlHandler *database, const std::function<quint32()> &random);
+                                        const SatelliteCatalogue &catalogue,
+                                        const std::function<quint32()> &random);
 
     static std::string readErrorMessage();
 

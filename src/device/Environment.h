@@ -1,8 +1,7 @@
 #pragma once
 
-#include "db/SatelliteDownload.h"
+#include "db/SatelliteSource.h"
 #include "db/ServerSettings.h"
-#include "db/SqlHandler.h"
 #include "device/SerialPortHandler.h"
 
 #include <QString>
@@ -13,9 +12,9 @@
 struct Environment
 {
     // The user's stored server, else the compiled-in one.
-    SqlHandler::Connection connection = ServerSettings().load();
+    SatelliteSource::Connection connection = ServerSettings().load();
     QString cacheDirectory;
-    SqlHandler::Clock clock = &QDateTime::currentDateTime;
+    SatelliteSource::Clock clock = &QDateTime::currentDateTime;
     SerialPortHandler::PortLister portLister = &SerialPortHandler::systemPorts;
     SerialPortHandler::RandomSource random;
     // Where "Save on device" keeps the switch's earlier plans; empty:
@@ -23,8 +22,8 @@ struct Environment
     QString backupDirectory;
     SerialPortHandler::PortOpener portOpener = &SerialPortHandler::openSystemPort;
     QString deviceRulePath = SerialPortHandler::defaultDeviceRulePath();
-    int downloadDeadlineMs = SatelliteDownload::defaultDeadlineMs;
-    SqlHandler::BuiltInLoader builtIn = &SqlHandler::defaultBuiltIn;
+    int downloadDeadlineMs = SatelliteSource::defaultDeadlineMs;
+    SatelliteSource::BuiltInLoader builtIn = &SatelliteSource::defaultBuiltIn;
     // Where the server setting is kept; empty: the user's settings.
     QString serverSettingsFile;
 

@@ -1,7 +1,6 @@
 #include "SerialPortHandler.h"
 
 #include "CodeWord.h"
-#include "db/SqlHandler.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -78,9 +77,9 @@ QString SerialPortHandler::defaultDeviceRulePath()
     return QStringLiteral(FENZO_DEVICE_RULE_PATH);
 }
 
-SerialPortHandler::SerialPortHandler(const SqlHandler *sqlHandler, PortLister portLister, RandomSource random,
+SerialPortHandler::SerialPortHandler(CatalogueSource catalogue, PortLister portLister, RandomSource random,
                                      PortOpener opener, QString deviceRulePath)
-    : sqlHandler(sqlHandler),
+    : catalogue(std::move(catalogue)),
       readErrorMessage(tr("Error occured while reading data, please try again").toStdString()),
       writeErrorMessage(tr("Error occured while writing data, please try again").toStdString()),
       connectionLostMessage(tr("Lost connection to device. Please connect again").toStdString()),
@@ -423,6 +422,12 @@ bool SerialPortHandler::readStandBy()
     return readReply().contains(QLatin1String("ON"));
 }
 
+SharedCatalogue SerialPortHandler::satelliteData() const
+{
+    SharedCatalogue data = catalogue ? catalogue() : nullptr;
+    return data ? data : std::make_shared<const SatelliteCatalogue>();
+}
+
 bool SerialPortHandler::readTerrestrialPatchActive()
 {
     writeCommand(QStringLiteral(":CONF:TERRAMP?"), 100);
@@ -433,7 +438,7 @@ QList<UBRecord> SerialPortHandler::readConfiguration(QString &lnb1, QString &lnb
 {
     writeCommand(QStringLiteral(":CONF:ALL?"), 100);
     const QString reply = readReply();
-    return CodeWord::decodeConfiguration(reply, lnb1, lnb2, sqlHandler);
+    return CodeWord::decodeConfiguration(reply, lnb1, lnb2, *satelliteData());
 }
 
 DeviceReplies SerialPortHandler::readReplies()
@@ -453,7 +458,7 @@ DeviceReplies SerialPortHandler::readReplies()
 QList<UBRecord> SerialPortHandler::decodeConfiguration(const QString &reply, QString &lnb1,
                                                        QString &lnb2) const
 {
-    return CodeWord::decodeConfiguration(reply, lnb1, lnb2, sqlHandler);
+    return CodeWord::decodeConfiguration(reply, lnb1, lnb2, *satelliteData());
 }
 
 void SerialPortHandler::writeWords(const QVector<CodeWord> &words)
@@ -484,7 +489,7 @@ void SerialPortHandler::writeConfiguration(const QList<UBRecord> &list, const QS
                                            const QString &lnb2)
 {
     // Every word is encoded before anything is sent.
-    const QString command = CodeWord::configurationCommand(list, lnb1, lnb2, sqlHandler, random);
+    const QString command = CodeWord::configurationCommand(list, lnb1, lnb2, *satelliteData(), random);
     writeCommand(command, 100);
     // The plan and the store end their sequences: no later command would
     // notice that the device was lost while it took them.

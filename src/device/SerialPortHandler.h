@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceReplies.h"
+#include "model/SatelliteCatalogue.h"
 #include "model/UBRecord.h"
 
 #include <QList>
@@ -12,8 +13,6 @@
 
 #include <functional>
 #include <string>
-
-class SqlHandler;
 
 // A serial port that may be the switch: its name and its USB ids (0 when the
 // port has none).
@@ -56,7 +55,7 @@ public:
     // The device rule the package installs so that users may open the switch.
     static QString defaultDeviceRulePath();
 
-    explicit SerialPortHandler(const SqlHandler *sqlHandler, PortLister portLister = &systemPorts,
+    explicit SerialPortHandler(CatalogueSource catalogue, PortLister portLister = &systemPorts,
                                RandomSource random = RandomSource(), PortOpener opener = &openSystemPort,
                                QString deviceRulePath = defaultDeviceRulePath());
     ~SerialPortHandler() override;
@@ -131,6 +130,8 @@ private slots:
     void handleError(QSerialPort::SerialPortError error);
 
 private:
+    // The satellite data in use; never null (empty when there are none).
+    SharedCatalogue satelliteData() const;
     bool openPort(const SerialPortCandidate &candidate);
     QString openFailureText(const QString &portName, const OpenResult &result) const;
     // Keeps the problem of each port (an empty text removes it) and of those
@@ -150,7 +151,7 @@ private:
     // fails it with the write message.
     void confirmDelivery();
 
-    const SqlHandler *sqlHandler;
+    CatalogueSource catalogue;
     const int vendorId = 0x0483;
     const int productId = 0x5740;
     QSerialPort *port = nullptr; // child of this handler; released with deleteLater()

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -61,3 +62,7 @@ private:
 // How the catalogue is shared: the data in use are replaced as a whole when
 // new ones arrive, never changed in place.
 using SharedCatalogue = std::shared_ptr<const SatelliteCatalogue>;
+
+// Where a reader that outlives one data set gets the data in use when it asks
+// (null or an empty catalogue: none).
+using CatalogueSource = std::function<SharedCatalogue()>;

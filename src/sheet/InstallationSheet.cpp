@@ -14,9 +14,9 @@
 
 #include <utility>
 
-InstallationSheet::InstallationSheet(const UBDataModel *model, const SqlHandler *database, DateSource today,
+InstallationSheet::InstallationSheet(const UBDataModel *model, CatalogueSource catalogue, DateSource today,
                                      QObject *parent)
-    : QObject(parent), model(model), database(database), today(std::move(today))
+    : QObject(parent), model(model), catalogue(std::move(catalogue)), today(std::move(today))
 {
     connect(model, &UBDataModel::dataChanged, this, &InstallationSheet::changed);
     connect(model, &UBDataModel::listChanged, this, &InstallationSheet::changed);
@@ -30,7 +30,8 @@ InstallationSheet::InstallationSheet(const UBDataModel *model, const SqlHandler 
 
 SheetContent InstallationSheet::content() const
 {
-    return SheetContent::build(*model, database, today());
+    const SharedCatalogue data = catalogue ? catalogue() : nullptr;
+    return SheetContent::build(*model, data ? *data : SatelliteCatalogue(), today());
 }
 
 void InstallationSheet::registerTypes()

@@ -8,7 +8,6 @@
 
 #include <functional>
 
-class SqlHandler;
 class UBDataModel;
 
 // The installation sheet as the interface sees it (context property
@@ -21,7 +20,7 @@ class InstallationSheet : public QObject
 public:
     using DateSource = std::function<QDate()>;
 
-    InstallationSheet(const UBDataModel *model, const SqlHandler *database,
+    InstallationSheet(const UBDataModel *model, CatalogueSource catalogue,
                       DateSource today = &QDate::currentDate, QObject *parent = nullptr);
 
     SheetContent content() const;
@@ -44,6 +43,6 @@ public slots:
 
 private:
     const UBDataModel *model;
-    const SqlHandler *database;
+    CatalogueSource catalogue;
     DateSource today;
 };

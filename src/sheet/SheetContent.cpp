@@ -1,6 +1,5 @@
 #include "SheetContent.h"
 
-#include "db/SqlHandler.h"
 #include "device/CodeWord.h"
 #include "model/PlanCheck.h"
 #include "model/UBDataModel.h"
@@ -10,19 +9,19 @@
 
 namespace {
 void describeTransponder(SheetContent::Slot &slot, const UBRecord &record, const QString &lnb1,
-                         const QString &lnb2, const SqlHandler *database)
+                         const QString &lnb2, const SatelliteCatalogue &catalogue)
 {
     slot.assigned = record.tp >= 0;
     slot.lnb = record.lnb;
     slot.satellite = record.lnb > 0 ? lnb2 : lnb1;
     slot.transponder = record.tp;
     slot.frequency = record.freq;
-    if (!slot.assigned || !database || !database->hasData())
+    if (!slot.assigned || catalogue.isEmpty())
         return;
     // The device link's own check decides whether the UB can travel.
-    slot.refusal = CodeWord::staticRefusal(record, lnb1, lnb2, database);
-    const TransponderItem *row = database->findTransponder(slot.satellite, quint32(record.tp));
-    const SateliteParams *params = database->findSatelite(slot.satellite);
+    slot.refusal = CodeWord::staticRefusal(record, lnb1, lnb2, catalogue);
+    const TransponderItem *row = catalogue.findTransponder(slot.satellite, quint32(record.tp));
+    const SateliteParams *params = catalogue.findSatelite(slot.satellite);
     if (!row || !params)
         return; // not in the satellite data: shown without polarisation and band
     slot.transponderKnown = true;
@@ -56,7 +55,8 @@ SheetContent::Slot::Problem SheetContent::Slot::problem() const
     return Problem::NotInSatelliteData;
 }
 
-SheetContent SheetContent::build(const UBDataModel &model, const SqlHandler *database, const QDate &date)
+SheetContent SheetContent::build(const UBDataModel &model, const SatelliteCatalogue &catalogue,
+                                 const QDate &date)
 {
     SheetContent content;
     content.date = date;
@@ -76,7 +76,7 @@ SheetContent SheetContent::build(const UBDataModel &model, const SqlHandler *dat
         slot.slotFrequency = slotFrequency(record.ubNumber);
         slot.isStatic = record.isStatic();
         if (slot.isStatic) {
-            describeTransponder(slot, record, content.lnb1, content.lnb2, database);
+            describeTransponder(slot, record, content.lnb1, content.lnb2, catalogue);
         } else {
             slot.line = record.line;
             slot.localUB = record.localUB;

@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <QVector>
 
-class SqlHandler;
 class UBDataModel;
 
 // Everything the installation sheet shows, taken from the band plan and the
@@ -70,9 +69,10 @@ public:
     static constexpr quint32 bandStart = 950;
     static constexpr quint32 bandEnd = 2150;
 
-    // database may be null (no satellite data): static UBs then show what the
+    // An empty catalogue (no satellite data): static UBs then show what the
     // plan itself holds.
-    static SheetContent build(const UBDataModel &model, const SqlHandler *database, const QDate &date);
+    static SheetContent build(const UBDataModel &model, const SatelliteCatalogue &catalogue,
+                              const QDate &date);
 
     QDate date;
     bool deviceConnected = false;

@@ -1,5 +1,5 @@
 #include "controller/UBModelController.h"
-#include "db/SqlHandler.h"
+#include "device/CodeWord.h"
 #include "device/SerialPortHandler.h"
 #include "model/UBDataModel.h"
 
@@ -214,7 +214,6 @@ const Entry toolEntries[] = {
     {u8"SerialPortHandler", u8"%1 cannot be read: %2 has no transponder at %3 MHz %4 in the satellite data.", u8"%1 kann nicht gelesen werden: %2 hat in den Satellitendaten keinen Transponder bei %3 MHz %4.", u8"%1 cannot be read: %2 has no transponder at %3 MHz %4 in the satellite data."},
     {u8"SerialPortHandler", u8"%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB.", u8"%1 kann nicht gelesen werden: Transponder %2 von %3 liegt im anderen Band des LNB.", u8"%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB."},
     {u8"SqlHandler", u8"Transponder %1 is not among those of %2.", u8"Transponder %1 gehört nicht zu denen von %2.", u8"Transponder %1 is not among those of %2."},
-    {u8"SqlHandler", u8"No transponder of %1 lies within 4 MHz of %2 MHz.", u8"Kein Transponder von %1 liegt innerhalb von 4 MHz um %2 MHz.", u8"No transponder of %1 lies within 4 MHz of %2 MHz."},
     {u8"main", u8"Information", u8"Hinweis", u8"Information"},
 };
 
@@ -464,15 +463,19 @@ private slots:
         QCOMPARE(errors.count(), 2);
         QCOMPARE(errors.at(1).at(0).toString(), lostConnection);
 
-        SqlHandler sql(environment.connection, cacheDir.path());
+        UBRecord onNowhere;
+        onNowhere.type = UBRecord::staticType;
+        onNowhere.tp = 1;
         try {
-            sql.getSateliteParams(QStringLiteral("nowhere"));
+            const SatelliteCatalogue data({{QStringLiteral("A"), {{1, 11000, true, 9750, 1}}}},
+                                          {{QStringLiteral("A"), 1, 9750, 10600}});
+            CodeWord::encode(onNowhere, QStringLiteral("nowhere"), QString(), data, 0);
             QFAIL("no exception");
         } catch (const std::runtime_error &e) {
             QCOMPARE(QString::fromUtf8(e.what()), notFound);
         }
 
-        SerialPortHandler device(&sql, [] { return QList<SerialPortCandidate>(); });
+        SerialPortHandler device(nullptr, [] { return QList<SerialPortCandidate>(); });
         try {
             device.readLteFilter();
             QFAIL("no exception");

@@ -178,14 +178,16 @@ private slots:
         build(fixtureConnection());
         controller->initialize();
         QCOMPARE(events, QStringList());
-        QCOMPARE(controller->satelliteData()->getPolarisationForTransponder(satellite, transponder).horizontal,
-                 horizontal);
+        const TransponderItem *row = controller->catalogue()->findTransponder(satellite, transponder);
+        QVERIFY(row);
+        QCOMPARE(row->horizontal, horizontal);
 
         build(unreachableConnection());
         controller->initialize();
         QCOMPARE(events.filter(QStringLiteral("error")), QStringList());
-        QCOMPARE(controller->satelliteData()->getPolarisationForTransponder(satellite, transponder).horizontal,
-                 horizontal);
+        row = controller->catalogue()->findTransponder(satellite, transponder);
+        QVERIFY(row);
+        QCOMPARE(row->horizontal, horizontal);
     }
 
     // The window starts from the local data at once; the server's data, when

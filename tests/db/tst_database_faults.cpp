@@ -3,6 +3,7 @@
 // download is kept, the last good cache stays byte for byte and is used, and
 // the start-up says why. The faults come from tools/delay-relay --fault.
 
+#include "CatalogueRows.h"
 #include "RelayProcess.h"
 #include "TestDatabase.h"
 #include "controller/UBModelController.h"
@@ -70,7 +71,7 @@ private slots:
         {
             SqlHandler handler(relay.connection(), dir.path());
             handler.connectToDatabase();
-            QCOMPARE(handler.availableSatelites().size(), 10);
+            QCOMPARE(CatalogueRows::names(handler.catalogue()).size(), 10);
         }
         wholeDownload = relay.serverBytesOfLastConnection();
         QVERIFY2(wholeDownload > 10000, qPrintable(QString::number(wholeDownload)));
@@ -97,7 +98,7 @@ private slots:
         handler.connectToDatabase();
         QVERIFY2(elapsed.elapsed() < boundMs, qPrintable(QString::number(elapsed.elapsed())));
 
-        QCOMPARE(handler.availableSatelites(), QStringList{QStringLiteral("Old")});
+        QCOMPARE(CatalogueRows::names(handler.catalogue()), QStringList{QStringLiteral("Old")});
         QCOMPARE(fileBytes(handler.cacheFilePath()), previousCache());
         QVERIFY(!handler.failureReason().isEmpty());
         QCOMPARE(brokenOff.count(), opened ? 1 : 0);

@@ -1,8 +1,11 @@
 // The download from a real MariaDB server (the test's own, see TestDatabase.h), and the cache
 // file it leaves behind.
 
+#include "CatalogueRows.h"
 #include "TestDatabase.h"
+#include "Throws.h"
 #include "db/SqlHandler.h"
+#include "model/NoSatelliteData.h"
 
 #include <QFileInfo>
 #include <QSignalSpy>
@@ -29,7 +32,6 @@ BuiltInSatellites::Data noBuiltIn()
 
 const char *const threeFreqsMessage =
     "SqlHandler::createSateliteParams: more than two freqs found for one satelite!";
-const QString notFound = QStringLiteral("Satelite not found in database");
 
 QString exceptionText(const std::function<void()> &call)
 {
@@ -46,9 +48,9 @@ QString exceptionText(const std::function<void()> &call)
 QVector<TransponderItem> rowsOf(const SqlHandler &handler, const QString &name)
 {
     QVector<TransponderItem> rows;
-    const QVariantList pairs = handler.itemsForSatelite(name);
+    const QVariantList pairs = CatalogueRows::pairs(handler.catalogue(), name);
     for (int i = 0; i + 1 < pairs.size(); i += 2)
-        rows << handler.getPolarisationForTransponder(name, pairs.at(i).toUInt());
+        rows << CatalogueRows::row(handler.catalogue(), name, pairs.at(i).toUInt());
     return rows;
 }
 
@@ -101,18 +103,21 @@ private slots:
         QStringList expected;
         for (const char *name : realisticNames)
             expected << QString::fromLatin1(name);
-        QCOMPARE(handler->availableSatelites(), expected);
+        QCOMPARE(CatalogueRows::names(handler->catalogue()), expected);
 
-        const SateliteParams &astra = handler->getSateliteParams(QStringLiteral("Astra 19.2E"));
+        const SateliteParams &astra =
+            CatalogueRows::params(handler->catalogue(), QStringLiteral("Astra 19.2E"));
         QCOMPARE(astra.satId, 1u);
         QCOMPARE(astra.lofLow, 9750u);
         QCOMPARE(astra.lofHigh, 10600u);
         const TransponderItem &tp71 =
-            handler->getPolarisationForTransponder(QStringLiteral("Astra 19.2E"), 71);
+            CatalogueRows::row(handler->catalogue(), QStringLiteral("Astra 19.2E"), 71);
         QCOMPARE(tp71, (TransponderItem{71, 11836, true, 10600, 1}));
-        QCOMPARE(handler->getTransponderByFreq(QStringLiteral("Astra 19.2E"), 11836), 71u);
+        QCOMPARE(handler->catalogue()->findTransponderNear(QStringLiteral("Astra 19.2E"), 11836)->transponder,
+                 71u);
 
-        const SateliteParams &highOnly = handler->getSateliteParams(QStringLiteral("Eutelsat 9.0E"));
+        const SateliteParams &highOnly =
+            CatalogueRows::params(handler->catalogue(), QStringLiteral("Eutelsat 9.0E"));
         QCOMPARE(highOnly.lofLow, 10600u);
         QCOMPARE(highOnly.lofHigh, 0u);
         const QStringList byId = {QStringLiteral("Astra 19.2E"),    QStringLiteral("Hotbird 13.0E"),
@@ -121,7 +126,7 @@ private slots:
                                   QStringLiteral("Turksat 42.0E"),  QStringLiteral("Hispasat 30.0W"),
                                   QStringLiteral("Eutelsat 9.0E"),  QStringLiteral("Astra 4.8E")};
         for (int id = 1; id <= byId.size(); ++id)
-            QCOMPARE(handler->getSateliteParamsById(quint32(id)).name, byId.at(id - 1));
+            QCOMPARE(CatalogueRows::nameOfId(handler->catalogue(), quint32(id)), byId.at(id - 1));
         QVERIFY(QFileInfo::exists(handler->cacheFilePath()));
     }
 
@@ -142,12 +147,12 @@ private slots:
 
         auto handler = handlerFor(db);
         handler->connectToDatabase();
-        QCOMPARE(handler->availableSatelites(),
+        QCOMPARE(CatalogueRows::names(handler->catalogue()),
                  (QStringList{QStringLiteral("Sat 19"), QStringLiteral("Sat 2"), QStringLiteral("Zulu"),
                               QStringLiteral("alpha")}));
-        QCOMPARE(handler->itemsForSatelite(QStringLiteral("Zulu")),
+        QCOMPARE(CatalogueRows::pairs(handler->catalogue(), QStringLiteral("Zulu")),
                  (QVariantList{3u, 12000u, 1u, 11000u, 2u, 12500u}));
-        QCOMPARE(handler->itemsForSatelite(QStringLiteral("alpha")), QVariantList());
+        QCOMPARE(CatalogueRows::pairs(handler->catalogue(), QStringLiteral("alpha")), QVariantList());
     }
 
     void polarisationIsExactlyH_data()
@@ -171,7 +176,7 @@ private slots:
         QVERIFY(!db.isEmpty());
         auto handler = handlerFor(db);
         handler->connectToDatabase();
-        QCOMPARE(handler->getPolarisationForTransponder(QStringLiteral("S"), 1).horizontal, horizontal);
+        QCOMPARE(CatalogueRows::row(handler->catalogue(), QStringLiteral("S"), 1).horizontal, horizontal);
     }
 
     void summaries_data()
@@ -206,7 +211,7 @@ private slots:
         QVERIFY(!db.isEmpty());
         auto handler = handlerFor(db);
         handler->connectToDatabase();
-        const SateliteParams &params = handler->getSateliteParams(QStringLiteral("S"));
+        const SateliteParams &params = CatalogueRows::params(handler->catalogue(), QStringLiteral("S"));
         QCOMPARE(params.lofLow, lofLow);
         QCOMPARE(params.lofHigh, lofHigh);
         QCOMPARE(params.satId, satId);
@@ -223,7 +228,7 @@ private slots:
         QVERIFY(!db.isEmpty());
         auto handler = handlerFor(db);
         handler->connectToDatabase();
-        QCOMPARE(handler->getPolarisationForTransponder(QStringLiteral("S"), 7),
+        QCOMPARE(CatalogueRows::row(handler->catalogue(), QStringLiteral("S"), 7),
                  (TransponderItem{7, 0, true, 9750, 2}));
     }
 
@@ -247,7 +252,7 @@ private slots:
         QSignalSpy brokenOff(handler.get(), &SqlHandler::downloadBrokenOff);
         QVERIFY(brokenOff.isValid());
         QCOMPARE(exceptionText([&] { handler->connectToDatabase(); }), QString());
-        QCOMPARE(handler->availableSatelites(), QStringList{QStringLiteral("Old")});
+        QCOMPARE(CatalogueRows::names(handler->catalogue()), QStringList{QStringLiteral("Old")});
         QCOMPARE(brokenOff.count(), 1);
         QCOMPARE(brokenOff.at(0).at(0).toString(), QString::fromLatin1(threeFreqsMessage));
         QCOMPARE(fileBytes(handler->cacheFilePath()), previous);
@@ -267,10 +272,10 @@ private slots:
         QVERIFY(!db.isEmpty());
 
         auto handler = handlerFor(db);
-        QCOMPARE(exceptionText([&] { handler->connectToDatabase(); }), QStringLiteral("Not connected"));
+        QVERIFY(throwsType<NoSatelliteData>([&] { handler->connectToDatabase(); }));
         QVERIFY2(handler->failureReason().contains(QLatin1String("Unknown column")),
                  qPrintable(handler->failureReason()));
-        QCOMPARE(exceptionText([&] { handler->availableSatelites(); }), QStringLiteral("Not connected"));
+        QVERIFY(handler->catalogue()->isEmpty());
         QVERIFY(!QFileInfo::exists(handler->cacheFilePath()));
     }
 
@@ -281,7 +286,7 @@ private slots:
         QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Old"), {}}}, {})));
         auto handler = handlerFor(db);
         handler->connectToDatabase();
-        QCOMPARE(handler->availableSatelites(), QStringList());
+        QCOMPARE(CatalogueRows::names(handler->catalogue()), QStringList());
         // Rewritten: version 1, no satellites, no summaries.
         QCOMPARE(fileBytes(handler->cacheFilePath()), QByteArray::fromHex("000000010000000000000000"));
     }
@@ -307,10 +312,11 @@ private slots:
         handler->connectToDatabase();
         QStringList sorted = names;
         std::sort(sorted.begin(), sorted.end());
-        QCOMPARE(handler->availableSatelites(), sorted);
+        QCOMPARE(CatalogueRows::names(handler->catalogue()), sorted);
         for (int i = 0; i < names.size(); ++i) {
-            QCOMPARE(handler->itemsForSatelite(names.at(i)), (QVariantList{quint32(i + 1), 11000u}));
-            QCOMPARE(handler->getSateliteParams(names.at(i)).satId, quint32(i + 1));
+            QCOMPARE(CatalogueRows::pairs(handler->catalogue(), names.at(i)),
+                     (QVariantList{quint32(i + 1), 11000u}));
+            QCOMPARE(CatalogueRows::params(handler->catalogue(), names.at(i)).satId, quint32(i + 1));
         }
     }
 
@@ -324,7 +330,7 @@ private slots:
         QVERIFY(!db.isEmpty());
         auto handler = handlerFor(db);
         handler->connectToDatabase();
-        QCOMPARE(handler->getSateliteParamsById(5).name, QStringLiteral("Alpha"));
+        QCOMPARE(CatalogueRows::nameOfId(handler->catalogue(), 5), QStringLiteral("Alpha"));
     }
 
     // The cache of a one-row satellite, byte for byte.
@@ -361,12 +367,14 @@ private slots:
             SqlHandler offline(unreachableConnection(), cacheDir->path());
             offline.connectToDatabase();
 
-            const QStringList names = online->availableSatelites();
-            QCOMPARE(offline.availableSatelites(), names);
+            const QStringList names = CatalogueRows::names(online->catalogue());
+            QCOMPARE(CatalogueRows::names(offline.catalogue()), names);
             for (const QString &name : names) {
                 QCOMPARE(rowsOf(offline, name), rowsOf(*online, name));
-                QCOMPARE(offline.itemsForSatelite(name), online->itemsForSatelite(name));
-                QCOMPARE(offline.getSateliteParams(name), online->getSateliteParams(name));
+                QCOMPARE(CatalogueRows::pairs(offline.catalogue(), name),
+                         CatalogueRows::pairs(online->catalogue(), name));
+                QCOMPARE(CatalogueRows::params(offline.catalogue(), name),
+                         CatalogueRows::params(online->catalogue(), name));
             }
         }
     }
@@ -408,7 +416,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
 
-        QCOMPARE(handler->availableSatelites().size(), 10);
+        QCOMPARE(CatalogueRows::names(handler->catalogue()).size(), 10);
         QCOMPARE(fileBytes(handler->cacheFilePath()), previous);
         QCOMPARE(QDir(cacheDir->path()).entryList(QDir::Files), QStringList{QStringLiteral("db.dat")});
     }
@@ -420,13 +428,13 @@ private slots:
         connection.password = QStringLiteral("wrong");
         {
             SqlHandler handler(connection, cacheDir->path(), &QDateTime::currentDateTime, noBuiltIn);
-            QCOMPARE(exceptionText([&] { handler.connectToDatabase(); }), QStringLiteral("Not connected"));
-            QCOMPARE(exceptionText([&] { handler.availableSatelites(); }), QStringLiteral("Not connected"));
+            QVERIFY(throwsType<NoSatelliteData>([&] { handler.connectToDatabase(); }));
+            QVERIFY(handler.catalogue()->isEmpty());
         }
         QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Cached"), {}}}, {})));
         SqlHandler handler(connection, cacheDir->path());
         handler.connectToDatabase();
-        QCOMPARE(handler.availableSatelites(), QStringList{QStringLiteral("Cached")});
+        QCOMPARE(CatalogueRows::names(handler.catalogue()), QStringList{QStringLiteral("Cached")});
     }
 
     // Handlers one after another, and two alive at once, each keep a working
@@ -446,11 +454,11 @@ private slots:
             auto second = handlerFor(QStringLiteral("satellites"));
             second->connectToDatabase();
             first.reset();
-            QCOMPARE(second->availableSatelites().size(), 10);
+            QCOMPARE(CatalogueRows::names(second->catalogue()).size(), 10);
             // The replacement is built while the old one still exists.
             second = handlerFor(QStringLiteral("satellites"));
             second->connectToDatabase();
-            QCOMPARE(second->availableSatelites().size(), 10);
+            QCOMPARE(CatalogueRows::names(second->catalogue()).size(), 10);
         }
         qInstallMessageHandler(previous);
         QCOMPARE(warnings, QStringList());

@@ -3,6 +3,7 @@
 // server is reached through tools/delay-relay (no delay here), which counts
 // the round trips and can make the server refuse several statements.
 
+#include "CatalogueRows.h"
 #include "RelayProcess.h"
 #include "TestDatabase.h"
 #include "db/SqlHandler.h"
@@ -124,7 +125,7 @@ private slots:
         Download one = download(direct->connection(db));
         QCOMPARE(one.error, QString());
         QVERIFY(!one.fellBack);
-        const QStringList names = one.handler->availableSatelites();
+        const QStringList names = CatalogueRows::names(one.handler->catalogue());
         one.handler.reset();
         const int oneTrips = direct->roundTripsOfLastConnection();
         QVERIFY2(oneTrips > 0 && oneTrips <= 8, qPrintable(QString::number(oneTrips)));
@@ -132,8 +133,8 @@ private slots:
         Download each = download(refusing->connection(db));
         QCOMPARE(each.error, QString());
         QVERIFY(each.fellBack);
-        QCOMPARE(each.handler->availableSatelites(), names);
-        QCOMPARE(each.handler->getSateliteParamsById(satId).name, satelite);
+        QCOMPARE(CatalogueRows::names(each.handler->catalogue()), names);
+        QCOMPARE(CatalogueRows::nameOfId(each.handler->catalogue(), satId), satelite);
         each.handler.reset();
         const int eachTrips = refusing->roundTripsOfLastConnection();
 
@@ -145,8 +146,8 @@ private slots:
         // The cache holds the same, ids above what a code word carries too.
         SqlHandler offline(unreachableConnection(), cacheDir->path());
         offline.connectToDatabase();
-        QCOMPARE(offline.availableSatelites(), names);
-        QCOMPARE(offline.getSateliteParamsById(satId).name, satelite);
+        QCOMPARE(CatalogueRows::names(offline.catalogue()), names);
+        QCOMPARE(CatalogueRows::nameOfId(offline.catalogue(), satId), satelite);
     }
 
     // A table whose SELECT fails ends the download either way: the tables
@@ -183,7 +184,7 @@ private slots:
         Relay &relay = refused ? *refusing : *direct;
         const Download result = download(relay.connection(db), previous);
         QCOMPARE(result.error, QString());
-        QCOMPARE(result.handler->availableSatelites(), QStringList{QStringLiteral("Old")});
+        QCOMPARE(CatalogueRows::names(result.handler->catalogue()), QStringList{QStringLiteral("Old")});
         QVERIFY2(result.handler->failureReason().contains(QLatin1String("Unknown column")),
                  qPrintable(result.handler->failureReason()));
         QCOMPARE(result.cache, previous);

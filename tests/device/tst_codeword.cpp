@@ -1,9 +1,9 @@
 // The code word of one user band: bit layout, range checks, reply parsing.
 
-#include "TestDatabase.h"
+#include "Throws.h"
 #include "device/CodeWord.h"
+#include "model/NoSatelliteData.h"
 
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
@@ -88,21 +88,21 @@ private slots:
     void staticNamesTakenOnlyFromAWholeReply();
 
 private:
-    std::unique_ptr<SqlHandler> database();
-    QTemporaryDir cacheDir;
+    static SharedCatalogue database();
 };
 
 void tst_CodeWord::dynamicWorkedExample()
 {
     // UB 5, line 2, R = 7 (the generator gave 6): B = 40, K = 24.
-    const CodeWord word = CodeWord::encode(dynamicRecord(5, 2), QString(), QString(), nullptr, 6);
+    const CodeWord word =
+        CodeWord::encode(dynamicRecord(5, 2), QString(), QString(), SatelliteCatalogue(), 6);
     QCOMPARE(word.value(), 0x18280207u);
     QCOMPARE(word.toText(), QStringLiteral("405275143"));
 
     QString lnb1 = QStringLiteral("A");
     QString lnb2 = QStringLiteral("B");
-    const UBRecord decoded =
-        CodeWord::decode(CodeWord::fromText(QStringLiteral("405275143")), 5, lnb1, lnb2, nullptr);
+    const UBRecord decoded = CodeWord::decode(CodeWord::fromText(QStringLiteral("405275143")), 5, lnb1, lnb2,
+                                              SatelliteCatalogue());
     QCOMPARE(decoded.ubNumber, 5u);
     QCOMPARE(decoded.line, 2u);
     QCOMPARE(decoded.freq, 1225u);
@@ -135,15 +135,15 @@ void tst_CodeWord::staticWorkedExample()
 void tst_CodeWord::dynamicWordsDifferButDecodeAlike()
 {
     const UBRecord record = dynamicRecord(17, 3);
-    const CodeWord first = CodeWord::encode(record, QString(), QString(), nullptr, 0);
-    const CodeWord second = CodeWord::encode(record, QString(), QString(), nullptr, 9);
+    const CodeWord first = CodeWord::encode(record, QString(), QString(), SatelliteCatalogue(), 0);
+    const CodeWord second = CodeWord::encode(record, QString(), QString(), SatelliteCatalogue(), 9);
     QVERIFY(first.value() != second.value());
     QCOMPARE(first.value() & 0x00FFFF00u, second.value() & 0x00FFFF00u);
     QCOMPARE(first.randomPart(), 1u);
     QCOMPARE(second.randomPart(), 10u);
     QString lnb1, lnb2;
-    const UBRecord a = CodeWord::decode(first, 17, lnb1, lnb2, nullptr);
-    const UBRecord b = CodeWord::decode(second, 17, lnb1, lnb2, nullptr);
+    const UBRecord a = CodeWord::decode(first, 17, lnb1, lnb2, SatelliteCatalogue());
+    const UBRecord b = CodeWord::decode(second, 17, lnb1, lnb2, SatelliteCatalogue());
     QCOMPARE(a.line, 3u);
     QVERIFY(a == b);
     // R stays within 1..15 for any generator value.
@@ -321,11 +321,12 @@ void tst_CodeWord::configurationReply()
     QString lnb1 = QStringLiteral("Astra 19.2E");
     QString lnb2 = QStringLiteral("Hotbird 13E");
     if (!accepted) {
-        QCOMPARE(thrownMessage([&] { CodeWord::decodeConfiguration(reply, lnb1, lnb2, nullptr); }),
-                 readError);
+        QCOMPARE(
+            thrownMessage([&] { CodeWord::decodeConfiguration(reply, lnb1, lnb2, SatelliteCatalogue()); }),
+            readError);
         return;
     }
-    const QList<UBRecord> list = CodeWord::decodeConfiguration(reply, lnb1, lnb2, nullptr);
+    const QList<UBRecord> list = CodeWord::decodeConfiguration(reply, lnb1, lnb2, SatelliteCatalogue());
     QCOMPARE(list.size(), 24);
     // Model order: the first word on the line is UB 0 and ends up last.
     for (int i = 0; i < 24; ++i) {
@@ -346,19 +347,21 @@ void tst_CodeWord::lineFieldAboveThreeRefused()
     QVERIFY(!word.isStatic());
     QCOMPARE(word.f(), 258u);
     QString lnb1, lnb2;
-    QCOMPARE(thrownMessage([&] { CodeWord::decode(word, 0, lnb1, lnb2, nullptr); }), readError);
+    QCOMPARE(thrownMessage([&] { CodeWord::decode(word, 0, lnb1, lnb2, SatelliteCatalogue()); }), readError);
     QStringList words = dynamicWords(24);
     words[7] = word.toText();
-    QCOMPARE(thrownMessage(
-                 [&] { CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, nullptr); }),
+    QCOMPARE(thrownMessage([&] {
+                 CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2,
+                                               SatelliteCatalogue());
+             }),
              readError);
 }
 
 void tst_CodeWord::configurationCommand()
 {
     quint32 next = 0;
-    const QString command = CodeWord::configurationCommand(dynamicPlan(), QString(), QString(), nullptr,
-                                                           [&next] { return next++; });
+    const QString command = CodeWord::configurationCommand(dynamicPlan(), QString(), QString(),
+                                                           SatelliteCatalogue(), [&next] { return next++; });
     QVERIFY(command.startsWith(QLatin1String(":CONF:ALL ")));
     QVERIFY(!command.endsWith(QLatin1Char(',')));
     QVERIFY(!command.mid(10).contains(QLatin1Char(' ')));
@@ -368,7 +371,7 @@ void tst_CodeWord::configurationCommand()
     for (int ub = 0; ub < 24; ++ub)
         QCOMPARE(words.at(ub), CodeWord::makeDynamic(quint32(ub), quint32(ub % 4), quint32(ub)).toText());
     QString lnb1, lnb2;
-    QCOMPARE(CodeWord::decodeConfiguration(command.mid(10), lnb1, lnb2, nullptr), dynamicPlan());
+    QCOMPARE(CodeWord::decodeConfiguration(command.mid(10), lnb1, lnb2, SatelliteCatalogue()), dynamicPlan());
 }
 
 void tst_CodeWord::configurationCommandRefusesBeforeBuildingLine()
@@ -377,7 +380,7 @@ void tst_CodeWord::configurationCommandRefusesBeforeBuildingLine()
     list[20].line = 300;
     int drawn = 0;
     const std::string message = thrownMessage([&] {
-        CodeWord::configurationCommand(list, QString(), QString(), nullptr,
+        CodeWord::configurationCommand(list, QString(), QString(), SatelliteCatalogue(),
                                        [&drawn] { return quint32(drawn++); });
     });
     QVERIFY2(message.find("Line 300") != std::string::npos, message.c_str());
@@ -391,20 +394,22 @@ void tst_CodeWord::staticWithoutDatabase()
     UBRecord record = dynamicRecord(3, 0);
     record.type = UBRecord::staticType;
     record.tp = 5;
-    QCOMPARE(thrownMessage(
-                 [&] { CodeWord::encode(record, QStringLiteral("A"), QStringLiteral("B"), nullptr, 0); }),
-             std::string("Not connected"));
+    QVERIFY(throwsType<NoSatelliteData>([&] {
+        CodeWord::encode(record, QStringLiteral("A"), QStringLiteral("B"), SatelliteCatalogue(), 0);
+    }));
+    QCOMPARE(
+        int(CodeWord::staticRefusal(record, QStringLiteral("A"), QStringLiteral("B"), SatelliteCatalogue())),
+        int(CodeWord::Refusal::NoSatelliteData));
+    // Without data no satellite id is known: the word cannot be read.
     QString lnb1, lnb2;
-    QCOMPARE(thrownMessage([&] { CodeWord::decode(CodeWord(2166124547u), 3, lnb1, lnb2, nullptr); }),
-             std::string("Not connected"));
+    QVERIFY(throwsType<UndecodableWord>(
+        [&] { CodeWord::decode(CodeWord(2166124547u), 3, lnb1, lnb2, SatelliteCatalogue()); }));
 }
 
-std::unique_ptr<SqlHandler> tst_CodeWord::database()
+SharedCatalogue tst_CodeWord::database()
 {
-    if (!cacheDir.isValid())
-        return nullptr;
     // Transponder number, frequency, horizontal, oscillator, satellite id.
-    const TestDatabase::Satelites satelites{
+    const SatelliteCatalogue::Transponders satelites{
         {QStringLiteral("Astra 19.2E"),
          {{1, 11836, true, 10600, 1},
           {2, 10744, false, 9750, 1},
@@ -425,11 +430,7 @@ std::unique_ptr<SqlHandler> tst_CodeWord::database()
                                          {QStringLiteral("Single band"), 127, 9750, 0},
                                          {QStringLiteral("Wide id"), 128, 9750, 10600},
                                          {QStringLiteral("No id yet"), 0, 9750, 0}};
-    if (!TestDatabase::writeCacheFile(cacheDir.path(), satelites, params))
-        return nullptr;
-    auto handler = std::make_unique<SqlHandler>(TestDatabase::unreachableConnection(), cacheDir.path());
-    handler->connectToDatabase();
-    return handler;
+    return std::make_shared<const SatelliteCatalogue>(satelites, params);
 }
 
 namespace {
@@ -451,12 +452,12 @@ void tst_CodeWord::staticWorkedExampleWithDatabase()
     QVERIFY(db);
     const QString astra = QStringLiteral("Astra 19.2E");
     const CodeWord word =
-        CodeWord::encode(staticRecord(3, 0, 1, 11836), astra, QStringLiteral("Hotbird 13E"), db.get(), 0);
+        CodeWord::encode(staticRecord(3, 0, 1, 11836), astra, QStringLiteral("Hotbird 13E"), *db, 0);
     QCOMPARE(word.toText(), QStringLiteral("2166124547"));
 
     QString lnb1 = QStringLiteral("before");
     QString lnb2 = QStringLiteral("kept");
-    const UBRecord decoded = CodeWord::decode(CodeWord::fromText(u"2166124547"), 3, lnb1, lnb2, db.get());
+    const UBRecord decoded = CodeWord::decode(CodeWord::fromText(u"2166124547"), 3, lnb1, lnb2, *db);
     QCOMPARE(decoded.type, UBRecord::staticType);
     QCOMPARE(decoded.ubNumber, 3u);
     QCOMPARE(decoded.freq, 11836u);
@@ -494,10 +495,10 @@ void tst_CodeWord::staticRoundTrip()
     const auto db = database();
     QVERIFY(db);
     const QString lnb1 = record.ubNumber == 9 ? QStringLiteral("Single band") : QStringLiteral("Astra 19.2E");
-    const CodeWord word = CodeWord::encode(record, lnb1, QStringLiteral("Hotbird 13E"), db.get(), 0);
+    const CodeWord word = CodeWord::encode(record, lnb1, QStringLiteral("Hotbird 13E"), *db, 0);
     QCOMPARE(word.value(), expectedWord);
     QString readLnb1, readLnb2;
-    QCOMPARE(CodeWord::decode(word, record.ubNumber, readLnb1, readLnb2, db.get()), record);
+    QCOMPARE(CodeWord::decode(word, record.ubNumber, readLnb1, readLnb2, *db), record);
     QCOMPARE(record.lnb ? readLnb2 : readLnb1, record.lnb ? QStringLiteral("Hotbird 13E") : lnb1);
     QVERIFY((record.lnb ? readLnb1 : readLnb2).isEmpty());
 }
@@ -547,18 +548,18 @@ void tst_CodeWord::staticRefusedWithReason()
     const auto db = database();
     QVERIFY(db);
     const QString lnb2 = QStringLiteral("Hotbird 13E");
-    QCOMPARE(int(CodeWord::staticRefusal(record, satelite, lnb2, db.get())), refusal);
+    QCOMPARE(int(CodeWord::staticRefusal(record, satelite, lnb2, *db)), refusal);
     QList<UBRecord> list = dynamicPlan();
     list[23 - int(qMin(record.ubNumber, 23u))] = record;
-    const std::string thrown = thrownMessage(
-        [&] { CodeWord::configurationCommand(list, satelite, lnb2, db.get(), [] { return 6u; }); });
+    const std::string thrown =
+        thrownMessage([&] { CodeWord::configurationCommand(list, satelite, lnb2, *db, [] { return 6u; }); });
     QVERIFY2(QString::fromStdString(thrown).contains(message), thrown.c_str());
     // A plan the check passes is sent.
     list[23 - int(qMin(record.ubNumber, 23u))] = staticRecord(record.ubNumber % 24, 0, 1, 11836);
     QCOMPARE(int(CodeWord::staticRefusal(list[23 - int(qMin(record.ubNumber, 23u))],
-                                         QStringLiteral("Astra 19.2E"), lnb2, db.get())),
+                                         QStringLiteral("Astra 19.2E"), lnb2, *db)),
              int(CodeWord::Refusal::None));
-    QVERIFY(!CodeWord::configurationCommand(list, QStringLiteral("Astra 19.2E"), lnb2, db.get(), [] {
+    QVERIFY(!CodeWord::configurationCommand(list, QStringLiteral("Astra 19.2E"), lnb2, *db, [] {
                  return 6u;
              }).isEmpty());
 }
@@ -599,9 +600,9 @@ void tst_CodeWord::staticDecodeFailures()
     const auto db = database();
     QVERIFY(db);
     QString lnb1, lnb2;
-    QCOMPARE(QString::fromStdString(
-                 thrownMessage([&] { CodeWord::decode(CodeWord(word), 0, lnb1, lnb2, db.get()); })),
-             message);
+    QCOMPARE(
+        QString::fromStdString(thrownMessage([&] { CodeWord::decode(CodeWord(word), 0, lnb1, lnb2, *db); })),
+        message);
 }
 
 void tst_CodeWord::staticNamesTakenOnlyFromAWholeReply()
@@ -613,8 +614,7 @@ void tst_CodeWord::staticNamesTakenOnlyFromAWholeReply()
     words[10] = QString::number(0x82000000u | 10u << 19 | 1184u << 8 | 0x4u); // Hotbird, LNB2
     QString lnb1 = QStringLiteral("L1");
     QString lnb2 = QStringLiteral("L2");
-    const QList<UBRecord> list =
-        CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, db.get());
+    const QList<UBRecord> list = CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, *db);
     QCOMPARE(lnb1, QStringLiteral("Astra 19.2E"));
     QCOMPARE(lnb2, QStringLiteral("Hotbird 13E"));
     QCOMPARE(list.at(23 - 3), staticRecord(3, 0, 1, 11836));
@@ -624,9 +624,9 @@ void tst_CodeWord::staticNamesTakenOnlyFromAWholeReply()
     words[20] = QString::number(0x80000000u | 50u << 24 | 1136u << 8);
     lnb1 = QStringLiteral("L1");
     lnb2 = QStringLiteral("L2");
-    QCOMPARE(thrownMessage(
-                 [&] { CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, db.get()); }),
-             std::string("UB21 cannot be read: the satellite id 50 is not in the satellite data."));
+    QCOMPARE(
+        thrownMessage([&] { CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, *db); }),
+        std::string("UB21 cannot be read: the satellite id 50 is not in the satellite data."));
     QCOMPARE(lnb1, QStringLiteral("L1"));
     QCOMPARE(lnb2, QStringLiteral("L2"));
 }

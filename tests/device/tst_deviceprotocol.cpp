@@ -4,7 +4,6 @@
 
 #include "ExchangeChecks.h"
 #include "SimulatorProcess.h"
-#include "TestDatabase.h"
 #include "device/CodeWord.h"
 #include "device/SerialPortHandler.h"
 
@@ -76,7 +75,7 @@ private:
     SimulatorProcess &sim(const QString &name) { return *devices.at(name).sim; }
 
     QTemporaryDir dir;
-    std::unique_ptr<SqlHandler> database;
+    SharedCatalogue database;
     std::map<QString, Device> devices;
 };
 
@@ -84,14 +83,13 @@ void tst_DeviceProtocol::initTestCase()
 {
     QVERIFY(dir.isValid());
     QVERIFY2(QFileInfo::exists(SimulatorProcess::program()), qPrintable(SimulatorProcess::program()));
-    // Satellite data for static words, from a cache file (the server is unreachable).
-    QVERIFY(TestDatabase::writeCacheFile(
-        dir.path(),
-        {{QStringLiteral("Astra 19.2E"), {{1, 11836, true, 10600, 1}, {2, 10744, false, 9750, 1}}},
-         {QStringLiteral("Hotbird 13E"), {{7, 11034, false, 9750, 2}}}},
-        {{QStringLiteral("Astra 19.2E"), 1, 9750, 10600}, {QStringLiteral("Hotbird 13E"), 2, 9750, 10600}}));
-    database = std::make_unique<SqlHandler>(TestDatabase::unreachableConnection(), dir.path());
-    database->connectToDatabase();
+    // Satellite data for static words.
+    database = std::make_shared<const SatelliteCatalogue>(
+        SatelliteCatalogue::Transponders{
+            {QStringLiteral("Astra 19.2E"), {{1, 11836, true, 10600, 1}, {2, 10744, false, 9750, 1}}},
+            {QStringLiteral("Hotbird 13E"), {{7, 11034, false, 9750, 2}}}},
+        QVector<SateliteParams>{{QStringLiteral("Astra 19.2E"), 1, 9750, 10600},
+                                {QStringLiteral("Hotbird 13E"), 2, 9750, 10600}});
     const auto reply = [](const char *command, const char *bytes) {
         return QStringList{QStringLiteral("--reply"),
                            QString::fromLatin1(command) + QLatin1Char('=') + QString::fromLatin1(bytes)};
@@ -130,8 +128,9 @@ void tst_DeviceProtocol::initTestCase()
         QVERIFY2(device.sim->start(), qPrintable(setup.first + device.sim->errors()));
         const QList<SerialPortCandidate> ports{{device.sim->link(), switchVendor, switchProduct}};
         // A fixed generator: 0, 1, 2, ...
-        device.handler = std::make_unique<SerialPortHandler>(
-            database.get(), [ports] { return ports; }, [next = quint32(0)]() mutable { return next++; });
+        device.handler =
+            std::make_unique<SerialPortHandler>([this] { return database; }, [ports] { return ports; },
+                                                [next = quint32(0)]() mutable { return next++; });
         device.found = std::make_unique<QSignalSpy>(device.handler.get(), &SerialPortHandler::deviceFound);
         device.missing =
             std::make_unique<QSignalSpy>(device.handler.get(), &SerialPortHandler::deviceMissing);
@@ -222,7 +221,7 @@ void tst_DeviceProtocol::exactCommandLines()
         QVERIFY(!words.contains(QLatin1Char(' ')));
         QVERIFY(!words.endsWith(QLatin1Char(',')));
         QCOMPARE(words.split(QLatin1Char(',')).size(), 24);
-        QCOMPARE(CodeWord::decodeConfiguration(words, lnb1, lnb2, nullptr), dynamicPlan());
+        QCOMPARE(CodeWord::decodeConfiguration(words, lnb1, lnb2, SatelliteCatalogue()), dynamicPlan());
         QCOMPARE(lines.mid(4),
                  (QStringList{QStringLiteral(":MEM:WRITE:ALL"), QStringLiteral(":CONF:LTEFILT OFF"),
                               QStringLiteral(":CONF:STBY ON"), QStringLiteral(":CONF:TERRAMP OFF"),

@@ -5,6 +5,7 @@
 #include "TestDatabase.h"
 #include "controller/UBModelController.h"
 #include "device/CodeWord.h"
+#include "model/NoSatelliteData.h"
 #include "model/UBDataModel.h"
 
 #include <QElapsedTimer>
@@ -251,13 +252,15 @@ private slots:
     // stands in for failures deep inside the encoding.
     void failuresBeforeTheWordsSendNoWords_data()
     {
-        QTest::addColumn<QString>("thrown"); // empty: not a std::exception; "-": nothing thrown
+        // empty: not a std::exception; "-": nothing thrown; "<no data>": NoSatelliteData
+        QTest::addColumn<QString>("thrown");
         QTest::addColumn<qint32>("staticTp"); // a static UB 23 on this transponder; -2: none
         QTest::addColumn<quint32>("staticFreq");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("noInternet");
-        QTest::newRow("database status text") << "Not connected" << -2 << 0u << dbMessage << 1;
-        QTest::newRow("almost the status text") << "Not connected." << -2 << 0u << "Not connected." << 0;
+        QTest::newRow("no satellite data") << "<no data>" << -2 << 0u << dbMessage << 1;
+        // Told apart by its type, never by its words.
+        QTest::newRow("the words of no data") << "Not connected" << -2 << 0u << "Not connected" << 0;
         QTest::newRow("device message") << "Fehler während des Schreibvorgangs." << -2 << 0u
                                         << "Fehler während des Schreibvorgangs." << 0;
         QTest::newRow("no std::exception") << "" << -2 << 0u << "Unknown error" << 0;
@@ -282,6 +285,8 @@ private slots:
             random = [thrown]() -> quint32 {
                 if (thrown.isEmpty())
                     throw 42;
+                if (thrown == QLatin1String("<no data>"))
+                    throw NoSatelliteData();
                 throw std::runtime_error(thrown.toStdString());
             };
         }

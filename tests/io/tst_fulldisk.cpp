@@ -7,6 +7,7 @@
 // (not root) the test is skipped with a message.
 
 #include "CacheFile.h"
+#include "CatalogueRows.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
 #include "sheet/InstallationSheet.h"
@@ -137,7 +138,8 @@ private slots:
                    download.tables.params.resize(1);
                    handler.useDownload(download);
                    // The data are there all the same, from the server.
-                   if (handler.availableSatelites() != QStringList{QStringLiteral("Astra 19.2E")})
+                   if (CatalogueRows::names(handler.catalogue()) !=
+                       QStringList{QStringLiteral("Astra 19.2E")})
                        return QStringLiteral("download not used");
                    return problems.isEmpty() ? QString() : problems.at(0).at(0).toString();
                });

@@ -55,7 +55,7 @@ public slots:
             model->setLnb2(satellites.at(1));
 
         InstallationSheet::registerTypes();
-        sheet = std::make_unique<InstallationSheet>(model.get(), controller->satelliteData());
+        sheet = std::make_unique<InstallationSheet>(model.get(), [this] { return controller->catalogue(); });
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)

@@ -1,4 +1,3 @@
-#include "TestDatabase.h"
 #include "UiTestHelper.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
@@ -82,8 +81,8 @@ private slots:
         QCOMPARE(controller->availableSatelites().size(), 3);
         model->setLnb1(QStringLiteral("Astra 19.2E"));
         model->setLnb2(QStringLiteral("Astra 28.2E"));
-        sheet = std::make_unique<InstallationSheet>(model.get(), controller->satelliteData(),
-                                                    [] { return QDate(2026, 3, 14); });
+        sheet = std::make_unique<InstallationSheet>(
+            model.get(), [this] { return controller->catalogue(); }, [] { return QDate(2026, 3, 14); });
         buildKnownPlan();
     }
 
@@ -144,16 +143,10 @@ private slots:
         QFETCH(qint32, tp);
         QFETCH(quint32, freq);
         QFETCH(QString, mark);
-        QTemporaryDir cacheDir;
-        QVERIFY(cacheDir.isValid());
-        CacheFile::Satelites satelites;
-        satelites[QStringLiteral("Low 5.0E")] = {{1, 10800, false, 9750, 5}};
-        satelites[QStringLiteral("High 20.0E")] = {{1, 10800, true, 9750, 200}};
-        QVERIFY(CacheFile::writeCacheFile(cacheDir.path(), satelites,
-                                          {{QStringLiteral("High 20.0E"), 200, 9750, 10600},
-                                           {QStringLiteral("Low 5.0E"), 5, 9750, 10600}}));
-        SqlHandler data(TestDatabase::unreachableConnection(), cacheDir.path());
-        data.connectToDatabase();
+        const SatelliteCatalogue data(
+            {{QStringLiteral("Low 5.0E"), {{1, 10800, false, 9750, 5}}},
+             {QStringLiteral("High 20.0E"), {{1, 10800, true, 9750, 200}}}},
+            {{QStringLiteral("High 20.0E"), 200, 9750, 10600}, {QStringLiteral("Low 5.0E"), 5, 9750, 10600}});
         UBDataModel plan;
         plan.setLnb1(satellite);
         plan.setLnb2(satellite);
@@ -164,7 +157,7 @@ private slots:
         record.freq = freq;
         plan.setUBList({record});
 
-        const SheetContent content = SheetContent::build(plan, &data, QDate(2026, 3, 14));
+        const SheetContent content = SheetContent::build(plan, data, QDate(2026, 3, 14));
         QCOMPARE(content.bandSlots.size(), 1);
         const SheetContent::Slot &slot = content.bandSlots.first();
         QCOMPARE(SheetPainter::markSymbol(slot.problem()), mark);

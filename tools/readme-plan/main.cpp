@@ -13,13 +13,15 @@
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
+#include <string>
 
 namespace {
 const QString lnb1 = QStringLiteral("Astra 19.2E");
 const QString lnb2 = QStringLiteral("Astra 23.5E");
 
 // A static UB on a transponder of its LNB's satellite, with its frequency.
-void assign(UBDataModel &model, const SqlHandler &data, quint32 ubNumber, quint32 lnb, qint32 tp)
+void assign(UBDataModel &model, const SatelliteCatalogue &data, quint32 ubNumber, quint32 lnb, qint32 tp)
 {
     for (int row = 0; row < model.rowCount(); ++row) {
         if (model.ubList().at(row).ubNumber != ubNumber)
@@ -27,9 +29,11 @@ void assign(UBDataModel &model, const SqlHandler &data, quint32 ubNumber, quint3
         model.setData(model.index(row), lnb, UBDataModel::LnbRole);
         if (tp < 0)
             return;
-        const quint32 frequency = data.getPolarisationForTransponder(lnb ? lnb2 : lnb1, quint32(tp)).frequency;
+        const TransponderItem *item = data.findTransponder(lnb ? lnb2 : lnb1, quint32(tp));
+        if (!item)
+            throw std::runtime_error("transponder " + std::to_string(tp) + " is not in the satellite data");
         model.setData(model.index(row), tp, UBDataModel::TpRole);
-        model.setData(model.index(row), frequency, UBDataModel::FreqRole);
+        model.setData(model.index(row), item->frequency, UBDataModel::FreqRole);
     }
 }
 } // namespace
@@ -55,11 +59,11 @@ int main(int argc, char **argv)
         model.setLnb1(lnb1);
         model.setLnb2(lnb2);
         controller.setStaticUBs(4, true);
-        const SqlHandler &data = *controller.satelliteData();
-        assign(model, data, 23, 0, 53);
-        assign(model, data, 22, 0, 52);
-        assign(model, data, 21, 1, 22);
-        assign(model, data, 20, 1, -1);
+        const SharedCatalogue data = controller.catalogue();
+        assign(model, *data, 23, 0, 53);
+        assign(model, *data, 22, 0, 52);
+        assign(model, *data, 21, 1, 22);
+        assign(model, *data, 20, 1, -1);
     } catch (const std::exception &e) {
         errors << QString::fromUtf8(e.what());
     }

@@ -1,0 +1,27 @@
+#include "SatelliteSource.h"
+
+SatelliteSource::SatelliteSource(const Connection &connection, const QString &cacheDirectory, Clock clock,
+                                 BuiltInLoader builtIn, int downloadDeadlineMs, QObject *parent)
+    : QObject(parent),
+      handler(std::make_unique<SqlHandler>(connection, cacheDirectory, std::move(clock), std::move(builtIn))),
+      downloadDeadlineMs(downloadDeadlineMs)
+{
+    connect(handler.get(), &SqlHandler::savedDataOutdated, this, &SatelliteSource::savedDataOutdated);
+    connect(handler.get(), &SqlHandler::downloadBrokenOff, this, &SatelliteSource::downloadBrokenOff);
+    connect(handler.get(), &SqlHandler::cacheProblem, this, &SatelliteSource::cacheProblem);
+}
+
+SatelliteSource::~SatelliteSource() = default;
+
+bool SatelliteSource::startDownload()
+{
+    if (running)
+        return false;
+    running = new SatelliteDownload(handler->connectionSettings(), downloadDeadlineMs, this);
+    connect(running, &SatelliteDownload::finished, this, [this](const Download &result) {
+        running->deleteLater();
+        running = nullptr;
+        emit downloadFinished(result);
+    });
+    return true;
+}
