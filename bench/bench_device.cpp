@@ -225,7 +225,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     // The "Writing"/"Reading" lines would cost more than the exchanges.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    QLoggingCategory::setFilterRules(QStringLiteral("fenzo.*.debug=false"));
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 10;
     if (!QFileInfo::exists(simulatorProgram)) {
         std::fprintf(stderr, "bench: %s not built (ninja switch-sim)\n", qPrintable(simulatorProgram));

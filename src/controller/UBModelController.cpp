@@ -2,6 +2,7 @@
 
 #include "SettingsFile.h"
 #include "device/CodeWord.h"
+#include "io/LogCategories.h"
 #include "io/WholeFile.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
@@ -617,8 +618,7 @@ void UBModelController::readFromFile(const QString &fileName)
     try {
         // Written as soon as the version is read, for a damaged file too.
         const BandPlan plan = SettingsFile::read(path, [](const QString &version) {
-            std::printf("File from version: %s\n", version.toLocal8Bit().constData());
-            std::fflush(stdout);
+            qCDebug(fileLog).noquote() << QStringLiteral("File from version: ") + version;
         });
         plan.applyTo(*model);
         // The plan stays as loaded; what the data lack is marked and said.

@@ -2,6 +2,7 @@
 
 #include "CodeWord.h"
 #include "db/SqlHandler.h"
+#include "io/LogCategories.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -125,7 +126,7 @@ void SerialPortHandler::searchForAvailableDevices()
     try {
         candidates = portLister();
     } catch (const std::exception &e) {
-        qWarning() << "Listing serial ports failed:" << e.what();
+        qCWarning(deviceLog) << "Listing serial ports failed:" << e.what();
         return;
     }
     QStringList present;
@@ -199,7 +200,7 @@ bool SerialPortHandler::openPort(const SerialPortCandidate &candidate)
     timeoutFlag = false;
     const OpenResult opened = opener(*port);
     if (opened.failure != OpenFailure::None)
-        qDebug().noquote() << QStringLiteral("Cannot open ") + candidate.portName + QStringLiteral(": ") +
+        qCDebug(deviceLog).noquote() << QStringLiteral("Cannot open ") + candidate.portName + QStringLiteral(": ") +
                                   opened.reason;
     // Said once, beside the serial number, until the port works or goes.
     setPortProblem(candidate.portName, openFailureText(candidate.portName, opened));
@@ -211,7 +212,7 @@ bool SerialPortHandler::openPort(const SerialPortCandidate &candidate)
         forgetPortsOtherThan({});
         return true;
     }
-    qDebug().noquote() << QStringLiteral("Not identified: ") + candidate.portName;
+    qCDebug(deviceLog).noquote() << QStringLiteral("Not identified: ") + candidate.portName;
     closePort();
     emit deviceMissing();
     return false;
@@ -262,7 +263,7 @@ void SerialPortHandler::handleError(QSerialPort::SerialPortError error)
         timeoutFlag = true;
         return;
     }
-    qDebug() << "Port error" << error;
+    qCDebug(deviceLog) << "Port error" << error;
     closePort();
     emit deviceMissing();
     searchTimer.start(searchIntervalMs);
@@ -274,7 +275,7 @@ void SerialPortHandler::writeCommand(const QString &command, unsigned long pause
     // yet: it is the lost connection, not a failed write.
     if (!port || lineLost())
         throw std::runtime_error(connectionLostMessage);
-    qDebug().noquote() << QStringLiteral("Writing ") + command;
+    qCDebug(transferLog).noquote() << QStringLiteral("Writing ") + command;
     const QByteArray bytes = command.toLocal8Bit();
     // write() can report a lost line at once, and the report releases the
     // port: hence the checks after each call.
@@ -407,7 +408,7 @@ QString SerialPortHandler::readLine(bool identifying, bool raw)
     if (text.endsWith(',') && !raw)
         text.chop(1);
     const QString reply = QString::fromUtf8(text);
-    qDebug().noquote() << QStringLiteral("Reading ") + reply;
+    qCDebug(transferLog).noquote() << QStringLiteral("Reading ") + reply;
     return reply;
 }
 

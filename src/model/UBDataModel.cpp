@@ -1,5 +1,7 @@
 #include "UBDataModel.h"
 
+#include "io/LogCategories.h"
+
 #include <cstdio>
 
 UBDataModel::UBDataModel(QObject *parent) : QAbstractListModel(parent), serial(tr("No device found")) {}
@@ -156,8 +158,7 @@ void UBDataModel::setLnb2(const QString &name)
 
 void UBDataModel::deviceFound(const QString &serialNumber)
 {
-    std::printf("found %s\n", serialNumber.toLocal8Bit().constData());
-    std::fflush(stdout);
+    qCDebug(deviceLog).noquote() << QStringLiteral("found ") + serialNumber;
     serial = serialNumber.mid(3);
     devicePresent = true;
     emit serialNumberChanged();

@@ -38,7 +38,7 @@ serial_crop "$s" "$work/serial-before.png"
 # The switch appears; the search runs every 3 s.
 start_sim "$log"
 wait_for 200 grep -q "\*IDN?" "$log" || fail "the program never asked the switch for its identity"
-wait_for 50 grep -q "^found SN:01332251" "$out" || fail "the program did not report the device found"
+wait_for 50 grep -q "^fenzo.device: found SN:01332251" "$out" || fail "the program did not report the device found"
 expect_buttons enabled "once the device was found" "$btn_test" "$btn_store" "$btn_read_device" "$btn_compare"
 shot device-found
 serial_crop "$s" "$work/serial-after.png"
@@ -130,7 +130,7 @@ type_path "Choose a file" "$file"
 shot read-dialog
 xdotool key Return
 wait_for 50 window_gone "Choose a file" || fail "the open dialog stayed open"
-wait_for 50 grep -q "^File from version" "$out" || fail "the program did not read the file"
+wait_for 50 grep -q "^fenzo.file: File from version" "$out" || fail "the program did not read the file"
 shot read-from-file
 test_on_device after-read-file "${plan_args[@]}"
 check same "$work/test-on-device.json" "$work/after-read-file.json"
