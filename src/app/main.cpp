@@ -1,5 +1,6 @@
 #include "app/FenzoApplication.h"
 #include "controller/UBModelController.h"
+#include "io/LogRing.h"
 #include "model/UBDataModel.h"
 #include "sheet/InstallationSheet.h"
 
@@ -10,6 +11,8 @@
 
 int main(int argc, char **argv)
 {
+    // First, so that the support report holds the start-up's lines too.
+    LogRing log;
     FenzoApplication app(argc, argv);
     FenzoApplication::installTranslator();
 
