@@ -55,6 +55,7 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandLineTool tool(out, err);
+    tool.setLog(&log);
 
     QTimer interruptWatch;
     if (CommandLineTool::waitsForInterrupt(arguments)) {

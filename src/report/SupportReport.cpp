@@ -7,8 +7,25 @@
 #include <QDir>
 #include <QSysInfo>
 
+#include <algorithm>
+
 namespace {
 const QString mask = QStringLiteral("********");
+
+// The secrets masked in every line, after `prefixEnd` where it occurs: a
+// password such as the program's own name leaves the log's categories whole.
+QStringList masked(QStringList lines, const QStringList &secrets, const QString &prefixEnd = QString())
+{
+    for (QString &line : lines) {
+        const int start = prefixEnd.isEmpty() ? 0 : std::max(0, int(line.indexOf(prefixEnd)));
+        QString tail = line.mid(start);
+        for (const QString &secret : secrets)
+            if (!secret.isEmpty())
+                tail.replace(secret, mask);
+        line = line.left(start) + tail;
+    }
+    return lines;
+}
 
 void section(QString &text, const QString &heading, const QStringList &lines, const QString &none)
 {
@@ -35,11 +52,16 @@ QStringList SupportReport::systemPorts()
 {
     QStringList lines;
     for (const SerialPortCandidate &port : SerialPortHandler::systemPorts())
-        lines << QStringLiteral("%1 (%2:%3)")
-                     .arg(QDir::toNativeSeparators(port.portName))
-                     .arg(port.vendorId, 4, 16, QLatin1Char('0'))
-                     .arg(port.productId, 4, 16, QLatin1Char('0'));
+        lines << portLine(port);
     return lines;
+}
+
+QString SupportReport::portLine(const SerialPortCandidate &port)
+{
+    return QStringLiteral("%1 (%2:%3)")
+        .arg(QDir::toNativeSeparators(port.portName))
+        .arg(port.vendorId, 4, 16, QLatin1Char('0'))
+        .arg(port.productId, 4, 16, QLatin1Char('0'));
 }
 
 QString SupportReport::text(const Facts &facts)
@@ -50,15 +72,14 @@ QString SupportReport::text(const Facts &facts)
             {tr("Version: %1").arg(facts.program), tr("Qt: %1").arg(facts.qt),
              tr("System: %1").arg(facts.system)},
             none);
-    section(text, tr("Satellite data"), facts.satelliteData, none);
-    section(text, tr("Serial ports"), facts.ports + facts.portProblems, none);
-    section(text, tr("Switch"), facts.switchId.isEmpty() ? QStringList() : QStringList{facts.switchId},
+    const QStringList &secrets = facts.secrets;
+    section(text, tr("Satellite data"), masked(facts.satelliteData, secrets), none);
+    section(text, tr("Serial ports"), masked(facts.ports + facts.portProblems, secrets), none);
+    section(text, tr("Switch"),
+            masked(facts.switchId.isEmpty() ? QStringList() : QStringList{facts.switchId}, secrets),
             tr("No switch answered."));
-    section(text, tr("Plan"), facts.hasPlan ? planLines(facts.plan) : QStringList(), none);
-    section(text, tr("Recent log"), facts.log, none);
-    for (const QString &secret : facts.secrets)
-        if (!secret.isEmpty())
-            text.replace(secret, mask);
+    section(text, tr("Plan"), masked(facts.hasPlan ? planLines(facts.plan) : QStringList(), secrets), none);
+    section(text, tr("Recent log"), masked(facts.log, secrets, QStringLiteral(": ")), none);
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/SerialPortHandler.h"
 #include "model/BandPlan.h"
 
 #include <QCoreApplication>
@@ -32,8 +33,8 @@ public:
         BandPlan plan;
         // The recent log lines, oldest first.
         QStringList log;
-        // Never written: every occurrence, in any section, is masked. The
-        // database password goes here.
+        // Never written: masked wherever they occur in the gathered facts
+        // (in log lines after their category). The database password goes here.
         QStringList secrets;
     };
 
@@ -41,6 +42,7 @@ public:
     static Facts running();
     // The serial ports of this machine, a line each: name and USB ids.
     static QStringList systemPorts();
+    static QString portLine(const SerialPortCandidate &port);
     static QString text(const Facts &facts);
     // Writes the report whole or not at all; false and `reason` (the
     // system's words) when it could not be written.
