@@ -669,7 +669,7 @@ int CommandLineTool::report(const Arguments &a)
     QString reason;
     const QString path = a.files.at(0);
     if (!SupportReport::save(path, facts, &reason)) {
-        fail(tr("The support report %1 cannot be written (%2).").arg(QDir::toNativeSeparators(path), reason));
+        fail(SupportReport::saveFailure(path, reason));
         return Failure;
     }
     return Success;

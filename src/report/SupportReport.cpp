@@ -110,3 +110,8 @@ bool SupportReport::save(const QString &path, const Facts &facts, QString *reaso
 {
     return WholeFile::write(path, text(facts).toUtf8(), reason);
 }
+
+QString SupportReport::saveFailure(const QString &path, const QString &reason)
+{
+    return tr("The support report %1 cannot be written (%2).").arg(QDir::toNativeSeparators(path), reason);
+}

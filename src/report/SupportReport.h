@@ -47,6 +47,8 @@ public:
     // Writes the report whole or not at all; false and `reason` (the
     // system's words) when it could not be written.
     static bool save(const QString &path, const Facts &facts, QString *reason);
+    // The message when save() failed.
+    static QString saveFailure(const QString &path, const QString &reason);
 
 private:
     static QStringList planLines(const BandPlan &plan);
