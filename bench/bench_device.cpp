@@ -8,6 +8,7 @@
 //
 //   bench_device [RUNS]      (default 10; needs the switch-sim target built)
 
+#include "DynamicPlan.h"
 #include "controller/UBModelController.h"
 #include "device/SerialPortHandler.h"
 #include "model/UBDataModel.h"
@@ -35,19 +36,6 @@
 
 namespace {
 const QString simulatorProgram = QStringLiteral(FENZO_BINARY_DIR "/tools/switch-sim/switch-sim");
-
-QList<UBRecord> dynamicPlan()
-{
-    QList<UBRecord> list;
-    for (int ub = 23; ub >= 0; --ub) {
-        UBRecord record;
-        record.ubNumber = quint32(ub);
-        record.line = quint32(ub % 4);
-        record.freq = slotFrequency(record.ubNumber);
-        list << record;
-    }
-    return list;
-}
 
 struct Figures
 {

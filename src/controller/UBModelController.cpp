@@ -57,7 +57,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
 
     serialPortHandler =
         std::make_unique<SerialPortHandler>(sqlHandler.get(), environment.portLister, environment.random,
-                                            environment.portOpener, environment.deviceRulePath);
+                                            environment.portOpener, environment.deviceRulePath,
+                                            environment.searchIntervalMs);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
     transfers = std::make_unique<DeviceTransfers>(*serialPortHandler,

@@ -59,6 +59,7 @@ public:
         QString backupDirectory;
         SerialPortHandler::PortOpener portOpener = &SerialPortHandler::openSystemPort;
         QString deviceRulePath = SerialPortHandler::defaultDeviceRulePath();
+        int searchIntervalMs = SerialPortHandler::defaultSearchIntervalMs;
         int downloadDeadlineMs = SatelliteDownload::defaultDeadlineMs;
         SqlHandler::BuiltInLoader builtIn = &SqlHandler::defaultBuiltIn;
         // Where the server setting is kept; empty: the user's settings.

@@ -80,13 +80,13 @@ QString SerialPortHandler::defaultDeviceRulePath()
 }
 
 SerialPortHandler::SerialPortHandler(const SqlHandler *sqlHandler, PortLister portLister, RandomSource random,
-                                     PortOpener opener, QString deviceRulePath)
+                                     PortOpener opener, QString deviceRulePath, int searchIntervalMs)
     : sqlHandler(sqlHandler),
       readErrorMessage(tr("Error occured while reading data, please try again").toStdString()),
       writeErrorMessage(tr("Error occured while writing data, please try again").toStdString()),
       connectionLostMessage(tr("Lost connection to device. Please connect again").toStdString()),
       portLister(std::move(portLister)), random(std::move(random)), opener(std::move(opener)),
-      deviceRulePath(std::move(deviceRulePath))
+      deviceRulePath(std::move(deviceRulePath)), searchIntervalMs(searchIntervalMs)
 {
     connect(&searchTimer, &QTimer::timeout, this, &SerialPortHandler::searchForAvailableDevices);
     if (!this->random) {

@@ -58,7 +58,8 @@ public:
 
     explicit SerialPortHandler(const SqlHandler *sqlHandler, PortLister portLister = &systemPorts,
                                RandomSource random = RandomSource(), PortOpener opener = &openSystemPort,
-                               QString deviceRulePath = defaultDeviceRulePath());
+                               QString deviceRulePath = defaultDeviceRulePath(),
+                               int searchIntervalMs = defaultSearchIntervalMs);
     ~SerialPortHandler() override;
 
     void startDeviceSearch();
@@ -107,8 +108,9 @@ public:
     // one reply up to its line end.
     static constexpr int timeoutMs = 100;
     static constexpr int replyDeadlineMs = 500;
-    // Between two looks for the switch while none is connected.
-    static constexpr int searchIntervalMs = 3000;
+    // Between two looks for the switch while none is connected (tests take
+    // a shorter one).
+    static constexpr int defaultSearchIntervalMs = 3000;
     // The port's speed (its default, never changed), in bits a second.
     static constexpr int baudRate = 9600;
 
@@ -169,5 +171,6 @@ private:
     RandomSource random;
     PortOpener opener;
     QString deviceRulePath;
+    int searchIntervalMs;
     QMap<QString, QString> portProblems;
 };
