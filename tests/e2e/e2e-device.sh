@@ -32,7 +32,7 @@ rm -rf "$HOME/.local/share/fenzo_setup" "$HOME/.config/fenzo-setup.invalid"
 start_program "$out"
 shot no-device
 expect_buttons disabled "without a device" "$btn_test" "$btn_store" "$btn_read_device" "$btn_compare"
-serial_crop() { convert "$1" -crop 200x20+623+134 +repage -colorspace gray -threshold 50% "$2"; }
+serial_crop() { convert "$1" -crop 160x20+623+134 +repage -colorspace gray -threshold 50% "$2"; }
 serial_crop "$s" "$work/serial-before.png"
 
 # The switch appears; the search runs every 3 s.
