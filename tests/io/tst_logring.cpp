@@ -99,16 +99,6 @@ private slots:
                 qPrintable(line));
         QCOMPARE(printed.size(), 800);
     }
-
-    void oneRingAtATime()
-    {
-        LogRing first(10);
-        LogRing second(10);
-        qCInfo(fileLog) << "once";
-        QCOMPARE(first.lines().size(), 1);
-        QVERIFY(second.lines().isEmpty());
-        QCOMPARE(printed.size(), 1);
-    }
 };
 
 QTEST_GUILESS_MAIN(LogRingTest)

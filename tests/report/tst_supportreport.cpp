@@ -1,7 +1,6 @@
 #include "model/UBRecord.h"
 #include "report/SupportReport.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -72,27 +71,6 @@ private slots:
         const QString text = SupportReport::text(facts);
         QVERIFY(text.contains(QLatin1String("fenzo.db: Not connected: password=s3cret-pw")));
         QVERIFY(text.contains(QLatin1String("********@127.0.0.1")));
-    }
-
-    void emptySectionsSaySo()
-    {
-        SupportReport::Facts empty;
-        const QString text = SupportReport::text(empty);
-        QVERIFY(text.contains(QLatin1String("No switch answered.")));
-        QCOMPARE(text.count(QLatin1String("(none)")), 4);
-    }
-
-    void savedWholeOrNotAtAll()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("report.txt"));
-        QString reason;
-        QVERIFY(SupportReport::save(path, facts(), &reason));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()), SupportReport::text(facts()));
-        QVERIFY(!SupportReport::save(dir.filePath(QStringLiteral("missing/report.txt")), facts(), &reason));
-        QVERIFY(!reason.isEmpty());
     }
 };
 
