@@ -50,6 +50,21 @@ if [ "$after" -lt 40 ] || [ "$after" -gt 75 ] || [ "$before" -le $((after + 20))
   fail "the serial number shown does not look like eight digits (${before} px -> ${after} px)"
 fi
 
+# "Save a support report…", the icon left of the others: it names the switch
+# and holds the exchanges with it, never the database password (masked even
+# where it is a word of the program; the log's categories stay).
+report=$work/support-report.txt
+rm -f "$report"
+click 810 143
+wait_for 50 window_named "Choose a file" >/dev/null || fail "no file dialog for \"Save a support report…\""
+choose_path "Choose a file" "$report"
+wait_for 50 test -s "$report" || fail "no support report in $report"
+grep -qx "01332251" "$report" || fail "the support report does not name the switch ($report)"
+grep -qF "fenzo.transfer: Writing *IDN?" "$report" || fail "the support report lacks the exchanges ($report)"
+if sed -e '/^Version: /d' -e 's/fenzo\.[a-z]*: //' "$report" | grep -qF "${FENZO_TEST_DB_PASSWORD-fenzo}"; then
+  fail "the support report holds the database password ($report)"
+fi
+
 # 2. Three static UBs, at the top of the list (the dialog's default), with
 # the keyboard alone: the number box has the focus, "3" replaces its number
 # and Enter accepts.
