@@ -638,7 +638,8 @@ QStringList CommandLineTool::satelliteDataLines() const
         break;
     }
     if (satellites->source() != SqlHandler::Source::Server && !satellites->failureReason().isEmpty())
-        lines << tr("No satellite data from the server %1:%2: %3").arg(c.hostName, port, satellites->failureReason());
+        lines << tr("No satellite data from the server %1:%2: %3")
+                     .arg(c.hostName, port, satellites->failureReason());
     return lines;
 }
 

@@ -55,10 +55,9 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
             [this](const QString &reason) { addStartupWarning(SqlHandler::brokenOffWarning(reason)); });
     connect(sqlHandler.get(), &SqlHandler::cacheProblem, this, &UBModelController::addStartupWarning);
 
-    serialPortHandler =
-        std::make_unique<SerialPortHandler>(sqlHandler.get(), environment.portLister, environment.random,
-                                            environment.portOpener, environment.deviceRulePath,
-                                            environment.searchIntervalMs);
+    serialPortHandler = std::make_unique<SerialPortHandler>(
+        sqlHandler.get(), environment.portLister, environment.random, environment.portOpener,
+        environment.deviceRulePath, environment.searchIntervalMs);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
     transfers = std::make_unique<DeviceTransfers>(*serialPortHandler,

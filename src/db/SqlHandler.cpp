@@ -112,7 +112,7 @@ bool loadAllSatelites(const QSqlDatabase &database, const QStringList &tables,
     // of the first table there.
     if (!query.exec(statements.join(QLatin1Char(';')))) {
         qCDebug(dbLog) << "Reading the tables one by one; the request with all of them failed:"
-                 << query.lastError().text();
+                       << query.lastError().text();
         return false;
     }
     for (int i = 0; i < tables.size(); ++i) {

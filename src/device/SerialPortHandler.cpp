@@ -200,8 +200,8 @@ bool SerialPortHandler::openPort(const SerialPortCandidate &candidate)
     timeoutFlag = false;
     const OpenResult opened = opener(*port);
     if (opened.failure != OpenFailure::None)
-        qCDebug(deviceLog).noquote() << QStringLiteral("Cannot open ") + candidate.portName + QStringLiteral(": ") +
-                                  opened.reason;
+        qCDebug(deviceLog).noquote() << QStringLiteral("Cannot open ") + candidate.portName +
+                                            QStringLiteral(": ") + opened.reason;
     // Said once, beside the serial number, until the port works or goes.
     setPortProblem(candidate.portName, openFailureText(candidate.portName, opened));
     if (opened.failure == OpenFailure::None && identifyDevice()) {

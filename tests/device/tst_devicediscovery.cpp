@@ -71,7 +71,9 @@ void tst_DeviceDiscovery::foundWithinFirstTickAfterPlugIn()
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
 
     QList<SerialPortCandidate> plugged;
-    SerialPortHandler handler(nullptr, [&plugged] { return plugged; }, {}, &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
+    SerialPortHandler handler(
+        nullptr, [&plugged] { return plugged; }, {}, &SerialPortHandler::openSystemPort,
+        SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     UBDataModel model;
     connect(&handler, &SerialPortHandler::deviceFound, &model, &UBDataModel::deviceFound);
     connect(&handler, &SerialPortHandler::deviceMissing, &model, &UBDataModel::deviceMissing);
@@ -113,7 +115,9 @@ void tst_DeviceDiscovery::otherPortsAreSkipped()
                                            {wrongProduct.link(), switchVendor, 0x6001},
                                            {noIds.link(), 0, 0},
                                            {device.link(), switchVendor, switchProduct}};
-    SerialPortHandler handler(nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
+    SerialPortHandler handler(
+        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();
     handler.startDeviceSearch();
@@ -136,7 +140,9 @@ void tst_DeviceDiscovery::firstPortBusy()
 
     const QList<SerialPortCandidate> ports{{busy.link(), switchVendor, switchProduct},
                                            {free.link(), switchVendor, switchProduct}};
-    SerialPortHandler handler(nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
+    SerialPortHandler handler(
+        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();
     handler.startDeviceSearch();
@@ -177,7 +183,9 @@ void tst_DeviceDiscovery::unidentifiedPortsDoNotStopTheSearch()
     QVERIFY2(good.start(), qPrintable(good.errors()));
     ports << SerialPortCandidate{good.link(), switchVendor, switchProduct};
 
-    SerialPortHandler handler(nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
+    SerialPortHandler handler(
+        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();
     handler.startDeviceSearch();

@@ -132,7 +132,8 @@ void tst_DeviceProtocol::initTestCase()
         devices.emplace(setup.first, std::move(device));
     }
     for (auto &entry : devices)
-        QTRY_VERIFY2_WITH_TIMEOUT(entry.second.found->count() == 1, qPrintable(entry.first), searchTickMs + 5000);
+        QTRY_VERIFY2_WITH_TIMEOUT(entry.second.found->count() == 1, qPrintable(entry.first),
+                                  searchTickMs + 5000);
 }
 
 void tst_DeviceProtocol::cleanupTestCase()

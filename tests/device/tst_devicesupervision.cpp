@@ -61,7 +61,9 @@ void tst_DeviceSupervision::notIdentifiedEveryTick()
         linkPath(QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), '-')), arguments);
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
     const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
-    SerialPortHandler handler(nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), tickMs);
+    SerialPortHandler handler(
+        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        SerialPortHandler::defaultDeviceRulePath(), tickMs);
     QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
     QVERIFY(found.isValid());
     QList<qint64> missingTimes;
@@ -85,10 +87,14 @@ void tst_DeviceSupervision::unplugWhileIdle()
                                QStringLiteral("SN-FIRST"));
         QVERIFY2(first.start(), qPrintable(first.errors()));
         // The port exists for as long as its link does, as a USB port does.
-        SerialPortHandler handler(nullptr, [link] {
-            return QFileInfo::exists(link) ? QList<SerialPortCandidate>{{link, switchVendor, switchProduct}}
-                                           : QList<SerialPortCandidate>{};
-        }, {}, &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), tickMs);
+        SerialPortHandler handler(
+            nullptr,
+            [link] {
+                return QFileInfo::exists(link)
+                           ? QList<SerialPortCandidate>{{link, switchVendor, switchProduct}}
+                           : QList<SerialPortCandidate>{};
+            },
+            {}, &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), tickMs);
         QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
         QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
         QVERIFY(found.isValid());
@@ -132,13 +138,17 @@ void tst_DeviceSupervision::unplugDuringReply()
                               QStringLiteral("--reply"), QStringLiteral(":CONF:STBY?=")});
         QVERIFY2(sim.start(), qPrintable(sim.errors()));
         const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
-        SerialPortHandler handler(nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), tickMs);
+        // The search after the unplug comes well after the quiet wait below.
+        const int quietTickMs = 1000;
+        SerialPortHandler handler(
+            nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+            SerialPortHandler::defaultDeviceRulePath(), quietTickMs);
         QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
         QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
         QVERIFY(found.isValid());
         QVERIFY(missing.isValid());
         handler.startDeviceSearch();
-        QVERIFY(found.wait(tickMs + slackMs));
+        QVERIFY(found.wait(quietTickMs + slackMs));
 
         QElapsedTimer clock;
         clock.start();
