@@ -8,6 +8,7 @@
 //
 //   bench_device [RUNS]      (default 10; needs the switch-sim target built)
 
+#include "DynamicPlan.h"
 #include "controller/UBModelController.h"
 #include "device/SerialPortHandler.h"
 #include "model/UBDataModel.h"
@@ -35,19 +36,6 @@
 
 namespace {
 const QString simulatorProgram = QStringLiteral(FENZO_BINARY_DIR "/tools/switch-sim/switch-sim");
-
-QList<UBRecord> dynamicPlan()
-{
-    QList<UBRecord> list;
-    for (int ub = 23; ub >= 0; --ub) {
-        UBRecord record;
-        record.ubNumber = quint32(ub);
-        record.line = quint32(ub % 4);
-        record.freq = slotFrequency(record.ubNumber);
-        list << record;
-    }
-    return list;
-}
 
 struct Figures
 {
@@ -225,7 +213,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     // The "Writing"/"Reading" lines would cost more than the exchanges.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    QLoggingCategory::setFilterRules(QStringLiteral("fenzo.*.debug=false"));
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 10;
     if (!QFileInfo::exists(simulatorProgram)) {
         std::fprintf(stderr, "bench: %s not built (ninja switch-sim)\n", qPrintable(simulatorProgram));

@@ -42,6 +42,17 @@ satellite_data() {
 }
 satellite_data
 
+# Support report icon, shown at 25 x 25 left of the satellite data icon: a
+# white page with lines of text and a blue arrow down on the same black disc.
+support_report() {
+  convert -size 96x96 xc:none -fill black -draw 'circle 47.5,47.5 47.5,1' \
+    -fill white -draw 'roundrectangle 26,16 70,80 4,4' \
+    -fill black -draw 'rectangle 33,26 63,29' -draw 'rectangle 33,35 63,38' -draw 'rectangle 33,44 55,47' \
+    -fill '#1ab2ff' -draw 'rectangle 43,52 53,62' -draw 'polygon 36,61 60,61 48,74' \
+    -resize 24x24 -depth 8 support_report.png
+}
+support_report
+
 # Window icon: a dish on a mast, drawn at 256 x 256.
 dish() {
   convert -size 256x256 xc:none \

@@ -18,6 +18,7 @@ OptionsForm {
     property alias openDialog: openDialog
     property alias saveDialog: saveDialog
     property alias satelliteDataDialog: satelliteDataDialog
+    property alias reportDialog: reportDialog
 
     // Without satellite data nothing can be transferred; the file buttons
     // stay disabled until data arrive.
@@ -81,6 +82,7 @@ OptionsForm {
     helpIconArea.onClicked: helpDialog.open()
     sheetIconArea.onClicked: openSheetWindow()
     satelliteDataIconArea.onClicked: satelliteDataDialog.open()
+    supportReportIconArea.onClicked: reportDialog.open()
 
     // The usual keys for the file actions, and the sheet as "print".
     Shortcut {
@@ -100,7 +102,13 @@ OptionsForm {
         onActivated: openSheetWindow()
     }
 
-    // The two icons pressed from the keyboard once Tab reached them.
+    // The icons pressed from the keyboard once Tab reached them.
+    Shortcut {
+        sequences: ["Space", "Return", "Enter"]
+        enabled: supportReportIconArea.activeFocus
+        onActivated: reportDialog.open()
+    }
+
     Shortcut {
         sequences: ["Space", "Return", "Enter"]
         enabled: sheetIconArea.activeFocus
@@ -314,6 +322,14 @@ OptionsForm {
         title: qsTr("Choose a file")
         nameFilters: ["dat files (*.dat)"]
         onChosen: function (url) { ubModelController.readFromFile(url) }
+    }
+
+    FileChooser {
+        id: reportDialog
+        title: qsTr("Choose a file")
+        saving: true
+        nameFilters: ["txt files (*.txt)"]
+        onChosen: function (url) { if (supportReport) supportReport.save(url) }
     }
 
     FileChooser {

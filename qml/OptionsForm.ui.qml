@@ -12,6 +12,7 @@ Item {
     property alias helpIconArea: helpIconArea
     property alias sheetIconArea: sheetIconArea
     property alias satelliteDataIconArea: satelliteDataIconArea
+    property alias supportReportIconArea: supportReportIconArea
     property alias serialNumberLabel: serialNumberLabel
     property alias deviceStatusLabel: deviceStatusLabel
     property alias satelliteNoticeLabel: satelliteNoticeLabel
@@ -74,6 +75,35 @@ Item {
             Item {
                 id: serialFiller
                 Layout.fillWidth: true
+            }
+
+            Image {
+                id: supportReportIcon
+                Layout.preferredWidth: 25
+                Layout.preferredHeight: 25
+                source: "qrc:/images/support_report.png"
+                ToolTip.visible: supportReportIconArea.containsMouse
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Save a support report…")
+
+                MouseArea {
+                    id: supportReportIconArea
+                    anchors.fill: parent
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.Button
+                    Accessible.name: qsTr("Save a support report…")
+
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: -2
+                        color: "transparent"
+                        border.color: "#0066ff"
+                        border.width: 2
+                        radius: 3
+                        visible: supportReportIconArea.activeFocus
+                    }
+                    hoverEnabled: true
+                }
             }
 
             Image {

@@ -49,6 +49,14 @@ ApplicationWindow {
     }
 
     Connections {
+        target: supportReport
+        function onErrorOccured(error) {
+            errorMessage.text = error
+            errorMessage.open()
+        }
+    }
+
+    Connections {
         target: ubModelController
         function onErrorOccured(error) {
             errorMessage.text = error

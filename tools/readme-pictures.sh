@@ -79,7 +79,7 @@ for language in en de; do
   press "$btn_read_file"
   wait_for 100 window_named "$choose" >/dev/null || fail "no dialog \"$choose\""
   choose_path "$choose" "$plan"
-  wait_for 50 grep -q "^File from version" "$work/program-$language.log" || fail "the plan was not read"
+  wait_for 50 grep -q "^fenzo.file: File from version" "$work/program-$language.log" || fail "the plan was not read"
   window_shot "$main" "$out/readme-main-$language.png"
   if [ "$language" = en ]; then
     click $sheet_icon

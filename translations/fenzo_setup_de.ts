@@ -91,6 +91,10 @@
         <translation>Anwendungsdaten sind älter als einen Monat. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server); jeder Befehl lädt die Daten neu herunter.</translation>
     </message>
     <message>
+        <source>No satellite data from the server %1:%2: %3</source>
+        <translation>Keine Satellitendaten vom Server %1:%2: %3</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -119,6 +123,9 @@ Commands:
                                 database, user and password; without PORT
                                 the standard port)
   server --reset                back to the built-in server
+  report OUT.txt                a support report: versions, satellite data,
+                                ports, the switch (if one answers) and the
+                                recent log, never the database password
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </source>
@@ -158,14 +165,14 @@ Befehle:
                                 (behält Datenbank, Benutzer und Passwort;
                                 ohne PORT der Standard-Port)
   server --reset                zurück zum eingebauten Server
+  report ZIEL.txt               ein Supportbericht: Versionen, Satellitendaten,
+                                Anschlüsse, der Multischalter (wenn einer
+                                antwortet) und die letzten Protokollzeilen,
+                                nie das Datenbank-Passwort
 
 Ohne --port wird der einzige gefundene Multischalter benutzt.
 Rückgabewert 2: Fehler.
 </translation>
-    </message>
-    <message>
-        <source>No satellite data from the server %1:%2: %3</source>
-        <translation>Keine Satellitendaten vom Server %1:%2: %3</translation>
     </message>
 </context>
 <context>
@@ -483,6 +490,10 @@ Rückgabewert 2: Fehler.
     <message>
         <source>Satellite data…</source>
         <translation>Satellitendaten…</translation>
+    </message>
+    <message>
+        <source>Save a support report…</source>
+        <translation>Supportbericht speichern…</translation>
     </message>
 </context>
 <context>
@@ -941,6 +952,101 @@ Rückgabewert 2: Fehler.
     <message>
         <source>the server&apos;s answer ended after %1 of %2 tables</source>
         <translation>die Antwort des Servers endete nach %1 von %2 Tabellen</translation>
+    </message>
+</context>
+<context>
+    <name>SupportReport</name>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Support report</source>
+        <translation>Supportbericht</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Qt: %1</source>
+        <translation>Qt: %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>System: %1</translation>
+    </message>
+    <message>
+        <source>Satellite data</source>
+        <translation>Satellitendaten</translation>
+    </message>
+    <message>
+        <source>Serial ports</source>
+        <translation>Serielle Anschlüsse</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Multischalter</translation>
+    </message>
+    <message>
+        <source>No switch answered.</source>
+        <translation>Kein Multischalter hat geantwortet.</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>Recent log</source>
+        <translation>Letzte Protokollzeilen</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>LNB1: %1</source>
+        <translation>LNB1: %1</translation>
+    </message>
+    <message>
+        <source>LNB2: %1</source>
+        <translation>LNB2: %1</translation>
+    </message>
+    <message>
+        <source>Terrestrial path: %1</source>
+        <translation>Terrestrischer Zweig: %1</translation>
+    </message>
+    <message>
+        <source>LTE filter: %1</source>
+        <translation>LTE-Filter: %1</translation>
+    </message>
+    <message>
+        <source>Stand-by: %1</source>
+        <translation>Stand-by: %1</translation>
+    </message>
+    <message>
+        <source>%1: static, LNB%2, no transponder</source>
+        <translation>%1: statisch, LNB%2, kein Transponder</translation>
+    </message>
+    <message>
+        <source>%1: static, LNB%2, transponder %3 (%4 MHz)</source>
+        <translation>%1: statisch, LNB%2, Transponder %3 (%4 MHz)</translation>
+    </message>
+    <message>
+        <source>%1: dynamic, line %2, local UB %3</source>
+        <translation>%1: dynamisch, Leitung %2, lokales UB %3</translation>
+    </message>
+    <message>
+        <source>The support report %1 cannot be written (%2).</source>
+        <translation>Der Supportbericht %1 kann nicht geschrieben werden (%2).</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,10 @@
         <translation>Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.</translation>
     </message>
     <message>
+        <source>No satellite data from the server %1:%2: %3</source>
+        <translation>No satellite data from the server %1:%2: %3</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -119,6 +123,9 @@ Commands:
                                 database, user and password; without PORT
                                 the standard port)
   server --reset                back to the built-in server
+  report OUT.txt                a support report: versions, satellite data,
+                                ports, the switch (if one answers) and the
+                                recent log, never the database password
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </source>
@@ -150,13 +157,12 @@ Commands:
                                 database, user and password; without PORT
                                 the standard port)
   server --reset                back to the built-in server
+  report OUT.txt                a support report: versions, satellite data,
+                                ports, the switch (if one answers) and the
+                                recent log, never the database password
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </translation>
-    </message>
-    <message>
-        <source>No satellite data from the server %1:%2: %3</source>
-        <translation>No satellite data from the server %1:%2: %3</translation>
     </message>
 </context>
 <context>
@@ -474,6 +480,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Satellite data…</source>
         <translation>Satellite data…</translation>
+    </message>
+    <message>
+        <source>Save a support report…</source>
+        <translation>Save a support report…</translation>
     </message>
 </context>
 <context>
@@ -932,6 +942,101 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>the server&apos;s answer ended after %1 of %2 tables</source>
         <translation>the server&apos;s answer ended after %1 of %2 tables</translation>
+    </message>
+</context>
+<context>
+    <name>SupportReport</name>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Support report</source>
+        <translation>Support report</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Qt: %1</source>
+        <translation>Qt: %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>System: %1</translation>
+    </message>
+    <message>
+        <source>Satellite data</source>
+        <translation>Satellite data</translation>
+    </message>
+    <message>
+        <source>Serial ports</source>
+        <translation>Serial ports</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>No switch answered.</source>
+        <translation>No switch answered.</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>Recent log</source>
+        <translation>Recent log</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>LNB1: %1</source>
+        <translation>LNB1: %1</translation>
+    </message>
+    <message>
+        <source>LNB2: %1</source>
+        <translation>LNB2: %1</translation>
+    </message>
+    <message>
+        <source>Terrestrial path: %1</source>
+        <translation>Terrestrial path: %1</translation>
+    </message>
+    <message>
+        <source>LTE filter: %1</source>
+        <translation>LTE filter: %1</translation>
+    </message>
+    <message>
+        <source>Stand-by: %1</source>
+        <translation>Stand-by: %1</translation>
+    </message>
+    <message>
+        <source>%1: static, LNB%2, no transponder</source>
+        <translation>%1: static, LNB%2, no transponder</translation>
+    </message>
+    <message>
+        <source>%1: static, LNB%2, transponder %3 (%4 MHz)</source>
+        <translation>%1: static, LNB%2, transponder %3 (%4 MHz)</translation>
+    </message>
+    <message>
+        <source>%1: dynamic, line %2, local UB %3</source>
+        <translation>%1: dynamic, line %2, local UB %3</translation>
+    </message>
+    <message>
+        <source>The support report %1 cannot be written (%2).</source>
+        <translation>The support report %1 cannot be written (%2).</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,10 @@
 #include "app/FenzoApplication.h"
 #include "io/ProgramIdentity.h"
 #include "controller/UBModelController.h"
+#include "io/LogRing.h"
+#include "model/BandPlan.h"
 #include "model/UBDataModel.h"
+#include "report/SupportReportSaver.h"
 #include "sheet/InstallationSheet.h"
 
 #include <QQmlApplicationEngine>
@@ -11,6 +14,8 @@
 
 int main(int argc, char **argv)
 {
+    // First, so that the support report holds the start-up's lines too.
+    LogRing log;
     FenzoApplication app(argc, argv);
     ProgramIdentity::installTranslator();
 
@@ -25,6 +30,21 @@ int main(int argc, char **argv)
     InstallationSheet::registerTypes();
     InstallationSheet sheet(&model, [&controller] { return controller.catalogue(); });
     engine.rootContext()->setContextProperty(QStringLiteral("installationSheet"), &sheet);
+    SupportReportSaver supportReport([&] {
+        SupportReport::Facts facts = SupportReport::running();
+        facts.satelliteData =
+            QStringList{controller.satelliteDataSummary(), controller.satelliteDataNotice()};
+        facts.satelliteData.removeAll(QString());
+        facts.ports = SupportReport::systemPorts();
+        facts.portProblems = controller.portProblem().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        facts.switchId = model.deviceConnected() ? model.serialNumber() : QString();
+        facts.hasPlan = true;
+        facts.plan = BandPlan::fromModel(model);
+        facts.log = log.lines();
+        facts.secrets << controller.serverSettings().value(QStringLiteral("password")).toString();
+        return facts;
+    });
+    engine.rootContext()->setContextProperty(QStringLiteral("supportReport"), &supportReport);
     QObject::connect(&controller, &UBModelController::busyChanged, &app,
                      [&controller] { FenzoApplication::showBusy(controller.busy()); });
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));

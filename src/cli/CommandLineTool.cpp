@@ -6,9 +6,11 @@
 #include "db/ServerSettings.h"
 #include "device/SerialPortHandler.h"
 #include "model/BandRules.h"
+#include "io/LogRing.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
 #include "model/UBDataModel.h"
+#include "report/SupportReport.h"
 #include "sheet/InstallationSheet.h"
 
 #include <QDir>
@@ -143,6 +145,8 @@ int CommandLineTool::run(const QStringList &arguments)
         return wants(2) ? sheet(a) : int(Failure);
     if (a.command == QLatin1String("satellites"))
         return wants(0) ? listSatellites() : int(Failure);
+    if (a.command == QLatin1String("report"))
+        return wants(1) ? report(a) : int(Failure);
     if (a.command.isEmpty())
         fail(tr("No command given. \"fenzo_cli --help\" lists the commands."));
     else
@@ -180,6 +184,9 @@ int CommandLineTool::help()
               "                                database, user and password; without PORT\n"
               "                                the standard port)\n"
               "  server --reset                back to the built-in server\n"
+              "  report OUT.txt                a support report: versions, satellite data,\n"
+              "                                ports, the switch (if one answers) and the\n"
+              "                                recent log, never the database password\n"
               "\n"
               "Without --port the tool uses the only switch it finds. Exit status 2: failure.\n")
         << Qt::flush;
@@ -604,4 +611,66 @@ void CommandLineTool::workshopTick(const BandPlan &plan)
         workshopSwitches[candidate.portName] = std::move(connected);
         emit switchHandled(line);
     }
+}
+
+// ---- The support report ----
+
+QStringList CommandLineTool::satelliteDataLines() const
+{
+    if (!satellites)
+        return {};
+    const SatelliteSource::Connection &c = satellites->connectionSettings();
+    const QString port = QString::number(c.port == -1 ? 3306 : c.port);
+    const QString date = satellites->dataDate().toString(Qt::ISODate);
+    QStringList lines;
+    switch (satellites->source()) {
+    case SatelliteSource::Source::Server:
+        lines << tr("server %1:%2").arg(c.hostName, port) << date;
+        break;
+    case SatelliteSource::Source::Cache:
+        lines << tr("offline cache of %1").arg(date);
+        break;
+    case SatelliteSource::Source::BuiltIn:
+        lines << tr("built in, dtv-scan-tables of %1").arg(date);
+        break;
+    case SatelliteSource::Source::None:
+        break;
+    }
+    if (satellites->source() != SatelliteSource::Source::Server && !satellites->failureReason().isEmpty())
+        lines << tr("No satellite data from the server %1:%2: %3")
+                     .arg(c.hostName, port, satellites->failureReason());
+    return lines;
+}
+
+int CommandLineTool::report(const Arguments &a)
+{
+    // Whatever can be gathered goes in: missing data or no switch are facts
+    // of the report, not failures of the command.
+    SupportReport::Facts facts = SupportReport::running();
+    facts.secrets << environment.connection.password;
+    loadSatelliteData();
+    facts.satelliteData = satelliteDataLines();
+    try {
+        for (const SerialPortCandidate &candidate : environment.portLister())
+            facts.ports << SupportReport::portLine(candidate);
+    } catch (const std::exception &e) {
+        facts.ports << QString::fromUtf8(e.what());
+    }
+    if (satellites) {
+        QStringList found;
+        for (const auto &connected : findSwitches(a.port))
+            found << QDir::toNativeSeparators(connected->port) + QLatin1Char('\t') +
+                         connected->device->serialNumber();
+        facts.switchId = found.join(QLatin1Char('\n'));
+        facts.portProblems = portProblems;
+    }
+    if (log)
+        facts.log = log->lines();
+    QString reason;
+    const QString path = a.files.at(0);
+    if (!SupportReport::save(path, facts, &reason)) {
+        fail(SupportReport::saveFailure(path, reason));
+        return Failure;
+    }
+    return Success;
 }

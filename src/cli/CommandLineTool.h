@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+class LogRing;
 class SatelliteSource;
 class SerialPortHandler;
 
@@ -48,6 +49,9 @@ public:
     static QString databaseMissingMessage();
     static QString outdatedDataMessage();
 
+    // The recent log lines that "report" writes; none without a ring.
+    void setLog(const LogRing *ring) { log = ring; }
+
     // How often workshop mode looks for newly plugged switches.
     static constexpr int workshopPollMs = 500;
 
@@ -73,6 +77,8 @@ private:
     int sheet(const Arguments &arguments);
     int listSatellites();
     int server(const Arguments &arguments);
+    int report(const Arguments &arguments);
+    QStringList satelliteDataLines() const;
 
     bool loadSatelliteData();
     bool loadPlan(const QString &path, BandPlan &plan);
@@ -100,4 +106,5 @@ private:
     std::map<QString, QString> workshopProblems;
     bool workshopAllStored = true;
     QEventLoop workshop;
+    const LogRing *log = nullptr;
 };

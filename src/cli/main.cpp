@@ -1,5 +1,6 @@
 #include "io/ProgramIdentity.h"
 #include "cli/CommandLineTool.h"
+#include "io/LogRing.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -23,6 +24,7 @@ extern "C" void onInterrupt(int)
 
 int main(int argc, char **argv)
 {
+    LogRing log;
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -45,7 +47,7 @@ int main(int argc, char **argv)
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
     // The debug log ("Writing …") is for developers; standard error carries
-    // the tool's messages.
+    // the tool's messages. The log ring still records it for "report".
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     ProgramIdentity::setIdentity();
     ProgramIdentity::installTranslator();
@@ -53,6 +55,7 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandLineTool tool(out, err);
+    tool.setLog(&log);
 
     QTimer interruptWatch;
     if (CommandLineTool::waitsForInterrupt(arguments)) {

@@ -3,6 +3,7 @@
 #include "model/SettingsFile.h"
 #include "device/CodeWord.h"
 #include "io/LocalPath.h"
+#include "io/LogCategories.h"
 #include "io/WholeFile.h"
 #include "model/BandRules.h"
 #include "model/NoSatelliteData.h"
@@ -62,7 +63,7 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
 
     serialPortHandler = std::make_unique<SerialPortHandler>(
         [this] { return catalogue(); }, environment.portLister, environment.random, environment.portOpener,
-        environment.deviceRulePath);
+        environment.deviceRulePath, environment.searchIntervalMs);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
     transfers = std::make_unique<DeviceTransfers>(*serialPortHandler,
@@ -635,8 +636,7 @@ void UBModelController::readFromFile(const QString &fileName)
     try {
         // Written as soon as the version is read, for a damaged file too.
         const BandPlan plan = SettingsFile::read(path, [](const QString &version) {
-            std::printf("File from version: %s\n", version.toLocal8Bit().constData());
-            std::fflush(stdout);
+            qCDebug(fileLog).noquote() << QStringLiteral("File from version: ") + version;
         });
         plan.applyTo(*model);
         // The plan stays as loaded; what the data lack is marked and said.

@@ -1,11 +1,10 @@
 #include "SatelliteDownload.h"
 
+#include "io/LogCategories.h"
+
 #include <QCoreApplication>
-#include <QLoggingCategory>
 
 #include <atomic>
-
-Q_LOGGING_CATEGORY(downloadLog, "fenzo.download")
 
 namespace {
 // Every worker thread made, on the thread that makes the downloads (the

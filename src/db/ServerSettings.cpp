@@ -1,13 +1,12 @@
 #include "ServerSettings.h"
 
+#include "io/LogCategories.h"
+
 #include <QDir>
 #include <QFile>
-#include <QLoggingCategory>
 #include <QSettings>
 
 #include <utility>
-
-Q_LOGGING_CATEGORY(serverSettingsLog, "fenzo.serversettings")
 
 namespace {
 const QString group = QStringLiteral("server");

@@ -1,5 +1,6 @@
 #include "SqlHandler.h"
 
+#include "io/LogCategories.h"
 #include "io/WholeFile.h"
 
 #include <QCoreApplication>
@@ -53,7 +54,7 @@ QString reasonOf(const QSqlError &error)
 [[noreturn]] void fail(const char *what, const QSqlError &error)
 {
     const QString reason = reasonOf(error);
-    qDebug() << what << reason;
+    qCDebug(dbLog) << what << reason;
     throw DownloadFailure((reason.isEmpty() ? QString::fromLatin1(what) : reason).toStdString());
 }
 
@@ -110,8 +111,8 @@ bool loadAllSatelites(const QSqlDatabase &database, const QStringList &tables,
     // request; the caller then asks table by table and meets any real fault
     // of the first table there.
     if (!query.exec(statements.join(QLatin1Char(';')))) {
-        qDebug() << "Reading the tables one by one; the request with all of them failed:"
-                 << query.lastError().text();
+        qCDebug(dbLog) << "Reading the tables one by one; the request with all of them failed:"
+                       << query.lastError().text();
         return false;
     }
     for (int i = 0; i < tables.size(); ++i) {
@@ -316,7 +317,7 @@ SqlHandler::Download SqlHandler::download(const Connection &connection, const Pr
         if (result.opened) {
             if (progress.opened)
                 progress.opened();
-            qDebug() << "Connected to db";
+            qCDebug(dbLog) << "Connected to db";
             try {
                 result.tables = readTables(database);
                 result.complete = true;
@@ -326,7 +327,7 @@ SqlHandler::Download SqlHandler::download(const Connection &connection, const Pr
             database.close();
         } else {
             result.reason = reasonOf(database.lastError());
-            qDebug() << "Not connected:" << database.lastError();
+            qCDebug(dbLog) << "Not connected:" << database.lastError();
         }
     }
     QSqlDatabase::removeDatabase(name);
@@ -362,7 +363,7 @@ bool SqlHandler::loadBuiltIn()
     BuiltInSatellites::Data data = builtIn ? builtIn() : BuiltInSatellites::Data();
     builtInReason = data.reason;
     if (data.items.empty()) {
-        qDebug() << "No built-in satellite data:" << data.reason;
+        qCDebug(dbLog) << "No built-in satellite data:" << data.reason;
         return false;
     }
     take(std::move(data.items), std::move(data.params), Source::BuiltIn, data.date);
@@ -382,8 +383,8 @@ bool SqlHandler::useDownload(const Download &result)
     // A download that is not whole is no download: nothing of it is kept
     // and the cache stays as it was. Scripts look for these two lines.
     lastFailure = result.reason;
-    qDebug() << "Not connected, trying to load from local storage";
-    qDebug().noquote() << "Last error: " + result.reason;
+    qCDebug(dbLog) << "Not connected, trying to load from local storage";
+    qCDebug(dbLog).noquote() << "Last error: " + result.reason;
     const bool hadData = dataAvailable;
     if (hadData || loadDbFile(true) || loadBuiltIn()) {
         // Offline data loaded before the download warn now that they stay.
@@ -422,12 +423,12 @@ void SqlHandler::saveDbFile()
         else
             WholeFile::write(cacheFilePath(), bytes, &reason);
         if (!reason.isEmpty()) {
-            qDebug() << "Error while saving db file:" << reason;
+            qCDebug(dbLog) << "Error while saving db file:" << reason;
             emit cacheProblem(tr("The offline data could not be saved to %1 (%2).")
                                   .arg(QDir::toNativeSeparators(cacheFilePath()), reason));
         }
     } catch (...) {
-        qDebug() << "Error while saving db file";
+        qCDebug(dbLog) << "Error while saving db file";
     }
 }
 
@@ -439,7 +440,7 @@ bool SqlHandler::loadDbFile(bool warn)
             return dataAvailable;
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            qDebug() << "Error while loading db file:" << file.errorString();
+            qCDebug(dbLog) << "Error while loading db file:" << file.errorString();
             emit cacheProblem(tr("The offline data in %1 could not be read (%2).")
                                   .arg(QDir::toNativeSeparators(path), file.errorString()));
             return dataAvailable;
@@ -487,9 +488,9 @@ bool SqlHandler::loadDbFile(bool warn)
         cacheOutdated = old;
         return true;
     } catch (const std::exception &e) {
-        qDebug() << "Error while loading db file:" << e.what();
+        qCDebug(dbLog) << "Error while loading db file:" << e.what();
     } catch (...) {
-        qDebug() << "Error while loading db file";
+        qCDebug(dbLog) << "Error while loading db file";
     }
     return dataAvailable;
 }

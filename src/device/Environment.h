@@ -22,6 +22,7 @@ struct Environment
     QString backupDirectory;
     SerialPortHandler::PortOpener portOpener = &SerialPortHandler::openSystemPort;
     QString deviceRulePath = SerialPortHandler::defaultDeviceRulePath();
+    int searchIntervalMs = SerialPortHandler::defaultSearchIntervalMs;
     int downloadDeadlineMs = SatelliteSource::defaultDeadlineMs;
     SatelliteSource::BuiltInLoader builtIn = &SatelliteSource::defaultBuiltIn;
     // Where the server setting is kept; empty: the user's settings.

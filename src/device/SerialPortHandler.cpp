@@ -1,6 +1,7 @@
 #include "SerialPortHandler.h"
 
 #include "CodeWord.h"
+#include "io/LogCategories.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -78,13 +79,13 @@ QString SerialPortHandler::defaultDeviceRulePath()
 }
 
 SerialPortHandler::SerialPortHandler(CatalogueSource catalogue, PortLister portLister, RandomSource random,
-                                     PortOpener opener, QString deviceRulePath)
+                                     PortOpener opener, QString deviceRulePath, int searchIntervalMs)
     : catalogue(std::move(catalogue)),
       readErrorMessage(tr("Error occured while reading data, please try again").toStdString()),
       writeErrorMessage(tr("Error occured while writing data, please try again").toStdString()),
       connectionLostMessage(tr("Lost connection to device. Please connect again").toStdString()),
       portLister(std::move(portLister)), random(std::move(random)), opener(std::move(opener)),
-      deviceRulePath(std::move(deviceRulePath))
+      deviceRulePath(std::move(deviceRulePath)), searchIntervalMs(searchIntervalMs)
 {
     connect(&searchTimer, &QTimer::timeout, this, &SerialPortHandler::searchForAvailableDevices);
     if (!this->random) {
@@ -124,7 +125,7 @@ void SerialPortHandler::searchForAvailableDevices()
     try {
         candidates = portLister();
     } catch (const std::exception &e) {
-        qWarning() << "Listing serial ports failed:" << e.what();
+        qCWarning(deviceLog) << "Listing serial ports failed:" << e.what();
         return;
     }
     QStringList present;
@@ -198,8 +199,8 @@ bool SerialPortHandler::openPort(const SerialPortCandidate &candidate)
     timeoutFlag = false;
     const OpenResult opened = opener(*port);
     if (opened.failure != OpenFailure::None)
-        qDebug().noquote() << QStringLiteral("Cannot open ") + candidate.portName + QStringLiteral(": ") +
-                                  opened.reason;
+        qCDebug(deviceLog).noquote() << QStringLiteral("Cannot open ") + candidate.portName +
+                                            QStringLiteral(": ") + opened.reason;
     // Said once, beside the serial number, until the port works or goes.
     setPortProblem(candidate.portName, openFailureText(candidate.portName, opened));
     if (opened.failure == OpenFailure::None && identifyDevice()) {
@@ -210,7 +211,7 @@ bool SerialPortHandler::openPort(const SerialPortCandidate &candidate)
         forgetPortsOtherThan({});
         return true;
     }
-    qDebug().noquote() << QStringLiteral("Not identified: ") + candidate.portName;
+    qCDebug(deviceLog).noquote() << QStringLiteral("Not identified: ") + candidate.portName;
     closePort();
     emit deviceMissing();
     return false;
@@ -261,7 +262,7 @@ void SerialPortHandler::handleError(QSerialPort::SerialPortError error)
         timeoutFlag = true;
         return;
     }
-    qDebug() << "Port error" << error;
+    qCDebug(deviceLog) << "Port error" << error;
     closePort();
     emit deviceMissing();
     searchTimer.start(searchIntervalMs);
@@ -273,7 +274,7 @@ void SerialPortHandler::writeCommand(const QString &command, unsigned long pause
     // yet: it is the lost connection, not a failed write.
     if (!port || lineLost())
         throw std::runtime_error(connectionLostMessage);
-    qDebug().noquote() << QStringLiteral("Writing ") + command;
+    qCDebug(transferLog).noquote() << QStringLiteral("Writing ") + command;
     const QByteArray bytes = command.toLocal8Bit();
     // write() can report a lost line at once, and the report releases the
     // port: hence the checks after each call.
@@ -406,7 +407,7 @@ QString SerialPortHandler::readLine(bool identifying, bool raw)
     if (text.endsWith(',') && !raw)
         text.chop(1);
     const QString reply = QString::fromUtf8(text);
-    qDebug().noquote() << QStringLiteral("Reading ") + reply;
+    qCDebug(transferLog).noquote() << QStringLiteral("Reading ") + reply;
     return reply;
 }
 

@@ -57,7 +57,8 @@ public:
 
     explicit SerialPortHandler(CatalogueSource catalogue, PortLister portLister = &systemPorts,
                                RandomSource random = RandomSource(), PortOpener opener = &openSystemPort,
-                               QString deviceRulePath = defaultDeviceRulePath());
+                               QString deviceRulePath = defaultDeviceRulePath(),
+                               int searchIntervalMs = defaultSearchIntervalMs);
     ~SerialPortHandler() override;
 
     void startDeviceSearch();
@@ -106,8 +107,9 @@ public:
     // one reply up to its line end.
     static constexpr int timeoutMs = 100;
     static constexpr int replyDeadlineMs = 500;
-    // Between two looks for the switch while none is connected.
-    static constexpr int searchIntervalMs = 3000;
+    // Between two looks for the switch while none is connected (tests take
+    // a shorter one).
+    static constexpr int defaultSearchIntervalMs = 3000;
     // The port's speed (its default, never changed), in bits a second.
     static constexpr int baudRate = 9600;
 
@@ -170,5 +172,6 @@ private:
     RandomSource random;
     PortOpener opener;
     QString deviceRulePath;
+    int searchIntervalMs;
     QMap<QString, QString> portProblems;
 };

@@ -1,6 +1,7 @@
 #include "UBDataModel.h"
 
 #include "BandRules.h"
+#include "io/LogCategories.h"
 
 #include <cstdio>
 
@@ -165,8 +166,7 @@ void UBDataModel::setLnb2(const QString &name)
 
 void UBDataModel::deviceFound(const QString &serialNumber)
 {
-    std::printf("found %s\n", serialNumber.toLocal8Bit().constData());
-    std::fflush(stdout);
+    qCDebug(deviceLog).noquote() << QStringLiteral("found ") + serialNumber;
     serial = serialNumber.mid(3);
     setDeviceConnected(true);
 }

@@ -9,6 +9,7 @@
 #include "model/SettingsFile.h"
 #include "db/ServerSettings.h"
 #include "device/CodeWord.h"
+#include "io/LogRing.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -50,6 +51,7 @@ class CommandLineToolTest : public QObject
     QString output;
     QString errors;
     SerialPortHandler::PortOpener opener = &SerialPortHandler::openSystemPort;
+    const LogRing *ring = nullptr;
 
     QString link(int n) const { return dir.filePath(QStringLiteral("switch%1").arg(n)); }
     QString backups() const { return dir.filePath(QStringLiteral("backups")); }
@@ -87,6 +89,7 @@ class CommandLineToolTest : public QObject
         QTextStream out(&output);
         QTextStream err(&errors);
         CommandLineTool tool(out, err, environment);
+        tool.setLog(ring);
         if (running)
             *running = &tool;
         return tool.run(arguments);
@@ -366,6 +369,27 @@ private slots:
         QVERIFY2(errors.contains(link(1)) && errors.contains(said), qPrintable(errors));
         QVERIFY2(!errors.contains("No switch found"), qPrintable(errors));
         QCOMPARE(writes(*simulators.front()).size(), before);
+    }
+
+    // "report" names the data's server, the port, the switch and the
+    // exchanges with it; never the server's password.
+    void reportOfTheSwitch()
+    {
+        QVERIFY(startSwitches(1));
+        LogRing log;
+        ring = &log;
+        const int status = run({"report", dir.filePath("report.txt")});
+        ring = nullptr;
+        QCOMPARE(status, 0);
+        QVERIFY2(errors.isEmpty(), qPrintable(errors));
+        const QString text = QString::fromUtf8(fileBytes(dir.filePath("report.txt")));
+        for (const QString &part : {QString("server 127.0.0.1:"), link(1) + " (0483:5740)",
+                                    link(1) + "\t01332251", QString("fenzo.transfer: Writing *IDN?")})
+            QVERIFY2(text.contains(part), qPrintable(part + " not in:\n" + text));
+        const QString password = environment().connection.password;
+        QVERIFY(!password.isEmpty());
+        QVERIFY2(!QString(text).remove(QRegularExpression("fenzo\\.[a-z]+: ")).contains(password),
+                 qPrintable(text));
     }
 
     // A switch whose store failed makes workshop mode end with 2.

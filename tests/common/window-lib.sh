@@ -111,7 +111,8 @@ start_sim() {
 }
 
 # start_program LOG [command prefix...]: the program, from the checkout (the
-# window icon is read from there), with its output in LOG.
+# window icon is read from there), with its output in LOG; its diagnostics
+# come as "fenzo.<part>: text" lines on standard error.
 start_program() {
   local log=$1
   shift

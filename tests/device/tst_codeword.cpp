@@ -1,5 +1,6 @@
 // The code word of one user band: bit layout, range checks, reply parsing.
 
+#include "DynamicPlan.h"
 #include "Throws.h"
 #include "device/CodeWord.h"
 #include "model/NoSatelliteData.h"
@@ -23,15 +24,6 @@ UBRecord dynamicRecord(quint32 ubNumber, quint32 line)
     record.line = line;
     record.freq = slotFrequency(ubNumber);
     return record;
-}
-
-// The model's order: UB 23 first.
-QList<UBRecord> dynamicPlan()
-{
-    QList<UBRecord> list;
-    for (int ub = 23; ub >= 0; --ub)
-        list << dynamicRecord(quint32(ub), quint32(ub % 4));
-    return list;
 }
 
 QStringList dynamicWords(int count)

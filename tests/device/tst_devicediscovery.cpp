@@ -16,9 +16,10 @@
 namespace {
 constexpr quint16 switchVendor = 0x0483;
 constexpr quint16 switchProduct = 0x5740;
-// The first search runs one interval after the start, and one exchange takes
-// a few hundred milliseconds.
-constexpr int firstTickMs = 3000;
+// The first search runs one interval after the start (the handlers here look
+// more often than the program's), and one exchange takes a few hundred
+// milliseconds.
+constexpr int firstTickMs = 300;
 constexpr int tickSlackMs = 1000;
 } // namespace
 
@@ -70,7 +71,9 @@ void tst_DeviceDiscovery::foundWithinFirstTickAfterPlugIn()
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
 
     QList<SerialPortCandidate> plugged;
-    SerialPortHandler handler(nullptr, [&plugged] { return plugged; });
+    SerialPortHandler handler(
+        nullptr, [&plugged] { return plugged; }, {}, &SerialPortHandler::openSystemPort,
+        SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     UBDataModel model;
     connect(&handler, &SerialPortHandler::deviceFound, &model, &UBDataModel::deviceFound);
     connect(&handler, &SerialPortHandler::deviceMissing, &model, &UBDataModel::deviceMissing);
@@ -112,7 +115,9 @@ void tst_DeviceDiscovery::otherPortsAreSkipped()
                                            {wrongProduct.link(), switchVendor, 0x6001},
                                            {noIds.link(), 0, 0},
                                            {device.link(), switchVendor, switchProduct}};
-    SerialPortHandler handler(nullptr, [ports] { return ports; });
+    SerialPortHandler handler(
+        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();
     handler.startDeviceSearch();
@@ -135,7 +140,9 @@ void tst_DeviceDiscovery::firstPortBusy()
 
     const QList<SerialPortCandidate> ports{{busy.link(), switchVendor, switchProduct},
                                            {free.link(), switchVendor, switchProduct}};
-    SerialPortHandler handler(nullptr, [ports] { return ports; });
+    SerialPortHandler handler(
+        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();
     handler.startDeviceSearch();
@@ -176,7 +183,9 @@ void tst_DeviceDiscovery::unidentifiedPortsDoNotStopTheSearch()
     QVERIFY2(good.start(), qPrintable(good.errors()));
     ports << SerialPortCandidate{good.link(), switchVendor, switchProduct};
 
-    SerialPortHandler handler(nullptr, [ports] { return ports; });
+    SerialPortHandler handler(
+        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();
     handler.startDeviceSearch();

@@ -2,6 +2,7 @@
 // configuration words. Each fault has its own simulator; all connect in the
 // same first search.
 
+#include "DynamicPlan.h"
 #include "ExchangeChecks.h"
 #include "SimulatorProcess.h"
 #include "device/CodeWord.h"
@@ -20,21 +21,10 @@
 namespace {
 constexpr quint16 switchVendor = 0x0483;
 constexpr quint16 switchProduct = 0x5740;
+// The handlers here look for the switch more often than the program does.
+constexpr int searchTickMs = 300;
 const std::string readError = "Error occured while reading data, please try again";
 const std::string connectionLost = "Lost connection to device. Please connect again";
-
-QList<UBRecord> dynamicPlan()
-{
-    QList<UBRecord> list;
-    for (int ub = 23; ub >= 0; --ub) {
-        UBRecord record;
-        record.ubNumber = quint32(ub);
-        record.line = quint32(ub % 4);
-        record.freq = slotFrequency(record.ubNumber);
-        list << record;
-    }
-    return list;
-}
 
 struct Device
 {
@@ -128,9 +118,9 @@ void tst_DeviceProtocol::initTestCase()
         QVERIFY2(device.sim->start(), qPrintable(setup.first + device.sim->errors()));
         const QList<SerialPortCandidate> ports{{device.sim->link(), switchVendor, switchProduct}};
         // A fixed generator: 0, 1, 2, ...
-        device.handler =
-            std::make_unique<SerialPortHandler>([this] { return database; }, [ports] { return ports; },
-                                                [next = quint32(0)]() mutable { return next++; });
+        device.handler = std::make_unique<SerialPortHandler>(
+            [this] { return database; }, [ports] { return ports; }, [next = quint32(0)]() mutable { return next++; },
+            &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), searchTickMs);
         device.found = std::make_unique<QSignalSpy>(device.handler.get(), &SerialPortHandler::deviceFound);
         device.missing =
             std::make_unique<QSignalSpy>(device.handler.get(), &SerialPortHandler::deviceMissing);
@@ -140,7 +130,8 @@ void tst_DeviceProtocol::initTestCase()
         devices.emplace(setup.first, std::move(device));
     }
     for (auto &entry : devices)
-        QTRY_VERIFY2_WITH_TIMEOUT(entry.second.found->count() == 1, qPrintable(entry.first), 3000 + 5000);
+        QTRY_VERIFY2_WITH_TIMEOUT(entry.second.found->count() == 1, qPrintable(entry.first),
+                                  searchTickMs + 5000);
 }
 
 void tst_DeviceProtocol::cleanupTestCase()

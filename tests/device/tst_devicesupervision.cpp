@@ -15,7 +15,8 @@
 namespace {
 constexpr quint16 switchVendor = 0x0483;
 constexpr quint16 switchProduct = 0x5740;
-constexpr int tickMs = 3000;
+// The handlers here look for the switch more often than the program does.
+constexpr int tickMs = 300;
 constexpr int slackMs = 1000;
 
 } // namespace
@@ -60,7 +61,9 @@ void tst_DeviceSupervision::notIdentifiedEveryTick()
         linkPath(QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), '-')), arguments);
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
     const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
-    SerialPortHandler handler(nullptr, [ports] { return ports; });
+    SerialPortHandler handler(
+        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        SerialPortHandler::defaultDeviceRulePath(), tickMs);
     QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
     QVERIFY(found.isValid());
     QList<qint64> missingTimes;
@@ -84,10 +87,14 @@ void tst_DeviceSupervision::unplugWhileIdle()
                                QStringLiteral("SN-FIRST"));
         QVERIFY2(first.start(), qPrintable(first.errors()));
         // The port exists for as long as its link does, as a USB port does.
-        SerialPortHandler handler(nullptr, [link] {
-            return QFileInfo::exists(link) ? QList<SerialPortCandidate>{{link, switchVendor, switchProduct}}
-                                           : QList<SerialPortCandidate>{};
-        });
+        SerialPortHandler handler(
+            nullptr,
+            [link] {
+                return QFileInfo::exists(link)
+                           ? QList<SerialPortCandidate>{{link, switchVendor, switchProduct}}
+                           : QList<SerialPortCandidate>{};
+            },
+            {}, &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), tickMs);
         QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
         QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
         QVERIFY(found.isValid());
@@ -131,13 +138,17 @@ void tst_DeviceSupervision::unplugDuringReply()
                               QStringLiteral("--reply"), QStringLiteral(":CONF:STBY?=")});
         QVERIFY2(sim.start(), qPrintable(sim.errors()));
         const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
-        SerialPortHandler handler(nullptr, [ports] { return ports; });
+        // The search after the unplug comes well after the quiet wait below.
+        const int quietTickMs = 1000;
+        SerialPortHandler handler(
+            nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+            SerialPortHandler::defaultDeviceRulePath(), quietTickMs);
         QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
         QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
         QVERIFY(found.isValid());
         QVERIFY(missing.isValid());
         handler.startDeviceSearch();
-        QVERIFY(found.wait(tickMs + slackMs));
+        QVERIFY(found.wait(quietTickMs + slackMs));
 
         QElapsedTimer clock;
         clock.start();

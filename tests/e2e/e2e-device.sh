@@ -32,13 +32,13 @@ rm -rf "$HOME/.local/share/fenzo_setup" "$HOME/.config/fenzo-setup.invalid"
 start_program "$out"
 shot no-device
 expect_buttons disabled "without a device" "$btn_test" "$btn_store" "$btn_read_device" "$btn_compare"
-serial_crop() { convert "$1" -crop 200x20+623+134 +repage -colorspace gray -threshold 50% "$2"; }
+serial_crop() { convert "$1" -crop 160x20+623+134 +repage -colorspace gray -threshold 50% "$2"; }
 serial_crop "$s" "$work/serial-before.png"
 
 # The switch appears; the search runs every 3 s.
 start_sim "$log"
 wait_for 200 grep -q "\*IDN?" "$log" || fail "the program never asked the switch for its identity"
-wait_for 50 grep -q "^found SN:01332251" "$out" || fail "the program did not report the device found"
+wait_for 50 grep -q "^fenzo.device: found SN:01332251" "$out" || fail "the program did not report the device found"
 expect_buttons enabled "once the device was found" "$btn_test" "$btn_store" "$btn_read_device" "$btn_compare"
 shot device-found
 serial_crop "$s" "$work/serial-after.png"
@@ -48,6 +48,21 @@ after=$(convert "$work/serial-after.png" -negate -trim -format %w info:)
 note "serial number text ${before} px wide before, ${after} px after the device was found"
 if [ "$after" -lt 40 ] || [ "$after" -gt 75 ] || [ "$before" -le $((after + 20)) ]; then
   fail "the serial number shown does not look like eight digits (${before} px -> ${after} px)"
+fi
+
+# "Save a support report…", the icon left of the others: it names the switch
+# and holds the exchanges with it, never the database password (masked even
+# where it is a word of the program; the log's categories stay).
+report=$work/support-report.txt
+rm -f "$report"
+click 810 143
+wait_for 50 window_named "Choose a file" >/dev/null || fail "no file dialog for \"Save a support report…\""
+choose_path "Choose a file" "$report"
+wait_for 50 test -s "$report" || fail "no support report in $report"
+grep -qx "01332251" "$report" || fail "the support report does not name the switch ($report)"
+grep -qF "fenzo.transfer: Writing *IDN?" "$report" || fail "the support report lacks the exchanges ($report)"
+if sed -e '/^Version: /d' -e 's/fenzo\.[a-z]*: //' "$report" | grep -qF "${FENZO_TEST_DB_PASSWORD-fenzo}"; then
+  fail "the support report holds the database password ($report)"
 fi
 
 # 2. Three static UBs, at the top of the list (the dialog's default), with
@@ -130,7 +145,7 @@ type_path "Choose a file" "$file"
 shot read-dialog
 xdotool key Return
 wait_for 50 window_gone "Choose a file" || fail "the open dialog stayed open"
-wait_for 50 grep -q "^File from version" "$out" || fail "the program did not read the file"
+wait_for 50 grep -q "^fenzo.file: File from version" "$out" || fail "the program did not read the file"
 shot read-from-file
 test_on_device after-read-file "${plan_args[@]}"
 check same "$work/test-on-device.json" "$work/after-read-file.json"

@@ -27,7 +27,7 @@ start_program "$log"
 
 if [ -n "$link" ]; then
   # The device search runs every 3 s.
-  wait_for 200 grep -q "^found " "$log" || fail "the device was not found within 20 s (see $log)"
+  wait_for 200 grep -q "^fenzo.device: found " "$log" || fail "the device was not found within 20 s (see $log)"
   expect_buttons enabled "once the device was found" "$btn_test" "$btn_store" "$btn_read_device"
 fi
 settle "$shot" || fail "screenshot: $settle_problem"

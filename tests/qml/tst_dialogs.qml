@@ -167,7 +167,7 @@ Item {
             var screen = screenComponent.createObject(root)
             var options = screen.optionsForm
             ubListViewModel.deviceFound("SN:01332251")
-            var expected = [options.sheetIconArea, options.helpIconArea, options.assignStaticButton,
+            var expected = [options.supportReportIconArea, options.sheetIconArea, options.helpIconArea, options.assignStaticButton,
                             options.resetDynamicButton, options.lnb1Box, options.lnb2Box, options.tPathActiveBox,
                             options.lteFilterBox, options.standByBox, options.saveToDeviceButton,
                             options.saveToRomButton, options.readFromDeviceButton, options.compareButton,

@@ -139,6 +139,24 @@ Item {
             tryCompare(window, "visible", false, 3000)
         }
 
+        // Left of the other icons of the serial-number row, which keep their
+        // places; it opens a dialog to save a text file.
+        function test_supportReportIcon() {
+            var icon = options.supportReportIconArea.parent
+            var satellite = options.satelliteDataIconArea.parent
+            compare(icon.width, 25)
+            compare(icon.parent, satellite.parent)
+            compare(icon.y, satellite.y)
+            verify(icon.x + icon.width <= satellite.x)
+            verify(satellite.x - (icon.x + icon.width) <= 10)
+            compare(options.supportReportIconArea.Accessible.name, "Save a support report…")
+            mouseClick(options.supportReportIconArea)
+            tryCompare(options.reportDialog, "visible", true)
+            verify(options.reportDialog.saving)
+            options.reportDialog.close()
+            tryCompare(options.reportDialog, "visible", false)
+        }
+
         function test_serialNumber() {
             compare(options.serialNumberLabel.text, "No device found")
             ubListViewModel.deviceFound("SN:01332251")

@@ -1,7 +1,9 @@
 #include "UiTestHelper.h"
 #include "app/FenzoApplication.h"
 #include "controller/UBModelController.h"
+#include "model/BandPlan.h"
 #include "model/UBDataModel.h"
+#include "report/SupportReportSaver.h"
 #include "sheet/InstallationSheet.h"
 
 #include <QCoreApplication>
@@ -65,6 +67,7 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("ubModelController"), controller.get());
         engine->rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
         engine->rootContext()->setContextProperty(QStringLiteral("installationSheet"), sheet.get());
+        engine->rootContext()->setContextProperty(QStringLiteral("supportReport"), &supportReport);
         engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), helper.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testLanguage"), language);
         // The role numbers for tests that read or write single fields.
@@ -88,6 +91,12 @@ private:
     std::unique_ptr<UBModelController> controller;
     std::unique_ptr<InstallationSheet> sheet;
     QStringListModel lnbModel;
+    SupportReportSaver supportReport{[this] {
+        SupportReport::Facts facts = SupportReport::running();
+        facts.hasPlan = true;
+        facts.plan = BandPlan::fromModel(*model);
+        return facts;
+    }};
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(tst_ui, UiTestSetup)
