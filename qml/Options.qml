@@ -111,6 +111,12 @@ OptionsForm {
 
     Shortcut {
         sequences: ["Space", "Return", "Enter"]
+        enabled: satelliteDataIconArea.activeFocus
+        onActivated: satelliteDataDialog.open()
+    }
+
+    Shortcut {
+        sequences: ["Space", "Return", "Enter"]
         enabled: sheetIconArea.activeFocus
         onActivated: openSheetWindow()
     }

@@ -118,6 +118,19 @@ Item {
                 MouseArea {
                     id: satelliteDataIconArea
                     anchors.fill: parent
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.Button
+                    Accessible.name: qsTr("Satellite data…")
+
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: -2
+                        color: "transparent"
+                        border.color: "#0066ff"
+                        border.width: 2
+                        radius: 3
+                        visible: satelliteDataIconArea.activeFocus
+                    }
                     hoverEnabled: true
                 }
             }
