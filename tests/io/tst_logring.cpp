@@ -2,6 +2,7 @@
 #include "io/LogRing.h"
 
 #include <QLoggingCategory>
+#include <QMutex>
 #include <QThread>
 #include <QtTest>
 
@@ -9,10 +10,14 @@
 
 namespace {
 // What reached the handler before the ring: what the console would print.
+// Handlers are called from every thread that logs, so it locks as Qt's own
+// handler does.
 QStringList printed;
+QMutex printedMutex;
 
 void printer(QtMsgType, const QMessageLogContext &, const QString &message)
 {
+    const QMutexLocker lock(&printedMutex);
     printed << message;
 }
 } // namespace
