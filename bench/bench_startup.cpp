@@ -37,7 +37,8 @@ bool writeCache(const QString &directory, int satellites, int rows)
         QVector<TransponderItem> &items = data[name];
         for (int r = 0; r < rows; ++r) {
             const quint32 frequency = quint32(10700 + 10 * r);
-            items.append({quint32(r + 1), frequency, r % 2 == 1, frequency < 11700 ? 9750u : 10600u, satId});
+            items.append({quint32(r + 1), frequency, Polarisation::fromHorizontalBit(r % 2 == 1),
+                          frequency < 11700 ? 9750u : 10600u, satId});
         }
         params.append({name, satId, 9750, 10600});
     }

@@ -26,7 +26,8 @@ struct Harness
         for (quint32 satId : {1u, 2u}) {
             const QString name = QStringLiteral("Sat %1").arg(satId);
             for (quint32 tp = 0; tp < 4; ++tp)
-                satelites[name].append({tp, 10700 + 500 * tp, tp % 2 == 1, tp < 2 ? 9750u : 10600u, satId});
+                satelites[name].append({tp, 10700 + 500 * tp, Polarisation::fromHorizontalBit(tp % 2 == 1),
+                                        tp < 2 ? 9750u : 10600u, satId});
             params.append({name, satId, 9750, 10600});
         }
         database = SatelliteCatalogue(satelites, params);

@@ -13,7 +13,7 @@ TransponderListModel::TransponderListModel(const QVector<TransponderItem> &trans
 {
     entries.reserve(transponders.size());
     for (const TransponderItem &item : transponders)
-        entries.append({qint32(item.transponder), item.frequency, item.horizontal});
+        entries.append({qint32(item.transponder), item.frequency, item.horizontal()});
 }
 
 int TransponderListModel::indexOf(int transponder) const

@@ -74,7 +74,7 @@ QVector<TransponderItem> readItems(QSqlQuery &query)
         item.frequency = query.value(1).toUInt();
         // As text: a QVariant comparison does not convert between types in
         // every Qt version, and a string column is not a QString variant there.
-        item.horizontal = query.value(2).toString() == QLatin1String("H");
+        item.polarisation = Polarisation::fromHorizontalBit(query.value(2).toString() == QLatin1String("H"));
         item.oscillatorFrequency = query.value(3).toUInt();
         item.satId = query.value(4).toUInt();
         items.append(item);
@@ -407,7 +407,7 @@ void SqlHandler::saveDbFile()
         for (const auto &entry : current->allTransponders()) {
             out << entry.first << qint32(entry.second.size());
             for (const TransponderItem &item : entry.second)
-                out << qint32(item.frequency) << qint32(item.oscillatorFrequency) << item.horizontal
+                out << qint32(item.frequency) << qint32(item.oscillatorFrequency) << item.horizontal()
                     << qint32(item.satId) << qint32(item.transponder);
         }
         out << qint32(current->satellites().size());
@@ -468,7 +468,7 @@ bool SqlHandler::loadDbFile(bool warn)
             for (TransponderItem &item : rows) {
                 item.frequency = quint32(reader.number());
                 item.oscillatorFrequency = quint32(reader.number());
-                item.horizontal = reader.flag();
+                item.polarisation = Polarisation::fromHorizontalBit(reader.flag());
                 item.satId = quint32(reader.number());
                 item.transponder = quint32(reader.number());
             }

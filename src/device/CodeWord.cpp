@@ -171,7 +171,7 @@ CodeWord CodeWord::encode(const UBRecord &record, const QString &lnb1, const QSt
     if (row->satId == noSatId)
         refuse(translate(noSatIdRefusal).arg(shownUb(record.ubNumber)));
     const qint64 f = qint64(record.freq) - qint64(row->oscillatorFrequency) - qint64(ifOffset);
-    return makeStatic(row->satId, record.ubNumber, f, onLnb2, row->horizontal,
+    return makeStatic(row->satId, record.ubNumber, f, onLnb2, row->horizontal(),
                       row->oscillatorFrequency == params->lofHigh);
 }
 

@@ -76,7 +76,7 @@ const TransponderItem *SatelliteCatalogue::nearest(const QString &satellite, qui
     const TransponderItem *best = nullptr;
     qint64 bestDistance = tolerance + 1;
     for (const TransponderItem &item : it->second) {
-        if (horizontal >= 0 && item.horizontal != (horizontal > 0))
+        if (horizontal >= 0 && item.horizontal() != (horizontal > 0))
             continue;
         const qint64 distance = qAbs(qint64(item.frequency) - qint64(frequency));
         if (distance < bestDistance) {

@@ -41,8 +41,9 @@ QString UBRecord::rowColour() const
 
 bool UBRecord::operator==(const UBRecord &other) const
 {
-    return ubNumber == other.ubNumber && line == other.line && localUB == other.localUB && freq == other.freq
-           && localUBFreq == other.localUBFreq && type == other.type && lnb == other.lnb && tp == other.tp;
+    return ubNumber == other.ubNumber && line == other.line && localUB == other.localUB &&
+           freq == other.freq && localUBFreq == other.localUBFreq && type == other.type && lnb == other.lnb &&
+           tp == other.tp && polarisation == other.polarisation;
 }
 
 QDataStream &operator<<(QDataStream &stream, const UBRecord &record)

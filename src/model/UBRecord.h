@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Polarisation.h"
+
 #include <QList>
 #include <QString>
 
@@ -20,6 +22,11 @@ struct UBRecord
     QString type = dynamicType;
     quint32 lnb = 0;
     qint32 tp = -1;
+    // A static UB's transponder is its frequency and polarisation on its
+    // LNB's satellite; tp is that transponder's number in the data in use.
+    // Not part of the record's stream form: the settings file keeps it after
+    // its described fields. Unknown where the plan never knew it.
+    Polarisation polarisation;
 
     bool isStatic() const { return type == staticType; }
     bool isDynamic() const { return type == dynamicType; }

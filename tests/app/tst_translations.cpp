@@ -496,7 +496,7 @@ private slots:
         onNowhere.type = UBRecord::staticType;
         onNowhere.tp = 1;
         try {
-            const SatelliteCatalogue data({{QStringLiteral("A"), {{1, 11000, true, 9750, 1}}}},
+            const SatelliteCatalogue data({{QStringLiteral("A"), {{1, 11000, Polarisation::H, 9750, 1}}}},
                                           {{QStringLiteral("A"), 1, 9750, 10600}});
             CodeWord::encode(onNowhere, QStringLiteral("nowhere"), QString(), data, 0);
             QFAIL("no exception");

@@ -513,8 +513,8 @@ private slots:
         QTemporaryDir cache;
         if (withCache)
             QVERIFY(TestDatabase::writeCacheFile(
-                cache.path(),
-                TestDatabase::cacheBytes({{"Old", {{1, 11000, true, 9750, 9}}}}, {{"Old", 9, 9750, 0}})));
+                cache.path(), TestDatabase::cacheBytes({{"Old", {{1, 11000, Polarisation::H, 9750, 9}}}},
+                                                       {{"Old", 9, 9750, 0}})));
         CommandLineTool::Environment environment = this->environment();
         environment.connection = relay.connection();
         environment.connection.timeoutSeconds = 30; // the deadline comes first

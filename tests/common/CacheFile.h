@@ -30,7 +30,7 @@ inline QByteArray cacheBytes(const Satelites &satelites, const QVector<SateliteP
     for (const auto &entry : satelites) {
         out << entry.first << qint32(entry.second.size());
         for (const TransponderItem &item : entry.second)
-            out << qint32(item.frequency) << qint32(item.oscillatorFrequency) << item.horizontal
+            out << qint32(item.frequency) << qint32(item.oscillatorFrequency) << item.horizontal()
                 << qint32(item.satId) << qint32(item.transponder);
     }
     out << qint32(params.size());

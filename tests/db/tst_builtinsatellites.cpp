@@ -88,7 +88,7 @@ void TestBuiltInSatellites::generatorKeepsIdsAndNamesTheMissing()
     QCOMPARE(data.params[2].lofHigh, 10600u);
     const QVector<TransponderItem> astra = data.items.at(QStringLiteral("Astra 28.2E"));
     QCOMPARE(astra.size(), 2);
-    QVERIFY(astra[0].horizontal && !astra[1].horizontal);
+    QVERIFY(astra[0].horizontal() && !astra[1].horizontal());
     QCOMPARE(astra[1].frequency, 11307u);
     QCOMPARE(astra[1].transponder, 2u);
 

@@ -86,7 +86,7 @@ private slots:
         QTest::addColumn<QByteArray>("cache");
         QTest::newRow("no cache") << QByteArray();
         QTest::newRow("cache cut short")
-            << cacheBytes({{QStringLiteral("S"), {{1, 11000, true, 9750, 1}}}}, {}).left(20);
+            << cacheBytes({{QStringLiteral("S"), {{1, 11000, Polarisation::H, 9750, 1}}}}, {}).left(20);
     }
     void noServerNoUsableCache()
     {
@@ -180,14 +180,14 @@ private slots:
         QCOMPARE(events, QStringList());
         const TransponderItem *row = controller->catalogue()->findTransponder(satellite, transponder);
         QVERIFY(row);
-        QCOMPARE(row->horizontal, horizontal);
+        QCOMPARE(row->horizontal(), horizontal);
 
         build(unreachableConnection());
         controller->initialize();
         QCOMPARE(events.filter(QStringLiteral("error")), QStringList());
         row = controller->catalogue()->findTransponder(satellite, transponder);
         QVERIFY(row);
-        QCOMPARE(row->horizontal, horizontal);
+        QCOMPARE(row->horizontal(), horizontal);
     }
 
     // The window starts from the local data at once; the server's data, when
@@ -229,10 +229,10 @@ private slots:
         QFETCH(QString, notice);
         if (cache)
             QVERIFY(writeCacheFile(cacheDir->path(),
-                                   {{QStringLiteral("Cached 1.0E"), {{1, 11000, true, 9750, 1}}}},
+                                   {{QStringLiteral("Cached 1.0E"), {{1, 11000, Polarisation::H, 9750, 1}}}},
                                    {{QStringLiteral("Cached 1.0E"), 1, 9750, 0}}));
         if (hasBuiltIn) {
-            builtIn.items[QStringLiteral("Built 2.0E")] = {{1, 11500, false, 9750, 2}};
+            builtIn.items[QStringLiteral("Built 2.0E")] = {{1, 11500, Polarisation::V, 9750, 2}};
             builtIn.params = {{QStringLiteral("Built 2.0E"), 2, 9750, 0}};
             builtIn.date = QDate(2024, 3, 1);
         }
@@ -268,8 +268,9 @@ private slots:
     {
         QVERIFY(writeCacheFile(
             cacheDir->path(),
-            {{QStringLiteral("Astra 19.2E"), {{53, 10770, true, 9750, 1}, {999, 12000, true, 10600, 1}}},
-             {QStringLiteral("Astra 28.2E"), {{52, 11992, true, 10600, 4}}}},
+            {{QStringLiteral("Astra 19.2E"),
+              {{53, 10770, Polarisation::H, 9750, 1}, {999, 12000, Polarisation::H, 10600, 1}}},
+             {QStringLiteral("Astra 28.2E"), {{52, 11992, Polarisation::H, 10600, 4}}}},
             {{QStringLiteral("Astra 19.2E"), 1, 9750, 10600}, {QStringLiteral("Astra 28.2E"), 4, 10600, 0}}));
         build(fixtureConnection());
         QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);

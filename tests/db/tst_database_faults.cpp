@@ -24,7 +24,7 @@ constexpr qint64 boundMs = 10000;
 
 const QByteArray previousCache()
 {
-    return cacheBytes({{QStringLiteral("Old"), {{1, 11000, true, 9750, 9}}}},
+    return cacheBytes({{QStringLiteral("Old"), {{1, 11000, Polarisation::H, 9750, 9}}}},
                       {{QStringLiteral("Old"), 9, 9750, 0}});
 }
 } // namespace

@@ -92,7 +92,7 @@ private slots:
         handler->connectToDatabase();
         QCOMPARE(CatalogueRows::names(handler->catalogue()), QStringList{QStringLiteral("S")});
         QCOMPARE(CatalogueRows::row(handler->catalogue(), QStringLiteral("S"), 52),
-                 (TransponderItem{52, 11494, true, 9750, 7}));
+                 (TransponderItem{52, 11494, Polarisation::H, 9750, 7}));
         QCOMPARE(CatalogueRows::params(handler->catalogue(), QStringLiteral("S")),
                  (SateliteParams{QStringLiteral("S"), 7, 9750, 0}));
     }
@@ -103,9 +103,11 @@ private slots:
     {
         const Satelites satelites = {
             {QStringLiteral("Astra 19.2E"),
-             {{71, 11836, true, 10600, 1}, {19, 11494, true, 9750, 1}, {2, 11229, false, 9750, 1}}},
+             {{71, 11836, Polarisation::H, 10600, 1},
+              {19, 11494, Polarisation::H, 9750, 1},
+              {2, 11229, Polarisation::V, 9750, 1}}},
             {QStringLiteral("Zero"), {}},
-            {QStringLiteral("Top"), {{4000000000u, 4100000000u, false, 4200000000u, 4294967295u}}}};
+            {QStringLiteral("Top"), {{4000000000u, 4100000000u, Polarisation::V, 4200000000u, 4294967295u}}}};
         const QVector<SateliteParams> params = {{QStringLiteral("Zeta"), 3, 9750, 10600},
                                                 {QStringLiteral("Alpha"), 4294967295u, 1, 2}};
         QVERIFY(writeCacheFile(cacheDir->path(), satelites, params));
@@ -287,8 +289,8 @@ private slots:
     void nothingHalfLoaded()
     {
         const QByteArray good =
-            cacheBytes({{QStringLiteral("A"), {{1, 11000, true, 9750, 1}}},
-                        {QStringLiteral("B"), {{2, 12000, false, 10600, 2}}}},
+            cacheBytes({{QStringLiteral("A"), {{1, 11000, Polarisation::H, 9750, 1}}},
+                        {QStringLiteral("B"), {{2, 12000, Polarisation::V, 10600, 2}}}},
                        {{QStringLiteral("A"), 1, 9750, 0}, {QStringLiteral("B"), 2, 10600, 0}});
         QVERIFY(writeCacheFile(cacheDir->path(), good.left(good.size() - 3)));
         auto handler = offline();

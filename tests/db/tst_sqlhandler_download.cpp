@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(astra.lofHigh, 10600u);
         const TransponderItem &tp71 =
             CatalogueRows::row(handler->catalogue(), QStringLiteral("Astra 19.2E"), 71);
-        QCOMPARE(tp71, (TransponderItem{71, 11836, true, 10600, 1}));
+        QCOMPARE(tp71, (TransponderItem{71, 11836, Polarisation::H, 10600, 1}));
         QCOMPARE(handler->catalogue()->findTransponderNear(QStringLiteral("Astra 19.2E"), 11836)->transponder,
                  71u);
 
@@ -176,7 +176,7 @@ private slots:
         QVERIFY(!db.isEmpty());
         auto handler = handlerFor(db);
         handler->connectToDatabase();
-        QCOMPARE(CatalogueRows::row(handler->catalogue(), QStringLiteral("S"), 1).horizontal, horizontal);
+        QCOMPARE(CatalogueRows::row(handler->catalogue(), QStringLiteral("S"), 1).horizontal(), horizontal);
     }
 
     void summaries_data()
@@ -229,7 +229,7 @@ private slots:
         auto handler = handlerFor(db);
         handler->connectToDatabase();
         QCOMPARE(CatalogueRows::row(handler->catalogue(), QStringLiteral("S"), 7),
-                 (TransponderItem{7, 0, true, 9750, 2}));
+                 (TransponderItem{7, 0, Polarisation::H, 9750, 2}));
     }
 
     // The more-than-two rule fails the download: nothing of it is kept, the
@@ -244,8 +244,9 @@ private slots:
         const QString db = database(QStringLiteral("three"), statements);
         QVERIFY(!db.isEmpty());
 
-        const QByteArray previous = cacheBytes({{QStringLiteral("Old"), {{1, 11000, true, 9750, 9}}}},
-                                               {{QStringLiteral("Old"), 9, 9750, 0}});
+        const QByteArray previous =
+            cacheBytes({{QStringLiteral("Old"), {{1, 11000, Polarisation::H, 9750, 9}}}},
+                       {{QStringLiteral("Old"), 9, 9750, 0}});
         QVERIFY(writeCacheFile(cacheDir->path(), previous));
 
         auto handler = handlerFor(db);
@@ -400,8 +401,9 @@ private slots:
     // A cache write that fails half-way leaves the last good file in place.
     void failedWriteKeepsPreviousCache()
     {
-        const QByteArray previous = cacheBytes({{QStringLiteral("Old"), {{1, 11000, true, 9750, 9}}}},
-                                               {{QStringLiteral("Old"), 9, 9750, 0}});
+        const QByteArray previous =
+            cacheBytes({{QStringLiteral("Old"), {{1, 11000, Polarisation::H, 9750, 9}}}},
+                       {{QStringLiteral("Old"), 9, 9750, 0}});
         QVERIFY(writeCacheFile(cacheDir->path(), previous));
         auto handler = handlerFor(QStringLiteral("satellites"));
 

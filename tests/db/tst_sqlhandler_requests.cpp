@@ -178,8 +178,9 @@ private slots:
         }
         const QString db = admin->createDatabase(QStringLiteral("failing"), statements);
         QVERIFY2(!db.isEmpty(), qPrintable(admin->lastError()));
-        const QByteArray previous = cacheBytes({{QStringLiteral("Old"), {{1, 11000, true, 9750, 9}}}},
-                                               {{QStringLiteral("Old"), 9, 9750, 0}});
+        const QByteArray previous =
+            cacheBytes({{QStringLiteral("Old"), {{1, 11000, Polarisation::H, 9750, 9}}}},
+                       {{QStringLiteral("Old"), 9, 9750, 0}});
 
         Relay &relay = refused ? *refusing : *direct;
         const Download result = download(relay.connection(db), previous);

@@ -76,8 +76,9 @@ void tst_DeviceProtocol::initTestCase()
     // Satellite data for static words.
     database = std::make_shared<const SatelliteCatalogue>(
         SatelliteCatalogue::Transponders{
-            {QStringLiteral("Astra 19.2E"), {{1, 11836, true, 10600, 1}, {2, 10744, false, 9750, 1}}},
-            {QStringLiteral("Hotbird 13E"), {{7, 11034, false, 9750, 2}}}},
+            {QStringLiteral("Astra 19.2E"),
+             {{1, 11836, Polarisation::H, 10600, 1}, {2, 10744, Polarisation::V, 9750, 1}}},
+            {QStringLiteral("Hotbird 13E"), {{7, 11034, Polarisation::V, 9750, 2}}}},
         QVector<SateliteParams>{{QStringLiteral("Astra 19.2E"), 1, 9750, 10600},
                                 {QStringLiteral("Hotbird 13E"), 2, 9750, 10600}});
     const auto reply = [](const char *command, const char *bytes) {

@@ -12,8 +12,10 @@ const QString hotbird = QStringLiteral("Hotbird 13.0E");
 SatelliteCatalogue catalogue()
 {
     SatelliteCatalogue::Transponders rows;
-    rows[astra] = {{1, 10714, true, 9750, 1}, {2, 10729, false, 9750, 1}, {3, 10729, true, 9750, 1}};
-    rows[hotbird] = {{7, 10992, false, 9750, 2}};
+    rows[astra] = {{1, 10714, Polarisation::H, 9750, 1},
+                   {2, 10729, Polarisation::V, 9750, 1},
+                   {3, 10729, Polarisation::H, 9750, 1}};
+    rows[hotbird] = {{7, 10992, Polarisation::V, 9750, 2}};
     return SatelliteCatalogue(rows, {{astra, 1, 9750, 10600}, {hotbird, 2, 9750, 10600}});
 }
 

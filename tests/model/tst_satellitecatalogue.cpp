@@ -11,18 +11,21 @@ const QString none = QStringLiteral("none");
 
 SatelliteCatalogue rows()
 {
-    return SatelliteCatalogue(
-        {{QStringLiteral("Astra 19.2E"),
-          {{19, 11494, true, 9750, 1}, {71, 11836, true, 10600, 1}, {72, 11856, false, 10600, 1}}},
-         // Two rows within the tolerance of 11495, and a repeated number.
-         {QStringLiteral("Close"),
-          {{1, 11494, true, 9750, 2}, {2, 11497, false, 9750, 2}, {1, 12000, false, 10600, 2}}},
-         {QStringLiteral("Empty"), {}},
-         {QStringLiteral("No id yet"), {{5, 11000, false, 9750, 0}}}},
-        {{QStringLiteral("Astra 19.2E"), 1, 9750, 10600},
-         {QStringLiteral("Close"), 2, 9750, 10600},
-         {QStringLiteral("Empty"), 2, 0, 0},
-         {QStringLiteral("No id yet"), 0, 9750, 0}});
+    return SatelliteCatalogue({{QStringLiteral("Astra 19.2E"),
+                                {{19, 11494, Polarisation::H, 9750, 1},
+                                 {71, 11836, Polarisation::H, 10600, 1},
+                                 {72, 11856, Polarisation::V, 10600, 1}}},
+                               // Two rows within the tolerance of 11495, and a repeated number.
+                               {QStringLiteral("Close"),
+                                {{1, 11494, Polarisation::H, 9750, 2},
+                                 {2, 11497, Polarisation::V, 9750, 2},
+                                 {1, 12000, Polarisation::V, 10600, 2}}},
+                               {QStringLiteral("Empty"), {}},
+                               {QStringLiteral("No id yet"), {{5, 11000, Polarisation::V, 9750, 0}}}},
+                              {{QStringLiteral("Astra 19.2E"), 1, 9750, 10600},
+                               {QStringLiteral("Close"), 2, 9750, 10600},
+                               {QStringLiteral("Empty"), 2, 0, 0},
+                               {QStringLiteral("No id yet"), 0, 9750, 0}});
 }
 
 QString numberOf(const TransponderItem *row)
@@ -65,7 +68,7 @@ private slots:
     void transponderByNumber()
     {
         QCOMPARE(*catalogue.findTransponder(QStringLiteral("Astra 19.2E"), 72),
-                 (TransponderItem{72, 11856, false, 10600, 1}));
+                 (TransponderItem{72, 11856, Polarisation::V, 10600, 1}));
         // The earlier of two rows with the same number.
         QCOMPARE(catalogue.findTransponder(QStringLiteral("Close"), 1)->frequency, 11494u);
         QVERIFY(!catalogue.findTransponder(QStringLiteral("Astra 19.2E"), 20));

@@ -38,8 +38,9 @@ bool UiTestHelper::writeSatelliteCache() const
         QVector<TransponderItem> &items = satelites[satellite.name];
         for (qint32 i = 0; i < satellite.transponderCount; ++i) {
             const quint32 frequency = quint32(satellite.firstFrequency + 19 * i);
-            items.append({quint32(satellite.firstTransponder + i), frequency, i % 2 == 1,
-                          frequency < 11700 ? 9750u : 10600u, quint32(satellite.satId)});
+            items.append({quint32(satellite.firstTransponder + i), frequency,
+                          Polarisation::fromHorizontalBit(i % 2 == 1), frequency < 11700 ? 9750u : 10600u,
+                          quint32(satellite.satId)});
         }
         params.append({satellite.name, quint32(satellite.satId), 9750, 10600});
     }

@@ -144,8 +144,8 @@ private slots:
         QFETCH(quint32, freq);
         QFETCH(QString, mark);
         const SatelliteCatalogue data(
-            {{QStringLiteral("Low 5.0E"), {{1, 10800, false, 9750, 5}}},
-             {QStringLiteral("High 20.0E"), {{1, 10800, true, 9750, 200}}}},
+            {{QStringLiteral("Low 5.0E"), {{1, 10800, Polarisation::V, 9750, 5}}},
+             {QStringLiteral("High 20.0E"), {{1, 10800, Polarisation::H, 9750, 200}}}},
             {{QStringLiteral("High 20.0E"), 200, 9750, 10600}, {QStringLiteral("Low 5.0E"), 5, 9750, 10600}});
         UBDataModel plan;
         plan.setLnb1(satellite);
