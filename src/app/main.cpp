@@ -33,7 +33,8 @@ int main(int argc, char **argv)
     SupportReportSaver supportReport([&] {
         SupportReport::Facts facts = SupportReport::running();
         facts.satelliteData =
-            QStringList{controller.satelliteDataSummary(), controller.satelliteDataNotice()};
+            QStringList{controller.satelliteDataSummary(), controller.satelliteDataNotice(),
+                        controller.satelliteNumberingNote()};
         facts.satelliteData.removeAll(QString());
         facts.ports = SupportReport::systemPorts();
         facts.portProblems = controller.portProblem().split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -1,5 +1,7 @@
 #include "CommandLineTool.h"
 
+#include "db/BuiltInSatellites.h"
+
 #include "device/DeviceTransfers.h"
 #include "model/SettingsFile.h"
 #include "db/SatelliteSource.h"
@@ -291,6 +293,17 @@ bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)
     }
 }
 
+void CommandLineTool::meetData(BandPlan &plan)
+{
+    const BandRules::Match match =
+        BandRules::matchToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
+    if (!match.missing.isEmpty())
+        fail(tr("Transponders not in the satellite data: %1.").arg(UBRecord::displayNames(match.missing)));
+    if (!match.renumbered.isEmpty())
+        fail(tr("Found under other transponder numbers in the satellite data: %1.")
+                 .arg(UBRecord::displayNames(match.renumbered)));
+}
+
 bool CommandLineTool::checkPlan(const BandPlan &plan)
 {
     const PlanCheck check = PlanCheck::of(plan.lnb1, plan.lnb2, plan.list);
@@ -406,6 +419,7 @@ int CommandLineTool::read(const Arguments &a)
     const QStringList names = satellites->catalogue()->satelliteNames();
     try {
         const BandPlan plan = connected->transfers->readPlan(names.value(0), names.value(1));
+        noteNumbering(plan);
         return writePlan(a.files.at(0), plan) ? Success : Failure;
     } catch (const std::exception &e) {
         fail(QString::fromUtf8(e.what()));
@@ -418,11 +432,14 @@ int CommandLineTool::diff(const Arguments &a)
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
         return Failure;
+    meetData(plan);
     const auto connected = theSwitch(a.port);
     if (!connected)
         return Failure;
     try {
-        const PlanComparison comparison(plan, connected->transfers->readPlan(plan.lnb1, plan.lnb2));
+        const BandPlan read = connected->transfers->readPlan(plan.lnb1, plan.lnb2);
+        noteNumbering(read);
+        const PlanComparison comparison(plan, read);
         for (const QString &line : comparison.lines())
             out << line << Qt::endl;
         return comparison.same() ? Success : Different;
@@ -437,6 +454,7 @@ int CommandLineTool::transfer(const Arguments &a, bool store)
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
         return Failure;
+    meetData(plan);
     const auto connected = theSwitch(a.port);
     if (!connected)
         return Failure;
@@ -501,8 +519,8 @@ int CommandLineTool::sheet(const Arguments &a)
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
         return Failure;
-    // As the window shows a loaded plan: frequencies follow the data.
-    BandRules::fitToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
+    // As the window shows a loaded plan.
+    meetData(plan);
     UBDataModel model;
     plan.applyTo(model);
     InstallationSheet sheet(&model, [this] { return satellites->catalogue(); });
@@ -545,6 +563,7 @@ int CommandLineTool::storeEach(const Arguments &a)
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
         return Failure;
+    meetData(plan);
     fail(tr("Waiting for switches; Ctrl+C ends."));
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [this, &plan] { workshopTick(plan); });
@@ -615,6 +634,21 @@ void CommandLineTool::workshopTick(const BandPlan &plan)
 
 // ---- The support report ----
 
+QString CommandLineTool::numberingNote() const
+{
+    if (!satellites)
+        return QString();
+    return SatelliteIdTable::differencesMessage(BuiltInSatellites::idTable().differences(*satellites->catalogue()));
+}
+
+void CommandLineTool::noteNumbering(const BandPlan &read)
+{
+    // Static words name their satellites by id alone.
+    const QString numbering = numberingNote();
+    if (read.hasStaticUBs() && !numbering.isEmpty())
+        fail(numbering);
+}
+
 QStringList CommandLineTool::satelliteDataLines() const
 {
     if (!satellites)
@@ -639,6 +673,9 @@ QStringList CommandLineTool::satelliteDataLines() const
     if (satellites->source() != SatelliteSource::Source::Server && !satellites->failureReason().isEmpty())
         lines << tr("No satellite data from the server %1:%2: %3")
                      .arg(c.hostName, port, satellites->failureReason());
+    const QString numbering = numberingNote();
+    if (!numbering.isEmpty())
+        lines << numbering;
     return lines;
 }
 

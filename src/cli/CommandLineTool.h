@@ -83,6 +83,13 @@ private:
     bool loadSatelliteData();
     bool loadPlan(const QString &path, BandPlan &plan);
     bool checkPlan(const BandPlan &plan);
+    // A plan from a file meets the satellite data: static UBs are found by
+    // frequency and polarisation; what changed or is missing is told.
+    void meetData(BandPlan &plan);
+    // What the data in use number otherwise than the program's id table;
+    // told after a read that holds static UBs.
+    QString numberingNote() const;
+    void noteNumbering(const BandPlan &read);
     bool writePlan(const QString &path, const BandPlan &plan);
     // The switches found on the listed ports (or on the one given).
     std::vector<std::unique_ptr<Connected>> findSwitches(const QString &port);

@@ -1,5 +1,6 @@
 #include "UBModelController.h"
 
+#include "db/BuiltInSatellites.h"
 #include "model/SettingsFile.h"
 #include "device/CodeWord.h"
 #include "io/LocalPath.h"
@@ -27,7 +28,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
-      dbConnectionMessage(databaseMissingMessage()), serverSettingsFile(environment.serverSettingsFile)
+      dbConnectionMessage(databaseMissingMessage()), serverSettingsFile(environment.serverSettingsFile),
+      idTable(BuiltInSatellites::idTable())
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
@@ -136,6 +138,11 @@ void UBModelController::takeDownload(const SatelliteSource::Download &result)
         setNotice(missing.trimmed());
 }
 
+QString UBModelController::satelliteNumberingNote() const
+{
+    return SatelliteIdTable::differencesMessage(idTable.differences(*catalogue()));
+}
+
 QString UBModelController::sourceText() const
 {
     const QString date = satellites->dataDate().toString(Qt::ISODate);
@@ -198,7 +205,10 @@ QString UBModelController::fitPlanToData()
     emit satelliteListChanged(names);
     presetLnb(0, names);
     presetLnb(1, names);
-    const QString missing = checkPlanAgainstData(names);
+    QString missing = checkPlanAgainstData(names);
+    const QString numbering = satelliteNumberingNote();
+    if (!numbering.isEmpty())
+        missing += QLatin1Char(' ') + numbering;
     setTaking(false);
     updateTransponderLists();
     emit satelliteDataChanged();
@@ -254,13 +264,10 @@ void UBModelController::chooseLnb(int row, int lnb)
 
 QString UBModelController::checkPlanAgainstData(const QStringList &names)
 {
-    // Static UBs keep their transponder numbers; one the data still have
-    // takes the data's frequency, one they lack stays and is marked.
-    const SharedCatalogue data = catalogue();
+    // A static UB's transponder is found again by its frequency and
+    // polarisation; one the data lack keeps them and is marked.
     QList<UBRecord> list = model->ubList();
-    QStringList gone;
-    for (const quint32 ubNumber : BandRules::fitToCatalogue(list, model->lnb1(), model->lnb2(), *catalogue()))
-        gone << UBRecord::displayName(ubNumber);
+    const BandRules::Match match = BandRules::matchToCatalogue(list, model->lnb1(), model->lnb2(), *catalogue());
     if (list != model->ubList())
         model->setUBList(list);
     QStringList lostSatellites;
@@ -272,9 +279,11 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
     if (!lostSatellites.isEmpty())
         missing +=
             QLatin1Char(' ') + tr("Not in these data: %1.").arg(lostSatellites.join(QStringLiteral(", ")));
-    if (!gone.isEmpty())
+    if (!match.missing.isEmpty())
+        missing += QLatin1Char(' ') + tr("Transponders not in these data (marked): %1.").arg(UBRecord::displayNames(match.missing));
+    if (!match.renumbered.isEmpty())
         missing += QLatin1Char(' ') +
-                   tr("Transponders not in these data (marked): %1.").arg(gone.join(QStringLiteral(", ")));
+                   tr("Found under other transponder numbers in these data: %1.").arg(UBRecord::displayNames(match.renumbered));
     return missing;
 }
 
@@ -593,7 +602,11 @@ void UBModelController::readFromDevice()
     try {
         const BusyScope busyScope(this);
         // Whole or nothing: a failed read leaves the window's plan as it was.
-        transfers->readPlan(model->lnb1(), model->lnb2()).applyTo(*model);
+        const BandPlan plan = transfers->readPlan(model->lnb1(), model->lnb2());
+        plan.applyTo(*model);
+        // Static words name their satellites by id alone.
+        if (plan.hasStaticUBs() && !satelliteNumberingNote().isEmpty())
+            emit informationOccured(satelliteNumberingNote());
     } catch (const std::exception &e) {
         emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {
@@ -606,7 +619,11 @@ QStringList UBModelController::compareWithDevice()
     try {
         const BusyScope busyScope(this);
         const BandPlan plan = BandPlan::fromModel(*model);
-        return PlanComparison(plan, transfers->readPlan(plan.lnb1, plan.lnb2)).lines();
+        const BandPlan read = transfers->readPlan(plan.lnb1, plan.lnb2);
+        QStringList lines = PlanComparison(plan, read).lines();
+        if (read.hasStaticUBs() && !satelliteNumberingNote().isEmpty())
+            lines << satelliteNumberingNote();
+        return lines;
     } catch (const std::exception &e) {
         emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {

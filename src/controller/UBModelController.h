@@ -6,6 +6,7 @@
 #include "device/Environment.h"
 #include "db/ServerSettings.h"
 #include "device/SerialPortHandler.h"
+#include "model/SatelliteIdTable.h"
 #include "model/UBRecord.h"
 
 #include <QObject>
@@ -73,6 +74,11 @@ public:
 
     // The satellite data in memory as one value; empty when there are none.
     SharedCatalogue catalogue() const { return satellites->catalogue(); }
+
+    // What the data in use number otherwise than the program's satellite id
+    // table, for the notice, a read, a comparison and the report; empty
+    // when nothing.
+    QString satelliteNumberingNote() const;
 
     // The failure and warning about the satellite data.
     static QString databaseMissingMessage();
@@ -185,5 +191,6 @@ private:
     // The satellites the controller chose for the LNBs itself; a name the
     // user chose or a plan brought is never replaced.
     QString presetNames[2];
+    SatelliteIdTable idTable;
     QString serverSettingsFile;
 };

@@ -104,3 +104,18 @@ BuiltInSatellites::Data BuiltInSatellites::load(const QString &path)
     data.items = std::move(items);
     return data;
 }
+
+QString BuiltInSatellites::idTablePath()
+{
+    return QStringLiteral(":/data/satellite-ids.tsv");
+}
+
+SatelliteIdTable BuiltInSatellites::idTable(const QString &path)
+{
+    QFile file(path);
+    // The table is a few kilobytes; anything much larger is not it.
+    constexpr qint64 maxBytes = 1 << 20;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxBytes)
+        return SatelliteIdTable();
+    return SatelliteIdTable::parse(file.read(maxBytes));
+}

@@ -211,6 +211,7 @@ UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QStrin
     record.lnb = word.lnb2() ? 1 : 0;
     (word.lnb2() ? lnb2 : lnb1) = params->name;
     record.tp = qint32(row->transponder);
+    record.polarisation = row->polarisation;
     return record;
 }
 

@@ -2,6 +2,7 @@
 
 #include "UBDataModel.h"
 
+#include <algorithm>
 #include <array>
 
 BandPlan BandPlan::fromModel(const UBDataModel &model)
@@ -55,4 +56,9 @@ bool BandPlan::operator==(const BandPlan &other) const
 {
     return list == other.list && lteFilter == other.lteFilter && standBy == other.standBy &&
            terrestrialPatchActive == other.terrestrialPatchActive && lnb1 == other.lnb1 && lnb2 == other.lnb2;
+}
+
+bool BandPlan::hasStaticUBs() const
+{
+    return std::any_of(list.begin(), list.end(), [](const UBRecord &record) { return record.isStatic(); });
 }

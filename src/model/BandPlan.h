@@ -33,6 +33,8 @@ struct BandPlan
     // untouched, when a dynamic UB names a line that does not exist.
     bool numberDynamicUBs(bool resetLines);
 
+    bool hasStaticUBs() const;
+
     bool operator==(const BandPlan &other) const;
     bool operator!=(const BandPlan &other) const { return !(*this == other); }
 
