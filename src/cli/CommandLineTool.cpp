@@ -3,6 +3,7 @@
 #include "db/BuiltInSatellites.h"
 
 #include "device/DeviceTransfers.h"
+#include "device/PlanWords.h"
 #include "model/SettingsFile.h"
 #include "db/SatelliteSource.h"
 #include "db/ServerSettings.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -312,6 +314,22 @@ bool CommandLineTool::checkPlan(const BandPlan &plan)
     return check.passed();
 }
 
+bool CommandLineTool::checkWords(const BandPlan &plan)
+{
+    // The transfer checks again; this only spares the switch a backup for
+    // nothing (and workshop mode a refusal per switch).
+    try {
+        const PlanWords words = PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue(),
+                                                  [] { return 0u; });
+        if (!words.sendable())
+            fail(words.message());
+        return words.sendable();
+    } catch (const std::exception &e) {
+        fail(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
 bool CommandLineTool::writePlan(const QString &path, const BandPlan &plan)
 {
     try {
@@ -341,7 +359,7 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
         return nullptr;
     }
     connected->transfers = std::make_unique<DeviceTransfers>(
-        *connected->device, PlanBackup(environment.backupDirectory, environment.clock));
+        *connected->device, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
     return connected;
 }
 
@@ -455,6 +473,8 @@ int CommandLineTool::transfer(const Arguments &a, bool store)
     if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
         return Failure;
     meetData(plan);
+    if (!checkWords(plan))
+        return Failure;
     const auto connected = theSwitch(a.port);
     if (!connected)
         return Failure;
@@ -564,15 +584,23 @@ int CommandLineTool::storeEach(const Arguments &a)
     if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
         return Failure;
     meetData(plan);
+    if (!checkWords(plan))
+        return Failure;
     fail(tr("Waiting for switches; Ctrl+C ends."));
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [this, &plan] { workshopTick(plan); });
     poll.start(workshopPollMs);
     QTimer::singleShot(0, this, [this, &plan] { workshopTick(plan); });
-    workshopAllStored = true;
+    workshopStored.clear();
     workshop.exec();
     workshopSwitches.clear();
-    return workshopAllStored ? Success : Failure;
+    return workshopAllStored() ? Success : Failure;
+}
+
+bool CommandLineTool::workshopAllStored() const
+{
+    return std::all_of(workshopStored.cbegin(), workshopStored.cend(),
+                       [](const std::pair<const QString, bool> &entry) { return entry.second; });
 }
 
 void CommandLineTool::stop()
@@ -606,9 +634,10 @@ void CommandLineTool::workshopTick(const BandPlan &plan)
         auto connected = connectTo(candidate, &problem);
         // Said once per port and reason, not at every look.
         QString &said = workshopProblems[candidate.portName];
+        const QString portKey = QStringLiteral("port ") + candidate.portName;
         if (!connected && !problem.isEmpty() && problem != said) {
             fail(problem);
-            workshopAllStored = false;
+            workshopStored[portKey] = false;
         }
         said = connected ? QString() : problem;
         if (!connected)
@@ -621,9 +650,11 @@ void CommandLineTool::workshopTick(const BandPlan &plan)
             reportBackup(outcome);
             line = tr("%1 %2: stored; backup %3")
                        .arg(port, serial, QDir::toNativeSeparators(outcome.storedPlanBackup));
+            workshopStored.erase(portKey);
+            workshopStored[QStringLiteral("switch ") + serial] = true;
         } catch (const std::exception &e) {
             line = tr("%1 %2: not stored: %3").arg(port, serial, QString::fromUtf8(e.what()));
-            workshopAllStored = false;
+            workshopStored[QStringLiteral("switch ") + serial] = false;
         }
         out << line << Qt::endl;
         // Kept open until it goes, so that it is not stored twice.

@@ -90,6 +90,8 @@ private:
     // told after a read that holds static UBs.
     QString numberingNote() const;
     void noteNumbering(const BandPlan &read);
+    // Whether every UB of the plan can be sent with the satellite data.
+    bool checkWords(const BandPlan &plan);
     bool writePlan(const QString &path, const BandPlan &plan);
     // The switches found on the listed ports (or on the one given).
     std::vector<std::unique_ptr<Connected>> findSwitches(const QString &port);
@@ -108,10 +110,12 @@ private:
     std::map<QString, std::unique_ptr<Connected>> workshopSwitches;
     // The reasons why no switch was found: one line per port.
     QStringList portProblems;
-    // Workshop mode: the problem last said per port, and whether every
-    // switch met was stored.
+    // Workshop mode: the problem last said per port, and whether each
+    // switch met (by serial number) and each port that could not be used is
+    // stored in the end: a port's problem is settled by a later store there.
     std::map<QString, QString> workshopProblems;
-    bool workshopAllStored = true;
+    std::map<QString, bool> workshopStored;
+    bool workshopAllStored() const;
     QEventLoop workshop;
     const LogRing *log = nullptr;
 };

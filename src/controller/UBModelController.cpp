@@ -2,7 +2,7 @@
 
 #include "db/BuiltInSatellites.h"
 #include "model/SettingsFile.h"
-#include "device/CodeWord.h"
+#include "device/PlanWords.h"
 #include "io/LocalPath.h"
 #include "io/LogCategories.h"
 #include "io/WholeFile.h"
@@ -68,8 +68,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
         environment.deviceRulePath, environment.searchIntervalMs);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
-    transfers = std::make_unique<DeviceTransfers>(*serialPortHandler,
-                                                  PlanBackup(environment.backupDirectory, environment.clock));
+    transfers = std::make_unique<DeviceTransfers>(
+        *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
     // The model's serial number must change before the interface hears of
     // the device, so the model's slots are connected first.
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
@@ -442,26 +442,28 @@ bool UBModelController::validateData()
     case PlanCheck::Failure::StaticUnassigned:
         emit errorOccured(staticUnassignedMessage);
         return false;
+    case PlanCheck::Failure::DynamicLineInvalid:
+        emit errorOccured(check.messages().join(QLatin1Char('\n')));
+        return false;
     case PlanCheck::Failure::None:
         break;
     }
-    // A transponder kept from earlier data that the data in memory lack
-    // cannot be sent: say which, never the look-up's own words.
-    const SharedCatalogue data = catalogue();
-    for (const UBRecord &record : model->ubList()) {
-        const CodeWord::Refusal refusal =
-            CodeWord::staticRefusal(record, model->lnb1(), model->lnb2(), *data);
-        if (refusal != CodeWord::Refusal::SatelliteUnknown &&
-            refusal != CodeWord::Refusal::TransponderUnknown)
-            continue;
-        emit errorOccured(tr("%1: transponder %2 of %3 is not in the satellite data.")
-                              .arg(UBRecord::displayName(record.ubNumber))
-                              .arg(record.tp)
-                              .arg(record.lnb > 0 ? model->lnb2() : model->lnb1()));
-        return false;
-    }
+    // A warning, not a refusal: it comes whatever follows.
     if (check.localUBTooHigh())
         emit warningOccured(PlanCheck::localUBWarning());
+    // The transfer's own encoding, before anything is sent: every UB that
+    // cannot travel is named, never the look-up's own words.
+    try {
+        const PlanWords words = PlanWords::encode(model->ubList(), model->lnb1(), model->lnb2(), *catalogue(),
+                                                  [] { return 0u; });
+        if (!words.sendable()) {
+            emit errorOccured(words.message());
+            return false;
+        }
+    } catch (const NoSatelliteData &) {
+        reportNoSatelliteData();
+        return false;
+    }
     return true;
 }
 

@@ -247,7 +247,6 @@ const Entry dataEntries[] = {
     {u8"UBModelController", u8"Satellite data: %1, %2 satellites", u8"Satellitendaten: %1, %2 Satelliten", u8"Satellite data: %1, %2 satellites"},
     {u8"UBModelController", u8"Not in these data: %1.", u8"Nicht in diesen Daten: %1.", u8"Not in these data: %1."},
     {u8"UBModelController", u8"Transponders not in these data (marked): %1.", u8"Transponder nicht in diesen Daten (markiert): %1.", u8"Transponders not in these data (marked): %1."},
-    {u8"UBModelController", u8"%1: transponder %2 of %3 is not in the satellite data.", u8"%1: Transponder %2 von %3 ist nicht in den Satellitendaten.", u8"%1: transponder %2 of %3 is not in the satellite data."},
 };
 
 // The server setting, its dialog and the download's texts.
@@ -307,6 +306,23 @@ const Entry reportEntries[] = {
     {u8"SupportReport", u8"The support report %1 cannot be written (%2).", u8"Der Supportbericht %1 kann nicht geschrieben werden (%2).", u8"The support report %1 cannot be written (%2)."},
 };
 
+// What a refused send says: every UB that cannot be sent, and why.
+const Entry sendEntries[] = {
+    {u8"DeviceTransfers", u8"Only the switch's replies were backed up, in %1, because its plan cannot be read: %2", u8"Nur die Antworten des Multischalters wurden gesichert, in %1, weil sein Plan nicht gelesen werden kann: %2", u8"Only the switch's replies were backed up, in %1, because its plan cannot be read: %2"},
+    {u8"PlanWords", u8"The plan holds %1 UBs; the switch takes %2.", u8"Der Plan enthält %1 UBs; der Multischalter nimmt %2.", u8"The plan holds %1 UBs; the switch takes %2."},
+    {u8"PlanWords", u8"%1: the switch has UBs 1 to %2 only.", u8"%1: Der Multischalter hat nur die UBs 1 bis %2.", u8"%1: the switch has UBs 1 to %2 only."},
+    {u8"PlanWords", u8"Nothing was sent to the switch, because not every UB can be sent:", u8"An den Multischalter wurde nichts gesendet, weil nicht jedes UB gesendet werden kann:", u8"Nothing was sent to the switch, because not every UB can be sent:"},
+    {u8"PlanWords", u8"%1: a dynamic UB on line %2; the switch has lines 1 to 4.", u8"%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.", u8"%1: a dynamic UB on line %2; the switch has lines 1 to 4."},
+    {u8"PlanWords", u8"%1: the satellite %2 is not in the satellite data.", u8"%1: Der Satellit %2 ist nicht in den Satellitendaten.", u8"%1: the satellite %2 is not in the satellite data."},
+    {u8"PlanWords", u8"%1: a static UB without a transponder.", u8"%1: Ein statisches UB ohne Transponder.", u8"%1: a static UB without a transponder."},
+    {u8"PlanWords", u8"%1: transponder %2 of %3 is not in the satellite data.", u8"%1: Transponder %2 von %3 ist nicht in den Satellitendaten.", u8"%1: transponder %2 of %3 is not in the satellite data."},
+    {u8"PlanWords", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only", u8"%1: %2 hat keine Satelliten-ID, die der Multischalter übertragen kann; nutzen Sie ihn nur für dynamische UBs", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only"},
+    {u8"PlanWords", u8"%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.", u8"%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; übertragbar sind nur 100 bis 2147 MHz.", u8"%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz."},
+    {u8"SerialPortHandler", u8"%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4.", u8"%1 kann nicht gelesen werden: Es ist ein dynamisches UB auf Leitung %2, und der Multischalter hat die Leitungen 1 bis 4.", u8"%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4."},
+    {u8"UBModelController", u8"Every dynamic UB must be on one of the lines 1 to 4.", u8"Jedes dynamische UB muss auf einer der Leitungen 1 bis 4 liegen.", u8"Every dynamic UB must be on one of the lines 1 to 4."},
+    {u8"UBModelController", u8"%1: a dynamic UB on line %2; the switch has lines 1 to 4.", u8"%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.", u8"%1: a dynamic UB on line %2; the switch has lines 1 to 4."},
+};
+
 QList<Entry> allEntries()
 {
     QList<Entry> all(std::begin(entries), std::end(entries));
@@ -316,6 +332,7 @@ QList<Entry> allEntries()
     all.append(QList<Entry>(std::begin(dataEntries), std::end(dataEntries)));
     all.append(QList<Entry>(std::begin(serverEntries), std::end(serverEntries)));
     all.append(QList<Entry>(std::begin(reportEntries), std::end(reportEntries)));
+    all.append(QList<Entry>(std::begin(sendEntries), std::end(sendEntries)));
     return all;
 }
 
