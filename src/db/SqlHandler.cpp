@@ -72,9 +72,9 @@ QVector<TransponderItem> readItems(QSqlQuery &query)
         TransponderItem item;
         item.transponder = query.value(0).toUInt();
         item.frequency = query.value(1).toUInt();
-        // As text: a QVariant comparison does not convert between types in
-        // every Qt version, and a string column is not a QString variant there.
-        item.polarisation = Polarisation::fromHorizontalBit(query.value(2).toString() == QLatin1String("H"));
+        // As text: a string column is not a QString variant in every Qt
+        // version. Circular polarisation is kept.
+        item.polarisation = Polarisation::fromDataLetter(query.value(2).toString());
         item.oscillatorFrequency = query.value(3).toUInt();
         item.satId = query.value(4).toUInt();
         items.append(item);
