@@ -81,6 +81,8 @@ private:
     QStringList satelliteDataLines() const;
 
     bool loadSatelliteData();
+    // The satellites an LNB without static UBs gets, as the window presets them.
+    QStringList startPair() const;
     bool loadPlan(const QString &path, BandPlan &plan);
     bool checkPlan(const BandPlan &plan);
     bool writePlan(const QString &path, const BandPlan &plan);
