@@ -1000,6 +1000,14 @@ Rückgabewert 2: Fehler.
         <source>the server&apos;s answer ended after %1 of %2 tables</source>
         <translation>die Antwort des Servers endete nach %1 von %2 Tabellen</translation>
     </message>
+    <message>
+        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
+        <translation>die Datenbank &quot;%1&quot; des Servers enthält keine Satellitendaten</translation>
+    </message>
+    <message>
+        <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>
+        <translation>Die Datenbank &quot;%1&quot; des Servers enthält keine Satellitendaten. Die verwendeten Satellitendaten bleiben unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>SupportReport</name>
@@ -1094,6 +1102,17 @@ Rückgabewert 2: Fehler.
     <message>
         <source>The support report %1 cannot be written (%2).</source>
         <translation>Der Supportbericht %1 kann nicht geschrieben werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchSatellites</name>
+    <message>
+        <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
+        <translation>%1: %2 hat keine Satelliten-ID, die der Multischalter übertragen kann; nur für dynamische UBs verwenden</translation>
+    </message>
+    <message>
+        <source>(dynamic UBs only)</source>
+        <translation>(nur dynamische UBs)</translation>
     </message>
 </context>
 <context>

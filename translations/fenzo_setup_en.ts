@@ -990,6 +990,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>the server&apos;s answer ended after %1 of %2 tables</source>
         <translation>the server&apos;s answer ended after %1 of %2 tables</translation>
     </message>
+    <message>
+        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
+        <translation>the server&apos;s database &quot;%1&quot; holds no satellite data</translation>
+    </message>
+    <message>
+        <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>
+        <translation>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</translation>
+    </message>
 </context>
 <context>
     <name>SupportReport</name>
@@ -1084,6 +1092,17 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>The support report %1 cannot be written (%2).</source>
         <translation>The support report %1 cannot be written (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchSatellites</name>
+    <message>
+        <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
+        <translation>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</translation>
+    </message>
+    <message>
+        <source>(dynamic UBs only)</source>
+        <translation>(dynamic UBs only)</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "io/LogRing.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
+#include "model/SwitchSatellites.h"
 #include "model/UBDataModel.h"
 #include "report/SupportReport.h"
 #include "sheet/InstallationSheet.h"
@@ -210,6 +211,7 @@ bool CommandLineTool::loadSatelliteData()
     connect(source.get(), &SatelliteSource::savedDataOutdated, this, [this] { fail(outdatedDataMessage()); });
     connect(source.get(), &SatelliteSource::downloadBrokenOff, this,
             [this](const QString &reason) { fail(SatelliteSource::brokenOffWarning(reason)); });
+    connect(source.get(), &SatelliteSource::downloadWithoutSatellites, this, &CommandLineTool::fail);
     connect(source.get(), &SatelliteSource::cacheProblem, this, &CommandLineTool::fail);
     // On a worker with the window's deadline: the driver's time-outs alone
     // let a server that trickles hold the tool for minutes.
@@ -238,7 +240,9 @@ int CommandLineTool::listSatellites()
     if (!loadSatelliteData())
         return Failure;
     const QString date = satellites->dataDate().toString(Qt::ISODate);
-    const SatelliteSource::Connection &c = satellites->connectionSettings();
+    const SatelliteSource::Connection &c = satellites->source() == SatelliteSource::Source::Server
+                                               ? satellites->dataServer()
+                                               : satellites->connectionSettings();
     const QString port = QString::number(c.port == -1 ? 3306 : c.port);
     // Whoever has just set a server wants to know why its data are not used.
     if (satellites->source() != SatelliteSource::Source::Server && !satellites->failureReason().isEmpty())
@@ -263,11 +267,19 @@ int CommandLineTool::listSatellites()
     const SharedCatalogue data = satellites->catalogue();
     for (const QString &name : data->satelliteNames()) {
         const SateliteParams *params = data->findSatelite(name);
-        out << name << '\t' << (params ? params->satId : 0u) << '\t' << data->transponders(name).size()
-            << '\n';
+        out << name << '\t' << (params ? params->satId : 0u) << '\t' << data->transponders(name).size();
+        if (!SwitchSatellites::canCarry(*data, name))
+            out << '\t' << SwitchSatellites::dynamicOnlyMark();
+        out << '\n';
     }
     out << Qt::flush;
     return Success;
+}
+
+QStringList CommandLineTool::startPair() const
+{
+    return SwitchSatellites::startPair(*satellites->catalogue(),
+                                       satellites->source() == SatelliteSource::Source::BuiltIn);
 }
 
 QString CommandLineTool::databaseMissingMessage()
@@ -434,7 +446,7 @@ int CommandLineTool::read(const Arguments &a)
         return Failure;
     // The switch keeps no name for an LNB without static UBs: such an LNB
     // gets the satellite the window would preset.
-    const QStringList names = satellites->catalogue()->satelliteNames();
+    const QStringList names = startPair();
     try {
         const BandPlan plan = connected->transfers->readPlan(names.value(0), names.value(1));
         noteNumbering(plan);
@@ -521,7 +533,7 @@ int CommandLineTool::restore(const Arguments &a)
     if (!connected)
         return Failure;
     // LNBs without static UBs get the satellites the window would preset.
-    const QStringList names = satellites->catalogue()->satelliteNames();
+    const QStringList names = startPair();
     try {
         const DeviceTransfers::Outcome outcome =
             connected->transfers->restore(replies, names.value(0), names.value(1));
@@ -684,7 +696,9 @@ QStringList CommandLineTool::satelliteDataLines() const
 {
     if (!satellites)
         return {};
-    const SatelliteSource::Connection &c = satellites->connectionSettings();
+    const SatelliteSource::Connection &c = satellites->source() == SatelliteSource::Source::Server
+                                               ? satellites->dataServer()
+                                               : satellites->connectionSettings();
     const QString port = QString::number(c.port == -1 ? 3306 : c.port);
     const QString date = satellites->dataDate().toString(Qt::ISODate);
     QStringList lines;

@@ -81,6 +81,8 @@ private:
     QStringList satelliteDataLines() const;
 
     bool loadSatelliteData();
+    // The satellites an LNB without static UBs gets, as the window presets them.
+    QStringList startPair() const;
     bool loadPlan(const QString &path, BandPlan &plan);
     bool checkPlan(const BandPlan &plan);
     // A plan from a file meets the satellite data: static UBs are found by

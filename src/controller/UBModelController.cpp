@@ -10,6 +10,7 @@
 #include "model/NoSatelliteData.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
+#include "model/SwitchSatellites.h"
 #include "model/UBDataModel.h"
 
 #include <QDir>
@@ -20,6 +21,7 @@
 
 namespace {
 constexpr int planSize = BandPlan::size;
+static_assert(SwitchSatellites::maxSatId == CodeWord::maxSatId, "one limit for satellite ids");
 } // namespace
 
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
@@ -51,6 +53,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     connect(satellites.get(), &SatelliteSource::savedDataOutdated, this, &UBModelController::dbDataOutdated);
     connect(satellites.get(), &SatelliteSource::downloadBrokenOff, this,
             [this](const QString &reason) { addStartupWarning(SatelliteSource::brokenOffWarning(reason)); });
+    connect(satellites.get(), &SatelliteSource::downloadWithoutSatellites, this,
+            &UBModelController::addStartupWarning);
     connect(satellites.get(), &SatelliteSource::cacheProblem, this, &UBModelController::addStartupWarning);
     connect(satellites.get(), &SatelliteSource::downloadFinished, this,
             [this](const SatelliteSource::Download &result) {
@@ -148,7 +152,8 @@ QString UBModelController::sourceText() const
     const QString date = satellites->dataDate().toString(Qt::ISODate);
     switch (satellites->source()) {
     case SatelliteSource::Source::Server: {
-        const SatelliteSource::Connection &c = satellites->connectionSettings();
+        // The server the data came from, not the one set since.
+        const SatelliteSource::Connection &c = satellites->dataServer();
         return tr("server %1:%2").arg(c.hostName, QString::number(c.port == -1 ? 3306 : c.port));
     }
     case SatelliteSource::Source::Cache:
@@ -176,10 +181,12 @@ void UBModelController::setNotice(const QString &text)
     emit satelliteDataNoticeChanged();
 }
 
-void UBModelController::presetLnb(int lnb, const QStringList &names)
+void UBModelController::presetLnb(int lnb, const QStringList &names, const QStringList &pair)
 {
     const QString current = lnb == 0 ? model->lnb1() : model->lnb2();
-    if (names.contains(current))
+    // The controller's own choice goes when the switch cannot carry it.
+    const bool own = !current.isEmpty() && current == presetNames[lnb];
+    if (names.contains(current) && (!own || SwitchSatellites::canCarry(*catalogue(), current)))
         return;
     // Only an empty choice or the controller's own preset is replaced, and
     // the preset only while no static UB on that LNB names a transponder.
@@ -189,13 +196,13 @@ void UBModelController::presetLnb(int lnb, const QStringList &names)
         if (record.isStatic() && record.tp >= 0 && int(record.lnb > 0) == lnb && !current.isEmpty())
             return;
     }
-    if (names.size() <= lnb)
+    if (pair.size() <= lnb)
         return;
-    presetNames[lnb] = names.at(lnb);
+    presetNames[lnb] = pair.at(lnb);
     if (lnb == 0)
-        model->setLnb1(names.at(lnb));
+        model->setLnb1(pair.at(lnb));
     else
-        model->setLnb2(names.at(lnb));
+        model->setLnb2(pair.at(lnb));
 }
 
 QString UBModelController::fitPlanToData()
@@ -203,8 +210,10 @@ QString UBModelController::fitPlanToData()
     setTaking(true);
     const QStringList names = catalogue()->satelliteNames();
     emit satelliteListChanged(names);
-    presetLnb(0, names);
-    presetLnb(1, names);
+    const QStringList pair = SwitchSatellites::startPair(
+        *catalogue(), satellites->source() == SatelliteSource::Source::BuiltIn);
+    presetLnb(0, names, pair);
+    presetLnb(1, names, pair);
     QString missing = checkPlanAgainstData(names);
     const QString numbering = satelliteNumberingNote();
     if (!numbering.isEmpty())
@@ -252,6 +261,10 @@ void UBModelController::chooseTransponder(int row, int transponder)
         return;
     const UBRecord &record = model->ubList().at(row);
     const QString satellite = BandRules::satelliteOf(record, model->lnb1(), model->lnb2());
+    if (record.isStatic() && transponder >= 0 && !SwitchSatellites::canCarry(*catalogue(), satellite)) {
+        emit errorOccured(SwitchSatellites::staticRefusal({record.ubNumber}, satellite));
+        return;
+    }
     model->setRecord(row, BandRules::withTransponder(record, *catalogue(), satellite, transponder));
 }
 
@@ -259,6 +272,12 @@ void UBModelController::chooseLnb(int row, int lnb)
 {
     if (row < 0 || row >= model->ubList().size() || lnb < 0 || lnb > 1)
         return;
+    const UBRecord &record = model->ubList().at(row);
+    const QString satellite = lnb > 0 ? model->lnb2() : model->lnb1();
+    if (record.isStatic() && quint32(lnb) != record.lnb && !SwitchSatellites::canCarry(*catalogue(), satellite)) {
+        emit errorOccured(SwitchSatellites::staticRefusal({record.ubNumber}, satellite));
+        return;
+    }
     model->setRecord(row, BandRules::withLnb(model->ubList().at(row), quint32(lnb)));
 }
 
@@ -515,6 +534,12 @@ void UBModelController::setStaticUBs(uint numStaticUBs, bool above)
 
     const int firstStatic = above ? 0 : count - n;
     const int endStatic = firstStatic + n;
+    // New static UBs go to an input whose satellite the switch can carry.
+    const int lnbForNew = SwitchSatellites::lnbForStatic(*catalogue(), model->lnb1(), model->lnb2());
+    if (n > previousStatic.size() && lnbForNew < 0) {
+        refuseNewStaticUBs(firstStatic + previousStatic.size(), endStatic, list);
+        return;
+    }
     for (int row = 0; row < count; ++row) {
         UBRecord &record = list[row];
         if (row < firstStatic || row >= endStatic) {
@@ -530,12 +555,26 @@ void UBModelController::setStaticUBs(uint numStaticUBs, bool above)
         } else {
             record.tp = -1;
             record.freq = 0;
-            record.lnb = 0;
+            record.lnb = quint32(lnbForNew);
         }
     }
     model->setUBList(list);
     resetDynamicUBs(!above);
     emit staticUBsChanged(above);
+}
+
+void UBModelController::refuseNewStaticUBs(int firstRow, int endRow, const QList<UBRecord> &list)
+{
+    QList<quint32> refused;
+    for (int row = firstRow; row < endRow; ++row)
+        refused << list.at(row).ubNumber;
+    QStringList lines;
+    for (const QString &satellite : {model->lnb1(), model->lnb2()}) {
+        const QString line = SwitchSatellites::staticRefusal(refused, satellite);
+        if (!lines.contains(line))
+            lines << line;
+    }
+    emit errorOccured(lines.join(QLatin1Char('\n')));
 }
 
 // ---- Transfers to and from the device ----

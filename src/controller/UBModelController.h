@@ -164,7 +164,10 @@ private:
     // The plan's static UBs against the data: frequencies follow them, and
     // what they lack is named for the notice.
     QString checkPlanAgainstData(const QStringList &names);
-    void presetLnb(int lnb, const QStringList &names);
+    // pair: the satellites the switch can carry that an empty plan starts with.
+    void presetLnb(int lnb, const QStringList &names, const QStringList &pair);
+    // Static UBs that would sit on satellites the switch cannot carry.
+    void refuseNewStaticUBs(int firstRow, int endRow, const QList<UBRecord> &list);
     void setNotice(const QString &text);
     void setTaking(bool on);
     // New lists when the data in memory are no longer those of the lists.

@@ -72,9 +72,9 @@ QVector<TransponderItem> readItems(QSqlQuery &query)
         TransponderItem item;
         item.transponder = query.value(0).toUInt();
         item.frequency = query.value(1).toUInt();
-        // As text: a QVariant comparison does not convert between types in
-        // every Qt version, and a string column is not a QString variant there.
-        item.polarisation = Polarisation::fromHorizontalBit(query.value(2).toString() == QLatin1String("H"));
+        // As text: a string column is not a QString variant in every Qt
+        // version. Circular polarisation is kept.
+        item.polarisation = Polarisation::fromDataLetter(query.value(2).toString());
         item.oscillatorFrequency = query.value(3).toUInt();
         item.satId = query.value(4).toUInt();
         items.append(item);
@@ -155,6 +155,17 @@ QVector<SateliteParams> createSateliteParams(const std::map<QString, QVector<Tra
         result.append(params);
     }
     return result;
+}
+
+// Satellite data hold at least one transponder: tables without rows, or no
+// tables at all, are no data.
+bool holdsSatellites(const std::map<QString, QVector<TransponderItem>> &items)
+{
+    for (const auto &entry : items) {
+        if (!entry.second.isEmpty())
+            return true;
+    }
+    return false;
 }
 
 SqlHandler::Tables readTables(const QSqlDatabase &database)
@@ -297,6 +308,7 @@ SqlHandler::Download SqlHandler::download(const Connection &connection, const Pr
     static QAtomicInt attempts;
     const QString name = QStringLiteral("SqlHandler-download-%1").arg(attempts.fetchAndAddRelaxed(1));
     Download result;
+    result.server = connection;
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), name);
         if (progress.driverMade)
@@ -320,7 +332,12 @@ SqlHandler::Download SqlHandler::download(const Connection &connection, const Pr
             qCDebug(dbLog) << "Connected to db";
             try {
                 result.tables = readTables(database);
-                result.complete = true;
+                result.withoutSatellites = !holdsSatellites(result.tables.items);
+                result.complete = !result.withoutSatellites;
+                if (result.withoutSatellites) {
+                    result.reason = noSatellitesReason(connection.databaseName);
+                    result.tables = Tables();
+                }
             } catch (const std::exception &e) {
                 result.reason = QString::fromUtf8(e.what());
             }
@@ -338,6 +355,11 @@ QString SqlHandler::brokenOffWarning(const QString &reason)
 {
     return tr("The download of the satellite data broke off (%1). The offline data are used instead.")
         .arg(reason);
+}
+
+QString SqlHandler::noSatellitesReason(const QString &databaseName)
+{
+    return tr("the server's database \"%1\" holds no satellite data").arg(databaseName);
 }
 
 bool SqlHandler::loadLocalData()
@@ -377,6 +399,7 @@ bool SqlHandler::useDownload(const Download &result)
         const bool changed = !dataAvailable || result.tables.items != current->allTransponders() ||
                              result.tables.params != current->satellites();
         take(result.tables.items, result.tables.params, Source::Server, clock().date());
+        dataConnection = result.server;
         saveDbFile();
         return changed;
     }
@@ -390,7 +413,12 @@ bool SqlHandler::useDownload(const Download &result)
         // Offline data loaded before the download warn now that they stay.
         if (hadData && dataOutdated())
             emit savedDataOutdated();
-        if (result.opened)
+        if (result.withoutSatellites)
+            emit downloadWithoutSatellites(
+                tr("The server's database \"%1\" holds no satellite data. The satellite data in use stay "
+                   "as they were.")
+                    .arg(result.server.databaseName));
+        else if (result.opened)
             emit downloadBrokenOff(result.reason);
         return !hadData;
     }
@@ -456,8 +484,6 @@ bool SqlHandler::loadDbFile(bool warn)
         if (!written.isValid())
             written = info.lastModified();
         const bool old = written.daysTo(clock()) > maxCacheAgeDays;
-        if (old && warn)
-            emit savedDataOutdated();
 
         // Everything is read into locals first: a file that turns out to be
         // damaged leaves nothing half-loaded.
@@ -483,7 +509,13 @@ bool SqlHandler::loadDbFile(bool warn)
         }
         if (!reader.ok())
             throw CorruptCache("stream not Ok after the last field");
+        // Written by a download that brought none (an older version took
+        // one): no cache, so that other data are used.
+        if (!holdsSatellites(items))
+            throw CorruptCache("no satellites");
 
+        if (old && warn)
+            emit savedDataOutdated();
         take(std::move(items), std::move(params), Source::Cache, written.date());
         cacheOutdated = old;
         return true;

@@ -46,8 +46,14 @@ public:
     {
         bool opened = false;   // the server accepted the connection
         bool complete = false; // every table arrived whole
-        QString reason;        // why not, as the server or driver said it
+        // The server answered whole, but its database holds no satellites:
+        // no data, and never in place of any.
+        bool withoutSatellites = false;
+        QString reason; // why not, as the server or driver said it
         Tables tables;
+        // The server asked, so that the data are labelled with their own
+        // even when another is set while the download runs.
+        Connection server;
     };
     // Told on the downloading thread, in this order: the database driver is
     // made (before the server is asked), and the server accepted the
@@ -107,10 +113,14 @@ public:
     QString builtInProblem() const { return builtInReason; }
 
     const Connection &connectionSettings() const { return connection; }
+    // The server the data in memory came from (with Source::Server).
+    const Connection &dataServer() const { return dataConnection; }
     // The server of the next download.
     void setConnection(const Connection &connection);
     // The warning when a download broke off and the cache is used instead.
     static QString brokenOffWarning(const QString &reason);
+    // Why a download brought no data: the database holds no satellites.
+    static QString noSatellitesReason(const QString &databaseName);
     // Why the last connectToDatabase()/useDownload() found no server data
     // (empty when the download worked).
     QString failureReason() const { return lastFailure; }
@@ -127,6 +137,8 @@ signals:
     void savedDataOutdated();
     // The download opened but broke off, and the cache is used instead.
     void downloadBrokenOff(QString reason);
+    // The server's database holds no satellites; the data in use stay.
+    void downloadWithoutSatellites(QString message);
     // The cache file could not be written or read; the text names the path
     // and the system's reason.
     void cacheProblem(QString message);
@@ -140,6 +152,7 @@ private:
               const QDate &dated);
 
     Connection connection;
+    Connection dataConnection;
     bool dataAvailable = false;
     QString cacheDirectory;
     const QString cacheFileName = QStringLiteral("/db.dat");

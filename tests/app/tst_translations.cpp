@@ -276,6 +276,10 @@ const Entry serverEntries[] = {
     {u8"ServerSettings", u8"The user name is empty.", u8"Der Benutzername ist leer.", u8"The user name is empty."},
     {u8"SqlHandler", u8"the server's answer broke off inside a table", u8"die Antwort des Servers brach innerhalb einer Tabelle ab", u8"the server's answer broke off inside a table"},
     {u8"SqlHandler", u8"the server's answer ended after %1 of %2 tables", u8"die Antwort des Servers endete nach %1 von %2 Tabellen", u8"the server's answer ended after %1 of %2 tables"},
+    {u8"SqlHandler", u8"the server's database \"%1\" holds no satellite data", u8"die Datenbank \"%1\" des Servers enthält keine Satellitendaten", u8"the server's database \"%1\" holds no satellite data"},
+    {u8"SqlHandler", u8"The server's database \"%1\" holds no satellite data. The satellite data in use stay as they were.", u8"Die Datenbank \"%1\" des Servers enthält keine Satellitendaten. Die verwendeten Satellitendaten bleiben unverändert.", u8"The server's database \"%1\" holds no satellite data. The satellite data in use stay as they were."},
+    {u8"SwitchSatellites", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only", u8"%1: %2 hat keine Satelliten-ID, die der Multischalter übertragen kann; nur für dynamische UBs verwenden", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only"},
+    {u8"SwitchSatellites", u8"(dynamic UBs only)", u8"(nur dynamische UBs)", u8"(dynamic UBs only)"},
 };
 
 // The support report's headings and plan lines, and its icon in the window.

@@ -2,6 +2,7 @@
 
 #include "DynamicPlan.h"
 #include "Throws.h"
+#include "db/BuiltInSatellites.h"
 #include "device/CodeWord.h"
 #include "model/NoSatelliteData.h"
 
@@ -78,6 +79,9 @@ private slots:
     void staticDecodeFailures_data();
     void staticDecodeFailures();
     void staticNamesTakenOnlyFromAWholeReply();
+    // The built-in data: circular transponders beside linear ones.
+    void circularReadsBackAsItself_data();
+    void circularReadsBackAsItself();
 
 private:
     static SharedCatalogue database();
@@ -631,6 +635,47 @@ void tst_CodeWord::staticNamesTakenOnlyFromAWholeReply()
         std::string("UB21 cannot be read: the satellite id 50 is not in the satellite data."));
     QCOMPARE(lnb1, QStringLiteral("L1"));
     QCOMPARE(lnb2, QStringLiteral("L2"));
+}
+
+void tst_CodeWord::circularReadsBackAsItself_data()
+{
+    QTest::addColumn<quint32>("transponder");
+    QTest::addColumn<QString>("polarisation");
+    QTest::addColumn<bool>("horizontalBit");
+    // Eutelsat 36B carries 11727 MHz twice: left circular and vertical.
+    QTest::newRow("11727 L") << 29u << "L" << true;
+    QTest::newRow("11727 V") << 30u << "V" << false;
+}
+
+void tst_CodeWord::circularReadsBackAsItself()
+{
+    QFETCH(quint32, transponder);
+    QFETCH(QString, polarisation);
+    QFETCH(bool, horizontalBit);
+    BuiltInSatellites::Data data = BuiltInSatellites::load();
+    QVERIFY2(data.reason.isEmpty(), qPrintable(data.reason));
+    const SatelliteCatalogue catalogue(std::move(data.items), std::move(data.params));
+    const QString satellite = QStringLiteral("Eutelsat 36B 35.9E");
+    const TransponderItem *row = catalogue.findTransponder(satellite, transponder);
+    QVERIFY(row);
+    QCOMPARE(row->frequency, 11727u);
+    QCOMPARE(row->polarisation.letter(), polarisation);
+
+    UBRecord record;
+    record.ubNumber = 6;
+    record.type = UBRecord::staticType;
+    record.lnb = 1;
+    record.tp = qint32(transponder);
+    record.freq = row->frequency;
+    const CodeWord word = CodeWord::encode(record, QStringLiteral("Astra 19.2E"), satellite, catalogue, 0);
+    QCOMPARE(word.horizontal(), horizontalBit);
+
+    QString lnb1;
+    QString lnb2;
+    const UBRecord read = CodeWord::decode(word, 6, lnb1, lnb2, catalogue);
+    QCOMPARE(lnb2, satellite);
+    QCOMPARE(read.tp, qint32(transponder));
+    QCOMPARE(read.freq, 11727u);
 }
 
 QTEST_GUILESS_MAIN(tst_CodeWord)
