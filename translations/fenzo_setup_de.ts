@@ -174,6 +174,14 @@ Ohne --port wird der einzige gefundene Multischalter benutzt.
 Rückgabewert 2: Fehler.
 </translation>
     </message>
+    <message>
+        <source>Transponders not in the satellite data: %1.</source>
+        <translation>Transponder nicht in den Satellitendaten: %1.</translation>
+    </message>
+    <message>
+        <source>Found under other transponder numbers in the satellite data: %1.</source>
+        <translation>In den Satellitendaten unter anderen Transpondernummern gefunden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
@@ -688,6 +696,25 @@ Rückgabewert 2: Fehler.
     <message>
         <source>no connection to the server within %1 s</source>
         <translation>keine Verbindung zum Server innerhalb von %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteIdTable</name>
+    <message>
+        <source>%1 (id %2 here, %3 in the program&apos;s table)</source>
+        <translation>%1 (hier ID %2, in der Tabelle des Programms %3)</translation>
+    </message>
+    <message>
+        <source>%1 (id %2, which the program&apos;s table gives to %3)</source>
+        <translation>%1 (ID %2, die in der Tabelle des Programms zu %3 gehört)</translation>
+    </message>
+    <message>
+        <source>These satellite data number satellites differently from the program&apos;s own table, so a plan read back from a switch programmed with other data may name other satellites: %1.</source>
+        <translation>Diese Satellitendaten nummerieren Satelliten anders als die Tabelle des Programms; ein Plan, der aus einem mit anderen Daten programmierten Multischalter gelesen wird, kann daher andere Satelliten nennen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 weitere</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1272,10 @@ Rückgabewert 2: Fehler.
     <message>
         <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
         <translation>%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.</translation>
+    </message>
+    <message>
+        <source>Found under other transponder numbers in these data: %1.</source>
+        <translation>In diesen Daten unter anderen Transpondernummern gefunden: %1.</translation>
     </message>
 </context>
 <context>

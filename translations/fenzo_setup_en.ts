@@ -164,6 +164,14 @@ Commands:
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </translation>
     </message>
+    <message>
+        <source>Transponders not in the satellite data: %1.</source>
+        <translation>Transponders not in the satellite data: %1.</translation>
+    </message>
+    <message>
+        <source>Found under other transponder numbers in the satellite data: %1.</source>
+        <translation>Found under other transponder numbers in the satellite data: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
@@ -678,6 +686,25 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>no connection to the server within %1 s</source>
         <translation>no connection to the server within %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteIdTable</name>
+    <message>
+        <source>%1 (id %2 here, %3 in the program&apos;s table)</source>
+        <translation>%1 (id %2 here, %3 in the program&apos;s table)</translation>
+    </message>
+    <message>
+        <source>%1 (id %2, which the program&apos;s table gives to %3)</source>
+        <translation>%1 (id %2, which the program&apos;s table gives to %3)</translation>
+    </message>
+    <message>
+        <source>These satellite data number satellites differently from the program&apos;s own table, so a plan read back from a switch programmed with other data may name other satellites: %1.</source>
+        <translation>These satellite data number satellites differently from the program&apos;s own table, so a plan read back from a switch programmed with other data may name other satellites: %1.</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 more</translation>
     </message>
 </context>
 <context>
@@ -1235,6 +1262,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
         <translation>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</translation>
+    </message>
+    <message>
+        <source>Found under other transponder numbers in these data: %1.</source>
+        <translation>Found under other transponder numbers in these data: %1.</translation>
     </message>
 </context>
 <context>

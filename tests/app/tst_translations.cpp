@@ -246,7 +246,13 @@ const Entry dataEntries[] = {
     {u8"UBModelController", u8"No satellite data", u8"Keine Satellitendaten", u8"No satellite data"},
     {u8"UBModelController", u8"Satellite data: %1, %2 satellites", u8"Satellitendaten: %1, %2 Satelliten", u8"Satellite data: %1, %2 satellites"},
     {u8"UBModelController", u8"Not in these data: %1.", u8"Nicht in diesen Daten: %1.", u8"Not in these data: %1."},
-    {u8"UBModelController", u8"Transponders not in these data (marked): %1.", u8"Transponder nicht in diesen Daten (markiert): %1.", u8"Transponders not in these data (marked): %1."},
+    {u8"UBModelController", u8"Transponders not in these data (marked): %1.", u8"Transponder nicht in diesen Daten (markiert): %1.", u8"Transponders not in these data (marked): %1."},    {u8"UBModelController", u8"Found under other transponder numbers in these data: %1.", u8"In diesen Daten unter anderen Transpondernummern gefunden: %1.", u8"Found under other transponder numbers in these data: %1."},
+    {u8"CommandLineTool", u8"Transponders not in the satellite data: %1.", u8"Transponder nicht in den Satellitendaten: %1.", u8"Transponders not in the satellite data: %1."},
+    {u8"CommandLineTool", u8"Found under other transponder numbers in the satellite data: %1.", u8"In den Satellitendaten unter anderen Transpondernummern gefunden: %1.", u8"Found under other transponder numbers in the satellite data: %1."},
+    {u8"SatelliteIdTable", u8"%1 (id %2 here, %3 in the program's table)", u8"%1 (hier ID %2, in der Tabelle des Programms %3)", u8"%1 (id %2 here, %3 in the program's table)"},
+    {u8"SatelliteIdTable", u8"%1 (id %2, which the program's table gives to %3)", u8"%1 (ID %2, die in der Tabelle des Programms zu %3 gehört)", u8"%1 (id %2, which the program's table gives to %3)"},
+    {u8"SatelliteIdTable", u8"%1 more", u8"%1 weitere", u8"%1 more"},
+    {u8"SatelliteIdTable", u8"These satellite data number satellites differently from the program's own table, so a plan read back from a switch programmed with other data may name other satellites: %1.", u8"Diese Satellitendaten nummerieren Satelliten anders als die Tabelle des Programms; ein Plan, der aus einem mit anderen Daten programmierten Multischalter gelesen wird, kann daher andere Satelliten nennen: %1.", u8"These satellite data number satellites differently from the program's own table, so a plan read back from a switch programmed with other data may name other satellites: %1."},
 };
 
 // The server setting, its dialog and the download's texts.
