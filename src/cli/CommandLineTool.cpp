@@ -687,8 +687,9 @@ QString CommandLineTool::numberingNote() const
 void CommandLineTool::noteNumbering(const BandPlan &read)
 {
     // Static words name their satellites by id alone.
-    const QString numbering = numberingNote();
-    if (read.hasStaticUBs() && !numbering.isEmpty())
+    const QString numbering = SatelliteIdTable::differencesMessage(
+        BuiltInSatellites::idTable().differences(*satellites->catalogue(), read.staticSatellites()));
+    if (!numbering.isEmpty())
         fail(numbering);
 }
 

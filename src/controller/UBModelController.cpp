@@ -147,6 +147,11 @@ QString UBModelController::satelliteNumberingNote() const
     return SatelliteIdTable::differencesMessage(idTable.differences(*catalogue()));
 }
 
+QString UBModelController::satelliteNumberingNote(const BandPlan &read) const
+{
+    return SatelliteIdTable::differencesMessage(idTable.differences(*catalogue(), read.staticSatellites()));
+}
+
 QString UBModelController::sourceText() const
 {
     const QString date = satellites->dataDate().toString(Qt::ISODate);
@@ -646,8 +651,9 @@ void UBModelController::readFromDevice()
         const BandPlan plan = transfers->readPlan(model->lnb1(), model->lnb2());
         plan.applyTo(*model);
         // Static words name their satellites by id alone.
-        if (plan.hasStaticUBs() && !satelliteNumberingNote().isEmpty())
-            emit informationOccured(satelliteNumberingNote());
+        const QString numbering = satelliteNumberingNote(plan);
+        if (!numbering.isEmpty())
+            emit informationOccured(numbering);
     } catch (const std::exception &e) {
         emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {
@@ -662,8 +668,9 @@ QStringList UBModelController::compareWithDevice()
         const BandPlan plan = BandPlan::fromModel(*model);
         const BandPlan read = transfers->readPlan(plan.lnb1, plan.lnb2);
         QStringList lines = PlanComparison(plan, read).lines();
-        if (read.hasStaticUBs() && !satelliteNumberingNote().isEmpty())
-            lines << satelliteNumberingNote();
+        const QString numbering = satelliteNumberingNote(read);
+        if (!numbering.isEmpty())
+            lines << numbering;
         return lines;
     } catch (const std::exception &e) {
         emit errorOccured(QString::fromUtf8(e.what()));

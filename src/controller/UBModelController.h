@@ -79,6 +79,8 @@ public:
     // table, for the notice, a read, a comparison and the report; empty
     // when nothing.
     QString satelliteNumberingNote() const;
+    // The same about the satellites a plan read back from a switch names.
+    QString satelliteNumberingNote(const BandPlan &read) const;
 
     // The failure and warning about the satellite data.
     static QString databaseMissingMessage();

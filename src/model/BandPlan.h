@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class UBDataModel;
 
@@ -34,6 +35,8 @@ struct BandPlan
     bool numberDynamicUBs(bool resetLines);
 
     bool hasStaticUBs() const;
+    // The satellites its static UBs name, LNB1's first.
+    QStringList staticSatellites() const;
 
     bool operator==(const BandPlan &other) const;
     bool operator!=(const BandPlan &other) const { return !(*this == other); }

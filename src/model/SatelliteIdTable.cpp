@@ -31,8 +31,13 @@ SatelliteIdTable SatelliteIdTable::parse(const QByteArray &text)
 
 QStringList SatelliteIdTable::differences(const SatelliteCatalogue &catalogue) const
 {
+    return differences(catalogue, catalogue.satelliteNames());
+}
+
+QStringList SatelliteIdTable::differences(const SatelliteCatalogue &catalogue, const QStringList &names) const
+{
     QStringList found;
-    for (const QString &name : catalogue.satelliteNames()) {
+    for (const QString &name : names) {
         const SateliteParams *params = catalogue.findSatelite(name);
         if (!params || params->satId == 0)
             continue;

@@ -31,6 +31,8 @@ public:
     // the table under another id, or an id of the table under another name;
     // one short text each, in name order.
     QStringList differences(const SatelliteCatalogue &catalogue) const;
+    // The same for the satellites named only (those a plan read back names).
+    QStringList differences(const SatelliteCatalogue &catalogue, const QStringList &names) const;
     // What the window, the tool and the report say about them; empty when
     // there are none.
     static QString differencesMessage(const QStringList &differences);

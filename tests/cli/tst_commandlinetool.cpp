@@ -239,8 +239,8 @@ private slots:
             return;
         BandPlan plan = SettingsFile::read(dir.filePath("held.dat"));
         // A static UB on each LNB, so that the switch knows both satellites.
-        plan.list[20] = UBRecord{3, 0, 0, 11836, 0, UBRecord::staticType, 0, 71};
-        plan.list[19] = UBRecord{4, 0, 0, 10834, 0, UBRecord::staticType, 1, 5};
+        plan.list[20] = UBRecord{3, 0, 0, 11836, 0, UBRecord::staticType, 0, 71, Polarisation::H};
+        plan.list[19] = UBRecord{4, 0, 0, 10834, 0, UBRecord::staticType, 1, 5, Polarisation::V};
         plan.lnb1 = "Astra 19.2E";
         plan.lnb2 = "Hotbird 13.0E";
         plan.terrestrialPatchActive = !plan.terrestrialPatchActive;

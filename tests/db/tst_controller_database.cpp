@@ -382,14 +382,15 @@ private slots:
     }
 
     // A plan loaded while the download runs is the plan after the data
-    // arrive: its satellites and transponders stay, a transponder the new
-    // data lack is kept and named in the notice.
+    // arrive: its satellites stay, and its transponders are found again by
+    // frequency and polarisation, whatever their numbers in the new data; a
+    // transponder the new data lack is kept and named in the notice.
     void loadedPlanSurvivesNewData()
     {
         QVERIFY(writeCacheFile(
             cacheDir->path(),
             {{QStringLiteral("Astra 19.2E"),
-              {{53, 10770, Polarisation::H, 9750, 1}, {999, 12000, Polarisation::H, 10600, 1}}},
+              {{7, 10773, Polarisation::H, 9750, 1}, {999, 12000, Polarisation::H, 10600, 1}}},
              {QStringLiteral("Astra 28.2E"), {{52, 11992, Polarisation::H, 10600, 4}}}},
             {{QStringLiteral("Astra 19.2E"), 1, 9750, 10600}, {QStringLiteral("Astra 28.2E"), 4, 10600, 0}}));
         build(fixtureConnection());
@@ -404,8 +405,9 @@ private slots:
         plan.list = model->ubList();
         plan.list[0].type = UBRecord::staticType; // UB24
         plan.list[0].lnb = 1;
-        plan.list[0].tp = 53;
-        plan.list[0].freq = 10770;
+        plan.list[0].tp = 7;
+        plan.list[0].freq = 10773;
+        plan.list[0].polarisation = Polarisation::H;
         plan.list[1].type = UBRecord::staticType; // UB23
         plan.list[1].lnb = 1;
         plan.list[1].tp = 999;
@@ -426,19 +428,22 @@ private slots:
         QCOMPARE(model->lnb1(), plan.lnb1);
         QCOMPARE(model->lnb2(), plan.lnb2);
         const QList<UBRecord> list = model->ubList();
-        QCOMPARE(list.at(0).tp, 53);
-        QCOMPARE(list.at(0).freq, 10773u); // the server's frequency of transponder 53
-        QCOMPARE(list.at(1).tp, 999);      // not in the server's data: kept, and said
+        QCOMPARE(list.at(0).tp, 53); // the server's number of 10773 H
+        QCOMPARE(list.at(0).freq, 10773u);
+        QCOMPARE(list.at(1).tp, 999); // not in the server's data: kept, and said
         QCOMPARE(list.at(1).freq, 12000u);
         QCOMPARE(list.at(2).tp, 52);
         QVERIFY2(controller->satelliteDataNotice().contains(QLatin1String("(marked): UB23.")),
+                 qPrintable(controller->satelliteDataNotice()));
+        QVERIFY2(controller->satelliteDataNotice().contains(QLatin1String("numbers in these data: UB24.")),
                  qPrintable(controller->satelliteDataNotice()));
         // What the data lack is refused with its name before anything is sent.
         QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
         controller->sendDataToDevice();
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.at(0).at(0).toString(),
-                 QStringLiteral("UB23: transponder 999 of Astra 19.2E is not in the satellite data."));
+                 QStringLiteral("Nothing was sent to the switch, because not every UB can be sent:\n"
+                                "UB23: transponder 999 of Astra 19.2E is not in the satellite data."));
     }
 };
 
