@@ -50,6 +50,7 @@ private slots:
     void damagedDataAreRefused_data();
     void damagedDataAreRefused();
     void builtInDataAreTheDatabasesData();
+    void builtInDataAgreeWithTheIdTable();
 };
 
 void TestBuiltInSatellites::generatorKeepsIdsAndNamesTheMissing()
@@ -144,6 +145,21 @@ void TestBuiltInSatellites::builtInDataAreTheDatabasesData()
     QCOMPARE(builtIn.params, download.tables.params);
     QVERIFY(builtIn.items == download.tables.items);
     QVERIFY(builtIn.params.size() > 200);
+}
+
+// The program carries the id table apart from the data: both come from the
+// same committed file, so the data it is built with never differ from it.
+void TestBuiltInSatellites::builtInDataAgreeWithTheIdTable()
+{
+    const SatelliteIdTable ids = BuiltInSatellites::idTable();
+    QVERIFY(ids.size() > 250);
+    QCOMPARE(ids.idOf(QStringLiteral("Astra 19.2E")), 9u);
+    const BuiltInSatellites::Data builtIn = BuiltInSatellites::load();
+    if (!builtIn.reason.isEmpty())
+        QSKIP("built without satellite data");
+    std::map<QString, QVector<TransponderItem>> items = builtIn.items;
+    const SatelliteCatalogue catalogue(std::move(items), builtIn.params);
+    QCOMPARE(ids.differences(catalogue), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestBuiltInSatellites)
