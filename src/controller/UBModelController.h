@@ -196,6 +196,6 @@ private:
     // The satellites the controller chose for the LNBs itself; a name the
     // user chose or a plan brought is never replaced.
     QString presetNames[2];
-    SatelliteIdTable idTable;
     QString serverSettingsFile;
+    SatelliteIdTable idTable;
 };

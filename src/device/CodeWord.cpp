@@ -116,7 +116,10 @@ CodeWord::Refusal CodeWord::staticRefusal(const UBRecord &record, const QString 
         return Refusal::SatelliteUnknown;
     const TransponderItem *row =
         record.tp < 0 ? nullptr : catalogue.findTransponder(name, quint32(record.tp));
-    if (!row)
+    // The number must name the transponder the plan means: its frequency
+    // and, where the plan knows it, its polarisation.
+    if (!row || row->frequency != record.freq ||
+        (record.polarisation.isKnown() && row->horizontal() != record.polarisation.horizontalBit()))
         return Refusal::TransponderUnknown;
     if (row->satId == noSatId)
         return Refusal::SatIdOutOfRange;
@@ -165,7 +168,7 @@ CodeWord CodeWord::encode(const UBRecord &record, const QString &lnb1, const QSt
     if (catalogue.allTransponders().count(name) == 0)
         refuse(translateLookup(satelliteNotFound));
     const TransponderItem *row = catalogue.findTransponder(name, quint32(record.tp));
-    if (!row)
+    if (staticRefusal(record, lnb1, lnb2, catalogue) == Refusal::TransponderUnknown)
         refuse(translateLookup(transponderNotFound).arg(quint32(record.tp)).arg(name));
     const SateliteParams *params = catalogue.findSatelite(name);
     if (!params)

@@ -412,7 +412,8 @@ SharedCatalogue tst_CodeWord::database()
          {{1, 11836, Polarisation::H, 10600, 1},
           {2, 10744, Polarisation::V, 9750, 1},
           {3, 12750, Polarisation::H, 10600, 1},
-          {4, 10700, Polarisation::H, 10600, 1}}},
+          {4, 10700, Polarisation::H, 10600, 1},
+          {5, 10650, Polarisation::H, 10600, 1}}},
         // 11034 MHz twice, vertical and horizontal, and 2 MHz above it.
         {QStringLiteral("Hotbird 13E"),
          {{7, 11034, Polarisation::V, 9750, 2},
@@ -420,7 +421,8 @@ SharedCatalogue tst_CodeWord::database()
           {9, 11034, Polarisation::H, 9750, 2},
           {10, 11036, Polarisation::V, 9750, 2}}},
         {QStringLiteral("Single band"), {{1, 11000, Polarisation::H, 9750, 127}}},
-        {QStringLiteral("Wide id"), {{1, 11000, Polarisation::V, 9750, 128}}},
+        {QStringLiteral("Wide id"),
+         {{1, 11000, Polarisation::V, 9750, 128}, {2, 13000, Polarisation::V, 9750, 128}}},
         {QStringLiteral("No id yet"), {{1, 11000, Polarisation::V, 9750, 0}}},
     };
     const QVector<SateliteParams> params{{QStringLiteral("Astra 19.2E"), 1, 9750, 10600},
@@ -440,6 +442,12 @@ UBRecord staticRecord(quint32 ubNumber, quint32 lnb, qint32 tp, quint32 freq)
     record.lnb = lnb;
     record.tp = tp;
     record.freq = freq;
+    return record;
+}
+
+UBRecord withPolarisation(UBRecord record, Polarisation polarisation)
+{
+    record.polarisation = polarisation;
     return record;
 }
 } // namespace
@@ -516,7 +524,7 @@ void tst_CodeWord::staticRefusedWithReason_data()
         << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 3, 12750) << QStringLiteral("2150 MHz")
         << int(R::FrequencyOutOfRange);
     QTest::newRow("below the oscillator's reach")
-        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 1, 10650) << QStringLiteral("50 MHz")
+        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 5, 10650) << QStringLiteral("50 MHz")
         << int(R::FrequencyOutOfRange);
     QTest::newRow("ubNumber 32") << QStringLiteral("Astra 19.2E") << staticRecord(32, 0, 1, 11836)
                                  << QStringLiteral("UB number 33") << int(R::UbNumberOutOfRange);
@@ -528,11 +536,19 @@ void tst_CodeWord::staticRefusedWithReason_data()
                           "no satellite id yet")
         << int(R::SatIdOutOfRange);
     QTest::newRow("satId 128 and its frequency out of reach")
-        << QStringLiteral("Wide id") << staticRecord(3, 0, 1, 13000) << QStringLiteral("Satelite id 128")
+        << QStringLiteral("Wide id") << staticRecord(3, 0, 2, 13000) << QStringLiteral("Satelite id 128")
         << int(R::SatIdOutOfRange);
     QTest::newRow("unknown transponder")
         << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 99, 11836)
         << QStringLiteral("Transponder 99 is not among those of Astra 19.2E.") << int(R::TransponderUnknown);
+    // The number names another transponder than the plan's frequency and
+    // polarisation: it is not sent as that one.
+    QTest::newRow("another frequency")
+        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 1, 11840)
+        << QStringLiteral("Transponder 1 is not among those of Astra 19.2E.") << int(R::TransponderUnknown);
+    QTest::newRow("another polarisation")
+        << QStringLiteral("Astra 19.2E") << withPolarisation(staticRecord(3, 0, 1, 11836), Polarisation::R)
+        << QStringLiteral("Transponder 1 is not among those of Astra 19.2E.") << int(R::TransponderUnknown);
     QTest::newRow("unassigned transponder")
         << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, -1, 11836)
         << QStringLiteral("is not among those of Astra 19.2E.") << int(R::TransponderUnknown);

@@ -105,8 +105,9 @@ private slots:
         QCOMPARE(second.polarisation, Polarisation(Polarisation::H));
         QVERIFY(content.bandSlots.at(21).isStatic && !content.bandSlots.at(21).assigned);
         QVERIFY(content.bandSlots.at(21).hasProblem());
-        QCOMPARE(content.bandSlots.at(20).problem(), SheetContent::Slot::Problem::IntermediateFrequency);
-        QCOMPARE(content.bandSlots.at(20).intermediateFrequency, 3250);
+        // A frequency that is not its transponder's: the number names another
+        // transponder, which is not sent in its place.
+        QCOMPARE(content.bandSlots.at(20).problem(), SheetContent::Slot::Problem::NotInSatelliteData);
         QCOMPARE(astra.problem(), SheetContent::Slot::Problem::None);
 
         const QVector<SheetContent::Slot> firstLine = content.lineSlots(0);
@@ -132,7 +133,8 @@ private slots:
         const QString high = QStringLiteral("High 20.0E"); // id 200
         QTest::newRow("fits") << low << 1 << 10800u << QString();
         QTest::newRow("satellite id above 127") << high << 1 << 10800u << QStringLiteral("ID");
-        QTest::newRow("intermediate frequency out of reach") << low << 1 << 13000u << QStringLiteral("IF");
+        QTest::newRow("intermediate frequency out of reach") << low << 2 << 13000u << QStringLiteral("IF");
+        QTest::newRow("frequency not the transponder's") << low << 1 << 10801u << QStringLiteral("TP");
         QTest::newRow("transponder not in the data") << low << 9 << 10800u << QStringLiteral("TP");
         QTest::newRow("not assigned") << high << -1 << 0u << QStringLiteral("?");
     }
@@ -144,7 +146,8 @@ private slots:
         QFETCH(quint32, freq);
         QFETCH(QString, mark);
         const SatelliteCatalogue data(
-            {{QStringLiteral("Low 5.0E"), {{1, 10800, Polarisation::V, 9750, 5}}},
+            {{QStringLiteral("Low 5.0E"),
+              {{1, 10800, Polarisation::V, 9750, 5}, {2, 13000, Polarisation::V, 9750, 5}}},
              {QStringLiteral("High 20.0E"), {{1, 10800, Polarisation::H, 9750, 200}}}},
             {{QStringLiteral("High 20.0E"), 200, 9750, 10600}, {QStringLiteral("Low 5.0E"), 5, 9750, 10600}});
         UBDataModel plan;
@@ -188,33 +191,39 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("expected");
-        const QStringList common{
-            QStringLiteral("2026-03-14"), QStringLiteral("Astra 19.2E"), QStringLiteral("Astra 28.2E"),
-            QStringLiteral("UB24"),       QStringLiteral("2125 MHz"),    QStringLiteral("10752 MHz"),
-            QStringLiteral("11241 MHz"),  QStringLiteral("UB01"),        QStringLiteral("975 MHz"),
-            QStringLiteral("1375 MHz"),   QStringLiteral("3250")};
+        const QStringList common{QStringLiteral("2026-03-14"),  QStringLiteral("Astra 19.2E"),
+                                 QStringLiteral("Astra 28.2E"), QStringLiteral("UB24"),
+                                 QStringLiteral("2125 MHz"),    QStringLiteral("10752 MHz"),
+                                 QStringLiteral("11241 MHz"),   QStringLiteral("UB01"),
+                                 QStringLiteral("975 MHz"),     QStringLiteral("1375 MHz")};
         QTest::newRow("English") << QStringLiteral("en")
                                  << common +
-                                        QStringList{QStringLiteral("Installation sheet"),
-                                                    QStringLiteral("No device was connected."),
-                                                    QStringLiteral("Line 1"),
-                                                    QStringLiteral("Line 4"),
-                                                    QStringLiteral("not assigned"),
-                                                    QStringLiteral("All static UBs must be assigned to a "
-                                                                   "transponder."),
-                                                    QStringLiteral("UB22 is static but has no transponder."),
-                                                    QStringLiteral("low")};
+                                        QStringList{
+                                            QStringLiteral("Installation sheet"),
+                                            QStringLiteral("No device was connected."),
+                                            QStringLiteral("Line 1"),
+                                            QStringLiteral("Line 4"),
+                                            QStringLiteral("not assigned"),
+                                            QStringLiteral("All static UBs must be assigned to a "
+                                                           "transponder."),
+                                            QStringLiteral("UB22 is static but has no transponder."),
+                                            QStringLiteral("UB21: transponder 04 of Astra 19.2E is not in "
+                                                           "the satellite data."),
+                                            QStringLiteral("low")};
         QTest::newRow("German") << QStringLiteral("de")
-                                << common + QStringList{QStringLiteral("Installationsblatt"),
-                                                        QStringLiteral("Es war kein Gerät angeschlossen."),
-                                                        QStringLiteral("Leitung 1"),
-                                                        QStringLiteral("Leitung 4"),
-                                                        QStringLiteral("nicht zugewiesen"),
-                                                        QStringLiteral("Alle statischen UBs müssen einem "
-                                                                       "Transponder zugewiesen haben."),
-                                                        QStringLiteral("UB22 ist statisch, hat aber keinen "
-                                                                       "Transponder."),
-                                                        QStringLiteral("Low")};
+                                << common +
+                                       QStringList{QStringLiteral("Installationsblatt"),
+                                                   QStringLiteral("Es war kein Gerät angeschlossen."),
+                                                   QStringLiteral("Leitung 1"),
+                                                   QStringLiteral("Leitung 4"),
+                                                   QStringLiteral("nicht zugewiesen"),
+                                                   QStringLiteral("Alle statischen UBs müssen einem "
+                                                                  "Transponder zugewiesen haben."),
+                                                   QStringLiteral("UB22 ist statisch, hat aber keinen "
+                                                                  "Transponder."),
+                                                   QStringLiteral("UB21: Transponder 04 von Astra 19.2E ist "
+                                                                  "nicht in den Satellitendaten."),
+                                                   QStringLiteral("Low")};
     }
 
     void pdfText()
