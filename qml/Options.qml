@@ -246,12 +246,14 @@ OptionsForm {
         }
 
         Label {
+            textFormat: Text.PlainText
             text: qsTr("Select number of static UBs. Existing data will be overwritten!")
         }
 
         RowLayout {
             Label {
                 id: staticUBLabel
+                textFormat: Text.PlainText
                 text: qsTr("Number of static Ubs: ")
             }
 
@@ -274,6 +276,7 @@ OptionsForm {
 
             Label {
                 id: staticAboveLabel
+                textFormat: Text.PlainText
                 text: qsTr("Top of list: ")
             }
 
@@ -298,11 +301,13 @@ OptionsForm {
 
         RowLayout {
             Label {
+                textFormat: Text.PlainText
                 text: qsTr("Version: ")
             }
 
             Label {
                 id: versionLabel
+                textFormat: Text.PlainText
                 text: "0.9"
             }
         }

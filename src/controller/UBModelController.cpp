@@ -111,6 +111,8 @@ void UBModelController::updateSatelliteData()
         return;
     if (satellites->startDownload())
         setFetching(true);
+    else
+        setNotice(tr("A download of the satellite data is still under way; try again in a few seconds."));
 }
 
 void UBModelController::takeDownload(const SatelliteSource::Download &result)
