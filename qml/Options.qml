@@ -63,6 +63,17 @@ OptionsForm {
     satelliteNoticeLabel.text: ubModelController ? ubModelController.satelliteDataNotice : ""
     standByBox.enabled: ubListViewModel ? !ubListViewModel.staticUbsAvailable : false
     lnb1Box.model: lnbModel
+    // The list marks satellites that serve dynamic UBs only; which ones, and
+    // the words, come from the list itself.
+    lnb1Box.delegate: Component {
+        ItemDelegate {
+            width: lnb1Box.width
+            text: model.label
+            font.italic: model.dynamicOnly
+            highlighted: lnb1Box.highlightedIndex === index
+        }
+    }
+    lnb1Box.displayText: lnbModel ? lnbModel.label(lnb1Box.currentText) : lnb1Box.currentText
     saveToDeviceButton.enabled: deviceUsable
     saveToRomButton.enabled: deviceUsable
     readFromDeviceButton.enabled: deviceUsable
@@ -70,6 +81,15 @@ OptionsForm {
     saveToFileButton.enabled: !satelliteDataMissing
     readFromFileButton.enabled: !satelliteDataMissing
     lnb2Box.model: lnbModel
+    lnb2Box.delegate: Component {
+        ItemDelegate {
+            width: lnb2Box.width
+            text: model.label
+            font.italic: model.dynamicOnly
+            highlighted: lnb2Box.highlightedIndex === index
+        }
+    }
+    lnb2Box.displayText: lnbModel ? lnbModel.label(lnb2Box.currentText) : lnb2Box.currentText
 
     saveToDeviceButton.onClicked: ubModelController.sendDataToDevice()
     saveToRomButton.onClicked: ubModelController.storeDataInEEPROM()

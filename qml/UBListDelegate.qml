@@ -46,6 +46,8 @@ UBListDelegateForm {
         if (isDynamic || index < 0 || !transponderList)
             return
         ubModelController.chooseTransponder(model.index, transponderList.transponderAt(index))
+        // A refused choice leaves the box showing the plan's transponder.
+        tpSelectBox.currentIndex = transponderList.indexOf(model.tp)
     }
 
     isDynamic: model.type === "dynamic"
@@ -60,7 +62,12 @@ UBListDelegateForm {
                                        : tpSelectBox.currentText
 
     lineSelectBox.onActivated: function (index) { delegateRoot.chooseLine(index) }
-    lnbSelectBox.onActivated: function (index) { if (index >= 0) ubModelController.chooseLnb(model.index, index) }
+    lnbSelectBox.onActivated: function (index) {
+        if (index < 0)
+            return
+        ubModelController.chooseLnb(model.index, index)
+        lnbSelectBox.currentIndex = model.lnb
+    }
     tpSelectBox.onActivated: function (index) { delegateRoot.chooseTransponder(index) }
     lineMouseArea.onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
     lnbMouseArea.onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }

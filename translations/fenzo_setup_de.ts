@@ -95,6 +95,14 @@
         <translation>Keine Satellitendaten vom Server %1:%2: %3</translation>
     </message>
     <message>
+        <source>Transponders not in the satellite data: %1.</source>
+        <translation>Transponder nicht in den Satellitendaten: %1.</translation>
+    </message>
+    <message>
+        <source>Found under other transponder numbers in the satellite data: %1.</source>
+        <translation>In den Satellitendaten unter anderen Transpondernummern gefunden: %1.</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -272,6 +280,10 @@ Rückgabewert 2: Fehler.
     <message>
         <source>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</source>
         <translation>Der Plan ist im Multischalter gespeichert. Der zuvor im Multischalter gespeicherte Plan ist in der Sicherung %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
+        <translation>Nur die Antworten des Multischalters wurden gesichert, in %1, weil sein Plan nicht gelesen werden kann: %2</translation>
     </message>
 </context>
 <context>
@@ -618,6 +630,45 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>PlanWords</name>
+    <message>
+        <source>The plan holds %1 UBs; the switch takes %2.</source>
+        <translation>Der Plan enthält %1 UBs; der Multischalter nimmt %2.</translation>
+    </message>
+    <message>
+        <source>%1: the switch has UBs 1 to %2 only.</source>
+        <translation>%1: Der Multischalter hat nur die UBs 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the switch, because not every UB can be sent:</source>
+        <translation>An den Multischalter wurde nichts gesendet, weil nicht jedes UB gesendet werden kann:</translation>
+    </message>
+    <message>
+        <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
+        <translation>%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.</translation>
+    </message>
+    <message>
+        <source>%1: the satellite %2 is not in the satellite data.</source>
+        <translation>%1: Der Satellit %2 ist nicht in den Satellitendaten.</translation>
+    </message>
+    <message>
+        <source>%1: a static UB without a transponder.</source>
+        <translation>%1: Ein statisches UB ohne Transponder.</translation>
+    </message>
+    <message>
+        <source>%1: transponder %2 of %3 is not in the satellite data.</source>
+        <translation>%1: Transponder %2 von %3 ist nicht in den Satellitendaten.</translation>
+    </message>
+    <message>
+        <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
+        <translation>%1: %2 hat keine Satelliten-ID, die der Multischalter übertragen kann; nutzen Sie ihn nur für dynamische UBs</translation>
+    </message>
+    <message>
+        <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
+        <translation>%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; übertragbar sind nur 100 bis 2147 MHz.</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteDataDialog</name>
     <message>
         <source>Satellite data</source>
@@ -680,6 +731,25 @@ Rückgabewert 2: Fehler.
     <message>
         <source>no connection to the server within %1 s</source>
         <translation>keine Verbindung zum Server innerhalb von %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteIdTable</name>
+    <message>
+        <source>%1 (id %2 here, %3 in the program&apos;s table)</source>
+        <translation>%1 (hier ID %2, in der Tabelle des Programms %3)</translation>
+    </message>
+    <message>
+        <source>%1 (id %2, which the program&apos;s table gives to %3)</source>
+        <translation>%1 (ID %2, die in der Tabelle des Programms zu %3 gehört)</translation>
+    </message>
+    <message>
+        <source>These satellite data number satellites differently from the program&apos;s own table, so a plan read back from a switch programmed with other data may name other satellites: %1.</source>
+        <translation>Diese Satellitendaten nummerieren Satelliten anders als die Tabelle des Programms; ein Plan, der aus einem mit anderen Daten programmierten Multischalter gelesen wird, kann daher andere Satelliten nennen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 weitere</translation>
     </message>
 </context>
 <context>
@@ -747,6 +817,10 @@ Rückgabewert 2: Fehler.
     <message>
         <source>UB%1 cannot be sent to the device: its satellite has no satellite id yet</source>
         <translation>UB%1 kann nicht an das Gerät gesendet werden: Sein Satellit hat noch keine Satelliten-ID</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4.</source>
+        <translation>%1 kann nicht gelesen werden: Es ist ein dynamisches UB auf Leitung %2, und der Multischalter hat die Leitungen 1 bis 4.</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1090,14 @@ Rückgabewert 2: Fehler.
         <translation>die Antwort des Servers endete nach %1 von %2 Tabellen</translation>
     </message>
     <message>
+        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
+        <translation>die Datenbank &quot;%1&quot; des Servers enthält keine Satellitendaten</translation>
+    </message>
+    <message>
+        <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>
+        <translation>Die Datenbank &quot;%1&quot; des Servers enthält keine Satellitendaten. Die verwendeten Satellitendaten bleiben unverändert.</translation>
+    </message>
+    <message>
         <source>the server sent more than %1 MB</source>
         <translation>der Server sandte mehr als %1 MB</translation>
     </message>
@@ -1129,6 +1211,17 @@ Rückgabewert 2: Fehler.
     <message>
         <source>The support report %1 cannot be written (%2).</source>
         <translation>Der Supportbericht %1 kann nicht geschrieben werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchSatellites</name>
+    <message>
+        <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
+        <translation>%1: %2 hat keine Satelliten-ID, die der Multischalter übertragen kann; nur für dynamische UBs verwenden</translation>
+    </message>
+    <message>
+        <source>(dynamic UBs only)</source>
+        <translation>(nur dynamische UBs)</translation>
     </message>
 </context>
 <context>
@@ -1247,16 +1340,24 @@ Rückgabewert 2: Fehler.
         <translation>Transponder nicht in diesen Daten (markiert): %1.</translation>
     </message>
     <message>
-        <source>%1: transponder %2 of %3 is not in the satellite data.</source>
-        <translation>%1: Transponder %2 von %3 ist nicht in den Satellitendaten.</translation>
-    </message>
-    <message>
         <source>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</source>
         <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung, öffnen Sie dann &quot;Satellitendaten…&quot;, prüfen Sie den Server und drücken Sie &quot;Jetzt aktualisieren&quot;.</translation>
     </message>
     <message>
         <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
         <translation>Anwendungsdaten sind älter als einen Monat. Bitte stellen Sie eine Internetverbindung her, öffnen Sie &quot;Satellitendaten…&quot; und drücken Sie &quot;Jetzt aktualisieren&quot;, um die Daten zu aktualisieren.</translation>
+    </message>
+    <message>
+        <source>Every dynamic UB must be on one of the lines 1 to 4.</source>
+        <translation>Jedes dynamische UB muss auf einer der Leitungen 1 bis 4 liegen.</translation>
+    </message>
+    <message>
+        <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
+        <translation>%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.</translation>
+    </message>
+    <message>
+        <source>Found under other transponder numbers in these data: %1.</source>
+        <translation>In diesen Daten unter anderen Transpondernummern gefunden: %1.</translation>
     </message>
     <message>
         <source>A download of the satellite data is still under way; try again in a few seconds.</source>

@@ -95,6 +95,14 @@
         <translation>No satellite data from the server %1:%2: %3</translation>
     </message>
     <message>
+        <source>Transponders not in the satellite data: %1.</source>
+        <translation>Transponders not in the satellite data: %1.</translation>
+    </message>
+    <message>
+        <source>Found under other transponder numbers in the satellite data: %1.</source>
+        <translation>Found under other transponder numbers in the satellite data: %1.</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -261,6 +269,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</source>
         <translation>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</translation>
+    </message>
+    <message>
+        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
+        <translation>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</translation>
     </message>
 </context>
 <context>
@@ -607,6 +619,45 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>PlanWords</name>
+    <message>
+        <source>The plan holds %1 UBs; the switch takes %2.</source>
+        <translation>The plan holds %1 UBs; the switch takes %2.</translation>
+    </message>
+    <message>
+        <source>%1: the switch has UBs 1 to %2 only.</source>
+        <translation>%1: the switch has UBs 1 to %2 only.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the switch, because not every UB can be sent:</source>
+        <translation>Nothing was sent to the switch, because not every UB can be sent:</translation>
+    </message>
+    <message>
+        <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
+        <translation>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</translation>
+    </message>
+    <message>
+        <source>%1: the satellite %2 is not in the satellite data.</source>
+        <translation>%1: the satellite %2 is not in the satellite data.</translation>
+    </message>
+    <message>
+        <source>%1: a static UB without a transponder.</source>
+        <translation>%1: a static UB without a transponder.</translation>
+    </message>
+    <message>
+        <source>%1: transponder %2 of %3 is not in the satellite data.</source>
+        <translation>%1: transponder %2 of %3 is not in the satellite data.</translation>
+    </message>
+    <message>
+        <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
+        <translation>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</translation>
+    </message>
+    <message>
+        <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
+        <translation>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteDataDialog</name>
     <message>
         <source>Satellite data</source>
@@ -669,6 +720,25 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>no connection to the server within %1 s</source>
         <translation>no connection to the server within %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteIdTable</name>
+    <message>
+        <source>%1 (id %2 here, %3 in the program&apos;s table)</source>
+        <translation>%1 (id %2 here, %3 in the program&apos;s table)</translation>
+    </message>
+    <message>
+        <source>%1 (id %2, which the program&apos;s table gives to %3)</source>
+        <translation>%1 (id %2, which the program&apos;s table gives to %3)</translation>
+    </message>
+    <message>
+        <source>These satellite data number satellites differently from the program&apos;s own table, so a plan read back from a switch programmed with other data may name other satellites: %1.</source>
+        <translation>These satellite data number satellites differently from the program&apos;s own table, so a plan read back from a switch programmed with other data may name other satellites: %1.</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 more</translation>
     </message>
 </context>
 <context>
@@ -736,6 +806,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>UB%1 cannot be sent to the device: its satellite has no satellite id yet</source>
         <translation>UB%1 cannot be sent to the device: its satellite has no satellite id yet</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4.</source>
+        <translation>%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4.</translation>
     </message>
 </context>
 <context>
@@ -1005,6 +1079,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>the server&apos;s answer ended after %1 of %2 tables</translation>
     </message>
     <message>
+        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
+        <translation>the server&apos;s database &quot;%1&quot; holds no satellite data</translation>
+    </message>
+    <message>
+        <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>
+        <translation>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</translation>
+    </message>
+    <message>
         <source>the server sent more than %1 MB</source>
         <translation>the server sent more than %1 MB</translation>
     </message>
@@ -1118,6 +1200,17 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>The support report %1 cannot be written (%2).</source>
         <translation>The support report %1 cannot be written (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchSatellites</name>
+    <message>
+        <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
+        <translation>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</translation>
+    </message>
+    <message>
+        <source>(dynamic UBs only)</source>
+        <translation>(dynamic UBs only)</translation>
     </message>
 </context>
 <context>
@@ -1236,16 +1329,24 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>Transponders not in these data (marked): %1.</translation>
     </message>
     <message>
-        <source>%1: transponder %2 of %3 is not in the satellite data.</source>
-        <translation>%1: transponder %2 of %3 is not in the satellite data.</translation>
-    </message>
-    <message>
         <source>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</source>
         <translation>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</translation>
     </message>
     <message>
         <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
         <translation>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</translation>
+    </message>
+    <message>
+        <source>Every dynamic UB must be on one of the lines 1 to 4.</source>
+        <translation>Every dynamic UB must be on one of the lines 1 to 4.</translation>
+    </message>
+    <message>
+        <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
+        <translation>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</translation>
+    </message>
+    <message>
+        <source>Found under other transponder numbers in these data: %1.</source>
+        <translation>Found under other transponder numbers in these data: %1.</translation>
     </message>
     <message>
         <source>A download of the satellite data is still under way; try again in a few seconds.</source>

@@ -1,5 +1,6 @@
 #include "app/FenzoApplication.h"
 #include "io/ProgramIdentity.h"
+#include "controller/SatelliteListModel.h"
 #include "controller/UBModelController.h"
 #include "io/LogRing.h"
 #include "model/BandPlan.h"
@@ -9,7 +10,6 @@
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
-#include <QStringListModel>
 #include <QUrl>
 
 int main(int argc, char **argv)
@@ -25,7 +25,7 @@ int main(int argc, char **argv)
     UBModelController controller(&model);
     engine.rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), &model);
     engine.rootContext()->setContextProperty(QStringLiteral("ubModelController"), &controller);
-    QStringListModel lnbModel;
+    SatelliteListModel lnbModel([&controller] { return controller.catalogue(); });
     engine.rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
     InstallationSheet::registerTypes();
     InstallationSheet sheet(&model, [&controller] { return controller.catalogue(); });
@@ -33,7 +33,8 @@ int main(int argc, char **argv)
     SupportReportSaver supportReport([&] {
         SupportReport::Facts facts = SupportReport::running();
         facts.satelliteData =
-            QStringList{controller.satelliteDataSummary(), controller.satelliteDataNotice()};
+            QStringList{controller.satelliteDataSummary(), controller.satelliteDataNotice(),
+                        controller.satelliteNumberingNote()};
         facts.satelliteData.removeAll(QString());
         facts.ports = SupportReport::systemPorts();
         facts.portProblems = controller.portProblem().split(QLatin1Char('\n'), Qt::SkipEmptyParts);

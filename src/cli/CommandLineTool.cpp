@@ -1,6 +1,9 @@
 #include "CommandLineTool.h"
 
+#include "db/BuiltInSatellites.h"
+
 #include "device/DeviceTransfers.h"
+#include "device/PlanWords.h"
 #include "model/SettingsFile.h"
 #include "db/SatelliteSource.h"
 #include "db/ServerSettings.h"
@@ -9,6 +12,7 @@
 #include "io/LogRing.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
+#include "model/SwitchSatellites.h"
 #include "model/UBDataModel.h"
 #include "report/SupportReport.h"
 #include "sheet/InstallationSheet.h"
@@ -18,6 +22,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -246,6 +251,7 @@ bool CommandLineTool::loadSatelliteData()
     connect(source.get(), &SatelliteSource::savedDataOutdated, this, [this] { fail(outdatedDataMessage()); });
     connect(source.get(), &SatelliteSource::downloadBrokenOff, this,
             [this](const QString &reason) { fail(SatelliteSource::brokenOffWarning(reason)); });
+    connect(source.get(), &SatelliteSource::downloadWithoutSatellites, this, &CommandLineTool::fail);
     connect(source.get(), &SatelliteSource::cacheProblem, this, &CommandLineTool::fail);
     // On a worker with the window's deadline: the driver's time-outs alone
     // let a server that trickles hold the tool for minutes.
@@ -274,7 +280,9 @@ int CommandLineTool::listSatellites()
     if (!loadSatelliteData())
         return Failure;
     const QString date = satellites->dataDate().toString(Qt::ISODate);
-    const SatelliteSource::Connection &c = satellites->connectionSettings();
+    const SatelliteSource::Connection &c = satellites->source() == SatelliteSource::Source::Server
+                                               ? satellites->dataServer()
+                                               : satellites->connectionSettings();
     const QString port = QString::number(c.port == -1 ? 3306 : c.port);
     // Whoever has just set a server wants to know why its data are not used.
     if (satellites->source() != SatelliteSource::Source::Server && !satellites->failureReason().isEmpty())
@@ -302,11 +310,19 @@ int CommandLineTool::listSatellites()
         const SateliteParams *params = data->findSatelite(name);
         // A name is the server's or a file's: it never makes a line or a
         // column of its own.
-        out << printable(name) << '\t' << (params ? params->satId : 0u) << '\t' << data->transponders(name).size()
-            << '\n';
+        out << printable(name) << '\t' << (params ? params->satId : 0u) << '\t' << data->transponders(name).size();
+        if (!SwitchSatellites::canCarry(*data, name))
+            out << '\t' << SwitchSatellites::dynamicOnlyMark();
+        out << '\n';
     }
     out << Qt::flush;
     return Success;
+}
+
+QStringList CommandLineTool::startPair() const
+{
+    return SwitchSatellites::startPair(*satellites->catalogue(),
+                                       satellites->source() == SatelliteSource::Source::BuiltIn);
 }
 
 QString CommandLineTool::databaseMissingMessage()
@@ -334,12 +350,39 @@ bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)
     }
 }
 
+void CommandLineTool::meetData(BandPlan &plan)
+{
+    const BandRules::Match match =
+        BandRules::matchToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
+    if (!match.missing.isEmpty())
+        fail(tr("Transponders not in the satellite data: %1.").arg(UBRecord::displayNames(match.missing)));
+    if (!match.renumbered.isEmpty())
+        fail(tr("Found under other transponder numbers in the satellite data: %1.")
+                 .arg(UBRecord::displayNames(match.renumbered)));
+}
+
 bool CommandLineTool::checkPlan(const BandPlan &plan)
 {
     const PlanCheck check = PlanCheck::of(plan.lnb1, plan.lnb2, plan.list);
     for (const QString &message : check.messages())
         fail(message);
     return check.passed();
+}
+
+bool CommandLineTool::checkWords(const BandPlan &plan)
+{
+    // The transfer checks again; this only spares the switch a backup for
+    // nothing (and workshop mode a refusal per switch).
+    try {
+        const PlanWords words = PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue(),
+                                                  [] { return 0u; });
+        if (!words.sendable())
+            fail(words.message());
+        return words.sendable();
+    } catch (const std::exception &e) {
+        fail(QString::fromUtf8(e.what()));
+        return false;
+    }
 }
 
 bool CommandLineTool::writePlan(const QString &path, const BandPlan &plan)
@@ -371,7 +414,7 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
         return nullptr;
     }
     connected->transfers = std::make_unique<DeviceTransfers>(
-        *connected->device, PlanBackup(environment.backupDirectory, environment.clock));
+        *connected->device, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
     return connected;
 }
 
@@ -446,9 +489,10 @@ int CommandLineTool::read(const Arguments &a)
         return Failure;
     // The switch keeps no name for an LNB without static UBs: such an LNB
     // gets the satellite the window would preset.
-    const QStringList names = satellites->catalogue()->satelliteNames();
+    const QStringList names = startPair();
     try {
         const BandPlan plan = connected->transfers->readPlan(names.value(0), names.value(1));
+        noteNumbering(plan);
         return writePlan(a.files.at(0), plan) ? Success : Failure;
     } catch (const std::exception &e) {
         fail(QString::fromUtf8(e.what()));
@@ -461,11 +505,14 @@ int CommandLineTool::diff(const Arguments &a)
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
         return Failure;
+    meetData(plan);
     const auto connected = theSwitch(a.port);
     if (!connected)
         return Failure;
     try {
-        const PlanComparison comparison(plan, connected->transfers->readPlan(plan.lnb1, plan.lnb2));
+        const BandPlan read = connected->transfers->readPlan(plan.lnb1, plan.lnb2);
+        noteNumbering(read);
+        const PlanComparison comparison(plan, read);
         for (const QString &line : comparison.lines())
             out << line << Qt::endl;
         return comparison.same() ? Success : Different;
@@ -479,6 +526,9 @@ int CommandLineTool::transfer(const Arguments &a, bool store)
 {
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
+        return Failure;
+    meetData(plan);
+    if (!checkWords(plan))
         return Failure;
     const auto connected = theSwitch(a.port);
     if (!connected)
@@ -526,7 +576,7 @@ int CommandLineTool::restore(const Arguments &a)
     if (!connected)
         return Failure;
     // LNBs without static UBs get the satellites the window would preset.
-    const QStringList names = satellites->catalogue()->satelliteNames();
+    const QStringList names = startPair();
     try {
         const DeviceTransfers::Outcome outcome =
             connected->transfers->restore(replies, names.value(0), names.value(1));
@@ -544,8 +594,8 @@ int CommandLineTool::sheet(const Arguments &a)
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
         return Failure;
-    // As the window shows a loaded plan: frequencies follow the data.
-    BandRules::fitToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
+    // As the window shows a loaded plan.
+    meetData(plan);
     UBDataModel model;
     plan.applyTo(model);
     InstallationSheet sheet(&model, [this] { return satellites->catalogue(); });
@@ -600,15 +650,24 @@ int CommandLineTool::storeEach(const Arguments &a)
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
         return Failure;
+    meetData(plan);
+    if (!checkWords(plan))
+        return Failure;
     fail(tr("Waiting for switches; Ctrl+C ends."));
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [this, &plan] { workshopTick(plan); });
     poll.start(workshopPollMs);
     QTimer::singleShot(0, this, [this, &plan] { workshopTick(plan); });
-    workshopAllStored = true;
+    workshopStored.clear();
     workshop.exec();
     workshopSwitches.clear();
-    return workshopAllStored ? Success : Failure;
+    return workshopAllStored() ? Success : Failure;
+}
+
+bool CommandLineTool::workshopAllStored() const
+{
+    return std::all_of(workshopStored.cbegin(), workshopStored.cend(),
+                       [](const std::pair<const QString, bool> &entry) { return entry.second; });
 }
 
 void CommandLineTool::stop()
@@ -642,9 +701,10 @@ void CommandLineTool::workshopTick(const BandPlan &plan)
         auto connected = connectTo(candidate, &problem);
         // Said once per port and reason, not at every look.
         QString &said = workshopProblems[candidate.portName];
+        const QString portKey = QStringLiteral("port ") + candidate.portName;
         if (!connected && !problem.isEmpty() && problem != said) {
             fail(problem);
-            workshopAllStored = false;
+            workshopStored[portKey] = false;
         }
         said = connected ? QString() : problem;
         if (!connected)
@@ -657,9 +717,11 @@ void CommandLineTool::workshopTick(const BandPlan &plan)
             reportBackup(outcome);
             line = tr("%1 %2: stored; backup %3")
                        .arg(port, serial, QDir::toNativeSeparators(outcome.storedPlanBackup));
+            workshopStored.erase(portKey);
+            workshopStored[QStringLiteral("switch ") + serial] = true;
         } catch (const std::exception &e) {
             line = tr("%1 %2: not stored: %3").arg(port, serial, QString::fromUtf8(e.what()));
-            workshopAllStored = false;
+            workshopStored[QStringLiteral("switch ") + serial] = false;
         }
         out << line << Qt::endl;
         // Kept open until it goes, so that it is not stored twice.
@@ -670,11 +732,29 @@ void CommandLineTool::workshopTick(const BandPlan &plan)
 
 // ---- The support report ----
 
+QString CommandLineTool::numberingNote() const
+{
+    if (!satellites)
+        return QString();
+    return SatelliteIdTable::differencesMessage(BuiltInSatellites::idTable().differences(*satellites->catalogue()));
+}
+
+void CommandLineTool::noteNumbering(const BandPlan &read)
+{
+    // Static words name their satellites by id alone.
+    const QString numbering = SatelliteIdTable::differencesMessage(
+        BuiltInSatellites::idTable().differences(*satellites->catalogue(), read.staticSatellites()));
+    if (!numbering.isEmpty())
+        fail(numbering);
+}
+
 QStringList CommandLineTool::satelliteDataLines() const
 {
     if (!satellites)
         return {};
-    const SatelliteSource::Connection &c = satellites->connectionSettings();
+    const SatelliteSource::Connection &c = satellites->source() == SatelliteSource::Source::Server
+                                               ? satellites->dataServer()
+                                               : satellites->connectionSettings();
     const QString port = QString::number(c.port == -1 ? 3306 : c.port);
     const QString date = satellites->dataDate().toString(Qt::ISODate);
     QStringList lines;
@@ -694,6 +774,9 @@ QStringList CommandLineTool::satelliteDataLines() const
     if (satellites->source() != SatelliteSource::Source::Server && !satellites->failureReason().isEmpty())
         lines << tr("No satellite data from the server %1:%2: %3")
                      .arg(c.hostName, port, satellites->failureReason());
+    const QString numbering = numberingNote();
+    if (!numbering.isEmpty())
+        lines << numbering;
     return lines;
 }
 

@@ -84,8 +84,19 @@ private:
     static QString printable(const QString &text);
 
     bool loadSatelliteData();
+    // The satellites an LNB without static UBs gets, as the window presets them.
+    QStringList startPair() const;
     bool loadPlan(const QString &path, BandPlan &plan);
     bool checkPlan(const BandPlan &plan);
+    // A plan from a file meets the satellite data: static UBs are found by
+    // frequency and polarisation; what changed or is missing is told.
+    void meetData(BandPlan &plan);
+    // What the data in use number otherwise than the program's id table;
+    // told after a read that holds static UBs.
+    QString numberingNote() const;
+    void noteNumbering(const BandPlan &read);
+    // Whether every UB of the plan can be sent with the satellite data.
+    bool checkWords(const BandPlan &plan);
     bool writePlan(const QString &path, const BandPlan &plan);
     // The switches found on the listed ports (or on the one given).
     std::vector<std::unique_ptr<Connected>> findSwitches(const QString &port);
@@ -104,10 +115,12 @@ private:
     std::map<QString, std::unique_ptr<Connected>> workshopSwitches;
     // The reasons why no switch was found: one line per port.
     QStringList portProblems;
-    // Workshop mode: the problem last said per port, and whether every
-    // switch met was stored.
+    // Workshop mode: the problem last said per port, and whether each
+    // switch met (by serial number) and each port that could not be used is
+    // stored in the end: a port's problem is settled by a later store there.
     std::map<QString, QString> workshopProblems;
-    bool workshopAllStored = true;
+    std::map<QString, bool> workshopStored;
+    bool workshopAllStored() const;
     QEventLoop workshop;
     const LogRing *log = nullptr;
 };

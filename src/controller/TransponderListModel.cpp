@@ -13,7 +13,7 @@ TransponderListModel::TransponderListModel(const QVector<TransponderItem> &trans
 {
     entries.reserve(transponders.size());
     for (const TransponderItem &item : transponders)
-        entries.append({qint32(item.transponder), item.frequency, item.horizontal()});
+        entries.append({qint32(item.transponder), item.frequency, item.polarisation});
 }
 
 int TransponderListModel::indexOf(int transponder) const
@@ -41,8 +41,7 @@ QString TransponderListModel::text(int index) const
     // Made when asked: a box shows a few entries at a time.
     const Entry &entry = entries.at(index - 1);
     return UBRecord::twoDigits(quint32(entry.transponder)) + QStringLiteral(", ") +
-           QString::number(entry.frequency) + QStringLiteral(" MHz ") +
-           (entry.horizontal ? QLatin1Char('H') : QLatin1Char('V'));
+           QString::number(entry.frequency) + QStringLiteral(" MHz ") + entry.polarisation.letter();
 }
 
 int TransponderListModel::rowCount(const QModelIndex &parent) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Polarisation.h"
 #include "model/SatelliteCatalogue.h"
 
 #include <QAbstractListModel>
@@ -7,7 +8,7 @@
 
 // The entries of a static UB's transponder box for one satellite: first "not
 // assigned", then each transponder as "07, 10722 MHz H" (many satellites
-// carry one frequency twice, horizontal and vertical). Built once per data
+// carry one frequency twice, horizontal and vertical; circular ones show L or R). Built once per data
 // set and shared by every row, so that scrolling never builds it again.
 class TransponderListModel : public QAbstractListModel
 {
@@ -42,7 +43,7 @@ private:
     {
         qint32 transponder;
         quint32 frequency;
-        bool horizontal;
+        Polarisation polarisation;
     };
     QVector<Entry> entries;
 };

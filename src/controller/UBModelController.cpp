@@ -1,7 +1,8 @@
 #include "UBModelController.h"
 
+#include "db/BuiltInSatellites.h"
 #include "model/SettingsFile.h"
-#include "device/CodeWord.h"
+#include "device/PlanWords.h"
 #include "io/LocalPath.h"
 #include "io/LogCategories.h"
 #include "io/WholeFile.h"
@@ -9,6 +10,7 @@
 #include "model/NoSatelliteData.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
+#include "model/SwitchSatellites.h"
 #include "model/UBDataModel.h"
 
 #include <QDir>
@@ -19,6 +21,7 @@
 
 namespace {
 constexpr int planSize = BandPlan::size;
+static_assert(SwitchSatellites::maxSatId == CodeWord::maxSatId, "one limit for satellite ids");
 } // namespace
 
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
@@ -27,7 +30,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
-      dbConnectionMessage(databaseMissingMessage()), serverSettingsFile(environment.serverSettingsFile)
+      dbConnectionMessage(databaseMissingMessage()), serverSettingsFile(environment.serverSettingsFile),
+      idTable(BuiltInSatellites::idTable())
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
@@ -49,6 +53,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     connect(satellites.get(), &SatelliteSource::savedDataOutdated, this, &UBModelController::dbDataOutdated);
     connect(satellites.get(), &SatelliteSource::downloadBrokenOff, this,
             [this](const QString &reason) { addStartupWarning(SatelliteSource::brokenOffWarning(reason)); });
+    connect(satellites.get(), &SatelliteSource::downloadWithoutSatellites, this,
+            &UBModelController::addStartupWarning);
     connect(satellites.get(), &SatelliteSource::cacheProblem, this, &UBModelController::addStartupWarning);
     connect(satellites.get(), &SatelliteSource::downloadFinished, this,
             [this](const SatelliteSource::Download &result) {
@@ -66,8 +72,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
         environment.deviceRulePath, environment.searchIntervalMs);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
-    transfers = std::make_unique<DeviceTransfers>(*serialPortHandler,
-                                                  PlanBackup(environment.backupDirectory, environment.clock));
+    transfers = std::make_unique<DeviceTransfers>(
+        *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
     // The model's serial number must change before the interface hears of
     // the device, so the model's slots are connected first.
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
@@ -138,12 +144,23 @@ void UBModelController::takeDownload(const SatelliteSource::Download &result)
         setNotice(missing.trimmed());
 }
 
+QString UBModelController::satelliteNumberingNote() const
+{
+    return SatelliteIdTable::differencesMessage(idTable.differences(*catalogue()));
+}
+
+QString UBModelController::satelliteNumberingNote(const BandPlan &read) const
+{
+    return SatelliteIdTable::differencesMessage(idTable.differences(*catalogue(), read.staticSatellites()));
+}
+
 QString UBModelController::sourceText() const
 {
     const QString date = satellites->dataDate().toString(Qt::ISODate);
     switch (satellites->source()) {
     case SatelliteSource::Source::Server: {
-        const SatelliteSource::Connection &c = satellites->connectionSettings();
+        // The server the data came from, not the one set since.
+        const SatelliteSource::Connection &c = satellites->dataServer();
         return tr("server %1:%2").arg(c.hostName, QString::number(c.port == -1 ? 3306 : c.port));
     }
     case SatelliteSource::Source::Cache:
@@ -171,10 +188,12 @@ void UBModelController::setNotice(const QString &text)
     emit satelliteDataNoticeChanged();
 }
 
-void UBModelController::presetLnb(int lnb, const QStringList &names)
+void UBModelController::presetLnb(int lnb, const QStringList &names, const QStringList &pair)
 {
     const QString current = lnb == 0 ? model->lnb1() : model->lnb2();
-    if (names.contains(current))
+    // The controller's own choice goes when the switch cannot carry it.
+    const bool own = !current.isEmpty() && current == presetNames[lnb];
+    if (names.contains(current) && (!own || SwitchSatellites::canCarry(*catalogue(), current)))
         return;
     // Only an empty choice or the controller's own preset is replaced, and
     // the preset only while no static UB on that LNB names a transponder.
@@ -184,13 +203,13 @@ void UBModelController::presetLnb(int lnb, const QStringList &names)
         if (record.isStatic() && record.tp >= 0 && int(record.lnb > 0) == lnb && !current.isEmpty())
             return;
     }
-    if (names.size() <= lnb)
+    if (pair.size() <= lnb)
         return;
-    presetNames[lnb] = names.at(lnb);
+    presetNames[lnb] = pair.at(lnb);
     if (lnb == 0)
-        model->setLnb1(names.at(lnb));
+        model->setLnb1(pair.at(lnb));
     else
-        model->setLnb2(names.at(lnb));
+        model->setLnb2(pair.at(lnb));
 }
 
 QString UBModelController::fitPlanToData()
@@ -198,9 +217,14 @@ QString UBModelController::fitPlanToData()
     setTaking(true);
     const QStringList names = catalogue()->satelliteNames();
     emit satelliteListChanged(names);
-    presetLnb(0, names);
-    presetLnb(1, names);
-    const QString missing = checkPlanAgainstData(names);
+    const QStringList pair = SwitchSatellites::startPair(
+        *catalogue(), satellites->source() == SatelliteSource::Source::BuiltIn);
+    presetLnb(0, names, pair);
+    presetLnb(1, names, pair);
+    QString missing = checkPlanAgainstData(names);
+    const QString numbering = satelliteNumberingNote();
+    if (!numbering.isEmpty())
+        missing += QLatin1Char(' ') + numbering;
     setTaking(false);
     updateTransponderLists();
     emit satelliteDataChanged();
@@ -244,6 +268,10 @@ void UBModelController::chooseTransponder(int row, int transponder)
         return;
     const UBRecord &record = model->ubList().at(row);
     const QString satellite = BandRules::satelliteOf(record, model->lnb1(), model->lnb2());
+    if (record.isStatic() && transponder >= 0 && !SwitchSatellites::canCarry(*catalogue(), satellite)) {
+        emit errorOccured(SwitchSatellites::staticRefusal({record.ubNumber}, satellite));
+        return;
+    }
     model->setRecord(row, BandRules::withTransponder(record, *catalogue(), satellite, transponder));
 }
 
@@ -251,18 +279,21 @@ void UBModelController::chooseLnb(int row, int lnb)
 {
     if (row < 0 || row >= model->ubList().size() || lnb < 0 || lnb > 1)
         return;
+    const UBRecord &record = model->ubList().at(row);
+    const QString satellite = lnb > 0 ? model->lnb2() : model->lnb1();
+    if (record.isStatic() && quint32(lnb) != record.lnb && !SwitchSatellites::canCarry(*catalogue(), satellite)) {
+        emit errorOccured(SwitchSatellites::staticRefusal({record.ubNumber}, satellite));
+        return;
+    }
     model->setRecord(row, BandRules::withLnb(model->ubList().at(row), quint32(lnb)));
 }
 
 QString UBModelController::checkPlanAgainstData(const QStringList &names)
 {
-    // Static UBs keep their transponder numbers; one the data still have
-    // takes the data's frequency, one they lack stays and is marked.
-    const SharedCatalogue data = catalogue();
+    // A static UB's transponder is found again by its frequency and
+    // polarisation; one the data lack keeps them and is marked.
     QList<UBRecord> list = model->ubList();
-    QStringList gone;
-    for (const quint32 ubNumber : BandRules::fitToCatalogue(list, model->lnb1(), model->lnb2(), *catalogue()))
-        gone << UBRecord::displayName(ubNumber);
+    const BandRules::Match match = BandRules::matchToCatalogue(list, model->lnb1(), model->lnb2(), *catalogue());
     if (list != model->ubList())
         model->setUBList(list);
     QStringList lostSatellites;
@@ -274,9 +305,11 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
     if (!lostSatellites.isEmpty())
         missing +=
             QLatin1Char(' ') + tr("Not in these data: %1.").arg(lostSatellites.join(QStringLiteral(", ")));
-    if (!gone.isEmpty())
+    if (!match.missing.isEmpty())
+        missing += QLatin1Char(' ') + tr("Transponders not in these data (marked): %1.").arg(UBRecord::displayNames(match.missing));
+    if (!match.renumbered.isEmpty())
         missing += QLatin1Char(' ') +
-                   tr("Transponders not in these data (marked): %1.").arg(gone.join(QStringLiteral(", ")));
+                   tr("Found under other transponder numbers in these data: %1.").arg(UBRecord::displayNames(match.renumbered));
     return missing;
 }
 
@@ -435,26 +468,28 @@ bool UBModelController::validateData()
     case PlanCheck::Failure::StaticUnassigned:
         emit errorOccured(staticUnassignedMessage);
         return false;
+    case PlanCheck::Failure::DynamicLineInvalid:
+        emit errorOccured(check.messages().join(QLatin1Char('\n')));
+        return false;
     case PlanCheck::Failure::None:
         break;
     }
-    // A transponder kept from earlier data that the data in memory lack
-    // cannot be sent: say which, never the look-up's own words.
-    const SharedCatalogue data = catalogue();
-    for (const UBRecord &record : model->ubList()) {
-        const CodeWord::Refusal refusal =
-            CodeWord::staticRefusal(record, model->lnb1(), model->lnb2(), *data);
-        if (refusal != CodeWord::Refusal::SatelliteUnknown &&
-            refusal != CodeWord::Refusal::TransponderUnknown)
-            continue;
-        emit errorOccured(tr("%1: transponder %2 of %3 is not in the satellite data.")
-                              .arg(UBRecord::displayName(record.ubNumber))
-                              .arg(record.tp)
-                              .arg(record.lnb > 0 ? model->lnb2() : model->lnb1()));
-        return false;
-    }
+    // A warning, not a refusal: it comes whatever follows.
     if (check.localUBTooHigh())
         emit warningOccured(PlanCheck::localUBWarning());
+    // The transfer's own encoding, before anything is sent: every UB that
+    // cannot travel is named, never the look-up's own words.
+    try {
+        const PlanWords words = PlanWords::encode(model->ubList(), model->lnb1(), model->lnb2(), *catalogue(),
+                                                  [] { return 0u; });
+        if (!words.sendable()) {
+            emit errorOccured(words.message());
+            return false;
+        }
+    } catch (const NoSatelliteData &) {
+        reportNoSatelliteData();
+        return false;
+    }
     return true;
 }
 
@@ -506,6 +541,12 @@ void UBModelController::setStaticUBs(uint numStaticUBs, bool above)
 
     const int firstStatic = above ? 0 : count - n;
     const int endStatic = firstStatic + n;
+    // New static UBs go to an input whose satellite the switch can carry.
+    const int lnbForNew = SwitchSatellites::lnbForStatic(*catalogue(), model->lnb1(), model->lnb2());
+    if (n > previousStatic.size() && lnbForNew < 0) {
+        refuseNewStaticUBs(firstStatic + previousStatic.size(), endStatic, list);
+        return;
+    }
     for (int row = 0; row < count; ++row) {
         UBRecord &record = list[row];
         if (row < firstStatic || row >= endStatic) {
@@ -521,12 +562,26 @@ void UBModelController::setStaticUBs(uint numStaticUBs, bool above)
         } else {
             record.tp = -1;
             record.freq = 0;
-            record.lnb = 0;
+            record.lnb = quint32(lnbForNew);
         }
     }
     model->setUBList(list);
     resetDynamicUBs(!above);
     emit staticUBsChanged(above);
+}
+
+void UBModelController::refuseNewStaticUBs(int firstRow, int endRow, const QList<UBRecord> &list)
+{
+    QList<quint32> refused;
+    for (int row = firstRow; row < endRow; ++row)
+        refused << list.at(row).ubNumber;
+    QStringList lines;
+    for (const QString &satellite : {model->lnb1(), model->lnb2()}) {
+        const QString line = SwitchSatellites::staticRefusal(refused, satellite);
+        if (!lines.contains(line))
+            lines << line;
+    }
+    emit errorOccured(lines.join(QLatin1Char('\n')));
 }
 
 // ---- Transfers to and from the device ----
@@ -595,7 +650,12 @@ void UBModelController::readFromDevice()
     try {
         const BusyScope busyScope(this);
         // Whole or nothing: a failed read leaves the window's plan as it was.
-        transfers->readPlan(model->lnb1(), model->lnb2()).applyTo(*model);
+        const BandPlan plan = transfers->readPlan(model->lnb1(), model->lnb2());
+        plan.applyTo(*model);
+        // Static words name their satellites by id alone.
+        const QString numbering = satelliteNumberingNote(plan);
+        if (!numbering.isEmpty())
+            emit informationOccured(numbering);
     } catch (const std::exception &e) {
         emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {
@@ -608,7 +668,12 @@ QStringList UBModelController::compareWithDevice()
     try {
         const BusyScope busyScope(this);
         const BandPlan plan = BandPlan::fromModel(*model);
-        return PlanComparison(plan, transfers->readPlan(plan.lnb1, plan.lnb2)).lines();
+        const BandPlan read = transfers->readPlan(plan.lnb1, plan.lnb2);
+        QStringList lines = PlanComparison(plan, read).lines();
+        const QString numbering = satelliteNumberingNote(read);
+        if (!numbering.isEmpty())
+            lines << numbering;
+        return lines;
     } catch (const std::exception &e) {
         emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {

@@ -6,6 +6,7 @@
 #include "device/Environment.h"
 #include "db/ServerSettings.h"
 #include "device/SerialPortHandler.h"
+#include "model/SatelliteIdTable.h"
 #include "model/UBRecord.h"
 
 #include <QObject>
@@ -73,6 +74,13 @@ public:
 
     // The satellite data in memory as one value; empty when there are none.
     SharedCatalogue catalogue() const { return satellites->catalogue(); }
+
+    // What the data in use number otherwise than the program's satellite id
+    // table, for the notice, a read, a comparison and the report; empty
+    // when nothing.
+    QString satelliteNumberingNote() const;
+    // The same about the satellites a plan read back from a switch names.
+    QString satelliteNumberingNote(const BandPlan &read) const;
 
     // The failure and warning about the satellite data.
     static QString databaseMissingMessage();
@@ -158,7 +166,10 @@ private:
     // The plan's static UBs against the data: frequencies follow them, and
     // what they lack is named for the notice.
     QString checkPlanAgainstData(const QStringList &names);
-    void presetLnb(int lnb, const QStringList &names);
+    // pair: the satellites the switch can carry that an empty plan starts with.
+    void presetLnb(int lnb, const QStringList &names, const QStringList &pair);
+    // Static UBs that would sit on satellites the switch cannot carry.
+    void refuseNewStaticUBs(int firstRow, int endRow, const QList<UBRecord> &list);
     void setNotice(const QString &text);
     void setTaking(bool on);
     // New lists when the data in memory are no longer those of the lists.
@@ -185,5 +196,6 @@ private:
     // The satellites the controller chose for the LNBs itself; a name the
     // user chose or a plan brought is never replaced.
     QString presetNames[2];
+    SatelliteIdTable idTable;
     QString serverSettingsFile;
 };

@@ -84,7 +84,7 @@ BuiltInSatellites::Data BuiltInSatellites::load(const QString &path)
         } else if (kind == "T" && fields.size() == 5 && current &&
                    (fields[3] == "H" || fields[3].size() == 1)) {
             TransponderItem item;
-            item.polarisation = Polarisation::fromHorizontalBit(fields[3] == "H");
+            item.polarisation = Polarisation::fromDataLetter(QString::fromLatin1(fields[3]));
             item.satId = currentId;
             if (number(fields[1], item.transponder) && number(fields[2], item.frequency) &&
                 number(fields[4], item.oscillatorFrequency)) {
@@ -103,4 +103,19 @@ BuiltInSatellites::Data BuiltInSatellites::load(const QString &path)
     data.params = summaries(items, ids);
     data.items = std::move(items);
     return data;
+}
+
+QString BuiltInSatellites::idTablePath()
+{
+    return QStringLiteral(":/data/satellite-ids.tsv");
+}
+
+SatelliteIdTable BuiltInSatellites::idTable(const QString &path)
+{
+    QFile file(path);
+    // The table is a few kilobytes; anything much larger is not it.
+    constexpr qint64 maxBytes = 1 << 20;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxBytes)
+        return SatelliteIdTable();
+    return SatelliteIdTable::parse(file.read(maxBytes));
 }

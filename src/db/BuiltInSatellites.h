@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SateliteParams.h"
+#include "model/SatelliteIdTable.h"
 #include "model/TransponderItem.h"
 
 #include <QDate>
@@ -33,4 +34,10 @@ public:
     static QString defaultPath();
     // Reads a built-in data file.
     static Data load(const QString &path = defaultPath());
+
+    // The committed satellite id table the build compiles in (apart from the
+    // data, and there also in a program built without them).
+    static QString idTablePath();
+    // Empty when the file cannot be read.
+    static SatelliteIdTable idTable(const QString &path = idTablePath());
 };

@@ -63,8 +63,9 @@ SatelliteDownload::SatelliteDownload(const SqlHandler::Connection &connection, i
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
 
     deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, this, [this, state, deadlineMs] {
+    connect(&deadline, &QTimer::timeout, this, [this, state, deadlineMs, connection] {
         SqlHandler::Download late;
+        late.server = connection;
         // Only a server that accepted the connection can have broken off; a
         // name look-up or a connection that never came is no broken answer.
         late.opened = state->opened;

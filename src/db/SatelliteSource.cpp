@@ -8,6 +8,8 @@ SatelliteSource::SatelliteSource(const Connection &connection, const QString &ca
 {
     connect(handler.get(), &SqlHandler::savedDataOutdated, this, &SatelliteSource::savedDataOutdated);
     connect(handler.get(), &SqlHandler::downloadBrokenOff, this, &SatelliteSource::downloadBrokenOff);
+    connect(handler.get(), &SqlHandler::downloadWithoutSatellites, this,
+            &SatelliteSource::downloadWithoutSatellites);
     connect(handler.get(), &SqlHandler::cacheProblem, this, &SatelliteSource::cacheProblem);
 }
 

@@ -49,6 +49,8 @@ public:
 
     // The server of the next download.
     const Connection &connectionSettings() const { return handler->connectionSettings(); }
+    // The server the data in memory came from (with Source::Server).
+    const Connection &dataServer() const { return handler->dataServer(); }
     void setConnection(const Connection &connection) { handler->setConnection(connection); }
 
     // The whole order on the calling thread: the server, else the offline
@@ -69,6 +71,8 @@ signals:
     void savedDataOutdated();
     // The download opened but broke off, and the cache is used instead.
     void downloadBrokenOff(QString reason);
+    // The server's database holds no satellites; the data in use stay.
+    void downloadWithoutSatellites(QString message);
     // The cache file could not be written or read.
     void cacheProblem(QString message);
     // The result of startDownload(), not yet taken in: see useDownload().

@@ -94,7 +94,8 @@ TransponderItem itemFromRow(const ServerLink::Row &row)
     TransponderItem item;
     item.transponder = row.at(0).toUInt();
     item.frequency = row.at(1).toUInt();
-    item.polarisation = Polarisation::fromHorizontalBit(row.at(2) == "H");
+    // Circular polarisation is kept.
+    item.polarisation = Polarisation::fromDataLetter(QString::fromUtf8(row.at(2)));
     item.oscillatorFrequency = row.at(3).toUInt();
     item.satId = row.at(4).toUInt();
     return item;
@@ -185,6 +186,17 @@ QVector<SateliteParams> createSateliteParams(const std::map<QString, QVector<Tra
         result.append(params);
     }
     return result;
+}
+
+// Satellite data hold at least one transponder: tables without rows, or no
+// tables at all, are no data.
+bool holdsSatellites(const std::map<QString, QVector<TransponderItem>> &items)
+{
+    for (const auto &entry : items) {
+        if (!entry.second.isEmpty())
+            return true;
+    }
+    return false;
 }
 
 SqlHandler::Tables readTables(ServerLink &link, const SqlHandler::Limits &limits)
@@ -339,6 +351,7 @@ SqlHandler::Download SqlHandler::download(const Connection &connection, const Pr
                                           const Limits &limits)
 {
     Download result;
+    result.server = connection;
     ServerLink link(progress.stop);
     const QString refused = link.open(connection);
     result.opened = refused.isEmpty();
@@ -353,7 +366,12 @@ SqlHandler::Download SqlHandler::download(const Connection &connection, const Pr
     qCDebug(dbLog) << "Connected to db";
     try {
         result.tables = readTables(link, limits);
-        result.complete = true;
+        result.withoutSatellites = !holdsSatellites(result.tables.items);
+        result.complete = !result.withoutSatellites;
+        if (result.withoutSatellites) {
+            result.reason = noSatellitesReason(connection.databaseName);
+            result.tables = Tables();
+        }
     } catch (const std::exception &e) {
         result.reason = QString::fromUtf8(e.what());
     }
@@ -364,6 +382,11 @@ QString SqlHandler::brokenOffWarning(const QString &reason)
 {
     return tr("The download of the satellite data broke off (%1). The offline data are used instead.")
         .arg(reason);
+}
+
+QString SqlHandler::noSatellitesReason(const QString &databaseName)
+{
+    return tr("the server's database \"%1\" holds no satellite data").arg(databaseName);
 }
 
 bool SqlHandler::loadLocalData()
@@ -404,6 +427,7 @@ bool SqlHandler::useDownload(const Download &result)
                              result.tables.params != current->satellites();
         take(result.tables.items, result.tables.params, Source::Server, clock().date());
         serverEncrypted = result.encrypted;
+        dataConnection = result.server;
         saveDbFile();
         return changed;
     }
@@ -417,7 +441,12 @@ bool SqlHandler::useDownload(const Download &result)
         // Offline data loaded before the download warn now that they stay.
         if (hadData && dataOutdated())
             emit savedDataOutdated();
-        if (result.opened)
+        if (result.withoutSatellites)
+            emit downloadWithoutSatellites(
+                tr("The server's database \"%1\" holds no satellite data. The satellite data in use stay "
+                   "as they were.")
+                    .arg(result.server.databaseName));
+        else if (result.opened)
             emit downloadBrokenOff(result.reason);
         return !hadData;
     }
@@ -483,8 +512,6 @@ bool SqlHandler::loadDbFile(bool warn)
         if (!written.isValid())
             written = info.lastModified();
         const bool old = written.daysTo(clock()) > maxCacheAgeDays;
-        if (old && warn)
-            emit savedDataOutdated();
 
         // Everything is read into locals first: a file that turns out to be
         // damaged leaves nothing half-loaded.
@@ -510,7 +537,13 @@ bool SqlHandler::loadDbFile(bool warn)
         }
         if (!reader.ok())
             throw CorruptCache("stream not Ok after the last field");
+        // Written by a download that brought none (an older version took
+        // one): no cache, so that other data are used.
+        if (!holdsSatellites(items))
+            throw CorruptCache("no satellites");
 
+        if (old && warn)
+            emit savedDataOutdated();
         take(std::move(items), std::move(params), Source::Cache, written.date());
         cacheOutdated = old;
         return true;

@@ -65,9 +65,15 @@ public:
     {
         bool opened = false;   // the server accepted the connection
         bool complete = false; // every table arrived whole
-        QString reason;        // why not, as the server or driver said it
+        // The server answered whole, but its database holds no satellites:
+        // no data, and never in place of any.
+        bool withoutSatellites = false;
+        QString reason;         // why not, as the server or driver said it
         bool encrypted = false; // the connection was encrypted (TLS)
         Tables tables;
+        // The server asked, so that the data are labelled with their own
+        // even when another is set while the download runs.
+        Connection server;
     };
     // Told on the downloading thread when the server accepted the
     // connection; `stop` ends the download from any thread.
@@ -129,10 +135,14 @@ public:
     QString builtInProblem() const { return builtInReason; }
 
     const Connection &connectionSettings() const { return connection; }
+    // The server the data in memory came from (with Source::Server).
+    const Connection &dataServer() const { return dataConnection; }
     // The server of the next download.
     void setConnection(const Connection &connection);
     // The warning when a download broke off and the cache is used instead.
     static QString brokenOffWarning(const QString &reason);
+    // Why a download brought no data: the database holds no satellites.
+    static QString noSatellitesReason(const QString &databaseName);
     // Why the last connectToDatabase()/useDownload() found no server data
     // (empty when the download worked).
     QString failureReason() const { return lastFailure; }
@@ -149,6 +159,8 @@ signals:
     void savedDataOutdated();
     // The download opened but broke off, and the cache is used instead.
     void downloadBrokenOff(QString reason);
+    // The server's database holds no satellites; the data in use stay.
+    void downloadWithoutSatellites(QString message);
     // The cache file could not be written or read; the text names the path
     // and the system's reason.
     void cacheProblem(QString message);
@@ -162,6 +174,7 @@ private:
               const QDate &dated);
 
     Connection connection;
+    Connection dataConnection;
     bool dataAvailable = false;
     QString cacheDirectory;
     const QString cacheFileName = QStringLiteral("/db.dat");

@@ -40,6 +40,8 @@ const char *const noHighBand = QT_TRANSLATE_NOOP(
     "SerialPortHandler", "%1 cannot be read: it names the high band, which %2 does not have.");
 const char *const noTransponderThere = QT_TRANSLATE_NOOP(
     "SerialPortHandler", "%1 cannot be read: %2 has no transponder at %3 MHz %4 in the satellite data.");
+const char *const lineBeyond = QT_TRANSLATE_NOOP(
+    "SerialPortHandler", "%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4.");
 const char *const otherBand = QT_TRANSLATE_NOOP(
     "SerialPortHandler", "%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB.");
 
@@ -183,8 +185,8 @@ UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QStrin
     if (word.value() == 0)
         throw std::runtime_error(readErrorMessage());
     if (!word.isStatic()) {
-        if (word.f() > maxDynamicLine)
-            throw std::runtime_error(readErrorMessage());
+        if (!isReadable(word))
+            refuse(translate(lineBeyond).arg(UBRecord::displayName(position)).arg(word.f() + 1));
         record.line = word.f();
         record.freq = slotFrequency(position);
         return record;
@@ -211,6 +213,7 @@ UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QStrin
     record.lnb = word.lnb2() ? 1 : 0;
     (word.lnb2() ? lnb2 : lnb1) = params->name;
     record.tp = qint32(row->transponder);
+    record.polarisation = row->polarisation;
     return record;
 }
 

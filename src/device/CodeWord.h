@@ -90,6 +90,15 @@ public:
     constexpr quint32 randomPart() const { return word & 0xFF; }
     constexpr quint32 checkByte() const { return word >> 24; }
 
+    // The structural rules by which a word is read back without satellite
+    // data: not 0, and a dynamic word on one of the switch's lines. A word
+    // that breaks them is never sent (the switch would store it, and then
+    // its plan could not be read back).
+    static constexpr bool isReadable(CodeWord word)
+    {
+        return word.value() != 0 && (word.isStatic() || word.f() <= maxDynamicLine);
+    }
+
     // The code word of one record. Static records take their satellite data
     // from the catalogue: lnb2 names the satellite when the record's lnb is
     // above 0, else lnb1. A static record and an empty catalogue throw
@@ -101,7 +110,8 @@ public:
     // word's own ubNumber bits are ignored). A static word writes its
     // satellite's name into lnb1 or lnb2; it is the transponder of the word's
     // polarisation nearest to its frequency, in the band its band bit names.
-    // Throws UndecodableWord when the satellite data hold no such row.
+    // Throws UndecodableWord when the satellite data hold no such row, and
+    // std::runtime_error for a word that is not readable.
     static UBRecord decode(CodeWord word, quint32 position, QString &lnb1, QString &lnb2,
                            const SatelliteCatalogue &catalogue);
 

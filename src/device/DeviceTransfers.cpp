@@ -1,8 +1,10 @@
 #include "DeviceTransfers.h"
 
+#include "device/PlanWords.h"
 #include "device/SerialPortHandler.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 
 #include <stdexcept>
 #include <utility>
@@ -11,9 +13,11 @@ namespace {
 constexpr int readAttempts = 3;
 } // namespace
 
-DeviceTransfers::DeviceTransfers(SerialPortHandler &device, PlanBackup backup)
-    : device(device), backup(std::move(backup))
+DeviceTransfers::DeviceTransfers(SerialPortHandler &device, PlanBackup backup, RandomSource random)
+    : device(device), backup(std::move(backup)), random(std::move(random))
 {
+    if (!this->random)
+        this->random = [] { return QRandomGenerator::global()->generate(); };
 }
 
 DeviceReplies DeviceTransfers::readReplies()
@@ -59,22 +63,35 @@ DeviceTransfers::Outcome DeviceTransfers::backUp(const QString &lnb1, const QStr
     Outcome outcome;
     try {
         const DeviceReplies replies = readReplies();
+        // Fewer or more than a plan's words: the read failed, not the plan.
+        if (replies.words().size() != BandPlan::size)
+            throw std::runtime_error(CodeWord::readErrorMessage());
         BandPlan plan;
         QString undecodable;
+        bool dataMismatch = false;
         try {
             plan = decode(replies, lnb1, lnb2);
         } catch (const UndecodableWord &e) {
             // The switch's plan is sound; the satellite data lack what it
             // names. Its words are kept, and the send goes on.
             undecodable = QString::fromUtf8(e.what());
+            dataMismatch = true;
+        } catch (const std::exception &e) {
+            // Whatever the switch holds, it can be replaced: a switch that
+            // could not be backed up could never be repaired.
+            undecodable = QString::fromUtf8(e.what());
         }
         outcome.backup =
             backup.write(device.serialNumber(), replies, undecodable.isEmpty() ? &plan : nullptr);
-        if (!undecodable.isEmpty()) {
+        if (dataMismatch) {
             outcome.notice =
                 tr("Only the switch's replies were backed up, in %1, because its plan cannot be read "
                    "with the satellite data: %2")
                     .arg(QDir::toNativeSeparators(outcome.backup), undecodable);
+        } else if (!undecodable.isEmpty()) {
+            outcome.notice = tr("Only the switch's replies were backed up, in %1, because its plan cannot be "
+                                "read: %2")
+                                 .arg(QDir::toNativeSeparators(outcome.backup), undecodable);
         }
     } catch (const std::exception &e) {
         // A switch that is gone needs no more words than that.
@@ -101,13 +118,31 @@ DeviceTransfers::Outcome DeviceTransfers::send(const BandPlan &plan)
     return sendAfterBackup(plan, tr("The switch's plan could not be backed up, so nothing was sent: %1"));
 }
 
+QVector<CodeWord> DeviceTransfers::wordsOf(const BandPlan &plan) const
+{
+    const PlanWords words =
+        PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, *device.satelliteData(), random);
+    if (!words.sendable())
+        throw std::runtime_error(words.message().toStdString());
+    return words.words();
+}
+
+void DeviceTransfers::sendOptionsAndWords(bool lteFilter, bool standBy, bool terrestrialPath,
+                                          const QVector<CodeWord> &words)
+{
+    device.writeLteFilter(lteFilter);
+    device.writeStandBy(standBy);
+    device.writeTerrestrialPatchActive(terrestrialPath);
+    device.writeWords(words);
+}
+
 DeviceTransfers::Outcome DeviceTransfers::sendAfterBackup(const BandPlan &plan, const QString &failure)
 {
+    // Every word first: a refused UB must not leave the switch with new
+    // options and its old UBs.
+    const QVector<CodeWord> words = wordsOf(plan);
     const Outcome outcome = backUp(plan.lnb1, plan.lnb2, failure);
-    device.writeLteFilter(plan.lteFilter);
-    device.writeStandBy(plan.standBy);
-    device.writeTerrestrialPatchActive(plan.terrestrialPatchActive);
-    device.writeConfiguration(plan.list, plan.lnb1, plan.lnb2);
+    sendOptionsAndWords(plan.lteFilter, plan.standBy, plan.terrestrialPatchActive, words);
     return outcome;
 }
 
@@ -121,11 +156,14 @@ DeviceTransfers::Outcome DeviceTransfers::store(const BandPlan &plan)
 DeviceTransfers::Outcome DeviceTransfers::restore(const DeviceReplies &replies, const QString &lnb1,
                                                   const QString &lnb2)
 {
+    // Only the structure is checked: the backup may come from a switch
+    // programmed with other satellite data, and goes back word for word.
+    const PlanWords words = PlanWords::verbatim(replies.words());
+    if (!words.sendable())
+        throw std::runtime_error(words.message().toStdString());
     const Outcome outcome = backUp(lnb1, lnb2, notStoredMessage());
-    device.writeLteFilter(DeviceReplies::isOn(replies.lteFilter));
-    device.writeStandBy(DeviceReplies::isOn(replies.standBy));
-    device.writeTerrestrialPatchActive(DeviceReplies::isOn(replies.terrestrialPath));
-    device.writeWords(replies.words());
+    sendOptionsAndWords(DeviceReplies::isOn(replies.lteFilter), DeviceReplies::isOn(replies.standBy),
+                        DeviceReplies::isOn(replies.terrestrialPath), words.words());
     device.storeInEeprom();
     return outcome;
 }

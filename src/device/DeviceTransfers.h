@@ -6,14 +6,19 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QVector>
+
+#include <functional>
 
 class SerialPortHandler;
 
 // The transfers between a plan and the connected switch, shared by the
 // window's buttons and the command-line tool. Every failure throws
-// std::runtime_error with a translated message. Before anything is sent, the
-// switch's plan is backed up: the plan it had stored is only readable before
-// the first send since it was plugged in.
+// std::runtime_error with a translated message. A transfer first puts
+// together every word it will send (PlanWords): when one UB cannot be sent,
+// the switch hears nothing at all. Then the switch's plan is backed up (the
+// plan it had stored is only readable before the first send since it was
+// plugged in), and only then are the options and the words set.
 class DeviceTransfers
 {
     Q_DECLARE_TR_FUNCTIONS(DeviceTransfers)
@@ -32,19 +37,23 @@ public:
         QString notice;
     };
 
-    DeviceTransfers(SerialPortHandler &device, PlanBackup backup);
+    using RandomSource = std::function<quint32()>;
+
+    // `random` is drawn once per dynamic UB; by default the system's.
+    DeviceTransfers(SerialPortHandler &device, PlanBackup backup, RandomSource random = RandomSource());
 
     // The switch's plan and options. The satellite names of LNBs without
     // static UBs are those given (the switch does not keep them). A read
     // that times out is tried three times in all.
     BandPlan readPlan(const QString &lnb1, const QString &lnb2);
-    // "Test on device": the backup, the three options, then the UBs.
+    // "Test on device": the words, the backup, the three options, then the UBs.
     Outcome send(const BandPlan &plan);
     // "Save on device": the backup, then the plan sent and stored.
     Outcome store(const BandPlan &plan);
     // Sends the switch's replies of a verbatim backup back, word for word,
     // and stores them; the names are those of LNBs the backup of the plan
-    // being replaced cannot name.
+    // being replaced cannot name. Words the program could not read back are
+    // refused before anything is sent.
     Outcome restore(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2);
 
     const PlanBackup &backups() const { return backup; }
@@ -58,11 +67,15 @@ private:
     // Without a backup nothing is sent: it throws with `failure` (taking the
     // reason as %1) when the switch cannot be read or the files not written.
     Outcome backUp(const QString &lnb1, const QString &lnb2, const QString &failure);
+    // The plan's words, or a throw naming every UB that cannot be sent.
+    QVector<CodeWord> wordsOf(const BandPlan &plan) const;
     Outcome sendAfterBackup(const BandPlan &plan, const QString &failure);
+    void sendOptionsAndWords(bool lteFilter, bool standBy, bool terrestrialPath, const QVector<CodeWord> &words);
     static QString notStoredMessage();
 
     SerialPortHandler &device;
     PlanBackup backup;
+    RandomSource random;
     // The connection whose stored plan is known to be in storedPlanBackup.
     int knownConnection = 0;
     QString storedPlanBackup;

@@ -87,6 +87,9 @@ public:
     // CodeWord::decodeConfiguration).
     QList<UBRecord> decodeConfiguration(const QString &reply, QString &lnb1, QString &lnb2) const;
 
+    // The satellite data in use; never null (empty when there are none).
+    SharedCatalogue satelliteData() const;
+
     void writeLteFilter(bool on);
     void writeStandBy(bool on);
     void writeTerrestrialPatchActive(bool on);
@@ -132,8 +135,6 @@ private slots:
     void handleError(QSerialPort::SerialPortError error);
 
 private:
-    // The satellite data in use; never null (empty when there are none).
-    SharedCatalogue satelliteData() const;
     bool openPort(const SerialPortCandidate &candidate);
     QString openFailureText(const QString &portName, const OpenResult &result) const;
     // Keeps the problem of each port (an empty text removes it) and of those

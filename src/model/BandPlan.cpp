@@ -2,6 +2,7 @@
 
 #include "UBDataModel.h"
 
+#include <algorithm>
 #include <array>
 
 BandPlan BandPlan::fromModel(const UBDataModel &model)
@@ -55,4 +56,23 @@ bool BandPlan::operator==(const BandPlan &other) const
 {
     return list == other.list && lteFilter == other.lteFilter && standBy == other.standBy &&
            terrestrialPatchActive == other.terrestrialPatchActive && lnb1 == other.lnb1 && lnb2 == other.lnb2;
+}
+
+bool BandPlan::hasStaticUBs() const
+{
+    return std::any_of(list.begin(), list.end(), [](const UBRecord &record) { return record.isStatic(); });
+}
+
+QStringList BandPlan::staticSatellites() const
+{
+    QStringList names;
+    for (const quint32 lnb : {0u, 1u}) {
+        const QString &name = lnb > 0 ? lnb2 : lnb1;
+        const bool named = std::any_of(list.begin(), list.end(), [lnb](const UBRecord &record) {
+            return record.isStatic() && (record.lnb > 0) == (lnb > 0);
+        });
+        if (named && !name.isEmpty() && !names.contains(name))
+            names << name;
+    }
+    return names;
 }

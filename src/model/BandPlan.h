@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class UBDataModel;
 
@@ -32,6 +33,10 @@ struct BandPlan
     // resetLines the lines are dealt out in turn first. False, and the plan
     // untouched, when a dynamic UB names a line that does not exist.
     bool numberDynamicUBs(bool resetLines);
+
+    bool hasStaticUBs() const;
+    // The satellites its static UBs name, LNB1's first.
+    QStringList staticSatellites() const;
 
     bool operator==(const BandPlan &other) const;
     bool operator!=(const BandPlan &other) const { return !(*this == other); }

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVector>
 
 // The rules that keep a band plan consistent with itself and with the
 // satellite data. The window, loading a file, new data and the command-line
@@ -28,11 +29,29 @@ public:
     // transponders. True when a record changed.
     static bool clearLnb(QList<UBRecord> &list, quint32 lnb);
 
-    // The plan against (new) data: a static UB whose transponder the data
-    // hold takes the data's frequency; one they lack keeps its number and is
-    // returned, last row first, so that it can be marked and named.
-    static QList<quint32> fitToCatalogue(QList<UBRecord> &list, const QString &lnb1, const QString &lnb2,
-                                         const SatelliteCatalogue &catalogue);
+    // What became of the static UBs when a plan met satellite data, in UB
+    // order.
+    struct Match
+    {
+        // Found in the data under another transponder number.
+        QList<quint32> renumbered;
+        // Not found once: the data lack the satellite, the frequency or the
+        // polarisation, or hold two transponders that fit (a plan that does
+        // not know its polarisation, H and V at its frequency).
+        QList<quint32> missing;
+    };
+
+    // The plan against (new) data. A static UB's transponder is its frequency
+    // and, where the plan knows it, its polarisation on its LNB's satellite:
+    // exactly one fitting row gives it that row's number and polarisation.
+    // Otherwise it keeps frequency and polarisation, and its number becomes
+    // one the satellite's data do not hold, so that it is marked as missing
+    // and a send refuses it.
+    static Match matchToCatalogue(QList<UBRecord> &list, const QString &lnb1, const QString &lnb2,
+                                  const SatelliteCatalogue &catalogue);
+    // The rows of `satellite` that are the record's transponder (see above).
+    static QVector<TransponderItem> matchingRows(const UBRecord &record, const SatelliteCatalogue &catalogue,
+                                                 const QString &satellite);
 
     // Stand-by cannot be on while static UBs exist.
     static bool standByAllowed(const QList<UBRecord> &list);

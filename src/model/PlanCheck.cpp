@@ -3,12 +3,18 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 const char *const context = "UBModelController";
 const char *const lnb1Missing = QT_TRANSLATE_NOOP("UBModelController", "Lnb1 must be set.");
 const char *const lnb2Missing = QT_TRANSLATE_NOOP("UBModelController", "Lnb2 must be set.");
 const char *const staticUnassigned =
     QT_TRANSLATE_NOOP("UBModelController", "All static UBs must be assigned.");
+const char *const dynamicLineInvalid =
+    QT_TRANSLATE_NOOP("UBModelController", "Every dynamic UB must be on one of the lines 1 to 4.");
+const char *const dynamicLineOf =
+    QT_TRANSLATE_NOOP("UBModelController", "%1: a dynamic UB on line %2; the switch has lines 1 to 4.");
 const char *const localUBTooHighText =
     QT_TRANSLATE_NOOP("UBModelController", "Local UB number bigger than 8, protocol XY required");
 } // namespace
@@ -29,11 +35,21 @@ PlanCheck PlanCheck::of(const QString &lnb1, const QString &lnb2, const QList<UB
             if (record.tp < 0) {
                 check.failed = Failure::StaticUnassigned;
                 check.tooHigh = false;
+                check.offLine.clear();
                 return check;
             }
+        } else if (record.line >= quint32(lineCount)) {
+            // Every record that is not static is sent as a dynamic word.
+            check.offLine.append({record.ubNumber, record.line});
         } else if (record.isDynamic() && record.localUB >= localUBLimit) {
             check.tooHigh = true;
         }
+    }
+    if (!check.offLine.isEmpty()) {
+        check.failed = Failure::DynamicLineInvalid;
+        check.tooHigh = false;
+        // UB01 first, as every list of refused UBs reads.
+        std::sort(check.offLine.begin(), check.offLine.end());
     }
     return check;
 }
@@ -65,6 +81,8 @@ QString PlanCheck::failureMessage(Failure failure)
         return QCoreApplication::translate(context, lnb2Missing);
     case Failure::StaticUnassigned:
         return QCoreApplication::translate(context, staticUnassigned);
+    case Failure::DynamicLineInvalid:
+        return QCoreApplication::translate(context, dynamicLineInvalid);
     case Failure::None:
         break;
     }
@@ -76,8 +94,19 @@ QString PlanCheck::localUBWarning()
     return QCoreApplication::translate(context, localUBTooHighText);
 }
 
+QString PlanCheck::lineMessage(quint32 ubNumber, quint32 line)
+{
+    return QCoreApplication::translate(context, dynamicLineOf).arg(UBRecord::displayName(ubNumber)).arg(line + 1);
+}
+
 QStringList PlanCheck::messages() const
 {
+    if (failed == Failure::DynamicLineInvalid) {
+        QStringList lines;
+        for (const auto &ub : offLine)
+            lines << lineMessage(ub.first, ub.second);
+        return lines;
+    }
     if (!passed())
         return {failureMessage(failed)};
     if (tooHigh)

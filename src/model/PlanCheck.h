@@ -3,6 +3,7 @@
 #include "UBRecord.h"
 
 #include <QList>
+#include <QPair>
 #include <QString>
 
 #include <array>
@@ -19,7 +20,8 @@ public:
         None,
         Lnb1Missing,
         Lnb2Missing,
-        StaticUnassigned
+        StaticUnassigned,
+        DynamicLineInvalid // a dynamic UB on no line of the switch's four
     };
 
     // The first failure ends the check; the warning about lines with more
@@ -30,7 +32,8 @@ public:
     bool passed() const { return failed == Failure::None; }
     bool localUBTooHigh() const { return tooHigh; }
 
-    // Translated texts; an empty text for Failure::None.
+    // Translated texts; an empty text for Failure::None. The text of
+    // DynamicLineInvalid names no UB; messages() does.
     static QString failureMessage(Failure failure);
     static QString localUBWarning();
     // What the check tells the user: its error, or its warning, or nothing.
@@ -49,6 +52,10 @@ public:
     static bool beyondLineLimit(const UBRecord &record, const std::array<int, lineCount> &perLine);
 
 private:
+    static QString lineMessage(quint32 ubNumber, quint32 line);
+
     Failure failed = Failure::None;
+    // The UBs on no line: their numbers and lines.
+    QList<QPair<quint32, quint32>> offLine;
     bool tooHigh = false;
 };

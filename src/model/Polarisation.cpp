@@ -14,6 +14,17 @@ Polarisation Polarisation::fromText(QStringView text)
     return Unknown;
 }
 
+Polarisation Polarisation::fromDataLetter(QStringView letter)
+{
+    if (letter.size() == 1) {
+        for (const Value value : {H, V, L, R}) {
+            if (letter.front() == Polarisation(value).letter().front())
+                return value;
+        }
+    }
+    return V;
+}
+
 QString Polarisation::letter() const
 {
     switch (val) {

@@ -28,6 +28,9 @@ public:
     // words the scan tables use ("HORIZONTAL", …) too. Anything else gives
     // Unknown.
     static Polarisation fromText(QStringView text);
+    // A letter as the satellite data write it: exactly "H", "V", "L" or "R";
+    // anything else has always been taken as vertical and still is.
+    static Polarisation fromDataLetter(QStringView letter);
     // What a code word's bit or the offline cache's flag can say.
     static constexpr Polarisation fromHorizontalBit(bool horizontal) { return horizontal ? H : V; }
 

@@ -13,6 +13,48 @@ namespace {
 // holds only fixed-size numbers, booleans and strings.
 constexpr QDataStream::Version streamVersion = QDataStream::Qt_5_15;
 
+// After the plan's own fields, which earlier readers stop at: the
+// polarisation of each static UB that knows it, as (UB number, letter) byte
+// pairs behind a tag and a count.
+const QString polarisationTag = QStringLiteral("polarisations");
+
+void writePolarisations(QDataStream &stream, const QList<UBRecord> &list)
+{
+    QList<const UBRecord *> known;
+    for (const UBRecord &record : list) {
+        if (record.isStatic() && record.polarisation.isKnown() && record.ubNumber <= 0xFF)
+            known.append(&record);
+    }
+    stream << polarisationTag << quint32(known.size());
+    for (const UBRecord *record : known)
+        stream << quint8(record->ubNumber) << quint8(record->polarisation.letter().at(0).toLatin1());
+}
+
+// Whatever follows the plan's fields is taken as far as it makes sense: a
+// later version may write more.
+void readPolarisations(QDataStream &stream, QList<UBRecord> &list)
+{
+    if (stream.atEnd())
+        return;
+    QString tag;
+    quint32 count = 0;
+    stream >> tag >> count;
+    if (stream.status() != QDataStream::Ok || tag != polarisationTag)
+        return;
+    for (quint32 i = 0; i < count && i < quint32(list.size()); ++i) {
+        quint8 ubNumber = 0;
+        quint8 letter = 0;
+        stream >> ubNumber >> letter;
+        if (stream.status() != QDataStream::Ok)
+            return;
+        const Polarisation polarisation = Polarisation::fromText(QString(QLatin1Char(char(letter))));
+        for (UBRecord &record : list) {
+            if (record.isStatic() && record.ubNumber == ubNumber)
+                record.polarisation = polarisation;
+        }
+    }
+}
+
 [[noreturn]] void fail(const QString &text)
 {
     throw std::runtime_error(text.toStdString());
@@ -26,6 +68,7 @@ QByteArray SettingsFile::bytes(const BandPlan &plan)
     stream.setVersion(streamVersion);
     stream << BandPlan::fileVersion() << plan.list << plan.lteFilter << plan.standBy
            << plan.terrestrialPatchActive << plan.lnb1 << plan.lnb2;
+    writePolarisations(stream, plan.list);
     return data;
 }
 
@@ -52,8 +95,9 @@ BandPlan SettingsFile::read(const QString &path, const std::function<void(const 
     BandPlan plan;
     stream >> plan.list >> plan.lteFilter >> plan.standBy >> plan.terrestrialPatchActive >> plan.lnb1 >>
         plan.lnb2;
-    if (stream.status() != QDataStream::Ok || !stream.atEnd())
+    if (stream.status() != QDataStream::Ok)
         fail(tr("The file %1 is no complete settings file.").arg(shown));
+    readPolarisations(stream, plan.list);
     for (UBRecord &record : plan.list)
         record.localUBFreq = slotFrequency(record.ubNumber);
     return plan;

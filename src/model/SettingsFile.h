@@ -9,14 +9,16 @@
 
 // The settings file ("Save to file", "Read from file", the backups): the
 // version text, the records, the three options and the two satellite names,
-// in the framework's data stream form. Failures throw std::runtime_error
+// in the framework's data stream form, then the polarisation of each static
+// UB (which earlier versions neither write nor read). Failures throw std::runtime_error
 // with a translated text that names the file and the reason.
 class SettingsFile
 {
     Q_DECLARE_TR_FUNCTIONS(SettingsFile)
 
 public:
-    // Only a complete file, and nothing after it, is taken; the records get
+    // Only a complete file is taken, with or without what follows its
+    // fields; the records get
     // their slot frequency. The file's version goes to `versionRead` as soon
     // as it is read, so that the log names it for a damaged file too.
     static BandPlan read(const QString &path, const std::function<void(const QString &)> &versionRead = {});

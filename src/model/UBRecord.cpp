@@ -2,6 +2,7 @@
 
 #include <QDataStream>
 #include <QIODevice>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -16,6 +17,14 @@ constexpr qint64 minimumRecordBytes = 4 * 4 + 4 + 2 * 4;
 QString UBRecord::displayName(quint32 ubNumber)
 {
     return QStringLiteral("UB") + twoDigits(ubNumber + 1);
+}
+
+QString UBRecord::displayNames(const QList<quint32> &ubNumbers)
+{
+    QStringList names;
+    for (const quint32 ubNumber : ubNumbers)
+        names << displayName(ubNumber);
+    return names.join(QStringLiteral(", "));
 }
 
 QString UBRecord::twoDigits(quint32 number)

@@ -34,6 +34,8 @@ struct UBRecord
     // A UB as the band list, the comparison and the sheet name it: UB01 for
     // UB number 0.
     static QString displayName(quint32 ubNumber);
+    // Several, as a notice lists them: "UB03, UB17".
+    static QString displayNames(const QList<quint32> &ubNumbers);
     // A number as the band list shows it: at least two digits ("07").
     static QString twoDigits(quint32 number);
     // The colour of the UB's row in the band list and of its slot on the

@@ -25,7 +25,7 @@ void describeTransponder(SheetContent::Slot &slot, const UBRecord &record, const
     if (!row || !params)
         return; // not in the satellite data: shown without polarisation and band
     slot.transponderKnown = true;
-    slot.horizontal = row->horizontal();
+    slot.polarisation = row->polarisation;
     slot.highBand = row->oscillatorFrequency == params->lofHigh;
     slot.intermediateFrequency = qint64(record.freq) - qint64(row->oscillatorFrequency);
     slot.satId = row->satId;

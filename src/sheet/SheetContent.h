@@ -2,6 +2,7 @@
 
 #include "device/CodeWord.h"
 #include "model/PlanCheck.h"
+#include "model/Polarisation.h"
 
 #include <QDate>
 #include <QString>
@@ -33,7 +34,7 @@ public:
         qint32 transponder = -1;
         quint32 frequency = 0;         // MHz, of the transponder
         bool transponderKnown = false; // found in the satellite data
-        bool horizontal = false;
+        Polarisation polarisation; // as the data give it: H, V, L or R
         bool highBand = false;
         qint64 intermediateFrequency = 0; // MHz above the LNB's oscillator
         quint32 satId = 0;

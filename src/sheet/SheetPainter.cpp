@@ -56,7 +56,7 @@ QStringList barTexts(const SheetContent::Slot &slot)
     texts << slot.satellite + QStringLiteral("  TP ") + UBRecord::twoDigits(quint32(slot.transponder));
     QString detail = megahertz(slot.frequency);
     if (slot.transponderKnown) {
-        detail += QStringLiteral("  ") + (slot.horizontal ? QStringLiteral("H") : QStringLiteral("V")) +
+        detail += QStringLiteral("  ") + slot.polarisation.letter() +
                   QStringLiteral("  ") + (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low"));
     }
     texts << detail;
@@ -336,7 +336,7 @@ QStringList staticRow(const SheetContent::Slot &slot)
             slot.satellite,
             UBRecord::twoDigits(quint32(slot.transponder)),
             megahertz(slot.frequency),
-            slot.transponderKnown ? (slot.horizontal ? QStringLiteral("H") : QStringLiteral("V")) : dash,
+            slot.transponderKnown ? slot.polarisation.letter() : dash,
             slot.transponderKnown ? (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low"))
                                   : dash};
 }

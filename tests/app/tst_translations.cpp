@@ -253,7 +253,6 @@ const Entry dataEntries[] = {
     {u8"UBModelController", u8"Satellite data: %1, %2 satellites", u8"Satellitendaten: %1, %2 Satelliten", u8"Satellite data: %1, %2 satellites"},
     {u8"UBModelController", u8"Not in these data: %1.", u8"Nicht in diesen Daten: %1.", u8"Not in these data: %1."},
     {u8"UBModelController", u8"Transponders not in these data (marked): %1.", u8"Transponder nicht in diesen Daten (markiert): %1.", u8"Transponders not in these data (marked): %1."},
-    {u8"UBModelController", u8"%1: transponder %2 of %3 is not in the satellite data.", u8"%1: Transponder %2 von %3 ist nicht in den Satellitendaten.", u8"%1: transponder %2 of %3 is not in the satellite data."},
     {u8"ServerLink", u8"the download was stopped", u8"das Herunterladen wurde beendet", u8"the download was stopped"},
     {u8"ServerLink", u8"the database client failed (%1)", u8"der Datenbank-Client schlug fehl (%1)", u8"the database client failed (%1)"},
     {u8"ServerLink", u8"the server offers no encrypted connection (TLS), which this server setting requires", u8"der Server bietet keine verschlüsselte Verbindung (TLS) an, die diese Servereinstellung verlangt", u8"the server offers no encrypted connection (TLS), which this server setting requires"},
@@ -266,6 +265,13 @@ const Entry dataEntries[] = {
     {u8"SqlHandler", u8"the server sent more than %1 MB", u8"der Server sandte mehr als %1 MB", u8"the server sent more than %1 MB"},
     {u8"SqlHandler", u8"the server names a table longer than %1 characters", u8"der Server nennt eine Tabelle mit mehr als %1 Zeichen", u8"the server names a table longer than %1 characters"},
     {u8"UBModelController", u8"A download of the satellite data is still under way; try again in a few seconds.", u8"Ein Herunterladen der Satellitendaten läuft noch; bitte in einigen Sekunden erneut versuchen.", u8"A download of the satellite data is still under way; try again in a few seconds."},
+    {u8"UBModelController", u8"Found under other transponder numbers in these data: %1.", u8"In diesen Daten unter anderen Transpondernummern gefunden: %1.", u8"Found under other transponder numbers in these data: %1."},
+    {u8"CommandLineTool", u8"Transponders not in the satellite data: %1.", u8"Transponder nicht in den Satellitendaten: %1.", u8"Transponders not in the satellite data: %1."},
+    {u8"CommandLineTool", u8"Found under other transponder numbers in the satellite data: %1.", u8"In den Satellitendaten unter anderen Transpondernummern gefunden: %1.", u8"Found under other transponder numbers in the satellite data: %1."},
+    {u8"SatelliteIdTable", u8"%1 (id %2 here, %3 in the program's table)", u8"%1 (hier ID %2, in der Tabelle des Programms %3)", u8"%1 (id %2 here, %3 in the program's table)"},
+    {u8"SatelliteIdTable", u8"%1 (id %2, which the program's table gives to %3)", u8"%1 (ID %2, die in der Tabelle des Programms zu %3 gehört)", u8"%1 (id %2, which the program's table gives to %3)"},
+    {u8"SatelliteIdTable", u8"%1 more", u8"%1 weitere", u8"%1 more"},
+    {u8"SatelliteIdTable", u8"These satellite data number satellites differently from the program's own table, so a plan read back from a switch programmed with other data may name other satellites: %1.", u8"Diese Satellitendaten nummerieren Satelliten anders als die Tabelle des Programms; ein Plan, der aus einem mit anderen Daten programmierten Multischalter gelesen wird, kann daher andere Satelliten nennen: %1.", u8"These satellite data number satellites differently from the program's own table, so a plan read back from a switch programmed with other data may name other satellites: %1."},
 };
 
 // The server setting, its dialog and the download's texts.
@@ -295,6 +301,10 @@ const Entry serverEntries[] = {
     {u8"ServerSettings", u8"The user name is empty.", u8"Der Benutzername ist leer.", u8"The user name is empty."},
     {u8"ServerLink", u8"the server's answer broke off inside a table", u8"die Antwort des Servers brach innerhalb einer Tabelle ab", u8"the server's answer broke off inside a table"},
     {u8"SqlHandler", u8"the server's answer ended after %1 of %2 tables", u8"die Antwort des Servers endete nach %1 von %2 Tabellen", u8"the server's answer ended after %1 of %2 tables"},
+    {u8"SqlHandler", u8"the server's database \"%1\" holds no satellite data", u8"die Datenbank \"%1\" des Servers enthält keine Satellitendaten", u8"the server's database \"%1\" holds no satellite data"},
+    {u8"SqlHandler", u8"The server's database \"%1\" holds no satellite data. The satellite data in use stay as they were.", u8"Die Datenbank \"%1\" des Servers enthält keine Satellitendaten. Die verwendeten Satellitendaten bleiben unverändert.", u8"The server's database \"%1\" holds no satellite data. The satellite data in use stay as they were."},
+    {u8"SwitchSatellites", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only", u8"%1: %2 hat keine Satelliten-ID, die der Multischalter übertragen kann; nur für dynamische UBs verwenden", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only"},
+    {u8"SwitchSatellites", u8"(dynamic UBs only)", u8"(nur dynamische UBs)", u8"(dynamic UBs only)"},
 };
 
 // The support report's headings and plan lines, and its icon in the window.
@@ -325,6 +335,23 @@ const Entry reportEntries[] = {
     {u8"SupportReport", u8"The support report %1 cannot be written (%2).", u8"Der Supportbericht %1 kann nicht geschrieben werden (%2).", u8"The support report %1 cannot be written (%2)."},
 };
 
+// What a refused send says: every UB that cannot be sent, and why.
+const Entry sendEntries[] = {
+    {u8"DeviceTransfers", u8"Only the switch's replies were backed up, in %1, because its plan cannot be read: %2", u8"Nur die Antworten des Multischalters wurden gesichert, in %1, weil sein Plan nicht gelesen werden kann: %2", u8"Only the switch's replies were backed up, in %1, because its plan cannot be read: %2"},
+    {u8"PlanWords", u8"The plan holds %1 UBs; the switch takes %2.", u8"Der Plan enthält %1 UBs; der Multischalter nimmt %2.", u8"The plan holds %1 UBs; the switch takes %2."},
+    {u8"PlanWords", u8"%1: the switch has UBs 1 to %2 only.", u8"%1: Der Multischalter hat nur die UBs 1 bis %2.", u8"%1: the switch has UBs 1 to %2 only."},
+    {u8"PlanWords", u8"Nothing was sent to the switch, because not every UB can be sent:", u8"An den Multischalter wurde nichts gesendet, weil nicht jedes UB gesendet werden kann:", u8"Nothing was sent to the switch, because not every UB can be sent:"},
+    {u8"PlanWords", u8"%1: a dynamic UB on line %2; the switch has lines 1 to 4.", u8"%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.", u8"%1: a dynamic UB on line %2; the switch has lines 1 to 4."},
+    {u8"PlanWords", u8"%1: the satellite %2 is not in the satellite data.", u8"%1: Der Satellit %2 ist nicht in den Satellitendaten.", u8"%1: the satellite %2 is not in the satellite data."},
+    {u8"PlanWords", u8"%1: a static UB without a transponder.", u8"%1: Ein statisches UB ohne Transponder.", u8"%1: a static UB without a transponder."},
+    {u8"PlanWords", u8"%1: transponder %2 of %3 is not in the satellite data.", u8"%1: Transponder %2 von %3 ist nicht in den Satellitendaten.", u8"%1: transponder %2 of %3 is not in the satellite data."},
+    {u8"PlanWords", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only", u8"%1: %2 hat keine Satelliten-ID, die der Multischalter übertragen kann; nutzen Sie ihn nur für dynamische UBs", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only"},
+    {u8"PlanWords", u8"%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.", u8"%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; übertragbar sind nur 100 bis 2147 MHz.", u8"%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz."},
+    {u8"SerialPortHandler", u8"%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4.", u8"%1 kann nicht gelesen werden: Es ist ein dynamisches UB auf Leitung %2, und der Multischalter hat die Leitungen 1 bis 4.", u8"%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4."},
+    {u8"UBModelController", u8"Every dynamic UB must be on one of the lines 1 to 4.", u8"Jedes dynamische UB muss auf einer der Leitungen 1 bis 4 liegen.", u8"Every dynamic UB must be on one of the lines 1 to 4."},
+    {u8"UBModelController", u8"%1: a dynamic UB on line %2; the switch has lines 1 to 4.", u8"%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.", u8"%1: a dynamic UB on line %2; the switch has lines 1 to 4."},
+};
+
 QList<Entry> allEntries()
 {
     QList<Entry> all(std::begin(entries), std::end(entries));
@@ -334,6 +361,7 @@ QList<Entry> allEntries()
     all.append(QList<Entry>(std::begin(dataEntries), std::end(dataEntries)));
     all.append(QList<Entry>(std::begin(serverEntries), std::end(serverEntries)));
     all.append(QList<Entry>(std::begin(reportEntries), std::end(reportEntries)));
+    all.append(QList<Entry>(std::begin(sendEntries), std::end(sendEntries)));
     return all;
 }
 

@@ -52,6 +52,7 @@ class CommandLineToolTest : public QObject
     QString errors;
     SerialPortHandler::PortOpener opener = &SerialPortHandler::openSystemPort;
     const LogRing *ring = nullptr;
+    QString databaseName = QStringLiteral("satellites");
 
     QString link(int n) const { return dir.filePath(QStringLiteral("switch%1").arg(n)); }
     QString backups() const { return dir.filePath(QStringLiteral("backups")); }
@@ -59,7 +60,7 @@ class CommandLineToolTest : public QObject
     CommandLineTool::Environment environment() const
     {
         CommandLineTool::Environment environment;
-        environment.connection = TestDatabase::fixtureConnection();
+        environment.connection = TestDatabase::fixtureConnection(databaseName);
         environment.cacheDirectory = dir.filePath(QStringLiteral("cache"));
         environment.backupDirectory = backups();
         const QStringList links{link(1), link(2)};
@@ -136,6 +137,7 @@ private slots:
     {
         simulators.clear();
         opener = &SerialPortHandler::openSystemPort;
+        databaseName = QStringLiteral("satellites");
     }
 
     void commands_data()
@@ -237,8 +239,8 @@ private slots:
             return;
         BandPlan plan = SettingsFile::read(dir.filePath("held.dat"));
         // A static UB on each LNB, so that the switch knows both satellites.
-        plan.list[20] = UBRecord{3, 0, 0, 11836, 0, UBRecord::staticType, 0, 71};
-        plan.list[19] = UBRecord{4, 0, 0, 10834, 0, UBRecord::staticType, 1, 5};
+        plan.list[20] = UBRecord{3, 0, 0, 11836, 0, UBRecord::staticType, 0, 71, Polarisation::H};
+        plan.list[19] = UBRecord{4, 0, 0, 10834, 0, UBRecord::staticType, 1, 5, Polarisation::V};
         plan.lnb1 = "Astra 19.2E";
         plan.lnb2 = "Hotbird 13.0E";
         plan.terrestrialPatchActive = !plan.terrestrialPatchActive;
@@ -319,6 +321,131 @@ private slots:
         QCOMPARE(QDir(backups() + "/01332251").entryList({"*.dat"}, QDir::Files).size(), 1);
         QCOMPARE(run({"restore", dir.filePath("plan.dat")}), 0);
         QVERIFY(lastWords(*simulators.front()) != words.join(','));
+    }
+
+    // "test", "store" and "store --each" of a plan that cannot be sent
+    // whole, and "restore" of replies the program could not read back: the
+    // refusal names each UB, and no switch hears a single set command.
+    void refusedPlanReachesNoSwitch_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("lnb1");
+        QTest::addColumn<qint32>("tp");      // UB24 static on LNB1 with this transponder; -2: dynamic
+        QTest::addColumn<quint32>("freq");
+        QTest::addColumn<quint32>("line");   // UB21's line
+        QTest::addColumn<QString>("said");
+        const QString noId = "UB24: ABS 6 159.0E has no satellite id the switch can carry; use it for dynamic "
+                             "UBs only";
+        QTest::newRow("test, satellite unknown")
+            << "test" << "Nowhere 1.0E" << 1 << 11000u << 0u
+            << "UB24: the satellite Nowhere 1.0E is not in the satellite data.";
+        QTest::newRow("store, transponder unknown")
+            << "store" << "Astra 19.2E" << 9999 << 11000u << 0u
+            << "UB24: transponder 9999 of Astra 19.2E is not in the satellite data.";
+        QTest::newRow("test, id above 127") << "test" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("store, id above 127") << "store" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("store --each, id above 127") << "--each" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("restore, id above 127") << "restore" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("test, frequency out of range")
+            << "test" << "Astra 19.2E" << 72 << 12750u << 0u
+            << "UB24: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 to 2147 "
+               "MHz.";
+        QTest::newRow("store, dynamic line 5") << "store" << "Astra 19.2E" << -2 << 0u << 4u
+                                               << "UB21: a dynamic UB on line 5; the switch has lines 1 to 4.";
+        QTest::newRow("restore replies, word on line 5")
+            << "replies" << "Astra 19.2E" << -2 << 0u << 4u
+            << "UB21: a dynamic UB on line 5; the switch has lines 1 to 4.";
+    }
+
+    void refusedPlanReachesNoSwitch()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, lnb1);
+        QFETCH(qint32, tp);
+        QFETCH(quint32, freq);
+        QFETCH(quint32, line);
+        QFETCH(QString, said);
+        TestDatabase::Admin admin;
+        QVERIFY2(admin.isOpen(), qPrintable(admin.lastError()));
+        using TestDatabase::createTable;
+        using TestDatabase::insertRow;
+        const QString astra = QStringLiteral("Astra 19.2E");
+        databaseName = admin.createDatabase(QStringLiteral("ids"),
+                                            {createTable(astra), insertRow(astra, 71, 11836, "H", 10600, 1),
+             insertRow(astra, 72, 12750, "H", 10600, 1),
+                                             createTable("ABS 6 159.0E"),
+                                             insertRow("ABS 6 159.0E", 1, 11000, "H", 9750, 130)});
+        QVERIFY2(!databaseName.isEmpty(), qPrintable(admin.lastError()));
+        QVERIFY(startSwitches(1));
+        BandPlan plan;
+        for (quint32 ub = 24; ub-- > 0;)
+            plan.list << UBRecord{ub, ub % 4, 0, 0, 0, UBRecord::dynamicType, 0, -1, Polarisation()};
+        QVERIFY(plan.numberDynamicUBs(false));
+        plan.list[3].line = line;
+        if (tp != -2)
+            plan.list[0] = UBRecord{23, 0, 0, freq, 0, UBRecord::staticType, 0, tp, Polarisation()};
+        plan.lnb1 = lnb1;
+        plan.lnb2 = astra;
+        plan.lteFilter = true;
+        const QString path = dir.filePath("refused.dat");
+        SettingsFile::write(path, plan);
+        // The replies of a switch that holds UB21 on line 5.
+        QStringList words;
+        for (quint32 ub = 0; ub < 24; ++ub)
+            words << CodeWord::makeDynamic(ub, ub == 20 ? line : ub % 4, ub + 1).toText();
+        const QString replies = dir.filePath("refused.txt");
+        QFile file(replies);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(":CONF:LTEFILT? ON\n:CONF:STBY? OFF\n:CONF:TERRAMP? OFF\n:CONF:ALL? " +
+                           words.join(',').toLatin1() + '\n') > 0);
+        file.close();
+
+        // The simulator's log goes on from earlier tests on the same link.
+        const int before = writes(*simulators.front()).size();
+        CommandLineTool *tool = nullptr;
+        // Workshop mode would wait for switches: it must refuse before.
+        QTimer bound;
+        bound.setSingleShot(true);
+        connect(&bound, &QTimer::timeout, this, [&] { tool->stop(); });
+        bound.start(10000);
+        QStringList arguments{command, path};
+        if (command == "--each")
+            arguments = QStringList{"store", "--each", path};
+        else if (command == "replies")
+            arguments = QStringList{"restore", replies};
+        QCOMPARE(run(arguments, &tool), 2);
+        tool = nullptr;
+        QVERIFY2(errors.contains(said), qPrintable(errors));
+        QVERIFY2(!errors.contains("Waiting for switches"), qPrintable(errors));
+        QCOMPARE(writes(*simulators.front()).mid(before), QStringList());
+        QCOMPARE(QDir(backups()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // Workshop mode: a port that could not be used at first look, and a
+    // store there at a later look, ends with 0: the switch was stored.
+    void workshopStoredAfterAPortProblem()
+    {
+        QVERIFY(startSwitches(1));
+        writePlans();
+        if (QTest::currentTestFailed())
+            return;
+        int opens = 0;
+        opener = [&opens](QSerialPort &port) {
+            if (opens++ == 0)
+                return SerialPortHandler::OpenResult{SerialPortHandler::OpenFailure::InUse, "busy"};
+            return SerialPortHandler::openSystemPort(port);
+        };
+        CommandLineTool *tool = nullptr;
+        QTimer::singleShot(
+            0, this, [&] { connect(tool, &CommandLineTool::switchHandled, tool, &CommandLineTool::stop); });
+        QTimer bound;
+        bound.setSingleShot(true);
+        connect(&bound, &QTimer::timeout, this, [&] { tool->stop(); });
+        bound.start(15000);
+        QCOMPARE(run({"store", "--each", dir.filePath("changed.dat")}, &tool), 0);
+        QVERIFY2(errors.contains("in use by another program"), qPrintable(errors));
+        QVERIFY2(output.contains(": stored; backup "), qPrintable(output));
+        QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
     }
 
     // The window's reasons for a port that cannot be used, from every command

@@ -342,9 +342,10 @@ private slots:
         QTest::newRow("lnb2 empty") << "A" << "" << -1 << 0u << QStringList{"Lnb2 must be set."} << none;
         QTest::newRow("unassigned static, no warning")
             << "A" << "B" << 20 << 9u << QStringList{"All static UBs must be assigned."} << none;
-        QTest::newRow("localUB 8 warns, then sends")
-            << "A" << "B" << -1 << 8u << QStringList{lostMessage} << QStringList{warning};
-        QTest::newRow("localUB 7 is fine") << "A" << "B" << -1 << 7u << QStringList{lostMessage} << none;
+        // Static UBs and no satellite data: refused before the switch is asked.
+        QTest::newRow("localUB 8 warns, then refuses")
+            << "A" << "B" << -1 << 8u << QStringList{dbMessage} << QStringList{warning};
+        QTest::newRow("localUB 7 is fine") << "A" << "B" << -1 << 7u << QStringList{dbMessage} << none;
     }
 
     void validationOrder()

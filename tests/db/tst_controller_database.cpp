@@ -50,6 +50,7 @@ class ControllerDatabaseTest : public QObject
         };
         environment.random = [] { return 6u; };
         environment.builtIn = [this] { return builtIn; };
+        environment.serverSettingsFile = cacheDir->path() + QStringLiteral("/server.conf");
         model = std::make_unique<UBDataModel>();
         controller = std::make_unique<UBModelController>(model.get(), environment);
         connect(controller.get(), &UBModelController::warningOccured, this,
@@ -123,7 +124,7 @@ private slots:
 
     void oldCacheWarnsFirst()
     {
-        QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Astra 19.2E"), {}}}, {})));
+        QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Astra 19.2E"), {{1, 11000, Polarisation::H, 9750, 1}}}}, {})));
         const QDateTime later = cacheFileTime().addDays(32);
         build(unreachableConnection(), [later] { return later; });
         controller->initialize();
@@ -135,7 +136,7 @@ private slots:
 
     void recentCacheIsSilent()
     {
-        QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Astra 19.2E"), {}}}, {})));
+        QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Astra 19.2E"), {{1, 11000, Polarisation::H, 9750, 1}}}}, {})));
         const QDateTime later = cacheFileTime().addDays(31);
         build(unreachableConnection(), [later] { return later; });
         controller->initialize();
@@ -188,6 +189,125 @@ private slots:
         row = controller->catalogue()->findTransponder(satellite, transponder);
         QVERIFY(row);
         QCOMPARE(row->horizontal(), horizontal);
+    }
+
+    // The start never puts a satellite the switch cannot carry on an LNB;
+    // with the built-in data it takes the pair most dishes point at.
+    void startPair_data()
+    {
+        QTest::addColumn<QStringList>("names"); // id in front: "128 ABS 2 75.0E"
+        QTest::addColumn<QString>("lnb1");
+        QTest::addColumn<QString>("lnb2");
+        QTest::newRow("the pair, wherever it is in the list")
+            << QStringList{"128 ABS 2 75.0E", "129 ABS 2A 75.0E", "1 ABS 3A 3.0W", "9 Astra 19.2E",
+                           "59 Hotbird 13.0E"}
+            << "Astra 19.2E" << "Hotbird 13.0E";
+        QTest::newRow("without the pair: the first two it can carry")
+            << QStringList{"128 ABS 2 75.0E", "0 ABS 2A 75.0E", "1 ABS 3A 3.0W", "9 Astra 19.2E",
+                           "20 Astra 4A 4.8E"}
+            << "ABS 3A 3.0W" << "Astra 19.2E";
+        QTest::newRow("one it can carry") << QStringList{"128 A", "7 B", "200 C"} << "B" << "";
+    }
+    void startPair()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, lnb1);
+        QFETCH(QString, lnb2);
+        for (const QString &entry : names) {
+            const QString name = entry.section(QLatin1Char(' '), 1);
+            const quint32 id = entry.section(QLatin1Char(' '), 0, 0).toUInt();
+            builtIn.items[name] = {{1, 11000, Polarisation::H, 9750, id}};
+            builtIn.params << SateliteParams{name, id, 9750, 0};
+        }
+        build(unreachableConnection());
+        QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
+        controller->initializeInBackground();
+        QVERIFY(ready.wait(10000));
+        QCOMPARE(model->lnb1(), lnb1);
+        QCOMPARE(model->lnb2(), lnb2);
+        // Static UBs go only where the switch can carry them.
+        controller->setStaticUBs(2, true);
+        if (lnb2.isEmpty()) {
+            QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
+            const QString stranger = builtIn.params.first().name;
+            model->setLnb2(stranger);
+            controller->chooseLnb(1, 1);
+            QCOMPARE(errors.count(), 1);
+            QCOMPARE(errors.at(0).at(0).toString(),
+                     QStringLiteral("UB23: %1 has no satellite id the switch can carry; use it for dynamic UBs "
+                                    "only")
+                         .arg(stranger));
+            QCOMPARE(model->ubList().at(1).lnb, 0u);
+            model->setLnb1(stranger);
+            controller->chooseTransponder(0, 1);
+            QCOMPARE(errors.count(), 2);
+            QCOMPARE(model->ubList().at(0).tp, -1);
+            controller->setStaticUBs(4, true);
+            QCOMPARE(errors.count(), 3);
+            QVERIFY2(errors.at(2).at(0).toString().startsWith(QLatin1String("UB22, UB21: ")),
+                     qPrintable(errors.at(2).at(0).toString()));
+            int statics = 0;
+            for (const UBRecord &record : model->ubList())
+                statics += record.isStatic() ? 1 : 0;
+            QCOMPARE(statics, 2);
+        }
+    }
+
+    // The real built-in data: Astra 19.2E and Hotbird 13.0E, though many
+    // names come before them.
+    void startPairOfTheBuiltInData()
+    {
+        builtIn = BuiltInSatellites::load();
+        QVERIFY2(builtIn.reason.isEmpty(), qPrintable(builtIn.reason));
+        build(unreachableConnection());
+        QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
+        controller->initializeInBackground();
+        QVERIFY(ready.wait(10000));
+        QCOMPARE(model->lnb1(), QStringLiteral("Astra 19.2E"));
+        QCOMPARE(model->lnb2(), QStringLiteral("Hotbird 13.0E"));
+    }
+
+    // A server set while a download runs does not name the data of the
+    // download that was already under way.
+    void dataNameTheServerTheyCameFrom()
+    {
+        builtIn.items[QStringLiteral("B")] = {{1, 11000, Polarisation::H, 9750, 1}};
+        builtIn.params = {{QStringLiteral("B"), 1, 9750, 0}};
+        build(fixtureConnection());
+        QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
+        controller->initializeInBackground();
+        QVariantMap fields = controller->serverSettings();
+        fields[QStringLiteral("host")] = QStringLiteral("next.invalid");
+        fields[QStringLiteral("port")] = QStringLiteral("4406");
+        QCOMPARE(controller->saveServerSettings(fields), QString());
+        QVERIFY(ready.wait(10000));
+        const QString server = QStringLiteral("server %1:%2").arg(fixtureConnection().hostName).arg(port());
+        QVERIFY2(controller->satelliteDataSummary().contains(server), qPrintable(controller->satelliteDataSummary()));
+        QVERIFY(!controller->satelliteDataSummary().contains(QLatin1String("next.invalid")));
+    }
+
+    // A server whose database holds no satellites leaves the data in use and
+    // says so, naming the database.
+    void emptyDatabaseKeepsTheData()
+    {
+        QVERIFY(writeCacheFile(cacheDir->path(),
+                               cacheBytes({{QStringLiteral("Cached 1.0E"), {{1, 11000, Polarisation::H, 9750, 1}}}},
+                                          {{QStringLiteral("Cached 1.0E"), 1, 9750, 0}})));
+        const QByteArray cached = fileBytes(cacheDir->path() + QStringLiteral("/db.dat"));
+        Admin admin;
+        QVERIFY2(admin.isOpen(), qPrintable(admin.lastError()));
+        const QString empty = admin.createDatabase(QStringLiteral("nosat"), {});
+        QVERIFY2(!empty.isEmpty(), qPrintable(admin.lastError()));
+        build(fixtureConnection(empty));
+        QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
+        controller->initializeInBackground();
+        QVERIFY(ready.wait(10000));
+        QCOMPARE(controller->availableSatelites(), QStringList{QStringLiteral("Cached 1.0E")});
+        QCOMPARE(fileBytes(cacheDir->path() + QStringLiteral("/db.dat")), cached);
+        const QStringList warnings = events.filter(QStringLiteral("warning"));
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings.first().contains(QLatin1Char('"') + empty + QLatin1Char('"')), qPrintable(warnings.first()));
+        QVERIFY2(controller->satelliteDataNotice().contains(empty), qPrintable(controller->satelliteDataNotice()));
     }
 
     // The window starts from the local data at once; the server's data, when
@@ -262,14 +382,15 @@ private slots:
     }
 
     // A plan loaded while the download runs is the plan after the data
-    // arrive: its satellites and transponders stay, a transponder the new
-    // data lack is kept and named in the notice.
+    // arrive: its satellites stay, and its transponders are found again by
+    // frequency and polarisation, whatever their numbers in the new data; a
+    // transponder the new data lack is kept and named in the notice.
     void loadedPlanSurvivesNewData()
     {
         QVERIFY(writeCacheFile(
             cacheDir->path(),
             {{QStringLiteral("Astra 19.2E"),
-              {{53, 10770, Polarisation::H, 9750, 1}, {999, 12000, Polarisation::H, 10600, 1}}},
+              {{7, 10773, Polarisation::H, 9750, 1}, {999, 12000, Polarisation::H, 10600, 1}}},
              {QStringLiteral("Astra 28.2E"), {{52, 11992, Polarisation::H, 10600, 4}}}},
             {{QStringLiteral("Astra 19.2E"), 1, 9750, 10600}, {QStringLiteral("Astra 28.2E"), 4, 10600, 0}}));
         build(fixtureConnection());
@@ -284,8 +405,9 @@ private slots:
         plan.list = model->ubList();
         plan.list[0].type = UBRecord::staticType; // UB24
         plan.list[0].lnb = 1;
-        plan.list[0].tp = 53;
-        plan.list[0].freq = 10770;
+        plan.list[0].tp = 7;
+        plan.list[0].freq = 10773;
+        plan.list[0].polarisation = Polarisation::H;
         plan.list[1].type = UBRecord::staticType; // UB23
         plan.list[1].lnb = 1;
         plan.list[1].tp = 999;
@@ -306,19 +428,22 @@ private slots:
         QCOMPARE(model->lnb1(), plan.lnb1);
         QCOMPARE(model->lnb2(), plan.lnb2);
         const QList<UBRecord> list = model->ubList();
-        QCOMPARE(list.at(0).tp, 53);
-        QCOMPARE(list.at(0).freq, 10773u); // the server's frequency of transponder 53
-        QCOMPARE(list.at(1).tp, 999);      // not in the server's data: kept, and said
+        QCOMPARE(list.at(0).tp, 53); // the server's number of 10773 H
+        QCOMPARE(list.at(0).freq, 10773u);
+        QCOMPARE(list.at(1).tp, 999); // not in the server's data: kept, and said
         QCOMPARE(list.at(1).freq, 12000u);
         QCOMPARE(list.at(2).tp, 52);
         QVERIFY2(controller->satelliteDataNotice().contains(QLatin1String("(marked): UB23.")),
+                 qPrintable(controller->satelliteDataNotice()));
+        QVERIFY2(controller->satelliteDataNotice().contains(QLatin1String("numbers in these data: UB24.")),
                  qPrintable(controller->satelliteDataNotice()));
         // What the data lack is refused with its name before anything is sent.
         QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
         controller->sendDataToDevice();
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.at(0).at(0).toString(),
-                 QStringLiteral("UB23: transponder 999 of Astra 19.2E is not in the satellite data."));
+                 QStringLiteral("Nothing was sent to the switch, because not every UB can be sent:\n"
+                                "UB23: transponder 999 of Astra 19.2E is not in the satellite data."));
     }
 };
 

@@ -157,28 +157,43 @@ private slots:
         QCOMPARE(CatalogueRows::pairs(handler->catalogue(), QStringLiteral("alpha")), QVariantList());
     }
 
-    void polarisationIsExactlyH_data()
+    // Exactly the letters H, V, L and R; anything else is vertical.
+    void polarisationLetters_data()
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("horizontal");
-        QTest::newRow("H") << "H" << true;
-        QTest::newRow("V") << "V" << false;
-        QTest::newRow("lower-case h") << "h" << false;
-        QTest::newRow("H and a blank") << "H " << false;
-        QTest::newRow("blank and H") << " H" << false;
-        QTest::newRow("empty") << "" << false;
+        QTest::addColumn<QString>("letter");
+        QTest::newRow("H") << "H" << true << "H";
+        QTest::newRow("V") << "V" << false << "V";
+        QTest::newRow("L: circular, received as horizontal") << "L" << true << "L";
+        QTest::newRow("R: circular, received as vertical") << "R" << false << "R";
+        QTest::newRow("lower-case h") << "h" << false << "V";
+        QTest::newRow("lower-case l") << "l" << false << "V";
+        QTest::newRow("H and a blank") << "H " << false << "V";
+        QTest::newRow("blank and H") << " H" << false << "V";
+        QTest::newRow("empty") << "" << false << "V";
+        QTest::newRow("unknown letter") << "X" << false << "V";
     }
-    void polarisationIsExactlyH()
+    void polarisationLetters()
     {
         QFETCH(QString, value);
         QFETCH(bool, horizontal);
+        QFETCH(QString, letter);
         const QString db =
             database(QStringLiteral("pol"), {createTable(QStringLiteral("S")),
                                              insertRow(QStringLiteral("S"), 1, 11000, value, 9750, 1)});
         QVERIFY(!db.isEmpty());
         auto handler = handlerFor(db);
         handler->connectToDatabase();
-        QCOMPARE(CatalogueRows::row(handler->catalogue(), QStringLiteral("S"), 1).horizontal(), horizontal);
+        const TransponderItem row = CatalogueRows::row(handler->catalogue(), QStringLiteral("S"), 1);
+        QCOMPARE(row.horizontal(), horizontal);
+        QCOMPARE(row.polarisation.letter(), letter);
+        // The cache keeps its one flag: circular comes back as linear with
+        // the same bit.
+        SqlHandler offline(unreachableConnection(), cacheDir->path(), &QDateTime::currentDateTime, noBuiltIn);
+        offline.connectToDatabase();
+        const TransponderItem cached = CatalogueRows::row(offline.catalogue(), QStringLiteral("S"), 1);
+        QCOMPARE(cached.polarisation, Polarisation::fromHorizontalBit(horizontal));
     }
 
     void summaries_data()
@@ -205,7 +220,9 @@ private slots:
         QFETCH(quint32, lofLow);
         QFETCH(quint32, lofHigh);
         QFETCH(quint32, satId);
-        QStringList statements{createTable(QStringLiteral("S"))};
+        // Another satellite with a row: a database without any is no data.
+        QStringList statements{createTable(QStringLiteral("S")), createTable(QStringLiteral("T")),
+                               insertRow(QStringLiteral("T"), 1, 11000, QStringLiteral("H"), 9750, 9)};
         for (int i = 0; i < oscillators.size(); ++i)
             statements << insertRow(QStringLiteral("S"), quint32(i + 1), 11000 + 20 * quint32(i),
                                     QStringLiteral("V"), oscillators.at(i), satIds.at(i));
@@ -282,16 +299,66 @@ private slots:
         QVERIFY(!QFileInfo::exists(handler->cacheFilePath()));
     }
 
-    void noTables()
+    // A database without satellites (a mistyped name, a server being
+    // filled) is no download: the data in use and the cache stay, and the
+    // message names the database.
+    void withoutSatellitesKeepsData_data()
     {
-        const QString db = database(QStringLiteral("empty"), {});
+        QTest::addColumn<QStringList>("statements");
+        QTest::newRow("no tables") << QStringList();
+        QTest::newRow("tables without rows")
+            << QStringList{createTable(QStringLiteral("A")), createTable(QStringLiteral("B"))};
+    }
+    void withoutSatellitesKeepsData()
+    {
+        QFETCH(QStringList, statements);
+        const QString db = database(QStringLiteral("empty"), statements);
         QVERIFY(!db.isEmpty());
-        QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Old"), {}}}, {})));
+        const QByteArray previous =
+            cacheBytes({{QStringLiteral("Old"), {{1, 11000, Polarisation::H, 9750, 9}}}},
+                       {{QStringLiteral("Old"), 9, 9750, 0}});
+        QVERIFY(writeCacheFile(cacheDir->path(), previous));
+
+        // At the start: the cache is used.
         auto handler = handlerFor(db);
+        QSignalSpy told(handler.get(), &SqlHandler::downloadWithoutSatellites);
+        QSignalSpy brokenOff(handler.get(), &SqlHandler::downloadBrokenOff);
         handler->connectToDatabase();
-        QCOMPARE(CatalogueRows::names(handler->catalogue()), QStringList());
-        // Rewritten: version 1, no satellites, no summaries.
-        QCOMPARE(fileBytes(handler->cacheFilePath()), QByteArray::fromHex("000000010000000000000000"));
+        QCOMPARE(handler->source(), SqlHandler::Source::Cache);
+        QCOMPARE(CatalogueRows::names(handler->catalogue()), QStringList{QStringLiteral("Old")});
+        QCOMPARE(fileBytes(handler->cacheFilePath()), previous);
+        QCOMPARE(told.count(), 1);
+        QVERIFY2(told.at(0).at(0).toString().contains(QLatin1Char('"') + db + QLatin1Char('"')),
+                 qPrintable(told.at(0).at(0).toString()));
+        QCOMPARE(brokenOff.count(), 0);
+        QVERIFY2(handler->failureReason().contains(db), qPrintable(handler->failureReason()));
+
+        // While the server's data are in use: they stay.
+        auto fromServer = handlerFor(QStringLiteral("satellites"));
+        fromServer->connectToDatabase();
+        const SharedCatalogue before = fromServer->catalogue();
+        const QByteArray cached = fileBytes(fromServer->cacheFilePath());
+        QVERIFY(!fromServer->useDownload(SqlHandler::download(fixtureConnection(db))));
+        QCOMPARE(fromServer->catalogue(), before);
+        QCOMPARE(fromServer->source(), SqlHandler::Source::Server);
+        QCOMPARE(fileBytes(fromServer->cacheFilePath()), cached);
+    }
+
+    // The data are labelled with the server they came from, whatever is set
+    // for the next download.
+    void dataNameTheirServer()
+    {
+        auto handler = handlerFor(QStringLiteral("satellites"));
+        const SqlHandler::Download download = SqlHandler::download(handler->connectionSettings());
+        QCOMPARE(download.server.databaseName, QStringLiteral("satellites"));
+        SqlHandler::Connection next = handler->connectionSettings();
+        next.hostName = QStringLiteral("next.invalid");
+        next.databaseName = QStringLiteral("other");
+        handler->setConnection(next);
+        handler->useDownload(download);
+        QCOMPARE(handler->dataServer().hostName, fixtureConnection().hostName);
+        QCOMPARE(handler->dataServer().databaseName, QStringLiteral("satellites"));
+        QCOMPARE(handler->connectionSettings().hostName, QStringLiteral("next.invalid"));
     }
 
     // A server that sends more than a download may bring is refused as a
@@ -497,7 +564,7 @@ private slots:
             QVERIFY(throwsType<NoSatelliteData>([&] { handler.connectToDatabase(); }));
             QVERIFY(handler.catalogue()->isEmpty());
         }
-        QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Cached"), {}}}, {})));
+        QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Cached"), {{1, 11000, Polarisation::H, 9750, 1}}}}, {})));
         SqlHandler handler(connection, cacheDir->path());
         handler.connectToDatabase();
         QCOMPARE(CatalogueRows::names(handler.catalogue()), QStringList{QStringLiteral("Cached")});

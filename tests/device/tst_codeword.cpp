@@ -2,6 +2,7 @@
 
 #include "DynamicPlan.h"
 #include "Throws.h"
+#include "db/BuiltInSatellites.h"
 #include "device/CodeWord.h"
 #include "model/NoSatelliteData.h"
 
@@ -78,6 +79,9 @@ private slots:
     void staticDecodeFailures_data();
     void staticDecodeFailures();
     void staticNamesTakenOnlyFromAWholeReply();
+    // The built-in data: circular transponders beside linear ones.
+    void circularReadsBackAsItself_data();
+    void circularReadsBackAsItself();
 
 private:
     static SharedCatalogue database();
@@ -339,14 +343,16 @@ void tst_CodeWord::lineFieldAboveThreeRefused()
     QVERIFY(!word.isStatic());
     QCOMPARE(word.f(), 258u);
     QString lnb1, lnb2;
-    QCOMPARE(thrownMessage([&] { CodeWord::decode(word, 0, lnb1, lnb2, SatelliteCatalogue()); }), readError);
+    QVERIFY(!CodeWord::isReadable(word));
+    QCOMPARE(thrownMessage([&] { CodeWord::decode(word, 0, lnb1, lnb2, SatelliteCatalogue()); }),
+             std::string("UB01 cannot be read: it is a dynamic UB on line 259, and the switch has lines 1 to 4."));
     QStringList words = dynamicWords(24);
     words[7] = word.toText();
     QCOMPARE(thrownMessage([&] {
                  CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2,
                                                SatelliteCatalogue());
              }),
-             readError);
+             std::string("UB08 cannot be read: it is a dynamic UB on line 259, and the switch has lines 1 to 4."));
 }
 
 void tst_CodeWord::configurationCommand()
@@ -490,7 +496,11 @@ void tst_CodeWord::staticRoundTrip()
     const CodeWord word = CodeWord::encode(record, lnb1, QStringLiteral("Hotbird 13E"), *db, 0);
     QCOMPARE(word.value(), expectedWord);
     QString readLnb1, readLnb2;
-    QCOMPARE(CodeWord::decode(word, record.ubNumber, readLnb1, readLnb2, *db), record);
+    // The record read back knows its transponder's polarisation.
+    UBRecord expected = record;
+    expected.polarisation =
+        db->findTransponder(record.lnb ? QStringLiteral("Hotbird 13E") : lnb1, quint32(record.tp))->polarisation;
+    QCOMPARE(CodeWord::decode(word, record.ubNumber, readLnb1, readLnb2, *db), expected);
     QCOMPARE(record.lnb ? readLnb2 : readLnb1, record.lnb ? QStringLiteral("Hotbird 13E") : lnb1);
     QVERIFY((record.lnb ? readLnb1 : readLnb2).isEmpty());
 }
@@ -609,8 +619,12 @@ void tst_CodeWord::staticNamesTakenOnlyFromAWholeReply()
     const QList<UBRecord> list = CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, *db);
     QCOMPARE(lnb1, QStringLiteral("Astra 19.2E"));
     QCOMPARE(lnb2, QStringLiteral("Hotbird 13E"));
-    QCOMPARE(list.at(23 - 3), staticRecord(3, 0, 1, 11836));
-    QCOMPARE(list.at(23 - 10), staticRecord(10, 1, 7, 11034));
+    UBRecord astra = staticRecord(3, 0, 1, 11836);
+    astra.polarisation = Polarisation::H;
+    UBRecord hotbird = staticRecord(10, 1, 7, 11034);
+    hotbird.polarisation = Polarisation::V;
+    QCOMPARE(list.at(23 - 3), astra);
+    QCOMPARE(list.at(23 - 10), hotbird);
 
     // A later word that fails leaves the names as they came in.
     words[20] = QString::number(0x80000000u | 50u << 24 | 1136u << 8);
@@ -621,6 +635,47 @@ void tst_CodeWord::staticNamesTakenOnlyFromAWholeReply()
         std::string("UB21 cannot be read: the satellite id 50 is not in the satellite data."));
     QCOMPARE(lnb1, QStringLiteral("L1"));
     QCOMPARE(lnb2, QStringLiteral("L2"));
+}
+
+void tst_CodeWord::circularReadsBackAsItself_data()
+{
+    QTest::addColumn<quint32>("transponder");
+    QTest::addColumn<QString>("polarisation");
+    QTest::addColumn<bool>("horizontalBit");
+    // Eutelsat 36B carries 11727 MHz twice: left circular and vertical.
+    QTest::newRow("11727 L") << 29u << "L" << true;
+    QTest::newRow("11727 V") << 30u << "V" << false;
+}
+
+void tst_CodeWord::circularReadsBackAsItself()
+{
+    QFETCH(quint32, transponder);
+    QFETCH(QString, polarisation);
+    QFETCH(bool, horizontalBit);
+    BuiltInSatellites::Data data = BuiltInSatellites::load();
+    QVERIFY2(data.reason.isEmpty(), qPrintable(data.reason));
+    const SatelliteCatalogue catalogue(std::move(data.items), std::move(data.params));
+    const QString satellite = QStringLiteral("Eutelsat 36B 35.9E");
+    const TransponderItem *row = catalogue.findTransponder(satellite, transponder);
+    QVERIFY(row);
+    QCOMPARE(row->frequency, 11727u);
+    QCOMPARE(row->polarisation.letter(), polarisation);
+
+    UBRecord record;
+    record.ubNumber = 6;
+    record.type = UBRecord::staticType;
+    record.lnb = 1;
+    record.tp = qint32(transponder);
+    record.freq = row->frequency;
+    const CodeWord word = CodeWord::encode(record, QStringLiteral("Astra 19.2E"), satellite, catalogue, 0);
+    QCOMPARE(word.horizontal(), horizontalBit);
+
+    QString lnb1;
+    QString lnb2;
+    const UBRecord read = CodeWord::decode(word, 6, lnb1, lnb2, catalogue);
+    QCOMPARE(lnb2, satellite);
+    QCOMPARE(read.tp, qint32(transponder));
+    QCOMPARE(read.freq, 11727u);
 }
 
 QTEST_GUILESS_MAIN(tst_CodeWord)

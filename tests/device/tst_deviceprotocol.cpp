@@ -511,17 +511,18 @@ void tst_DeviceProtocol::staticPlanThroughTheDevice()
 {
     guarded([&] {
         QList<UBRecord> plan = dynamicPlan();
-        const auto makeStatic = [&plan](quint32 ub, quint32 lnb, qint32 tp, quint32 freq) {
+        const auto makeStatic = [&plan](quint32 ub, quint32 lnb, qint32 tp, quint32 freq, Polarisation pol) {
             UBRecord &record = plan[23 - int(ub)];
             record.type = UBRecord::staticType;
             record.line = 0;
             record.lnb = lnb;
             record.tp = tp;
             record.freq = freq;
+            record.polarisation = pol;
         };
-        makeStatic(23, 0, 1, 11836);
-        makeStatic(22, 0, 2, 10744);
-        makeStatic(0, 1, 7, 11034);
+        makeStatic(23, 0, 1, 11836, Polarisation::H);
+        makeStatic(22, 0, 2, 10744, Polarisation::V);
+        makeStatic(0, 1, 7, 11034, Polarisation::V);
         SerialPortHandler &h = handler(QStringLiteral("plain"));
         const int before = sim(QStringLiteral("plain")).loggedLines().size();
         h.writeConfiguration(plan, QStringLiteral("Astra 19.2E"), QStringLiteral("Hotbird 13E"));

@@ -15,6 +15,8 @@
 
 #include <stdexcept>
 
+Q_DECLARE_METATYPE(UBRecord)
+
 namespace {
 // The controller here looks for the switch more often than the program does.
 constexpr int searchTickMs = 300;
@@ -23,6 +25,8 @@ const QString dbMessage = QString::fromUtf8(u8"Couldn't connect to database. Ple
                                           u8"\"Satellite data…\", check the server and press \"Update now\".");
 const QString readMessage = QStringLiteral("Error occured while reading data, please try again");
 const QString writeMessage = QStringLiteral("Error occured while writing data, please try again");
+// The head of every refused send's message.
+const QString refusal = QStringLiteral("Nothing was sent to the switch, because not every UB can be sent:\n");
 const QString astra = QStringLiteral("Astra 19.2E"); // SATID 1; transponder 71 = 11836 MHz H, high band
 const QString hotbird = QStringLiteral("Hotbird 13.0E");
 
@@ -48,6 +52,7 @@ class DeviceTransfersTest : public QObject
     SerialPortHandler::RandomSource random;
     QString backupDirectory;
     QString backupOverride;
+    QString databaseName = QStringLiteral("satellites");
     int searchInterval = searchTickMs;
     const QStringList readLines{":CONF:LTEFILT?", ":CONF:STBY?", ":CONF:TERRAMP?", ":CONF:ALL?"};
 
@@ -63,7 +68,7 @@ class DeviceTransfersTest : public QObject
 
         model = std::make_unique<UBDataModel>();
         UBModelController::Environment environment;
-        environment.connection = TestDatabase::fixtureConnection();
+        environment.connection = TestDatabase::fixtureConnection(databaseName);
         environment.cacheDirectory = dir.filePath(QStringLiteral("cache"));
         backupDirectory = link + QStringLiteral("-backups");
         if (!backupOverride.isEmpty())
@@ -121,6 +126,10 @@ class DeviceTransfersTest : public QObject
         list[row].lnb = lnb;
         list[row].tp = tp;
         list[row].freq = freq;
+        // As the band list chooses it: the row's polarisation comes along.
+        const QString satellite = lnb > 0 ? model->lnb2() : model->lnb1();
+        if (const TransponderItem *item = controller->catalogue()->findTransponder(satellite, quint32(tp)))
+            list[row].polarisation = item->polarisation;
         model->setUBList(list);
         controller->resetDynamicUBs(false);
     }
@@ -165,6 +174,7 @@ private slots:
         simulator.reset();
         random = nullptr;
         backupOverride.clear();
+        databaseName = QStringLiteral("satellites");
         searchInterval = searchTickMs;
     }
 
@@ -251,8 +261,8 @@ private slots:
     }
 
     // A failure while the code words are put together ends "Test on device"
-    // and "Save on device" before the configuration line: the switch sees the
-    // three options only, the model stays as it was, and the message follows
+    // and "Save on device" before the switch hears anything (not even the
+    // reads of a backup), the model stays as it was, and the message follows
     // the controller's one rule. The random source the controller was given
     // stands in for failures deep inside the encoding.
     void failuresBeforeTheWordsSendNoWords_data()
@@ -271,11 +281,7 @@ private slots:
         QTest::newRow("no std::exception") << "" << -2 << 0u << "Unknown error" << 0;
         // Refused by the check before a transfer: the switch hears nothing.
         QTest::newRow("static transponder unknown")
-            << "-" << 9999 << 11836u << "UB24: transponder 9999 of Astra 19.2E is not in the satellite data." << 0;
-        QTest::newRow("static frequency out of reach")
-            << "-" << 71 << 12750u
-            << "UB24 cannot be sent to the device: its transponder lies 2150 MHz above the LNB oscillator "
-               "(100 to 2147 MHz possible)"
+            << "-" << 9999 << 11836u << refusal + "UB24: transponder 9999 of Astra 19.2E is not in the satellite data."
             << 0;
     }
 
@@ -303,20 +309,91 @@ private slots:
         QSignalSpy offline(controller.get(), &UBModelController::noInternetConnection);
         QVERIFY(offline.isValid());
         const QList<UBRecord> before = model->ubList();
-        const QStringList options{":CONF:LTEFILT OFF", ":CONF:STBY OFF", ":CONF:TERRAMP OFF"};
 
-        const bool checked = shown.endsWith(QLatin1String("not in the satellite data."));
         controller->sendDataToDevice();
         QCOMPARE(messages, QStringList{"error: " + shown});
         QCOMPARE(offline.count(), noInternet);
-        QCOMPARE(received(), checked ? QStringList() : readLines + options);
+        QCOMPARE(received(), QStringList());
 
         controller->storeDataInEEPROM();
         QCOMPARE(messages, QStringList({"error: " + shown, "error: " + shown}));
         QCOMPARE(offline.count(), 2 * noInternet);
-        // "Save on device" reads its backup first.
-        QCOMPARE(received(), checked ? QStringList() : readLines + options + readLines + options);
+        QCOMPARE(received(), QStringList());
         QCOMPARE(model->ubList(), before);
+    }
+
+    // Every reason a UB cannot travel, alone and together: the window names
+    // each UB that fails, and neither "Test on device" nor "Save on device"
+    // gives the switch a single command. The data number one satellite above
+    // what a code word carries and leave another without an id.
+    void refusedPlanReachesNoSwitch_data()
+    {
+        QTest::addColumn<QString>("lnb1");
+        QTest::addColumn<QList<UBRecord>>("changes"); // records replacing those of their UBs
+        QTest::addColumn<QString>("shown");
+        const auto fixed = [](quint32 ub, quint32 lnb, qint32 tp, quint32 freq) {
+            return UBRecord{ub, 0, 0, freq, 0, UBRecord::staticType, lnb, tp, Polarisation()};
+        };
+        QTest::newRow("satellite unknown") << "Nowhere 1.0E" << QList<UBRecord>{fixed(23, 0, 1, 11000)}
+                                           << refusal + "UB24: the satellite Nowhere 1.0E is not in the satellite data.";
+        QTest::newRow("transponder unknown") << astra << QList<UBRecord>{fixed(23, 0, 9999, 11000)}
+                                             << refusal + "UB24: transponder 9999 of Astra 19.2E is not in the "
+                                                          "satellite data.";
+        const QString noId = "has no satellite id the switch can carry; use it for dynamic UBs only";
+        QTest::newRow("id above 127") << "ABS 6 159.0E" << QList<UBRecord>{fixed(23, 0, 1, 11000)}
+                                      << refusal + "UB24: ABS 6 159.0E " + noId;
+        QTest::newRow("no id") << "Nameless 1.0W" << QList<UBRecord>{fixed(23, 0, 1, 11000)}
+                               << refusal + "UB24: Nameless 1.0W " + noId;
+        QTest::newRow("frequency out of range")
+            << astra << QList<UBRecord>{fixed(23, 0, 72, 12750)}
+            << refusal + "UB24: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 "
+                         "to 2147 MHz.";
+        UBRecord offLine{20, 4, 0, slotFrequency(20), 0, UBRecord::dynamicType, 0, -1, Polarisation()};
+        QTest::newRow("dynamic line 5") << astra << QList<UBRecord>{fixed(23, 0, 71, 11836), offLine}
+                                        << "UB21: a dynamic UB on line 5; the switch has lines 1 to 4.";
+        QTest::newRow("every UB named")
+            << "ABS 6 159.0E"
+            << QList<UBRecord>{fixed(23, 0, 1, 11000), fixed(22, 1, 72, 12750), fixed(21, 1, 71, 11836),
+                               fixed(7, 1, 9999, 11000)}
+            << refusal + "UB08: transponder 9999 of Astra 19.2E is not in the satellite data.\n"
+                         "UB23: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 "
+                         "to 2147 MHz.\n"
+                         "UB24: ABS 6 159.0E " + noId;
+    }
+
+    void refusedPlanReachesNoSwitch()
+    {
+        QFETCH(QString, lnb1);
+        QFETCH(QList<UBRecord>, changes);
+        QFETCH(QString, shown);
+        TestDatabase::Admin admin;
+        QVERIFY2(admin.isOpen(), qPrintable(admin.lastError()));
+        using TestDatabase::createTable;
+        using TestDatabase::insertRow;
+        databaseName = admin.createDatabase(
+            QStringLiteral("ids"),
+            {createTable(astra), insertRow(astra, 71, 11836, "H", 10600, 1),
+             insertRow(astra, 72, 12750, "H", 10600, 1),
+             createTable("ABS 6 159.0E"), insertRow("ABS 6 159.0E", 1, 11000, "H", 9750, 130),
+             createTable("Nameless 1.0W"), insertRow("Nameless 1.0W", 1, 11000, "V", 9750, 0)});
+        QVERIFY2(!databaseName.isEmpty(), qPrintable(admin.lastError()));
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        // Names first: a new satellite clears the transponders on its LNB.
+        model->setLnb1(lnb1);
+        model->setLnb2(astra);
+        QList<UBRecord> list = model->ubList();
+        for (const UBRecord &change : changes)
+            list[23 - int(change.ubNumber)] = change;
+        model->setUBList(list);
+        model->setLteFilter(true);
+        controller->sendDataToDevice();
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, QStringList({"error: " + shown, "error: " + shown}));
+        QTest::qWait(200);
+        QCOMPARE(received(), QStringList());
+        QCOMPARE(backups("*"), QStringList());
     }
 
     // An identification whose reply comes too late (as under load) fails;
@@ -658,7 +735,14 @@ private slots:
             if (record.isStatic())
                 record.line = record.localUB = 0;
         }
-        QCOMPARE(controller->compareWithDevice(), QStringList{"The switch holds this plan."});
+        // These data number satellites otherwise than the program's table,
+        // and the switch holds static UBs: the comparison says so.
+        const QStringList lines = controller->compareWithDevice();
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.first(), QStringLiteral("The switch holds this plan."));
+        // The satellites of the static UBs read back are named, no others.
+        QVERIFY2(lines.last().endsWith(": Astra 28.2E (id 4 here, 15 in the program's table)."),
+                 qPrintable(lines.last()));
         controller->resetDynamicUBs(true);
         controller->readFromDevice();
         QCOMPARE(model->ubList(), sent);
@@ -668,16 +752,35 @@ private slots:
         QCOMPARE(messages, QStringList());
     }
 
-    // A switch whose plan names a satellite the data lack: its replies are
-    // kept word for word, the user is told why, and the store goes on.
+    // A switch whose plan cannot be read, for whatever reason: its replies
+    // are kept word for word, the user is told why, and the store goes on,
+    // so that a switch holding any plan can be stored again.
+    void undecodablePlanIsStoredAfterItsVerbatimBackup_data()
+    {
+        QTest::addColumn<quint32>("word"); // UB06's word
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("because");
+        QTest::newRow("satellite the data lack")
+            << (0x80000000u | 99u << 24 | 5u << 19 | 1136u << 8 | 0x3u)
+            << "UB06 cannot be read: the satellite id 99 is not in the satellite data."
+            << "because its plan cannot be read with the satellite data: ";
+        // Another program (or an earlier version of this one) put it there.
+        QTest::newRow("dynamic word on line 5")
+            << CodeWord::makeDynamic(5, 4, 3).value()
+            << "UB06 cannot be read: it is a dynamic UB on line 5, and the switch has lines 1 to 4."
+            << "because its plan cannot be read: ";
+    }
+
     void undecodablePlanIsStoredAfterItsVerbatimBackup()
     {
+        QFETCH(quint32, word);
+        QFETCH(QString, reason);
+        QFETCH(QString, because);
         QStringList words = dynamicWords();
-        words[5] = QString::number(0x80000000u | 99u << 24 | 5u << 19 | 1136u << 8 | 0x3u);
+        words[5] = QString::number(word);
         connectDevice({"--state", storedState(words)});
         if (QTest::currentTestFailed())
             return;
-        const QString reason = "UB06 cannot be read: the satellite id 99 is not in the satellite data.";
         controller->readFromDevice();
         QCOMPARE(messages, QStringList{"error: " + reason});
         messages.clear();
@@ -687,14 +790,17 @@ private slots:
         QCOMPARE(backups("*.txt").size(), 1);
         const QString kept = backupPath(backups("*.txt").first());
         QCOMPARE(messages, QStringList{"warning: Only the switch's replies were backed up, in " +
-                                       QDir::toNativeSeparators(kept) +
-                                       ", because its plan cannot be read with the satellite data: " + reason});
+                                       QDir::toNativeSeparators(kept) + ", " + because + reason});
         QCOMPARE(received().last(), QStringLiteral(":MEM:WRITE:ALL"));
         QFile file(kept);
         QVERIFY(file.open(QIODevice::ReadOnly));
         DeviceReplies replies;
         QVERIFY(DeviceReplies::fromText(file.readAll(), replies, nullptr));
         QCOMPARE(replies.configuration, words.join(','));
+        // What was stored reads back.
+        messages.clear();
+        controller->readFromDevice();
+        QCOMPARE(messages, QStringList());
     }
 
     // The comparison reads the switch and leaves the window's plan alone.
@@ -704,6 +810,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         controller->sendDataToDevice();
+        // Dynamic UBs name no satellite: how the data number them is no matter.
         QCOMPARE(controller->compareWithDevice(), QStringList{"The switch holds this plan."});
         model->setLteFilter(true);
         const QList<UBRecord> before = model->ubList();

@@ -177,8 +177,15 @@ def settings_file(args):
         records.append({"ub": ub, "line": line, "freq": freq, "type": kind, "lnb": lnb, "tp": tp})
     lte, standby, terrestrial = reader.boolean(), reader.boolean(), reader.boolean()
     names = [reader.string(), reader.string()]
+    # Then each static UB's polarisation: a tag, a count, (UB, letter) bytes.
+    if reader.string() != "polarisations":
+        fail("no polarisations after the settings in %s" % path)
+    polarisations = {}
+    for _ in range(reader.u32()):
+        ub, letter = reader.take(1)[0], chr(reader.take(1)[0])
+        polarisations[ub] = letter
     if reader.at != len(data):
-        fail("%d bytes after the settings in %s" % (len(data) - reader.at, path))
+        fail("%d bytes after the polarisations in %s" % (len(data) - reader.at, path))
     if names != [lnb1, lnb2]:
         fail("satellites %r in %s, expected %r" % (names, path, [lnb1, lnb2]))
     if (lte, standby, terrestrial) != (False, False, False):
@@ -193,8 +200,11 @@ def settings_file(args):
                                    entry["ub"])
             if record["type"] != "static" or want != entry:
                 fail("UB %d in the file %r does not match what was sent %r" % (entry["ub"], record, entry))
-            if record["freq"] != satellites[names[record["lnb"]]][record["tp"]][0]:
+            freq, horizontal = satellites[names[record["lnb"]]][record["tp"]][:2]
+            if record["freq"] != freq:
                 fail("UB %d: frequency %d in the file" % (entry["ub"], record["freq"]))
+            if (polarisations.get(entry["ub"]) in ("H", "L")) != horizontal:
+                fail("UB %d: polarisation %r in the file" % (entry["ub"], polarisations.get(entry["ub"])))
         elif record["type"] != "dynamic" or record["line"] != entry["line"]:
             fail("UB %d in the file %r does not match what was sent %r" % (entry["ub"], record, entry))
     print("check-plan: %s: %d bytes, version %s, the plan that was sent" % (path, len(data), version))

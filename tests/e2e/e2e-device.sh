@@ -86,15 +86,15 @@ done
 [ "$(pixel "$s" 400 124)" = CCEEFF ] || fail "row 3 is not a dynamic UB on line 1 ($(pixel "$s" 400 124))"
 
 # Transponders: UB24 and UB23 on LNB1 (Astra 19.2E: entry 3 is TP 53, 10773 H;
-# entry 2 TP 52, 10758 V), UB22 on LNB2 (Astra 23.5E: entry 22 is TP 22,
-# 11739 H in the high band). UB21 moves to line 3.
+# entry 2 TP 52, 10758 V), UB22 on LNB2 (Hotbird 13.0E, which the start
+# chooses: entry 22 is TP 22, 11179 H in the low band). UB21 moves to line 3.
 pick 243 25 3 0
 pick 243 58 2 0
 pick 127 91 1 0
 pick 243 91 22 0
 pick 127 124 2 0
 shot plan
-plan_args=(--static "23=Astra 19.2E/53" --static "22=Astra 19.2E/52" --static "21=Astra 23.5E/22/lnb2"
+plan_args=(--static "23=Astra 19.2E/53" --static "22=Astra 19.2E/52" --static "21=Hotbird 13.0E/22/lnb2"
   --line "20=2")
 
 # test_on_device NAME CHECK-ARGS...: "Test on device", the four queries of its
@@ -126,7 +126,7 @@ wait_for 50 window_gone "Choose a file" || fail "the dialog \"Choose a file\" st
 wait_for 50 test -s "$file" || fail "nothing saved at $file"
 saved=("$work/saved plans"/*)
 [ "${saved[*]}" = "$file" ] || fail "other files saved: ${saved[*]}"
-check file "$file" "$sql" "$work/test-on-device.json" "Astra 19.2E" "Astra 23.5E"
+check file "$file" "$sql" "$work/test-on-device.json" "Astra 19.2E" "Hotbird 13.0E"
 note "saved $(stat -c %s "$file") bytes to \"$file\""
 
 # A changed plan: UB24 on TP 55 (entry 5), UB21 back on line 1.
@@ -158,6 +158,11 @@ press "$btn_read_device"
 wait_for 100 log_has_lines "$log" $((start + 4)) || fail "\"Read from device\" asked nothing"
 shot read-from-device
 window_named Error >/dev/null && fail "an error box after \"Read from device\""
+# The test data number satellites otherwise than the program's id table, and
+# the plan read back holds static UBs: a box says so, and Enter closes it.
+wait_for 50 window_named Information >/dev/null || fail "no note on the satellite ids after \"Read from device\""
+dialog_button Information 50 25
+wait_for 50 window_gone Information || fail "the note on the satellite ids did not close"
 check queries "$log" "$start"
 test_on_device after-read-device "${plan_args[@]}"
 check same "$work/test-on-device.json" "$work/after-read-device.json"

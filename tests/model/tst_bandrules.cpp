@@ -19,6 +19,12 @@ SatelliteCatalogue catalogue()
     return SatelliteCatalogue(rows, {{astra, 1, 9750, 10600}, {hotbird, 2, 9750, 10600}});
 }
 
+UBRecord withPolarisation(UBRecord record, Polarisation polarisation)
+{
+    record.polarisation = polarisation;
+    return record;
+}
+
 UBRecord staticUB(quint32 ubNumber, quint32 lnb, qint32 tp, quint32 freq)
 {
     UBRecord record;
@@ -52,8 +58,10 @@ private slots:
         QTest::addColumn<QString>("satellite");
         QTest::addColumn<int>("number");
         QTest::addColumn<UBRecord>("after");
-        QTest::newRow("a listed one") << staticUB(3, 0, -1, 0) << astra << 3 << staticUB(3, 0, 3, 10729);
-        QTest::newRow("another one") << staticUB(3, 0, 1, 10714) << astra << 2 << staticUB(3, 0, 2, 10729);
+        QTest::newRow("a listed one") << staticUB(3, 0, -1, 0) << astra << 3
+                                      << withPolarisation(staticUB(3, 0, 3, 10729), Polarisation::H);
+        QTest::newRow("another one") << withPolarisation(staticUB(3, 0, 1, 10714), Polarisation::H) << astra << 2
+                                     << withPolarisation(staticUB(3, 0, 2, 10729), Polarisation::V);
         QTest::newRow("not assigned") << staticUB(3, 0, 1, 10714) << astra << -1 << staticUB(3, 0, -1, 0);
         QTest::newRow("unknown: not assigned")
             << staticUB(3, 0, 1, 10714) << astra << 99 << staticUB(3, 0, -1, 0);
@@ -123,20 +131,67 @@ private slots:
         QVERIFY(!BandRules::clearLnb(list, lnb));
     }
 
-    // New data: frequencies follow them, what they lack stays and is named.
-    void fitToCatalogue()
+    // A static UB meets data: found by frequency and polarisation, renumbered
+    // when the data number it otherwise, marked when not found once.
+    void matchToCatalogue_data()
     {
-        QList<UBRecord> list{staticUB(4, 0, 1, 10000), staticUB(2, 1, 9, 11111), staticUB(1, 0, 42, 12000),
-                             staticUB(0, 0, -1, 0), dynamicUB(3, 0)};
-        const QList<quint32> missing = BandRules::fitToCatalogue(list, astra, hotbird, catalogue());
-        QCOMPARE(missing, (QList<quint32>{1, 2}));
-        QCOMPARE(list.at(0), staticUB(4, 0, 1, 10714));
-        QCOMPARE(list.at(1), staticUB(2, 1, 9, 11111));
-        QCOMPARE(list.at(2), staticUB(1, 0, 42, 12000));
-        QCOMPARE(list.at(3), staticUB(0, 0, -1, 0));
-        QCOMPARE(list.at(4), dynamicUB(3, 0));
-        QCOMPARE(BandRules::fitToCatalogue(list, astra, hotbird, SatelliteCatalogue()),
-                 (QList<quint32>{1, 2, 4}));
+        QTest::addColumn<UBRecord>("record");
+        QTest::addColumn<qint32>("tp");
+        QTest::addColumn<QString>("polarisation");
+        QTest::addColumn<QString>("outcome"); // kept, renumbered or missing
+        QTest::newRow("same number") << withPolarisation(staticUB(4, 0, 1, 10714), Polarisation::H) << 1 << "H"
+                                     << "kept";
+        QTest::newRow("other number")
+            << withPolarisation(staticUB(4, 0, 9, 10729), Polarisation::V) << 2 << "V"
+            << "renumbered";
+        QTest::newRow("H of an H/V pair")
+            << withPolarisation(staticUB(4, 0, 2, 10729), Polarisation::H) << 3 << "H"
+            << "renumbered";
+        QTest::newRow("polarisation unknown, one row") << staticUB(4, 0, 5, 10714) << 1 << "H"
+                                                       << "renumbered";
+        // The number would name a row, but not this one: it is not taken.
+        QTest::newRow("polarisation unknown, H/V pair") << staticUB(4, 0, 2, 10729) << 4 << ""
+                                                        << "missing";
+        QTest::newRow("frequency not there")
+            << withPolarisation(staticUB(4, 0, 1, 10000), Polarisation::H) << 4 << "H"
+            << "missing";
+        QTest::newRow("polarisation not there")
+            << withPolarisation(staticUB(4, 1, 7, 10992), Polarisation::H) << 8 << "H"
+            << "missing";
+        QTest::newRow("number free, not there")
+            << withPolarisation(staticUB(4, 1, 42, 12000), Polarisation::V) << 42 << "V"
+            << "missing";
+        // The cache keeps L as H: the switch receives them alike.
+        QTest::newRow("L found as H") << withPolarisation(staticUB(4, 0, 1, 10714), Polarisation::L) << 1 << "H"
+                                      << "kept";
+        QTest::newRow("R not found as H")
+            << withPolarisation(staticUB(4, 0, 1, 10714), Polarisation::R) << 4 << "R"
+            << "missing";
+    }
+
+    void matchToCatalogue()
+    {
+        QFETCH(UBRecord, record);
+        QFETCH(qint32, tp);
+        QFETCH(QString, polarisation);
+        QFETCH(QString, outcome);
+        QList<UBRecord> list{record, staticUB(0, 0, -1, 0), dynamicUB(3, 0)};
+        const QList<UBRecord> others = list.mid(1);
+        const BandRules::Match match = BandRules::matchToCatalogue(list, astra, hotbird, catalogue());
+        QCOMPARE(list.at(0).tp, tp);
+        QCOMPARE(list.at(0).freq, record.freq);
+        QCOMPARE(list.at(0).polarisation.letter(), polarisation);
+        QCOMPARE(list.mid(1), others);
+        QCOMPARE(match.renumbered, outcome == "renumbered" ? QList<quint32>{4} : QList<quint32>());
+        QCOMPARE(match.missing, outcome == "missing" ? QList<quint32>{4} : QList<quint32>());
+    }
+
+    void matchingWithoutDataMarksEveryStaticUB()
+    {
+        QList<UBRecord> list{staticUB(4, 0, 1, 10714), staticUB(2, 1, 7, 10992), staticUB(0, 0, -1, 0)};
+        const BandRules::Match match = BandRules::matchToCatalogue(list, astra, hotbird, SatelliteCatalogue());
+        QCOMPARE(match.missing, (QList<quint32>{2, 4}));
+        QCOMPARE(list.at(0).tp, 1);
     }
 
     void standBy()

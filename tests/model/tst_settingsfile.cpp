@@ -1,4 +1,5 @@
 #include "controller/UBModelController.h"
+#include "model/SettingsFile.h"
 #include "model/UBDataModel.h"
 
 #include <QDir>
@@ -133,9 +134,11 @@ private slots:
                 .u32(0xffffffff);
         }
         expected.flag(false).flag(false).flag(false).text("Astra 19.2E").text("Astra 28.2E");
+        // No static UB, no polarisation.
+        expected.text("polarisations").u32(0);
 
         const QByteArray written = readAll(dir.filePath("default.dat"));
-        QCOMPARE(written.size(), 1077);
+        QCOMPARE(written.size(), 1111);
         QVERIFY(written.startsWith(QByteArray::fromHex("000000060030002e003700000018")));
         QCOMPARE(written.toHex(), expected.data.toHex());
     }
@@ -156,6 +159,47 @@ private slots:
         QVERIFY(Snapshot(*model) == saved);
         QCOMPARE(model->ubList().at(0).tp, 7);
         QCOMPARE(model->ubList().at(0).localUBFreq, slotFrequency(23));
+    }
+
+    // Each static UB's polarisation follows the plan's fields; earlier files
+    // end before it, and whatever a later version adds is passed over.
+    void whatFollowsThePlan_data()
+    {
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("polarisation");
+        Bytes block;
+        block.text("polarisations").u32(2).data.append("\x03L\x05H", 4);
+        Bytes later = block;
+        later.text("something newer").u32(7);
+        Bytes otherTag;
+        otherTag.text("colours").u32(1).data.append("\x03R", 2);
+        QTest::newRow("earlier file") << QByteArray() << "";
+        QTest::newRow("polarisations") << block.data << "L";
+        QTest::newRow("and more after them") << later.data << "L";
+        QTest::newRow("something else") << otherTag.data << "";
+        QTest::newRow("garbage") << QByteArray("x") << "";
+        QTest::newRow("count beyond the bytes") << Bytes().text("polarisations").u32(9).data << "";
+    }
+
+    void whatFollowsThePlan()
+    {
+        QFETCH(QByteArray, after);
+        QFETCH(QString, polarisation);
+        Bytes file;
+        file.text("0.7").u32(2);
+        file.u32(3).u32(0).u32(0).u32(11727).text("static").u32(0).u32(4);
+        file.u32(4).u32(1).u32(0).u32(1175).text("dynamic").u32(0).u32(0xffffffff);
+        file.flag(false).flag(false).flag(false).text("Eutelsat 36B 35.9E").text("B");
+        QVERIFY(writeAll(dir.filePath("after.dat"), file.data + after));
+        const BandPlan plan = SettingsFile::read(dir.filePath("after.dat"));
+        QCOMPARE(plan.list.size(), 2);
+        QCOMPARE(plan.list.at(0).polarisation.letter(), polarisation);
+        QVERIFY(!plan.list.at(1).polarisation.isKnown());
+        QCOMPARE(plan.lnb1, QStringLiteral("Eutelsat 36B 35.9E"));
+
+        // Written again, the polarisation is kept.
+        QVERIFY(writeAll(dir.filePath("again.dat"), SettingsFile::bytes(plan)));
+        QCOMPARE(SettingsFile::read(dir.filePath("again.dat")), plan);
     }
 
     void localUBFreqComesFromUbNumber()
@@ -245,7 +289,6 @@ private slots:
         QTest::newRow("count 24, ten records") << tenOf24.data;
         QTest::newRow("absurd record count") << absurd.data;
         QTest::newRow("names cut off") << whole.data.left(whole.data.size() - 3);
-        QTest::newRow("garbage after the end") << whole.data + "x";
         QTest::newRow("odd string length") << QByteArray::fromHex("0000000300300037");
     }
 
@@ -299,7 +342,7 @@ private slots:
         QVERIFY(writeAll(path, QByteArray(5000, 'x')));
         controller->saveToFile(url("old.dat"));
         // The default plan with two null names.
-        QCOMPARE(readAll(path).size(), 1033);
+        QCOMPARE(readAll(path).size(), 1067);
     }
 
     void pathsFromTheFileDialog_data()

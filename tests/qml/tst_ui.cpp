@@ -1,5 +1,6 @@
 #include "UiTestHelper.h"
 #include "app/FenzoApplication.h"
+#include "controller/SatelliteListModel.h"
 #include "controller/UBModelController.h"
 #include "model/BandPlan.h"
 #include "model/UBDataModel.h"
@@ -9,7 +10,6 @@
 #include <QCoreApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
-#include <QStringListModel>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QVariantMap>
@@ -90,7 +90,7 @@ private:
     std::unique_ptr<UBDataModel> model;
     std::unique_ptr<UBModelController> controller;
     std::unique_ptr<InstallationSheet> sheet;
-    QStringListModel lnbModel;
+    SatelliteListModel lnbModel{[this] { return controller ? controller->catalogue() : nullptr; }};
     SupportReportSaver supportReport{[this] {
         SupportReport::Facts facts = SupportReport::running();
         facts.hasPlan = true;

@@ -97,12 +97,12 @@ private slots:
         QVERIFY(astra.isStatic && astra.assigned && astra.transponderKnown);
         QCOMPARE(astra.satellite, QStringLiteral("Astra 19.2E"));
         QCOMPARE(astra.frequency, 10752u);
-        QVERIFY(!astra.horizontal);
+        QCOMPARE(astra.polarisation, Polarisation(Polarisation::V));
         QVERIFY(!astra.highBand);
         QVERIFY(!astra.hasProblem());
         const SheetContent::Slot &second = content.bandSlots.at(22);
         QCOMPARE(second.satellite, QStringLiteral("Astra 28.2E"));
-        QVERIFY(second.horizontal);
+        QCOMPARE(second.polarisation, Polarisation(Polarisation::H));
         QVERIFY(content.bandSlots.at(21).isStatic && !content.bandSlots.at(21).assigned);
         QVERIFY(content.bandSlots.at(21).hasProblem());
         QCOMPARE(content.bandSlots.at(20).problem(), SheetContent::Slot::Problem::IntermediateFrequency);

@@ -1,0 +1,114 @@
+#include "PlanWords.h"
+
+#include "model/BandPlan.h"
+#include "model/NoSatelliteData.h"
+
+#include <algorithm>
+
+PlanWords PlanWords::encode(const QList<UBRecord> &list, const QString &lnb1, const QString &lnb2,
+                            const SatelliteCatalogue &catalogue, const std::function<quint32()> &random)
+{
+    PlanWords result;
+    if (list.size() != BandPlan::size) {
+        result.refused << tr("The plan holds %1 UBs; the switch takes %2.").arg(list.size()).arg(BandPlan::size);
+        return result;
+    }
+    const bool anyStatic =
+        std::any_of(list.cbegin(), list.cend(), [](const UBRecord &record) { return record.isStatic(); });
+    if (anyStatic && catalogue.isEmpty())
+        throw NoSatelliteData();
+    QVector<CodeWord> words;
+    words.reserve(list.size());
+    // UB 0 is the last record; the random source is drawn in that order.
+    for (auto it = list.crbegin(); it != list.crend(); ++it) {
+        const UBRecord &record = *it;
+        if (record.ubNumber > CodeWord::maxUbNumber) {
+            result.refused << tr("%1: the switch has UBs 1 to %2 only.")
+                                  .arg(UBRecord::displayName(record.ubNumber))
+                                  .arg(CodeWord::maxUbNumber + 1);
+            continue;
+        }
+        if (!record.isStatic()) {
+            if (record.line > CodeWord::maxDynamicLine) {
+                result.refused << lineRefusal(record.ubNumber, record.line);
+                continue;
+            }
+            words << CodeWord::makeDynamic(record.ubNumber, record.line, random ? random() : 0u);
+            continue;
+        }
+        const CodeWord::Refusal refusal = CodeWord::staticRefusal(record, lnb1, lnb2, catalogue);
+        if (refusal != CodeWord::Refusal::None) {
+            result.refused << staticRefusal(refusal, record, lnb1, lnb2, catalogue);
+            continue;
+        }
+        words << CodeWord::encode(record, lnb1, lnb2, catalogue, 0);
+    }
+    if (result.refused.isEmpty())
+        result.sent = words;
+    return result;
+}
+
+PlanWords PlanWords::verbatim(const QVector<CodeWord> &words)
+{
+    PlanWords result;
+    if (words.size() != BandPlan::size) {
+        result.refused << tr("The plan holds %1 UBs; the switch takes %2.").arg(words.size()).arg(BandPlan::size);
+        return result;
+    }
+    for (int position = 0; position < words.size(); ++position) {
+        if (!CodeWord::isReadable(words.at(position)))
+            result.refused << lineRefusal(quint32(position), words.at(position).f());
+    }
+    if (result.refused.isEmpty())
+        result.sent = words;
+    return result;
+}
+
+QString PlanWords::message() const
+{
+    if (refused.isEmpty())
+        return QString();
+    return tr("Nothing was sent to the switch, because not every UB can be sent:") + QLatin1Char('\n') +
+           refused.join(QLatin1Char('\n'));
+}
+
+QString PlanWords::lineRefusal(quint32 ubNumber, quint32 line)
+{
+    return tr("%1: a dynamic UB on line %2; the switch has lines 1 to 4.")
+        .arg(UBRecord::displayName(ubNumber))
+        .arg(line + 1);
+}
+
+QString PlanWords::staticRefusal(CodeWord::Refusal refusal, const UBRecord &record, const QString &lnb1,
+                                 const QString &lnb2, const SatelliteCatalogue &catalogue)
+{
+    const QString ub = UBRecord::displayName(record.ubNumber);
+    const QString &satellite = record.lnb > 0 ? lnb2 : lnb1;
+    switch (refusal) {
+    case CodeWord::Refusal::SatelliteUnknown:
+        return tr("%1: the satellite %2 is not in the satellite data.").arg(ub, satellite);
+    case CodeWord::Refusal::TransponderUnknown:
+        if (record.tp < 0)
+            return tr("%1: a static UB without a transponder.").arg(ub);
+        return tr("%1: transponder %2 of %3 is not in the satellite data.").arg(ub).arg(record.tp).arg(satellite);
+    case CodeWord::Refusal::SatIdOutOfRange:
+        return tr("%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only")
+            .arg(ub, satellite);
+    case CodeWord::Refusal::FrequencyOutOfRange: {
+        // staticRefusal found the row, or it would have said so.
+        const TransponderItem *row = catalogue.findTransponder(satellite, quint32(record.tp));
+        const qint64 above = qint64(record.freq) - qint64(row ? row->oscillatorFrequency : 0);
+        return tr("%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 "
+                  "MHz.")
+            .arg(ub)
+            .arg(above);
+    }
+    case CodeWord::Refusal::UbNumberOutOfRange:
+        return tr("%1: the switch has UBs 1 to %2 only.").arg(ub).arg(CodeWord::maxUbNumber + 1);
+    case CodeWord::Refusal::NoSatelliteData:
+    case CodeWord::Refusal::None:
+        break;
+    }
+    // encode() has ruled out both: no data throw before, and None is sent.
+    throw NoSatelliteData();
+}
