@@ -389,8 +389,11 @@ private slots:
     {
         QFETCH(SqlHandler::Limits, limits);
         QFETCH(QString, said);
-        QVERIFY(writeCacheFile(cacheDir->path(), cacheBytes({{QStringLiteral("Old"), {}}}, {})));
-        const QByteArray previous = fileBytes(cacheDir->path() + QStringLiteral("/db.dat"));
+        // Cached data hold at least one transponder, or they are no data.
+        const QByteArray previous =
+            cacheBytes({{QStringLiteral("Old"), {{1, 11000, Polarisation::H, 9750, 9}}}},
+                       {{QStringLiteral("Old"), 9, 9750, 0}});
+        QVERIFY(writeCacheFile(cacheDir->path(), previous));
         auto handler = handlerFor(QStringLiteral("satellites"));
         QVERIFY(handler->loadLocalData());
         const SqlHandler::Download result =
