@@ -14,6 +14,7 @@ ComboBox {
 
     // A small arrow: the style's own leaves no room for the text in a narrow box.
     indicator: Text {
+        textFormat: Text.PlainText
         x: control.width - width - 5
         y: (control.height - height) / 2
         text: "\u25BE"
@@ -22,6 +23,7 @@ ComboBox {
     }
 
     contentItem: Text {
+        textFormat: Text.PlainText
         leftPadding: 4
         text: control.displayText
         font: control.font

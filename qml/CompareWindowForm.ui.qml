@@ -25,6 +25,7 @@ Item {
 
         Label {
             id: heading
+            textFormat: Text.PlainText
             text: qsTr("Differences between this plan and the switch")
             font.bold: true
             wrapMode: Text.WordWrap
@@ -39,6 +40,7 @@ Item {
             spacing: 2
             ScrollBar.vertical: ScrollBar {}
             delegate: Label {
+                textFormat: Text.PlainText
                 width: linesView.width
                 text: modelData
                 wrapMode: Text.WordWrap

@@ -12,6 +12,7 @@ Button {
     bottomPadding: 3
 
     contentItem: Text {
+        textFormat: Text.PlainText
         text: control.text
         font: control.font
         // The style's button text colour (its palette is not part of 2.0).

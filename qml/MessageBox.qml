@@ -24,6 +24,7 @@ DialogWindow {
             color: box.critical ? "#d32f2f" : box.information ? "#1976d2" : "#f0a30a"
 
             Text {
+                textFormat: Text.PlainText
                 anchors.centerIn: parent
                 text: box.information ? "i" : "!"
                 color: "white"
@@ -36,6 +37,7 @@ DialogWindow {
         // otherwise be as narrow as the layout lets it.
         Text {
             id: naturalWidth
+            textFormat: Text.PlainText
             visible: false
             text: message.text
             font: message.font

@@ -266,12 +266,14 @@ OptionsForm {
         }
 
         Label {
+            textFormat: Text.PlainText
             text: qsTr("Select number of static UBs. Existing data will be overwritten!")
         }
 
         RowLayout {
             Label {
                 id: staticUBLabel
+                textFormat: Text.PlainText
                 text: qsTr("Number of static Ubs: ")
             }
 
@@ -294,6 +296,7 @@ OptionsForm {
 
             Label {
                 id: staticAboveLabel
+                textFormat: Text.PlainText
                 text: qsTr("Top of list: ")
             }
 
@@ -318,11 +321,13 @@ OptionsForm {
 
         RowLayout {
             Label {
+                textFormat: Text.PlainText
                 text: qsTr("Version: ")
             }
 
             Label {
                 id: versionLabel
+                textFormat: Text.PlainText
                 text: "0.9"
             }
         }

@@ -62,12 +62,14 @@ Item {
 
             Text {
                 id: serialNumberCaption
+                textFormat: Text.PlainText
                 text: "Serial-Nr.:"
                 font.pixelSize: 12
             }
 
             Text {
                 id: serialNumberLabel
+                textFormat: Text.PlainText
                 text: qsTr("01332251")
                 font.pixelSize: 12
             }
@@ -193,6 +195,7 @@ Item {
         // Why the switch cannot be used yet (or that the data are coming).
         Text {
             id: deviceStatusLabel
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             visible: text !== ""
             wrapMode: Text.WordWrap
@@ -240,6 +243,7 @@ Item {
 
             Text {
                 id: lnb1Caption
+                textFormat: Text.PlainText
                 text: qsTr("LNB1: ")
                 font.pixelSize: 12
             }
@@ -263,6 +267,7 @@ Item {
 
             Text {
                 id: lnb2Caption
+                textFormat: Text.PlainText
                 text: qsTr("LNB2: ")
                 font.pixelSize: 12
             }
@@ -435,6 +440,7 @@ Item {
     // hover when it is cut short.
     Label {
         id: satelliteNoticeLabel
+        textFormat: Text.PlainText
         anchors.left: parent.left
         anchors.top: parent.top
         anchors.leftMargin: 20

@@ -28,12 +28,14 @@ Item {
 
         Label {
             id: summaryCaption
+            textFormat: Text.PlainText
             text: qsTr("Satellite data in use:")
             font.bold: true
         }
 
         Label {
             id: summaryLabel
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             Layout.preferredWidth: 380
             wrapMode: Text.WordWrap
@@ -52,12 +54,14 @@ Item {
 
             Label {
                 id: fetchingLabel
+                textFormat: Text.PlainText
                 text: qsTr("Fetching the satellite data…")
             }
         }
 
         Label {
             id: serverCaption
+            textFormat: Text.PlainText
             text: qsTr("Server")
             font.bold: true
         }
@@ -68,6 +72,7 @@ Item {
             Layout.fillWidth: true
 
             Label {
+                textFormat: Text.PlainText
                 text: qsTr("Host:")
             }
             TextField {
@@ -79,6 +84,7 @@ Item {
             }
 
             Label {
+                textFormat: Text.PlainText
                 text: qsTr("Port:")
             }
             TextField {
@@ -89,6 +95,7 @@ Item {
             }
 
             Label {
+                textFormat: Text.PlainText
                 text: qsTr("Database:")
             }
             TextField {
@@ -98,6 +105,7 @@ Item {
             }
 
             Label {
+                textFormat: Text.PlainText
                 text: qsTr("User:")
             }
             TextField {
@@ -107,6 +115,7 @@ Item {
             }
 
             Label {
+                textFormat: Text.PlainText
                 text: qsTr("Password:")
             }
             TextField {
@@ -119,6 +128,7 @@ Item {
         // Why the fields cannot be stored; empty when they can.
         Label {
             id: problemLabel
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             Layout.preferredWidth: 380
             visible: text !== ""

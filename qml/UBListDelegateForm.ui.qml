@@ -39,6 +39,7 @@ Item {
 
             Text {
                 id: ubText
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 font.pixelSize: 12
             }
@@ -57,6 +58,7 @@ Item {
                        - ubText.text.length * ubText.font.pixelSize
 
                 Text {
+                    textFormat: Text.PlainText
                     anchors.verticalCenter: parent.verticalCenter
                     visible: form.isDynamic
                     font.pixelSize: 12
@@ -79,6 +81,7 @@ Item {
                 }
 
                 Text {
+                    textFormat: Text.PlainText
                     anchors.verticalCenter: parent.verticalCenter
                     visible: form.isDynamic
                     font.pixelSize: 12
@@ -87,12 +90,14 @@ Item {
 
                 Text {
                     id: localUBText
+                    textFormat: Text.PlainText
                     anchors.verticalCenter: parent.verticalCenter
                     visible: form.isDynamic
                     font.pixelSize: 12
                 }
 
                 Text {
+                    textFormat: Text.PlainText
                     anchors.verticalCenter: parent.verticalCenter
                     visible: !form.isDynamic
                     font.pixelSize: 12
@@ -115,6 +120,7 @@ Item {
                 }
 
                 Text {
+                    textFormat: Text.PlainText
                     anchors.verticalCenter: parent.verticalCenter
                     visible: !form.isDynamic
                     font.pixelSize: 12
@@ -138,6 +144,7 @@ Item {
 
                 Text {
                     id: freqText
+                    textFormat: Text.PlainText
                     anchors.verticalCenter: parent.verticalCenter
                     font.pixelSize: 12
                 }
@@ -151,6 +158,7 @@ Item {
 
             Text {
                 id: typeText
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 font.pixelSize: 12
                 text: form.isDynamic ? qsTr("dynamic") : qsTr("static")

@@ -9,7 +9,7 @@ packages=(
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls qml-module-qtquick-controls2
   qml-module-qtquick-templates2 qml-module-qtquick-dialogs qml-module-qtquick-layouts qml-module-qttest
   qml-module-qt-labs-folderlistmodel qml-module-qt-labs-settings qml-module-qtquick-privatewidgets
-  qtdeclarative5-dev-tools mariadb-server mariadb-client xvfb xauth xdotool imagemagick python3 faketime
+  qtdeclarative5-dev-tools mariadb-server mariadb-client libmariadb-dev pkg-config xvfb xauth xdotool imagemagick python3 faketime
   dtv-scan-tables poppler-utils gdb
   dpkg-dev file binutils lintian desktop-file-utils appstream x11-utils
   # The Qt 6 build of tools/test.sh (stage qt6). The file dialog needs the

@@ -95,6 +95,14 @@
         <translation>Keine Satellitendaten vom Server %1:%2: %3</translation>
     </message>
     <message>
+        <source>Transponders not in the satellite data: %1.</source>
+        <translation>Transponder nicht in den Satellitendaten: %1.</translation>
+    </message>
+    <message>
+        <source>Found under other transponder numbers in the satellite data: %1.</source>
+        <translation>In den Satellitendaten unter anderen Transpondernummern gefunden: %1.</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -123,6 +131,11 @@ Commands:
                                 database, user and password; without PORT
                                 the standard port)
   server --reset                back to the built-in server
+  server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]
+                                the server&apos;s certificate is checked against
+                                FILE (&quot;&quot;: the system&apos;s store); a plain
+                                connection is refused or allowed (refused
+                                for every server not on this machine)
   report OUT.txt                a support report: versions, satellite data,
                                 ports, the switch (if one answers) and the
                                 recent log, never the database password
@@ -165,6 +178,12 @@ Befehle:
                                 (behält Datenbank, Benutzer und Passwort;
                                 ohne PORT der Standard-Port)
   server --reset                zurück zum eingebauten Server
+  server [HOST[:PORT]] [--ca DATEI] [--require-tls|--allow-plain]
+                                das Zertifikat des Servers wird mit DATEI
+                                geprüft (&quot;&quot;: Speicher des Systems); eine
+                                unverschlüsselte Verbindung wird abgelehnt oder
+                                erlaubt (abgelehnt für jeden Server, der nicht
+                                dieser Rechner ist)
   report ZIEL.txt               ein Supportbericht: Versionen, Satellitendaten,
                                 Anschlüsse, der Multischalter (wenn einer
                                 antwortet) und die letzten Protokollzeilen,
@@ -175,12 +194,28 @@ Rückgabewert 2: Fehler.
 </translation>
     </message>
     <message>
-        <source>Transponders not in the satellite data: %1.</source>
-        <translation>Transponder nicht in den Satellitendaten: %1.</translation>
+        <source>encrypted (TLS)</source>
+        <translation>verschlüsselt (TLS)</translation>
     </message>
     <message>
-        <source>Found under other transponder numbers in the satellite data: %1.</source>
-        <translation>In den Satellitendaten unter anderen Transpondernummern gefunden: %1.</translation>
+        <source>not encrypted</source>
+        <translation>nicht verschlüsselt</translation>
+    </message>
+    <message>
+        <source>TLS required</source>
+        <translation>TLS verlangt</translation>
+    </message>
+    <message>
+        <source>TLS when offered</source>
+        <translation>TLS, wenn angeboten</translation>
+    </message>
+    <message>
+        <source>certificates from the system&apos;s store</source>
+        <translation>Zertifikate aus dem Speicher des Systems</translation>
+    </message>
+    <message>
+        <source>certificates from %1</source>
+        <translation>Zertifikate aus %1</translation>
     </message>
 </context>
 <context>
@@ -789,6 +824,37 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>ServerLink</name>
+    <message>
+        <source>the database client could not be started (out of memory)</source>
+        <translation>der Datenbank-Client konnte nicht gestartet werden (Speicher voll)</translation>
+    </message>
+    <message>
+        <source>the certificate file %1 cannot be read</source>
+        <translation>die Zertifikatsdatei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the server offers no encrypted connection (TLS), which this server setting requires</source>
+        <translation>der Server bietet keine verschlüsselte Verbindung (TLS) an, die diese Servereinstellung verlangt</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer broke off inside a table</source>
+        <translation>die Antwort des Servers brach innerhalb einer Tabelle ab</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer has %1 columns where %2 were expected</source>
+        <translation>die Antwort des Servers hat %1 Spalten, erwartet waren %2</translation>
+    </message>
+    <message>
+        <source>the database client failed (%1)</source>
+        <translation>der Datenbank-Client schlug fehl (%1)</translation>
+    </message>
+    <message>
+        <source>the download was stopped</source>
+        <translation>das Herunterladen wurde beendet</translation>
+    </message>
+</context>
+<context>
     <name>ServerSettings</name>
     <message>
         <source>The port is no number.</source>
@@ -1020,10 +1086,6 @@ Rückgabewert 2: Fehler.
         <translation>Transponder %1 gehört nicht zu denen von %2.</translation>
     </message>
     <message>
-        <source>the server&apos;s answer broke off inside a table</source>
-        <translation>die Antwort des Servers brach innerhalb einer Tabelle ab</translation>
-    </message>
-    <message>
         <source>the server&apos;s answer ended after %1 of %2 tables</source>
         <translation>die Antwort des Servers endete nach %1 von %2 Tabellen</translation>
     </message>
@@ -1034,6 +1096,26 @@ Rückgabewert 2: Fehler.
     <message>
         <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>
         <translation>Die Datenbank &quot;%1&quot; des Servers enthält keine Satellitendaten. Die verwendeten Satellitendaten bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>the server sent more than %1 MB</source>
+        <translation>der Server sandte mehr als %1 MB</translation>
+    </message>
+    <message>
+        <source>the server sent more than %1 transponders</source>
+        <translation>der Server sandte mehr als %1 Transponder</translation>
+    </message>
+    <message>
+        <source>the server sent more than %1 transponders for one satellite</source>
+        <translation>der Server sandte mehr als %1 Transponder für einen Satelliten</translation>
+    </message>
+    <message>
+        <source>the server names a table longer than %1 characters</source>
+        <translation>der Server nennt eine Tabelle mit mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the server lists more than %1 tables</source>
+        <translation>der Server nennt mehr als %1 Tabellen</translation>
     </message>
 </context>
 <context>
@@ -1276,6 +1358,10 @@ Rückgabewert 2: Fehler.
     <message>
         <source>Found under other transponder numbers in these data: %1.</source>
         <translation>In diesen Daten unter anderen Transpondernummern gefunden: %1.</translation>
+    </message>
+    <message>
+        <source>A download of the satellite data is still under way; try again in a few seconds.</source>
+        <translation>Ein Herunterladen der Satellitendaten läuft noch; bitte in einigen Sekunden erneut versuchen.</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,14 @@
         <translation>No satellite data from the server %1:%2: %3</translation>
     </message>
     <message>
+        <source>Transponders not in the satellite data: %1.</source>
+        <translation>Transponders not in the satellite data: %1.</translation>
+    </message>
+    <message>
+        <source>Found under other transponder numbers in the satellite data: %1.</source>
+        <translation>Found under other transponder numbers in the satellite data: %1.</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -123,6 +131,11 @@ Commands:
                                 database, user and password; without PORT
                                 the standard port)
   server --reset                back to the built-in server
+  server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]
+                                the server&apos;s certificate is checked against
+                                FILE (&quot;&quot;: the system&apos;s store); a plain
+                                connection is refused or allowed (refused
+                                for every server not on this machine)
   report OUT.txt                a support report: versions, satellite data,
                                 ports, the switch (if one answers) and the
                                 recent log, never the database password
@@ -157,6 +170,11 @@ Commands:
                                 database, user and password; without PORT
                                 the standard port)
   server --reset                back to the built-in server
+  server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]
+                                the server&apos;s certificate is checked against
+                                FILE (&quot;&quot;: the system&apos;s store); a plain
+                                connection is refused or allowed (refused
+                                for every server not on this machine)
   report OUT.txt                a support report: versions, satellite data,
                                 ports, the switch (if one answers) and the
                                 recent log, never the database password
@@ -165,12 +183,28 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </translation>
     </message>
     <message>
-        <source>Transponders not in the satellite data: %1.</source>
-        <translation>Transponders not in the satellite data: %1.</translation>
+        <source>encrypted (TLS)</source>
+        <translation>encrypted (TLS)</translation>
     </message>
     <message>
-        <source>Found under other transponder numbers in the satellite data: %1.</source>
-        <translation>Found under other transponder numbers in the satellite data: %1.</translation>
+        <source>not encrypted</source>
+        <translation>not encrypted</translation>
+    </message>
+    <message>
+        <source>TLS required</source>
+        <translation>TLS required</translation>
+    </message>
+    <message>
+        <source>TLS when offered</source>
+        <translation>TLS when offered</translation>
+    </message>
+    <message>
+        <source>certificates from the system&apos;s store</source>
+        <translation>certificates from the system&apos;s store</translation>
+    </message>
+    <message>
+        <source>certificates from %1</source>
+        <translation>certificates from %1</translation>
     </message>
 </context>
 <context>
@@ -779,6 +813,37 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>ServerLink</name>
+    <message>
+        <source>the database client could not be started (out of memory)</source>
+        <translation>the database client could not be started (out of memory)</translation>
+    </message>
+    <message>
+        <source>the certificate file %1 cannot be read</source>
+        <translation>the certificate file %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>the server offers no encrypted connection (TLS), which this server setting requires</source>
+        <translation>the server offers no encrypted connection (TLS), which this server setting requires</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer broke off inside a table</source>
+        <translation>the server&apos;s answer broke off inside a table</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer has %1 columns where %2 were expected</source>
+        <translation>the server&apos;s answer has %1 columns where %2 were expected</translation>
+    </message>
+    <message>
+        <source>the database client failed (%1)</source>
+        <translation>the database client failed (%1)</translation>
+    </message>
+    <message>
+        <source>the download was stopped</source>
+        <translation>the download was stopped</translation>
+    </message>
+</context>
+<context>
     <name>ServerSettings</name>
     <message>
         <source>The port is no number.</source>
@@ -1010,10 +1075,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>Transponder %1 is not among those of %2.</translation>
     </message>
     <message>
-        <source>the server&apos;s answer broke off inside a table</source>
-        <translation>the server&apos;s answer broke off inside a table</translation>
-    </message>
-    <message>
         <source>the server&apos;s answer ended after %1 of %2 tables</source>
         <translation>the server&apos;s answer ended after %1 of %2 tables</translation>
     </message>
@@ -1024,6 +1085,26 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>
         <translation>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</translation>
+    </message>
+    <message>
+        <source>the server sent more than %1 MB</source>
+        <translation>the server sent more than %1 MB</translation>
+    </message>
+    <message>
+        <source>the server sent more than %1 transponders</source>
+        <translation>the server sent more than %1 transponders</translation>
+    </message>
+    <message>
+        <source>the server sent more than %1 transponders for one satellite</source>
+        <translation>the server sent more than %1 transponders for one satellite</translation>
+    </message>
+    <message>
+        <source>the server names a table longer than %1 characters</source>
+        <translation>the server names a table longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>the server lists more than %1 tables</source>
+        <translation>the server lists more than %1 tables</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1347,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Found under other transponder numbers in these data: %1.</source>
         <translation>Found under other transponder numbers in these data: %1.</translation>
+    </message>
+    <message>
+        <source>A download of the satellite data is still under way; try again in a few seconds.</source>
+        <translation>A download of the satellite data is still under way; try again in a few seconds.</translation>
     </message>
 </context>
 <context>

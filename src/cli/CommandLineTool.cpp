@@ -38,6 +38,9 @@ struct CommandLineTool::Arguments
     bool each = false;
     bool help = false;
     bool reset = false;
+    bool caGiven = false;
+    QString ca;     // --ca FILE: empty for the system's store
+    QString tls;    // --require-tls or --allow-plain
     QStringList files;
     QString unknown;          // the first argument nobody understood
     bool portMissing = false; // --port without a path
@@ -53,6 +56,11 @@ struct CommandLineTool::Arguments
                 a.each = true;
             else if (argument == QLatin1String("--reset"))
                 a.reset = true;
+            else if (argument == QLatin1String("--ca") && i + 1 < list.size()) {
+                a.caGiven = true;
+                a.ca = list.at(++i);
+            } else if (argument == QLatin1String("--require-tls") || argument == QLatin1String("--allow-plain"))
+                a.tls = argument;
             else if (argument == QLatin1String("--port") && i + 1 < list.size())
                 a.port = list.at(++i);
             else if (argument.startsWith(QLatin1String("--port="))) {
@@ -118,6 +126,11 @@ int CommandLineTool::run(const QStringList &arguments)
     if (a.reset && a.command != QLatin1String("server")) {
         fail(
             tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(QStringLiteral("--reset")));
+        return Failure;
+    }
+    if ((a.caGiven || !a.tls.isEmpty()) && a.command != QLatin1String("server")) {
+        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.")
+                 .arg(a.caGiven ? QStringLiteral("--ca") : a.tls));
         return Failure;
     }
     if (a.portMissing) {
@@ -189,6 +202,11 @@ int CommandLineTool::help()
               "                                database, user and password; without PORT\n"
               "                                the standard port)\n"
               "  server --reset                back to the built-in server\n"
+              "  server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]\n"
+              "                                the server's certificate is checked against\n"
+              "                                FILE (\"\": the system's store); a plain\n"
+              "                                connection is refused or allowed (refused\n"
+              "                                for every server not on this machine)\n"
               "  report OUT.txt                a support report: versions, satellite data,\n"
               "                                ports, the switch (if one answers) and the\n"
               "                                recent log, never the database password\n"
@@ -199,6 +217,28 @@ int CommandLineTool::help()
 }
 
 // ---- Satellite data, plan files ----
+
+QString CommandLineTool::printable(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\'))
+            shown += QStringLiteral("\\\\");
+        else if (c == QLatin1Char('\t'))
+            shown += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\n'))
+            shown += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\r'))
+            shown += QStringLiteral("\\r");
+        else if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+                 c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph)
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
 
 bool CommandLineTool::loadSatelliteData()
 {
@@ -252,7 +292,8 @@ int CommandLineTool::listSatellites()
             << Qt::flush;
     switch (satellites->source()) {
     case SatelliteSource::Source::Server:
-        out << tr("server %1:%2").arg(c.hostName, port);
+        out << tr("server %1:%2").arg(c.hostName, port) << ", "
+            << (satellites->encrypted() ? tr("encrypted (TLS)") : tr("not encrypted"));
         break;
     case SatelliteSource::Source::Cache:
         out << tr("offline cache of %1").arg(date);
@@ -267,7 +308,9 @@ int CommandLineTool::listSatellites()
     const SharedCatalogue data = satellites->catalogue();
     for (const QString &name : data->satelliteNames()) {
         const SateliteParams *params = data->findSatelite(name);
-        out << name << '\t' << (params ? params->satId : 0u) << '\t' << data->transponders(name).size();
+        // A name is the server's or a file's: it never makes a line or a
+        // column of its own.
+        out << printable(name) << '\t' << (params ? params->satId : 0u) << '\t' << data->transponders(name).size();
         if (!SwitchSatellites::canCarry(*data, name))
             out << '\t' << SwitchSatellites::dynamicOnlyMark();
         out << '\n';
@@ -572,13 +615,25 @@ int CommandLineTool::server(const Arguments &a)
             fail(why);
         return why.isEmpty() ? Success : Failure;
     }
-    if (a.files.isEmpty()) {
-        out << ServerSettings::describe(settings.load()) << Qt::endl;
+    SatelliteSource::Connection connection = settings.load();
+    if (a.files.isEmpty() && !a.caGiven && a.tls.isEmpty()) {
+        out << ServerSettings::describe(connection) << '\n'
+            << (connection.requireTls ? tr("TLS required") : tr("TLS when offered")) << ", "
+            << (connection.caFile.isEmpty() ? tr("certificates from the system's store")
+                                            : tr("certificates from %1").arg(connection.caFile))
+            << Qt::endl;
         return Success;
     }
     // A new server with the stored database, user and password.
-    SatelliteSource::Connection connection = settings.load();
-    QString why = ServerSettings::parseHostPort(a.files.at(0), &connection.hostName, &connection.port);
+    QString why;
+    if (!a.files.isEmpty()) {
+        why = ServerSettings::parseHostPort(a.files.at(0), &connection.hostName, &connection.port);
+        connection.requireTls = ServerSettings::tlsRequiredByDefault(connection.hostName);
+    }
+    if (a.caGiven)
+        connection.caFile = a.ca.isEmpty() ? QString() : QFileInfo(a.ca).absoluteFilePath();
+    if (!a.tls.isEmpty())
+        connection.requireTls = a.tls == QLatin1String("--require-tls");
     if (why.isEmpty())
         why = settings.save(connection);
     if (!why.isEmpty()) {

@@ -79,6 +79,9 @@ private:
     int server(const Arguments &arguments);
     int report(const Arguments &arguments);
     QStringList satelliteDataLines() const;
+    // Outside text for a line of output: control characters (tabs, line
+    // breaks, escapes of the terminal) and backslashes escaped.
+    static QString printable(const QString &text);
 
     bool loadSatelliteData();
     // The satellites an LNB without static UBs gets, as the window presets them.

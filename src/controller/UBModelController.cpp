@@ -30,8 +30,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
-      dbConnectionMessage(databaseMissingMessage()), serverSettingsFile(environment.serverSettingsFile),
-      idTable(BuiltInSatellites::idTable())
+      dbConnectionMessage(databaseMissingMessage()), idTable(BuiltInSatellites::idTable()),
+      serverSettingsFile(environment.serverSettingsFile)
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
@@ -117,6 +117,8 @@ void UBModelController::updateSatelliteData()
         return;
     if (satellites->startDownload())
         setFetching(true);
+    else
+        setNotice(tr("A download of the satellite data is still under way; try again in a few seconds."));
 }
 
 void UBModelController::takeDownload(const SatelliteSource::Download &result)

@@ -3,7 +3,9 @@
 #include "io/LogCategories.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -22,7 +24,18 @@ struct SatelliteDownload::Shared
 {
     SqlHandler::Download result;
     std::atomic<bool> opened{false};
+    std::shared_ptr<DownloadStop> stop = std::make_shared<DownloadStop>();
 };
+
+namespace {
+// The stops of the workers that still run, so that the application's end
+// can stop them all.
+QList<std::weak_ptr<DownloadStop>> &stops()
+{
+    static QList<std::weak_ptr<DownloadStop>> list;
+    return list;
+}
+} // namespace
 
 SatelliteDownload::SatelliteDownload(const SqlHandler::Connection &connection, int deadlineMs,
                                      QObject *parent)
@@ -30,13 +43,14 @@ SatelliteDownload::SatelliteDownload(const SqlHandler::Connection &connection, i
 {
     auto state = shared;
     SqlHandler::Progress progress;
-    // The database driver ends its client library when the application
-    // object goes (a routine of Qt's application end). Routines run newest
-    // first: registered again once the driver registered its own, the wait
-    // for the workers comes before it.
     waitAtApplicationEnd();
-    progress.driverMade = &SatelliteDownload::waitAtApplicationEnd;
     progress.opened = [state] { state->opened = true; };
+    progress.stop = state->stop;
+    QList<std::weak_ptr<DownloadStop>> &running = stops();
+    running.erase(std::remove_if(running.begin(), running.end(),
+                                 [](const std::weak_ptr<DownloadStop> &stop) { return stop.expired(); }),
+                  running.end());
+    running.append(state->stop);
     worker = QThread::create(
         [state, connection, progress] { state->result = SqlHandler::download(connection, progress); });
 
@@ -58,6 +72,8 @@ SatelliteDownload::SatelliteDownload(const SqlHandler::Connection &connection, i
         const QString seconds = QString::number(deadlineMs / 1000.0);
         late.reason = late.opened ? tr("no complete answer within %1 s").arg(seconds)
                                   : tr("no connection to the server within %1 s").arg(seconds);
+        // The connection ends now, not when the server or the line lets it.
+        state->stop->stop();
         deliver(late);
     });
     deadline.start(deadlineMs);
@@ -84,14 +100,24 @@ int SatelliteDownload::runningWorkers()
 
 void SatelliteDownload::waitForWorkers()
 {
+    for (const std::weak_ptr<DownloadStop> &weak : qAsConst(stops())) {
+        if (const auto stop = weak.lock())
+            stop->stop();
+    }
+    stops().clear();
     QList<QPointer<QThread>> all;
     all.swap(workers());
+    QDeadlineTimer bound(exitWaitMs);
     for (const QPointer<QThread> &thread : qAsConst(all)) {
         if (!thread)
             continue;
-        if (thread->isRunning())
-            qCInfo(downloadLog) << "Waiting for a satellite download given up at its deadline";
-        thread->wait();
+        // A stopped worker ends at once unless it is still connecting (its
+        // connection time-out ends that): the program does not wait for it,
+        // and the worker, once connected, finds itself stopped.
+        if (!thread->wait(bound)) {
+            qCInfo(downloadLog) << "A stopped satellite download still connects; the program ends without it";
+            continue;
+        }
         // Its deleteLater() would need an event loop that is over.
         delete thread.data();
     }

@@ -12,16 +12,17 @@
 // One download of the satellite data on a worker thread, so that the window
 // is drawn and answers while the server is asked. finished() comes exactly
 // once, on the thread that made this object, at the latest after the
-// deadline: a server that trickles past the driver's time-outs counts as a
-// broken download. A worker given up at its deadline ends by itself, when
-// the driver's time-outs end it, but never after the application object:
-// that waits for it.
+// deadline: a server that trickles past the client's time-outs counts as a
+// broken download. At the deadline the worker's connection is shut down, so
+// that it ends at once; the application's end stops every worker and waits
+// for them at most exitWaitMs.
 class SatelliteDownload : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int defaultDeadlineMs = 9000;
+    static constexpr int exitWaitMs = 800;
 
     explicit SatelliteDownload(const SqlHandler::Connection &connection, int deadlineMs = defaultDeadlineMs,
                                QObject *parent = nullptr);

@@ -17,7 +17,9 @@ SatelliteSource::~SatelliteSource() = default;
 
 bool SatelliteSource::startDownload()
 {
-    if (running)
+    // A worker given up at its deadline may still be connecting: one at a
+    // time.
+    if (running || SatelliteDownload::runningWorkers() > 0)
         return false;
     running = new SatelliteDownload(handler->connectionSettings(), downloadDeadlineMs, this);
     connect(running, &SatelliteDownload::finished, this, [this](const Download &result) {

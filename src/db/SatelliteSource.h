@@ -41,6 +41,7 @@ public:
     SharedCatalogue catalogue() const { return handler->catalogue(); }
     bool hasData() const { return handler->hasData(); }
     Source source() const { return handler->source(); }
+    bool encrypted() const { return handler->encrypted(); }
     QDate dataDate() const { return handler->dataDate(); }
     int satelliteCount() const { return handler->sateliteCount(); }
     // Why the last download gave no data; empty when it did.

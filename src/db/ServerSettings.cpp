@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <utility>
@@ -15,6 +16,8 @@ const QString portKey = QStringLiteral("port");
 const QString databaseKey = QStringLiteral("database");
 const QString userKey = QStringLiteral("user");
 const QString passwordKey = QStringLiteral("password");
+const QString caFileKey = QStringLiteral("caFile");
+const QString requireTlsKey = QStringLiteral("requireTls");
 
 // Letters, digits, dots, dashes and underscores make a name; colons an
 // IPv6 address. Anything else (a blank, a slash) is a typing error.
@@ -29,9 +32,58 @@ ServerSettings::ServerSettings(QString filePath) : filePath(std::move(filePath))
 
 std::unique_ptr<QSettings> ServerSettings::open() const
 {
-    if (filePath.isEmpty())
-        return std::make_unique<QSettings>();
-    return std::make_unique<QSettings>(filePath, QSettings::IniFormat);
+    auto settings = filePath.isEmpty() ? std::make_unique<QSettings>()
+                                       : std::make_unique<QSettings>(filePath, QSettings::IniFormat);
+    // The registry (Windows) has no file to restrict.
+    if (!settings->fileName().startsWith(QLatin1String("\\HKEY")))
+        prepareFile(settings->fileName());
+    return settings;
+}
+
+void ServerSettings::prepareFile(const QString &path)
+{
+    // The file will hold a password: made for the user alone before a byte
+    // is in it, in folders the program makes for the user alone. The
+    // settings writer keeps the permissions of the file it replaces.
+    const QFileInfo info(path);
+    QDir folder = info.absoluteDir();
+    QStringList missing;
+    while (!folder.exists()) {
+        missing.prepend(folder.absolutePath());
+        if (!folder.cdUp())
+            break;
+    }
+    for (const QString &made : qAsConst(missing)) {
+        if (!QDir().mkdir(made) && !QDir(made).exists())
+            return; // shows when the settings are written
+        QFile::setPermissions(made, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    if (info.exists())
+        return;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        file.close();
+    }
+}
+
+bool ServerSettings::tlsRequiredByDefault(const QString &host)
+{
+    // Only a server on this machine is reached without a line between.
+    const QString name = host.trimmed().toLower();
+    if (name == QLatin1String("localhost") || name == QLatin1String("::1") ||
+        name == QLatin1String("0:0:0:0:0:0:0:1"))
+        return false;
+    const QStringList parts = name.split(QLatin1Char('.'));
+    if (parts.size() != 4 || parts.first() != QLatin1String("127"))
+        return true;
+    for (const QString &part : parts) {
+        bool number = false;
+        const int value = part.toInt(&number);
+        if (!number || value < 0 || value > 255)
+            return true;
+    }
+    return false;
 }
 
 SqlHandler::Connection ServerSettings::load() const
@@ -44,6 +96,8 @@ SqlHandler::Connection ServerSettings::load() const
     stored.databaseName = settings->value(databaseKey, defaults.databaseName).toString();
     stored.userName = settings->value(userKey, defaults.userName).toString();
     stored.password = settings->value(passwordKey, defaults.password).toString();
+    stored.caFile = settings->value(caFileKey).toString();
+    stored.requireTls = settings->value(requireTlsKey, tlsRequiredByDefault(stored.hostName)).toBool();
     bool number = true;
     if (settings->contains(portKey))
         stored.port = settings->value(portKey).toInt(&number);
@@ -62,6 +116,11 @@ QString ServerSettings::save(const SqlHandler::Connection &connection) const
     const auto settings = open();
     settings->beginGroup(group);
     settings->setValue(hostKey, connection.hostName);
+    if (connection.caFile.isEmpty())
+        settings->remove(caFileKey);
+    else
+        settings->setValue(caFileKey, connection.caFile);
+    settings->setValue(requireTlsKey, connection.requireTls);
     if (connection.port == -1)
         settings->remove(portKey);
     else

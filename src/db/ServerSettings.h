@@ -38,12 +38,16 @@ public:
     // "HOST", "HOST:PORT" or "[ADDRESS]:PORT"; without a port the standard
     // one (-1). Returns why not, empty when the text is usable.
     static QString parseHostPort(const QString &text, QString *host, int *port);
+    // Whether a plain connection is refused where the user set nothing:
+    // for every server that is not this machine.
+    static bool tlsRequiredByDefault(const QString &host);
     // "host:port database user", never the password.
     static QString describe(const SqlHandler::Connection &connection);
 
 private:
     std::unique_ptr<QSettings> open() const;
     QString written(QSettings &settings) const;
+    static void prepareFile(const QString &path);
 
     QString filePath;
 };

@@ -1,5 +1,7 @@
 #include "SqlHandler.h"
 
+#include "ServerLink.h"
+#include "ServerSettings.h"
 #include "io/LogCategories.h"
 #include "io/WholeFile.h"
 
@@ -9,9 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QStandardPaths>
 
 #include <set>
@@ -44,60 +43,92 @@ struct DownloadFailure : std::runtime_error
     using std::runtime_error::runtime_error;
 };
 
-// The server's or driver's own words for an error.
-QString reasonOf(const QSqlError &error)
+[[noreturn]] void fail(const char *what, const QString &reason)
 {
-    const QString text = error.databaseText().trimmed();
-    return text.isEmpty() ? error.text().trimmed() : text;
-}
-
-[[noreturn]] void fail(const char *what, const QSqlError &error)
-{
-    const QString reason = reasonOf(error);
     qCDebug(dbLog) << what << reason;
     throw DownloadFailure((reason.isEmpty() ? QString::fromLatin1(what) : reason).toStdString());
 }
 
-// The rows of the current result set, in the order the server sent them.
-QVector<TransponderItem> readItems(QSqlQuery &query)
+[[noreturn]] void refuse(const QString &reason)
 {
-    // A line cut inside a result set can leave the driver with a "result"
-    // that has no columns and no error: that is not an empty table.
-    if (!query.isSelect() || query.record().count() != 5)
-        throw DownloadFailure(
-            QCoreApplication::translate("SqlHandler", "the server's answer broke off inside a table")
-                .toStdString());
-    QVector<TransponderItem> items;
-    while (query.next()) {
-        TransponderItem item;
-        item.transponder = query.value(0).toUInt();
-        item.frequency = query.value(1).toUInt();
-        // As text: a string column is not a QString variant in every Qt
-        // version. Circular polarisation is kept.
-        item.polarisation = Polarisation::fromDataLetter(query.value(2).toString());
-        item.oscillatorFrequency = query.value(3).toUInt();
-        item.satId = query.value(4).toUInt();
-        items.append(item);
+    throw DownloadFailure(reason.toStdString());
+}
+
+// Counts what arrives against the limits, row by row, so that a server
+// sending too much is refused before it fills the memory.
+class Budget
+{
+public:
+    explicit Budget(const SqlHandler::Limits &limits) : limits(limits) {}
+
+    // A reason when the row is one too many or too large; empty otherwise.
+    QString take(const ServerLink::Row &row, int rowsOfTable)
+    {
+        for (const QByteArray &field : row)
+            bytes += field.size();
+        ++rows;
+        if (bytes > limits.bytes)
+            return QCoreApplication::translate("SqlHandler", "the server sent more than %1 MB")
+                .arg(limits.bytes / (1024 * 1024));
+        if (rows > limits.rows)
+            return QCoreApplication::translate("SqlHandler", "the server sent more than %1 transponders")
+                .arg(limits.rows);
+        if (rowsOfTable > limits.rowsPerTable)
+            return QCoreApplication::translate("SqlHandler",
+                                               "the server sent more than %1 transponders for one satellite")
+                .arg(limits.rowsPerTable);
+        return QString();
     }
+
+    const SqlHandler::Limits &limits;
+
+private:
+    qint64 bytes = 0;
+    int rows = 0;
+};
+
+// A transponder from its row as the client library gives it: SELECT
+// Transponder, Frequenz, Polarisation, Oszillatorfrequenz, SATID.
+TransponderItem itemFromRow(const ServerLink::Row &row)
+{
+    TransponderItem item;
+    item.transponder = row.at(0).toUInt();
+    item.frequency = row.at(1).toUInt();
+    // Circular polarisation is kept.
+    item.polarisation = Polarisation::fromDataLetter(QString::fromUtf8(row.at(2)));
+    item.oscillatorFrequency = row.at(3).toUInt();
+    item.satId = row.at(4).toUInt();
+    return item;
+}
+
+// The rows of the current result set, in the order the server sent them.
+QVector<TransponderItem> readItems(ServerLink &link, Budget &budget)
+{
+    QVector<TransponderItem> items;
+    const QString reason = link.readResult(5, [&](const ServerLink::Row &row) {
+        const QString over = budget.take(row, items.size() + 1);
+        if (over.isEmpty())
+            items.append(itemFromRow(row));
+        return over;
+    });
     // A result that breaks off (a lost connection) is not the whole table.
-    if (query.lastError().isValid())
-        fail(selectFailure, query.lastError());
+    if (!reason.isEmpty())
+        fail(selectFailure, reason);
     return items;
 }
 
-QVector<TransponderItem> loadItemsForSatelite(const QSqlDatabase &database, const QString &table)
+QVector<TransponderItem> loadItemsForSatelite(ServerLink &link, const QString &table, Budget &budget)
 {
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    if (!query.exec(selectStatement(table)))
-        fail(selectFailure, query.lastError());
-    return readItems(query);
+    const QString reason = link.send(selectStatement(table).toUtf8());
+    if (!reason.isEmpty())
+        fail(selectFailure, reason);
+    return readItems(link, budget);
 }
 
 // All tables in one request: over a slow line every request costs a round
-// trip. False when the request as a whole was refused (a server or driver
-// that does not take several statements at once).
-bool loadAllSatelites(const QSqlDatabase &database, const QStringList &tables,
+// trip. False when the request as a whole was refused (a server that does
+// not take several statements at once).
+bool loadAllSatelites(ServerLink &link, const QStringList &tables, Budget &budget,
                       std::map<QString, QVector<TransponderItem>> &items)
 {
     QStringList statements;
@@ -105,32 +136,32 @@ bool loadAllSatelites(const QSqlDatabase &database, const QStringList &tables,
     for (const QString &table : tables)
         statements << selectStatement(table);
 
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
     // A failure before the first result set may be a refusal of the whole
     // request; the caller then asks table by table and meets any real fault
     // of the first table there.
-    if (!query.exec(statements.join(QLatin1Char(';')))) {
-        qCDebug(dbLog) << "Reading the tables one by one; the request with all of them failed:"
-                       << query.lastError().text();
+    const QString refused = link.send(statements.join(QLatin1Char(';')).toUtf8());
+    if (!refused.isEmpty()) {
+        qCDebug(dbLog) << "Reading the tables one by one; the request with all of them failed:" << refused;
         return false;
     }
     for (int i = 0; i < tables.size(); ++i) {
-        // A cut line makes nextResult() simply end: that is no whole download.
-        if (i > 0 && !query.nextResult()) {
-            if (query.lastError().isValid())
-                fail(selectFailure, query.lastError());
+        // A cut line ends the results early: that is no whole download.
+        QString reason;
+        if (i > 0 && !link.nextResult(&reason)) {
+            if (!reason.isEmpty())
+                fail(selectFailure, reason);
             throw DownloadFailure(
                 QCoreApplication::translate("SqlHandler", "the server's answer ended after %1 of %2 tables")
                     .arg(i)
                     .arg(tables.size())
                     .toStdString());
         }
-        items[tables.at(i)] = readItems(query);
+        items[tables.at(i)] = readItems(link, budget);
     }
     // The end of the answer must arrive too, cleanly.
-    if (query.nextResult() || query.lastError().isValid())
-        fail(selectFailure, query.lastError());
+    QString reason;
+    if (link.nextResult(&reason) || !reason.isEmpty())
+        fail(selectFailure, reason);
     return true;
 }
 
@@ -168,24 +199,32 @@ bool holdsSatellites(const std::map<QString, QVector<TransponderItem>> &items)
     return false;
 }
 
-SqlHandler::Tables readTables(const QSqlDatabase &database)
+SqlHandler::Tables readTables(ServerLink &link, const SqlHandler::Limits &limits)
 {
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
     const char *const listFailure = "SqlHandler: Couldn't read tables from database";
-    if (!query.exec(QStringLiteral("SHOW TABLES")))
-        fail(listFailure, query.lastError());
+    QString reason = link.send(QByteArrayLiteral("SHOW TABLES"));
+    if (!reason.isEmpty())
+        fail(listFailure, reason);
     QStringList tables;
-    while (query.next())
-        tables << query.value(0).toString();
-    if (query.lastError().isValid())
-        fail(listFailure, query.lastError());
-    query.finish();
+    reason = link.readResult(1, [&](const ServerLink::Row &row) {
+        const QString name = QString::fromUtf8(row.at(0));
+        if (name.size() > limits.tableNameCharacters)
+            return QCoreApplication::translate("SqlHandler", "the server names a table longer than %1 characters")
+                .arg(limits.tableNameCharacters);
+        if (tables.size() >= limits.tables)
+            return QCoreApplication::translate("SqlHandler", "the server lists more than %1 tables")
+                .arg(limits.tables);
+        tables << name;
+        return QString();
+    });
+    if (!reason.isEmpty())
+        fail(listFailure, reason);
 
     SqlHandler::Tables result;
-    if (!tables.isEmpty() && !loadAllSatelites(database, tables, result.items)) {
+    Budget budget(limits);
+    if (!tables.isEmpty() && !loadAllSatelites(link, tables, budget, result.items)) {
         for (const QString &table : qAsConst(tables))
-            result.items[table] = loadItemsForSatelite(database, table);
+            result.items[table] = loadItemsForSatelite(link, table, budget);
     }
     result.params = createSateliteParams(result.items);
     return result;
@@ -273,8 +312,10 @@ constexpr qint64 summaryBytes = 4 + 4 + 4 + 4;
 
 SqlHandler::Connection SqlHandler::defaultConnection()
 {
-    return {QStringLiteral(FENZO_DB_HOST), QStringLiteral(FENZO_DB_NAME), QStringLiteral(FENZO_DB_USER),
-            QStringLiteral(FENZO_DB_PASSWORD), -1};
+    Connection compiledIn{QStringLiteral(FENZO_DB_HOST), QStringLiteral(FENZO_DB_NAME),
+                          QStringLiteral(FENZO_DB_USER), QStringLiteral(FENZO_DB_PASSWORD), -1};
+    compiledIn.requireTls = ServerSettings::tlsRequiredByDefault(compiledIn.hostName);
+    return compiledIn;
 }
 
 SqlHandler::SqlHandler(Connection connection, QString cacheDirectory, Clock clock, BuiltInLoader builtIn)
@@ -303,51 +344,37 @@ void SqlHandler::setConnection(const Connection &connection)
 
 SqlHandler::Download SqlHandler::download(const Connection &connection, const Progress &progress)
 {
-    // Each attempt has a connection of its own, made, used and removed on
-    // the calling thread: attempts on several threads never meet.
-    static QAtomicInt attempts;
-    const QString name = QStringLiteral("SqlHandler-download-%1").arg(attempts.fetchAndAddRelaxed(1));
+    return download(connection, progress, Limits());
+}
+
+SqlHandler::Download SqlHandler::download(const Connection &connection, const Progress &progress,
+                                          const Limits &limits)
+{
     Download result;
     result.server = connection;
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), name);
-        if (progress.driverMade)
-            progress.driverMade();
-        database.setHostName(connection.hostName);
-        database.setDatabaseName(connection.databaseName);
-        database.setUserName(connection.userName);
-        database.setPassword(connection.password);
-        if (connection.port != -1)
-            database.setPort(connection.port);
-        // Without them a server that accepts and never answers holds the
-        // attempt for ever, and dropped packets for minutes.
-        const QString seconds = QString::number(qMax(1, connection.timeoutSeconds));
-        database.setConnectOptions(QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=%1;"
-                                                  "MYSQL_OPT_WRITE_TIMEOUT=%1")
-                                       .arg(seconds));
-        result.opened = database.open();
-        if (result.opened) {
-            if (progress.opened)
-                progress.opened();
-            qCDebug(dbLog) << "Connected to db";
-            try {
-                result.tables = readTables(database);
-                result.withoutSatellites = !holdsSatellites(result.tables.items);
-                result.complete = !result.withoutSatellites;
-                if (result.withoutSatellites) {
-                    result.reason = noSatellitesReason(connection.databaseName);
-                    result.tables = Tables();
-                }
-            } catch (const std::exception &e) {
-                result.reason = QString::fromUtf8(e.what());
-            }
-            database.close();
-        } else {
-            result.reason = reasonOf(database.lastError());
-            qCDebug(dbLog) << "Not connected:" << database.lastError();
-        }
+    ServerLink link(progress.stop);
+    const QString refused = link.open(connection);
+    result.opened = refused.isEmpty();
+    if (!result.opened) {
+        result.reason = refused;
+        qCDebug(dbLog) << "Not connected:" << refused;
+        return result;
     }
-    QSqlDatabase::removeDatabase(name);
+    result.encrypted = link.encrypted();
+    if (progress.opened)
+        progress.opened();
+    qCDebug(dbLog) << "Connected to db";
+    try {
+        result.tables = readTables(link, limits);
+        result.withoutSatellites = !holdsSatellites(result.tables.items);
+        result.complete = !result.withoutSatellites;
+        if (result.withoutSatellites) {
+            result.reason = noSatellitesReason(connection.databaseName);
+            result.tables = Tables();
+        }
+    } catch (const std::exception &e) {
+        result.reason = QString::fromUtf8(e.what());
+    }
     return result;
 }
 
@@ -399,6 +426,7 @@ bool SqlHandler::useDownload(const Download &result)
         const bool changed = !dataAvailable || result.tables.items != current->allTransponders() ||
                              result.tables.params != current->satellites();
         take(result.tables.items, result.tables.params, Source::Server, clock().date());
+        serverEncrypted = result.encrypted;
         dataConnection = result.server;
         saveDbFile();
         return changed;

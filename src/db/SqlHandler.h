@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BuiltInSatellites.h"
+#include "DownloadStop.h"
 #include "model/NoSatelliteData.h"
 #include "model/SateliteParams.h"
 #include "model/SatelliteCatalogue.h"
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 // Loads all satellite and transponder data: downloaded from the satellite
 // database (or read from the offline cache, else built in) and handed out
@@ -34,6 +36,23 @@ public:
         // Limit of the connection set-up and of every single read and write
         // on the line: a silent or stalled server ends the attempt.
         int timeoutSeconds = 4;
+        // Certificate authorities for the server's TLS certificate, in a PEM
+        // file; empty: the system's store.
+        QString caFile;
+        // A plain (unencrypted) connection is refused.
+        bool requireTls = false;
+    };
+    // What one download may bring at most: more is refused as a whole. Well
+    // above the real data (251 tables, 5,869 rows, at most a few dozen rows
+    // a table), far below what would strain the machine.
+    struct Limits
+    {
+        int tables = 2000;
+        int rowsPerTable = 500;
+        int rows = 200000;
+        qint64 bytes = 16 * 1024 * 1024;
+        // The longest table name MySQL and MariaDB allow.
+        int tableNameCharacters = 64;
     };
     // Everything the program knows about satellites, as one value.
     struct Tables
@@ -49,19 +68,19 @@ public:
         // The server answered whole, but its database holds no satellites:
         // no data, and never in place of any.
         bool withoutSatellites = false;
-        QString reason; // why not, as the server or driver said it
+        QString reason;         // why not, as the server or driver said it
+        bool encrypted = false; // the connection was encrypted (TLS)
         Tables tables;
         // The server asked, so that the data are labelled with their own
         // even when another is set while the download runs.
         Connection server;
     };
-    // Told on the downloading thread, in this order: the database driver is
-    // made (before the server is asked), and the server accepted the
-    // connection.
+    // Told on the downloading thread when the server accepted the
+    // connection; `stop` ends the download from any thread.
     struct Progress
     {
-        std::function<void()> driverMade;
         std::function<void()> opened;
+        std::shared_ptr<DownloadStop> stop;
     };
     using Clock = std::function<QDateTime()>;
     using BuiltInLoader = std::function<BuiltInSatellites::Data()>;
@@ -95,6 +114,7 @@ public:
     // One download attempt on a connection of its own: safe on any thread, it
     // touches no handler. The result is handed to useDownload().
     static Download download(const Connection &connection, const Progress &progress = Progress());
+    static Download download(const Connection &connection, const Progress &progress, const Limits &limits);
     // Takes a download on the handler's thread: its data when complete (and
     // the cache rewritten); otherwise the data already in memory stay, or the
     // local ones are loaded. Throws as connectToDatabase() does when there
@@ -103,6 +123,8 @@ public:
     bool useDownload(const Download &result);
 
     Source source() const { return dataSource; }
+    // Whether the data from the server came over an encrypted connection.
+    bool encrypted() const { return dataSource == Source::Server && serverEncrypted; }
     // The date of the data: the download's, the cache file's, or that of the
     // scan tables the built-in data were made from.
     QDate dataDate() const { return date; }
@@ -166,4 +188,5 @@ private:
     SharedCatalogue current = std::make_shared<const SatelliteCatalogue>();
     QDate date;
     bool cacheOutdated = false;
+    bool serverEncrypted = false;
 };

@@ -153,7 +153,7 @@ private slots:
                               << "" << 0;
         QTest::newRow("satellites")
             << 0 << QStringList{"satellites"} << 0
-            << "^server 127\\.0\\.0\\.1:\\d+\nAstra 19\\.2E\t1\t\\d+\n(.+\t\\d+\t\\d+\n){9}$"
+            << "^server 127\\.0\\.0\\.1:\\d+, not encrypted\nAstra 19\\.2E\t1\t\\d+\n(.+\t\\d+\t\\d+\n){9}$"
             << "" << 0;
         QTest::newRow("unknown command") << 0 << QStringList{"frob"} << 2 << "^$"
                                          << "Unknown command frob" << 0;
@@ -575,12 +575,15 @@ private slots:
         environment.serverSettingsFile = dir.filePath("server.ini");
         const SqlHandler::Connection defaults = SqlHandler::defaultConnection();
         const QString rest = QStringLiteral(" %1 %2\n").arg(defaults.databaseName, defaults.userName);
-        const QString standard = defaults.hostName + ":3306" + rest;
+        const QString required = QStringLiteral("TLS required, certificates from the system's store\n");
+        const QString optional = QStringLiteral("TLS when offered, certificates from the system's store\n");
+        const QString standard = defaults.hostName + ":3306" + rest +
+                                 (ServerSettings::tlsRequiredByDefault(defaults.hostName) ? required : optional);
         QCOMPARE(runWith(environment, {"server"}), 0);
         QCOMPARE(output, standard);
         QCOMPARE(runWith(environment, {"server", "db.example:3307"}), 0);
         QCOMPARE(runWith(environment, {"server"}), 0);
-        QCOMPARE(output, "db.example:3307" + rest);
+        QCOMPARE(output, "db.example:3307" + rest + required);
         QCOMPARE(ServerSettings(environment.serverSettingsFile).load().password, defaults.password);
         QCOMPARE(runWith(environment, {"server", "bad host"}), 2);
         QVERIFY2(errors.contains("bad host"), qPrintable(errors));
@@ -588,7 +591,15 @@ private slots:
         QVERIFY2(errors.contains("65535"), qPrintable(errors));
         QCOMPARE(runWith(environment, {"server", "[::1]"}), 0);
         QCOMPARE(runWith(environment, {"server"}), 0);
-        QCOMPARE(output, "[::1]:3306" + rest);
+        QCOMPARE(output, "[::1]:3306" + rest + optional);
+        // A CA file and a plain connection allowed, for a server that is not
+        // this machine; the settings file is the user's alone.
+        QCOMPARE(runWith(environment, {"server", "db.example", "--ca", "ca.pem", "--allow-plain"}), 0);
+        QCOMPARE(runWith(environment, {"server"}), 0);
+        QCOMPARE(output, "db.example:3306" + rest + "TLS when offered, certificates from " +
+                             QFileInfo("ca.pem").absoluteFilePath() + "\n");
+        QCOMPARE(int(QFileInfo(environment.serverSettingsFile).permissions()) & 0x0077, 0);
+        QCOMPARE(runWith(environment, {"satellites", "--ca", "x"}), 2);
         QCOMPARE(runWith(environment, {"server", "--reset"}), 0);
         QCOMPARE(runWith(environment, {"server"}), 0);
         QCOMPARE(output, standard);

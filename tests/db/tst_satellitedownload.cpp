@@ -1,14 +1,12 @@
 // A download given up at its deadline: a connection that never opened is
 // not reported as broken off, and its worker, still waiting on a silent
-// line, ends before the application object does (the database driver ends
-// its client library there). The application object of the test's own
+// line, does not hold the end of the program. The application object of the test's own
 // main() cannot be destroyed inside a test, so a child process of this
 // program plays it.
 
 #include "RelayProcess.h"
 #include "db/SatelliteDownload.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
@@ -21,21 +19,13 @@
 namespace {
 const char *const childOption = "--abandon-download";
 
-// The threads of this process.
-int threadCount()
-{
-    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
-}
-
 // The child: a download through the silent line on `port`, given up after
-// 200 ms, then the application object destroyed. Prints "opened threads-
-// before threads-after". A joined thread may take a moment to leave
-// /proc/self/task, so "after" is read until it drops, for at most 3 s: far
-// less than the 6 s a worker left on the silent line would still live.
+// 200 ms, then the application object destroyed. Prints "opened running
+// milliseconds-the-end-took": a worker still waiting for the server's
+// greeting (6 s time-out) must not hold the end of the program.
 int abandonDownload(int argc, char **argv, int port)
 {
     auto app = std::make_unique<QCoreApplication>(argc, argv);
-    const int before = threadCount();
     SqlHandler::Download result;
     {
         SqlHandler::Connection connection{QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
@@ -51,15 +41,10 @@ int abandonDownload(int argc, char **argv, int port)
         wait.exec();
     }
     const int running = SatelliteDownload::runningWorkers();
+    QElapsedTimer end;
+    end.start();
     app.reset();
-    QElapsedTimer sinceEnd;
-    sinceEnd.start();
-    int after = threadCount();
-    while (after > before && sinceEnd.elapsed() < 3000) {
-        QThread::msleep(10);
-        after = threadCount();
-    }
-    std::printf("%d %d %d %d\n", int(result.opened), running, before, after);
+    std::printf("%d %d %d\n", int(result.opened), running, int(end.elapsed()));
     return 0;
 }
 } // namespace
@@ -69,7 +54,7 @@ class SatelliteDownloadTest : public QObject
     Q_OBJECT
 
 private slots:
-    void abandonedWorkerEndsWithTheApplication()
+    void abandonedWorkerDoesNotHoldTheEnd()
     {
         Relay relay({QStringLiteral("--fault"), QStringLiteral("silent")}, 1);
         QVERIFY2(relay.port > 0, "tools/delay-relay did not start");
@@ -82,11 +67,11 @@ private slots:
         QCOMPARE(child.exitCode(), 0);
         const QStringList figures =
             QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char(' '));
-        QCOMPARE(figures.size(), 4);
+        QCOMPARE(figures.size(), 3);
         QCOMPARE(figures.at(0), QStringLiteral("0")); // the silent server never let it open
         QCOMPARE(figures.at(1), QStringLiteral("1")); // still waiting when given up
-        // Once the application object is gone, no thread of the download is left.
-        QVERIFY2(figures.at(3).trimmed().toInt() <= figures.at(2).toInt(), qPrintable(figures.join(' ')));
+        // The end waits about a second at most, whatever the server does.
+        QVERIFY2(figures.at(2).trimmed().toInt() < 1500, qPrintable(figures.join(' ')));
     }
 };
 

@@ -59,6 +59,8 @@ const char *const realisticNames[] = {"Astra 19.2E",    "Astra 23.5E",   "Astra 
                                       "Thor 0.8W",      "Turksat 42.0E"};
 } // namespace
 
+Q_DECLARE_METATYPE(SqlHandler::Limits)
+
 class SqlHandlerDownloadTest : public QObject
 {
     Q_OBJECT
@@ -357,6 +359,71 @@ private slots:
         QCOMPARE(handler->dataServer().hostName, fixtureConnection().hostName);
         QCOMPARE(handler->dataServer().databaseName, QStringLiteral("satellites"));
         QCOMPARE(handler->connectionSettings().hostName, QStringLiteral("next.invalid"));
+    }
+
+    // A server that sends more than a download may bring is refused as a
+    // whole, checked as the rows arrive: the reason names the limit, and the
+    // data in memory and the cache stay as they were.
+    void limitsRefuseTheWholeDownload_data()
+    {
+        QTest::addColumn<SqlHandler::Limits>("limits");
+        QTest::addColumn<QString>("said");
+        SqlHandler::Limits tables;
+        tables.tables = 5;
+        QTest::newRow("tables") << tables << QStringLiteral("more than 5 tables");
+        SqlHandler::Limits perTable;
+        perTable.rowsPerTable = 1;
+        QTest::newRow("rows of one table") << perTable << QStringLiteral("more than 1 transponders for one");
+        SqlHandler::Limits rows;
+        rows.rows = 20;
+        QTest::newRow("rows in all") << rows << QStringLiteral("more than 20 transponders");
+        SqlHandler::Limits bytes;
+        bytes.bytes = 100; // the realistic set is far larger
+        QTest::newRow("bytes") << bytes << QStringLiteral("more than 0 MB");
+        SqlHandler::Limits names;
+        names.tableNameCharacters = 3;
+        QTest::newRow("name length") << names << QStringLiteral("longer than 3 characters");
+    }
+
+    void limitsRefuseTheWholeDownload()
+    {
+        QFETCH(SqlHandler::Limits, limits);
+        QFETCH(QString, said);
+        // Cached data hold at least one transponder, or they are no data.
+        const QByteArray previous =
+            cacheBytes({{QStringLiteral("Old"), {{1, 11000, Polarisation::H, 9750, 9}}}},
+                       {{QStringLiteral("Old"), 9, 9750, 0}});
+        QVERIFY(writeCacheFile(cacheDir->path(), previous));
+        auto handler = handlerFor(QStringLiteral("satellites"));
+        QVERIFY(handler->loadLocalData());
+        const SqlHandler::Download result =
+            SqlHandler::download(fixtureConnection(QStringLiteral("satellites")), {}, limits);
+        QVERIFY(result.opened);
+        QVERIFY(!result.complete);
+        QVERIFY(result.tables.items.empty());
+        QVERIFY2(result.reason.contains(said), qPrintable(result.reason));
+        QVERIFY(!handler->useDownload(result));
+        QCOMPARE(CatalogueRows::names(handler->catalogue()), QStringList{QStringLiteral("Old")});
+        QCOMPARE(fileBytes(handler->cacheFilePath()), previous);
+        // Within the limits the same server's data are taken.
+        QVERIFY(SqlHandler::download(fixtureConnection(QStringLiteral("satellites"))).complete);
+    }
+
+    // Where TLS is required, a server that offers none is refused before
+    // the password is sent (the test server has no certificate).
+    void requiredTlsRefusesAPlainServer()
+    {
+        SqlHandler::Connection connection = fixtureConnection(QStringLiteral("satellites"));
+        connection.requireTls = true;
+        const SqlHandler::Download result = SqlHandler::download(connection);
+        QVERIFY(!result.opened);
+        QVERIFY(!result.complete);
+        QVERIFY2(result.reason.contains(QLatin1String("SSL")) || result.reason.contains(QLatin1String("TLS")),
+                 qPrintable(result.reason));
+        connection.requireTls = false;
+        const SqlHandler::Download plain = SqlHandler::download(connection);
+        QVERIFY(plain.complete);
+        QVERIFY(!plain.encrypted);
     }
 
     // Names that would change an unquoted statement each read their own table.
