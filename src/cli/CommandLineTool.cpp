@@ -9,6 +9,7 @@
 #include "db/ServerSettings.h"
 #include "device/SerialPortHandler.h"
 #include "model/BandRules.h"
+#include "model/OrbitalPositions.h"
 #include "io/LogRing.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
@@ -352,6 +353,9 @@ bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)
 
 void CommandLineTool::meetData(BandPlan &plan)
 {
+    const QString moved = OrbitalPositions::movePlan(plan.lnb1, plan.lnb2, *satellites->catalogue());
+    if (!moved.isEmpty())
+        fail(moved);
     const BandRules::Match match =
         BandRules::matchToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
     if (!match.missing.isEmpty())

@@ -7,6 +7,7 @@
 #include "io/LogCategories.h"
 #include "io/WholeFile.h"
 #include "model/BandRules.h"
+#include "model/OrbitalPositions.h"
 #include "model/NoSatelliteData.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
@@ -293,7 +294,13 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
     // A static UB's transponder is found again by its frequency and
     // polarisation; one the data lack keeps them and is marked.
     QList<UBRecord> list = model->ubList();
-    const BandRules::Match match = BandRules::matchToCatalogue(list, model->lnb1(), model->lnb2(), *catalogue());
+    QString lnb1 = model->lnb1();
+    QString lnb2 = model->lnb2();
+    const QString moved = OrbitalPositions::movePlan(lnb1, lnb2, *catalogue());
+    const BandRules::Match match = BandRules::matchToCatalogue(list, lnb1, lnb2, *catalogue());
+    // A new satellite clears its LNB's transponders: the list comes after.
+    model->setLnb1(lnb1);
+    model->setLnb2(lnb2);
     if (list != model->ubList())
         model->setUBList(list);
     QStringList lostSatellites;
@@ -302,6 +309,8 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
             lostSatellites << name;
     }
     QString missing;
+    if (!moved.isEmpty())
+        missing += QLatin1Char(' ') + moved;
     if (!lostSatellites.isEmpty())
         missing +=
             QLatin1Char(' ') + tr("Not in these data: %1.").arg(lostSatellites.join(QStringLiteral(", ")));

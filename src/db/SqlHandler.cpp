@@ -1,5 +1,7 @@
 #include "SqlHandler.h"
 
+#include "model/OrbitalPositions.h"
+
 #include "ServerLink.h"
 #include "ServerSettings.h"
 #include "io/LogCategories.h"
@@ -404,7 +406,8 @@ void SqlHandler::take(std::map<QString, QVector<TransponderItem>> items, QVector
     dataSource = from;
     date = dated;
     dataAvailable = true;
-    current = std::make_shared<const SatelliteCatalogue>(std::move(items), std::move(params));
+    current = std::make_shared<const SatelliteCatalogue>(
+        OrbitalPositions::withTableIds(SatelliteCatalogue(std::move(items), std::move(params)), idTable));
 }
 
 bool SqlHandler::loadBuiltIn()

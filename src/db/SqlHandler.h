@@ -184,6 +184,8 @@ private:
     QString lastFailure;
     BuiltInLoader builtIn;
     QString builtInReason;
+    // Gives every data set the ids switches may hold for its positions.
+    SatelliteIdTable idTable = BuiltInSatellites::idTable();
     Source dataSource = Source::None;
     SharedCatalogue current = std::make_shared<const SatelliteCatalogue>();
     QDate date;

@@ -2,9 +2,20 @@
 
 #include <utility>
 
-SatelliteCatalogue::SatelliteCatalogue(Transponders transponders, QVector<SateliteParams> satellites)
-    : bySatellite(std::move(transponders)), params(std::move(satellites))
+SatelliteCatalogue::SatelliteCatalogue(Transponders transponders, QVector<SateliteParams> satellites,
+                                       OtherIds otherIds)
+    : bySatellite(std::move(transponders)), params(std::move(satellites)), alsoNamed(std::move(otherIds))
 {
+}
+
+QVector<quint32> SatelliteCatalogue::otherIdsOf(const QString &satellite) const
+{
+    QVector<quint32> ids;
+    for (const auto &entry : alsoNamed) {
+        if (entry.second == satellite)
+            ids.append(entry.first);
+    }
+    return ids;
 }
 
 QStringList SatelliteCatalogue::satelliteNames() const
@@ -39,7 +50,8 @@ const SateliteParams *SatelliteCatalogue::findSateliteById(quint32 satId) const
         if (satellite.satId == satId)
             return &satellite;
     }
-    return nullptr;
+    const auto other = alsoNamed.find(satId);
+    return other == alsoNamed.end() ? nullptr : findSatelite(other->second);
 }
 
 const TransponderItem *SatelliteCatalogue::findTransponder(const QString &satellite, quint32 transponder) const

@@ -19,9 +19,14 @@ class SatelliteCatalogue
 {
 public:
     using Transponders = std::map<QString, QVector<TransponderItem>>;
+    // Ids switches may still hold for a satellite besides its own (those of
+    // the spacecraft its position was made of), each with the satellite's
+    // name: a word with one of them names it too, and it is always sent with
+    // its own.
+    using OtherIds = std::map<quint32, QString>;
 
     SatelliteCatalogue() = default;
-    SatelliteCatalogue(Transponders transponders, QVector<SateliteParams> satellites);
+    SatelliteCatalogue(Transponders transponders, QVector<SateliteParams> satellites, OtherIds otherIds = {});
 
     bool isEmpty() const { return bySatellite.empty(); }
     int satelliteCount() const { return int(bySatellite.size()); }
@@ -29,12 +34,14 @@ public:
     QStringList satelliteNames() const;
     const QVector<SateliteParams> &satellites() const { return params; }
     const Transponders &allTransponders() const { return bySatellite; }
+    const OtherIds &otherIds() const { return alsoNamed; }
+    QVector<quint32> otherIdsOf(const QString &satellite) const;
     // A satellite's rows in table order; empty for an unknown name.
     QVector<TransponderItem> transponders(const QString &satellite) const;
 
     const SateliteParams *findSatelite(const QString &name) const;
     // Id 0 names no satellite: it is what every satellite without an id of
-    // its own carries.
+    // its own carries. A satellite's own id first, then its other ids.
     const SateliteParams *findSateliteById(quint32 satId) const;
     const TransponderItem *findTransponder(const QString &satellite, quint32 transponder) const;
     // The transponder nearest to the frequency, at most 4 MHz off (an exact
@@ -47,7 +54,7 @@ public:
 
     bool operator==(const SatelliteCatalogue &other) const
     {
-        return bySatellite == other.bySatellite && params == other.params;
+        return bySatellite == other.bySatellite && params == other.params && alsoNamed == other.alsoNamed;
     }
     bool operator!=(const SatelliteCatalogue &other) const { return !(*this == other); }
 
@@ -57,6 +64,7 @@ private:
 
     Transponders bySatellite;
     QVector<SateliteParams> params;
+    OtherIds alsoNamed;
 };
 
 // How the catalogue is shared: the data in use are replaced as a whole when

@@ -1,6 +1,10 @@
 #include "SatelliteIdTable.h"
 
+#include "OrbitalPositions.h"
+
 #include <QList>
+
+#include <algorithm>
 
 namespace {
 // A notice names this many; the rest are counted.
@@ -29,6 +33,16 @@ SatelliteIdTable SatelliteIdTable::parse(const QByteArray &text)
     return table;
 }
 
+QVector<QPair<quint32, QString>> SatelliteIdTable::entries() const
+{
+    QVector<QPair<quint32, QString>> result;
+    result.reserve(nameById.size());
+    for (auto it = nameById.cbegin(); it != nameById.cend(); ++it)
+        result.append(qMakePair(it.key(), it.value()));
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
 QStringList SatelliteIdTable::differences(const SatelliteCatalogue &catalogue) const
 {
     return differences(catalogue, catalogue.satelliteNames());
@@ -41,13 +55,15 @@ QStringList SatelliteIdTable::differences(const SatelliteCatalogue &catalogue, c
         const SateliteParams *params = catalogue.findSatelite(name);
         if (!params || params->satId == 0)
             continue;
+        // A position answers to the ids of its spacecraft: the table's
+        // entries of those are no difference.
         const quint32 tableId = idByName.value(name);
-        if (tableId != 0 && tableId != params->satId) {
+        if (tableId != 0 && tableId != params->satId && !catalogue.otherIdsOf(name).contains(tableId)) {
             found << tr("%1 (id %2 here, %3 in the program's table)").arg(name).arg(params->satId).arg(tableId);
             continue;
         }
         const QString tableName = nameById.value(params->satId);
-        if (!tableName.isEmpty() && tableName != name)
+        if (!tableName.isEmpty() && tableName != name && !OrbitalPositions::samePosition(tableName, name))
             found << tr("%1 (id %2, which the program's table gives to %3)").arg(name).arg(params->satId).arg(tableName);
     }
     return found;

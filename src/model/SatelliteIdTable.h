@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QPair>
+#include <QVector>
 
 // The satellite ids the program gives, from its committed table: switches
 // keep them for years, and a static word names its satellite by id alone. A
@@ -26,6 +28,8 @@ public:
     int size() const { return idByName.size(); }
     // 0 for a name the table lacks.
     quint32 idOf(const QString &name) const { return idByName.value(name); }
+    // (id, name) in id order.
+    QVector<QPair<quint32, QString>> entries() const;
 
     // The satellites of the data that the table numbers otherwise: a name of
     // the table under another id, or an id of the table under another name;

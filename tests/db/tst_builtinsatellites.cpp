@@ -4,6 +4,7 @@
 #include "TestDatabase.h"
 #include "db/BuiltInSatellites.h"
 #include "db/SqlHandler.h"
+#include "model/OrbitalPositions.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -51,6 +52,8 @@ private slots:
     void damagedDataAreRefused();
     void builtInDataAreTheDatabasesData();
     void builtInDataAgreeWithTheIdTable();
+    void generatorGroupsAsTheProgramDoes_data();
+    void generatorGroupsAsTheProgramDoes();
 };
 
 void TestBuiltInSatellites::generatorKeepsIdsAndNamesTheMissing()
@@ -158,8 +161,59 @@ void TestBuiltInSatellites::builtInDataAgreeWithTheIdTable()
     if (!builtIn.reason.isEmpty())
         QSKIP("built without satellite data");
     std::map<QString, QVector<TransponderItem>> items = builtIn.items;
-    const SatelliteCatalogue catalogue(std::move(items), builtIn.params);
+    // As the program takes them in: positions answer to their spacecraft's ids.
+    const SatelliteCatalogue catalogue =
+        OrbitalPositions::withTableIds(SatelliteCatalogue(std::move(items), builtIn.params), ids);
     QCOMPARE(ids.differences(catalogue), QStringList());
+    QCOMPARE(catalogue.findSateliteById(10)->name, QStringLiteral("Astra 19.2E"));
+    QCOMPARE(catalogue.findSateliteById(62)->name, QStringLiteral("Hotbird 13.0E"));
+    // Every position a dish in Europe sees can take a static UB.
+    for (const SateliteParams &satellite : catalogue.satellites()) {
+        const int at = OrbitalPositions::position(satellite.name).value_or(9999);
+        if (at >= -450 && at <= 700)
+            QVERIFY2(satellite.satId >= 1 && satellite.satId <= 127, qPrintable(satellite.name));
+    }
+    QVERIFY(catalogue.transponders(QStringLiteral("Astra 19.2E")).size() > 100);
+}
+
+void TestBuiltInSatellites::generatorGroupsAsTheProgramDoes_data()
+{
+    QTest::addColumn<QString>("scans");
+    QTest::newRow("merges") << QString();
+    if (QFileInfo(QStringLiteral("/usr/share/dvb/dvb-s")).isDir())
+        QTest::newRow("real scan tables") << QStringLiteral("/usr/share/dvb/dvb-s");
+}
+
+// The generator's positions are the program's grouping of the generator's
+// spacecraft, row for row: one rule in both.
+void TestBuiltInSatellites::generatorGroupsAsTheProgramDoes()
+{
+    QFETCH(QString, scans);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    if (scans.isEmpty()) {
+        scans = dir.filePath(QStringLiteral("dvb-s"));
+        QVERIFY(QDir().mkpath(scans));
+        write(scans + QStringLiteral("/Astra-19.2E"), "S 11362000 H 22000000 2/3\n");
+        write(scans + QStringLiteral("/Astra-1KR-19.2E"),
+              "S 11363000 H 22000000 2/3\nS 11494000 H 22000000 2/3\nS 11494000 V 22000000 2/3\n");
+        write(scans + QStringLiteral("/Nilesat-201-7.0W"), "S 10719000 V 27500000 3/4\nS 10758000 V 27500000 3/4\n");
+        write(scans + QStringLiteral("/Eutelsat-7-West-A-7.3W"), "S 12092000 H 27500000 3/4\n");
+        write(scans + QStringLiteral("/Al-Yah-1-52.5E"), "S 11785000 H 27500000 3/4\n");
+        write(scans + QStringLiteral("/Express-AM6-53.0E"), "S 10971000 V 27500000 3/4\n");
+    }
+    const QString positions = dir.filePath(QStringLiteral("positions.tsv"));
+    const QString spacecraft = dir.filePath(QStringLiteral("spacecraft.tsv"));
+    QVERIFY(generate({QStringLiteral("builtin"), scans, positions}) != "FAILED");
+    QVERIFY(generate({QStringLiteral("spacecraft"), scans, spacecraft}) != "FAILED");
+    BuiltInSatellites::Data grouped = BuiltInSatellites::load(positions);
+    BuiltInSatellites::Data single = BuiltInSatellites::load(spacecraft);
+    QVERIFY2(grouped.reason.isEmpty() && single.reason.isEmpty(), qPrintable(grouped.reason + single.reason));
+    const SatelliteCatalogue ours =
+        OrbitalPositions::group(SatelliteCatalogue(std::move(single.items), single.params));
+    QCOMPARE(ours.satellites(), grouped.params);
+    QVERIFY(ours.allTransponders() == grouped.items);
+    QVERIFY(ours.satelliteCount() < int(single.params.size()));
 }
 
 QTEST_GUILESS_MAIN(TestBuiltInSatellites)

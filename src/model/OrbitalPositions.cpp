@@ -1,0 +1,265 @@
+#include "OrbitalPositions.h"
+
+#include "SatelliteIdTable.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace {
+
+struct Member
+{
+    int tenths;
+    QString name;
+};
+
+// The groups, west to east, each a list of names; names without a position
+// stay alone, after them.
+QVector<QStringList> groups(const QStringList &names)
+{
+    QVector<Member> placed;
+    QVector<QStringList> result;
+    for (const QString &name : names) {
+        if (const std::optional<int> tenths = OrbitalPositions::position(name))
+            placed.append({*tenths, name});
+    }
+    std::sort(placed.begin(), placed.end(), [](const Member &a, const Member &b) {
+        return a.tenths != b.tenths ? a.tenths < b.tenths : a.name < b.name;
+    });
+    int anchor = 0;
+    for (const Member &member : placed) {
+        if (result.isEmpty() || member.tenths - anchor > OrbitalPositions::groupWidth) {
+            anchor = member.tenths;
+            result.append(QStringList());
+        }
+        result.last() << member.name;
+    }
+    for (const QString &name : names) {
+        if (!OrbitalPositions::position(name))
+            result.append(QStringList{name});
+    }
+    return result;
+}
+
+// Members in name order.
+QString positionName(const SatelliteCatalogue &spacecraft, const QStringList &members)
+{
+    if (!OrbitalPositions::position(members.first()))
+        return members.first();
+    // Family (case folded) -> its first spelling and its spacecraft's rows.
+    std::map<QString, std::pair<QString, int>> families;
+    int west = *OrbitalPositions::position(members.first());
+    for (const QString &name : members) {
+        const QString family = OrbitalPositions::family(name);
+        auto &entry = families.emplace(family.toLower(), std::make_pair(family, 0)).first->second;
+        entry.second += spacecraft.transponders(name).size();
+        west = std::min(west, *OrbitalPositions::position(name));
+    }
+    const auto best = std::min_element(families.begin(), families.end(), [](const auto &a, const auto &b) {
+        const auto &x = a.second;
+        const auto &y = b.second;
+        return x.second != y.second ? x.second > y.second : x.first < y.first;
+    });
+    const QString family = best->second.first;
+    const QString where = OrbitalPositions::positionText(west);
+    return family.isEmpty() ? where : family + QLatin1Char(' ') + where;
+}
+
+void addRows(QVector<TransponderItem> &rows, const QVector<TransponderItem> &from)
+{
+    for (const TransponderItem &item : from) {
+        const bool known = std::any_of(rows.cbegin(), rows.cend(), [&item](const TransponderItem &row) {
+            const quint32 apart = row.frequency > item.frequency ? row.frequency - item.frequency
+                                                                 : item.frequency - row.frequency;
+            return row.polarisation == item.polarisation && apart <= OrbitalPositions::sameFrequency;
+        });
+        if (!known)
+            rows.append(item);
+    }
+}
+
+SateliteParams summary(const QString &name, const QVector<TransponderItem> &rows, const QVector<quint32> &ids,
+                       SatelliteCatalogue::OtherIds &otherIds)
+{
+    std::set<quint32> oscillators;
+    for (const TransponderItem &row : rows)
+        oscillators.insert(row.oscillatorFrequency);
+    SateliteParams params;
+    params.name = name;
+    params.lofLow = oscillators.empty() ? 0 : *oscillators.begin();
+    params.lofHigh = oscillators.size() == 2 ? *oscillators.rbegin() : 0;
+    for (quint32 id : ids) {
+        if (id == 0)
+            continue;
+        if (params.satId == 0)
+            params.satId = id;
+        else
+            otherIds.emplace(id, name);
+    }
+    return params;
+}
+
+} // namespace
+
+std::optional<int> OrbitalPositions::position(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("(\\d+(?:\\.\\d+)?)([EW])$"));
+    const QRegularExpressionMatch match = pattern.match(name);
+    bool ok = false;
+    const double degrees = match.captured(1).toDouble(&ok);
+    // Beyond 180 degrees a name's end is no position.
+    if (!match.hasMatch() || !ok || degrees > 180.0)
+        return std::nullopt;
+    const int tenths = int(std::lround(degrees * 10));
+    return match.captured(2) == QLatin1String("E") ? tenths : -tenths;
+}
+
+QString OrbitalPositions::positionText(int tenths)
+{
+    const int magnitude = std::abs(tenths);
+    return QStringLiteral("%1.%2%3")
+        .arg(magnitude / 10)
+        .arg(magnitude % 10)
+        .arg(tenths >= 0 ? QLatin1Char('E') : QLatin1Char('W'));
+}
+
+QString OrbitalPositions::family(const QString &name)
+{
+    static const QRegularExpression where(QStringLiteral("\\d+(?:\\.\\d+)?[EW]$"));
+    const QRegularExpressionMatch match = where.match(name);
+    const QStringList words =
+        (match.hasMatch() ? name.left(match.capturedStart()) : name).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList kept;
+    for (const QString &word : words) {
+        const auto digit = std::find_if(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); });
+        if (digit == word.cend()) {
+            kept << word;
+            continue;
+        }
+        if (kept.isEmpty()) {
+            QString letters = word.left(int(digit - word.cbegin()));
+            while (!letters.isEmpty() && QStringLiteral("_-+").contains(letters.back()))
+                letters.chop(1);
+            if (!letters.isEmpty())
+                kept << letters;
+        }
+        break;
+    }
+    return kept.join(QLatin1Char(' '));
+}
+
+SatelliteCatalogue OrbitalPositions::group(const SatelliteCatalogue &spacecraft)
+{
+    SatelliteCatalogue::Transponders items;
+    QVector<SateliteParams> params;
+    SatelliteCatalogue::OtherIds otherIds;
+    for (QStringList members : groups(spacecraft.satelliteNames())) {
+        // Rows in name order, as the generator lists them.
+        std::sort(members.begin(), members.end());
+        const QString name = positionName(spacecraft, members);
+        QVector<TransponderItem> rows;
+        QVector<quint32> ids;
+        for (const QString &member : members) {
+            addRows(rows, spacecraft.transponders(member));
+            if (const SateliteParams *found = spacecraft.findSatelite(member))
+                ids.append(found->satId);
+        }
+        std::sort(ids.begin(), ids.end());
+        const SateliteParams position = summary(name, rows, ids, otherIds);
+        for (int i = 0; i < rows.size(); ++i) {
+            rows[i].transponder = quint32(i + 1);
+            rows[i].satId = position.satId;
+        }
+        params.append(position);
+        items[name] = rows;
+    }
+    std::sort(params.begin(), params.end(),
+              [](const SateliteParams &a, const SateliteParams &b) { return a.name < b.name; });
+    return SatelliteCatalogue(std::move(items), std::move(params), std::move(otherIds));
+}
+
+namespace {
+
+// The satellite of `data` whose position is the nearest west of `tenths`, at
+// most a position's width away; -1 for none or several.
+int satelliteIndexAt(const QVector<SateliteParams> &satellites, int tenths)
+{
+    int found = -1;
+    int foundAt = 0;
+    bool several = false;
+    for (int i = 0; i < satellites.size(); ++i) {
+        const std::optional<int> at = OrbitalPositions::position(satellites[i].name);
+        if (!at || *at > tenths || tenths - *at > OrbitalPositions::groupWidth)
+            continue;
+        if (found >= 0 && *at == foundAt) {
+            several = true;
+        } else if (found < 0 || *at > foundAt) {
+            found = i;
+            foundAt = *at;
+            several = false;
+        }
+    }
+    return several ? -1 : found;
+}
+
+} // namespace
+
+SatelliteCatalogue OrbitalPositions::withTableIds(const SatelliteCatalogue &data, const SatelliteIdTable &table)
+{
+    const QVector<SateliteParams> &satellites = data.satellites();
+    SatelliteCatalogue::OtherIds otherIds = data.otherIds();
+    std::set<quint32> carried;
+    for (const SateliteParams &params : satellites)
+        carried.insert(params.satId);
+    bool changed = false;
+    for (const auto &entry : table.entries()) {
+        const std::optional<int> at = position(entry.second);
+        if (carried.count(entry.first) || otherIds.count(entry.first) || !at)
+            continue;
+        const int index = satelliteIndexAt(satellites, *at);
+        if (index < 0 || satellites[index].satId == 0)
+            continue;
+        otherIds.emplace(entry.first, satellites[index].name);
+        changed = true;
+    }
+    if (!changed)
+        return data;
+    return SatelliteCatalogue(data.allTransponders(), satellites, std::move(otherIds));
+}
+
+QString OrbitalPositions::satelliteAt(const SatelliteCatalogue &data, const QString &name)
+{
+    if (data.findSatelite(name))
+        return name;
+    const std::optional<int> at = position(name);
+    if (!at)
+        return QString();
+    const int index = satelliteIndexAt(data.satellites(), *at);
+    return index < 0 ? QString() : data.satellites().at(index).name;
+}
+
+bool OrbitalPositions::samePosition(const QString &a, const QString &b)
+{
+    const std::optional<int> x = position(a);
+    const std::optional<int> y = position(b);
+    return x && y && std::abs(*x - *y) <= groupWidth;
+}
+
+QString OrbitalPositions::movePlan(QString &lnb1, QString &lnb2, const SatelliteCatalogue &data)
+{
+    QStringList moved;
+    for (QString *name : {&lnb1, &lnb2}) {
+        const QString there = name->isEmpty() ? QString() : satelliteAt(data, *name);
+        if (there.isEmpty() || there == *name)
+            continue;
+        moved << tr("%1 is now %2").arg(*name, there);
+        *name = there;
+    }
+    if (moved.isEmpty())
+        return QString();
+    return tr("These satellite data list satellites by their orbital position: %1.")
+        .arg(moved.join(QStringLiteral(", ")));
+}
