@@ -544,6 +544,17 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>OrbitalPositions</name>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 heißt jetzt %2</translation>
+    </message>
+    <message>
+        <source>These satellite data list satellites by their orbital position: %1.</source>
+        <translation>Diese Satellitendaten führen Satelliten nach ihrer Orbitalposition: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PlanBackup</name>
     <message>
         <source>The folder %1 cannot be made.</source>

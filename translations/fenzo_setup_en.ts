@@ -533,6 +533,17 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>OrbitalPositions</name>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 is now %2</translation>
+    </message>
+    <message>
+        <source>These satellite data list satellites by their orbital position: %1.</source>
+        <translation>These satellite data list satellites by their orbital position: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PlanBackup</name>
     <message>
         <source>The folder %1 cannot be made.</source>

@@ -8,16 +8,6 @@ SatelliteCatalogue::SatelliteCatalogue(Transponders transponders, QVector<Sateli
 {
 }
 
-QVector<quint32> SatelliteCatalogue::otherIdsOf(const QString &satellite) const
-{
-    QVector<quint32> ids;
-    for (const auto &entry : alsoNamed) {
-        if (entry.second == satellite)
-            ids.append(entry.first);
-    }
-    return ids;
-}
-
 QStringList SatelliteCatalogue::satelliteNames() const
 {
     QStringList names;

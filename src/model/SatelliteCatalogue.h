@@ -35,7 +35,6 @@ public:
     const QVector<SateliteParams> &satellites() const { return params; }
     const Transponders &allTransponders() const { return bySatellite; }
     const OtherIds &otherIds() const { return alsoNamed; }
-    QVector<quint32> otherIdsOf(const QString &satellite) const;
     // A satellite's rows in table order; empty for an unknown name.
     QVector<TransponderItem> transponders(const QString &satellite) const;
 

@@ -55,14 +55,14 @@ QStringList SatelliteIdTable::differences(const SatelliteCatalogue &catalogue, c
         const SateliteParams *params = catalogue.findSatelite(name);
         if (!params || params->satId == 0)
             continue;
-        // A position answers to the ids of its spacecraft: the table's
-        // entries of those are no difference.
+        // A position is sent with the lowest id of its spacecraft, which the
+        // table gives to one of them: that is no difference.
         const quint32 tableId = idByName.value(name);
-        if (tableId != 0 && tableId != params->satId && !catalogue.otherIdsOf(name).contains(tableId)) {
+        const QString tableName = nameById.value(params->satId);
+        if (tableId != 0 && tableId != params->satId && !OrbitalPositions::samePosition(tableName, name)) {
             found << tr("%1 (id %2 here, %3 in the program's table)").arg(name).arg(params->satId).arg(tableId);
             continue;
         }
-        const QString tableName = nameById.value(params->satId);
         if (!tableName.isEmpty() && tableName != name && !OrbitalPositions::samePosition(tableName, name))
             found << tr("%1 (id %2, which the program's table gives to %3)").arg(name).arg(params->satId).arg(tableName);
     }

@@ -175,6 +175,8 @@ const Entry toolEntries[] = {
     {u8"DeviceTransfers", u8"The switch's plan could not be backed up, so nothing was stored: %1", u8"Der Plan des Multischalters konnte nicht gesichert werden, daher wurde nichts gespeichert: %1", u8"The switch's plan could not be backed up, so nothing was stored: %1"},
     {u8"OptionsForm.ui", u8"Compare with device", u8"Mit Gerät vergleichen", u8"Compare with device"},
     {u8"OptionsForm.ui", u8"Show what the device holds that differs from this plan", u8"Unterschiede zwischen Gerät und aktuellem Plan anzeigen", u8"Show what the device holds that differs from this plan"},
+    {u8"OrbitalPositions", u8"%1 is now %2", u8"%1 heißt jetzt %2", u8"%1 is now %2"},
+    {u8"OrbitalPositions", u8"These satellite data list satellites by their orbital position: %1.", u8"Diese Satellitendaten führen Satelliten nach ihrer Orbitalposition: %1.", u8"These satellite data list satellites by their orbital position: %1."},
     {u8"PlanBackup", u8"The folder %1 cannot be made.", u8"Der Ordner %1 kann nicht angelegt werden.", u8"The folder %1 cannot be made."},
     {u8"PlanComparison", u8"on", u8"ein", u8"on"},
     {u8"PlanComparison", u8"off", u8"aus", u8"off"},

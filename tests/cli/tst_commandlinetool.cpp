@@ -285,7 +285,7 @@ private slots:
         QStringList words;
         for (quint32 ub = 0; ub < 24; ++ub)
             words << CodeWord::makeDynamic(ub, 3 - ub % 4, ub + 1).toText();
-        words[7] = QString::number(0x80000000u | 99u << 24 | 7u << 19 | 1136u << 8 | 0x3u);
+        words[7] = QString::number(0x80000000u | 120u << 24 | 7u << 19 | 1136u << 8 | 0x3u);
         const QString state = dir.filePath("undecodable.state");
         QFile file(state);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -302,7 +302,7 @@ private slots:
         SettingsFile::write(dir.filePath("plan.dat"), plan);
 
         QCOMPARE(run({"read", dir.filePath("out.dat")}), 2);
-        QVERIFY2(errors.startsWith("UB08 cannot be read: the satellite id 99 is not in the satellite data."),
+        QVERIFY2(errors.startsWith("UB08 cannot be read: the satellite id 120 is not in the satellite data."),
                  qPrintable(errors));
         QCOMPARE(run({"store", dir.filePath("plan.dat")}), 0);
         const QString kept = output.trimmed();

@@ -147,7 +147,7 @@ void TestBuiltInSatellites::builtInDataAreTheDatabasesData()
     QVERIFY2(download.complete, qPrintable(download.reason));
     QCOMPARE(builtIn.params, download.tables.params);
     QVERIFY(builtIn.items == download.tables.items);
-    QVERIFY(builtIn.params.size() > 200);
+    QVERIFY(builtIn.params.size() > 140);
 }
 
 // The program carries the id table apart from the data: both come from the

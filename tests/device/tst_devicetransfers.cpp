@@ -761,8 +761,8 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("because");
         QTest::newRow("satellite the data lack")
-            << (0x80000000u | 99u << 24 | 5u << 19 | 1136u << 8 | 0x3u)
-            << "UB06 cannot be read: the satellite id 99 is not in the satellite data."
+            << (0x80000000u | 120u << 24 | 5u << 19 | 1136u << 8 | 0x3u)
+            << "UB06 cannot be read: the satellite id 120 is not in the satellite data."
             << "because its plan cannot be read with the satellite data: ";
         // Another program (or an earlier version of this one) put it there.
         QTest::newRow("dynamic word on line 5")
