@@ -267,6 +267,45 @@ private slots:
         QCOMPARE(model->lnb2(), QStringLiteral("Hotbird 13.0E"));
     }
 
+    // A plan saved when the data listed spacecraft loads on their position:
+    // the satellite takes the position's name, the static UB keeps its
+    // transponder under the position's number, and the window says so.
+    void spacecraftPlanLoadsOnItsPosition()
+    {
+        builtIn = BuiltInSatellites::load();
+        QVERIFY2(builtIn.reason.isEmpty(), qPrintable(builtIn.reason));
+        build(unreachableConnection());
+        QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
+        controller->initializeInBackground();
+        QVERIFY(ready.wait(10000));
+        BandPlan plan = BandPlan::fromModel(*model);
+        plan.lnb1 = QStringLiteral("Astra 1KR 19.2E");
+        UBRecord &top = plan.list.first();
+        top.type = UBRecord::staticType;
+        top.lnb = 0;
+        top.tp = 3; // the spacecraft's own number
+        top.freq = 11494;
+        top.polarisation = Polarisation::H;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.dat"));
+        SettingsFile::write(path, plan);
+        QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
+        controller->readFromFile(path);
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(model->lnb1(), QStringLiteral("Astra 19.2E"));
+        const UBRecord &loaded = model->ubList().first();
+        QVERIFY(loaded.isStatic());
+        QCOMPARE(loaded.freq, 11494u);
+        const TransponderItem *row =
+            controller->catalogue()->findTransponder(QStringLiteral("Astra 19.2E"), quint32(loaded.tp));
+        QVERIFY(row);
+        QCOMPARE(row->frequency, 11494u);
+        QVERIFY(row->polarisation == Polarisation(Polarisation::H));
+        QVERIFY2(controller->satelliteDataNotice().contains(
+                     QLatin1String("Astra 1KR 19.2E is now Astra 19.2E")),
+                 qPrintable(controller->satelliteDataNotice()));
+    }
+
     // A server set while a download runs does not name the data of the
     // download that was already under way.
     void dataNameTheServerTheyCameFrom()
