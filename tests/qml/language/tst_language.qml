@@ -105,6 +105,44 @@ TestCase {
                 german ? "Anzahl statischer UBs festlegen" : "Set number of static UBs")
     }
 
+    // A row of the band list and its form's texts, which must find their
+    // catalogue context however the QML was compiled.
+    function bandRow(ubNumber) {
+        var view = window.mainScreen.mainScreenForm.uBListView1.listView
+        for (var row = 0; row < ubListViewModel.rowCount(); ++row) {
+            if (ubListViewModel.data(ubListViewModel.index(row, 0), modelRoles.ubNumber) !== ubNumber)
+                continue
+            view.positionViewAtIndex(row, ListView.Contain)
+            var children = view.contentItem.children
+            for (var i = 0; i < children.length; ++i) {
+                if (children[i].rowUbNumber === ubNumber && children[i].rowData !== undefined)
+                    return children[i]
+            }
+        }
+        return null
+    }
+
+    function test_bandListRowTexts() {
+        ubModelController.setStaticUBs(1, true)
+        var dynamicRow = bandRow(0)
+        verify(dynamicRow !== null)
+        compare(dynamicRow.typeText.text, german ? "dynamisch" : "dynamic")
+        var staticRow = bandRow(23)
+        verify(staticRow !== null)
+        compare(staticRow.typeText.text, german ? "statisch" : "static")
+        // A transponder the data lack is named whole at the window's smallest
+        // size.
+        compare(window.width, window.minimumWidth)
+        var index = ubListViewModel.index(0, 0)
+        ubListViewModel.setData(index, 99, modelRoles.tp)
+        ubListViewModel.setData(index, 12345, modelRoles.freq)
+        ubModelController.resetDynamicUBs(false)
+        staticRow = bandRow(23)
+        compare(staticRow.tpSelectBox.displayText, german ? "99, fehlt in den Daten" : "99, missing in the data")
+        verify(!staticRow.tpSelectBox.contentItem.truncated, "the text is cut")
+        ubModelController.setStaticUBs(0, true)
+    }
+
     function test_serialNumberText() {
         compare(ubListViewModel.serialNumber, german ? "Kein Gerät gefunden" : "No device found")
     }
