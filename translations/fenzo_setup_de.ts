@@ -311,6 +311,17 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>FileDialog</name>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+</context>
+<context>
     <name>InstallationSheet</name>
     <message>
         <source>The installation sheet could not be saved as %1 (%2).</source>

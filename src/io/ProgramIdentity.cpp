@@ -66,13 +66,17 @@ QStringList ProgramIdentity::qtCatalogueFiles(const QString &baseName, const QSt
 
 void ProgramIdentity::installTranslator()
 {
+    installTranslator(translationBaseName(QLocale::system().uiLanguages()));
+}
+
+bool ProgramIdentity::installTranslator(const QString &baseName)
+{
     // Qt's catalogues first: a translator installed later is asked first, so
     // the program's own entries (the file dialog's texts Qt lacks) win.
-    const QString baseName = translationBaseName(QLocale::system().uiLanguages());
     const QString qtDirectory = qtTranslationsPath();
     for (const QString &file : qtCatalogueFiles(baseName, qtDirectory)) {
         if (!install(file, qtDirectory))
             qCWarning(uiLog).noquote() << "Qt's catalogue" << QDir(qtDirectory).filePath(file) << "cannot be loaded";
     }
-    install(baseName, QStringLiteral(":/translations"));
+    return install(baseName, QStringLiteral(":/translations"));
 }

@@ -23,4 +23,7 @@ public:
     // that language found in Qt's translations folder, once the application
     // object exists and before anything that translates a text does.
     static void installTranslator();
+    // The same for the catalogue `baseName` ("fenzo_setup_de"); false when
+    // the program's own catalogue cannot be installed.
+    static bool installTranslator(const QString &baseName);
 };

@@ -26,8 +26,6 @@ const Entry entries[] = {
     {u8"Options", u8" for lnb1 no longer available", u8" für LNB1 nicht mehr verfügrbar", u8" for LNB1 no longer available"},
     {u8"Options", u8" for lnb2 no longer available", u8" für LNB2 nicht mehr verfügrbar", u8" for LNB2 no longer available"},
     {u8"Options", u8"Choose a file", u8"Datei auswählen", u8"Choose a file"},
-    {u8"Options", u8"dat files", u8"dat-Dateien", u8"dat files"},
-    {u8"Options", u8"txt files", u8"txt-Dateien", u8"txt files"},
     {u8"Options", u8"Error", u8"Fehler", u8"Error"},
     {u8"Options", u8"Information", u8"Hinweis", u8"Information"},
     {u8"Options", u8"Number of static Ubs: ", u8"Anzahl statischer Ubs:", u8"Number of static Ubs: "},
@@ -233,6 +231,11 @@ const Entry messageEntries[] = {
     {u8"FileChooser", u8"Save", u8"Speichern", u8"Save"},
     {u8"FileChooser", u8"Open", u8"Öffnen", u8"Open"},
     {u8"OptionsForm.ui", u8"Information", u8"Hinweis", u8"Information"},
+    // The file dialogs: the filters, and what Qt 6's own catalogue lacks.
+    {u8"Options", u8"dat files", u8"dat-Dateien", u8"dat files"},
+    {u8"Options", u8"txt files", u8"txt-Dateien", u8"txt files"},
+    {u8"FileDialog", u8"File name", u8"Dateiname", u8"File name"},
+    {u8"FileDialog", u8"Filter", u8"Filter", u8"Filter"},
 };
 
 // Where the satellite data come from and how new data are taken in.

@@ -143,6 +143,25 @@ TestCase {
         ubModelController.setStaticUBs(0, true)
     }
 
+    // The file dialog in the interface's language: Qt's texts from Qt's
+    // catalogues, the filter from the program's.
+    function test_fileDialogLanguage() {
+        var dialog = options.openDialog
+        var title = german ? "Datei auswählen" : "Choose a file"
+        dialog.open()
+        tryVerify(function () { return testHelper.windowTexts(title).length > 0 }, 5000, "no file dialog shown")
+        var texts = testHelper.windowTexts(title)
+        dialog.close()
+        tryVerify(function () { return testHelper.windowTexts(title).length === 0 }, 5000, "the dialog stayed")
+        verify(texts.indexOf(german ? "dat-Dateien (*.dat)" : "dat files (*.dat)") >= 0, texts.join(" | "))
+        if (!german)
+            return
+        var english = ["Filename", "File name", "Filter", "Size", "Type", "Modified", "Accessed", "Cancel",
+                       "Open", "Save", "Choose", "dat files (*.dat)", "Choose a file"]
+        for (var i = 0; i < texts.length; ++i)
+            verify(english.indexOf(texts[i]) < 0, "English in the German file dialog: " + texts[i])
+    }
+
     function test_serialNumberText() {
         compare(ubListViewModel.serialNumber, german ? "Kein Gerät gefunden" : "No device found")
     }
