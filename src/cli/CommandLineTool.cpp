@@ -284,7 +284,7 @@ int CommandLineTool::listSatellites()
     const SatelliteSource::Connection &c = satellites->source() == SatelliteSource::Source::Server
                                                ? satellites->dataServer()
                                                : satellites->connectionSettings();
-    const QString port = QString::number(c.port == -1 ? 3306 : c.port);
+    const QString port = QString::number(c.port == -1 ? ServerSettings::standardPort : c.port);
     // Whoever has just set a server wants to know why its data are not used.
     if (satellites->source() != SatelliteSource::Source::Server && !satellites->failureReason().isEmpty())
         err << tr("No satellite data from the server %1:%2: %3")
@@ -756,7 +756,7 @@ QStringList CommandLineTool::satelliteDataLines() const
     const SatelliteSource::Connection &c = satellites->source() == SatelliteSource::Source::Server
                                                ? satellites->dataServer()
                                                : satellites->connectionSettings();
-    const QString port = QString::number(c.port == -1 ? 3306 : c.port);
+    const QString port = QString::number(c.port == -1 ? ServerSettings::standardPort : c.port);
     const QString date = satellites->dataDate().toString(Qt::ISODate);
     QStringList lines;
     switch (satellites->source()) {

@@ -164,7 +164,7 @@ QString UBModelController::sourceText() const
     case SatelliteSource::Source::Server: {
         // The server the data came from, not the one set since.
         const SatelliteSource::Connection &c = satellites->dataServer();
-        return tr("server %1:%2").arg(c.hostName, QString::number(c.port == -1 ? 3306 : c.port));
+        return tr("server %1:%2").arg(c.hostName, QString::number(c.port == -1 ? ServerSettings::standardPort : c.port));
     }
     case SatelliteSource::Source::Cache:
         return tr("offline cache of %1").arg(date);
