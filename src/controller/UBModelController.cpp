@@ -80,7 +80,9 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
     connect(serialPortHandler.get(), &SerialPortHandler::deviceMissing, model, &UBDataModel::deviceMissing);
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, this,
-            [this](const QString &identification) { this->output.write(QStringLiteral("found ") + identification); });
+            [this](const QString &identification) {
+                this->output.write(QStringLiteral("found ") + identification);
+            });
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, this, &UBModelController::deviceFound);
     connect(serialPortHandler.get(), &SerialPortHandler::deviceMissing, this,
             &UBModelController::deviceMissing);
@@ -164,7 +166,8 @@ QString UBModelController::sourceText() const
     case SatelliteSource::Source::Server: {
         // The server the data came from, not the one set since.
         const SatelliteSource::Connection &c = satellites->dataServer();
-        return tr("server %1:%2").arg(c.hostName, QString::number(c.port == -1 ? ServerSettings::standardPort : c.port));
+        return tr("server %1:%2")
+            .arg(c.hostName, QString::number(c.port == -1 ? ServerSettings::standardPort : c.port));
     }
     case SatelliteSource::Source::Cache:
         return tr("offline cache of %1").arg(date);

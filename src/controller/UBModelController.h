@@ -52,7 +52,8 @@ public:
     explicit UBModelController(UBDataModel *model);
     // `output` takes the lines "found …" and "File from version: …" that
     // scripts read on the window's standard output, besides the log.
-    UBModelController(UBDataModel *model, Environment environment, DiagnosticLines output = DiagnosticLines());
+    UBModelController(UBDataModel *model, Environment environment,
+                      DiagnosticLines output = DiagnosticLines());
     ~UBModelController() override;
 
     // Downloads (or loads) the satellite data and, when that worked, starts

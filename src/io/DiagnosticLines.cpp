@@ -10,7 +10,8 @@ DiagnosticLines::DiagnosticLines()
     : standardOutput(std::make_shared<QFile>()), failed(std::make_shared<bool>(false))
 {
     // Unbuffered: each line reaches the descriptor before write() returns.
-    if (standardOutput->open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+    if (standardOutput->open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                             QFileDevice::DontCloseHandle))
         device = standardOutput.get();
     else
         qCWarning(uiLog).noquote() << "Standard output cannot be opened:" << standardOutput->errorString();

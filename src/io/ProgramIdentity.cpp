@@ -56,8 +56,10 @@ QStringList ProgramIdentity::qtCatalogueFiles(const QString &baseName, const QSt
     if (language == QLatin1String("en"))
         return {};
     QStringList files;
-    for (const char *module : {"qtbase", "qtdeclarative", "qtquickcontrols", "qtquickcontrols2", "qtserialport"}) {
-        const QString file = QString::fromLatin1(module) + QLatin1Char('_') + language + QStringLiteral(".qm");
+    for (const char *module :
+         {"qtbase", "qtdeclarative", "qtquickcontrols", "qtquickcontrols2", "qtserialport"}) {
+        const QString file =
+            QString::fromLatin1(module) + QLatin1Char('_') + language + QStringLiteral(".qm");
         if (QFileInfo::exists(QDir(directory).filePath(file)))
             files << file;
     }
@@ -76,7 +78,8 @@ bool ProgramIdentity::installTranslator(const QString &baseName)
     const QString qtDirectory = qtTranslationsPath();
     for (const QString &file : qtCatalogueFiles(baseName, qtDirectory)) {
         if (!install(file, qtDirectory))
-            qCWarning(uiLog).noquote() << "Qt's catalogue" << QDir(qtDirectory).filePath(file) << "cannot be loaded";
+            qCWarning(uiLog).noquote()
+                << "Qt's catalogue" << QDir(qtDirectory).filePath(file) << "cannot be loaded";
     }
     return install(baseName, QStringLiteral(":/translations"));
 }

@@ -41,7 +41,8 @@ private slots:
     {
         QTemporaryDir directory;
         QVERIFY(directory.isValid());
-        for (const char *name : {"qtbase_de.qm", "qtserialport_de.qm", "qtbase_fr.qm", "qtbase_en.qm", "qt_de.qm"}) {
+        for (const char *name :
+             {"qtbase_de.qm", "qtserialport_de.qm", "qtbase_fr.qm", "qtbase_en.qm", "qt_de.qm"}) {
             QFile file(directory.filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
