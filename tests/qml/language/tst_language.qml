@@ -73,14 +73,14 @@ TestCase {
         return window.contentItem.parent
     }
 
-    // A visible item below `item` whose text is `text`.
-    function findText(item, text) {
-        if (!item)
+    // A visible item below `item` whose text is `text`, other than `besides`.
+    function findText(item, text, besides) {
+        if (!item || item === besides)
             return false
         if (item.visible && item.text === text)
             return true
         for (var i = 0; i < item.children.length; ++i) {
-            if (findText(item.children[i], text))
+            if (findText(item.children[i], text, besides))
                 return true
         }
         return false
@@ -140,6 +140,18 @@ TestCase {
         staticRow = bandRow(23)
         compare(staticRow.tpSelectBox.displayText, german ? "99, fehlt in den Daten" : "99, missing in the data")
         verify(!staticRow.tpSelectBox.contentItem.truncated, "the text is cut")
+        // And whole on hover, in a tool tip.
+        var whole = staticRow.tpSelectBox.displayText
+        var box = staticRow.tpSelectBox.contentItem
+        verify(!findText(popupLayer(), whole, box))
+        // The row places its boxes when it is next laid out.
+        tryVerify(function () {
+            return staticRow.tpSelectBox.mapToItem(staticRow, 0, 0).x
+                    > staticRow.lnbSelectBox.mapToItem(staticRow, 0, 0).x + staticRow.lnbSelectBox.width
+        }, 2000, "the row is not laid out")
+        mouseMove(staticRow.tpSelectBox, 5, 5)
+        tryVerify(function () { return findText(popupLayer(), whole, box) }, 3000, "no tool tip")
+        mouseMove(window.mainScreen.mainScreenForm, 5, 5)
         ubModelController.setStaticUBs(0, true)
     }
 
