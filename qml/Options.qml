@@ -351,7 +351,7 @@ OptionsForm {
     FileChooser {
         id: openDialog
         title: qsTr("Choose a file")
-        nameFilters: ["dat files (*.dat)"]
+        nameFilters: [qsTr("dat files") + " (*.dat)"]
         onChosen: function (url) { ubModelController.readFromFile(url) }
     }
 
@@ -359,7 +359,7 @@ OptionsForm {
         id: reportDialog
         title: qsTr("Choose a file")
         saving: true
-        nameFilters: ["txt files (*.txt)"]
+        nameFilters: [qsTr("txt files") + " (*.txt)"]
         onChosen: function (url) { if (supportReport) supportReport.save(url) }
     }
 
@@ -367,7 +367,7 @@ OptionsForm {
         id: saveDialog
         title: qsTr("Choose a file")
         saving: true
-        nameFilters: ["dat files (*.dat)"]
+        nameFilters: [qsTr("dat files") + " (*.dat)"]
         onChosen: function (url) { ubModelController.saveToFile(url) }
     }
 }

@@ -4,7 +4,7 @@ import QtQuick.Controls 2.0
 // "Satellite data…": shows where the satellite data come from and lets the
 // user point the program at another server. OK stores the fields, Cancel
 // leaves the stored server as it was; "Update now" stores them and
-// downloads at once, "Back to defaults" forgets the stored server.
+// downloads at once, "Restore defaults" forgets the stored server.
 DialogWindow {
     id: dialog
     title: qsTr("Satellite data")

@@ -147,7 +147,7 @@ Item {
 
             Button {
                 id: defaultsButton
-                text: qsTr("Back to defaults")
+                text: qsTr("Restore defaults")
             }
         }
     }

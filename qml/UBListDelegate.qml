@@ -1,4 +1,5 @@
 import QtQuick 2.7
+import QtQuick.Controls 2.0
 
 // A row of the band list at work: the boxes show the model, and the user's
 // choices go to the controller, which keeps the plan's rules (a transponder
@@ -58,8 +59,10 @@ UBListDelegateForm {
     tpSelectBox.model: transponderList
     // Red while the static UB has no transponder, or one the data lack.
     tpSelectBox.textColor: tpTextColor
-    tpSelectBox.displayText: tpUnknown ? qsTr("%1, not in the satellite data").arg(twoDigits(model.tp))
+    tpSelectBox.displayText: tpUnknown ? qsTr("%1, missing in the data").arg(twoDigits(model.tp))
                                        : tpSelectBox.currentText
+    // The box's whole text on hover, should a narrow box cut it.
+    tpMouseArea.hoverEnabled: true
 
     lineSelectBox.onActivated: function (index) { delegateRoot.chooseLine(index) }
     lnbSelectBox.onActivated: function (index) {
@@ -72,6 +75,13 @@ UBListDelegateForm {
     lineMouseArea.onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
     lnbMouseArea.onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
     tpMouseArea.onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
+
+    ToolTip {
+        parent: tpSelectBox
+        visible: tpMouseArea.containsMouse && tpSelectBox.displayText !== ""
+        delay: 500
+        text: tpSelectBox.displayText
+    }
 
     // The boxes show the model; the user's choices go back through activated.
     Binding {

@@ -161,7 +161,12 @@ Item {
                 textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 font.pixelSize: 12
-                text: form.isDynamic ? qsTr("dynamic") : qsTr("static")
+                // qsTr() inside an expression takes its context from how the
+                // file was compiled and cached ("UBListDelegateForm" or
+                // "UBListDelegateForm.ui"); the context named here holds in
+                // every build.
+                text: form.isDynamic ? qsTranslate("UBListDelegateForm.ui", "dynamic")
+                                     : qsTranslate("UBListDelegateForm.ui", "static")
             }
         }
     }

@@ -9,6 +9,7 @@ packages=(
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls qml-module-qtquick-controls2
   qml-module-qtquick-templates2 qml-module-qtquick-dialogs qml-module-qtquick-layouts qml-module-qttest
   qml-module-qt-labs-folderlistmodel qml-module-qt-labs-settings qml-module-qtquick-privatewidgets
+  qttranslations5-l10n
   qtdeclarative5-dev-tools mariadb-server mariadb-client libmariadb-dev pkg-config xvfb xauth xdotool imagemagick python3 faketime
   dtv-scan-tables poppler-utils gdb
   dpkg-dev file binutils lintian desktop-file-utils appstream x11-utils
@@ -17,7 +18,7 @@ packages=(
   qt6-base-dev qt6-declarative-dev qt6-serialport-dev libqt6sql6-mysql qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-dialogs qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qttest
-  qml6-module-qtqml-workerscript qml6-module-qt-labs-folderlistmodel
+  qml6-module-qtqml-workerscript qml6-module-qt-labs-folderlistmodel qt6-translations-l10n
 )
 
 missing=()

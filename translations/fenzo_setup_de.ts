@@ -103,6 +103,30 @@
         <translation>In den Satellitendaten unter anderen Transpondernummern gefunden: %1.</translation>
     </message>
     <message>
+        <source>encrypted (TLS)</source>
+        <translation>verschlüsselt (TLS)</translation>
+    </message>
+    <message>
+        <source>not encrypted</source>
+        <translation>nicht verschlüsselt</translation>
+    </message>
+    <message>
+        <source>TLS required</source>
+        <translation>TLS verlangt</translation>
+    </message>
+    <message>
+        <source>TLS when offered</source>
+        <translation>TLS, wenn angeboten</translation>
+    </message>
+    <message>
+        <source>certificates from the system&apos;s store</source>
+        <translation>Zertifikate aus dem Speicher des Systems</translation>
+    </message>
+    <message>
+        <source>certificates from %1</source>
+        <translation>Zertifikate aus %1</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -116,7 +140,8 @@ Commands:
                                 as its last line
   store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
                                 one after another, until Ctrl+C; exit status 2
-                                when one or more switches were not stored
+                                when PLAN could not be stored in one or more
+                                switches
   restore [--port PATH] BACKUP  sends a backup back and stores it: a settings
                                 file (.dat) as store does, or the switch&apos;s
                                 replies (.txt) word for word
@@ -127,9 +152,9 @@ Commands:
                                 transponders
   server                        prints the satellite data&apos;s server:
                                 host:port database user
-  server HOST[:PORT]            stores the server of window and tool (keeps
-                                database, user and password; without PORT
-                                the standard port)
+  server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli
+                                (keeps database, user and password;
+                                without PORT the standard port)
   server --reset                back to the built-in server
   server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]
                                 the server&apos;s certificate is checked against
@@ -160,13 +185,14 @@ Befehle:
                                 Sicherung aus
   store --each PLAN.dat         speichert PLAN nacheinander in jedem neu
                                 angeschlossenen Multischalter; Beenden mit
-                                Strg+C; Rückgabewert 2, wenn ein oder mehrere
-                                Multischalter nicht gespeichert wurden
+                                Strg+C; Rückgabewert 2, wenn PLAN in einem oder
+                                mehreren Multischaltern nicht gespeichert
+                                werden konnte
   restore [--port PFAD] SICHERUNG
                                 sendet eine Sicherung zurück und speichert
-                                sie: eine Einstellungsdatei (.dat) wie store,
-                                die Antworten des Multischalters (.txt) Wort
-                                für Wort
+                                sie: eine Einstellungsdatei (.dat) wie store
+                                oder gesicherte Antworten des Multischalters
+                                (.txt) unverändert
   sheet PLAN.dat ZIEL.pdf       das Installationsblatt eines Plans
                                 (ZIEL.png: nur das Bild)
   satellites                    woher die Satellitendaten stammen, dann eine
@@ -174,9 +200,9 @@ Befehle:
                                 Transponder
   server                        nennt den Server der Satellitendaten:
                                 Host:Port Datenbank Benutzer
-  server HOST[:PORT]            speichert den Server für Fenster und Werkzeug
-                                (behält Datenbank, Benutzer und Passwort;
-                                ohne PORT der Standard-Port)
+  server HOST[:PORT]            speichert den Server für fenzo_setup und
+                                fenzo_cli (behält Datenbank, Benutzer und
+                                Passwort; ohne PORT der Standard-Port)
   server --reset                zurück zum eingebauten Server
   server [HOST[:PORT]] [--ca DATEI] [--require-tls|--allow-plain]
                                 das Zertifikat des Servers wird mit DATEI
@@ -192,30 +218,6 @@ Befehle:
 Ohne --port wird der einzige gefundene Multischalter benutzt.
 Rückgabewert 2: Fehler.
 </translation>
-    </message>
-    <message>
-        <source>encrypted (TLS)</source>
-        <translation>verschlüsselt (TLS)</translation>
-    </message>
-    <message>
-        <source>not encrypted</source>
-        <translation>nicht verschlüsselt</translation>
-    </message>
-    <message>
-        <source>TLS required</source>
-        <translation>TLS verlangt</translation>
-    </message>
-    <message>
-        <source>TLS when offered</source>
-        <translation>TLS, wenn angeboten</translation>
-    </message>
-    <message>
-        <source>certificates from the system&apos;s store</source>
-        <translation>Zertifikate aus dem Speicher des Systems</translation>
-    </message>
-    <message>
-        <source>certificates from %1</source>
-        <translation>Zertifikate aus %1</translation>
     </message>
 </context>
 <context>
@@ -239,16 +241,8 @@ Rückgabewert 2: Fehler.
 <context>
     <name>DeviceReplies</name>
     <message>
-        <source>It is no UTF-8 text.</source>
-        <translation>Sie ist kein UTF-8-Text.</translation>
-    </message>
-    <message>
         <source>The line &quot;%1&quot; is no query and reply of the switch.</source>
         <translation>Die Zeile &quot;%1&quot; ist keine Abfrage mit Antwort des Multischalters.</translation>
-    </message>
-    <message>
-        <source>The reply to %1 is there twice.</source>
-        <translation>Die Antwort auf %1 steht zweimal darin.</translation>
     </message>
     <message>
         <source>The reply to %1 is not a reply of the switch.</source>
@@ -262,6 +256,14 @@ Rückgabewert 2: Fehler.
         <source>The reply to :CONF:ALL? does not hold 24 code words.</source>
         <translation>Die Antwort auf :CONF:ALL? enthält nicht 24 Codewörter.</translation>
     </message>
+    <message>
+        <source>It is not a UTF-8 text.</source>
+        <translation>Sie ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>The reply to %1 appears twice.</source>
+        <translation>Die Antwort auf %1 kommt zweimal vor.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceTransfers</name>
@@ -271,7 +273,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</source>
-        <translation>Nur die Antworten des Multischalters wurden gesichert, in %1, weil sein Plan mit den Satellitendaten nicht gelesen werden kann: %2</translation>
+        <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan mit den vorhandenen Satellitendaten nicht lesen lässt: %2</translation>
     </message>
     <message>
         <source>The switch&apos;s plan could not be backed up, so nothing was sent: %1</source>
@@ -279,11 +281,11 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</source>
-        <translation>Der Plan ist im Multischalter gespeichert. Der zuvor im Multischalter gespeicherte Plan ist in der Sicherung %1 aufbewahrt.</translation>
+        <translation>Der Plan wurde im Multischalter gespeichert. Der bisherige Plan liegt in der Sicherung %1.</translation>
     </message>
     <message>
         <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
-        <translation>Nur die Antworten des Multischalters wurden gesichert, in %1, weil sein Plan nicht gelesen werden kann: %2</translation>
+        <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan nicht lesen lässt: %2</translation>
     </message>
 </context>
 <context>
@@ -306,6 +308,17 @@ Rückgabewert 2: Fehler.
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
     </message>
 </context>
 <context>
@@ -414,6 +427,14 @@ Rückgabewert 2: Fehler.
     <message>
         <source>Fetching the satellite data…</source>
         <translation>Satellitendaten werden geladen…</translation>
+    </message>
+    <message>
+        <source>dat files</source>
+        <translation>dat-Dateien</translation>
+    </message>
+    <message>
+        <source>txt files</source>
+        <translation>txt-Dateien</translation>
     </message>
 </context>
 <context>
@@ -729,8 +750,8 @@ Rückgabewert 2: Fehler.
         <translation>Jetzt aktualisieren</translation>
     </message>
     <message>
-        <source>Back to defaults</source>
-        <translation>Standardwerte</translation>
+        <source>Restore defaults</source>
+        <translation>Standard wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -787,19 +808,19 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>The switch at %1 may not be opened. Reinstall the program so that its device rule %2 is in place, or add your user to the group dialout and log in again.</source>
-        <translation>Kein Zugriff auf das Gerät an %1 (fehlende Berechtigung). Installieren Sie das Programm neu, damit die Geräteregel %2 eingerichtet wird, oder nehmen Sie Ihr Benutzerkonto in die Gruppe dialout auf und melden Sie sich neu an.</translation>
+        <translation>Der Multischalter an %1 lässt sich nicht öffnen (fehlende Berechtigung). Installieren Sie das Programm neu, damit die Geräteregel %2 eingerichtet wird, oder nehmen Sie Ihr Benutzerkonto in die Gruppe dialout auf und melden Sie sich neu an.</translation>
     </message>
     <message>
         <source>The switch at %1 may not be opened: unplug it and plug it in again, or add your user to the group dialout and log in again.</source>
-        <translation>Kein Zugriff auf das Gerät an %1 (fehlende Berechtigung): Ziehen Sie es ab und stecken Sie es wieder ein, oder nehmen Sie Ihr Benutzerkonto in die Gruppe dialout auf und melden Sie sich neu an.</translation>
+        <translation>Der Multischalter an %1 lässt sich nicht öffnen (fehlende Berechtigung): Ziehen Sie ihn ab und stecken Sie ihn wieder ein, oder nehmen Sie Ihr Benutzerkonto in die Gruppe dialout auf und melden Sie sich neu an.</translation>
     </message>
     <message>
         <source>The switch at %1 is in use by another program. Close that program to use the switch here.</source>
-        <translation>Das Gerät an %1 wird von einem anderen Programm benutzt. Schließen Sie das andere Programm, um das Gerät hier zu benutzen.</translation>
+        <translation>Der Multischalter an %1 wird von einem anderen Programm benutzt. Schließen Sie das andere Programm, um den Multischalter hier zu benutzen.</translation>
     </message>
     <message>
         <source>The switch at %1 could not be opened (%2).</source>
-        <translation>Das Gerät an %1 konnte nicht geöffnet werden (%2).</translation>
+        <translation>Der Multischalter an %1 konnte nicht geöffnet werden (%2).</translation>
     </message>
     <message>
         <source>UB number %1 cannot be sent to the device (1 to 32)</source>
@@ -815,7 +836,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>%1 cannot be read: it names the high band, which %2 does not have.</source>
-        <translation>%1 kann nicht gelesen werden: Es nennt das High-Band, das %2 nicht hat.</translation>
+        <translation>%1 kann nicht gelesen werden: Es liegt im High-Band, das %2 nicht hat.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2 has no transponder at %3 MHz %4 in the satellite data.</source>
@@ -868,10 +889,6 @@ Rückgabewert 2: Fehler.
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>The port is no number.</source>
-        <translation>Der Port ist keine Zahl.</translation>
-    </message>
-    <message>
         <source>The server setting could not be saved in %1.</source>
         <translation>Die Server-Einstellung konnte nicht in %1 gespeichert werden.</translation>
     </message>
@@ -880,12 +897,8 @@ Rückgabewert 2: Fehler.
         <translation>Name oder Adresse des Servers ist leer.</translation>
     </message>
     <message>
-        <source>The server&apos;s name &quot;%1&quot; holds characters that no server name has.</source>
-        <translation>Der Servername &quot;%1&quot; enthält Zeichen, die kein Servername enthält.</translation>
-    </message>
-    <message>
         <source>The port must be a number from 1 to 65535 (empty: the standard port %1).</source>
-        <translation>Der Port muss eine Zahl von 1 bis 65535 sein (leer: der Standard-Port %1).</translation>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein (leer lassen für Standard-Port %1).</translation>
     </message>
     <message>
         <source>The database name is empty.</source>
@@ -894,6 +907,14 @@ Rückgabewert 2: Fehler.
     <message>
         <source>The user name is empty.</source>
         <translation>Der Benutzername ist leer.</translation>
+    </message>
+    <message>
+        <source>The port is not a number.</source>
+        <translation>Der Port ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name &quot;%1&quot; contains characters not allowed in a server name.</source>
+        <translation>Der Servername „%1“ enthält unzulässige Zeichen.</translation>
     </message>
 </context>
 <context>
@@ -1245,8 +1266,8 @@ Rückgabewert 2: Fehler.
 <context>
     <name>UBListDelegate</name>
     <message>
-        <source>%1, not in the satellite data</source>
-        <translation>%1, nicht in den Satellitendaten</translation>
+        <source>%1, missing in the data</source>
+        <translation>%1, fehlt in den Daten</translation>
     </message>
 </context>
 <context>
@@ -1312,11 +1333,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>Satellite data: %1; no server: %2</source>
-        <translation>Satellitendaten: %1; kein Server: %2</translation>
-    </message>
-    <message>
-        <source>Satellite data: new data from %1 taken in.</source>
-        <translation>Satellitendaten: neue Daten von %1 übernommen.</translation>
+        <translation>Satellitendaten: %1; Abruf vom Server fehlgeschlagen: %2</translation>
     </message>
     <message>
         <source>server %1:%2</source>
@@ -1344,19 +1361,19 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>Not in these data: %1.</source>
-        <translation>Nicht in diesen Daten: %1.</translation>
+        <translation>Nicht in den Satellitendaten: %1.</translation>
     </message>
     <message>
         <source>Transponders not in these data (marked): %1.</source>
-        <translation>Transponder nicht in diesen Daten (markiert): %1.</translation>
+        <translation>UBs mit fehlendem Transponder (markiert): %1.</translation>
     </message>
     <message>
         <source>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</source>
-        <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung, öffnen Sie dann &quot;Satellitendaten…&quot;, prüfen Sie den Server und drücken Sie &quot;Jetzt aktualisieren&quot;.</translation>
+        <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung, klicken Sie dann auf das Symbol „Satellitendaten…“, prüfen Sie den Server und klicken Sie auf „Jetzt aktualisieren“.</translation>
     </message>
     <message>
         <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
-        <translation>Anwendungsdaten sind älter als einen Monat. Bitte stellen Sie eine Internetverbindung her, öffnen Sie &quot;Satellitendaten…&quot; und drücken Sie &quot;Jetzt aktualisieren&quot;, um die Daten zu aktualisieren.</translation>
+        <translation>Anwendungsdaten sind älter als einen Monat. Bitte stellen Sie eine Internetverbindung her, klicken Sie auf das Symbol „Satellitendaten…“ und dann auf „Jetzt aktualisieren“.</translation>
     </message>
     <message>
         <source>Every dynamic UB must be on one of the lines 1 to 4.</source>
@@ -1373,6 +1390,10 @@ Rückgabewert 2: Fehler.
     <message>
         <source>A download of the satellite data is still under way; try again in a few seconds.</source>
         <translation>Ein Herunterladen der Satellitendaten läuft noch; bitte in einigen Sekunden erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Satellite data: new data loaded (%1).</source>
+        <translation>Satellitendaten: neue Daten übernommen (%1).</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,30 @@
         <translation>Found under other transponder numbers in the satellite data: %1.</translation>
     </message>
     <message>
+        <source>encrypted (TLS)</source>
+        <translation>encrypted (TLS)</translation>
+    </message>
+    <message>
+        <source>not encrypted</source>
+        <translation>not encrypted</translation>
+    </message>
+    <message>
+        <source>TLS required</source>
+        <translation>TLS required</translation>
+    </message>
+    <message>
+        <source>TLS when offered</source>
+        <translation>TLS when offered</translation>
+    </message>
+    <message>
+        <source>certificates from the system&apos;s store</source>
+        <translation>certificates from the system&apos;s store</translation>
+    </message>
+    <message>
+        <source>certificates from %1</source>
+        <translation>certificates from %1</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -116,7 +140,8 @@ Commands:
                                 as its last line
   store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
                                 one after another, until Ctrl+C; exit status 2
-                                when one or more switches were not stored
+                                when PLAN could not be stored in one or more
+                                switches
   restore [--port PATH] BACKUP  sends a backup back and stores it: a settings
                                 file (.dat) as store does, or the switch&apos;s
                                 replies (.txt) word for word
@@ -127,9 +152,9 @@ Commands:
                                 transponders
   server                        prints the satellite data&apos;s server:
                                 host:port database user
-  server HOST[:PORT]            stores the server of window and tool (keeps
-                                database, user and password; without PORT
-                                the standard port)
+  server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli
+                                (keeps database, user and password;
+                                without PORT the standard port)
   server --reset                back to the built-in server
   server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]
                                 the server&apos;s certificate is checked against
@@ -155,7 +180,8 @@ Commands:
                                 as its last line
   store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
                                 one after another, until Ctrl+C; exit status 2
-                                when one or more switches were not stored
+                                when PLAN could not be stored in one or more
+                                switches
   restore [--port PATH] BACKUP  sends a backup back and stores it: a settings
                                 file (.dat) as store does, or the switch&apos;s
                                 replies (.txt) word for word
@@ -166,9 +192,9 @@ Commands:
                                 transponders
   server                        prints the satellite data&apos;s server:
                                 host:port database user
-  server HOST[:PORT]            stores the server of window and tool (keeps
-                                database, user and password; without PORT
-                                the standard port)
+  server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli
+                                (keeps database, user and password;
+                                without PORT the standard port)
   server --reset                back to the built-in server
   server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]
                                 the server&apos;s certificate is checked against
@@ -181,30 +207,6 @@ Commands:
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </translation>
-    </message>
-    <message>
-        <source>encrypted (TLS)</source>
-        <translation>encrypted (TLS)</translation>
-    </message>
-    <message>
-        <source>not encrypted</source>
-        <translation>not encrypted</translation>
-    </message>
-    <message>
-        <source>TLS required</source>
-        <translation>TLS required</translation>
-    </message>
-    <message>
-        <source>TLS when offered</source>
-        <translation>TLS when offered</translation>
-    </message>
-    <message>
-        <source>certificates from the system&apos;s store</source>
-        <translation>certificates from the system&apos;s store</translation>
-    </message>
-    <message>
-        <source>certificates from %1</source>
-        <translation>certificates from %1</translation>
     </message>
 </context>
 <context>
@@ -228,16 +230,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
 <context>
     <name>DeviceReplies</name>
     <message>
-        <source>It is no UTF-8 text.</source>
-        <translation>It is no UTF-8 text.</translation>
-    </message>
-    <message>
         <source>The line &quot;%1&quot; is no query and reply of the switch.</source>
         <translation>The line &quot;%1&quot; is no query and reply of the switch.</translation>
-    </message>
-    <message>
-        <source>The reply to %1 is there twice.</source>
-        <translation>The reply to %1 is there twice.</translation>
     </message>
     <message>
         <source>The reply to %1 is not a reply of the switch.</source>
@@ -250,6 +244,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>The reply to :CONF:ALL? does not hold 24 code words.</source>
         <translation>The reply to :CONF:ALL? does not hold 24 code words.</translation>
+    </message>
+    <message>
+        <source>It is not a UTF-8 text.</source>
+        <translation>It is not a UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>The reply to %1 appears twice.</source>
+        <translation>The reply to %1 appears twice.</translation>
     </message>
 </context>
 <context>
@@ -295,6 +297,17 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Open</source>
         <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
     </message>
 </context>
 <context>
@@ -403,6 +416,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Fetching the satellite data…</source>
         <translation>Fetching the satellite data…</translation>
+    </message>
+    <message>
+        <source>dat files</source>
+        <translation>dat files</translation>
+    </message>
+    <message>
+        <source>txt files</source>
+        <translation>txt files</translation>
     </message>
 </context>
 <context>
@@ -718,8 +739,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>Update now</translation>
     </message>
     <message>
-        <source>Back to defaults</source>
-        <translation>Back to defaults</translation>
+        <source>Restore defaults</source>
+        <translation>Restore defaults</translation>
     </message>
 </context>
 <context>
@@ -857,20 +878,12 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>The port is no number.</source>
-        <translation>The port is no number.</translation>
-    </message>
-    <message>
         <source>The server setting could not be saved in %1.</source>
         <translation>The server setting could not be saved in %1.</translation>
     </message>
     <message>
         <source>The server&apos;s name or address is empty.</source>
         <translation>The server&apos;s name or address is empty.</translation>
-    </message>
-    <message>
-        <source>The server&apos;s name &quot;%1&quot; holds characters that no server name has.</source>
-        <translation>The server&apos;s name &quot;%1&quot; holds characters that no server name has.</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535 (empty: the standard port %1).</source>
@@ -883,6 +896,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>The user name is empty.</source>
         <translation>The user name is empty.</translation>
+    </message>
+    <message>
+        <source>The port is not a number.</source>
+        <translation>The port is not a number.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name &quot;%1&quot; contains characters not allowed in a server name.</source>
+        <translation>The server&apos;s name &quot;%1&quot; contains characters not allowed in a server name.</translation>
     </message>
 </context>
 <context>
@@ -1234,8 +1255,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
 <context>
     <name>UBListDelegate</name>
     <message>
-        <source>%1, not in the satellite data</source>
-        <translation>%1, not in the satellite data</translation>
+        <source>%1, missing in the data</source>
+        <translation>%1, missing in the data</translation>
     </message>
 </context>
 <context>
@@ -1304,10 +1325,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>Satellite data: %1; no server: %2</translation>
     </message>
     <message>
-        <source>Satellite data: new data from %1 taken in.</source>
-        <translation>Satellite data: new data from %1 taken in.</translation>
-    </message>
-    <message>
         <source>server %1:%2</source>
         <translation>server %1:%2</translation>
     </message>
@@ -1362,6 +1379,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>A download of the satellite data is still under way; try again in a few seconds.</source>
         <translation>A download of the satellite data is still under way; try again in a few seconds.</translation>
+    </message>
+    <message>
+        <source>Satellite data: new data loaded (%1).</source>
+        <translation>Satellite data: new data loaded (%1).</translation>
     </message>
 </context>
 <context>

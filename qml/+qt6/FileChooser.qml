@@ -11,6 +11,10 @@ Window {
     property bool saving: false
     property alias nameFilters: dialog.nameFilters
     signal chosen(string url)
+    // Texts of Qt 6.4's dialog that Qt's German catalogue lacks: the
+    // program's catalogues carry them in the dialog's own context.
+    readonly property var textsQtLacks: [QT_TRANSLATE_NOOP("FileDialog", "File name"),
+                                         QT_TRANSLATE_NOOP("FileDialog", "Filter")]
 
     flags: Qt.Dialog
     modality: Qt.WindowModal

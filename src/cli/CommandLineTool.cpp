@@ -188,7 +188,8 @@ int CommandLineTool::help()
               "                                as its last line\n"
               "  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,\n"
               "                                one after another, until Ctrl+C; exit status 2\n"
-              "                                when one or more switches were not stored\n"
+              "                                when PLAN could not be stored in one or more\n"
+              "                                switches\n"
               "  restore [--port PATH] BACKUP  sends a backup back and stores it: a settings\n"
               "                                file (.dat) as store does, or the switch's\n"
               "                                replies (.txt) word for word\n"
@@ -199,9 +200,9 @@ int CommandLineTool::help()
               "                                transponders\n"
               "  server                        prints the satellite data's server:\n"
               "                                host:port database user\n"
-              "  server HOST[:PORT]            stores the server of window and tool (keeps\n"
-              "                                database, user and password; without PORT\n"
-              "                                the standard port)\n"
+              "  server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli\n"
+              "                                (keeps database, user and password;\n"
+              "                                without PORT the standard port)\n"
               "  server --reset                back to the built-in server\n"
               "  server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]\n"
               "                                the server's certificate is checked against\n"
@@ -284,7 +285,7 @@ int CommandLineTool::listSatellites()
     const SatelliteSource::Connection &c = satellites->source() == SatelliteSource::Source::Server
                                                ? satellites->dataServer()
                                                : satellites->connectionSettings();
-    const QString port = QString::number(c.port == -1 ? 3306 : c.port);
+    const QString port = QString::number(c.port == -1 ? ServerSettings::standardPort : c.port);
     // Whoever has just set a server wants to know why its data are not used.
     if (satellites->source() != SatelliteSource::Source::Server && !satellites->failureReason().isEmpty())
         err << tr("No satellite data from the server %1:%2: %3")
@@ -759,7 +760,7 @@ QStringList CommandLineTool::satelliteDataLines() const
     const SatelliteSource::Connection &c = satellites->source() == SatelliteSource::Source::Server
                                                ? satellites->dataServer()
                                                : satellites->connectionSettings();
-    const QString port = QString::number(c.port == -1 ? 3306 : c.port);
+    const QString port = QString::number(c.port == -1 ? ServerSettings::standardPort : c.port);
     const QString date = satellites->dataDate().toString(Qt::ISODate);
     QStringList lines;
     switch (satellites->source()) {

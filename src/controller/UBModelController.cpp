@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <exception>
 #include <new>
+#include <utility>
 
 namespace {
 constexpr int planSize = BandPlan::size;
@@ -27,12 +28,12 @@ static_assert(SwitchSatellites::maxSatId == CodeWord::maxSatId, "one limit for s
 
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
 
-UBModelController::UBModelController(UBDataModel *model, Environment environment)
+UBModelController::UBModelController(UBDataModel *model, Environment environment, DiagnosticLines output)
     : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
       dbConnectionMessage(databaseMissingMessage()), idTable(BuiltInSatellites::idTable()),
-      serverSettingsFile(environment.serverSettingsFile)
+      serverSettingsFile(environment.serverSettingsFile), output(std::move(output))
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
@@ -79,6 +80,10 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     // the device, so the model's slots are connected first.
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
     connect(serialPortHandler.get(), &SerialPortHandler::deviceMissing, model, &UBDataModel::deviceMissing);
+    connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, this,
+            [this](const QString &identification) {
+                this->output.write(QStringLiteral("found ") + identification);
+            });
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, this, &UBModelController::deviceFound);
     connect(serialPortHandler.get(), &SerialPortHandler::deviceMissing, this,
             &UBModelController::deviceMissing);
@@ -140,7 +145,7 @@ void UBModelController::takeDownload(const SatelliteSource::Download &result)
     if (!result.complete)
         setNotice(tr("Satellite data: %1; no server: %2").arg(sourceText(), result.reason));
     else if (changed && hadData)
-        setNotice(tr("Satellite data: new data from %1 taken in.").arg(sourceText()) + missing);
+        setNotice(tr("Satellite data: new data loaded (%1).").arg(sourceText()) + missing);
     else
         setNotice(missing.trimmed());
 }
@@ -162,7 +167,8 @@ QString UBModelController::sourceText() const
     case SatelliteSource::Source::Server: {
         // The server the data came from, not the one set since.
         const SatelliteSource::Connection &c = satellites->dataServer();
-        return tr("server %1:%2").arg(c.hostName, QString::number(c.port == -1 ? 3306 : c.port));
+        return tr("server %1:%2")
+            .arg(c.hostName, QString::number(c.port == -1 ? ServerSettings::standardPort : c.port));
     }
     case SatelliteSource::Source::Cache:
         return tr("offline cache of %1").arg(date);
@@ -711,8 +717,10 @@ void UBModelController::readFromFile(const QString &fileName)
     const QString path = LocalPath::fromUrlText(fileName);
     try {
         // Written as soon as the version is read, for a damaged file too.
-        const BandPlan plan = SettingsFile::read(path, [](const QString &version) {
-            qCDebug(fileLog).noquote() << QStringLiteral("File from version: ") + version;
+        const BandPlan plan = SettingsFile::read(path, [this](const QString &version) {
+            const QString line = QStringLiteral("File from version: ") + version;
+            qCDebug(fileLog).noquote() << line;
+            output.write(line);
         });
         plan.applyTo(*model);
         // The plan stays as loaded; what the data lack is marked and said.

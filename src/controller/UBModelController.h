@@ -6,6 +6,7 @@
 #include "device/Environment.h"
 #include "db/ServerSettings.h"
 #include "device/SerialPortHandler.h"
+#include "io/DiagnosticLines.h"
 #include "model/SatelliteIdTable.h"
 #include "model/UBRecord.h"
 
@@ -49,7 +50,10 @@ public:
     using Environment = ::Environment;
 
     explicit UBModelController(UBDataModel *model);
-    UBModelController(UBDataModel *model, Environment environment);
+    // `output` takes the lines "found …" and "File from version: …" that
+    // scripts read on the window's standard output, besides the log.
+    UBModelController(UBDataModel *model, Environment environment,
+                      DiagnosticLines output = DiagnosticLines());
     ~UBModelController() override;
 
     // Downloads (or loads) the satellite data and, when that worked, starts
@@ -198,4 +202,5 @@ private:
     QString presetNames[2];
     QString serverSettingsFile;
     SatelliteIdTable idTable;
+    DiagnosticLines output;
 };

@@ -101,7 +101,7 @@ SqlHandler::Connection ServerSettings::load() const
     bool number = true;
     if (settings->contains(portKey))
         stored.port = settings->value(portKey).toInt(&number);
-    const QString why = number ? problem(stored) : tr("The port is no number.");
+    const QString why = number ? problem(stored) : tr("The port is not a number.");
     if (why.isEmpty())
         return stored;
     qCWarning(serverSettingsLog) << "The stored server is not used:" << why << "in" << settings->fileName();
@@ -159,7 +159,7 @@ QString ServerSettings::problem(const SqlHandler::Connection &connection)
         return tr("The server's name or address is empty.");
     for (const QChar c : host) {
         if (!hostCharacter(c))
-            return tr("The server's name \"%1\" holds characters that no server name has.").arg(host);
+            return tr("The server's name \"%1\" contains characters not allowed in a server name.").arg(host);
     }
     if (connection.port != -1 && (connection.port < 1 || connection.port > 65535))
         return tr("The port must be a number from 1 to 65535 (empty: the standard port %1).")

@@ -65,7 +65,7 @@ bool DeviceReplies::fromText(const QByteArray &text, DeviceReplies &replies, QSt
     };
     const QString decoded = QString::fromUtf8(text);
     if (decoded.toUtf8() != text)
-        return refuse(tr("It is no UTF-8 text."));
+        return refuse(tr("It is not a UTF-8 text."));
     QStringList lines = decoded.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -87,7 +87,7 @@ bool DeviceReplies::fromText(const QByteArray &text, DeviceReplies &replies, QSt
             return refuse(tr("The line \"%1\" is no query and reply of the switch.").arg(line.left(40)));
         const auto n = std::size_t(known - queries.begin());
         if (seen[n])
-            return refuse(tr("The reply to %1 is there twice.").arg(query));
+            return refuse(tr("The reply to %1 appears twice.").arg(query));
         seen[n] = true;
         if (!unescaped(line.mid(blank + 1), *fields[n]) || fields[n]->isEmpty())
             return refuse(tr("The reply to %1 is not a reply of the switch.").arg(query));

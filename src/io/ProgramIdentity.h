@@ -15,7 +15,15 @@ public:
     // The names under which the program keeps its data (offline cache,
     // backups) and settings; both programs share one data directory.
     static void setIdentity();
-    // Installs the catalogue of the system's language, once the application
+    // Qt's own catalogues (file dialogs, standard buttons, port errors) in
+    // the language of `baseName`'s catalogue, as files of `directory`; none
+    // for English, Qt's own language.
+    static QStringList qtCatalogueFiles(const QString &baseName, const QString &directory);
+    // Installs the catalogue of the system's language, and Qt's catalogues of
+    // that language found in Qt's translations folder, once the application
     // object exists and before anything that translates a text does.
     static void installTranslator();
+    // The same for the catalogue `baseName` ("fenzo_setup_de"); false when
+    // the program's own catalogue cannot be installed.
+    static bool installTranslator(const QString &baseName);
 };

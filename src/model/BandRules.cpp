@@ -5,15 +5,12 @@
 #include <limits>
 
 namespace {
-// An unassigned UB has no frequency; one that already had no transponder is
-// left as it was.
+// "not assigned" takes the transponder and keeps the frequency: a saved plan
+// keeps what the UB had, and the box does not turn red for a choice made.
 UBRecord unassigned(UBRecord record)
 {
     record.polarisation = Polarisation::Unknown;
-    if (record.tp != -1) {
-        record.tp = -1;
-        record.freq = 0;
-    }
+    record.tp = -1;
     return record;
 }
 
@@ -67,8 +64,11 @@ UBRecord BandRules::withLnb(UBRecord record, quint32 lnb)
 {
     if (!record.isStatic() || record.lnb == lnb)
         return record;
+    // The other input's list starts at "not assigned", whose frequency is 0.
     record.lnb = lnb;
-    return unassigned(record);
+    record = unassigned(record);
+    record.freq = 0;
+    return record;
 }
 
 bool BandRules::clearLnb(QList<UBRecord> &list, quint32 lnb)

@@ -18,15 +18,15 @@ public:
     static QString satelliteOf(const UBRecord &record, const QString &lnb1, const QString &lnb2);
 
     // The UB with transponder `number` of `satellite` chosen; -1, or a number
-    // the satellite does not carry, leaves it unassigned (no transponder, no
-    // frequency). A dynamic UB stays as it is.
+    // the satellite does not carry, leaves it unassigned (no transponder; the
+    // frequency stays as it was). A dynamic UB stays as it is.
     static UBRecord withTransponder(UBRecord record, const SatelliteCatalogue &catalogue,
                                     const QString &satellite, qint32 number);
     // The UB moved to another LNB input: the transponder of the other
-    // satellite does not apply there.
+    // satellite does not apply there (no transponder, frequency 0).
     static UBRecord withLnb(UBRecord record, quint32 lnb);
     // A new satellite on LNB input `lnb` (0 or 1): its static UBs lose their
-    // transponders. True when a record changed.
+    // transponders and keep their frequencies. True when a record changed.
     static bool clearLnb(QList<UBRecord> &list, quint32 lnb);
 
     // What became of the static UBs when a plan met satellite data, in UB

@@ -35,6 +35,23 @@ private slots:
         QCOMPARE(ProgramIdentity::translationBaseName(uiLanguages), baseName);
     }
 
+    // Qt's catalogues of the program's language, those that are there; none
+    // beside the English catalogue, Qt's own language.
+    void qtCatalogues()
+    {
+        QTemporaryDir directory;
+        QVERIFY(directory.isValid());
+        for (const char *name :
+             {"qtbase_de.qm", "qtserialport_de.qm", "qtbase_fr.qm", "qtbase_en.qm", "qt_de.qm"}) {
+            QFile file(directory.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(ProgramIdentity::qtCatalogueFiles(QStringLiteral("fenzo_setup_de"), directory.path()),
+                 (QStringList{"qtbase_de.qm", "qtserialport_de.qm"}));
+        QCOMPARE(ProgramIdentity::qtCatalogueFiles(QStringLiteral("fenzo_setup_en"), directory.path()),
+                 QStringList());
+    }
+
     // The icon in the working directory wins; anything else that is not an
     // icon there gives the built-in one, in every size of the menu's icon.
     void windowIcon_data()

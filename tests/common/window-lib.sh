@@ -112,11 +112,16 @@ start_sim() {
 
 # start_program LOG [command prefix...]: the program, from the checkout (the
 # window icon is read from there), with its output in LOG; its diagnostics
-# come as "fenzo.<part>: text" lines on standard error.
+# come as "fenzo.<part>: text" lines on standard error. With program_stdout
+# set, its standard output goes to that file instead, apart from LOG.
 start_program() {
   local log=$1
   shift
-  (cd "$source" && exec "$@" "$program") >"$log" 2>&1 &
+  if [ -n "${program_stdout:-}" ]; then
+    (cd "$source" && exec "$@" "$program") >"$program_stdout" 2>"$log" &
+  else
+    (cd "$source" && exec "$@" "$program") >"$log" 2>&1 &
+  fi
   program_pid=$!
   wait_for 300 window_or_end || fail "the main window did not appear within 30 s"
   if program_ended; then

@@ -197,14 +197,18 @@ private slots:
         setSatellites();
         assignTopStatics({5, 6, 7});
         const BandPlan loaded = BandPlan::fromModel(*model);
+        const quint32 freq23 = recordOf(23).freq;
+        QVERIFY(freq23 > 0);
         model->setLnb1(QStringLiteral("Astra 28.2E"));
         QCOMPARE(recordOf(23).tp, -1);
-        QCOMPARE(recordOf(23).freq, 0u);
+        // The frequency stays; a saved plan holds it.
+        QCOMPARE(recordOf(23).freq, freq23);
         QCOMPARE(recordOf(22).tp, 6);
         QCOMPARE(recordOf(21).tp, -1);
         controller->chooseLnb(1, 0);
         QCOMPARE(recordOf(22).lnb, 0u);
         QCOMPARE(recordOf(22).tp, -1);
+        QCOMPARE(recordOf(22).freq, 0u);
         loaded.applyTo(*model);
         QCOMPARE(BandPlan::fromModel(*model), loaded);
         // No data: no transponder can be chosen.

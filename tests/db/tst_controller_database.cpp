@@ -363,7 +363,7 @@ private slots:
         QTest::newRow("server over cache") << true << true << true << "Cached 1.0E"
                                            << "Astra 19.2E"
                                            << "Satellite data: server 127.0.0.1:"
-                                           << "Satellite data: new data from server 127.0.0.1:";
+                                           << "Satellite data: new data loaded (server 127.0.0.1:";
         QTest::newRow("cache over built in") << false << true << true << "Cached 1.0E"
                                              << "Cached 1.0E"
                                              << "Satellite data: offline cache of "

@@ -28,8 +28,10 @@ start_db
 # A fresh offline cache and fresh dialog settings.
 rm -rf "$HOME/.local/share/fenzo_setup" "$HOME/.config/fenzo-setup.invalid"
 
-# 1. Without a switch: "No device found", the device buttons disabled.
-start_program "$out"
+# 1. Without a switch: "No device found", the device buttons disabled. The
+# program's standard output is kept apart: scripts read it.
+stdout=$work/program.stdout
+program_stdout=$stdout start_program "$out"
 shot no-device
 expect_buttons disabled "without a device" "$btn_test" "$btn_store" "$btn_read_device" "$btn_compare"
 serial_crop() { convert "$1" -crop 160x20+623+134 +repage -colorspace gray -threshold 50% "$2"; }
@@ -146,6 +148,9 @@ shot read-dialog
 xdotool key Return
 wait_for 50 window_gone "Choose a file" || fail "the open dialog stayed open"
 wait_for 50 grep -q "^fenzo.file: File from version" "$out" || fail "the program did not read the file"
+# Both lines also stand plain on standard output, where scripts read them.
+grep -qx "found SN:01332251" "$stdout" && grep -qx "File from version: 0.7" "$stdout" ||
+  fail "standard output lacks \"found SN:01332251\" or \"File from version: 0.7\": $(head -c 300 "$stdout")"
 shot read-from-file
 test_on_device after-read-file "${plan_args[@]}"
 check same "$work/test-on-device.json" "$work/after-read-file.json"

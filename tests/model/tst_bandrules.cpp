@@ -62,13 +62,17 @@ private slots:
                                       << withPolarisation(staticUB(3, 0, 3, 10729), Polarisation::H);
         QTest::newRow("another one") << withPolarisation(staticUB(3, 0, 1, 10714), Polarisation::H) << astra << 2
                                      << withPolarisation(staticUB(3, 0, 2, 10729), Polarisation::V);
-        QTest::newRow("not assigned") << staticUB(3, 0, 1, 10714) << astra << -1 << staticUB(3, 0, -1, 0);
-        QTest::newRow("unknown: not assigned")
-            << staticUB(3, 0, 1, 10714) << astra << 99 << staticUB(3, 0, -1, 0);
+        // "not assigned" keeps the frequency: a saved plan holds it, the box
+        // does not turn red.
+        QTest::newRow("not assigned keeps freq")
+            << withPolarisation(staticUB(3, 0, 1, 10714), Polarisation::H) << astra << -1
+            << staticUB(3, 0, -1, 10714);
+        QTest::newRow("unknown: not assigned, freq kept")
+            << staticUB(3, 0, 1, 10714) << astra << 99 << staticUB(3, 0, -1, 10714);
         QTest::newRow("of the other satellite")
             << staticUB(3, 1, -1, 0) << hotbird << 1 << staticUB(3, 1, -1, 0);
         QTest::newRow("unknown satellite")
-            << staticUB(3, 0, 1, 10714) << "Gone" << 1 << staticUB(3, 0, -1, 0);
+            << staticUB(3, 0, 1, 10714) << "Gone" << 1 << staticUB(3, 0, -1, 10714);
         QTest::newRow("dynamic untouched") << dynamicUB(5, 2) << astra << 1 << dynamicUB(5, 2);
         // A static UB without a transponder keeps whatever frequency it had.
         QTest::newRow("already unassigned")
@@ -89,7 +93,9 @@ private slots:
         QTest::addColumn<UBRecord>("before");
         QTest::addColumn<quint32>("lnb");
         QTest::addColumn<UBRecord>("after");
-        QTest::newRow("other LNB clears") << staticUB(3, 0, 2, 10729) << 1u << staticUB(3, 1, -1, 0);
+        // The other input's list starts at "not assigned", frequency 0.
+        QTest::newRow("other LNB clears, freq 0")
+            << withPolarisation(staticUB(3, 0, 2, 10729), Polarisation::V) << 1u << staticUB(3, 1, -1, 0);
         QTest::newRow("same LNB keeps") << staticUB(3, 1, 7, 10992) << 1u << staticUB(3, 1, 7, 10992);
         QTest::newRow("dynamic untouched") << dynamicUB(5, 1) << 1u << dynamicUB(5, 1);
     }
@@ -102,7 +108,8 @@ private slots:
         QCOMPARE(BandRules::withLnb(before, lnb), after);
     }
 
-    // A new satellite on one input clears its static UBs, no others.
+    // A new satellite on one input clears its static UBs, no others; their
+    // frequencies stay.
     void newSatelliteClearsItsLnb_data()
     {
         QTest::addColumn<quint32>("lnb");
@@ -110,11 +117,11 @@ private slots:
         QTest::addColumn<bool>("changed");
         const UBRecord dynamic = dynamicUB(0, 3);
         QTest::newRow("LNB 1") << 0u
-                               << QList<UBRecord>{staticUB(2, 0, -1, 0), staticUB(1, 1, 7, 10992),
+                               << QList<UBRecord>{staticUB(2, 0, -1, 10714), staticUB(1, 1, 7, 10992),
                                                   staticUB(3, 0, -1, 0), dynamic}
                                << true;
         QTest::newRow("LNB 2") << 1u
-                               << QList<UBRecord>{staticUB(2, 0, 1, 10714), staticUB(1, 1, -1, 0),
+                               << QList<UBRecord>{staticUB(2, 0, 1, 10714), staticUB(1, 1, -1, 10992),
                                                   staticUB(3, 0, -1, 0), dynamic}
                                << true;
     }

@@ -4,6 +4,9 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QUrl>
 
 #include <utility>
@@ -78,4 +81,30 @@ UBModelController::Environment UiTestHelper::offlineEnvironment() const
     environment.portLister = [] { return QList<SerialPortCandidate>(); };
     environment.random = [] { return 6u; };
     return environment;
+}
+
+namespace {
+void collectTexts(const QQuickItem *item, QStringList &texts)
+{
+    if (!item->isVisible())
+        return;
+    for (const char *name : {"text", "title", "placeholderText", "displayText"}) {
+        const QVariant value = item->property(name);
+        if (value.userType() == QMetaType::QString && !value.toString().isEmpty())
+            texts << value.toString();
+    }
+    for (const QQuickItem *child : item->childItems())
+        collectTexts(child, texts);
+}
+} // namespace
+
+QStringList UiTestHelper::windowTexts(const QString &title) const
+{
+    QStringList texts;
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        auto *quickWindow = qobject_cast<QQuickWindow *>(window);
+        if (quickWindow && quickWindow->isVisible() && quickWindow->title() == title)
+            collectTexts(quickWindow->contentItem(), texts);
+    }
+    return texts;
 }

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // Files the interface tests need, written independently of the program's own
 // writers: the offline satellite cache and settings files.
@@ -26,6 +27,11 @@ public:
     // satellite names; returns its file URL as a file dialog hands it over.
     Q_INVOKABLE QString writeSettingsFile(const QString &fileName, const QString &lnb1,
                                           const QString &lnb2) const;
+
+    // The texts a window titled `title` shows (every visible item's text,
+    // title and placeholder), for checks of its language; empty while no
+    // such window is shown.
+    Q_INVOKABLE QStringList windowTexts(const QString &title) const;
 
 private:
     QString directory;

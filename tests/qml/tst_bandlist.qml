@@ -180,11 +180,12 @@ Item {
             // Transponder and frequency change together.
             compare(seen, [[1, 10714]])
             compare(row.tpSelectBox.currentText, "01, 10714 MHz V")
-            // Back to "not assigned".
+            // Back to "not assigned": the frequency stays, the text is not red.
             keyClick(Qt.Key_Up)
             compare(field(23, tpRole), -1)
-            compare(field(23, freqRole), 0)
+            compare(field(23, freqRole), 10714)
             compare(row.tpSelectBox.currentText, "not assigned")
+            verify(Qt.colorEqual(row.tpSelectBox.contentItem.color, "black"))
         }
 
         function test_lnbSwitchClearsTransponder() {
@@ -222,6 +223,7 @@ Item {
             compare(ubListViewModel.lnb1, satelliteName(2))
             compare(field(23, tpRole), -1)
             compare(field(22, tpRole), -1)
+            compare(field(23, freqRole), 10714)
             compare(field(21, tpRole), 21)
             compare(field(20, freqRole), dynamicFreq)
             compare(rowItem(23).tpSelectBox.currentText, "not assigned")
@@ -262,7 +264,7 @@ Item {
             ubListViewModel.setData(ubListViewModel.index(ubRow, 0), 99, tpRole)
             ubListViewModel.setData(ubListViewModel.index(ubRow, 0), 12345, freqRole)
             ubModelController.resetDynamicUBs(false)
-            compare(rowItem(23).tpSelectBox.displayText, "99, not in the satellite data")
+            compare(rowItem(23).tpSelectBox.displayText, "99, missing in the data")
             compare(rowItem(23).tpSelectBox.currentIndex, -1)
             verify(rowItem(23).tpUnknown)
             compare(field(23, tpRole), 99)

@@ -304,7 +304,7 @@ Item {
             var dialog = options[data.dialog]
             tryCompare(dialog, "visible", true)
             compare(dialog.title, "Choose a file")
-            compare(dialog.nameFilters, ["dat files (*.dat)"])
+            compare(dialog.nameFilters, [qsTr("dat files") + " (*.dat)"])
             compare(dialog.saving, !data.existing)
         }
 

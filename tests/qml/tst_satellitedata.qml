@@ -3,7 +3,7 @@ import QtTest 1.1
 import "qrc:/"
 
 // "Satellite data…": opened from its icon, the keys, and what OK, Cancel
-// and "Back to defaults" leave in the stored server.
+// and "Restore defaults" leave in the stored server.
 Item {
     id: root
     width: 950

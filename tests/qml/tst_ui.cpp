@@ -2,6 +2,7 @@
 #include "app/FenzoApplication.h"
 #include "controller/SatelliteListModel.h"
 #include "controller/UBModelController.h"
+#include "io/ProgramIdentity.h"
 #include "model/BandPlan.h"
 #include "model/UBDataModel.h"
 #include "report/SupportReportSaver.h"
@@ -11,7 +12,6 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QVariantMap>
 #include <QtQuickTest>
 
@@ -33,13 +33,11 @@ public slots:
         // As the program does: the file dialogs keep their state in QSettings.
         QCoreApplication::setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
 
-        // The language runs install a catalogue first, as the program does.
+        // The language runs install the catalogues first, Qt's included, as
+        // the program does.
         language = qEnvironmentVariable("FENZO_TEST_LANGUAGE");
-        if (!language.isEmpty()) {
-            if (!translator.load(QStringLiteral(":/translations/fenzo_setup_") + language))
-                qFatal("no catalogue for %s", qPrintable(language));
-            QCoreApplication::installTranslator(&translator);
-        }
+        if (!language.isEmpty() && !ProgramIdentity::installTranslator(QStringLiteral("fenzo_setup_") + language))
+            qFatal("no catalogue for %s", qPrintable(language));
 
         helper = std::make_unique<UiTestHelper>(directory.path());
         if (!helper->writeSatelliteCache())
@@ -84,7 +82,6 @@ public slots:
 
 private:
     QString language;
-    QTranslator translator;
     QTemporaryDir directory;
     std::unique_ptr<UiTestHelper> helper;
     std::unique_ptr<UBDataModel> model;

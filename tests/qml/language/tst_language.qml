@@ -73,14 +73,14 @@ TestCase {
         return window.contentItem.parent
     }
 
-    // A visible item below `item` whose text is `text`.
-    function findText(item, text) {
-        if (!item)
+    // A visible item below `item` whose text is `text`, other than `besides`.
+    function findText(item, text, besides) {
+        if (!item || item === besides)
             return false
         if (item.visible && item.text === text)
             return true
         for (var i = 0; i < item.children.length; ++i) {
-            if (findText(item.children[i], text))
+            if (findText(item.children[i], text, besides))
                 return true
         }
         return false
@@ -103,6 +103,76 @@ TestCase {
         compare(options.staticAboveLabel.text, german ? "Hohe Frequenzen belegen: " : "Assign to high frequencies: ")
         compare(options.assignStaticUBsDialog.title,
                 german ? "Anzahl statischer UBs festlegen" : "Set number of static UBs")
+    }
+
+    // A row of the band list and its form's texts, which must find their
+    // catalogue context however the QML was compiled.
+    function bandRow(ubNumber) {
+        var view = window.mainScreen.mainScreenForm.uBListView1.listView
+        for (var row = 0; row < ubListViewModel.rowCount(); ++row) {
+            if (ubListViewModel.data(ubListViewModel.index(row, 0), modelRoles.ubNumber) !== ubNumber)
+                continue
+            view.positionViewAtIndex(row, ListView.Contain)
+            var children = view.contentItem.children
+            for (var i = 0; i < children.length; ++i) {
+                if (children[i].rowUbNumber === ubNumber && children[i].rowData !== undefined)
+                    return children[i]
+            }
+        }
+        return null
+    }
+
+    function test_bandListRowTexts() {
+        ubModelController.setStaticUBs(1, true)
+        var dynamicRow = bandRow(0)
+        verify(dynamicRow !== null)
+        compare(dynamicRow.typeText.text, german ? "dynamisch" : "dynamic")
+        var staticRow = bandRow(23)
+        verify(staticRow !== null)
+        compare(staticRow.typeText.text, german ? "statisch" : "static")
+        // A transponder the data lack is named whole at the window's smallest
+        // size.
+        compare(window.width, window.minimumWidth)
+        var index = ubListViewModel.index(0, 0)
+        ubListViewModel.setData(index, 99, modelRoles.tp)
+        ubListViewModel.setData(index, 12345, modelRoles.freq)
+        ubModelController.resetDynamicUBs(false)
+        staticRow = bandRow(23)
+        compare(staticRow.tpSelectBox.displayText, german ? "99, fehlt in den Daten" : "99, missing in the data")
+        verify(!staticRow.tpSelectBox.contentItem.truncated, "the text is cut")
+        // And whole on hover, in a tool tip.
+        var whole = staticRow.tpSelectBox.displayText
+        var box = staticRow.tpSelectBox.contentItem
+        verify(!findText(popupLayer(), whole, box))
+        // The row places its boxes when it is next laid out.
+        tryVerify(function () {
+            return staticRow.tpSelectBox.mapToItem(staticRow, 0, 0).x
+                    > staticRow.lnbSelectBox.mapToItem(staticRow, 0, 0).x + staticRow.lnbSelectBox.width
+        }, 2000, "the row is not laid out")
+        mouseMove(staticRow.tpSelectBox, 5, 5)
+        tryVerify(function () { return findText(popupLayer(), whole, box) }, 3000, "no tool tip")
+        mouseMove(window.mainScreen.mainScreenForm, 5, 5)
+        ubModelController.setStaticUBs(0, true)
+    }
+
+    // The file dialog in the interface's language: Qt's texts from Qt's
+    // catalogues, the filter from the program's.
+    function test_fileDialogLanguage() {
+        var dialog = options.openDialog
+        var title = german ? "Datei auswählen" : "Choose a file"
+        dialog.open()
+        tryVerify(function () { return testHelper.windowTexts(title).length > 0 }, 5000, "no file dialog shown")
+        var texts = testHelper.windowTexts(title)
+        dialog.close()
+        tryVerify(function () { return testHelper.windowTexts(title).length === 0 }, 5000, "the dialog stayed")
+        verify(texts.indexOf(german ? "dat-Dateien (*.dat)" : "dat files (*.dat)") >= 0, texts.join(" | "))
+        if (!german)
+            return
+        // "Filter" is German as well.
+        var english = ["Filename", "File name", "Size", "Type", "Modified", "Accessed", "Cancel", "Open",
+                       "Save", "Choose", "dat files (*.dat)", "Choose a file"]
+        for (var i = 0; i < texts.length; ++i)
+            verify(english.indexOf(texts[i]) < 0, "English in the German file dialog: " + texts[i])
     }
 
     function test_serialNumberText() {
