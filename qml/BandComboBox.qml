@@ -22,6 +22,11 @@ ComboBox {
         color: "#353637"
     }
 
+    // Names from servers and files show as plain text in the list, too.
+    delegate: PlainTextDelegate {
+        comboBox: control
+    }
+
     contentItem: Text {
         textFormat: Text.PlainText
         leftPadding: 4

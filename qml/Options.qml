@@ -66,11 +66,10 @@ OptionsForm {
     // The list marks satellites that serve dynamic UBs only; which ones, and
     // the words, come from the list itself.
     lnb1Box.delegate: Component {
-        ItemDelegate {
-            width: lnb1Box.width
+        PlainTextDelegate {
+            comboBox: lnb1Box
             text: model.label
             font.italic: model.dynamicOnly
-            highlighted: lnb1Box.highlightedIndex === index
         }
     }
     lnb1Box.displayText: lnbModel ? lnbModel.label(lnb1Box.currentText) : lnb1Box.currentText
@@ -82,11 +81,10 @@ OptionsForm {
     readFromFileButton.enabled: !satelliteDataMissing
     lnb2Box.model: lnbModel
     lnb2Box.delegate: Component {
-        ItemDelegate {
-            width: lnb2Box.width
+        PlainTextDelegate {
+            comboBox: lnb2Box
             text: model.label
             font.italic: model.dynamicOnly
-            highlighted: lnb2Box.highlightedIndex === index
         }
     }
     lnb2Box.displayText: lnbModel ? lnbModel.label(lnb2Box.currentText) : lnb2Box.currentText

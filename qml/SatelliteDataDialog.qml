@@ -20,6 +20,8 @@ DialogWindow {
         form.databaseField.text = fields.database
         form.userField.text = fields.user
         form.passwordField.text = fields.password
+        form.caFileField.text = fields.caFile
+        form.requireTlsBox.checked = fields.requireTls
     }
 
     // Stores the fields; the controller's rules decide, the reason shows.
@@ -29,7 +31,9 @@ DialogWindow {
             "port": form.portField.text,
             "database": form.databaseField.text,
             "user": form.userField.text,
-            "password": form.passwordField.text
+            "password": form.passwordField.text,
+            "caFile": form.caFileField.text,
+            "requireTls": form.requireTlsBox.checked
         })
         return form.problemLabel.text === ""
     }
@@ -65,6 +69,9 @@ DialogWindow {
             form.problemLabel.text = ""
             dialog.showFields(ubModelController.resetServerSettings())
         }
+        // Another host takes its own default: TLS required unless it is
+        // this machine (showFields() sets the stored choice after the host).
+        hostField.onTextChanged: requireTlsBox.checked = ubModelController.tlsRequiredFor(hostField.text)
         onImplicitHeightChanged: dialog.fitContent()
         // Enter is OK and Escape Cancel wherever the focus is in the form
         // (a field passes both keys on).

@@ -18,6 +18,8 @@ Item {
     property alias databaseField: databaseField
     property alias userField: userField
     property alias passwordField: passwordField
+    property alias caFileField: caFileField
+    property alias requireTlsBox: requireTlsBox
     property alias updateButton: updateButton
     property alias defaultsButton: defaultsButton
 
@@ -122,6 +124,26 @@ Item {
                 id: passwordField
                 Layout.fillWidth: true
                 echoMode: TextInput.Password
+            }
+
+            Label {
+                textFormat: Text.PlainText
+                text: qsTr("CA file:")
+            }
+            TextField {
+                id: caFileField
+                Layout.fillWidth: true
+                placeholderText: qsTr("(empty: the system's certificates)")
+                selectByMouse: true
+            }
+
+            Item {
+                width: 1
+                height: 1
+            }
+            CheckBox {
+                id: requireTlsBox
+                text: qsTr("Require TLS")
             }
         }
 

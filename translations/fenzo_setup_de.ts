@@ -239,6 +239,77 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>ConnectionFailure</name>
+    <message>
+        <source>server %1 cannot be reached: connection refused</source>
+        <translation>Server %1 nicht erreichbar: Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>server %1 cannot be reached: no route to the host</source>
+        <translation>Server %1 nicht erreichbar: keine Route zum Rechner</translation>
+    </message>
+    <message>
+        <source>server %1 cannot be reached: no answer within %2 s</source>
+        <translation>Server %1 nicht erreichbar: keine Antwort innerhalb von %2 s</translation>
+    </message>
+    <message>
+        <source>server %1 cannot be reached</source>
+        <translation>Server %1 nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>server %1 cannot be reached: the host name is unknown</source>
+        <translation>Server %1 nicht erreichbar: unbekannter Rechnername</translation>
+    </message>
+    <message>
+        <source>server %1 refused the user &quot;%2&quot;: wrong user name or password</source>
+        <translation>Server %1 hat den Benutzer „%2“ abgewiesen: falscher Benutzername oder falsches Passwort</translation>
+    </message>
+    <message>
+        <source>server %1 has no database &quot;%2&quot; open to the user &quot;%3&quot;</source>
+        <translation>Server %1 hat keine Datenbank „%2“, die dem Benutzer „%3“ offensteht</translation>
+    </message>
+    <message>
+        <source>server %1 refuses connections from this computer</source>
+        <translation>Server %1 lehnt Verbindungen von diesem Rechner ab</translation>
+    </message>
+    <message>
+        <source>server %1 has no database &quot;%2&quot;</source>
+        <translation>Server %1 hat keine Datenbank „%2“</translation>
+    </message>
+    <message>
+        <source>server %1: a table in the database &quot;%2&quot; does not have the columns of satellite data</source>
+        <translation>Server %1: eine Tabelle der Datenbank „%2“ hat nicht die Spalten von Satellitendaten</translation>
+    </message>
+    <message>
+        <source>the connection to server %1 broke off</source>
+        <translation>die Verbindung zu Server %1 ist abgebrochen</translation>
+    </message>
+    <message>
+        <source>server %1 gives no verified encrypted connection (TLS): it offers none, or its certificate is not trusted</source>
+        <translation>Server %1 bietet keine geprüfte verschlüsselte Verbindung (TLS): er bietet keine an, oder seinem Zertifikat wird nicht vertraut</translation>
+    </message>
+    <message>
+        <source>server %1 asks for a sign-in that would send the password readable; it is not used</source>
+        <translation>Server %1 verlangt eine Anmeldung, die das Passwort lesbar senden würde; sie wird nicht verwendet</translation>
+    </message>
+    <message>
+        <source>server %1 sent a row larger than 1 MB</source>
+        <translation>Server %1 sandte eine Zeile größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>server %1 has too many connections</source>
+        <translation>Server %1 hat zu viele Verbindungen</translation>
+    </message>
+    <message>
+        <source>the database client ran out of memory</source>
+        <translation>dem Datenbank-Client ging der Speicher aus</translation>
+    </message>
+    <message>
+        <source>server %1 reported error %2</source>
+        <translation>Server %1 meldete Fehler %2</translation>
+    </message>
+</context>
+<context>
     <name>DeviceReplies</name>
     <message>
         <source>The line &quot;%1&quot; is no query and reply of the switch.</source>
@@ -753,6 +824,18 @@ Rückgabewert 2: Fehler.
         <source>Restore defaults</source>
         <translation>Standard wiederherstellen</translation>
     </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA-Datei:</translation>
+    </message>
+    <message>
+        <source>(empty: the system&apos;s certificates)</source>
+        <translation>(leer: die Zertifikate des Systems)</translation>
+    </message>
+    <message>
+        <source>Require TLS</source>
+        <translation>TLS verlangen</translation>
+    </message>
 </context>
 <context>
     <name>SatelliteDownload</name>
@@ -876,10 +959,6 @@ Rückgabewert 2: Fehler.
     <message>
         <source>the server&apos;s answer has %1 columns where %2 were expected</source>
         <translation>die Antwort des Servers hat %1 Spalten, erwartet waren %2</translation>
-    </message>
-    <message>
-        <source>the database client failed (%1)</source>
-        <translation>der Datenbank-Client schlug fehl (%1)</translation>
     </message>
     <message>
         <source>the download was stopped</source>
@@ -1394,6 +1473,14 @@ Rückgabewert 2: Fehler.
     <message>
         <source>Satellite data: new data loaded (%1).</source>
         <translation>Satellitendaten: neue Daten übernommen (%1).</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, %2 satellites, downloaded over TLS</source>
+        <translation>Satellitendaten: %1, %2 Satelliten, über TLS geladen</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, %2 satellites, downloaded unencrypted</source>
+        <translation>Satellitendaten: %1, %2 Satelliten, unverschlüsselt geladen</translation>
     </message>
 </context>
 <context>

@@ -228,6 +228,77 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>ConnectionFailure</name>
+    <message>
+        <source>server %1 cannot be reached: connection refused</source>
+        <translation>server %1 cannot be reached: connection refused</translation>
+    </message>
+    <message>
+        <source>server %1 cannot be reached: no route to the host</source>
+        <translation>server %1 cannot be reached: no route to the host</translation>
+    </message>
+    <message>
+        <source>server %1 cannot be reached: no answer within %2 s</source>
+        <translation>server %1 cannot be reached: no answer within %2 s</translation>
+    </message>
+    <message>
+        <source>server %1 cannot be reached</source>
+        <translation>server %1 cannot be reached</translation>
+    </message>
+    <message>
+        <source>server %1 cannot be reached: the host name is unknown</source>
+        <translation>server %1 cannot be reached: the host name is unknown</translation>
+    </message>
+    <message>
+        <source>server %1 refused the user &quot;%2&quot;: wrong user name or password</source>
+        <translation>server %1 refused the user &quot;%2&quot;: wrong user name or password</translation>
+    </message>
+    <message>
+        <source>server %1 has no database &quot;%2&quot; open to the user &quot;%3&quot;</source>
+        <translation>server %1 has no database &quot;%2&quot; open to the user &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>server %1 refuses connections from this computer</source>
+        <translation>server %1 refuses connections from this computer</translation>
+    </message>
+    <message>
+        <source>server %1 has no database &quot;%2&quot;</source>
+        <translation>server %1 has no database &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>server %1: a table in the database &quot;%2&quot; does not have the columns of satellite data</source>
+        <translation>server %1: a table in the database &quot;%2&quot; does not have the columns of satellite data</translation>
+    </message>
+    <message>
+        <source>the connection to server %1 broke off</source>
+        <translation>the connection to server %1 broke off</translation>
+    </message>
+    <message>
+        <source>server %1 gives no verified encrypted connection (TLS): it offers none, or its certificate is not trusted</source>
+        <translation>server %1 gives no verified encrypted connection (TLS): it offers none, or its certificate is not trusted</translation>
+    </message>
+    <message>
+        <source>server %1 asks for a sign-in that would send the password readable; it is not used</source>
+        <translation>server %1 asks for a sign-in that would send the password readable; it is not used</translation>
+    </message>
+    <message>
+        <source>server %1 sent a row larger than 1 MB</source>
+        <translation>server %1 sent a row larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>server %1 has too many connections</source>
+        <translation>server %1 has too many connections</translation>
+    </message>
+    <message>
+        <source>the database client ran out of memory</source>
+        <translation>the database client ran out of memory</translation>
+    </message>
+    <message>
+        <source>server %1 reported error %2</source>
+        <translation>server %1 reported error %2</translation>
+    </message>
+</context>
+<context>
     <name>DeviceReplies</name>
     <message>
         <source>The line &quot;%1&quot; is no query and reply of the switch.</source>
@@ -742,6 +813,18 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>Restore defaults</source>
         <translation>Restore defaults</translation>
     </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA file:</translation>
+    </message>
+    <message>
+        <source>(empty: the system&apos;s certificates)</source>
+        <translation>(empty: the system&apos;s certificates)</translation>
+    </message>
+    <message>
+        <source>Require TLS</source>
+        <translation>Require TLS</translation>
+    </message>
 </context>
 <context>
     <name>SatelliteDownload</name>
@@ -865,10 +948,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>the server&apos;s answer has %1 columns where %2 were expected</source>
         <translation>the server&apos;s answer has %1 columns where %2 were expected</translation>
-    </message>
-    <message>
-        <source>the database client failed (%1)</source>
-        <translation>the database client failed (%1)</translation>
     </message>
     <message>
         <source>the download was stopped</source>
@@ -1383,6 +1462,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Satellite data: new data loaded (%1).</source>
         <translation>Satellite data: new data loaded (%1).</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, %2 satellites, downloaded over TLS</source>
+        <translation>Satellite data: %1, %2 satellites, downloaded over TLS</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, %2 satellites, downloaded unencrypted</source>
+        <translation>Satellite data: %1, %2 satellites, downloaded unencrypted</translation>
     </message>
 </context>
 <context>

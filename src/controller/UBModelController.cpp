@@ -184,7 +184,13 @@ QString UBModelController::satelliteDataSummary() const
 {
     if (!satellites->hasData())
         return tr("No satellite data");
-    return tr("Satellite data: %1, %2 satellites").arg(sourceText()).arg(satellites->satelliteCount());
+    const int count = satellites->satelliteCount();
+    // Whether the server's data could have been read or altered on the way.
+    if (satellites->source() == SatelliteSource::Source::Server)
+        return satellites->encrypted()
+                   ? tr("Satellite data: %1, %2 satellites, downloaded over TLS").arg(sourceText()).arg(count)
+                   : tr("Satellite data: %1, %2 satellites, downloaded unencrypted").arg(sourceText()).arg(count);
+    return tr("Satellite data: %1, %2 satellites").arg(sourceText()).arg(count);
 }
 
 void UBModelController::setNotice(const QString &text)
@@ -428,7 +434,9 @@ QVariantMap fieldsOf(const SatelliteSource::Connection &connection)
             {QStringLiteral("port"), connection.port == -1 ? QString() : QString::number(connection.port)},
             {QStringLiteral("database"), connection.databaseName},
             {QStringLiteral("user"), connection.userName},
-            {QStringLiteral("password"), connection.password}};
+            {QStringLiteral("password"), connection.password},
+            {QStringLiteral("caFile"), connection.caFile},
+            {QStringLiteral("requireTls"), connection.requireTls}};
 }
 } // namespace
 
@@ -444,6 +452,10 @@ QString UBModelController::saveServerSettings(const QVariantMap &fields)
     connection.databaseName = fields.value(QStringLiteral("database")).toString().trimmed();
     connection.userName = fields.value(QStringLiteral("user")).toString().trimmed();
     connection.password = fields.value(QStringLiteral("password")).toString();
+    connection.caFile = fields.value(QStringLiteral("caFile")).toString().trimmed();
+    // Fields without the choice take the host's default.
+    const QVariant tls = fields.value(QStringLiteral("requireTls"));
+    connection.requireTls = tls.isValid() ? tls.toBool() : tlsRequiredFor(connection.hostName);
     const QString port = fields.value(QStringLiteral("port")).toString().trimmed();
     bool number = true;
     connection.port = port.isEmpty() ? -1 : port.toInt(&number);
@@ -463,6 +475,11 @@ QVariantMap UBModelController::resetServerSettings()
     const SatelliteSource::Connection defaults = SatelliteSource::defaultConnection();
     satellites->setConnection(defaults);
     return fieldsOf(defaults);
+}
+
+bool UBModelController::tlsRequiredFor(const QString &host) const
+{
+    return ServerSettings::tlsRequiredByDefault(host.trimmed());
 }
 
 void UBModelController::dbDataOutdated()

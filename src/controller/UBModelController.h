@@ -99,6 +99,9 @@ public:
     Q_INVOKABLE QString saveServerSettings(const QVariantMap &fields);
     // Forgets the stored server; returns the compiled-in fields.
     Q_INVOKABLE QVariantMap resetServerSettings();
+    // Whether a plain connection to the host is refused unless the user
+    // allows it: every host that is not this machine.
+    Q_INVOKABLE bool tlsRequiredFor(const QString &host) const;
 
 signals:
     void errorOccured(QString error);

@@ -1,13 +1,23 @@
 #include "ServerLink.h"
 
+#include "ServerSettings.h"
 #include "io/LogCategories.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <errmsg.h>
 #include <mysql.h>
 
 #include <mutex>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
 
 namespace {
 // The client library's global state is made once, before any thread makes
@@ -21,6 +31,69 @@ void initialiseLibrary()
 // Only plugins that never show the password to the line: the native
 // scramble and ed25519. "mysql_clear_password" and "dialog" send it as it is.
 const char *const allowedAuthentication = "mysql_native_password,client_ed25519";
+
+// The longest wait for the socket that tells why a connection did not open.
+constexpr int probeMs = 1000;
+
+#ifdef Q_OS_UNIX
+ConnectionFailure::Socket socketReport(int error)
+{
+    switch (error) {
+    case 0:
+        return ConnectionFailure::Socket::Accepted;
+    case ECONNREFUSED:
+        return ConnectionFailure::Socket::Refused;
+    case EHOSTUNREACH:
+    case ENETUNREACH:
+    case EHOSTDOWN:
+    case ENETDOWN:
+        return ConnectionFailure::Socket::NoRoute;
+    case ETIMEDOUT:
+        return ConnectionFailure::Socket::TimedOut;
+    default:
+        return ConnectionFailure::Socket::NotAsked;
+    }
+}
+
+// The client library reports a line that did not open with a stale system
+// error, so a socket of our own asks the same address once more and says
+// what the system answered. It sends nothing.
+ConnectionFailure::Socket probe(const QByteArray &host, unsigned int port)
+{
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_NUMERICSERV;
+    addrinfo *found = nullptr;
+    if (getaddrinfo(host.constData(), QByteArray::number(port).constData(), &hints, &found) != 0 || !found)
+        return ConnectionFailure::Socket::NotAsked;
+    ConnectionFailure::Socket said = ConnectionFailure::Socket::NotAsked;
+    const int fd = ::socket(found->ai_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd >= 0) {
+        if (::connect(fd, found->ai_addr, found->ai_addrlen) == 0) {
+            said = ConnectionFailure::Socket::Accepted;
+        } else if (errno != EINPROGRESS) {
+            said = socketReport(errno);
+        } else {
+            pollfd waiting{fd, POLLOUT, 0};
+            const int ready = ::poll(&waiting, 1, probeMs);
+            int error = 0;
+            socklen_t length = sizeof error;
+            if (ready == 0)
+                said = ConnectionFailure::Socket::TimedOut;
+            else if (ready > 0 && ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0)
+                said = socketReport(error);
+        }
+        ::close(fd);
+    }
+    freeaddrinfo(found);
+    return said;
+}
+#else
+ConnectionFailure::Socket probe(const QByteArray &, unsigned int)
+{
+    return ConnectionFailure::Socket::NotAsked;
+}
+#endif
 } // namespace
 
 ServerLink::ServerLink(std::shared_ptr<DownloadStop> stop) : stop(std::move(stop))
@@ -52,9 +125,11 @@ QString ServerLink::open(const SqlHandler::Connection &connection)
     // Where a plain connection is allowed (a server on this machine, or as
     // the user chose), none is attempted with TLS: the client library
     // refuses a server without TLS once TLS is asked for.
+    QElapsedTimer elapsed;
+    elapsed.start();
     if (connect(connection, connection.requireTls))
         return checkedConnection(connection);
-    return failure();
+    return connectFailure(elapsed.elapsed());
 }
 
 bool ServerLink::connect(const SqlHandler::Connection &connection, bool tls)
@@ -81,11 +156,15 @@ bool ServerLink::connect(const SqlHandler::Connection &connection, bool tls)
             mysql_optionsv(mysql, MYSQL_OPT_SSL_CA, ca.constData());
     }
 
-    const QByteArray host = connection.hostName.toUtf8();
+    host = connection.hostName.toUtf8();
+    port = connection.port == -1 ? 0 : unsigned(connection.port);
+    facts.server = ServerSettings::hostAndPort(connection);
+    facts.user = connection.userName;
+    facts.database = connection.databaseName;
+    facts.timeoutSeconds = int(seconds);
     const QByteArray user = connection.userName.toUtf8();
     const QByteArray password = connection.password.toUtf8();
     const QByteArray database = connection.databaseName.toUtf8();
-    const unsigned int port = connection.port == -1 ? 0 : unsigned(connection.port);
     if (stop->stopped())
         return false;
     connected = mysql_real_connect(mysql, host.constData(), user.constData(), password.constData(),
@@ -173,9 +252,31 @@ void ServerLink::abandon()
 
 QString ServerLink::failure() const
 {
-    const QString text = QString::fromUtf8(mysql_error(mysql)).trimmed();
-    qCDebug(dbLog) << "Database client:" << mysql_errno(mysql) << text;
-    return stoppedOr(text.isEmpty() ? tr("the database client failed (%1)").arg(mysql_errno(mysql)) : text);
+    ConnectionFailure::Facts said = facts;
+    said.errorNumber = mysql_errno(mysql);
+    qCDebug(dbLog) << "Database client:" << said.errorNumber << mysql_error(mysql);
+    return stoppedOr(ConnectionFailure::reason(said));
+}
+
+QString ServerLink::connectFailure(qint64 elapsedMs) const
+{
+    ConnectionFailure::Facts said = facts;
+    said.errorNumber = mysql_errno(mysql);
+    qCDebug(dbLog) << "Database client:" << said.errorNumber << mysql_error(mysql);
+    if (stop->stopped())
+        return stoppedOr(QString());
+    // "localhost" is the server's local socket, not a TCP port.
+    const bool local = host.isEmpty() || host == "localhost";
+    // The whole time-out spent without a greeting is an answer of its own,
+    // whether the line opened (a silent server) or not.
+    const bool timedOut = elapsedMs >= qint64(facts.timeoutSeconds) * 1000 - 250;
+    if (timedOut && (ConnectionFailure::lineFailed(said.errorNumber) || said.errorNumber == CR_SERVER_LOST)) {
+        said.errorNumber = CR_CONN_HOST_ERROR;
+        said.socket = ConnectionFailure::Socket::TimedOut;
+    } else if (ConnectionFailure::lineFailed(said.errorNumber) && !local) {
+        said.socket = probe(host, port == 0 ? unsigned(ServerSettings::standardPort) : port);
+    }
+    return stoppedOr(ConnectionFailure::reason(said));
 }
 
 QString ServerLink::stoppedOr(const QString &reason) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConnectionFailure.h"
 #include "DownloadStop.h"
 #include "SqlHandler.h"
 
@@ -19,7 +20,8 @@ struct st_mysql;
 // (no clear-text authentication plugin; TLS verified against the system's
 // store or the given CA file; a plain connection refused where TLS is
 // required) and can be ended from another thread through its DownloadStop.
-// Every failure is a reason the user can be shown; empty means success.
+// Every failure is a reason the user can be shown, in the user's language
+// (the client library's own text goes to the log); empty means success.
 class ServerLink
 {
     Q_DECLARE_TR_FUNCTIONS(ServerLink)
@@ -56,9 +58,14 @@ private:
     bool connect(const SqlHandler::Connection &connection, bool tls);
     QString checkedConnection(const SqlHandler::Connection &connection);
     QString failure() const;
+    QString connectFailure(qint64 elapsedMs) const;
     QString stoppedOr(const QString &reason) const;
 
     std::shared_ptr<DownloadStop> stop;
     st_mysql *mysql = nullptr;
     bool connected = false;
+    // Named in the reasons the user reads.
+    ConnectionFailure::Facts facts;
+    QByteArray host;
+    unsigned int port = 0;
 };

@@ -208,12 +208,14 @@ QString ServerSettings::parseHostPort(const QString &text, QString *host, int *p
     return why;
 }
 
-QString ServerSettings::describe(const SqlHandler::Connection &connection)
+QString ServerSettings::hostAndPort(const SqlHandler::Connection &connection)
 {
     const bool v6 = connection.hostName.contains(QLatin1Char(':'));
     const QString host = v6 ? QLatin1Char('[') + connection.hostName + QLatin1Char(']') : connection.hostName;
-    return QStringLiteral("%1:%2 %3 %4")
-        .arg(host)
-        .arg(connection.port == -1 ? standardPort : connection.port)
-        .arg(connection.databaseName, connection.userName);
+    return host + QLatin1Char(':') + QString::number(connection.port == -1 ? standardPort : connection.port);
+}
+
+QString ServerSettings::describe(const SqlHandler::Connection &connection)
+{
+    return QStringLiteral("%1 %2 %3").arg(hostAndPort(connection), connection.databaseName, connection.userName);
 }

@@ -41,6 +41,9 @@ public:
     // Whether a plain connection is refused where the user set nothing:
     // for every server that is not this machine.
     static bool tlsRequiredByDefault(const QString &host);
+    // "host:port" ("[address]:port" for IPv6), with the standard port where
+    // none is set.
+    static QString hostAndPort(const SqlHandler::Connection &connection);
     // "host:port database user", never the password.
     static QString describe(const SqlHandler::Connection &connection);
 

@@ -1,7 +1,7 @@
 #include "SqlHandler.h"
 
+#include "DownloadTables.h"
 #include "model/OrbitalPositions.h"
-
 #include "ServerLink.h"
 #include "ServerSettings.h"
 #include "io/LogCategories.h"
@@ -51,88 +51,31 @@ struct DownloadFailure : std::runtime_error
     throw DownloadFailure((reason.isEmpty() ? QString::fromLatin1(what) : reason).toStdString());
 }
 
-[[noreturn]] void refuse(const QString &reason)
-{
-    throw DownloadFailure(reason.toStdString());
-}
-
-// Counts what arrives against the limits, row by row, so that a server
-// sending too much is refused before it fills the memory.
-class Budget
-{
-public:
-    explicit Budget(const SqlHandler::Limits &limits) : limits(limits) {}
-
-    // A reason when the row is one too many or too large; empty otherwise.
-    QString take(const ServerLink::Row &row, int rowsOfTable)
-    {
-        for (const QByteArray &field : row)
-            bytes += field.size();
-        ++rows;
-        if (bytes > limits.bytes)
-            return QCoreApplication::translate("SqlHandler", "the server sent more than %1 MB")
-                .arg(limits.bytes / (1024 * 1024));
-        if (rows > limits.rows)
-            return QCoreApplication::translate("SqlHandler", "the server sent more than %1 transponders")
-                .arg(limits.rows);
-        if (rowsOfTable > limits.rowsPerTable)
-            return QCoreApplication::translate("SqlHandler",
-                                               "the server sent more than %1 transponders for one satellite")
-                .arg(limits.rowsPerTable);
-        return QString();
-    }
-
-    const SqlHandler::Limits &limits;
-
-private:
-    qint64 bytes = 0;
-    int rows = 0;
-};
-
-// A transponder from its row as the client library gives it: SELECT
-// Transponder, Frequenz, Polarisation, Oszillatorfrequenz, SATID.
-TransponderItem itemFromRow(const ServerLink::Row &row)
-{
-    TransponderItem item;
-    item.transponder = row.at(0).toUInt();
-    item.frequency = row.at(1).toUInt();
-    // Circular polarisation is kept.
-    item.polarisation = Polarisation::fromDataLetter(QString::fromUtf8(row.at(2)));
-    item.oscillatorFrequency = row.at(3).toUInt();
-    item.satId = row.at(4).toUInt();
-    return item;
-}
-
 // The rows of the current result set, in the order the server sent them.
-QVector<TransponderItem> readItems(ServerLink &link, Budget &budget)
+void readItems(ServerLink &link, const QString &table, DownloadTables &tables)
 {
-    QVector<TransponderItem> items;
-    const QString reason = link.readResult(5, [&](const ServerLink::Row &row) {
-        const QString over = budget.take(row, items.size() + 1);
-        if (over.isEmpty())
-            items.append(itemFromRow(row));
-        return over;
+    const QString reason = link.readResult(DownloadTables::rowColumns, [&](const ServerLink::Row &row) {
+        return tables.addRow(table, row);
     });
     // A result that breaks off (a lost connection) is not the whole table.
     if (!reason.isEmpty())
         fail(selectFailure, reason);
-    return items;
 }
 
-QVector<TransponderItem> loadItemsForSatelite(ServerLink &link, const QString &table, Budget &budget)
+void loadItemsForSatelite(ServerLink &link, const QString &table, DownloadTables &tables)
 {
     const QString reason = link.send(selectStatement(table).toUtf8());
     if (!reason.isEmpty())
         fail(selectFailure, reason);
-    return readItems(link, budget);
+    readItems(link, table, tables);
 }
 
 // All tables in one request: over a slow line every request costs a round
 // trip. False when the request as a whole was refused (a server that does
 // not take several statements at once).
-bool loadAllSatelites(ServerLink &link, const QStringList &tables, Budget &budget,
-                      std::map<QString, QVector<TransponderItem>> &items)
+bool loadAllSatelites(ServerLink &link, DownloadTables &data)
 {
+    const QStringList &tables = data.tables();
     QStringList statements;
     statements.reserve(tables.size());
     for (const QString &table : tables)
@@ -158,36 +101,13 @@ bool loadAllSatelites(ServerLink &link, const QStringList &tables, Budget &budge
                     .arg(tables.size())
                     .toStdString());
         }
-        items[tables.at(i)] = readItems(link, budget);
+        readItems(link, tables.at(i), data);
     }
     // The end of the answer must arrive too, cleanly.
     QString reason;
     if (link.nextResult(&reason) || !reason.isEmpty())
         fail(selectFailure, reason);
     return true;
-}
-
-QVector<SateliteParams> createSateliteParams(const std::map<QString, QVector<TransponderItem>> &items)
-{
-    QVector<SateliteParams> result;
-    for (const auto &entry : items) {
-        std::set<quint32> frequencies;
-        quint32 satId = 0;
-        for (const TransponderItem &item : entry.second) {
-            frequencies.insert(item.oscillatorFrequency);
-            satId = item.satId;
-        }
-        if (frequencies.size() > 2)
-            throw DownloadFailure(
-                "SqlHandler::createSateliteParams: more than two freqs found for one satelite!");
-        SateliteParams params;
-        params.name = entry.first;
-        params.satId = satId;
-        params.lofLow = frequencies.empty() ? 0 : *frequencies.begin();
-        params.lofHigh = frequencies.size() == 2 ? *frequencies.rbegin() : 0;
-        result.append(params);
-    }
-    return result;
 }
 
 // Satellite data hold at least one transponder: tables without rows, or no
@@ -207,29 +127,20 @@ SqlHandler::Tables readTables(ServerLink &link, const SqlHandler::Limits &limits
     QString reason = link.send(QByteArrayLiteral("SHOW TABLES"));
     if (!reason.isEmpty())
         fail(listFailure, reason);
-    QStringList tables;
-    reason = link.readResult(1, [&](const ServerLink::Row &row) {
-        const QString name = QString::fromUtf8(row.at(0));
-        if (name.size() > limits.tableNameCharacters)
-            return QCoreApplication::translate("SqlHandler", "the server names a table longer than %1 characters")
-                .arg(limits.tableNameCharacters);
-        if (tables.size() >= limits.tables)
-            return QCoreApplication::translate("SqlHandler", "the server lists more than %1 tables")
-                .arg(limits.tables);
-        tables << name;
-        return QString();
-    });
+    DownloadTables data(limits);
+    reason = link.readResult(1, [&](const ServerLink::Row &row) { return data.addTable(row); });
     if (!reason.isEmpty())
         fail(listFailure, reason);
 
-    SqlHandler::Tables result;
-    Budget budget(limits);
-    if (!tables.isEmpty() && !loadAllSatelites(link, tables, budget, result.items)) {
-        for (const QString &table : qAsConst(tables))
-            result.items[table] = loadItemsForSatelite(link, table, budget);
+    if (!data.tables().isEmpty() && !loadAllSatelites(link, data)) {
+        for (const QString &table : data.tables())
+            loadItemsForSatelite(link, table, data);
     }
-    result.params = createSateliteParams(result.items);
-    return result;
+    try {
+        return data.result();
+    } catch (const std::runtime_error &e) {
+        throw DownloadFailure(e.what());
+    }
 }
 
 // Thrown inside loadDbFile() when the file is not satellite data.
@@ -314,8 +225,11 @@ constexpr qint64 summaryBytes = 4 + 4 + 4 + 4;
 
 SqlHandler::Connection SqlHandler::defaultConnection()
 {
-    Connection compiledIn{QStringLiteral(FENZO_DB_HOST), QStringLiteral(FENZO_DB_NAME),
-                          QStringLiteral(FENZO_DB_USER), QStringLiteral(FENZO_DB_PASSWORD), -1};
+    Connection compiledIn;
+    compiledIn.hostName = QStringLiteral(FENZO_DB_HOST);
+    compiledIn.databaseName = QStringLiteral(FENZO_DB_NAME);
+    compiledIn.userName = QStringLiteral(FENZO_DB_USER);
+    compiledIn.password = QStringLiteral(FENZO_DB_PASSWORD);
     compiledIn.requireTls = ServerSettings::tlsRequiredByDefault(compiledIn.hostName);
     return compiledIn;
 }

@@ -37,8 +37,9 @@ public:
         // on the line: a silent or stalled server ends the attempt.
         int timeoutSeconds = 4;
         // Certificate authorities for the server's TLS certificate, in a PEM
-        // file; empty: the system's store.
-        QString caFile;
+        // file; empty: the system's store. Initialised, so that a
+        // connection listing only the fields before it is complete.
+        QString caFile = QString();
         // A plain (unencrypted) connection is refused.
         bool requireTls = false;
     };

@@ -7,6 +7,7 @@
 #include "db/SqlHandler.h"
 #include "model/NoSatelliteData.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -17,8 +18,12 @@
 #include <stdexcept>
 
 #ifdef Q_OS_UNIX
+#include <arpa/inet.h>
 #include <csignal>
+#include <netinet/in.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #endif
 
 using namespace TestDatabase;
@@ -52,6 +57,23 @@ QVector<TransponderItem> rowsOf(const SqlHandler &handler, const QString &name)
     for (int i = 0; i + 1 < pairs.size(); i += 2)
         rows << CatalogueRows::row(handler.catalogue(), name, pairs.at(i).toUInt());
     return rows;
+}
+
+// A loopback port this test bound and let go again: nothing listens there.
+int closedPort()
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = -1;
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    if (fd >= 0)
+        ::close(fd);
+    return port;
 }
 
 const char *const realisticNames[] = {"Astra 19.2E",    "Astra 23.5E",   "Astra 28.2E",    "Astra 4.8E",
@@ -293,7 +315,7 @@ private slots:
 
         auto handler = handlerFor(db);
         QVERIFY(throwsType<NoSatelliteData>([&] { handler->connectToDatabase(); }));
-        QVERIFY2(handler->failureReason().contains(QLatin1String("Unknown column")),
+        QVERIFY2(handler->failureReason().contains(QLatin1String("does not have the columns of satellite data")),
                  qPrintable(handler->failureReason()));
         QVERIFY(handler->catalogue()->isEmpty());
         QVERIFY(!QFileInfo::exists(handler->cacheFilePath()));
@@ -409,6 +431,54 @@ private slots:
         QVERIFY(SqlHandler::download(fixtureConnection(QStringLiteral("satellites"))).complete);
     }
 
+    // A server that sends far more than satellite data hold, under the
+    // limits as they are: refused while the rows arrive, well within the
+    // start-up's 9 s, and the data in memory and the cache stay. The tables
+    // are views of MariaDB's number sequences, so that making them is quick.
+    void floodIsRefusedInTime_data()
+    {
+        QTest::addColumn<int>("tables");
+        QTest::addColumn<int>("rowsEach");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("one satellite of 100,000 transponders")
+            << 1 << 100000 << QStringLiteral("more than 500 transponders for one satellite");
+        QTest::newRow("401 satellites of 500 transponders")
+            << 401 << 500 << QStringLiteral("more than 200000 transponders");
+        QTest::newRow("2,001 satellites") << 2001 << 1 << QStringLiteral("more than 2000 tables");
+    }
+    void floodIsRefusedInTime()
+    {
+        QFETCH(int, tables);
+        QFETCH(int, rowsEach);
+        QFETCH(QString, said);
+        QStringList statements;
+        for (int i = 0; i < tables; ++i)
+            statements << QStringLiteral("CREATE VIEW `S %1` AS SELECT seq AS Transponder, 10700 + MOD(seq, 2000) AS "
+                                         "Frequenz, 'H' AS Polarisation, 9750 AS Oszillatorfrequenz, 1 AS SATID "
+                                         "FROM seq_1_to_%2")
+                              .arg(i)
+                              .arg(rowsEach);
+        const QString db = database(QStringLiteral("flood"), statements);
+        QVERIFY(!db.isEmpty());
+        const QByteArray previous =
+            cacheBytes({{QStringLiteral("Old"), {{1, 11000, Polarisation::H, 9750, 9}}}},
+                       {{QStringLiteral("Old"), 9, 9750, 0}});
+        QVERIFY(writeCacheFile(cacheDir->path(), previous));
+        auto handler = handlerFor(db);
+        QVERIFY(handler->loadLocalData());
+
+        QElapsedTimer elapsed;
+        elapsed.start();
+        const SqlHandler::Download result = SqlHandler::download(fixtureConnection(db));
+        QVERIFY2(elapsed.elapsed() < 9000, qPrintable(QString::number(elapsed.elapsed())));
+        QVERIFY(!result.complete);
+        QVERIFY(result.tables.items.empty());
+        QVERIFY2(result.reason.contains(said), qPrintable(result.reason));
+        QVERIFY(!handler->useDownload(result));
+        QCOMPARE(CatalogueRows::names(handler->catalogue()), QStringList{QStringLiteral("Old")});
+        QCOMPARE(fileBytes(handler->cacheFilePath()), previous);
+    }
+
     // Where TLS is required, a server that offers none is refused before
     // the password is sent (the test server has no certificate).
     void requiredTlsRefusesAPlainServer()
@@ -424,6 +494,52 @@ private slots:
         const SqlHandler::Download plain = SqlHandler::download(connection);
         QVERIFY(plain.complete);
         QVERIFY(!plain.encrypted);
+    }
+
+    // The reasons a user reads are the program's, in the user's language,
+    // told apart by the client library's error number and what the socket
+    // said; the library's English stays in the log.
+    void reasonsInTheUsersWords_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("said");
+        const QString server = QStringLiteral("127.0.0.1:%1").arg(port());
+        QTest::newRow("refused") << QStringLiteral("refused")
+                                 << QStringLiteral("cannot be reached: connection refused");
+        QTest::newRow("access denied")
+            << QStringLiteral("password")
+            << QStringLiteral("server %1 refused the user \"fenzo_ro\": wrong user name or password").arg(server);
+        QTest::newRow("unknown database")
+            << QStringLiteral("database")
+            << QStringLiteral("server %1 has no database \"missing_db\"").arg(server);
+        QTest::newRow("unknown host") << QStringLiteral("host")
+                                      << QStringLiteral("server no-server!:3306 cannot be reached: the host name is unknown");
+    }
+    void reasonsInTheUsersWords()
+    {
+        QFETCH(QString, what);
+        QFETCH(QString, said);
+        SqlHandler::Connection connection = fixtureConnection(QStringLiteral("satellites"));
+        if (what == QLatin1String("refused")) {
+            // A port of this test's own that nobody listens on any more.
+            connection.port = closedPort();
+            QVERIFY(connection.port > 0);
+        } else if (what == QLatin1String("password")) {
+            connection.password = QStringLiteral("wrong");
+        } else if (what == QLatin1String("database")) {
+            connection.databaseName = QStringLiteral("missing_db");
+        } else {
+            connection = unreachableConnection();
+        }
+        QElapsedTimer elapsed;
+        elapsed.start();
+        const SqlHandler::Download result = SqlHandler::download(connection);
+        QVERIFY(!result.opened);
+        QVERIFY2(result.reason.contains(said), qPrintable(result.reason));
+        // Nothing of the library's own text, which names the error number.
+        for (const char *driver : {"Can't", "Access denied", "Unknown", "(1"})
+            QVERIFY2(!result.reason.contains(QLatin1String(driver)), qPrintable(result.reason));
+        QVERIFY2(elapsed.elapsed() < 2000, qPrintable(QString::number(elapsed.elapsed())));
     }
 
     // Names that would change an unquoted statement each read their own table.

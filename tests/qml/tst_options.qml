@@ -340,6 +340,22 @@ Item {
             verify(!options.errorMessage.visible)
         }
 
+        // The list of a satellite box shows each name as its characters:
+        // names come from servers and files and may hold markup.
+        function test_satelliteListIsPlainText() {
+            requireSatellites()
+            var box = options.lnb1Box
+            box.popup.open()
+            tryCompare(box.popup, "opened", true)
+            var list = box.popup.contentItem
+            tryVerify(function () { return list.itemAtIndex(0) !== null }, 2000, "no list item")
+            var item = list.itemAtIndex(0)
+            compare(item.contentItem.textFormat, Text.PlainText)
+            compare(item.contentItem.text, satelliteName(0))
+            box.popup.close()
+            tryCompare(box.popup, "visible", false)
+        }
+
         function test_satelliteBoxesWriteTheModel() {
             requireSatellites()
             compare(options.lnb1Box.count, lnbModel.rowCount())

@@ -74,7 +74,7 @@ Item {
         function test_tabInReadingOrder() {
             openDialog()
             var order = [form.portField, form.databaseField, form.userField, form.passwordField,
-                         form.updateButton, form.defaultsButton, dialog.cancelButton, dialog.okButton]
+                         form.caFileField, form.requireTlsBox, form.updateButton, form.defaultsButton, dialog.cancelButton, dialog.okButton]
             for (var i = 0; i < order.length; ++i) {
                 keyClick(Qt.Key_Tab)
                 tryVerify(function () { return order[i].activeFocus }, 1000, "Tab " + (i + 1))
@@ -85,12 +85,49 @@ Item {
             openDialog()
             form.hostField.text = "db.example"
             form.portField.text = "3307"
+            form.caFileField.text = "/etc/ssl/own-ca.pem"
+            form.requireTlsBox.checked = false
+            // Enter on the box is OK too, not a tick.
+            form.requireTlsBox.forceActiveFocus()
             keyClick(Qt.Key_Return)
             tryCompare(dialog, "visible", false)
             var stored = ubModelController.serverSettings()
             compare(stored.host, "db.example")
             compare(stored.port, "3307")
             compare(stored.password, "fenzo")
+            compare(stored.caFile, "/etc/ssl/own-ca.pem")
+            compare(stored.requireTls, false)
+            openDialog()
+            compare(form.caFileField.text, "/etc/ssl/own-ca.pem")
+            compare(form.requireTlsBox.checked, false)
+        }
+
+        // A host typed in takes its own default: TLS required for any host
+        // but this machine.
+        function test_typedHostTakesItsTlsDefault() {
+            openDialog()
+            var typed = [["db.example", true], ["127.0.0.1", false]]
+            for (var i = 0; i < typed.length; ++i) {
+                form.hostField.selectAll()
+                keyClick(Qt.Key_Delete)
+                for (var c = 0; c < typed[i][0].length; ++c)
+                    keyClick(typed[i][0].charAt(c))
+                compare(form.hostField.text, typed[i][0])
+                compare(form.requireTlsBox.checked, typed[i][1], typed[i][0])
+            }
+        }
+
+        // Outside text (here the host in the refusal) shows as its
+        // characters: no markup is read, nothing is fetched.
+        function test_richTextShowsAsCharacters() {
+            openDialog()
+            var payload = "<img src=http://127.0.0.1:9/beacon.png>"
+            form.hostField.text = payload
+            keyClick(Qt.Key_Return)
+            verify(dialog.visible)
+            verify(form.problemLabel.text.indexOf(payload) >= 0, form.problemLabel.text)
+            compare(form.problemLabel.textFormat, Text.PlainText)
+            compare(form.summaryLabel.textFormat, Text.PlainText)
         }
 
         function test_escapeKeepsTheStoredServer() {

@@ -1,0 +1,151 @@
+// The download over TLS from a MariaDB server of the test's own that offers
+// it, with a certificate made for 127.0.0.1 at start by openssl
+// (tools/devdb --tls): verified against the certificate's authority it
+// works and says it came encrypted; against the system's store, which does
+// not know that authority, it is refused before the password is sent.
+
+#include "db/SqlHandler.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <memory>
+
+namespace {
+const QString devdb = QStringLiteral(FENZO_SOURCE_DIR "/tools/devdb/devdb");
+
+// A loopback port nobody holds now.
+int freePort()
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = -1;
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    if (fd >= 0)
+        ::close(fd);
+    return port;
+}
+
+QString runDevdb(const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(devdb, arguments);
+    // Installing and starting a server takes seconds on a busy machine.
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished(5000);
+        return QStringLiteral("devdb did not finish");
+    }
+    const QString output = QString::fromUtf8(process.readAll());
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? QString() : output;
+}
+} // namespace
+
+class DownloadTlsTest : public QObject
+{
+    Q_OBJECT
+
+    // A short path: the server's socket lives below it.
+    std::unique_ptr<QTemporaryDir> dir;
+    int port = -1;
+    bool started = false;
+
+    SqlHandler::Connection tlsConnection() const
+    {
+        SqlHandler::Connection connection;
+        connection.hostName = QStringLiteral("127.0.0.1");
+        connection.port = port;
+        connection.databaseName = QStringLiteral("satellites");
+        connection.userName = QStringLiteral("fenzo_ro");
+        connection.password = QStringLiteral("fenzo");
+        connection.requireTls = true;
+        connection.caFile = dir->filePath(QStringLiteral("tls/ca.pem"));
+        return connection;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        dir = std::make_unique<QTemporaryDir>(QStringLiteral("/tmp/fenzo-tls-XXXXXX"));
+        QVERIFY(dir->isValid());
+        port = freePort();
+        QVERIFY(port > 0);
+        const QString problem = runDevdb({QStringLiteral("start"), QStringLiteral("--datadir"), dir->path(),
+                                          QStringLiteral("--port"), QString::number(port), QStringLiteral("--tls")});
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        started = true;
+    }
+
+    void cleanupTestCase()
+    {
+        if (started)
+            runDevdb({QStringLiteral("stop"), QStringLiteral("--datadir"), dir->path()});
+    }
+
+    // Required and verified: the whole download, labelled as encrypted.
+    void verifiedServerGivesItsData()
+    {
+        const SqlHandler::Download result = SqlHandler::download(tlsConnection());
+        QVERIFY2(result.complete, qPrintable(result.reason));
+        QVERIFY(result.encrypted);
+        QCOMPARE(int(result.tables.items.size()), 10);
+
+        QTemporaryDir cache;
+        SqlHandler handler(tlsConnection(), cache.path());
+        handler.connectToDatabase();
+        QCOMPARE(handler.source(), SqlHandler::Source::Server);
+        QVERIFY(handler.encrypted());
+    }
+
+    // Where TLS is only taken when offered, it is taken.
+    void offeredTlsIsTaken()
+    {
+        SqlHandler::Connection connection = tlsConnection();
+        connection.requireTls = false;
+        const SqlHandler::Download result = SqlHandler::download(connection);
+        QVERIFY2(result.complete, qPrintable(result.reason));
+    }
+
+    // A certificate the system's store does not trust, or a CA file that
+    // cannot be read: no connection, and the reason says so in the
+    // program's words.
+    void untrustedCertificateIsRefused_data()
+    {
+        QTest::addColumn<QString>("caFile");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("system's store") << QString() << QStringLiteral("(TLS)");
+        QTest::newRow("missing CA file") << QStringLiteral("/nonexistent/ca.pem")
+                                         << QStringLiteral("/nonexistent/ca.pem");
+    }
+    void untrustedCertificateIsRefused()
+    {
+        QFETCH(QString, caFile);
+        QFETCH(QString, said);
+        SqlHandler::Connection connection = tlsConnection();
+        connection.caFile = caFile;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        const SqlHandler::Download result = SqlHandler::download(connection);
+        QVERIFY(!result.opened);
+        QVERIFY(!result.complete);
+        QVERIFY2(result.reason.contains(said), qPrintable(result.reason));
+        QVERIFY2(!result.reason.contains(QLatin1String("SSL")), qPrintable(result.reason));
+        QVERIFY2(elapsed.elapsed() < 5000, qPrintable(QString::number(elapsed.elapsed())));
+    }
+};
+
+QTEST_GUILESS_MAIN(DownloadTlsTest)
+#include "tst_download_tls.moc"
