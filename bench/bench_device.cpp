@@ -180,7 +180,7 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
         std::fprintf(stderr, "bench: the trickling simulator did not start\n");
         return 1;
     }
-    SerialPortHandler searching(nullptr, [tricklingLink] {
+    SerialPortHandler searching([tricklingLink] {
         return QList<SerialPortCandidate>{{tricklingLink, 0x0483, 0x5740}};
     });
     int ticks = 0;
@@ -234,7 +234,7 @@ int main(int argc, char *argv[])
     const auto stopSimulator = [&simulator] { stop(simulator); };
 
     const auto ports = [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; };
-    auto handler = std::make_unique<SerialPortHandler>(nullptr, ports);
+    auto handler = std::make_unique<SerialPortHandler>(ports);
     QEventLoop loop;
     bool found = false;
     QObject::connect(handler.get(), &SerialPortHandler::deviceFound, &loop, [&] {
@@ -257,14 +257,14 @@ int main(int argc, char *argv[])
             handler->writeLteFilter(true);
             handler->writeStandBy(false);
             handler->writeTerrestrialPatchActive(true);
-            handler->writeConfiguration(plan, QString(), QString());
+            handler->writeConfiguration(plan, QString(), QString(), SatelliteCatalogue());
         });
         const Figures read = measure(runs, [&] {
             handler->readLteFilter();
             handler->readStandBy();
             handler->readTerrestrialPatchActive();
             QString lnb1, lnb2;
-            if (handler->readConfiguration(lnb1, lnb2).size() != 24)
+            if (handler->readConfiguration(lnb1, lnb2, SatelliteCatalogue()).size() != 24)
                 throw std::runtime_error("short configuration");
         });
         const Figures writePauses = measure(runs, [] {

@@ -54,7 +54,7 @@ int main(int argc, char **argv)
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    CommandLineTool tool(out, err);
+    CommandLineTool tool(out, err, Environment::production());
     tool.setLog(&log);
 
     QTimer interruptWatch;

@@ -156,6 +156,7 @@ private:
     void addStartupWarning(const QString &text);
     void setFetching(bool on);
     void setBusy(bool on);
+    void finishDownload(const SatelliteSource::Download &result);
     class BusyScope;
     void takeDownload(const SatelliteSource::Download &result);
     // Fits the plan to the data now in memory: the satellites and
@@ -188,6 +189,8 @@ private:
     QString dbConnectionMessage;
     bool fetching = false;
     bool busyNow = false;
+    // A download that finished while a transfer ran, taken in at its end.
+    std::unique_ptr<SatelliteSource::Download> pendingDownload;
     bool starting = false;
     QStringList startupWarnings;
     QString notice;

@@ -7,12 +7,14 @@
 #include <QString>
 
 // What the window's controller and the command-line tool hand to the
-// handlers they create. The defaults are the production ones; tests point
-// them at their own server, directory, clock, ports and random source.
+// handlers they create. The defaults are the production ones, except that
+// nothing is read from disk here: production() adds the user's stored
+// server where the window and the tool are put together. Tests point them at
+// their own server, directory, clock, ports and random source.
 struct Environment
 {
-    // The user's stored server, else the compiled-in one.
-    SatelliteSource::Connection connection = ServerSettings().load();
+    // The compiled-in server; production() reads the user's stored one.
+    SatelliteSource::Connection connection = SqlHandler::defaultConnection();
     QString cacheDirectory;
     SatelliteSource::Clock clock = &QDateTime::currentDateTime;
     SerialPortHandler::PortLister portLister = &SerialPortHandler::systemPorts;
@@ -28,6 +30,9 @@ struct Environment
     // Where the server setting is kept; empty: the user's settings.
     QString serverSettingsFile;
 
+    // The production surroundings: the server the user stored, else the
+    // compiled-in one.
+    static Environment production();
     // The production surroundings with the server setting kept in
     // `file` (and read from it) instead of the user's settings.
     static Environment withServerSettingsFile(const QString &file);

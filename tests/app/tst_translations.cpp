@@ -550,7 +550,7 @@ private slots:
             QCOMPARE(QString::fromUtf8(e.what()), notFound);
         }
 
-        SerialPortHandler device(nullptr, [] { return QList<SerialPortCandidate>(); });
+        SerialPortHandler device([] { return QList<SerialPortCandidate>(); });
         try {
             device.readLteFilter();
             QFAIL("no exception");
