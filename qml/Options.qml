@@ -58,11 +58,14 @@ OptionsForm {
 
     // The context objects go away before the engine when the program ends.
     serialNumberLabel.text: ubListViewModel ? ubListViewModel.serialNumber : ""
-    deviceStatusLabel.text: !ubModelController ? "" : ubModelController.fetchingSatellites
+    deviceStatusLabel.text: !ubModelController ? "" : ubModelController.transferProgress !== ""
+                                                      ? ubModelController.transferProgress
+                                                      : ubModelController.fetchingSatellites
                                                       ? qsTr("Fetching the satellite data…")
                                                       : ubModelController.portProblem
-    // Fetching is news, a port problem a fault.
-    deviceStatusLabel.color: ubModelController && ubModelController.fetchingSatellites ? "#404040" : "#b00000"
+    // A transfer's progress and fetching are news, a port problem a fault.
+    deviceStatusLabel.color: ubModelController && (ubModelController.transferProgress !== ""
+                                                   || ubModelController.fetchingSatellites) ? "#404040" : "#b00000"
     satelliteNoticeLabel.text: ubModelController ? ubModelController.satelliteDataNotice : ""
     standByBox.enabled: ubListViewModel ? !ubListViewModel.staticUbsAvailable && !transferring : false
     lnb1Box.enabled: !transferring

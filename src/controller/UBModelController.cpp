@@ -77,7 +77,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
     transfers = std::make_unique<DeviceTransfers>(
-        *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
+        *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random,
+        [this](const QString &text) { setTransferProgress(text); });
     // The model's serial number must change before the interface hears of
     // the device, so the model's slots are connected first.
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
@@ -608,11 +609,21 @@ void UBModelController::setBusy(bool on)
     if (busyNow == on)
         return;
     busyNow = on;
+    if (!busyNow)
+        setTransferProgress(QString());
     emit busyChanged();
     if (!busyNow && pendingDownload) {
         const std::unique_ptr<SatelliteSource::Download> arrived = std::move(pendingDownload);
         finishDownload(*arrived);
     }
+}
+
+void UBModelController::setTransferProgress(const QString &text)
+{
+    if (progressText == text)
+        return;
+    progressText = text;
+    emit transferProgressChanged();
 }
 
 void UBModelController::finishDownload(const SatelliteSource::Download &result)

@@ -13,22 +13,32 @@ namespace {
 constexpr int readAttempts = 3;
 } // namespace
 
-DeviceTransfers::DeviceTransfers(SerialPortHandler &device, PlanBackup backup, RandomSource random)
-    : device(device), backup(std::move(backup)), random(std::move(random))
+DeviceTransfers::DeviceTransfers(SerialPortHandler &device, PlanBackup backup, RandomSource random,
+                                 ProgressReport progress)
+    : device(device), backup(std::move(backup)), random(std::move(random)), progress(std::move(progress))
 {
     if (!this->random)
         this->random = [] { return QRandomGenerator::global()->generate(); };
 }
 
+void DeviceTransfers::report(const QString &text) const
+{
+    if (progress)
+        progress(text);
+}
+
 DeviceReplies DeviceTransfers::readReplies()
 {
+    const auto asking = [this](int query) {
+        report(tr("Reading the switch's plan… %1 of %2").arg(query).arg(4));
+    };
     for (int failedAttempts = 0;;) {
         try {
             // The answer to a query that timed out may still come in; it
             // must not be taken for the answer to the next one.
             if (failedAttempts > 0)
                 device.discardStaleInput();
-            return device.readReplies();
+            return device.readReplies(asking);
         } catch (const std::exception &) {
             // Only a timed-out exchange is worth another attempt.
             if (device.timeoutOccurred() && ++failedAttempts < readAttempts)
@@ -136,9 +146,14 @@ QVector<CodeWord> DeviceTransfers::wordsOf(const BandPlan &plan, const Satellite
 void DeviceTransfers::sendOptionsAndWords(bool lteFilter, bool standBy, bool terrestrialPath,
                                           const QVector<CodeWord> &words)
 {
+    const auto sending = [this](int command) { report(tr("Sending… %1 of %2").arg(command).arg(4)); };
+    sending(1);
     device.writeLteFilter(lteFilter);
+    sending(2);
     device.writeStandBy(standBy);
+    sending(3);
     device.writeTerrestrialPatchActive(terrestrialPath);
+    sending(4);
     device.writeWords(words);
 }
 
@@ -157,6 +172,7 @@ DeviceTransfers::Outcome DeviceTransfers::sendAfterBackup(const BandPlan &plan, 
 DeviceTransfers::Outcome DeviceTransfers::store(const BandPlan &plan, const SharedCatalogue &data)
 {
     const Outcome outcome = sendAfterBackup(plan, notStoredMessage(), data);
+    report(tr("Storing…"));
     device.storeInEeprom();
     return outcome;
 }
@@ -173,6 +189,7 @@ DeviceTransfers::Outcome DeviceTransfers::restore(const DeviceReplies &replies, 
     const Outcome outcome = backUp(lnb1, lnb2, notStoredMessage(), *snapshot);
     sendOptionsAndWords(DeviceReplies::isOn(replies.lteFilter), DeviceReplies::isOn(replies.standBy),
                         DeviceReplies::isOn(replies.terrestrialPath), words.words());
+    report(tr("Storing…"));
     device.storeInEeprom();
     return outcome;
 }

@@ -38,9 +38,13 @@ public:
     };
 
     using RandomSource = std::function<quint32()>;
+    // Hears what a transfer is doing, in the user's language, as it goes
+    // ("Sending… 3 of 4"); an empty text when it has ended.
+    using ProgressReport = std::function<void(const QString &)>;
 
     // `random` is drawn once per dynamic UB; by default the system's.
-    DeviceTransfers(SerialPortHandler &device, PlanBackup backup, RandomSource random = RandomSource());
+    DeviceTransfers(SerialPortHandler &device, PlanBackup backup, RandomSource random = RandomSource(),
+                    ProgressReport progress = ProgressReport());
 
     // Each transfer works with the satellite data `data` as they are when it
     // starts (null: none); data that arrive meanwhile are the caller's to
@@ -81,10 +85,12 @@ private:
     static SharedCatalogue orEmpty(const SharedCatalogue &data);
     void sendOptionsAndWords(bool lteFilter, bool standBy, bool terrestrialPath, const QVector<CodeWord> &words);
     static QString notStoredMessage();
+    void report(const QString &text) const;
 
     SerialPortHandler &device;
     PlanBackup backup;
     RandomSource random;
+    ProgressReport progress;
     // The connection whose stored plan is known to be in storedPlanBackup.
     int knownConnection = 0;
     QString storedPlanBackup;

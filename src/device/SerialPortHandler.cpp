@@ -466,12 +466,20 @@ QList<UBRecord> SerialPortHandler::readConfiguration(QString &lnb1, QString &lnb
     return CodeWord::decodeConfiguration(reply, lnb1, lnb2, data);
 }
 
-DeviceReplies SerialPortHandler::readReplies()
+DeviceReplies SerialPortHandler::readReplies(const std::function<void(int)> &asking)
 {
+    const auto tell = [&asking](int query) {
+        if (asking)
+            asking(query);
+    };
     DeviceReplies replies;
+    tell(1);
     replies.lteFilter = ask(QStringLiteral(":CONF:LTEFILT?"), ReplyForm::Query::Option);
+    tell(2);
     replies.standBy = ask(QStringLiteral(":CONF:STBY?"), ReplyForm::Query::Option);
+    tell(3);
     replies.terrestrialPath = ask(QStringLiteral(":CONF:TERRAMP?"), ReplyForm::Query::Option);
+    tell(4);
     replies.configuration = ask(QStringLiteral(":CONF:ALL?"), ReplyForm::Query::Configuration);
     return replies;
 }

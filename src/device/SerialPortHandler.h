@@ -87,7 +87,9 @@ public:
     // The four queries of a read, their replies kept as they came. A reply
     // owed to an earlier query, or one whose form cannot answer its query,
     // is passed over.
-    DeviceReplies readReplies();
+    // `asking`, when given, hears the number (1 to 4) of each query before
+    // it goes out.
+    DeviceReplies readReplies(const std::function<void(int)> &asking = {});
     void writeLteFilter(bool on);
     void writeStandBy(bool on);
     void writeTerrestrialPatchActive(bool on);

@@ -425,6 +425,42 @@ private slots:
         QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));
     }
 
+    // The window keeps running while the switch answers: the progress shows
+    // each step, timers fire, and a second click meanwhile starts nothing.
+    void storeShowsItsProgressAndTakesNoSecondClick()
+    {
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        QStringList steps;
+        int secondClicks = 0;
+        connect(controller.get(), &UBModelController::transferProgressChanged, this, [&] {
+            steps << controller->transferProgress();
+            if (steps.size() == 2) {
+                ++secondClicks;
+                controller->storeDataInEEPROM();
+                controller->readFromDevice();
+            }
+        });
+        int ticks = 0;
+        QTimer monitor;
+        connect(&monitor, &QTimer::timeout, this, [&] { ++ticks; });
+        monitor.start(10);
+        QVERIFY(!controller->busy());
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(secondClicks, 1);
+        QCOMPARE(steps, QStringList({"Reading the switch's plan… 1 of 4", "Reading the switch's plan… 2 of 4",
+                                     "Reading the switch's plan… 3 of 4", "Reading the switch's plan… 4 of 4",
+                                     "Sending… 1 of 4", "Sending… 2 of 4", "Sending… 3 of 4",
+                                     "Sending… 4 of 4", "Storing…", ""}));
+        // About 750 ms of pauses: the timer had its turns.
+        QVERIFY2(ticks > 10, qPrintable(QString::number(ticks)));
+        const QStringList lines = received();
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));
+    }
+
     void readBackWhatWasSent()
     {
         connectDevice();
