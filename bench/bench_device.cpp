@@ -186,6 +186,8 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
         return 1;
     }
     // "Save on device" as the window runs it: backup read, options, plan, store.
+    model.setLnb1(QStringLiteral("Sat 1"));
+    model.setLnb2(QStringLiteral("Sat 1"));
     double storeBlock = 0;
     const Figures store = measure(std::min(runs, 5), [&] {
         errors.clear();
