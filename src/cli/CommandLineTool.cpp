@@ -413,8 +413,17 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
             *problem = connected->device->portProblem();
         return nullptr;
     }
+    DeviceTransfers::ProgressReport progress;
+    if (environment.progressOnStandardError) {
+        // One line on the terminal, rewritten at each step and cleared at the end.
+        progress = [this](const QString &text) {
+            err << '\r' << QStringLiteral("\x1b[K") << text;
+            err.flush();
+        };
+    }
     connected->transfers = std::make_unique<DeviceTransfers>(
-        *connected->device, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
+        *connected->device, PlanBackup(environment.backupDirectory, environment.clock), environment.random,
+        std::move(progress));
     return connected;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 
 #include <stdexcept>
 #include <utility>
@@ -70,6 +71,8 @@ BandPlan DeviceTransfers::decode(const DeviceReplies &replies, const QString &ln
 
 BandPlan DeviceTransfers::readPlan(const QString &lnb1, const QString &lnb2, const SharedCatalogue &data)
 {
+    // However the transfer ends, its progress goes.
+    const auto ended = qScopeGuard([this] { report(QString()); });
     const SharedCatalogue snapshot = orEmpty(data);
     return decode(readReplies(), lnb1, lnb2, *snapshot);
 }
@@ -132,6 +135,8 @@ QString DeviceTransfers::notStoredMessage()
 
 DeviceTransfers::Outcome DeviceTransfers::send(const BandPlan &plan, const SharedCatalogue &data)
 {
+    // However the transfer ends, its progress goes.
+    const auto ended = qScopeGuard([this] { report(QString()); });
     return sendAfterBackup(plan, tr("The switch's plan could not be backed up, so nothing was sent: %1"), data);
 }
 
@@ -171,6 +176,8 @@ DeviceTransfers::Outcome DeviceTransfers::sendAfterBackup(const BandPlan &plan, 
 
 DeviceTransfers::Outcome DeviceTransfers::store(const BandPlan &plan, const SharedCatalogue &data)
 {
+    // However the transfer ends, its progress goes.
+    const auto ended = qScopeGuard([this] { report(QString()); });
     const Outcome outcome = sendAfterBackup(plan, notStoredMessage(), data);
     report(tr("Storing…"));
     device.storeInEeprom();
@@ -180,6 +187,8 @@ DeviceTransfers::Outcome DeviceTransfers::store(const BandPlan &plan, const Shar
 DeviceTransfers::Outcome DeviceTransfers::restore(const DeviceReplies &replies, const QString &lnb1,
                                                   const QString &lnb2, const SharedCatalogue &data)
 {
+    // However the transfer ends, its progress goes.
+    const auto ended = qScopeGuard([this] { report(QString()); });
     const SharedCatalogue snapshot = orEmpty(data);
     // Only the structure is checked: the backup may come from a switch
     // programmed with other satellite data, and goes back word for word.

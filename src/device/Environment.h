@@ -29,6 +29,9 @@ struct Environment
     SatelliteSource::BuiltInLoader builtIn = &SatelliteSource::defaultBuiltIn;
     // Where the server setting is kept; empty: the user's settings.
     QString serverSettingsFile;
+    // The command-line tool shows its transfers' progress on standard error
+    // (set where standard error is a terminal: a pipe gets none).
+    bool progressOnStandardError = false;
 
     // The production surroundings: the server the user stored, else the
     // compiled-in one.
