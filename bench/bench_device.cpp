@@ -3,8 +3,9 @@
 // (write: 3 x 50 ms + 100 ms, read: 4 x 100 ms), both as the fixed figure and
 // as measured here by sleeping the same pauses. Beside them, against a switch
 // that trickles one byte every 80 ms and never ends its line: the time from
-// "Read from device" to its error, and the longest time the event loop stands
-// still while such a switch is identified at every search tick.
+// "Read from device" to its error. For each sequence, "Save on device" as the
+// window runs it, and the identification of a trickling switch at every
+// search tick: the longest time the event loop stands still (goal 20 ms).
 //
 //   bench_device [RUNS]      (default 10; needs the switch-sim target built)
 
@@ -55,6 +56,33 @@ Figures measure(int runs, const std::function<void()> &sequence)
     }
     std::sort(times.begin(), times.end());
     return {times[times.size() / 2], times.front(), times.back()};
+}
+
+// The longest time the event loop stands still while it lives: a timer
+// every 5 ms notes the gaps between its ticks.
+class BlockMonitor
+{
+public:
+    BlockMonitor()
+    {
+        QObject::connect(&tick, &QTimer::timeout, [this] { longest = std::max(longest, sinceLast.restart()); });
+        sinceLast.start();
+        tick.start(5);
+    }
+    double longestMs() const { return double(std::max(longest, sinceLast.elapsed())); }
+
+private:
+    QTimer tick;
+    QElapsedTimer sinceLast;
+    qint64 longest = 0;
+};
+
+constexpr double blockGoalMs = 20;
+
+void printBlock(const char *what, double longestMs)
+{
+    std::printf("%-44s longest event-loop block %7.1f ms | goal %4.0f ms: ratio %.3f\n", what, longestMs,
+                blockGoalMs, longestMs / blockGoalMs);
 }
 
 // Starts the simulator; its first line is the link path.
@@ -136,7 +164,6 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
 {
     constexpr int trickleMs = 80;
     constexpr double readGoalMs = 1500;
-    constexpr double blockGoalMs = 1100;
     if (!writeCache(directory)) {
         std::fprintf(stderr, "bench: cannot write the satellite cache\n");
         return 1;
@@ -146,6 +173,7 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
     environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("none"), QString(), QString(), 1};
     environment.cacheDirectory = directory;
     environment.portLister = [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; };
+    environment.backupDirectory = directory + QStringLiteral("/backups");
     UBModelController controller(&model, environment);
     bool found = false;
     QStringList errors;
@@ -157,20 +185,40 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
         std::fprintf(stderr, "bench: the controller did not find the simulator\n");
         return 1;
     }
+    // "Save on device" as the window runs it: backup read, options, plan, store.
+    model.setLnb1(QStringLiteral("Sat 1"));
+    model.setLnb2(QStringLiteral("Sat 1"));
+    double storeBlock = 0;
+    const Figures store = measure(std::min(runs, 5), [&] {
+        errors.clear();
+        const BlockMonitor monitor;
+        controller.storeDataInEEPROM();
+        storeBlock = std::max(storeBlock, monitor.longestMs());
+        if (!errors.isEmpty())
+            throw std::runtime_error(errors.join(QLatin1Char(' ')).toStdString());
+    });
+    std::printf("\"Save on device\" against a prompt switch: median %7.1f ms (min %7.1f, max %7.1f)\n", store.median,
+                store.min, store.max);
+    printBlock("\"Save on device\", prompt switch:", storeBlock);
+
     if (!control(simulator, "trickle " + QByteArray::number(trickleMs))) {
         std::fprintf(stderr, "bench: the simulator did not take the trickle\n");
         return 1;
     }
     const int readRuns = std::min(runs, 5);
+    double readBlock = 0;
     const Figures read = measure(readRuns, [&] {
         errors.clear();
+        const BlockMonitor monitor;
         controller.readFromDevice();
+        readBlock = std::max(readBlock, monitor.longestMs());
         if (errors.size() != 1)
             throw std::runtime_error("the trickling read did not end in one error");
     });
     std::printf("read against a trickling switch (1 byte / %d ms), %d runs: to the error median %7.1f ms "
                 "(min %7.1f, max %7.1f) | goal %4.0f ms: ratio %.3f\n",
                 trickleMs, readRuns, read.median, read.min, read.max, readGoalMs, read.median / readGoalMs);
+    printBlock("read against a trickling switch:", readBlock);
 
     // Identification at every tick of the search.
     QProcess trickling;
@@ -180,31 +228,28 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
         std::fprintf(stderr, "bench: the trickling simulator did not start\n");
         return 1;
     }
-    SerialPortHandler searching(nullptr, [tricklingLink] {
+    SerialPortHandler searching([tricklingLink] {
         return QList<SerialPortCandidate>{{tricklingLink, 0x0483, 0x5740}};
     });
     int ticks = 0;
     QObject::connect(&searching, &SerialPortHandler::deviceMissing, [&ticks] { ++ticks; });
     constexpr int tickCount = 3;
-    qint64 longestBlock = 0;
-    QElapsedTimer sinceLast;
-    QTimer monitor;
-    QObject::connect(&monitor, &QTimer::timeout,
-                     [&] { longestBlock = std::max(longestBlock, sinceLast.restart()); });
-    sinceLast.start();
-    monitor.start(5);
-    searching.startDeviceSearch();
-    const bool ticked = runUntil([&ticks] { return ticks >= tickCount; }, tickCount * 3000 + 5000);
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    monitor.stop();
+    double longestBlock = 0;
+    bool ticked = false;
+    {
+        const BlockMonitor monitor;
+        searching.startDeviceSearch();
+        ticked = runUntil([&ticks] { return ticks >= tickCount; }, tickCount * 3000 + 5000);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        longestBlock = monitor.longestMs();
+    }
     stop(trickling);
     if (!ticked) {
         std::fprintf(stderr, "bench: the trickling switch was not tried %d times\n", tickCount);
         return 1;
     }
-    std::printf("identification of a trickling switch every 3 s, %d ticks: longest event-loop block %7.1f ms "
-                "| goal %4.0f ms: ratio %.3f\n",
-                tickCount, double(longestBlock), blockGoalMs, double(longestBlock) / blockGoalMs);
+    std::printf("identification of a trickling switch every 3 s, %d ticks:\n", tickCount);
+    printBlock("identification, trickling switch:", longestBlock);
     return 0;
 }
 } // namespace
@@ -234,7 +279,7 @@ int main(int argc, char *argv[])
     const auto stopSimulator = [&simulator] { stop(simulator); };
 
     const auto ports = [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; };
-    auto handler = std::make_unique<SerialPortHandler>(nullptr, ports);
+    auto handler = std::make_unique<SerialPortHandler>(ports);
     QEventLoop loop;
     bool found = false;
     QObject::connect(handler.get(), &SerialPortHandler::deviceFound, &loop, [&] {
@@ -253,19 +298,25 @@ int main(int argc, char *argv[])
     const QList<UBRecord> plan = dynamicPlan();
     int status = 0;
     try {
+        double writeBlock = 0;
+        double readBlock = 0;
         const Figures write = measure(runs, [&] {
+            const BlockMonitor monitor;
             handler->writeLteFilter(true);
             handler->writeStandBy(false);
             handler->writeTerrestrialPatchActive(true);
-            handler->writeConfiguration(plan, QString(), QString());
+            handler->writeConfiguration(plan, QString(), QString(), SatelliteCatalogue());
+            writeBlock = std::max(writeBlock, monitor.longestMs());
         });
         const Figures read = measure(runs, [&] {
+            const BlockMonitor monitor;
             handler->readLteFilter();
             handler->readStandBy();
             handler->readTerrestrialPatchActive();
             QString lnb1, lnb2;
-            if (handler->readConfiguration(lnb1, lnb2).size() != 24)
+            if (handler->readConfiguration(lnb1, lnb2, SatelliteCatalogue()).size() != 24)
                 throw std::runtime_error("short configuration");
+            readBlock = std::max(readBlock, monitor.longestMs());
         });
         const Figures writePauses = measure(runs, [] {
             for (unsigned long pause : {50ul, 50ul, 50ul, 100ul})
@@ -278,6 +329,8 @@ int main(int argc, char *argv[])
         std::printf("device sequences against the simulator, %d runs each\n", runs);
         print("write", write, 250, writePauses);
         print("read", read, 400, readPauses);
+        printBlock("write (options and plan), prompt switch:", writeBlock);
+        printBlock("read (four queries), prompt switch:", readBlock);
         handler.reset(); // the controller below opens the port itself
 
         status = trickleFigures(dir.path(), simulator, link, runs);

@@ -23,7 +23,10 @@ OptionsForm {
     // Without satellite data nothing can be transferred; the file buttons
     // stay disabled until data arrive.
     property bool satelliteDataMissing: false
-    readonly property bool deviceUsable: !satelliteDataMissing
+    // While a transfer runs the window keeps drawing, but what is sent is
+    // what is shown: the transfers and the plan's sources wait for its end.
+    readonly property bool transferring: ubModelController ? ubModelController.busy : false
+    readonly property bool deviceUsable: !satelliteDataMissing && !transferring
                                          && (ubListViewModel ? ubListViewModel.deviceConnected : false)
 
     // After new satellite data the boxes show the plan's satellites again;
@@ -55,13 +58,18 @@ OptionsForm {
 
     // The context objects go away before the engine when the program ends.
     serialNumberLabel.text: ubListViewModel ? ubListViewModel.serialNumber : ""
-    deviceStatusLabel.text: !ubModelController ? "" : ubModelController.fetchingSatellites
+    deviceStatusLabel.text: !ubModelController ? "" : ubModelController.transferProgress !== ""
+                                                      ? ubModelController.transferProgress
+                                                      : ubModelController.fetchingSatellites
                                                       ? qsTr("Fetching the satellite data…")
                                                       : ubModelController.portProblem
-    // Fetching is news, a port problem a fault.
-    deviceStatusLabel.color: ubModelController && ubModelController.fetchingSatellites ? "#404040" : "#b00000"
+    // A transfer's progress and fetching are news, a port problem a fault.
+    deviceStatusLabel.color: ubModelController && (ubModelController.transferProgress !== ""
+                                                   || ubModelController.fetchingSatellites) ? "#404040" : "#b00000"
     satelliteNoticeLabel.text: ubModelController ? ubModelController.satelliteDataNotice : ""
-    standByBox.enabled: ubListViewModel ? !ubListViewModel.staticUbsAvailable : false
+    standByBox.enabled: ubListViewModel ? !ubListViewModel.staticUbsAvailable && !transferring : false
+    lnb1Box.enabled: !transferring
+    lnb2Box.enabled: !transferring
     lnb1Box.model: lnbModel
     // The list marks satellites that serve dynamic UBs only; which ones, and
     // the words, come from the list itself.
@@ -78,7 +86,7 @@ OptionsForm {
     readFromDeviceButton.enabled: deviceUsable
     compareButton.enabled: deviceUsable
     saveToFileButton.enabled: !satelliteDataMissing
-    readFromFileButton.enabled: !satelliteDataMissing
+    readFromFileButton.enabled: !satelliteDataMissing && !transferring
     lnb2Box.model: lnbModel
     lnb2Box.delegate: Component {
         PlainTextDelegate {

@@ -358,6 +358,18 @@ Rückgabewert 2: Fehler.
         <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
         <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan nicht lesen lässt: %2</translation>
     </message>
+    <message>
+        <source>Reading the switch&apos;s plan… %1 of %2</source>
+        <translation>Der Plan des Multischalters wird gelesen… %1 von %2</translation>
+    </message>
+    <message>
+        <source>Sending… %1 of %2</source>
+        <translation>Senden… %1 von %2</translation>
+    </message>
+    <message>
+        <source>Storing…</source>
+        <translation>Speichern…</translation>
+    </message>
 </context>
 <context>
     <name>DialogWindow</name>

@@ -347,6 +347,18 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
         <translation>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</translation>
     </message>
+    <message>
+        <source>Reading the switch&apos;s plan… %1 of %2</source>
+        <translation>Reading the switch&apos;s plan… %1 of %2</translation>
+    </message>
+    <message>
+        <source>Sending… %1 of %2</source>
+        <translation>Sending… %1 of %2</translation>
+    </message>
+    <message>
+        <source>Storing…</source>
+        <translation>Storing…</translation>
+    </message>
 </context>
 <context>
     <name>DialogWindow</name>

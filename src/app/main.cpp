@@ -22,7 +22,7 @@ int main(int argc, char **argv)
     QQmlApplicationEngine engine;
     FenzoApplication::prepareEngine(&engine);
     UBDataModel model;
-    UBModelController controller(&model);
+    UBModelController controller(&model, Environment::production());
     engine.rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), &model);
     engine.rootContext()->setContextProperty(QStringLiteral("ubModelController"), &controller);
     SatelliteListModel lnbModel([&controller] { return controller.catalogue(); });

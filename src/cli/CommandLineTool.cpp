@@ -19,6 +19,7 @@
 #include "sheet/InstallationSheet.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -409,7 +410,6 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
     auto connected = std::make_unique<Connected>();
     connected->port = candidate.portName;
     connected->device = std::make_unique<SerialPortHandler>(
-        [this] { return satellites ? satellites->catalogue() : nullptr; },
         [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.random,
         environment.portOpener, environment.deviceRulePath);
     if (!connected->device->connectNow()) {
@@ -418,8 +418,17 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
             *problem = connected->device->portProblem();
         return nullptr;
     }
+    DeviceTransfers::ProgressReport progress;
+    if (environment.progressOnStandardError) {
+        // One line on the terminal, rewritten at each step and cleared at the end.
+        progress = [this](const QString &text) {
+            err << '\r' << QStringLiteral("\x1b[K") << text;
+            err.flush();
+        };
+    }
     connected->transfers = std::make_unique<DeviceTransfers>(
-        *connected->device, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
+        *connected->device, PlanBackup(environment.backupDirectory, environment.clock), environment.random,
+        std::move(progress));
     return connected;
 }
 
@@ -496,7 +505,7 @@ int CommandLineTool::read(const Arguments &a)
     // gets the satellite the window would preset.
     const QStringList names = startPair();
     try {
-        const BandPlan plan = connected->transfers->readPlan(names.value(0), names.value(1));
+        const BandPlan plan = connected->transfers->readPlan(names.value(0), names.value(1), satelliteData());
         noteNumbering(plan);
         return writePlan(a.files.at(0), plan) ? Success : Failure;
     } catch (const std::exception &e) {
@@ -515,7 +524,7 @@ int CommandLineTool::diff(const Arguments &a)
     if (!connected)
         return Failure;
     try {
-        const BandPlan read = connected->transfers->readPlan(plan.lnb1, plan.lnb2);
+        const BandPlan read = connected->transfers->readPlan(plan.lnb1, plan.lnb2, satelliteData());
         noteNumbering(read);
         const PlanComparison comparison(plan, read);
         for (const QString &line : comparison.lines())
@@ -540,10 +549,10 @@ int CommandLineTool::transfer(const Arguments &a, bool store)
         return Failure;
     try {
         if (!store) {
-            reportBackup(connected->transfers->send(plan));
+            reportBackup(connected->transfers->send(plan, satelliteData()));
             return Success;
         }
-        const DeviceTransfers::Outcome outcome = connected->transfers->store(plan);
+        const DeviceTransfers::Outcome outcome = connected->transfers->store(plan, satelliteData());
         reportBackup(outcome);
         out << QDir::toNativeSeparators(outcome.storedPlanBackup) << Qt::endl;
         return Success;
@@ -584,7 +593,7 @@ int CommandLineTool::restore(const Arguments &a)
     const QStringList names = startPair();
     try {
         const DeviceTransfers::Outcome outcome =
-            connected->transfers->restore(replies, names.value(0), names.value(1));
+            connected->transfers->restore(replies, names.value(0), names.value(1), satelliteData());
         reportBackup(outcome);
         out << QDir::toNativeSeparators(outcome.storedPlanBackup) << Qt::endl;
         return Success;
@@ -682,6 +691,17 @@ void CommandLineTool::stop()
 
 void CommandLineTool::workshopTick(const BandPlan &plan)
 {
+    // A store waits for the switch in the event loop: a look that comes
+    // meanwhile is left to the next tick, so one switch is handled at a time.
+    if (workshopTicking)
+        return;
+    workshopTicking = true;
+    const auto done = qScopeGuard([this] { workshopTicking = false; });
+    workshopLook(plan);
+}
+
+void CommandLineTool::workshopLook(const BandPlan &plan)
+{
     QList<SerialPortCandidate> candidates;
     try {
         candidates = environment.portLister();
@@ -718,7 +738,7 @@ void CommandLineTool::workshopTick(const BandPlan &plan)
         const QString serial = connected->device->serialNumber();
         QString line;
         try {
-            const DeviceTransfers::Outcome outcome = connected->transfers->store(plan);
+            const DeviceTransfers::Outcome outcome = connected->transfers->store(plan, satelliteData());
             reportBackup(outcome);
             line = tr("%1 %2: stored; backup %3")
                        .arg(port, serial, QDir::toNativeSeparators(outcome.storedPlanBackup));
@@ -736,6 +756,11 @@ void CommandLineTool::workshopTick(const BandPlan &plan)
 }
 
 // ---- The support report ----
+
+SharedCatalogue CommandLineTool::satelliteData() const
+{
+    return satellites ? satellites->catalogue() : nullptr;
+}
 
 QString CommandLineTool::numberingNote() const
 {

@@ -106,6 +106,9 @@ private:
     std::unique_ptr<Connected> connectTo(const SerialPortCandidate &candidate, QString *problem = nullptr);
     void reportBackup(const DeviceTransfers::Outcome &outcome);
     void workshopTick(const BandPlan &plan);
+    void workshopLook(const BandPlan &plan);
+    // The satellite data a transfer starts with; null: none loaded.
+    SharedCatalogue satelliteData() const;
     void fail(const QString &message);
 
     QTextStream &out;
@@ -122,5 +125,6 @@ private:
     std::map<QString, bool> workshopStored;
     bool workshopAllStored() const;
     QEventLoop workshop;
+    bool workshopTicking = false;
     const LogRing *log = nullptr;
 };

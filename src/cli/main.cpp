@@ -9,6 +9,9 @@
 #include <QTimer>
 
 #include <csignal>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -54,7 +57,11 @@ int main(int argc, char **argv)
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    CommandLineTool tool(out, err);
+    Environment environment = Environment::production();
+#ifdef Q_OS_UNIX
+    environment.progressOnStandardError = ::isatty(STDERR_FILENO) == 1;
+#endif
+    CommandLineTool tool(out, err, environment);
     tool.setLog(&log);
 
     QTimer interruptWatch;

@@ -60,9 +60,13 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     connect(satellites.get(), &SatelliteSource::cacheProblem, this, &UBModelController::addStartupWarning);
     connect(satellites.get(), &SatelliteSource::downloadFinished, this,
             [this](const SatelliteSource::Download &result) {
-                setFetching(false);
-                takeDownload(result);
-                emit satelliteDataReady();
+                // A transfer sends the plan and data it started with: data
+                // that arrive meanwhile are taken in when it has ended.
+                if (busyNow) {
+                    pendingDownload = std::make_unique<SatelliteSource::Download>(result);
+                    return;
+                }
+                finishDownload(result);
             });
     // The band list reaches the lists through properties and calls.
     qRegisterMetaType<TransponderLists *>();
@@ -70,12 +74,13 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     lists = new TransponderLists(satellites->catalogue(), this);
 
     serialPortHandler = std::make_unique<SerialPortHandler>(
-        [this] { return catalogue(); }, environment.portLister, environment.random, environment.portOpener,
+        environment.portLister, environment.random, environment.portOpener,
         environment.deviceRulePath, environment.searchIntervalMs);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
     transfers = std::make_unique<DeviceTransfers>(
-        *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
+        *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random,
+        [this](const QString &text) { setTransferProgress(text); });
     // The model's serial number must change before the interface hears of
     // the device, so the model's slots are connected first.
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
@@ -93,7 +98,7 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
 
 UBModelController::~UBModelController()
 {
-    // The device link asks for the satellite data: it goes first.
+    // The transfers use the device link: they go first.
     transfers.reset();
     serialPortHandler.reset();
     satellites.reset();
@@ -636,11 +641,36 @@ void UBModelController::setBusy(bool on)
     if (busyNow == on)
         return;
     busyNow = on;
+    if (!busyNow)
+        setTransferProgress(QString());
     emit busyChanged();
+    if (!busyNow && pendingDownload) {
+        const std::unique_ptr<SatelliteSource::Download> arrived = std::move(pendingDownload);
+        finishDownload(*arrived);
+    }
+}
+
+void UBModelController::setTransferProgress(const QString &text)
+{
+    if (progressText == text)
+        return;
+    progressText = text;
+    emit transferProgressChanged();
+}
+
+void UBModelController::finishDownload(const SatelliteSource::Download &result)
+{
+    setFetching(false);
+    takeDownload(result);
+    emit satelliteDataReady();
 }
 
 void UBModelController::runDeviceWrite(const std::function<void()> &write)
 {
+    // A transfer waits in the event loop: a second click cannot start
+    // another on the same line.
+    if (busyNow)
+        return;
     try {
         const BusyScope busyScope(this);
         write();
@@ -663,7 +693,7 @@ void UBModelController::sendDataToDevice()
 {
     if (!validateData())
         return;
-    runDeviceWrite([this] { reportBackup(transfers->send(BandPlan::fromModel(*model))); });
+    runDeviceWrite([this] { reportBackup(transfers->send(BandPlan::fromModel(*model), catalogue())); });
 }
 
 void UBModelController::storeDataInEEPROM()
@@ -671,7 +701,7 @@ void UBModelController::storeDataInEEPROM()
     if (!validateData())
         return;
     runDeviceWrite([this] {
-        const DeviceTransfers::Outcome outcome = transfers->store(BandPlan::fromModel(*model));
+        const DeviceTransfers::Outcome outcome = transfers->store(BandPlan::fromModel(*model), catalogue());
         reportBackup(outcome);
         emit informationOccured(DeviceTransfers::storedMessage(outcome));
     });
@@ -679,10 +709,12 @@ void UBModelController::storeDataInEEPROM()
 
 void UBModelController::readFromDevice()
 {
+    if (busyNow)
+        return;
     try {
         const BusyScope busyScope(this);
         // Whole or nothing: a failed read leaves the window's plan as it was.
-        const BandPlan plan = transfers->readPlan(model->lnb1(), model->lnb2());
+        const BandPlan plan = transfers->readPlan(model->lnb1(), model->lnb2(), catalogue());
         plan.applyTo(*model);
         // Static words name their satellites by id alone.
         const QString numbering = satelliteNumberingNote(plan);
@@ -697,10 +729,12 @@ void UBModelController::readFromDevice()
 
 QStringList UBModelController::compareWithDevice()
 {
+    if (busyNow)
+        return {};
     try {
         const BusyScope busyScope(this);
         const BandPlan plan = BandPlan::fromModel(*model);
-        const BandPlan read = transfers->readPlan(plan.lnb1, plan.lnb2);
+        const BandPlan read = transfers->readPlan(plan.lnb1, plan.lnb2, catalogue());
         QStringList lines = PlanComparison(plan, read).lines();
         const QString numbering = satelliteNumberingNote(read);
         if (!numbering.isEmpty())

@@ -33,6 +33,9 @@ class UBModelController : public QObject
     Q_PROPERTY(QString portProblem READ portProblem NOTIFY portProblemChanged)
     // True from the first line sent to the switch until its last reply.
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    // What the transfer under way is doing ("Sending… 3 of 4"); empty
+    // when none runs.
+    Q_PROPERTY(QString transferProgress READ transferProgress NOTIFY transferProgressChanged)
     // One line: where the satellite data come from, their date and number.
     Q_PROPERTY(QString satelliteDataSummary READ satelliteDataSummary NOTIFY satelliteDataSummaryChanged)
     // The quiet line of the window about the satellite data; empty when there
@@ -71,6 +74,7 @@ public:
     bool fetchingSatellites() const { return fetching; }
     QString portProblem() const;
     bool busy() const { return busyNow; }
+    QString transferProgress() const { return progressText; }
     QString satelliteDataSummary() const;
     QString satelliteDataNotice() const { return notice; }
     bool takingSatelliteData() const { return taking; }
@@ -117,6 +121,7 @@ signals:
     void fetchingSatellitesChanged();
     void portProblemChanged();
     void busyChanged();
+    void transferProgressChanged();
     void satelliteDataSummaryChanged();
     void satelliteDataNoticeChanged();
     // The satellite names of new data, before the plan is checked against
@@ -163,6 +168,8 @@ private:
     void addStartupWarning(const QString &text);
     void setFetching(bool on);
     void setBusy(bool on);
+    void finishDownload(const SatelliteSource::Download &result);
+    void setTransferProgress(const QString &text);
     class BusyScope;
     void takeDownload(const SatelliteSource::Download &result);
     // Fits the plan to the data now in memory: the satellites and
@@ -195,6 +202,9 @@ private:
     QString dbConnectionMessage;
     bool fetching = false;
     bool busyNow = false;
+    QString progressText;
+    // A download that finished while a transfer ran, taken in at its end.
+    std::unique_ptr<SatelliteSource::Download> pendingDownload;
     bool starting = false;
     QStringList startupWarnings;
     QString notice;

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 
 #include <stdexcept>
 #include <utility>
@@ -13,22 +14,32 @@ namespace {
 constexpr int readAttempts = 3;
 } // namespace
 
-DeviceTransfers::DeviceTransfers(SerialPortHandler &device, PlanBackup backup, RandomSource random)
-    : device(device), backup(std::move(backup)), random(std::move(random))
+DeviceTransfers::DeviceTransfers(SerialPortHandler &device, PlanBackup backup, RandomSource random,
+                                 ProgressReport progress)
+    : device(device), backup(std::move(backup)), random(std::move(random)), progress(std::move(progress))
 {
     if (!this->random)
         this->random = [] { return QRandomGenerator::global()->generate(); };
 }
 
+void DeviceTransfers::report(const QString &text) const
+{
+    if (progress)
+        progress(text);
+}
+
 DeviceReplies DeviceTransfers::readReplies()
 {
+    const auto asking = [this](int query) {
+        report(tr("Reading the switch's plan… %1 of %2").arg(query).arg(4));
+    };
     for (int failedAttempts = 0;;) {
         try {
             // The answer to a query that timed out may still come in; it
             // must not be taken for the answer to the next one.
             if (failedAttempts > 0)
                 device.discardStaleInput();
-            return device.readReplies();
+            return device.readReplies(asking);
         } catch (const std::exception &) {
             // Only a timed-out exchange is worth another attempt.
             if (device.timeoutOccurred() && ++failedAttempts < readAttempts)
@@ -38,7 +49,13 @@ DeviceReplies DeviceTransfers::readReplies()
     }
 }
 
-BandPlan DeviceTransfers::decode(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2) const
+SharedCatalogue DeviceTransfers::orEmpty(const SharedCatalogue &data)
+{
+    return data ? data : std::make_shared<const SatelliteCatalogue>();
+}
+
+BandPlan DeviceTransfers::decode(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2,
+                                 const SatelliteCatalogue &data)
 {
     BandPlan plan;
     plan.lteFilter = DeviceReplies::isOn(replies.lteFilter);
@@ -46,19 +63,22 @@ BandPlan DeviceTransfers::decode(const DeviceReplies &replies, const QString &ln
     plan.terrestrialPatchActive = DeviceReplies::isOn(replies.terrestrialPath);
     plan.lnb1 = lnb1;
     plan.lnb2 = lnb2;
-    plan.list = device.decodeConfiguration(replies.configuration, plan.lnb1, plan.lnb2);
+    plan.list = CodeWord::decodeConfiguration(replies.configuration, plan.lnb1, plan.lnb2, data);
     // The lines come from two bits of each word: numbering cannot fail.
     plan.numberDynamicUBs(false);
     return plan;
 }
 
-BandPlan DeviceTransfers::readPlan(const QString &lnb1, const QString &lnb2)
+BandPlan DeviceTransfers::readPlan(const QString &lnb1, const QString &lnb2, const SharedCatalogue &data)
 {
-    return decode(readReplies(), lnb1, lnb2);
+    // However the transfer ends, its progress goes.
+    const auto ended = qScopeGuard([this] { report(QString()); });
+    const SharedCatalogue snapshot = orEmpty(data);
+    return decode(readReplies(), lnb1, lnb2, *snapshot);
 }
 
 DeviceTransfers::Outcome DeviceTransfers::backUp(const QString &lnb1, const QString &lnb2,
-                                                 const QString &failure)
+                                                 const QString &failure, const SatelliteCatalogue &data)
 {
     Outcome outcome;
     try {
@@ -70,7 +90,7 @@ DeviceTransfers::Outcome DeviceTransfers::backUp(const QString &lnb1, const QStr
         QString undecodable;
         bool dataMismatch = false;
         try {
-            plan = decode(replies, lnb1, lnb2);
+            plan = decode(replies, lnb1, lnb2, data);
         } catch (const UndecodableWord &e) {
             // The switch's plan is sound; the satellite data lack what it
             // names. Its words are kept, and the send goes on.
@@ -113,15 +133,16 @@ QString DeviceTransfers::notStoredMessage()
     return tr("The switch's plan could not be backed up, so nothing was stored: %1");
 }
 
-DeviceTransfers::Outcome DeviceTransfers::send(const BandPlan &plan)
+DeviceTransfers::Outcome DeviceTransfers::send(const BandPlan &plan, const SharedCatalogue &data)
 {
-    return sendAfterBackup(plan, tr("The switch's plan could not be backed up, so nothing was sent: %1"));
+    // However the transfer ends, its progress goes.
+    const auto ended = qScopeGuard([this] { report(QString()); });
+    return sendAfterBackup(plan, tr("The switch's plan could not be backed up, so nothing was sent: %1"), data);
 }
 
-QVector<CodeWord> DeviceTransfers::wordsOf(const BandPlan &plan) const
+QVector<CodeWord> DeviceTransfers::wordsOf(const BandPlan &plan, const SatelliteCatalogue &data) const
 {
-    const PlanWords words =
-        PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, *device.satelliteData(), random);
+    const PlanWords words = PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, data, random);
     if (!words.sendable())
         throw std::runtime_error(words.message().toStdString());
     return words.words();
@@ -130,40 +151,54 @@ QVector<CodeWord> DeviceTransfers::wordsOf(const BandPlan &plan) const
 void DeviceTransfers::sendOptionsAndWords(bool lteFilter, bool standBy, bool terrestrialPath,
                                           const QVector<CodeWord> &words)
 {
+    const auto sending = [this](int command) { report(tr("Sending… %1 of %2").arg(command).arg(4)); };
+    sending(1);
     device.writeLteFilter(lteFilter);
+    sending(2);
     device.writeStandBy(standBy);
+    sending(3);
     device.writeTerrestrialPatchActive(terrestrialPath);
+    sending(4);
     device.writeWords(words);
 }
 
-DeviceTransfers::Outcome DeviceTransfers::sendAfterBackup(const BandPlan &plan, const QString &failure)
+DeviceTransfers::Outcome DeviceTransfers::sendAfterBackup(const BandPlan &plan, const QString &failure,
+                                                          const SharedCatalogue &data)
 {
+    const SharedCatalogue snapshot = orEmpty(data);
     // Every word first: a refused UB must not leave the switch with new
     // options and its old UBs.
-    const QVector<CodeWord> words = wordsOf(plan);
-    const Outcome outcome = backUp(plan.lnb1, plan.lnb2, failure);
+    const QVector<CodeWord> words = wordsOf(plan, *snapshot);
+    const Outcome outcome = backUp(plan.lnb1, plan.lnb2, failure, *snapshot);
     sendOptionsAndWords(plan.lteFilter, plan.standBy, plan.terrestrialPatchActive, words);
     return outcome;
 }
 
-DeviceTransfers::Outcome DeviceTransfers::store(const BandPlan &plan)
+DeviceTransfers::Outcome DeviceTransfers::store(const BandPlan &plan, const SharedCatalogue &data)
 {
-    const Outcome outcome = sendAfterBackup(plan, notStoredMessage());
+    // However the transfer ends, its progress goes.
+    const auto ended = qScopeGuard([this] { report(QString()); });
+    const Outcome outcome = sendAfterBackup(plan, notStoredMessage(), data);
+    report(tr("Storing…"));
     device.storeInEeprom();
     return outcome;
 }
 
 DeviceTransfers::Outcome DeviceTransfers::restore(const DeviceReplies &replies, const QString &lnb1,
-                                                  const QString &lnb2)
+                                                  const QString &lnb2, const SharedCatalogue &data)
 {
+    // However the transfer ends, its progress goes.
+    const auto ended = qScopeGuard([this] { report(QString()); });
+    const SharedCatalogue snapshot = orEmpty(data);
     // Only the structure is checked: the backup may come from a switch
     // programmed with other satellite data, and goes back word for word.
     const PlanWords words = PlanWords::verbatim(replies.words());
     if (!words.sendable())
         throw std::runtime_error(words.message().toStdString());
-    const Outcome outcome = backUp(lnb1, lnb2, notStoredMessage());
+    const Outcome outcome = backUp(lnb1, lnb2, notStoredMessage(), *snapshot);
     sendOptionsAndWords(DeviceReplies::isOn(replies.lteFilter), DeviceReplies::isOn(replies.standBy),
                         DeviceReplies::isOn(replies.terrestrialPath), words.words());
+    report(tr("Storing…"));
     device.storeInEeprom();
     return outcome;
 }

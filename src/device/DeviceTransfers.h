@@ -38,23 +38,32 @@ public:
     };
 
     using RandomSource = std::function<quint32()>;
+    // Hears what a transfer is doing, in the user's language, as it goes
+    // ("Sending… 3 of 4"); an empty text when it has ended.
+    using ProgressReport = std::function<void(const QString &)>;
 
     // `random` is drawn once per dynamic UB; by default the system's.
-    DeviceTransfers(SerialPortHandler &device, PlanBackup backup, RandomSource random = RandomSource());
+    DeviceTransfers(SerialPortHandler &device, PlanBackup backup, RandomSource random = RandomSource(),
+                    ProgressReport progress = ProgressReport());
+
+    // Each transfer works with the satellite data `data` as they are when it
+    // starts (null: none); data that arrive meanwhile are the caller's to
+    // take in once it has ended.
 
     // The switch's plan and options. The satellite names of LNBs without
     // static UBs are those given (the switch does not keep them). A read
     // that times out is tried three times in all.
-    BandPlan readPlan(const QString &lnb1, const QString &lnb2);
+    BandPlan readPlan(const QString &lnb1, const QString &lnb2, const SharedCatalogue &data);
     // "Test on device": the words, the backup, the three options, then the UBs.
-    Outcome send(const BandPlan &plan);
+    Outcome send(const BandPlan &plan, const SharedCatalogue &data);
     // "Save on device": the backup, then the plan sent and stored.
-    Outcome store(const BandPlan &plan);
+    Outcome store(const BandPlan &plan, const SharedCatalogue &data);
     // Sends the switch's replies of a verbatim backup back, word for word,
     // and stores them; the names are those of LNBs the backup of the plan
     // being replaced cannot name. Words the program could not read back are
     // refused before anything is sent.
-    Outcome restore(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2);
+    Outcome restore(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2,
+                    const SharedCatalogue &data);
 
     const PlanBackup &backups() const { return backup; }
 
@@ -63,19 +72,25 @@ public:
 
 private:
     DeviceReplies readReplies();
-    BandPlan decode(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2) const;
+    static BandPlan decode(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2,
+                           const SatelliteCatalogue &data);
     // Without a backup nothing is sent: it throws with `failure` (taking the
     // reason as %1) when the switch cannot be read or the files not written.
-    Outcome backUp(const QString &lnb1, const QString &lnb2, const QString &failure);
+    Outcome backUp(const QString &lnb1, const QString &lnb2, const QString &failure,
+                   const SatelliteCatalogue &data);
     // The plan's words, or a throw naming every UB that cannot be sent.
-    QVector<CodeWord> wordsOf(const BandPlan &plan) const;
-    Outcome sendAfterBackup(const BandPlan &plan, const QString &failure);
+    QVector<CodeWord> wordsOf(const BandPlan &plan, const SatelliteCatalogue &data) const;
+    Outcome sendAfterBackup(const BandPlan &plan, const QString &failure, const SharedCatalogue &data);
+    // The data themselves; an empty set for none.
+    static SharedCatalogue orEmpty(const SharedCatalogue &data);
     void sendOptionsAndWords(bool lteFilter, bool standBy, bool terrestrialPath, const QVector<CodeWord> &words);
     static QString notStoredMessage();
+    void report(const QString &text) const;
 
     SerialPortHandler &device;
     PlanBackup backup;
     RandomSource random;
+    ProgressReport progress;
     // The connection whose stored plan is known to be in storedPlanBackup.
     int knownConnection = 0;
     QString storedPlanBackup;

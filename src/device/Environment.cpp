@@ -1,5 +1,12 @@
 #include "Environment.h"
 
+Environment Environment::production()
+{
+    Environment environment;
+    environment.connection = ServerSettings().load();
+    return environment;
+}
+
 Environment Environment::withServerSettingsFile(const QString &file)
 {
     Environment environment;

@@ -7,12 +7,14 @@
 #include <QString>
 
 // What the window's controller and the command-line tool hand to the
-// handlers they create. The defaults are the production ones; tests point
-// them at their own server, directory, clock, ports and random source.
+// handlers they create. The defaults are the production ones, except that
+// nothing is read from disk here: production() adds the user's stored
+// server where the window and the tool are put together. Tests point them at
+// their own server, directory, clock, ports and random source.
 struct Environment
 {
-    // The user's stored server, else the compiled-in one.
-    SatelliteSource::Connection connection = ServerSettings().load();
+    // The compiled-in server; production() reads the user's stored one.
+    SatelliteSource::Connection connection = SqlHandler::defaultConnection();
     QString cacheDirectory;
     SatelliteSource::Clock clock = &QDateTime::currentDateTime;
     SerialPortHandler::PortLister portLister = &SerialPortHandler::systemPorts;
@@ -27,7 +29,13 @@ struct Environment
     SatelliteSource::BuiltInLoader builtIn = &SatelliteSource::defaultBuiltIn;
     // Where the server setting is kept; empty: the user's settings.
     QString serverSettingsFile;
+    // The command-line tool shows its transfers' progress on standard error
+    // (set where standard error is a terminal: a pipe gets none).
+    bool progressOnStandardError = false;
 
+    // The production surroundings: the server the user stored, else the
+    // compiled-in one.
+    static Environment production();
     // The production surroundings with the server setting kept in
     // `file` (and read from it) instead of the user's settings.
     static Environment withServerSettingsFile(const QString &file);

@@ -1,6 +1,7 @@
 #include "SerialPortHandler.h"
 
 #include "CodeWord.h"
+#include "LineWait.h"
 #include "io/LogCategories.h"
 
 #include <QDateTime>
@@ -8,8 +9,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSerialPortInfo>
-#include <QThread>
 
 #include <cstdlib>
 #include <limits>
@@ -17,6 +18,7 @@
 #include <unistd.h>
 #endif
 #include <stdexcept>
+#include <utility>
 
 QList<SerialPortCandidate> SerialPortHandler::systemPorts()
 {
@@ -78,10 +80,9 @@ QString SerialPortHandler::defaultDeviceRulePath()
     return QStringLiteral(FENZO_DEVICE_RULE_PATH);
 }
 
-SerialPortHandler::SerialPortHandler(CatalogueSource catalogue, PortLister portLister, RandomSource random,
-                                     PortOpener opener, QString deviceRulePath, int searchIntervalMs)
-    : catalogue(std::move(catalogue)),
-      readErrorMessage(tr("Error occured while reading data, please try again").toStdString()),
+SerialPortHandler::SerialPortHandler(PortLister portLister, RandomSource random, PortOpener opener,
+                                     QString deviceRulePath, int searchIntervalMs)
+    : readErrorMessage(tr("Error occured while reading data, please try again").toStdString()),
       writeErrorMessage(tr("Error occured while writing data, please try again").toStdString()),
       connectionLostMessage(tr("Lost connection to device. Please connect again").toStdString()),
       portLister(std::move(portLister)), random(std::move(random)), opener(std::move(opener)),
@@ -117,7 +118,9 @@ bool SerialPortHandler::connectNow()
 
 void SerialPortHandler::searchForAvailableDevices()
 {
-    if (port && port->isOpen())
+    // The line is busy with an exchange (it waits in the event loop): the
+    // search looks again on its next tick.
+    if ((port && port->isOpen()) || exchanges > 0)
         return;
     if (port)
         closePort();
@@ -197,6 +200,7 @@ bool SerialPortHandler::openPort(const SerialPortCandidate &candidate)
 {
     port = new QSerialPort(candidate.portName, this);
     timeoutFlag = false;
+    unanswered = 0;
     const OpenResult opened = opener(*port);
     if (opened.failure != OpenFailure::None)
         qCDebug(deviceLog).noquote() << QStringLiteral("Cannot open ") + candidate.portName +
@@ -274,6 +278,7 @@ void SerialPortHandler::writeCommand(const QString &command, unsigned long pause
     // yet: it is the lost connection, not a failed write.
     if (!port || lineLost())
         throw std::runtime_error(connectionLostMessage);
+    const ExchangeScope exchange(exchanges);
     qCDebug(transferLog).noquote() << QStringLiteral("Writing ") + command;
     const QByteArray bytes = command.toLocal8Bit();
     // write() can report a lost line at once, and the report releases the
@@ -289,9 +294,7 @@ void SerialPortHandler::writeCommand(const QString &command, unsigned long pause
     // A slow line is no failure: the configuration line takes about 290 ms
     // at 9600 baud, and some systems count a chunk still being sent as not
     // yet written. The wait's time-out reports say nothing about a reply.
-    const bool timedOut = timeoutFlag;
     const bool written = waitUntilWritten(*port, bytes.size() + terminator.size());
-    timeoutFlag = timedOut;
     // The error report may have released the port during the wait; bytes
     // still queued did not reach the device.
     if (!port)
@@ -301,7 +304,9 @@ void SerialPortHandler::writeCommand(const QString &command, unsigned long pause
         port->clear(QSerialPort::Output);
         throw std::runtime_error(writeErrorMessage);
     }
-    QThread::msleep(pauseMs);
+    // A line lost from here on is lost while the switch answers.
+    commandSent = true;
+    LineWait::pause(int(pauseMs));
 }
 
 int SerialPortHandler::writeDeadlineMs(qint64 lineBytes)
@@ -312,27 +317,23 @@ int SerialPortHandler::writeDeadlineMs(qint64 lineBytes)
 
 bool SerialPortHandler::waitUntilWritten(QIODevice &line, qint64 lineBytes)
 {
-    const int deadline = writeDeadlineMs(lineBytes);
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (line.isOpen() && line.bytesToWrite() > 0) {
-        const qint64 left = deadline - elapsed.elapsed();
-        if (left <= 0)
-            return false;
-        line.waitForBytesWritten(int(qMin<qint64>(left, timeoutMs)));
-    }
-    return line.isOpen();
+    const QPointer<QIODevice> watched(&line);
+    const auto settled = [watched] { return !watched || !watched->isOpen() || watched->bytesToWrite() == 0; };
+    LineWait::until(watched, writeDeadlineMs(lineBytes), settled);
+    return watched && watched->isOpen() && watched->bytesToWrite() == 0;
+}
+
+bool SerialPortHandler::lineFailed(const QSerialPort &line)
+{
+    return line.error() != QSerialPort::NoError && line.error() != QSerialPort::TimeoutError;
 }
 
 bool SerialPortHandler::lineLost()
 {
     if (!port)
         return true;
-    // A wait of no time delivers a pending error report (handleError then
-    // releases the port). Its time-out report says nothing about a reply.
-    const bool timedOut = timeoutFlag;
-    port->waitForReadyRead(0);
-    timeoutFlag = timedOut;
+    // Reports already due arrive (handleError then releases the port).
+    LineWait::settle();
     return !port;
 }
 
@@ -346,17 +347,43 @@ void SerialPortHandler::discardStaleInput()
 {
     if (!port)
         return; // the next command reports the lost line
+    const ExchangeScope exchange(exchanges);
     QElapsedTimer elapsed;
     elapsed.start();
+    bool quiet = false;
     for (;;) {
         port->clear(QSerialPort::Input);
-        port->readAll();
+        const QByteArray stale = port->readAll();
+        unanswered = qMax(0, unanswered - int(stale.count('\n')));
         const qint64 left = replyDeadlineMs - elapsed.elapsed();
-        if (left <= 0 || !port->waitForReadyRead(int(qMin<qint64>(timeoutMs, left))) || !port)
+        if (left <= 0)
+            break;
+        const int wait = int(qMin<qint64>(timeoutMs, left));
+        if (!awaitInput(wait)) {
+            quiet = wait >= timeoutMs;
+            break;
+        }
+        if (!port)
             break;
     }
+    // A quiet line owes no answers: the replies of earlier queries came (and
+    // went with the input) or will not come. Otherwise the count stands.
+    if (quiet)
+        unanswered = 0;
     // The quiet wait's own time-out says nothing about the next exchange.
     timeoutFlag = false;
+}
+
+bool SerialPortHandler::awaitInput(int ms)
+{
+    QSerialPort *const line = port;
+    // The error report of a lost line releases the port: that ends the wait.
+    // A line lost while identifying has no report connected yet: its error
+    // ends the wait as well.
+    LineWait::until(line, ms, [this, line] {
+        return port != line || port->bytesAvailable() > 0 || lineFailed(*port);
+    });
+    return port == line && port && port->bytesAvailable() > 0;
 }
 
 QString SerialPortHandler::readReply()
@@ -367,12 +394,19 @@ QString SerialPortHandler::readReply()
 QString SerialPortHandler::readLine(bool identifying, bool raw)
 {
     timeoutFlag = false;
+    // A line lost during the command's pause failed its reply.
+    const bool replyDue = std::exchange(commandSent, false);
+    if (!port)
+        throw std::runtime_error(replyDue ? readErrorMessage : connectionLostMessage);
+    const ExchangeScope exchange(exchanges);
     QByteArray text;
     QByteArray chunk;
     // A device that keeps sending without ever ending its line must not keep
     // us here: the whole reply has one deadline besides each single wait.
     QElapsedTimer elapsed;
     elapsed.start();
+    // What came in during the command's pause is the reply's first chunk.
+    bool buffered = port && port->bytesAvailable() > 0;
     // Only the last chunk is tested: the device ends a reply with LF in one
     // piece with its final bytes.
     while (!chunk.endsWith(terminator)) {
@@ -380,22 +414,18 @@ QString SerialPortHandler::readLine(bool identifying, bool raw)
             throw std::runtime_error(connectionLostMessage);
         const qint64 left = replyDeadlineMs - elapsed.elapsed();
         const int wait = int(qBound(qint64(0), left, qint64(timeoutMs)));
-        const bool ready = wait > 0 && port->waitForReadyRead(wait);
+        const bool ready = buffered || (wait > 0 && awaitInput(wait));
+        buffered = false;
         // The error report may have released the port during the wait.
         if (!port)
             throw std::runtime_error(readErrorMessage);
-        if (!ready && wait < timeoutMs) {
-            // The deadline, not a silent device, ended the read: another
+        if (!ready) {
+            // A whole wait without data is a time-out, worth another
+            // attempt; the deadline ending a trickle is not: another
             // attempt would only trickle again.
-            timeoutFlag = false;
+            timeoutFlag = !identifying && wait >= timeoutMs;
             throw std::runtime_error(readErrorMessage);
         }
-        if (timeoutFlag)
-            throw std::runtime_error(readErrorMessage);
-        // A wait that ends without data is a timeout or a lost line even when
-        // no report said so; waiting again would spin.
-        if (!ready && (identifying || port->bytesAvailable() == 0))
-            throw std::runtime_error(readErrorMessage);
         chunk = port->readAll();
         text += chunk;
         if (text.size() > maxReplyBytes)
@@ -423,43 +453,66 @@ bool SerialPortHandler::readStandBy()
     return readReply().contains(QLatin1String("ON"));
 }
 
-SharedCatalogue SerialPortHandler::satelliteData() const
-{
-    SharedCatalogue data = catalogue ? catalogue() : nullptr;
-    return data ? data : std::make_shared<const SatelliteCatalogue>();
-}
-
 bool SerialPortHandler::readTerrestrialPatchActive()
 {
     writeCommand(QStringLiteral(":CONF:TERRAMP?"), 100);
     return readReply().contains(QLatin1String("ON"));
 }
 
-QList<UBRecord> SerialPortHandler::readConfiguration(QString &lnb1, QString &lnb2)
+QList<UBRecord> SerialPortHandler::readConfiguration(QString &lnb1, QString &lnb2, const SatelliteCatalogue &data)
 {
     writeCommand(QStringLiteral(":CONF:ALL?"), 100);
     const QString reply = readReply();
-    return CodeWord::decodeConfiguration(reply, lnb1, lnb2, *satelliteData());
+    return CodeWord::decodeConfiguration(reply, lnb1, lnb2, data);
 }
 
-DeviceReplies SerialPortHandler::readReplies()
+DeviceReplies SerialPortHandler::readReplies(const std::function<void(int)> &asking)
 {
-    DeviceReplies replies;
-    const auto ask = [this](const QString &query) {
-        writeCommand(query, 100);
-        return readLine(false, true);
+    const auto tell = [&asking](int query) {
+        if (asking)
+            asking(query);
     };
-    replies.lteFilter = ask(QStringLiteral(":CONF:LTEFILT?"));
-    replies.standBy = ask(QStringLiteral(":CONF:STBY?"));
-    replies.terrestrialPath = ask(QStringLiteral(":CONF:TERRAMP?"));
-    replies.configuration = ask(QStringLiteral(":CONF:ALL?"));
+    DeviceReplies replies;
+    tell(1);
+    replies.lteFilter = ask(QStringLiteral(":CONF:LTEFILT?"), ReplyForm::Query::Option);
+    tell(2);
+    replies.standBy = ask(QStringLiteral(":CONF:STBY?"), ReplyForm::Query::Option);
+    tell(3);
+    replies.terrestrialPath = ask(QStringLiteral(":CONF:TERRAMP?"), ReplyForm::Query::Option);
+    tell(4);
+    replies.configuration = ask(QStringLiteral(":CONF:ALL?"), ReplyForm::Query::Configuration);
     return replies;
 }
 
-QList<UBRecord> SerialPortHandler::decodeConfiguration(const QString &reply, QString &lnb1,
-                                                       QString &lnb2) const
+QString SerialPortHandler::ask(const QString &query, ReplyForm::Query form)
 {
-    return CodeWord::decodeConfiguration(reply, lnb1, lnb2, *satelliteData());
+    writeCommand(query, 100);
+    // The switch answers in order: lines owed to earlier queries that timed
+    // out come first, and go; so does a line whose form cannot answer this
+    // query. A few at most: a switch that sends nothing fitting ends the read.
+    for (int dropped = 0;; ++dropped) {
+        QString reply;
+        try {
+            reply = readLine(false, true);
+        } catch (const std::exception &) {
+            if (timeoutFlag)
+                ++unanswered;
+            throw;
+        }
+        // Lines that came in together: all but the last answer earlier
+        // queries (the switch ends every reply with its line end).
+        const qsizetype lastLine = reply.lastIndexOf(QLatin1Char('\n'));
+        if (lastLine >= 0) {
+            unanswered = qMax(0, unanswered - int(reply.left(lastLine + 1).count(QLatin1Char('\n'))));
+            reply = reply.mid(lastLine + 1);
+        }
+        if (unanswered == 0 && ReplyForm::answers(form, reply))
+            return reply;
+        unanswered = qMax(0, unanswered - 1);
+        qCDebug(transferLog).noquote() << QStringLiteral("Dropped as no answer to ") + query;
+        if (dropped + 1 >= maxDroppedReplies)
+            throw std::runtime_error(readErrorMessage);
+    }
 }
 
 void SerialPortHandler::writeWords(const QVector<CodeWord> &words)
@@ -487,10 +540,10 @@ void SerialPortHandler::writeTerrestrialPatchActive(bool on)
 }
 
 void SerialPortHandler::writeConfiguration(const QList<UBRecord> &list, const QString &lnb1,
-                                           const QString &lnb2)
+                                           const QString &lnb2, const SatelliteCatalogue &data)
 {
     // Every word is encoded before anything is sent.
-    const QString command = CodeWord::configurationCommand(list, lnb1, lnb2, *satelliteData(), random);
+    const QString command = CodeWord::configurationCommand(list, lnb1, lnb2, data, random);
     writeCommand(command, 100);
     // The plan and the store end their sequences: no later command would
     // notice that the device was lost while it took them.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceReplies.h"
+#include "ReplyForm.h"
 #include "model/SatelliteCatalogue.h"
 #include "model/UBRecord.h"
 
@@ -55,7 +56,7 @@ public:
     // The device rule the package installs so that users may open the switch.
     static QString defaultDeviceRulePath();
 
-    explicit SerialPortHandler(CatalogueSource catalogue, PortLister portLister = &systemPorts,
+    explicit SerialPortHandler(PortLister portLister = &systemPorts,
                                RandomSource random = RandomSource(), PortOpener opener = &openSystemPort,
                                QString deviceRulePath = defaultDeviceRulePath(),
                                int searchIntervalMs = defaultSearchIntervalMs);
@@ -80,20 +81,21 @@ public:
     bool readLteFilter();
     bool readStandBy();
     bool readTerrestrialPatchActive();
-    QList<UBRecord> readConfiguration(QString &lnb1, QString &lnb2);
-    // The four queries of a read, their replies kept as they came.
-    DeviceReplies readReplies();
-    // A configuration reply as 24 records with the satellite data (see
+    // The plan's UBs read with the satellite data `data` (see
     // CodeWord::decodeConfiguration).
-    QList<UBRecord> decodeConfiguration(const QString &reply, QString &lnb1, QString &lnb2) const;
-
-    // The satellite data in use; never null (empty when there are none).
-    SharedCatalogue satelliteData() const;
-
+    QList<UBRecord> readConfiguration(QString &lnb1, QString &lnb2, const SatelliteCatalogue &data);
+    // The four queries of a read, their replies kept as they came. A reply
+    // owed to an earlier query, or one whose form cannot answer its query,
+    // is passed over.
+    // `asking`, when given, hears the number (1 to 4) of each query before
+    // it goes out.
+    DeviceReplies readReplies(const std::function<void(int)> &asking = {});
     void writeLteFilter(bool on);
     void writeStandBy(bool on);
     void writeTerrestrialPatchActive(bool on);
-    void writeConfiguration(const QList<UBRecord> &list, const QString &lnb1, const QString &lnb2);
+    // Encodes every word with the satellite data `data` before anything is sent.
+    void writeConfiguration(const QList<UBRecord> &list, const QString &lnb1, const QString &lnb2,
+                            const SatelliteCatalogue &data);
     void storeInEeprom();
     // The configuration line with these words as they are, UB 0 first.
     void writeWords(const QVector<CodeWord> &words);
@@ -120,8 +122,9 @@ public:
     // wait plus twice its time on the line at 9600 baud (ten bits a byte).
     static int writeDeadlineMs(qint64 lineBytes);
     // Waits until `line` has written everything it holds, bounded by
-    // writeDeadlineMs(lineBytes). False when the deadline passes first or the
-    // line is closed (a lost port is closed by its error report).
+    // writeDeadlineMs(lineBytes), with the event loop running. False when the
+    // deadline passes first or the line is closed (a lost port is closed by
+    // its error report).
     static bool waitUntilWritten(QIODevice &line, qint64 lineBytes);
 
 signals:
@@ -135,6 +138,20 @@ private slots:
     void handleError(QSerialPort::SerialPortError error);
 
 private:
+    // Counts the exchanges under way (they wait in the event loop) while it
+    // lives: the device search leaves the line alone meanwhile.
+    class ExchangeScope
+    {
+    public:
+        explicit ExchangeScope(int &count) : count(count) { ++count; }
+        ~ExchangeScope() { --count; }
+        ExchangeScope(const ExchangeScope &) = delete;
+        ExchangeScope &operator=(const ExchangeScope &) = delete;
+
+    private:
+        int &count;
+    };
+
     bool openPort(const SerialPortCandidate &candidate);
     QString openFailureText(const QString &portName, const OpenResult &result) const;
     // Keeps the problem of each port (an empty text removes it) and of those
@@ -150,11 +167,16 @@ private:
     // Lets a lost line report itself without waiting; true when the port is
     // gone. Pending input stays buffered for the next read.
     bool lineLost();
+    // One query of a read and its answer, kept raw; see readReplies().
+    QString ask(const QString &query, ReplyForm::Query form);
+    // Waits up to `ms` for input on the open port; false when none came or
+    // the port went (or failed) meanwhile.
+    bool awaitInput(int ms);
+    static bool lineFailed(const QSerialPort &line);
     // After a command whose delivery matters: a line lost during its pause
     // fails it with the write message.
     void confirmDelivery();
 
-    CatalogueSource catalogue;
     const int vendorId = 0x0483;
     const int productId = 0x5740;
     QSerialPort *port = nullptr; // child of this handler; released with deleteLater()
@@ -168,6 +190,13 @@ private:
     const int maxReplyBytes = 16384;
     bool timeoutFlag = false;
     int connections = 0;
+    int exchanges = 0;
+    // A command went out since the last read began.
+    bool commandSent = false;
+    // Queries whose replies timed out and have not come since.
+    int unanswered = 0;
+    // Lines a query passes over before its read fails.
+    static constexpr int maxDroppedReplies = 4;
     QString serial;
     PortLister portLister;
     RandomSource random;

@@ -365,6 +365,9 @@ const Entry reportEntries[] = {
 
 // What a refused send says: every UB that cannot be sent, and why.
 const Entry sendEntries[] = {
+    {u8"DeviceTransfers", u8"Reading the switch's plan… %1 of %2", u8"Der Plan des Multischalters wird gelesen… %1 von %2", u8"Reading the switch's plan… %1 of %2"},
+    {u8"DeviceTransfers", u8"Sending… %1 of %2", u8"Senden… %1 von %2", u8"Sending… %1 of %2"},
+    {u8"DeviceTransfers", u8"Storing…", u8"Speichern…", u8"Storing…"},
     {u8"DeviceTransfers", u8"Only the switch's replies were backed up, in %1, because its plan cannot be read: %2", u8"Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan nicht lesen lässt: %2", u8"Only the switch's replies were backed up, in %1, because its plan cannot be read: %2"},
     {u8"PlanWords", u8"The plan holds %1 UBs; the switch takes %2.", u8"Der Plan enthält %1 UBs; der Multischalter nimmt %2.", u8"The plan holds %1 UBs; the switch takes %2."},
     {u8"PlanWords", u8"%1: the switch has UBs 1 to %2 only.", u8"%1: Der Multischalter hat nur die UBs 1 bis %2.", u8"%1: the switch has UBs 1 to %2 only."},
@@ -578,7 +581,7 @@ private slots:
             QCOMPARE(QString::fromUtf8(e.what()), notFound);
         }
 
-        SerialPortHandler device(nullptr, [] { return QList<SerialPortCandidate>(); });
+        SerialPortHandler device([] { return QList<SerialPortCandidate>(); });
         try {
             device.readLteFilter();
             QFAIL("no exception");

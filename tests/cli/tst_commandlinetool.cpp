@@ -278,6 +278,26 @@ private slots:
         QCOMPARE(output, backups() + "/01332251/" + plans.last() + "\n");
     }
 
+    // On a terminal the store shows each step on one line of standard error
+    // and clears it at the end; into a pipe nothing but the messages goes.
+    void storeShowsItsProgressOnlyOnATerminal()
+    {
+        QVERIFY(startSwitches(1));
+        writePlans();
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(run({"store", dir.filePath("changed.dat")}), 0);
+        QCOMPARE(errors, QString());
+        CommandLineTool::Environment terminal = environment();
+        terminal.progressOnStandardError = true;
+        QCOMPARE(runWith(terminal, {"store", dir.filePath("changed.dat")}), 0);
+        const QString clear = QStringLiteral("\r\x1b[K");
+        QVERIFY2(errors.startsWith(clear + "Reading the switch's plan… 1 of 4" + clear), qPrintable(errors));
+        QVERIFY2(errors.contains(clear + "Sending… 4 of 4" + clear + "Storing…" + clear), qPrintable(errors));
+        QVERIFY2(errors.endsWith("Storing…" + clear), qPrintable(errors));
+        QVERIFY(output.endsWith(".dat\n"));
+    }
+
     // A plan on a satellite the data lack is stored after its replies are
     // kept, and "restore" of those replies puts its words back one by one.
     void undecodablePlanRestoredWordForWord()

@@ -124,9 +124,13 @@ private slots:
         const SqlHandler::Connection stored{QStringLiteral("user.example"), QStringLiteral("satellites"),
                                             QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), -1};
         QCOMPARE(ServerSettings().save(stored), QString());
-        QCOMPARE(UBModelController::Environment().connection.hostName, QStringLiteral("user.example"));
-        QCOMPARE(ServerSettings().reset(), QString());
+        QCOMPARE(UBModelController::Environment::production().connection.hostName,
+                 QStringLiteral("user.example"));
+        // Only where the program is put together is the setting read.
         QCOMPARE(UBModelController::Environment().connection.hostName, SqlHandler::defaultConnection().hostName);
+        QCOMPARE(ServerSettings().reset(), QString());
+        QCOMPARE(UBModelController::Environment::production().connection.hostName,
+                 SqlHandler::defaultConnection().hostName);
     }
     void init()
     {

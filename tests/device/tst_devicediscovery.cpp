@@ -72,7 +72,7 @@ void tst_DeviceDiscovery::foundWithinFirstTickAfterPlugIn()
 
     QList<SerialPortCandidate> plugged;
     SerialPortHandler handler(
-        nullptr, [&plugged] { return plugged; }, {}, &SerialPortHandler::openSystemPort,
+        [&plugged] { return plugged; }, {}, &SerialPortHandler::openSystemPort,
         SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     UBDataModel model;
     connect(&handler, &SerialPortHandler::deviceFound, &model, &UBDataModel::deviceFound);
@@ -116,7 +116,7 @@ void tst_DeviceDiscovery::otherPortsAreSkipped()
                                            {noIds.link(), 0, 0},
                                            {device.link(), switchVendor, switchProduct}};
     SerialPortHandler handler(
-        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
         SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();
@@ -141,7 +141,7 @@ void tst_DeviceDiscovery::firstPortBusy()
     const QList<SerialPortCandidate> ports{{busy.link(), switchVendor, switchProduct},
                                            {free.link(), switchVendor, switchProduct}};
     SerialPortHandler handler(
-        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
         SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();
@@ -184,7 +184,7 @@ void tst_DeviceDiscovery::unidentifiedPortsDoNotStopTheSearch()
     ports << SerialPortCandidate{good.link(), switchVendor, switchProduct};
 
     SerialPortHandler handler(
-        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
         SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();

@@ -120,7 +120,7 @@ void tst_DeviceProtocol::initTestCase()
         const QList<SerialPortCandidate> ports{{device.sim->link(), switchVendor, switchProduct}};
         // A fixed generator: 0, 1, 2, ...
         device.handler = std::make_unique<SerialPortHandler>(
-            [this] { return database; }, [ports] { return ports; }, [next = quint32(0)]() mutable { return next++; },
+            [ports] { return ports; }, [next = quint32(0)]() mutable { return next++; },
             &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), searchTickMs);
         device.found = std::make_unique<QSignalSpy>(device.handler.get(), &SerialPortHandler::deviceFound);
         device.missing =
@@ -192,7 +192,7 @@ void tst_DeviceProtocol::exactCommandLines()
         h.writeLteFilter(true);
         h.writeStandBy(false);
         h.writeTerrestrialPatchActive(true);
-        h.writeConfiguration(dynamicPlan(), QString(), QString());
+        h.writeConfiguration(dynamicPlan(), QString(), QString(), *database);
         h.storeInEeprom();
         h.writeLteFilter(false);
         h.writeStandBy(true);
@@ -201,7 +201,7 @@ void tst_DeviceProtocol::exactCommandLines()
         QVERIFY(h.readStandBy());
         QVERIFY(!h.readTerrestrialPatchActive());
         QString lnb1, lnb2;
-        QCOMPARE(h.readConfiguration(lnb1, lnb2), dynamicPlan());
+        QCOMPARE(h.readConfiguration(lnb1, lnb2, *database), dynamicPlan());
 
         const QStringList lines = sim(QStringLiteral("plain")).loggedLines().mid(before);
         QCOMPARE(lines.size(), 12);
@@ -233,12 +233,12 @@ void tst_DeviceProtocol::dynamicWordsDifferButReadBackAlike()
     guarded([&] {
         SerialPortHandler &h = handler(QStringLiteral("plain"));
         const int before = sim(QStringLiteral("plain")).loggedLines().size();
-        h.writeConfiguration(dynamicPlan(), QString(), QString());
+        h.writeConfiguration(dynamicPlan(), QString(), QString(), *database);
         QString lnb1 = QStringLiteral("L1");
         QString lnb2 = QStringLiteral("L2");
-        QCOMPARE(h.readConfiguration(lnb1, lnb2), dynamicPlan());
-        h.writeConfiguration(dynamicPlan(), QString(), QString());
-        QCOMPARE(h.readConfiguration(lnb1, lnb2), dynamicPlan());
+        QCOMPARE(h.readConfiguration(lnb1, lnb2, *database), dynamicPlan());
+        h.writeConfiguration(dynamicPlan(), QString(), QString(), *database);
+        QCOMPARE(h.readConfiguration(lnb1, lnb2, *database), dynamicPlan());
         QCOMPARE(lnb1, QStringLiteral("L1"));
         QCOMPARE(lnb2, QStringLiteral("L2"));
 
@@ -365,10 +365,10 @@ void tst_DeviceProtocol::configurationReplies()
         QString lnb1 = QStringLiteral("L1");
         QString lnb2 = QStringLiteral("L2");
         if (!accepted) {
-            QCOMPARE(thrownMessage([&] { h.readConfiguration(lnb1, lnb2); }), readError);
+            QCOMPARE(thrownMessage([&] { h.readConfiguration(lnb1, lnb2, *database); }), readError);
             QVERIFY(!h.timeoutOccurred());
         } else {
-            const QList<UBRecord> list = h.readConfiguration(lnb1, lnb2);
+            const QList<UBRecord> list = h.readConfiguration(lnb1, lnb2, *database);
             QCOMPARE(list.size(), 24);
             for (int i = 0; i < 24; ++i) {
                 QCOMPARE(list.at(i).ubNumber, quint32(23 - i));
@@ -405,7 +405,7 @@ void tst_DeviceProtocol::outOfRangeRefusedBeforeSending()
         list[index].line = line;
         SerialPortHandler &h = handler(QStringLiteral("plain"));
         const int before = sim(QStringLiteral("plain")).loggedLines().size();
-        const std::string thrown = thrownMessage([&] { h.writeConfiguration(list, QString(), QString()); });
+        const std::string thrown = thrownMessage([&] { h.writeConfiguration(list, QString(), QString(), *database); });
         QVERIFY2(QString::fromStdString(thrown).contains(message), thrown.c_str());
         QTest::qWait(50);
         QCOMPARE(sim(QStringLiteral("plain")).loggedLines().size(), before);
@@ -414,12 +414,12 @@ void tst_DeviceProtocol::outOfRangeRefusedBeforeSending()
 
 void tst_DeviceProtocol::noPortMeansConnectionLost()
 {
-    SerialPortHandler idle(nullptr, [] { return QList<SerialPortCandidate>(); });
+    SerialPortHandler idle([] { return QList<SerialPortCandidate>(); });
     QString lnb1, lnb2;
     QCOMPARE(thrownMessage([&] { idle.readLteFilter(); }), connectionLost);
     QCOMPARE(thrownMessage([&] { idle.writeStandBy(true); }), connectionLost);
-    QCOMPARE(thrownMessage([&] { idle.readConfiguration(lnb1, lnb2); }), connectionLost);
-    QCOMPARE(thrownMessage([&] { idle.writeConfiguration(dynamicPlan(), lnb1, lnb2); }), connectionLost);
+    QCOMPARE(thrownMessage([&] { idle.readConfiguration(lnb1, lnb2, *database); }), connectionLost);
+    QCOMPARE(thrownMessage([&] { idle.writeConfiguration(dynamicPlan(), lnb1, lnb2, *database); }), connectionLost);
     QCOMPARE(thrownMessage([&] { idle.storeInEeprom(); }), connectionLost);
     QCOMPARE(thrownMessage([&] { idle.readReply(); }), connectionLost);
     QVERIFY(!idle.timeoutOccurred());
@@ -445,7 +445,7 @@ void tst_DeviceProtocol::faultsSwitchedDuringARun()
         QVERIFY(sim(QStringLiteral("faults")).control(fault));
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(thrownMessage([&] { h.readConfiguration(lnb1, lnb2); }), readError);
+        QCOMPARE(thrownMessage([&] { h.readConfiguration(lnb1, lnb2, *database); }), readError);
         QVERIFY2(clock.elapsed() < SerialPortHandler::timeoutMs + SerialPortHandler::replyDeadlineMs + 300,
                  qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(h.timeoutOccurred(), timedOut);
@@ -455,7 +455,7 @@ void tst_DeviceProtocol::faultsSwitchedDuringARun()
         QVERIFY(sim(QStringLiteral("faults")).control(QStringLiteral("normal")));
         h.discardStaleInput();
         QVERIFY(!h.timeoutOccurred());
-        QCOMPARE(h.readConfiguration(lnb1, lnb2).size(), 24);
+        QCOMPARE(h.readConfiguration(lnb1, lnb2, *database).size(), 24);
     });
 }
 
@@ -525,10 +525,10 @@ void tst_DeviceProtocol::staticPlanThroughTheDevice()
         makeStatic(0, 1, 7, 11034, Polarisation::V);
         SerialPortHandler &h = handler(QStringLiteral("plain"));
         const int before = sim(QStringLiteral("plain")).loggedLines().size();
-        h.writeConfiguration(plan, QStringLiteral("Astra 19.2E"), QStringLiteral("Hotbird 13E"));
+        h.writeConfiguration(plan, QStringLiteral("Astra 19.2E"), QStringLiteral("Hotbird 13E"), *database);
         QString lnb1 = QStringLiteral("L1");
         QString lnb2 = QStringLiteral("L2");
-        QCOMPARE(h.readConfiguration(lnb1, lnb2), plan);
+        QCOMPARE(h.readConfiguration(lnb1, lnb2, *database), plan);
         QCOMPARE(lnb1, QStringLiteral("Astra 19.2E"));
         QCOMPARE(lnb2, QStringLiteral("Hotbird 13E"));
         const QStringList lines = sim(QStringLiteral("plain")).loggedLines().mid(before);

@@ -62,7 +62,7 @@ void tst_DeviceSupervision::notIdentifiedEveryTick()
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
     const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
     SerialPortHandler handler(
-        nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
         SerialPortHandler::defaultDeviceRulePath(), tickMs);
     QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
     QVERIFY(found.isValid());
@@ -88,7 +88,6 @@ void tst_DeviceSupervision::unplugWhileIdle()
         QVERIFY2(first.start(), qPrintable(first.errors()));
         // The port exists for as long as its link does, as a USB port does.
         SerialPortHandler handler(
-            nullptr,
             [link] {
                 return QFileInfo::exists(link)
                            ? QList<SerialPortCandidate>{{link, switchVendor, switchProduct}}
@@ -141,7 +140,7 @@ void tst_DeviceSupervision::unplugDuringReply()
         // The search after the unplug comes well after the quiet wait below.
         const int quietTickMs = 1000;
         SerialPortHandler handler(
-            nullptr, [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+            [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
             SerialPortHandler::defaultDeviceRulePath(), quietTickMs);
         QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
         QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);

@@ -425,6 +425,42 @@ private slots:
         QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));
     }
 
+    // The window keeps running while the switch answers: the progress shows
+    // each step, timers fire, and a second click meanwhile starts nothing.
+    void storeShowsItsProgressAndTakesNoSecondClick()
+    {
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        QStringList steps;
+        int secondClicks = 0;
+        connect(controller.get(), &UBModelController::transferProgressChanged, this, [&] {
+            steps << controller->transferProgress();
+            if (steps.size() == 2) {
+                ++secondClicks;
+                controller->storeDataInEEPROM();
+                controller->readFromDevice();
+            }
+        });
+        int ticks = 0;
+        QTimer monitor;
+        connect(&monitor, &QTimer::timeout, this, [&] { ++ticks; });
+        monitor.start(10);
+        QVERIFY(!controller->busy());
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(secondClicks, 1);
+        QCOMPARE(steps, QStringList({"Reading the switch's plan… 1 of 4", "Reading the switch's plan… 2 of 4",
+                                     "Reading the switch's plan… 3 of 4", "Reading the switch's plan… 4 of 4",
+                                     "Sending… 1 of 4", "Sending… 2 of 4", "Sending… 3 of 4",
+                                     "Sending… 4 of 4", "Storing…", ""}));
+        // About 750 ms of pauses: the timer had its turns.
+        QVERIFY2(ticks > 10, qPrintable(QString::number(ticks)));
+        const QStringList lines = received();
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));
+    }
+
     void readBackWhatWasSent()
     {
         connectDevice();
@@ -630,6 +666,41 @@ private slots:
         QCOMPARE(model->terrestrialPatchActive(), false);
         QCOMPARE(received(), QStringList({":CONF:LTEFILT?", ":CONF:STBY?", ":CONF:LTEFILT?", ":CONF:STBY?",
                                           ":CONF:TERRAMP?", ":CONF:ALL?"}));
+    }
+
+    // The answer to a query that timed out comes only after the line was
+    // quiet, in one piece with the answer to the next attempt's first query:
+    // it is passed over as the late query's, never taken for the next one.
+    void replyAfterTheQuietWaitBelongsToItsQuery_data()
+    {
+        QTest::addColumn<QString>("late");
+        QTest::newRow("stand-by, after the quiet wait") << ":CONF:STBY?=450";
+        QTest::newRow("stand-by, inside the quiet wait") << ":CONF:STBY?=250";
+        QTest::newRow("terrestrial path, after the quiet wait") << ":CONF:TERRAMP?=450";
+    }
+
+    void replyAfterTheQuietWaitBelongsToItsQuery()
+    {
+        QFETCH(QString, late);
+        const QString state = dir.filePath("quiet.state");
+        QFile file(state);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("LTEFILT OFF\nSTBY ON\nTERRAMP ON\n") > 0);
+        file.close();
+        connectDevice({"--state", state, "--late", late});
+        if (QTest::currentTestFailed())
+            return;
+        model->setLteFilter(true);
+        model->setStandBy(false);
+        model->setTerrestrialPatchActive(false);
+        controller->readFromDevice();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(model->lteFilter(), false);
+        QCOMPARE(model->standBy(), true);
+        QCOMPARE(model->terrestrialPatchActive(), true);
+        // One timed-out attempt, then a whole read.
+        QCOMPARE(received().count(":CONF:ALL?"), 1);
+        QCOMPARE(received().count(":CONF:LTEFILT?"), 2);
     }
 
     // "Save on device" keeps what the switch held before, as "Read from

@@ -1,16 +1,18 @@
 // A command line leaves the port within a deadline that grows with its
 // length: a line that is only slow is written whole, one that stalls or is
-// lost fails, and neither keeps the caller longer than the deadline.
+// lost fails, and neither keeps the caller longer than the deadline; the
+// event loop runs meanwhile.
 #include "device/SerialPortHandler.h"
 
 #include <QElapsedTimer>
 #include <QIODevice>
-#include <QThread>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
 // A serial line that sends at a fixed speed and counts what is still being
-// sent as not yet written, as some systems do; it can stall or be lost.
+// sent as not yet written, as some systems do; it can stall or be lost. It
+// reports written bytes through the event loop, as a serial port does.
 class SlowLine : public QIODevice
 {
 public:
@@ -18,23 +20,11 @@ public:
     {
         open(QIODevice::WriteOnly);
         clock.start();
+        connect(&tick, &QTimer::timeout, this, &SlowLine::send);
+        tick.start(tickMs);
     }
 
     qint64 bytesToWrite() const override { return pending; }
-
-    bool waitForBytesWritten(int msecs) override
-    {
-        if (pending == 0)
-            return false;
-        const qint64 before = pending;
-        QThread::msleep(quint64(msecs));
-        if (lostAfterMs >= 0 && clock.elapsed() >= lostAfterMs) {
-            close();
-            return false;
-        }
-        pending = qMax<qint64>(0, pending - qint64(msecs) * bytesPerSecond / 1000);
-        return pending < before;
-    }
 
 protected:
     qint64 readData(char *, qint64) override { return -1; }
@@ -45,10 +35,26 @@ protected:
     }
 
 private:
+    void send()
+    {
+        if (lostAfterMs >= 0 && clock.elapsed() >= lostAfterMs) {
+            tick.stop();
+            close();
+            return;
+        }
+        const qint64 sent = qMin<qint64>(pending, qint64(tickMs) * bytesPerSecond / 1000);
+        if (sent <= 0)
+            return;
+        pending -= sent;
+        emit bytesWritten(sent);
+    }
+
+    static constexpr int tickMs = 10;
     int bytesPerSecond;
     int lostAfterMs; // -1: never
     qint64 pending = 0;
     QElapsedTimer clock;
+    QTimer tick;
 };
 } // namespace
 
@@ -78,9 +84,19 @@ private slots:
         QFETCH(bool, written);
         SlowLine line(bytesPerSecond, lostAfterMs);
         QCOMPARE(line.write(QByteArray(bytes, 'x')), qint64(bytes));
+        // The longest time the event loop stood still during the wait.
+        QElapsedTimer sinceTick;
+        qint64 longestBlock = 0;
+        QTimer monitor;
+        connect(&monitor, &QTimer::timeout, this, [&] { longestBlock = qMax(longestBlock, sinceTick.restart()); });
+        monitor.start(5);
+        sinceTick.start();
         QElapsedTimer elapsed;
         elapsed.start();
         QCOMPARE(SerialPortHandler::waitUntilWritten(line, bytes), written);
+        longestBlock = qMax(longestBlock, sinceTick.elapsed());
+        // The whole wait is far longer; a busy machine may stretch a tick.
+        QVERIFY2(longestBlock < 60, qPrintable(QString::number(longestBlock)));
         const int deadline = SerialPortHandler::writeDeadlineMs(bytes);
         // 100 ms plus twice the line's time at 9600 baud: 675 ms for 276 bytes.
         QVERIFY2(deadline >= 100 + 2 * bytes * 10 * 1000 / 9600, qPrintable(QString::number(deadline)));

@@ -75,7 +75,7 @@ private slots:
         const QString rule =
             dir.filePath(ruleInstalled ? QStringLiteral("installed.rules") : QStringLiteral("missing.rules"));
         SerialPortHandler handler(
-            nullptr, [&ports] { return ports; }, {}, opener, rule);
+            [&ports] { return ports; }, {}, opener, rule);
         QSignalSpy changed(&handler, &SerialPortHandler::portProblemChanged);
         QVERIFY(changed.isValid());
 
@@ -109,7 +109,7 @@ private slots:
         };
         const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
         SerialPortHandler handler(
-            nullptr, [&ports] { return ports; }, {}, opener);
+            [&ports] { return ports; }, {}, opener);
         QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
         search(handler);
         QVERIFY(handler.portProblem().contains(QLatin1String("in use")));
@@ -125,8 +125,8 @@ private slots:
         SimulatorProcess sim(dir.filePath(QStringLiteral("shared")), {}, QStringLiteral("KVN00472"));
         QVERIFY2(sim.start(), qPrintable(sim.errors()));
         const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
-        SerialPortHandler first(nullptr, [&ports] { return ports; });
-        SerialPortHandler second(nullptr, [&ports] { return ports; });
+        SerialPortHandler first([&ports] { return ports; });
+        SerialPortHandler second([&ports] { return ports; });
         QSignalSpy found(&first, &SerialPortHandler::deviceFound);
         search(first);
         QCOMPARE(found.count(), 1);
