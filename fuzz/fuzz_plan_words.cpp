@@ -2,7 +2,8 @@
 // (CodeWord::staticRefusal for a static UB, a line of the switch for a
 // dynamic one) encodes to a word that decodes back to the same assignment
 // with the same satellite data: a static UB to its LNB, its satellite and
-// its transponder, a dynamic UB to its line. The bytes make both the
+// its transponder (or the first row the word cannot tell from it), a
+// dynamic UB to its line. The bytes make both the
 // satellite data (two satellites, frequencies and polarisations shared or
 // not) and the UB.
 #include "device/CodeWord.h"
@@ -117,7 +118,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (isStatic) {
         const QString &sent = record.lnb > 0 ? names.at(1) : names.at(0);
         const QString &read = back.lnb > 0 ? lnb2 : lnb1;
-        if (back.lnb != record.lnb || read != sent || back.tp != record.tp || back.freq != record.freq)
+        if (back.lnb != record.lnb || read != sent || back.freq != record.freq)
+            std::abort();
+        // A word carries one polarisation bit: of two rows at one frequency
+        // that share it (H and L, V and R) the first is read back.
+        const TransponderItem *sentRow = catalogue.findTransponder(sent, quint32(record.tp));
+        const TransponderItem *readRow = catalogue.findTransponder(sent, quint32(back.tp));
+        if (back.tp != record.tp &&
+            (!sentRow || !readRow || sentRow->frequency != readRow->frequency ||
+             sentRow->horizontal() != readRow->horizontal() || readRow->transponder > sentRow->transponder))
             std::abort();
     } else if (back.line != record.line) {
         std::abort();

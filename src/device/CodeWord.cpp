@@ -180,6 +180,27 @@ CodeWord CodeWord::encode(const UBRecord &record, const QString &lnb1, const QSt
                       row->oscillatorFrequency == params->lofHigh);
 }
 
+namespace {
+
+// The first row the word names exactly: its frequency, polarisation bit and
+// band. Data may hold rows at one frequency that differ only in what the
+// word cannot carry, or in their band.
+const TransponderItem *exactRow(const SatelliteCatalogue &catalogue, const QString &satellite, quint32 frequency,
+                                bool horizontal, quint32 oscillator)
+{
+    const auto &all = catalogue.allTransponders();
+    const auto rows = all.find(satellite);
+    if (rows == all.end())
+        return nullptr;
+    for (const TransponderItem &item : rows->second) {
+        if (item.frequency == frequency && item.horizontal() == horizontal && item.oscillatorFrequency == oscillator)
+            return &item;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QString &lnb2,
                           const SatelliteCatalogue &catalogue)
 {
@@ -203,8 +224,9 @@ UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QStrin
         undecodable(translate(noHighBand).arg(ub, params->name));
     const quint32 oscillator = word.highBand() ? params->lofHigh : params->lofLow;
     record.freq = oscillator + quint32(ifOffset) + word.f();
-    const TransponderItem *row =
-        catalogue.findTransponderByFrequency(params->name, record.freq, word.horizontal());
+    const TransponderItem *row = exactRow(catalogue, params->name, record.freq, word.horizontal(), oscillator);
+    if (!row)
+        row = catalogue.findTransponderByFrequency(params->name, record.freq, word.horizontal());
     if (!row) {
         undecodable(translate(noTransponderThere)
                         .arg(ub, params->name)

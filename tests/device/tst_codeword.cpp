@@ -82,6 +82,7 @@ private slots:
     // The built-in data: circular transponders beside linear ones.
     void circularReadsBackAsItself_data();
     void circularReadsBackAsItself();
+    void readBackTakesTheRowOfTheWordsBand();
 
 private:
     static SharedCatalogue database();
@@ -695,6 +696,26 @@ void tst_CodeWord::circularReadsBackAsItself()
     QCOMPARE(lnb2, satellite);
     QCOMPARE(read.tp, qint32(transponder));
     QCOMPARE(read.freq, 11727u);
+}
+
+// Rows at one frequency that the word's polarisation bit cannot tell apart,
+// one of them in the other band: the word names the row of its own band.
+void tst_CodeWord::readBackTakesTheRowOfTheWordsBand()
+{
+    SatelliteCatalogue::Transponders items;
+    items[QStringLiteral("B")] = {{1, 11000, Polarisation::L, 10600, 7}, {2, 11000, Polarisation::H, 9750, 7}};
+    const SatelliteCatalogue catalogue(items, {{QStringLiteral("B"), 7, 9750, 10600}});
+    UBRecord record;
+    record.ubNumber = 3;
+    record.type = UBRecord::staticType;
+    record.tp = 2;
+    record.freq = 11000;
+    const CodeWord word = CodeWord::encode(record, QStringLiteral("B"), QString(), catalogue, 0);
+    QString lnb1;
+    QString lnb2;
+    const UBRecord back = CodeWord::decode(word, 3, lnb1, lnb2, catalogue);
+    QCOMPARE(back.tp, 2);
+    QCOMPARE(lnb1, QStringLiteral("B"));
 }
 
 QTEST_GUILESS_MAIN(tst_CodeWord)
