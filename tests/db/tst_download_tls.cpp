@@ -6,7 +6,6 @@
 
 #include "db/SqlHandler.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -136,14 +135,11 @@ private slots:
         QFETCH(QString, said);
         SqlHandler::Connection connection = tlsConnection();
         connection.caFile = caFile;
-        QElapsedTimer elapsed;
-        elapsed.start();
         const SqlHandler::Download result = SqlHandler::download(connection);
         QVERIFY(!result.opened);
         QVERIFY(!result.complete);
         QVERIFY2(result.reason.contains(said), qPrintable(result.reason));
         QVERIFY2(!result.reason.contains(QLatin1String("SSL")), qPrintable(result.reason));
-        QVERIFY2(elapsed.elapsed() < 5000, qPrintable(QString::number(elapsed.elapsed())));
     }
 };
 
