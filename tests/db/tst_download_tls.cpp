@@ -4,38 +4,18 @@
 // works and says it came encrypted; against the system's store, which does
 // not know that authority, it is refused before the password is sent.
 
+#include "LoopbackPort.h"
 #include "db/SqlHandler.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <memory>
 
 namespace {
 const QString devdb = QStringLiteral(FENZO_SOURCE_DIR "/tools/devdb/devdb");
 
-// A loopback port nobody holds now.
-int freePort()
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    int port = -1;
-    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
-        port = ntohs(address.sin_port);
-    if (fd >= 0)
-        ::close(fd);
-    return port;
-}
 
 QString runDevdb(const QStringList &arguments)
 {
@@ -80,7 +60,7 @@ private slots:
     {
         dir = std::make_unique<QTemporaryDir>(QStringLiteral("/tmp/fenzo-tls-XXXXXX"));
         QVERIFY(dir->isValid());
-        port = freePort();
+        port = loopbackPort();
         QVERIFY(port > 0);
         const QString problem = runDevdb({QStringLiteral("start"), QStringLiteral("--datadir"), dir->path(),
                                           QStringLiteral("--port"), QString::number(port), QStringLiteral("--tls")});

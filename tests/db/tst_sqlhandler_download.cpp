@@ -2,6 +2,7 @@
 // file it leaves behind.
 
 #include "CatalogueRows.h"
+#include "LoopbackPort.h"
 #include "TestDatabase.h"
 #include "Throws.h"
 #include "db/SqlHandler.h"
@@ -58,22 +59,6 @@ QVector<TransponderItem> rowsOf(const SqlHandler &handler, const QString &name)
     return rows;
 }
 
-// A loopback port this test bound and let go again: nothing listens there.
-int closedPort()
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    int port = -1;
-    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
-        port = ntohs(address.sin_port);
-    if (fd >= 0)
-        ::close(fd);
-    return port;
-}
 
 const char *const realisticNames[] = {"Astra 19.2E",    "Astra 23.5E",   "Astra 28.2E",    "Astra 4.8E",
                                       "Eutelsat 16.0E", "Eutelsat 9.0E", "Hispasat 30.0W", "Hotbird 13.0E",
@@ -520,7 +505,7 @@ private slots:
         SqlHandler::Connection connection = fixtureConnection(QStringLiteral("satellites"));
         if (what == QLatin1String("refused")) {
             // A port of this test's own that nobody listens on any more.
-            connection.port = closedPort();
+            connection.port = loopbackPort();
             QVERIFY(connection.port > 0);
         } else if (what == QLatin1String("password")) {
             connection.password = QStringLiteral("wrong");
