@@ -4,7 +4,8 @@ import QtQuick.Controls 2.0
 // "Satellite data…": shows where the satellite data come from and lets the
 // user point the program at another server. OK stores the fields, Cancel
 // leaves the stored server as it was; "Update now" stores them and
-// downloads at once, "Restore defaults" forgets the stored server.
+// downloads at once, "Restore defaults" forgets the stored server, "Import…"
+// takes satellite data from a receiver's satellites.xml or a scan table.
 DialogWindow {
     id: dialog
     title: qsTr("Satellite data")
@@ -12,6 +13,12 @@ DialogWindow {
 
     // Reached by the tests.
     property alias form: form
+    property alias importChooser: importChooser
+
+    // The import's reason shows where the server's problems do.
+    function importFrom(url) {
+        form.problemLabel.text = ubModelController.importSatelliteData(url)
+    }
 
     // The fields from the server the next download uses.
     function showFields(fields) {
@@ -65,6 +72,7 @@ DialogWindow {
             if (dialog.store())
                 ubModelController.updateSatelliteData()
         }
+        importButton.onClicked: importChooser.open()
         defaultsButton.onClicked: {
             form.problemLabel.text = ""
             dialog.showFields(ubModelController.resetServerSettings())
@@ -78,5 +86,11 @@ DialogWindow {
         Keys.onReturnPressed: dialog.accept()
         Keys.onEnterPressed: dialog.accept()
         Keys.onEscapePressed: dialog.reject()
+    }
+
+    FileChooser {
+        id: importChooser
+        title: qsTr("Choose satellite data (satellites.xml or a scan table)")
+        onChosen: function (url) { dialog.importFrom(url) }
     }
 }

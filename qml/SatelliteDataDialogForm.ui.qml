@@ -22,6 +22,7 @@ Item {
     property alias requireTlsBox: requireTlsBox
     property alias updateButton: updateButton
     property alias defaultsButton: defaultsButton
+    property alias importButton: importButton
 
     ColumnLayout {
         id: column
@@ -170,6 +171,11 @@ Item {
             Button {
                 id: defaultsButton
                 text: qsTr("Restore defaults")
+            }
+
+            Button {
+                id: importButton
+                text: qsTr("Import…")
             }
         }
     }

@@ -58,6 +58,11 @@ public:
     void loadNow() { handler->connectToDatabase(); }
     // The newest data on this machine, without asking the server.
     bool loadLocalData() { return handler->loadLocalData(); }
+    // Imports satellite data from a file or folder and uses them (see
+    // SqlHandler::importFrom()); empty, or why nothing changed.
+    QString importFrom(const QString &path) { return handler->importFrom(path); }
+    // The file or folder the data in use were imported from.
+    QString importSource() const { return handler->importSource(); }
     // Takes a download's result in place (see SqlHandler::useDownload());
     // true when the data in memory changed.
     bool useDownload(const Download &result) { return handler->useDownload(result); }
