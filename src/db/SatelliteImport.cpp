@@ -173,13 +173,6 @@ SatelliteImport::Data SatelliteImport::positions(const ImportRows::Spacecraft &s
     Data data;
     for (SateliteParams position : grouped.satellites()) {
         QVector<TransponderItem> rows = grouped.transponders(position.name);
-        // The position's own entry first: the id the built-in data send it
-        // with, whichever of its spacecraft the file lists.
-        const quint32 own = table.idOf(position.name);
-        if (own != 0 && own != position.satId && taken.count(own) == 0) {
-            taken.erase(position.satId);
-            position.satId = own;
-        }
         if (position.satId == 0) {
             position.satId = idFor(position, table, taken);
             if (position.satId == 0) {

@@ -259,8 +259,9 @@ private slots:
         QCOMPARE(handler.importFrom(file("Hotbird-13B-13.0E", hotbirdTable)), QString());
         QCOMPARE(handler.source(), SqlHandler::Source::Import);
         QCOMPARE(handler.catalogue()->satelliteNames(), QStringList{"Hotbird 13.0E"});
+        // Sent with the lowest id of its spacecraft, as the built-in data.
         QCOMPARE(handler.catalogue()->findSatelite("Hotbird 13.0E")->satId,
-                 BuiltInSatellites::idTable().idOf("Hotbird 13.0E"));
+                 BuiltInSatellites::idTable().idOf("Hotbird 13B 13.0E"));
     }
 
 #ifdef FENZO_SCAN_TABLES
