@@ -943,6 +943,10 @@ Rückgabewert 2: Fehler.
         <source>The imported satellite data could not be saved to %1 (%2).</source>
         <translation>Die importierten Satellitendaten konnten nicht in %1 gespeichert werden (%2).</translation>
     </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 kann nicht gelesen werden (%2)</translation>
+    </message>
 </context>
 <context>
     <name>SatellitesXmlReader</name>

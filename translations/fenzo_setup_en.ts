@@ -931,6 +931,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>The imported satellite data could not be saved to %1 (%2).</source>
         <translation>The imported satellite data could not be saved to %1 (%2).</translation>
     </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 cannot be read (%2)</translation>
+    </message>
 </context>
 <context>
     <name>SatellitesXmlReader</name>

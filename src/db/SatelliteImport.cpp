@@ -32,7 +32,8 @@ QByteArray readBounded(const QString &path, qint64 limit, QString *reason)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
+        *reason = SatelliteImport::tr("%1 cannot be read (%2)")
+                      .arg(QDir::toNativeSeparators(path), file.errorString());
         return QByteArray();
     }
     if (file.size() > limit) {
@@ -43,7 +44,8 @@ QByteArray readBounded(const QString &path, qint64 limit, QString *reason)
     }
     const QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
-        *reason = file.errorString();
+        *reason = SatelliteImport::tr("%1 cannot be read (%2)")
+                      .arg(QDir::toNativeSeparators(path), file.errorString());
     return bytes;
 }
 

@@ -172,6 +172,9 @@ private slots:
         why.clear();
         QVERIFY(SatelliteImport::readSpacecraft(dir.filePath("Hotbird-13B-13.0E"), &why, limits).empty());
         QVERIFY2(why.contains("larger than"), qPrintable(why));
+        why.clear();
+        QVERIFY(SatelliteImport::readSpacecraft(dir.filePath("missing.xml"), &why).empty());
+        QVERIFY2(why.contains("missing.xml cannot be read"), qPrintable(why));
     }
 
     // Positions as everywhere: known ones keep the table's id, a new one
