@@ -5,7 +5,8 @@ import QtQuick.Controls 2.0
 // user point the program at another server. OK stores the fields, Cancel
 // leaves the stored server as it was; "Update now" stores them and
 // downloads at once, "Restore defaults" forgets the stored server, "Import…"
-// takes satellite data from a receiver's satellites.xml or a scan table.
+// takes satellite data from a receiver's satellites.xml or a scan table,
+// "Import folder…" from a folder of scan tables.
 DialogWindow {
     id: dialog
     title: qsTr("Satellite data")
@@ -14,6 +15,7 @@ DialogWindow {
     // Reached by the tests.
     property alias form: form
     property alias importChooser: importChooser
+    property alias importFolderChooser: importFolderChooser
 
     // The import's reason shows where the server's problems do.
     function importFrom(url) {
@@ -73,6 +75,7 @@ DialogWindow {
                 ubModelController.updateSatelliteData()
         }
         importButton.onClicked: importChooser.open()
+        importFolderButton.onClicked: importFolderChooser.open()
         defaultsButton.onClicked: {
             form.problemLabel.text = ""
             dialog.showFields(ubModelController.resetServerSettings())
@@ -91,6 +94,13 @@ DialogWindow {
     FileChooser {
         id: importChooser
         title: qsTr("Choose satellite data (satellites.xml or a scan table)")
+        onChosen: function (url) { dialog.importFrom(url) }
+    }
+
+    FileChooser {
+        id: importFolderChooser
+        title: qsTr("Choose a folder of dvb-s scan tables")
+        folder: true
         onChosen: function (url) { dialog.importFrom(url) }
     }
 }

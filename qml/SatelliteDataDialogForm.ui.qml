@@ -23,6 +23,7 @@ Item {
     property alias updateButton: updateButton
     property alias defaultsButton: defaultsButton
     property alias importButton: importButton
+    property alias importFolderButton: importFolderButton
 
     ColumnLayout {
         id: column
@@ -176,6 +177,11 @@ Item {
             Button {
                 id: importButton
                 text: qsTr("Import…")
+            }
+
+            Button {
+                id: importFolderButton
+                text: qsTr("Import folder…")
             }
         }
     }

@@ -827,6 +827,10 @@ Rückgabewert 2: Fehler.
         <source>Choose satellite data (satellites.xml or a scan table)</source>
         <translation>Satellitendaten auswählen (satellites.xml oder Scan-Tabelle)</translation>
     </message>
+    <message>
+        <source>Choose a folder of dvb-s scan tables</source>
+        <translation>Ordner mit dvb-s-Scan-Tabellen auswählen</translation>
+    </message>
 </context>
 <context>
     <name>SatelliteDataDialogForm.ui</name>
@@ -885,6 +889,10 @@ Rückgabewert 2: Fehler.
     <message>
         <source>Import…</source>
         <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>Import folder…</source>
+        <translation>Ordner importieren…</translation>
     </message>
 </context>
 <context>

@@ -815,6 +815,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>Choose satellite data (satellites.xml or a scan table)</source>
         <translation>Choose satellite data (satellites.xml or a scan table)</translation>
     </message>
+    <message>
+        <source>Choose a folder of dvb-s scan tables</source>
+        <translation>Choose a folder of dvb-s scan tables</translation>
+    </message>
 </context>
 <context>
     <name>SatelliteDataDialogForm.ui</name>
@@ -873,6 +877,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Import…</source>
         <translation>Import…</translation>
+    </message>
+    <message>
+        <source>Import folder…</source>
+        <translation>Import folder…</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,8 @@ const Entry importEntries[] = {
     {u8"ImportRows", u8"the file lists more than %1 transponders", u8"die Datei nennt mehr als %1 Transponder", u8"the file lists more than %1 transponders"},
     {u8"SatelliteDataDialog", u8"Choose satellite data (satellites.xml or a scan table)", u8"Satellitendaten auswählen (satellites.xml oder Scan-Tabelle)", u8"Choose satellite data (satellites.xml or a scan table)"},
     {u8"SatelliteDataDialogForm.ui", u8"Import…", u8"Importieren…", u8"Import…"},
+    {u8"SatelliteDataDialogForm.ui", u8"Import folder…", u8"Ordner importieren…", u8"Import folder…"},
+    {u8"SatelliteDataDialog", u8"Choose a folder of dvb-s scan tables", u8"Ordner mit dvb-s-Scan-Tabellen auswählen", u8"Choose a folder of dvb-s scan tables"},
     {u8"SatelliteImport", u8"%1 cannot be read (%2)", u8"%1 kann nicht gelesen werden (%2)", u8"%1 cannot be read (%2)"},
     {u8"SatelliteImport", u8"%1 is larger than %2 MB", u8"%1 ist größer als %2 MB", u8"%1 is larger than %2 MB"},
     {u8"SatelliteImport", u8"the folder holds more than %1 files", u8"der Ordner enthält mehr als %1 Dateien", u8"the folder holds more than %1 files"},

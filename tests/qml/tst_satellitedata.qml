@@ -74,7 +74,7 @@ Item {
         function test_tabInReadingOrder() {
             openDialog()
             var order = [form.portField, form.databaseField, form.userField, form.passwordField,
-                         form.caFileField, form.requireTlsBox, form.updateButton, form.defaultsButton, form.importButton, dialog.cancelButton, dialog.okButton]
+                         form.caFileField, form.requireTlsBox, form.updateButton, form.defaultsButton, form.importButton, form.importFolderButton, dialog.cancelButton, dialog.okButton]
             for (var i = 0; i < order.length; ++i) {
                 keyClick(Qt.Key_Tab)
                 tryVerify(function () { return order[i].activeFocus }, 1000, "Tab " + (i + 1))
@@ -147,6 +147,10 @@ Item {
             tryCompare(dialog.importChooser, "visible", true)
             dialog.importChooser.close()
             tryCompare(dialog.importChooser, "visible", false)
+            mouseClick(form.importFolderButton)
+            tryCompare(dialog.importFolderChooser, "visible", true)
+            dialog.importFolderChooser.close()
+            tryCompare(dialog.importFolderChooser, "visible", false)
             dialog.importFrom(testHelper.writeSettingsFile("not-satellites.dat", "", ""))
             verify(dialog.visible)
             verify(form.problemLabel.text.indexOf("cannot be imported") >= 0, form.problemLabel.text)
