@@ -101,7 +101,10 @@ private slots:
         QString reason;
         const ImportRows::Spacecraft read = SatelliteImport::readSpacecraft(file(fileName, bytes), &reason);
         QVERIFY2(reason.isEmpty(), qPrintable(reason));
-        QVERIFY2(read.count(spacecraft) == 1, qPrintable(QStringList(read.size() ? read.begin()->first : "").join("")));
+        QStringList names;
+        for (const auto &entry : read)
+            names << entry.first;
+        QVERIFY2(read.count(spacecraft) == 1, qPrintable(names.join(", ")));
         QCOMPARE(rowsOf(read.at(spacecraft)), rows);
     }
 
