@@ -126,8 +126,7 @@ ImportRows::Spacecraft SatelliteImport::readSpacecraft(const QString &path, QStr
     ImportRows rows(limits);
     const QFileInfo info(path);
     if (info.isDir()) {
-        const QFileInfoList files =
-            QDir(path).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+        const QFileInfoList files = QDir(path).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
         if (files.size() > limits.files) {
             *reason = tr("the folder holds more than %1 files").arg(limits.files);
             return {};
@@ -142,9 +141,10 @@ ImportRows::Spacecraft SatelliteImport::readSpacecraft(const QString &path, QStr
     } else {
         const QByteArray text = readBounded(path, limits.fileBytes, reason);
         if (reason->isEmpty()) {
-            *reason = SatellitesXmlReader::looksLikeXml(text)
-                          ? SatellitesXmlReader::read(text, rows)
-                          : ScanTableReader::read(text, ScanTableReader::spacecraftName(info.fileName()), rows);
+            *reason =
+                SatellitesXmlReader::looksLikeXml(text)
+                    ? SatellitesXmlReader::read(text, rows)
+                    : ScanTableReader::read(text, ScanTableReader::spacecraftName(info.fileName()), rows);
         }
         if (!reason->isEmpty())
             return {};
@@ -228,7 +228,8 @@ SatelliteImport::Data SatelliteImport::parse(const QByteArray &text)
             data.imported = QDateTime::fromString(QString::fromLatin1(fields[1]), Qt::ISODate);
             if (data.imported.isValid())
                 continue;
-        } else if (kind == "S" && fields.size() == 3 && number(fields[1], currentId) && !fields[2].isEmpty()) {
+        } else if (kind == "S" && fields.size() == 3 && number(fields[1], currentId) &&
+                   !fields[2].isEmpty()) {
             const QString name = QString::fromUtf8(fields[2]);
             if (data.items.count(name) == 0) {
                 current = &data.items[name];

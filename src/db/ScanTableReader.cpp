@@ -38,8 +38,8 @@ bool oneLine(const QByteArray &line, qint64 &kHz, Polarisation &polarisation)
     if (fields.size() < 3 || !(fields[0] == "S" || fields[0] == "S1" || fields[0] == "S2"))
         return false;
     kHz = number(fields[1]);
-    polarisation = fields[2].size() == 1 ? Polarisation::fromText(QString::fromLatin1(fields[2]))
-                                         : Polarisation();
+    polarisation =
+        fields[2].size() == 1 ? Polarisation::fromText(QString::fromLatin1(fields[2])) : Polarisation();
     return kHz >= 0 && polarisation.isKnown();
 }
 } // namespace

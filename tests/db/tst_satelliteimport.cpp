@@ -58,7 +58,10 @@ QStringList rowsOf(const QVector<TransponderItem> &rows)
 {
     QStringList shown;
     for (const TransponderItem &row : rows)
-        shown << QStringLiteral("%1%2/%3").arg(row.frequency).arg(row.polarisation.letter()).arg(row.oscillatorFrequency);
+        shown << QStringLiteral("%1%2/%3")
+                     .arg(row.frequency)
+                     .arg(row.polarisation.letter())
+                     .arg(row.oscillatorFrequency);
     return shown;
 }
 } // namespace
@@ -84,13 +87,14 @@ private slots:
         QTest::addColumn<QString>("spacecraft");
         QTest::addColumn<QStringList>("rows");
         QTest::newRow("satellites.xml, kHz") << "satellites.xml" << astraXml << "Astra 1KR/1L/1M/1N 19.2E"
-                                            << QStringList{"11362H/9750", "12515V/10600"};
+                                             << QStringList{"11362H/9750", "12515V/10600"};
         QTest::newRow("satellites.xml, Hz, circular, west")
-            << "satellites.xml" << astraXml << "Testsat 9A 175.5W" << QStringList{"11471L/9750", "12000R/10600"};
+            << "satellites.xml" << astraXml << "Testsat 9A 175.5W"
+            << QStringList{"11471L/9750", "12000R/10600"};
         QTest::newRow("scan table blocks") << "Hotbird-13B-13.0E" << hotbirdTable << "Hotbird 13B 13.0E"
                                            << QStringList{"10719V/9750", "11034H/9750"};
-        QTest::newRow("scan table one-line form") << "Thor-5-0.8W" << oneLineTable << "Thor 5 0.8W"
-                                                  << QStringList{"11766H/10600", "12380V/10600"};
+        QTest::newRow("scan table one-line form")
+            << "Thor-5-0.8W" << oneLineTable << "Thor 5 0.8W" << QStringList{"11766H/10600", "12380V/10600"};
     }
     void readsEachFormat()
     {
@@ -136,7 +140,10 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
         QTest::newRow("empty") << QByteArray() << "no satellite";
-        QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10) << "no satellite";
+        QTest::newRow("binary") << QByteArray("\x7f"
+                                              "ELF\x02\x01\x01\0\0\0",
+                                              10)
+                                << "no satellite";
         QTest::newRow("other XML") << QByteArray("<html><body/></html>") << "neither a satellites.xml";
         QTest::newRow("document type")
             << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE s [<!ENTITY a \"aaaa\">]><satellites/>")
@@ -145,10 +152,11 @@ private slots:
         QTest::newRow("no sat") << QByteArray("<satellites></satellites>") << "no satellite";
         QTest::newRow("bad position")
             << QByteArray("<satellites><sat name=\"X\" position=\"east\"/></satellites>") << "position";
-        QTest::newRow("bad polarisation") << QByteArray("<satellites><sat name=\"X\" position=\"130\">"
-                                                        "<transponder frequency=\"11000000\" polarization=\"7\"/>"
-                                                        "</sat></satellites>")
-                                          << "polarisation";
+        QTest::newRow("bad polarisation")
+            << QByteArray("<satellites><sat name=\"X\" position=\"130\">"
+                          "<transponder frequency=\"11000000\" polarization=\"7\"/>"
+                          "</sat></satellites>")
+            << "polarisation";
         QTest::newRow("long name") << QByteArray("<satellites><sat name=\"" + QByteArray(80, 'x') +
                                                  "\" position=\"130\"/></satellites>")
                                    << "longer than 64";
@@ -168,7 +176,8 @@ private slots:
         ImportRows::Limits limits;
         limits.rowsPerSpacecraft = 1;
         QString why;
-        QVERIFY(SatelliteImport::readSpacecraft(file("Hotbird-13B-13.0E", hotbirdTable), &why, limits).empty());
+        QVERIFY(
+            SatelliteImport::readSpacecraft(file("Hotbird-13B-13.0E", hotbirdTable), &why, limits).empty());
         QVERIFY2(why.contains("more than 1 transponders"), qPrintable(why));
         limits = ImportRows::Limits();
         limits.fileBytes = 10;
@@ -238,11 +247,12 @@ private slots:
             cache.path(), {{"Cached 1.0E", {TransponderItem{1, 11000, Polarisation::H, 9750, 1}}}},
             {SateliteParams{"Cached 1.0E", 1, 9750, 0}}));
         const QDateTime imported = QDateTime::currentDateTime().addDays(importDays);
-        QCOMPARE(SatelliteImport::run(file("satellites.xml", astraXml), cache.path(), BuiltInSatellites::idTable(),
-                                      imported),
+        QCOMPARE(SatelliteImport::run(file("satellites.xml", astraXml), cache.path(),
+                                      BuiltInSatellites::idTable(), imported),
                  QString());
-        SqlHandler handler(TestDatabase::unreachableConnection(), cache.path(), [imported] { return imported; },
-                           [] { return BuiltInSatellites::Data(); });
+        SqlHandler handler(
+            TestDatabase::unreachableConnection(), cache.path(), [imported] { return imported; },
+            [] { return BuiltInSatellites::Data(); });
         QVERIFY(handler.loadLocalData());
         QCOMPARE(handler.source() == SqlHandler::Source::Import, importUsed);
         QCOMPARE(handler.catalogue()->findSatelite("Astra 19.2E") != nullptr, importUsed);
