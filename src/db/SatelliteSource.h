@@ -53,8 +53,9 @@ public:
     const Connection &dataServer() const { return handler->dataServer(); }
     void setConnection(const Connection &connection) { handler->setConnection(connection); }
 
-    // The whole order on the calling thread: the server, else the offline
-    // cache, else the built-in data; throws NoSatelliteData when none.
+    // The whole order on the calling thread: the server, else the newer of
+    // the import and the offline cache, else the built-in data; throws
+    // NoSatelliteData when none.
     void loadNow() { handler->connectToDatabase(); }
     // The newest data on this machine, without asking the server.
     bool loadLocalData() { return handler->loadLocalData(); }

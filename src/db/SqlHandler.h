@@ -107,11 +107,12 @@ public:
     ~SqlHandler() override;
 
     // Returns when satellite data is available: from the server, else the
-    // offline cache, else the built-in data; throws NoSatelliteData when
-    // there are none. Runs on the calling thread.
+    // newer of the import and the offline cache, else the built-in data;
+    // throws NoSatelliteData when there are none. Runs on the calling thread.
     void connectToDatabase();
-    // The newest data on this machine without asking the server: the offline
-    // cache, else the built-in data. False when there are none.
+    // The newest data on this machine without asking the server: the newer
+    // of the import and the offline cache, else the built-in data. False
+    // when there are none.
     bool loadLocalData();
     // Imports a satellites.xml, a folder of dvb-s scan tables or one of
     // their files (see SatelliteImport) and uses its data at once. Empty, or
