@@ -4,7 +4,9 @@ import QtQuick.Controls 2.0
 // "Satellite data…": shows where the satellite data come from and lets the
 // user point the program at another server. OK stores the fields, Cancel
 // leaves the stored server as it was; "Update now" stores them and
-// downloads at once, "Restore defaults" forgets the stored server.
+// downloads at once, "Restore defaults" forgets the stored server, "Import…"
+// takes satellite data from a receiver's satellites.xml or a scan table,
+// "Import folder…" from a folder of scan tables.
 DialogWindow {
     id: dialog
     title: qsTr("Satellite data")
@@ -12,6 +14,13 @@ DialogWindow {
 
     // Reached by the tests.
     property alias form: form
+    property alias importChooser: importChooser
+    property alias importFolderChooser: importFolderChooser
+
+    // The import's reason shows where the server's problems do.
+    function importFrom(url) {
+        form.problemLabel.text = ubModelController.importSatelliteData(url)
+    }
 
     // The fields from the server the next download uses.
     function showFields(fields) {
@@ -65,6 +74,8 @@ DialogWindow {
             if (dialog.store())
                 ubModelController.updateSatelliteData()
         }
+        importButton.onClicked: importChooser.open()
+        importFolderButton.onClicked: importFolderChooser.open()
         defaultsButton.onClicked: {
             form.problemLabel.text = ""
             dialog.showFields(ubModelController.resetServerSettings())
@@ -78,5 +89,18 @@ DialogWindow {
         Keys.onReturnPressed: dialog.accept()
         Keys.onEnterPressed: dialog.accept()
         Keys.onEscapePressed: dialog.reject()
+    }
+
+    FileChooser {
+        id: importChooser
+        title: qsTr("Choose satellite data (satellites.xml or a scan table)")
+        onChosen: function (url) { dialog.importFrom(url) }
+    }
+
+    FileChooser {
+        id: importFolderChooser
+        title: qsTr("Choose a folder of dvb-s scan tables")
+        folder: true
+        onChosen: function (url) { dialog.importFrom(url) }
     }
 }

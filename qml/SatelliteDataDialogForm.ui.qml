@@ -22,6 +22,8 @@ Item {
     property alias requireTlsBox: requireTlsBox
     property alias updateButton: updateButton
     property alias defaultsButton: defaultsButton
+    property alias importButton: importButton
+    property alias importFolderButton: importFolderButton
 
     ColumnLayout {
         id: column
@@ -170,6 +172,16 @@ Item {
             Button {
                 id: defaultsButton
                 text: qsTr("Restore defaults")
+            }
+
+            Button {
+                id: importButton
+                text: qsTr("Import…")
+            }
+
+            Button {
+                id: importFolderButton
+                text: qsTr("Import folder…")
             }
         }
     }

@@ -150,6 +150,9 @@ Commands:
   satellites                    where the satellite data come from, then one
                                 line per satellite: name, id, number of
                                 transponders
+  satellites --import PATH      imports satellite data (a receiver&apos;s
+                                satellites.xml, a dvb-s scan table or a
+                                folder of them), then lists as above
   server                        prints the satellite data&apos;s server:
                                 host:port database user
   server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli
@@ -198,6 +201,10 @@ Befehle:
   satellites                    woher die Satellitendaten stammen, dann eine
                                 Zeile je Satellit: Name, ID, Zahl der
                                 Transponder
+  satellites --import PFAD      importiert Satellitendaten (eine
+                                satellites.xml eines Receivers, eine
+                                dvb-s-Scan-Tabelle oder einen Ordner davon),
+                                listet sie dann wie oben
   server                        nennt den Server der Satellitendaten:
                                 Host:Port Datenbank Benutzer
   server HOST[:PORT]            speichert den Server für fenzo_setup und
@@ -218,6 +225,10 @@ Befehle:
 Ohne --port wird der einzige gefundene Multischalter benutzt.
 Rückgabewert 2: Fehler.
 </translation>
+    </message>
+    <message>
+        <source>imported from %1, %2</source>
+        <translation>importiert aus %1, %2</translation>
     </message>
 </context>
 <context>
@@ -402,6 +413,25 @@ Rückgabewert 2: Fehler.
     <message>
         <source>Filter</source>
         <translation>Filter</translation>
+    </message>
+</context>
+<context>
+    <name>ImportRows</name>
+    <message>
+        <source>a satellite&apos;s name is longer than %1 characters</source>
+        <translation>ein Satellitenname ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the file lists more than %1 satellites</source>
+        <translation>die Datei nennt mehr als %1 Satelliten</translation>
+    </message>
+    <message>
+        <source>the file lists more than %1 transponders for one satellite</source>
+        <translation>die Datei nennt mehr als %1 Transponder für einen Satelliten</translation>
+    </message>
+    <message>
+        <source>the file lists more than %1 transponders</source>
+        <translation>die Datei nennt mehr als %1 Transponder</translation>
     </message>
 </context>
 <context>
@@ -793,6 +823,14 @@ Rückgabewert 2: Fehler.
         <source>No satellite data</source>
         <translation>Keine Satellitendaten</translation>
     </message>
+    <message>
+        <source>Choose satellite data (satellites.xml or a scan table)</source>
+        <translation>Satellitendaten auswählen (satellites.xml oder Scan-Tabelle)</translation>
+    </message>
+    <message>
+        <source>Choose a folder of dvb-s scan tables</source>
+        <translation>Ordner mit dvb-s-Scan-Tabellen auswählen</translation>
+    </message>
 </context>
 <context>
     <name>SatelliteDataDialogForm.ui</name>
@@ -848,6 +886,14 @@ Rückgabewert 2: Fehler.
         <source>Require TLS</source>
         <translation>TLS verlangen</translation>
     </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>Import folder…</source>
+        <translation>Ordner importieren…</translation>
+    </message>
 </context>
 <context>
     <name>SatelliteDownload</name>
@@ -877,6 +923,64 @@ Rückgabewert 2: Fehler.
     <message>
         <source>%1 more</source>
         <translation>%1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteImport</name>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>the folder holds more than %1 files</source>
+        <translation>der Ordner enthält mehr als %1 Dateien</translation>
+    </message>
+    <message>
+        <source>it lists no satellite with transponders a universal LNB receives</source>
+        <translation>sie nennt keinen Satelliten mit Transpondern, die ein Universal-LNB empfängt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2.</source>
+        <translation>%1 kann nicht importiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The satellite ids of %1 could not be saved to %2 (%3).</source>
+        <translation>Die Satelliten-IDs aus %1 konnten nicht in %2 gespeichert werden (%3).</translation>
+    </message>
+    <message>
+        <source>The imported satellite data could not be saved to %1 (%2).</source>
+        <translation>Die importierten Satellitendaten konnten nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 kann nicht gelesen werden (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>SatellitesXmlReader</name>
+    <message>
+        <source>the file declares a document type, which satellites.xml never does</source>
+        <translation>die Datei erklärt einen Dokumenttyp, was eine satellites.xml nie tut</translation>
+    </message>
+    <message>
+        <source>the file refers to an entity (line %1)</source>
+        <translation>die Datei verweist auf eine Entität (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>the file is neither a satellites.xml nor a scan table</source>
+        <translation>die Datei ist weder eine satellites.xml noch eine Scan-Tabelle</translation>
+    </message>
+    <message>
+        <source>a satellite has no position from -1800 to 1800 (line %1)</source>
+        <translation>ein Satellit hat keine Position von -1800 bis 1800 (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>a transponder has no frequency or polarisation (line %1)</source>
+        <translation>ein Transponder hat keine Frequenz oder Polarisation (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>the XML is broken at line %1: %2</source>
+        <translation>das XML ist in Zeile %1 fehlerhaft: %2</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1344,10 @@ Rückgabewert 2: Fehler.
         <source>the server lists more than %1 tables</source>
         <translation>der Server nennt mehr als %1 Tabellen</translation>
     </message>
+    <message>
+        <source>The imported satellite data in %1 cannot be read back.</source>
+        <translation>Die importierten Satellitendaten in %1 lassen sich nicht wieder lesen.</translation>
+    </message>
 </context>
 <context>
     <name>SupportReport</name>
@@ -1493,6 +1601,14 @@ Rückgabewert 2: Fehler.
     <message>
         <source>Satellite data: %1, %2 satellites, downloaded unencrypted</source>
         <translation>Satellitendaten: %1, %2 Satelliten, unverschlüsselt geladen</translation>
+    </message>
+    <message>
+        <source>The switch is busy; import the satellite data when it is done.</source>
+        <translation>Der Multischalter ist beschäftigt; importieren Sie die Satellitendaten, wenn er fertig ist.</translation>
+    </message>
+    <message>
+        <source>imported from %1, %2</source>
+        <translation>importiert aus %1, %2</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,9 @@ Commands:
   satellites                    where the satellite data come from, then one
                                 line per satellite: name, id, number of
                                 transponders
+  satellites --import PATH      imports satellite data (a receiver&apos;s
+                                satellites.xml, a dvb-s scan table or a
+                                folder of them), then lists as above
   server                        prints the satellite data&apos;s server:
                                 host:port database user
   server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli
@@ -190,6 +193,9 @@ Commands:
   satellites                    where the satellite data come from, then one
                                 line per satellite: name, id, number of
                                 transponders
+  satellites --import PATH      imports satellite data (a receiver&apos;s
+                                satellites.xml, a dvb-s scan table or a
+                                folder of them), then lists as above
   server                        prints the satellite data&apos;s server:
                                 host:port database user
   server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli
@@ -207,6 +213,10 @@ Commands:
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </translation>
+    </message>
+    <message>
+        <source>imported from %1, %2</source>
+        <translation>imported from %1, %2</translation>
     </message>
 </context>
 <context>
@@ -391,6 +401,25 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Filter</source>
         <translation>Filter</translation>
+    </message>
+</context>
+<context>
+    <name>ImportRows</name>
+    <message>
+        <source>a satellite&apos;s name is longer than %1 characters</source>
+        <translation>a satellite&apos;s name is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>the file lists more than %1 satellites</source>
+        <translation>the file lists more than %1 satellites</translation>
+    </message>
+    <message>
+        <source>the file lists more than %1 transponders for one satellite</source>
+        <translation>the file lists more than %1 transponders for one satellite</translation>
+    </message>
+    <message>
+        <source>the file lists more than %1 transponders</source>
+        <translation>the file lists more than %1 transponders</translation>
     </message>
 </context>
 <context>
@@ -782,6 +811,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>No satellite data</source>
         <translation>No satellite data</translation>
     </message>
+    <message>
+        <source>Choose satellite data (satellites.xml or a scan table)</source>
+        <translation>Choose satellite data (satellites.xml or a scan table)</translation>
+    </message>
+    <message>
+        <source>Choose a folder of dvb-s scan tables</source>
+        <translation>Choose a folder of dvb-s scan tables</translation>
+    </message>
 </context>
 <context>
     <name>SatelliteDataDialogForm.ui</name>
@@ -837,6 +874,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>Require TLS</source>
         <translation>Require TLS</translation>
     </message>
+    <message>
+        <source>Import…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>Import folder…</source>
+        <translation>Import folder…</translation>
+    </message>
 </context>
 <context>
     <name>SatelliteDownload</name>
@@ -866,6 +911,64 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>%1 more</source>
         <translation>%1 more</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteImport</name>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 is larger than %2 MB</translation>
+    </message>
+    <message>
+        <source>the folder holds more than %1 files</source>
+        <translation>the folder holds more than %1 files</translation>
+    </message>
+    <message>
+        <source>it lists no satellite with transponders a universal LNB receives</source>
+        <translation>it lists no satellite with transponders a universal LNB receives</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2.</source>
+        <translation>%1 cannot be imported: %2.</translation>
+    </message>
+    <message>
+        <source>The satellite ids of %1 could not be saved to %2 (%3).</source>
+        <translation>The satellite ids of %1 could not be saved to %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The imported satellite data could not be saved to %1 (%2).</source>
+        <translation>The imported satellite data could not be saved to %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 cannot be read (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>SatellitesXmlReader</name>
+    <message>
+        <source>the file declares a document type, which satellites.xml never does</source>
+        <translation>the file declares a document type, which satellites.xml never does</translation>
+    </message>
+    <message>
+        <source>the file refers to an entity (line %1)</source>
+        <translation>the file refers to an entity (line %1)</translation>
+    </message>
+    <message>
+        <source>the file is neither a satellites.xml nor a scan table</source>
+        <translation>the file is neither a satellites.xml nor a scan table</translation>
+    </message>
+    <message>
+        <source>a satellite has no position from -1800 to 1800 (line %1)</source>
+        <translation>a satellite has no position from -1800 to 1800 (line %1)</translation>
+    </message>
+    <message>
+        <source>a transponder has no frequency or polarisation (line %1)</source>
+        <translation>a transponder has no frequency or polarisation (line %1)</translation>
+    </message>
+    <message>
+        <source>the XML is broken at line %1: %2</source>
+        <translation>the XML is broken at line %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1332,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>the server lists more than %1 tables</source>
         <translation>the server lists more than %1 tables</translation>
     </message>
+    <message>
+        <source>The imported satellite data in %1 cannot be read back.</source>
+        <translation>The imported satellite data in %1 cannot be read back.</translation>
+    </message>
 </context>
 <context>
     <name>SupportReport</name>
@@ -1482,6 +1589,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Satellite data: %1, %2 satellites, downloaded unencrypted</source>
         <translation>Satellite data: %1, %2 satellites, downloaded unencrypted</translation>
+    </message>
+    <message>
+        <source>The switch is busy; import the satellite data when it is done.</source>
+        <translation>The switch is busy; import the satellite data when it is done.</translation>
+    </message>
+    <message>
+        <source>imported from %1, %2</source>
+        <translation>imported from %1, %2</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,8 @@ struct CommandLineTool::Arguments
     QStringList files;
     QString unknown;          // the first argument nobody understood
     bool portMissing = false; // --port without a path
+    bool importGiven = false;
+    QString import; // --import PATH: satellite data to import
 
     static Arguments parse(const QStringList &list)
     {
@@ -63,7 +65,10 @@ struct CommandLineTool::Arguments
                 a.ca = list.at(++i);
             } else if (argument == QLatin1String("--require-tls") || argument == QLatin1String("--allow-plain"))
                 a.tls = argument;
-            else if (argument == QLatin1String("--port") && i + 1 < list.size())
+            else if (argument == QLatin1String("--import") && i + 1 < list.size()) {
+                a.importGiven = true;
+                a.import = list.at(++i);
+            } else if (argument == QLatin1String("--port") && i + 1 < list.size())
                 a.port = list.at(++i);
             else if (argument.startsWith(QLatin1String("--port="))) {
                 a.port = argument.mid(7);
@@ -135,6 +140,10 @@ int CommandLineTool::run(const QStringList &arguments)
                  .arg(a.caGiven ? QStringLiteral("--ca") : a.tls));
         return Failure;
     }
+    if (a.importGiven && a.command != QLatin1String("satellites")) {
+        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(QStringLiteral("--import")));
+        return Failure;
+    }
     if (a.portMissing) {
         fail(tr("--port needs the switch's port, for example /dev/ttyACM0."));
         return Failure;
@@ -164,7 +173,7 @@ int CommandLineTool::run(const QStringList &arguments)
     if (a.command == QLatin1String("sheet"))
         return wants(2) ? sheet(a) : int(Failure);
     if (a.command == QLatin1String("satellites"))
-        return wants(0) ? listSatellites() : int(Failure);
+        return wants(0) ? (a.importGiven ? importSatellites(a.import) : listSatellites()) : int(Failure);
     if (a.command == QLatin1String("report"))
         return wants(1) ? report(a) : int(Failure);
     if (a.command.isEmpty())
@@ -199,6 +208,9 @@ int CommandLineTool::help()
               "  satellites                    where the satellite data come from, then one\n"
               "                                line per satellite: name, id, number of\n"
               "                                transponders\n"
+              "  satellites --import PATH      imports satellite data (a receiver's\n"
+              "                                satellites.xml, a dvb-s scan table or a\n"
+              "                                folder of them), then lists as above\n"
               "  server                        prints the satellite data's server:\n"
               "                                host:port database user\n"
               "  server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli\n"
@@ -304,6 +316,9 @@ int CommandLineTool::listSatellites()
     case SatelliteSource::Source::BuiltIn:
         out << tr("built in, dtv-scan-tables of %1").arg(date);
         break;
+    case SatelliteSource::Source::Import:
+        out << printable(tr("imported from %1, %2").arg(QDir::toNativeSeparators(satellites->importSource()), date));
+        break;
     case SatelliteSource::Source::None:
         break;
     }
@@ -320,6 +335,20 @@ int CommandLineTool::listSatellites()
     }
     out << Qt::flush;
     return Success;
+}
+
+int CommandLineTool::importSatellites(const QString &path)
+{
+    // The import is kept beside the offline data; whether it is used then
+    // follows the usual order (a server that answers comes first).
+    SatelliteSource source(environment.connection, environment.cacheDirectory, environment.clock,
+                           environment.builtIn, environment.downloadDeadlineMs);
+    const QString refused = source.importFrom(path);
+    if (!refused.isEmpty()) {
+        fail(refused);
+        return Failure;
+    }
+    return listSatellites();
 }
 
 QStringList CommandLineTool::startPair() const
@@ -797,6 +826,9 @@ QStringList CommandLineTool::satelliteDataLines() const
         break;
     case SatelliteSource::Source::BuiltIn:
         lines << tr("built in, dtv-scan-tables of %1").arg(date);
+        break;
+    case SatelliteSource::Source::Import:
+        lines << tr("imported from %1, %2").arg(QDir::toNativeSeparators(satellites->importSource()), date);
         break;
     case SatelliteSource::Source::None:
         break;

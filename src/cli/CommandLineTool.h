@@ -76,6 +76,7 @@ private:
     int storeEach(const Arguments &arguments);
     int sheet(const Arguments &arguments);
     int listSatellites();
+    int importSatellites(const QString &path);
     int server(const Arguments &arguments);
     int report(const Arguments &arguments);
     QStringList satelliteDataLines() const;

@@ -132,6 +132,20 @@ void UBModelController::updateSatelliteData()
         setNotice(tr("A download of the satellite data is still under way; try again in a few seconds."));
 }
 
+QString UBModelController::importSatelliteData(const QString &url)
+{
+    // A transfer sends the data it started with.
+    if (busyNow)
+        return tr("The switch is busy; import the satellite data when it is done.");
+    const QString refused = satellites->importFrom(LocalPath::fromUrlText(url));
+    if (!refused.isEmpty())
+        return refused;
+    const QString missing = fitPlanToData();
+    emit satelliteDataSummaryChanged();
+    setNotice(tr("Satellite data: new data loaded (%1).").arg(sourceText()) + missing);
+    return QString();
+}
+
 void UBModelController::takeDownload(const SatelliteSource::Download &result)
 {
     const bool hadData = satellites->hasData();
@@ -179,6 +193,8 @@ QString UBModelController::sourceText() const
         return tr("offline cache of %1").arg(date);
     case SatelliteSource::Source::BuiltIn:
         return tr("built in, dtv-scan-tables of %1").arg(date);
+    case SatelliteSource::Source::Import:
+        return tr("imported from %1, %2").arg(QDir::toNativeSeparators(satellites->importSource()), date);
     case SatelliteSource::Source::None:
         break;
     }

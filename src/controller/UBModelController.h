@@ -70,6 +70,10 @@ public:
     // A download in the background, its result taken in place; nothing when
     // one already runs.
     Q_INVOKABLE void updateSatelliteData();
+    // Imports satellite data from a file chosen in the window (a URL as the
+    // file dialog gives it, or a path) and uses them; empty, or why nothing
+    // changed.
+    Q_INVOKABLE QString importSatelliteData(const QString &url);
 
     bool fetchingSatellites() const { return fetching; }
     QString portProblem() const;

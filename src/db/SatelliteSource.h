@@ -53,11 +53,17 @@ public:
     const Connection &dataServer() const { return handler->dataServer(); }
     void setConnection(const Connection &connection) { handler->setConnection(connection); }
 
-    // The whole order on the calling thread: the server, else the offline
-    // cache, else the built-in data; throws NoSatelliteData when none.
+    // The whole order on the calling thread: the server, else the newer of
+    // the import and the offline cache, else the built-in data; throws
+    // NoSatelliteData when none.
     void loadNow() { handler->connectToDatabase(); }
     // The newest data on this machine, without asking the server.
     bool loadLocalData() { return handler->loadLocalData(); }
+    // Imports satellite data from a file or folder and uses them (see
+    // SqlHandler::importFrom()); empty, or why nothing changed.
+    QString importFrom(const QString &path) { return handler->importFrom(path); }
+    // The file or folder the data in use were imported from.
+    QString importSource() const { return handler->importSource(); }
     // Takes a download's result in place (see SqlHandler::useDownload());
     // true when the data in memory changed.
     bool useDownload(const Download &result) { return handler->useDownload(result); }

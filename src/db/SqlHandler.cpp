@@ -2,6 +2,7 @@
 
 #include "DownloadTables.h"
 #include "model/OrbitalPositions.h"
+#include "SatelliteImport.h"
 #include "ServerLink.h"
 #include "ServerSettings.h"
 #include "io/LogCategories.h"
@@ -244,6 +245,7 @@ SqlHandler::SqlHandler(Connection connection, QString cacheDirectory, Clock cloc
     // A directory that cannot be made shows when the cache is written.
     if (!QDir(this->cacheDirectory).exists())
         QDir().mkpath(this->cacheDirectory);
+    idTable = SatelliteImport::idTable(this->cacheDirectory, BuiltInSatellites::idTable());
 }
 
 SqlHandler::~SqlHandler() = default;
@@ -311,7 +313,44 @@ bool SqlHandler::loadLocalData()
         return true;
     // Quietly: whether old offline data deserve a warning is decided once
     // the server has had its chance.
-    return loadDbFile(false) || loadBuiltIn();
+    return loadSaved(false) || loadBuiltIn();
+}
+
+QString SqlHandler::importFrom(const QString &path)
+{
+    const QString refused = SatelliteImport::run(path, cacheDirectory, BuiltInSatellites::idTable(), clock());
+    if (!refused.isEmpty())
+        return refused;
+    if (!takeImport(SatelliteImport::load(cacheDirectory)))
+        return tr("The imported satellite data in %1 cannot be read back.")
+            .arg(QDir::toNativeSeparators(SatelliteImport::dataPath(cacheDirectory)));
+    return QString();
+}
+
+bool SqlHandler::loadSaved(bool warn)
+{
+    const QFileInfo cache(cacheFilePath());
+    QDateTime cacheWritten = cache.birthTime();
+    if (!cacheWritten.isValid())
+        cacheWritten = cache.lastModified();
+    SatelliteImport::Data imported = SatelliteImport::load(cacheDirectory);
+    const bool importNewer = !cache.exists() || !cacheWritten.isValid() || imported.imported >= cacheWritten;
+    if (!imported.items.empty() && importNewer)
+        return takeImport(std::move(imported));
+    return loadDbFile(warn) || takeImport(std::move(imported));
+}
+
+bool SqlHandler::takeImport(SatelliteImport::Data data)
+{
+    if (data.items.empty())
+        return false;
+    // Ids the import gave are in the user's table.
+    idTable = SatelliteImport::idTable(cacheDirectory, BuiltInSatellites::idTable());
+    const QString from = data.source;
+    take(std::move(data.items), std::move(data.params), Source::Import, data.imported.toLocalTime().date());
+    importedFrom = from;
+    cacheOutdated = false;
+    return true;
 }
 
 void SqlHandler::take(std::map<QString, QVector<TransponderItem>> items, QVector<SateliteParams> params,
@@ -354,7 +393,7 @@ bool SqlHandler::useDownload(const Download &result)
     qCDebug(dbLog) << "Not connected, trying to load from local storage";
     qCDebug(dbLog).noquote() << "Last error: " + result.reason;
     const bool hadData = dataAvailable;
-    if (hadData || loadDbFile(true) || loadBuiltIn()) {
+    if (hadData || loadSaved(true) || loadBuiltIn()) {
         // Offline data loaded before the download warn now that they stay.
         if (hadData && dataOutdated())
             emit savedDataOutdated();

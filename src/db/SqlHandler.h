@@ -2,6 +2,7 @@
 
 #include "BuiltInSatellites.h"
 #include "DownloadStop.h"
+#include "SatelliteImport.h"
 #include "model/NoSatelliteData.h"
 #include "model/SateliteParams.h"
 #include "model/SatelliteCatalogue.h"
@@ -91,7 +92,8 @@ public:
         None,
         Server,
         Cache,
-        BuiltIn
+        BuiltIn,
+        Import
     };
 
     // The compiled-in values of the satellite database.
@@ -105,12 +107,17 @@ public:
     ~SqlHandler() override;
 
     // Returns when satellite data is available: from the server, else the
-    // offline cache, else the built-in data; throws NoSatelliteData when
-    // there are none. Runs on the calling thread.
+    // newer of the import and the offline cache, else the built-in data;
+    // throws NoSatelliteData when there are none. Runs on the calling thread.
     void connectToDatabase();
-    // The newest data on this machine without asking the server: the offline
-    // cache, else the built-in data. False when there are none.
+    // The newest data on this machine without asking the server: the newer
+    // of the import and the offline cache, else the built-in data. False
+    // when there are none.
     bool loadLocalData();
+    // Imports a satellites.xml, a folder of dvb-s scan tables or one of
+    // their files (see SatelliteImport) and uses its data at once. Empty, or
+    // why nothing changed.
+    QString importFrom(const QString &path);
 
     // One download attempt on a connection of its own: safe on any thread, it
     // touches no handler. The result is handed to useDownload().
@@ -153,6 +160,8 @@ public:
 
     // Whether data were loaded at all (from the server, cache or built in).
     bool hasData() const { return dataAvailable; }
+    // The file or folder the data in use were imported from (Source::Import).
+    QString importSource() const { return importedFrom; }
 
     QString cacheFilePath() const { return cacheDirectory + cacheFileName; }
 
@@ -171,6 +180,9 @@ private:
     // warn: emit savedDataOutdated() for a file older than a month.
     bool loadDbFile(bool warn);
     bool loadBuiltIn();
+    // The newer of the import and the offline cache.
+    bool loadSaved(bool warn);
+    bool takeImport(SatelliteImport::Data data);
     void take(std::map<QString, QVector<TransponderItem>> items, QVector<SateliteParams> params, Source from,
               const QDate &dated);
 
@@ -186,10 +198,11 @@ private:
     BuiltInLoader builtIn;
     QString builtInReason;
     // Gives every data set the ids switches may hold for its positions.
-    SatelliteIdTable idTable = BuiltInSatellites::idTable();
+    SatelliteIdTable idTable;
     Source dataSource = Source::None;
     SharedCatalogue current = std::make_shared<const SatelliteCatalogue>();
     QDate date;
     bool cacheOutdated = false;
     bool serverEncrypted = false;
+    QString importedFrom;
 };

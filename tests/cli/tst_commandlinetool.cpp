@@ -690,6 +690,62 @@ private slots:
             QVERIFY2(errors.contains("within 1 s"), qPrintable(errors));
     }
 
+    // "satellites --import" makes the file's satellites the ones in use when
+    // no server answers; a plan on them is stored and read back equal; a
+    // broken file is refused and changes nothing.
+    void importedSatellitesAreUsed()
+    {
+        CommandLineTool::Environment offline = environment();
+        offline.connection = TestDatabase::unreachableConnection();
+        offline.cacheDirectory = dir.filePath(QStringLiteral("import-cache"));
+        const QString xml = dir.filePath(QStringLiteral("satellites.xml"));
+        QFile file(xml);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray bytes = "<satellites>\n"
+                                 "<sat name=\"Astra 1KR (19.2E)\" position=\"192\">\n"
+                                 "<transponder frequency=\"11362000\" polarization=\"0\"/>\n"
+                                 "<transponder frequency=\"12515000\" polarization=\"1\"/></sat>\n"
+                                 "<sat name=\"Hot Bird 13B\" position=\"130\">\n"
+                                 "<transponder frequency=\"10719000\" polarization=\"1\"/></sat>\n"
+                                 "</satellites>\n";
+        QVERIFY(file.write(bytes) == bytes.size());
+        file.close();
+
+        QCOMPARE(runWith(offline, {"satellites", "--import", xml}), 0);
+        QStringList lines = output.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(lines.value(0).startsWith("imported from " + xml + ", "), qPrintable(output));
+        // Each position is sent with the lowest table id of the spacecraft
+        // listed (Astra 1KR); one the table names no spacecraft of takes
+        // the lowest id at its position.
+        QCOMPARE(lines.mid(1).join('|'), QString("Astra 19.2E\t10\t2|Hot Bird 13.0E\t59\t1"));
+        QCOMPARE(runWith(offline, {"satellites"}), 0);
+        QCOMPARE(output.split('\n', Qt::SkipEmptyParts).mid(1), lines.mid(1));
+
+        const QString data = offline.cacheDirectory + "/imported.dat";
+        const QByteArray kept = fileBytes(data);
+        const QString bad = dir.filePath(QStringLiteral("bad.xml"));
+        QFile broken(bad);
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("<satellites><sat name=") > 0);
+        broken.close();
+        QCOMPARE(runWith(offline, {"satellites", "--import", bad}), 2);
+        QVERIFY2(errors.contains("cannot be imported"), qPrintable(errors));
+        QCOMPARE(fileBytes(data), kept);
+
+        QVERIFY(startSwitches(1));
+        QCOMPARE(runWith(offline, {"read", "--port", link(1), dir.filePath("imported-held.dat")}), 0);
+        BandPlan plan = SettingsFile::read(dir.filePath("imported-held.dat"));
+        plan.list[20] = UBRecord{3, 0, 0, 11362, 0, UBRecord::staticType, 0, 1, Polarisation::H};
+        plan.list[19] = UBRecord{4, 0, 0, 10719, 0, UBRecord::staticType, 1, 1, Polarisation::V};
+        plan.lnb1 = "Astra 19.2E";
+        plan.lnb2 = "Hot Bird 13.0E";
+        QVERIFY(plan.numberDynamicUBs(false));
+        const QString stored = dir.filePath("imported-stored.dat");
+        SettingsFile::write(stored, plan);
+        QCOMPARE(runWith(offline, {"store", stored}), 0);
+        QCOMPARE(runWith(offline, {"read", dir.filePath("imported-back.dat")}), 0);
+        QCOMPARE(fileBytes(dir.filePath("imported-back.dat")), fileBytes(stored));
+    }
+
     // Workshop mode: two switches plugged into the same port one after the
     // other each get the plan and a backup; an interrupt ends it with 0.
     void workshopStoresEachSwitch()

@@ -74,7 +74,7 @@ Item {
         function test_tabInReadingOrder() {
             openDialog()
             var order = [form.portField, form.databaseField, form.userField, form.passwordField,
-                         form.caFileField, form.requireTlsBox, form.updateButton, form.defaultsButton, dialog.cancelButton, dialog.okButton]
+                         form.caFileField, form.requireTlsBox, form.updateButton, form.defaultsButton, form.importButton, form.importFolderButton, dialog.cancelButton, dialog.okButton]
             for (var i = 0; i < order.length; ++i) {
                 keyClick(Qt.Key_Tab)
                 tryVerify(function () { return order[i].activeFocus }, 1000, "Tab " + (i + 1))
@@ -136,6 +136,25 @@ Item {
             keyClick(Qt.Key_Escape)
             tryCompare(dialog, "visible", false)
             compare(ubModelController.serverSettings().host, "a..b")
+        }
+
+        // "Import…" offers a file; one that is no satellite data is refused
+        // with the reason, in the dialog, and the data in use stay.
+        function test_importRefusesAPlanFile() {
+            openDialog()
+            var summary = ubModelController.satelliteDataSummary
+            mouseClick(form.importButton)
+            tryCompare(dialog.importChooser, "visible", true)
+            dialog.importChooser.close()
+            tryCompare(dialog.importChooser, "visible", false)
+            mouseClick(form.importFolderButton)
+            tryCompare(dialog.importFolderChooser, "visible", true)
+            dialog.importFolderChooser.close()
+            tryCompare(dialog.importFolderChooser, "visible", false)
+            dialog.importFrom(testHelper.writeSettingsFile("not-satellites.dat", "", ""))
+            verify(dialog.visible)
+            verify(form.problemLabel.text.indexOf("cannot be imported") >= 0, form.problemLabel.text)
+            compare(ubModelController.satelliteDataSummary, summary)
         }
 
         // A field that breaks a rule keeps the dialog open and says why.
