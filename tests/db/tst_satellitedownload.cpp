@@ -81,9 +81,8 @@ private slots:
         QVERIFY2(relay.port > 0, "tools/delay-relay did not start");
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(
-            QCoreApplication::applicationFilePath(),
-            {QString::fromLatin1(childOption), QString::number(relay.port), QString::number(deadlineMs)});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(childOption), QString::number(relay.port), QString::number(deadlineMs)});
         QVERIFY(child.waitForFinished(30000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
