@@ -126,14 +126,37 @@ QString ServerLink::open(const SqlHandler::Connection &connection)
         return tr("the database client could not be started (out of memory)");
     if (!connection.caFile.isEmpty() && !QFileInfo(connection.caFile).isReadable())
         return tr("the certificate file %1 cannot be read").arg(connection.caFile);
-    // Where a plain connection is allowed (a server on this machine, or as
-    // the user chose), none is attempted with TLS: the client library
-    // refuses a server without TLS once TLS is asked for.
     QElapsedTimer elapsed;
     elapsed.start();
-    if (connect(connection, connection.requireTls))
+    if (connect(connection, true))
+        return checkedConnection(connection);
+    // The client library refuses a server without TLS once TLS is asked
+    // for. Where a plain connection is allowed (a server on this machine,
+    // or as the user chose), a server whose greeting offers no TLS is asked
+    // once more without; one that offers TLS and fails it (an untrusted
+    // certificate) is not: that would be a downgrade.
+    if (connection.requireTls || !greetedWithoutTls())
+        return connectFailure(elapsed.elapsed());
+    qCDebug(dbLog) << "The server offers no TLS; connecting without";
+    mysql_close(mysql);
+    mysql = mysql_init(nullptr);
+    if (!mysql)
+        return tr("the database client could not be started (out of memory)");
+    elapsed.restart();
+    if (connect(connection, false))
         return checkedConnection(connection);
     return connectFailure(elapsed.elapsed());
+}
+
+bool ServerLink::greetedWithoutTls() const
+{
+    if (mysql_errno(mysql) != CR_SSL_CONNECTION_ERROR || stop->stopped())
+        return false;
+    // Zero when no greeting came.
+    unsigned long capabilities = 0;
+    if (mariadb_get_infov(mysql, MARIADB_CONNECTION_SERVER_CAPABILITIES, &capabilities) != 0)
+        return false;
+    return capabilities != 0 && !(capabilities & CLIENT_SSL);
 }
 
 bool ServerLink::connect(const SqlHandler::Connection &connection, bool tls)

@@ -60,6 +60,9 @@ private:
     // and says what happened; MYSQL_WAIT_TIMEOUT when the step's time ran out
     // or the download was stopped.
     int awaitSocket(int waitFor) const;
+    // Whether the last attempt failed only because TLS was asked for and
+    // the server's greeting offers none.
+    bool greetedWithoutTls() const;
     QString checkedConnection(const SqlHandler::Connection &connection);
     QString failure() const;
     QString connectFailure(qint64 elapsedMs) const;
