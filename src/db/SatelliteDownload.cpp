@@ -111,9 +111,9 @@ void SatelliteDownload::waitForWorkers()
     for (const QPointer<QThread> &thread : qAsConst(all)) {
         if (!thread)
             continue;
-        // A stopped worker ends at once unless it is still connecting (its
-        // connection time-out ends that): the program does not wait for it,
-        // and the worker, once connected, finds itself stopped.
+        // A stopped worker ends at once unless it is still looking up the
+        // server's name, which nothing can cut short: the program does not
+        // wait for it, and the worker, once past it, finds itself stopped.
         if (!thread->wait(bound)) {
             qCInfo(downloadLog) << "A stopped satellite download still connects; the program ends without it";
             continue;

@@ -3,6 +3,7 @@
 #include "ServerSettings.h"
 #include "io/LogCategories.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFileInfo>
 
@@ -36,6 +37,9 @@ const char *const allowedAuthentication = "mysql_native_password,client_ed25519"
 constexpr int probeMs = 1000;
 
 #ifdef Q_OS_UNIX
+// How often a connection that is opening looks whether it was stopped.
+constexpr int stopCheckMs = 50;
+
 ConnectionFailure::Socket socketReport(int error)
 {
     switch (error) {
@@ -122,14 +126,37 @@ QString ServerLink::open(const SqlHandler::Connection &connection)
         return tr("the database client could not be started (out of memory)");
     if (!connection.caFile.isEmpty() && !QFileInfo(connection.caFile).isReadable())
         return tr("the certificate file %1 cannot be read").arg(connection.caFile);
-    // Where a plain connection is allowed (a server on this machine, or as
-    // the user chose), none is attempted with TLS: the client library
-    // refuses a server without TLS once TLS is asked for.
     QElapsedTimer elapsed;
     elapsed.start();
-    if (connect(connection, connection.requireTls))
+    if (connect(connection, true))
+        return checkedConnection(connection);
+    // The client library refuses a server without TLS once TLS is asked
+    // for. Where a plain connection is allowed (a server on this machine,
+    // or as the user chose), a server whose greeting offers no TLS is asked
+    // once more without; one that offers TLS and fails it (an untrusted
+    // certificate) is not: that would be a downgrade.
+    if (connection.requireTls || !greetedWithoutTls())
+        return connectFailure(elapsed.elapsed());
+    qCDebug(dbLog) << "The server offers no TLS; connecting without";
+    mysql_close(mysql);
+    mysql = mysql_init(nullptr);
+    if (!mysql)
+        return tr("the database client could not be started (out of memory)");
+    elapsed.restart();
+    if (connect(connection, false))
         return checkedConnection(connection);
     return connectFailure(elapsed.elapsed());
+}
+
+bool ServerLink::greetedWithoutTls() const
+{
+    if (mysql_errno(mysql) != CR_SSL_CONNECTION_ERROR || stop->stopped())
+        return false;
+    // Zero when no greeting came.
+    unsigned long capabilities = 0;
+    if (mariadb_get_infov(mysql, MARIADB_CONNECTION_SERVER_CAPABILITIES, &capabilities) != 0)
+        return false;
+    return capabilities != 0 && !(capabilities & CLIENT_SSL);
 }
 
 bool ServerLink::connect(const SqlHandler::Connection &connection, bool tls)
@@ -167,11 +194,68 @@ bool ServerLink::connect(const SqlHandler::Connection &connection, bool tls)
     const QByteArray database = connection.databaseName.toUtf8();
     if (stop->stopped())
         return false;
+#ifdef Q_OS_UNIX
+    // Made step by step, so that a stop from another thread ends a
+    // connection that is still opening at once, not after its time-out.
+    // The later calls block as before: the library switches back itself.
+    if (mysql_options(mysql, MYSQL_OPT_NONBLOCK, nullptr) == 0) {
+        MYSQL *made = nullptr;
+        int waitFor = mysql_real_connect_start(&made, mysql, host.constData(), user.constData(),
+                                               password.constData(), database.constData(), port, nullptr,
+                                               CLIENT_MULTI_STATEMENTS | CLIENT_MULTI_RESULTS);
+        while (waitFor != 0)
+            waitFor = mysql_real_connect_cont(&made, mysql, awaitSocket(waitFor));
+        connected = made != nullptr;
+        return connected;
+    }
+#endif
     connected = mysql_real_connect(mysql, host.constData(), user.constData(), password.constData(),
                                    database.constData(), port, nullptr,
                                    CLIENT_MULTI_STATEMENTS | CLIENT_MULTI_RESULTS) != nullptr;
     return connected;
 }
+
+#ifdef Q_OS_UNIX
+int ServerLink::awaitSocket(int waitFor) const
+{
+    pollfd socket{int(mysql_get_socket(mysql)), 0, 0};
+    if (waitFor & MYSQL_WAIT_READ)
+        socket.events |= POLLIN;
+    if (waitFor & MYSQL_WAIT_WRITE)
+        socket.events |= POLLOUT;
+    if (waitFor & MYSQL_WAIT_EXCEPT)
+        socket.events |= POLLPRI;
+    const QDeadlineTimer deadline = (waitFor & MYSQL_WAIT_TIMEOUT)
+                                        ? QDeadlineTimer(qint64(mysql_get_timeout_value_ms(mysql)))
+                                        : QDeadlineTimer(QDeadlineTimer::Forever);
+    // The stop is looked at between short waits; a stopped or timed-out
+    // step is reported to the library as its time-out, which ends the
+    // connection attempt and releases the socket.
+    while (!stop->stopped()) {
+        const int slice = int(
+            qMin(deadline.remainingTime() < 0 ? stopCheckMs : deadline.remainingTime(), qint64(stopCheckMs)));
+        const int ready = ::poll(&socket, 1, slice);
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready > 0) {
+            int happened = 0;
+            // An error or hang-up is for the library's next read or write
+            // to find.
+            const short failed = POLLERR | POLLHUP | POLLNVAL;
+            if (socket.revents & (POLLIN | failed))
+                happened |= MYSQL_WAIT_READ;
+            if (socket.revents & (POLLOUT | failed))
+                happened |= MYSQL_WAIT_WRITE;
+            if (socket.revents & POLLPRI)
+                happened |= MYSQL_WAIT_EXCEPT;
+            return happened & (waitFor | MYSQL_WAIT_READ | MYSQL_WAIT_WRITE);
+        }
+        if (deadline.hasExpired())
+            break;
+    }
+    return MYSQL_WAIT_TIMEOUT;
+}
+#endif
 
 QString ServerLink::checkedConnection(const SqlHandler::Connection &connection)
 {

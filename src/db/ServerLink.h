@@ -56,6 +56,13 @@ public:
 
 private:
     bool connect(const SqlHandler::Connection &connection, bool tls);
+    // Waits for what a step of the connection waits for (MYSQL_WAIT_* bits)
+    // and says what happened; MYSQL_WAIT_TIMEOUT when the step's time ran out
+    // or the download was stopped.
+    int awaitSocket(int waitFor) const;
+    // Whether the last attempt failed only because TLS was asked for and
+    // the server's greeting offers none.
+    bool greetedWithoutTls() const;
     QString checkedConnection(const SqlHandler::Connection &connection);
     QString failure() const;
     QString connectFailure(qint64 elapsedMs) const;

@@ -227,7 +227,7 @@ void SerialPortHandler::closePort()
         return;
     QSerialPort *released = port;
     port = nullptr;
-    serial.clear();
+    identity.reset();
     // Further reports of this port (an unplugged port repeats its error) must
     // not reach us, and it may still be inside its own signal emission: it is
     // deleted once control is back in the event loop.
@@ -249,12 +249,10 @@ bool SerialPortHandler::identifyDevice()
     } catch (const std::exception &) {
         return false;
     }
-    // Maker, model, serial number, firmware level.
-    const QStringList fields = reply.split(QLatin1Char(','));
-    if (fields.size() < 3 || !fields.at(0).contains(QLatin1String("KAVEN GmbH")))
+    identity = DeviceIdentity::fromReply(reply);
+    if (!identity)
         return false;
-    serial = fields.at(2);
-    emit deviceFound(serial);
+    emit deviceFound(identity->serialField());
     return true;
 }
 

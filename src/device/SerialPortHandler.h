@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceIdentity.h"
 #include "DeviceReplies.h"
 #include "ReplyForm.h"
 #include "model/SatelliteCatalogue.h"
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // A serial port that may be the switch: its name and its USB ids (0 when the
@@ -67,9 +69,8 @@ public:
     // search timer; true when a switch is connected afterwards.
     bool connectNow();
     bool isConnected() const { return port && port->isOpen(); }
-    // The serial number of the connected switch as the window shows it: the
-    // switch puts "SN:" before it.
-    QString serialNumber() const { return serial.mid(3); }
+    // The serial number of the connected switch as the window shows it.
+    QString serialNumber() const { return identity ? identity->serialNumber() : QString(); }
     // Why the ports that may be the switch cannot be used, one line per
     // port; empty when there is nothing to say.
     QString portProblem() const;
@@ -197,7 +198,7 @@ private:
     int unanswered = 0;
     // Lines a query passes over before its read fails.
     static constexpr int maxDroppedReplies = 4;
-    QString serial;
+    std::optional<DeviceIdentity> identity;
     PortLister portLister;
     RandomSource random;
     PortOpener opener;

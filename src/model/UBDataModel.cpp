@@ -167,7 +167,7 @@ void UBDataModel::setLnb2(const QString &name)
 void UBDataModel::deviceFound(const QString &serialNumber)
 {
     qCDebug(deviceLog).noquote() << QStringLiteral("found ") + serialNumber;
-    serial = serialNumber.mid(3);
+    serial = shownSerialNumber(serialNumber);
     setDeviceConnected(true);
 }
 

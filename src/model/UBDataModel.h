@@ -61,6 +61,10 @@ public:
     QString lnb1() const { return lnb1Name; }
     QString lnb2() const { return lnb2Name; }
     QString serialNumber() const { return serial; }
+    // The serial number shown for the third field of the switch's
+    // identification: the switch puts a tag of three characters ("SN:")
+    // before the number.
+    static QString shownSerialNumber(const QString &received) { return received.mid(3); }
     bool deviceConnected() const { return devicePresent; }
     QString versionNumber() const { return version; }
 

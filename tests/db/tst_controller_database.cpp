@@ -325,6 +325,31 @@ private slots:
         QVERIFY(!controller->satelliteDataSummary().contains(QLatin1String("next.invalid")));
     }
 
+    // Markup from the server reaches the window as its characters (the
+    // window's texts are plain text): a satellite's name, and a database
+    // name in the server's refusal.
+    void markupFromTheServerStaysText()
+    {
+        const QString name = QStringLiteral("<img src=http://127.0.0.1:9/sat.png>");
+        Admin admin;
+        QVERIFY2(admin.isOpen(), qPrintable(admin.lastError()));
+        const QString db = admin.createDatabase(QStringLiteral("markup"),
+                                                {createTable(name), insertRow(name, 1, 11000, "H", 9750, 3)});
+        QVERIFY2(!db.isEmpty(), qPrintable(admin.lastError()));
+        build(fixtureConnection(db));
+        QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
+        controller->initializeInBackground();
+        QVERIFY(ready.wait(10000));
+        QCOMPARE(controller->availableSatelites(), QStringList{name});
+
+        const QString missing = QStringLiteral("<img src=http://127.0.0.1:9/db.png>");
+        build(fixtureConnection(missing));
+        controller->initializeInBackground();
+        QTRY_VERIFY_WITH_TIMEOUT(controller->satelliteDataNotice().contains(missing), 10000);
+        QVERIFY2(controller->satelliteDataNotice().contains(QStringLiteral("no database \"%1\"").arg(missing)),
+                 qPrintable(controller->satelliteDataNotice()));
+    }
+
     // A server whose database holds no satellites leaves the data in use and
     // says so, naming the database.
     void emptyDatabaseKeepsTheData()

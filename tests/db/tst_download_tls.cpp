@@ -96,25 +96,31 @@ private slots:
         connection.requireTls = false;
         const SqlHandler::Download result = SqlHandler::download(connection);
         QVERIFY2(result.complete, qPrintable(result.reason));
+        QVERIFY(result.encrypted);
     }
 
     // A certificate the system's store does not trust, or a CA file that
     // cannot be read: no connection, and the reason says so in the
-    // program's words.
+    // program's words. Where a plain connection is allowed, a server that
+    // offers TLS with an untrusted certificate is not taken plain instead.
     void untrustedCertificateIsRefused_data()
     {
         QTest::addColumn<QString>("caFile");
+        QTest::addColumn<bool>("requireTls");
         QTest::addColumn<QString>("said");
-        QTest::newRow("system's store") << QString() << QStringLiteral("(TLS)");
-        QTest::newRow("missing CA file") << QStringLiteral("/nonexistent/ca.pem")
+        QTest::newRow("system's store") << QString() << true << QStringLiteral("(TLS)");
+        QTest::newRow("system's store, plain allowed") << QString() << false << QStringLiteral("(TLS)");
+        QTest::newRow("missing CA file") << QStringLiteral("/nonexistent/ca.pem") << true
                                          << QStringLiteral("/nonexistent/ca.pem");
     }
     void untrustedCertificateIsRefused()
     {
         QFETCH(QString, caFile);
+        QFETCH(bool, requireTls);
         QFETCH(QString, said);
         SqlHandler::Connection connection = tlsConnection();
         connection.caFile = caFile;
+        connection.requireTls = requireTls;
         const SqlHandler::Download result = SqlHandler::download(connection);
         QVERIFY(!result.opened);
         QVERIFY(!result.complete);

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -473,6 +474,17 @@ private slots:
         QVERIFY(!result.complete);
         QVERIFY2(result.reason.contains(QLatin1String("SSL")) || result.reason.contains(QLatin1String("TLS")),
                  qPrintable(result.reason));
+        // In the user's language.
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/fenzo_setup_de.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&german));
+        const SqlHandler::Download refused = SqlHandler::download(connection);
+        QCoreApplication::removeTranslator(&german);
+        QVERIFY2(refused.reason.startsWith(QStringLiteral("Server %1:%2 bietet keine geprüfte verschlüsselte "
+                                                          "Verbindung (TLS)")
+                                               .arg(connection.hostName)
+                                               .arg(connection.port)),
+                 qPrintable(refused.reason));
         connection.requireTls = false;
         const SqlHandler::Download plain = SqlHandler::download(connection);
         QVERIFY(plain.complete);
