@@ -71,18 +71,6 @@
         <translation>Die Datei %1 enthält keine Antworten eines Multischalters: %2</translation>
     </message>
     <message>
-        <source>server %1:%2</source>
-        <translation>Server %1:%2</translation>
-    </message>
-    <message>
-        <source>offline cache of %1</source>
-        <translation>Offline-Daten vom %1</translation>
-    </message>
-    <message>
-        <source>built in, dtv-scan-tables of %1</source>
-        <translation>eingebaut, dtv-scan-tables vom %1</translation>
-    </message>
-    <message>
         <source>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</source>
         <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server).</translation>
     </message>
@@ -880,6 +868,21 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>SatelliteSource</name>
+    <message>
+        <source>server %1:%2</source>
+        <translation>Server %1:%2</translation>
+    </message>
+    <message>
+        <source>offline cache of %1</source>
+        <translation>Offline-Daten vom %1</translation>
+    </message>
+    <message>
+        <source>built in, dtv-scan-tables of %1</source>
+        <translation>eingebaut, dtv-scan-tables vom %1</translation>
+    </message>
+</context>
+<context>
     <name>SerialPortHandler</name>
     <message>
         <source>Error occured while reading data, please try again</source>
@@ -1425,18 +1428,6 @@ Rückgabewert 2: Fehler.
     <message>
         <source>Satellite data: %1; no server: %2</source>
         <translation>Satellitendaten: %1; Abruf vom Server fehlgeschlagen: %2</translation>
-    </message>
-    <message>
-        <source>server %1:%2</source>
-        <translation>Server %1:%2</translation>
-    </message>
-    <message>
-        <source>offline cache of %1</source>
-        <translation>Offline-Daten vom %1</translation>
-    </message>
-    <message>
-        <source>built in, dtv-scan-tables of %1</source>
-        <translation>eingebaut, dtv-scan-tables vom %1</translation>
     </message>
     <message>
         <source>none</source>

@@ -71,18 +71,6 @@
         <translation>The file %1 holds no replies of a switch: %2</translation>
     </message>
     <message>
-        <source>server %1:%2</source>
-        <translation>server %1:%2</translation>
-    </message>
-    <message>
-        <source>offline cache of %1</source>
-        <translation>offline cache of %1</translation>
-    </message>
-    <message>
-        <source>built in, dtv-scan-tables of %1</source>
-        <translation>built in, dtv-scan-tables of %1</translation>
-    </message>
-    <message>
         <source>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</source>
         <translation>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</translation>
     </message>
@@ -869,6 +857,21 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>SatelliteSource</name>
+    <message>
+        <source>server %1:%2</source>
+        <translation>server %1:%2</translation>
+    </message>
+    <message>
+        <source>offline cache of %1</source>
+        <translation>offline cache of %1</translation>
+    </message>
+    <message>
+        <source>built in, dtv-scan-tables of %1</source>
+        <translation>built in, dtv-scan-tables of %1</translation>
+    </message>
+</context>
+<context>
     <name>SerialPortHandler</name>
     <message>
         <source>Error occured while reading data, please try again</source>
@@ -1414,18 +1417,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Satellite data: %1; no server: %2</source>
         <translation>Satellite data: %1; no server: %2</translation>
-    </message>
-    <message>
-        <source>server %1:%2</source>
-        <translation>server %1:%2</translation>
-    </message>
-    <message>
-        <source>offline cache of %1</source>
-        <translation>offline cache of %1</translation>
-    </message>
-    <message>
-        <source>built in, dtv-scan-tables of %1</source>
-        <translation>built in, dtv-scan-tables of %1</translation>
     </message>
     <message>
         <source>none</source>

@@ -1,5 +1,7 @@
 #include "SatelliteSource.h"
 
+#include "ServerSettings.h"
+
 SatelliteSource::SatelliteSource(const Connection &connection, const QString &cacheDirectory, Clock clock,
                                  BuiltInLoader builtIn, int downloadDeadlineMs, QObject *parent)
     : QObject(parent),
@@ -28,4 +30,23 @@ bool SatelliteSource::startDownload()
         emit downloadFinished(result);
     });
     return true;
+}
+
+QString SatelliteSource::originText() const
+{
+    const QString date = dataDate().toString(Qt::ISODate);
+    switch (source()) {
+    case Source::Server: {
+        const Connection &c = dataServer();
+        return tr("server %1:%2")
+            .arg(c.hostName, QString::number(ServerSettings::portOf(c)));
+    }
+    case Source::Cache:
+        return tr("offline cache of %1").arg(date);
+    case Source::BuiltIn:
+        return tr("built in, dtv-scan-tables of %1").arg(date);
+    case Source::None:
+        break;
+    }
+    return QString();
 }
