@@ -50,17 +50,9 @@ bool writeCache(const QString &directory, int satellites, int rows)
 {
     CacheFile::Satelites data;
     QVector<SateliteParams> params;
-    for (int s = 0; s < satellites; ++s) {
-        const QString name = QStringLiteral("Sat %1").arg(s, 3, 10, QLatin1Char('0'));
-        const quint32 satId = quint32(s % 127 + 1);
-        QVector<TransponderItem> &items = data[name];
-        for (int r = 0; r < rows; ++r) {
-            const quint32 frequency = quint32(10700 + 10 * r);
-            items.append({quint32(r + 1), frequency, Polarisation::fromHorizontalBit(r % 2 == 1),
-                          frequency < 11700 ? 9750u : 10600u, satId});
-        }
-        params.append({name, satId, 9750, 10600});
-    }
+    for (int s = 0; s < satellites; ++s)
+        CacheFile::addSatellite(data, params, QStringLiteral("Sat %1").arg(s, 3, 10, QLatin1Char('0')),
+                                quint32(s % 127 + 1), 1, rows, 10700, 10);
     return CacheFile::writeCacheFile(directory, data, params);
 }
 
