@@ -4,7 +4,9 @@ import QtQuick.Window 2.13
 // A dialog, message box or file chooser made the first time it is needed
 // instead of with the window that holds it: the start pays only for what it
 // shows. Like a window declared in an item, it belongs to that item's window
-// (transient for it, centred over it, closed with it).
+// (transient for it, centred over it, closed with it). One given by its
+// file (`source`) is not even compiled before: neither are the modules it
+// imports loaded.
 Loader {
     id: loader
     active: false

@@ -373,44 +373,50 @@ OptionsForm {
 
     OnDemand {
         id: satelliteData
-        sourceComponent: Component {
-            SatelliteDataDialog {
-            }
-        }
+        source: "SatelliteDataDialog.qml"
     }
 
     OnDemand {
         id: openChooser
-        sourceComponent: Component {
-            FileChooser {
-                title: qsTr("Choose a file")
-                nameFilters: [qsTr("dat files") + " (*.dat)"]
-                onChosen: function (url) { ubModelController.readFromFile(url) }
-            }
+        source: "FileChooser.qml"
+        onLoaded: {
+            item.title = qsTr("Choose a file")
+            item.nameFilters = [qsTr("dat files") + " (*.dat)"]
         }
+    }
+
+    Connections {
+        target: openChooser.item
+        function onChosen(url) { ubModelController.readFromFile(url) }
     }
 
     OnDemand {
         id: reportChooser
-        sourceComponent: Component {
-            FileChooser {
-                title: qsTr("Choose a file")
-                saving: true
-                nameFilters: [qsTr("txt files") + " (*.txt)"]
-                onChosen: function (url) { if (supportReport) supportReport.save(url) }
-            }
+        source: "FileChooser.qml"
+        onLoaded: {
+            item.title = qsTr("Choose a file")
+            item.saving = true
+            item.nameFilters = [qsTr("txt files") + " (*.txt)"]
         }
+    }
+
+    Connections {
+        target: reportChooser.item
+        function onChosen(url) { if (supportReport) supportReport.save(url) }
     }
 
     OnDemand {
         id: saveChooser
-        sourceComponent: Component {
-            FileChooser {
-                title: qsTr("Choose a file")
-                saving: true
-                nameFilters: [qsTr("dat files") + " (*.dat)"]
-                onChosen: function (url) { ubModelController.saveToFile(url) }
-            }
+        source: "FileChooser.qml"
+        onLoaded: {
+            item.title = qsTr("Choose a file")
+            item.saving = true
+            item.nameFilters = [qsTr("dat files") + " (*.dat)"]
         }
+    }
+
+    Connections {
+        target: saveChooser.item
+        function onChosen(url) { ubModelController.saveToFile(url) }
     }
 }
