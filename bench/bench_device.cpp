@@ -172,7 +172,7 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
     UBModelController::Environment environment;
     environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("none"), QString(), QString(), 1};
     environment.cacheDirectory = directory;
-    environment.portLister = [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; };
+    environment.portLister = [link] { return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(link)}; };
     environment.backupDirectory = directory + QStringLiteral("/backups");
     UBModelController controller(&model, environment);
     bool found = false;
@@ -229,7 +229,7 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
         return 1;
     }
     SerialPortHandler searching([tricklingLink] {
-        return QList<SerialPortCandidate>{{tricklingLink, 0x0483, 0x5740}};
+        return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(tricklingLink)};
     });
     int ticks = 0;
     QObject::connect(&searching, &SerialPortHandler::deviceMissing, [&ticks] { ++ticks; });
@@ -278,7 +278,7 @@ int main(int argc, char *argv[])
     }
     const auto stopSimulator = [&simulator] { stop(simulator); };
 
-    const auto ports = [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; };
+    const auto ports = [link] { return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(link)}; };
     auto handler = std::make_unique<SerialPortHandler>(ports);
     QEventLoop loop;
     bool found = false;

@@ -16,17 +16,14 @@
 #include "BenchSupport.h"
 #include "CacheFile.h"
 #include "RelayProcess.h"
-#include "controller/UBModelController.h"
-#include "model/UBDataModel.h"
+#include "app/ProgramWindow.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
 #include <QQuickWindow>
-#include <QStringListModel>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -49,25 +46,19 @@ struct Times
 Times startOnce(const QString &host, int port, const QString &cacheDirectory)
 {
     QQmlApplicationEngine engine;
-    UBDataModel model;
-    UBModelController::Environment environment;
+    Environment environment;
     environment.connection = {host, QStringLiteral("satellites"), QStringLiteral("fenzo_ro"),
                               QStringLiteral("fenzo"), port};
     environment.cacheDirectory = cacheDirectory;
     environment.portLister = [] { return QList<SerialPortCandidate>(); };
-    QStringListModel lnbModel;
     QElapsedTimer timer;
     timer.start();
-    UBModelController controller(&model, environment);
+    ProgramWindow program(environment);
+    UBModelController &controller = program.controller();
     bool ready = false;
-    QObject::connect(&controller, &UBModelController::satelliteListChanged, &lnbModel,
-                     &QStringListModel::setStringList);
     QObject::connect(&controller, &UBModelController::satelliteDataReady, &controller, [&] { ready = true; });
-    engine.rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), &model);
-    engine.rootContext()->setContextProperty(QStringLiteral("ubModelController"), &controller);
-    engine.rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
-    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
-    controller.initializeInBackground();
+    program.load(engine);
+    program.start();
     auto *window =
         engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
     Times times;
@@ -77,7 +68,7 @@ Times startOnce(const QString &host, int port, const QString &cacheDirectory)
         const double now = timer.nsecsElapsed() / 1e6;
         if (times.firstFrame < 0)
             times.firstFrame = now;
-        if (lnbModel.rowCount() > 0 && times.usable < 0)
+        if (times.usable < 0 && !controller.availableSatelites().isEmpty())
             times.usable = now;
         if (ready && times.downloadTaken < 0)
             times.downloadTaken = now;

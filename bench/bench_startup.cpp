@@ -1,51 +1,63 @@
-// Start-up of the interface: from creating the model and controller (the
-// satellite data loaded from the offline cache) to the first frame of the
-// window, for a small and a large satellite set, beside the first frame of an
-// empty window measured in the same run; and the time the band list's shared
+// Start-up of the interface as the program makes it (ProgramWindow, with no
+// server: the satellite data come from the offline cache): from creating the
+// window's parts to the window's first frame, for a small and a large
+// satellite set, beside the first frame of an empty window measured in the
+// same run; the peak memory of such a start beside that of an empty Controls 2
+// window (each in a process of its own); and the time the band list's shared
 // transponder lists take to build.
 //
 //   bench_startup [RUNS]      (default 5; runs headless with the software renderer)
+//
+// Any warning or error on the way (a QML error above all) fails the run with
+// exit status 1: a window that does not load as the program's does not
+// measure the program.
 
 #include "BenchSupport.h"
 #include "CacheFile.h"
+#include "OfflineEnvironment.h"
+#include "app/ProgramWindow.h"
 #include "controller/TransponderLists.h"
-#include "controller/UBModelController.h"
-#include "model/UBDataModel.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QProcess>
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
 #include <QQuickWindow>
-#include <QStringListModel>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
+std::atomic<int> warningsSeen{0};
+QtMessageHandler previousHandler = nullptr;
+
+// Counts every warning, critical and fatal message, and passes all on.
+void countWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        ++warningsSeen;
+    previousHandler(type, context, text);
+}
+
 // A cache file of `satellites` satellites with `rows` transponders each.
 bool writeCache(const QString &directory, int satellites, int rows)
 {
     CacheFile::Satelites data;
     QVector<SateliteParams> params;
-    for (int s = 0; s < satellites; ++s) {
-        const QString name = QStringLiteral("Sat %1").arg(s, 3, 10, QLatin1Char('0'));
-        const quint32 satId = quint32(s % 127 + 1);
-        QVector<TransponderItem> &items = data[name];
-        for (int r = 0; r < rows; ++r) {
-            const quint32 frequency = quint32(10700 + 10 * r);
-            items.append({quint32(r + 1), frequency, Polarisation::fromHorizontalBit(r % 2 == 1),
-                          frequency < 11700 ? 9750u : 10600u, satId});
-        }
-        params.append({name, satId, 9750, 10600});
-    }
+    for (int s = 0; s < satellites; ++s)
+        CacheFile::addSatellite(data, params, QStringLiteral("Sat %1").arg(s, 3, 10, QLatin1Char('0')),
+                                quint32(s % 127 + 1), 1, rows, 10700, 10);
     return CacheFile::writeCacheFile(directory, data, params);
 }
 
-// Milliseconds until the first frame of the window made by `load`.
+// Milliseconds until the first frame of the window made by `load`; -1 when
+// it made none.
 template <typename Load>
 double untilFirstFrame(QQmlApplicationEngine &engine, Load load)
 {
@@ -60,7 +72,7 @@ double untilFirstFrame(QQmlApplicationEngine &engine, Load load)
     QObject::connect(window, &QQuickWindow::frameSwapped, window, [&swapped] { swapped = true; });
     while (!swapped && timer.elapsed() < 20000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    const double ms = timer.nsecsElapsed() / 1e6;
+    const double ms = swapped ? timer.nsecsElapsed() / 1e6 : -1;
     window->close();
     return ms;
 }
@@ -76,36 +88,21 @@ struct Figures
 Figures programStart(const QString &cacheDirectory)
 {
     QQmlApplicationEngine engine;
-    UBDataModel model;
-    UBModelController::Environment environment;
-    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
-                              QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), 1};
-    environment.cacheDirectory = cacheDirectory;
-    environment.portLister = [] { return QList<SerialPortCandidate>(); };
-    QStringListModel lnbModel;
-    std::unique_ptr<UBModelController> controller;
+    std::unique_ptr<ProgramWindow> window;
     Figures figures{};
     figures.firstFrame = untilFirstFrame(engine, [&] {
-        controller = std::make_unique<UBModelController>(&model, environment);
-        engine.rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), &model);
-        engine.rootContext()->setContextProperty(QStringLiteral("ubModelController"), controller.get());
-        engine.rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
-        engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
-        controller->initialize();
-        const QStringList satellites = controller->availableSatelites();
-        lnbModel.setStringList(satellites);
-        if (!satellites.isEmpty())
-            model.setLnb1(satellites.at(0));
-        if (satellites.size() >= 2)
-            model.setLnb2(satellites.at(1));
+        window = std::make_unique<ProgramWindow>(OfflineEnvironment::in(cacheDirectory));
+        window->load(engine);
+        window->start();
     });
 
     // The band list's shared transponder lists, every one built afresh for
     // the data in memory.
     QElapsedTimer timer;
     timer.start();
-    TransponderLists lists(controller->catalogue());
-    for (const QString &name : controller->availableSatelites()) {
+    UBModelController &controller = window->controller();
+    TransponderLists lists(controller.catalogue());
+    for (const QString &name : controller.availableSatelites()) {
         if (!lists.forSatellite(name))
             return {figures.firstFrame, -1};
     }
@@ -113,31 +110,112 @@ Figures programStart(const QString &cacheDirectory)
     return figures;
 }
 
+const char emptyWindowQml[] = "import QtQuick 2.7\nimport QtQuick.Controls 2.0\n"
+                              "ApplicationWindow { visible: true; width: 950; height: 550 }";
+
 double emptyWindow()
 {
     QQmlApplicationEngine engine;
-    return untilFirstFrame(engine, [&] {
-        engine.loadData("import QtQuick 2.7\nimport QtQuick.Controls 2.0\n"
-                        "ApplicationWindow { visible: true; width: 950; height: 550 }");
-    });
+    return untilFirstFrame(engine, [&] { engine.loadData(emptyWindowQml); });
+}
+
+// Peak resident memory of this process in KiB, -1 when unknown. Read from
+// /proc: getrusage() keeps the figure across exec, so a child would report
+// the peak of the parent it was forked from.
+long peakKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// In a process of its own: one start of `what` ("program" with the cache in
+// `directory`, or "empty"), then its peak memory on standard output.
+int measureMemory(const char *what, const QString &directory)
+{
+    const bool program = std::strcmp(what, "program") == 0;
+    const double frame = program ? programStart(directory).firstFrame : emptyWindow();
+    if (frame < 0)
+        return 1;
+    const long peak = peakKiB();
+    std::printf("%ld\n", peak);
+    return peak > 0 ? 0 : 1;
+}
+
+// The median peak memory of `runs` processes measuring `what`; -1 on failure.
+double childPeak(const QString &what, const QString &directory, int runs)
+{
+    std::vector<double> peaks;
+    for (int i = 0; i < runs; ++i) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory"), what, directory});
+        if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+            return -1;
+        bool number = false;
+        const double kib = child.readAllStandardOutput().trimmed().toDouble(&number);
+        if (!number)
+            return -1;
+        peaks.push_back(kib);
+    }
+    return median(peaks);
+}
+
+struct Set
+{
+    const char *name;
+    int satellites;
+    int rows;
+};
+
+// The first-frame figures of every set; false when one could not be made.
+bool startFigures(int runs, double base, QString *smallCache, QTemporaryDir &smallDir)
+{
+    const Set sets[] = {{"small (10 x 60)", 10, 60}, {"large (200 x 200)", 200, 200}};
+    double smallFrame = 0;
+    for (const Set &set : sets) {
+        QTemporaryDir largeDir;
+        QTemporaryDir &dir = smallFrame == 0 ? smallDir : largeDir;
+        if (!writeCache(dir.path(), set.satellites, set.rows)) {
+            std::fprintf(stderr, "bench: cannot write the cache\n");
+            return false;
+        }
+        std::vector<double> frames, fills;
+        for (int i = 0; i < runs; ++i) {
+            const Figures figures = programStart(dir.path());
+            if (figures.firstFrame < 0)
+                return false;
+            frames.push_back(figures.firstFrame);
+            fills.push_back(figures.cacheFill);
+        }
+        if (smallFrame == 0) {
+            smallFrame = median(frames);
+            *smallCache = dir.path();
+        }
+        std::printf("%-18s first frame %.1f ms = %.1f x the empty window, %.2f x the small set; "
+                    "transponder lists filled in %.1f ms\n",
+                    set.name, median(frames), median(frames) / base, median(frames) / smallFrame, median(fills));
+    }
+    return true;
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
     bench::preferHeadless();
+    previousHandler = qInstallMessageHandler(countWarnings);
     QGuiApplication app(argc, argv);
+    // The program's identity: the file dialogs keep their state under it.
     app.setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    if (argc == 4 && std::strcmp(argv[1], "--memory") == 0)
+        return measureMemory(argv[2], QString::fromLocal8Bit(argv[3])) != 0 || warningsSeen > 0 ? 1 : 0;
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
-
-    struct Set
-    {
-        const char *name;
-        int satellites;
-        int rows;
-    };
-    const Set sets[] = {{"small (10 x 60)", 10, 60}, {"large (200 x 200)", 200, 200}};
 
     emptyWindow(); // warm up the QML type loader
     std::vector<double> baseline;
@@ -146,24 +224,24 @@ int main(int argc, char **argv)
     const double base = median(baseline);
     std::printf("empty window, first frame: %.1f ms (median of %d)\n", base, runs);
 
-    double smallFrame = 0;
-    for (const Set &set : sets) {
-        QTemporaryDir dir;
-        if (!writeCache(dir.path(), set.satellites, set.rows)) {
-            std::fprintf(stderr, "bench: cannot write the cache\n");
-            return 1;
-        }
-        std::vector<double> frames, fills;
-        for (int i = 0; i < runs; ++i) {
-            const Figures figures = programStart(dir.path());
-            frames.push_back(figures.firstFrame);
-            fills.push_back(figures.cacheFill);
-        }
-        if (smallFrame == 0)
-            smallFrame = median(frames);
-        std::printf("%-18s first frame %.1f ms = %.1f x the empty window, %.2f x the small set; "
-                    "transponder lists filled in %.1f ms\n",
-                    set.name, median(frames), median(frames) / base, median(frames) / smallFrame, median(fills));
+    QTemporaryDir smallDir;
+    QString smallCache;
+    if (!startFigures(runs, base, &smallCache, smallDir)) {
+        std::fprintf(stderr, "bench: the window made no first frame\n");
+        return 1;
+    }
+    const double emptyPeak = childPeak(QStringLiteral("empty"), QString(), runs);
+    const double programPeak = childPeak(QStringLiteral("program"), smallCache, runs);
+    if (emptyPeak <= 0 || programPeak <= 0) {
+        std::fprintf(stderr, "bench: a memory run failed\n");
+        return 1;
+    }
+    std::printf("peak memory (own process, median of %d): empty Controls 2 window %.1f MiB, offline start of "
+                "the window (small set) %.1f MiB = %.2f x\n",
+                runs, emptyPeak / 1024, programPeak / 1024, programPeak / emptyPeak);
+    if (warningsSeen > 0) {
+        std::fprintf(stderr, "bench: %d warnings or errors (above): not the program's start\n", int(warningsSeen));
+        return 1;
     }
     return 0;
 }

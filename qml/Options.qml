@@ -7,18 +7,15 @@ OptionsForm {
     id: options
 
     // Reached by the window and by the tests.
-    property alias errorMessage: errorMessage
-    property alias resetDynamicDialog: resetDynamicDialog
-    property alias assignStaticUBsDialog: assignStaticUBsDialog
-    property alias staticUBBox: staticUBBox
-    property alias staticAboveBox: staticAboveBox
-    property alias staticAboveLabel: staticAboveLabel
-    property alias helpDialog: helpDialog
-    property alias versionLabel: versionLabel
-    property alias openDialog: openDialog
-    property alias saveDialog: saveDialog
-    property alias satelliteDataDialog: satelliteDataDialog
-    property alias reportDialog: reportDialog
+    // The dialogs are made when first opened: each is null until then.
+    property alias errorMessage: errorBox.item
+    property alias resetDynamicDialog: resetDynamic.item
+    property alias assignStaticUBsDialog: assignStaticUBs.item
+    property alias helpDialog: help.item
+    property alias openDialog: openChooser.item
+    property alias saveDialog: saveChooser.item
+    property alias satelliteDataDialog: satelliteData.item
+    property alias reportDialog: reportChooser.item
 
     // Without satellite data nothing can be transferred; the file buttons
     // stay disabled until data arrive.
@@ -41,8 +38,8 @@ OptionsForm {
     }
 
     function showSatelliteMissing(text) {
-        errorMessage.text = text
-        errorMessage.open()
+        errorBox.get().text = text
+        errorBox.open()
     }
 
     // A name set in the model (from a file or the device) selects itself in
@@ -101,26 +98,26 @@ OptionsForm {
     saveToRomButton.onClicked: ubModelController.storeDataInEEPROM()
     readFromDeviceButton.onClicked: ubModelController.readFromDevice()
     compareButton.onClicked: openCompareWindow(ubModelController.compareWithDevice())
-    saveToFileButton.onClicked: saveDialog.open()
-    readFromFileButton.onClicked: openDialog.open()
-    resetDynamicButton.onClicked: resetDynamicDialog.open()
-    assignStaticButton.onClicked: assignStaticUBsDialog.open()
-    helpIconArea.onClicked: helpDialog.open()
+    saveToFileButton.onClicked: saveChooser.open()
+    readFromFileButton.onClicked: openChooser.open()
+    resetDynamicButton.onClicked: resetDynamic.open()
+    assignStaticButton.onClicked: assignStaticUBs.open()
+    helpIconArea.onClicked: help.open()
     sheetIconArea.onClicked: openSheetWindow()
-    satelliteDataIconArea.onClicked: satelliteDataDialog.open()
-    supportReportIconArea.onClicked: reportDialog.open()
+    satelliteDataIconArea.onClicked: satelliteData.open()
+    supportReportIconArea.onClicked: reportChooser.open()
 
     // The usual keys for the file actions, and the sheet as "print".
     Shortcut {
         sequence: StandardKey.Save
         enabled: saveToFileButton.enabled
-        onActivated: saveDialog.open()
+        onActivated: saveChooser.open()
     }
 
     Shortcut {
         sequence: StandardKey.Open
         enabled: readFromFileButton.enabled
-        onActivated: openDialog.open()
+        onActivated: openChooser.open()
     }
 
     Shortcut {
@@ -132,13 +129,13 @@ OptionsForm {
     Shortcut {
         sequences: ["Space", "Return", "Enter"]
         enabled: supportReportIconArea.activeFocus
-        onActivated: reportDialog.open()
+        onActivated: reportChooser.open()
     }
 
     Shortcut {
         sequences: ["Space", "Return", "Enter"]
         enabled: satelliteDataIconArea.activeFocus
-        onActivated: satelliteDataDialog.open()
+        onActivated: satelliteData.open()
     }
 
     Shortcut {
@@ -150,12 +147,12 @@ OptionsForm {
     Shortcut {
         sequences: ["Space", "Return", "Enter"]
         enabled: helpIconArea.activeFocus
-        onActivated: helpDialog.open()
+        onActivated: help.open()
     }
 
     Shortcut {
         sequence: StandardKey.HelpContents
-        onActivated: helpDialog.open()
+        onActivated: help.open()
     }
 
     // One window, shown again with each comparison; nothing when the switch
@@ -245,135 +242,181 @@ OptionsForm {
         }
     }
 
-    MessageBox {
-        id: errorMessage
-        title: qsTr("Error")
-        text: qsTr("Selected satelite no longer available.")
-    }
-
-    MessageBox {
-        id: resetDynamicDialog
-        title: qsTr("Warning")
-        text: qsTr("This will redistribute all dynamic UBs equally and change current settings.")
-        cancelable: true
-        onAccepted: ubModelController.resetDynamicUBs(true)
-    }
-
-    DialogWindow {
-        id: assignStaticUBsDialog
-        title: qsTr("Set number of static UBs")
-        cancelable: true
-        onAccepted: {
-            // A number typed and not yet taken by the box counts as chosen.
-            var typed = staticUBBox.find(staticUBBox.editText)
-            if (typed >= 0)
-                staticUBBox.currentIndex = typed
-            ubModelController.setStaticUBs(staticUBBox.currentIndex, staticAboveBox.checked)
-        }
-
-        Label {
-            textFormat: Text.PlainText
-            text: qsTr("Select number of static UBs. Existing data will be overwritten!")
-        }
-
-        RowLayout {
-            Label {
-                id: staticUBLabel
-                textFormat: Text.PlainText
-                text: qsTr("Number of static Ubs: ")
+    OnDemand {
+        id: errorBox
+        sourceComponent: Component {
+            MessageBox {
+                title: qsTr("Error")
+                text: qsTr("Selected satelite no longer available.")
             }
+        }
+    }
 
-            // A number can be typed as well as chosen; Enter takes it and
-            // accepts the dialog.
-            ComboBox {
-                id: staticUBBox
-                Layout.preferredWidth: 90
-                editable: true
-                validator: IntValidator {
-                    bottom: 0
-                    top: 24
+    OnDemand {
+        id: resetDynamic
+        sourceComponent: Component {
+            MessageBox {
+                title: qsTr("Warning")
+                text: qsTr("This will redistribute all dynamic UBs equally and change current settings.")
+                cancelable: true
+                onAccepted: ubModelController.resetDynamicUBs(true)
+            }
+        }
+    }
+
+    OnDemand {
+        id: assignStaticUBs
+        sourceComponent: Component {
+            DialogWindow {
+                // Reached by the tests.
+                property alias staticUBBox: staticUBBox
+                property alias staticAboveBox: staticAboveBox
+                property alias staticAboveLabel: staticAboveLabel
+
+                title: qsTr("Set number of static UBs")
+                cancelable: true
+                onAccepted: {
+                    // A number typed and not yet taken by the box counts as chosen.
+                    var typed = staticUBBox.find(staticUBBox.editText)
+                    if (typed >= 0)
+                        staticUBBox.currentIndex = typed
+                    ubModelController.setStaticUBs(staticUBBox.currentIndex, staticAboveBox.checked)
                 }
-                Accessible.name: staticUBLabel.text
-                textRole: "text"
-                model: ListModel {
-                    id: staticUBItems
+
+                Label {
+                    textFormat: Text.PlainText
+                    text: qsTr("Select number of static UBs. Existing data will be overwritten!")
+                }
+
+                RowLayout {
+                    Label {
+                        id: staticUBLabel
+                        textFormat: Text.PlainText
+                        text: qsTr("Number of static Ubs: ")
+                    }
+
+                    // A number can be typed as well as chosen; Enter takes it and
+                    // accepts the dialog.
+                    ComboBox {
+                        id: staticUBBox
+                        Layout.preferredWidth: 90
+                        editable: true
+                        validator: IntValidator {
+                            bottom: 0
+                            top: 24
+                        }
+                        Accessible.name: staticUBLabel.text
+                        textRole: "text"
+                        model: ListModel {
+                            id: staticUBItems
+                        }
+                    }
+
+                    Label {
+                        id: staticAboveLabel
+                        textFormat: Text.PlainText
+                        text: qsTr("Top of list: ")
+                    }
+
+                    CheckBox {
+                        id: staticAboveBox
+                        checked: true
+                        Accessible.name: staticAboveLabel.text
+                    }
+                }
+
+                // The entry's index is the number of static UBs.
+                Component.onCompleted: {
+                    for (var i = 0; i <= 24; ++i)
+                        staticUBItems.append({ "text": "" + i })
+                    staticUBBox.currentIndex = 0
                 }
             }
-
-            Label {
-                id: staticAboveLabel
-                textFormat: Text.PlainText
-                text: qsTr("Top of list: ")
-            }
-
-            CheckBox {
-                id: staticAboveBox
-                checked: true
-                Accessible.name: staticAboveLabel.text
-            }
-        }
-
-        // The entry's index is the number of static UBs.
-        Component.onCompleted: {
-            for (var i = 0; i <= 24; ++i)
-                staticUBItems.append({ "text": "" + i })
-            staticUBBox.currentIndex = 0
         }
     }
 
-    DialogWindow {
-        id: helpDialog
-        title: qsTr("Information")
+    OnDemand {
+        id: help
+        sourceComponent: Component {
+            DialogWindow {
+                // Reached by the tests.
+                property alias versionLabel: versionLabel
 
-        RowLayout {
-            Label {
-                textFormat: Text.PlainText
-                text: qsTr("Version: ")
-            }
+                title: qsTr("Information")
 
-            Label {
-                id: versionLabel
-                textFormat: Text.PlainText
-                text: "0.9"
+                RowLayout {
+                    Label {
+                        textFormat: Text.PlainText
+                        text: qsTr("Version: ")
+                    }
+
+                    Label {
+                        id: versionLabel
+                        textFormat: Text.PlainText
+                        text: "0.9"
+                    }
+                }
+
+                Label {
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 360
+                    wrapMode: Text.WordWrap
+                    textFormat: Text.RichText
+                    text: "The logo, the help icon and the window icon were drawn by the Fenzo Setup developers "
+                          + "and are dedicated to the public domain under "
+                          + "<a href=\"https://creativecommons.org/publicdomain/zero/1.0/\">CC0 1.0 Universal</a>."
+                    onLinkActivated: function (link) { Qt.openUrlExternally(link) }
+                }
             }
         }
+    }
 
-        Label {
-            Layout.fillWidth: true
-            Layout.preferredWidth: 360
-            wrapMode: Text.WordWrap
-            textFormat: Text.RichText
-            text: "The logo, the help icon and the window icon were drawn by the Fenzo Setup developers "
-                  + "and are dedicated to the public domain under "
-                  + "<a href=\"https://creativecommons.org/publicdomain/zero/1.0/\">CC0 1.0 Universal</a>."
-            onLinkActivated: function (link) { Qt.openUrlExternally(link) }
+    OnDemand {
+        id: satelliteData
+        source: "SatelliteDataDialog.qml"
+    }
+
+    OnDemand {
+        id: openChooser
+        source: "FileChooser.qml"
+        onLoaded: {
+            item.title = qsTr("Choose a file")
+            item.nameFilters = [qsTr("dat files") + " (*.dat)"]
         }
     }
 
-    SatelliteDataDialog {
-        id: satelliteDataDialog
+    Connections {
+        target: openChooser.item
+        function onChosen(url) { ubModelController.readFromFile(url) }
     }
 
-    FileChooser {
-        id: openDialog
-        title: qsTr("Choose a file")
-        nameFilters: [qsTr("dat files") + " (*.dat)"]
-        onChosen: function (url) { ubModelController.readFromFile(url) }
+    OnDemand {
+        id: reportChooser
+        source: "FileChooser.qml"
+        onLoaded: {
+            item.title = qsTr("Choose a file")
+            item.saving = true
+            item.nameFilters = [qsTr("txt files") + " (*.txt)"]
+        }
     }
 
-    FileChooser {
-        id: reportDialog
-        title: qsTr("Choose a file")
-        saving: true
-        nameFilters: [qsTr("txt files") + " (*.txt)"]
-        onChosen: function (url) { if (supportReport) supportReport.save(url) }
+    Connections {
+        target: reportChooser.item
+        function onChosen(url) { if (supportReport) supportReport.save(url) }
     }
 
-    FileChooser {
-        id: saveDialog
-        title: qsTr("Choose a file")
-        saving: true
-        nameFilters: [qsTr("dat files") + " (*.dat)"]
-        onChosen: function (url) { ubModelController.saveToFile(url) }
+    OnDemand {
+        id: saveChooser
+        source: "FileChooser.qml"
+        onLoaded: {
+            item.title = qsTr("Choose a file")
+            item.saving = true
+            item.nameFilters = [qsTr("dat files") + " (*.dat)"]
+        }
+    }
+
+    Connections {
+        target: saveChooser.item
+        function onChosen(url) { ubModelController.saveToFile(url) }
     }
 }

@@ -76,11 +76,18 @@ UBListDelegateForm {
     lnbMouseArea.onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
     tpMouseArea.onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
 
-    ToolTip {
-        parent: tpSelectBox
-        visible: tpMouseArea.containsMouse && tpSelectBox.displayText !== ""
-        delay: 500
-        text: tpSelectBox.displayText
+    // Made while the pointer is over the box: a tool tip in every row would
+    // slow the window's start.
+    Loader {
+        active: tpMouseArea.containsMouse
+        sourceComponent: Component {
+            ToolTip {
+                parent: tpSelectBox
+                visible: tpMouseArea.containsMouse && tpSelectBox.displayText !== ""
+                delay: 500
+                text: tpSelectBox.displayText
+            }
+        }
     }
 
     // The boxes show the model; the user's choices go back through activated.

@@ -18,6 +18,9 @@ Item {
         delegate: UBListDelegate {
         }
         spacing: 3
+        // Rows are made as they scroll into view: making every row ahead
+        // would slow the window's start.
+        cacheBuffer: 0
         boundsBehavior: Flickable.StopAtBounds
         keyNavigationWraps: false
         focus: true

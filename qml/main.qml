@@ -10,65 +10,79 @@ ApplicationWindow {
     minimumHeight: 550
     title: qsTr("Fenzo Setup")
 
-    // Reached by the tests.
-    property alias errorMessage: errorMessage
-    property alias warningMessage: warningMessage
-    property alias informationMessage: informationMessage
+    // Reached by the tests; the message boxes are made when first shown and
+    // are null until then.
+    property alias errorMessage: errorBox.item
+    property alias warningMessage: warningBox.item
+    property alias informationMessage: informationBox.item
     property alias mainScreen: mainScreen
+
+    // A second message while the box is open replaces its text.
+    function show(box, text) {
+        box.get().text = text
+        box.open()
+    }
 
     MainScreenCombined {
         id: mainScreen
         anchors.fill: parent
     }
 
-    MessageBox {
-        id: errorMessage
-        title: "Error"
-        text: "Unknown error."
-        critical: true
+    OnDemand {
+        id: errorBox
+        sourceComponent: Component {
+            MessageBox {
+                title: "Error"
+                text: "Unknown error."
+                critical: true
+            }
+        }
     }
 
-    MessageBox {
-        id: warningMessage
-        title: "Warning"
-        text: "Unknown warning."
+    OnDemand {
+        id: warningBox
+        sourceComponent: Component {
+            MessageBox {
+                title: "Warning"
+                text: "Unknown warning."
+            }
+        }
     }
 
-    MessageBox {
-        id: informationMessage
-        title: qsTr("Information")
-        information: true
+    OnDemand {
+        id: informationBox
+        sourceComponent: Component {
+            MessageBox {
+                title: qsTr("Information")
+                information: true
+            }
+        }
     }
 
     Connections {
         target: ubListViewModel
         function onErrorOccured(error) {
-            errorMessage.text = error
-            errorMessage.open()
+            root.show(errorBox, error)
         }
     }
 
     Connections {
         target: supportReport
         function onErrorOccured(error) {
-            errorMessage.text = error
-            errorMessage.open()
+            root.show(errorBox, error)
         }
     }
 
     Connections {
         target: ubModelController
         function onErrorOccured(error) {
-            errorMessage.text = error
-            errorMessage.open()
+            root.show(errorBox, error)
         }
         function onWarningOccured(error) {
-            warningMessage.text = error
-            warningMessage.open()
+            root.show(warningBox, error)
         }
         function onInformationOccured(text) {
-            informationMessage.text = text
-            informationMessage.open()
+            root.show(informationBox, text)
         }
     }
 }

@@ -71,18 +71,6 @@
         <translation>Die Datei %1 enthält keine Antworten eines Multischalters: %2</translation>
     </message>
     <message>
-        <source>server %1:%2</source>
-        <translation>Server %1:%2</translation>
-    </message>
-    <message>
-        <source>offline cache of %1</source>
-        <translation>Offline-Daten vom %1</translation>
-    </message>
-    <message>
-        <source>built in, dtv-scan-tables of %1</source>
-        <translation>eingebaut, dtv-scan-tables vom %1</translation>
-    </message>
-    <message>
         <source>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</source>
         <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server).</translation>
     </message>
@@ -225,10 +213,6 @@ Befehle:
 Ohne --port wird der einzige gefundene Multischalter benutzt.
 Rückgabewert 2: Fehler.
 </translation>
-    </message>
-    <message>
-        <source>imported from %1, %2</source>
-        <translation>importiert aus %1, %2</translation>
     </message>
 </context>
 <context>
@@ -957,6 +941,25 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>SatelliteSource</name>
+    <message>
+        <source>server %1:%2</source>
+        <translation>Server %1:%2</translation>
+    </message>
+    <message>
+        <source>offline cache of %1</source>
+        <translation>Offline-Daten vom %1</translation>
+    </message>
+    <message>
+        <source>built in, dtv-scan-tables of %1</source>
+        <translation>eingebaut, dtv-scan-tables vom %1</translation>
+    </message>
+    <message>
+        <source>imported from %1, %2</source>
+        <translation>importiert aus %1, %2</translation>
+    </message>
+</context>
+<context>
     <name>SatellitesXmlReader</name>
     <message>
         <source>the file declares a document type, which satellites.xml never does</source>
@@ -1535,18 +1538,6 @@ Rückgabewert 2: Fehler.
         <translation>Satellitendaten: %1; Abruf vom Server fehlgeschlagen: %2</translation>
     </message>
     <message>
-        <source>server %1:%2</source>
-        <translation>Server %1:%2</translation>
-    </message>
-    <message>
-        <source>offline cache of %1</source>
-        <translation>Offline-Daten vom %1</translation>
-    </message>
-    <message>
-        <source>built in, dtv-scan-tables of %1</source>
-        <translation>eingebaut, dtv-scan-tables vom %1</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>keine</translation>
     </message>
@@ -1605,10 +1596,6 @@ Rückgabewert 2: Fehler.
     <message>
         <source>The switch is busy; import the satellite data when it is done.</source>
         <translation>Der Multischalter ist beschäftigt; importieren Sie die Satellitendaten, wenn er fertig ist.</translation>
-    </message>
-    <message>
-        <source>imported from %1, %2</source>
-        <translation>importiert aus %1, %2</translation>
     </message>
 </context>
 <context>

@@ -71,18 +71,6 @@
         <translation>The file %1 holds no replies of a switch: %2</translation>
     </message>
     <message>
-        <source>server %1:%2</source>
-        <translation>server %1:%2</translation>
-    </message>
-    <message>
-        <source>offline cache of %1</source>
-        <translation>offline cache of %1</translation>
-    </message>
-    <message>
-        <source>built in, dtv-scan-tables of %1</source>
-        <translation>built in, dtv-scan-tables of %1</translation>
-    </message>
-    <message>
         <source>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</source>
         <translation>Couldn&apos;t connect to database. Please check your internet connection and the server (fenzo_cli server).</translation>
     </message>
@@ -213,10 +201,6 @@ Commands:
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </translation>
-    </message>
-    <message>
-        <source>imported from %1, %2</source>
-        <translation>imported from %1, %2</translation>
     </message>
 </context>
 <context>
@@ -945,6 +929,25 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>SatelliteSource</name>
+    <message>
+        <source>server %1:%2</source>
+        <translation>server %1:%2</translation>
+    </message>
+    <message>
+        <source>offline cache of %1</source>
+        <translation>offline cache of %1</translation>
+    </message>
+    <message>
+        <source>built in, dtv-scan-tables of %1</source>
+        <translation>built in, dtv-scan-tables of %1</translation>
+    </message>
+    <message>
+        <source>imported from %1, %2</source>
+        <translation>imported from %1, %2</translation>
+    </message>
+</context>
+<context>
     <name>SatellitesXmlReader</name>
     <message>
         <source>the file declares a document type, which satellites.xml never does</source>
@@ -1523,18 +1526,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>Satellite data: %1; no server: %2</translation>
     </message>
     <message>
-        <source>server %1:%2</source>
-        <translation>server %1:%2</translation>
-    </message>
-    <message>
-        <source>offline cache of %1</source>
-        <translation>offline cache of %1</translation>
-    </message>
-    <message>
-        <source>built in, dtv-scan-tables of %1</source>
-        <translation>built in, dtv-scan-tables of %1</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>none</translation>
     </message>
@@ -1593,10 +1584,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>The switch is busy; import the satellite data when it is done.</source>
         <translation>The switch is busy; import the satellite data when it is done.</translation>
-    </message>
-    <message>
-        <source>imported from %1, %2</source>
-        <translation>imported from %1, %2</translation>
     </message>
 </context>
 <context>

@@ -28,11 +28,6 @@
 #include <exception>
 #include <utility>
 
-namespace {
-constexpr quint16 switchVendorId = 0x0483;
-constexpr quint16 switchProductId = 0x5740;
-} // namespace
-
 struct CommandLineTool::Arguments
 {
     QString command;
@@ -114,6 +109,17 @@ bool CommandLineTool::waitsForInterrupt(const QStringList &arguments)
 bool CommandLineTool::needsGui(const QStringList &arguments)
 {
     return Arguments::parse(arguments).command == QLatin1String("sheet");
+}
+
+bool CommandLineTool::attempt(const std::function<void()> &step)
+{
+    try {
+        step();
+        return true;
+    } catch (const std::exception &e) {
+        fail(QString::fromUtf8(e.what()));
+        return false;
+    }
 }
 
 void CommandLineTool::fail(const QString &message)
@@ -294,34 +300,13 @@ int CommandLineTool::listSatellites()
 {
     if (!loadSatelliteData())
         return Failure;
-    const QString date = satellites->dataDate().toString(Qt::ISODate);
-    const SatelliteSource::Connection &c = satellites->source() == SatelliteSource::Source::Server
-                                               ? satellites->dataServer()
-                                               : satellites->connectionSettings();
-    const QString port = QString::number(c.port == -1 ? ServerSettings::standardPort : c.port);
     // Whoever has just set a server wants to know why its data are not used.
-    if (satellites->source() != SatelliteSource::Source::Server && !satellites->failureReason().isEmpty())
-        err << tr("No satellite data from the server %1:%2: %3")
-                   .arg(c.hostName, port, satellites->failureReason())
-            << '\n'
-            << Qt::flush;
-    switch (satellites->source()) {
-    case SatelliteSource::Source::Server:
-        out << tr("server %1:%2").arg(c.hostName, port) << ", "
-            << (satellites->encrypted() ? tr("encrypted (TLS)") : tr("not encrypted"));
-        break;
-    case SatelliteSource::Source::Cache:
-        out << tr("offline cache of %1").arg(date);
-        break;
-    case SatelliteSource::Source::BuiltIn:
-        out << tr("built in, dtv-scan-tables of %1").arg(date);
-        break;
-    case SatelliteSource::Source::Import:
-        out << printable(tr("imported from %1, %2").arg(QDir::toNativeSeparators(satellites->importSource()), date));
-        break;
-    case SatelliteSource::Source::None:
-        break;
-    }
+    const QString serverFailure = serverFailureLine();
+    if (!serverFailure.isEmpty())
+        err << serverFailure << '\n' << Qt::flush;
+    out << printable(satellites->originText());
+    if (satellites->source() == SatelliteSource::Source::Server)
+        out << ", " << (satellites->encrypted() ? tr("encrypted (TLS)") : tr("not encrypted"));
     out << '\n';
     const SharedCatalogue data = satellites->catalogue();
     for (const QString &name : data->satelliteNames()) {
@@ -371,15 +356,11 @@ QString CommandLineTool::outdatedDataMessage()
 
 bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)
 {
-    try {
-        // The rules "Read from file" keeps (no stand-by with static UBs).
+    // The rules "Read from file" keeps (no stand-by with static UBs).
+    return attempt([&] {
         plan = SettingsFile::read(path);
         BandRules::applyStandByRule(plan);
-        return true;
-    } catch (const std::exception &e) {
-        fail(QString::fromUtf8(e.what()));
-        return false;
-    }
+    });
 }
 
 void CommandLineTool::meetData(BandPlan &plan)
@@ -408,27 +389,19 @@ bool CommandLineTool::checkWords(const BandPlan &plan)
 {
     // The transfer checks again; this only spares the switch a backup for
     // nothing (and workshop mode a refusal per switch).
-    try {
+    bool sendable = false;
+    return attempt([&] {
         const PlanWords words = PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue(),
                                                   [] { return 0u; });
         if (!words.sendable())
             fail(words.message());
-        return words.sendable();
-    } catch (const std::exception &e) {
-        fail(QString::fromUtf8(e.what()));
-        return false;
-    }
+        sendable = words.sendable();
+    }) && sendable;
 }
 
 bool CommandLineTool::writePlan(const QString &path, const BandPlan &plan)
 {
-    try {
-        SettingsFile::write(path, plan);
-        return true;
-    } catch (const std::exception &e) {
-        fail(QString::fromUtf8(e.what()));
-        return false;
-    }
+    return attempt([&] { SettingsFile::write(path, plan); });
 }
 
 // ---- Finding the switch ----
@@ -465,18 +438,14 @@ std::vector<std::unique_ptr<CommandLineTool::Connected>> CommandLineTool::findSw
 {
     QList<SerialPortCandidate> candidates;
     if (!port.isEmpty()) {
-        candidates << SerialPortCandidate{port, switchVendorId, switchProductId};
+        candidates << SerialPortCandidate::ofSwitch(port);
     } else {
-        try {
-            candidates = environment.portLister();
-        } catch (const std::exception &e) {
-            fail(QString::fromUtf8(e.what()));
-        }
+        attempt([&] { candidates = environment.portLister(); });
     }
     std::vector<std::unique_ptr<Connected>> found;
     portProblems.clear();
     for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
-        if (candidate.vendorId != switchVendorId || candidate.productId != switchProductId)
+        if (!candidate.isSwitch())
             continue;
         QString problem;
         if (auto connected = connectTo(candidate, &problem))
@@ -533,14 +502,13 @@ int CommandLineTool::read(const Arguments &a)
     // The switch keeps no name for an LNB without static UBs: such an LNB
     // gets the satellite the window would preset.
     const QStringList names = startPair();
-    try {
+    int result = Failure;
+    attempt([&] {
         const BandPlan plan = connected->transfers->readPlan(names.value(0), names.value(1), satelliteData());
         noteNumbering(plan);
-        return writePlan(a.files.at(0), plan) ? Success : Failure;
-    } catch (const std::exception &e) {
-        fail(QString::fromUtf8(e.what()));
-        return Failure;
-    }
+        result = writePlan(a.files.at(0), plan) ? Success : Failure;
+    });
+    return result;
 }
 
 int CommandLineTool::diff(const Arguments &a)
@@ -552,17 +520,16 @@ int CommandLineTool::diff(const Arguments &a)
     const auto connected = theSwitch(a.port);
     if (!connected)
         return Failure;
-    try {
+    int result = Failure;
+    attempt([&] {
         const BandPlan read = connected->transfers->readPlan(plan.lnb1, plan.lnb2, satelliteData());
         noteNumbering(read);
         const PlanComparison comparison(plan, read);
         for (const QString &line : comparison.lines())
             out << line << Qt::endl;
-        return comparison.same() ? Success : Different;
-    } catch (const std::exception &e) {
-        fail(QString::fromUtf8(e.what()));
-        return Failure;
-    }
+        result = comparison.same() ? Success : Different;
+    });
+    return result;
 }
 
 int CommandLineTool::transfer(const Arguments &a, bool store)
@@ -576,19 +543,16 @@ int CommandLineTool::transfer(const Arguments &a, bool store)
     const auto connected = theSwitch(a.port);
     if (!connected)
         return Failure;
-    try {
+    const bool done = attempt([&] {
         if (!store) {
             reportBackup(connected->transfers->send(plan, satelliteData()));
-            return Success;
+            return;
         }
         const DeviceTransfers::Outcome outcome = connected->transfers->store(plan, satelliteData());
         reportBackup(outcome);
         out << QDir::toNativeSeparators(outcome.storedPlanBackup) << Qt::endl;
-        return Success;
-    } catch (const std::exception &e) {
-        fail(QString::fromUtf8(e.what()));
-        return Failure;
-    }
+    });
+    return done ? Success : Failure;
 }
 
 void CommandLineTool::reportBackup(const DeviceTransfers::Outcome &outcome)
@@ -620,16 +584,13 @@ int CommandLineTool::restore(const Arguments &a)
         return Failure;
     // LNBs without static UBs get the satellites the window would preset.
     const QStringList names = startPair();
-    try {
+    const bool done = attempt([&] {
         const DeviceTransfers::Outcome outcome =
             connected->transfers->restore(replies, names.value(0), names.value(1), satelliteData());
         reportBackup(outcome);
         out << QDir::toNativeSeparators(outcome.storedPlanBackup) << Qt::endl;
-        return Success;
-    } catch (const std::exception &e) {
-        fail(QString::fromUtf8(e.what()));
-        return Failure;
-    }
+    });
+    return done ? Success : Failure;
 }
 
 int CommandLineTool::sheet(const Arguments &a)
@@ -748,8 +709,7 @@ void CommandLineTool::workshopLook(const BandPlan &plan)
             ++it;
     }
     for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
-        if (candidate.vendorId != switchVendorId || candidate.productId != switchProductId ||
-            workshopSwitches.count(candidate.portName))
+        if (!candidate.isSwitch() || workshopSwitches.count(candidate.portName))
             continue;
         QString problem;
         auto connected = connectTo(candidate, &problem);
@@ -807,35 +767,28 @@ void CommandLineTool::noteNumbering(const BandPlan &read)
         fail(numbering);
 }
 
+QString CommandLineTool::serverFailureLine() const
+{
+    if (satellites->source() == SatelliteSource::Source::Server || satellites->failureReason().isEmpty())
+        return QString();
+    const SatelliteSource::Connection &c = satellites->connectionSettings();
+    return tr("No satellite data from the server %1:%2: %3")
+        .arg(c.hostName, QString::number(ServerSettings::portOf(c)),
+             satellites->failureReason());
+}
+
 QStringList CommandLineTool::satelliteDataLines() const
 {
     if (!satellites)
         return {};
-    const SatelliteSource::Connection &c = satellites->source() == SatelliteSource::Source::Server
-                                               ? satellites->dataServer()
-                                               : satellites->connectionSettings();
-    const QString port = QString::number(c.port == -1 ? ServerSettings::standardPort : c.port);
-    const QString date = satellites->dataDate().toString(Qt::ISODate);
     QStringList lines;
-    switch (satellites->source()) {
-    case SatelliteSource::Source::Server:
-        lines << tr("server %1:%2").arg(c.hostName, port) << date;
-        break;
-    case SatelliteSource::Source::Cache:
-        lines << tr("offline cache of %1").arg(date);
-        break;
-    case SatelliteSource::Source::BuiltIn:
-        lines << tr("built in, dtv-scan-tables of %1").arg(date);
-        break;
-    case SatelliteSource::Source::Import:
-        lines << tr("imported from %1, %2").arg(QDir::toNativeSeparators(satellites->importSource()), date);
-        break;
-    case SatelliteSource::Source::None:
-        break;
-    }
-    if (satellites->source() != SatelliteSource::Source::Server && !satellites->failureReason().isEmpty())
-        lines << tr("No satellite data from the server %1:%2: %3")
-                     .arg(c.hostName, port, satellites->failureReason());
+    if (satellites->source() != SatelliteSource::Source::None)
+        lines << satellites->originText();
+    if (satellites->source() == SatelliteSource::Source::Server)
+        lines << satellites->dataDate().toString(Qt::ISODate);
+    const QString serverFailure = serverFailureLine();
+    if (!serverFailure.isEmpty())
+        lines << serverFailure;
     const QString numbering = numberingNote();
     if (!numbering.isEmpty())
         lines << numbering;

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -111,6 +112,12 @@ private:
     // The satellite data a transfer starts with; null: none loaded.
     SharedCatalogue satelliteData() const;
     void fail(const QString &message);
+    // Runs `step`; an exception fails the command with its message. Says
+    // whether the step ran through.
+    bool attempt(const std::function<void()> &step);
+    // Why the server set gave no data, when the data in use are not its;
+    // empty otherwise.
+    QString serverFailureLine() const;
 
     QTextStream &out;
     QTextStream &err;

@@ -181,24 +181,8 @@ QString UBModelController::satelliteNumberingNote(const BandPlan &read) const
 
 QString UBModelController::sourceText() const
 {
-    const QString date = satellites->dataDate().toString(Qt::ISODate);
-    switch (satellites->source()) {
-    case SatelliteSource::Source::Server: {
-        // The server the data came from, not the one set since.
-        const SatelliteSource::Connection &c = satellites->dataServer();
-        return tr("server %1:%2")
-            .arg(c.hostName, QString::number(c.port == -1 ? ServerSettings::standardPort : c.port));
-    }
-    case SatelliteSource::Source::Cache:
-        return tr("offline cache of %1").arg(date);
-    case SatelliteSource::Source::BuiltIn:
-        return tr("built in, dtv-scan-tables of %1").arg(date);
-    case SatelliteSource::Source::Import:
-        return tr("imported from %1, %2").arg(QDir::toNativeSeparators(satellites->importSource()), date);
-    case SatelliteSource::Source::None:
-        break;
-    }
-    return tr("none");
+    const QString origin = satellites->originText();
+    return origin.isEmpty() ? tr("none") : origin;
 }
 
 QString UBModelController::satelliteDataSummary() const

@@ -110,7 +110,8 @@ QString BuiltInSatellites::idTablePath()
     return QStringLiteral(":/data/satellite-ids.tsv");
 }
 
-SatelliteIdTable BuiltInSatellites::idTable(const QString &path)
+namespace {
+SatelliteIdTable readIdTable(const QString &path)
 {
     QFile file(path);
     // The table is a few kilobytes; anything much larger is not it.
@@ -119,3 +120,16 @@ SatelliteIdTable BuiltInSatellites::idTable(const QString &path)
         return SatelliteIdTable();
     return SatelliteIdTable::parse(file.read(maxBytes));
 }
+} // namespace
+
+SatelliteIdTable BuiltInSatellites::idTable(const QString &path)
+{
+    if (path == idTablePath()) {
+        // The compiled-in table never changes: read once, then kept at hand
+        // for every handler and controller.
+        static const SatelliteIdTable compiledIn = readIdTable(path);
+        return compiledIn;
+    }
+    return readIdTable(path);
+}
+

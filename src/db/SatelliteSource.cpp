@@ -1,5 +1,9 @@
 #include "SatelliteSource.h"
 
+#include "ServerSettings.h"
+
+#include <QDir>
+
 SatelliteSource::SatelliteSource(const Connection &connection, const QString &cacheDirectory, Clock clock,
                                  BuiltInLoader builtIn, int downloadDeadlineMs, QObject *parent)
     : QObject(parent),
@@ -28,4 +32,25 @@ bool SatelliteSource::startDownload()
         emit downloadFinished(result);
     });
     return true;
+}
+
+QString SatelliteSource::originText() const
+{
+    const QString date = dataDate().toString(Qt::ISODate);
+    switch (source()) {
+    case Source::Server: {
+        const Connection &c = dataServer();
+        return tr("server %1:%2")
+            .arg(c.hostName, QString::number(ServerSettings::portOf(c)));
+    }
+    case Source::Cache:
+        return tr("offline cache of %1").arg(date);
+    case Source::BuiltIn:
+        return tr("built in, dtv-scan-tables of %1").arg(date);
+    case Source::Import:
+        return tr("imported from %1, %2").arg(QDir::toNativeSeparators(importSource()), date);
+    case Source::None:
+        break;
+    }
+    return QString();
 }

@@ -46,6 +46,10 @@ public:
     int satelliteCount() const { return handler->sateliteCount(); }
     // Why the last download gave no data; empty when it did.
     QString failureReason() const { return handler->failureReason(); }
+    // Where the data in memory come from, for the user: "server HOST:PORT"
+    // (the server they came from, not the one set since), "offline cache of
+    // DATE" or "built in, dtv-scan-tables of DATE"; empty without data.
+    QString originText() const;
 
     // The server of the next download.
     const Connection &connectionSettings() const { return handler->connectionSettings(); }

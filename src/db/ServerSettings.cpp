@@ -212,7 +212,7 @@ QString ServerSettings::hostAndPort(const SqlHandler::Connection &connection)
 {
     const bool v6 = connection.hostName.contains(QLatin1Char(':'));
     const QString host = v6 ? QLatin1Char('[') + connection.hostName + QLatin1Char(']') : connection.hostName;
-    return host + QLatin1Char(':') + QString::number(connection.port == -1 ? standardPort : connection.port);
+    return host + QLatin1Char(':') + QString::number(portOf(connection));
 }
 
 QString ServerSettings::describe(const SqlHandler::Connection &connection)

@@ -41,6 +41,11 @@ public:
     // Whether a plain connection is refused where the user set nothing:
     // for every server that is not this machine.
     static bool tlsRequiredByDefault(const QString &host);
+    // The port the connection uses: its own, else the standard one.
+    static int portOf(const SqlHandler::Connection &connection)
+    {
+        return connection.port == -1 ? standardPort : connection.port;
+    }
     // "host:port" ("[address]:port" for IPv6), with the standard port where
     // none is set.
     static QString hostAndPort(const SqlHandler::Connection &connection);

@@ -37,7 +37,7 @@ QList<SerialPortCandidate> SerialPortHandler::systemPorts()
         QString::fromUtf8(FENZO_EXTRA_SERIAL_PORTS).split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString &path : extra) {
         if (QFileInfo::exists(path))
-            ports << SerialPortCandidate{path, 0x0483, 0x5740};
+            ports << SerialPortCandidate::ofSwitch(path);
     }
     return ports;
 }
@@ -133,13 +133,13 @@ void SerialPortHandler::searchForAvailableDevices()
     }
     QStringList present;
     for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
-        if (candidate.vendorId == vendorId && candidate.productId == productId)
+        if (candidate.isSwitch())
             present << candidate.portName;
     }
     // A port that went takes its problem with it.
     forgetPortsOtherThan(present);
     for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
-        if (candidate.vendorId != vendorId || candidate.productId != productId)
+        if (!candidate.isSwitch())
             continue;
         if (openPort(candidate))
             return;

@@ -21,9 +21,21 @@
 // port has none).
 struct SerialPortCandidate
 {
+    // The switch's USB vendor and product id.
+    static constexpr quint16 switchVendorId = 0x0483;
+    static constexpr quint16 switchProductId = 0x5740;
+
     QString portName;
     quint16 vendorId = 0;
     quint16 productId = 0;
+
+    // A port offered as the switch's, whatever the system says of it.
+    static SerialPortCandidate ofSwitch(const QString &portName)
+    {
+        return {portName, switchVendorId, switchProductId};
+    }
+    // Whether the port's USB ids are the switch's.
+    bool isSwitch() const { return vendorId == switchVendorId && productId == switchProductId; }
 };
 
 // The only owner of the connection to the switch: finds it among the serial
@@ -178,8 +190,6 @@ private:
     // fails it with the write message.
     void confirmDelivery();
 
-    const int vendorId = 0x0483;
-    const int productId = 0x5740;
     QSerialPort *port = nullptr; // child of this handler; released with deleteLater()
     QTimer searchTimer;
     std::string readErrorMessage;

@@ -1,3 +1,4 @@
+#include "OfflineEnvironment.h"
 #include "controller/UBModelController.h"
 #include "device/CodeWord.h"
 #include "device/SerialPortHandler.h"
@@ -245,16 +246,13 @@ const Entry dataEntries[] = {
     {u8"BuiltInSatellites", u8"The built-in satellite data are damaged (line %1).", u8"Die eingebauten Satellitendaten sind beschädigt (Zeile %1).", u8"The built-in satellite data are damaged (line %1)."},
     {u8"BuiltInSatellites", u8"This program was built without satellite data.", u8"Dieses Programm wurde ohne Satellitendaten erstellt.", u8"This program was built without satellite data."},
     {u8"SerialPortHandler", u8"UB%1 cannot be sent to the device: its satellite has no satellite id yet", u8"UB%1 kann nicht an das Gerät gesendet werden: Sein Satellit hat noch keine Satelliten-ID", u8"UB%1 cannot be sent to the device: its satellite has no satellite id yet"},
-    {u8"CommandLineTool", u8"server %1:%2", u8"Server %1:%2", u8"server %1:%2"},
     {u8"CommandLineTool", u8"No satellite data from the server %1:%2: %3", u8"Keine Satellitendaten vom Server %1:%2: %3", u8"No satellite data from the server %1:%2: %3"},
-    {u8"CommandLineTool", u8"offline cache of %1", u8"Offline-Daten vom %1", u8"offline cache of %1"},
-    {u8"CommandLineTool", u8"built in, dtv-scan-tables of %1", u8"eingebaut, dtv-scan-tables vom %1", u8"built in, dtv-scan-tables of %1"},
     {u8"UBListDelegate", u8"%1, missing in the data", u8"%1, fehlt in den Daten", u8"%1, missing in the data"},
     {u8"UBModelController", u8"Satellite data: %1; no server: %2", u8"Satellitendaten: %1; Abruf vom Server fehlgeschlagen: %2", u8"Satellite data: %1; no server: %2"},
     {u8"UBModelController", u8"Satellite data: new data loaded (%1).", u8"Satellitendaten: neue Daten übernommen (%1).", u8"Satellite data: new data loaded (%1)."},
-    {u8"UBModelController", u8"server %1:%2", u8"Server %1:%2", u8"server %1:%2"},
-    {u8"UBModelController", u8"offline cache of %1", u8"Offline-Daten vom %1", u8"offline cache of %1"},
-    {u8"UBModelController", u8"built in, dtv-scan-tables of %1", u8"eingebaut, dtv-scan-tables vom %1", u8"built in, dtv-scan-tables of %1"},
+    {u8"SatelliteSource", u8"server %1:%2", u8"Server %1:%2", u8"server %1:%2"},
+    {u8"SatelliteSource", u8"offline cache of %1", u8"Offline-Daten vom %1", u8"offline cache of %1"},
+    {u8"SatelliteSource", u8"built in, dtv-scan-tables of %1", u8"eingebaut, dtv-scan-tables vom %1", u8"built in, dtv-scan-tables of %1"},
     {u8"UBModelController", u8"none", u8"keine", u8"none"},
     {u8"UBModelController", u8"No satellite data", u8"Keine Satellitendaten", u8"No satellite data"},
     {u8"UBModelController", u8"Satellite data: %1, %2 satellites", u8"Satellitendaten: %1, %2 Satelliten", u8"Satellite data: %1, %2 satellites"},
@@ -385,8 +383,7 @@ const Entry sendEntries[] = {
 
 // Importing satellite data.
 const Entry importEntries[] = {
-    {u8"CommandLineTool", u8"imported from %1, %2", u8"importiert aus %1, %2", u8"imported from %1, %2"},
-    {u8"UBModelController", u8"imported from %1, %2", u8"importiert aus %1, %2", u8"imported from %1, %2"},
+    {u8"SatelliteSource", u8"imported from %1, %2", u8"importiert aus %1, %2", u8"imported from %1, %2"},
     {u8"UBModelController", u8"The switch is busy; import the satellite data when it is done.", u8"Der Multischalter ist beschäftigt; importieren Sie die Satellitendaten, wenn er fertig ist.", u8"The switch is busy; import the satellite data when it is done."},
     {u8"ImportRows", u8"a satellite's name is longer than %1 characters", u8"ein Satellitenname ist länger als %1 Zeichen", u8"a satellite's name is longer than %1 characters"},
     {u8"ImportRows", u8"the file lists more than %1 satellites", u8"die Datei nennt mehr als %1 Satelliten", u8"the file lists more than %1 satellites"},
@@ -582,12 +579,7 @@ private slots:
         UBDataModel model;
         QCOMPARE(model.serialNumber(), noDevice);
 
-        UBModelController::Environment environment;
-        // A host name that fails at once: no server, the cache is used.
-        environment.connection.hostName = QStringLiteral("no-server!");
-        environment.cacheDirectory = cacheDir.path();
-        environment.portLister = [] { return QList<SerialPortCandidate>(); };
-        UBModelController controller(&model, environment);
+        UBModelController controller(&model, OfflineEnvironment::in(cacheDir.path()));
         QSignalSpy errors(&controller, &UBModelController::errorOccured);
         controller.sendDataToDevice();
         QCOMPARE(errors.count(), 1);

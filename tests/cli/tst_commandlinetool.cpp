@@ -68,7 +68,7 @@ class CommandLineToolTest : public QObject
             QList<SerialPortCandidate> ports;
             for (const QString &path : links) {
                 if (QFileInfo::exists(path))
-                    ports << SerialPortCandidate{path, 0x0483, 0x5740};
+                    ports << SerialPortCandidate::ofSwitch(path);
             }
             return ports;
         };

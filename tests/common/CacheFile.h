@@ -39,6 +39,22 @@ inline QByteArray cacheBytes(const Satelites &satelites, const QVector<SateliteP
     return bytes;
 }
 
+// Adds a satellite with `count` transponders numbered from `firstTransponder`,
+// `step` MHz apart from `firstFrequency`, horizontal and vertical by turns
+// (the first vertical), each with the oscillator of its band; and its summary.
+inline void addSatellite(Satelites &satelites, QVector<SateliteParams> &params, const QString &name,
+                         quint32 satId, quint32 firstTransponder, int count, quint32 firstFrequency,
+                         quint32 step)
+{
+    QVector<TransponderItem> &items = satelites[name];
+    for (int i = 0; i < count; ++i) {
+        const quint32 frequency = firstFrequency + step * quint32(i);
+        items.append({firstTransponder + quint32(i), frequency, Polarisation::fromHorizontalBit(i % 2 == 1),
+                      frequency < 11700 ? 9750u : 10600u, satId});
+    }
+    params.append({name, satId, 9750, 10600});
+}
+
 // Writes db.dat into cacheDirectory (the directory handed to SqlHandler).
 inline bool writeCacheFile(const QString &cacheDirectory, const QByteArray &bytes)
 {

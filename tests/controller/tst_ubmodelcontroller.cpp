@@ -1,3 +1,4 @@
+#include "OfflineEnvironment.h"
 #include "io/ProgramIdentity.h"
 #include "controller/UBModelController.h"
 #include "db/ServerSettings.h"
@@ -42,13 +43,7 @@ class UBModelControllerTest : public QObject
     // satellite data, and no serial ports at all.
     UBModelController::Environment offline() const
     {
-        UBModelController::Environment environment;
-        environment.connection = {QStringLiteral("no-server!"), QStringLiteral("satellites"),
-                                  QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), -1};
-        environment.cacheDirectory = cacheDir.path();
-        environment.portLister = [] { return QList<SerialPortCandidate>(); };
-        environment.random = [] { return 6u; };
-        return environment;
+        return OfflineEnvironment::in(cacheDir.path());
     }
 
     const UBRecord &recordOf(quint32 ubNumber) const

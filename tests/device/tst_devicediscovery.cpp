@@ -14,8 +14,8 @@
 #include <memory>
 
 namespace {
-constexpr quint16 switchVendor = 0x0483;
-constexpr quint16 switchProduct = 0x5740;
+constexpr quint16 switchVendor = SerialPortCandidate::switchVendorId;
+constexpr quint16 switchProduct = SerialPortCandidate::switchProductId;
 // The first search runs one interval after the start (the handlers here look
 // more often than the program's), and one exchange takes a few hundred
 // milliseconds.

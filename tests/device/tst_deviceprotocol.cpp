@@ -19,8 +19,8 @@
 #include <stdexcept>
 
 namespace {
-constexpr quint16 switchVendor = 0x0483;
-constexpr quint16 switchProduct = 0x5740;
+constexpr quint16 switchVendor = SerialPortCandidate::switchVendorId;
+constexpr quint16 switchProduct = SerialPortCandidate::switchProductId;
 // The handlers here look for the switch more often than the program does.
 constexpr int searchTickMs = 300;
 const std::string readError = "Error occured while reading data, please try again";

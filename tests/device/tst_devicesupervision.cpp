@@ -13,8 +13,8 @@
 #include <stdexcept>
 
 namespace {
-constexpr quint16 switchVendor = 0x0483;
-constexpr quint16 switchProduct = 0x5740;
+constexpr quint16 switchVendor = SerialPortCandidate::switchVendorId;
+constexpr quint16 switchProduct = SerialPortCandidate::switchProductId;
 // The handlers here look for the switch more often than the program does.
 constexpr int tickMs = 300;
 constexpr int slackMs = 1000;

@@ -74,7 +74,7 @@ class DeviceTransfersTest : public QObject
         if (!backupOverride.isEmpty())
             backupDirectory = backupOverride;
         environment.backupDirectory = backupDirectory;
-        environment.portLister = [link] { return QList<SerialPortCandidate>{{link, 0x0483, 0x5740}}; };
+        environment.portLister = [link] { return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(link)}; };
         environment.random = random ? random : [] { return 6u; };
         environment.searchIntervalMs = searchInterval;
         controller = std::make_unique<UBModelController>(model.get(), environment);

@@ -15,8 +15,8 @@ using OpenFailure = SerialPortHandler::OpenFailure;
 Q_DECLARE_METATYPE(OpenFailure)
 
 namespace {
-constexpr quint16 switchVendor = 0x0483;
-constexpr quint16 switchProduct = 0x5740;
+constexpr quint16 switchVendor = SerialPortCandidate::switchVendorId;
+constexpr quint16 switchProduct = SerialPortCandidate::switchProductId;
 
 // One search, as the timer would run it.
 void search(SerialPortHandler &handler)

@@ -1,3 +1,4 @@
+#include "OfflineEnvironment.h"
 #include "controller/UBModelController.h"
 #include "model/SettingsFile.h"
 #include "model/UBDataModel.h"
@@ -99,12 +100,7 @@ private slots:
     void init()
     {
         model = std::make_unique<UBDataModel>();
-        UBModelController::Environment environment;
-        // A host name that fails at once: no server, the cache is used.
-        environment.connection.hostName = QStringLiteral("no-server!");
-        environment.cacheDirectory = cacheDir.path();
-        environment.portLister = [] { return QList<SerialPortCandidate>(); };
-        controller = std::make_unique<UBModelController>(model.get(), environment);
+        controller = std::make_unique<UBModelController>(model.get(), OfflineEnvironment::in(cacheDir.path()));
     }
 
     void cleanup()

@@ -1,6 +1,7 @@
 #include "UiTestHelper.h"
 
 #include "CacheFile.h"
+#include "OfflineEnvironment.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -37,16 +38,10 @@ bool UiTestHelper::writeSatelliteCache() const
 {
     CacheFile::Satelites satelites;
     QVector<SateliteParams> params;
-    for (const CacheSatellite &satellite : cacheSatellites) {
-        QVector<TransponderItem> &items = satelites[satellite.name];
-        for (qint32 i = 0; i < satellite.transponderCount; ++i) {
-            const quint32 frequency = quint32(satellite.firstFrequency + 19 * i);
-            items.append({quint32(satellite.firstTransponder + i), frequency,
-                          Polarisation::fromHorizontalBit(i % 2 == 1), frequency < 11700 ? 9750u : 10600u,
-                          quint32(satellite.satId)});
-        }
-        params.append({satellite.name, quint32(satellite.satId), 9750, 10600});
-    }
+    for (const CacheSatellite &satellite : cacheSatellites)
+        CacheFile::addSatellite(satelites, params, satellite.name, quint32(satellite.satId),
+                                quint32(satellite.firstTransponder), satellite.transponderCount,
+                                quint32(satellite.firstFrequency), 19);
     return CacheFile::writeCacheFile(directory, satelites, params);
 }
 
@@ -73,14 +68,7 @@ QString UiTestHelper::writeSettingsFile(const QString &fileName, const QString &
 
 UBModelController::Environment UiTestHelper::offlineEnvironment() const
 {
-    UBModelController::Environment environment;
-    environment.connection = {QStringLiteral("no-server!"), QStringLiteral("satellites"),
-                              QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), -1};
-    environment.cacheDirectory = directory;
-    environment.serverSettingsFile = directory + QStringLiteral("/server.ini");
-    environment.portLister = [] { return QList<SerialPortCandidate>(); };
-    environment.random = [] { return 6u; };
-    return environment;
+    return OfflineEnvironment::in(directory);
 }
 
 namespace {

@@ -137,6 +137,12 @@ Item {
             var compareWindow = screen.optionsForm.openCompareWindow(["The switch holds this plan."])
             compare(compareWindow.transientParent, root.Window.window)
             compareWindow.close()
+            // So is a dialog made when first opened.
+            mouseClick(screen.optionsForm.helpIconArea)
+            var help = screen.optionsForm.helpDialog
+            tryCompare(help, "visible", true)
+            compare(help.transientParent, root.Window.window)
+            help.close()
             screen.destroy()
         }
 

@@ -32,8 +32,6 @@ Item {
             var screen = screenComponent.createObject(root)
             verify(screen !== null)
             options = screen.optionsForm
-            dialog = options.satelliteDataDialog
-            form = dialog.form
         }
 
         function init() {
@@ -41,12 +39,15 @@ Item {
         }
 
         function cleanup() {
-            if (dialog.visible)
+            if (dialog && dialog.visible)
                 dialog.reject()
         }
 
         function openDialog() {
             mouseClick(options.satelliteDataIconArea)
+            // Made when first opened.
+            dialog = options.satelliteDataDialog
+            form = dialog.form
             tryCompare(dialog, "visible", true)
             // Without a window manager a click in the main window can take
             // the activation back; the dialog's first field has the focus

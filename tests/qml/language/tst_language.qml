@@ -100,7 +100,10 @@ TestCase {
     }
 
     function test_staticDialog() {
-        compare(options.staticAboveLabel.text, german ? "Hohe Frequenzen belegen: " : "Assign to high frequencies: ")
+        mouseClick(options.assignStaticButton)
+        tryCompare(options.assignStaticUBsDialog, "visible", true)
+        options.assignStaticUBsDialog.close()
+        compare(options.assignStaticUBsDialog.staticAboveLabel.text, german ? "Hohe Frequenzen belegen: " : "Assign to high frequencies: ")
         compare(options.assignStaticUBsDialog.title,
                 german ? "Anzahl statischer UBs festlegen" : "Set number of static UBs")
     }
@@ -158,9 +161,9 @@ TestCase {
     // The file dialog in the interface's language: Qt's texts from Qt's
     // catalogues, the filter from the program's.
     function test_fileDialogLanguage() {
-        var dialog = options.openDialog
         var title = german ? "Datei auswählen" : "Choose a file"
-        dialog.open()
+        mouseClick(options.readFromFileButton)
+        var dialog = options.openDialog
         tryVerify(function () { return testHelper.windowTexts(title).length > 0 }, 5000, "no file dialog shown")
         var texts = testHelper.windowTexts(title)
         dialog.close()

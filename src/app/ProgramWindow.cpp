@@ -1,0 +1,65 @@
+#include "ProgramWindow.h"
+
+#include "FenzoApplication.h"
+#include "io/LogRing.h"
+#include "model/BandPlan.h"
+
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QUrl>
+
+#include <utility>
+
+ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
+    : log(log), control(&plan, std::move(environment)),
+      satelliteList([this] { return control.catalogue(); }),
+      sheet(&plan, [this] { return control.catalogue(); }), supportReport([this] { return reportFacts(); })
+{
+    // The satellite boxes list the names of the data in memory; the
+    // controller fits the plan to every new set of data itself.
+    QObject::connect(&control, &UBModelController::satelliteListChanged, &satelliteList,
+                     &QStringListModel::setStringList);
+    QObject::connect(&control, &UBModelController::satelliteDataChanged, &sheet, &InstallationSheet::changed);
+    QObject::connect(&control, &UBModelController::busyChanged, &control,
+                     [this] { FenzoApplication::showBusy(control.busy()); });
+}
+
+void ProgramWindow::expose(QQmlEngine &engine)
+{
+    FenzoApplication::prepareEngine(&engine);
+    InstallationSheet::registerTypes();
+    QQmlContext *context = engine.rootContext();
+    context->setContextProperty(QStringLiteral("ubListViewModel"), &plan);
+    context->setContextProperty(QStringLiteral("ubModelController"), &control);
+    context->setContextProperty(QStringLiteral("lnbModel"), &satelliteList);
+    context->setContextProperty(QStringLiteral("installationSheet"), &sheet);
+    context->setContextProperty(QStringLiteral("supportReport"), &supportReport);
+}
+
+void ProgramWindow::load(QQmlApplicationEngine &engine)
+{
+    expose(engine);
+    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+}
+
+void ProgramWindow::start()
+{
+    control.initializeInBackground();
+}
+
+SupportReport::Facts ProgramWindow::reportFacts() const
+{
+    SupportReport::Facts facts = SupportReport::running();
+    facts.satelliteData = QStringList{control.satelliteDataSummary(), control.satelliteDataNotice(),
+                                      control.satelliteNumberingNote()};
+    facts.satelliteData.removeAll(QString());
+    facts.ports = SupportReport::systemPorts();
+    facts.portProblems = control.portProblem().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    facts.switchId = plan.deviceConnected() ? plan.serialNumber() : QString();
+    facts.hasPlan = true;
+    facts.plan = BandPlan::fromModel(plan);
+    if (log)
+        facts.log = log->lines();
+    facts.secrets << control.serverSettings().value(QStringLiteral("password")).toString();
+    return facts;
+}

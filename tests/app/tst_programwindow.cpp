@@ -1,0 +1,75 @@
+#include "CacheFile.h"
+#include "OfflineEnvironment.h"
+#include "app/ProgramWindow.h"
+
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+QStringList messages;
+QtMessageHandler previousHandler = nullptr;
+
+// Keeps every warning and error, and passes all on.
+void keepWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        messages << text;
+    previousHandler(type, context, text);
+}
+} // namespace
+
+// The window as the program puts it together and loads it: everything its
+// interface uses is there, and the start from the offline cache reaches the
+// satellite boxes.
+class ProgramWindowTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
+        CacheFile::Satelites satelites;
+        QVector<SateliteParams> params;
+        CacheFile::addSatellite(satelites, params, QStringLiteral("Astra 19.2E"), 1, 1, 12, 10714, 19);
+        CacheFile::addSatellite(satelites, params, QStringLiteral("Astra 28.2E"), 2, 21, 10, 11222, 19);
+        QVERIFY(CacheFile::writeCacheFile(dir.path(), satelites, params));
+        previousHandler = qInstallMessageHandler(keepWarnings);
+    }
+
+    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
+
+    void loadsWithoutWarningsAndFollowsTheData()
+    {
+        messages.clear();
+        QQmlApplicationEngine engine;
+        ProgramWindow window(OfflineEnvironment::in(dir.path()));
+        window.load(engine);
+        QCOMPARE(engine.rootObjects().size(), 1);
+        auto *shown = qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+        QVERIFY(shown);
+        for (const char *name : {"ubListViewModel", "ubModelController", "lnbModel", "installationSheet",
+                                 "supportReport"})
+            QVERIFY2(engine.rootContext()->contextProperty(QLatin1String(name)).value<QObject *>(), name);
+        window.start();
+        auto *satellites = engine.rootContext()->contextProperty(QStringLiteral("lnbModel")).value<QObject *>();
+        auto *list = qobject_cast<QAbstractItemModel *>(satellites);
+        QVERIFY(list);
+        QTRY_COMPARE_WITH_TIMEOUT(list->rowCount(), 2, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.controller().fetchingSatellites(), 10000);
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        shown->close();
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(ProgramWindowTest)
+
+#include "tst_programwindow.moc"
