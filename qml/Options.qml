@@ -19,6 +19,8 @@ OptionsForm {
     property alias saveDialog: saveDialog
     property alias satelliteDataDialog: satelliteDataDialog
     property alias reportDialog: reportDialog
+    property alias lnb1Finder: lnb1Finder
+    property alias lnb2Finder: lnb2Finder
 
     // Without satellite data nothing can be transferred; the file buttons
     // stay disabled until data arrive.
@@ -96,6 +98,18 @@ OptionsForm {
         }
     }
     lnb2Box.displayText: lnbModel ? lnbModel.label(lnb2Box.currentText) : lnb2Box.currentText
+
+    // Typing into a satellite box narrows its list to the names that hold
+    // the text.
+    SatelliteFinder {
+        id: lnb1Finder
+        comboBox: lnb1Box
+    }
+
+    SatelliteFinder {
+        id: lnb2Finder
+        comboBox: lnb2Box
+    }
 
     saveToDeviceButton.onClicked: ubModelController.sendDataToDevice()
     saveToRomButton.onClicked: ubModelController.storeDataInEEPROM()

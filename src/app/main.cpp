@@ -1,5 +1,6 @@
 #include "app/FenzoApplication.h"
 #include "io/ProgramIdentity.h"
+#include "controller/SatelliteFilter.h"
 #include "controller/SatelliteListModel.h"
 #include "controller/UBModelController.h"
 #include "io/LogRing.h"
@@ -28,6 +29,7 @@ int main(int argc, char **argv)
     SatelliteListModel lnbModel([&controller] { return controller.catalogue(); });
     engine.rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
     InstallationSheet::registerTypes();
+    SatelliteFilter::registerType();
     InstallationSheet sheet(&model, [&controller] { return controller.catalogue(); });
     engine.rootContext()->setContextProperty(QStringLiteral("installationSheet"), &sheet);
     SupportReportSaver supportReport([&] {

@@ -356,6 +356,64 @@ Item {
             tryCompare(box.popup, "visible", false)
         }
 
+        function finderNames(finder) {
+            var names = []
+            for (var i = 0; i < finder.filter.count; ++i)
+                names.push(finder.filter.name(i))
+            return names
+        }
+
+        function typeText(text) {
+            for (var i = 0; i < text.length; ++i)
+                keyClick(text.charAt(i))
+        }
+
+        // Tab to a box, type, Enter: the keyboard alone picks a satellite
+        // from the names that hold the typed text, whatever its case.
+        function test_satelliteFoundByTyping_data() {
+            return [{tag: "any case, first taken", box: "lnb1", text: "aSTRa", shown: ["Astra 19.2E", "Astra 28.2E"], down: 0},
+                    {tag: "arrow marks the next", box: "lnb1", text: "astra", shown: ["Astra 19.2E", "Astra 28.2E"], down: 1},
+                    {tag: "position", box: "lnb2", text: "28.2", shown: ["Astra 28.2E"], down: 0},
+                    {tag: "inside the name", box: "lnb2", text: "telsat", shown: ["Eutelsat 13E"], down: 0}]
+        }
+
+        function test_satelliteFoundByTyping(data) {
+            requireSatellites()
+            var box = data.box === "lnb1" ? options.lnb1Box : options.lnb2Box
+            var finder = data.box === "lnb1" ? options.lnb1Finder : options.lnb2Finder
+            box.forceActiveFocus()
+            typeText(data.text)
+            tryCompare(finder, "opened", true)
+            compare(finder.field.text, data.text)
+            compare(finderNames(finder), data.shown)
+            for (var i = 0; i < data.down; ++i)
+                keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Return)
+            tryCompare(finder, "visible", false)
+            compare(box.currentText, data.shown[data.down])
+            compare(data.box === "lnb1" ? ubListViewModel.lnb1 : ubListViewModel.lnb2, data.shown[data.down])
+            verify(box.activeFocus, "the box keeps the focus")
+        }
+
+        // Escape, or a text no name holds, leaves the plan's satellite alone.
+        function test_satelliteFinderLeavesBoxAlone_data() {
+            return [{tag: "escape", text: "28", key: Qt.Key_Escape},
+                    {tag: "no match", text: "zz", key: Qt.Key_Return}]
+        }
+
+        function test_satelliteFinderLeavesBoxAlone(data) {
+            requireSatellites()
+            var before = ubListViewModel.lnb1
+            options.lnb1Box.forceActiveFocus()
+            typeText(data.text)
+            tryCompare(options.lnb1Finder, "opened", true)
+            keyClick(data.key)
+            tryCompare(options.lnb1Finder, "visible", false)
+            compare(ubListViewModel.lnb1, before)
+            compare(options.lnb1Box.currentText, before)
+            compare(options.lnb1Finder.field.text, "")
+        }
+
         function test_satelliteBoxesWriteTheModel() {
             requireSatellites()
             compare(options.lnb1Box.count, lnbModel.rowCount())
