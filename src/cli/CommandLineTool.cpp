@@ -1,10 +1,12 @@
 #include "CommandLineTool.h"
+#include "OwnTransponderCommand.h"
 
 #include "db/BuiltInSatellites.h"
 
 #include "device/DeviceTransfers.h"
 #include "device/PlanWords.h"
 #include "model/SettingsFile.h"
+#include "db/OwnTransponderFile.h"
 #include "db/SatelliteSource.h"
 #include "db/ServerSettings.h"
 #include "device/SerialPortHandler.h"
@@ -165,6 +167,8 @@ int CommandLineTool::run(const QStringList &arguments)
         return wants(2) ? sheet(a) : int(Failure);
     if (a.command == QLatin1String("satellites"))
         return wants(0) ? listSatellites() : int(Failure);
+    if (a.command == QLatin1String("transponder"))
+        return transponder(a.files);
     if (a.command == QLatin1String("report"))
         return wants(1) ? report(a) : int(Failure);
     if (a.command.isEmpty())
@@ -215,7 +219,8 @@ int CommandLineTool::help()
               "                                recent log, never the database password\n"
               "\n"
               "Without --port the tool uses the only switch it finds. Exit status 2: failure.\n")
-        << Qt::flush;
+        << '\n'
+        << OwnTransponderCommand::usage() << Qt::flush;
     return Success;
 }
 
@@ -274,6 +279,9 @@ bool CommandLineTool::loadSatelliteData()
         fail(databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
         return false;
     }
+    // A damaged file of own transponders adds none; the rest goes on.
+    if (!source->ownTransponderProblem().isEmpty())
+        fail(source->ownTransponderProblem());
     satellites = std::move(source);
     return true;
 }
@@ -808,6 +816,15 @@ QStringList CommandLineTool::satelliteDataLines() const
     if (!numbering.isEmpty())
         lines << numbering;
     return lines;
+}
+
+int CommandLineTool::transponder(const QStringList &arguments)
+{
+    OwnTransponderCommand command(
+        out, [this](const QString &message) { fail(message); },
+        OwnTransponderFile::pathIn(environment.cacheDirectory),
+        [this] { return loadSatelliteData() ? satellites->catalogue() : SharedCatalogue(); });
+    return command.run(arguments);
 }
 
 int CommandLineTool::report(const Arguments &a)
