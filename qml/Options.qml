@@ -111,6 +111,9 @@ OptionsForm {
         comboBox: lnb2Box
     }
 
+    lnb1Box.onTyped: function (event) { lnb1Finder.typed(event) }
+    lnb2Box.onTyped: function (event) { lnb2Finder.typed(event) }
+
     saveToDeviceButton.onClicked: ubModelController.sendDataToDevice()
     saveToRomButton.onClicked: ubModelController.storeDataInEEPROM()
     readFromDeviceButton.onClicked: ubModelController.readFromDevice()

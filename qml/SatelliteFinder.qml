@@ -21,7 +21,8 @@ Popup {
     focus: true
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
 
-    // A printable key pressed on the box starts the search with that letter.
+    // A printable key pressed on the box starts the search with that letter
+    // (connected to the box's typed()).
     function typed(event) {
         if (event.text.length !== 1 || event.text < " " || event.text === "\u007f"
                 || (event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier)))
@@ -45,8 +46,6 @@ Popup {
         if (comboBox)
             comboBox.forceActiveFocus()
     }
-
-    Component.onCompleted: if (comboBox) comboBox.Keys.pressed.connect(typed)
 
     SatelliteFilter {
         id: filter
