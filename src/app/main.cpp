@@ -30,7 +30,9 @@ int main(int argc, char **argv)
     engine.rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
     InstallationSheet::registerTypes();
     SatelliteFilter::registerType();
-    InstallationSheet sheet(&model, [&controller] { return controller.catalogue(); });
+    InstallationSheet sheet(
+        &model, [&controller] { return controller.catalogue(); }, &QDate::currentDate, nullptr,
+        [&controller] { return controller.ownTransponders(); });
     engine.rootContext()->setContextProperty(QStringLiteral("installationSheet"), &sheet);
     SupportReportSaver supportReport([&] {
         SupportReport::Facts facts = SupportReport::running();
@@ -43,6 +45,7 @@ int main(int argc, char **argv)
         facts.switchId = model.deviceConnected() ? model.serialNumber() : QString();
         facts.hasPlan = true;
         facts.plan = BandPlan::fromModel(model);
+        facts.own = controller.ownTransponders();
         facts.log = log.lines();
         facts.secrets << controller.serverSettings().value(QStringLiteral("password")).toString();
         return facts;

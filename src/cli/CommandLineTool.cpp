@@ -620,7 +620,9 @@ int CommandLineTool::sheet(const Arguments &a)
     meetData(plan);
     UBDataModel model;
     plan.applyTo(model);
-    InstallationSheet sheet(&model, [this] { return satellites->catalogue(); });
+    InstallationSheet sheet(
+        &model, [this] { return satellites->catalogue(); }, &QDate::currentDate, nullptr,
+        [this] { return satellites->ownTransponders(); });
     connect(&sheet, &InstallationSheet::errorOccured, this, &CommandLineTool::fail);
     const QString path = QFileInfo(a.files.at(1)).absoluteFilePath();
     const bool picture = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
