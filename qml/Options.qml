@@ -16,6 +16,8 @@ OptionsForm {
     property alias saveDialog: saveChooser.item
     property alias satelliteDataDialog: satelliteData.item
     property alias reportDialog: reportChooser.item
+    property alias lnb1Finder: lnb1Finder
+    property alias lnb2Finder: lnb2Finder
 
     // Without satellite data nothing can be transferred; the file buttons
     // stay disabled until data arrive.
@@ -93,6 +95,21 @@ OptionsForm {
         }
     }
     lnb2Box.displayText: lnbModel ? lnbModel.label(lnb2Box.currentText) : lnb2Box.currentText
+
+    // Typing into a satellite box narrows its list to the names that hold
+    // the text.
+    SatelliteFinder {
+        id: lnb1Finder
+        comboBox: lnb1Box
+    }
+
+    SatelliteFinder {
+        id: lnb2Finder
+        comboBox: lnb2Box
+    }
+
+    lnb1Box.onTyped: function (event) { lnb1Finder.typed(event) }
+    lnb2Box.onTyped: function (event) { lnb2Finder.typed(event) }
 
     saveToDeviceButton.onClicked: ubModelController.sendDataToDevice()
     saveToRomButton.onClicked: ubModelController.storeDataInEEPROM()

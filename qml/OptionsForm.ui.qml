@@ -248,7 +248,7 @@ Item {
                 font.pixelSize: 12
             }
 
-            ComboBox {
+            SatelliteBox {
                 id: lnb1Box
                 textRole: qsTr("display")
                 Layout.minimumWidth: 200
@@ -272,7 +272,7 @@ Item {
                 font.pixelSize: 12
             }
 
-            ComboBox {
+            SatelliteBox {
                 id: lnb2Box
                 textRole: qsTr("display")
                 Layout.minimumWidth: 200

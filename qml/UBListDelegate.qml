@@ -42,11 +42,19 @@ UBListDelegateForm {
             rowData.line = index
     }
 
-    // Entry 0 is "not assigned".
+    // Entry 0 is "not assigned", the last "Other transponder…", which asks
+    // for one by hand.
     function chooseTransponder(index) {
         if (isDynamic || index < 0 || !transponderList)
             return
-        ubModelController.chooseTransponder(model.index, transponderList.transponderAt(index))
+        var transponder = transponderList.transponderAt(index)
+        if (transponder === -2) {
+            tpSelectBox.currentIndex = transponderList.indexOf(model.tp)
+            if (delegateRoot.ListView.view)
+                delegateRoot.ListView.view.askOwnTransponder(model.index)
+            return
+        }
+        ubModelController.chooseTransponder(model.index, transponder)
         // A refused choice leaves the box showing the plan's transponder.
         tpSelectBox.currentIndex = transponderList.indexOf(model.tp)
     }

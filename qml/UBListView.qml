@@ -6,6 +6,11 @@ Item {
     id: scrollView
 
     property alias listView: listView
+    property alias ownTransponderDialog: ownTransponderDialog
+
+    OwnTransponderDialog {
+        id: ownTransponderDialog
+    }
 
     ListView {
         id: listView
@@ -25,6 +30,11 @@ Item {
         keyNavigationWraps: false
         focus: true
         ScrollBar.vertical: scrollBar
+
+        // A row's "Other transponder…".
+        function askOwnTransponder(row) {
+            ownTransponderDialog.openFor(row)
+        }
 
         // Static UBs go to the top or the bottom of the list: show them.
         Connections {

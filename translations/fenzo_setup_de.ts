@@ -673,6 +673,147 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>OwnTransponderCommand</name>
+    <message>
+        <source>Own transponders (kept beside the offline cache, added to all satellite data):
+  transponder add SATELLITE FREQ POL
+                                adds a transponder (10700-12750 MHz; H, V, L
+                                or R) to the satellite of that name
+  transponder list              one line per own transponder: satellite,
+                                frequency, polarisation
+  transponder remove SATELLITE FREQ POL
+                                removes an own transponder
+</source>
+        <translation>Eigene Transponder (neben dem Offline-Cache gespeichert, allen
+Satellitendaten hinzugefügt):
+  transponder add SATELLIT FREQ POL
+                                fügt dem Satelliten dieses Namens einen
+                                Transponder hinzu (10700-12750 MHz; H, V, L
+                                oder R)
+  transponder list              eine Zeile je eigenem Transponder: Satellit,
+                                Frequenz, Polarisation
+  transponder remove SATELLIT FREQ POL
+                                entfernt einen eigenen Transponder
+</translation>
+    </message>
+    <message>
+        <source>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</source>
+        <translation>Aufruf: transponder add|remove SATELLIT FREQ POL oder transponder list.</translation>
+    </message>
+    <message>
+        <source>The frequency %1 is no number of MHz.</source>
+        <translation>Die Frequenz %1 ist keine Zahl in MHz.</translation>
+    </message>
+    <message>
+        <source>The polarisation must be H, V, L or R.</source>
+        <translation>Die Polarisation muss H, V, L oder R sein.</translation>
+    </message>
+    <message>
+        <source>This transponder is among the own transponders already.</source>
+        <translation>Dieser Transponder ist bereits unter den eigenen Transpondern.</translation>
+    </message>
+    <message>
+        <source>There is no own transponder %1 MHz %2 on %3.</source>
+        <translation>Es gibt keinen eigenen Transponder %1 MHz %2 auf %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OwnTransponderDialog</name>
+    <message>
+        <source>Other transponder</source>
+        <translation>Anderer Transponder</translation>
+    </message>
+</context>
+<context>
+    <name>OwnTransponderDialogForm.ui</name>
+    <message>
+        <source>Frequency (MHz):</source>
+        <translation>Frequenz (MHz):</translation>
+    </message>
+    <message>
+        <source>Polarisation:</source>
+        <translation>Polarisation:</translation>
+    </message>
+</context>
+<context>
+    <name>OwnTransponderFile</name>
+    <message>
+        <source>The own transponders in %1 cannot be read (%2).</source>
+        <translation>Die eigenen Transponder in %1 können nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The own transponders in %1 are damaged: %2</source>
+        <translation>Die eigenen Transponder in %1 sind beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>The own transponders could not be saved to %1 (%2).</source>
+        <translation>Die eigenen Transponder konnten nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>permissions not set</source>
+        <translation>Zugriffsrechte nicht gesetzt</translation>
+    </message>
+</context>
+<context>
+    <name>OwnTransponders</name>
+    <message>
+        <source>The frequency must lie between %1 and %2 MHz.</source>
+        <translation>Die Frequenz muss zwischen %1 und %2 MHz liegen.</translation>
+    </message>
+    <message>
+        <source>The transponder is listed twice.</source>
+        <translation>Der Transponder ist doppelt aufgeführt.</translation>
+    </message>
+    <message>
+        <source>own</source>
+        <translation>eigener</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name is empty, too long or holds control characters.</source>
+        <translation>Der Name des Satelliten ist leer, zu lang oder enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>The polarisation must be H, V, L or R.</source>
+        <translation>Die Polarisation muss H, V, L oder R sein.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes.</source>
+        <translation>Die Datei ist größer als %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>The file does not begin with &quot;%1&quot;.</source>
+        <translation>Die Datei beginnt nicht mit &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>It needs a satellite, a frequency and a polarisation.</source>
+        <translation>Sie braucht einen Satelliten, eine Frequenz und eine Polarisation.</translation>
+    </message>
+    <message>
+        <source>The frequency is no number.</source>
+        <translation>Die Frequenz ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 transponders.</source>
+        <translation>Die Datei enthält mehr als %1 Transponder.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The satellite data hold no satellite &quot;%1&quot;.</source>
+        <translation>Die Satellitendaten enthalten keinen Satelliten &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 already has a transponder at %2 MHz %3.</source>
+        <translation>%1 hat bereits einen Transponder bei %2 MHz %3.</translation>
+    </message>
+    <message>
+        <source>There are %1 own transponders already.</source>
+        <translation>Es gibt bereits %1 eigene Transponder.</translation>
+    </message>
+</context>
+<context>
     <name>PlanBackup</name>
     <message>
         <source>The folder %1 cannot be made.</source>
@@ -888,6 +1029,17 @@ Rückgabewert 2: Fehler.
     <message>
         <source>no connection to the server within %1 s</source>
         <translation>keine Verbindung zum Server innerhalb von %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteFinder</name>
+    <message>
+        <source>Find a satellite</source>
+        <translation>Satellit suchen</translation>
+    </message>
+    <message>
+        <source>No satellite holds &quot;%1&quot;</source>
+        <translation>Kein Satellit enthält &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1456,6 +1608,13 @@ Rückgabewert 2: Fehler.
     <message>
         <source>(dynamic UBs only)</source>
         <translation>(nur dynamische UBs)</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderListModel</name>
+    <message>
+        <source>Other transponder…</source>
+        <translation>Anderer Transponder…</translation>
     </message>
 </context>
 <context>

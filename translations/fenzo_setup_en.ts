@@ -661,6 +661,145 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>OwnTransponderCommand</name>
+    <message>
+        <source>Own transponders (kept beside the offline cache, added to all satellite data):
+  transponder add SATELLITE FREQ POL
+                                adds a transponder (10700-12750 MHz; H, V, L
+                                or R) to the satellite of that name
+  transponder list              one line per own transponder: satellite,
+                                frequency, polarisation
+  transponder remove SATELLITE FREQ POL
+                                removes an own transponder
+</source>
+        <translation>Own transponders (kept beside the offline cache, added to all satellite data):
+  transponder add SATELLITE FREQ POL
+                                adds a transponder (10700-12750 MHz; H, V, L
+                                or R) to the satellite of that name
+  transponder list              one line per own transponder: satellite,
+                                frequency, polarisation
+  transponder remove SATELLITE FREQ POL
+                                removes an own transponder
+</translation>
+    </message>
+    <message>
+        <source>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</source>
+        <translation>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</translation>
+    </message>
+    <message>
+        <source>The frequency %1 is no number of MHz.</source>
+        <translation>The frequency %1 is no number of MHz.</translation>
+    </message>
+    <message>
+        <source>The polarisation must be H, V, L or R.</source>
+        <translation>The polarisation must be H, V, L or R.</translation>
+    </message>
+    <message>
+        <source>This transponder is among the own transponders already.</source>
+        <translation>This transponder is among the own transponders already.</translation>
+    </message>
+    <message>
+        <source>There is no own transponder %1 MHz %2 on %3.</source>
+        <translation>There is no own transponder %1 MHz %2 on %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OwnTransponderDialog</name>
+    <message>
+        <source>Other transponder</source>
+        <translation>Other transponder</translation>
+    </message>
+</context>
+<context>
+    <name>OwnTransponderDialogForm.ui</name>
+    <message>
+        <source>Frequency (MHz):</source>
+        <translation>Frequency (MHz):</translation>
+    </message>
+    <message>
+        <source>Polarisation:</source>
+        <translation>Polarisation:</translation>
+    </message>
+</context>
+<context>
+    <name>OwnTransponderFile</name>
+    <message>
+        <source>The own transponders in %1 cannot be read (%2).</source>
+        <translation>The own transponders in %1 cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>The own transponders in %1 are damaged: %2</source>
+        <translation>The own transponders in %1 are damaged: %2</translation>
+    </message>
+    <message>
+        <source>The own transponders could not be saved to %1 (%2).</source>
+        <translation>The own transponders could not be saved to %1 (%2).</translation>
+    </message>
+    <message>
+        <source>permissions not set</source>
+        <translation>permissions not set</translation>
+    </message>
+</context>
+<context>
+    <name>OwnTransponders</name>
+    <message>
+        <source>The frequency must lie between %1 and %2 MHz.</source>
+        <translation>The frequency must lie between %1 and %2 MHz.</translation>
+    </message>
+    <message>
+        <source>The transponder is listed twice.</source>
+        <translation>The transponder is listed twice.</translation>
+    </message>
+    <message>
+        <source>own</source>
+        <translation>own</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name is empty, too long or holds control characters.</source>
+        <translation>The satellite&apos;s name is empty, too long or holds control characters.</translation>
+    </message>
+    <message>
+        <source>The polarisation must be H, V, L or R.</source>
+        <translation>The polarisation must be H, V, L or R.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes.</source>
+        <translation>The file is larger than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The file does not begin with &quot;%1&quot;.</source>
+        <translation>The file does not begin with &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>It needs a satellite, a frequency and a polarisation.</source>
+        <translation>It needs a satellite, a frequency and a polarisation.</translation>
+    </message>
+    <message>
+        <source>The frequency is no number.</source>
+        <translation>The frequency is no number.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 transponders.</source>
+        <translation>The file holds more than %1 transponders.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>The satellite data hold no satellite &quot;%1&quot;.</source>
+        <translation>The satellite data hold no satellite &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 already has a transponder at %2 MHz %3.</source>
+        <translation>%1 already has a transponder at %2 MHz %3.</translation>
+    </message>
+    <message>
+        <source>There are %1 own transponders already.</source>
+        <translation>There are %1 own transponders already.</translation>
+    </message>
+</context>
+<context>
     <name>PlanBackup</name>
     <message>
         <source>The folder %1 cannot be made.</source>
@@ -876,6 +1015,17 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>no connection to the server within %1 s</source>
         <translation>no connection to the server within %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteFinder</name>
+    <message>
+        <source>Find a satellite</source>
+        <translation>Find a satellite</translation>
+    </message>
+    <message>
+        <source>No satellite holds &quot;%1&quot;</source>
+        <translation>No satellite holds &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1444,6 +1594,13 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>(dynamic UBs only)</source>
         <translation>(dynamic UBs only)</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderListModel</name>
+    <message>
+        <source>Other transponder…</source>
+        <translation>Other transponder…</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "ProgramWindow.h"
 
 #include "FenzoApplication.h"
+#include "controller/SatelliteFilter.h"
 #include "io/LogRing.h"
 #include "model/BandPlan.h"
 
@@ -13,7 +14,10 @@
 ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
     : log(log), control(&plan, std::move(environment)),
       satelliteList([this] { return control.catalogue(); }),
-      sheet(&plan, [this] { return control.catalogue(); }), supportReport([this] { return reportFacts(); })
+      sheet(
+          &plan, [this] { return control.catalogue(); }, &QDate::currentDate, nullptr,
+          [this] { return control.ownTransponders(); }),
+      supportReport([this] { return reportFacts(); })
 {
     // The satellite boxes list the names of the data in memory; the
     // controller fits the plan to every new set of data itself.
@@ -28,6 +32,7 @@ void ProgramWindow::expose(QQmlEngine &engine)
 {
     FenzoApplication::prepareEngine(&engine);
     InstallationSheet::registerTypes();
+    SatelliteFilter::registerType();
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("ubListViewModel"), &plan);
     context->setContextProperty(QStringLiteral("ubModelController"), &control);
@@ -58,6 +63,7 @@ SupportReport::Facts ProgramWindow::reportFacts() const
     facts.switchId = plan.deviceConnected() ? plan.serialNumber() : QString();
     facts.hasPlan = true;
     facts.plan = BandPlan::fromModel(plan);
+    facts.own = control.ownTransponders();
     if (log)
         facts.log = log->lines();
     facts.secrets << control.serverSettings().value(QStringLiteral("password")).toString();

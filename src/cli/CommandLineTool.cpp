@@ -1,10 +1,12 @@
 #include "CommandLineTool.h"
+#include "OwnTransponderCommand.h"
 
 #include "db/BuiltInSatellites.h"
 
 #include "device/DeviceTransfers.h"
 #include "device/PlanWords.h"
 #include "model/SettingsFile.h"
+#include "db/OwnTransponderFile.h"
 #include "db/SatelliteSource.h"
 #include "db/ServerSettings.h"
 #include "device/SerialPortHandler.h"
@@ -180,6 +182,8 @@ int CommandLineTool::run(const QStringList &arguments)
         return wants(2) ? sheet(a) : int(Failure);
     if (a.command == QLatin1String("satellites"))
         return wants(0) ? (a.importGiven ? importSatellites(a.import) : listSatellites()) : int(Failure);
+    if (a.command == QLatin1String("transponder"))
+        return transponder(a.files);
     if (a.command == QLatin1String("report"))
         return wants(1) ? report(a) : int(Failure);
     if (a.command.isEmpty())
@@ -233,7 +237,8 @@ int CommandLineTool::help()
               "                                recent log, never the database password\n"
               "\n"
               "Without --port the tool uses the only switch it finds. Exit status 2: failure.\n")
-        << Qt::flush;
+        << '\n'
+        << OwnTransponderCommand::usage() << Qt::flush;
     return Success;
 }
 
@@ -292,6 +297,9 @@ bool CommandLineTool::loadSatelliteData()
         fail(databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
         return false;
     }
+    // A damaged file of own transponders adds none; the rest goes on.
+    if (!source->ownTransponderProblem().isEmpty())
+        fail(source->ownTransponderProblem());
     satellites = std::move(source);
     return true;
 }
@@ -602,7 +610,9 @@ int CommandLineTool::sheet(const Arguments &a)
     meetData(plan);
     UBDataModel model;
     plan.applyTo(model);
-    InstallationSheet sheet(&model, [this] { return satellites->catalogue(); });
+    InstallationSheet sheet(
+        &model, [this] { return satellites->catalogue(); }, &QDate::currentDate, nullptr,
+        [this] { return satellites->ownTransponders(); });
     connect(&sheet, &InstallationSheet::errorOccured, this, &CommandLineTool::fail);
     const QString path = QFileInfo(a.files.at(1)).absoluteFilePath();
     const bool picture = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
@@ -793,6 +803,15 @@ QStringList CommandLineTool::satelliteDataLines() const
     if (!numbering.isEmpty())
         lines << numbering;
     return lines;
+}
+
+int CommandLineTool::transponder(const QStringList &arguments)
+{
+    OwnTransponderCommand command(
+        out, [this](const QString &message) { fail(message); },
+        OwnTransponderFile::pathIn(environment.cacheDirectory),
+        [this] { return loadSatelliteData() ? satellites->catalogue() : SharedCatalogue(); });
+    return command.run(arguments);
 }
 
 int CommandLineTool::report(const Arguments &a)

@@ -80,6 +80,8 @@ private:
     int importSatellites(const QString &path);
     int server(const Arguments &arguments);
     int report(const Arguments &arguments);
+    // "transponder add|list|remove": the own transponders.
+    int transponder(const QStringList &arguments);
     QStringList satelliteDataLines() const;
     // Outside text for a line of output: control characters (tabs, line
     // breaks, escapes of the terminal) and backslashes escaped.

@@ -6,10 +6,14 @@
 #include <QAbstractListModel>
 #include <QVector>
 
+#include <functional>
+
 // The entries of a static UB's transponder box for one satellite: first "not
 // assigned", then each transponder as "07, 10722 MHz H" (many satellites
-// carry one frequency twice, horizontal and vertical; circular ones show L or R). Built once per data
-// set and shared by every row, so that scrolling never builds it again.
+// carry one frequency twice, horizontal and vertical; circular ones show L or R),
+// the user's own marked "own", last "Other transponder…", which asks for one
+// by hand. Built once per data set and shared by every row, so that
+// scrolling never builds it again.
 class TransponderListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -23,14 +27,20 @@ public:
         FrequencyRole,
     };
 
-    TransponderListModel(const QVector<TransponderItem> &transponders, QObject *parent = nullptr);
+    // The number of the last entry, "Other transponder…".
+    static constexpr int otherTransponder = -2;
+    using OwnCheck = std::function<bool(const TransponderItem &)>;
 
-    int count() const { return entries.size() + 1; }
+    TransponderListModel(const QVector<TransponderItem> &transponders, QObject *parent = nullptr,
+                         const OwnCheck &isOwn = OwnCheck());
+
+    int count() const { return entries.size() + 2; }
     // The entry of a UB's transponder number: 0 for -1 (not assigned), -1
-    // for a number this satellite does not carry.
+    // for a number this satellite does not carry, the last for
+    // otherTransponder.
     Q_INVOKABLE int indexOf(int transponder) const;
     // The transponder number of an entry: -1 for "not assigned" and for an
-    // index outside the list.
+    // index outside the list, otherTransponder for the last.
     Q_INVOKABLE int transponderAt(int index) const;
     Q_INVOKABLE QString text(int index) const;
 
@@ -44,6 +54,7 @@ private:
         qint32 transponder;
         quint32 frequency;
         Polarisation polarisation;
+        bool own;
     };
     QVector<Entry> entries;
 };

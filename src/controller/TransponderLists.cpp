@@ -4,8 +4,8 @@
 
 #include <utility>
 
-TransponderLists::TransponderLists(SharedCatalogue catalogue, QObject *parent)
-    : QObject(parent), data(std::move(catalogue))
+TransponderLists::TransponderLists(SharedCatalogue catalogue, QObject *parent, OwnTransponders own)
+    : QObject(parent), data(std::move(catalogue)), own(std::move(own))
 {
 }
 
@@ -16,7 +16,9 @@ TransponderListModel *TransponderLists::forSatellite(const QString &name)
         return found->second;
     if (!data || data->allTransponders().count(name) == 0)
         return nullptr;
-    auto *list = new TransponderListModel(data->transponders(name), this);
+    auto *list = new TransponderListModel(data->transponders(name), this, [this, name](const TransponderItem &item) {
+        return own.isOwn(name, item);
+    });
     // Handed to QML, still ours: the engine must never collect it.
     QQmlEngine::setObjectOwnership(list, QQmlEngine::CppOwnership);
     lists.emplace(name, list);

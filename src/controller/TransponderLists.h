@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TransponderListModel.h"
+#include "model/OwnTransponders.h"
 #include "model/SatelliteCatalogue.h"
 
 #include <QObject>
@@ -15,7 +16,9 @@ class TransponderLists : public QObject
     Q_OBJECT
 
 public:
-    explicit TransponderLists(SharedCatalogue catalogue, QObject *parent = nullptr);
+    // own: the user's transponders, marked in the lists.
+    explicit TransponderLists(SharedCatalogue catalogue, QObject *parent = nullptr,
+                              OwnTransponders own = OwnTransponders());
 
     const SharedCatalogue &catalogue() const { return data; }
     // The list of a satellite; null for a name the data do not hold.
@@ -23,5 +26,6 @@ public:
 
 private:
     SharedCatalogue data;
+    OwnTransponders own;
     std::map<QString, TransponderListModel *> lists;
 };

@@ -1,6 +1,7 @@
 #include "UBModelController.h"
 
 #include "db/BuiltInSatellites.h"
+#include "db/OwnTransponderFile.h"
 #include "model/SettingsFile.h"
 #include "device/PlanWords.h"
 #include "io/LocalPath.h"
@@ -71,7 +72,7 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     // The band list reaches the lists through properties and calls.
     qRegisterMetaType<TransponderLists *>();
     qRegisterMetaType<TransponderListModel *>();
-    lists = new TransponderLists(satellites->catalogue(), this);
+    lists = new TransponderLists(satellites->catalogue(), this, satellites->ownTransponders());
 
     serialPortHandler = std::make_unique<SerialPortHandler>(
         environment.portLister, environment.random, environment.portOpener,
@@ -263,7 +264,7 @@ void UBModelController::updateTransponderLists()
     if (lists->catalogue() == data)
         return;
     TransponderLists *old = lists;
-    lists = new TransponderLists(data, this);
+    lists = new TransponderLists(data, this, satellites->ownTransponders());
     emit transponderListsChanged();
     // The rows let go of the old lists within that emission.
     old->deleteLater();
@@ -282,7 +283,8 @@ void UBModelController::satelliteChosen(quint32 lnb)
 
 void UBModelController::chooseTransponder(int row, int transponder)
 {
-    if (row < 0 || row >= model->ubList().size())
+    // Numbers below -1 are the list's own entries ("Other transponder…").
+    if (row < 0 || row >= model->ubList().size() || transponder < -1)
         return;
     const UBRecord &record = model->ubList().at(row);
     const QString satellite = BandRules::satelliteOf(record, model->lnb1(), model->lnb2());
@@ -291,6 +293,44 @@ void UBModelController::chooseTransponder(int row, int transponder)
         return;
     }
     model->setRecord(row, BandRules::withTransponder(record, *catalogue(), satellite, transponder));
+}
+
+QString UBModelController::ownTransponderSatellite(int row) const
+{
+    if (row < 0 || row >= model->ubList().size())
+        return QString();
+    return BandRules::satelliteOf(model->ubList().at(row), model->lnb1(), model->lnb2());
+}
+
+QString UBModelController::addOwnTransponder(int row, const QString &frequency, const QString &polarisation)
+{
+    const QString satellite = ownTransponderSatellite(row);
+    bool number = false;
+    const OwnTransponder entry{satellite, frequency.trimmed().toUInt(&number), Polarisation::fromText(polarisation)};
+    if (!number)
+        return OwnTransponders::tr("The frequency must lie between %1 and %2 MHz.")
+            .arg(OwnTransponders::lowestFrequency)
+            .arg(OwnTransponders::highestFrequency);
+    // A damaged file is never written over: what it holds stays for mending.
+    if (!satellites->ownTransponderProblem().isEmpty())
+        return satellites->ownTransponderProblem();
+    OwnTransponders own = satellites->ownTransponders();
+    QString reason = own.refusal(*catalogue(), entry);
+    if (reason.isEmpty() && !own.add(entry))
+        reason = OwnTransponders::tr("The transponder is listed twice.");
+    if (reason.isEmpty())
+        OwnTransponderFile(satellites->ownTransponderPath()).write(own, &reason);
+    if (!reason.isEmpty())
+        return reason;
+    if (satellites->reloadOwnTransponders()) {
+        fitPlanToData();
+        emit satelliteDataSummaryChanged();
+    }
+    const TransponderItem *added =
+        catalogue()->findTransponderByFrequency(satellite, entry.frequency, entry.polarisation.horizontalBit());
+    if (added)
+        chooseTransponder(row, int(added->transponder));
+    return QString();
 }
 
 void UBModelController::chooseLnb(int row, int lnb)

@@ -110,6 +110,14 @@ public:
     // Whether a plain connection to the host is refused unless the user
     // allows it: every host that is not this machine.
     Q_INVOKABLE bool tlsRequiredFor(const QString &host) const;
+    // The user's own transponders, added to the data in use.
+    OwnTransponders ownTransponders() const { return satellites->ownTransponders(); }
+    // The satellite of a row's LNB, for which "Other transponder…" asks.
+    Q_INVOKABLE QString ownTransponderSatellite(int row) const;
+    // A transponder entered by hand for that satellite: kept with the user's
+    // own, added to the data in use, and chosen for the row. Returns why
+    // not (translated), empty when done.
+    Q_INVOKABLE QString addOwnTransponder(int row, const QString &frequency, const QString &polarisation);
 
 signals:
     void errorOccured(QString error);

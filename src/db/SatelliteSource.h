@@ -51,6 +51,12 @@ public:
     // DATE" or "built in, dtv-scan-tables of DATE"; empty without data.
     QString originText() const;
 
+    // The user's own transponders, added to every data set (see SqlHandler).
+    const OwnTransponders &ownTransponders() const { return handler->ownTransponders(); }
+    QString ownTransponderPath() const { return handler->ownTransponderPath(); }
+    QString ownTransponderProblem() const { return handler->ownTransponderProblem(); }
+    bool reloadOwnTransponders() { return handler->reloadOwnTransponders(); }
+
     // The server of the next download.
     const Connection &connectionSettings() const { return handler->connectionSettings(); }
     // The server the data in memory came from (with Source::Server).

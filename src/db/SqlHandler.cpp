@@ -7,6 +7,7 @@
 #include "ServerSettings.h"
 #include "io/LogCategories.h"
 #include "io/WholeFile.h"
+#include "OwnTransponderFile.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -359,8 +360,29 @@ void SqlHandler::take(std::map<QString, QVector<TransponderItem>> items, QVector
     dataSource = from;
     date = dated;
     dataAvailable = true;
-    current = std::make_shared<const SatelliteCatalogue>(
-        OrbitalPositions::withTableIds(SatelliteCatalogue(std::move(items), std::move(params)), idTable));
+    taken = SatelliteCatalogue(std::move(items), std::move(params));
+    reloadOwnTransponders();
+}
+
+QString SqlHandler::ownTransponderPath() const
+{
+    return OwnTransponderFile::pathIn(cacheDirectory);
+}
+
+bool SqlHandler::reloadOwnTransponders()
+{
+    // A damaged file adds nothing and stays as it is for the user to mend.
+    OwnTransponders read;
+    ownProblem.clear();
+    if (!OwnTransponderFile(ownTransponderPath()).read(&read, &ownProblem))
+        qCWarning(dbLog).noquote() << ownProblem;
+    own = read;
+    SharedCatalogue merged =
+        std::make_shared<const SatelliteCatalogue>(OrbitalPositions::withTableIds(own.addTo(taken), idTable));
+    if (*merged == *current)
+        return false;
+    current = std::move(merged);
+    return true;
 }
 
 bool SqlHandler::loadBuiltIn()
@@ -379,8 +401,8 @@ bool SqlHandler::useDownload(const Download &result)
 {
     lastFailure.clear();
     if (result.complete) {
-        const bool changed = !dataAvailable || result.tables.items != current->allTransponders() ||
-                             result.tables.params != current->satellites();
+        const bool changed = !dataAvailable || result.tables.items != taken.allTransponders() ||
+                             result.tables.params != taken.satellites();
         take(result.tables.items, result.tables.params, Source::Server, clock().date());
         serverEncrypted = result.encrypted;
         dataConnection = result.server;
@@ -415,15 +437,15 @@ void SqlHandler::saveDbFile()
         QByteArray bytes;
         QDataStream out(&bytes, QIODevice::WriteOnly);
         out.setVersion(cacheStreamVersion);
-        out << cacheFileVersion << qint32(current->allTransponders().size());
-        for (const auto &entry : current->allTransponders()) {
+        out << cacheFileVersion << qint32(taken.allTransponders().size());
+        for (const auto &entry : taken.allTransponders()) {
             out << entry.first << qint32(entry.second.size());
             for (const TransponderItem &item : entry.second)
                 out << qint32(item.frequency) << qint32(item.oscillatorFrequency) << item.horizontal()
                     << qint32(item.satId) << qint32(item.transponder);
         }
-        out << qint32(current->satellites().size());
-        for (const SateliteParams &params : current->satellites())
+        out << qint32(taken.satellites().size());
+        for (const SateliteParams &params : taken.satellites())
             out << qint32(params.lofHigh) << qint32(params.lofLow) << params.name << qint32(params.satId);
 
         // Written beside the old file and renamed over it only when complete:

@@ -5,6 +5,7 @@
 #include "SatelliteImport.h"
 #include "model/NoSatelliteData.h"
 #include "model/SateliteParams.h"
+#include "model/OwnTransponders.h"
 #include "model/SatelliteCatalogue.h"
 #include "model/TransponderItem.h"
 
@@ -165,6 +166,16 @@ public:
 
     QString cacheFilePath() const { return cacheDirectory + cacheFileName; }
 
+    // The user's own transponders beside the cache; every data set taken in
+    // gets them added.
+    QString ownTransponderPath() const;
+    const OwnTransponders &ownTransponders() const { return own; }
+    // Why the own transponders' file could not be read; empty when it could.
+    QString ownTransponderProblem() const { return ownProblem; }
+    // Reads the file again and adds its transponders to the data in use;
+    // true when the data changed.
+    bool reloadOwnTransponders();
+
 signals:
     void savedDataOutdated();
     // The download opened but broke off, and the cache is used instead.
@@ -201,6 +212,10 @@ private:
     SatelliteIdTable idTable;
     Source dataSource = Source::None;
     SharedCatalogue current = std::make_shared<const SatelliteCatalogue>();
+    // The data as they came, without the own transponders: what the cache keeps.
+    SatelliteCatalogue taken;
+    OwnTransponders own;
+    QString ownProblem;
     QDate date;
     bool cacheOutdated = false;
     bool serverEncrypted = false;

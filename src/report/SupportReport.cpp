@@ -78,12 +78,12 @@ QString SupportReport::text(const Facts &facts)
     section(text, tr("Switch"),
             masked(facts.switchId.isEmpty() ? QStringList() : QStringList{facts.switchId}, secrets),
             tr("No switch answered."));
-    section(text, tr("Plan"), masked(facts.hasPlan ? planLines(facts.plan) : QStringList(), secrets), none);
+    section(text, tr("Plan"), masked(facts.hasPlan ? planLines(facts.plan, facts.own) : QStringList(), secrets), none);
     section(text, tr("Recent log"), masked(facts.log, secrets, QStringLiteral(": ")), none);
     return text;
 }
 
-QStringList SupportReport::planLines(const BandPlan &plan)
+QStringList SupportReport::planLines(const BandPlan &plan, const OwnTransponders &own)
 {
     const auto onOff = [](bool on) { return on ? tr("on") : tr("off"); };
     QStringList lines{tr("LNB1: %1").arg(plan.lnb1), tr("LNB2: %1").arg(plan.lnb2),
@@ -94,12 +94,19 @@ QStringList SupportReport::planLines(const BandPlan &plan)
         const QString name = UBRecord::displayName(ub.ubNumber);
         if (ub.isStatic() && ub.tp < 0)
             lines << tr("%1: static, LNB%2, no transponder").arg(name).arg(ub.lnb + 1);
-        else if (ub.isStatic())
+        else if (ub.isStatic()) {
             lines << tr("%1: static, LNB%2, transponder %3 (%4 MHz)")
                          .arg(name)
                          .arg(ub.lnb + 1)
                          .arg(ub.tp)
                          .arg(ub.freq);
+            const QString satellite = ub.lnb > 0 ? plan.lnb2 : plan.lnb1;
+            TransponderItem item;
+            item.frequency = ub.freq;
+            item.polarisation = ub.polarisation;
+            if (own.isOwn(satellite, item))
+                lines.last() += QLatin1Char(' ') + OwnTransponders::ownMark();
+        }
         else
             lines << tr("%1: dynamic, line %2, local UB %3").arg(name).arg(ub.line + 1).arg(ub.localUB + 1);
     }

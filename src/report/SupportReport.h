@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/OwnTransponders.h"
+
 #include "device/SerialPortHandler.h"
 #include "model/BandPlan.h"
 
@@ -31,6 +33,8 @@ public:
         // The window's plan; the tool has none.
         bool hasPlan = false;
         BandPlan plan;
+        // The user's own transponders, marked in the plan's lines.
+        OwnTransponders own;
         // The recent log lines, oldest first.
         QStringList log;
         // Never written: masked wherever they occur in the gathered facts
@@ -51,5 +55,5 @@ public:
     static QString saveFailure(const QString &path, const QString &reason);
 
 private:
-    static QStringList planLines(const BandPlan &plan);
+    static QStringList planLines(const BandPlan &plan, const OwnTransponders &own);
 };

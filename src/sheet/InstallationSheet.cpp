@@ -15,8 +15,8 @@
 #include <utility>
 
 InstallationSheet::InstallationSheet(const UBDataModel *model, CatalogueSource catalogue, DateSource today,
-                                     QObject *parent)
-    : QObject(parent), model(model), catalogue(std::move(catalogue)), today(std::move(today))
+                                     QObject *parent, OwnSource own)
+    : QObject(parent), model(model), catalogue(std::move(catalogue)), today(std::move(today)), own(std::move(own))
 {
     connect(model, &UBDataModel::dataChanged, this, &InstallationSheet::changed);
     connect(model, &UBDataModel::listChanged, this, &InstallationSheet::changed);
@@ -31,7 +31,8 @@ InstallationSheet::InstallationSheet(const UBDataModel *model, CatalogueSource c
 SheetContent InstallationSheet::content() const
 {
     const SharedCatalogue data = catalogue ? catalogue() : nullptr;
-    return SheetContent::build(*model, data ? *data : SatelliteCatalogue(), today());
+    return SheetContent::build(*model, data ? *data : SatelliteCatalogue(), today(),
+                               own ? own() : OwnTransponders());
 }
 
 void InstallationSheet::registerTypes()

@@ -19,9 +19,12 @@ class InstallationSheet : public QObject
 
 public:
     using DateSource = std::function<QDate()>;
+    // The user's own transponders, marked on the sheet; null: none.
+    using OwnSource = std::function<OwnTransponders()>;
 
     InstallationSheet(const UBDataModel *model, CatalogueSource catalogue,
-                      DateSource today = &QDate::currentDate, QObject *parent = nullptr);
+                      DateSource today = &QDate::currentDate, QObject *parent = nullptr,
+                      OwnSource own = OwnSource());
 
     SheetContent content() const;
 
@@ -45,4 +48,5 @@ private:
     const UBDataModel *model;
     CatalogueSource catalogue;
     DateSource today;
+    OwnSource own;
 };

@@ -9,7 +9,7 @@
 
 namespace {
 void describeTransponder(SheetContent::Slot &slot, const UBRecord &record, const QString &lnb1,
-                         const QString &lnb2, const SatelliteCatalogue &catalogue)
+                         const QString &lnb2, const SatelliteCatalogue &catalogue, const OwnTransponders &own)
 {
     slot.assigned = record.tp >= 0;
     slot.lnb = record.lnb;
@@ -26,6 +26,7 @@ void describeTransponder(SheetContent::Slot &slot, const UBRecord &record, const
         return; // not in the satellite data: shown without polarisation and band
     slot.transponderKnown = true;
     slot.polarisation = row->polarisation;
+    slot.own = own.isOwn(slot.satellite, *row);
     slot.highBand = row->oscillatorFrequency == params->lofHigh;
     slot.intermediateFrequency = qint64(record.freq) - qint64(row->oscillatorFrequency);
     slot.satId = row->satId;
@@ -56,7 +57,7 @@ SheetContent::Slot::Problem SheetContent::Slot::problem() const
 }
 
 SheetContent SheetContent::build(const UBDataModel &model, const SatelliteCatalogue &catalogue,
-                                 const QDate &date)
+                                 const QDate &date, const OwnTransponders &own)
 {
     SheetContent content;
     content.date = date;
@@ -76,7 +77,7 @@ SheetContent SheetContent::build(const UBDataModel &model, const SatelliteCatalo
         slot.slotFrequency = slotFrequency(record.ubNumber);
         slot.isStatic = record.isStatic();
         if (slot.isStatic) {
-            describeTransponder(slot, record, content.lnb1, content.lnb2, catalogue);
+            describeTransponder(slot, record, content.lnb1, content.lnb2, catalogue, own);
         } else {
             slot.line = record.line;
             slot.localUB = record.localUB;

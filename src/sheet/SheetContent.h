@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/OwnTransponders.h"
+
 #include "device/CodeWord.h"
 #include "model/PlanCheck.h"
 #include "model/Polarisation.h"
@@ -34,6 +36,7 @@ public:
         qint32 transponder = -1;
         quint32 frequency = 0;         // MHz, of the transponder
         bool transponderKnown = false; // found in the satellite data
+        bool own = false;              // one the user entered by hand
         Polarisation polarisation; // as the data give it: H, V, L or R
         bool highBand = false;
         qint64 intermediateFrequency = 0; // MHz above the LNB's oscillator
@@ -71,9 +74,9 @@ public:
     static constexpr quint32 bandEnd = 2150;
 
     // An empty catalogue (no satellite data): static UBs then show what the
-    // plan itself holds.
+    // plan itself holds. own: the user's transponders, marked as such.
     static SheetContent build(const UBDataModel &model, const SatelliteCatalogue &catalogue,
-                              const QDate &date);
+                              const QDate &date, const OwnTransponders &own = OwnTransponders());
 
     QDate date;
     bool deviceConnected = false;

@@ -12,6 +12,13 @@
 #include <functional>
 
 namespace {
+// "L" or, for a transponder the user entered by hand, "L own".
+QString polarisationText(const SheetContent::Slot &slot)
+{
+    const QString letter = slot.polarisation.letter();
+    return slot.own ? letter + QLatin1Char(' ') + OwnTransponders::ownMark() : letter;
+}
+
 constexpr qreal axisLeft = 40;
 constexpr qreal axisRight = SheetPainter::pictureWidth - 40;
 constexpr qreal markTop = 6;
@@ -56,7 +63,7 @@ QStringList barTexts(const SheetContent::Slot &slot)
     texts << slot.satellite + QStringLiteral("  TP ") + UBRecord::twoDigits(quint32(slot.transponder));
     QString detail = megahertz(slot.frequency);
     if (slot.transponderKnown) {
-        detail += QStringLiteral("  ") + slot.polarisation.letter() +
+        detail += QStringLiteral("  ") + polarisationText(slot) +
                   QStringLiteral("  ") + (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low"));
     }
     texts << detail;
@@ -336,7 +343,7 @@ QStringList staticRow(const SheetContent::Slot &slot)
             slot.satellite,
             UBRecord::twoDigits(quint32(slot.transponder)),
             megahertz(slot.frequency),
-            slot.transponderKnown ? slot.polarisation.letter() : dash,
+            slot.transponderKnown ? polarisationText(slot) : dash,
             slot.transponderKnown ? (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low"))
                                   : dash};
 }

@@ -409,6 +409,41 @@ const Entry importEntries[] = {
     {u8"SqlHandler", u8"The imported satellite data in %1 cannot be read back.", u8"Die importierten Satellitendaten in %1 lassen sich nicht wieder lesen.", u8"The imported satellite data in %1 cannot be read back."},
 };
 
+// The own transponders: the satellite boxes' search, the band list's
+// "Other transponder…", their file and the tool's commands.
+const Entry ownTransponderEntries[] = {
+    {u8"OwnTransponderCommand", u8"Own transponders (kept beside the offline cache, added to all satellite data):\n  transponder add SATELLITE FREQ POL\n                                adds a transponder (10700-12750 MHz; H, V, L\n                                or R) to the satellite of that name\n  transponder list              one line per own transponder: satellite,\n                                frequency, polarisation\n  transponder remove SATELLITE FREQ POL\n                                removes an own transponder\n", u8"Eigene Transponder (neben dem Offline-Cache gespeichert, allen\nSatellitendaten hinzugefügt):\n  transponder add SATELLIT FREQ POL\n                                fügt dem Satelliten dieses Namens einen\n                                Transponder hinzu (10700-12750 MHz; H, V, L\n                                oder R)\n  transponder list              eine Zeile je eigenem Transponder: Satellit,\n                                Frequenz, Polarisation\n  transponder remove SATELLIT FREQ POL\n                                entfernt einen eigenen Transponder\n", u8"Own transponders (kept beside the offline cache, added to all satellite data):\n  transponder add SATELLITE FREQ POL\n                                adds a transponder (10700-12750 MHz; H, V, L\n                                or R) to the satellite of that name\n  transponder list              one line per own transponder: satellite,\n                                frequency, polarisation\n  transponder remove SATELLITE FREQ POL\n                                removes an own transponder\n"},
+    {u8"OwnTransponderCommand", u8"Use transponder add|remove SATELLITE FREQ POL, or transponder list.", u8"Aufruf: transponder add|remove SATELLIT FREQ POL oder transponder list.", u8"Use transponder add|remove SATELLITE FREQ POL, or transponder list."},
+    {u8"OwnTransponderCommand", u8"The frequency %1 is no number of MHz.", u8"Die Frequenz %1 ist keine Zahl in MHz.", u8"The frequency %1 is no number of MHz."},
+    {u8"OwnTransponderCommand", u8"The polarisation must be H, V, L or R.", u8"Die Polarisation muss H, V, L oder R sein.", u8"The polarisation must be H, V, L or R."},
+    {u8"OwnTransponderCommand", u8"This transponder is among the own transponders already.", u8"Dieser Transponder ist bereits unter den eigenen Transpondern.", u8"This transponder is among the own transponders already."},
+    {u8"OwnTransponderCommand", u8"There is no own transponder %1 MHz %2 on %3.", u8"Es gibt keinen eigenen Transponder %1 MHz %2 auf %3.", u8"There is no own transponder %1 MHz %2 on %3."},
+    {u8"OwnTransponderDialog", u8"Other transponder", u8"Anderer Transponder", u8"Other transponder"},
+    {u8"OwnTransponderDialogForm.ui", u8"Frequency (MHz):", u8"Frequenz (MHz):", u8"Frequency (MHz):"},
+    {u8"OwnTransponderDialogForm.ui", u8"Polarisation:", u8"Polarisation:", u8"Polarisation:"},
+    {u8"OwnTransponderFile", u8"The own transponders in %1 cannot be read (%2).", u8"Die eigenen Transponder in %1 können nicht gelesen werden (%2).", u8"The own transponders in %1 cannot be read (%2)."},
+    {u8"OwnTransponderFile", u8"The own transponders in %1 are damaged: %2", u8"Die eigenen Transponder in %1 sind beschädigt: %2", u8"The own transponders in %1 are damaged: %2"},
+    {u8"OwnTransponderFile", u8"The own transponders could not be saved to %1 (%2).", u8"Die eigenen Transponder konnten nicht in %1 gespeichert werden (%2).", u8"The own transponders could not be saved to %1 (%2)."},
+    {u8"OwnTransponderFile", u8"permissions not set", u8"Zugriffsrechte nicht gesetzt", u8"permissions not set"},
+    {u8"OwnTransponders", u8"The frequency must lie between %1 and %2 MHz.", u8"Die Frequenz muss zwischen %1 und %2 MHz liegen.", u8"The frequency must lie between %1 and %2 MHz."},
+    {u8"OwnTransponders", u8"The transponder is listed twice.", u8"Der Transponder ist doppelt aufgeführt.", u8"The transponder is listed twice."},
+    {u8"OwnTransponders", u8"own", u8"eigener", u8"own"},
+    {u8"OwnTransponders", u8"The satellite's name is empty, too long or holds control characters.", u8"Der Name des Satelliten ist leer, zu lang oder enthält Steuerzeichen.", u8"The satellite's name is empty, too long or holds control characters."},
+    {u8"OwnTransponders", u8"The polarisation must be H, V, L or R.", u8"Die Polarisation muss H, V, L oder R sein.", u8"The polarisation must be H, V, L or R."},
+    {u8"OwnTransponders", u8"The file is larger than %1 bytes.", u8"Die Datei ist größer als %1 Bytes.", u8"The file is larger than %1 bytes."},
+    {u8"OwnTransponders", u8"The file does not begin with \"%1\".", u8"Die Datei beginnt nicht mit \"%1\".", u8"The file does not begin with \"%1\"."},
+    {u8"OwnTransponders", u8"It needs a satellite, a frequency and a polarisation.", u8"Sie braucht einen Satelliten, eine Frequenz und eine Polarisation.", u8"It needs a satellite, a frequency and a polarisation."},
+    {u8"OwnTransponders", u8"The frequency is no number.", u8"Die Frequenz ist keine Zahl.", u8"The frequency is no number."},
+    {u8"OwnTransponders", u8"The file holds more than %1 transponders.", u8"Die Datei enthält mehr als %1 Transponder.", u8"The file holds more than %1 transponders."},
+    {u8"OwnTransponders", u8"Line %1: %2", u8"Zeile %1: %2", u8"Line %1: %2"},
+    {u8"OwnTransponders", u8"The satellite data hold no satellite \"%1\".", u8"Die Satellitendaten enthalten keinen Satelliten \"%1\".", u8"The satellite data hold no satellite \"%1\"."},
+    {u8"OwnTransponders", u8"%1 already has a transponder at %2 MHz %3.", u8"%1 hat bereits einen Transponder bei %2 MHz %3.", u8"%1 already has a transponder at %2 MHz %3."},
+    {u8"OwnTransponders", u8"There are %1 own transponders already.", u8"Es gibt bereits %1 eigene Transponder.", u8"There are %1 own transponders already."},
+    {u8"SatelliteFinder", u8"Find a satellite", u8"Satellit suchen", u8"Find a satellite"},
+    {u8"SatelliteFinder", u8"No satellite holds \"%1\"", u8"Kein Satellit enthält \"%1\"", u8"No satellite holds \"%1\""},
+    {u8"TransponderListModel", u8"Other transponder…", u8"Anderer Transponder…", u8"Other transponder…"},
+};
+
 QList<Entry> allEntries()
 {
     QList<Entry> all(std::begin(entries), std::end(entries));
@@ -420,6 +455,7 @@ QList<Entry> allEntries()
     all.append(QList<Entry>(std::begin(reportEntries), std::end(reportEntries)));
     all.append(QList<Entry>(std::begin(sendEntries), std::end(sendEntries)));
     all.append(QList<Entry>(std::begin(importEntries), std::end(importEntries)));
+    all.append(QList<Entry>(std::begin(ownTransponderEntries), std::end(ownTransponderEntries)));
     return all;
 }
 

@@ -12,6 +12,7 @@
 #include "io/LogRing.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -260,6 +261,67 @@ private slots:
         QCOMPARE(run({"read", dir.filePath("back.dat")}), 0);
         QCOMPARE(fileBytes(dir.filePath("back.dat")), fileBytes(stored));
         QCOMPARE(run({"diff", stored}), 0);
+    }
+
+    // Own transponders on Hotbird 13.0E, entered from the shell: stored in
+    // the switch in static UBs, they come back from "read" as the same
+    // transponders, and the switch holds the plan as "diff" sees it.
+    void ownTransponderIsStoredAndReadBack()
+    {
+        const QString ownFile = dir.filePath("cache/own_transponders.txt");
+        const auto forget = qScopeGuard([&] { QFile::remove(ownFile); });
+        QVERIFY(startSwitches(1));
+        writePlans();
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(run({"transponder", "add", "Hotbird 13.0E", "12500", "H"}), 0);
+        QCOMPARE(run({"transponder", "add", "Hotbird 13.0E", "11013", "V"}), 0);
+        QCOMPARE(errors, QString());
+        QCOMPARE(QFileInfo(ownFile).permissions() & 0xF0FF, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(run({"transponder", "list"}), 0);
+        QCOMPARE(output, QString("Hotbird 13.0E\t12500\tH\nHotbird 13.0E\t11013\tV\n"));
+        QCOMPARE(run({"transponder", "add", "Hotbird 13.0E", "12501", "L"}), 2);
+        QVERIFY2(errors.contains("Hotbird 13.0E already has a transponder at 12500 MHz H."), qPrintable(errors));
+        QCOMPARE(run({"transponder", "add", "Hotbird 13.0E", "11014", "H"}), 2);
+        QVERIFY2(errors.contains("already has a transponder at 11013 MHz H."), qPrintable(errors));
+
+        // The data hold 94 transponders: the own ones follow as 95 and 96.
+        BandPlan plan = SettingsFile::read(dir.filePath("held.dat"));
+        plan.list[20] = UBRecord{3, 0, 0, 11836, 0, UBRecord::staticType, 0, 71, Polarisation::H};
+        plan.list[19] = UBRecord{4, 0, 0, 12500, 0, UBRecord::staticType, 1, 95, Polarisation::H};
+        plan.list[18] = UBRecord{5, 0, 0, 11013, 0, UBRecord::staticType, 1, 96, Polarisation::V};
+        plan.lnb1 = "Astra 19.2E";
+        plan.lnb2 = "Hotbird 13.0E";
+        QVERIFY(plan.numberDynamicUBs(false));
+        const QString stored = dir.filePath("own.dat");
+        SettingsFile::write(stored, plan);
+        QCOMPARE(run({"store", stored}), 0);
+        QCOMPARE(run({"read", dir.filePath("ownback.dat")}), 0);
+        QCOMPARE(fileBytes(dir.filePath("ownback.dat")), fileBytes(stored));
+        QCOMPARE(run({"diff", stored}), 0);
+
+        QCOMPARE(run({"transponder", "remove", "Hotbird 13.0E", "12500", "H"}), 0);
+        QCOMPARE(run({"transponder", "remove", "Hotbird 13.0E", "12500", "H"}), 2);
+        QVERIFY2(errors.contains("There is no own transponder 12500 MHz H on Hotbird 13.0E."), qPrintable(errors));
+        QCOMPARE(run({"transponder", "list"}), 0);
+        QCOMPARE(output, QString("Hotbird 13.0E\t11013\tV\n"));
+    }
+
+    // A damaged file of own transponders is never written over.
+    void damagedOwnTransponderFileStays()
+    {
+        const QString ownFile = dir.filePath("cache/own_transponders.txt");
+        const auto forget = qScopeGuard([&] { QFile::remove(ownFile); });
+        QVERIFY(QDir().mkpath(dir.filePath("cache")));
+        QFile file(ownFile);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a list\n") == 11);
+        file.close();
+        QCOMPARE(run({"transponder", "add", "Hotbird 13.0E", "12500", "H"}), 2);
+        QVERIFY2(errors.contains("are damaged: The file does not begin with"), qPrintable(errors));
+        QCOMPARE(run({"transponder", "list"}), 2);
+        QCOMPARE(fileBytes(ownFile), QByteArray("not a list\n"));
+        QCOMPARE(run({"transponder", "frob"}), 2);
+        QVERIFY2(errors.contains("Use transponder add|remove SATELLITE FREQ POL"), qPrintable(errors));
     }
 
     // "test" then "store", each a run of its own: the plan the switch had

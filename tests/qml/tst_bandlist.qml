@@ -202,7 +202,8 @@ Item {
             compare(row.tpSelectBox.currentIndex, 0)
             compare(row.satelite, satelliteName(1))
             compare(row.transponderList.text(1), "21, 11222 MHz V")
-            compare(row.tpSelectBox.count, 11)
+            // "not assigned", the satellite's transponders, "Other transponder…".
+            compare(row.tpSelectBox.count, 12)
             // The other static row stays on LNB 01.
             compare(rowItem(23).satelite, satelliteName(0))
         }
@@ -275,20 +276,62 @@ Item {
             verify(!rowItem(23).tpUnknown)
         }
 
+        // "Other transponder…" asks for one by hand: a refused one keeps the
+        // dialog open with the reason; a new one joins the satellite's list,
+        // marked "own", and the UB takes it.
+        function test_otherTransponder() {
+            requireSatellites()
+            ubListViewModel.lnb1 = satelliteName(2)
+            ubModelController.setStaticUBs(1, true)
+            var row = rowItem(23)
+            var list = row.transponderList
+            var dialog = screen.mainScreenForm.uBListView1.ownTransponderDialog
+            row.chooseTransponder(list.count - 1)
+            tryCompare(dialog, "visible", true)
+            compare(dialog.form.satelliteLabel.text, satelliteName(2))
+            compare(field(23, tpRole), -1)
+            dialog.form.frequencyField.text = "10699"
+            dialog.accept()
+            verify(dialog.visible)
+            compare(dialog.form.problemLabel.text, "The frequency must lie between 10700 and 12750 MHz.")
+            // The data's 11013 MHz V is there already.
+            dialog.form.frequencyField.text = "11014"
+            dialog.form.polarisationBox.currentIndex = 1
+            dialog.accept()
+            verify(dialog.visible)
+            compare(dialog.form.problemLabel.text, "Eutelsat 13E already has a transponder at 11013 MHz V.")
+            dialog.form.frequencyField.text = "12500"
+            dialog.form.polarisationBox.currentIndex = 2
+            dialog.accept()
+            verify(!dialog.visible)
+            compare(field(23, freqRole), 12500)
+            compare(field(23, tpRole), 15)
+            list = rowItem(23).transponderList
+            compare(list.text(list.indexOf(15)), "15, 12500 MHz L own")
+            compare(rowItem(23).tpSelectBox.currentText, "15, 12500 MHz L own")
+            // The keys of the next cases go to the list's window again.
+            var window = dialog.transientParent
+            window.requestActivate()
+            tryVerify(function () { return window.active }, 5000, "the list's window stays inactive")
+        }
+
         // One list per satellite, shared by the rows and kept while the data
         // stay, so that scrolling never builds one again.
         function test_sharedTransponderLists() {
             requireSatellites()
             ubModelController.setStaticUBs(2, true)
             var list = ubModelController.transponderLists.forSatellite(satelliteName(0))
-            compare(list.count, 13)
+            compare(list.count, 14)
             compare(list.text(0), "not assigned")
             compare(list.transponderAt(0), -1)
             compare(list.text(12), "12, 10923 MHz H")
             compare(list.transponderAt(12), 12)
+            compare(list.text(13), "Other transponder…")
+            compare(list.transponderAt(13), -2)
+            compare(list.indexOf(-2), 13)
             verify(rowItem(23).transponderList === list)
             verify(rowItem(22).transponderList === list)
-            compare(rowItem(23).tpSelectBox.count, 13)
+            compare(rowItem(23).tpSelectBox.count, 14)
             listView.positionViewAtEnd()
             listView.positionViewAtBeginning()
             verify(ubModelController.transponderLists.forSatellite(satelliteName(0)) === list)

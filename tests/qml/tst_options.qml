@@ -356,6 +356,83 @@ Item {
             tryCompare(box.popup, "visible", false)
         }
 
+        function finderNames(finder) {
+            var names = []
+            for (var i = 0; i < finder.filter.count; ++i)
+                names.push(finder.filter.name(i))
+            return names
+        }
+
+        // What the box hands on for each key typed on it, and then the
+        // keys inside the list: letters go to its field, arrows move the mark.
+        function typeText(finder, text) {
+            var first = {text: text.charAt(0), modifiers: Qt.NoModifier, accepted: false}
+            finder.typed(first)
+            verify(first.accepted, "the first letter opens the list")
+            finder.field.text = text
+        }
+
+        // Typing narrows a satellite box's list to the names that hold the
+        // text, whatever its case; Enter takes the marked one.
+        function test_satelliteFoundByTyping_data() {
+            return [{tag: "any case, first taken", box: "lnb1", text: "aSTRa", shown: ["Astra 19.2E", "Astra 28.2E"], down: 0},
+                    {tag: "next marked", box: "lnb1", text: "astra", shown: ["Astra 19.2E", "Astra 28.2E"], down: 1},
+                    {tag: "position", box: "lnb2", text: "28.2", shown: ["Astra 28.2E"], down: 0},
+                    {tag: "inside the name", box: "lnb2", text: "telsat", shown: ["Eutelsat 13E"], down: 0}]
+        }
+
+        function test_satelliteFoundByTyping(data) {
+            requireSatellites()
+            var box = data.box === "lnb1" ? options.lnb1Box : options.lnb2Box
+            var finder = data.box === "lnb1" ? options.lnb1Finder : options.lnb2Finder
+            typeText(finder, data.text)
+            tryCompare(finder, "visible", true)
+            compare(finderNames(finder), data.shown)
+            compare(finder.list.currentIndex, 0)
+            for (var i = 0; i < data.down; ++i)
+                finder.list.incrementCurrentIndex()
+            finder.take()
+            tryCompare(finder, "visible", false)
+            compare(box.currentText, data.shown[data.down])
+            compare(data.box === "lnb1" ? ubListViewModel.lnb1 : ubListViewModel.lnb2, data.shown[data.down])
+            compare(finder.field.text, "")
+        }
+
+        // Keys that type nothing, or with Ctrl, are the box's own.
+        function test_satelliteFinderIgnoresOtherKeys_data() {
+            return [{tag: "arrow", text: "", modifiers: Qt.NoModifier},
+                    {tag: "control", text: "\u0001", modifiers: Qt.NoModifier},
+                    {tag: "with Ctrl", text: "a", modifiers: Qt.ControlModifier}]
+        }
+
+        function test_satelliteFinderIgnoresOtherKeys(data) {
+            var event = {text: data.text, modifiers: data.modifiers, accepted: false}
+            options.lnb1Finder.typed(event)
+            verify(!event.accepted)
+            verify(!options.lnb1Finder.visible)
+        }
+
+        // Closing, or a text no name holds, leaves the plan's satellite alone.
+        function test_satelliteFinderLeavesBoxAlone_data() {
+            return [{tag: "closed", text: "28", take: false},
+                    {tag: "no match", text: "zz", take: true}]
+        }
+
+        function test_satelliteFinderLeavesBoxAlone(data) {
+            requireSatellites()
+            var before = ubListViewModel.lnb1
+            typeText(options.lnb1Finder, data.text)
+            tryCompare(options.lnb1Finder, "visible", true)
+            if (data.take)
+                options.lnb1Finder.take()
+            else
+                options.lnb1Finder.close()
+            tryCompare(options.lnb1Finder, "visible", false)
+            compare(ubListViewModel.lnb1, before)
+            compare(options.lnb1Box.currentText, before)
+            compare(options.lnb1Finder.field.text, "")
+        }
+
         function test_satelliteBoxesWriteTheModel() {
             requireSatellites()
             compare(options.lnb1Box.count, lnbModel.rowCount())

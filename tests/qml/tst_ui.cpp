@@ -1,5 +1,6 @@
 #include "UiTestHelper.h"
 #include "app/FenzoApplication.h"
+#include "controller/SatelliteFilter.h"
 #include "controller/SatelliteListModel.h"
 #include "controller/UBModelController.h"
 #include "io/ProgramIdentity.h"
@@ -55,6 +56,7 @@ public slots:
             model->setLnb2(satellites.at(1));
 
         InstallationSheet::registerTypes();
+        SatelliteFilter::registerType();
         sheet = std::make_unique<InstallationSheet>(model.get(), [this] { return controller->catalogue(); });
     }
 

@@ -54,6 +54,18 @@ private slots:
         }
     }
 
+    // A static UB on a transponder the user entered by hand says so.
+    void ownTransponderMarked()
+    {
+        SupportReport::Facts marked = facts();
+        marked.plan.lnb2 = QStringLiteral("Hotbird 13.0E");
+        marked.plan.list[0].polarisation = Polarisation::V;
+        QVERIFY(marked.own.add({QStringLiteral("Hotbird 13.0E"), 10722, Polarisation::V}));
+        QVERIFY(SupportReport::text(marked).contains("UB01: static, LNB2, transponder 7 (10722 MHz) own\n"));
+        marked.plan.list[0].polarisation = Polarisation::H;
+        QVERIFY(SupportReport::text(marked).contains("UB01: static, LNB2, transponder 7 (10722 MHz)\n"));
+    }
+
     void neverThePassword()
     {
         const QString text = SupportReport::text(facts());

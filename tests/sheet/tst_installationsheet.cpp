@@ -167,6 +167,41 @@ private slots:
         QCOMPARE(slot.hasProblem(), !mark.isEmpty());
     }
 
+    // A transponder the user entered by hand is marked as such; the
+    // data's own rows are not.
+    void ownTransponderMarked_data()
+    {
+        QTest::addColumn<qint32>("tp");
+        QTest::addColumn<quint32>("freq");
+        QTest::addColumn<bool>("own");
+        QTest::newRow("own") << 2 << 12500u << true;
+        QTest::newRow("the data's") << 1 << 10800u << false;
+    }
+
+    void ownTransponderMarked()
+    {
+        QFETCH(qint32, tp);
+        QFETCH(quint32, freq);
+        QFETCH(bool, own);
+        const QString name = QStringLiteral("Low 5.0E");
+        const SatelliteCatalogue data({{name, {{1, 10800, Polarisation::V, 9750, 5}}}}, {{name, 5, 9750, 10600}});
+        OwnTransponders mine;
+        QVERIFY(mine.add({name, 12500, Polarisation::L}));
+        UBDataModel plan;
+        plan.setLnb1(name);
+        plan.setLnb2(name);
+        UBRecord record;
+        record.ubNumber = 23;
+        record.type = UBRecord::staticType;
+        record.tp = tp;
+        record.freq = freq;
+        plan.setUBList({record});
+        const SheetContent content = SheetContent::build(plan, mine.addTo(data), QDate(2026, 3, 14), mine);
+        QCOMPARE(content.bandSlots.size(), 1);
+        QVERIFY(content.bandSlots.first().transponderKnown);
+        QCOMPARE(content.bandSlots.first().own, own);
+    }
+
     // The sheet says what the check before a transfer says.
     void warningsAreTheTransferCheck()
     {

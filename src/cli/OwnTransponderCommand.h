@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/OwnTransponders.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+
+// "fenzo_cli transponder add|list|remove": the user's own transponders from
+// a shell, kept in the same file as the window's.
+class OwnTransponderCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(OwnTransponderCommand)
+
+public:
+    // The satellite data in use, own transponders included; null when there
+    // are none (the loader has said why).
+    using DataLoader = std::function<SharedCatalogue()>;
+    using Failure = std::function<void(const QString &)>;
+
+    OwnTransponderCommand(QTextStream &out, Failure fail, QString path, DataLoader data);
+
+    // The commands' lines for "fenzo_cli --help".
+    static QString usage();
+
+    // The arguments after "transponder"; 0 on success, 2 on failure.
+    int run(const QStringList &arguments);
+
+private:
+    int add(const OwnTransponder &entry);
+    int list();
+    int remove(const OwnTransponder &entry);
+    bool parse(const QStringList &arguments, OwnTransponder *entry);
+    bool load(OwnTransponders *own);
+    bool save(const OwnTransponders &own);
+
+    QTextStream &out;
+    Failure fail;
+    QString path;
+    DataLoader data;
+};

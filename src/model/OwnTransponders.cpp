@@ -1,0 +1,178 @@
+#include "OwnTransponders.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+const QByteArray header = QByteArrayLiteral("# fenzo_setup own transponders 1");
+
+bool isPlainName(const QString &name)
+{
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+// A universal LNB's bands when the data name no oscillator.
+constexpr quint32 defaultLowOscillator = 9750;
+constexpr quint32 defaultHighOscillator = 10600;
+constexpr quint32 bandEdge = 11700;
+} // namespace
+
+QString OwnTransponders::ownMark()
+{
+    return tr("own");
+}
+
+bool OwnTransponders::sameTransponder(quint32 frequency, Polarisation polarisation, const TransponderItem &item)
+{
+    return std::abs(qint64(frequency) - qint64(item.frequency)) <= 1 &&
+           polarisation.horizontalBit() == item.horizontal();
+}
+
+bool OwnTransponders::sameTransponder(const OwnTransponder &a, const OwnTransponder &b)
+{
+    return a.satellite == b.satellite && std::abs(qint64(a.frequency) - qint64(b.frequency)) <= 1 &&
+           a.polarisation.horizontalBit() == b.polarisation.horizontalBit();
+}
+
+QString OwnTransponders::checkEntry(const OwnTransponder &entry)
+{
+    if (entry.satellite.trimmed().isEmpty() || entry.satellite.size() > maxNameLength ||
+        !isPlainName(entry.satellite))
+        return tr("The satellite's name is empty, too long or holds control characters.");
+    if (entry.frequency < lowestFrequency || entry.frequency > highestFrequency)
+        return tr("The frequency must lie between %1 and %2 MHz.").arg(lowestFrequency).arg(highestFrequency);
+    if (!entry.polarisation.isKnown())
+        return tr("The polarisation must be H, V, L or R.");
+    return QString();
+}
+
+bool OwnTransponders::fromText(const QByteArray &text, OwnTransponders *result, QString *reason)
+{
+    if (text.size() > maxFileBytes) {
+        *reason = tr("The file is larger than %1 bytes.").arg(maxFileBytes);
+        return false;
+    }
+    const QList<QByteArray> lines = text.split('\n');
+    if (lines.first() != header) {
+        *reason = tr("The file does not begin with \"%1\".").arg(QString::fromLatin1(header));
+        return false;
+    }
+    OwnTransponders read;
+    for (int at = 1; at < lines.size(); ++at) {
+        if (lines.at(at).isEmpty())
+            continue;
+        const QStringList fields = QString::fromUtf8(lines.at(at)).split(QLatin1Char('\t'));
+        OwnTransponder entry;
+        bool number = false;
+        if (fields.size() == 3) {
+            entry.satellite = fields.at(0);
+            entry.frequency = fields.at(1).toUInt(&number);
+            entry.polarisation = Polarisation::fromDataLetter(fields.at(2));
+            // The data letter reads anything as vertical; only the four are taken.
+            if (fields.at(2).size() != 1 || !QStringLiteral("HVLR").contains(fields.at(2)))
+                entry.polarisation = Polarisation();
+        }
+        QString problem = fields.size() != 3 ? tr("It needs a satellite, a frequency and a polarisation.")
+                          : !number          ? tr("The frequency is no number.")
+                                             : checkEntry(entry);
+        if (problem.isEmpty() && read.list.size() >= maxEntries)
+            problem = tr("The file holds more than %1 transponders.").arg(maxEntries);
+        if (problem.isEmpty() && !read.add(entry))
+            problem = tr("The transponder is listed twice.");
+        if (!problem.isEmpty()) {
+            *reason = tr("Line %1: %2").arg(at + 1).arg(problem);
+            return false;
+        }
+    }
+    *result = std::move(read);
+    return true;
+}
+
+QByteArray OwnTransponders::toText() const
+{
+    QByteArray text = header + '\n';
+    for (const OwnTransponder &entry : list) {
+        text += entry.satellite.toUtf8() + '\t' + QByteArray::number(entry.frequency) + '\t' +
+                entry.polarisation.letter().toLatin1() + '\n';
+    }
+    return text;
+}
+
+QString OwnTransponders::refusal(const SatelliteCatalogue &data, const OwnTransponder &transponder) const
+{
+    const QString problem = checkEntry(transponder);
+    if (!problem.isEmpty())
+        return problem;
+    if (!data.findSatelite(transponder.satellite))
+        return tr("The satellite data hold no satellite \"%1\".").arg(transponder.satellite);
+    for (const TransponderItem &item : data.transponders(transponder.satellite)) {
+        if (sameTransponder(transponder.frequency, transponder.polarisation, item))
+            return tr("%1 already has a transponder at %2 MHz %3.")
+                .arg(transponder.satellite)
+                .arg(item.frequency)
+                .arg(item.polarisation.letter());
+    }
+    if (list.size() >= maxEntries)
+        return tr("There are %1 own transponders already.").arg(maxEntries);
+    return QString();
+}
+
+bool OwnTransponders::add(const OwnTransponder &transponder)
+{
+    const bool known = std::any_of(list.cbegin(), list.cend(), [&](const OwnTransponder &entry) {
+        return sameTransponder(entry, transponder);
+    });
+    if (known)
+        return false;
+    list.append(transponder);
+    return true;
+}
+
+bool OwnTransponders::remove(const OwnTransponder &transponder)
+{
+    return list.removeOne(transponder);
+}
+
+SatelliteCatalogue OwnTransponders::addTo(const SatelliteCatalogue &data) const
+{
+    if (list.isEmpty() || data.isEmpty())
+        return data;
+    SatelliteCatalogue::Transponders items = data.allTransponders();
+    bool added = false;
+    for (const SateliteParams &params : data.satellites()) {
+        const bool wanted = std::any_of(list.cbegin(), list.cend(), [&](const OwnTransponder &entry) {
+            return entry.satellite == params.name;
+        });
+        if (!wanted)
+            continue;
+        QVector<TransponderItem> &rows = items[params.name];
+        quint32 next = 0;
+        for (const TransponderItem &row : rows)
+            next = std::max(next, row.transponder + 1);
+        for (const OwnTransponder &entry : list) {
+            const bool held = std::any_of(rows.cbegin(), rows.cend(), [&](const TransponderItem &row) {
+                return sameTransponder(entry.frequency, entry.polarisation, row);
+            });
+            if (entry.satellite != params.name || held)
+                continue;
+            const quint32 low = params.lofLow ? params.lofLow : defaultLowOscillator;
+            const quint32 high = params.lofLow ? params.lofHigh : defaultHighOscillator;
+            const quint32 oscillator = high && entry.frequency >= bandEdge ? high : low;
+            rows.append({next++, entry.frequency, entry.polarisation, oscillator, params.satId});
+            added = true;
+        }
+    }
+    if (!added)
+        return data;
+    return SatelliteCatalogue(std::move(items), data.satellites(), data.otherIds());
+}
+
+bool OwnTransponders::isOwn(const QString &satellite, const TransponderItem &item) const
+{
+    return std::any_of(list.cbegin(), list.cend(), [&](const OwnTransponder &entry) {
+        return entry.satellite == satellite && entry.frequency == item.frequency &&
+               entry.polarisation == item.polarisation;
+    });
+}
