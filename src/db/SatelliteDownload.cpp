@@ -1,5 +1,7 @@
 #include "SatelliteDownload.h"
 
+#include "ServerLink.h"
+
 #include "io/LogCategories.h"
 
 #include <QCoreApplication>
@@ -44,6 +46,7 @@ SatelliteDownload::SatelliteDownload(const SqlHandler::Connection &connection, i
     auto state = shared;
     SqlHandler::Progress progress;
     waitAtApplicationEnd();
+    ServerLink::prepareLibrary();
     progress.opened = [state] { state->opened = true; };
     progress.stop = state->stop;
     QList<std::weak_ptr<DownloadStop>> &running = stops();

@@ -100,6 +100,11 @@ ConnectionFailure::Socket probe(const QByteArray &, unsigned int)
 #endif
 } // namespace
 
+void ServerLink::prepareLibrary()
+{
+    initialiseLibrary();
+}
+
 ServerLink::ServerLink(std::shared_ptr<DownloadStop> stop) : stop(std::move(stop))
 {
     if (!this->stop)

@@ -36,6 +36,12 @@ public:
     // that reason.
     using RowReader = std::function<QString(const Row &)>;
 
+    // Sets up the client library's global state on the calling thread. A
+    // thread that starts download workers calls it first: what the set-up
+    // keeps for its thread then belongs to one that ends with the program,
+    // not to a worker that may be given up and never end.
+    static void prepareLibrary();
+
     explicit ServerLink(std::shared_ptr<DownloadStop> stop);
     ~ServerLink();
     ServerLink(const ServerLink &) = delete;
