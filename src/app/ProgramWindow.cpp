@@ -28,6 +28,14 @@ ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
                      [this] { FenzoApplication::showBusy(control.busy()); });
 }
 
+ProgramWindow::~ProgramWindow()
+{
+    // An engine that outlives this object would end its windows after the
+    // models they show, and the items would still look at them meanwhile.
+    if (loadedBy)
+        qDeleteAll(loadedBy->rootObjects());
+}
+
 void ProgramWindow::expose(QQmlEngine &engine)
 {
     FenzoApplication::prepareEngine(&engine);
@@ -44,6 +52,7 @@ void ProgramWindow::expose(QQmlEngine &engine)
 void ProgramWindow::load(QQmlApplicationEngine &engine)
 {
     expose(engine);
+    loadedBy = &engine;
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
 }
 

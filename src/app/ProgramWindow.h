@@ -6,6 +6,8 @@
 #include "report/SupportReportSaver.h"
 #include "sheet/InstallationSheet.h"
 
+#include <QPointer>
+
 class LogRing;
 class QQmlEngine;
 class QQmlApplicationEngine;
@@ -20,6 +22,8 @@ class ProgramWindow
 public:
     // `log`, when given, puts the recent log lines into the support report.
     explicit ProgramWindow(Environment environment = Environment::production(), const LogRing *log = nullptr);
+    // Ends the interface it loaded first: its items hold the parts below.
+    ~ProgramWindow();
     ProgramWindow(const ProgramWindow &) = delete;
     ProgramWindow &operator=(const ProgramWindow &) = delete;
 
@@ -39,6 +43,7 @@ private:
     SupportReport::Facts reportFacts() const;
 
     const LogRing *log;
+    QPointer<QQmlApplicationEngine> loadedBy;
     UBDataModel plan;
     UBModelController control;
     SatelliteListModel satelliteList;
