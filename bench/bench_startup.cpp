@@ -208,8 +208,10 @@ bool startFigures(int runs, double base, QString *smallCache, QTemporaryDir &sma
 int main(int argc, char **argv)
 {
     bench::preferHeadless();
-    previousHandler = qInstallMessageHandler(countWarnings);
     QGuiApplication app(argc, argv);
+    // Counted from here: what the platform says of the machine while the
+    // application starts (no XDG_RUNTIME_DIR, say) is no fault of the window.
+    previousHandler = qInstallMessageHandler(countWarnings);
     // The program's identity: the file dialogs keep their state under it.
     app.setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
