@@ -172,16 +172,19 @@ drawn() {
   [ "$brightest" -ge 200 ]
 }
 
-# settle FILE [TENTHS] [WINDOW]: captures the display (or WINDOW) into FILE
-# until it is drawn and two captures in a row are alike (whatever a click or
-# key started has been painted), at most TENTHS/10 s (default 10 s).
+# settle FILE [TENTHS] [WINDOW] [PIXELS]: captures the display (or WINDOW)
+# into FILE until it is drawn and two captures in a row differ in at most
+# PIXELS pixels (default none: whatever a click or key started has been
+# painted), at most TENTHS/10 s (default 10 s).
 settle() {
-  local file=$1 tries=${2:-100} window=${3:-root} previous="$work/.settle-previous.png" start=$SECONDS
+  local file=$1 tries=${2:-100} window=${3:-root} allowed=${4:-0} previous="$work/.settle-previous.png" start=$SECONDS
+  local differing
   rm -f "$previous"
   while :; do
     capture "$file" "$window" 2>/dev/null || true
-    if [ -s "$file" ] && drawn "$file" "$window" && [ -f "$previous" ] &&
-      [ "$(compare -metric AE "$previous" "$file" null: 2>&1 || true)" = 0 ]; then
+    differing=""
+    [ -s "$file" ] && [ -f "$previous" ] && differing=$(compare -metric AE "$previous" "$file" null: 2>&1 || true)
+    if [[ "$differing" =~ ^[0-9]+$ ]] && [ "$differing" -le "$allowed" ] && drawn "$file" "$window"; then
       rm -f "$previous"
       return 0
     fi
@@ -296,7 +299,10 @@ choose_path() {
   local w
   type_path "$1" "$2"
   w=$(window_named "$1") || fail "the dialog \"$1\" went before its path was accepted"
-  settle "$work/.dialog.png" 50 "$w" || fail "the dialog \"$1\": $settle_problem"
+  # The path field's text cursor blinks: a capture may show it and the next
+  # not (a busy machine captures slower than it blinks), which is a few
+  # dozen pixels; a character not yet drawn is more.
+  settle "$work/.dialog.png" 300 "$w" 40 || fail "the dialog \"$1\": $settle_problem"
   xdotool key Return
   wait_for 50 window_gone "$1" || fail "the dialog \"$1\" stayed open"
 }
