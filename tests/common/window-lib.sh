@@ -299,9 +299,10 @@ choose_path() {
   local w
   type_path "$1" "$2"
   w=$(window_named "$1") || fail "the dialog \"$1\" went before its path was accepted"
-  # The path field's text cursor blinks: a capture may show it and the next
-  # not (a busy machine captures slower than it blinks), which is a few
-  # dozen pixels; a character not yet drawn is more.
+  # The path field's text cursor (about 15 pixels) blinks: a capture may show
+  # it and the next not, when a busy machine captures slower than it blinks.
+  # Return follows the typed keys in the same queue, so the field has taken
+  # the whole path before it; the wait is for the dialog to have drawn.
   settle "$work/.dialog.png" 300 "$w" 40 || fail "the dialog \"$1\": $settle_problem"
   xdotool key Return
   wait_for 50 window_gone "$1" || fail "the dialog \"$1\" stayed open"
