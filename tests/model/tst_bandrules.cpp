@@ -1,5 +1,6 @@
 // The band list's rules without any interface: what a choice, a new satellite
 // and new data do to a plan, and the names and colours of its rows.
+#include "UBRecordBuilders.h"
 #include "model/BandRules.h"
 
 #include <QtTest>
@@ -17,32 +18,6 @@ SatelliteCatalogue catalogue()
                    {3, 10729, Polarisation::H, 9750, 1}};
     rows[hotbird] = {{7, 10992, Polarisation::V, 9750, 2}};
     return SatelliteCatalogue(rows, {{astra, 1, 9750, 10600}, {hotbird, 2, 9750, 10600}});
-}
-
-UBRecord withPolarisation(UBRecord record, Polarisation polarisation)
-{
-    record.polarisation = polarisation;
-    return record;
-}
-
-UBRecord staticUB(quint32 ubNumber, quint32 lnb, qint32 tp, quint32 freq)
-{
-    UBRecord record;
-    record.ubNumber = ubNumber;
-    record.type = UBRecord::staticType;
-    record.lnb = lnb;
-    record.tp = tp;
-    record.freq = freq;
-    return record;
-}
-
-UBRecord dynamicUB(quint32 ubNumber, quint32 line)
-{
-    UBRecord record;
-    record.ubNumber = ubNumber;
-    record.line = line;
-    record.freq = slotFrequency(ubNumber);
-    return record;
 }
 } // namespace
 Q_DECLARE_METATYPE(UBRecord)
