@@ -1,3 +1,4 @@
+#include "UBRecordBuilders.h"
 #include "UiTestHelper.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
@@ -41,6 +42,15 @@ class InstallationSheetTest : public QObject
     void set(quint32 ubNumber, int role, const QVariant &value)
     {
         QVERIFY(model->setData(model->index(rowOf(ubNumber)), value, role));
+    }
+
+    // A plan of UB23 alone, static at this transponder of a satellite that
+    // both inputs see.
+    static void holdOneStaticUB(UBDataModel &plan, const QString &satellite, qint32 tp, quint32 freq)
+    {
+        plan.setLnb1(satellite);
+        plan.setLnb2(satellite);
+        plan.setUBList({staticUB(23, 0, tp, freq)});
     }
 
     void buildKnownPlan()
@@ -151,14 +161,7 @@ private slots:
              {QStringLiteral("High 20.0E"), {{1, 10800, Polarisation::H, 9750, 200}}}},
             {{QStringLiteral("High 20.0E"), 200, 9750, 10600}, {QStringLiteral("Low 5.0E"), 5, 9750, 10600}});
         UBDataModel plan;
-        plan.setLnb1(satellite);
-        plan.setLnb2(satellite);
-        UBRecord record;
-        record.ubNumber = 23;
-        record.type = UBRecord::staticType;
-        record.tp = tp;
-        record.freq = freq;
-        plan.setUBList({record});
+        holdOneStaticUB(plan, satellite, tp, freq);
 
         const SheetContent content = SheetContent::build(plan, data, QDate(2026, 3, 14));
         QCOMPARE(content.bandSlots.size(), 1);
@@ -188,14 +191,7 @@ private slots:
         OwnTransponders mine;
         QVERIFY(mine.add({name, 12500, Polarisation::L}));
         UBDataModel plan;
-        plan.setLnb1(name);
-        plan.setLnb2(name);
-        UBRecord record;
-        record.ubNumber = 23;
-        record.type = UBRecord::staticType;
-        record.tp = tp;
-        record.freq = freq;
-        plan.setUBList({record});
+        holdOneStaticUB(plan, name, tp, freq);
         const SheetContent content = SheetContent::build(plan, mine.addTo(data), QDate(2026, 3, 14), mine);
         QCOMPARE(content.bandSlots.size(), 1);
         QVERIFY(content.bandSlots.first().transponderKnown);
