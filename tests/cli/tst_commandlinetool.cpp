@@ -4,6 +4,7 @@
 #include "RelayProcess.h"
 #include "SimulatorProcess.h"
 #include "TestDatabase.h"
+#include "UBRecordBuilders.h"
 #include "cli/CommandLineTool.h"
 #include "device/PlanBackup.h"
 #include "model/SettingsFile.h"
@@ -121,6 +122,26 @@ class CommandLineToolTest : public QObject
         SettingsFile::write(dir.filePath("unassigned.dat"), plan);
         QFile bad(dir.filePath("bad.dat"));
         QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a plan") == 10);
+    }
+
+    // The plan in `held` with these static UBs in its rows from 20 down,
+    // Astra 19.2E on the first input and `lnb2` on the second, written to
+    // `stored`: "store" takes it to the switch, and "read" gives the same
+    // file back.
+    void storeAndReadBack(const CommandLineTool::Environment &environment, const QString &held,
+                          const QString &lnb2, const QList<UBRecord> &statics, const QString &stored)
+    {
+        BandPlan plan = SettingsFile::read(held);
+        for (int i = 0; i < statics.size(); ++i)
+            plan.list[20 - i] = statics.at(i);
+        plan.lnb1 = "Astra 19.2E";
+        plan.lnb2 = lnb2;
+        QVERIFY(plan.numberDynamicUBs(false));
+        SettingsFile::write(stored, plan);
+        QCOMPARE(runWith(environment, {"store", stored}), 0);
+        const QString back = QString(stored).replace(QRegularExpression("\\.dat$"), "-back.dat");
+        QCOMPARE(runWith(environment, {"read", back}), 0);
+        QCOMPARE(fileBytes(back), fileBytes(stored));
     }
 
     // The last configuration line a switch received, without its command.
@@ -286,18 +307,14 @@ private slots:
         QVERIFY2(errors.contains("already has a transponder at 11013 MHz H."), qPrintable(errors));
 
         // The data hold 94 transponders: the own ones follow as 95 and 96.
-        BandPlan plan = SettingsFile::read(dir.filePath("held.dat"));
-        plan.list[20] = UBRecord{3, 0, 0, 11836, 0, UBRecord::staticType, 0, 71, Polarisation::H};
-        plan.list[19] = UBRecord{4, 0, 0, 12500, 0, UBRecord::staticType, 1, 95, Polarisation::H};
-        plan.list[18] = UBRecord{5, 0, 0, 11013, 0, UBRecord::staticType, 1, 96, Polarisation::V};
-        plan.lnb1 = "Astra 19.2E";
-        plan.lnb2 = "Hotbird 13.0E";
-        QVERIFY(plan.numberDynamicUBs(false));
         const QString stored = dir.filePath("own.dat");
-        SettingsFile::write(stored, plan);
-        QCOMPARE(run({"store", stored}), 0);
-        QCOMPARE(run({"read", dir.filePath("ownback.dat")}), 0);
-        QCOMPARE(fileBytes(dir.filePath("ownback.dat")), fileBytes(stored));
+        storeAndReadBack(environment(), dir.filePath("held.dat"), "Hotbird 13.0E",
+                         {withPolarisation(staticUB(3, 0, 71, 11836), Polarisation::H),
+                          withPolarisation(staticUB(4, 1, 95, 12500), Polarisation::H),
+                          withPolarisation(staticUB(5, 1, 96, 11013), Polarisation::V)},
+                         stored);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(run({"diff", stored}), 0);
 
         QCOMPARE(run({"transponder", "remove", "Hotbird 13.0E", "12500", "H"}), 0);
@@ -795,17 +812,10 @@ private slots:
 
         QVERIFY(startSwitches(1));
         QCOMPARE(runWith(offline, {"read", "--port", link(1), dir.filePath("imported-held.dat")}), 0);
-        BandPlan plan = SettingsFile::read(dir.filePath("imported-held.dat"));
-        plan.list[20] = UBRecord{3, 0, 0, 11362, 0, UBRecord::staticType, 0, 1, Polarisation::H};
-        plan.list[19] = UBRecord{4, 0, 0, 10719, 0, UBRecord::staticType, 1, 1, Polarisation::V};
-        plan.lnb1 = "Astra 19.2E";
-        plan.lnb2 = "Hot Bird 13.0E";
-        QVERIFY(plan.numberDynamicUBs(false));
-        const QString stored = dir.filePath("imported-stored.dat");
-        SettingsFile::write(stored, plan);
-        QCOMPARE(runWith(offline, {"store", stored}), 0);
-        QCOMPARE(runWith(offline, {"read", dir.filePath("imported-back.dat")}), 0);
-        QCOMPARE(fileBytes(dir.filePath("imported-back.dat")), fileBytes(stored));
+        storeAndReadBack(offline, dir.filePath("imported-held.dat"), "Hot Bird 13.0E",
+                         {withPolarisation(staticUB(3, 0, 1, 11362), Polarisation::H),
+                          withPolarisation(staticUB(4, 1, 1, 10719), Polarisation::V)},
+                         dir.filePath("imported-stored.dat"));
     }
 
     // Workshop mode: two switches plugged into the same port one after the
