@@ -2,8 +2,8 @@
 // file the build makes from the scan tables). A file is taken whole, with a
 // summary for every satellite, or not at all, with the reason.
 #include "db/BuiltInSatellites.h"
+#include "FuzzApplication.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -12,10 +12,7 @@
 namespace {
 struct Harness
 {
-    int argc = 1;
-    char name[28] = "fuzz_builtin_satellites";
-    char *argv[2] = {name, nullptr};
-    QCoreApplication app{argc, argv};
+    FuzzApplication application{"fuzz_builtin_satellites"};
     QTemporaryDir dir;
 };
 } // namespace

@@ -3,8 +3,8 @@
 // either loaded whole or not at all, and no count in it may make the reader
 // allocate more than the file could hold.
 #include "db/SqlHandler.h"
+#include "FuzzApplication.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -14,10 +14,7 @@
 namespace {
 struct Harness
 {
-    int argc = 1;
-    char name[16] = "fuzz_cache";
-    char *argv[2] = {name, nullptr};
-    QCoreApplication app{argc, argv};
+    FuzzApplication application{"fuzz_cache"};
     QTemporaryDir dir;
     // Nothing listens on port 1: every start falls back to the cache.
     SqlHandler::Connection unreachable{QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),

@@ -3,8 +3,7 @@
 // Whatever the bytes, the decoder returns 24 records or throws
 // std::runtime_error, and leaves the satellite names alone when it throws.
 #include "device/CodeWord.h"
-
-#include <QCoreApplication>
+#include "FuzzApplication.h"
 
 #include <cstdlib>
 #include <stdexcept>
@@ -12,10 +11,7 @@
 namespace {
 struct Harness
 {
-    int argc = 1;
-    char name[20] = "fuzz_device_reply";
-    char *argv[2] = {name, nullptr};
-    QCoreApplication app{argc, argv};
+    FuzzApplication application{"fuzz_device_reply"};
     SatelliteCatalogue database;
 
     Harness()

@@ -5,8 +5,7 @@
 // within its limits: a refused row leaves the counts where they were, and
 // the data it yields hold only listed tables, each with its summary.
 #include "db/DownloadTables.h"
-
-#include <QCoreApplication>
+#include "FuzzApplication.h"
 
 #include <cstdlib>
 #include <stdexcept>
@@ -14,10 +13,7 @@
 namespace {
 struct Harness
 {
-    int argc = 1;
-    char name[24] = "fuzz_download_rows";
-    char *argv[2] = {name, nullptr};
-    QCoreApplication app{argc, argv};
+    FuzzApplication application{"fuzz_download_rows"};
     // Small limits, so that every one of them is reached.
     SqlHandler::Limits limits;
     Harness()

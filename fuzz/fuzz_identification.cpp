@@ -5,21 +5,13 @@
 // end, and the backups' folder for it is one plain name inside their folder.
 #include "device/DeviceIdentity.h"
 #include "device/PlanBackup.h"
+#include "FuzzApplication.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdlib>
 
 namespace {
-struct Harness
-{
-    int argc = 1;
-    char name[24] = "fuzz_identification";
-    char *argv[2] = {name, nullptr};
-    QCoreApplication app{argc, argv};
-};
-
 void require(bool condition)
 {
     if (!condition)
@@ -36,7 +28,7 @@ void checkFolder(const QString &serialNumber)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static Harness harness;
+    static FuzzApplication application("fuzz_identification");
     const QString reply = QString::fromUtf8(reinterpret_cast<const char *>(data), int(size));
     const std::optional<DeviceIdentity> identity = DeviceIdentity::fromReply(reply);
     const QStringList fields = reply.split(QLatin1Char(','));

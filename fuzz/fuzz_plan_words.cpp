@@ -7,21 +7,12 @@
 // satellite data (two satellites, frequencies and polarisations shared or
 // not) and the UB.
 #include "device/CodeWord.h"
-
-#include <QCoreApplication>
+#include "FuzzApplication.h"
 
 #include <cstdlib>
 #include <stdexcept>
 
 namespace {
-struct Harness
-{
-    int argc = 1;
-    char name[20] = "fuzz_plan_words";
-    char *argv[2] = {name, nullptr};
-    QCoreApplication app{argc, argv};
-};
-
 class Bytes
 {
 public:
@@ -70,7 +61,7 @@ SatelliteCatalogue catalogueFrom(Bytes &bytes, QStringList &names)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static Harness harness;
+    static FuzzApplication application("fuzz_plan_words");
     Bytes bytes(data, size);
     QStringList names;
     const SatelliteCatalogue catalogue = catalogueFrom(bytes, names);

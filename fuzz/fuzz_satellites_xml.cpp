@@ -3,24 +3,13 @@
 // gives turns into positions without fault.
 #include "db/SatelliteImport.h"
 #include "db/SatellitesXmlReader.h"
-
-#include <QCoreApplication>
+#include "FuzzApplication.h"
 
 #include <cstdlib>
 
-namespace {
-struct Harness
-{
-    int argc = 1;
-    char name[20] = "fuzz_satellites_xml";
-    char *argv[2] = {name, nullptr};
-    QCoreApplication app{argc, argv};
-};
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static Harness harness;
+    static FuzzApplication application("fuzz_satellites_xml");
     ImportRows rows;
     const QString reason =
         SatellitesXmlReader::read(QByteArray(reinterpret_cast<const char *>(data), int(size)), rows);

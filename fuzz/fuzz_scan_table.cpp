@@ -1,24 +1,13 @@
 // Feeds arbitrary bytes to the reader of a dvb-s scan table: rows only in
 // the Ku band, each once, bounded, or a refusal with the reason.
 #include "db/ScanTableReader.h"
-
-#include <QCoreApplication>
+#include "FuzzApplication.h"
 
 #include <cstdlib>
 
-namespace {
-struct Harness
-{
-    int argc = 1;
-    char name[16] = "fuzz_scan_table";
-    char *argv[2] = {name, nullptr};
-    QCoreApplication app{argc, argv};
-};
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static Harness harness;
+    static FuzzApplication application("fuzz_scan_table");
     ImportRows rows;
     ScanTableReader::read(QByteArray(reinterpret_cast<const char *>(data), int(size)),
                           QStringLiteral("Hotbird 13B 13.0E"), rows);

@@ -2,8 +2,8 @@
 // holds, the server it yields obeys the setting's rules (a setting that
 // breaks them counts as not stored).
 #include "db/ServerSettings.h"
+#include "FuzzApplication.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -12,10 +12,7 @@
 namespace {
 struct Harness
 {
-    int argc = 1;
-    char name[24] = "fuzz_server_settings";
-    char *argv[2] = {name, nullptr};
-    QCoreApplication app{argc, argv};
+    FuzzApplication application{"fuzz_server_settings"};
     QTemporaryDir dir;
     int round = 0;
 };

@@ -2,8 +2,8 @@
 // complete settings file must leave the plan exactly as it was.
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
+#include "FuzzApplication.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -13,10 +13,7 @@
 namespace {
 struct Harness
 {
-    int argc = 1;
-    char name[16] = "fuzz_settings";
-    char *argv[2] = {name, nullptr};
-    QCoreApplication app{argc, argv};
+    FuzzApplication application{"fuzz_settings"};
     QTemporaryDir dir;
     UBDataModel model;
     std::unique_ptr<UBModelController> controller;
