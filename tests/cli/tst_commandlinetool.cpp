@@ -261,8 +261,8 @@ private slots:
             return;
         BandPlan plan = SettingsFile::read(dir.filePath("held.dat"));
         // A static UB on each LNB, so that the switch knows both satellites.
-        plan.list[20] = UBRecord{3, 0, 0, 11836, 0, UBRecord::staticType, 0, 71, Polarisation::H};
-        plan.list[19] = UBRecord{4, 0, 0, 10834, 0, UBRecord::staticType, 1, 5, Polarisation::V};
+        plan.list[20] = withPolarisation(staticUB(3, 0, 71, 11836), Polarisation::H);
+        plan.list[19] = withPolarisation(staticUB(4, 1, 5, 10834), Polarisation::V);
         plan.lnb1 = "Astra 19.2E";
         plan.lnb2 = "Hotbird 13.0E";
         plan.terrestrialPatchActive = !plan.terrestrialPatchActive;
@@ -482,7 +482,7 @@ private slots:
         QVERIFY(plan.numberDynamicUBs(false));
         plan.list[3].line = line;
         if (tp != -2)
-            plan.list[0] = UBRecord{23, 0, 0, freq, 0, UBRecord::staticType, 0, tp, Polarisation()};
+            plan.list[0] = staticUB(23, 0, tp, freq);
         plan.lnb1 = lnb1;
         plan.lnb2 = astra;
         plan.lteFilter = true;
