@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the reader of the built-in satellite data (the
 // file the build makes from the scan tables). A file is taken whole, with a
 // summary for every satellite, or not at all, with the reason.
-#include "db/BuiltInSatellites.h"
 #include "FuzzApplication.h"
+#include "db/BuiltInSatellites.h"
 
 #include <QFile>
 #include <QTemporaryDir>

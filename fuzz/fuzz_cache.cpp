@@ -2,8 +2,8 @@
 // loaded through SqlHandler with a server that never answers. A file is
 // either loaded whole or not at all, and no count in it may make the reader
 // allocate more than the file could hold.
-#include "db/SqlHandler.h"
 #include "FuzzApplication.h"
+#include "db/SqlHandler.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 // with satellite data in memory, so static words reach the look-ups.
 // Whatever the bytes, the decoder returns 24 records or throws
 // std::runtime_error, and leaves the satellite names alone when it throws.
-#include "device/CodeWord.h"
 #include "FuzzApplication.h"
+#include "device/CodeWord.h"
 
 #include <cstdlib>
 #include <stdexcept>

@@ -4,8 +4,8 @@
 // rows of the table named last. Whatever the rows, the conversion stays
 // within its limits: a refused row leaves the counts where they were, and
 // the data it yields hold only listed tables, each with its summary.
-#include "db/DownloadTables.h"
 #include "FuzzApplication.h"
+#include "db/DownloadTables.h"
 
 #include <cstdlib>
 #include <stdexcept>

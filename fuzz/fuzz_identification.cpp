@@ -3,9 +3,9 @@
 // identified answer has the maker in its first field and gives its third
 // field whole as the serial number's field, the shown number is that field's
 // end, and the backups' folder for it is one plain name inside their folder.
+#include "FuzzApplication.h"
 #include "device/DeviceIdentity.h"
 #include "device/PlanBackup.h"
-#include "FuzzApplication.h"
 
 #include <QStringList>
 

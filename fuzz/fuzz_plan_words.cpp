@@ -6,8 +6,8 @@
 // dynamic UB to its line. The bytes make both the
 // satellite data (two satellites, frequencies and polarisations shared or
 // not) and the UB.
-#include "device/CodeWord.h"
 #include "FuzzApplication.h"
+#include "device/CodeWord.h"
 
 #include <cstdlib>
 #include <stdexcept>

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the reader of a receiver's satellites.xml. A file
 // is taken with bounded names and rows, or refused with the reason; what it
 // gives turns into positions without fault.
+#include "FuzzApplication.h"
 #include "db/SatelliteImport.h"
 #include "db/SatellitesXmlReader.h"
-#include "FuzzApplication.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the reader of a dvb-s scan table: rows only in
 // the Ku band, each once, bounded, or a refusal with the reason.
-#include "db/ScanTableReader.h"
 #include "FuzzApplication.h"
+#include "db/ScanTableReader.h"
 
 #include <cstdlib>
 

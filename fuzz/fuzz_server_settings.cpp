@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the server setting's reader. Whatever the file
 // holds, the server it yields obeys the setting's rules (a setting that
 // breaks them counts as not stored).
-#include "db/ServerSettings.h"
 #include "FuzzApplication.h"
+#include "db/ServerSettings.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the settings file reader. A file that is not a
 // complete settings file must leave the plan exactly as it was.
+#include "FuzzApplication.h"
 #include "controller/UBModelController.h"
 #include "model/UBDataModel.h"
-#include "FuzzApplication.h"
 
 #include <QFile>
 #include <QTemporaryDir>
