@@ -66,7 +66,16 @@ OptionsForm {
     deviceStatusLabel.color: ubModelController && (ubModelController.transferProgress !== ""
                                                    || ubModelController.fetchingSatellites) ? "#404040" : "#b00000"
     satelliteNoticeLabel.text: ubModelController ? ubModelController.satelliteDataNotice : ""
+    // Only while the switch is read: once a setting has gone out the transfer
+    // runs to its end.
+    cancelShown: ubModelController ? ubModelController.cancellable : false
+    cancelButton.enabled: cancelShown
+    cancelButton.onClicked: ubModelController.cancelTransfer()
     standByBox.enabled: ubListViewModel ? !ubListViewModel.staticUbsAvailable && !transferring : false
+    lteFilterBox.enabled: !transferring
+    tPathActiveBox.enabled: !transferring
+    assignStaticButton.enabled: !transferring
+    resetDynamicButton.enabled: !transferring
     lnb1Box.enabled: !transferring
     lnb2Box.enabled: !transferring
     lnb1Box.model: lnbModel

@@ -15,6 +15,9 @@ Item {
     property alias supportReportIconArea: supportReportIconArea
     property alias serialNumberLabel: serialNumberLabel
     property alias deviceStatusLabel: deviceStatusLabel
+    property alias cancelButton: cancelButton
+    // Whether "Cancel" stands beside the progress.
+    property bool cancelShown: false
     property alias satelliteNoticeLabel: satelliteNoticeLabel
     property alias satelliteNoticeArea: satelliteNoticeArea
     property alias standByBox: standByBox
@@ -192,15 +195,32 @@ Item {
             }
         }
 
-        // Why the switch cannot be used yet (or that the data are coming).
-        Text {
-            id: deviceStatusLabel
-            textFormat: Text.PlainText
+        // Why the switch cannot be used yet (or that the data are coming, or
+        // what a transfer is doing, beside the button that stops it).
+        RowLayout {
+            id: statusRow
             Layout.fillWidth: true
-            visible: text !== ""
-            wrapMode: Text.WordWrap
-            color: "#b00000"
-            font.pixelSize: 12
+            visible: deviceStatusLabel.text !== "" || cancelShown
+
+            Text {
+                id: deviceStatusLabel
+                textFormat: Text.PlainText
+                Layout.fillWidth: true
+                visible: text !== ""
+                wrapMode: Text.WordWrap
+                color: "#b00000"
+                font.pixelSize: 12
+            }
+
+            FittingButton {
+                id: cancelButton
+                text: qsTr("Cancel")
+                visible: cancelShown
+                Layout.minimumWidth: 90
+                ToolTip.visible: hovered
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Stop reading the switch; nothing on it is changed")
+            }
         }
 
         Rectangle {

@@ -7,6 +7,9 @@ import QtQuick.Controls 2.0
 UBListDelegateForm {
     id: delegateRoot
     width: ListView.view ? ListView.view.width : 0
+    // What is sent is what is shown: the row's boxes wait for a transfer's
+    // end. The list itself still scrolls.
+    enabled: !(ubModelController && ubModelController.busy)
 
     // The row's record; writing one of its properties writes the model's role.
     readonly property var rowData: model

@@ -660,6 +660,14 @@ Rückgabewert 2: Fehler.
         <source>Save a support report…</source>
         <translation>Supportbericht speichern…</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop reading the switch; nothing on it is changed</source>
+        <translation>Das Lesen des Multischalters abbrechen; an ihm wird nichts geändert</translation>
+    </message>
 </context>
 <context>
     <name>OrbitalPositions</name>
@@ -1608,6 +1616,13 @@ Satellitendaten hinzugefügt):
     <message>
         <source>(dynamic UBs only)</source>
         <translation>(nur dynamische UBs)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCancelled</name>
+    <message>
+        <source>Cancelled. Nothing was changed on the switch.</source>
+        <translation>Abgebrochen. Am Multischalter wurde nichts geändert.</translation>
     </message>
 </context>
 <context>

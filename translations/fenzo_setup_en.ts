@@ -648,6 +648,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>Save a support report…</source>
         <translation>Save a support report…</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Stop reading the switch; nothing on it is changed</source>
+        <translation>Stop reading the switch; nothing on it is changed</translation>
+    </message>
 </context>
 <context>
     <name>OrbitalPositions</name>
@@ -1594,6 +1602,13 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>(dynamic UBs only)</source>
         <translation>(dynamic UBs only)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCancelled</name>
+    <message>
+        <source>Cancelled. Nothing was changed on the switch.</source>
+        <translation>Cancelled. Nothing was changed on the switch.</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,6 @@
 
 #include "io/ProgramIdentity.h"
 
-#include <QCursor>
 #include <QIcon>
 #include <QQmlEngine>
 #include <QQmlFileSelector>
@@ -47,12 +46,4 @@ void FenzoApplication::prepareEngine(QQmlEngine *engine)
 #else
     Q_UNUSED(engine)
 #endif
-}
-
-void FenzoApplication::showBusy(bool busy)
-{
-    if (busy)
-        setOverrideCursor(QCursor(Qt::WaitCursor));
-    else
-        restoreOverrideCursor();
 }

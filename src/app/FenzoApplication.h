@@ -20,7 +20,4 @@ public:
     // under every Qt version, and the file selector "qt6" under Qt 6, which
     // picks the files in qml/+qt6/ over their namesakes.
     static void prepareEngine(QQmlEngine *engine);
-    // The wait cursor over every window while `busy`; set at once, since a
-    // transfer blocks the event loop that would otherwise apply it.
-    static void showBusy(bool busy);
 };

@@ -24,8 +24,6 @@ ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
     QObject::connect(&control, &UBModelController::satelliteListChanged, &satelliteList,
                      &QStringListModel::setStringList);
     QObject::connect(&control, &UBModelController::satelliteDataChanged, &sheet, &InstallationSheet::changed);
-    QObject::connect(&control, &UBModelController::busyChanged, &control,
-                     [this] { FenzoApplication::showBusy(control.busy()); });
 }
 
 ProgramWindow::~ProgramWindow()

@@ -430,8 +430,13 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
     }
     DeviceTransfers::ProgressReport progress;
     if (environment.progressOnStandardError) {
-        // One line on the terminal, rewritten at each step and cleared at the end.
-        progress = [this](const QString &text) {
+        // One line on the terminal, rewritten at each step and cleared at the
+        // end; a report that only says the transfer can no longer be
+        // cancelled repeats the step and writes nothing.
+        progress = [this, shown = QString()](const QString &text) mutable {
+            if (text == shown)
+                return;
+            shown = text;
             err << '\r' << QStringLiteral("\x1b[K") << text;
             err.flush();
         };

@@ -4,6 +4,7 @@
 #include "db/OwnTransponderFile.h"
 #include "model/SettingsFile.h"
 #include "device/PlanWords.h"
+#include "device/TransferCancelled.h"
 #include "io/LocalPath.h"
 #include "io/LogCategories.h"
 #include "io/WholeFile.h"
@@ -79,9 +80,14 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
         environment.deviceRulePath, environment.searchIntervalMs);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
+    // Each report may also tell that the transfer can no longer be cancelled.
+    auto progress = [this](const QString &text) {
+        setTransferProgress(text);
+        setCancellable(transfers->cancellable());
+    };
     transfers = std::make_unique<DeviceTransfers>(
         *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random,
-        [this](const QString &text) { setTransferProgress(text); });
+        std::move(progress));
     // The model's serial number must change before the interface hears of
     // the device, so the model's slots are connected first.
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
@@ -698,6 +704,23 @@ void UBModelController::setTransferProgress(const QString &text)
     emit transferProgressChanged();
 }
 
+void UBModelController::setCancellable(bool on)
+{
+    if (cancellableNow == on)
+        return;
+    cancellableNow = on;
+    emit cancellableChanged();
+}
+
+void UBModelController::cancelTransfer()
+{
+    if (!busyNow)
+        return;
+    // The log shows whether the transfer could still be stopped.
+    qCInfo(transferLog) << "cancel asked; the transfer" << (cancellableNow ? "stops" : "runs to its end");
+    transfers->cancel();
+}
+
 void UBModelController::finishDownload(const SatelliteSource::Download &result)
 {
     setFetching(false);
@@ -716,6 +739,8 @@ void UBModelController::runDeviceWrite(const std::function<void()> &write)
         write();
     } catch (const NoSatelliteData &) {
         reportNoSatelliteData();
+    } catch (const TransferCancelled &e) {
+        emit informationOccured(QString::fromUtf8(e.what()));
     } catch (const std::exception &e) {
         emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {
@@ -760,6 +785,8 @@ void UBModelController::readFromDevice()
         const QString numbering = satelliteNumberingNote(plan);
         if (!numbering.isEmpty())
             emit informationOccured(numbering);
+    } catch (const TransferCancelled &e) {
+        emit informationOccured(QString::fromUtf8(e.what()));
     } catch (const std::exception &e) {
         emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {
@@ -780,6 +807,8 @@ QStringList UBModelController::compareWithDevice()
         if (!numbering.isEmpty())
             lines << numbering;
         return lines;
+    } catch (const TransferCancelled &e) {
+        emit informationOccured(QString::fromUtf8(e.what()));
     } catch (const std::exception &e) {
         emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {

@@ -36,6 +36,9 @@ class UBModelController : public QObject
     // What the transfer under way is doing ("Sending… 3 of 4"); empty
     // when none runs.
     Q_PROPERTY(QString transferProgress READ transferProgress NOTIFY transferProgressChanged)
+    // True while the transfer under way only reads from the switch, so
+    // cancelTransfer() stops it with nothing changed.
+    Q_PROPERTY(bool cancellable READ cancellable NOTIFY cancellableChanged)
     // One line: where the satellite data come from, their date and number.
     Q_PROPERTY(QString satelliteDataSummary READ satelliteDataSummary NOTIFY satelliteDataSummaryChanged)
     // The quiet line of the window about the satellite data; empty when there
@@ -79,6 +82,10 @@ public:
     QString portProblem() const;
     bool busy() const { return busyNow; }
     QString transferProgress() const { return progressText; }
+    bool cancellable() const { return cancellableNow; }
+    // Asks the transfer under way to stop; honoured while it is cancellable.
+    // A stopped transfer is told as information, not as an error.
+    Q_INVOKABLE void cancelTransfer();
     QString satelliteDataSummary() const;
     QString satelliteDataNotice() const { return notice; }
     bool takingSatelliteData() const { return taking; }
@@ -134,6 +141,7 @@ signals:
     void portProblemChanged();
     void busyChanged();
     void transferProgressChanged();
+    void cancellableChanged();
     void satelliteDataSummaryChanged();
     void satelliteDataNoticeChanged();
     // The satellite names of new data, before the plan is checked against
@@ -182,6 +190,7 @@ private:
     void setBusy(bool on);
     void finishDownload(const SatelliteSource::Download &result);
     void setTransferProgress(const QString &text);
+    void setCancellable(bool on);
     class BusyScope;
     void takeDownload(const SatelliteSource::Download &result);
     // Fits the plan to the data now in memory: the satellites and
@@ -215,6 +224,7 @@ private:
     bool fetching = false;
     bool busyNow = false;
     QString progressText;
+    bool cancellableNow = false;
     // A download that finished while a transfer ran, taken in at its end.
     std::unique_ptr<SatelliteSource::Download> pendingDownload;
     bool starting = false;

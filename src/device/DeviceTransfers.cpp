@@ -2,6 +2,7 @@
 
 #include "device/PlanWords.h"
 #include "device/SerialPortHandler.h"
+#include "device/TransferCancelled.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -22,24 +23,66 @@ DeviceTransfers::DeviceTransfers(SerialPortHandler &device, PlanBackup backup, R
         this->random = [] { return QRandomGenerator::global()->generate(); };
 }
 
-void DeviceTransfers::report(const QString &text) const
+void DeviceTransfers::report(const QString &text)
 {
+    lastProgress = text;
     if (progress)
         progress(text);
 }
 
+void DeviceTransfers::begin()
+{
+    cancelRequested = false;
+    setReading(true);
+}
+
+void DeviceTransfers::end()
+{
+    cancelRequested = false;
+    reading = false;
+    // One report tells of both: the progress is gone and nothing can be
+    // cancelled.
+    report(QString());
+}
+
+void DeviceTransfers::setReading(bool on)
+{
+    if (reading == on)
+        return;
+    reading = on;
+    report(lastProgress);
+}
+
+void DeviceTransfers::stopIfCancelled() const
+{
+    if (reading && cancelRequested)
+        throw TransferCancelled();
+}
+
+void DeviceTransfers::stopReading()
+{
+    // The last chance to stop: the backup is written, nothing is set yet.
+    stopIfCancelled();
+    setReading(false);
+}
+
 DeviceReplies DeviceTransfers::readReplies()
 {
+    // Checked before each query goes out.
     const auto asking = [this](int query) {
+        stopIfCancelled();
         report(tr("Reading the switch's plan… %1 of %2").arg(query).arg(4));
     };
     for (int failedAttempts = 0;;) {
+        stopIfCancelled();
         try {
             // The answer to a query that timed out may still come in; it
             // must not be taken for the answer to the next one.
             if (failedAttempts > 0)
                 device.discardStaleInput();
             return device.readReplies(asking);
+        } catch (const TransferCancelled &) {
+            throw;
         } catch (const std::exception &) {
             // Only a timed-out exchange is worth another attempt.
             if (device.timeoutOccurred() && ++failedAttempts < readAttempts)
@@ -71,10 +114,15 @@ BandPlan DeviceTransfers::decode(const DeviceReplies &replies, const QString &ln
 
 BandPlan DeviceTransfers::readPlan(const QString &lnb1, const QString &lnb2, const SharedCatalogue &data)
 {
-    // However the transfer ends, its progress goes.
-    const auto ended = qScopeGuard([this] { report(QString()); });
+    begin();
+    // However the transfer ends, its progress and a cancel request go.
+    const auto ended = qScopeGuard([this] { end(); });
     const SharedCatalogue snapshot = orEmpty(data);
-    return decode(readReplies(), lnb1, lnb2, *snapshot);
+    const DeviceReplies replies = readReplies();
+    // A cancel during the last answer is honoured too: the caller was told
+    // that nothing changes.
+    stopIfCancelled();
+    return decode(replies, lnb1, lnb2, *snapshot);
 }
 
 DeviceTransfers::Outcome DeviceTransfers::backUp(const QString &lnb1, const QString &lnb2,
@@ -113,6 +161,8 @@ DeviceTransfers::Outcome DeviceTransfers::backUp(const QString &lnb1, const QStr
                                 "read: %2")
                                  .arg(QDir::toNativeSeparators(outcome.backup), undecodable);
         }
+    } catch (const TransferCancelled &) {
+        throw;
     } catch (const std::exception &e) {
         // A switch that is gone needs no more words than that.
         if (!device.isConnected())
@@ -135,8 +185,9 @@ QString DeviceTransfers::notStoredMessage()
 
 DeviceTransfers::Outcome DeviceTransfers::send(const BandPlan &plan, const SharedCatalogue &data)
 {
-    // However the transfer ends, its progress goes.
-    const auto ended = qScopeGuard([this] { report(QString()); });
+    begin();
+    // However the transfer ends, its progress and a cancel request go.
+    const auto ended = qScopeGuard([this] { end(); });
     return sendAfterBackup(plan, tr("The switch's plan could not be backed up, so nothing was sent: %1"), data);
 }
 
@@ -170,14 +221,16 @@ DeviceTransfers::Outcome DeviceTransfers::sendAfterBackup(const BandPlan &plan, 
     // options and its old UBs.
     const QVector<CodeWord> words = wordsOf(plan, *snapshot);
     const Outcome outcome = backUp(plan.lnb1, plan.lnb2, failure, *snapshot);
+    stopReading();
     sendOptionsAndWords(plan.lteFilter, plan.standBy, plan.terrestrialPatchActive, words);
     return outcome;
 }
 
 DeviceTransfers::Outcome DeviceTransfers::store(const BandPlan &plan, const SharedCatalogue &data)
 {
-    // However the transfer ends, its progress goes.
-    const auto ended = qScopeGuard([this] { report(QString()); });
+    begin();
+    // However the transfer ends, its progress and a cancel request go.
+    const auto ended = qScopeGuard([this] { end(); });
     const Outcome outcome = sendAfterBackup(plan, notStoredMessage(), data);
     report(tr("Storing…"));
     device.storeInEeprom();
@@ -187,8 +240,9 @@ DeviceTransfers::Outcome DeviceTransfers::store(const BandPlan &plan, const Shar
 DeviceTransfers::Outcome DeviceTransfers::restore(const DeviceReplies &replies, const QString &lnb1,
                                                   const QString &lnb2, const SharedCatalogue &data)
 {
-    // However the transfer ends, its progress goes.
-    const auto ended = qScopeGuard([this] { report(QString()); });
+    begin();
+    // However the transfer ends, its progress and a cancel request go.
+    const auto ended = qScopeGuard([this] { end(); });
     const SharedCatalogue snapshot = orEmpty(data);
     // Only the structure is checked: the backup may come from a switch
     // programmed with other satellite data, and goes back word for word.
@@ -196,6 +250,7 @@ DeviceTransfers::Outcome DeviceTransfers::restore(const DeviceReplies &replies, 
     if (!words.sendable())
         throw std::runtime_error(words.message().toStdString());
     const Outcome outcome = backUp(lnb1, lnb2, notStoredMessage(), *snapshot);
+    stopReading();
     sendOptionsAndWords(DeviceReplies::isOn(replies.lteFilter), DeviceReplies::isOn(replies.standBy),
                         DeviceReplies::isOn(replies.terrestrialPath), words.words());
     report(tr("Storing…"));

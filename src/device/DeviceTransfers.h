@@ -19,6 +19,7 @@ class SerialPortHandler;
 // the switch hears nothing at all. Then the switch's plan is backed up (the
 // plan it had stored is only readable before the first send since it was
 // plugged in), and only then are the options and the words set.
+// While a transfer only reads, it can be cancelled (see cancel()).
 class DeviceTransfers
 {
     Q_DECLARE_TR_FUNCTIONS(DeviceTransfers)
@@ -39,7 +40,8 @@ public:
 
     using RandomSource = std::function<quint32()>;
     // Hears what a transfer is doing, in the user's language, as it goes
-    // ("Sending… 3 of 4"); an empty text when it has ended.
+    // ("Sending… 3 of 4"); an empty text when it has ended. It is also
+    // called whenever cancellable() changes.
     using ProgressReport = std::function<void(const QString &)>;
 
     // `random` is drawn once per dynamic UB; by default the system's.
@@ -67,6 +69,15 @@ public:
 
     const PlanBackup &backups() const { return backup; }
 
+    // Asks the running transfer to stop. Honoured only while it reads (the
+    // read, the backup before a send, store or restore, the waits between
+    // attempts): it stops before its next line goes out and throws
+    // TransferCancelled. Once the first setting has gone out the transfer
+    // runs to its end, so the switch never keeps half a plan.
+    void cancel() { cancelRequested = true; }
+    // True while the running transfer only reads, so cancel() is honoured.
+    bool cancellable() const { return reading; }
+
     // The message of a store for the user: where the earlier stored plan is.
     static QString storedMessage(const Outcome &outcome);
 
@@ -85,7 +96,16 @@ private:
     static SharedCatalogue orEmpty(const SharedCatalogue &data);
     void sendOptionsAndWords(bool lteFilter, bool standBy, bool terrestrialPath, const QVector<CodeWord> &words);
     static QString notStoredMessage();
-    void report(const QString &text) const;
+    void report(const QString &text);
+    // A transfer's start and end: no cancel request carries over to the next.
+    void begin();
+    void end();
+    void setReading(bool on);
+    // Throws TransferCancelled when a cancel was asked for.
+    void stopIfCancelled() const;
+    // Before the first setting goes out: a last look at a cancel request,
+    // then the transfer can no longer be cancelled.
+    void stopReading();
 
     SerialPortHandler &device;
     PlanBackup backup;
@@ -94,4 +114,8 @@ private:
     // The connection whose stored plan is known to be in storedPlanBackup.
     int knownConnection = 0;
     QString storedPlanBackup;
+    bool cancelRequested = false;
+    bool reading = false;
+    // Said again when only cancellable() changes.
+    QString lastProgress;
 };

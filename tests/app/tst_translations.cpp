@@ -444,6 +444,13 @@ const Entry ownTransponderEntries[] = {
     {u8"TransponderListModel", u8"Other transponder…", u8"Anderer Transponder…", u8"Other transponder…"},
 };
 
+// Cancelling a transfer while it only reads the switch.
+const Entry cancelEntries[] = {
+    {u8"OptionsForm.ui", u8"Cancel", u8"Abbrechen", u8"Cancel"},
+    {u8"OptionsForm.ui", u8"Stop reading the switch; nothing on it is changed", u8"Das Lesen des Multischalters abbrechen; an ihm wird nichts geändert", u8"Stop reading the switch; nothing on it is changed"},
+    {u8"TransferCancelled", u8"Cancelled. Nothing was changed on the switch.", u8"Abgebrochen. Am Multischalter wurde nichts geändert.", u8"Cancelled. Nothing was changed on the switch."},
+};
+
 QList<Entry> allEntries()
 {
     QList<Entry> all(std::begin(entries), std::end(entries));
@@ -456,6 +463,7 @@ QList<Entry> allEntries()
     all.append(QList<Entry>(std::begin(sendEntries), std::end(sendEntries)));
     all.append(QList<Entry>(std::begin(importEntries), std::end(importEntries)));
     all.append(QList<Entry>(std::begin(ownTransponderEntries), std::end(ownTransponderEntries)));
+    all.append(QList<Entry>(std::begin(cancelEntries), std::end(cancelEntries)));
     return all;
 }
 

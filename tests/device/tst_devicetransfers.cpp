@@ -461,6 +461,113 @@ private slots:
         QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));
     }
 
+    // A cancel while the switch is only read stops before the next line: the
+    // switch hears queries alone, the window keeps its plan, and the user
+    // is told so as news. Asked for when the transfer reports `cancelAt`.
+    void cancelWhileReadingChangesNothing_data()
+    {
+        QTest::addColumn<QString>("transfer");
+        QTest::addColumn<QStringList>("simulatorArguments");
+        QTest::addColumn<QString>("cancelAt");
+        QTest::addColumn<QStringList>("sent");
+        const QString second = QString::fromUtf8(u8"Reading the switch's plan… 2 of 4");
+        const QString last = QString::fromUtf8(u8"Reading the switch's plan… 4 of 4");
+        const QString first = QString::fromUtf8(u8"Reading the switch's plan… 1 of 4");
+        QTest::newRow("cancel store before a query")
+            << QStringLiteral("store") << QStringList() << second << QStringList(readLines.mid(0, 2));
+        // The backup is written; the first setting has not gone out.
+        QTest::newRow("cancel store after the backup")
+            << QStringLiteral("store") << QStringList() << last << readLines;
+        QTest::newRow("cancel send after the backup")
+            << QStringLiteral("send") << QStringList() << last << readLines;
+        QTest::newRow("cancel read before a query")
+            << QStringLiteral("read") << QStringList() << second << QStringList(readLines.mid(0, 2));
+        // The read is complete, but the window asked for none of it.
+        QTest::newRow("cancel compare during the last answer")
+            << QStringLiteral("compare") << QStringList() << last << readLines;
+        // The first query times out: no second attempt goes out.
+        QTest::newRow("cancel read before a retry")
+            << QStringLiteral("read") << QStringList{"--mute-first", "1"} << first
+            << QStringList(readLines.mid(0, 1));
+    }
+
+    void cancelWhileReadingChangesNothing()
+    {
+        QFETCH(QString, transfer);
+        QFETCH(QStringList, simulatorArguments);
+        QFETCH(QString, cancelAt);
+        QFETCH(QStringList, sent);
+        connectDevice(simulatorArguments);
+        if (QTest::currentTestFailed())
+            return;
+        makeStatic(0, 0, 71, 11836);
+        model->setLteFilter(true);
+        const QList<UBRecord> before = model->ubList();
+        QSignalSpy information(controller.get(), &UBModelController::informationOccured);
+        QVERIFY(!controller->cancellable());
+        QStringList cancellableAt;
+        const QMetaObject::Connection canceller =
+            connect(controller.get(), &UBModelController::transferProgressChanged, this, [&] {
+                if (controller->cancellable())
+                    cancellableAt << controller->transferProgress();
+                if (controller->transferProgress() == cancelAt)
+                    controller->cancelTransfer();
+            });
+        if (transfer == QLatin1String("store"))
+            controller->storeDataInEEPROM();
+        else if (transfer == QLatin1String("send"))
+            controller->sendDataToDevice();
+        else if (transfer == QLatin1String("read"))
+            controller->readFromDevice();
+        else
+            QCOMPARE(controller->compareWithDevice(), QStringList());
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(information.count(), 1);
+        QCOMPARE(information.at(0).at(0).toString(),
+                 QStringLiteral("Cancelled. Nothing was changed on the switch."));
+        QVERIFY(cancellableAt.contains(cancelAt));
+        QVERIFY(!controller->cancellable());
+        QVERIFY(!controller->busy());
+        QCOMPARE(controller->transferProgress(), QString());
+        QCOMPARE(received(), sent);
+        QCOMPARE(model->ubList(), before);
+        QVERIFY(model->lteFilter());
+
+        // Nothing of the cancel is left for the next transfer.
+        disconnect(canceller);
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(received().mid(sent.size()).last(), QStringLiteral(":MEM:WRITE:ALL"));
+    }
+
+    // Once the first setting has gone out, a cancel changes nothing: the
+    // switch gets the whole plan and stores it.
+    void cancelAfterTheFirstSettingDoesNotStopTheStore()
+    {
+        connectDevice();
+        if (QTest::currentTestFailed())
+            return;
+        QSignalSpy information(controller.get(), &UBModelController::informationOccured);
+        QStringList cancellableWhileSending;
+        connect(controller.get(), &UBModelController::transferProgressChanged, this, [&] {
+            if (!controller->transferProgress().startsWith(QStringLiteral("Sending")))
+                return;
+            if (controller->cancellable())
+                cancellableWhileSending << controller->transferProgress();
+            controller->cancelTransfer();
+        });
+        controller->storeDataInEEPROM();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(cancellableWhileSending, QStringList());
+        QCOMPARE(information.count(), 1);
+        QVERIFY(information.at(0).at(0).toString().startsWith(
+            QStringLiteral("The plan is stored in the switch.")));
+        const QStringList lines = received();
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.mid(4, 3), sendLines(QString()).mid(0, 3));
+        QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));
+    }
+
     void readBackWhatWasSent()
     {
         connectDevice();
