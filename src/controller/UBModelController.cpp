@@ -80,8 +80,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
     transfers = std::make_unique<DeviceTransfers>(
-        *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random,
-        [this](const QString &text) { setTransferProgress(text); });
+        *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
+    followTransfers();
     // The model's serial number must change before the interface hears of
     // the device, so the model's slots are connected first.
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
@@ -663,18 +663,23 @@ void UBModelController::refuseNewStaticUBs(int firstRow, int endRow, const QList
 
 // ---- Transfers to and from the device ----
 
-// Busy for as long as the transfer runs, however it ends.
-class UBModelController::BusyScope
+void UBModelController::followTransfers()
 {
-public:
-    explicit BusyScope(UBModelController *controller) : controller(controller) { controller->setBusy(true); }
-    ~BusyScope() { controller->setBusy(false); }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
+    connect(transfers.get(), &DeviceTransfers::busyChanged, this, [this] { setBusy(transfers->busy()); });
+    connect(transfers.get(), &DeviceTransfers::progressChanged, this, [this] {
+        setTransferProgress(transfers->progress());
+        if (canCancel != transfers->cancellable()) {
+            canCancel = !canCancel;
+            emit cancellableChanged();
+        }
+    });
+    connect(transfers.get(), &DeviceTransfers::finished, this, &UBModelController::transferEnded);
+}
 
-private:
-    UBModelController *controller;
-};
+void UBModelController::cancelTransfer()
+{
+    transfers->cancel();
+}
 
 void UBModelController::setBusy(bool on)
 {
@@ -705,21 +710,40 @@ void UBModelController::finishDownload(const SatelliteSource::Download &result)
     emit satelliteDataReady();
 }
 
-void UBModelController::runDeviceWrite(const std::function<void()> &write)
+void UBModelController::runTransfer(const std::function<void()> &start, TransferEnd then)
 {
-    // A transfer waits in the event loop: a second click cannot start
-    // another on the same line.
+    // What is sent is what the window shows: no second transfer meanwhile.
     if (busyNow)
         return;
     try {
-        const BusyScope busyScope(this);
-        write();
+        afterTransfer = std::move(then);
+        start();
     } catch (const NoSatelliteData &) {
+        afterTransfer = {};
         reportNoSatelliteData();
     } catch (const std::exception &e) {
+        afterTransfer = {};
         emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {
+        afterTransfer = {};
         emit errorOccured(tr("Unknown error"));
+    }
+}
+
+void UBModelController::transferEnded(const DeviceTransfers::Result &result)
+{
+    const TransferEnd then = std::exchange(afterTransfer, {});
+    switch (result.kind) {
+    case DeviceOperation::Kind::Done:
+        if (then)
+            then(result);
+        break;
+    case DeviceOperation::Kind::Cancelled:
+        emit informationOccured(result.message);
+        break;
+    default:
+        emit errorOccured(result.message);
+        break;
     }
 }
 
@@ -731,61 +755,47 @@ void UBModelController::reportBackup(const DeviceTransfers::Outcome &outcome)
 
 void UBModelController::sendDataToDevice()
 {
-    if (!validateData())
+    if (busyNow || !validateData())
         return;
-    runDeviceWrite([this] { reportBackup(transfers->send(BandPlan::fromModel(*model), catalogue())); });
+    runTransfer([this] { transfers->send(BandPlan::fromModel(*model), catalogue()); },
+                [this](const DeviceTransfers::Result &result) { reportBackup(result.outcome); });
 }
 
 void UBModelController::storeDataInEEPROM()
 {
-    if (!validateData())
+    if (busyNow || !validateData())
         return;
-    runDeviceWrite([this] {
-        const DeviceTransfers::Outcome outcome = transfers->store(BandPlan::fromModel(*model), catalogue());
-        reportBackup(outcome);
-        emit informationOccured(DeviceTransfers::storedMessage(outcome));
-    });
+    runTransfer([this] { transfers->store(BandPlan::fromModel(*model), catalogue()); },
+                [this](const DeviceTransfers::Result &result) {
+                    reportBackup(result.outcome);
+                    emit informationOccured(DeviceTransfers::storedMessage(result.outcome));
+                });
 }
 
 void UBModelController::readFromDevice()
 {
-    if (busyNow)
-        return;
-    try {
-        const BusyScope busyScope(this);
-        // Whole or nothing: a failed read leaves the window's plan as it was.
-        const BandPlan plan = transfers->readPlan(model->lnb1(), model->lnb2(), catalogue());
-        plan.applyTo(*model);
-        // Static words name their satellites by id alone.
-        const QString numbering = satelliteNumberingNote(plan);
-        if (!numbering.isEmpty())
-            emit informationOccured(numbering);
-    } catch (const std::exception &e) {
-        emit errorOccured(QString::fromUtf8(e.what()));
-    } catch (...) {
-        emit errorOccured(tr("Unknown error"));
-    }
+    runTransfer([this] { transfers->readPlan(model->lnb1(), model->lnb2(), catalogue()); },
+                [this](const DeviceTransfers::Result &result) {
+                    // Whole or nothing: a failed read leaves the window's plan as it was.
+                    result.plan.applyTo(*model);
+                    // Static words name their satellites by id alone.
+                    const QString numbering = satelliteNumberingNote(result.plan);
+                    if (!numbering.isEmpty())
+                        emit informationOccured(numbering);
+                });
 }
 
-QStringList UBModelController::compareWithDevice()
+void UBModelController::compareWithDevice()
 {
-    if (busyNow)
-        return {};
-    try {
-        const BusyScope busyScope(this);
-        const BandPlan plan = BandPlan::fromModel(*model);
-        const BandPlan read = transfers->readPlan(plan.lnb1, plan.lnb2, catalogue());
-        QStringList lines = PlanComparison(plan, read).lines();
-        const QString numbering = satelliteNumberingNote(read);
-        if (!numbering.isEmpty())
-            lines << numbering;
-        return lines;
-    } catch (const std::exception &e) {
-        emit errorOccured(QString::fromUtf8(e.what()));
-    } catch (...) {
-        emit errorOccured(tr("Unknown error"));
-    }
-    return {};
+    const BandPlan plan = BandPlan::fromModel(*model);
+    runTransfer([this, plan] { transfers->readPlan(plan.lnb1, plan.lnb2, catalogue()); },
+                [this, plan](const DeviceTransfers::Result &result) {
+                    QStringList lines = PlanComparison(plan, result.plan).lines();
+                    const QString numbering = satelliteNumberingNote(result.plan);
+                    if (!numbering.isEmpty())
+                        lines << numbering;
+                    emit comparisonReady(lines);
+                });
 }
 
 // ---- Settings files ----
