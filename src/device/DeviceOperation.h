@@ -77,11 +77,12 @@ protected:
     // is still there.
     virtual QString readFailure(const QString &reason) const { return reason; }
 
+    // Ends the operation when a cancel was asked and may be honoured.
+    bool stopIfCancelled();
+
 private:
     void ask(int query);
     void answered(int query);
-    // Ends the operation when a cancel was asked and may be honoured.
-    bool stopIfCancelled();
 
     std::unique_ptr<LineExchange> exchange;
     std::function<void()> next;

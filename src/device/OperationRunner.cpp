@@ -20,9 +20,11 @@ OperationRunner::~OperationRunner()
 
 void OperationRunner::run(std::unique_ptr<DeviceOperation> operation)
 {
+    const bool wasBusy = busy();
     waiting.push_back(std::move(operation));
-    if (!current)
-        startNext();
+    if (!wasBusy)
+        emit busyChanged();
+    startNext();
 }
 
 void OperationRunner::cancel()
@@ -33,7 +35,7 @@ void OperationRunner::cancel()
 
 void OperationRunner::startNext()
 {
-    if (waiting.empty())
+    if (current || waiting.empty())
         return;
     current = std::move(waiting.front());
     waiting.pop_front();
@@ -45,7 +47,6 @@ void OperationRunner::startNext()
     device.holdLine(true);
     connect(current.get(), &DeviceOperation::progressChanged, this, &OperationRunner::progressChanged);
     connect(current.get(), &DeviceOperation::finished, this, &OperationRunner::ended);
-    emit busyChanged();
     current->start(device.line(), unanswered);
 }
 

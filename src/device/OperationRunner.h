@@ -27,7 +27,7 @@ public:
     // Queues `operation` (the runner owns it until it has finished, then
     // hands it to `finished`, whose listener may keep or drop it).
     void run(std::unique_ptr<DeviceOperation> operation);
-    bool busy() const { return bool(current); }
+    bool busy() const { return current || !waiting.empty(); }
     // The running operation, if any.
     DeviceOperation *running() const { return current.get(); }
     void cancel();

@@ -24,7 +24,7 @@ SendPlanOperation::SendPlanOperation(Plan plan, bool store, SharedCatalogue data
 void SendPlanOperation::begin()
 {
     readReplies([this](const DeviceReplies &replies) {
-        if (!backUp(replies))
+        if (!backUp(replies) || stopIfCancelled())
             return;
         // The last moment a cancel leaves the switch untouched.
         beginChanging();
