@@ -10,6 +10,8 @@ LineExchange::LineExchange(QSerialPort *line, int &unanswered, QObject *parent)
     : QObject(parent), line(line), unanswered(unanswered)
 {
     timer.setSingleShot(true);
+    // The protocol's pauses are minimums: a coarse timer may end them early.
+    timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, [this] {
         switch (phase) {
         case Phase::Writing:

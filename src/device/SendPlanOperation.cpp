@@ -3,6 +3,9 @@
 #include "ReadPlanOperation.h"
 
 #include <QDir>
+#include <QThread>
+
+#include <memory>
 
 #include <stdexcept>
 #include <utility>
@@ -23,51 +26,70 @@ SendPlanOperation::SendPlanOperation(Plan plan, bool store, SharedCatalogue data
 
 void SendPlanOperation::begin()
 {
-    readReplies([this](const DeviceReplies &replies) {
-        if (!backUp(replies) || stopIfCancelled())
-            return;
-        // The last moment a cancel leaves the switch untouched.
-        beginChanging();
-        sendOption(0);
-    });
+    readReplies([this](const DeviceReplies &replies) { backUp(replies); });
 }
 
-bool SendPlanOperation::backUp(const DeviceReplies &replies)
+void SendPlanOperation::backUp(const DeviceReplies &replies)
 {
-    try {
-        // Fewer or more than a plan's words: the read failed, not the plan.
-        if (replies.words().size() != BandPlan::size)
-            throw std::runtime_error(CodeWord::readErrorMessage());
-        BandPlan read;
-        QString undecodable;
-        bool dataMismatch = false;
-        try {
-            read = ReadPlanOperation::decode(replies, plan.lnb1, plan.lnb2, *data);
-        } catch (const UndecodableWord &e) {
-            // The switch's plan is sound; the satellite data lack what it
-            // names. Its words are kept, and the send goes on.
-            undecodable = QString::fromUtf8(e.what());
-            dataMismatch = true;
-        } catch (const std::exception &e) {
-            // Whatever the switch holds, it can be replaced: a switch that
-            // could not be backed up could never be repaired.
-            undecodable = QString::fromUtf8(e.what());
-        }
-        backupFile = backup.write(serialNumber, replies, undecodable.isEmpty() ? &read : nullptr);
-        const QString shown = QDir::toNativeSeparators(backupFile);
-        if (dataMismatch)
-            backupNotice = tr("Only the switch's replies were backed up, in %1, because its plan cannot be read "
-                              "with the satellite data: %2")
-                               .arg(shown, undecodable);
-        else if (!undecodable.isEmpty())
-            backupNotice = tr("Only the switch's replies were backed up, in %1, because its plan cannot be "
-                              "read: %2")
-                               .arg(shown, undecodable);
-    } catch (const std::exception &e) {
-        finish(Kind::Failed, failure.arg(QString::fromUtf8(e.what())));
-        return false;
+    // Fewer or more than a plan's words: the read failed, not the plan.
+    if (replies.words().size() != BandPlan::size) {
+        finish(Kind::Failed, failure.arg(QString::fromStdString(CodeWord::readErrorMessage())));
+        return;
     }
-    return true;
+    auto read = std::make_shared<BandPlan>();
+    QString undecodable;
+    bool dataMismatch = false;
+    try {
+        *read = ReadPlanOperation::decode(replies, plan.lnb1, plan.lnb2, *data);
+    } catch (const UndecodableWord &e) {
+        // The switch's plan is sound; the satellite data lack what it
+        // names. Its words are kept, and the send goes on.
+        undecodable = QString::fromUtf8(e.what());
+        dataMismatch = true;
+    } catch (const std::exception &e) {
+        // Whatever the switch holds, it can be replaced: a switch that
+        // could not be backed up could never be repaired.
+        undecodable = QString::fromUtf8(e.what());
+    }
+    if (!undecodable.isEmpty())
+        read.reset();
+    // Writing waits for the disk: it runs beside the event loop.
+    auto written = std::make_shared<Written>();
+    QThread *const writer = QThread::create([written, backup = backup, serial = serialNumber, replies, read] {
+        try {
+            written->path = backup.write(serial, replies, read.get());
+        } catch (const std::exception &e) {
+            written->error = QString::fromUtf8(e.what());
+        }
+    });
+    connect(writer, &QThread::finished, writer, &QObject::deleteLater);
+    connect(writer, &QThread::finished, this, [this, written, undecodable, dataMismatch] {
+        backedUp(*written, undecodable, dataMismatch);
+    });
+    writer->start();
+}
+
+void SendPlanOperation::backedUp(const Written &written, const QString &undecodable, bool dataMismatch)
+{
+    if (!written.error.isEmpty()) {
+        finish(Kind::Failed, failure.arg(written.error));
+        return;
+    }
+    backupFile = written.path;
+    const QString shown = QDir::toNativeSeparators(backupFile);
+    if (dataMismatch)
+        backupNotice = tr("Only the switch's replies were backed up, in %1, because its plan cannot be read "
+                          "with the satellite data: %2")
+                           .arg(shown, undecodable);
+    else if (!undecodable.isEmpty())
+        backupNotice = tr("Only the switch's replies were backed up, in %1, because its plan cannot be "
+                          "read: %2")
+                           .arg(shown, undecodable);
+    // The last moment a cancel leaves the switch untouched.
+    if (stopIfCancelled())
+        return;
+    beginChanging();
+    sendOption(0);
 }
 
 void SendPlanOperation::sendOption(int index)

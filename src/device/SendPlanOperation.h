@@ -43,8 +43,13 @@ protected:
     QString readFailure(const QString &reason) const override { return failure.arg(reason); }
 
 private:
-    // False, having finished the operation, when the backup failed.
-    bool backUp(const DeviceReplies &replies);
+    struct Written
+    {
+        QString path;
+        QString error;
+    };
+    void backUp(const DeviceReplies &replies);
+    void backedUp(const Written &written, const QString &undecodable, bool dataMismatch);
     void sendOption(int index);
     void sendWords();
     void storeWords();
