@@ -1,7 +1,8 @@
-// Time of the device sequences against the switch simulator on a real
-// pseudo-terminal, beside the protocol's floor: the pauses after the commands
-// (write: 3 x 50 ms + 100 ms, read: 4 x 100 ms), both as the fixed figure and
-// as measured here by sleeping the same pauses. Beside them, against a switch
+// Time of the operations on the switch (read, test, store) against the switch
+// simulator on a real pseudo-terminal, beside the protocol's floor: the pauses
+// after the commands (each query 100 ms, each option 50 ms, the plan and the
+// store 100 ms), both as the fixed figure and as measured here by sleeping the
+// same pauses. Beside them, against a switch
 // that trickles one byte every 80 ms and never ends its line: the time from
 // "Read from device" to its error. For each sequence, "Save on device" as the
 // window runs it, and the identification of a trickling switch at every
@@ -11,6 +12,10 @@
 
 #include "DynamicPlan.h"
 #include "controller/UBModelController.h"
+#include "device/OperationRunner.h"
+#include "device/PlanWords.h"
+#include "device/ReadPlanOperation.h"
+#include "device/SendPlanOperation.h"
 #include "device/SerialPortHandler.h"
 #include "model/UBDataModel.h"
 
@@ -125,6 +130,28 @@ void stop(QProcess &simulator)
 }
 
 // Runs the event loop until `done` or the limit; false at the limit.
+bool runUntil(const std::function<bool()> &done, int limitMs);
+
+// Runs `operation` with the event loop until it ends; throws unless it ended Done.
+void runOperation(OperationRunner &runner, std::unique_ptr<DeviceOperation> operation)
+{
+    bool ended = false;
+    DeviceOperation::Kind kind = DeviceOperation::Kind::Running;
+    QString message;
+    const QMetaObject::Connection connection =
+        QObject::connect(&runner, &OperationRunner::finished, [&](DeviceOperation *done) {
+            ended = true;
+            kind = done->kind();
+            message = done->message();
+        });
+    runner.run(std::move(operation));
+    const bool inTime = runUntil([&ended] { return ended; }, 10000);
+    QObject::disconnect(connection);
+    if (!inTime || kind != DeviceOperation::Kind::Done)
+        throw std::runtime_error(("operation failed: " + message).toStdString());
+}
+
+// Runs the event loop until `done` or the limit; false at the limit.
 bool runUntil(const std::function<bool()> &done, int limitMs)
 {
     QElapsedTimer clock;
@@ -193,6 +220,8 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
         errors.clear();
         const BlockMonitor monitor;
         controller.storeDataInEEPROM();
+        if (!runUntil([&controller] { return !controller.busy(); }, 10000))
+            throw std::runtime_error("the store did not end");
         storeBlock = std::max(storeBlock, monitor.longestMs());
         if (!errors.isEmpty())
             throw std::runtime_error(errors.join(QLatin1Char(' ')).toStdString());
@@ -211,6 +240,8 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
         errors.clear();
         const BlockMonitor monitor;
         controller.readFromDevice();
+        if (!runUntil([&controller] { return !controller.busy(); }, 10000))
+            throw std::runtime_error("the read did not end");
         readBlock = std::max(readBlock, monitor.longestMs());
         if (errors.size() != 1)
             throw std::runtime_error("the trickling read did not end in one error");
@@ -295,42 +326,47 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const QList<UBRecord> plan = dynamicPlan();
     int status = 0;
     try {
-        double writeBlock = 0;
-        double readBlock = 0;
-        const Figures write = measure(runs, [&] {
-            const BlockMonitor monitor;
-            handler->writeLteFilter(true);
-            handler->writeStandBy(false);
-            handler->writeTerrestrialPatchActive(true);
-            handler->writeConfiguration(plan, QString(), QString(), SatelliteCatalogue());
-            writeBlock = std::max(writeBlock, monitor.longestMs());
-        });
-        const Figures read = measure(runs, [&] {
-            const BlockMonitor monitor;
-            handler->readLteFilter();
-            handler->readStandBy();
-            handler->readTerrestrialPatchActive();
-            QString lnb1, lnb2;
-            if (handler->readConfiguration(lnb1, lnb2, SatelliteCatalogue()).size() != 24)
-                throw std::runtime_error("short configuration");
-            readBlock = std::max(readBlock, monitor.longestMs());
-        });
-        const Figures writePauses = measure(runs, [] {
-            for (unsigned long pause : {50ul, 50ul, 50ul, 100ul})
-                QThread::msleep(pause);
-        });
-        const Figures readPauses = measure(runs, [] {
-            for (int i = 0; i < 4; ++i)
-                QThread::msleep(100);
-        });
-        std::printf("device sequences against the simulator, %d runs each\n", runs);
-        print("write", write, 250, writePauses);
-        print("read", read, 400, readPauses);
-        printBlock("write (options and plan), prompt switch:", writeBlock);
-        printBlock("read (four queries), prompt switch:", readBlock);
+        OperationRunner runner(*handler);
+        const PlanWords words = PlanWords::encode(dynamicPlan(), QString(), QString(), SatelliteCatalogue(),
+                                                  [] { return 6u; });
+        const SendPlanOperation::Plan sent{true, false, true, words.words(), QString(), QString()};
+        const PlanBackup backups(dir.filePath(QStringLiteral("backups")));
+        const auto sendOperation = [&](bool store) {
+            return std::make_unique<SendPlanOperation>(sent, store, SharedCatalogue(), backups,
+                                                       handler->serialNumber(), QStringLiteral("%1"));
+        };
+        const auto readOperation = [] {
+            return std::make_unique<ReadPlanOperation>(QString(), QString(), SharedCatalogue());
+        };
+        std::printf("operations against the simulator, %d runs each\n", runs);
+        const auto sequence = [&](const char *name, const std::function<std::unique_ptr<DeviceOperation>()> &make,
+                                  const std::vector<unsigned long> &pauses) {
+            double block = 0;
+            const Figures figures = measure(runs, [&] {
+                const BlockMonitor monitor;
+                runOperation(runner, make());
+                block = std::max(block, monitor.longestMs());
+            });
+            const Figures slept = measure(runs, [&pauses] {
+                for (unsigned long pause : pauses)
+                    QThread::msleep(pause);
+            });
+            unsigned long floor = 0;
+            for (unsigned long pause : pauses)
+                floor += pause;
+            print(name, figures, double(floor), slept);
+            printBlock((std::string(name) + ", prompt switch:").c_str(), block);
+        };
+        const std::vector<unsigned long> readPauses{100, 100, 100, 100};
+        std::vector<unsigned long> testPauses = readPauses;
+        testPauses.insert(testPauses.end(), {50, 50, 50, 100});
+        std::vector<unsigned long> storePauses = testPauses;
+        storePauses.push_back(100);
+        sequence("read", readOperation, readPauses);
+        sequence("test", [&] { return sendOperation(false); }, testPauses);
+        sequence("store", [&] { return sendOperation(true); }, storePauses);
         handler.reset(); // the controller below opens the port itself
 
         status = trickleFigures(dir.path(), simulator, link, runs);

@@ -123,7 +123,7 @@ OptionsForm {
     saveToDeviceButton.onClicked: ubModelController.sendDataToDevice()
     saveToRomButton.onClicked: ubModelController.storeDataInEEPROM()
     readFromDeviceButton.onClicked: ubModelController.readFromDevice()
-    compareButton.onClicked: openCompareWindow(ubModelController.compareWithDevice())
+    compareButton.onClicked: ubModelController.compareWithDevice()
     saveToFileButton.onClicked: saveChooser.open()
     readFromFileButton.onClicked: openChooser.open()
     resetDynamicButton.onClicked: resetDynamic.open()
@@ -253,6 +253,9 @@ OptionsForm {
         }
         function onSatelliteDataChanged() {
             options.followSatelliteData()
+        }
+        function onComparisonReady(lines) {
+            options.openCompareWindow(lines)
         }
     }
 

@@ -305,6 +305,29 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>DeviceOperation</name>
+    <message>
+        <source>Error occured while reading data, please try again</source>
+        <translation>Fehler während des Lesevorgangs. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Error occured while writing data, please try again</source>
+        <translation>Fehler während des Schreibvorgangs. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Lost connection to device. Please connect again</source>
+        <translation>Verbindung zum Gerät getrennt. Bitte erneut verbinden.</translation>
+    </message>
+    <message>
+        <source>Reading the switch&apos;s plan… %1 of %2</source>
+        <translation>Der Plan des Multischalters wird gelesen… %1 von %2</translation>
+    </message>
+    <message>
+        <source>Cancelled. Nothing was changed on the switch.</source>
+        <translation>Abgebrochen. Am Multischalter wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceReplies</name>
     <message>
         <source>The line &quot;%1&quot; is no query and reply of the switch.</source>
@@ -338,32 +361,12 @@ Rückgabewert 2: Fehler.
         <translation>Der Plan des Multischalters konnte nicht gesichert werden, daher wurde nichts gespeichert: %1</translation>
     </message>
     <message>
-        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</source>
-        <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan mit den vorhandenen Satellitendaten nicht lesen lässt: %2</translation>
-    </message>
-    <message>
         <source>The switch&apos;s plan could not be backed up, so nothing was sent: %1</source>
         <translation>Der Plan des Multischalters konnte nicht gesichert werden, daher wurde nichts gesendet: %1</translation>
     </message>
     <message>
         <source>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</source>
         <translation>Der Plan wurde im Multischalter gespeichert. Der bisherige Plan liegt in der Sicherung %1.</translation>
-    </message>
-    <message>
-        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
-        <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan nicht lesen lässt: %2</translation>
-    </message>
-    <message>
-        <source>Reading the switch&apos;s plan… %1 of %2</source>
-        <translation>Der Plan des Multischalters wird gelesen… %1 von %2</translation>
-    </message>
-    <message>
-        <source>Sending… %1 of %2</source>
-        <translation>Senden… %1 von %2</translation>
-    </message>
-    <message>
-        <source>Storing…</source>
-        <translation>Speichern…</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1150,25 @@ Satellitendaten hinzugefügt):
     </message>
 </context>
 <context>
+    <name>SendPlanOperation</name>
+    <message>
+        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</source>
+        <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan mit den vorhandenen Satellitendaten nicht lesen lässt: %2</translation>
+    </message>
+    <message>
+        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
+        <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan nicht lesen lässt: %2</translation>
+    </message>
+    <message>
+        <source>Sending… %1 of %2</source>
+        <translation>Senden… %1 von %2</translation>
+    </message>
+    <message>
+        <source>Storing…</source>
+        <translation>Speichern…</translation>
+    </message>
+</context>
+<context>
     <name>SerialPortHandler</name>
     <message>
         <source>Error occured while reading data, please try again</source>
@@ -1616,13 +1638,6 @@ Satellitendaten hinzugefügt):
     <message>
         <source>(dynamic UBs only)</source>
         <translation>(nur dynamische UBs)</translation>
-    </message>
-</context>
-<context>
-    <name>TransferCancelled</name>
-    <message>
-        <source>Cancelled. Nothing was changed on the switch.</source>
-        <translation>Abgebrochen. Am Multischalter wurde nichts geändert.</translation>
     </message>
 </context>
 <context>

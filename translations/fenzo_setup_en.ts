@@ -293,6 +293,29 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>DeviceOperation</name>
+    <message>
+        <source>Error occured while reading data, please try again</source>
+        <translation>Error occured while reading data. Please try again.</translation>
+    </message>
+    <message>
+        <source>Error occured while writing data, please try again</source>
+        <translation>Error occured while writing data. Please try again.</translation>
+    </message>
+    <message>
+        <source>Lost connection to device. Please connect again</source>
+        <translation>Lost connection to device. Please connect again.</translation>
+    </message>
+    <message>
+        <source>Reading the switch&apos;s plan… %1 of %2</source>
+        <translation>Reading the switch&apos;s plan… %1 of %2</translation>
+    </message>
+    <message>
+        <source>Cancelled. Nothing was changed on the switch.</source>
+        <translation>Cancelled. Nothing was changed on the switch.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceReplies</name>
     <message>
         <source>The line &quot;%1&quot; is no query and reply of the switch.</source>
@@ -326,32 +349,12 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>The switch&apos;s plan could not be backed up, so nothing was stored: %1</translation>
     </message>
     <message>
-        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</source>
-        <translation>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</translation>
-    </message>
-    <message>
         <source>The switch&apos;s plan could not be backed up, so nothing was sent: %1</source>
         <translation>The switch&apos;s plan could not be backed up, so nothing was sent: %1</translation>
     </message>
     <message>
         <source>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</source>
         <translation>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</translation>
-    </message>
-    <message>
-        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
-        <translation>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</translation>
-    </message>
-    <message>
-        <source>Reading the switch&apos;s plan… %1 of %2</source>
-        <translation>Reading the switch&apos;s plan… %1 of %2</translation>
-    </message>
-    <message>
-        <source>Sending… %1 of %2</source>
-        <translation>Sending… %1 of %2</translation>
-    </message>
-    <message>
-        <source>Storing…</source>
-        <translation>Storing…</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1136,25 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>SendPlanOperation</name>
+    <message>
+        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</source>
+        <translation>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</translation>
+    </message>
+    <message>
+        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
+        <translation>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Sending… %1 of %2</source>
+        <translation>Sending… %1 of %2</translation>
+    </message>
+    <message>
+        <source>Storing…</source>
+        <translation>Storing…</translation>
+    </message>
+</context>
+<context>
     <name>SerialPortHandler</name>
     <message>
         <source>Error occured while reading data, please try again</source>
@@ -1602,13 +1624,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>(dynamic UBs only)</source>
         <translation>(dynamic UBs only)</translation>
-    </message>
-</context>
-<context>
-    <name>TransferCancelled</name>
-    <message>
-        <source>Cancelled. Nothing was changed on the switch.</source>
-        <translation>Cancelled. Nothing was changed on the switch.</translation>
     </message>
 </context>
 <context>

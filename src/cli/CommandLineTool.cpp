@@ -21,6 +21,8 @@
 #include "sheet/InstallationSheet.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QScopeGuard>
 #include <QScopeGuard>
 #include <QFile>
 #include <QFileInfo>
@@ -428,22 +430,21 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
             *problem = connected->device->portProblem();
         return nullptr;
     }
-    DeviceTransfers::ProgressReport progress;
+    connected->transfers = std::make_unique<DeviceTransfers>(
+        *connected->device, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
     if (environment.progressOnStandardError) {
         // One line on the terminal, rewritten at each step and cleared at the
         // end; a report that only says the transfer can no longer be
         // cancelled repeats the step and writes nothing.
-        progress = [this, shown = QString()](const QString &text) mutable {
-            if (text == shown)
+        DeviceTransfers *const transfers = connected->transfers.get();
+        connect(transfers, &DeviceTransfers::progressChanged, this, [this, transfers, shown = QString()]() mutable {
+            if (transfers->progress() == shown)
                 return;
-            shown = text;
-            err << '\r' << QStringLiteral("\x1b[K") << text;
+            shown = transfers->progress();
+            err << '\r' << QStringLiteral("\x1b[K") << shown;
             err.flush();
-        };
+        });
     }
-    connected->transfers = std::make_unique<DeviceTransfers>(
-        *connected->device, PlanBackup(environment.backupDirectory, environment.clock), environment.random,
-        std::move(progress));
     return connected;
 }
 
@@ -515,13 +516,16 @@ int CommandLineTool::read(const Arguments &a)
     // The switch keeps no name for an LNB without static UBs: such an LNB
     // gets the satellite the window would preset.
     const QStringList names = startPair();
-    int result = Failure;
-    attempt([&] {
-        const BandPlan plan = connected->transfers->readPlan(names.value(0), names.value(1), satelliteData());
-        noteNumbering(plan);
-        result = writePlan(a.files.at(0), plan) ? Success : Failure;
-    });
-    return result;
+    DeviceTransfers::Result read;
+    if (!attempt([&] {
+            read = await(*connected,
+                         [&] { connected->transfers->readPlan(names.value(0), names.value(1), satelliteData()); });
+        }))
+        return Failure;
+    if (statusOf(read) != Success)
+        return Failure;
+    noteNumbering(read.plan);
+    return writePlan(a.files.at(0), read.plan) ? Success : Failure;
 }
 
 int CommandLineTool::diff(const Arguments &a)
@@ -533,16 +537,18 @@ int CommandLineTool::diff(const Arguments &a)
     const auto connected = theSwitch(a.port);
     if (!connected)
         return Failure;
-    int result = Failure;
-    attempt([&] {
-        const BandPlan read = connected->transfers->readPlan(plan.lnb1, plan.lnb2, satelliteData());
-        noteNumbering(read);
-        const PlanComparison comparison(plan, read);
-        for (const QString &line : comparison.lines())
-            out << line << Qt::endl;
-        result = comparison.same() ? Success : Different;
-    });
-    return result;
+    DeviceTransfers::Result read;
+    if (!attempt([&] {
+            read = await(*connected, [&] { connected->transfers->readPlan(plan.lnb1, plan.lnb2, satelliteData()); });
+        }))
+        return Failure;
+    if (statusOf(read) != Success)
+        return Failure;
+    noteNumbering(read.plan);
+    const PlanComparison comparison(plan, read.plan);
+    for (const QString &line : comparison.lines())
+        out << line << Qt::endl;
+    return comparison.same() ? Success : Different;
 }
 
 int CommandLineTool::transfer(const Arguments &a, bool store)
@@ -556,16 +562,53 @@ int CommandLineTool::transfer(const Arguments &a, bool store)
     const auto connected = theSwitch(a.port);
     if (!connected)
         return Failure;
-    const bool done = attempt([&] {
-        if (!store) {
-            reportBackup(connected->transfers->send(plan, satelliteData()));
-            return;
-        }
-        const DeviceTransfers::Outcome outcome = connected->transfers->store(plan, satelliteData());
-        reportBackup(outcome);
-        out << QDir::toNativeSeparators(outcome.storedPlanBackup) << Qt::endl;
-    });
-    return done ? Success : Failure;
+    DeviceTransfers::Result sent;
+    if (!attempt([&] {
+            sent = await(*connected, [&] {
+                if (store)
+                    connected->transfers->store(plan, satelliteData());
+                else
+                    connected->transfers->send(plan, satelliteData());
+            });
+        }))
+        return Failure;
+    if (statusOf(sent) != Success)
+        return Failure;
+    reportBackup(sent.outcome);
+    if (store)
+        out << QDir::toNativeSeparators(sent.outcome.storedPlanBackup) << Qt::endl;
+    return Success;
+}
+
+DeviceTransfers::Result CommandLineTool::await(Connected &connected, const std::function<void()> &start)
+{
+    DeviceTransfers::Result result;
+    QEventLoop loop;
+    const QMetaObject::Connection ended = connect(
+        connected.transfers.get(), &DeviceTransfers::finished, &loop, [&](const DeviceTransfers::Result &end) {
+            result = end;
+            loop.quit();
+        });
+    const auto disconnectAtEnd = qScopeGuard([&ended] { disconnect(ended); });
+    start();
+    // Every operation ends by itself: its lines have deadlines.
+    loop.exec();
+    return result;
+}
+
+int CommandLineTool::statusOf(const DeviceTransfers::Result &result)
+{
+    switch (result.kind) {
+    case DeviceOperation::Kind::Done:
+        return Success;
+    case DeviceOperation::Kind::Running:
+    case DeviceOperation::Kind::Cancelled:
+    case DeviceOperation::Kind::Lost:
+    case DeviceOperation::Kind::Failed:
+        break;
+    }
+    fail(result.message);
+    return Failure;
 }
 
 void CommandLineTool::reportBackup(const DeviceTransfers::Outcome &outcome)
@@ -597,13 +640,18 @@ int CommandLineTool::restore(const Arguments &a)
         return Failure;
     // LNBs without static UBs get the satellites the window would preset.
     const QStringList names = startPair();
-    const bool done = attempt([&] {
-        const DeviceTransfers::Outcome outcome =
-            connected->transfers->restore(replies, names.value(0), names.value(1), satelliteData());
-        reportBackup(outcome);
-        out << QDir::toNativeSeparators(outcome.storedPlanBackup) << Qt::endl;
-    });
-    return done ? Success : Failure;
+    DeviceTransfers::Result restored;
+    if (!attempt([&] {
+            restored = await(*connected, [&] {
+                connected->transfers->restore(replies, names.value(0), names.value(1), satelliteData());
+            });
+        }))
+        return Failure;
+    if (statusOf(restored) != Success)
+        return Failure;
+    reportBackup(restored.outcome);
+    out << QDir::toNativeSeparators(restored.outcome.storedPlanBackup) << Qt::endl;
+    return Success;
 }
 
 int CommandLineTool::sheet(const Arguments &a)
@@ -740,16 +788,21 @@ void CommandLineTool::workshopLook(const BandPlan &plan)
             continue;
         const QString port = QDir::toNativeSeparators(candidate.portName);
         const QString serial = connected->device->serialNumber();
-        QString line;
+        DeviceTransfers::Result stored;
         try {
-            const DeviceTransfers::Outcome outcome = connected->transfers->store(plan, satelliteData());
-            reportBackup(outcome);
+            stored = await(*connected, [&] { connected->transfers->store(plan, satelliteData()); });
+        } catch (const std::exception &e) {
+            stored.message = QString::fromUtf8(e.what());
+        }
+        QString line;
+        if (stored.kind == DeviceOperation::Kind::Done) {
+            reportBackup(stored.outcome);
             line = tr("%1 %2: stored; backup %3")
-                       .arg(port, serial, QDir::toNativeSeparators(outcome.storedPlanBackup));
+                       .arg(port, serial, QDir::toNativeSeparators(stored.outcome.storedPlanBackup));
             workshopStored.erase(portKey);
             workshopStored[QStringLiteral("switch ") + serial] = true;
-        } catch (const std::exception &e) {
-            line = tr("%1 %2: not stored: %3").arg(port, serial, QString::fromUtf8(e.what()));
+        } else {
+            line = tr("%1 %2: not stored: %3").arg(port, serial, stored.message);
             workshopStored[QStringLiteral("switch ") + serial] = false;
         }
         out << line << Qt::endl;

@@ -109,6 +109,12 @@ private:
     // cannot be used, when it is that.
     std::unique_ptr<Connected> connectTo(const SerialPortCandidate &candidate, QString *problem = nullptr);
     void reportBackup(const DeviceTransfers::Outcome &outcome);
+    // Runs the transfer `start` begins with the tool's event loop, until it
+    // ends. A refusal before the start throws, as `start` does.
+    DeviceTransfers::Result await(Connected &connected, const std::function<void()> &start);
+    // How a transfer ended, in the tool's exit status; what went wrong goes
+    // to `err`.
+    int statusOf(const DeviceTransfers::Result &result);
     void workshopTick(const BandPlan &plan);
     void workshopLook(const BandPlan &plan);
     // The satellite data a transfer starts with; null: none loaded.

@@ -4,7 +4,6 @@
 #include "db/OwnTransponderFile.h"
 #include "model/SettingsFile.h"
 #include "device/PlanWords.h"
-#include "device/TransferCancelled.h"
 #include "io/LocalPath.h"
 #include "io/LogCategories.h"
 #include "io/WholeFile.h"
@@ -80,14 +79,9 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
         environment.deviceRulePath, environment.searchIntervalMs);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
             &UBModelController::portProblemChanged);
-    // Each report may also tell that the transfer can no longer be cancelled.
-    auto progress = [this](const QString &text) {
-        setTransferProgress(text);
-        setCancellable(transfers->cancellable());
-    };
     transfers = std::make_unique<DeviceTransfers>(
-        *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random,
-        std::move(progress));
+        *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
+    followTransfers();
     // The model's serial number must change before the interface hears of
     // the device, so the model's slots are connected first.
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
@@ -669,18 +663,28 @@ void UBModelController::refuseNewStaticUBs(int firstRow, int endRow, const QList
 
 // ---- Transfers to and from the device ----
 
-// Busy for as long as the transfer runs, however it ends.
-class UBModelController::BusyScope
+void UBModelController::followTransfers()
 {
-public:
-    explicit BusyScope(UBModelController *controller) : controller(controller) { controller->setBusy(true); }
-    ~BusyScope() { controller->setBusy(false); }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
+    connect(transfers.get(), &DeviceTransfers::busyChanged, this, [this] { setBusy(transfers->busy()); });
+    connect(transfers.get(), &DeviceTransfers::progressChanged, this, [this] {
+        // Whoever hears of a step can cancel it at once.
+        if (canCancel != transfers->cancellable()) {
+            canCancel = !canCancel;
+            emit cancellableChanged();
+        }
+        setTransferProgress(transfers->progress());
+    });
+    connect(transfers.get(), &DeviceTransfers::finished, this, &UBModelController::transferEnded);
+}
 
-private:
-    UBModelController *controller;
-};
+void UBModelController::cancelTransfer()
+{
+    if (!busyNow)
+        return;
+    // The log shows whether the transfer could still be stopped.
+    qCInfo(transferLog) << "cancel asked; the transfer" << (canCancel ? "stops" : "runs to its end");
+    transfers->cancel();
+}
 
 void UBModelController::setBusy(bool on)
 {
@@ -704,23 +708,6 @@ void UBModelController::setTransferProgress(const QString &text)
     emit transferProgressChanged();
 }
 
-void UBModelController::setCancellable(bool on)
-{
-    if (cancellableNow == on)
-        return;
-    cancellableNow = on;
-    emit cancellableChanged();
-}
-
-void UBModelController::cancelTransfer()
-{
-    if (!busyNow)
-        return;
-    // The log shows whether the transfer could still be stopped.
-    qCInfo(transferLog) << "cancel asked; the transfer" << (cancellableNow ? "stops" : "runs to its end");
-    transfers->cancel();
-}
-
 void UBModelController::finishDownload(const SatelliteSource::Download &result)
 {
     setFetching(false);
@@ -728,23 +715,40 @@ void UBModelController::finishDownload(const SatelliteSource::Download &result)
     emit satelliteDataReady();
 }
 
-void UBModelController::runDeviceWrite(const std::function<void()> &write)
+void UBModelController::runTransfer(const std::function<void()> &start, TransferEnd then)
 {
-    // A transfer waits in the event loop: a second click cannot start
-    // another on the same line.
+    // What is sent is what the window shows: no second transfer meanwhile.
     if (busyNow)
         return;
     try {
-        const BusyScope busyScope(this);
-        write();
+        afterTransfer = std::move(then);
+        start();
     } catch (const NoSatelliteData &) {
+        afterTransfer = {};
         reportNoSatelliteData();
-    } catch (const TransferCancelled &e) {
-        emit informationOccured(QString::fromUtf8(e.what()));
     } catch (const std::exception &e) {
+        afterTransfer = {};
         emit errorOccured(QString::fromUtf8(e.what()));
     } catch (...) {
+        afterTransfer = {};
         emit errorOccured(tr("Unknown error"));
+    }
+}
+
+void UBModelController::transferEnded(const DeviceTransfers::Result &result)
+{
+    const TransferEnd then = std::exchange(afterTransfer, {});
+    switch (result.kind) {
+    case DeviceOperation::Kind::Done:
+        if (then)
+            then(result);
+        break;
+    case DeviceOperation::Kind::Cancelled:
+        emit informationOccured(result.message);
+        break;
+    default:
+        emit errorOccured(result.message);
+        break;
     }
 }
 
@@ -756,65 +760,47 @@ void UBModelController::reportBackup(const DeviceTransfers::Outcome &outcome)
 
 void UBModelController::sendDataToDevice()
 {
-    if (!validateData())
+    if (busyNow || !validateData())
         return;
-    runDeviceWrite([this] { reportBackup(transfers->send(BandPlan::fromModel(*model), catalogue())); });
+    runTransfer([this] { transfers->send(BandPlan::fromModel(*model), catalogue()); },
+                [this](const DeviceTransfers::Result &result) { reportBackup(result.outcome); });
 }
 
 void UBModelController::storeDataInEEPROM()
 {
-    if (!validateData())
+    if (busyNow || !validateData())
         return;
-    runDeviceWrite([this] {
-        const DeviceTransfers::Outcome outcome = transfers->store(BandPlan::fromModel(*model), catalogue());
-        reportBackup(outcome);
-        emit informationOccured(DeviceTransfers::storedMessage(outcome));
-    });
+    runTransfer([this] { transfers->store(BandPlan::fromModel(*model), catalogue()); },
+                [this](const DeviceTransfers::Result &result) {
+                    reportBackup(result.outcome);
+                    emit informationOccured(DeviceTransfers::storedMessage(result.outcome));
+                });
 }
 
 void UBModelController::readFromDevice()
 {
-    if (busyNow)
-        return;
-    try {
-        const BusyScope busyScope(this);
-        // Whole or nothing: a failed read leaves the window's plan as it was.
-        const BandPlan plan = transfers->readPlan(model->lnb1(), model->lnb2(), catalogue());
-        plan.applyTo(*model);
-        // Static words name their satellites by id alone.
-        const QString numbering = satelliteNumberingNote(plan);
-        if (!numbering.isEmpty())
-            emit informationOccured(numbering);
-    } catch (const TransferCancelled &e) {
-        emit informationOccured(QString::fromUtf8(e.what()));
-    } catch (const std::exception &e) {
-        emit errorOccured(QString::fromUtf8(e.what()));
-    } catch (...) {
-        emit errorOccured(tr("Unknown error"));
-    }
+    runTransfer([this] { transfers->readPlan(model->lnb1(), model->lnb2(), catalogue()); },
+                [this](const DeviceTransfers::Result &result) {
+                    // Whole or nothing: a failed read leaves the window's plan as it was.
+                    result.plan.applyTo(*model);
+                    // Static words name their satellites by id alone.
+                    const QString numbering = satelliteNumberingNote(result.plan);
+                    if (!numbering.isEmpty())
+                        emit informationOccured(numbering);
+                });
 }
 
-QStringList UBModelController::compareWithDevice()
+void UBModelController::compareWithDevice()
 {
-    if (busyNow)
-        return {};
-    try {
-        const BusyScope busyScope(this);
-        const BandPlan plan = BandPlan::fromModel(*model);
-        const BandPlan read = transfers->readPlan(plan.lnb1, plan.lnb2, catalogue());
-        QStringList lines = PlanComparison(plan, read).lines();
-        const QString numbering = satelliteNumberingNote(read);
-        if (!numbering.isEmpty())
-            lines << numbering;
-        return lines;
-    } catch (const TransferCancelled &e) {
-        emit informationOccured(QString::fromUtf8(e.what()));
-    } catch (const std::exception &e) {
-        emit errorOccured(QString::fromUtf8(e.what()));
-    } catch (...) {
-        emit errorOccured(tr("Unknown error"));
-    }
-    return {};
+    const BandPlan plan = BandPlan::fromModel(*model);
+    runTransfer([this, plan] { transfers->readPlan(plan.lnb1, plan.lnb2, catalogue()); },
+                [this, plan](const DeviceTransfers::Result &result) {
+                    QStringList lines = PlanComparison(plan, result.plan).lines();
+                    const QString numbering = satelliteNumberingNote(result.plan);
+                    if (!numbering.isEmpty())
+                        lines << numbering;
+                    emit comparisonReady(lines);
+                });
 }
 
 // ---- Settings files ----

@@ -36,8 +36,8 @@ class UBModelController : public QObject
     // What the transfer under way is doing ("Sending… 3 of 4"); empty
     // when none runs.
     Q_PROPERTY(QString transferProgress READ transferProgress NOTIFY transferProgressChanged)
-    // True while the transfer under way only reads from the switch, so
-    // cancelTransfer() stops it with nothing changed.
+    // True while the transfer under way only reads: cancelTransfer() then
+    // stops it before its next line.
     Q_PROPERTY(bool cancellable READ cancellable NOTIFY cancellableChanged)
     // One line: where the satellite data come from, their date and number.
     Q_PROPERTY(QString satelliteDataSummary READ satelliteDataSummary NOTIFY satelliteDataSummaryChanged)
@@ -82,7 +82,7 @@ public:
     QString portProblem() const;
     bool busy() const { return busyNow; }
     QString transferProgress() const { return progressText; }
-    bool cancellable() const { return cancellableNow; }
+    bool cancellable() const { return canCancel; }
     // Asks the transfer under way to stop; honoured while it is cancellable.
     // A stopped transfer is told as information, not as an error.
     Q_INVOKABLE void cancelTransfer();
@@ -142,6 +142,9 @@ signals:
     void busyChanged();
     void transferProgressChanged();
     void cancellableChanged();
+    // The differences between the window's plan and the switch's, one line
+    // each, once compareWithDevice() has read the switch.
+    void comparisonReady(const QStringList &lines);
     void satelliteDataSummaryChanged();
     void satelliteDataNoticeChanged();
     // The satellite names of new data, before the plan is checked against
@@ -160,9 +163,9 @@ public slots:
     void readFromFile(const QString &fileName);
     void resetDynamicUBs(bool resetLines);
     void readFromDevice();
-    // The differences between the window's plan and the switch's, one line
-    // each; empty (and errorOccured) when the switch cannot be read.
-    QStringList compareWithDevice();
+    // Reads the switch and tells comparisonReady(), or errorOccured when
+    // the switch cannot be read.
+    void compareWithDevice();
     // The user's choices in a static UB's row of the band list: a
     // transponder of its LNB's satellite (-1: not assigned), another LNB.
     void chooseTransponder(int row, int transponder);
@@ -177,7 +180,12 @@ private slots:
 private:
     void createDefaultUBs();
     bool validateData();
-    void runDeviceWrite(const std::function<void()> &write);
+    using TransferEnd = std::function<void(const DeviceTransfers::Result &)>;
+    // Starts a transfer unless one runs; `then` hears its result when it
+    // ends Done. A refusal before the start is reported at once.
+    void runTransfer(const std::function<void()> &start, TransferEnd then);
+    void transferEnded(const DeviceTransfers::Result &result);
+    void followTransfers();
     // A backup that kept only the switch's replies is worth a warning.
     void reportBackup(const DeviceTransfers::Outcome &outcome);
     void reportNoSatelliteData();
@@ -190,8 +198,6 @@ private:
     void setBusy(bool on);
     void finishDownload(const SatelliteSource::Download &result);
     void setTransferProgress(const QString &text);
-    void setCancellable(bool on);
-    class BusyScope;
     void takeDownload(const SatelliteSource::Download &result);
     // Fits the plan to the data now in memory: the satellites and
     // transponders that are still there stay; empty LNBs (and a preset
@@ -223,8 +229,9 @@ private:
     QString dbConnectionMessage;
     bool fetching = false;
     bool busyNow = false;
+    bool canCancel = false;
     QString progressText;
-    bool cancellableNow = false;
+    TransferEnd afterTransfer;
     // A download that finished while a transfer ran, taken in at its end.
     std::unique_ptr<SatelliteSource::Download> pendingDownload;
     bool starting = false;

@@ -81,6 +81,11 @@ public:
     // search timer; true when a switch is connected afterwards.
     bool connectNow();
     bool isConnected() const { return port && port->isOpen(); }
+    // The open line to the switch; null when none is.
+    QSerialPort *line() const { return isConnected() ? port : nullptr; }
+    // While held, an operation runs on the line: the device search leaves it
+    // alone.
+    void holdLine(bool held) { exchanges += held ? 1 : -1; }
     // The serial number of the connected switch as the window shows it.
     QString serialNumber() const { return identity ? identity->serialNumber() : QString(); }
     // Why the ports that may be the switch cannot be used, one line per

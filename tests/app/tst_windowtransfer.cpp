@@ -133,6 +133,9 @@ private slots:
                 [&](const QString &text) { errors << text; });
         monitor.start(40);
         program.controller().storeDataInEEPROM();
+        QVERIFY(program.controller().busy());
+        // The call returns at once; the store runs on while the window answers.
+        QTRY_VERIFY_WITH_TIMEOUT(!program.controller().busy(), 20000);
         monitor.stop();
         QCOMPARE(errors, QStringList());
         QCOMPARE(simulator.loggedLines().last(), QStringLiteral(":MEM:WRITE:ALL"));

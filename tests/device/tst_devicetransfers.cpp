@@ -56,6 +56,20 @@ class DeviceTransfersTest : public QObject
     int searchInterval = searchTickMs;
     const QStringList readLines{":CONF:LTEFILT?", ":CONF:STBY?", ":CONF:TERRAMP?", ":CONF:ALL?"};
 
+    // Starts a transfer as a click does and waits until it has ended.
+    void run(void (UBModelController::*click)())
+    {
+        (controller.get()->*click)();
+        QTRY_VERIFY_WITH_TIMEOUT(!controller->busy(), 15000);
+    }
+
+    QStringList compareNow()
+    {
+        QSignalSpy compared(controller.get(), &UBModelController::comparisonReady);
+        run(&UBModelController::compareWithDevice);
+        return compared.isEmpty() ? QStringList() : compared.first().first().toStringList();
+    }
+
     // A simulator with the given faults and a controller connected to it
     // (when `identified`, else only searching).
     void connectDevice(const QStringList &simulatorArguments = {}, bool identified = true)
@@ -184,8 +198,8 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         controller->setStaticUBs(1, true);
-        controller->sendDataToDevice();
-        controller->storeDataInEEPROM();
+        run(&UBModelController::sendDataToDevice);
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, (QStringList{"error: All static UBs must be assigned.", "error: All static UBs must be assigned."}));
         QTest::qWait(200);
         QCOMPARE(received(), QStringList());
@@ -200,7 +214,7 @@ private slots:
         model->setLteFilter(true);
         model->setTerrestrialPatchActive(true);
         const QList<UBRecord> before = model->ubList();
-        controller->sendDataToDevice();
+        run(&UBModelController::sendDataToDevice);
         QCOMPARE(messages, QStringList());
         QCOMPARE(model->ubList(), before);
 
@@ -227,7 +241,7 @@ private slots:
             list[row].line = 0;
         model->setUBList(list);
         controller->resetDynamicUBs(false);
-        controller->sendDataToDevice();
+        run(&UBModelController::sendDataToDevice);
         QCOMPARE(messages, QStringList{"warning: Local UB number bigger than 8, protocol XY required"});
         QCOMPARE(received().size(), 8);
     }
@@ -252,9 +266,9 @@ private slots:
         QSignalSpy missing(controller.get(), &UBModelController::deviceMissing);
         QVERIFY(missing.isValid());
         if (store)
-            controller->storeDataInEEPROM();
+            run(&UBModelController::storeDataInEEPROM);
         else
-            controller->sendDataToDevice();
+            run(&UBModelController::sendDataToDevice);
         QCOMPARE(messages, QStringList{"error: " + lostMessage});
         QVERIFY(!missing.isEmpty() || missing.wait(5000));
         QCOMPARE(deviceEvents, QStringList{"missing No device found"});
@@ -310,12 +324,12 @@ private slots:
         QVERIFY(offline.isValid());
         const QList<UBRecord> before = model->ubList();
 
-        controller->sendDataToDevice();
+        run(&UBModelController::sendDataToDevice);
         QCOMPARE(messages, QStringList{"error: " + shown});
         QCOMPARE(offline.count(), noInternet);
         QCOMPARE(received(), QStringList());
 
-        controller->storeDataInEEPROM();
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList({"error: " + shown, "error: " + shown}));
         QCOMPARE(offline.count(), 2 * noInternet);
         QCOMPARE(received(), QStringList());
@@ -388,8 +402,8 @@ private slots:
             list[23 - int(change.ubNumber)] = change;
         model->setUBList(list);
         model->setLteFilter(true);
-        controller->sendDataToDevice();
-        controller->storeDataInEEPROM();
+        run(&UBModelController::sendDataToDevice);
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList({"error: " + shown, "error: " + shown}));
         QTest::qWait(200);
         QCOMPARE(received(), QStringList());
@@ -405,7 +419,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QVERIFY(simulator->loggedLines().count(QStringLiteral("*IDN?")) >= 2);
-        controller->sendDataToDevice();
+        run(&UBModelController::sendDataToDevice);
         QCOMPARE(messages, QStringList());
         QCOMPARE(received().size(), 8);
     }
@@ -416,7 +430,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         const QList<UBRecord> before = model->ubList();
-        controller->storeDataInEEPROM();
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList());
         QCOMPARE(model->ubList(), before);
         const QStringList lines = received();
@@ -447,7 +461,7 @@ private slots:
         connect(&monitor, &QTimer::timeout, this, [&] { ++ticks; });
         monitor.start(10);
         QVERIFY(!controller->busy());
-        controller->storeDataInEEPROM();
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList());
         QCOMPARE(secondClicks, 1);
         QCOMPARE(steps, QStringList({"Reading the switch's plan… 1 of 4", "Reading the switch's plan… 2 of 4",
@@ -514,13 +528,13 @@ private slots:
                     controller->cancelTransfer();
             });
         if (transfer == QLatin1String("store"))
-            controller->storeDataInEEPROM();
+            run(&UBModelController::storeDataInEEPROM);
         else if (transfer == QLatin1String("send"))
-            controller->sendDataToDevice();
+            run(&UBModelController::sendDataToDevice);
         else if (transfer == QLatin1String("read"))
-            controller->readFromDevice();
+            run(&UBModelController::readFromDevice);
         else
-            QCOMPARE(controller->compareWithDevice(), QStringList());
+            QCOMPARE(compareNow(), QStringList());
         QCOMPARE(messages, QStringList());
         QCOMPARE(information.count(), 1);
         QCOMPARE(information.at(0).at(0).toString(),
@@ -535,7 +549,7 @@ private slots:
 
         // Nothing of the cancel is left for the next transfer.
         disconnect(canceller);
-        controller->storeDataInEEPROM();
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList());
         QCOMPARE(received().mid(sent.size()).last(), QStringLiteral(":MEM:WRITE:ALL"));
     }
@@ -556,7 +570,7 @@ private slots:
                 cancellableWhileSending << controller->transferProgress();
             controller->cancelTransfer();
         });
-        controller->storeDataInEEPROM();
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList());
         QCOMPARE(cancellableWhileSending, QStringList());
         QCOMPARE(information.count(), 1);
@@ -578,7 +592,7 @@ private slots:
         QVERIFY(model->setData(model->index(rowOfUb0), 3, UBDataModel::LineRole));
         makeStatic(19, 1, 5, 10834); // Hotbird 13.0E transponder 5
         model->setLteFilter(true);
-        controller->sendDataToDevice();
+        run(&UBModelController::sendDataToDevice);
         QCOMPARE(messages, QStringList());
         const QList<UBRecord> sent = model->ubList();
 
@@ -589,7 +603,7 @@ private slots:
         model->setLnb2(QStringLiteral("Astra 28.2E"));
         QSignalSpy lnb1(model.get(), &UBDataModel::lnb1Changed);
         QSignalSpy lnb2(model.get(), &UBDataModel::lnb2Changed);
-        controller->readFromDevice();
+        run(&UBModelController::readFromDevice);
         QCOMPARE(messages, QStringList());
         QVERIFY(model->lteFilter());
         QCOMPARE(lnb1.count(), 0);
@@ -605,13 +619,13 @@ private slots:
         connectDevice();
         if (QTest::currentTestFailed())
             return;
-        controller->sendDataToDevice();
+        run(&UBModelController::sendDataToDevice);
         QList<UBRecord> edited = model->ubList();
         edited[3].line = 1;
         model->setUBList(edited);
         QSignalSpy lnb1(model.get(), &UBDataModel::lnb1Changed);
         QSignalSpy lnb2(model.get(), &UBDataModel::lnb2Changed);
-        controller->readFromDevice();
+        run(&UBModelController::readFromDevice);
         QCOMPARE(messages, QStringList());
         QCOMPARE(lnb1.count() + lnb2.count(), 0);
         QCOMPARE(model->lnb1(), astra);
@@ -630,7 +644,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         const QList<UBRecord> before = model->ubList();
-        controller->readFromDevice();
+        run(&UBModelController::readFromDevice);
         QCOMPARE(messages, QStringList{"error: " + readMessage});
         QCOMPARE(received().count(":CONF:ALL?"), 3);
         QCOMPARE(received().size(), 12);
@@ -642,7 +656,7 @@ private slots:
         connectDevice({"--mute-first", "1"});
         if (QTest::currentTestFailed())
             return;
-        controller->readFromDevice();
+        run(&UBModelController::readFromDevice);
         QCOMPARE(messages, QStringList());
         QCOMPARE(received().count(":CONF:LTEFILT?"), 2);
         QCOMPARE(received().count(":CONF:ALL?"), 1);
@@ -653,7 +667,7 @@ private slots:
         connectDevice({"--words", "23"});
         if (QTest::currentTestFailed())
             return;
-        controller->readFromDevice();
+        run(&UBModelController::readFromDevice);
         QCOMPARE(messages, QStringList{"error: " + readMessage});
         QCOMPARE(received().count(":CONF:ALL?"), 1);
     }
@@ -742,9 +756,9 @@ private slots:
         QVERIFY(missing.isValid());
         QVERIFY(simulator->control("unplug " + unplugOn));
         if (store)
-            controller->storeDataInEEPROM();
+            run(&UBModelController::storeDataInEEPROM);
         else
-            controller->sendDataToDevice();
+            run(&UBModelController::sendDataToDevice);
         QCOMPARE(messages, QStringList{"error: " + writeMessage});
         QCOMPARE(missing.count(), 1);
         QVERIFY(simulator->waitForExit(3000));
@@ -766,7 +780,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         model->setLteFilter(true);
-        controller->readFromDevice();
+        run(&UBModelController::readFromDevice);
         QCOMPARE(messages, QStringList());
         QCOMPARE(model->lteFilter(), false);
         QCOMPARE(model->standBy(), true);
@@ -801,7 +815,7 @@ private slots:
         model->setLteFilter(true);
         model->setStandBy(false);
         model->setTerrestrialPatchActive(false);
-        controller->readFromDevice();
+        run(&UBModelController::readFromDevice);
         QCOMPARE(messages, QStringList());
         QCOMPARE(model->lteFilter(), false);
         QCOMPARE(model->standBy(), true);
@@ -820,17 +834,17 @@ private slots:
             return;
         makeStatic(19, 1, 5, 10834); // UB 4 on Hotbird 13.0E
         model->setLteFilter(true);
-        controller->storeDataInEEPROM();
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList());
         const QStringList first = backups();
         const QString earlier = dir.filePath(QStringLiteral("earlier.dat"));
-        controller->readFromDevice();
+        run(&UBModelController::readFromDevice);
         controller->saveToFile(QUrl::fromLocalFile(earlier).toString());
         QCOMPARE(first.size(), 1);
 
         controller->setStaticUBs(0, true);
         controller->resetDynamicUBs(true);
-        controller->storeDataInEEPROM();
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList());
         const QStringList second = backups();
         QCOMPARE(second.size(), 2);
@@ -865,7 +879,7 @@ private slots:
         connectDevice(simulator);
         if (QTest::currentTestFailed())
             return;
-        controller->storeDataInEEPROM();
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith(
                      "error: The switch's plan could not be backed up, so nothing was stored: "),
@@ -892,12 +906,12 @@ private slots:
         makeStatic(0, 1, 79, 11307); // V
         makeStatic(1, 1, 78, 11307); // H
         makeStatic(2, 1, 26, 11306); // V
-        controller->sendDataToDevice();
+        run(&UBModelController::sendDataToDevice);
         QCOMPARE(messages, QStringList());
         QCOMPARE(backups().size(), 1);
         const QString storedBackup = backupPath(backups().first());
 
-        controller->storeDataInEEPROM();
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList());
         QCOMPARE(backups().size(), 2);
         QCOMPARE(information.size(), 1);
@@ -916,17 +930,17 @@ private slots:
         }
         // These data number satellites otherwise than the program's table,
         // and the switch holds static UBs: the comparison says so.
-        const QStringList lines = controller->compareWithDevice();
+        const QStringList lines = compareNow();
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines.first(), QStringLiteral("The switch holds this plan."));
         // The satellites of the static UBs read back are named, no others.
         QVERIFY2(lines.last().endsWith(": Astra 28.2E (id 4 here, 15 in the program's table)."),
                  qPrintable(lines.last()));
         controller->resetDynamicUBs(true);
-        controller->readFromDevice();
+        run(&UBModelController::readFromDevice);
         QCOMPARE(model->ubList(), sent);
         // The newest backup holds what the switch holds: none is added.
-        controller->sendDataToDevice();
+        run(&UBModelController::sendDataToDevice);
         QCOMPARE(backups("*").size(), 4);
         QCOMPARE(messages, QStringList());
     }
@@ -960,11 +974,11 @@ private slots:
         connectDevice({"--state", storedState(words)});
         if (QTest::currentTestFailed())
             return;
-        controller->readFromDevice();
+        run(&UBModelController::readFromDevice);
         QCOMPARE(messages, QStringList{"error: " + reason});
         messages.clear();
 
-        controller->storeDataInEEPROM();
+        run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(backups(), QStringList());
         QCOMPARE(backups("*.txt").size(), 1);
         const QString kept = backupPath(backups("*.txt").first());
@@ -978,7 +992,7 @@ private slots:
         QCOMPARE(replies.configuration, words.join(','));
         // What was stored reads back.
         messages.clear();
-        controller->readFromDevice();
+        run(&UBModelController::readFromDevice);
         QCOMPARE(messages, QStringList());
     }
 
@@ -988,12 +1002,12 @@ private slots:
         connectDevice();
         if (QTest::currentTestFailed())
             return;
-        controller->sendDataToDevice();
+        run(&UBModelController::sendDataToDevice);
         // Dynamic UBs name no satellite: how the data number them is no matter.
-        QCOMPARE(controller->compareWithDevice(), QStringList{"The switch holds this plan."});
+        QCOMPARE(compareNow(), QStringList{"The switch holds this plan."});
         model->setLteFilter(true);
         const QList<UBRecord> before = model->ubList();
-        QCOMPARE(controller->compareWithDevice(),
+        QCOMPARE(compareNow(),
                  QStringList{"LTE filter: on in the plan, off in the switch"});
         QVERIFY(model->lteFilter());
         QCOMPARE(model->ubList(), before);
