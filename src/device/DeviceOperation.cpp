@@ -142,7 +142,7 @@ void DeviceOperation::answered(int query)
     const LineExchange::Outcome outcome = exchange->outcome();
     if (outcome == LineExchange::Outcome::Answered) {
         QString *const fields[queries] = {&replies.lteFilter, &replies.standBy, &replies.terrestrialPath,
-                                           &replies.configuration};
+                                          &replies.configuration};
         *fields[query] = exchange->reply();
         if (query + 1 < queries)
             ask(query + 1);

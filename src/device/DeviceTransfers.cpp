@@ -59,8 +59,8 @@ QVector<CodeWord> DeviceTransfers::wordsOf(const BandPlan &plan, const Satellite
 void DeviceTransfers::sendWords(SendPlanOperation::Plan words, bool store, const SharedCatalogue &data,
                                 const QString &failure)
 {
-    runner.run(std::make_unique<SendPlanOperation>(std::move(words), store, data, backup, device.serialNumber(),
-                                                   failure));
+    runner.run(std::make_unique<SendPlanOperation>(std::move(words), store, data, backup,
+                                                   device.serialNumber(), failure));
 }
 
 void DeviceTransfers::send(const BandPlan &plan, const SharedCatalogue &data)
@@ -68,8 +68,8 @@ void DeviceTransfers::send(const BandPlan &plan, const SharedCatalogue &data)
     const SharedCatalogue snapshot = orEmpty(data);
     // Every word first: a refused UB must not leave the switch with new
     // options and its old UBs.
-    SendPlanOperation::Plan words{plan.lteFilter, plan.standBy, plan.terrestrialPatchActive,
-                                  wordsOf(plan, *snapshot), plan.lnb1, plan.lnb2};
+    SendPlanOperation::Plan words{plan.lteFilter,           plan.standBy, plan.terrestrialPatchActive,
+                                  wordsOf(plan, *snapshot), plan.lnb1,    plan.lnb2};
     sendWords(std::move(words), false, snapshot,
               tr("The switch's plan could not be backed up, so nothing was sent: %1"));
 }
@@ -77,8 +77,8 @@ void DeviceTransfers::send(const BandPlan &plan, const SharedCatalogue &data)
 void DeviceTransfers::store(const BandPlan &plan, const SharedCatalogue &data)
 {
     const SharedCatalogue snapshot = orEmpty(data);
-    SendPlanOperation::Plan words{plan.lteFilter, plan.standBy, plan.terrestrialPatchActive,
-                                  wordsOf(plan, *snapshot), plan.lnb1, plan.lnb2};
+    SendPlanOperation::Plan words{plan.lteFilter,           plan.standBy, plan.terrestrialPatchActive,
+                                  wordsOf(plan, *snapshot), plan.lnb1,    plan.lnb2};
     sendWords(std::move(words), true, snapshot, notStoredMessage());
 }
 
@@ -90,8 +90,12 @@ void DeviceTransfers::restore(const DeviceReplies &replies, const QString &lnb1,
     const PlanWords words = PlanWords::verbatim(replies.words());
     if (!words.sendable())
         throw std::runtime_error(words.message().toStdString());
-    SendPlanOperation::Plan plan{DeviceReplies::isOn(replies.lteFilter), DeviceReplies::isOn(replies.standBy),
-                                 DeviceReplies::isOn(replies.terrestrialPath), words.words(), lnb1, lnb2};
+    SendPlanOperation::Plan plan{DeviceReplies::isOn(replies.lteFilter),
+                                 DeviceReplies::isOn(replies.standBy),
+                                 DeviceReplies::isOn(replies.terrestrialPath),
+                                 words.words(),
+                                 lnb1,
+                                 lnb2};
     sendWords(std::move(plan), true, orEmpty(data), notStoredMessage());
 }
 

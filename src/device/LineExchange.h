@@ -27,13 +27,13 @@ public:
     enum class Outcome
     {
         Pending,
-        Sent,      // a command went out and its pause passed
-        Answered,  // a query's reply came: reply()
-        TimedOut,  // a whole wait brought nothing: worth another attempt
+        Sent,     // a command went out and its pause passed
+        Answered, // a query's reply came: reply()
+        TimedOut, // a whole wait brought nothing: worth another attempt
         ReadFailed,
         WriteFailed,
-        Lost,      // there was no line to begin with, or it went before the command
-        Quiet      // discardStale() ended
+        Lost, // there was no line to begin with, or it went before the command
+        Quiet // discardStale() ended
     };
     Q_ENUM(Outcome)
 

@@ -63,9 +63,8 @@ void SendPlanOperation::backUp(const DeviceReplies &replies)
         }
     });
     connect(writer, &QThread::finished, writer, &QObject::deleteLater);
-    connect(writer, &QThread::finished, this, [this, written, undecodable, dataMismatch] {
-        backedUp(*written, undecodable, dataMismatch);
-    });
+    connect(writer, &QThread::finished, this,
+            [this, written, undecodable, dataMismatch] { backedUp(*written, undecodable, dataMismatch); });
     writer->start();
 }
 
