@@ -15,10 +15,7 @@ LineExchange::LineExchange(QSerialPort *line, int &unanswered, QObject *parent)
     connect(&timer, &QTimer::timeout, this, [this] {
         switch (phase) {
         case Phase::Writing:
-            // The rest must not be glued to the front of the next command.
-            if (!lineGone())
-                this->line->clear(QSerialPort::Output);
-            finish(Outcome::WriteFailed);
+            writeDeadlinePassed();
             break;
         case Phase::Pausing:
             paused();
@@ -98,6 +95,25 @@ void LineExchange::begin(const QString &command, int pause)
     }
     if (phase == Phase::Writing && line && line->bytesToWrite() == 0)
         written();
+}
+
+void LineExchange::writeDeadlinePassed()
+{
+    // An event loop held up elsewhere (a window drawing) may not have let the
+    // line write yet: what it can write now, without waiting, counts.
+    if (!lineGone() && !lineFailed(*line)) {
+        line->flush();
+        if (phase == Phase::Writing && !lineGone() && line->bytesToWrite() == 0) {
+            written();
+            return;
+        }
+    }
+    if (phase != Phase::Writing)
+        return;
+    // The rest must not be glued to the front of the next command.
+    if (!lineGone())
+        line->clear(QSerialPort::Output);
+    finish(Outcome::WriteFailed);
 }
 
 void LineExchange::written()

@@ -82,6 +82,7 @@ private:
     void begin(const QString &text, int pauseMs);
     void finish(Outcome outcome);
     void written();
+    void writeDeadlinePassed();
     void paused();
     void startReading();
     void awaitMore();

@@ -137,7 +137,7 @@ private slots:
         // The call returns at once; the store runs on while the window answers.
         QTRY_VERIFY_WITH_TIMEOUT(!program.controller().busy(), 20000);
         monitor.stop();
-        QCOMPARE(errors, QStringList());
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
         QCOMPARE(simulator.loggedLines().last(), QStringLiteral(":MEM:WRITE:ALL"));
 
         QVector<Look> during;
