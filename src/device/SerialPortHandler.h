@@ -81,7 +81,8 @@ public:
     void lookNow();
     // A port is open and its identification has not ended yet.
     bool identifying() const { return identification != nullptr; }
-    bool isConnected() const { return port && port->isOpen(); }
+    // An identified switch's port is open (not merely one being identified).
+    bool isConnected() const { return port && port->isOpen() && identity && !identification; }
     // The open line to the switch; null when none is.
     QSerialPort *line() const { return isConnected() ? port : nullptr; }
     // While held, an operation runs on the line: the device search leaves it
