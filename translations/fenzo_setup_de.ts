@@ -1171,18 +1171,6 @@ Satellitendaten hinzugefügt):
 <context>
     <name>SerialPortHandler</name>
     <message>
-        <source>Error occured while reading data, please try again</source>
-        <translation>Fehler während des Lesevorgangs. Bitte erneut versuchen.</translation>
-    </message>
-    <message>
-        <source>Error occured while writing data, please try again</source>
-        <translation>Fehler während des Schreibvorgangs. Bitte erneut versuchen.</translation>
-    </message>
-    <message>
-        <source>Lost connection to device. Please connect again</source>
-        <translation>Verbindung zum Gerät getrennt. Bitte erneut verbinden.</translation>
-    </message>
-    <message>
         <source>Line %1 cannot be sent to the device (0 to 255)</source>
         <translation>Leitung %1 kann nicht an das Gerät gesendet werden (zulässig: 0 bis 255)</translation>
     </message>

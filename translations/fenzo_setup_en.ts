@@ -1157,18 +1157,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
 <context>
     <name>SerialPortHandler</name>
     <message>
-        <source>Error occured while reading data, please try again</source>
-        <translation>Error occured while reading data. Please try again.</translation>
-    </message>
-    <message>
-        <source>Error occured while writing data, please try again</source>
-        <translation>Error occured while writing data. Please try again.</translation>
-    </message>
-    <message>
-        <source>Lost connection to device. Please connect again</source>
-        <translation>Lost connection to device. Please connect again.</translation>
-    </message>
-    <message>
         <source>Line %1 cannot be sent to the device (0 to 255)</source>
         <translation>Line %1 cannot be sent to the device (0 to 255)</translation>
     </message>

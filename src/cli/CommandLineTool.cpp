@@ -416,6 +416,25 @@ bool CommandLineTool::writePlan(const QString &path, const BandPlan &plan)
 
 // ---- Finding the switch ----
 
+bool CommandLineTool::lookOnce(SerialPortHandler &device)
+{
+    // The identification runs on the line's reports: this loop carries it.
+    // The timer only guards against a look that never ends.
+    QEventLoop wait;
+    QTimer guard;
+    guard.setSingleShot(true);
+    bool connected = false;
+    connect(&device, &SerialPortHandler::lookEnded, &wait, [&](bool ended) {
+        connected = ended;
+        wait.quit();
+    });
+    connect(&guard, &QTimer::timeout, &wait, &QEventLoop::quit);
+    guard.start(lookDeadlineMs);
+    device.lookNow();
+    wait.exec();
+    return connected && device.isConnected();
+}
+
 std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const SerialPortCandidate &candidate,
                                                                        QString *problem)
 {
@@ -424,7 +443,7 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
     connected->device = std::make_unique<SerialPortHandler>(
         [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.random,
         environment.portOpener, environment.deviceRulePath);
-    if (!connected->device->connectNow()) {
+    if (!lookOnce(*connected->device)) {
         // The window's words for a port that cannot be used.
         if (problem)
             *problem = connected->device->portProblem();

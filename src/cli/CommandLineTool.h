@@ -108,6 +108,12 @@ private:
     // Null when no switch answers there; `problem` then says why the port
     // cannot be used, when it is that.
     std::unique_ptr<Connected> connectTo(const SerialPortCandidate &candidate, QString *problem = nullptr);
+    // One look for the switch with `device`, carried by this tool's event
+    // loop; true when it is connected afterwards.
+    bool lookOnce(SerialPortHandler &device);
+    // An identification ends within a second; a look that has not ended
+    // after this is taken as none.
+    static constexpr int lookDeadlineMs = 5000;
     void reportBackup(const DeviceTransfers::Outcome &outcome);
     // Runs the transfer `start` begins with the tool's event loop, until it
     // ends. A refusal before the start throws, as `start` does.

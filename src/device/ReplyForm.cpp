@@ -30,6 +30,8 @@ bool ReplyForm::answers(Query query, const QString &reply)
         return answersOption(reply);
     case Query::Configuration:
         return answersConfiguration(reply);
+    case Query::Identification:
+        return true;
     }
     return false;
 }

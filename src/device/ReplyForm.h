@@ -13,6 +13,7 @@ public:
     {
         Option,        // ":CONF:LTEFILT?", ":CONF:STBY?", ":CONF:TERRAMP?"
         Configuration, // ":CONF:ALL?"
+        Identification, // "*IDN?": any line; DeviceIdentity judges it
     };
 
     // "ON" or "OFF" (a CR before the line end allowed). The three option

@@ -33,6 +33,8 @@ private slots:
     void otherPortsAreSkipped();
     void firstPortBusy();
     void unidentifiedPortsDoNotStopTheSearch();
+    void oneLookAtATime();
+    void lookWithoutSwitchEnds();
 
 private:
     QString linkPath(const QString &name) const { return dir.filePath(name); }
@@ -200,6 +202,49 @@ void tst_DeviceDiscovery::unidentifiedPortsDoNotStopTheSearch()
              qPrintable(QString::number(eventTimes.last() - eventTimes.first())));
     for (const auto &sim : bad)
         QCOMPARE(sim->loggedLines(), QStringList{QStringLiteral("*IDN?")});
+}
+
+void tst_DeviceDiscovery::oneLookAtATime()
+{
+    // A trickling switch keeps its identification busy for a reply deadline:
+    // neither the search timer nor another look may begin a second one.
+    SimulatorProcess slow(linkPath(QStringLiteral("slow")), {QStringLiteral("--trickle"), QStringLiteral("30")},
+                          QStringLiteral("SN-SLOW"));
+    QVERIFY2(slow.start(), qPrintable(slow.errors()));
+    const QList<SerialPortCandidate> ports{{slow.link(), switchVendor, switchProduct}};
+    SerialPortHandler handler([ports] { return ports; });
+    QSignalSpy ended(&handler, &SerialPortHandler::lookEnded);
+    QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
+    handler.lookNow();
+    QElapsedTimer bound;
+    bound.start();
+    int tries = 0;
+    while (handler.identifying() && bound.elapsed() < 5000) {
+        QVERIFY(QMetaObject::invokeMethod(&handler, "searchForAvailableDevices"));
+        handler.lookNow();
+        ++tries;
+        QTest::qWait(20);
+    }
+    QVERIFY(!handler.identifying());
+    QVERIFY(tries > 5);
+    QCOMPARE(missing.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 1000);
+    QCOMPARE(ended.first().at(0).toBool(), false);
+    QTest::qWait(50);
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(slow.loggedLines(), QStringList{QStringLiteral("*IDN?")});
+}
+
+void tst_DeviceDiscovery::lookWithoutSwitchEnds()
+{
+    SerialPortHandler handler([] { return QList<SerialPortCandidate>(); });
+    QSignalSpy ended(&handler, &SerialPortHandler::lookEnded);
+    handler.lookNow();
+    // Never from inside the call: a caller begins waiting after it.
+    QCOMPARE(ended.count(), 0);
+    QVERIFY(ended.wait(1000));
+    QCOMPARE(ended.takeFirst().at(0).toBool(), false);
+    QVERIFY(!handler.isConnected());
 }
 
 QTEST_GUILESS_MAIN(tst_DeviceDiscovery)

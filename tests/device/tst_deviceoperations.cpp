@@ -49,7 +49,11 @@ void tst_DeviceOperations::init()
     QVERIFY2(simulator->start(), qPrintable(simulator->errors()));
     handler = std::make_unique<SerialPortHandler>(
         [link] { return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(link)}; });
-    QVERIFY(handler->connectNow());
+    QSignalSpy looked(handler.get(), &SerialPortHandler::lookEnded);
+    handler->lookNow();
+    QVERIFY(looked.wait(5000));
+    QVERIFY(looked.takeFirst().at(0).toBool());
+    QVERIFY(handler->isConnected());
     runner = std::make_unique<OperationRunner>(*handler);
 }
 

@@ -2,6 +2,7 @@
 // while connected, and the search that follows.
 
 #include "ExchangeChecks.h"
+#include "LineProbe.h"
 #include "SimulatorProcess.h"
 #include "device/SerialPortHandler.h"
 
@@ -18,6 +19,7 @@ constexpr quint16 switchProduct = SerialPortCandidate::switchProductId;
 // The handlers here look for the switch more often than the program does.
 constexpr int tickMs = 300;
 constexpr int slackMs = 1000;
+using Outcome = LineExchange::Outcome;
 
 } // namespace
 
@@ -109,8 +111,8 @@ void tst_DeviceSupervision::unplugWhileIdle()
         QVERIFY(first.waitForExit(2000));
         QTest::qWait(500);
         QCOMPARE(missing.count(), 1);
-        QCOMPARE(thrownMessage([&] { handler.readStandBy(); }),
-                 std::string("Lost connection to device. Please connect again"));
+        LineProbe line(handler);
+        QCOMPARE(line.query(QStringLiteral(":CONF:STBY?")), Outcome::Lost);
 
         // Plugged in again: the restarted search finds it on its next tick.
         SimulatorProcess second(link, {}, QStringLiteral("SN-SECOND"));
@@ -121,8 +123,8 @@ void tst_DeviceSupervision::unplugWhileIdle()
         QCOMPARE(found.count(), 2);
         QCOMPARE(found.at(1).at(0).toString(), QStringLiteral("SN-SECOND"));
         QCOMPARE(missing.count(), 1);
-        handler.writeLteFilter(true);
-        QVERIFY(handler.readLteFilter());
+        QCOMPARE(line.command(QStringLiteral(":CONF:LTEFILT ON"), 50), Outcome::Sent);
+        QCOMPARE(line.ask(QStringLiteral(":CONF:LTEFILT?")), QStringLiteral("ON"));
     });
 }
 
@@ -151,13 +153,13 @@ void tst_DeviceSupervision::unplugDuringReply()
 
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(thrownMessage([&] { handler.readStandBy(); }),
-                 std::string("Error occured while reading data, please try again"));
+        LineProbe line(handler);
+        // The line went while the reply was awaited: no time-out, no retry.
+        QCOMPARE(line.query(QStringLiteral(":CONF:STBY?")), Outcome::ReadFailed);
         QVERIFY(clock.elapsed() < 500);
         QCOMPARE(missing.count(), 1);
-        QVERIFY(!handler.timeoutOccurred());
-        QCOMPARE(thrownMessage([&] { handler.writeStandBy(true); }),
-                 std::string("Lost connection to device. Please connect again"));
+        QCOMPARE(line.owed(), 0);
+        QCOMPARE(line.command(QStringLiteral(":CONF:STBY ON"), 50), Outcome::Lost);
         // Later reports of the released port change nothing.
         QTest::qWait(300);
         QCOMPARE(missing.count(), 1);

@@ -2,28 +2,33 @@
 // length: a line that is only slow is written whole, one that stalls or is
 // lost fails, and neither keeps the caller longer than the deadline; the
 // event loop runs meanwhile.
-#include "device/SerialPortHandler.h"
+#include "device/LineExchange.h"
 
 #include <QElapsedTimer>
-#include <QIODevice>
+#include <QSerialPort>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
 // A serial line that sends at a fixed speed and counts what is still being
 // sent as not yet written, as some systems do; it can stall or be lost. It
-// reports written bytes through the event loop, as a serial port does.
-class SlowLine : public QIODevice
+// reports written bytes through the event loop, as a serial port does. It
+// is a serial port to the exchange, but never touches a system port.
+class SlowLine : public QSerialPort
 {
 public:
     SlowLine(int bytesPerSecond, int lostAfterMs) : bytesPerSecond(bytesPerSecond), lostAfterMs(lostAfterMs)
     {
-        open(QIODevice::WriteOnly);
+        QIODevice::open(QIODevice::WriteOnly);
         clock.start();
         connect(&tick, &QTimer::timeout, this, &SlowLine::send);
         tick.start(tickMs);
     }
+    ~SlowLine() override { close(); }
 
+    bool open(OpenMode) override { return false; }
+    void close() override { QIODevice::close(); }
     qint64 bytesToWrite() const override { return pending; }
 
 protected:
@@ -83,7 +88,9 @@ private slots:
         QFETCH(int, lostAfterMs);
         QFETCH(bool, written);
         SlowLine line(bytesPerSecond, lostAfterMs);
-        QCOMPARE(line.write(QByteArray(bytes, 'x')), qint64(bytes));
+        int owed = 0;
+        LineExchange exchange(&line, owed);
+        QSignalSpy done(&exchange, &LineExchange::done);
         // The longest time the event loop stood still during the wait.
         QElapsedTimer sinceTick;
         qint64 longestBlock = 0;
@@ -93,21 +100,24 @@ private slots:
         sinceTick.start();
         QElapsedTimer elapsed;
         elapsed.start();
-        QCOMPARE(SerialPortHandler::waitUntilWritten(line, bytes), written);
+        // The command and its line end make `bytes`; no pause after it.
+        exchange.command(QString(bytes - 1, QLatin1Char('x')), 0);
+        QVERIFY(done.wait(10000));
+        QCOMPARE(exchange.outcome(), written ? LineExchange::Outcome::Sent : LineExchange::Outcome::WriteFailed);
         longestBlock = qMax(longestBlock, sinceTick.elapsed());
         // A blocking wait stands still for all of a long wait; the event loop
         // ticks through it, however busy the machine makes each tick.
         if (elapsed.elapsed() >= 200)
             QVERIFY2(longestBlock * 2 < elapsed.elapsed(),
                      qPrintable(QStringLiteral("%1 of %2 ms").arg(longestBlock).arg(elapsed.elapsed())));
-        const int deadline = SerialPortHandler::writeDeadlineMs(bytes);
+        const int deadline = LineExchange::writeDeadlineMs(bytes);
         // 100 ms plus twice the line's time at 9600 baud: 675 ms for 276 bytes.
         QVERIFY2(deadline >= 100 + 2 * bytes * 10 * 1000 / 9600, qPrintable(QString::number(deadline)));
         // Bounded: one wait past the deadline at most, with room for a busy machine.
-        QVERIFY2(elapsed.elapsed() < deadline + SerialPortHandler::timeoutMs + 500,
+        QVERIFY2(elapsed.elapsed() < deadline + LineExchange::timeoutMs + 500,
                  qPrintable(QString::number(elapsed.elapsed())));
         if (lostAfterMs >= 0)
-            QVERIFY2(elapsed.elapsed() < lostAfterMs + 2 * SerialPortHandler::timeoutMs + 500,
+            QVERIFY2(elapsed.elapsed() < lostAfterMs + 2 * LineExchange::timeoutMs + 500,
                      qPrintable(QString::number(elapsed.elapsed())));
     }
 };

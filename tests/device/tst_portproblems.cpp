@@ -115,7 +115,7 @@ private slots:
         QVERIFY(handler.portProblem().contains(QLatin1String("in use")));
         held = false;
         search(handler);
-        QCOMPARE(found.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, 5000);
         QCOMPARE(handler.portProblem(), QString());
     }
 
@@ -129,7 +129,7 @@ private slots:
         SerialPortHandler second([&ports] { return ports; });
         QSignalSpy found(&first, &SerialPortHandler::deviceFound);
         search(first);
-        QCOMPARE(found.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, 5000);
 
         QSignalSpy secondFound(&second, &SerialPortHandler::deviceFound);
         search(second);
