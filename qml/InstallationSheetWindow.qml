@@ -1,5 +1,6 @@
 import QtQuick 2.7
 import QtQuick.Window 2.2
+import Fenzo 1.0
 
 // The installation sheet for the plan as it stands, and saving it as a PDF
 // or the picture alone as a PNG.
@@ -23,8 +24,8 @@ Window {
     InstallationSheetWindowForm {
         id: form
         anchors.fill: parent
-        picture.sheet: installationSheet
-        words.sheet: installationSheet
+        picture.sheet: Sheet
+        words.sheet: Sheet
         savePdfButton.onClicked: pdfDialog.open()
         savePictureButton.onClicked: pictureDialog.open()
     }
@@ -34,7 +35,7 @@ Window {
         title: qsTr("Choose a file")
         saving: true
         nameFilters: ["PDF (*.pdf)"]
-        onChosen: function (url) { installationSheet.savePdf(url) }
+        onChosen: function (url) { Sheet.savePdf(url) }
     }
 
     FileChooser {
@@ -42,7 +43,7 @@ Window {
         title: qsTr("Choose a file")
         saving: true
         nameFilters: ["PNG (*.png)"]
-        onChosen: function (url) { installationSheet.savePicture(url) }
+        onChosen: function (url) { Sheet.savePicture(url) }
     }
 
     MessageBox {
@@ -53,7 +54,7 @@ Window {
     }
 
     Connections {
-        target: installationSheet
+        target: Sheet
         function onErrorOccured(error) {
             errorMessage.text = error
             errorMessage.open()

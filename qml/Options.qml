@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtQuick.Layouts 1.3
 import QtQuick.Window 2.13
+import Fenzo 1.0
 
 OptionsForm {
     id: options
@@ -24,18 +25,17 @@ OptionsForm {
     property bool satelliteDataMissing: false
     // While a transfer runs the window keeps drawing, but what is sent is
     // what is shown: the transfers and the plan's sources wait for its end.
-    readonly property bool transferring: ubModelController ? ubModelController.busy : false
-    readonly property bool deviceUsable: !satelliteDataMissing && !transferring
-                                         && (ubListViewModel ? ubListViewModel.deviceConnected : false)
+    readonly property bool transferring: Device.busy
+    readonly property bool deviceUsable: !satelliteDataMissing && !transferring && Device.connected
 
     // After new satellite data the boxes show the plan's satellites again;
     // one the data lack shows as no entry (the notice names it). Data that
     // arrive after a start without any make the file buttons usable.
     function followSatelliteData() {
         satelliteDataMissing = false
-        if (!options.syncSatelliteBox(lnb1Box, ubListViewModel.lnb1))
+        if (!options.syncSatelliteBox(lnb1Box, Plan.lnb1))
             lnb1Box.currentIndex = -1
-        if (!options.syncSatelliteBox(lnb2Box, ubListViewModel.lnb2))
+        if (!options.syncSatelliteBox(lnb2Box, Plan.lnb2))
             lnb2Box.currentIndex = -1
     }
 
@@ -55,30 +55,28 @@ OptionsForm {
         return true
     }
 
-    // The context objects go away before the engine when the program ends.
-    serialNumberLabel.text: ubListViewModel ? ubListViewModel.serialNumber : ""
-    deviceStatusLabel.text: !ubModelController ? "" : ubModelController.transferProgress !== ""
-                                                      ? ubModelController.transferProgress
-                                                      : ubModelController.fetchingSatellites
-                                                      ? qsTr("Fetching the satellite data…")
-                                                      : ubModelController.portProblem
+    serialNumberLabel.text: Device.serialNumber
+    deviceStatusLabel.text: Device.transferProgress !== "" ? Device.transferProgress
+                                                           : Controller.fetchingSatellites
+                                                             ? qsTr("Fetching the satellite data…")
+                                                             : Device.portProblem
     // A transfer's progress and fetching are news, a port problem a fault.
-    deviceStatusLabel.color: ubModelController && (ubModelController.transferProgress !== ""
-                                                   || ubModelController.fetchingSatellites) ? "#404040" : "#b00000"
-    satelliteNoticeLabel.text: ubModelController ? ubModelController.satelliteDataNotice : ""
+    deviceStatusLabel.color: Device.transferProgress !== "" || Controller.fetchingSatellites ? "#404040"
+                                                                                         : "#b00000"
+    satelliteNoticeLabel.text: Controller.satelliteDataNotice
     // Only while the switch is read: once a setting has gone out the transfer
     // runs to its end.
-    cancelShown: ubModelController ? ubModelController.cancellable : false
+    cancelShown: Device.cancellable
     cancelButton.enabled: cancelShown
-    cancelButton.onClicked: ubModelController.cancelTransfer()
-    standByBox.enabled: ubListViewModel ? !ubListViewModel.staticUbsAvailable && !transferring : false
+    cancelButton.onClicked: Device.cancel()
+    standByBox.enabled: !Plan.staticUbsAvailable && !transferring
     lteFilterBox.enabled: !transferring
     tPathActiveBox.enabled: !transferring
     assignStaticButton.enabled: !transferring
     resetDynamicButton.enabled: !transferring
     lnb1Box.enabled: !transferring
     lnb2Box.enabled: !transferring
-    lnb1Box.model: lnbModel
+    lnb1Box.model: SatelliteNames
     // The list marks satellites that serve dynamic UBs only; which ones, and
     // the words, come from the list itself.
     lnb1Box.delegate: Component {
@@ -88,14 +86,14 @@ OptionsForm {
             font.italic: model.dynamicOnly
         }
     }
-    lnb1Box.displayText: lnbModel ? lnbModel.label(lnb1Box.currentText) : lnb1Box.currentText
+    lnb1Box.displayText: SatelliteNames.label(lnb1Box.currentText)
     saveToDeviceButton.enabled: deviceUsable
     saveToRomButton.enabled: deviceUsable
     readFromDeviceButton.enabled: deviceUsable
     compareButton.enabled: deviceUsable
     saveToFileButton.enabled: !satelliteDataMissing
     readFromFileButton.enabled: !satelliteDataMissing && !transferring
-    lnb2Box.model: lnbModel
+    lnb2Box.model: SatelliteNames
     lnb2Box.delegate: Component {
         PlainTextDelegate {
             comboBox: lnb2Box
@@ -103,7 +101,7 @@ OptionsForm {
             font.italic: model.dynamicOnly
         }
     }
-    lnb2Box.displayText: lnbModel ? lnbModel.label(lnb2Box.currentText) : lnb2Box.currentText
+    lnb2Box.displayText: SatelliteNames.label(lnb2Box.currentText)
 
     // Typing into a satellite box narrows its list to the names that hold
     // the text.
@@ -120,10 +118,10 @@ OptionsForm {
     lnb1Box.onTyped: function (event) { lnb1Finder.typed(event) }
     lnb2Box.onTyped: function (event) { lnb2Finder.typed(event) }
 
-    saveToDeviceButton.onClicked: ubModelController.sendDataToDevice()
-    saveToRomButton.onClicked: ubModelController.storeDataInEEPROM()
-    readFromDeviceButton.onClicked: ubModelController.readFromDevice()
-    compareButton.onClicked: ubModelController.compareWithDevice()
+    saveToDeviceButton.onClicked: Controller.sendDataToDevice()
+    saveToRomButton.onClicked: Controller.storeDataInEEPROM()
+    readFromDeviceButton.onClicked: Controller.readFromDevice()
+    compareButton.onClicked: Controller.compareWithDevice()
     saveToFileButton.onClicked: saveChooser.open()
     readFromFileButton.onClicked: openChooser.open()
     resetDynamicButton.onClicked: resetDynamic.open()
@@ -218,36 +216,38 @@ OptionsForm {
         return sheetWindow
     }
 
-    lteFilterBox.onCheckedChanged: if (ubListViewModel) ubListViewModel.lteFilter = lteFilterBox.checked
-    tPathActiveBox.onCheckedChanged: if (ubListViewModel) ubListViewModel.terrestrialPatchActive = tPathActiveBox.checked
-    standByBox.onCheckedChanged: if (ubListViewModel) ubListViewModel.standBy = standByBox.checked
+    lteFilterBox.onCheckedChanged: Plan.lteFilter = lteFilterBox.checked
+    tPathActiveBox.onCheckedChanged: Plan.terrestrialPatchActive = tPathActiveBox.checked
+    standByBox.onCheckedChanged: Plan.standBy = standByBox.checked
     // An emptied list (no selection) names no satellite.
     // While new data are taken in, the list under the boxes changes: the
     // boxes then follow the plan and never write it.
-    lnb1Box.onCurrentTextChanged: if (ubListViewModel && lnb1Box.currentIndex >= 0 && !ubModelController.takingSatelliteData) ubListViewModel.lnb1 = lnb1Box.currentText
-    lnb2Box.onCurrentTextChanged: if (ubListViewModel && lnb2Box.currentIndex >= 0 && !ubModelController.takingSatelliteData) ubListViewModel.lnb2 = lnb2Box.currentText
+    lnb1Box.onCurrentTextChanged: if (lnb1Box.currentIndex >= 0 && !Controller.takingSatelliteData)
+                                      Plan.lnb1 = lnb1Box.currentText
+    lnb2Box.onCurrentTextChanged: if (lnb2Box.currentIndex >= 0 && !Controller.takingSatelliteData)
+                                      Plan.lnb2 = lnb2Box.currentText
 
     // Binding elements survive the clicks that set the boxes directly.
     Binding {
         target: lteFilterBox
         property: "checked"
-        value: ubListViewModel ? ubListViewModel.lteFilter : false
+        value: Plan.lteFilter
     }
 
     Binding {
         target: tPathActiveBox
         property: "checked"
-        value: ubListViewModel ? ubListViewModel.terrestrialPatchActive : false
+        value: Plan.terrestrialPatchActive
     }
 
     Binding {
         target: standByBox
         property: "checked"
-        value: ubListViewModel ? ubListViewModel.standBy : false
+        value: Plan.standBy
     }
 
     Connections {
-        target: ubModelController
+        target: Controller
         function onNoInternetConnection() {
             options.satelliteDataMissing = true
         }
@@ -260,7 +260,7 @@ OptionsForm {
     }
 
     Connections {
-        target: ubListViewModel
+        target: Plan
         function onLnb1Changed(lnb) {
             if (!options.syncSatelliteBox(lnb1Box, lnb))
                 options.showSatelliteMissing(qsTr("Selected satelite ") + lnb + qsTr(" for lnb1 no longer available"))
@@ -288,7 +288,7 @@ OptionsForm {
                 title: qsTr("Warning")
                 text: qsTr("This will redistribute all dynamic UBs equally and change current settings.")
                 cancelable: true
-                onAccepted: ubModelController.resetDynamicUBs(true)
+                onAccepted: Controller.resetDynamicUBs(true)
             }
         }
     }
@@ -309,7 +309,7 @@ OptionsForm {
                     var typed = staticUBBox.find(staticUBBox.editText)
                     if (typed >= 0)
                         staticUBBox.currentIndex = typed
-                    ubModelController.setStaticUBs(staticUBBox.currentIndex, staticAboveBox.checked)
+                    Controller.setStaticUBs(staticUBBox.currentIndex, staticAboveBox.checked)
                 }
 
                 Label {
@@ -416,7 +416,7 @@ OptionsForm {
 
     Connections {
         target: openChooser.item
-        function onChosen(url) { ubModelController.readFromFile(url) }
+        function onChosen(url) { Controller.readFromFile(url) }
     }
 
     OnDemand {
@@ -431,7 +431,7 @@ OptionsForm {
 
     Connections {
         target: reportChooser.item
-        function onChosen(url) { if (supportReport) supportReport.save(url) }
+        function onChosen(url) { Report.save(url) }
     }
 
     OnDemand {
@@ -446,6 +446,6 @@ OptionsForm {
 
     Connections {
         target: saveChooser.item
-        function onChosen(url) { ubModelController.saveToFile(url) }
+        function onChosen(url) { Controller.saveToFile(url) }
     }
 }

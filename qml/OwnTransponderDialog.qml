@@ -1,5 +1,6 @@
 import QtQuick 2.7
 import QtQuick.Controls 2.0
+import Fenzo 1.0
 
 // "Other transponder…" of a static UB's transponder box: a transponder typed
 // in for the satellite of the UB's LNB. OK (Enter) keeps it with the user's
@@ -17,7 +18,7 @@ DialogWindow {
 
     function openFor(listRow) {
         row = listRow
-        form.satelliteLabel.text = ubModelController.ownTransponderSatellite(listRow)
+        form.satelliteLabel.text = Controller.ownTransponderSatellite(listRow)
         form.frequencyField.text = ""
         form.polarisationBox.currentIndex = 0
         form.problemLabel.text = ""
@@ -25,7 +26,7 @@ DialogWindow {
     }
 
     function accept() {
-        form.problemLabel.text = ubModelController.addOwnTransponder(row, form.frequencyField.text,
+        form.problemLabel.text = Controller.addOwnTransponder(row, form.frequencyField.text,
                                                                      form.polarisationBox.currentText)
         fitContent()
         if (form.problemLabel.text !== "")

@@ -1,5 +1,6 @@
 import QtQuick 2.7
 import QtQuick.Controls 2.0
+import Fenzo 1.0
 
 // "Satellite data…": shows where the satellite data come from and lets the
 // user point the program at another server. OK stores the fields, Cancel
@@ -19,7 +20,7 @@ DialogWindow {
 
     // The import's reason shows where the server's problems do.
     function importFrom(url) {
-        form.problemLabel.text = ubModelController.importSatelliteData(url)
+        form.problemLabel.text = Controller.importSatelliteData(url)
     }
 
     // The fields from the server the next download uses.
@@ -35,7 +36,7 @@ DialogWindow {
 
     // Stores the fields; the controller's rules decide, the reason shows.
     function store() {
-        form.problemLabel.text = ubModelController.saveServerSettings({
+        form.problemLabel.text = Controller.saveServerSettings({
             "host": form.hostField.text,
             "port": form.portField.text,
             "database": form.databaseField.text,
@@ -49,7 +50,7 @@ DialogWindow {
 
     function open() {
         form.problemLabel.text = ""
-        showFields(ubModelController.serverSettings())
+        showFields(Controller.serverSettings())
         fitContent()
         visible = true
         requestActivate()
@@ -66,23 +67,23 @@ DialogWindow {
 
     SatelliteDataDialogForm {
         id: form
-        summaryLabel.text: ubModelController && ubModelController.satelliteDataSummary !== ""
-                           ? ubModelController.satelliteDataSummary : qsTr("No satellite data")
-        fetchingIndicator.running: ubModelController ? ubModelController.fetchingSatellites : false
+        summaryLabel.text: Controller.satelliteDataSummary !== ""
+                           ? Controller.satelliteDataSummary : qsTr("No satellite data")
+        fetchingIndicator.running: Controller.fetchingSatellites
         updateButton.enabled: !fetchingIndicator.running
         updateButton.onClicked: {
             if (dialog.store())
-                ubModelController.updateSatelliteData()
+                Controller.updateSatelliteData()
         }
         importButton.onClicked: importChooser.open()
         importFolderButton.onClicked: importFolderChooser.open()
         defaultsButton.onClicked: {
             form.problemLabel.text = ""
-            dialog.showFields(ubModelController.resetServerSettings())
+            dialog.showFields(Controller.resetServerSettings())
         }
         // Another host takes its own default: TLS required unless it is
         // this machine (showFields() sets the stored choice after the host).
-        hostField.onTextChanged: requireTlsBox.checked = ubModelController.tlsRequiredFor(hostField.text)
+        hostField.onTextChanged: requireTlsBox.checked = Controller.tlsRequiredFor(hostField.text)
         onImplicitHeightChanged: dialog.fitContent()
         // Enter is OK and Escape Cancel wherever the focus is in the form
         // (a field passes both keys on).

@@ -1,5 +1,6 @@
 import QtQuick 2.7
 import QtQuick.Controls 2.0
+import Fenzo 1.0
 
 // A row of the band list at work: the boxes show the model, and the user's
 // choices go to the controller, which keeps the plan's rules (a transponder
@@ -9,17 +10,17 @@ UBListDelegateForm {
     width: ListView.view ? ListView.view.width : 0
     // What is sent is what is shown: the row's boxes wait for a transfer's
     // end. The list itself still scrolls.
-    enabled: !(ubModelController && ubModelController.busy)
+    enabled: !Device.busy
 
     // The row's record; writing one of its properties writes the model's role.
     readonly property var rowData: model
     readonly property int rowUbNumber: model.ubNumber
     // The satellite whose transponders the TP box lists.
-    readonly property string satelite: model.lnb === 1 ? ubListViewModel.lnb2 : ubListViewModel.lnb1
+    readonly property string satelite: model.lnb === 1 ? Plan.lnb2 : Plan.lnb1
     // That satellite's list, shared by every row; null for a name the data
     // lack.
-    readonly property var transponderList: ubModelController && ubModelController.transponderLists
-                                           ? ubModelController.transponderLists.forSatellite(satelite) : null
+    readonly property var transponderList: Controller.transponderLists
+                                           ? Controller.transponderLists.forSatellite(satelite) : null
     // A transponder number the satellite data lack is kept and marked; the
     // sheet and the check before a transfer name it.
     readonly property bool tpUnknown: !isDynamic && model.tp >= 0 && transponderList !== null
@@ -57,7 +58,7 @@ UBListDelegateForm {
                 delegateRoot.ListView.view.askOwnTransponder(model.index)
             return
         }
-        ubModelController.chooseTransponder(model.index, transponder)
+        Controller.chooseTransponder(model.index, transponder)
         // A refused choice leaves the box showing the plan's transponder.
         tpSelectBox.currentIndex = transponderList.indexOf(model.tp)
     }
@@ -79,7 +80,7 @@ UBListDelegateForm {
     lnbSelectBox.onActivated: function (index) {
         if (index < 0)
             return
-        ubModelController.chooseLnb(model.index, index)
+        Controller.chooseLnb(model.index, index)
         lnbSelectBox.currentIndex = model.lnb
     }
     tpSelectBox.onActivated: function (index) { delegateRoot.chooseTransponder(index) }

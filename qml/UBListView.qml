@@ -1,5 +1,6 @@
 import QtQuick 2.7
 import QtQuick.Controls 2.2
+import Fenzo 1.0
 
 // The list with its vertical scroll bar always shown beside the rows.
 Item {
@@ -19,7 +20,7 @@ Item {
         anchors.bottom: parent.bottom
         anchors.right: scrollBar.left
         anchors.rightMargin: 2
-        model: ubListViewModel
+        model: Plan
         delegate: UBListDelegate {
         }
         spacing: 3
@@ -38,7 +39,7 @@ Item {
 
         // Static UBs go to the top or the bottom of the list: show them.
         Connections {
-            target: ubModelController
+            target: Controller
             function onStaticUBsChanged(above) {
                 if (above)
                     listView.contentY = 0

@@ -1,5 +1,6 @@
 import QtQuick 2.7
 import QtQuick.Controls 2.0
+import Fenzo 1.0
 
 ApplicationWindow {
     id: root
@@ -60,21 +61,21 @@ ApplicationWindow {
     }
 
     Connections {
-        target: ubListViewModel
+        target: Plan
         function onErrorOccured(error) {
             root.show(errorBox, error)
         }
     }
 
     Connections {
-        target: supportReport
+        target: Report
         function onErrorOccured(error) {
             root.show(errorBox, error)
         }
     }
 
     Connections {
-        target: ubModelController
+        target: Controller
         function onErrorOccured(error) {
             root.show(errorBox, error)
         }

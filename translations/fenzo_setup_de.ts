@@ -355,6 +355,13 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>DeviceStatus</name>
+    <message>
+        <source>No device found</source>
+        <translation>Kein Gerät gefunden</translation>
+    </message>
+</context>
+<context>
     <name>DeviceTransfers</name>
     <message>
         <source>The switch&apos;s plan could not be backed up, so nothing was stored: %1</source>
@@ -1633,13 +1640,6 @@ Satellitendaten hinzugefügt):
     <message>
         <source>Other transponder…</source>
         <translation>Anderer Transponder…</translation>
-    </message>
-</context>
-<context>
-    <name>UBDataModel</name>
-    <message>
-        <source>No device found</source>
-        <translation>Kein Gerät gefunden</translation>
     </message>
 </context>
 <context>

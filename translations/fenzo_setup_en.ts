@@ -343,6 +343,13 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>DeviceStatus</name>
+    <message>
+        <source>No device found</source>
+        <translation>No device found</translation>
+    </message>
+</context>
+<context>
     <name>DeviceTransfers</name>
     <message>
         <source>The switch&apos;s plan could not be backed up, so nothing was stored: %1</source>
@@ -1619,13 +1626,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Other transponder…</source>
         <translation>Other transponder…</translation>
-    </message>
-</context>
-<context>
-    <name>UBDataModel</name>
-    <message>
-        <source>No device found</source>
-        <translation>No device found</translation>
     </message>
 </context>
 <context>

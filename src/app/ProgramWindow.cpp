@@ -1,12 +1,12 @@
 #include "ProgramWindow.h"
 
 #include "FenzoApplication.h"
+#include "ViewModels.h"
 #include "controller/SatelliteFilter.h"
 #include "io/LogRing.h"
 #include "model/BandPlan.h"
 
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
 #include <QUrl>
 
 #include <utility>
@@ -16,7 +16,8 @@ ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
       satelliteList([this] { return control.catalogue(); }),
       sheet(
           &plan, [this] { return control.catalogue(); }, &QDate::currentDate, nullptr,
-          [this] { return control.ownTransponders(); }),
+          [this] { return control.ownTransponders(); },
+          [this] { return control.deviceStatus()->connectedSwitch(); }),
       supportReport([this] { return reportFacts(); })
 {
     // The satellite boxes list the names of the data in memory; the
@@ -24,6 +25,10 @@ ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
     QObject::connect(&control, &UBModelController::satelliteListChanged, &satelliteList,
                      &QStringListModel::setStringList);
     QObject::connect(&control, &UBModelController::satelliteDataChanged, &sheet, &InstallationSheet::changed);
+    // The sheet names the switch the window shows.
+    const DeviceStatus *device = control.deviceStatus();
+    QObject::connect(device, &DeviceStatus::serialNumberChanged, &sheet, &InstallationSheet::changed);
+    QObject::connect(device, &DeviceStatus::connectedChanged, &sheet, &InstallationSheet::changed);
 }
 
 ProgramWindow::~ProgramWindow()
@@ -39,12 +44,8 @@ void ProgramWindow::expose(QQmlEngine &engine)
     FenzoApplication::prepareEngine(&engine);
     InstallationSheet::registerTypes();
     SatelliteFilter::registerType();
-    QQmlContext *context = engine.rootContext();
-    context->setContextProperty(QStringLiteral("ubListViewModel"), &plan);
-    context->setContextProperty(QStringLiteral("ubModelController"), &control);
-    context->setContextProperty(QStringLiteral("lnbModel"), &satelliteList);
-    context->setContextProperty(QStringLiteral("installationSheet"), &sheet);
-    context->setContextProperty(QStringLiteral("supportReport"), &supportReport);
+    const ViewModels parts{&plan, &control, control.deviceStatus(), &satelliteList, &sheet, &supportReport};
+    parts.exposeTo(engine);
 }
 
 void ProgramWindow::load(QQmlApplicationEngine &engine)
@@ -66,8 +67,8 @@ SupportReport::Facts ProgramWindow::reportFacts() const
                                       control.satelliteNumberingNote()};
     facts.satelliteData.removeAll(QString());
     facts.ports = SupportReport::systemPorts();
-    facts.portProblems = control.portProblem().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    facts.switchId = plan.deviceConnected() ? plan.serialNumber() : QString();
+    facts.portProblems = control.deviceStatus()->portProblem().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    facts.switchId = control.deviceStatus()->connectedSwitch().value_or(QString());
     facts.hasPlan = true;
     facts.plan = BandPlan::fromModel(plan);
     facts.own = control.ownTransponders();

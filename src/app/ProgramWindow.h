@@ -14,7 +14,7 @@ class QQmlApplicationEngine;
 
 // The window's parts as the program puts them together: the plan, its
 // controller, the satellite boxes' list, the installation sheet and the
-// support report, handed to the interface under the names its QML uses. The
+// support report, handed to the interface as the singletons its QML uses. The
 // program, its start-up benchmark and the interface tests share it, so that
 // what they load is what the program shows.
 class ProgramWindow

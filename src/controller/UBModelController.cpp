@@ -30,7 +30,8 @@ static_assert(SwitchSatellites::maxSatId == CodeWord::maxSatId, "one limit for s
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
 
 UBModelController::UBModelController(UBDataModel *model, Environment environment, DiagnosticLines output)
-    : model(model), lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
+    : model(model), status(new DeviceStatus(this)),
+      lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
       dbConnectionMessage(databaseMissingMessage()), idTable(BuiltInSatellites::idTable()),
@@ -63,7 +64,7 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
             [this](const SatelliteSource::Download &result) {
                 // A transfer sends the plan and data it started with: data
                 // that arrive meanwhile are taken in when it has ended.
-                if (busyNow) {
+                if (busy()) {
                     pendingDownload = std::make_unique<SatelliteSource::Download>(result);
                     return;
                 }
@@ -77,15 +78,16 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     serialPortHandler = std::make_unique<SerialPortHandler>(
         environment.portLister, environment.random, environment.portOpener,
         environment.deviceRulePath, environment.searchIntervalMs);
-    connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, this,
-            &UBModelController::portProblemChanged);
+    connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, status,
+            [this] { status->setPortProblem(serialPortHandler->portProblem()); });
+    status->setPortProblem(serialPortHandler->portProblem());
     transfers = std::make_unique<DeviceTransfers>(
         *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
     followTransfers();
-    // The model's serial number must change before the interface hears of
-    // the device, so the model's slots are connected first.
-    connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, model, &UBDataModel::deviceFound);
-    connect(serialPortHandler.get(), &SerialPortHandler::deviceMissing, model, &UBDataModel::deviceMissing);
+    // The serial number shown must change before the interface hears of
+    // the device, so the status's slots are connected first.
+    connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, status, &DeviceStatus::deviceFound);
+    connect(serialPortHandler.get(), &SerialPortHandler::deviceMissing, status, &DeviceStatus::deviceMissing);
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, this,
             [this](const QString &identification) {
                 this->output.write(QStringLiteral("found ") + identification);
@@ -136,7 +138,7 @@ void UBModelController::updateSatelliteData()
 QString UBModelController::importSatelliteData(const QString &url)
 {
     // A transfer sends the data it started with.
-    if (busyNow)
+    if (busy())
         return tr("The switch is busy; import the satellite data when it is done.");
     const QString refused = satellites->importFrom(LocalPath::fromUrlText(url));
     if (!refused.isEmpty())
@@ -418,11 +420,6 @@ void UBModelController::setFetching(bool on)
     emit fetchingSatellitesChanged();
 }
 
-QString UBModelController::portProblem() const
-{
-    return serialPortHandler->portProblem();
-}
-
 void UBModelController::reportNoSatelliteData()
 {
     // The server's own reason on a second line: a wrong password or a
@@ -665,47 +662,28 @@ void UBModelController::refuseNewStaticUBs(int firstRow, int endRow, const QList
 
 void UBModelController::followTransfers()
 {
-    connect(transfers.get(), &DeviceTransfers::busyChanged, this, [this] { setBusy(transfers->busy()); });
-    connect(transfers.get(), &DeviceTransfers::progressChanged, this, [this] {
-        // Whoever hears of a step can cancel it at once.
-        if (canCancel != transfers->cancellable()) {
-            canCancel = !canCancel;
-            emit cancellableChanged();
-        }
-        setTransferProgress(transfers->progress());
-    });
+    connect(transfers.get(), &DeviceTransfers::busyChanged, this, &UBModelController::transferBusyChanged);
+    connect(transfers.get(), &DeviceTransfers::progressChanged, status,
+            [this] { status->setTransferProgress(transfers->progress(), transfers->cancellable()); });
     connect(transfers.get(), &DeviceTransfers::finished, this, &UBModelController::transferEnded);
+    connect(status, &DeviceStatus::cancelAsked, this, &UBModelController::cancelTransfer);
 }
 
 void UBModelController::cancelTransfer()
 {
-    if (!busyNow)
-        return;
     // The log shows whether the transfer could still be stopped.
-    qCInfo(transferLog) << "cancel asked; the transfer" << (canCancel ? "stops" : "runs to its end");
+    qCInfo(transferLog) << "cancel asked; the transfer"
+                        << (status->cancellable() ? "stops" : "runs to its end");
     transfers->cancel();
 }
 
-void UBModelController::setBusy(bool on)
+void UBModelController::transferBusyChanged()
 {
-    if (busyNow == on)
-        return;
-    busyNow = on;
-    if (!busyNow)
-        setTransferProgress(QString());
-    emit busyChanged();
-    if (!busyNow && pendingDownload) {
+    status->setBusy(transfers->busy());
+    if (!status->busy() && pendingDownload) {
         const std::unique_ptr<SatelliteSource::Download> arrived = std::move(pendingDownload);
         finishDownload(*arrived);
     }
-}
-
-void UBModelController::setTransferProgress(const QString &text)
-{
-    if (progressText == text)
-        return;
-    progressText = text;
-    emit transferProgressChanged();
 }
 
 void UBModelController::finishDownload(const SatelliteSource::Download &result)
@@ -718,7 +696,7 @@ void UBModelController::finishDownload(const SatelliteSource::Download &result)
 void UBModelController::runTransfer(const std::function<void()> &start, TransferEnd then)
 {
     // What is sent is what the window shows: no second transfer meanwhile.
-    if (busyNow)
+    if (busy())
         return;
     try {
         afterTransfer = std::move(then);
@@ -760,7 +738,7 @@ void UBModelController::reportBackup(const DeviceTransfers::Outcome &outcome)
 
 void UBModelController::sendDataToDevice()
 {
-    if (busyNow || !validateData())
+    if (busy() || !validateData())
         return;
     runTransfer([this] { transfers->send(BandPlan::fromModel(*model), catalogue()); },
                 [this](const DeviceTransfers::Result &result) { reportBackup(result.outcome); });
@@ -768,7 +746,7 @@ void UBModelController::sendDataToDevice()
 
 void UBModelController::storeDataInEEPROM()
 {
-    if (busyNow || !validateData())
+    if (busy() || !validateData())
         return;
     runTransfer([this] { transfers->store(BandPlan::fromModel(*model), catalogue()); },
                 [this](const DeviceTransfers::Result &result) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceStatus.h"
 #include "TransponderLists.h"
 #include "db/SatelliteSource.h"
 #include "device/DeviceTransfers.h"
@@ -29,16 +30,6 @@ class UBModelController : public QObject
     Q_OBJECT
     // True while the start-up download runs in the background.
     Q_PROPERTY(bool fetchingSatellites READ fetchingSatellites NOTIFY fetchingSatellitesChanged)
-    // Why a port that may be the switch cannot be used; empty when none.
-    Q_PROPERTY(QString portProblem READ portProblem NOTIFY portProblemChanged)
-    // True from the first line sent to the switch until its last reply.
-    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
-    // What the transfer under way is doing ("Sending… 3 of 4"); empty
-    // when none runs.
-    Q_PROPERTY(QString transferProgress READ transferProgress NOTIFY transferProgressChanged)
-    // True while the transfer under way only reads: cancelTransfer() then
-    // stops it before its next line.
-    Q_PROPERTY(bool cancellable READ cancellable NOTIFY cancellableChanged)
     // One line: where the satellite data come from, their date and number.
     Q_PROPERTY(QString satelliteDataSummary READ satelliteDataSummary NOTIFY satelliteDataSummaryChanged)
     // The quiet line of the window about the satellite data; empty when there
@@ -79,13 +70,11 @@ public:
     Q_INVOKABLE QString importSatelliteData(const QString &url);
 
     bool fetchingSatellites() const { return fetching; }
-    QString portProblem() const;
-    bool busy() const { return busyNow; }
-    QString transferProgress() const { return progressText; }
-    bool cancellable() const { return canCancel; }
-    // Asks the transfer under way to stop; honoured while it is cancellable.
-    // A stopped transfer is told as information, not as an error.
-    Q_INVOKABLE void cancelTransfer();
+    // The switch and the transfer under way, as the window shows them. Its
+    // cancel() stops a transfer while that only reads; a stopped transfer
+    // is told as information, not as an error.
+    DeviceStatus *deviceStatus() const { return status; }
+    bool busy() const { return status->busy(); }
     QString satelliteDataSummary() const;
     QString satelliteDataNotice() const { return notice; }
     bool takingSatelliteData() const { return taking; }
@@ -138,10 +127,6 @@ signals:
     void noInternetConnection();
     void satelliteDataReady();
     void fetchingSatellitesChanged();
-    void portProblemChanged();
-    void busyChanged();
-    void transferProgressChanged();
-    void cancellableChanged();
     // The differences between the window's plan and the switch's, one line
     // each, once compareWithDevice() has read the switch.
     void comparisonReady(const QStringList &lines);
@@ -195,9 +180,9 @@ private:
     void start(const std::function<void()> &getData, bool searchDevice = true);
     void addStartupWarning(const QString &text);
     void setFetching(bool on);
-    void setBusy(bool on);
+    void transferBusyChanged();
+    void cancelTransfer();
     void finishDownload(const SatelliteSource::Download &result);
-    void setTransferProgress(const QString &text);
     void takeDownload(const SatelliteSource::Download &result);
     // Fits the plan to the data now in memory: the satellites and
     // transponders that are still there stay; empty LNBs (and a preset
@@ -220,6 +205,7 @@ private:
     QString sourceText() const;
 
     UBDataModel *model;
+    DeviceStatus *status; // owned as a child
     std::unique_ptr<SatelliteSource> satellites;
     std::unique_ptr<SerialPortHandler> serialPortHandler;
     std::unique_ptr<DeviceTransfers> transfers;
@@ -228,9 +214,6 @@ private:
     QString staticUnassignedMessage;
     QString dbConnectionMessage;
     bool fetching = false;
-    bool busyNow = false;
-    bool canCancel = false;
-    QString progressText;
     TransferEnd afterTransfer;
     // A download that finished while a transfer ran, taken in at its end.
     std::unique_ptr<SatelliteSource::Download> pendingDownload;
@@ -242,7 +225,7 @@ private:
     // The satellites the controller chose for the LNBs itself; a name the
     // user chose or a plan brought is never replaced.
     QString presetNames[2];
-    QString serverSettingsFile;
     SatelliteIdTable idTable;
+    QString serverSettingsFile;
     DiagnosticLines output;
 };

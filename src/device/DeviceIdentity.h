@@ -19,7 +19,10 @@ public:
     // The third field as it came, with the switch's tag before the number.
     QString serialField() const { return field; }
     // The serial number as the window, the sheet and the backups name it.
-    QString serialNumber() const;
+    QString serialNumber() const { return shownSerialNumber(field); }
+    // The same for a third field as it came: the switch puts a tag of three
+    // characters ("SN:") before the number.
+    static QString shownSerialNumber(const QString &serialField) { return serialField.mid(3); }
 
 private:
     explicit DeviceIdentity(QString serialField) : field(std::move(serialField)) {}

@@ -1,11 +1,10 @@
 #include "UBDataModel.h"
 
 #include "BandRules.h"
-#include "io/LogCategories.h"
 
 #include <cstdio>
 
-UBDataModel::UBDataModel(QObject *parent) : QAbstractListModel(parent), serial(tr("No device found")) {}
+UBDataModel::UBDataModel(QObject *parent) : QAbstractListModel(parent) {}
 
 void UBDataModel::setUBList(const QList<UBRecord> &newList)
 {
@@ -162,28 +161,4 @@ void UBDataModel::setLnb2(const QString &name)
         return;
     lnb2Name = name;
     emit lnb2Changed(lnb2Name);
-}
-
-void UBDataModel::deviceFound(const QString &serialNumber)
-{
-    qCDebug(deviceLog).noquote() << QStringLiteral("found ") + serialNumber;
-    serial = shownSerialNumber(serialNumber);
-    setDeviceConnected(true);
-}
-
-void UBDataModel::deviceMissing()
-{
-    serial = tr("No device found");
-    setDeviceConnected(false);
-}
-
-// Both are set before either signal: readers of the serial number ask
-// whether a device is there.
-void UBDataModel::setDeviceConnected(bool connected)
-{
-    const bool changed = devicePresent != connected;
-    devicePresent = connected;
-    emit serialNumberChanged();
-    if (changed)
-        emit deviceConnectedChanged();
 }

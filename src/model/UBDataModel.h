@@ -19,9 +19,6 @@ class UBDataModel : public QAbstractListModel
                    terrestrialPatchActiveChanged)
     Q_PROPERTY(bool standBy READ standBy WRITE setStandBy NOTIFY standByChanged)
     Q_PROPERTY(bool staticUbsAvailable READ staticUbsAvailable NOTIFY staticUbsAvailableChanged)
-    Q_PROPERTY(QString serialNumber READ serialNumber NOTIFY serialNumberChanged)
-    // False until deviceFound and again after deviceMissing.
-    Q_PROPERTY(bool deviceConnected READ deviceConnected NOTIFY deviceConnectedChanged)
     Q_PROPERTY(QString lnb1 READ lnb1 WRITE setLnb1 NOTIFY lnb1Changed)
     Q_PROPERTY(QString lnb2 READ lnb2 WRITE setLnb2 NOTIFY lnb2Changed)
     Q_PROPERTY(QString versionNumber READ versionNumber CONSTANT)
@@ -60,12 +57,6 @@ public:
     bool staticUbsAvailable() const { return staticUbsPresent; }
     QString lnb1() const { return lnb1Name; }
     QString lnb2() const { return lnb2Name; }
-    QString serialNumber() const { return serial; }
-    // The serial number shown for the third field of the switch's
-    // identification: the switch puts a tag of three characters ("SN:")
-    // before the number.
-    static QString shownSerialNumber(const QString &received) { return received.mid(3); }
-    bool deviceConnected() const { return devicePresent; }
     QString versionNumber() const { return version; }
 
     void setLteFilter(bool on);
@@ -79,22 +70,13 @@ signals:
     void terrestrialPatchActiveChanged();
     void standByChanged();
     void staticUbsAvailableChanged();
-    void serialNumberChanged();
     void dynamicLinesChanged();
     void lnb1Changed(QString lnb);
     void lnb2Changed(QString lnb);
     void listChanged();
-    void deviceConnectedChanged();
     void errorOccured(QString error);
-    void serialNumberChanged(QString number);
-
-public slots:
-    void deviceFound(const QString &serialNumber);
-    void deviceMissing();
 
 private:
-    void setDeviceConnected(bool connected);
-
     QList<UBRecord> list;
     bool lteFilterOn = false;
     bool terrestrialPatchOn = false;
@@ -102,7 +84,5 @@ private:
     bool staticUbsPresent = false;
     QString lnb1Name;
     QString lnb2Name;
-    QString serial;
-    bool devicePresent = false;
     const QString version = BandPlan::fileVersion();
 };

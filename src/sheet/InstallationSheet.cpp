@@ -15,8 +15,9 @@
 #include <utility>
 
 InstallationSheet::InstallationSheet(const UBDataModel *model, CatalogueSource catalogue, DateSource today,
-                                     QObject *parent, OwnSource own)
-    : QObject(parent), model(model), catalogue(std::move(catalogue)), today(std::move(today)), own(std::move(own))
+                                     QObject *parent, OwnSource own, SwitchSource connectedSwitch)
+    : QObject(parent), model(model), catalogue(std::move(catalogue)), today(std::move(today)),
+      own(std::move(own)), connectedSwitch(std::move(connectedSwitch))
 {
     connect(model, &UBDataModel::dataChanged, this, &InstallationSheet::changed);
     connect(model, &UBDataModel::listChanged, this, &InstallationSheet::changed);
@@ -25,21 +26,24 @@ InstallationSheet::InstallationSheet(const UBDataModel *model, CatalogueSource c
     connect(model, &UBDataModel::lteFilterChanged, this, &InstallationSheet::changed);
     connect(model, &UBDataModel::terrestrialPatchActiveChanged, this, &InstallationSheet::changed);
     connect(model, &UBDataModel::standByChanged, this, &InstallationSheet::changed);
-    connect(model, qOverload<>(&UBDataModel::serialNumberChanged), this, &InstallationSheet::changed);
 }
 
 SheetContent InstallationSheet::content() const
 {
     const SharedCatalogue data = catalogue ? catalogue() : nullptr;
-    return SheetContent::build(*model, data ? *data : SatelliteCatalogue(), today(),
-                               own ? own() : OwnTransponders());
+    SheetContent content = SheetContent::build(*model, data ? *data : SatelliteCatalogue(), today(),
+                                               own ? own() : OwnTransponders());
+    const std::optional<QString> serial = connectedSwitch ? connectedSwitch() : std::nullopt;
+    content.deviceConnected = serial.has_value();
+    content.serialNumber = serial.value_or(QString());
+    return content;
 }
 
 void InstallationSheet::registerTypes()
 {
     qmlRegisterType<SheetView>("Fenzo.Sheet", 1, 0, "SheetView");
     qmlRegisterUncreatableType<InstallationSheet>("Fenzo.Sheet", 1, 0, "InstallationSheet",
-                                                  QStringLiteral("the program provides installationSheet"));
+                                                  QStringLiteral("the program provides the singleton Sheet"));
 }
 
 QString InstallationSheet::localPath(const QString &fileUrl, const QString &suffix)

@@ -7,11 +7,12 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class UBDataModel;
 
-// The installation sheet as the interface sees it (context property
-// "installationSheet"): the current plan as sheet content, the two ways of
+// The installation sheet as the interface sees it (the singleton "Sheet" of
+// "Fenzo 1.0"): the current plan as sheet content, the two ways of
 // saving it, and a signal whenever the plan changes.
 class InstallationSheet : public QObject
 {
@@ -21,10 +22,13 @@ public:
     using DateSource = std::function<QDate()>;
     // The user's own transponders, marked on the sheet; null: none.
     using OwnSource = std::function<OwnTransponders()>;
+    // The serial number of the switch connected; nothing when none is (or
+    // when the source is null).
+    using SwitchSource = std::function<std::optional<QString>()>;
 
     InstallationSheet(const UBDataModel *model, CatalogueSource catalogue,
                       DateSource today = &QDate::currentDate, QObject *parent = nullptr,
-                      OwnSource own = OwnSource());
+                      OwnSource own = OwnSource(), SwitchSource connectedSwitch = SwitchSource());
 
     SheetContent content() const;
 
@@ -36,6 +40,8 @@ public:
     static QString localPath(const QString &fileUrl, const QString &suffix);
 
 signals:
+    // The plan changed; whoever feeds the switch's serial number emits it
+    // for that, too.
     void changed();
     void errorOccured(QString error);
 
@@ -49,4 +55,5 @@ private:
     CatalogueSource catalogue;
     DateSource today;
     OwnSource own;
+    SwitchSource connectedSwitch;
 };

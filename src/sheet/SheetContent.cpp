@@ -61,8 +61,6 @@ SheetContent SheetContent::build(const UBDataModel &model, const SatelliteCatalo
 {
     SheetContent content;
     content.date = date;
-    content.deviceConnected = model.deviceConnected();
-    content.serialNumber = model.serialNumber();
     content.lnb1 = model.lnb1();
     content.lnb2 = model.lnb2();
     content.terrestrialPathActive = model.terrestrialPatchActive();

@@ -79,6 +79,8 @@ public:
                               const QDate &date, const OwnTransponders &own = OwnTransponders());
 
     QDate date;
+    // The switch connected when the sheet was made; build() leaves them to
+    // whoever knows it.
     bool deviceConnected = false;
     QString serialNumber;
     QString lnb1;

@@ -3,7 +3,7 @@
 #include "app/ProgramWindow.h"
 
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
+#include <QQmlComponent>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -56,6 +56,17 @@ private slots:
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
     }
 
+    // A second window in the same program shows its own parts, not those of
+    // the first, which are gone.
+    void aSecondWindowShowsItsOwnParts()
+    {
+        messages.clear();
+        loadAndShow();
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+    }
+
 private:
     // Declared as the program declares them, the engine first.
     void loadAndShow()
@@ -66,12 +77,19 @@ private:
         QCOMPARE(engine.rootObjects().size(), 1);
         auto *shown = qobject_cast<QQuickWindow *>(engine.rootObjects().first());
         QVERIFY(shown);
-        for (const char *name : {"ubListViewModel", "ubModelController", "lnbModel", "installationSheet",
-                                 "supportReport"})
-            QVERIFY2(engine.rootContext()->contextProperty(QLatin1String(name)).value<QObject *>(), name);
+        // The interface reaches this window's parts, each under its name.
+        QQmlComponent probe(&engine);
+        probe.setData("import QtQml 2.2\nimport Fenzo 1.0\nQtObject {\n"
+                      "  readonly property var plan: Plan\n"
+                      "  readonly property var satellites: SatelliteNames\n"
+                      "  readonly property bool others: !!(Controller && Device && Sheet && Report)\n}",
+                      QUrl());
+        const std::unique_ptr<QObject> seen(probe.create());
+        QVERIFY2(seen, qPrintable(probe.errorString()));
+        QCOMPARE(seen->property("plan").value<QObject *>(), &window.model());
+        QVERIFY(seen->property("others").toBool());
         window.start();
-        auto *satellites = engine.rootContext()->contextProperty(QStringLiteral("lnbModel")).value<QObject *>();
-        auto *list = qobject_cast<QAbstractItemModel *>(satellites);
+        auto *list = qobject_cast<QAbstractItemModel *>(seen->property("satellites").value<QObject *>());
         QVERIFY(list);
         QTRY_COMPARE_WITH_TIMEOUT(list->rowCount(), 2, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(!window.controller().fetchingSatellites(), 10000);

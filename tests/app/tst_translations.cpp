@@ -69,7 +69,7 @@ const Entry entries[] = {
     {u8"UBListDelegateForm.ui", u8"LocalUB:", nullptr, nullptr},
     {u8"UBListDelegateForm.ui", u8"static", u8"statisch", u8"static"},
     {u8"UBListDelegateForm.ui", u8"TP:", nullptr, nullptr},
-    {u8"UBDataModel", u8"No device found", u8"Kein Gerät gefunden", u8"No device found"},
+    {u8"DeviceStatus", u8"No device found", u8"Kein Gerät gefunden", u8"No device found"},
     {u8"UBModelController", u8"All static UBs must be assigned.", u8"Alle statischen UBs müssen einem Transponder zugewiesen haben.", u8"All static UBs must be assigned to a transponder."},
     {u8"UBModelController", u8"Couldn't connect to database. Please check your internet connection, then open \"Satellite data…\", check the server and press \"Update now\".", u8"Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung, klicken Sie dann auf das Symbol „Satellitendaten…“, prüfen Sie den Server und klicken Sie auf „Jetzt aktualisieren“.", u8"Couldn't connect to database. Please check your internet connection, then open \"Satellite data…\", check the server and press \"Update now\"."},
     {u8"UBModelController", u8"Error while saving", u8"Fehler beim Speichern der Daten", u8"Error while saving data"},
@@ -621,9 +621,8 @@ private slots:
         installCatalogue(translator, german);
 
         UBDataModel model;
-        QCOMPARE(model.serialNumber(), noDevice);
-
         UBModelController controller(&model, OfflineEnvironment::in(cacheDir.path()));
+        QCOMPARE(controller.deviceStatus()->serialNumber(), noDevice);
         QSignalSpy errors(&controller, &UBModelController::errorOccured);
         controller.sendDataToDevice();
         QCOMPARE(errors.count(), 1);

@@ -105,7 +105,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTRY_VERIFY_WITH_TIMEOUT(!program.controller().fetchingSatellites(), 10000);
         // Identification waits for the slow replies too.
-        QTRY_VERIFY_WITH_TIMEOUT(program.model().deviceConnected(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(program.controller().deviceStatus()->connected(), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(!rowsOf(list).isEmpty(), 5000);
         QVERIFY(list->property("contentHeight").toReal() > list->height());
         list->setProperty("contentY", 0);

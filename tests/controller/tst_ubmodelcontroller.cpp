@@ -391,13 +391,13 @@ private slots:
         QCOMPARE(order, expected);
     }
 
-    // The window shows the wait cursor while busy: set before the first line
-    // goes out, cleared after the last reply, whether the transfer worked or
-    // not; a check that fails before sending is not busy at all.
+    // The window locks the plan while busy: set before the first line goes
+    // out, cleared after the last reply, whether the transfer worked or not;
+    // a check that fails before sending is not busy at all.
     void busyAroundTransfers()
     {
         QList<bool> seen;
-        connect(controller.get(), &UBModelController::busyChanged, this,
+        connect(controller->deviceStatus(), &DeviceStatus::busyChanged, this,
                 [&] { seen << controller->busy(); });
         QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
         controller->sendDataToDevice(); // no satellites: refused before sending

@@ -3,7 +3,7 @@
 
 #include "SimulatorProcess.h"
 #include "device/SerialPortHandler.h"
-#include "model/UBDataModel.h"
+#include "controller/DeviceStatus.h"
 
 #include <QElapsedTimer>
 #include <QSerialPort>
@@ -76,21 +76,21 @@ void tst_DeviceDiscovery::foundWithinFirstTickAfterPlugIn()
     SerialPortHandler handler(
         [&plugged] { return plugged; }, {}, &SerialPortHandler::openSystemPort,
         SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
-    UBDataModel model;
-    connect(&handler, &SerialPortHandler::deviceFound, &model, &UBDataModel::deviceFound);
-    connect(&handler, &SerialPortHandler::deviceMissing, &model, &UBDataModel::deviceMissing);
+    DeviceStatus shown;
+    connect(&handler, &SerialPortHandler::deviceFound, &shown, &DeviceStatus::deviceFound);
+    connect(&handler, &SerialPortHandler::deviceMissing, &shown, &DeviceStatus::deviceMissing);
     QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
     QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
     QVERIFY(found.isValid());
     QVERIFY(missing.isValid());
-    const QString shownBefore = model.serialNumber();
+    const QString shownBefore = shown.serialNumber();
 
     // No port at all: the first search passes without a word.
     handler.startDeviceSearch();
     QTest::qWait(firstTickMs + 300);
     QCOMPARE(found.count(), 0);
     QCOMPARE(missing.count(), 0);
-    QCOMPARE(model.serialNumber(), shownBefore);
+    QCOMPARE(shown.serialNumber(), shownBefore);
 
     plugged << SerialPortCandidate{sim.link(), switchVendor, switchProduct};
     clock.start();
@@ -99,8 +99,8 @@ void tst_DeviceDiscovery::foundWithinFirstTickAfterPlugIn()
     QCOMPARE(found.count(), 1);
     QCOMPARE(found.at(0).at(0).toString(), QStringLiteral("KVN00471"));
     QCOMPARE(missing.count(), 0);
-    // The model shows the number without its first three characters.
-    QCOMPARE(model.serialNumber(), QStringLiteral("00471"));
+    // The window shows the number without its first three characters.
+    QCOMPARE(shown.serialNumber(), QStringLiteral("00471"));
     QCOMPARE(sim.loggedLines(), QStringList{QStringLiteral("*IDN?")});
 }
 

@@ -97,9 +97,9 @@ class DeviceTransfersTest : public QObject
         // The model hears of the device first: the interface, told next,
         // shows the serial number that goes with it.
         connect(controller.get(), &UBModelController::deviceFound, this,
-                [this] { deviceEvents << "found " + model->serialNumber(); });
+                [this] { deviceEvents << "found " + controller->deviceStatus()->serialNumber(); });
         connect(controller.get(), &UBModelController::deviceMissing, this,
-                [this] { deviceEvents << "missing " + model->serialNumber(); });
+                [this] { deviceEvents << "missing " + controller->deviceStatus()->serialNumber(); });
         connect(controller.get(), &UBModelController::errorOccured, this,
                 [this](const QString &text) { messages << "error: " + text; });
         connect(controller.get(), &UBModelController::warningOccured, this,
@@ -114,7 +114,7 @@ class DeviceTransfersTest : public QObject
         // Under load one identification may miss its reply time; the next
         // search tick tries again, so the wait covers two ticks.
         QTRY_VERIFY_WITH_TIMEOUT(found.count() == 1, 2 * searchInterval + 2000);
-        QCOMPARE(model->serialNumber(), QStringLiteral("01332251"));
+        QCOMPARE(controller->deviceStatus()->serialNumber(), QStringLiteral("01332251"));
         QCOMPARE(deviceEvents.last(), QStringLiteral("found 01332251"));
         // Only failed identifications before it, each reported as missing.
         QVERIFY2(deviceEvents.filter(QStringLiteral("missing")).size() == deviceEvents.size() - 1,
@@ -448,8 +448,8 @@ private slots:
             return;
         QStringList steps;
         int secondClicks = 0;
-        connect(controller.get(), &UBModelController::transferProgressChanged, this, [&] {
-            steps << controller->transferProgress();
+        connect(controller->deviceStatus(), &DeviceStatus::transferProgressChanged, this, [&] {
+            steps << controller->deviceStatus()->transferProgress();
             if (steps.size() == 2) {
                 ++secondClicks;
                 controller->storeDataInEEPROM();
@@ -518,14 +518,14 @@ private slots:
         model->setLteFilter(true);
         const QList<UBRecord> before = model->ubList();
         QSignalSpy information(controller.get(), &UBModelController::informationOccured);
-        QVERIFY(!controller->cancellable());
+        QVERIFY(!controller->deviceStatus()->cancellable());
         QStringList cancellableAt;
         const QMetaObject::Connection canceller =
-            connect(controller.get(), &UBModelController::transferProgressChanged, this, [&] {
-                if (controller->cancellable())
-                    cancellableAt << controller->transferProgress();
-                if (controller->transferProgress() == cancelAt)
-                    controller->cancelTransfer();
+            connect(controller->deviceStatus(), &DeviceStatus::transferProgressChanged, this, [&] {
+                if (controller->deviceStatus()->cancellable())
+                    cancellableAt << controller->deviceStatus()->transferProgress();
+                if (controller->deviceStatus()->transferProgress() == cancelAt)
+                    controller->deviceStatus()->cancel();
             });
         if (transfer == QLatin1String("store"))
             run(&UBModelController::storeDataInEEPROM);
@@ -540,9 +540,9 @@ private slots:
         QCOMPARE(information.at(0).at(0).toString(),
                  QStringLiteral("Cancelled. Nothing was changed on the switch."));
         QVERIFY(cancellableAt.contains(cancelAt));
-        QVERIFY(!controller->cancellable());
+        QVERIFY(!controller->deviceStatus()->cancellable());
         QVERIFY(!controller->busy());
-        QCOMPARE(controller->transferProgress(), QString());
+        QCOMPARE(controller->deviceStatus()->transferProgress(), QString());
         QCOMPARE(received(), sent);
         QCOMPARE(model->ubList(), before);
         QVERIFY(model->lteFilter());
@@ -563,12 +563,12 @@ private slots:
             return;
         QSignalSpy information(controller.get(), &UBModelController::informationOccured);
         QStringList cancellableWhileSending;
-        connect(controller.get(), &UBModelController::transferProgressChanged, this, [&] {
-            if (!controller->transferProgress().startsWith(QStringLiteral("Sending")))
+        connect(controller->deviceStatus(), &DeviceStatus::transferProgressChanged, this, [&] {
+            if (!controller->deviceStatus()->transferProgress().startsWith(QStringLiteral("Sending")))
                 return;
-            if (controller->cancellable())
-                cancellableWhileSending << controller->transferProgress();
-            controller->cancelTransfer();
+            if (controller->deviceStatus()->cancellable())
+                cancellableWhileSending << controller->deviceStatus()->transferProgress();
+            controller->deviceStatus()->cancel();
         });
         run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList());
@@ -692,7 +692,7 @@ private slots:
             return;
         const QList<UBRecord> before = model->ubList();
         const bool lteBefore = model->lteFilter();
-        const QString serialBefore = model->serialNumber();
+        const QString serialBefore = controller->deviceStatus()->serialNumber();
         QSignalSpy found(controller.get(), &UBModelController::deviceFound);
         QSignalSpy missing(controller.get(), &UBModelController::deviceMissing);
         QVERIFY(found.isValid());
@@ -723,7 +723,7 @@ private slots:
         QCOMPARE(missing.count(), identifying ? 1 : 0);
         QCOMPARE(model->ubList(), before);
         QCOMPARE(model->lteFilter(), lteBefore);
-        QCOMPARE(model->serialNumber(), serialBefore);
+        QCOMPARE(controller->deviceStatus()->serialNumber(), serialBefore);
         // A trickle is no time-out: one attempt, where a time-out gets three.
         // A loaded machine may stop the simulator for longer than one wait,
         // which is a real time-out and earns one more attempt.

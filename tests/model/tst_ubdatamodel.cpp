@@ -41,8 +41,6 @@ public:
                 [this] { order << "staticUbsAvailableChanged"; });
         connect(model, &UBDataModel::standByChanged, this, [this] { order << "standByChanged"; });
         connect(model, &UBDataModel::lnb1Changed, this, [this] { order << "lnb1Changed"; });
-        connect(model, QOverload<>::of(&UBDataModel::serialNumberChanged), this,
-                [this] { order << "serialNumberChanged"; });
     }
     QStringList order;
 };
@@ -69,7 +67,6 @@ private slots:
     {
         UBDataModel model;
         QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(model.serialNumber(), QStringLiteral("No device found"));
         QCOMPARE(model.versionNumber(), QStringLiteral("0.7"));
         QVERIFY(!model.staticUbsAvailable());
         QVERIFY(model.lnb1().isEmpty());
@@ -168,25 +165,6 @@ private slots:
         QVERIFY(!model.setData(model.index(row, 0).isValid() ? model.index(row) : fakeIndex(model, row), 1200, role));
         QCOMPARE(model.ubList(), list);
         QVERIFY(log.order.isEmpty());
-    }
-
-    // The window's buttons follow the property; the serial number is set
-    // when its readers hear of either.
-    void deviceConnectedIsAProperty()
-    {
-        UBDataModel model;
-        QSignalSpy connected(&model, &UBDataModel::deviceConnectedChanged);
-        bool presentWhenSerialChanged = false;
-        connect(&model, qOverload<>(&UBDataModel::serialNumberChanged), this,
-                [&] { presentWhenSerialChanged = model.deviceConnected(); });
-        model.deviceFound(QStringLiteral("SN:01332251"));
-        QVERIFY(presentWhenSerialChanged);
-        model.deviceFound(QStringLiteral("SN:01332252"));
-        QCOMPARE(connected.count(), 1);
-        QCOMPARE(model.property("deviceConnected"), QVariant(true));
-        model.deviceMissing();
-        QCOMPARE(connected.count(), 2);
-        QVERIFY(!model.deviceConnected());
     }
 
     void setRecordAnnouncesOnlyAChange()
@@ -307,29 +285,6 @@ private slots:
         model.setLteFilter(true);
         QCOMPARE(lte.count(), 1);
         QVERIFY(model.lteFilter());
-    }
-
-    void serialNumberSlicing_data()
-    {
-        QTest::addColumn<QString>("received");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("11 characters") << "SN:01332251" << "01332251";
-        QTest::newRow("3 characters") << "SN:" << "";
-        QTest::newRow("2 characters") << "SN" << "";
-    }
-
-    void serialNumberSlicing()
-    {
-        QFETCH(QString, received);
-        QFETCH(QString, shown);
-        UBDataModel model;
-        QSignalSpy changed(&model, QOverload<>::of(&UBDataModel::serialNumberChanged));
-        QVERIFY(changed.isValid());
-        model.deviceFound(received);
-        QCOMPARE(model.serialNumber(), shown);
-        model.deviceMissing();
-        QCOMPARE(model.serialNumber(), QStringLiteral("No device found"));
-        QCOMPARE(changed.count(), 2);
     }
 
     void streamRoundTrip()

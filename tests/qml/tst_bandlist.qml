@@ -1,6 +1,7 @@
 import QtQuick 2.7
 import QtTest 1.1
 import "qrc:/"
+import Fenzo 1.0
 
 Item {
     id: root
@@ -33,24 +34,24 @@ Item {
         property var options: null
 
         function satelliteName(i) {
-            return lnbModel.data(lnbModel.index(i, 0), 0)
+            return SatelliteNames.data(SatelliteNames.index(i, 0), 0)
         }
 
         function requireSatellites() {
-            if (lnbModel.rowCount() < 3)
+            if (SatelliteNames.rowCount() < 3)
                 skip("no satellite data")
         }
 
         function rowOf(ubNumber) {
-            for (var row = 0; row < ubListViewModel.rowCount(); ++row) {
-                if (ubListViewModel.data(ubListViewModel.index(row, 0), ubNumberRole) === ubNumber)
+            for (var row = 0; row < Plan.rowCount(); ++row) {
+                if (Plan.data(Plan.index(row, 0), ubNumberRole) === ubNumber)
                     return row
             }
             fail("no UB " + ubNumber)
         }
 
         function field(ubNumber, role) {
-            return ubListViewModel.data(ubListViewModel.index(rowOf(ubNumber), 0), role)
+            return Plan.data(Plan.index(rowOf(ubNumber), 0), role)
         }
 
         function rowItem(ubNumber) {
@@ -71,11 +72,11 @@ Item {
         }
 
         function restorePlan() {
-            ubModelController.setStaticUBs(0, true)
-            ubModelController.resetDynamicUBs(true)
-            if (lnbModel.rowCount() >= 2) {
-                ubListViewModel.lnb1 = satelliteName(0)
-                ubListViewModel.lnb2 = satelliteName(1)
+            Controller.setStaticUBs(0, true)
+            Controller.resetDynamicUBs(true)
+            if (SatelliteNames.rowCount() >= 2) {
+                Plan.lnb1 = satelliteName(0)
+                Plan.lnb2 = satelliteName(1)
             }
         }
 
@@ -106,7 +107,7 @@ Item {
             compare(rowItem(0).typeText.text, "dynamic")
             verify(rowItem(0).lineSelectBox.visible)
             verify(!rowItem(0).tpSelectBox.visible)
-            ubModelController.setStaticUBs(1, true)
+            Controller.setStaticUBs(1, true)
             compare(rowItem(23).typeText.text, "static")
             verify(!rowItem(23).lineSelectBox.visible)
             verify(rowItem(23).lnbSelectBox.visible)
@@ -126,7 +127,7 @@ Item {
 
         function test_rowColours(data) {
             if (data.staticUBs)
-                ubModelController.setStaticUBs(data.staticUBs, true)
+                Controller.setStaticUBs(data.staticUBs, true)
             var background = rowItem(data.ubNumber).background
             verify(Qt.colorEqual(background.color, data.colour), "" + background.color)
             compare(background.radius, 5)
@@ -146,18 +147,18 @@ Item {
             compare(row.localUBText.text, "01")
             verify(Qt.colorEqual(row.background.color, "#99ddff"))
             // A later whole-list change still reaches the box.
-            ubModelController.resetDynamicUBs(true)
+            Controller.resetDynamicUBs(true)
             compare(row.lineSelectBox.currentText, "01")
         }
 
         function test_staticRowRedWhileUnassigned() {
-            ubModelController.setStaticUBs(2, true)
+            Controller.setStaticUBs(2, true)
             var row = rowItem(23)
             compare(field(23, tpRole), -1)
             compare(field(23, freqRole), 0)
             verify(Qt.colorEqual(row.tpTextColor, "red"))
             verify(Qt.colorEqual(row.tpSelectBox.contentItem.color, "red"))
-            if (lnbModel.rowCount() < 3)
+            if (SatelliteNames.rowCount() < 3)
                 return
             compare(row.tpSelectBox.currentText, "not assigned")
             chooseNext(row.tpSelectBox)
@@ -166,7 +167,7 @@ Item {
 
         function test_chooseTransponder() {
             requireSatellites()
-            ubModelController.setStaticUBs(2, true)
+            Controller.setStaticUBs(2, true)
             var row = rowItem(23)
             var ubRow = rowOf(23)
             var seen = []
@@ -174,9 +175,9 @@ Item {
                 if (topLeft.row <= ubRow && ubRow <= bottomRight.row)
                     seen.push([field(23, tpRole), field(23, freqRole)])
             }
-            ubListViewModel.dataChanged.connect(record)
+            Plan.dataChanged.connect(record)
             chooseNext(row.tpSelectBox)
-            ubListViewModel.dataChanged.disconnect(record)
+            Plan.dataChanged.disconnect(record)
             // Transponder and frequency change together.
             compare(seen, [[1, 10714]])
             compare(row.tpSelectBox.currentText, "01, 10714 MHz V")
@@ -190,7 +191,7 @@ Item {
 
         function test_lnbSwitchClearsTransponder() {
             requireSatellites()
-            ubModelController.setStaticUBs(2, true)
+            Controller.setStaticUBs(2, true)
             var row = rowItem(22)
             chooseNext(row.tpSelectBox)
             chooseNext(row.tpSelectBox)
@@ -210,7 +211,7 @@ Item {
 
         function test_otherLnb1SatelliteClearsStaticUBs() {
             requireSatellites()
-            ubModelController.setStaticUBs(3, true)
+            Controller.setStaticUBs(3, true)
             chooseNext(rowItem(23).tpSelectBox)
             chooseNext(rowItem(22).tpSelectBox)
             chooseNext(rowItem(21).lnbSelectBox)
@@ -221,7 +222,7 @@ Item {
             var dynamicFreq = field(20, freqRole)
 
             options.lnb1Box.currentIndex = 2
-            compare(ubListViewModel.lnb1, satelliteName(2))
+            compare(Plan.lnb1, satelliteName(2))
             compare(field(23, tpRole), -1)
             compare(field(22, tpRole), -1)
             compare(field(23, freqRole), 10714)
@@ -234,12 +235,12 @@ Item {
 
         function test_selectionFromModel() {
             requireSatellites()
-            ubModelController.setStaticUBs(3, true)
+            Controller.setStaticUBs(3, true)
             chooseNext(rowItem(23).tpSelectBox)
             chooseNext(rowItem(23).tpSelectBox)
             compare(field(23, tpRole), 2)
             // The first static row hands its transponder to the new first one.
-            ubModelController.setStaticUBs(3, false)
+            Controller.setStaticUBs(3, false)
             compare(field(2, tpRole), 2)
             compare(rowItem(2).tpSelectBox.currentText, "02, 10733 MHz H")
             compare(field(2, freqRole), 10733)
@@ -258,13 +259,13 @@ Item {
 
         function test_unknownTransponderIsKeptAndMarked(data) {
             requireSatellites()
-            ubModelController.setStaticUBs(1, true)
+            Controller.setStaticUBs(1, true)
             if (data.chosen)
                 chooseNext(rowItem(23).tpSelectBox)
             var ubRow = rowOf(23)
-            ubListViewModel.setData(ubListViewModel.index(ubRow, 0), 99, tpRole)
-            ubListViewModel.setData(ubListViewModel.index(ubRow, 0), 12345, freqRole)
-            ubModelController.resetDynamicUBs(false)
+            Plan.setData(Plan.index(ubRow, 0), 99, tpRole)
+            Plan.setData(Plan.index(ubRow, 0), 12345, freqRole)
+            Controller.resetDynamicUBs(false)
             compare(rowItem(23).tpSelectBox.displayText, "99, missing in the data")
             compare(rowItem(23).tpSelectBox.currentIndex, -1)
             verify(rowItem(23).tpUnknown)
@@ -281,8 +282,8 @@ Item {
         // marked "own", and the UB takes it.
         function test_otherTransponder() {
             requireSatellites()
-            ubListViewModel.lnb1 = satelliteName(2)
-            ubModelController.setStaticUBs(1, true)
+            Plan.lnb1 = satelliteName(2)
+            Controller.setStaticUBs(1, true)
             var row = rowItem(23)
             var list = row.transponderList
             var dialog = screen.mainScreenForm.uBListView1.ownTransponderDialog
@@ -319,8 +320,8 @@ Item {
         // stay, so that scrolling never builds one again.
         function test_sharedTransponderLists() {
             requireSatellites()
-            ubModelController.setStaticUBs(2, true)
-            var list = ubModelController.transponderLists.forSatellite(satelliteName(0))
+            Controller.setStaticUBs(2, true)
+            var list = Controller.transponderLists.forSatellite(satelliteName(0))
             compare(list.count, 14)
             compare(list.text(0), "not assigned")
             compare(list.transponderAt(0), -1)
@@ -334,15 +335,15 @@ Item {
             compare(rowItem(23).tpSelectBox.count, 14)
             listView.positionViewAtEnd()
             listView.positionViewAtBeginning()
-            verify(ubModelController.transponderLists.forSatellite(satelliteName(0)) === list)
-            compare(ubModelController.transponderLists.forSatellite("Gone 1.0W"), null)
+            verify(Controller.transponderLists.forSatellite(satelliteName(0)) === list)
+            compare(Controller.transponderLists.forSatellite("Gone 1.0W"), null)
         }
 
         function test_scrollAfterStaticChange() {
-            ubModelController.setStaticUBs(3, false)
+            Controller.setStaticUBs(3, false)
             verify(listView.contentHeight > listView.height)
             compare(listView.contentY, listView.contentHeight - listView.height)
-            ubModelController.setStaticUBs(3, true)
+            Controller.setStaticUBs(3, true)
             compare(listView.contentY, 0)
         }
 
@@ -355,7 +356,7 @@ Item {
         }
 
         function test_wheelScrolls(data) {
-            ubModelController.setStaticUBs(5, true)
+            Controller.setStaticUBs(5, true)
             var box = rowItem(data.ubNumber)[data.box]
             listView.contentY = 0
             var index = box.currentIndex

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.2
 import QtQuick.Window 2.2
 import QtTest 1.1
 import "qrc:/"
+import Fenzo 1.0
 
 // Dialogs and message boxes with the keyboard alone: Enter, Escape, the
 // focus on opening, Tab, and copying a message.
@@ -172,7 +173,7 @@ Item {
         function test_mainWindowTabOrder() {
             var screen = screenComponent.createObject(root)
             var options = screen.optionsForm
-            ubListViewModel.deviceFound("SN:01332251")
+            Device.deviceFound("SN:01332251")
             var expected = [options.supportReportIconArea, options.satelliteDataIconArea, options.sheetIconArea,
                             options.helpIconArea, options.assignStaticButton, options.resetDynamicButton, options.lnb1Box, options.lnb2Box, options.tPathActiveBox,
                             options.lteFilterBox, options.standByBox, options.saveToDeviceButton,
@@ -188,7 +189,7 @@ Item {
                     verify(expected.indexOf(item) < 0, "out of order: " + item + " before " + expected[next])
             }
             compare(next, expected.length)
-            ubListViewModel.deviceMissing()
+            Device.deviceMissing()
             screen.destroy()
         }
     }

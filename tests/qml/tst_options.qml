@@ -1,6 +1,7 @@
 import QtQuick 2.7
 import QtTest 1.1
 import "qrc:/"
+import Fenzo 1.0
 
 Item {
     id: root
@@ -16,13 +17,13 @@ Item {
 
     SignalSpy {
         id: staticSpy
-        target: ubModelController
+        target: Controller
         signalName: "staticUBsChanged"
     }
 
     SignalSpy {
         id: listSpy
-        target: ubListViewModel
+        target: Plan
         signalName: "listChanged"
     }
 
@@ -35,21 +36,21 @@ Item {
         property var options: null
 
         function satelliteName(i) {
-            return lnbModel.data(lnbModel.index(i, 0), 0)
+            return SatelliteNames.data(SatelliteNames.index(i, 0), 0)
         }
 
         function requireSatellites() {
-            if (lnbModel.rowCount() < 3)
+            if (SatelliteNames.rowCount() < 3)
                 skip("no satellite data")
         }
 
         function restorePlan() {
-            ubModelController.setStaticUBs(0, true)
-            ubModelController.resetDynamicUBs(true)
-            ubListViewModel.lteFilter = false
-            ubListViewModel.terrestrialPatchActive = false
-            ubListViewModel.standBy = false
-            ubListViewModel.deviceMissing()
+            Controller.setStaticUBs(0, true)
+            Controller.resetDynamicUBs(true)
+            Plan.lteFilter = false
+            Plan.terrestrialPatchActive = false
+            Plan.standBy = false
+            Device.deviceMissing()
         }
 
         // One panel for the case.
@@ -66,9 +67,9 @@ Item {
 
         function init() {
             restorePlan()
-            if (lnbModel.rowCount() >= 2) {
-                ubListViewModel.lnb1 = satelliteName(0)
-                ubListViewModel.lnb2 = satelliteName(1)
+            if (SatelliteNames.rowCount() >= 2) {
+                Plan.lnb1 = satelliteName(0)
+                Plan.lnb2 = satelliteName(1)
             }
             staticSpy.clear()
             listSpy.clear()
@@ -112,10 +113,10 @@ Item {
             var buttons = deviceButtons()
             for (var i = 0; i < buttons.length; ++i)
                 verify(!buttons[i].enabled, buttons[i].text + " enabled at start")
-            ubListViewModel.deviceFound("SN:01332251")
+            Device.deviceFound("SN:01332251")
             for (i = 0; i < buttons.length; ++i)
                 verify(buttons[i].enabled, buttons[i].text + " disabled with a device")
-            ubListViewModel.deviceMissing()
+            Device.deviceMissing()
             for (i = 0; i < buttons.length; ++i)
                 verify(!buttons[i].enabled, buttons[i].text + " enabled without a device")
             // The file buttons do not depend on the device.
@@ -159,9 +160,9 @@ Item {
 
         function test_serialNumber() {
             compare(options.serialNumberLabel.text, "No device found")
-            ubListViewModel.deviceFound("SN:01332251")
+            Device.deviceFound("SN:01332251")
             compare(options.serialNumberLabel.text, "01332251")
-            ubListViewModel.deviceMissing()
+            Device.deviceMissing()
             compare(options.serialNumberLabel.text, "No device found")
         }
 
@@ -178,25 +179,25 @@ Item {
             verify(!box.checked)
             mouseClick(box)
             verify(box.checked)
-            compare(ubListViewModel[data.property], true)
+            compare(Plan[data.property], true)
             // The model still reaches the box after the click.
-            ubListViewModel[data.property] = false
+            Plan[data.property] = false
             verify(!box.checked)
-            ubListViewModel[data.property] = true
+            Plan[data.property] = true
             verify(box.checked)
             mouseClick(box)
-            compare(ubListViewModel[data.property], false)
+            compare(Plan[data.property], false)
         }
 
         function test_standByWithStaticUBs() {
             mouseClick(options.standByBox)
-            compare(ubListViewModel.standBy, true)
+            compare(Plan.standBy, true)
             verify(options.standByBox.enabled)
-            ubModelController.setStaticUBs(2, true)
+            Controller.setStaticUBs(2, true)
             verify(!options.standByBox.enabled)
             verify(!options.standByBox.checked)
-            compare(ubListViewModel.standBy, false)
-            ubModelController.setStaticUBs(0, true)
+            compare(Plan.standBy, false)
+            Controller.setStaticUBs(0, true)
             verify(options.standByBox.enabled)
             verify(!options.standByBox.checked)
         }
@@ -217,12 +218,12 @@ Item {
             compare(staticSpy.count, 1)
             compare(staticSpy.signalArguments[0][0], data.above)
             var statics = 0
-            for (var row = 0; row < ubListViewModel.rowCount(); ++row) {
-                if (ubListViewModel.data(ubListViewModel.index(row, 0), modelRoles.type) === "static")
+            for (var row = 0; row < Plan.rowCount(); ++row) {
+                if (Plan.data(Plan.index(row, 0), modelRoles.type) === "static")
                     ++statics
             }
             compare(statics, data.number)
-            compare(ubListViewModel.data(ubListViewModel.index(0, 0), modelRoles.type) === "static", data.firstRowStatic)
+            compare(Plan.data(Plan.index(0, 0), modelRoles.type) === "static", data.firstRowStatic)
             // The dialog keeps its choice for the next opening.
             mouseClick(options.assignStaticButton)
             compare(options.assignStaticUBsDialog.staticUBBox.currentIndex, data.number)
@@ -240,12 +241,12 @@ Item {
         }
 
         function lineOfRow(row) {
-            return ubListViewModel.data(ubListViewModel.index(row, 0), modelRoles.line)
+            return Plan.data(Plan.index(row, 0), modelRoles.line)
         }
 
         function test_resetDialog() {
             // Move UB23 (row 0) from line 3 to line 0, then ask for a reset.
-            ubListViewModel.setData(ubListViewModel.index(0, 0), 0, modelRoles.line)
+            Plan.setData(Plan.index(0, 0), 0, modelRoles.line)
             compare(lineOfRow(0), 0)
             listSpy.clear()
             mouseClick(options.resetDynamicButton)
@@ -318,11 +319,11 @@ Item {
         function test_missingSatelliteInSettingsFile(data) {
             var box = data.lnb === 1 ? options.lnb1Box : options.lnb2Box
             var before = box.currentIndex
-            var url = data.lnb === 1 ? testHelper.writeSettingsFile("missing.dat", "Gone 1.0W", ubListViewModel.lnb2)
-                                     : testHelper.writeSettingsFile("missing.dat", ubListViewModel.lnb1, "Gone 1.0W")
+            var url = data.lnb === 1 ? testHelper.writeSettingsFile("missing.dat", "Gone 1.0W", Plan.lnb2)
+                                     : testHelper.writeSettingsFile("missing.dat", Plan.lnb1, "Gone 1.0W")
             verify(url.indexOf("file:///") === 0)
             verify(!options.errorMessage || !options.errorMessage.visible)
-            ubModelController.readFromFile(url)
+            Controller.readFromFile(url)
             tryCompare(options.errorMessage, "visible", true)
             compare(options.errorMessage.text, data.message)
             compare(options.errorMessage.title, "Error")
@@ -332,11 +333,11 @@ Item {
         function test_settingsFileSelectsSatellites() {
             requireSatellites()
             var url = testHelper.writeSettingsFile("known.dat", satelliteName(2), satelliteName(0))
-            ubModelController.readFromFile(url)
+            Controller.readFromFile(url)
             compare(options.lnb1Box.currentText, satelliteName(2))
             compare(options.lnb2Box.currentText, satelliteName(0))
-            compare(ubListViewModel.lnb1, satelliteName(2))
-            compare(ubListViewModel.lnb2, satelliteName(0))
+            compare(Plan.lnb1, satelliteName(2))
+            compare(Plan.lnb2, satelliteName(0))
             verify(!options.errorMessage || !options.errorMessage.visible)
         }
 
@@ -394,7 +395,7 @@ Item {
             finder.take()
             tryCompare(finder, "visible", false)
             compare(box.currentText, data.shown[data.down])
-            compare(data.box === "lnb1" ? ubListViewModel.lnb1 : ubListViewModel.lnb2, data.shown[data.down])
+            compare(data.box === "lnb1" ? Plan.lnb1 : Plan.lnb2, data.shown[data.down])
             compare(finder.field.text, "")
         }
 
@@ -420,7 +421,7 @@ Item {
 
         function test_satelliteFinderLeavesBoxAlone(data) {
             requireSatellites()
-            var before = ubListViewModel.lnb1
+            var before = Plan.lnb1
             typeText(options.lnb1Finder, data.text)
             tryCompare(options.lnb1Finder, "visible", true)
             if (data.take)
@@ -428,20 +429,20 @@ Item {
             else
                 options.lnb1Finder.close()
             tryCompare(options.lnb1Finder, "visible", false)
-            compare(ubListViewModel.lnb1, before)
+            compare(Plan.lnb1, before)
             compare(options.lnb1Box.currentText, before)
             compare(options.lnb1Finder.field.text, "")
         }
 
         function test_satelliteBoxesWriteTheModel() {
             requireSatellites()
-            compare(options.lnb1Box.count, lnbModel.rowCount())
+            compare(options.lnb1Box.count, SatelliteNames.rowCount())
             compare(options.lnb1Box.currentText, satelliteName(0))
             compare(options.lnb2Box.currentText, satelliteName(1))
             options.lnb1Box.currentIndex = 2
-            compare(ubListViewModel.lnb1, satelliteName(2))
+            compare(Plan.lnb1, satelliteName(2))
             options.lnb2Box.currentIndex = 0
-            compare(ubListViewModel.lnb2, satelliteName(0))
+            compare(Plan.lnb2, satelliteName(0))
         }
     }
 
@@ -478,8 +479,8 @@ Item {
         }
 
         function test_accept_staticDialogUntouched() {
-            ubModelController.setStaticUBs(3, false)
-            verify(ubListViewModel.staticUbsAvailable)
+            Controller.setStaticUBs(3, false)
+            verify(Plan.staticUbsAvailable)
             staticSpy.clear()
             mouseClick(options.assignStaticButton)
             tryCompare(options.assignStaticUBsDialog, "visible", true)
@@ -491,18 +492,18 @@ Item {
             testCase.clickButton(options.assignStaticUBsDialog.okButton)
             compare(staticSpy.count, 1)
             compare(staticSpy.signalArguments[0][0], true)
-            verify(!ubListViewModel.staticUbsAvailable)
+            verify(!Plan.staticUbsAvailable)
         }
 
         function test_noInternetDisablesFileButtonsForGood() {
-            ubListViewModel.deviceFound("SN:01332251")
-            ubModelController.noInternetConnection()
+            Device.deviceFound("SN:01332251")
+            Controller.noInternetConnection()
             var buttons = deviceButtons().concat(fileButtons())
             for (var i = 0; i < buttons.length; ++i)
                 verify(!buttons[i].enabled, buttons[i].text + " still enabled")
-            ubListViewModel.deviceFound("SN:01332251")
-            ubListViewModel.deviceMissing()
-            ubListViewModel.deviceFound("SN:01332251")
+            Device.deviceFound("SN:01332251")
+            Device.deviceMissing()
+            Device.deviceFound("SN:01332251")
             var files = fileButtons()
             for (i = 0; i < files.length; ++i)
                 verify(!files[i].enabled, files[i].text + " enabled again")

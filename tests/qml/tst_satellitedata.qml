@@ -1,6 +1,7 @@
 import QtQuick 2.7
 import QtTest 1.1
 import "qrc:/"
+import Fenzo 1.0
 
 // "Satellite data…": opened from its icon, the keys, and what OK, Cancel
 // and "Restore defaults" leave in the stored server.
@@ -35,7 +36,7 @@ Item {
         }
 
         function init() {
-            compare(ubModelController.saveServerSettings(offline), "")
+            compare(Controller.saveServerSettings(offline), "")
         }
 
         function cleanup() {
@@ -66,10 +67,10 @@ Item {
             compare(form.hostField.text, "a..b")
             compare(form.passwordField.text, "fenzo")
             compare(form.passwordField.echoMode, TextInput.Password)
-            compare(form.summaryLabel.text, ubModelController.satelliteDataSummary)
+            compare(form.summaryLabel.text, Controller.satelliteDataSummary)
             mouseClick(form.defaultsButton)
             verify(form.hostField.text !== "a..b")
-            compare(ubModelController.serverSettings().host, form.hostField.text)
+            compare(Controller.serverSettings().host, form.hostField.text)
         }
 
         function test_tabInReadingOrder() {
@@ -92,7 +93,7 @@ Item {
             form.requireTlsBox.forceActiveFocus()
             keyClick(Qt.Key_Return)
             tryCompare(dialog, "visible", false)
-            var stored = ubModelController.serverSettings()
+            var stored = Controller.serverSettings()
             compare(stored.host, "db.example")
             compare(stored.port, "3307")
             compare(stored.password, "fenzo")
@@ -136,14 +137,14 @@ Item {
             form.hostField.text = "db.example"
             keyClick(Qt.Key_Escape)
             tryCompare(dialog, "visible", false)
-            compare(ubModelController.serverSettings().host, "a..b")
+            compare(Controller.serverSettings().host, "a..b")
         }
 
         // "Import…" offers a file; one that is no satellite data is refused
         // with the reason, in the dialog, and the data in use stay.
         function test_importRefusesAPlanFile() {
             openDialog()
-            var summary = ubModelController.satelliteDataSummary
+            var summary = Controller.satelliteDataSummary
             mouseClick(form.importButton)
             tryCompare(dialog.importChooser, "visible", true)
             dialog.importChooser.close()
@@ -155,7 +156,7 @@ Item {
             dialog.importFrom(testHelper.writeSettingsFile("not-satellites.dat", "", ""))
             verify(dialog.visible)
             verify(form.problemLabel.text.indexOf("cannot be imported") >= 0, form.problemLabel.text)
-            compare(ubModelController.satelliteDataSummary, summary)
+            compare(Controller.satelliteDataSummary, summary)
         }
 
         // A field that breaks a rule keeps the dialog open and says why.
@@ -165,7 +166,7 @@ Item {
             keyClick(Qt.Key_Return)
             verify(dialog.visible)
             verify(form.problemLabel.text.indexOf("65535") >= 0, form.problemLabel.text)
-            compare(ubModelController.serverSettings().port, "")
+            compare(Controller.serverSettings().port, "")
         }
     }
 }

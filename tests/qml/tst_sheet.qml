@@ -1,6 +1,7 @@
 import QtQuick 2.7
 import QtTest 1.1
 import "qrc:/"
+import Fenzo 1.0
 
 // The installation sheet window, opened from its button in the options panel.
 Item {
@@ -24,7 +25,7 @@ Item {
         property var sheetWindow: null
 
         function initTestCase() {
-            ubModelController.setStaticUBs(0, true)
+            Controller.setStaticUBs(0, true)
             screen = screenComponent.createObject(root)
             verify(screen !== null)
             options = screen.optionsForm
@@ -33,8 +34,8 @@ Item {
         function cleanupTestCase() {
             if (sheetWindow)
                 sheetWindow.close()
-            ubModelController.setStaticUBs(0, true)
-            ubModelController.resetDynamicUBs(true)
+            Controller.setStaticUBs(0, true)
+            Controller.resetDynamicUBs(true)
             screen.visible = false
         }
 
@@ -63,7 +64,7 @@ Item {
             tryVerify(function () { return sheetWindow.words.height > 0 })
             var before = sheetWindow.words.height
             // Three static UBs add their table to the words.
-            ubModelController.setStaticUBs(3, true)
+            Controller.setStaticUBs(3, true)
             tryVerify(function () { return sheetWindow.words.height > before })
             // Clicking again shows the same window.
             mouseClick(options.sheetIconArea)

@@ -1,5 +1,6 @@
 #include "UiTestHelper.h"
 #include "app/FenzoApplication.h"
+#include "app/ViewModels.h"
 #include "controller/SatelliteFilter.h"
 #include "controller/SatelliteListModel.h"
 #include "controller/UBModelController.h"
@@ -57,17 +58,20 @@ public slots:
 
         InstallationSheet::registerTypes();
         SatelliteFilter::registerType();
-        sheet = std::make_unique<InstallationSheet>(model.get(), [this] { return controller->catalogue(); });
+        // The sheet names the switch the window shows, as the program's does.
+        sheet = std::make_unique<InstallationSheet>(
+            model.get(), [this] { return controller->catalogue(); }, &QDate::currentDate, nullptr,
+            InstallationSheet::OwnSource(), [this] { return controller->deviceStatus()->connectedSwitch(); });
+        connect(controller->deviceStatus(), &DeviceStatus::serialNumberChanged, sheet.get(),
+                &InstallationSheet::changed);
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         FenzoApplication::prepareEngine(engine);
-        engine->rootContext()->setContextProperty(QStringLiteral("ubListViewModel"), model.get());
-        engine->rootContext()->setContextProperty(QStringLiteral("ubModelController"), controller.get());
-        engine->rootContext()->setContextProperty(QStringLiteral("lnbModel"), &lnbModel);
-        engine->rootContext()->setContextProperty(QStringLiteral("installationSheet"), sheet.get());
-        engine->rootContext()->setContextProperty(QStringLiteral("supportReport"), &supportReport);
+        const ViewModels parts{model.get(), controller.get(), controller->deviceStatus(),
+                               &lnbModel,   sheet.get(),      &supportReport};
+        parts.exposeTo(*engine);
         engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), helper.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testLanguage"), language);
         // The role numbers for tests that read or write single fields.

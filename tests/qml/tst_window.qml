@@ -1,5 +1,6 @@
 import QtQuick 2.7
 import QtTest 1.1
+import Fenzo 1.0
 
 // The application window as the program loads it.
 TestCase {
@@ -58,11 +59,11 @@ TestCase {
         compare(window.errorMessage, null)
         compare(window.warningMessage, null)
         compare(window.informationMessage, null)
-        ubModelController.errorOccured("first text")
+        Controller.errorOccured("first text")
         tryCompare(window.errorMessage, "visible", true)
         compare(window.errorMessage.title, "Error")
         compare(window.warningMessage, null)
-        ubModelController.warningOccured("second text")
+        Controller.warningOccured("second text")
         tryCompare(window.warningMessage, "visible", true)
         compare(window.warningMessage.title, "Warning")
     }
@@ -76,7 +77,7 @@ TestCase {
     }
 
     function test_messages(data) {
-        var source = data.source === "controller" ? ubModelController : ubListViewModel
+        var source = data.source === "controller" ? Controller : Plan
         source[data.signalName]("first text")
         var box = window[data.box]
         tryCompare(box, "visible", true)

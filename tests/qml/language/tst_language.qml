@@ -1,6 +1,7 @@
 import QtQuick 2.7
 import QtTest 1.1
 import "qrc:/"
+import Fenzo 1.0
 
 // The interface under the catalogue of the run (testLanguage "de" or "en").
 TestCase {
@@ -112,8 +113,8 @@ TestCase {
     // catalogue context however the QML was compiled.
     function bandRow(ubNumber) {
         var view = window.mainScreen.mainScreenForm.uBListView1.listView
-        for (var row = 0; row < ubListViewModel.rowCount(); ++row) {
-            if (ubListViewModel.data(ubListViewModel.index(row, 0), modelRoles.ubNumber) !== ubNumber)
+        for (var row = 0; row < Plan.rowCount(); ++row) {
+            if (Plan.data(Plan.index(row, 0), modelRoles.ubNumber) !== ubNumber)
                 continue
             view.positionViewAtIndex(row, ListView.Contain)
             var children = view.contentItem.children
@@ -126,7 +127,7 @@ TestCase {
     }
 
     function test_bandListRowTexts() {
-        ubModelController.setStaticUBs(1, true)
+        Controller.setStaticUBs(1, true)
         var dynamicRow = bandRow(0)
         verify(dynamicRow !== null)
         compare(dynamicRow.typeText.text, german ? "dynamisch" : "dynamic")
@@ -136,10 +137,10 @@ TestCase {
         // A transponder the data lack is named whole at the window's smallest
         // size.
         compare(window.width, window.minimumWidth)
-        var index = ubListViewModel.index(0, 0)
-        ubListViewModel.setData(index, 99, modelRoles.tp)
-        ubListViewModel.setData(index, 12345, modelRoles.freq)
-        ubModelController.resetDynamicUBs(false)
+        var index = Plan.index(0, 0)
+        Plan.setData(index, 99, modelRoles.tp)
+        Plan.setData(index, 12345, modelRoles.freq)
+        Controller.resetDynamicUBs(false)
         staticRow = bandRow(23)
         compare(staticRow.tpSelectBox.displayText, german ? "99, fehlt in den Daten" : "99, missing in the data")
         verify(!staticRow.tpSelectBox.contentItem.truncated, "the text is cut")
@@ -155,7 +156,7 @@ TestCase {
         mouseMove(staticRow.tpSelectBox, 5, 5)
         tryVerify(function () { return findText(popupLayer(), whole, box) }, 3000, "no tool tip")
         mouseMove(window.mainScreen.mainScreenForm, 5, 5)
-        ubModelController.setStaticUBs(0, true)
+        Controller.setStaticUBs(0, true)
     }
 
     // The file dialog in the interface's language: Qt's texts from Qt's
@@ -179,6 +180,6 @@ TestCase {
     }
 
     function test_serialNumberText() {
-        compare(ubListViewModel.serialNumber, german ? "Kein Gerät gefunden" : "No device found")
+        compare(Device.serialNumber, german ? "Kein Gerät gefunden" : "No device found")
     }
 }
