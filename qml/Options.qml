@@ -67,6 +67,7 @@ OptionsForm {
     // Only while the switch is read: once a setting has gone out the transfer
     // runs to its end.
     cancelShown: Device.cancellable
+    cancelRoom: transferring
     cancelButton.enabled: cancelShown
     cancelButton.onClicked: Device.cancel()
     standByBox.enabled: !Plan.staticUbsAvailable && !transferring

@@ -18,6 +18,9 @@ Item {
     property alias cancelButton: cancelButton
     // Whether "Cancel" stands beside the progress.
     property bool cancelShown: false
+    // Keeps the button's place while a transfer runs, so that the controls
+    // below stay where they are as it comes and goes.
+    property bool cancelRoom: false
     property alias satelliteNoticeLabel: satelliteNoticeLabel
     property alias satelliteNoticeArea: satelliteNoticeArea
     property alias standByBox: standByBox
@@ -200,7 +203,7 @@ Item {
         RowLayout {
             id: statusRow
             Layout.fillWidth: true
-            visible: deviceStatusLabel.text !== "" || cancelShown
+            visible: deviceStatusLabel.text !== "" || cancelRoom || cancelShown
 
             Text {
                 id: deviceStatusLabel
@@ -215,7 +218,8 @@ Item {
             FittingButton {
                 id: cancelButton
                 text: qsTr("Cancel")
-                visible: cancelShown
+                visible: cancelRoom || cancelShown
+                opacity: cancelShown ? 1 : 0
                 Layout.minimumWidth: 90
                 ToolTip.visible: hovered
                 ToolTip.delay: 500

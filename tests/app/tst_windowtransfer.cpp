@@ -30,6 +30,7 @@ struct Look
     qreal contentY = 0;
     QString status;
     bool cancelShown = false;
+    qreal belowY = 0; // where the controls under the progress line are
     int enabledRows = 0;
     int rows = 0;
 };
@@ -99,8 +100,10 @@ private slots:
         QVERIFY(options);
         QObject *status = child(options, "deviceStatusLabel");
         QObject *cancel = child(options, "cancelButton");
+        auto *below = qobject_cast<QQuickItem *>(child(options, "assignStaticButton"));
         QVERIFY(status);
         QVERIFY(cancel);
+        QVERIFY(below);
         program.start();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTRY_VERIFY_WITH_TIMEOUT(!program.controller().fetchingSatellites(), 10000);
@@ -120,7 +123,9 @@ private slots:
             look.busy = program.controller().busy();
             look.contentY = list->property("contentY").toReal();
             look.status = status->property("text").toString();
-            look.cancelShown = cancel->property("visible").toBool() && cancel->property("enabled").toBool();
+            look.cancelShown = cancel->property("visible").toBool() && cancel->property("enabled").toBool()
+                               && cancel->property("opacity").toReal() > 0;
+            look.belowY = below->mapToScene(QPointF()).y();
             for (QQuickItem *row : rowsOf(list)) {
                 ++look.rows;
                 look.enabledRows += row->isEnabled() ? 1 : 0;
@@ -154,6 +159,8 @@ private slots:
         bool cancelShownWhileSending = false;
         for (const Look &look : during) {
             QVERIFY(look.rows > 0);
+            // Cancel comes and goes without moving what lies below it.
+            QCOMPARE(look.belowY, during.first().belowY);
             QCOMPARE(look.enabledRows, 0);
             QVERIFY2(!look.status.isEmpty(), "no progress shown");
             if (look.status.startsWith(QStringLiteral("Reading the switch's plan"))) {
