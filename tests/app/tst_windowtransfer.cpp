@@ -66,11 +66,7 @@ private slots:
     void initTestCase()
     {
         QCoreApplication::setOrganizationDomain(QStringLiteral("fenzo-setup.invalid"));
-        CacheFile::Satelites satelites;
-        QVector<SateliteParams> params;
-        CacheFile::addSatellite(satelites, params, QStringLiteral("Astra 19.2E"), 1, 1, 12, 10714, 19);
-        CacheFile::addSatellite(satelites, params, QStringLiteral("Astra 28.2E"), 2, 21, 10, 11222, 19);
-        QVERIFY(CacheFile::writeCacheFile(dir.path(), satelites, params));
+        QVERIFY(CacheFile::writeTwoSatelliteCache(dir.path()));
     }
 
     void saveOnDeviceKeepsTheWindowAnswering()

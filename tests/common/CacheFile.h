@@ -68,4 +68,15 @@ inline bool writeCacheFile(const QString &cacheDirectory, const Satelites &satel
     return writeCacheFile(cacheDirectory, cacheBytes(satelites, params));
 }
 
+// The two Astra positions a window starts with: twelve transponders at
+// 19.2E, ten at 28.2E.
+inline bool writeTwoSatelliteCache(const QString &cacheDirectory)
+{
+    Satelites satelites;
+    QVector<SateliteParams> params;
+    addSatellite(satelites, params, QStringLiteral("Astra 19.2E"), 1, 1, 12, 10714, 19);
+    addSatellite(satelites, params, QStringLiteral("Astra 28.2E"), 2, 21, 10, 11222, 19);
+    return writeCacheFile(cacheDirectory, satelites, params);
+}
+
 } // namespace CacheFile
