@@ -393,8 +393,11 @@ private slots:
         file.close();
         QVERIFY(startSwitches(1, {"--state", state}));
         BandPlan plan;
-        for (quint32 ub = 24; ub-- > 0;)
-            plan.list << UBRecord{ub, 0, 0, 0, 0, UBRecord::dynamicType, 0, -1};
+        for (quint32 ub = 24; ub-- > 0;) {
+            UBRecord record; // dynamic, on line 0
+            record.ubNumber = ub;
+            plan.list << record;
+        }
         QVERIFY(plan.numberDynamicUBs(true));
         plan.lnb1 = "Astra 19.2E";
         plan.lnb2 = "Hotbird 13.0E";

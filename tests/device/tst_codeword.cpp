@@ -2,6 +2,7 @@
 
 #include "DynamicPlan.h"
 #include "Throws.h"
+#include "UBRecordBuilders.h"
 #include "db/BuiltInSatellites.h"
 #include "device/CodeWord.h"
 #include "model/NoSatelliteData.h"
@@ -17,15 +18,6 @@ Q_DECLARE_METATYPE(UBRecord)
 
 namespace {
 const std::string readError = "Error occured while reading data, please try again";
-
-UBRecord dynamicRecord(quint32 ubNumber, quint32 line)
-{
-    UBRecord record;
-    record.ubNumber = ubNumber;
-    record.line = line;
-    record.freq = slotFrequency(ubNumber);
-    return record;
-}
 
 QStringList dynamicWords(int count)
 {
@@ -92,7 +84,7 @@ void tst_CodeWord::dynamicWorkedExample()
 {
     // UB 5, line 2, R = 7 (the generator gave 6): B = 40, K = 24.
     const CodeWord word =
-        CodeWord::encode(dynamicRecord(5, 2), QString(), QString(), SatelliteCatalogue(), 6);
+        CodeWord::encode(dynamicUB(5, 2), QString(), QString(), SatelliteCatalogue(), 6);
     QCOMPARE(word.value(), 0x18280207u);
     QCOMPARE(word.toText(), QStringLiteral("405275143"));
 
@@ -131,7 +123,7 @@ void tst_CodeWord::staticWorkedExample()
 
 void tst_CodeWord::dynamicWordsDifferButDecodeAlike()
 {
-    const UBRecord record = dynamicRecord(17, 3);
+    const UBRecord record = dynamicUB(17, 3);
     const CodeWord first = CodeWord::encode(record, QString(), QString(), SatelliteCatalogue(), 0);
     const CodeWord second = CodeWord::encode(record, QString(), QString(), SatelliteCatalogue(), 9);
     QVERIFY(first.value() != second.value());
@@ -390,7 +382,7 @@ void tst_CodeWord::configurationCommandRefusesBeforeBuildingLine()
 
 void tst_CodeWord::staticWithoutDatabase()
 {
-    UBRecord record = dynamicRecord(3, 0);
+    UBRecord record = dynamicUB(3, 0);
     record.type = UBRecord::staticType;
     record.tp = 5;
     QVERIFY(throwsType<NoSatelliteData>([&] {
@@ -434,32 +426,13 @@ SharedCatalogue tst_CodeWord::database()
     return std::make_shared<const SatelliteCatalogue>(satelites, params);
 }
 
-namespace {
-UBRecord staticRecord(quint32 ubNumber, quint32 lnb, qint32 tp, quint32 freq)
-{
-    UBRecord record;
-    record.ubNumber = ubNumber;
-    record.type = UBRecord::staticType;
-    record.lnb = lnb;
-    record.tp = tp;
-    record.freq = freq;
-    return record;
-}
-
-UBRecord withPolarisation(UBRecord record, Polarisation polarisation)
-{
-    record.polarisation = polarisation;
-    return record;
-}
-} // namespace
-
 void tst_CodeWord::staticWorkedExampleWithDatabase()
 {
     const auto db = database();
     QVERIFY(db);
     const QString astra = QStringLiteral("Astra 19.2E");
     const CodeWord word =
-        CodeWord::encode(staticRecord(3, 0, 1, 11836), astra, QStringLiteral("Hotbird 13E"), *db, 0);
+        CodeWord::encode(staticUB(3, 0, 1, 11836), astra, QStringLiteral("Hotbird 13E"), *db, 0);
     QCOMPARE(word.toText(), QStringLiteral("2166124547"));
 
     QString lnb1 = QStringLiteral("before");
@@ -481,18 +454,18 @@ void tst_CodeWord::staticRoundTrip_data()
     QTest::addColumn<quint32>("expectedWord");
     // LNB2 (bit 2), vertical, low band: F = 11034 - 9750 - 100 = 1184.
     QTest::newRow("LNB2, vertical, low band")
-        << staticRecord(23, 1, 7, 11034) << (0x82000000u | 23u << 19 | 1184u << 8 | 0x4u);
-    QTest::newRow("LNB2, high band") << staticRecord(0, 1, 8, 12597) << (0x82000000u | 1897u << 8 | 0x5u);
+        << staticUB(23, 1, 7, 11034) << (0x82000000u | 23u << 19 | 1184u << 8 | 0x4u);
+    QTest::newRow("LNB2, high band") << staticUB(0, 1, 8, 12597) << (0x82000000u | 1897u << 8 | 0x5u);
     // Decoded by polarisation and the nearest frequency, not the first row
     // within 4 MHz.
     QTest::newRow("same frequency, other polarisation")
-        << staticRecord(1, 1, 9, 11034) << (0x82000000u | 1u << 19 | 1184u << 8 | 0x6u);
+        << staticUB(1, 1, 9, 11034) << (0x82000000u | 1u << 19 | 1184u << 8 | 0x6u);
     QTest::newRow("2 MHz beside a row of the same polarisation")
-        << staticRecord(2, 1, 10, 11036) << (0x82000000u | 2u << 19 | 1186u << 8 | 0x4u);
-    QTest::newRow("lowest F") << staticRecord(5, 0, 4, 10700) << (0x81000000u | 5u << 19 | 0u << 8 | 0x3u);
+        << staticUB(2, 1, 10, 11036) << (0x82000000u | 2u << 19 | 1186u << 8 | 0x4u);
+    QTest::newRow("lowest F") << staticUB(5, 0, 4, 10700) << (0x81000000u | 5u << 19 | 0u << 8 | 0x3u);
     // A single-band satellite never sets the band bit; satId 127 is the largest.
     QTest::newRow("single band, satId 127")
-        << staticRecord(9, 0, 1, 11000) << (0xFF000000u | 9u << 19 | 1150u << 8 | 0x2u);
+        << staticUB(9, 0, 1, 11000) << (0xFF000000u | 9u << 19 | 1150u << 8 | 0x2u);
 }
 
 void tst_CodeWord::staticRoundTrip()
@@ -522,39 +495,39 @@ void tst_CodeWord::staticRefusedWithReason_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("refusal"); // what the check says without throwing
     QTest::newRow("12750 MHz on the 10600 MHz band")
-        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 3, 12750) << QStringLiteral("2150 MHz")
+        << QStringLiteral("Astra 19.2E") << staticUB(3, 0, 3, 12750) << QStringLiteral("2150 MHz")
         << int(R::FrequencyOutOfRange);
     QTest::newRow("below the oscillator's reach")
-        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 5, 10650) << QStringLiteral("50 MHz")
+        << QStringLiteral("Astra 19.2E") << staticUB(3, 0, 5, 10650) << QStringLiteral("50 MHz")
         << int(R::FrequencyOutOfRange);
-    QTest::newRow("ubNumber 32") << QStringLiteral("Astra 19.2E") << staticRecord(32, 0, 1, 11836)
+    QTest::newRow("ubNumber 32") << QStringLiteral("Astra 19.2E") << staticUB(32, 0, 1, 11836)
                                  << QStringLiteral("UB number 33") << int(R::UbNumberOutOfRange);
-    QTest::newRow("satId 128") << QStringLiteral("Wide id") << staticRecord(3, 0, 1, 11000)
+    QTest::newRow("satId 128") << QStringLiteral("Wide id") << staticUB(3, 0, 1, 11000)
                                << QStringLiteral("Satelite id 128") << int(R::SatIdOutOfRange);
     QTest::newRow("satellite without an id")
-        << QStringLiteral("No id yet") << staticRecord(3, 0, 1, 11000)
+        << QStringLiteral("No id yet") << staticUB(3, 0, 1, 11000)
         << QStringLiteral("UB04 cannot be sent to the device: its satellite has "
                           "no satellite id yet")
         << int(R::SatIdOutOfRange);
     QTest::newRow("satId 128 and its frequency out of reach")
-        << QStringLiteral("Wide id") << staticRecord(3, 0, 2, 13000) << QStringLiteral("Satelite id 128")
+        << QStringLiteral("Wide id") << staticUB(3, 0, 2, 13000) << QStringLiteral("Satelite id 128")
         << int(R::SatIdOutOfRange);
     QTest::newRow("unknown transponder")
-        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 99, 11836)
+        << QStringLiteral("Astra 19.2E") << staticUB(3, 0, 99, 11836)
         << QStringLiteral("Transponder 99 is not among those of Astra 19.2E.") << int(R::TransponderUnknown);
     // The number names another transponder than the plan's frequency and
     // polarisation: it is not sent as that one.
     QTest::newRow("another frequency")
-        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, 1, 11840)
+        << QStringLiteral("Astra 19.2E") << staticUB(3, 0, 1, 11840)
         << QStringLiteral("Transponder 1 is not among those of Astra 19.2E.") << int(R::TransponderUnknown);
     QTest::newRow("another polarisation")
-        << QStringLiteral("Astra 19.2E") << withPolarisation(staticRecord(3, 0, 1, 11836), Polarisation::R)
+        << QStringLiteral("Astra 19.2E") << withPolarisation(staticUB(3, 0, 1, 11836), Polarisation::R)
         << QStringLiteral("Transponder 1 is not among those of Astra 19.2E.") << int(R::TransponderUnknown);
     QTest::newRow("unassigned transponder")
-        << QStringLiteral("Astra 19.2E") << staticRecord(3, 0, -1, 11836)
+        << QStringLiteral("Astra 19.2E") << staticUB(3, 0, -1, 11836)
         << QStringLiteral("is not among those of Astra 19.2E.") << int(R::TransponderUnknown);
     QTest::newRow("unknown satelite")
-        << QStringLiteral("Nowhere 0E") << staticRecord(3, 0, 1, 11836)
+        << QStringLiteral("Nowhere 0E") << staticUB(3, 0, 1, 11836)
         << QStringLiteral("Satelite not found in database") << int(R::SatelliteUnknown);
 }
 
@@ -574,7 +547,7 @@ void tst_CodeWord::staticRefusedWithReason()
         thrownMessage([&] { CodeWord::configurationCommand(list, satelite, lnb2, *db, [] { return 6u; }); });
     QVERIFY2(QString::fromStdString(thrown).contains(message), thrown.c_str());
     // A plan the check passes is sent.
-    list[23 - int(qMin(record.ubNumber, 23u))] = staticRecord(record.ubNumber % 24, 0, 1, 11836);
+    list[23 - int(qMin(record.ubNumber, 23u))] = staticUB(record.ubNumber % 24, 0, 1, 11836);
     QCOMPARE(int(CodeWord::staticRefusal(list[23 - int(qMin(record.ubNumber, 23u))],
                                          QStringLiteral("Astra 19.2E"), lnb2, *db)),
              int(CodeWord::Refusal::None));
@@ -636,9 +609,9 @@ void tst_CodeWord::staticNamesTakenOnlyFromAWholeReply()
     const QList<UBRecord> list = CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, *db);
     QCOMPARE(lnb1, QStringLiteral("Astra 19.2E"));
     QCOMPARE(lnb2, QStringLiteral("Hotbird 13E"));
-    UBRecord astra = staticRecord(3, 0, 1, 11836);
+    UBRecord astra = staticUB(3, 0, 1, 11836);
     astra.polarisation = Polarisation::H;
-    UBRecord hotbird = staticRecord(10, 1, 7, 11034);
+    UBRecord hotbird = staticUB(10, 1, 7, 11034);
     hotbird.polarisation = Polarisation::V;
     QCOMPARE(list.at(23 - 3), astra);
     QCOMPARE(list.at(23 - 10), hotbird);
