@@ -441,8 +441,8 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
     auto connected = std::make_unique<Connected>();
     connected->port = candidate.portName;
     connected->device = std::make_unique<SerialPortHandler>(
-        [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.random,
-        environment.portOpener, environment.deviceRulePath);
+        [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.portOpener,
+        environment.deviceRulePath);
     if (!lookOnce(*connected->device)) {
         // The window's words for a port that cannot be used.
         if (problem)

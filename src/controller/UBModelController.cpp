@@ -76,8 +76,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     lists = new TransponderLists(satellites->catalogue(), this, satellites->ownTransponders());
 
     serialPortHandler = std::make_unique<SerialPortHandler>(
-        environment.portLister, environment.random, environment.portOpener,
-        environment.deviceRulePath, environment.searchIntervalMs);
+        environment.portLister, environment.portOpener, environment.deviceRulePath,
+        environment.searchIntervalMs);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, status,
             [this] { status->setPortProblem(serialPortHandler->portProblem()); });
     status->setPortProblem(serialPortHandler->portProblem());

@@ -2,6 +2,7 @@
 
 #include "db/SatelliteSource.h"
 #include "db/ServerSettings.h"
+#include "device/DeviceTransfers.h"
 #include "device/SerialPortHandler.h"
 
 #include <QString>
@@ -18,7 +19,7 @@ struct Environment
     QString cacheDirectory;
     SatelliteSource::Clock clock = &QDateTime::currentDateTime;
     SerialPortHandler::PortLister portLister = &SerialPortHandler::systemPorts;
-    SerialPortHandler::RandomSource random;
+    DeviceTransfers::RandomSource random;
     // Where "Save on device" keeps the switch's earlier plans; empty:
     // "backups" in the per-user application data directory.
     QString backupDirectory;

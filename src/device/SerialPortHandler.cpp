@@ -2,13 +2,11 @@
 
 #include "io/LogCategories.h"
 
-#include <QDateTime>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
-#include <cstdlib>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -75,16 +73,12 @@ QString SerialPortHandler::defaultDeviceRulePath()
     return QStringLiteral(FENZO_DEVICE_RULE_PATH);
 }
 
-SerialPortHandler::SerialPortHandler(PortLister portLister, RandomSource random, PortOpener opener,
-                                     QString deviceRulePath, int searchIntervalMs)
-    : portLister(std::move(portLister)), random(std::move(random)), opener(std::move(opener)),
+SerialPortHandler::SerialPortHandler(PortLister portLister, PortOpener opener, QString deviceRulePath,
+                                     int searchIntervalMs)
+    : portLister(std::move(portLister)), opener(std::move(opener)),
       deviceRulePath(std::move(deviceRulePath)), searchIntervalMs(searchIntervalMs)
 {
     connect(&searchTimer, &QTimer::timeout, this, &SerialPortHandler::searchForAvailableDevices);
-    if (!this->random) {
-        std::srand(unsigned(QDateTime::currentSecsSinceEpoch()));
-        this->random = [] { return quint32(std::rand()); };
-    }
 }
 
 SerialPortHandler::~SerialPortHandler()

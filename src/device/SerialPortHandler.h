@@ -44,7 +44,6 @@ class SerialPortHandler : public QObject
 
 public:
     using PortLister = std::function<QList<SerialPortCandidate>()>;
-    using RandomSource = std::function<quint32()>;
 
     // Why a port could not be opened, as far as the user can act on it.
     enum class OpenFailure
@@ -68,8 +67,7 @@ public:
     // The device rule the package installs so that users may open the switch.
     static QString defaultDeviceRulePath();
 
-    explicit SerialPortHandler(PortLister portLister = &systemPorts,
-                               RandomSource random = RandomSource(), PortOpener opener = &openSystemPort,
+    explicit SerialPortHandler(PortLister portLister = &systemPorts, PortOpener opener = &openSystemPort,
                                QString deviceRulePath = defaultDeviceRulePath(),
                                int searchIntervalMs = defaultSearchIntervalMs);
     ~SerialPortHandler() override;
@@ -142,7 +140,6 @@ private:
     // Replies owed on the line being identified (none: it was just opened).
     int identificationOwed = 0;
     PortLister portLister;
-    RandomSource random;
     PortOpener opener;
     QString deviceRulePath;
     int searchIntervalMs;

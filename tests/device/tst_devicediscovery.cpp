@@ -74,7 +74,7 @@ void tst_DeviceDiscovery::foundWithinFirstTickAfterPlugIn()
 
     QList<SerialPortCandidate> plugged;
     SerialPortHandler handler(
-        [&plugged] { return plugged; }, {}, &SerialPortHandler::openSystemPort,
+        [&plugged] { return plugged; }, &SerialPortHandler::openSystemPort,
         SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     DeviceStatus shown;
     connect(&handler, &SerialPortHandler::deviceFound, &shown, &DeviceStatus::deviceFound);
@@ -118,7 +118,7 @@ void tst_DeviceDiscovery::otherPortsAreSkipped()
                                            {noIds.link(), 0, 0},
                                            {device.link(), switchVendor, switchProduct}};
     SerialPortHandler handler(
-        [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        [ports] { return ports; }, &SerialPortHandler::openSystemPort,
         SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();
@@ -143,7 +143,7 @@ void tst_DeviceDiscovery::firstPortBusy()
     const QList<SerialPortCandidate> ports{{busy.link(), switchVendor, switchProduct},
                                            {free.link(), switchVendor, switchProduct}};
     SerialPortHandler handler(
-        [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        [ports] { return ports; }, &SerialPortHandler::openSystemPort,
         SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();
@@ -186,7 +186,7 @@ void tst_DeviceDiscovery::unidentifiedPortsDoNotStopTheSearch()
     ports << SerialPortCandidate{good.link(), switchVendor, switchProduct};
 
     SerialPortHandler handler(
-        [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        [ports] { return ports; }, &SerialPortHandler::openSystemPort,
         SerialPortHandler::defaultDeviceRulePath(), firstTickMs);
     record(handler);
     clock.start();

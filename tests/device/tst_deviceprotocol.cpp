@@ -136,7 +136,7 @@ void tst_DeviceProtocol::initTestCase()
         QVERIFY2(device.sim->start(), qPrintable(setup.first + device.sim->errors()));
         const QList<SerialPortCandidate> ports{{device.sim->link(), switchVendor, switchProduct}};
         device.handler = std::make_unique<SerialPortHandler>(
-            [ports] { return ports; }, SerialPortHandler::RandomSource(), &SerialPortHandler::openSystemPort,
+            [ports] { return ports; }, &SerialPortHandler::openSystemPort,
             SerialPortHandler::defaultDeviceRulePath(), searchTickMs);
         device.probe = std::make_unique<LineProbe>(*device.handler);
         device.found = std::make_unique<QSignalSpy>(device.handler.get(), &SerialPortHandler::deviceFound);

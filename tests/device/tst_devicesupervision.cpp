@@ -64,7 +64,7 @@ void tst_DeviceSupervision::notIdentifiedEveryTick()
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
     const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
     SerialPortHandler handler(
-        [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+        [ports] { return ports; }, &SerialPortHandler::openSystemPort,
         SerialPortHandler::defaultDeviceRulePath(), tickMs);
     QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
     QVERIFY(found.isValid());
@@ -95,7 +95,7 @@ void tst_DeviceSupervision::unplugWhileIdle()
                            ? QList<SerialPortCandidate>{{link, switchVendor, switchProduct}}
                            : QList<SerialPortCandidate>{};
             },
-            {}, &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), tickMs);
+            &SerialPortHandler::openSystemPort, SerialPortHandler::defaultDeviceRulePath(), tickMs);
         QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
         QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);
         QVERIFY(found.isValid());
@@ -142,7 +142,7 @@ void tst_DeviceSupervision::unplugDuringReply()
         // The search after the unplug comes well after the quiet wait below.
         const int quietTickMs = 1000;
         SerialPortHandler handler(
-            [ports] { return ports; }, {}, &SerialPortHandler::openSystemPort,
+            [ports] { return ports; }, &SerialPortHandler::openSystemPort,
             SerialPortHandler::defaultDeviceRulePath(), quietTickMs);
         QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
         QSignalSpy missing(&handler, &SerialPortHandler::deviceMissing);

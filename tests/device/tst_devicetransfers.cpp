@@ -49,7 +49,7 @@ class DeviceTransfersTest : public QObject
     QStringList messages; // "error: …" and "warning: …" in order
     QStringList deviceEvents; // "found …" and "missing …" with the model's serial number then
     // Handed to the controller, which draws from it for each dynamic code word.
-    SerialPortHandler::RandomSource random;
+    DeviceTransfers::RandomSource random;
     QString backupDirectory;
     QString backupOverride;
     QString databaseName = QStringLiteral("satellites");

@@ -75,7 +75,7 @@ private slots:
         const QString rule =
             dir.filePath(ruleInstalled ? QStringLiteral("installed.rules") : QStringLiteral("missing.rules"));
         SerialPortHandler handler(
-            [&ports] { return ports; }, {}, opener, rule);
+            [&ports] { return ports; }, opener, rule);
         QSignalSpy changed(&handler, &SerialPortHandler::portProblemChanged);
         QVERIFY(changed.isValid());
 
@@ -109,7 +109,7 @@ private slots:
         };
         const QList<SerialPortCandidate> ports{{sim.link(), switchVendor, switchProduct}};
         SerialPortHandler handler(
-            [&ports] { return ports; }, {}, opener);
+            [&ports] { return ports; }, opener);
         QSignalSpy found(&handler, &SerialPortHandler::deviceFound);
         search(handler);
         QVERIFY(handler.portProblem().contains(QLatin1String("in use")));
