@@ -33,14 +33,9 @@ QString DeviceTransfers::progress() const
     return runner.running() ? runner.running()->progress() : QString();
 }
 
-SharedCatalogue DeviceTransfers::orEmpty(const SharedCatalogue &data)
-{
-    return data ? data : std::make_shared<const SatelliteCatalogue>();
-}
-
 void DeviceTransfers::readPlan(const QString &lnb1, const QString &lnb2, const SharedCatalogue &data)
 {
-    runner.run(std::make_unique<ReadPlanOperation>(lnb1, lnb2, orEmpty(data)));
+    runner.run(std::make_unique<ReadPlanOperation>(lnb1, lnb2, data));
 }
 
 QString DeviceTransfers::notStoredMessage()
@@ -48,9 +43,11 @@ QString DeviceTransfers::notStoredMessage()
     return tr("The switch's plan could not be backed up, so nothing was stored: %1");
 }
 
-QVector<CodeWord> DeviceTransfers::wordsOf(const BandPlan &plan, const SatelliteCatalogue &data) const
+QVector<CodeWord> DeviceTransfers::wordsOf(const BandPlan &plan, const SharedCatalogue &data) const
 {
-    const PlanWords words = PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, data, random);
+    // No data: only dynamic UBs can be encoded.
+    const SatelliteCatalogue none;
+    const PlanWords words = PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, data ? *data : none, random);
     if (!words.sendable())
         throw std::runtime_error(words.message().toStdString());
     return words.words();
@@ -65,21 +62,19 @@ void DeviceTransfers::sendWords(SendPlanOperation::Plan words, bool store, const
 
 void DeviceTransfers::send(const BandPlan &plan, const SharedCatalogue &data)
 {
-    const SharedCatalogue snapshot = orEmpty(data);
     // Every word first: a refused UB must not leave the switch with new
     // options and its old UBs.
-    SendPlanOperation::Plan words{plan.lteFilter,           plan.standBy, plan.terrestrialPatchActive,
-                                  wordsOf(plan, *snapshot), plan.lnb1,    plan.lnb2};
-    sendWords(std::move(words), false, snapshot,
+    SendPlanOperation::Plan words{plan.lteFilter,       plan.standBy, plan.terrestrialPatchActive,
+                                  wordsOf(plan, data), plan.lnb1,    plan.lnb2};
+    sendWords(std::move(words), false, data,
               tr("The switch's plan could not be backed up, so nothing was sent: %1"));
 }
 
 void DeviceTransfers::store(const BandPlan &plan, const SharedCatalogue &data)
 {
-    const SharedCatalogue snapshot = orEmpty(data);
-    SendPlanOperation::Plan words{plan.lteFilter,           plan.standBy, plan.terrestrialPatchActive,
-                                  wordsOf(plan, *snapshot), plan.lnb1,    plan.lnb2};
-    sendWords(std::move(words), true, snapshot, notStoredMessage());
+    SendPlanOperation::Plan words{plan.lteFilter,       plan.standBy, plan.terrestrialPatchActive,
+                                  wordsOf(plan, data), plan.lnb1,    plan.lnb2};
+    sendWords(std::move(words), true, data, notStoredMessage());
 }
 
 void DeviceTransfers::restore(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2,
@@ -96,7 +91,7 @@ void DeviceTransfers::restore(const DeviceReplies &replies, const QString &lnb1,
                                  words.words(),
                                  lnb1,
                                  lnb2};
-    sendWords(std::move(plan), true, orEmpty(data), notStoredMessage());
+    sendWords(std::move(plan), true, data, notStoredMessage());
 }
 
 void DeviceTransfers::ended(DeviceOperation *operation)

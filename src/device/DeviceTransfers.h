@@ -101,11 +101,10 @@ signals:
 
 private:
     // The plan's words, or a throw naming every UB that cannot be sent.
-    QVector<CodeWord> wordsOf(const BandPlan &plan, const SatelliteCatalogue &data) const;
+    QVector<CodeWord> wordsOf(const BandPlan &plan, const SharedCatalogue &data) const;
     void sendWords(SendPlanOperation::Plan words, bool store, const SharedCatalogue &data,
                    const QString &failure);
     void ended(DeviceOperation *operation);
-    static SharedCatalogue orEmpty(const SharedCatalogue &data);
     static QString notStoredMessage();
 
     SerialPortHandler &device;

@@ -12,6 +12,7 @@ class ReadPlanOperation : public DeviceOperation
     Q_OBJECT
 
 public:
+    // Null `data`: none, as an empty set.
     ReadPlanOperation(QString lnb1, QString lnb2, SharedCatalogue data, QObject *parent = nullptr);
 
     // The plan read; valid once the operation is Done.

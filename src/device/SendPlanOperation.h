@@ -29,7 +29,8 @@ public:
     };
 
     // `failure` takes the reason why the switch's plan could not be backed
-    // up as %1. `serialNumber` names the backup's folder.
+    // up as %1. `serialNumber` names the backup's folder. Null `data`: none,
+    // as an empty set.
     SendPlanOperation(Plan plan, bool store, SharedCatalogue data, PlanBackup backup, QString serialNumber,
                       QString failure, QObject *parent = nullptr);
 
