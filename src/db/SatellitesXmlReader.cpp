@@ -13,6 +13,25 @@ qint64 attributeNumber(const QXmlStreamAttributes &attributes, const char *name,
 {
     return attributes.value(QLatin1String(name)).toString().trimmed().toLongLong(ok);
 }
+
+// A file may declare an encoding (UTF-7, say) that gives half of a surrogate
+// pair. No file written in UTF-8 can hold one, so the satellite's name would
+// change on its way to the cache: such halves go.
+QString withoutHalfPairs(const QString &text)
+{
+    QString whole;
+    whole.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar unit = text.at(i);
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            whole += unit;
+            whole += text.at(++i);
+        } else if (!unit.isSurrogate()) {
+            whole += unit;
+        }
+    }
+    return whole;
+}
 } // namespace
 
 bool SatellitesXmlReader::looksLikeXml(const QByteArray &text)
@@ -31,7 +50,7 @@ QString SatellitesXmlReader::spacecraftName(const QString &name, int tenths)
         "\\(\\s*\\d+(?:[.,]\\d+)?\\s*°?\\s*[EW]\\s*\\)|^\\s*\\d+(?:[.,]\\d+)?\\s*°?\\s*[EW]\\b|"
         "\\s\\d+[.,]\\d+\\s*°?\\s*[EW]\\s*$"));
     static const QRegularExpression control(QStringLiteral("[\\x00-\\x1f\\x7f]"));
-    const QString rest = QString(name).remove(where).remove(control).simplified();
+    const QString rest = withoutHalfPairs(QString(name).remove(where).remove(control)).simplified();
     const QString position = OrbitalPositions::positionText(tenths);
     return rest.isEmpty() ? position : rest + QLatin1Char(' ') + position;
 }

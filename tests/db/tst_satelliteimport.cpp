@@ -124,6 +124,13 @@ private slots:
         QTest::newRow("after") << "Thor 5/6/7 0.8W" << -8 << "Thor 5/6/7 0.8W";
         QTest::newRow("west in a name") << "Eutelsat 7 West A" << -73 << "Eutelsat 7 West A 7.3W";
         QTest::newRow("none") << "" << 0 << "0.0E";
+        // As a file declared UTF-7 gives them: a half pair cannot be cached.
+        QTest::newRow("half a surrogate pair")
+            << QStringLiteral("Astra%1 1KR").arg(QChar(0xDADA)) << 192 << "Astra 1KR 19.2E";
+        QTest::newRow("a high half at the end") << QStringLiteral("Astra%1").arg(QChar(0xD83D)) << 192
+                                                << "Astra 19.2E";
+        QTest::newRow("a whole pair stays") << QString::fromUtf8(u8"Sat \U0001F6F0") << 192
+                                            << QString::fromUtf8(u8"Sat \U0001F6F0 19.2E");
     }
     void spacecraftNameFromTheXml()
     {
