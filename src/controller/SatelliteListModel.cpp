@@ -16,7 +16,7 @@ bool SatelliteListModel::dynamicOnly(const QString &name) const
 
 QString SatelliteListModel::label(const QString &name) const
 {
-    return dynamicOnly(name) ? name + QLatin1Char(' ') + SwitchSatellites::dynamicOnlyMark() : name;
+    return dynamicOnly(name) ? SwitchSatellites::withDynamicOnlyMark(name) : name;
 }
 
 QVariant SatelliteListModel::data(const QModelIndex &index, int role) const

@@ -50,7 +50,7 @@ QString TransponderListModel::text(int index) const
     const Entry &entry = entries.at(index - 1);
     const QString text = UBRecord::twoDigits(quint32(entry.transponder)) + QStringLiteral(", ") +
                          QString::number(entry.frequency) + QStringLiteral(" MHz ") + entry.polarisation.letter();
-    return entry.own ? text + QLatin1Char(' ') + OwnTransponders::ownMark() : text;
+    return entry.own ? OwnTransponders::withOwnMark(text) : text;
 }
 
 int TransponderListModel::rowCount(const QModelIndex &parent) const

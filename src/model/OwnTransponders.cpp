@@ -21,7 +21,12 @@ constexpr quint32 bandEdge = 11700;
 
 QString OwnTransponders::ownMark()
 {
-    return tr("own");
+    return tr("(own)");
+}
+
+QString OwnTransponders::withOwnMark(const QString &text)
+{
+    return tr("%1 (own)").arg(text);
 }
 
 bool OwnTransponders::sameTransponder(quint32 frequency, Polarisation polarisation, const TransponderItem &item)

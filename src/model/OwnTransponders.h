@@ -61,8 +61,10 @@ public:
     // Whether the satellite's row is one of these.
     bool isOwn(const QString &satellite, const TransponderItem &item) const;
 
-    // "11900 H own": how lists and printouts mark one.
+    // "(own)": the mark as a column of its own, as the tool lists it.
     static QString ownMark();
+    // "11900 H (own)": how lists and printouts mark one after its text.
+    static QString withOwnMark(const QString &text);
 
     bool operator==(const OwnTransponders &o) const { return list == o.list; }
 

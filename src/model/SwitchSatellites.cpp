@@ -61,3 +61,8 @@ QString SwitchSatellites::dynamicOnlyMark()
 {
     return QCoreApplication::translate("SwitchSatellites", "(dynamic UBs only)");
 }
+
+QString SwitchSatellites::withDynamicOnlyMark(const QString &name)
+{
+    return QCoreApplication::translate("SwitchSatellites", "%1 (dynamic UBs only)").arg(name);
+}

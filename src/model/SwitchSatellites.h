@@ -33,4 +33,6 @@ public:
     static QString staticRefusal(const QList<quint32> &ubNumbers, const QString &satellite);
     // The mark of such a satellite in lists: "(dynamic UBs only)".
     static QString dynamicOnlyMark();
+    // A satellite's name with that mark, as lists show it.
+    static QString withDynamicOnlyMark(const QString &name);
 };

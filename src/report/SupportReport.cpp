@@ -105,7 +105,7 @@ QStringList SupportReport::planLines(const BandPlan &plan, const OwnTransponders
             item.frequency = ub.freq;
             item.polarisation = ub.polarisation;
             if (own.isOwn(satellite, item))
-                lines.last() += QLatin1Char(' ') + OwnTransponders::ownMark();
+                lines.last() = OwnTransponders::withOwnMark(lines.last());
         }
         else
             lines << tr("%1: dynamic, line %2, local UB %3").arg(name).arg(ub.line + 1).arg(ub.localUB + 1);

@@ -12,11 +12,11 @@
 #include <functional>
 
 namespace {
-// "L" or, for a transponder the user entered by hand, "L own".
+// "L" or, for a transponder the user entered by hand, "L (own)".
 QString polarisationText(const SheetContent::Slot &slot)
 {
     const QString letter = slot.polarisation.letter();
-    return slot.own ? letter + QLatin1Char(' ') + OwnTransponders::ownMark() : letter;
+    return slot.own ? OwnTransponders::withOwnMark(letter) : letter;
 }
 
 constexpr qreal axisLeft = 40;

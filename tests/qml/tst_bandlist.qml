@@ -308,8 +308,8 @@ Item {
             compare(field(23, freqRole), 12500)
             compare(field(23, tpRole), 15)
             list = rowItem(23).transponderList
-            compare(list.text(list.indexOf(15)), "15, 12500 MHz L own")
-            compare(rowItem(23).tpSelectBox.currentText, "15, 12500 MHz L own")
+            compare(list.text(list.indexOf(15)), "15, 12500 MHz L (own)")
+            compare(rowItem(23).tpSelectBox.currentText, "15, 12500 MHz L (own)")
             // The keys of the next cases go to the list's window again.
             var window = dialog.transientParent
             window.requestActivate()

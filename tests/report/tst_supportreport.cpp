@@ -61,7 +61,7 @@ private slots:
         marked.plan.lnb2 = QStringLiteral("Hotbird 13.0E");
         marked.plan.list[0].polarisation = Polarisation::V;
         QVERIFY(marked.own.add({QStringLiteral("Hotbird 13.0E"), 10722, Polarisation::V}));
-        QVERIFY(SupportReport::text(marked).contains("UB01: static, LNB2, transponder 7 (10722 MHz) own\n"));
+        QVERIFY(SupportReport::text(marked).contains("UB01: static, LNB2, transponder 7 (10722 MHz) (own)\n"));
         marked.plan.list[0].polarisation = Polarisation::H;
         QVERIFY(SupportReport::text(marked).contains("UB01: static, LNB2, transponder 7 (10722 MHz)\n"));
     }
