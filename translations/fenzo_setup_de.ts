@@ -79,10 +79,6 @@
         <translation>Anwendungsdaten sind älter als einen Monat. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server); jeder Befehl lädt die Daten neu herunter.</translation>
     </message>
     <message>
-        <source>No satellite data from the server %1:%2: %3</source>
-        <translation>Keine Satellitendaten vom Server %1:%2: %3</translation>
-    </message>
-    <message>
         <source>Transponders not in the satellite data: %1.</source>
         <translation>Transponder nicht in den Satellitendaten: %1.</translation>
     </message>
@@ -138,6 +134,9 @@ Commands:
   satellites                    where the satellite data come from, then one
                                 line per satellite: name, id, number of
                                 transponders
+  satellites NAME               one line per transponder of that satellite:
+                                number, frequency, polarisation, and &quot;(own)&quot;
+                                for an own transponder
   satellites --import PATH      imports satellite data (a receiver&apos;s
                                 satellites.xml, a dvb-s scan table or a
                                 folder of them), then lists as above
@@ -189,6 +188,9 @@ Befehle:
   satellites                    woher die Satellitendaten stammen, dann eine
                                 Zeile je Satellit: Name, ID, Zahl der
                                 Transponder
+  satellites NAME               eine Zeile je Transponder dieses Satelliten:
+                                Nummer, Frequenz, Polarisation und „(eigener)&quot;
+                                für einen eigenen Transponder
   satellites --import PFAD      importiert Satellitendaten (eine
                                 satellites.xml eines Receivers, eine
                                 dvb-s-Scan-Tabelle oder einen Ordner davon),
@@ -213,6 +215,10 @@ Befehle:
 Ohne --port wird der einzige gefundene Multischalter benutzt.
 Rückgabewert 2: Fehler.
 </translation>
+    </message>
+    <message>
+        <source>The satellite data hold no satellite named %1. &quot;fenzo_cli satellites&quot; lists them.</source>
+        <translation>Die Satellitendaten enthalten keinen Satelliten namens %1. „fenzo_cli satellites&quot; listet sie auf.</translation>
     </message>
 </context>
 <context>
@@ -783,10 +789,6 @@ Satellitendaten hinzugefügt):
         <translation>Der Transponder ist doppelt aufgeführt.</translation>
     </message>
     <message>
-        <source>own</source>
-        <translation>eigener</translation>
-    </message>
-    <message>
         <source>The satellite&apos;s name is empty, too long or holds control characters.</source>
         <translation>Der Name des Satelliten ist leer, zu lang oder enthält Steuerzeichen.</translation>
     </message>
@@ -829,6 +831,14 @@ Satellitendaten hinzugefügt):
     <message>
         <source>There are %1 own transponders already.</source>
         <translation>Es gibt bereits %1 eigene Transponder.</translation>
+    </message>
+    <message>
+        <source>(own)</source>
+        <translation>(eigener)</translation>
+    </message>
+    <message>
+        <source>%1 (own)</source>
+        <translation>%1 (eigener)</translation>
     </message>
 </context>
 <context>
@@ -1121,12 +1131,21 @@ Satellitendaten hinzugefügt):
         <translation>Offline-Daten vom %1</translation>
     </message>
     <message>
-        <source>built in, dtv-scan-tables of %1</source>
-        <translation>eingebaut, dtv-scan-tables vom %1</translation>
-    </message>
-    <message>
         <source>imported from %1, %2</source>
         <translation>importiert aus %1, %2</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <extracomment>The form of a date in the program&apos;s texts (QDate::toString): in German &quot;dd.MM.yyyy&quot;.</extracomment>
+        <translation>dd.MM.yyyy</translation>
+    </message>
+    <message>
+        <source>No satellite data from the server %1:%2: %3</source>
+        <translation>Keine Satellitendaten vom Server %1:%2: %3</translation>
+    </message>
+    <message>
+        <source>built in, as of %1</source>
+        <translation>eingebaut, Stand %1</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1652,10 @@ Satellitendaten hinzugefügt):
     <message>
         <source>(dynamic UBs only)</source>
         <translation>(nur dynamische UBs)</translation>
+    </message>
+    <message>
+        <source>%1 (dynamic UBs only)</source>
+        <translation>%1 (nur dynamische UBs)</translation>
     </message>
 </context>
 <context>

@@ -79,10 +79,6 @@
         <translation>Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.</translation>
     </message>
     <message>
-        <source>No satellite data from the server %1:%2: %3</source>
-        <translation>No satellite data from the server %1:%2: %3</translation>
-    </message>
-    <message>
         <source>Transponders not in the satellite data: %1.</source>
         <translation>Transponders not in the satellite data: %1.</translation>
     </message>
@@ -138,6 +134,9 @@ Commands:
   satellites                    where the satellite data come from, then one
                                 line per satellite: name, id, number of
                                 transponders
+  satellites NAME               one line per transponder of that satellite:
+                                number, frequency, polarisation, and &quot;(own)&quot;
+                                for an own transponder
   satellites --import PATH      imports satellite data (a receiver&apos;s
                                 satellites.xml, a dvb-s scan table or a
                                 folder of them), then lists as above
@@ -181,6 +180,9 @@ Commands:
   satellites                    where the satellite data come from, then one
                                 line per satellite: name, id, number of
                                 transponders
+  satellites NAME               one line per transponder of that satellite:
+                                number, frequency, polarisation, and &quot;(own)&quot;
+                                for an own transponder
   satellites --import PATH      imports satellite data (a receiver&apos;s
                                 satellites.xml, a dvb-s scan table or a
                                 folder of them), then lists as above
@@ -201,6 +203,10 @@ Commands:
 
 Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </translation>
+    </message>
+    <message>
+        <source>The satellite data hold no satellite named %1. &quot;fenzo_cli satellites&quot; lists them.</source>
+        <translation>The satellite data hold no satellite named %1. &quot;fenzo_cli satellites&quot; lists them.</translation>
     </message>
 </context>
 <context>
@@ -769,10 +775,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>The transponder is listed twice.</translation>
     </message>
     <message>
-        <source>own</source>
-        <translation>own</translation>
-    </message>
-    <message>
         <source>The satellite&apos;s name is empty, too long or holds control characters.</source>
         <translation>The satellite&apos;s name is empty, too long or holds control characters.</translation>
     </message>
@@ -815,6 +817,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>There are %1 own transponders already.</source>
         <translation>There are %1 own transponders already.</translation>
+    </message>
+    <message>
+        <source>(own)</source>
+        <translation>(own)</translation>
+    </message>
+    <message>
+        <source>%1 (own)</source>
+        <translation>%1 (own)</translation>
     </message>
 </context>
 <context>
@@ -1107,12 +1117,21 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>offline cache of %1</translation>
     </message>
     <message>
-        <source>built in, dtv-scan-tables of %1</source>
-        <translation>built in, dtv-scan-tables of %1</translation>
-    </message>
-    <message>
         <source>imported from %1, %2</source>
         <translation>imported from %1, %2</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <extracomment>The form of a date in the program&apos;s texts (QDate::toString): in German &quot;dd.MM.yyyy&quot;.</extracomment>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>No satellite data from the server %1:%2: %3</source>
+        <translation>No satellite data from the server %1:%2: %3</translation>
+    </message>
+    <message>
+        <source>built in, as of %1</source>
+        <translation>built in, as of %1</translation>
     </message>
 </context>
 <context>
@@ -1619,6 +1638,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>(dynamic UBs only)</source>
         <translation>(dynamic UBs only)</translation>
+    </message>
+    <message>
+        <source>%1 (dynamic UBs only)</source>
+        <translation>%1 (dynamic UBs only)</translation>
     </message>
 </context>
 <context>

@@ -182,8 +182,12 @@ int CommandLineTool::run(const QStringList &arguments)
         return wants(a.reset || a.files.isEmpty() ? 0 : 1) ? server(a) : int(Failure);
     if (a.command == QLatin1String("sheet"))
         return wants(2) ? sheet(a) : int(Failure);
+    if (a.command == QLatin1String("satellites") && a.importGiven)
+        return wants(0) ? importSatellites(a.import) : int(Failure);
+    if (a.command == QLatin1String("satellites") && a.files.size() == 1)
+        return listTransponders(a.files.constFirst());
     if (a.command == QLatin1String("satellites"))
-        return wants(0) ? (a.importGiven ? importSatellites(a.import) : listSatellites()) : int(Failure);
+        return wants(0) ? listSatellites() : int(Failure);
     if (a.command == QLatin1String("transponder"))
         return transponder(a.files);
     if (a.command == QLatin1String("report"))
@@ -220,6 +224,9 @@ int CommandLineTool::help()
               "  satellites                    where the satellite data come from, then one\n"
               "                                line per satellite: name, id, number of\n"
               "                                transponders\n"
+              "  satellites NAME               one line per transponder of that satellite:\n"
+              "                                number, frequency, polarisation, and \"(own)\"\n"
+              "                                for an own transponder\n"
               "  satellites --import PATH      imports satellite data (a receiver's\n"
               "                                satellites.xml, a dvb-s scan table or a\n"
               "                                folder of them), then lists as above\n"
@@ -311,7 +318,7 @@ int CommandLineTool::listSatellites()
     if (!loadSatelliteData())
         return Failure;
     // Whoever has just set a server wants to know why its data are not used.
-    const QString serverFailure = serverFailureLine();
+    const QString serverFailure = satellites->serverFailureText();
     if (!serverFailure.isEmpty())
         err << serverFailure << '\n' << Qt::flush;
     out << printable(satellites->originText());
@@ -326,6 +333,27 @@ int CommandLineTool::listSatellites()
         out << printable(name) << '\t' << (params ? params->satId : 0u) << '\t' << data->transponders(name).size();
         if (!SwitchSatellites::canCarry(*data, name))
             out << '\t' << SwitchSatellites::dynamicOnlyMark();
+        out << '\n';
+    }
+    out << Qt::flush;
+    return Success;
+}
+
+int CommandLineTool::listTransponders(const QString &name)
+{
+    if (!loadSatelliteData())
+        return Failure;
+    const SharedCatalogue data = satellites->catalogue();
+    if (!data->findSatelite(name)) {
+        fail(tr("The satellite data hold no satellite named %1. \"fenzo_cli satellites\" lists them.")
+                 .arg(printable(name)));
+        return Failure;
+    }
+    const OwnTransponders &own = satellites->ownTransponders();
+    for (const TransponderItem &item : data->transponders(name)) {
+        out << item.transponder << '\t' << item.frequency << '\t' << item.polarisation.letter();
+        if (own.isOwn(name, item))
+            out << '\t' << OwnTransponders::ownMark();
         out << '\n';
     }
     out << Qt::flush;
@@ -854,15 +882,6 @@ void CommandLineTool::noteNumbering(const BandPlan &read)
         fail(numbering);
 }
 
-QString CommandLineTool::serverFailureLine() const
-{
-    if (satellites->source() == SatelliteSource::Source::Server || satellites->failureReason().isEmpty())
-        return QString();
-    const SatelliteSource::Connection &c = satellites->connectionSettings();
-    return tr("No satellite data from the server %1:%2: %3")
-        .arg(c.hostName, QString::number(ServerSettings::portOf(c)),
-             satellites->failureReason());
-}
 
 QStringList CommandLineTool::satelliteDataLines() const
 {
@@ -873,7 +892,7 @@ QStringList CommandLineTool::satelliteDataLines() const
         lines << satellites->originText();
     if (satellites->source() == SatelliteSource::Source::Server)
         lines << satellites->dataDate().toString(Qt::ISODate);
-    const QString serverFailure = serverFailureLine();
+    const QString serverFailure = satellites->serverFailureText();
     if (!serverFailure.isEmpty())
         lines << serverFailure;
     const QString numbering = numberingNote();

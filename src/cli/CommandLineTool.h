@@ -77,6 +77,8 @@ private:
     int storeEach(const Arguments &arguments);
     int sheet(const Arguments &arguments);
     int listSatellites();
+    // "satellites NAME": the transponders a plan can use on that satellite.
+    int listTransponders(const QString &name);
     int importSatellites(const QString &path);
     int server(const Arguments &arguments);
     int report(const Arguments &arguments);
@@ -129,9 +131,6 @@ private:
     // Runs `step`; an exception fails the command with its message. Says
     // whether the step ran through.
     bool attempt(const std::function<void()> &step);
-    // Why the server set gave no data, when the data in use are not its;
-    // empty otherwise.
-    QString serverFailureLine() const;
 
     QTextStream &out;
     QTextStream &err;

@@ -35,7 +35,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
       dbConnectionMessage(databaseMissingMessage()), idTable(BuiltInSatellites::idTable()),
-      serverSettingsFile(environment.serverSettingsFile), output(std::move(output))
+      serverSettingsFile(environment.serverSettingsFile), serverChosen(environment.serverChosen),
+      output(std::move(output))
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
@@ -162,9 +163,15 @@ void UBModelController::takeDownload(const SatelliteSource::Download &result)
     QString missing;
     if (changed)
         missing = fitPlanToData();
-    if (changed || satellites->source() != sourceBefore)
+    // Named now: the server set may change before the summary is read.
+    const QString failure = satellites->serverFailureText();
+    if (changed || satellites->source() != sourceBefore || failure != serverFailure) {
+        serverFailure = failure;
         emit satelliteDataSummaryChanged();
-    if (!result.complete)
+    }
+    // Nobody who named no server wants to hear first that it is missing:
+    // the summary and the support report tell it then.
+    if (!result.complete && serverChosen)
         setNotice(tr("Satellite data: %1; no server: %2").arg(sourceText(), result.reason));
     else if (changed && hadData)
         setNotice(tr("Satellite data: new data loaded (%1).").arg(sourceText()) + missing);
@@ -192,6 +199,11 @@ QString UBModelController::satelliteDataSummary() const
 {
     if (!satellites->hasData())
         return tr("No satellite data");
+    return serverFailure.isEmpty() ? dataSummary() : dataSummary() + QLatin1Char('\n') + serverFailure;
+}
+
+QString UBModelController::dataSummary() const
+{
     const int count = satellites->satelliteCount();
     // Whether the server's data could have been read or altered on the way.
     if (satellites->source() == SatelliteSource::Source::Server)
@@ -504,16 +516,20 @@ QString UBModelController::saveServerSettings(const QVariantMap &fields)
     if (!number)
         connection.port = 0; // refused with the port's rule
     const QString why = ServerSettings(serverSettingsFile).save(connection);
-    if (why.isEmpty())
+    if (why.isEmpty()) {
         satellites->setConnection(connection);
+        serverChosen = true;
+    }
     return why;
 }
 
 QVariantMap UBModelController::resetServerSettings()
 {
-    const QString why = ServerSettings(serverSettingsFile).reset();
+    const ServerSettings settings(serverSettingsFile);
+    const QString why = settings.reset();
     if (!why.isEmpty())
         emit errorOccured(why);
+    serverChosen = settings.isChosen();
     const SatelliteSource::Connection defaults = SatelliteSource::defaultConnection();
     satellites->setConnection(defaults);
     return fieldsOf(defaults);

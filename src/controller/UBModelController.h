@@ -203,6 +203,8 @@ private:
     // A new satellite on an LNB input takes the transponders of its static UBs.
     void satelliteChosen(quint32 lnb);
     QString sourceText() const;
+    // The summary's first line: the source, the count and the line's security.
+    QString dataSummary() const;
 
     UBDataModel *model;
     DeviceStatus *status; // owned as a child
@@ -227,5 +229,8 @@ private:
     QString presetNames[2];
     SatelliteIdTable idTable;
     QString serverSettingsFile;
+    bool serverChosen;
+    // Why the last download gave no data, naming its server; empty when it did.
+    QString serverFailure;
     DiagnosticLines output;
 };

@@ -3,6 +3,7 @@
 #include "ServerSettings.h"
 
 #include <QDir>
+#include <QLocale>
 
 SatelliteSource::SatelliteSource(const Connection &connection, const QString &cacheDirectory, Clock clock,
                                  BuiltInLoader builtIn, int downloadDeadlineMs, QObject *parent)
@@ -34,9 +35,24 @@ bool SatelliteSource::startDownload()
     return true;
 }
 
+QString SatelliteSource::shownDate(const QDate &date)
+{
+    //: The form of a date in the program's texts (QDate::toString): in German "dd.MM.yyyy".
+    return QLocale().toString(date, tr("d MMM yyyy"));
+}
+
+QString SatelliteSource::serverFailureText() const
+{
+    if (source() == Source::Server || failureReason().isEmpty())
+        return QString();
+    const Connection &c = connectionSettings();
+    return tr("No satellite data from the server %1:%2: %3")
+        .arg(c.hostName, QString::number(ServerSettings::portOf(c)), failureReason());
+}
+
 QString SatelliteSource::originText() const
 {
-    const QString date = dataDate().toString(Qt::ISODate);
+    const QString date = shownDate(dataDate());
     switch (source()) {
     case Source::Server: {
         const Connection &c = dataServer();
@@ -46,7 +62,7 @@ QString SatelliteSource::originText() const
     case Source::Cache:
         return tr("offline cache of %1").arg(date);
     case Source::BuiltIn:
-        return tr("built in, dtv-scan-tables of %1").arg(date);
+        return tr("built in, as of %1").arg(date);
     case Source::Import:
         return tr("imported from %1, %2").arg(QDir::toNativeSeparators(importSource()), date);
     case Source::None:

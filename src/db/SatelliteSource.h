@@ -48,8 +48,13 @@ public:
     QString failureReason() const { return handler->failureReason(); }
     // Where the data in memory come from, for the user: "server HOST:PORT"
     // (the server they came from, not the one set since), "offline cache of
-    // DATE" or "built in, dtv-scan-tables of DATE"; empty without data.
+    // DATE" or "built in, as of DATE"; empty without data.
     QString originText() const;
+    // A date as the user's language writes it ("25 Sep 2019", "25.09.2019").
+    static QString shownDate(const QDate &date);
+    // Why the server set gave no data, naming it, while the data in use are
+    // not its; empty otherwise.
+    QString serverFailureText() const;
 
     // The user's own transponders, added to every data set (see SqlHandler).
     const OwnTransponders &ownTransponders() const { return handler->ownTransponders(); }

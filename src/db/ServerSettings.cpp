@@ -86,6 +86,14 @@ bool ServerSettings::tlsRequiredByDefault(const QString &host)
     return false;
 }
 
+bool ServerSettings::isChosen() const
+{
+    const auto settings = open();
+    settings->beginGroup(group);
+    return !settings->childKeys().isEmpty() ||
+           tlsRequiredByDefault(SqlHandler::defaultConnection().hostName);
+}
+
 SqlHandler::Connection ServerSettings::load() const
 {
     const SqlHandler::Connection defaults = SqlHandler::defaultConnection();

@@ -32,6 +32,10 @@ public:
     QString save(const SqlHandler::Connection &connection) const;
     // Forgets the stored server; returns why not, empty when done.
     QString reset() const;
+    // Whether somebody named a server: the user stored one, or the program
+    // was built for a server that is not this machine. Only then is a
+    // failed download news for the notice.
+    bool isChosen() const;
 
     // Why a server setting cannot be used, empty when it can.
     static QString problem(const SqlHandler::Connection &connection);

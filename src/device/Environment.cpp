@@ -3,7 +3,9 @@
 Environment Environment::production()
 {
     Environment environment;
-    environment.connection = ServerSettings().load();
+    const ServerSettings settings;
+    environment.connection = settings.load();
+    environment.serverChosen = settings.isChosen();
     return environment;
 }
 
@@ -11,6 +13,8 @@ Environment Environment::withServerSettingsFile(const QString &file)
 {
     Environment environment;
     environment.serverSettingsFile = file;
-    environment.connection = ServerSettings(file).load();
+    const ServerSettings settings(file);
+    environment.connection = settings.load();
+    environment.serverChosen = settings.isChosen();
     return environment;
 }

@@ -30,6 +30,9 @@ struct Environment
     SatelliteSource::BuiltInLoader builtIn = &SatelliteSource::defaultBuiltIn;
     // Where the server setting is kept; empty: the user's settings.
     QString serverSettingsFile;
+    // Whether a server was named (see ServerSettings::isChosen()): a failed
+    // download is then told beside the logo, not only among the details.
+    bool serverChosen = true;
     // The command-line tool shows its transfers' progress on standard error
     // (set where standard error is a terminal: a pipe gets none).
     bool progressOnStandardError = false;

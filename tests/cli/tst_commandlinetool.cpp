@@ -306,7 +306,16 @@ private slots:
         QCOMPARE(run({"transponder", "add", "Hotbird 13.0E", "11014", "H"}), 2);
         QVERIFY2(errors.contains("already has a transponder at 11013 MHz H."), qPrintable(errors));
 
-        // The data hold 94 transponders: the own ones follow as 95 and 96.
+        // The data hold 94 transponders: the own ones follow as 95 and 96,
+        // and the satellite's list marks them.
+        QCOMPARE(run({"satellites", "Hotbird 13.0E"}), 0);
+        const QStringList rows = output.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 96);
+        QCOMPARE(rows.at(70), QString("71\t11836\tH"));
+        QCOMPARE(rows.mid(94), QStringList({"95\t12500\tH\t(own)", "96\t11013\tV\t(own)"}));
+        QCOMPARE(run({"satellites", "Hotbird 99.9E"}), 2);
+        QVERIFY2(errors.contains("no satellite named Hotbird 99.9E"), qPrintable(errors));
+        QCOMPARE(output, QString());
         const QString stored = dir.filePath("own.dat");
         storeAndReadBack(environment(), dir.filePath("held.dat"), "Hotbird 13.0E",
                          {withPolarisation(staticUB(3, 0, 71, 11836), Polarisation::H),

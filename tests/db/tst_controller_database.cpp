@@ -38,9 +38,11 @@ class ControllerDatabaseTest : public QObject
     // The program's built-in data as this test wants them (none by default).
     BuiltInSatellites::Data builtIn;
 
-    void build(SqlHandler::Connection connection, SqlHandler::Clock clock = &QDateTime::currentDateTime)
+    void build(SqlHandler::Connection connection, SqlHandler::Clock clock = &QDateTime::currentDateTime,
+               bool serverChosen = true)
     {
         UBModelController::Environment environment;
+        environment.serverChosen = serverChosen;
         environment.connection = std::move(connection);
         environment.cacheDirectory = cacheDir->path();
         environment.clock = std::move(clock);
@@ -381,23 +383,32 @@ private slots:
         QTest::addColumn<bool>("server");
         QTest::addColumn<bool>("cache");
         QTest::addColumn<bool>("hasBuiltIn");
+        QTest::addColumn<bool>("chosen");     // whether anybody named the server
         QTest::addColumn<QString>("atOnce");  // the first satellite before the download ends
         QTest::addColumn<QString>("atEnd");   // and after it
         QTest::addColumn<QString>("summary"); // the start of the summary after it
         QTest::addColumn<QString>("notice");  // the start of the notice after it
-        QTest::newRow("server over cache") << true << true << true << "Cached 1.0E"
+        QTest::newRow("server over cache") << true << true << true << true << "Cached 1.0E"
                                            << "Astra 19.2E"
                                            << "Satellite data: server 127.0.0.1:"
                                            << "Satellite data: new data loaded (server 127.0.0.1:";
-        QTest::newRow("cache over built in") << false << true << true << "Cached 1.0E"
+        QTest::newRow("cache over built in") << false << true << true << true << "Cached 1.0E"
                                              << "Cached 1.0E"
                                              << "Satellite data: offline cache of "
                                              << "Satellite data: offline cache of ";
-        QTest::newRow("built in") << false << false << true << "Built 2.0E"
+        QTest::newRow("built in") << false << false << true << true << "Built 2.0E"
                                   << "Built 2.0E"
-                                  << "Satellite data: built in, dtv-scan-tables of 2024-03-01, 1 satellites"
-                                  << "Satellite data: built in, dtv-scan-tables of 2024-03-01; no server: ";
-        QTest::newRow("nothing") << false << false << false << ""
+                                  << "Satellite data: built in, as of 1 Mar 2024, 1 satellites\n"
+                                     "No satellite data from the server "
+                                  << "Satellite data: built in, as of 1 Mar 2024; no server: ";
+        // A first start with no server named anywhere: the failure is a
+        // detail of the summary, not the first news beside the logo.
+        QTest::newRow("built in, no server named")
+            << false << false << true << false << "Built 2.0E"
+            << "Built 2.0E"
+            << "Satellite data: built in, as of 1 Mar 2024, 1 satellites\nNo satellite data from the server "
+            << "";
+        QTest::newRow("nothing") << false << false << false << true << ""
                                  << ""
                                  << "No satellite data"
                                  << "";
@@ -407,6 +418,7 @@ private slots:
         QFETCH(bool, server);
         QFETCH(bool, cache);
         QFETCH(bool, hasBuiltIn);
+        QFETCH(bool, chosen);
         QFETCH(QString, atOnce);
         QFETCH(QString, atEnd);
         QFETCH(QString, summary);
@@ -423,7 +435,7 @@ private slots:
         // A year on: only offline data the server could not replace are old;
         // the built-in data never are.
         const QDateTime later = QDateTime::currentDateTime().addDays(365);
-        build(server ? fixtureConnection() : unreachableConnection(), [later] { return later; });
+        build(server ? fixtureConnection() : unreachableConnection(), [later] { return later; }, chosen);
         QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
         controller->initializeInBackground();
         QCOMPARE(controller->availableSatelites().value(0), atOnce);
