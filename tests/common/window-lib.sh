@@ -298,16 +298,25 @@ type_path() {
 # choose_path TITLE PATH: PATH typed into the file dialog and accepted; the
 # dialog must close. The typed text is on screen (settled) before Return.
 choose_path() {
-  local w
-  type_path "$1" "$2"
-  w=$(window_named "$1") || fail "the dialog \"$1\" went before its path was accepted"
-  # The path field's text cursor (about 15 pixels) blinks: a capture may show
-  # it and the next not, when a busy machine captures slower than it blinks.
-  # Return follows the typed keys in the same queue, so the field has taken
-  # the whole path before it; the wait is for the dialog to have drawn.
-  settle "$work/.dialog.png" 300 "$w" 40 || fail "the dialog \"$1\": $settle_problem"
-  xdotool key Return
-  wait_for 50 window_gone "$1" || fail "the dialog \"$1\" stayed open"
+  local w attempt
+  # On a busy machine the dialog can set its folder into the path field
+  # after the path was typed there; Return then only opens that folder. The
+  # path is typed whole again (the field's text selected first), at most
+  # three times.
+  for attempt in 1 2 3; do
+    type_path "$1" "$2"
+    w=$(window_named "$1") || fail "the dialog \"$1\" went before its path was accepted"
+    # The path field's text cursor (about 15 pixels) blinks: a capture may
+    # show it and the next not, when a busy machine captures slower than it
+    # blinks. Return follows the typed keys in the same queue, so the field
+    # has taken the whole path before it; the wait is for the dialog to have
+    # drawn.
+    settle "$work/.dialog.png" 300 "$w" 40 || fail "the dialog \"$1\": $settle_problem"
+    xdotool key Return
+    wait_for 50 window_gone "$1" && return 0
+    note "the dialog \"$1\" stayed open after Return (attempt $attempt); the path is typed again"
+  done
+  fail "the dialog \"$1\" stayed open"
 }
 
 # The buttons of the options panel (centres) and their names for messages.
