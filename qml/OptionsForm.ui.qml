@@ -23,6 +23,7 @@ Item {
     property bool cancelRoom: false
     property alias satelliteNoticeLabel: satelliteNoticeLabel
     property alias satelliteNoticeArea: satelliteNoticeArea
+    property alias satelliteNoticeTip: satelliteNoticeTip
     property alias standByBox: standByBox
     property alias resetDynamicButton: resetDynamicButton
     property alias assignStaticButton: assignStaticButton
@@ -478,14 +479,18 @@ Item {
         verticalAlignment: Text.AlignVCenter
         color: "#404040"
         font.pixelSize: 10
-        ToolTip.visible: satelliteNoticeArea.containsMouse && truncated
-        ToolTip.text: text
 
         MouseArea {
             id: satelliteNoticeArea
             anchors.fill: parent
             hoverEnabled: true
             acceptedButtons: Qt.NoButton
+        }
+
+        PlainToolTip {
+            id: satelliteNoticeTip
+            visible: satelliteNoticeArea.containsMouse && satelliteNoticeLabel.truncated
+            text: satelliteNoticeLabel.text
         }
     }
 }

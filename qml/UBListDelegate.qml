@@ -93,7 +93,7 @@ UBListDelegateForm {
     Loader {
         active: tpMouseArea.containsMouse
         sourceComponent: Component {
-            ToolTip {
+            PlainToolTip {
                 parent: tpSelectBox
                 visible: tpMouseArea.containsMouse && tpSelectBox.displayText !== ""
                 delay: 500

@@ -13,6 +13,7 @@
 #include "model/BandRules.h"
 #include "model/OrbitalPositions.h"
 #include "io/LogRing.h"
+#include "io/PrintableText.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
 #include "model/SwitchSatellites.h"
@@ -128,7 +129,15 @@ bool CommandLineTool::attempt(const std::function<void()> &step)
 
 void CommandLineTool::fail(const QString &message)
 {
-    err << message << Qt::endl;
+    // Notes and failures carry outside text (names, paths, the switch's and
+    // the server's words): one line each, whatever they hold.
+    err << PrintableText::escaped(message) << Qt::endl;
+}
+
+void CommandLineTool::failEach(const QStringList &messages)
+{
+    for (const QString &message : messages)
+        fail(message);
 }
 
 int CommandLineTool::run(const QStringList &arguments)
@@ -253,28 +262,6 @@ int CommandLineTool::help()
 
 // ---- Satellite data, plan files ----
 
-QString CommandLineTool::printable(const QString &text)
-{
-    QString shown;
-    shown.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\\'))
-            shown += QStringLiteral("\\\\");
-        else if (c == QLatin1Char('\t'))
-            shown += QStringLiteral("\\t");
-        else if (c == QLatin1Char('\n'))
-            shown += QStringLiteral("\\n");
-        else if (c == QLatin1Char('\r'))
-            shown += QStringLiteral("\\r");
-        else if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-                 c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph)
-            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
-    return shown;
-}
-
 bool CommandLineTool::loadSatelliteData()
 {
     if (satellites)
@@ -320,8 +307,8 @@ int CommandLineTool::listSatellites()
     // Whoever has just set a server wants to know why its data are not used.
     const QString serverFailure = satellites->serverFailureText();
     if (!serverFailure.isEmpty())
-        err << serverFailure << '\n' << Qt::flush;
-    out << printable(satellites->originText());
+        err << PrintableText::escaped(serverFailure) << '\n' << Qt::flush;
+    out << PrintableText::escaped(satellites->originText());
     if (satellites->source() == SatelliteSource::Source::Server)
         out << ", " << (satellites->encrypted() ? tr("encrypted (TLS)") : tr("not encrypted"));
     out << '\n';
@@ -330,7 +317,8 @@ int CommandLineTool::listSatellites()
         const SateliteParams *params = data->findSatelite(name);
         // A name is the server's or a file's: it never makes a line or a
         // column of its own.
-        out << printable(name) << '\t' << (params ? params->satId : 0u) << '\t' << data->transponders(name).size();
+        out << PrintableText::escaped(name) << '\t' << (params ? params->satId : 0u) << '\t'
+            << data->transponders(name).size();
         if (!SwitchSatellites::canCarry(*data, name))
             out << '\t' << SwitchSatellites::dynamicOnlyMark();
         out << '\n';
@@ -431,8 +419,13 @@ bool CommandLineTool::checkWords(const BandPlan &plan)
     return attempt([&] {
         const PlanWords words = PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue(),
                                                   [] { return 0u; });
-        if (!words.sendable())
-            fail(words.message());
+        // The heading, then one line per refusal: a refusal may name a
+        // satellite, whose name must not make lines of its own.
+        if (!words.sendable()) {
+            const QString message = words.message();
+            fail(message.left(message.indexOf(QLatin1Char('\n'))));
+            failEach(words.refusals());
+        }
         sendable = words.sendable();
     }) && sendable;
 }
@@ -488,7 +481,7 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
             if (transfers->progress() == shown)
                 return;
             shown = transfers->progress();
-            err << '\r' << QStringLiteral("\x1b[K") << shown;
+            err << '\r' << QStringLiteral("\x1b[K") << PrintableText::escaped(shown);
             err.flush();
         });
     }
@@ -523,7 +516,7 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::theSwitch(const QSt
     if (found.size() == 1)
         return std::move(found.front());
     if (found.empty() && !portProblems.isEmpty())
-        fail(portProblems.join(QLatin1Char('\n')));
+        failEach(portProblems);
     else if (found.empty() && !port.isEmpty())
         fail(tr("No switch answers on %1.").arg(QDir::toNativeSeparators(port)));
     else if (found.empty())
@@ -544,12 +537,12 @@ int CommandLineTool::list()
 {
     const auto found = findSwitches(QString());
     if (found.empty()) {
-        fail(portProblems.isEmpty() ? tr("No switch found.") : portProblems.join(QLatin1Char('\n')));
+        failEach(portProblems.isEmpty() ? QStringList{tr("No switch found.")} : portProblems);
         return Failure;
     }
     for (const auto &connected : found)
-        out << QDir::toNativeSeparators(connected->port) << '\t' << connected->device->serialNumber()
-            << Qt::endl;
+        out << PrintableText::escaped(QDir::toNativeSeparators(connected->port)) << '\t'
+            << PrintableText::escaped(connected->device->serialNumber()) << Qt::endl;
     return Success;
 }
 
@@ -594,7 +587,7 @@ int CommandLineTool::diff(const Arguments &a)
     noteNumbering(read.plan);
     const PlanComparison comparison(plan, read.plan);
     for (const QString &line : comparison.lines())
-        out << line << Qt::endl;
+        out << PrintableText::escaped(line) << Qt::endl;
     return comparison.same() ? Success : Different;
 }
 
@@ -623,7 +616,7 @@ int CommandLineTool::transfer(const Arguments &a, bool store)
         return Failure;
     reportBackup(sent.outcome);
     if (store)
-        out << QDir::toNativeSeparators(sent.outcome.storedPlanBackup) << Qt::endl;
+        out << PrintableText::escaped(QDir::toNativeSeparators(sent.outcome.storedPlanBackup)) << Qt::endl;
     return Success;
 }
 
@@ -697,7 +690,7 @@ int CommandLineTool::restore(const Arguments &a)
     if (statusOf(restored) != Success)
         return Failure;
     reportBackup(restored.outcome);
-    out << QDir::toNativeSeparators(restored.outcome.storedPlanBackup) << Qt::endl;
+    out << PrintableText::escaped(QDir::toNativeSeparators(restored.outcome.storedPlanBackup)) << Qt::endl;
     return Success;
 }
 
@@ -731,10 +724,11 @@ int CommandLineTool::server(const Arguments &a)
     }
     SatelliteSource::Connection connection = settings.load();
     if (a.files.isEmpty() && !a.caGiven && a.tls.isEmpty()) {
-        out << ServerSettings::describe(connection) << '\n'
+        out << PrintableText::escaped(ServerSettings::describe(connection)) << '\n'
             << (connection.requireTls ? tr("TLS required") : tr("TLS when offered")) << ", "
-            << (connection.caFile.isEmpty() ? tr("certificates from the system's store")
-                                            : tr("certificates from %1").arg(connection.caFile))
+            << (connection.caFile.isEmpty()
+                    ? tr("certificates from the system's store")
+                    : tr("certificates from %1").arg(PrintableText::escaped(connection.caFile)))
             << Qt::endl;
         return Success;
     }
@@ -852,7 +846,7 @@ void CommandLineTool::workshopLook(const BandPlan &plan)
             line = tr("%1 %2: not stored: %3").arg(port, serial, stored.message);
             workshopStored[QStringLiteral("switch ") + serial] = false;
         }
-        out << line << Qt::endl;
+        out << PrintableText::escaped(line) << Qt::endl;
         // Kept open until it goes, so that it is not stored twice.
         workshopSwitches[candidate.portName] = std::move(connected);
         emit switchHandled(line);

@@ -85,9 +85,6 @@ private:
     // "transponder add|list|remove": the own transponders.
     int transponder(const QStringList &arguments);
     QStringList satelliteDataLines() const;
-    // Outside text for a line of output: control characters (tabs, line
-    // breaks, escapes of the terminal) and backslashes escaped.
-    static QString printable(const QString &text);
 
     bool loadSatelliteData();
     // The satellites an LNB without static UBs gets, as the window presets them.
@@ -127,7 +124,10 @@ private:
     void workshopLook(const BandPlan &plan);
     // The satellite data a transfer starts with; null: none loaded.
     SharedCatalogue satelliteData() const;
+    // Writes a note or a failure on `err` as one line: its outside text goes
+    // through PrintableText, as every outside text the tool writes.
     void fail(const QString &message);
+    void failEach(const QStringList &messages);
     // Runs `step`; an exception fails the command with its message. Says
     // whether the step ran through.
     bool attempt(const std::function<void()> &step);

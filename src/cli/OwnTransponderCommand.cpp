@@ -1,6 +1,7 @@
 #include "OwnTransponderCommand.h"
 
 #include "db/OwnTransponderFile.h"
+#include "io/PrintableText.h"
 
 namespace {
 constexpr int success = 0;
@@ -99,7 +100,8 @@ int OwnTransponderCommand::list()
     if (!load(&own))
         return failure;
     for (const OwnTransponder &entry : own.entries())
-        out << entry.satellite << '\t' << entry.frequency << '\t' << entry.polarisation.letter() << '\n';
+        out << PrintableText::escaped(entry.satellite) << '\t' << entry.frequency << '\t'
+            << entry.polarisation.letter() << '\n';
     out.flush();
     return success;
 }

@@ -6,6 +6,7 @@
 #include "device/PlanWords.h"
 #include "io/LocalPath.h"
 #include "io/LogCategories.h"
+#include "io/PrintableText.h"
 #include "io/WholeFile.h"
 #include "model/BandRules.h"
 #include "model/OrbitalPositions.h"
@@ -91,7 +92,7 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     connect(serialPortHandler.get(), &SerialPortHandler::deviceMissing, status, &DeviceStatus::deviceMissing);
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, this,
             [this](const QString &identification) {
-                this->output.write(QStringLiteral("found ") + identification);
+                this->output.write(QStringLiteral("found ") + PrintableText::escaped(identification));
             });
     connect(serialPortHandler.get(), &SerialPortHandler::deviceFound, this, &UBModelController::deviceFound);
     connect(serialPortHandler.get(), &SerialPortHandler::deviceMissing, this,
@@ -818,7 +819,7 @@ void UBModelController::readFromFile(const QString &fileName)
     try {
         // Written as soon as the version is read, for a damaged file too.
         const BandPlan plan = SettingsFile::read(path, [this](const QString &version) {
-            const QString line = QStringLiteral("File from version: ") + version;
+            const QString line = QStringLiteral("File from version: ") + PrintableText::escaped(version);
             qCDebug(fileLog).noquote() << line;
             output.write(line);
         });

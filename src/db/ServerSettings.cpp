@@ -9,6 +9,13 @@
 
 #include <utility>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 const QString group = QStringLiteral("server");
 const QString hostKey = QStringLiteral("host");
@@ -42,29 +49,62 @@ std::unique_ptr<QSettings> ServerSettings::open() const
 
 void ServerSettings::prepareFile(const QString &path)
 {
-    // The file will hold a password: made for the user alone before a byte
-    // is in it, in folders the program makes for the user alone. The
-    // settings writer keeps the permissions of the file it replaces.
-    const QFileInfo info(path);
-    QDir folder = info.absoluteDir();
+    // The file will hold a password: it exists for the user alone before a
+    // byte is in it, in folders made for the user alone, each at its
+    // creation (the umask stays the user's: other files the program writes
+    // keep their usual modes). The settings writer gives its new file the
+    // permissions of the file it replaces.
     QStringList missing;
-    while (!folder.exists()) {
-        missing.prepend(folder.absolutePath());
-        if (!folder.cdUp())
+    for (QString folder = QFileInfo(path).absolutePath(); !QFileInfo::exists(folder);) {
+        missing.prepend(folder);
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder)
             break;
+        folder = parent;
     }
     for (const QString &made : qAsConst(missing)) {
-        if (!QDir().mkdir(made) && !QDir(made).exists())
+        if (!makePrivateFolder(made))
             return; // shows when the settings are written
-        QFile::setPermissions(made, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    if (info.exists())
+    makePrivateFile(path);
+}
+
+bool ServerSettings::makePrivateFolder(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkdir(name.constData(), S_IRWXU) == 0)
+        return true;
+    return errno == EEXIST && QFileInfo(path).isDir();
+#else
+    return QDir().mkdir(path) || QFileInfo(path).isDir();
+#endif
+}
+
+void ServerSettings::makePrivateFile(const QString &path)
+{
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner;
+    if (QFileInfo::exists(path)) {
+        // An older version, or the file dialogs (which keep their state in
+        // the same file), may have left it readable by others.
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        if ((QFile::permissions(path) & others) != 0 && !QFile::setPermissions(path, owner))
+            qCWarning(serverSettingsLog).noquote() << QStringLiteral("Cannot make %1 private").arg(path);
         return;
+    }
+#ifdef Q_OS_UNIX
+    const int descriptor = ::open(QFile::encodeName(path).constData(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (descriptor >= 0)
+        ::close(descriptor);
+#else
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        file.setPermissions(owner);
         file.close();
     }
+#endif
 }
 
 bool ServerSettings::tlsRequiredByDefault(const QString &host)

@@ -60,6 +60,10 @@ private:
     std::unique_ptr<QSettings> open() const;
     QString written(QSettings &settings) const;
     static void prepareFile(const QString &path);
+    // A folder made with no access for others from its start; true when it
+    // is there.
+    static bool makePrivateFolder(const QString &path);
+    static void makePrivateFile(const QString &path);
 
     QString filePath;
 };

@@ -152,14 +152,20 @@ void DeviceOperation::answered(int query)
         }
         return;
     }
-    // Only a timed-out exchange is worth another attempt, after the line
-    // has dropped the answer that may still come.
+    // A query given up fails its attempt. Only a timed-out exchange is worth
+    // another one, once the line has been quiet long enough that its answer
+    // can no longer come and be taken for another query's.
     if (outcome != LineExchange::Outcome::TimedOut || ++failedAttempts >= readAttempts) {
         fail(outcome);
         return;
     }
     if (stopIfCancelled())
         return;
-    next = [this] { ask(0); };
+    next = [this] {
+        if (exchange->outcome() != LineExchange::Outcome::Quiet)
+            fail(exchange->outcome());
+        else
+            ask(0);
+    };
     exchange->discardStale();
 }

@@ -24,7 +24,6 @@ LineExchange::LineExchange(QSerialPort *line, int &unanswered, QObject *parent)
             waitEnded();
             break;
         case Phase::Discarding:
-            quiet = fullWait;
             discardArrived();
             break;
         case Phase::Idle:
@@ -230,8 +229,8 @@ void LineExchange::discardStale()
 {
     result = Outcome::Pending;
     phase = Phase::Discarding;
-    quiet = false;
     sinceStart.start();
+    sinceLastInput.start();
     discardArrived();
 }
 
@@ -240,20 +239,30 @@ void LineExchange::discardArrived()
     if (!lineGone()) {
         line->clear(QSerialPort::Input);
         const QByteArray stale = line->readAll();
-        unanswered = qMax(0, unanswered - int(stale.count('\n')));
+        if (!stale.isEmpty()) {
+            qCDebug(transferLog).noquote() << QStringLiteral("Dropped as late: %1 bytes").arg(stale.size());
+            unanswered = qMax(0, unanswered - int(stale.count('\n')));
+            sinceLastInput.start();
+        }
     }
-    const qint64 left = replyDeadlineMs - sinceStart.elapsed();
-    if (quiet || lineGone() || left <= 0) {
-        // A quiet line owes no answers: the replies of earlier queries came
-        // (and went with the input) or will not come.
-        if (quiet)
-            unanswered = 0;
+    if (lineGone()) {
         finish(Outcome::Quiet);
         return;
     }
-    const int wait = int(qMin<qint64>(timeoutMs, left));
-    fullWait = wait >= timeoutMs;
-    timer.start(wait);
+    const qint64 quietLeft = quietMs - sinceLastInput.elapsed();
+    if (quietLeft <= 0) {
+        // Whatever was owed came (and went with the input) or is past the
+        // time it could come in.
+        unanswered = 0;
+        finish(Outcome::Quiet);
+        return;
+    }
+    const qint64 left = settleDeadlineMs - sinceStart.elapsed();
+    if (left <= 0) {
+        finish(Outcome::ReadFailed);
+        return;
+    }
+    timer.start(int(qMin(quietLeft, left)));
 }
 
 void LineExchange::lineClosed()

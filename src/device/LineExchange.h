@@ -15,10 +15,13 @@
 // query's reply is collected up to its line end. Nothing here waits: each
 // exchange ends with done(), and outcome() says how.
 //
-// The switch answers in order. Replies owed to earlier queries that timed
+// The switch answers in order, and a reply it owes comes within `quietMs`
+// of the query's give-up or never. Replies owed to earlier queries that timed
 // out are counted (`unanswered`, kept by the owner for as long as the line is
 // open) and passed over when they come; so is a reply whose form cannot
-// answer the query.
+// answer the query. Before a query is asked again, discardStale() waits for
+// the line to be quiet that long, so that a late reply is never taken as the
+// answer to another query.
 class LineExchange : public QObject
 {
     Q_OBJECT
@@ -33,7 +36,7 @@ public:
         ReadFailed,
         WriteFailed,
         Lost, // there was no line to begin with, or it went before the command
-        Quiet // discardStale() ended
+        Quiet // discardStale() ended with the line quiet, or gone
     };
     Q_ENUM(Outcome)
 
@@ -45,8 +48,9 @@ public:
     // A query, the 100 ms pause, then its reply of the given form, kept raw.
     void query(const QString &text, ReplyForm::Query form);
     // Drops what the switch sent unasked, such as the late answer to a query
-    // that timed out: input goes until the line has been quiet for one wait,
-    // within one reply deadline.
+    // that timed out: input goes until the line has been quiet for `quietMs`.
+    // A line that does not fall quiet within `settleDeadlineMs` fails
+    // (ReadFailed): nothing asked on it could be told from its chatter.
     void discardStale();
 
     Outcome outcome() const { return result; }
@@ -57,6 +61,11 @@ public:
     // one reply up to its line end.
     static constexpr int timeoutMs = 100;
     static constexpr int replyDeadlineMs = 500;
+    // The longest a reply may come after its query was given up; replies
+    // later than that are outside the switch's contract. A new attempt
+    // begins only after the line has been quiet this long.
+    static constexpr int quietMs = 1000;
+    static constexpr int settleDeadlineMs = 3 * quietMs;
     // Lines a query passes over before its read fails.
     static constexpr int maxDroppedReplies = 4;
     // A reply longer than this is garbage (24 words take under 300 bytes).
@@ -99,12 +108,12 @@ private:
     Outcome result = Outcome::Pending;
     QTimer timer;
     QElapsedTimer sinceStart;
+    QElapsedTimer sinceLastInput;
     int pauseMs = 0;
     bool isQuery = false;
     bool confirm = false;
     ReplyForm::Query form = ReplyForm::Query::Option;
     bool fullWait = false;
-    bool quiet = false;
     int dropped = 0;
     QByteArray text;
     QString answer;

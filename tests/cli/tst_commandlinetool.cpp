@@ -367,6 +367,61 @@ private slots:
         QCOMPARE(output, backups() + "/01332251/" + plans.last() + "\n");
     }
 
+    // A satellite name in a plan file, or a switch's serial number, may hold
+    // control characters that would clear or retitle the terminal or forge a
+    // line: the tool writes them escaped, on standard output and standard
+    // error alike.
+    void controlCharactersAreNeverWritten_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("test") << "test";
+        QTest::newRow("diff") << "diff";
+        QTest::newRow("list") << "list";
+    }
+
+    void controlCharactersAreNeverWritten()
+    {
+        QFETCH(QString, command);
+        const QString hostile =
+            QStringLiteral("\t\x1b]0;retitled\x07\x1b[2J\nforged: the switch holds this plan.");
+        const QString escaped =
+            QStringLiteral("\\t\\u001b]0;retitled\\u0007\\u001b[2J\\nforged: the switch holds this plan.");
+        simulators.clear();
+        // A reply line ends at its line feed: the serial number holds the rest.
+        const QString serial = QStringLiteral("SN:0133\x1b[2J\x1b]0;retitled\x07");
+        simulators.push_back(std::make_unique<SimulatorProcess>(link(1), QStringList(), serial));
+        QVERIFY(simulators.back()->start());
+        BandPlan plan;
+        for (quint32 ub = 24; ub-- > 0;)
+            plan.list << UBRecord{ub, ub % 4, 0, 0, 0, UBRecord::dynamicType, 0, -1, Polarisation()};
+        QVERIFY(plan.numberDynamicUBs(false));
+        plan.list[0] = withPolarisation(staticUB(23, 0, 71, 11836), Polarisation::H);
+        plan.lnb1 = "Astra 19.2E";
+        plan.lnb2 = "Astra 19.2E";
+        const QString path = dir.filePath("hostile.dat");
+        // The switch holds Astra 19.2E on LNB1, which the plan names otherwise.
+        SettingsFile::write(path, plan);
+        if (command == "diff")
+            QCOMPARE(run({"store", path}), 0);
+        plan.lnb1 = "Astra" + hostile;
+        SettingsFile::write(path, plan);
+        const QStringList arguments = command == "list" ? QStringList{command} : QStringList{command, path};
+        QCOMPARE(run(arguments), command == "list" ? 0 : command == "diff" ? 1 : 2);
+        const QString written = output + errors;
+        const QString shown =
+            command == "list" ? QStringLiteral("0133\\u001b[2J\\u001b]0;retitled\\u0007") : escaped;
+        QVERIFY2(written.contains(shown), qPrintable(written));
+        // Line feeds end the tool's lines, tabs part its columns.
+        for (const QChar c : written)
+            QVERIFY2(
+                c == '\n' || c == '\t' ||
+                    (c.category() != QChar::Other_Control && c.category() != QChar::Other_Format),
+                qPrintable(QStringLiteral("U+%1 in %2").arg(c.unicode(), 4, 16, QChar('0')).arg(written)));
+        QVERIFY2(
+            !QRegularExpression("^forged", QRegularExpression::MultilineOption).match(written).hasMatch(),
+            qPrintable(written));
+    }
+
     // On a terminal the store shows each step on one line of standard error
     // and clears it at the end; into a pipe nothing but the messages goes.
     void storeShowsItsProgressOnlyOnATerminal()

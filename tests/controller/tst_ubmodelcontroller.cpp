@@ -5,6 +5,8 @@
 #include "model/BandPlan.h"
 #include "model/UBDataModel.h"
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -127,6 +129,26 @@ private slots:
         QCOMPARE(UBModelController::Environment::production().connection.hostName,
                  SqlHandler::defaultConnection().hostName);
     }
+    // The window's line for scripts keeps its prefix; the text after it is a
+    // file's, written escaped: it can neither steer a terminal nor add a line.
+    void scriptLineEscapesTheFilesText()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("hostile.dat"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QDataStream out(&file);
+        out << QStringLiteral("0.7\x1b]0;retitled\x07\nfound SN:forged");
+        file.close();
+        QBuffer lines;
+        QVERIFY(lines.open(QIODevice::WriteOnly));
+        UBDataModel plan;
+        UBModelController window(&plan, offline(), DiagnosticLines(&lines));
+        window.readFromFile(path);
+        QCOMPARE(lines.data(),
+                 QByteArray("File from version: 0.7\\u001b]0;retitled\\u0007\\nfound SN:forged\n"));
+    }
+
     void init()
     {
         model = std::make_unique<UBDataModel>();

@@ -794,14 +794,18 @@ private slots:
 
     // The answer to a query that timed out comes while the line is waited
     // quiet before the next attempt: it is passed over as the late query's,
-    // never taken for the next one. (One that comes after the quiet wait is
-    // told apart only when it arrives in one piece with the next answer, which
-    // depends on the machine's load: no test here.)
+    // never taken for the next one. 700 ms is well past a read's own waits
+    // (the next attempt would already be asking) and well inside the quiet
+    // time the switch is given; the simulator holds its later answers behind
+    // the late one, as a switch answering in order would.
     void replyAfterTheQuietWaitBelongsToItsQuery_data()
     {
         QTest::addColumn<QString>("late");
         QTest::newRow("stand-by, inside the quiet wait") << ":CONF:STBY?=250";
         QTest::newRow("terrestrial path, inside the quiet wait") << ":CONF:TERRAMP?=250";
+        QTest::newRow("LTE filter, after a read's waits") << ":CONF:LTEFILT?=700";
+        QTest::newRow("stand-by, after a read's waits") << ":CONF:STBY?=700";
+        QTest::newRow("terrestrial path, after a read's waits") << ":CONF:TERRAMP?=700";
     }
 
     void replyAfterTheQuietWaitBelongsToItsQuery()

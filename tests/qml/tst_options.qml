@@ -357,6 +357,30 @@ Item {
             tryCompare(box.popup, "visible", false)
         }
 
+        // The notice beside the logo shows a plan's satellite names; cut
+        // short, its whole text comes in a tool tip, which shows the name as
+        // its characters: the image the name asks for is neither fetched nor
+        // laid out (the tool tip stays a few lines high).
+        function test_noticeToolTipIsPlainText() {
+            var name = "<img src=\"qrc:/images/kaven_logo.jpg\" width=\"400\" height=\"400\"> "
+            for (var i = 0; i < 30; ++i)
+                name += "Gone "
+            Controller.readFromFile(testHelper.writeSettingsFile("markup.dat", name, Plan.lnb2))
+            var label = options.satelliteNoticeLabel
+            tryVerify(function () { return label.text.indexOf("<img") >= 0 }, 2000, "no name in the notice")
+            if (options.errorMessage && options.errorMessage.visible)
+                options.errorMessage.close()
+            tryVerify(function () { return label.truncated }, 2000, "the notice is not cut short")
+            mouseMove(label, label.width / 2, label.height / 2)
+            var tip = options.satelliteNoticeTip
+            tryCompare(tip, "visible", true)
+            compare(tip.contentItem.textFormat, Text.PlainText)
+            compare(tip.contentItem.text, label.text)
+            verify(tip.contentItem.implicitHeight < 200, "height " + tip.contentItem.implicitHeight)
+            mouseMove(root, 1, root.height - 1)
+            tryCompare(tip, "visible", false)
+        }
+
         function finderNames(finder) {
             var names = []
             for (var i = 0; i < finder.filter.count; ++i)
