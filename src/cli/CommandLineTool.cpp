@@ -334,7 +334,7 @@ int CommandLineTool::listTransponders(const QString &name)
     const SharedCatalogue data = satellites->catalogue();
     if (!data->findSatelite(name)) {
         fail(tr("The satellite data hold no satellite named %1. \"fenzo_cli satellites\" lists them.")
-                 .arg(printable(name)));
+                 .arg(name));
         return Failure;
     }
     const OwnTransponders &own = satellites->ownTransponders();
