@@ -16,19 +16,19 @@
     <name>CommandLineTool</name>
     <message>
         <source>Unknown option %1. &quot;fenzo_cli --help&quot; lists the commands.</source>
-        <translation>Unbekannte Option %1. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+        <translation>Unbekannte Option %1. „fenzo_cli --help“ zeigt die Befehle.</translation>
     </message>
     <message>
         <source>Wrong number of file names. &quot;fenzo_cli --help&quot; lists the commands.</source>
-        <translation>Falsche Anzahl von Dateinamen. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+        <translation>Falsche Anzahl von Dateinamen. „fenzo_cli --help“ zeigt die Befehle.</translation>
     </message>
     <message>
         <source>No command given. &quot;fenzo_cli --help&quot; lists the commands.</source>
-        <translation>Kein Befehl angegeben. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+        <translation>Kein Befehl angegeben. „fenzo_cli --help“ zeigt die Befehle.</translation>
     </message>
     <message>
         <source>Unknown command %1. &quot;fenzo_cli --help&quot; lists the commands.</source>
-        <translation>Unbekannter Befehl %1. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+        <translation>Unbekannter Befehl %1. „fenzo_cli --help“ zeigt die Befehle.</translation>
     </message>
     <message>
         <source>No switch answers on %1.</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.</source>
-        <translation>Anwendungsdaten sind älter als einen Monat. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server); jeder Befehl lädt die Daten neu herunter.</translation>
+        <translation>Die Offline-Daten sind älter als ein Monat. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server); jeder Befehl lädt die Daten neu herunter.</translation>
     </message>
     <message>
         <source>No satellite data from the server %1:%2: %3</source>
@@ -84,11 +84,11 @@
     </message>
     <message>
         <source>Transponders not in the satellite data: %1.</source>
-        <translation>Transponder nicht in den Satellitendaten: %1.</translation>
+        <translation>UBs mit fehlendem Transponder: %1.</translation>
     </message>
     <message>
         <source>Found under other transponder numbers in the satellite data: %1.</source>
-        <translation>In den Satellitendaten unter anderen Transpondernummern gefunden: %1.</translation>
+        <translation>UBs, deren Transponder jetzt eine andere Nummer hat: %1.</translation>
     </message>
     <message>
         <source>encrypted (TLS)</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>TLS required</source>
-        <translation>TLS verlangt</translation>
+        <translation>TLS erforderlich</translation>
     </message>
     <message>
         <source>TLS when offered</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>certificates from the system&apos;s store</source>
-        <translation>Zertifikate aus dem Speicher des Systems</translation>
+        <translation>Zertifikate aus dem Zertifikatsspeicher des Systems</translation>
     </message>
     <message>
         <source>certificates from %1</source>
@@ -169,10 +169,10 @@ Befehle:
                                 dem Multischalter
                                 (Rückgabewert 0: gleich, 1: verschieden)
   test [--port PFAD] PLAN.dat   sendet den Plan zum Testen
-                                (wie &quot;Auf Gerät testen&quot;)
+                                (wie „Auf Gerät testen“)
   store [--port PFAD] PLAN.dat  sichert den Plan des Multischalters und
-                                speichert dann PLAN (wie &quot;Auf Gerät
-                                speichern&quot;); gibt zuletzt den Pfad der
+                                speichert dann PLAN (wie „Auf Gerät
+                                speichern“); gibt zuletzt den Pfad der
                                 Sicherung aus
   store --each PLAN.dat         speichert PLAN nacheinander in jedem neu
                                 angeschlossenen Multischalter; Beenden mit
@@ -191,7 +191,7 @@ Befehle:
                                 Transponder
   satellites --import PFAD      importiert Satellitendaten (eine
                                 satellites.xml eines Receivers, eine
-                                dvb-s-Scan-Tabelle oder einen Ordner davon),
+                                DVB-S-Scan-Tabelle oder einen Ordner davon),
                                 listet sie dann wie oben
   server                        nennt den Server der Satellitendaten:
                                 Host:Port Datenbank Benutzer
@@ -201,10 +201,11 @@ Befehle:
   server --reset                zurück zum eingebauten Server
   server [HOST[:PORT]] [--ca DATEI] [--require-tls|--allow-plain]
                                 das Zertifikat des Servers wird mit DATEI
-                                geprüft (&quot;&quot;: Speicher des Systems); eine
-                                unverschlüsselte Verbindung wird abgelehnt oder
-                                erlaubt (abgelehnt für jeden Server, der nicht
-                                dieser Rechner ist)
+                                geprüft (&quot;&quot;: Zertifikatsspeicher des Systems);
+                                --require-tls lehnt unverschlüsselte
+                                Verbindungen ab, --allow-plain erlaubt sie
+                                (Standard: abgelehnt, außer für einen Server
+                                auf diesem Rechner)
   report ZIEL.txt               ein Supportbericht: Versionen, Satellitendaten,
                                 Anschlüsse, der Multischalter (wenn einer
                                 antwortet) und die letzten Protokollzeilen,
@@ -241,7 +242,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>server %1 cannot be reached: no route to the host</source>
-        <translation>Server %1 nicht erreichbar: keine Route zum Rechner</translation>
+        <translation>Server %1 nicht erreichbar: keine Route zum Host</translation>
     </message>
     <message>
         <source>server %1 cannot be reached: no answer within %2 s</source>
@@ -253,7 +254,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>server %1 cannot be reached: the host name is unknown</source>
-        <translation>Server %1 nicht erreichbar: unbekannter Rechnername</translation>
+        <translation>Server %1 nicht erreichbar: unbekannter Hostname</translation>
     </message>
     <message>
         <source>server %1 refused the user &quot;%2&quot;: wrong user name or password</source>
@@ -261,7 +262,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>server %1 has no database &quot;%2&quot; open to the user &quot;%3&quot;</source>
-        <translation>Server %1 hat keine Datenbank „%2“, die dem Benutzer „%3“ offensteht</translation>
+        <translation>Server %1: Benutzer „%3“ hat keinen Zugriff auf eine Datenbank „%2“</translation>
     </message>
     <message>
         <source>server %1 refuses connections from this computer</source>
@@ -273,7 +274,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>server %1: a table in the database &quot;%2&quot; does not have the columns of satellite data</source>
-        <translation>Server %1: eine Tabelle der Datenbank „%2“ hat nicht die Spalten von Satellitendaten</translation>
+        <translation>Server %1: eine Tabelle der Datenbank „%2“ hat nicht die für Satellitendaten erwarteten Spalten</translation>
     </message>
     <message>
         <source>the connection to server %1 broke off</source>
@@ -281,15 +282,15 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>server %1 gives no verified encrypted connection (TLS): it offers none, or its certificate is not trusted</source>
-        <translation>Server %1 bietet keine geprüfte verschlüsselte Verbindung (TLS): er bietet keine an, oder seinem Zertifikat wird nicht vertraut</translation>
+        <translation>Server %1: keine geprüfte verschlüsselte Verbindung (TLS) möglich – er bietet kein TLS an, oder seinem Zertifikat wird nicht vertraut</translation>
     </message>
     <message>
         <source>server %1 asks for a sign-in that would send the password readable; it is not used</source>
-        <translation>Server %1 verlangt eine Anmeldung, die das Passwort lesbar senden würde; sie wird nicht verwendet</translation>
+        <translation>Server %1 verlangt ein Anmeldeverfahren, das das Passwort im Klartext überträgt; es wird nicht verwendet</translation>
     </message>
     <message>
         <source>server %1 sent a row larger than 1 MB</source>
-        <translation>Server %1 sandte eine Zeile größer als 1 MB</translation>
+        <translation>Server %1 hat einen Datensatz über 1 MB gesendet</translation>
     </message>
     <message>
         <source>server %1 has too many connections</source>
@@ -297,7 +298,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>the database client ran out of memory</source>
-        <translation>dem Datenbank-Client ging der Speicher aus</translation>
+        <translation>Datenbank-Client: zu wenig Arbeitsspeicher</translation>
     </message>
     <message>
         <source>server %1 reported error %2</source>
@@ -331,7 +332,7 @@ Rückgabewert 2: Fehler.
     <name>DeviceReplies</name>
     <message>
         <source>The line &quot;%1&quot; is no query and reply of the switch.</source>
-        <translation>Die Zeile &quot;%1&quot; ist keine Abfrage mit Antwort des Multischalters.</translation>
+        <translation>Die Zeile „%1“ ist keine Abfrage mit Antwort des Multischalters.</translation>
     </message>
     <message>
         <source>The reply to %1 is not a reply of the switch.</source>
@@ -347,7 +348,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>It is not a UTF-8 text.</source>
-        <translation>Sie ist kein UTF-8-Text.</translation>
+        <translation>Die Datei ist kein UTF-8-Text.</translation>
     </message>
     <message>
         <source>The reply to %1 appears twice.</source>
@@ -541,7 +542,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>txt files</source>
-        <translation>txt-Dateien</translation>
+        <translation>Textdateien</translation>
     </message>
 </context>
 <context>
@@ -676,7 +677,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>Stop reading the switch; nothing on it is changed</source>
-        <translation>Das Lesen des Multischalters abbrechen; an ihm wird nichts geändert</translation>
+        <translation>Lesen des Multischalters abbrechen; am Multischalter wird nichts geändert</translation>
     </message>
 </context>
 <context>
@@ -687,7 +688,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>These satellite data list satellites by their orbital position: %1.</source>
-        <translation>Diese Satellitendaten führen Satelliten nach ihrer Orbitalposition: %1.</translation>
+        <translation>Diese Satellitendaten benennen Satelliten nach ihrer Orbitalposition: %1.</translation>
     </message>
 </context>
 <context>
@@ -702,7 +703,7 @@ Rückgabewert 2: Fehler.
   transponder remove SATELLITE FREQ POL
                                 removes an own transponder
 </source>
-        <translation>Eigene Transponder (neben dem Offline-Cache gespeichert, allen
+        <translation>Eigene Transponder (neben den Offline-Daten gespeichert, allen
 Satellitendaten hinzugefügt):
   transponder add SATELLIT FREQ POL
                                 fügt dem Satelliten dieses Namens einen
@@ -720,7 +721,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>The frequency %1 is no number of MHz.</source>
-        <translation>Die Frequenz %1 ist keine Zahl in MHz.</translation>
+        <translation>Die Frequenz „%1“ ist keine ganze Zahl (MHz).</translation>
     </message>
     <message>
         <source>The polarisation must be H, V, L or R.</source>
@@ -728,7 +729,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>This transponder is among the own transponders already.</source>
-        <translation>Dieser Transponder ist bereits unter den eigenen Transpondern.</translation>
+        <translation>Dieser Transponder ist bereits als eigener Transponder eingetragen.</translation>
     </message>
     <message>
         <source>There is no own transponder %1 MHz %2 on %3.</source>
@@ -800,11 +801,11 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>The file does not begin with &quot;%1&quot;.</source>
-        <translation>Die Datei beginnt nicht mit &quot;%1&quot;.</translation>
+        <translation>Die Datei beginnt nicht mit „%1“.</translation>
     </message>
     <message>
         <source>It needs a satellite, a frequency and a polarisation.</source>
-        <translation>Sie braucht einen Satelliten, eine Frequenz und eine Polarisation.</translation>
+        <translation>Satellit, Frequenz und Polarisation erforderlich.</translation>
     </message>
     <message>
         <source>The frequency is no number.</source>
@@ -820,7 +821,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>The satellite data hold no satellite &quot;%1&quot;.</source>
-        <translation>Die Satellitendaten enthalten keinen Satelliten &quot;%1&quot;.</translation>
+        <translation>Die Satellitendaten enthalten keinen Satelliten „%1“.</translation>
     </message>
     <message>
         <source>%1 already has a transponder at %2 MHz %3.</source>
@@ -828,7 +829,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>There are %1 own transponders already.</source>
-        <translation>Es gibt bereits %1 eigene Transponder.</translation>
+        <translation>Es sind bereits %1 eigene Transponder eingetragen (Höchstzahl).</translation>
     </message>
 </context>
 <context>
@@ -921,7 +922,7 @@ Satellitendaten hinzugefügt):
     <name>PlanWords</name>
     <message>
         <source>The plan holds %1 UBs; the switch takes %2.</source>
-        <translation>Der Plan enthält %1 UBs; der Multischalter nimmt %2.</translation>
+        <translation>Der Plan enthält %1 UBs; der Multischalter hat %2.</translation>
     </message>
     <message>
         <source>%1: the switch has UBs 1 to %2 only.</source>
@@ -929,7 +930,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>Nothing was sent to the switch, because not every UB can be sent:</source>
-        <translation>An den Multischalter wurde nichts gesendet, weil nicht jedes UB gesendet werden kann:</translation>
+        <translation>An den Multischalter wurde nichts gesendet, weil nicht alle UBs gesendet werden können:</translation>
     </message>
     <message>
         <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
@@ -949,7 +950,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
-        <translation>%1: %2 hat keine Satelliten-ID, die der Multischalter übertragen kann; nutzen Sie ihn nur für dynamische UBs</translation>
+        <translation>%1: %2 hat keine vom Multischalter unterstützte Satelliten-ID; nur für dynamische UBs verwenden</translation>
     </message>
     <message>
         <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
@@ -972,7 +973,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>Choose a folder of dvb-s scan tables</source>
-        <translation>Ordner mit dvb-s-Scan-Tabellen auswählen</translation>
+        <translation>Ordner mit DVB-S-Scan-Tabellen auswählen</translation>
     </message>
 </context>
 <context>
@@ -1015,7 +1016,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>Restore defaults</source>
-        <translation>Standard wiederherstellen</translation>
+        <translation>Standardwerte wiederherstellen</translation>
     </message>
     <message>
         <source>CA file:</source>
@@ -1027,7 +1028,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>Require TLS</source>
-        <translation>TLS verlangen</translation>
+        <translation>TLS erzwingen</translation>
     </message>
     <message>
         <source>Import…</source>
@@ -1057,7 +1058,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>No satellite holds &quot;%1&quot;</source>
-        <translation>Kein Satellit enthält &quot;%1&quot;</translation>
+        <translation>Kein Satellitenname enthält „%1“</translation>
     </message>
 </context>
 <context>
@@ -1091,7 +1092,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>it lists no satellite with transponders a universal LNB receives</source>
-        <translation>sie nennt keinen Satelliten mit Transpondern, die ein Universal-LNB empfängt</translation>
+        <translation>keine Satelliten mit Transpondern im Empfangsbereich eines Universal-LNB gefunden</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2.</source>
@@ -1133,7 +1134,7 @@ Satellitendaten hinzugefügt):
     <name>SatellitesXmlReader</name>
     <message>
         <source>the file declares a document type, which satellites.xml never does</source>
-        <translation>die Datei erklärt einen Dokumenttyp, was eine satellites.xml nie tut</translation>
+        <translation>die Datei enthält eine Dokumenttyp-Deklaration (DOCTYPE), die es in einer satellites.xml nicht gibt</translation>
     </message>
     <message>
         <source>the file refers to an entity (line %1)</source>
@@ -1168,11 +1169,11 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>Sending… %1 of %2</source>
-        <translation>Senden… %1 von %2</translation>
+        <translation>Plan wird gesendet… %1 von %2</translation>
     </message>
     <message>
         <source>Storing…</source>
-        <translation>Speichern…</translation>
+        <translation>Plan wird gespeichert…</translation>
     </message>
 </context>
 <context>
@@ -1238,7 +1239,7 @@ Satellitendaten hinzugefügt):
     <name>ServerLink</name>
     <message>
         <source>the database client could not be started (out of memory)</source>
-        <translation>der Datenbank-Client konnte nicht gestartet werden (Speicher voll)</translation>
+        <translation>der Datenbank-Client konnte nicht gestartet werden (zu wenig Arbeitsspeicher)</translation>
     </message>
     <message>
         <source>the certificate file %1 cannot be read</source>
@@ -1246,7 +1247,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>the server offers no encrypted connection (TLS), which this server setting requires</source>
-        <translation>der Server bietet keine verschlüsselte Verbindung (TLS) an, die diese Servereinstellung verlangt</translation>
+        <translation>der Server bietet keine verschlüsselte Verbindung (TLS) an, die Servereinstellung verlangt aber TLS</translation>
     </message>
     <message>
         <source>the server&apos;s answer broke off inside a table</source>
@@ -1258,7 +1259,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>the download was stopped</source>
-        <translation>das Herunterladen wurde beendet</translation>
+        <translation>das Herunterladen wurde abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -1498,27 +1499,27 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
-        <translation>die Datenbank &quot;%1&quot; des Servers enthält keine Satellitendaten</translation>
+        <translation>die Datenbank „%1“ des Servers enthält keine Satellitendaten</translation>
     </message>
     <message>
         <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>
-        <translation>Die Datenbank &quot;%1&quot; des Servers enthält keine Satellitendaten. Die verwendeten Satellitendaten bleiben unverändert.</translation>
+        <translation>Die Datenbank „%1“ des Servers enthält keine Satellitendaten. Die verwendeten Satellitendaten bleiben unverändert.</translation>
     </message>
     <message>
         <source>the server sent more than %1 MB</source>
-        <translation>der Server sandte mehr als %1 MB</translation>
+        <translation>der Server hat mehr als %1 MB gesendet</translation>
     </message>
     <message>
         <source>the server sent more than %1 transponders</source>
-        <translation>der Server sandte mehr als %1 Transponder</translation>
+        <translation>der Server hat mehr als %1 Transponder gesendet</translation>
     </message>
     <message>
         <source>the server sent more than %1 transponders for one satellite</source>
-        <translation>der Server sandte mehr als %1 Transponder für einen Satelliten</translation>
+        <translation>der Server hat mehr als %1 Transponder für einen Satelliten gesendet</translation>
     </message>
     <message>
         <source>the server names a table longer than %1 characters</source>
-        <translation>der Server nennt eine Tabelle mit mehr als %1 Zeichen</translation>
+        <translation>der Server nennt einen Tabellennamen mit mehr als %1 Zeichen</translation>
     </message>
     <message>
         <source>the server lists more than %1 tables</source>
@@ -1526,7 +1527,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>The imported satellite data in %1 cannot be read back.</source>
-        <translation>Die importierten Satellitendaten in %1 lassen sich nicht wieder lesen.</translation>
+        <translation>Die importierten Satellitendaten in %1 lassen sich nicht wieder einlesen.</translation>
     </message>
 </context>
 <context>
@@ -1628,7 +1629,7 @@ Satellitendaten hinzugefügt):
     <name>SwitchSatellites</name>
     <message>
         <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
-        <translation>%1: %2 hat keine Satelliten-ID, die der Multischalter übertragen kann; nur für dynamische UBs verwenden</translation>
+        <translation>%1: %2 hat keine vom Multischalter unterstützte Satelliten-ID; nur für dynamische UBs verwenden</translation>
     </message>
     <message>
         <source>(dynamic UBs only)</source>
@@ -1728,7 +1729,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>Not in these data: %1.</source>
-        <translation>Nicht in den Satellitendaten: %1.</translation>
+        <translation>Nicht mehr in den Satellitendaten: %1.</translation>
     </message>
     <message>
         <source>Transponders not in these data (marked): %1.</source>
@@ -1740,7 +1741,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
-        <translation>Anwendungsdaten sind älter als einen Monat. Bitte stellen Sie eine Internetverbindung her, klicken Sie auf das Symbol „Satellitendaten…“ und dann auf „Jetzt aktualisieren“.</translation>
+        <translation>Die Offline-Daten sind älter als ein Monat. Bitte stellen Sie eine Internetverbindung her, klicken Sie auf das Symbol „Satellitendaten…“ und dann auf „Jetzt aktualisieren“.</translation>
     </message>
     <message>
         <source>Every dynamic UB must be on one of the lines 1 to 4.</source>
@@ -1752,11 +1753,11 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>Found under other transponder numbers in these data: %1.</source>
-        <translation>In diesen Daten unter anderen Transpondernummern gefunden: %1.</translation>
+        <translation>UBs, deren Transponder jetzt eine andere Nummer hat: %1.</translation>
     </message>
     <message>
         <source>A download of the satellite data is still under way; try again in a few seconds.</source>
-        <translation>Ein Herunterladen der Satellitendaten läuft noch; bitte in einigen Sekunden erneut versuchen.</translation>
+        <translation>Die Satellitendaten werden noch heruntergeladen; bitte in einigen Sekunden erneut versuchen.</translation>
     </message>
     <message>
         <source>Satellite data: new data loaded (%1).</source>

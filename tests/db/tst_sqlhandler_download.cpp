@@ -480,8 +480,8 @@ private slots:
         QVERIFY(QCoreApplication::installTranslator(&german));
         const SqlHandler::Download refused = SqlHandler::download(connection);
         QCoreApplication::removeTranslator(&german);
-        QVERIFY2(refused.reason.startsWith(QStringLiteral("Server %1:%2 bietet keine geprüfte verschlüsselte "
-                                                          "Verbindung (TLS)")
+        QVERIFY2(refused.reason.startsWith(QStringLiteral("Server %1:%2: keine geprüfte verschlüsselte "
+                                                          "Verbindung (TLS) möglich")
                                                .arg(connection.hostName)
                                                .arg(connection.port)),
                  qPrintable(refused.reason));
