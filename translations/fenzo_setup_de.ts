@@ -83,11 +83,11 @@
         <translation>Keine Satellitendaten vom Server %1:%2: %3</translation>
     </message>
     <message>
-        <source>Transponders not in the satellite data: %1.</source>
+        <source>UBs whose transponder is not in the satellite data: %1.</source>
         <translation>UBs mit fehlendem Transponder: %1.</translation>
     </message>
     <message>
-        <source>Found under other transponder numbers in the satellite data: %1.</source>
+        <source>UBs whose transponder has another number in the satellite data: %1.</source>
         <translation>UBs, deren Transponder jetzt eine andere Nummer hat: %1.</translation>
     </message>
     <message>
@@ -139,19 +139,20 @@ Commands:
                                 line per satellite: name, id, number of
                                 transponders
   satellites --import PATH      imports satellite data (a receiver&apos;s
-                                satellites.xml, a dvb-s scan table or a
+                                satellites.xml, a DVB-S scan table or a
                                 folder of them), then lists as above
   server                        prints the satellite data&apos;s server:
                                 host:port database user
-  server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli
+  server HOST[:PORT]            sets the server for fenzo_setup and fenzo_cli
                                 (keeps database, user and password;
                                 without PORT the standard port)
   server --reset                back to the built-in server
   server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]
                                 the server&apos;s certificate is checked against
-                                FILE (&quot;&quot;: the system&apos;s store); a plain
-                                connection is refused or allowed (refused
-                                for every server not on this machine)
+                                FILE (&quot;&quot;: the system&apos;s store); --require-tls
+                                refuses an unencrypted connection,
+                                --allow-plain allows it (default: refused
+                                unless the server is on this machine)
   report OUT.txt                a support report: versions, satellite data,
                                 ports, the switch (if one answers) and the
                                 recent log, never the database password
@@ -261,7 +262,7 @@ Rückgabewert 2: Fehler.
         <translation>Server %1 hat den Benutzer „%2“ abgewiesen: falscher Benutzername oder falsches Passwort</translation>
     </message>
     <message>
-        <source>server %1 has no database &quot;%2&quot; open to the user &quot;%3&quot;</source>
+        <source>the user &quot;%3&quot; cannot access a database &quot;%2&quot; on server %1</source>
         <translation>Server %1: Benutzer „%3“ hat keinen Zugriff auf eine Datenbank „%2“</translation>
     </message>
     <message>
@@ -277,15 +278,15 @@ Rückgabewert 2: Fehler.
         <translation>Server %1: eine Tabelle der Datenbank „%2“ hat nicht die für Satellitendaten erwarteten Spalten</translation>
     </message>
     <message>
-        <source>the connection to server %1 broke off</source>
+        <source>the connection to server %1 was lost</source>
         <translation>die Verbindung zu Server %1 ist abgebrochen</translation>
     </message>
     <message>
-        <source>server %1 gives no verified encrypted connection (TLS): it offers none, or its certificate is not trusted</source>
+        <source>server %1 offers no trusted encrypted connection (TLS): it has no TLS, or its certificate is not trusted</source>
         <translation>Server %1: keine geprüfte verschlüsselte Verbindung (TLS) möglich – er bietet kein TLS an, oder seinem Zertifikat wird nicht vertraut</translation>
     </message>
     <message>
-        <source>server %1 asks for a sign-in that would send the password readable; it is not used</source>
+        <source>server %1 asks for a sign-in that would send the password in plain text; it is refused</source>
         <translation>Server %1 verlangt ein Anmeldeverfahren, das das Passwort im Klartext überträgt; es wird nicht verwendet</translation>
     </message>
     <message>
@@ -541,7 +542,7 @@ Rückgabewert 2: Fehler.
         <translation>dat-Dateien</translation>
     </message>
     <message>
-        <source>txt files</source>
+        <source>Text files</source>
         <translation>Textdateien</translation>
     </message>
 </context>
@@ -676,7 +677,7 @@ Rückgabewert 2: Fehler.
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Stop reading the switch; nothing on it is changed</source>
+        <source>Stop reading the switch; nothing on the switch is changed</source>
         <translation>Lesen des Multischalters abbrechen; am Multischalter wird nichts geändert</translation>
     </message>
 </context>
@@ -687,14 +688,14 @@ Rückgabewert 2: Fehler.
         <translation>%1 heißt jetzt %2</translation>
     </message>
     <message>
-        <source>These satellite data list satellites by their orbital position: %1.</source>
+        <source>These satellite data name satellites by their orbital position: %1.</source>
         <translation>Diese Satellitendaten benennen Satelliten nach ihrer Orbitalposition: %1.</translation>
     </message>
 </context>
 <context>
     <name>OwnTransponderCommand</name>
     <message>
-        <source>Own transponders (kept beside the offline cache, added to all satellite data):
+        <source>Own transponders (stored next to the offline cache, added to any satellite data):
   transponder add SATELLITE FREQ POL
                                 adds a transponder (10700-12750 MHz; H, V, L
                                 or R) to the satellite of that name
@@ -720,7 +721,7 @@ Satellitendaten hinzugefügt):
         <translation>Aufruf: transponder add|remove SATELLIT FREQ POL oder transponder list.</translation>
     </message>
     <message>
-        <source>The frequency %1 is no number of MHz.</source>
+        <source>The frequency %1 is not a whole number of MHz.</source>
         <translation>Die Frequenz „%1“ ist keine ganze Zahl (MHz).</translation>
     </message>
     <message>
@@ -728,7 +729,7 @@ Satellitendaten hinzugefügt):
         <translation>Die Polarisation muss H, V, L oder R sein.</translation>
     </message>
     <message>
-        <source>This transponder is among the own transponders already.</source>
+        <source>This transponder is already one of the own transponders.</source>
         <translation>Dieser Transponder ist bereits als eigener Transponder eingetragen.</translation>
     </message>
     <message>
@@ -804,11 +805,11 @@ Satellitendaten hinzugefügt):
         <translation>Die Datei beginnt nicht mit „%1“.</translation>
     </message>
     <message>
-        <source>It needs a satellite, a frequency and a polarisation.</source>
+        <source>A satellite, a frequency and a polarisation are needed.</source>
         <translation>Satellit, Frequenz und Polarisation erforderlich.</translation>
     </message>
     <message>
-        <source>The frequency is no number.</source>
+        <source>The frequency is not a number.</source>
         <translation>Die Frequenz ist keine Zahl.</translation>
     </message>
     <message>
@@ -828,7 +829,7 @@ Satellitendaten hinzugefügt):
         <translation>%1 hat bereits einen Transponder bei %2 MHz %3.</translation>
     </message>
     <message>
-        <source>There are %1 own transponders already.</source>
+        <source>There are already %1 own transponders, the most allowed.</source>
         <translation>Es sind bereits %1 eigene Transponder eingetragen (Höchstzahl).</translation>
     </message>
 </context>
@@ -921,7 +922,7 @@ Satellitendaten hinzugefügt):
 <context>
     <name>PlanWords</name>
     <message>
-        <source>The plan holds %1 UBs; the switch takes %2.</source>
+        <source>The plan has %1 UBs; the switch has %2.</source>
         <translation>Der Plan enthält %1 UBs; der Multischalter hat %2.</translation>
     </message>
     <message>
@@ -929,7 +930,7 @@ Satellitendaten hinzugefügt):
         <translation>%1: Der Multischalter hat nur die UBs 1 bis %2.</translation>
     </message>
     <message>
-        <source>Nothing was sent to the switch, because not every UB can be sent:</source>
+        <source>Nothing was sent to the switch because some UBs cannot be sent:</source>
         <translation>An den Multischalter wurde nichts gesendet, weil nicht alle UBs gesendet werden können:</translation>
     </message>
     <message>
@@ -972,7 +973,7 @@ Satellitendaten hinzugefügt):
         <translation>Satellitendaten auswählen (satellites.xml oder Scan-Tabelle)</translation>
     </message>
     <message>
-        <source>Choose a folder of dvb-s scan tables</source>
+        <source>Choose a folder of DVB-S scan tables</source>
         <translation>Ordner mit DVB-S-Scan-Tabellen auswählen</translation>
     </message>
 </context>
@@ -1057,7 +1058,7 @@ Satellitendaten hinzugefügt):
         <translation>Satellit suchen</translation>
     </message>
     <message>
-        <source>No satellite holds &quot;%1&quot;</source>
+        <source>No satellite name contains &quot;%1&quot;</source>
         <translation>Kein Satellitenname enthält „%1“</translation>
     </message>
 </context>
@@ -1160,11 +1161,11 @@ Satellitendaten hinzugefügt):
 <context>
     <name>SendPlanOperation</name>
     <message>
-        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</source>
+        <source>Only the switch&apos;s replies were backed up (to %1) because its plan cannot be read with the satellite data: %2</source>
         <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan mit den vorhandenen Satellitendaten nicht lesen lässt: %2</translation>
     </message>
     <message>
-        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
+        <source>Only the switch&apos;s replies were backed up (to %1) because its plan cannot be read: %2</source>
         <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan nicht lesen lässt: %2</translation>
     </message>
     <message>
@@ -1231,8 +1232,8 @@ Satellitendaten hinzugefügt):
         <translation>UB%1 kann nicht an das Gerät gesendet werden: Sein Satellit hat noch keine Satelliten-ID</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4.</source>
-        <translation>%1 kann nicht gelesen werden: Es ist ein dynamisches UB auf Leitung %2, und der Multischalter hat die Leitungen 1 bis 4.</translation>
+        <source>%1 cannot be read: it is a dynamic UB on line %2, but the switch only has lines 1 to 4.</source>
+        <translation>%1 kann nicht gelesen werden: Es ist ein dynamisches UB auf Leitung %2, der Multischalter hat aber nur die Leitungen 1 bis 4.</translation>
     </message>
 </context>
 <context>
@@ -1518,7 +1519,7 @@ Satellitendaten hinzugefügt):
         <translation>der Server hat mehr als %1 Transponder für einen Satelliten gesendet</translation>
     </message>
     <message>
-        <source>the server names a table longer than %1 characters</source>
+        <source>the server sent a table name longer than %1 characters</source>
         <translation>der Server nennt einen Tabellennamen mit mehr als %1 Zeichen</translation>
     </message>
     <message>
@@ -1752,7 +1753,7 @@ Satellitendaten hinzugefügt):
         <translation>%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.</translation>
     </message>
     <message>
-        <source>Found under other transponder numbers in these data: %1.</source>
+        <source>UBs whose transponder has another number in the satellite data: %1.</source>
         <translation>UBs, deren Transponder jetzt eine andere Nummer hat: %1.</translation>
     </message>
     <message>

@@ -376,8 +376,9 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
     if (!match.missing.isEmpty())
         missing += QLatin1Char(' ') + tr("Transponders not in these data (marked): %1.").arg(UBRecord::displayNames(match.missing));
     if (!match.renumbered.isEmpty())
-        missing += QLatin1Char(' ') +
-                   tr("Found under other transponder numbers in these data: %1.").arg(UBRecord::displayNames(match.renumbered));
+        missing +=
+            QLatin1Char(' ') + tr("UBs whose transponder has another number in the satellite data: %1.")
+                                   .arg(UBRecord::displayNames(match.renumbered));
     return missing;
 }
 

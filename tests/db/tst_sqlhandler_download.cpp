@@ -506,7 +506,8 @@ private slots:
             << QStringLiteral("server %1 refused the user \"fenzo_ro\": wrong user name or password").arg(server);
         QTest::newRow("unknown database")
             << QStringLiteral("database")
-            << QStringLiteral("server %1 has no database \"missing_db\"").arg(server);
+            << QStringLiteral("the user \"fenzo_ro\" cannot access a database \"missing_db\" on server %1")
+                   .arg(server);
         QTest::newRow("unknown host") << QStringLiteral("host")
                                       << QStringLiteral("server no-server!:3306 cannot be reached: the host name is unknown");
     }
