@@ -1077,8 +1077,8 @@ Satellitendaten hinzugefügt):
         <translation>Diese Satellitendaten nummerieren Satelliten anders als die Tabelle des Programms; ein Plan, der aus einem mit anderen Daten programmierten Multischalter gelesen wird, kann daher andere Satelliten nennen: %1.</translation>
     </message>
     <message>
-        <source>%1 more</source>
-        <translation>%1 weitere</translation>
+        <source>more: %1</source>
+        <translation>weitere: %1</translation>
     </message>
 </context>
 <context>
@@ -1725,8 +1725,8 @@ Satellitendaten hinzugefügt):
         <translation>Keine Satellitendaten</translation>
     </message>
     <message>
-        <source>Satellite data: %1, %2 satellites</source>
-        <translation>Satellitendaten: %1, %2 Satelliten</translation>
+        <source>Satellite data: %1, satellites: %2</source>
+        <translation>Satellitendaten: %1, Satelliten: %2</translation>
     </message>
     <message>
         <source>Not in these data: %1.</source>
@@ -1765,12 +1765,12 @@ Satellitendaten hinzugefügt):
         <translation>Satellitendaten: neue Daten übernommen (%1).</translation>
     </message>
     <message>
-        <source>Satellite data: %1, %2 satellites, downloaded over TLS</source>
-        <translation>Satellitendaten: %1, %2 Satelliten, über TLS geladen</translation>
+        <source>Satellite data: %1, satellites: %2, downloaded over TLS</source>
+        <translation>Satellitendaten: %1, Satelliten: %2, über TLS geladen</translation>
     </message>
     <message>
-        <source>Satellite data: %1, %2 satellites, downloaded unencrypted</source>
-        <translation>Satellitendaten: %1, %2 Satelliten, unverschlüsselt geladen</translation>
+        <source>Satellite data: %1, satellites: %2, downloaded unencrypted</source>
+        <translation>Satellitendaten: %1, Satelliten: %2, unverschlüsselt geladen</translation>
     </message>
     <message>
         <source>The switch is busy; import the satellite data when it is done.</source>

@@ -1063,8 +1063,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>These satellite data number satellites differently from the program&apos;s own table, so a plan read back from a switch programmed with other data may name other satellites: %1.</translation>
     </message>
     <message>
-        <source>%1 more</source>
-        <translation>%1 more</translation>
+        <source>more: %1</source>
+        <translation>more: %1</translation>
     </message>
 </context>
 <context>
@@ -1711,8 +1711,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>No satellite data</translation>
     </message>
     <message>
-        <source>Satellite data: %1, %2 satellites</source>
-        <translation>Satellite data: %1, %2 satellites</translation>
+        <source>Satellite data: %1, satellites: %2</source>
+        <translation>Satellite data: %1, satellites: %2</translation>
     </message>
     <message>
         <source>Not in these data: %1.</source>
@@ -1751,12 +1751,12 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>Satellite data: new data loaded (%1).</translation>
     </message>
     <message>
-        <source>Satellite data: %1, %2 satellites, downloaded over TLS</source>
-        <translation>Satellite data: %1, %2 satellites, downloaded over TLS</translation>
+        <source>Satellite data: %1, satellites: %2, downloaded over TLS</source>
+        <translation>Satellite data: %1, satellites: %2, downloaded over TLS</translation>
     </message>
     <message>
-        <source>Satellite data: %1, %2 satellites, downloaded unencrypted</source>
-        <translation>Satellite data: %1, %2 satellites, downloaded unencrypted</translation>
+        <source>Satellite data: %1, satellites: %2, downloaded unencrypted</source>
+        <translation>Satellite data: %1, satellites: %2, downloaded unencrypted</translation>
     </message>
     <message>
         <source>The switch is busy; import the satellite data when it is done.</source>

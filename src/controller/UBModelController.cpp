@@ -194,11 +194,13 @@ QString UBModelController::satelliteDataSummary() const
         return tr("No satellite data");
     const int count = satellites->satelliteCount();
     // Whether the server's data could have been read or altered on the way.
-    if (satellites->source() == SatelliteSource::Source::Server)
-        return satellites->encrypted()
-                   ? tr("Satellite data: %1, %2 satellites, downloaded over TLS").arg(sourceText()).arg(count)
-                   : tr("Satellite data: %1, %2 satellites, downloaded unencrypted").arg(sourceText()).arg(count);
-    return tr("Satellite data: %1, %2 satellites").arg(sourceText()).arg(count);
+    if (satellites->source() == SatelliteSource::Source::Server) {
+        const QString summary = satellites->encrypted()
+                                    ? tr("Satellite data: %1, satellites: %2, downloaded over TLS")
+                                    : tr("Satellite data: %1, satellites: %2, downloaded unencrypted");
+        return summary.arg(sourceText()).arg(count);
+    }
+    return tr("Satellite data: %1, satellites: %2").arg(sourceText()).arg(count);
 }
 
 void UBModelController::setNotice(const QString &text)

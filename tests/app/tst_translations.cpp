@@ -255,7 +255,7 @@ const Entry dataEntries[] = {
     {u8"SatelliteSource", u8"built in, dtv-scan-tables of %1", u8"eingebaut, dtv-scan-tables vom %1", u8"built in, dtv-scan-tables of %1"},
     {u8"UBModelController", u8"none", u8"keine", u8"none"},
     {u8"UBModelController", u8"No satellite data", u8"Keine Satellitendaten", u8"No satellite data"},
-    {u8"UBModelController", u8"Satellite data: %1, %2 satellites", u8"Satellitendaten: %1, %2 Satelliten", u8"Satellite data: %1, %2 satellites"},
+    {u8"UBModelController", u8"Satellite data: %1, satellites: %2", u8"Satellitendaten: %1, Satelliten: %2", u8"Satellite data: %1, satellites: %2"},
     {u8"UBModelController", u8"Not in these data: %1.", u8"Nicht mehr in den Satellitendaten: %1.", u8"Not in these data: %1."},
     {u8"UBModelController", u8"Transponders not in these data (marked): %1.", u8"UBs mit fehlendem Transponder (markiert): %1.", u8"Transponders not in these data (marked): %1."},
     {u8"ConnectionFailure", u8"server %1 cannot be reached: connection refused", u8"Server %1 nicht erreichbar: Verbindung abgelehnt", u8"server %1 cannot be reached: connection refused"},
@@ -278,8 +278,8 @@ const Entry dataEntries[] = {
     {u8"SatelliteDataDialogForm.ui", u8"CA file:", u8"CA-Datei:", u8"CA file:"},
     {u8"SatelliteDataDialogForm.ui", u8"(empty: the system's certificates)", u8"(leer: die Zertifikate des Systems)", u8"(empty: the system's certificates)"},
     {u8"SatelliteDataDialogForm.ui", u8"Require TLS", u8"TLS erzwingen", u8"Require TLS"},
-    {u8"UBModelController", u8"Satellite data: %1, %2 satellites, downloaded over TLS", u8"Satellitendaten: %1, %2 Satelliten, über TLS geladen", u8"Satellite data: %1, %2 satellites, downloaded over TLS"},
-    {u8"UBModelController", u8"Satellite data: %1, %2 satellites, downloaded unencrypted", u8"Satellitendaten: %1, %2 Satelliten, unverschlüsselt geladen", u8"Satellite data: %1, %2 satellites, downloaded unencrypted"},
+    {u8"UBModelController", u8"Satellite data: %1, satellites: %2, downloaded over TLS", u8"Satellitendaten: %1, Satelliten: %2, über TLS geladen", u8"Satellite data: %1, satellites: %2, downloaded over TLS"},
+    {u8"UBModelController", u8"Satellite data: %1, satellites: %2, downloaded unencrypted", u8"Satellitendaten: %1, Satelliten: %2, unverschlüsselt geladen", u8"Satellite data: %1, satellites: %2, downloaded unencrypted"},
     {u8"ServerLink", u8"the download was stopped", u8"das Herunterladen wurde abgebrochen", u8"the download was stopped"},
     {u8"ServerLink", u8"the server offers no encrypted connection (TLS), which this server setting requires", u8"der Server bietet keine verschlüsselte Verbindung (TLS) an, die Servereinstellung verlangt aber TLS", u8"the server offers no encrypted connection (TLS), which this server setting requires"},
     {u8"ServerLink", u8"the certificate file %1 cannot be read", u8"die Zertifikatsdatei %1 kann nicht gelesen werden", u8"the certificate file %1 cannot be read"},
@@ -296,7 +296,7 @@ const Entry dataEntries[] = {
     {u8"CommandLineTool", u8"UBs whose transponder has another number in the satellite data: %1.", u8"UBs, deren Transponder jetzt eine andere Nummer hat: %1.", u8"UBs whose transponder has another number in the satellite data: %1."},
     {u8"SatelliteIdTable", u8"%1 (id %2 here, %3 in the program's table)", u8"%1 (hier ID %2, in der Tabelle des Programms %3)", u8"%1 (id %2 here, %3 in the program's table)"},
     {u8"SatelliteIdTable", u8"%1 (id %2, which the program's table gives to %3)", u8"%1 (ID %2, die in der Tabelle des Programms zu %3 gehört)", u8"%1 (id %2, which the program's table gives to %3)"},
-    {u8"SatelliteIdTable", u8"%1 more", u8"%1 weitere", u8"%1 more"},
+    {u8"SatelliteIdTable", u8"more: %1", u8"weitere: %1", u8"more: %1"},
     {u8"SatelliteIdTable", u8"These satellite data number satellites differently from the program's own table, so a plan read back from a switch programmed with other data may name other satellites: %1.", u8"Diese Satellitendaten nummerieren Satelliten anders als die Tabelle des Programms; ein Plan, der aus einem mit anderen Daten programmierten Multischalter gelesen wird, kann daher andere Satelliten nennen: %1.", u8"These satellite data number satellites differently from the program's own table, so a plan read back from a switch programmed with other data may name other satellites: %1."},
 };
 

@@ -395,7 +395,7 @@ private slots:
                                              << "Satellite data: offline cache of ";
         QTest::newRow("built in") << false << false << true << "Built 2.0E"
                                   << "Built 2.0E"
-                                  << "Satellite data: built in, dtv-scan-tables of 2024-03-01, 1 satellites"
+                                  << "Satellite data: built in, dtv-scan-tables of 2024-03-01, satellites: 1"
                                   << "Satellite data: built in, dtv-scan-tables of 2024-03-01; no server: ";
         QTest::newRow("nothing") << false << false << false << ""
                                  << ""
