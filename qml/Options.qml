@@ -426,7 +426,7 @@ OptionsForm {
         onLoaded: {
             item.title = qsTr("Choose a file")
             item.saving = true
-            item.nameFilters = [qsTr("txt files") + " (*.txt)"]
+            item.nameFilters = [qsTr("Text files") + " (*.txt)"]
         }
     }
 

@@ -224,7 +224,7 @@ Item {
                 Layout.minimumWidth: 90
                 ToolTip.visible: hovered
                 ToolTip.delay: 500
-                ToolTip.text: qsTr("Stop reading the switch; nothing on it is changed")
+                ToolTip.text: qsTr("Stop reading the switch; nothing on the switch is changed")
             }
         }
 

@@ -100,7 +100,7 @@ DialogWindow {
 
     FileChooser {
         id: importFolderChooser
-        title: qsTr("Choose a folder of dvb-s scan tables")
+        title: qsTr("Choose a folder of DVB-S scan tables")
         folder: true
         onChosen: function (url) { dialog.importFrom(url) }
     }

@@ -100,7 +100,7 @@ Popup {
             width: parent.width
             padding: 6
             textFormat: Text.PlainText
-            text: qsTr("No satellite holds \"%1\"").arg(field.text)
+            text: qsTr("No satellite name contains \"%1\"").arg(field.text)
         }
     }
 }

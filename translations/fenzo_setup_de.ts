@@ -16,19 +16,19 @@
     <name>CommandLineTool</name>
     <message>
         <source>Unknown option %1. &quot;fenzo_cli --help&quot; lists the commands.</source>
-        <translation>Unbekannte Option %1. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+        <translation>Unbekannte Option %1. „fenzo_cli --help“ zeigt die Befehle.</translation>
     </message>
     <message>
         <source>Wrong number of file names. &quot;fenzo_cli --help&quot; lists the commands.</source>
-        <translation>Falsche Anzahl von Dateinamen. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+        <translation>Falsche Anzahl von Dateinamen. „fenzo_cli --help“ zeigt die Befehle.</translation>
     </message>
     <message>
         <source>No command given. &quot;fenzo_cli --help&quot; lists the commands.</source>
-        <translation>Kein Befehl angegeben. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+        <translation>Kein Befehl angegeben. „fenzo_cli --help“ zeigt die Befehle.</translation>
     </message>
     <message>
         <source>Unknown command %1. &quot;fenzo_cli --help&quot; lists the commands.</source>
-        <translation>Unbekannter Befehl %1. &quot;fenzo_cli --help&quot; zeigt die Befehle.</translation>
+        <translation>Unbekannter Befehl %1. „fenzo_cli --help“ zeigt die Befehle.</translation>
     </message>
     <message>
         <source>No switch answers on %1.</source>
@@ -76,15 +76,7 @@
     </message>
     <message>
         <source>Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.</source>
-        <translation>Anwendungsdaten sind älter als einen Monat. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server); jeder Befehl lädt die Daten neu herunter.</translation>
-    </message>
-    <message>
-        <source>Transponders not in the satellite data: %1.</source>
-        <translation>Transponder nicht in den Satellitendaten: %1.</translation>
-    </message>
-    <message>
-        <source>Found under other transponder numbers in the satellite data: %1.</source>
-        <translation>In den Satellitendaten unter anderen Transpondernummern gefunden: %1.</translation>
+        <translation>Die Offline-Daten sind älter als ein Monat. Bitte überprüfen Sie Ihre Internetverbindung und den Server (fenzo_cli server); jeder Befehl lädt die Daten neu herunter.</translation>
     </message>
     <message>
         <source>encrypted (TLS)</source>
@@ -96,7 +88,7 @@
     </message>
     <message>
         <source>TLS required</source>
-        <translation>TLS verlangt</translation>
+        <translation>TLS erforderlich</translation>
     </message>
     <message>
         <source>TLS when offered</source>
@@ -104,11 +96,15 @@
     </message>
     <message>
         <source>certificates from the system&apos;s store</source>
-        <translation>Zertifikate aus dem Speicher des Systems</translation>
+        <translation>Zertifikate aus dem Zertifikatsspeicher des Systems</translation>
     </message>
     <message>
         <source>certificates from %1</source>
         <translation>Zertifikate aus %1</translation>
+    </message>
+    <message>
+        <source>The satellite data hold no satellite named %1. &quot;fenzo_cli satellites&quot; lists them.</source>
+        <translation>Die Satellitendaten enthalten keinen Satelliten namens %1. „fenzo_cli satellites&quot; listet sie auf.</translation>
     </message>
     <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
@@ -138,19 +134,20 @@ Commands:
                                 number, frequency, polarisation, and &quot;(own)&quot;
                                 for an own transponder
   satellites --import PATH      imports satellite data (a receiver&apos;s
-                                satellites.xml, a dvb-s scan table or a
+                                satellites.xml, a DVB-S scan table or a
                                 folder of them), then lists as above
   server                        prints the satellite data&apos;s server:
                                 host:port database user
-  server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli
+  server HOST[:PORT]            sets the server for fenzo_setup and fenzo_cli
                                 (keeps database, user and password;
                                 without PORT the standard port)
   server --reset                back to the built-in server
   server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]
                                 the server&apos;s certificate is checked against
-                                FILE (&quot;&quot;: the system&apos;s store); a plain
-                                connection is refused or allowed (refused
-                                for every server not on this machine)
+                                FILE (&quot;&quot;: the system&apos;s store); --require-tls
+                                refuses an unencrypted connection,
+                                --allow-plain allows it (default: refused
+                                unless the server is on this machine)
   report OUT.txt                a support report: versions, satellite data,
                                 ports, the switch (if one answers) and the
                                 recent log, never the database password
@@ -168,10 +165,10 @@ Befehle:
                                 dem Multischalter
                                 (Rückgabewert 0: gleich, 1: verschieden)
   test [--port PFAD] PLAN.dat   sendet den Plan zum Testen
-                                (wie &quot;Auf Gerät testen&quot;)
+                                (wie „Auf Gerät testen“)
   store [--port PFAD] PLAN.dat  sichert den Plan des Multischalters und
-                                speichert dann PLAN (wie &quot;Auf Gerät
-                                speichern&quot;); gibt zuletzt den Pfad der
+                                speichert dann PLAN (wie „Auf Gerät
+                                speichern“); gibt zuletzt den Pfad der
                                 Sicherung aus
   store --each PLAN.dat         speichert PLAN nacheinander in jedem neu
                                 angeschlossenen Multischalter; Beenden mit
@@ -193,7 +190,7 @@ Befehle:
                                 für einen eigenen Transponder
   satellites --import PFAD      importiert Satellitendaten (eine
                                 satellites.xml eines Receivers, eine
-                                dvb-s-Scan-Tabelle oder einen Ordner davon),
+                                DVB-S-Scan-Tabelle oder einen Ordner davon),
                                 listet sie dann wie oben
   server                        nennt den Server der Satellitendaten:
                                 Host:Port Datenbank Benutzer
@@ -203,10 +200,11 @@ Befehle:
   server --reset                zurück zum eingebauten Server
   server [HOST[:PORT]] [--ca DATEI] [--require-tls|--allow-plain]
                                 das Zertifikat des Servers wird mit DATEI
-                                geprüft (&quot;&quot;: Speicher des Systems); eine
-                                unverschlüsselte Verbindung wird abgelehnt oder
-                                erlaubt (abgelehnt für jeden Server, der nicht
-                                dieser Rechner ist)
+                                geprüft (&quot;&quot;: Zertifikatsspeicher des Systems);
+                                --require-tls lehnt unverschlüsselte
+                                Verbindungen ab, --allow-plain erlaubt sie
+                                (Standard: abgelehnt, außer für einen Server
+                                auf diesem Rechner)
   report ZIEL.txt               ein Supportbericht: Versionen, Satellitendaten,
                                 Anschlüsse, der Multischalter (wenn einer
                                 antwortet) und die letzten Protokollzeilen,
@@ -217,8 +215,12 @@ Rückgabewert 2: Fehler.
 </translation>
     </message>
     <message>
-        <source>The satellite data hold no satellite named %1. &quot;fenzo_cli satellites&quot; lists them.</source>
-        <translation>Die Satellitendaten enthalten keinen Satelliten namens %1. „fenzo_cli satellites&quot; listet sie auf.</translation>
+        <source>UBs whose transponder is not in the satellite data: %1.</source>
+        <translation>UBs mit fehlendem Transponder: %1.</translation>
+    </message>
+    <message>
+        <source>UBs whose transponder has another number in the satellite data: %1.</source>
+        <translation>UBs, deren Transponder jetzt eine andere Nummer hat: %1.</translation>
     </message>
 </context>
 <context>
@@ -247,7 +249,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>server %1 cannot be reached: no route to the host</source>
-        <translation>Server %1 nicht erreichbar: keine Route zum Rechner</translation>
+        <translation>Server %1 nicht erreichbar: keine Route zum Host</translation>
     </message>
     <message>
         <source>server %1 cannot be reached: no answer within %2 s</source>
@@ -259,15 +261,11 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>server %1 cannot be reached: the host name is unknown</source>
-        <translation>Server %1 nicht erreichbar: unbekannter Rechnername</translation>
+        <translation>Server %1 nicht erreichbar: unbekannter Hostname</translation>
     </message>
     <message>
         <source>server %1 refused the user &quot;%2&quot;: wrong user name or password</source>
         <translation>Server %1 hat den Benutzer „%2“ abgewiesen: falscher Benutzername oder falsches Passwort</translation>
-    </message>
-    <message>
-        <source>server %1 has no database &quot;%2&quot; open to the user &quot;%3&quot;</source>
-        <translation>Server %1 hat keine Datenbank „%2“, die dem Benutzer „%3“ offensteht</translation>
     </message>
     <message>
         <source>server %1 refuses connections from this computer</source>
@@ -279,23 +277,11 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>server %1: a table in the database &quot;%2&quot; does not have the columns of satellite data</source>
-        <translation>Server %1: eine Tabelle der Datenbank „%2“ hat nicht die Spalten von Satellitendaten</translation>
-    </message>
-    <message>
-        <source>the connection to server %1 broke off</source>
-        <translation>die Verbindung zu Server %1 ist abgebrochen</translation>
-    </message>
-    <message>
-        <source>server %1 gives no verified encrypted connection (TLS): it offers none, or its certificate is not trusted</source>
-        <translation>Server %1 bietet keine geprüfte verschlüsselte Verbindung (TLS): er bietet keine an, oder seinem Zertifikat wird nicht vertraut</translation>
-    </message>
-    <message>
-        <source>server %1 asks for a sign-in that would send the password readable; it is not used</source>
-        <translation>Server %1 verlangt eine Anmeldung, die das Passwort lesbar senden würde; sie wird nicht verwendet</translation>
+        <translation>Server %1: eine Tabelle der Datenbank „%2“ hat nicht die für Satellitendaten erwarteten Spalten</translation>
     </message>
     <message>
         <source>server %1 sent a row larger than 1 MB</source>
-        <translation>Server %1 sandte eine Zeile größer als 1 MB</translation>
+        <translation>Server %1 hat einen Datensatz über 1 MB gesendet</translation>
     </message>
     <message>
         <source>server %1 has too many connections</source>
@@ -303,11 +289,27 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>the database client ran out of memory</source>
-        <translation>dem Datenbank-Client ging der Speicher aus</translation>
+        <translation>Datenbank-Client: zu wenig Arbeitsspeicher</translation>
     </message>
     <message>
         <source>server %1 reported error %2</source>
         <translation>Server %1 meldete Fehler %2</translation>
+    </message>
+    <message>
+        <source>the user &quot;%3&quot; cannot access a database &quot;%2&quot; on server %1</source>
+        <translation>Server %1: Benutzer „%3“ hat keinen Zugriff auf eine Datenbank „%2“</translation>
+    </message>
+    <message>
+        <source>the connection to server %1 was lost</source>
+        <translation>die Verbindung zu Server %1 ist abgebrochen</translation>
+    </message>
+    <message>
+        <source>server %1 offers no trusted encrypted connection (TLS): it has no TLS, or its certificate is not trusted</source>
+        <translation>Server %1: keine geprüfte verschlüsselte Verbindung (TLS) möglich – er bietet kein TLS an, oder seinem Zertifikat wird nicht vertraut</translation>
+    </message>
+    <message>
+        <source>server %1 asks for a sign-in that would send the password in plain text; it is refused</source>
+        <translation>Server %1 verlangt ein Anmeldeverfahren, das das Passwort im Klartext überträgt; es wird nicht verwendet</translation>
     </message>
 </context>
 <context>
@@ -337,7 +339,7 @@ Rückgabewert 2: Fehler.
     <name>DeviceReplies</name>
     <message>
         <source>The line &quot;%1&quot; is no query and reply of the switch.</source>
-        <translation>Die Zeile &quot;%1&quot; ist keine Abfrage mit Antwort des Multischalters.</translation>
+        <translation>Die Zeile „%1“ ist keine Abfrage mit Antwort des Multischalters.</translation>
     </message>
     <message>
         <source>The reply to %1 is not a reply of the switch.</source>
@@ -353,7 +355,7 @@ Rückgabewert 2: Fehler.
     </message>
     <message>
         <source>It is not a UTF-8 text.</source>
-        <translation>Sie ist kein UTF-8-Text.</translation>
+        <translation>Die Datei ist kein UTF-8-Text.</translation>
     </message>
     <message>
         <source>The reply to %1 appears twice.</source>
@@ -546,8 +548,8 @@ Rückgabewert 2: Fehler.
         <translation>dat-Dateien</translation>
     </message>
     <message>
-        <source>txt files</source>
-        <translation>txt-Dateien</translation>
+        <source>Text files</source>
+        <translation>Textdateien</translation>
     </message>
 </context>
 <context>
@@ -681,8 +683,8 @@ Rückgabewert 2: Fehler.
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Stop reading the switch; nothing on it is changed</source>
-        <translation>Das Lesen des Multischalters abbrechen; an ihm wird nichts geändert</translation>
+        <source>Stop reading the switch; nothing on the switch is changed</source>
+        <translation>Lesen des Multischalters abbrechen; am Multischalter wird nichts geändert</translation>
     </message>
 </context>
 <context>
@@ -692,14 +694,26 @@ Rückgabewert 2: Fehler.
         <translation>%1 heißt jetzt %2</translation>
     </message>
     <message>
-        <source>These satellite data list satellites by their orbital position: %1.</source>
-        <translation>Diese Satellitendaten führen Satelliten nach ihrer Orbitalposition: %1.</translation>
+        <source>These satellite data name satellites by their orbital position: %1.</source>
+        <translation>Diese Satellitendaten benennen Satelliten nach ihrer Orbitalposition: %1.</translation>
     </message>
 </context>
 <context>
     <name>OwnTransponderCommand</name>
     <message>
-        <source>Own transponders (kept beside the offline cache, added to all satellite data):
+        <source>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</source>
+        <translation>Aufruf: transponder add|remove SATELLIT FREQ POL oder transponder list.</translation>
+    </message>
+    <message>
+        <source>The polarisation must be H, V, L or R.</source>
+        <translation>Die Polarisation muss H, V, L oder R sein.</translation>
+    </message>
+    <message>
+        <source>There is no own transponder %1 MHz %2 on %3.</source>
+        <translation>Es gibt keinen eigenen Transponder %1 MHz %2 auf %3.</translation>
+    </message>
+    <message>
+        <source>Own transponders (stored next to the offline cache, added to any satellite data):
   transponder add SATELLITE FREQ POL
                                 adds a transponder (10700-12750 MHz; H, V, L
                                 or R) to the satellite of that name
@@ -708,7 +722,7 @@ Rückgabewert 2: Fehler.
   transponder remove SATELLITE FREQ POL
                                 removes an own transponder
 </source>
-        <translation>Eigene Transponder (neben dem Offline-Cache gespeichert, allen
+        <translation>Eigene Transponder (neben den Offline-Daten gespeichert, allen
 Satellitendaten hinzugefügt):
   transponder add SATELLIT FREQ POL
                                 fügt dem Satelliten dieses Namens einen
@@ -721,24 +735,12 @@ Satellitendaten hinzugefügt):
 </translation>
     </message>
     <message>
-        <source>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</source>
-        <translation>Aufruf: transponder add|remove SATELLIT FREQ POL oder transponder list.</translation>
+        <source>The frequency %1 is not a whole number of MHz.</source>
+        <translation>Die Frequenz „%1“ ist keine ganze Zahl (MHz).</translation>
     </message>
     <message>
-        <source>The frequency %1 is no number of MHz.</source>
-        <translation>Die Frequenz %1 ist keine Zahl in MHz.</translation>
-    </message>
-    <message>
-        <source>The polarisation must be H, V, L or R.</source>
-        <translation>Die Polarisation muss H, V, L oder R sein.</translation>
-    </message>
-    <message>
-        <source>This transponder is among the own transponders already.</source>
-        <translation>Dieser Transponder ist bereits unter den eigenen Transpondern.</translation>
-    </message>
-    <message>
-        <source>There is no own transponder %1 MHz %2 on %3.</source>
-        <translation>Es gibt keinen eigenen Transponder %1 MHz %2 auf %3.</translation>
+        <source>This transponder is already one of the own transponders.</source>
+        <translation>Dieser Transponder ist bereits als eigener Transponder eingetragen.</translation>
     </message>
 </context>
 <context>
@@ -802,15 +804,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>The file does not begin with &quot;%1&quot;.</source>
-        <translation>Die Datei beginnt nicht mit &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>It needs a satellite, a frequency and a polarisation.</source>
-        <translation>Sie braucht einen Satelliten, eine Frequenz und eine Polarisation.</translation>
-    </message>
-    <message>
-        <source>The frequency is no number.</source>
-        <translation>Die Frequenz ist keine Zahl.</translation>
+        <translation>Die Datei beginnt nicht mit „%1“.</translation>
     </message>
     <message>
         <source>The file holds more than %1 transponders.</source>
@@ -822,15 +816,11 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>The satellite data hold no satellite &quot;%1&quot;.</source>
-        <translation>Die Satellitendaten enthalten keinen Satelliten &quot;%1&quot;.</translation>
+        <translation>Die Satellitendaten enthalten keinen Satelliten „%1“.</translation>
     </message>
     <message>
         <source>%1 already has a transponder at %2 MHz %3.</source>
         <translation>%1 hat bereits einen Transponder bei %2 MHz %3.</translation>
-    </message>
-    <message>
-        <source>There are %1 own transponders already.</source>
-        <translation>Es gibt bereits %1 eigene Transponder.</translation>
     </message>
     <message>
         <source>(own)</source>
@@ -839,6 +829,18 @@ Satellitendaten hinzugefügt):
     <message>
         <source>%1 (own)</source>
         <translation>%1 (eigener)</translation>
+    </message>
+    <message>
+        <source>A satellite, a frequency and a polarisation are needed.</source>
+        <translation>Satellit, Frequenz und Polarisation erforderlich.</translation>
+    </message>
+    <message>
+        <source>The frequency is not a number.</source>
+        <translation>Die Frequenz ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>There are already %1 own transponders, the most allowed.</source>
+        <translation>Es sind bereits %1 eigene Transponder eingetragen (Höchstzahl).</translation>
     </message>
 </context>
 <context>
@@ -930,16 +932,8 @@ Satellitendaten hinzugefügt):
 <context>
     <name>PlanWords</name>
     <message>
-        <source>The plan holds %1 UBs; the switch takes %2.</source>
-        <translation>Der Plan enthält %1 UBs; der Multischalter nimmt %2.</translation>
-    </message>
-    <message>
         <source>%1: the switch has UBs 1 to %2 only.</source>
         <translation>%1: Der Multischalter hat nur die UBs 1 bis %2.</translation>
-    </message>
-    <message>
-        <source>Nothing was sent to the switch, because not every UB can be sent:</source>
-        <translation>An den Multischalter wurde nichts gesendet, weil nicht jedes UB gesendet werden kann:</translation>
     </message>
     <message>
         <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
@@ -959,11 +953,19 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
-        <translation>%1: %2 hat keine Satelliten-ID, die der Multischalter übertragen kann; nutzen Sie ihn nur für dynamische UBs</translation>
+        <translation>%1: %2 hat keine vom Multischalter unterstützte Satelliten-ID; nur für dynamische UBs verwenden</translation>
     </message>
     <message>
         <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
         <translation>%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; übertragbar sind nur 100 bis 2147 MHz.</translation>
+    </message>
+    <message>
+        <source>The plan has %1 UBs; the switch has %2.</source>
+        <translation>Der Plan enthält %1 UBs; der Multischalter hat %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the switch because some UBs cannot be sent:</source>
+        <translation>An den Multischalter wurde nichts gesendet, weil nicht alle UBs gesendet werden können:</translation>
     </message>
 </context>
 <context>
@@ -981,8 +983,8 @@ Satellitendaten hinzugefügt):
         <translation>Satellitendaten auswählen (satellites.xml oder Scan-Tabelle)</translation>
     </message>
     <message>
-        <source>Choose a folder of dvb-s scan tables</source>
-        <translation>Ordner mit dvb-s-Scan-Tabellen auswählen</translation>
+        <source>Choose a folder of DVB-S scan tables</source>
+        <translation>Ordner mit DVB-S-Scan-Tabellen auswählen</translation>
     </message>
 </context>
 <context>
@@ -1025,7 +1027,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>Restore defaults</source>
-        <translation>Standard wiederherstellen</translation>
+        <translation>Standardwerte wiederherstellen</translation>
     </message>
     <message>
         <source>CA file:</source>
@@ -1037,7 +1039,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>Require TLS</source>
-        <translation>TLS verlangen</translation>
+        <translation>TLS erzwingen</translation>
     </message>
     <message>
         <source>Import…</source>
@@ -1066,8 +1068,8 @@ Satellitendaten hinzugefügt):
         <translation>Satellit suchen</translation>
     </message>
     <message>
-        <source>No satellite holds &quot;%1&quot;</source>
-        <translation>Kein Satellit enthält &quot;%1&quot;</translation>
+        <source>No satellite name contains &quot;%1&quot;</source>
+        <translation>Kein Satellitenname enthält „%1“</translation>
     </message>
 </context>
 <context>
@@ -1085,8 +1087,8 @@ Satellitendaten hinzugefügt):
         <translation>Diese Satellitendaten nummerieren Satelliten anders als die Tabelle des Programms; ein Plan, der aus einem mit anderen Daten programmierten Multischalter gelesen wird, kann daher andere Satelliten nennen: %1.</translation>
     </message>
     <message>
-        <source>%1 more</source>
-        <translation>%1 weitere</translation>
+        <source>more: %1</source>
+        <translation>weitere: %1</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1103,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>it lists no satellite with transponders a universal LNB receives</source>
-        <translation>sie nennt keinen Satelliten mit Transpondern, die ein Universal-LNB empfängt</translation>
+        <translation>keine Satelliten mit Transpondern im Empfangsbereich eines Universal-LNB gefunden</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2.</source>
@@ -1152,7 +1154,7 @@ Satellitendaten hinzugefügt):
     <name>SatellitesXmlReader</name>
     <message>
         <source>the file declares a document type, which satellites.xml never does</source>
-        <translation>die Datei erklärt einen Dokumenttyp, was eine satellites.xml nie tut</translation>
+        <translation>die Datei enthält eine Dokumenttyp-Deklaration (DOCTYPE), die es in einer satellites.xml nicht gibt</translation>
     </message>
     <message>
         <source>the file refers to an entity (line %1)</source>
@@ -1178,20 +1180,20 @@ Satellitendaten hinzugefügt):
 <context>
     <name>SendPlanOperation</name>
     <message>
-        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</source>
-        <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan mit den vorhandenen Satellitendaten nicht lesen lässt: %2</translation>
-    </message>
-    <message>
-        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
-        <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan nicht lesen lässt: %2</translation>
-    </message>
-    <message>
         <source>Sending… %1 of %2</source>
-        <translation>Senden… %1 von %2</translation>
+        <translation>Plan wird gesendet… %1 von %2</translation>
     </message>
     <message>
         <source>Storing…</source>
-        <translation>Speichern…</translation>
+        <translation>Plan wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>Only the switch&apos;s replies were backed up (to %1) because its plan cannot be read with the satellite data: %2</source>
+        <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan mit den vorhandenen Satellitendaten nicht lesen lässt: %2</translation>
+    </message>
+    <message>
+        <source>Only the switch&apos;s replies were backed up (to %1) because its plan cannot be read: %2</source>
+        <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan nicht lesen lässt: %2</translation>
     </message>
 </context>
 <context>
@@ -1249,15 +1251,15 @@ Satellitendaten hinzugefügt):
         <translation>UB%1 kann nicht an das Gerät gesendet werden: Sein Satellit hat noch keine Satelliten-ID</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4.</source>
-        <translation>%1 kann nicht gelesen werden: Es ist ein dynamisches UB auf Leitung %2, und der Multischalter hat die Leitungen 1 bis 4.</translation>
+        <source>%1 cannot be read: it is a dynamic UB on line %2, but the switch only has lines 1 to 4.</source>
+        <translation>%1 kann nicht gelesen werden: Es ist ein dynamisches UB auf Leitung %2, der Multischalter hat aber nur die Leitungen 1 bis 4.</translation>
     </message>
 </context>
 <context>
     <name>ServerLink</name>
     <message>
         <source>the database client could not be started (out of memory)</source>
-        <translation>der Datenbank-Client konnte nicht gestartet werden (Speicher voll)</translation>
+        <translation>der Datenbank-Client konnte nicht gestartet werden (zu wenig Arbeitsspeicher)</translation>
     </message>
     <message>
         <source>the certificate file %1 cannot be read</source>
@@ -1265,7 +1267,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>the server offers no encrypted connection (TLS), which this server setting requires</source>
-        <translation>der Server bietet keine verschlüsselte Verbindung (TLS) an, die diese Servereinstellung verlangt</translation>
+        <translation>der Server bietet keine verschlüsselte Verbindung (TLS) an, die Servereinstellung verlangt aber TLS</translation>
     </message>
     <message>
         <source>the server&apos;s answer broke off inside a table</source>
@@ -1277,7 +1279,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>the download was stopped</source>
-        <translation>das Herunterladen wurde beendet</translation>
+        <translation>das Herunterladen wurde abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -1517,27 +1519,23 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
-        <translation>die Datenbank &quot;%1&quot; des Servers enthält keine Satellitendaten</translation>
+        <translation>die Datenbank „%1“ des Servers enthält keine Satellitendaten</translation>
     </message>
     <message>
         <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>
-        <translation>Die Datenbank &quot;%1&quot; des Servers enthält keine Satellitendaten. Die verwendeten Satellitendaten bleiben unverändert.</translation>
+        <translation>Die Datenbank „%1“ des Servers enthält keine Satellitendaten. Die verwendeten Satellitendaten bleiben unverändert.</translation>
     </message>
     <message>
         <source>the server sent more than %1 MB</source>
-        <translation>der Server sandte mehr als %1 MB</translation>
+        <translation>der Server hat mehr als %1 MB gesendet</translation>
     </message>
     <message>
         <source>the server sent more than %1 transponders</source>
-        <translation>der Server sandte mehr als %1 Transponder</translation>
+        <translation>der Server hat mehr als %1 Transponder gesendet</translation>
     </message>
     <message>
         <source>the server sent more than %1 transponders for one satellite</source>
-        <translation>der Server sandte mehr als %1 Transponder für einen Satelliten</translation>
-    </message>
-    <message>
-        <source>the server names a table longer than %1 characters</source>
-        <translation>der Server nennt eine Tabelle mit mehr als %1 Zeichen</translation>
+        <translation>der Server hat mehr als %1 Transponder für einen Satelliten gesendet</translation>
     </message>
     <message>
         <source>the server lists more than %1 tables</source>
@@ -1545,7 +1543,11 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>The imported satellite data in %1 cannot be read back.</source>
-        <translation>Die importierten Satellitendaten in %1 lassen sich nicht wieder lesen.</translation>
+        <translation>Die importierten Satellitendaten in %1 lassen sich nicht wieder einlesen.</translation>
+    </message>
+    <message>
+        <source>the server sent a table name longer than %1 characters</source>
+        <translation>der Server nennt einen Tabellennamen mit mehr als %1 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -1647,7 +1649,7 @@ Satellitendaten hinzugefügt):
     <name>SwitchSatellites</name>
     <message>
         <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
-        <translation>%1: %2 hat keine Satelliten-ID, die der Multischalter übertragen kann; nur für dynamische UBs verwenden</translation>
+        <translation>%1: %2 hat keine vom Multischalter unterstützte Satelliten-ID; nur für dynamische UBs verwenden</translation>
     </message>
     <message>
         <source>(dynamic UBs only)</source>
@@ -1746,12 +1748,8 @@ Satellitendaten hinzugefügt):
         <translation>Keine Satellitendaten</translation>
     </message>
     <message>
-        <source>Satellite data: %1, %2 satellites</source>
-        <translation>Satellitendaten: %1, %2 Satelliten</translation>
-    </message>
-    <message>
         <source>Not in these data: %1.</source>
-        <translation>Nicht in den Satellitendaten: %1.</translation>
+        <translation>Nicht mehr in den Satellitendaten: %1.</translation>
     </message>
     <message>
         <source>Transponders not in these data (marked): %1.</source>
@@ -1763,7 +1761,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
-        <translation>Anwendungsdaten sind älter als einen Monat. Bitte stellen Sie eine Internetverbindung her, klicken Sie auf das Symbol „Satellitendaten…“ und dann auf „Jetzt aktualisieren“.</translation>
+        <translation>Die Offline-Daten sind älter als ein Monat. Bitte stellen Sie eine Internetverbindung her, klicken Sie auf das Symbol „Satellitendaten…“ und dann auf „Jetzt aktualisieren“.</translation>
     </message>
     <message>
         <source>Every dynamic UB must be on one of the lines 1 to 4.</source>
@@ -1774,28 +1772,32 @@ Satellitendaten hinzugefügt):
         <translation>%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.</translation>
     </message>
     <message>
-        <source>Found under other transponder numbers in these data: %1.</source>
-        <translation>In diesen Daten unter anderen Transpondernummern gefunden: %1.</translation>
-    </message>
-    <message>
         <source>A download of the satellite data is still under way; try again in a few seconds.</source>
-        <translation>Ein Herunterladen der Satellitendaten läuft noch; bitte in einigen Sekunden erneut versuchen.</translation>
+        <translation>Die Satellitendaten werden noch heruntergeladen; bitte in einigen Sekunden erneut versuchen.</translation>
     </message>
     <message>
         <source>Satellite data: new data loaded (%1).</source>
         <translation>Satellitendaten: neue Daten übernommen (%1).</translation>
     </message>
     <message>
-        <source>Satellite data: %1, %2 satellites, downloaded over TLS</source>
-        <translation>Satellitendaten: %1, %2 Satelliten, über TLS geladen</translation>
-    </message>
-    <message>
-        <source>Satellite data: %1, %2 satellites, downloaded unencrypted</source>
-        <translation>Satellitendaten: %1, %2 Satelliten, unverschlüsselt geladen</translation>
-    </message>
-    <message>
         <source>The switch is busy; import the satellite data when it is done.</source>
         <translation>Der Multischalter ist beschäftigt; importieren Sie die Satellitendaten, wenn er fertig ist.</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2, downloaded over TLS</source>
+        <translation>Satellitendaten: %1, Satelliten: %2, über TLS geladen</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2, downloaded unencrypted</source>
+        <translation>Satellitendaten: %1, Satelliten: %2, unverschlüsselt geladen</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2</source>
+        <translation>Satellitendaten: %1, Satelliten: %2</translation>
+    </message>
+    <message>
+        <source>UBs whose transponder has another number in the satellite data: %1.</source>
+        <translation>UBs, deren Transponder jetzt eine andere Nummer hat: %1.</translation>
     </message>
 </context>
 <context>

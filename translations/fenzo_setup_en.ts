@@ -79,14 +79,6 @@
         <translation>Offline data for satelites older than 1 month. Please check your internet connection and the server (fenzo_cli server); every command downloads the data anew.</translation>
     </message>
     <message>
-        <source>Transponders not in the satellite data: %1.</source>
-        <translation>Transponders not in the satellite data: %1.</translation>
-    </message>
-    <message>
-        <source>Found under other transponder numbers in the satellite data: %1.</source>
-        <translation>Found under other transponder numbers in the satellite data: %1.</translation>
-    </message>
-    <message>
         <source>encrypted (TLS)</source>
         <translation>encrypted (TLS)</translation>
     </message>
@@ -109,6 +101,10 @@
     <message>
         <source>certificates from %1</source>
         <translation>certificates from %1</translation>
+    </message>
+    <message>
+        <source>The satellite data hold no satellite named %1. &quot;fenzo_cli satellites&quot; lists them.</source>
+        <translation>The satellite data hold no satellite named %1. &quot;fenzo_cli satellites&quot; lists them.</translation>
     </message>
     <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
@@ -138,19 +134,20 @@ Commands:
                                 number, frequency, polarisation, and &quot;(own)&quot;
                                 for an own transponder
   satellites --import PATH      imports satellite data (a receiver&apos;s
-                                satellites.xml, a dvb-s scan table or a
+                                satellites.xml, a DVB-S scan table or a
                                 folder of them), then lists as above
   server                        prints the satellite data&apos;s server:
                                 host:port database user
-  server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli
+  server HOST[:PORT]            sets the server for fenzo_setup and fenzo_cli
                                 (keeps database, user and password;
                                 without PORT the standard port)
   server --reset                back to the built-in server
   server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]
                                 the server&apos;s certificate is checked against
-                                FILE (&quot;&quot;: the system&apos;s store); a plain
-                                connection is refused or allowed (refused
-                                for every server not on this machine)
+                                FILE (&quot;&quot;: the system&apos;s store); --require-tls
+                                refuses an unencrypted connection,
+                                --allow-plain allows it (default: refused
+                                unless the server is on this machine)
   report OUT.txt                a support report: versions, satellite data,
                                 ports, the switch (if one answers) and the
                                 recent log, never the database password
@@ -184,19 +181,20 @@ Commands:
                                 number, frequency, polarisation, and &quot;(own)&quot;
                                 for an own transponder
   satellites --import PATH      imports satellite data (a receiver&apos;s
-                                satellites.xml, a dvb-s scan table or a
+                                satellites.xml, a DVB-S scan table or a
                                 folder of them), then lists as above
   server                        prints the satellite data&apos;s server:
                                 host:port database user
-  server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli
+  server HOST[:PORT]            sets the server for fenzo_setup and fenzo_cli
                                 (keeps database, user and password;
                                 without PORT the standard port)
   server --reset                back to the built-in server
   server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]
                                 the server&apos;s certificate is checked against
-                                FILE (&quot;&quot;: the system&apos;s store); a plain
-                                connection is refused or allowed (refused
-                                for every server not on this machine)
+                                FILE (&quot;&quot;: the system&apos;s store); --require-tls
+                                refuses an unencrypted connection,
+                                --allow-plain allows it (default: refused
+                                unless the server is on this machine)
   report OUT.txt                a support report: versions, satellite data,
                                 ports, the switch (if one answers) and the
                                 recent log, never the database password
@@ -205,8 +203,12 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </translation>
     </message>
     <message>
-        <source>The satellite data hold no satellite named %1. &quot;fenzo_cli satellites&quot; lists them.</source>
-        <translation>The satellite data hold no satellite named %1. &quot;fenzo_cli satellites&quot; lists them.</translation>
+        <source>UBs whose transponder is not in the satellite data: %1.</source>
+        <translation>UBs whose transponder is not in the satellite data: %1.</translation>
+    </message>
+    <message>
+        <source>UBs whose transponder has another number in the satellite data: %1.</source>
+        <translation>UBs whose transponder has another number in the satellite data: %1.</translation>
     </message>
 </context>
 <context>
@@ -254,10 +256,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>server %1 refused the user &quot;%2&quot;: wrong user name or password</translation>
     </message>
     <message>
-        <source>server %1 has no database &quot;%2&quot; open to the user &quot;%3&quot;</source>
-        <translation>server %1 has no database &quot;%2&quot; open to the user &quot;%3&quot;</translation>
-    </message>
-    <message>
         <source>server %1 refuses connections from this computer</source>
         <translation>server %1 refuses connections from this computer</translation>
     </message>
@@ -268,18 +266,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>server %1: a table in the database &quot;%2&quot; does not have the columns of satellite data</source>
         <translation>server %1: a table in the database &quot;%2&quot; does not have the columns of satellite data</translation>
-    </message>
-    <message>
-        <source>the connection to server %1 broke off</source>
-        <translation>the connection to server %1 broke off</translation>
-    </message>
-    <message>
-        <source>server %1 gives no verified encrypted connection (TLS): it offers none, or its certificate is not trusted</source>
-        <translation>server %1 gives no verified encrypted connection (TLS): it offers none, or its certificate is not trusted</translation>
-    </message>
-    <message>
-        <source>server %1 asks for a sign-in that would send the password readable; it is not used</source>
-        <translation>server %1 asks for a sign-in that would send the password readable; it is not used</translation>
     </message>
     <message>
         <source>server %1 sent a row larger than 1 MB</source>
@@ -296,6 +282,22 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>server %1 reported error %2</source>
         <translation>server %1 reported error %2</translation>
+    </message>
+    <message>
+        <source>the user &quot;%3&quot; cannot access a database &quot;%2&quot; on server %1</source>
+        <translation>the user &quot;%3&quot; cannot access a database &quot;%2&quot; on server %1</translation>
+    </message>
+    <message>
+        <source>the connection to server %1 was lost</source>
+        <translation>the connection to server %1 was lost</translation>
+    </message>
+    <message>
+        <source>server %1 offers no trusted encrypted connection (TLS): it has no TLS, or its certificate is not trusted</source>
+        <translation>server %1 offers no trusted encrypted connection (TLS): it has no TLS, or its certificate is not trusted</translation>
+    </message>
+    <message>
+        <source>server %1 asks for a sign-in that would send the password in plain text; it is refused</source>
+        <translation>server %1 asks for a sign-in that would send the password in plain text; it is refused</translation>
     </message>
 </context>
 <context>
@@ -534,8 +536,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>dat files</translation>
     </message>
     <message>
-        <source>txt files</source>
-        <translation>txt files</translation>
+        <source>Text files</source>
+        <translation>Text files</translation>
     </message>
 </context>
 <context>
@@ -669,8 +671,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Stop reading the switch; nothing on it is changed</source>
-        <translation>Stop reading the switch; nothing on it is changed</translation>
+        <source>Stop reading the switch; nothing on the switch is changed</source>
+        <translation>Stop reading the switch; nothing on the switch is changed</translation>
     </message>
 </context>
 <context>
@@ -680,14 +682,26 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>%1 is now %2</translation>
     </message>
     <message>
-        <source>These satellite data list satellites by their orbital position: %1.</source>
-        <translation>These satellite data list satellites by their orbital position: %1.</translation>
+        <source>These satellite data name satellites by their orbital position: %1.</source>
+        <translation>These satellite data name satellites by their orbital position: %1.</translation>
     </message>
 </context>
 <context>
     <name>OwnTransponderCommand</name>
     <message>
-        <source>Own transponders (kept beside the offline cache, added to all satellite data):
+        <source>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</source>
+        <translation>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</translation>
+    </message>
+    <message>
+        <source>The polarisation must be H, V, L or R.</source>
+        <translation>The polarisation must be H, V, L or R.</translation>
+    </message>
+    <message>
+        <source>There is no own transponder %1 MHz %2 on %3.</source>
+        <translation>There is no own transponder %1 MHz %2 on %3.</translation>
+    </message>
+    <message>
+        <source>Own transponders (stored next to the offline cache, added to any satellite data):
   transponder add SATELLITE FREQ POL
                                 adds a transponder (10700-12750 MHz; H, V, L
                                 or R) to the satellite of that name
@@ -696,7 +710,7 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
   transponder remove SATELLITE FREQ POL
                                 removes an own transponder
 </source>
-        <translation>Own transponders (kept beside the offline cache, added to all satellite data):
+        <translation>Own transponders (stored next to the offline cache, added to any satellite data):
   transponder add SATELLITE FREQ POL
                                 adds a transponder (10700-12750 MHz; H, V, L
                                 or R) to the satellite of that name
@@ -707,24 +721,12 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
 </translation>
     </message>
     <message>
-        <source>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</source>
-        <translation>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</translation>
+        <source>The frequency %1 is not a whole number of MHz.</source>
+        <translation>The frequency %1 is not a whole number of MHz.</translation>
     </message>
     <message>
-        <source>The frequency %1 is no number of MHz.</source>
-        <translation>The frequency %1 is no number of MHz.</translation>
-    </message>
-    <message>
-        <source>The polarisation must be H, V, L or R.</source>
-        <translation>The polarisation must be H, V, L or R.</translation>
-    </message>
-    <message>
-        <source>This transponder is among the own transponders already.</source>
-        <translation>This transponder is among the own transponders already.</translation>
-    </message>
-    <message>
-        <source>There is no own transponder %1 MHz %2 on %3.</source>
-        <translation>There is no own transponder %1 MHz %2 on %3.</translation>
+        <source>This transponder is already one of the own transponders.</source>
+        <translation>This transponder is already one of the own transponders.</translation>
     </message>
 </context>
 <context>
@@ -791,14 +793,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>The file does not begin with &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>It needs a satellite, a frequency and a polarisation.</source>
-        <translation>It needs a satellite, a frequency and a polarisation.</translation>
-    </message>
-    <message>
-        <source>The frequency is no number.</source>
-        <translation>The frequency is no number.</translation>
-    </message>
-    <message>
         <source>The file holds more than %1 transponders.</source>
         <translation>The file holds more than %1 transponders.</translation>
     </message>
@@ -815,16 +809,24 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>%1 already has a transponder at %2 MHz %3.</translation>
     </message>
     <message>
-        <source>There are %1 own transponders already.</source>
-        <translation>There are %1 own transponders already.</translation>
-    </message>
-    <message>
         <source>(own)</source>
         <translation>(own)</translation>
     </message>
     <message>
         <source>%1 (own)</source>
         <translation>%1 (own)</translation>
+    </message>
+    <message>
+        <source>A satellite, a frequency and a polarisation are needed.</source>
+        <translation>A satellite, a frequency and a polarisation are needed.</translation>
+    </message>
+    <message>
+        <source>The frequency is not a number.</source>
+        <translation>The frequency is not a number.</translation>
+    </message>
+    <message>
+        <source>There are already %1 own transponders, the most allowed.</source>
+        <translation>There are already %1 own transponders, the most allowed.</translation>
     </message>
 </context>
 <context>
@@ -916,16 +918,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
 <context>
     <name>PlanWords</name>
     <message>
-        <source>The plan holds %1 UBs; the switch takes %2.</source>
-        <translation>The plan holds %1 UBs; the switch takes %2.</translation>
-    </message>
-    <message>
         <source>%1: the switch has UBs 1 to %2 only.</source>
         <translation>%1: the switch has UBs 1 to %2 only.</translation>
-    </message>
-    <message>
-        <source>Nothing was sent to the switch, because not every UB can be sent:</source>
-        <translation>Nothing was sent to the switch, because not every UB can be sent:</translation>
     </message>
     <message>
         <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
@@ -951,6 +945,14 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
         <translation>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</translation>
     </message>
+    <message>
+        <source>The plan has %1 UBs; the switch has %2.</source>
+        <translation>The plan has %1 UBs; the switch has %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the switch because some UBs cannot be sent:</source>
+        <translation>Nothing was sent to the switch because some UBs cannot be sent:</translation>
+    </message>
 </context>
 <context>
     <name>SatelliteDataDialog</name>
@@ -967,8 +969,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>Choose satellite data (satellites.xml or a scan table)</translation>
     </message>
     <message>
-        <source>Choose a folder of dvb-s scan tables</source>
-        <translation>Choose a folder of dvb-s scan tables</translation>
+        <source>Choose a folder of DVB-S scan tables</source>
+        <translation>Choose a folder of DVB-S scan tables</translation>
     </message>
 </context>
 <context>
@@ -1052,8 +1054,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>Find a satellite</translation>
     </message>
     <message>
-        <source>No satellite holds &quot;%1&quot;</source>
-        <translation>No satellite holds &quot;%1&quot;</translation>
+        <source>No satellite name contains &quot;%1&quot;</source>
+        <translation>No satellite name contains &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1071,8 +1073,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>These satellite data number satellites differently from the program&apos;s own table, so a plan read back from a switch programmed with other data may name other satellites: %1.</translation>
     </message>
     <message>
-        <source>%1 more</source>
-        <translation>%1 more</translation>
+        <source>more: %1</source>
+        <translation>more: %1</translation>
     </message>
 </context>
 <context>
@@ -1164,20 +1166,20 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
 <context>
     <name>SendPlanOperation</name>
     <message>
-        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</source>
-        <translation>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read with the satellite data: %2</translation>
-    </message>
-    <message>
-        <source>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</source>
-        <translation>Only the switch&apos;s replies were backed up, in %1, because its plan cannot be read: %2</translation>
-    </message>
-    <message>
         <source>Sending… %1 of %2</source>
         <translation>Sending… %1 of %2</translation>
     </message>
     <message>
         <source>Storing…</source>
         <translation>Storing…</translation>
+    </message>
+    <message>
+        <source>Only the switch&apos;s replies were backed up (to %1) because its plan cannot be read with the satellite data: %2</source>
+        <translation>Only the switch&apos;s replies were backed up (to %1) because its plan cannot be read with the satellite data: %2</translation>
+    </message>
+    <message>
+        <source>Only the switch&apos;s replies were backed up (to %1) because its plan cannot be read: %2</source>
+        <translation>Only the switch&apos;s replies were backed up (to %1) because its plan cannot be read: %2</translation>
     </message>
 </context>
 <context>
@@ -1235,8 +1237,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>UB%1 cannot be sent to the device: its satellite has no satellite id yet</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4.</source>
-        <translation>%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4.</translation>
+        <source>%1 cannot be read: it is a dynamic UB on line %2, but the switch only has lines 1 to 4.</source>
+        <translation>%1 cannot be read: it is a dynamic UB on line %2, but the switch only has lines 1 to 4.</translation>
     </message>
 </context>
 <context>
@@ -1522,16 +1524,16 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>the server sent more than %1 transponders for one satellite</translation>
     </message>
     <message>
-        <source>the server names a table longer than %1 characters</source>
-        <translation>the server names a table longer than %1 characters</translation>
-    </message>
-    <message>
         <source>the server lists more than %1 tables</source>
         <translation>the server lists more than %1 tables</translation>
     </message>
     <message>
         <source>The imported satellite data in %1 cannot be read back.</source>
         <translation>The imported satellite data in %1 cannot be read back.</translation>
+    </message>
+    <message>
+        <source>the server sent a table name longer than %1 characters</source>
+        <translation>the server sent a table name longer than %1 characters</translation>
     </message>
 </context>
 <context>
@@ -1732,10 +1734,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>No satellite data</translation>
     </message>
     <message>
-        <source>Satellite data: %1, %2 satellites</source>
-        <translation>Satellite data: %1, %2 satellites</translation>
-    </message>
-    <message>
         <source>Not in these data: %1.</source>
         <translation>Not in these data: %1.</translation>
     </message>
@@ -1760,10 +1758,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</translation>
     </message>
     <message>
-        <source>Found under other transponder numbers in these data: %1.</source>
-        <translation>Found under other transponder numbers in these data: %1.</translation>
-    </message>
-    <message>
         <source>A download of the satellite data is still under way; try again in a few seconds.</source>
         <translation>A download of the satellite data is still under way; try again in a few seconds.</translation>
     </message>
@@ -1772,16 +1766,24 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>Satellite data: new data loaded (%1).</translation>
     </message>
     <message>
-        <source>Satellite data: %1, %2 satellites, downloaded over TLS</source>
-        <translation>Satellite data: %1, %2 satellites, downloaded over TLS</translation>
-    </message>
-    <message>
-        <source>Satellite data: %1, %2 satellites, downloaded unencrypted</source>
-        <translation>Satellite data: %1, %2 satellites, downloaded unencrypted</translation>
-    </message>
-    <message>
         <source>The switch is busy; import the satellite data when it is done.</source>
         <translation>The switch is busy; import the satellite data when it is done.</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2, downloaded over TLS</source>
+        <translation>Satellite data: %1, satellites: %2, downloaded over TLS</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2, downloaded unencrypted</source>
+        <translation>Satellite data: %1, satellites: %2, downloaded unencrypted</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2</source>
+        <translation>Satellite data: %1, satellites: %2</translation>
+    </message>
+    <message>
+        <source>UBs whose transponder has another number in the satellite data: %1.</source>
+        <translation>UBs whose transponder has another number in the satellite data: %1.</translation>
     </message>
 </context>
 <context>

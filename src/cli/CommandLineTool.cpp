@@ -237,19 +237,20 @@ int CommandLineTool::help()
               "                                number, frequency, polarisation, and \"(own)\"\n"
               "                                for an own transponder\n"
               "  satellites --import PATH      imports satellite data (a receiver's\n"
-              "                                satellites.xml, a dvb-s scan table or a\n"
+              "                                satellites.xml, a DVB-S scan table or a\n"
               "                                folder of them), then lists as above\n"
               "  server                        prints the satellite data's server:\n"
               "                                host:port database user\n"
-              "  server HOST[:PORT]            stores the server of fenzo_setup and fenzo_cli\n"
+              "  server HOST[:PORT]            sets the server for fenzo_setup and fenzo_cli\n"
               "                                (keeps database, user and password;\n"
               "                                without PORT the standard port)\n"
               "  server --reset                back to the built-in server\n"
               "  server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]\n"
               "                                the server's certificate is checked against\n"
-              "                                FILE (\"\": the system's store); a plain\n"
-              "                                connection is refused or allowed (refused\n"
-              "                                for every server not on this machine)\n"
+              "                                FILE (\"\": the system's store); --require-tls\n"
+              "                                refuses an unencrypted connection,\n"
+              "                                --allow-plain allows it (default: refused\n"
+              "                                unless the server is on this machine)\n"
               "  report OUT.txt                a support report: versions, satellite data,\n"
               "                                ports, the switch (if one answers) and the\n"
               "                                recent log, never the database password\n"
@@ -397,9 +398,10 @@ void CommandLineTool::meetData(BandPlan &plan)
     const BandRules::Match match =
         BandRules::matchToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
     if (!match.missing.isEmpty())
-        fail(tr("Transponders not in the satellite data: %1.").arg(UBRecord::displayNames(match.missing)));
+        fail(tr("UBs whose transponder is not in the satellite data: %1.")
+                 .arg(UBRecord::displayNames(match.missing)));
     if (!match.renumbered.isEmpty())
-        fail(tr("Found under other transponder numbers in the satellite data: %1.")
+        fail(tr("UBs whose transponder has another number in the satellite data: %1.")
                  .arg(UBRecord::displayNames(match.renumbered)));
 }
 

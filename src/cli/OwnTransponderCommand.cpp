@@ -15,7 +15,7 @@ OwnTransponderCommand::OwnTransponderCommand(QTextStream &out, Failure fail, QSt
 
 QString OwnTransponderCommand::usage()
 {
-    return tr("Own transponders (kept beside the offline cache, added to all satellite data):\n"
+    return tr("Own transponders (stored next to the offline cache, added to any satellite data):\n"
               "  transponder add SATELLITE FREQ POL\n"
               "                                adds a transponder (10700-12750 MHz; H, V, L\n"
               "                                or R) to the satellite of that name\n"
@@ -49,7 +49,7 @@ bool OwnTransponderCommand::parse(const QStringList &arguments, OwnTransponder *
     entry->frequency = arguments.at(2).toUInt(&number);
     entry->polarisation = Polarisation::fromText(arguments.at(3));
     if (!number)
-        fail(tr("The frequency %1 is no number of MHz.").arg(arguments.at(2)));
+        fail(tr("The frequency %1 is not a whole number of MHz.").arg(arguments.at(2)));
     else if (!entry->polarisation.isKnown())
         fail(tr("The polarisation must be H, V, L or R."));
     return number && entry->polarisation.isKnown();
@@ -88,7 +88,7 @@ int OwnTransponderCommand::add(const OwnTransponder &entry)
         return failure;
     }
     if (!own.add(entry)) {
-        fail(tr("This transponder is among the own transponders already."));
+        fail(tr("This transponder is already one of the own transponders."));
         return failure;
     }
     return save(own) ? success : failure;

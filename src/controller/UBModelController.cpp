@@ -207,11 +207,13 @@ QString UBModelController::dataSummary() const
 {
     const int count = satellites->satelliteCount();
     // Whether the server's data could have been read or altered on the way.
-    if (satellites->source() == SatelliteSource::Source::Server)
-        return satellites->encrypted()
-                   ? tr("Satellite data: %1, %2 satellites, downloaded over TLS").arg(sourceText()).arg(count)
-                   : tr("Satellite data: %1, %2 satellites, downloaded unencrypted").arg(sourceText()).arg(count);
-    return tr("Satellite data: %1, %2 satellites").arg(sourceText()).arg(count);
+    if (satellites->source() == SatelliteSource::Source::Server) {
+        const QString summary = satellites->encrypted()
+                                    ? tr("Satellite data: %1, satellites: %2, downloaded over TLS")
+                                    : tr("Satellite data: %1, satellites: %2, downloaded unencrypted");
+        return summary.arg(sourceText()).arg(count);
+    }
+    return tr("Satellite data: %1, satellites: %2").arg(sourceText()).arg(count);
 }
 
 void UBModelController::setNotice(const QString &text)
@@ -389,8 +391,9 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
     if (!match.missing.isEmpty())
         missing += QLatin1Char(' ') + tr("Transponders not in these data (marked): %1.").arg(UBRecord::displayNames(match.missing));
     if (!match.renumbered.isEmpty())
-        missing += QLatin1Char(' ') +
-                   tr("Found under other transponder numbers in these data: %1.").arg(UBRecord::displayNames(match.renumbered));
+        missing +=
+            QLatin1Char(' ') + tr("UBs whose transponder has another number in the satellite data: %1.")
+                                   .arg(UBRecord::displayNames(match.renumbered));
     return missing;
 }
 

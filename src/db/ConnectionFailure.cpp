@@ -42,7 +42,7 @@ QString ConnectionFailure::reason(const Facts &facts)
     case ER_DBACCESS_DENIED_ERROR:
         // The server says so for a database that does not exist, too, to
         // a user who may not see the others.
-        return tr("server %1 has no database \"%2\" open to the user \"%3\"")
+        return tr("the user \"%3\" cannot access a database \"%2\" on server %1")
             .arg(facts.server, facts.database, facts.user);
     case ER_HOST_NOT_PRIVILEGED:
     case ER_HOST_IS_BLOCKED:
@@ -58,14 +58,14 @@ QString ConnectionFailure::reason(const Facts &facts)
     case CR_ERR_NET_READ:
     case CR_ERR_NET_WRITE:
     case ER_NET_READ_INTERRUPTED:
-        return tr("the connection to server %1 broke off").arg(facts.server);
+        return tr("the connection to server %1 was lost").arg(facts.server);
     case CR_SSL_CONNECTION_ERROR:
-        return tr("server %1 gives no verified encrypted connection (TLS): it offers none, or its certificate "
+        return tr("server %1 offers no trusted encrypted connection (TLS): it has no TLS, or its certificate "
                   "is not trusted")
             .arg(facts.server);
     case CR_PLUGIN_NOT_ALLOWED:
     case CR_AUTH_PLUGIN_CANNOT_LOAD:
-        return tr("server %1 asks for a sign-in that would send the password readable; it is not used")
+        return tr("server %1 asks for a sign-in that would send the password in plain text; it is refused")
             .arg(facts.server);
     case CR_NET_PACKET_TOO_LARGE:
     case ER_NET_PACKET_TOO_LARGE:

@@ -27,7 +27,8 @@ QString DownloadTables::addTable(const Row &row)
 {
     const QString name = row.isEmpty() ? QString() : QString::fromUtf8(row.at(0));
     if (name.size() > limits.tableNameCharacters)
-        return QCoreApplication::translate("SqlHandler", "the server names a table longer than %1 characters")
+        return QCoreApplication::translate("SqlHandler",
+                                           "the server sent a table name longer than %1 characters")
             .arg(limits.tableNameCharacters);
     if (names.size() >= limits.tables)
         return QCoreApplication::translate("SqlHandler", "the server lists more than %1 tables").arg(limits.tables);

@@ -41,7 +41,8 @@ const char *const noHighBand = QT_TRANSLATE_NOOP(
 const char *const noTransponderThere = QT_TRANSLATE_NOOP(
     "SerialPortHandler", "%1 cannot be read: %2 has no transponder at %3 MHz %4 in the satellite data.");
 const char *const lineBeyond = QT_TRANSLATE_NOOP(
-    "SerialPortHandler", "%1 cannot be read: it is a dynamic UB on line %2, and the switch has lines 1 to 4.");
+    "SerialPortHandler",
+    "%1 cannot be read: it is a dynamic UB on line %2, but the switch only has lines 1 to 4.");
 const char *const otherBand = QT_TRANSLATE_NOOP(
     "SerialPortHandler", "%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB.");
 

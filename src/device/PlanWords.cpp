@@ -10,7 +10,7 @@ PlanWords PlanWords::encode(const QList<UBRecord> &list, const QString &lnb1, co
 {
     PlanWords result;
     if (list.size() != BandPlan::size) {
-        result.refused << tr("The plan holds %1 UBs; the switch takes %2.").arg(list.size()).arg(BandPlan::size);
+        result.refused << tr("The plan has %1 UBs; the switch has %2.").arg(list.size()).arg(BandPlan::size);
         return result;
     }
     const bool anyStatic =
@@ -52,7 +52,7 @@ PlanWords PlanWords::verbatim(const QVector<CodeWord> &words)
 {
     PlanWords result;
     if (words.size() != BandPlan::size) {
-        result.refused << tr("The plan holds %1 UBs; the switch takes %2.").arg(words.size()).arg(BandPlan::size);
+        result.refused << tr("The plan has %1 UBs; the switch has %2.").arg(words.size()).arg(BandPlan::size);
         return result;
     }
     for (int position = 0; position < words.size(); ++position) {
@@ -68,7 +68,7 @@ QString PlanWords::message() const
 {
     if (refused.isEmpty())
         return QString();
-    return tr("Nothing was sent to the switch, because not every UB can be sent:") + QLatin1Char('\n') +
+    return tr("Nothing was sent to the switch because some UBs cannot be sent:") + QLatin1Char('\n') +
            refused.join(QLatin1Char('\n'));
 }
 

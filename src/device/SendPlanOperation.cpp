@@ -77,11 +77,11 @@ void SendPlanOperation::backedUp(const Written &written, const QString &undecoda
     backupFile = written.path;
     const QString shown = QDir::toNativeSeparators(backupFile);
     if (dataMismatch)
-        backupNotice = tr("Only the switch's replies were backed up, in %1, because its plan cannot be read "
+        backupNotice = tr("Only the switch's replies were backed up (to %1) because its plan cannot be read "
                           "with the satellite data: %2")
                            .arg(shown, undecodable);
     else if (!undecodable.isEmpty())
-        backupNotice = tr("Only the switch's replies were backed up, in %1, because its plan cannot be "
+        backupNotice = tr("Only the switch's replies were backed up (to %1) because its plan cannot be "
                           "read: %2")
                            .arg(shown, undecodable);
     // The last moment a cancel leaves the switch untouched.

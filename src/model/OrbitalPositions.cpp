@@ -260,6 +260,6 @@ QString OrbitalPositions::movePlan(QString &lnb1, QString &lnb2, const Satellite
     }
     if (moved.isEmpty())
         return QString();
-    return tr("These satellite data list satellites by their orbital position: %1.")
+    return tr("These satellite data name satellites by their orbital position: %1.")
         .arg(moved.join(QStringLiteral(", ")));
 }

@@ -79,8 +79,8 @@ bool OwnTransponders::fromText(const QByteArray &text, OwnTransponders *result, 
             if (fields.at(2).size() != 1 || !QStringLiteral("HVLR").contains(fields.at(2)))
                 entry.polarisation = Polarisation();
         }
-        QString problem = fields.size() != 3 ? tr("It needs a satellite, a frequency and a polarisation.")
-                          : !number          ? tr("The frequency is no number.")
+        QString problem = fields.size() != 3 ? tr("A satellite, a frequency and a polarisation are needed.")
+                          : !number          ? tr("The frequency is not a number.")
                                              : checkEntry(entry);
         if (problem.isEmpty() && read.list.size() >= maxEntries)
             problem = tr("The file holds more than %1 transponders.").arg(maxEntries);
@@ -120,7 +120,7 @@ QString OwnTransponders::refusal(const SatelliteCatalogue &data, const OwnTransp
                 .arg(item.polarisation.letter());
     }
     if (list.size() >= maxEntries)
-        return tr("There are %1 own transponders already.").arg(maxEntries);
+        return tr("There are already %1 own transponders, the most allowed.").arg(maxEntries);
     return QString();
 }
 

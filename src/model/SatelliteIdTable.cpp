@@ -75,7 +75,7 @@ QString SatelliteIdTable::differencesMessage(const QStringList &differences)
         return QString();
     QStringList named = differences.mid(0, namedAtMost);
     if (differences.size() > namedAtMost)
-        named << tr("%1 more").arg(differences.size() - namedAtMost);
+        named << tr("more: %1").arg(differences.size() - namedAtMost);
     return tr("These satellite data number satellites differently from the program's own table, so a plan "
               "read back from a switch programmed with other data may name other satellites: %1.")
         .arg(named.join(QStringLiteral("; ")));

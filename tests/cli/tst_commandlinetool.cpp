@@ -474,7 +474,7 @@ private slots:
         QCOMPARE(run({"store", dir.filePath("plan.dat")}), 0);
         const QString kept = output.trimmed();
         QVERIFY2(kept.endsWith(".txt") &&
-                     errors.contains("Only the switch's replies were backed up, in " + kept),
+                     errors.contains("Only the switch's replies were backed up (to " + kept + ")"),
                  qPrintable(output + errors));
         QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
         QVERIFY(lastWords(*simulators.front()) != words.join(','));

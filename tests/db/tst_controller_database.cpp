@@ -348,7 +348,7 @@ private slots:
         build(fixtureConnection(missing));
         controller->initializeInBackground();
         QTRY_VERIFY_WITH_TIMEOUT(controller->satelliteDataNotice().contains(missing), 10000);
-        QVERIFY2(controller->satelliteDataNotice().contains(QStringLiteral("no database \"%1\"").arg(missing)),
+        QVERIFY2(controller->satelliteDataNotice().contains(QStringLiteral("a database \"%1\"").arg(missing)),
                  qPrintable(controller->satelliteDataNotice()));
     }
 
@@ -398,7 +398,7 @@ private slots:
                                              << "Satellite data: offline cache of ";
         QTest::newRow("built in") << false << false << true << true << "Built 2.0E"
                                   << "Built 2.0E"
-                                  << "Satellite data: built in, as of 1 Mar 2024, 1 satellites\n"
+                                  << "Satellite data: built in, as of 1 Mar 2024, satellites: 1\n"
                                      "No satellite data from the server "
                                   << "Satellite data: built in, as of 1 Mar 2024; no server: ";
         // A first start with no server named anywhere: the failure is a
@@ -406,7 +406,7 @@ private slots:
         QTest::newRow("built in, no server named")
             << false << false << true << false << "Built 2.0E"
             << "Built 2.0E"
-            << "Satellite data: built in, as of 1 Mar 2024, 1 satellites\nNo satellite data from the server "
+            << "Satellite data: built in, as of 1 Mar 2024, satellites: 1\nNo satellite data from the server "
             << "";
         QTest::newRow("nothing") << false << false << false << true << ""
                                  << ""
@@ -511,14 +511,15 @@ private slots:
         QCOMPARE(list.at(2).tp, 52);
         QVERIFY2(controller->satelliteDataNotice().contains(QLatin1String("(marked): UB23.")),
                  qPrintable(controller->satelliteDataNotice()));
-        QVERIFY2(controller->satelliteDataNotice().contains(QLatin1String("numbers in these data: UB24.")),
+        QVERIFY2(controller->satelliteDataNotice().contains(
+                     QLatin1String("another number in the satellite data: UB24.")),
                  qPrintable(controller->satelliteDataNotice()));
         // What the data lack is refused with its name before anything is sent.
         QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
         controller->sendDataToDevice();
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.at(0).at(0).toString(),
-                 QStringLiteral("Nothing was sent to the switch, because not every UB can be sent:\n"
+                 QStringLiteral("Nothing was sent to the switch because some UBs cannot be sent:\n"
                                 "UB23: transponder 999 of Astra 19.2E is not in the satellite data."));
     }
 };

@@ -480,8 +480,8 @@ private slots:
         QVERIFY(QCoreApplication::installTranslator(&german));
         const SqlHandler::Download refused = SqlHandler::download(connection);
         QCoreApplication::removeTranslator(&german);
-        QVERIFY2(refused.reason.startsWith(QStringLiteral("Server %1:%2 bietet keine geprüfte verschlüsselte "
-                                                          "Verbindung (TLS)")
+        QVERIFY2(refused.reason.startsWith(QStringLiteral("Server %1:%2: keine geprüfte verschlüsselte "
+                                                          "Verbindung (TLS) möglich")
                                                .arg(connection.hostName)
                                                .arg(connection.port)),
                  qPrintable(refused.reason));
@@ -506,7 +506,8 @@ private slots:
             << QStringLiteral("server %1 refused the user \"fenzo_ro\": wrong user name or password").arg(server);
         QTest::newRow("unknown database")
             << QStringLiteral("database")
-            << QStringLiteral("server %1 has no database \"missing_db\"").arg(server);
+            << QStringLiteral("the user \"fenzo_ro\" cannot access a database \"missing_db\" on server %1")
+                   .arg(server);
         QTest::newRow("unknown host") << QStringLiteral("host")
                                       << QStringLiteral("server no-server!:3306 cannot be reached: the host name is unknown");
     }

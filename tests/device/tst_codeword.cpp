@@ -337,15 +337,18 @@ void tst_CodeWord::lineFieldAboveThreeRefused()
     QCOMPARE(word.f(), 258u);
     QString lnb1, lnb2;
     QVERIFY(!CodeWord::isReadable(word));
-    QCOMPARE(thrownMessage([&] { CodeWord::decode(word, 0, lnb1, lnb2, SatelliteCatalogue()); }),
-             std::string("UB01 cannot be read: it is a dynamic UB on line 259, and the switch has lines 1 to 4."));
+    QCOMPARE(
+        thrownMessage([&] { CodeWord::decode(word, 0, lnb1, lnb2, SatelliteCatalogue()); }),
+        std::string(
+            "UB01 cannot be read: it is a dynamic UB on line 259, but the switch only has lines 1 to 4."));
     QStringList words = dynamicWords(24);
     words[7] = word.toText();
-    QCOMPARE(thrownMessage([&] {
-                 CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2,
-                                               SatelliteCatalogue());
-             }),
-             std::string("UB08 cannot be read: it is a dynamic UB on line 259, and the switch has lines 1 to 4."));
+    QCOMPARE(
+        thrownMessage([&] {
+            CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, SatelliteCatalogue());
+        }),
+        std::string(
+            "UB08 cannot be read: it is a dynamic UB on line 259, but the switch only has lines 1 to 4."));
 }
 
 void tst_CodeWord::configurationCommand()

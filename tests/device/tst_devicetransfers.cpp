@@ -29,7 +29,7 @@ const QString dbMessage = QString::fromUtf8(u8"Couldn't connect to database. Ple
 const QString readMessage = QStringLiteral("Error occured while reading data, please try again");
 const QString writeMessage = QStringLiteral("Error occured while writing data, please try again");
 // The head of every refused send's message.
-const QString refusal = QStringLiteral("Nothing was sent to the switch, because not every UB can be sent:\n");
+const QString refusal = QStringLiteral("Nothing was sent to the switch because some UBs cannot be sent:\n");
 const QString astra = QStringLiteral("Astra 19.2E"); // SATID 1; transponder 71 = 11836 MHz H, high band
 const QString hotbird = QStringLiteral("Hotbird 13.0E");
 
@@ -967,7 +967,7 @@ private slots:
         // Another program (or an earlier version of this one) put it there.
         QTest::newRow("dynamic word on line 5")
             << CodeWord::makeDynamic(5, 4, 3).value()
-            << "UB06 cannot be read: it is a dynamic UB on line 5, and the switch has lines 1 to 4."
+            << "UB06 cannot be read: it is a dynamic UB on line 5, but the switch only has lines 1 to 4."
             << "because its plan cannot be read: ";
     }
 
@@ -989,8 +989,8 @@ private slots:
         QCOMPARE(backups(), QStringList());
         QCOMPARE(backups("*.txt").size(), 1);
         const QString kept = backupPath(backups("*.txt").first());
-        QCOMPARE(messages, QStringList{"warning: Only the switch's replies were backed up, in " +
-                                       QDir::toNativeSeparators(kept) + ", " + because + reason});
+        QCOMPARE(messages, QStringList{"warning: Only the switch's replies were backed up (to " +
+                                       QDir::toNativeSeparators(kept) + ") " + because + reason});
         QCOMPARE(received().last(), QStringLiteral(":MEM:WRITE:ALL"));
         QFile file(kept);
         QVERIFY(file.open(QIODevice::ReadOnly));

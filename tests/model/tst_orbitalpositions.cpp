@@ -130,7 +130,7 @@ private slots:
         QString lnb1 = QStringLiteral("Astra 1KR 19.2E");
         QString lnb2 = QStringLiteral("Nilesat 7.3W");
         QCOMPARE(OrbitalPositions::movePlan(lnb1, lnb2, positions),
-                 QStringLiteral("These satellite data list satellites by their orbital position: "
+                 QStringLiteral("These satellite data name satellites by their orbital position: "
                                 "Astra 1KR 19.2E is now Astra 19.2E."));
         QCOMPARE(lnb1, QStringLiteral("Astra 19.2E"));
         QCOMPARE(lnb2, QStringLiteral("Nilesat 7.3W"));

@@ -45,8 +45,10 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("empty") << QByteArray() << "does not begin with";
         QTest::newRow("other header") << QByteArray("# something else\n") << "does not begin with";
-        QTest::newRow("two fields") << header + "Hotbird 13.0E\t11012\n" << "Line 2: It needs a satellite";
-        QTest::newRow("frequency text") << header + "Hotbird 13.0E\t11o12\tH\n" << "Line 2: The frequency is no number";
+        QTest::newRow("two fields") << header + "Hotbird 13.0E\t11012\n"
+                                    << "Line 2: A satellite, a frequency and a polarisation are needed";
+        QTest::newRow("frequency text") << header + "Hotbird 13.0E\t11o12\tH\n"
+                                        << "Line 2: The frequency is not a number";
         QTest::newRow("below band") << header + "Hotbird 13.0E\t10699\tH\n" << "between 10700 and 12750";
         QTest::newRow("above band") << header + "\nHotbird 13.0E\t12751\tH\n" << "Line 3: The frequency must";
         QTest::newRow("word polarisation") << header + "Hotbird 13.0E\t11012\tHORIZONTAL\n" << "H, V, L or R";

@@ -91,7 +91,7 @@ private slots:
         for (int i = 0; i < 11; ++i)
             many << QStringLiteral("S%1").arg(i);
         const QString message = SatelliteIdTable::differencesMessage(many);
-        QVERIFY2(message.endsWith(QStringLiteral(": S0; S1; S2; S3; S4; S5; S6; S7; 3 more.")),
+        QVERIFY2(message.endsWith(QStringLiteral(": S0; S1; S2; S3; S4; S5; S6; S7; more: 3.")),
                  qPrintable(message));
     }
 };
