@@ -240,8 +240,7 @@ private slots:
                                             QStringLiteral("All static UBs must be assigned to a "
                                                            "transponder."),
                                             QStringLiteral("UB22 is static but has no transponder."),
-                                            QStringLiteral("UB21: transponder 04 of Astra 19.2E is not in "
-                                                           "the satellite data."),
+                                            QStringLiteral("UB21: Astra 19.2E has no transponder at 13000 MHz"),
                                             QStringLiteral("low")};
         QTest::newRow("German") << QStringLiteral("de")
                                 << common +
@@ -254,8 +253,8 @@ private slots:
                                                                   "Transponder zugewiesen haben."),
                                                    QStringLiteral("UB22 ist statisch, hat aber keinen "
                                                                   "Transponder."),
-                                                   QStringLiteral("UB21: Transponder 04 von Astra 19.2E ist "
-                                                                  "nicht in den Satellitendaten."),
+                                                   QStringLiteral("UB21: Astra 19.2E hat keinen Transponder "
+                                                                  "bei 13000 MHz"),
                                                    QStringLiteral("Low")};
     }
 
