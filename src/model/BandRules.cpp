@@ -1,6 +1,7 @@
 #include "BandRules.h"
 
 #include <QPair>
+
 #include <algorithm>
 #include <functional>
 

@@ -8,8 +8,8 @@
 // A static UB's transponder as one value: the LNB input whose satellite
 // carries it, its number in the data it was chosen or read with, its
 // frequency and polarisation, and how it stands against the data in use.
-// It moves whole, so that no part of one transponder ends up beside a part
-// of another; a record's fields are read and written only through it.
+// It moves whole (static UBs set anew, another LNB, new data), so that no
+// part of one transponder ends up beside a part of another.
 class TransponderChoice
 {
     Q_DECLARE_TR_FUNCTIONS(TransponderChoice)
