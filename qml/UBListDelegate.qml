@@ -21,10 +21,11 @@ UBListDelegateForm {
     // lack.
     readonly property var transponderList: Controller.transponderLists
                                            ? Controller.transponderLists.forSatellite(satelite) : null
-    // A transponder number the satellite data lack is kept and marked; the
-    // sheet and the check before a transfer name it.
+    // A transponder the satellite data lack is kept and marked with what the
+    // plan holds (its number may belong to another); the sheet and the check
+    // before a transfer name it.
     readonly property bool tpUnknown: !isDynamic && model.tp >= 0 && transponderList !== null
-                                      && transponderList.indexOf(model.tp) < 0
+                                      && (model.transponderMissing || transponderList.indexOf(model.tp) < 0)
     readonly property color tpTextColor: model.freq < 1 || tpUnknown ? "red" : "black"
 
     function twoDigits(number) {
@@ -53,14 +54,14 @@ UBListDelegateForm {
             return
         var transponder = transponderList.transponderAt(index)
         if (transponder === -2) {
-            tpSelectBox.currentIndex = transponderList.indexOf(model.tp)
+            tpSelectBox.currentIndex = tpUnknown ? -1 : transponderList.indexOf(model.tp)
             if (delegateRoot.ListView.view)
                 delegateRoot.ListView.view.askOwnTransponder(model.index)
             return
         }
         Controller.chooseTransponder(model.index, transponder)
         // A refused choice leaves the box showing the plan's transponder.
-        tpSelectBox.currentIndex = transponderList.indexOf(model.tp)
+        tpSelectBox.currentIndex = tpUnknown ? -1 : transponderList.indexOf(model.tp)
     }
 
     isDynamic: model.type === "dynamic"
@@ -71,7 +72,7 @@ UBListDelegateForm {
     tpSelectBox.model: transponderList
     // Red while the static UB has no transponder, or one the data lack.
     tpSelectBox.textColor: tpTextColor
-    tpSelectBox.displayText: tpUnknown ? qsTr("%1, missing in the data").arg(twoDigits(model.tp))
+    tpSelectBox.displayText: tpUnknown ? qsTr("%1, missing").arg(model.transponderText)
                                        : tpSelectBox.currentText
     // The box's whole text on hover, should a narrow box cut it.
     tpMouseArea.hoverEnabled: true
@@ -119,6 +120,7 @@ UBListDelegateForm {
     Binding {
         target: tpSelectBox
         property: "currentIndex"
-        value: delegateRoot.transponderList ? delegateRoot.transponderList.indexOf(model.tp) : -1
+        value: delegateRoot.transponderList && !delegateRoot.tpUnknown
+               ? delegateRoot.transponderList.indexOf(model.tp) : -1
     }
 }

@@ -948,10 +948,6 @@ Satellitendaten hinzugefügt):
         <translation>%1: Ein statisches UB ohne Transponder.</translation>
     </message>
     <message>
-        <source>%1: transponder %2 of %3 is not in the satellite data.</source>
-        <translation>%1: Transponder %2 von %3 ist nicht in den Satellitendaten.</translation>
-    </message>
-    <message>
         <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
         <translation>%1: %2 hat keine vom Multischalter unterstützte Satelliten-ID; nur für dynamische UBs verwenden</translation>
     </message>
@@ -1661,6 +1657,21 @@ Satellitendaten hinzugefügt):
     </message>
 </context>
 <context>
+    <name>TransponderChoice</name>
+    <message>
+        <source>%1: %2 has more than one transponder at %3; the plan does not say which.</source>
+        <translation>%1: %2 hat mehrere Transponder bei %3; der Plan sagt nicht, welchen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 has no transponder at %3</source>
+        <translation>%1: %2 hat keinen Transponder bei %3</translation>
+    </message>
+    <message>
+        <source>%1: polarisation %2 taken from transponder %3; check it</source>
+        <translation>%1: Polarisation %2 von Transponder %3 übernommen; bitte prüfen Sie das</translation>
+    </message>
+</context>
+<context>
     <name>TransponderListModel</name>
     <message>
         <source>Other transponder…</source>
@@ -1670,8 +1681,8 @@ Satellitendaten hinzugefügt):
 <context>
     <name>UBListDelegate</name>
     <message>
-        <source>%1, missing in the data</source>
-        <translation>%1, fehlt in den Daten</translation>
+        <source>%1, missing</source>
+        <translation>%1, fehlt</translation>
     </message>
 </context>
 <context>
@@ -1798,6 +1809,10 @@ Satellitendaten hinzugefügt):
     <message>
         <source>UBs whose transponder has another number in the satellite data: %1.</source>
         <translation>UBs, deren Transponder jetzt eine andere Nummer hat: %1.</translation>
+    </message>
+    <message>
+        <source>Not assigned: %1.</source>
+        <translation>Nicht zugewiesen: %1.</translation>
     </message>
 </context>
 <context>

@@ -934,10 +934,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>%1: a static UB without a transponder.</translation>
     </message>
     <message>
-        <source>%1: transponder %2 of %3 is not in the satellite data.</source>
-        <translation>%1: transponder %2 of %3 is not in the satellite data.</translation>
-    </message>
-    <message>
         <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
         <translation>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</translation>
     </message>
@@ -1647,6 +1643,21 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>TransponderChoice</name>
+    <message>
+        <source>%1: %2 has more than one transponder at %3; the plan does not say which.</source>
+        <translation>%1: %2 has more than one transponder at %3; the plan does not say which.</translation>
+    </message>
+    <message>
+        <source>%1: %2 has no transponder at %3</source>
+        <translation>%1: %2 has no transponder at %3</translation>
+    </message>
+    <message>
+        <source>%1: polarisation %2 taken from transponder %3; check it</source>
+        <translation>%1: polarisation %2 taken from transponder %3; check it</translation>
+    </message>
+</context>
+<context>
     <name>TransponderListModel</name>
     <message>
         <source>Other transponder…</source>
@@ -1656,8 +1667,8 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
 <context>
     <name>UBListDelegate</name>
     <message>
-        <source>%1, missing in the data</source>
-        <translation>%1, missing in the data</translation>
+        <source>%1, missing</source>
+        <translation>%1, missing</translation>
     </message>
 </context>
 <context>
@@ -1784,6 +1795,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>UBs whose transponder has another number in the satellite data: %1.</source>
         <translation>UBs whose transponder has another number in the satellite data: %1.</translation>
+    </message>
+    <message>
+        <source>Not assigned: %1.</source>
+        <translation>Not assigned: %1.</translation>
     </message>
 </context>
 <context>

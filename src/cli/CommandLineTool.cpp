@@ -403,6 +403,8 @@ void CommandLineTool::meetData(BandPlan &plan)
     if (!match.renumbered.isEmpty())
         fail(tr("UBs whose transponder has another number in the satellite data: %1.")
                  .arg(UBRecord::displayNames(match.renumbered)));
+    for (const QString &note : match.polarisationNotes)
+        fail(note);
 }
 
 bool CommandLineTool::checkPlan(const BandPlan &plan)

@@ -18,6 +18,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -394,6 +395,8 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
         missing +=
             QLatin1Char(' ') + tr("UBs whose transponder has another number in the satellite data: %1.")
                                    .arg(UBRecord::displayNames(match.renumbered));
+    for (const QString &note : match.polarisationNotes)
+        missing += QLatin1Char(' ') + note + QLatin1Char('.');
     return missing;
 }
 
@@ -560,7 +563,8 @@ bool UBModelController::validateData()
         emit errorOccured(lnb2MissingMessage);
         return false;
     case PlanCheck::Failure::StaticUnassigned:
-        emit errorOccured(staticUnassignedMessage);
+        // The UBs it concerns on a second line.
+        emit errorOccured(staticUnassignedMessage + QLatin1Char('\n') + check.unassignedText());
         return false;
     case PlanCheck::Failure::DynamicLineInvalid:
         emit errorOccured(check.messages().join(QLatin1Char('\n')));
@@ -626,39 +630,17 @@ void UBModelController::setStaticUBs(uint numStaticUBs, bool above)
     const int count = list.size();
     // More static UBs than rows cannot be honoured; never touch rows outside.
     const int n = int(qMin<uint>(numStaticUBs, uint(count)));
-
-    QList<UBRecord> previousStatic;
-    for (const UBRecord &record : qAsConst(list)) {
-        if (record.isStatic())
-            previousStatic.append(record);
-    }
+    const int previousStatic = int(
+        std::count_if(list.cbegin(), list.cend(), [](const UBRecord &record) { return record.isStatic(); }));
 
     const int firstStatic = above ? 0 : count - n;
-    const int endStatic = firstStatic + n;
     // New static UBs go to an input whose satellite the switch can carry.
     const int lnbForNew = SwitchSatellites::lnbForStatic(*catalogue(), model->lnb1(), model->lnb2());
-    if (n > previousStatic.size() && lnbForNew < 0) {
-        refuseNewStaticUBs(firstStatic + previousStatic.size(), endStatic, list);
+    if (n > previousStatic && lnbForNew < 0) {
+        refuseNewStaticUBs(firstStatic + previousStatic, firstStatic + n, list);
         return;
     }
-    for (int row = 0; row < count; ++row) {
-        UBRecord &record = list[row];
-        if (row < firstStatic || row >= endStatic) {
-            record.type = UBRecord::dynamicType;
-            continue;
-        }
-        const int k = row - firstStatic;
-        record.type = UBRecord::staticType;
-        if (k < previousStatic.size()) {
-            record.tp = previousStatic.at(k).tp;
-            record.freq = previousStatic.at(k).freq;
-            record.lnb = previousStatic.at(k).lnb;
-        } else {
-            record.tp = -1;
-            record.freq = 0;
-            record.lnb = quint32(lnbForNew);
-        }
-    }
+    BandRules::placeStaticUBs(list, n, above, quint32(qMax(lnbForNew, 0)));
     model->setUBList(list);
     resetDynamicUBs(!above);
     emit staticUBsChanged(above);

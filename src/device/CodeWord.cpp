@@ -119,7 +119,7 @@ CodeWord::Refusal CodeWord::staticRefusal(const UBRecord &record, const QString 
         record.tp < 0 ? nullptr : catalogue.findTransponder(name, quint32(record.tp));
     // The number must name the transponder the plan means: its frequency
     // and, where the plan knows it, its polarisation.
-    if (!row || row->frequency != record.freq ||
+    if (!row || record.transponderChoice().isMissing() || row->frequency != record.freq ||
         (record.polarisation.isKnown() && row->horizontal() != record.polarisation.horizontalBit()))
         return Refusal::TransponderUnknown;
     if (row->satId == noSatId)

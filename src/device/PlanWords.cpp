@@ -90,7 +90,8 @@ QString PlanWords::staticRefusal(CodeWord::Refusal refusal, const UBRecord &reco
     case CodeWord::Refusal::TransponderUnknown:
         if (record.tp < 0)
             return tr("%1: a static UB without a transponder.").arg(ub);
-        return tr("%1: transponder %2 of %3 is not in the satellite data.").arg(ub).arg(record.tp).arg(satellite);
+        // What the plan holds, not its number, which may belong to another.
+        return record.transponderChoice().missingMessage(record.ubNumber, satellite);
     case CodeWord::Refusal::SatIdOutOfRange:
         return tr("%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only")
             .arg(ub, satellite);

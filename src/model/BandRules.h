@@ -2,10 +2,12 @@
 
 #include "BandPlan.h"
 #include "SatelliteCatalogue.h"
+#include "TransponderChoice.h"
 #include "UBRecord.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // The rules that keep a band plan consistent with itself and with the
@@ -37,21 +39,37 @@ public:
         QList<quint32> renumbered;
         // Not found once: the data lack the satellite, the frequency or the
         // polarisation, or hold two transponders that fit (a plan that does
-        // not know its polarisation, H and V at its frequency).
+        // not know its polarisation, H and V at its frequency) and the
+        // plan's number names neither.
         QList<quint32> missing;
+        // The UBs whose polarisation the plan did not know and their number
+        // decided, one text each.
+        QStringList polarisationNotes;
     };
 
     // The plan against (new) data. A static UB's transponder is its frequency
     // and, where the plan knows it, its polarisation on its LNB's satellite:
-    // exactly one fitting row gives it that row's number and polarisation.
-    // Otherwise it keeps frequency and polarisation, and its number becomes
-    // one the satellite's data do not hold, so that it is marked as missing
-    // and a send refuses it.
+    // exactly one fitting row gives it that row's number and polarisation; of
+    // several, the one its number names. Otherwise it keeps all it holds and
+    // is marked missing, so that the band list and the sheet mark it and a
+    // send refuses it by name.
     static Match matchToCatalogue(QList<UBRecord> &list, const QString &lnb1, const QString &lnb2,
                                   const SatelliteCatalogue &catalogue);
-    // The rows of `satellite` that are the record's transponder (see above).
-    static QVector<TransponderItem> matchingRows(const UBRecord &record, const SatelliteCatalogue &catalogue,
+    // One transponder against the data of `satellite` (see above).
+    static TransponderChoice matched(const TransponderChoice &choice, const SatelliteCatalogue &catalogue,
+                                     const QString &satellite);
+    // The rows of `satellite` at the choice's frequency and of its
+    // polarisation (all of them at that frequency when it is not known).
+    static QVector<TransponderItem> matchingRows(const TransponderChoice &choice,
+                                                 const SatelliteCatalogue &catalogue,
                                                  const QString &satellite);
+
+    // `count` static UBs in the first rows (above) or the last, the others
+    // dynamic. The transponders move with the order of the static rows: the
+    // first static row hands its whole choice to the first new one, and so
+    // on; static rows beyond the earlier ones start unassigned on
+    // `lnbForNew`.
+    static void placeStaticUBs(QList<UBRecord> &list, int count, bool above, quint32 lnbForNew);
 
     // Stand-by cannot be on while static UBs exist.
     static bool standByAllowed(const QList<UBRecord> &list);

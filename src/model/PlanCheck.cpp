@@ -11,6 +11,7 @@ const char *const lnb1Missing = QT_TRANSLATE_NOOP("UBModelController", "Lnb1 mus
 const char *const lnb2Missing = QT_TRANSLATE_NOOP("UBModelController", "Lnb2 must be set.");
 const char *const staticUnassigned =
     QT_TRANSLATE_NOOP("UBModelController", "All static UBs must be assigned.");
+const char *const unassignedUBs = QT_TRANSLATE_NOOP("UBModelController", "Not assigned: %1.");
 const char *const dynamicLineInvalid =
     QT_TRANSLATE_NOOP("UBModelController", "Every dynamic UB must be on one of the lines 1 to 4.");
 const char *const dynamicLineOf =
@@ -32,18 +33,21 @@ PlanCheck PlanCheck::of(const QString &lnb1, const QString &lnb2, const QList<UB
     }
     for (const UBRecord &record : list) {
         if (record.isStatic()) {
-            if (record.tp < 0) {
-                check.failed = Failure::StaticUnassigned;
-                check.tooHigh = false;
-                check.offLine.clear();
-                return check;
-            }
+            if (record.tp < 0)
+                check.unassigned.append(record.ubNumber);
         } else if (record.line >= quint32(lineCount)) {
             // Every record that is not static is sent as a dynamic word.
             check.offLine.append({record.ubNumber, record.line});
         } else if (record.isDynamic() && record.localUB >= localUBLimit) {
             check.tooHigh = true;
         }
+    }
+    if (!check.unassigned.isEmpty()) {
+        check.failed = Failure::StaticUnassigned;
+        check.tooHigh = false;
+        check.offLine.clear();
+        std::sort(check.unassigned.begin(), check.unassigned.end());
+        return check;
     }
     if (!check.offLine.isEmpty()) {
         check.failed = Failure::DynamicLineInvalid;
@@ -94,9 +98,16 @@ QString PlanCheck::localUBWarning()
     return QCoreApplication::translate(context, localUBTooHighText);
 }
 
+QString PlanCheck::unassignedText() const
+{
+    return QCoreApplication::translate(context, unassignedUBs).arg(UBRecord::displayNames(unassigned));
+}
+
 QString PlanCheck::lineMessage(quint32 ubNumber, quint32 line)
 {
-    return QCoreApplication::translate(context, dynamicLineOf).arg(UBRecord::displayName(ubNumber)).arg(line + 1);
+    return QCoreApplication::translate(context, dynamicLineOf)
+        .arg(UBRecord::displayName(ubNumber))
+        .arg(line + 1);
 }
 
 QStringList PlanCheck::messages() const
@@ -107,6 +118,8 @@ QStringList PlanCheck::messages() const
             lines << lineMessage(ub.first, ub.second);
         return lines;
     }
+    if (failed == Failure::StaticUnassigned)
+        return {failureMessage(failed) + QLatin1Char('\n') + unassignedText()};
     if (!passed())
         return {failureMessage(failed)};
     if (tooHigh)

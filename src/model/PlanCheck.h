@@ -24,7 +24,7 @@ public:
         DynamicLineInvalid // a dynamic UB on no line of the switch's four
     };
 
-    // The first failure ends the check; the warning about lines with more
+    // The first kind of failure ends the check (every UB of it is named); the warning about lines with more
     // than eight dynamic UBs is only looked at when nothing failed.
     static PlanCheck of(const QString &lnb1, const QString &lnb2, const QList<UBRecord> &list);
 
@@ -36,6 +36,9 @@ public:
     // DynamicLineInvalid names no UB; messages() does.
     static QString failureMessage(Failure failure);
     static QString localUBWarning();
+    // The static UBs without a transponder, for a second line under the
+    // failure's text: "Not assigned: UB03, UB17."
+    QString unassignedText() const;
     // What the check tells the user: its error, or its warning, or nothing.
     QStringList messages() const;
 
@@ -57,5 +60,7 @@ private:
     Failure failed = Failure::None;
     // The UBs on no line: their numbers and lines.
     QList<QPair<quint32, quint32>> offLine;
+    // The static UBs without a transponder, UB01 first.
+    QList<quint32> unassigned;
     bool tooHigh = false;
 };

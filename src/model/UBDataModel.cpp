@@ -69,6 +69,10 @@ QVariant UBDataModel::data(const QModelIndex &index, int role) const
         return UBRecord::displayName(record.ubNumber);
     case RowColourRole:
         return record.rowColour();
+    case TransponderTextRole:
+        return record.transponderChoice().frequencyText();
+    case TransponderMissingRole:
+        return record.isStatic() && record.transponderChoice().isMissing();
     default:
         return QVariant();
     }
@@ -116,10 +120,18 @@ bool UBDataModel::setData(const QModelIndex &index, const QVariant &value, int r
 QHash<int, QByteArray> UBDataModel::roleNames() const
 {
     return {
-        {UbNumberRole, "ubNumber"}, {LineRole, "line"}, {LocalUBRole, "localUB"},
-        {FreqRole, "freq"},         {LocalUBFreqRole, "localUBFreq"},
-        {TypeRole, "type"},         {LnbRole, "lnb"},   {TpRole, "tp"},
-        {UbNameRole, "ubName"},     {RowColourRole, "rowColour"},
+        {UbNumberRole, "ubNumber"},
+        {LineRole, "line"},
+        {LocalUBRole, "localUB"},
+        {FreqRole, "freq"},
+        {LocalUBFreqRole, "localUBFreq"},
+        {TypeRole, "type"},
+        {LnbRole, "lnb"},
+        {TpRole, "tp"},
+        {UbNameRole, "ubName"},
+        {RowColourRole, "rowColour"},
+        {TransponderTextRole, "transponderText"},
+        {TransponderMissingRole, "transponderMissing"},
     };
 }
 

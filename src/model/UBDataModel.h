@@ -24,7 +24,8 @@ class UBDataModel : public QAbstractListModel
     Q_PROPERTY(QString versionNumber READ versionNumber CONSTANT)
 
 public:
-    enum Roles {
+    enum Roles
+    {
         UbNumberRole = Qt::UserRole + 1,
         LineRole,
         LocalUBRole,
@@ -36,6 +37,10 @@ public:
         // For the view alone: the band list's name and colour of the row.
         UbNameRole,
         RowColourRole,
+        // A static UB's transponder as the plan holds it ("10705 MHz H"),
+        // and whether the data in use lack it.
+        TransponderTextRole,
+        TransponderMissingRole,
     };
 
     explicit UBDataModel(QObject *parent = nullptr);

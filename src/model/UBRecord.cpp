@@ -48,11 +48,31 @@ QString UBRecord::rowColour() const
     }
 }
 
+TransponderChoice UBRecord::transponderChoice() const
+{
+    TransponderChoice choice;
+    choice.lnb = lnb;
+    choice.number = tp;
+    choice.frequency = freq;
+    choice.polarisation = polarisation;
+    choice.standing = standing;
+    return choice;
+}
+
+void UBRecord::setTransponderChoice(const TransponderChoice &choice)
+{
+    lnb = choice.lnb;
+    tp = choice.number;
+    freq = choice.frequency;
+    polarisation = choice.polarisation;
+    standing = choice.standing;
+}
+
 bool UBRecord::operator==(const UBRecord &other) const
 {
     return ubNumber == other.ubNumber && line == other.line && localUB == other.localUB &&
            freq == other.freq && localUBFreq == other.localUBFreq && type == other.type && lnb == other.lnb &&
-           tp == other.tp && polarisation == other.polarisation;
+           tp == other.tp && polarisation == other.polarisation && standing == other.standing;
 }
 
 QDataStream &operator<<(QDataStream &stream, const UBRecord &record)
@@ -64,8 +84,8 @@ QDataStream &operator<<(QDataStream &stream, const UBRecord &record)
 
 QDataStream &operator>>(QDataStream &stream, UBRecord &record)
 {
-    stream >> record.ubNumber >> record.line >> record.localUB >> record.freq >> record.type >> record.lnb
-        >> record.tp;
+    stream >> record.ubNumber >> record.line >> record.localUB >> record.freq >> record.type >> record.lnb >>
+        record.tp;
     return stream;
 }
 

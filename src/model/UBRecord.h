@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Polarisation.h"
+#include "TransponderChoice.h"
 
 #include <QList>
 #include <QString>
@@ -27,6 +28,14 @@ struct UBRecord
     // Not part of the record's stream form: the settings file keeps it after
     // its described fields. Unknown where the plan never knew it.
     Polarisation polarisation;
+    // How that transponder stands against the data in use; found anew
+    // whenever the plan meets data, so never stored.
+    TransponderChoice::Standing standing = TransponderChoice::Standing::Found;
+
+    // A static UB's transponder moves as one value: input, number,
+    // frequency, polarisation and standing together.
+    TransponderChoice transponderChoice() const;
+    void setTransponderChoice(const TransponderChoice &choice);
 
     bool isStatic() const { return type == staticType; }
     bool isDynamic() const { return type == dynamicType; }

@@ -16,10 +16,14 @@ void describeTransponder(SheetContent::Slot &slot, const UBRecord &record, const
     slot.satellite = record.lnb > 0 ? lnb2 : lnb1;
     slot.transponder = record.tp;
     slot.frequency = record.freq;
+    slot.choice = record.transponderChoice();
     if (!slot.assigned || catalogue.isEmpty())
         return;
     // The device link's own check decides whether the UB can travel.
     slot.refusal = CodeWord::staticRefusal(record, lnb1, lnb2, catalogue);
+    // The number of a missing transponder may name another row.
+    if (slot.refusal == CodeWord::Refusal::TransponderUnknown)
+        return;
     const TransponderItem *row = catalogue.findTransponder(slot.satellite, quint32(record.tp));
     const SateliteParams *params = catalogue.findSatelite(slot.satellite);
     if (!row || !params)

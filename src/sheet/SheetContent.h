@@ -5,6 +5,7 @@
 #include "device/CodeWord.h"
 #include "model/PlanCheck.h"
 #include "model/Polarisation.h"
+#include "model/TransponderChoice.h"
 
 #include <QDate>
 #include <QString>
@@ -41,6 +42,9 @@ public:
         bool highBand = false;
         qint64 intermediateFrequency = 0; // MHz above the LNB's oscillator
         quint32 satId = 0;
+        // The transponder as the plan holds it, with its standing against
+        // the data (missing, or its polarisation taken from its number).
+        TransponderChoice choice;
         // Why the device cannot take it; with satellite data only.
         CodeWord::Refusal refusal = CodeWord::Refusal::None;
 

@@ -256,6 +256,8 @@ QString slotProblem(const SheetContent::Slot &slot)
     case SheetContent::Slot::Problem::UbNumber:
         return SheetPainter::tr("%1: a code word carries the UB numbers 1 to 32 only.").arg(ub);
     case SheetContent::Slot::Problem::NotInSatelliteData:
+        if (slot.refusal == CodeWord::Refusal::TransponderUnknown)
+            return slot.choice.missingMessage(slot.ubNumber, slot.satellite);
         return SheetPainter::tr("%1: transponder %2 of %3 is not in the satellite data.")
             .arg(ub, UBRecord::twoDigits(quint32(slot.transponder)), slot.satellite);
     case SheetContent::Slot::Problem::BeyondLineLimit:
@@ -272,6 +274,8 @@ QStringList slotProblems(const SheetContent &content)
         const QString problem = slotProblem(slot);
         if (!problem.isEmpty())
             problems << problem;
+        if (slot.isStatic && slot.choice.standing == TransponderChoice::Standing::PolarisationFromNumber)
+            problems << slot.choice.polarisationTakenMessage(slot.ubNumber);
     }
     for (const SheetContent::CrowdedLine &crowded : content.crowdedLines)
         problems << SheetPainter::tr("Line %1 carries %2 dynamic UBs; receivers reach those beyond eight "

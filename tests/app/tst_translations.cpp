@@ -242,7 +242,6 @@ const Entry dataEntries[] = {
     {u8"BuiltInSatellites", u8"The built-in satellite data are damaged (line %1).", u8"Die eingebauten Satellitendaten sind beschädigt (Zeile %1).", u8"The built-in satellite data are damaged (line %1)."},
     {u8"BuiltInSatellites", u8"This program was built without satellite data.", u8"Dieses Programm wurde ohne Satellitendaten erstellt.", u8"This program was built without satellite data."},
     {u8"SerialPortHandler", u8"UB%1 cannot be sent to the device: its satellite has no satellite id yet", u8"UB%1 kann nicht an das Gerät gesendet werden: Sein Satellit hat noch keine Satelliten-ID", u8"UB%1 cannot be sent to the device: its satellite has no satellite id yet"},
-    {u8"UBListDelegate", u8"%1, missing in the data", u8"%1, fehlt in den Daten", u8"%1, missing in the data"},
     {u8"UBModelController", u8"Satellite data: %1; no server: %2", u8"Satellitendaten: %1; Abruf vom Server fehlgeschlagen: %2", u8"Satellite data: %1; no server: %2"},
     {u8"UBModelController", u8"Satellite data: new data loaded (%1).", u8"Satellitendaten: neue Daten übernommen (%1).", u8"Satellite data: new data loaded (%1)."},
     {u8"SatelliteSource", u8"server %1:%2", u8"Server %1:%2", u8"server %1:%2"},
@@ -352,7 +351,6 @@ const Entry sendEntries[] = {
     {u8"PlanWords", u8"%1: a dynamic UB on line %2; the switch has lines 1 to 4.", u8"%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.", u8"%1: a dynamic UB on line %2; the switch has lines 1 to 4."},
     {u8"PlanWords", u8"%1: the satellite %2 is not in the satellite data.", u8"%1: Der Satellit %2 ist nicht in den Satellitendaten.", u8"%1: the satellite %2 is not in the satellite data."},
     {u8"PlanWords", u8"%1: a static UB without a transponder.", u8"%1: Ein statisches UB ohne Transponder.", u8"%1: a static UB without a transponder."},
-    {u8"PlanWords", u8"%1: transponder %2 of %3 is not in the satellite data.", u8"%1: Transponder %2 von %3 ist nicht in den Satellitendaten.", u8"%1: transponder %2 of %3 is not in the satellite data."},
     {u8"PlanWords", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only", u8"%1: %2 hat keine vom Multischalter unterstützte Satelliten-ID; nur für dynamische UBs verwenden", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only"},
     {u8"PlanWords", u8"%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.", u8"%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; übertragbar sind nur 100 bis 2147 MHz.", u8"%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz."},
     {u8"UBModelController", u8"Every dynamic UB must be on one of the lines 1 to 4.", u8"Jedes dynamische UB muss auf einer der Leitungen 1 bis 4 liegen.", u8"Every dynamic UB must be on one of the lines 1 to 4."},
@@ -453,6 +451,11 @@ const Entry cancelEntries[] = {
     {u8"UBModelController", u8"Satellite data: %1, satellites: %2, downloaded unencrypted", u8"Satellitendaten: %1, Satelliten: %2, unverschlüsselt geladen", u8"Satellite data: %1, satellites: %2, downloaded unencrypted"},
     {u8"UBModelController", u8"Satellite data: %1, satellites: %2", u8"Satellitendaten: %1, Satelliten: %2", u8"Satellite data: %1, satellites: %2"},
     {u8"UBModelController", u8"UBs whose transponder has another number in the satellite data: %1.", u8"UBs, deren Transponder jetzt eine andere Nummer hat: %1.", u8"UBs whose transponder has another number in the satellite data: %1."},
+    {u8"TransponderChoice", u8"%1: %2 has more than one transponder at %3; the plan does not say which.", u8"%1: %2 hat mehrere Transponder bei %3; der Plan sagt nicht, welchen.", u8"%1: %2 has more than one transponder at %3; the plan does not say which."},
+    {u8"TransponderChoice", u8"%1: %2 has no transponder at %3", u8"%1: %2 hat keinen Transponder bei %3", u8"%1: %2 has no transponder at %3"},
+    {u8"TransponderChoice", u8"%1: polarisation %2 taken from transponder %3; check it", u8"%1: Polarisation %2 von Transponder %3 übernommen; bitte prüfen Sie das", u8"%1: polarisation %2 taken from transponder %3; check it"},
+    {u8"UBListDelegate", u8"%1, missing", u8"%1, fehlt", u8"%1, missing"},
+    {u8"UBModelController", u8"Not assigned: %1.", u8"Nicht zugewiesen: %1.", u8"Not assigned: %1."},
 };
 
 QList<Entry> allEntries()

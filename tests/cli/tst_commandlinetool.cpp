@@ -490,6 +490,37 @@ private slots:
         QVERIFY(lastWords(*simulators.front()) != words.join(','));
     }
 
+    // A file of the earlier format (no polarisations after its fields) on
+    // Astra 28.2E's 11307 MHz V, beside 11307 MHz H, with the data it was
+    // made with: its transponder number decides, and the tool says so.
+    void oldFileOnHVNeighboursIsStored()
+    {
+        databaseName = QStringLiteral("satellites");
+        QVERIFY(startSwitches(1));
+        QList<UBRecord> list;
+        for (quint32 ub = 24; ub-- > 0;)
+            list << dynamicUB(ub, ub % 4);
+        list[0] = staticUB(23, 0, 79, 11307);
+        const QString path = dir.filePath("old.dat");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QDataStream stream(&file);
+            stream << QStringLiteral("0.7") << list << false << false << false << QStringLiteral("Astra 28.2E")
+                   << QStringLiteral("Astra 19.2E");
+            QCOMPARE(stream.status(), QDataStream::Ok);
+        }
+        QCOMPARE(run({"store", path}), 0);
+        QVERIFY2(errors.contains("UB24: polarisation V taken from transponder 79; check it"),
+                 qPrintable(errors));
+        const QStringList words = lastWords(*simulators.front()).split(',');
+        QCOMPARE(words.size(), 24);
+        const CodeWord ub24 = CodeWord::fromText(words.last());
+        QVERIFY(ub24.isStatic());
+        QCOMPARE(ub24.satId(), 4u);
+        QVERIFY(!ub24.horizontal());
+    }
+
     // "test", "store" and "store --each" of a plan that cannot be sent
     // whole, and "restore" of replies the program could not read back: the
     // refusal names each UB, and no switch hears a single set command.
@@ -508,7 +539,7 @@ private slots:
             << "UB24: the satellite Nowhere 1.0E is not in the satellite data.";
         QTest::newRow("store, transponder unknown")
             << "store" << "Astra 19.2E" << 9999 << 11000u << 0u
-            << "UB24: transponder 9999 of Astra 19.2E is not in the satellite data.";
+            << "UB24: Astra 19.2E has no transponder at 11000 MHz";
         QTest::newRow("test, id above 127") << "test" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
         QTest::newRow("store, id above 127") << "store" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
         QTest::newRow("store --each, id above 127") << "--each" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;

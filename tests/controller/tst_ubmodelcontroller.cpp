@@ -366,7 +366,7 @@ private slots:
         QTest::newRow("both names empty") << "" << "" << -1 << 0u << QStringList{"Lnb1 must be set."} << none;
         QTest::newRow("lnb2 empty") << "A" << "" << -1 << 0u << QStringList{"Lnb2 must be set."} << none;
         QTest::newRow("unassigned static, no warning")
-            << "A" << "B" << 20 << 9u << QStringList{"All static UBs must be assigned."} << none;
+            << "A" << "B" << 20 << 9u << QStringList{"All static UBs must be assigned.\nNot assigned: UB04."} << none;
         // Static UBs and no satellite data: refused before the switch is asked.
         QTest::newRow("localUB 8 warns, then refuses")
             << "A" << "B" << -1 << 8u << QStringList{dbMessage} << QStringList{warning};

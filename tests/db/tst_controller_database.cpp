@@ -491,6 +491,11 @@ private slots:
         plan.list[2].type = UBRecord::staticType; // UB22
         plan.list[2].tp = 52;
         plan.list[2].freq = 11992;
+        // A file of the earlier format on 11307 MHz, which the server holds
+        // twice (78 H, 79 V): its number decides.
+        plan.list[3].type = UBRecord::staticType; // UB21
+        plan.list[3].tp = 79;
+        plan.list[3].freq = 11307;
         QVERIFY(plan.numberDynamicUBs(true));
         const QString path = cacheDir->path() + QStringLiteral("/plan.dat");
         SettingsFile::write(path, plan);
@@ -509,6 +514,11 @@ private slots:
         QCOMPARE(list.at(1).tp, 999); // not in the server's data: kept, and said
         QCOMPARE(list.at(1).freq, 12000u);
         QCOMPARE(list.at(2).tp, 52);
+        QCOMPARE(list.at(3).tp, 79);
+        QCOMPARE(list.at(3).polarisation, Polarisation(Polarisation::V));
+        QVERIFY2(controller->satelliteDataNotice().contains(
+                     QLatin1String("UB21: polarisation V taken from transponder 79; check it.")),
+                 qPrintable(controller->satelliteDataNotice()));
         QVERIFY2(controller->satelliteDataNotice().contains(QLatin1String("(marked): UB23.")),
                  qPrintable(controller->satelliteDataNotice()));
         QVERIFY2(controller->satelliteDataNotice().contains(
@@ -520,7 +530,7 @@ private slots:
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.at(0).at(0).toString(),
                  QStringLiteral("Nothing was sent to the switch because some UBs cannot be sent:\n"
-                                "UB23: transponder 999 of Astra 19.2E is not in the satellite data."));
+                                "UB23: Astra 19.2E has no transponder at 12000 MHz H"));
     }
 };
 

@@ -5,6 +5,8 @@
 #include "UBRecordBuilders.h"
 #include "db/BuiltInSatellites.h"
 #include "device/CodeWord.h"
+#include "device/PlanWords.h"
+#include "model/BandRules.h"
 #include "model/NoSatelliteData.h"
 
 #include <QTranslator>
@@ -75,6 +77,7 @@ private slots:
     void circularReadsBackAsItself_data();
     void circularReadsBackAsItself();
     void readBackTakesTheRowOfTheWordsBand();
+    void missingTransponderRefusedByWhatThePlanHolds();
 
 private:
     static SharedCatalogue database();
@@ -692,6 +695,27 @@ void tst_CodeWord::readBackTakesTheRowOfTheWordsBand()
     const UBRecord back = CodeWord::decode(word, 3, lnb1, lnb2, catalogue);
     QCOMPARE(back.tp, 2);
     QCOMPARE(lnb1, QStringLiteral("B"));
+}
+
+// A plan on 10705 MHz H whose number 4 belongs to 10700 MHz H: the refusal
+// names what the plan holds, and the plan keeps its number.
+void tst_CodeWord::missingTransponderRefusedByWhatThePlanHolds()
+{
+    const auto db = database();
+    const QString astra = QStringLiteral("Astra 19.2E");
+    const QString hotbird = QStringLiteral("Hotbird 13E");
+    QList<UBRecord> list = dynamicPlan();
+    list[23] = withPolarisation(staticUB(0, 0, 4, 10705), Polarisation::H);
+    const BandRules::Match match = BandRules::matchToCatalogue(list, astra, hotbird, *db);
+    QCOMPARE(match.missing, QList<quint32>{0});
+    QCOMPARE(list.at(23).tp, 4);
+    // The mark is the plan's: a number that would fit does not lift it.
+    list[22] = withPolarisation(staticUB(1, 1, 7, 11034), Polarisation::V);
+    list[22].standing = TransponderChoice::Standing::NotInData;
+    const PlanWords words = PlanWords::encode(list, astra, hotbird, *db, [] { return 0u; });
+    QVERIFY(!words.sendable());
+    QCOMPARE(words.refusals(), (QStringList{"UB01: Astra 19.2E has no transponder at 10705 MHz H",
+                                            "UB02: Hotbird 13E has no transponder at 11034 MHz V"}));
 }
 
 QTEST_GUILESS_MAIN(tst_CodeWord)

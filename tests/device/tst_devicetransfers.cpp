@@ -203,7 +203,8 @@ private slots:
         controller->setStaticUBs(1, true);
         run(&UBModelController::sendDataToDevice);
         run(&UBModelController::storeDataInEEPROM);
-        QCOMPARE(messages, (QStringList{"error: All static UBs must be assigned.", "error: All static UBs must be assigned."}));
+        QCOMPARE(messages, (QStringList{"error: All static UBs must be assigned.\nNot assigned: UB24.",
+                                        "error: All static UBs must be assigned.\nNot assigned: UB24."}));
         QTest::qWait(200);
         QCOMPARE(received(), QStringList());
     }
@@ -298,7 +299,7 @@ private slots:
         QTest::newRow("no std::exception") << "" << -2 << 0u << "Unknown error" << 0;
         // Refused by the check before a transfer: the switch hears nothing.
         QTest::newRow("static transponder unknown")
-            << "-" << 9999 << 11836u << refusal + "UB24: transponder 9999 of Astra 19.2E is not in the satellite data."
+            << "-" << 9999 << 11836u << refusal + "UB24: Astra 19.2E has no transponder at 11836 MHz"
             << 0;
     }
 
@@ -354,8 +355,7 @@ private slots:
         QTest::newRow("satellite unknown") << "Nowhere 1.0E" << QList<UBRecord>{fixed(23, 0, 1, 11000)}
                                            << refusal + "UB24: the satellite Nowhere 1.0E is not in the satellite data.";
         QTest::newRow("transponder unknown") << astra << QList<UBRecord>{fixed(23, 0, 9999, 11000)}
-                                             << refusal + "UB24: transponder 9999 of Astra 19.2E is not in the "
-                                                          "satellite data.";
+                                             << refusal + "UB24: Astra 19.2E has no transponder at 11000 MHz";
         const QString noId = "has no satellite id the switch can carry; use it for dynamic UBs only";
         QTest::newRow("id above 127") << "ABS 6 159.0E" << QList<UBRecord>{fixed(23, 0, 1, 11000)}
                                       << refusal + "UB24: ABS 6 159.0E " + noId;
@@ -372,7 +372,7 @@ private slots:
             << "ABS 6 159.0E"
             << QList<UBRecord>{fixed(23, 0, 1, 11000), fixed(22, 1, 72, 12750), fixed(21, 1, 71, 11836),
                                fixed(7, 1, 9999, 11000)}
-            << refusal + "UB08: transponder 9999 of Astra 19.2E is not in the satellite data.\n"
+            << refusal + "UB08: Astra 19.2E has no transponder at 11000 MHz\n"
                          "UB23: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 "
                          "to 2147 MHz.\n"
                          "UB24: ABS 6 159.0E " + noId;

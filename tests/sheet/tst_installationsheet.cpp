@@ -1,6 +1,7 @@
 #include "UBRecordBuilders.h"
 #include "UiTestHelper.h"
 #include "controller/UBModelController.h"
+#include "model/BandRules.h"
 #include "model/UBDataModel.h"
 #include "sheet/InstallationSheet.h"
 #include "sheet/SheetPainter.h"
@@ -200,6 +201,46 @@ private slots:
         QCOMPARE(content.bandSlots.first().own, own);
     }
 
+    // A plan met by data: a transponder the data lack is marked with what
+    // the plan holds (its number names another row), and a polarisation its
+    // number decided is named for a look.
+    void missingAndTakenPolarisationNamed()
+    {
+        const QString name = QStringLiteral("Low 5.0E");
+        const SatelliteCatalogue data({{name,
+                                        {{1, 10800, Polarisation::V, 9750, 5},
+                                         {3, 10800, Polarisation::H, 9750, 5},
+                                         {2, 11200, Polarisation::V, 9750, 5}}}},
+                                      {{name, 5, 9750, 10600}});
+        UBDataModel plan;
+        plan.setLnb1(name);
+        plan.setLnb2(name);
+        QList<UBRecord> list{staticUB(23, 0, 3, 10800),
+                             withPolarisation(staticUB(22, 0, 1, 10805), Polarisation::V)};
+        BandRules::matchToCatalogue(list, name, name, data);
+        plan.setUBList(list);
+
+        const SheetContent content = SheetContent::build(plan, data, QDate(2026, 3, 14));
+        const SheetContent::Slot &taken = content.bandSlots.at(1);
+        QCOMPARE(taken.polarisation, Polarisation(Polarisation::H));
+        QVERIFY(!taken.hasProblem());
+        const SheetContent::Slot &missing = content.bandSlots.at(0);
+        QCOMPARE(missing.problem(), SheetContent::Slot::Problem::NotInSatelliteData);
+        QVERIFY(!missing.transponderKnown);
+        QCOMPARE(missing.transponder, 1);
+
+        const QString path = directory.path() + QStringLiteral("/met.pdf");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(SheetPainter::writePdf(&file, content));
+        file.close();
+        const QString text = pdfText(path).simplified();
+        QVERIFY2(text.contains(QStringLiteral("UB23: Low 5.0E has no transponder at 10805 MHz V")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("UB24: polarisation H taken from transponder 3; check it")),
+                 qPrintable(text));
+    }
+
     // The sheet says what the check before a transfer says.
     void warningsAreTheTransferCheck()
     {
@@ -229,20 +270,18 @@ private slots:
                                  QStringLiteral("2125 MHz"),    QStringLiteral("10752 MHz"),
                                  QStringLiteral("11241 MHz"),   QStringLiteral("UB01"),
                                  QStringLiteral("975 MHz"),     QStringLiteral("1375 MHz")};
-        QTest::newRow("English") << QStringLiteral("en")
-                                 << common +
-                                        QStringList{
-                                            QStringLiteral("Installation sheet"),
-                                            QStringLiteral("No device was connected."),
-                                            QStringLiteral("Line 1"),
-                                            QStringLiteral("Line 4"),
-                                            QStringLiteral("not assigned"),
-                                            QStringLiteral("All static UBs must be assigned to a "
-                                                           "transponder."),
-                                            QStringLiteral("UB22 is static but has no transponder."),
-                                            QStringLiteral("UB21: transponder 04 of Astra 19.2E is not in "
-                                                           "the satellite data."),
-                                            QStringLiteral("low")};
+        QTest::newRow("English")
+            << QStringLiteral("en")
+            << common + QStringList{QStringLiteral("Installation sheet"),
+                                    QStringLiteral("No device was connected."),
+                                    QStringLiteral("Line 1"),
+                                    QStringLiteral("Line 4"),
+                                    QStringLiteral("not assigned"),
+                                    QStringLiteral("All static UBs must be assigned to a "
+                                                   "transponder."),
+                                    QStringLiteral("UB22 is static but has no transponder."),
+                                    QStringLiteral("UB21: Astra 19.2E has no transponder at 13000 MHz"),
+                                    QStringLiteral("low")};
         QTest::newRow("German") << QStringLiteral("de")
                                 << common +
                                        QStringList{QStringLiteral("Installationsblatt"),
@@ -254,8 +293,8 @@ private slots:
                                                                   "Transponder zugewiesen haben."),
                                                    QStringLiteral("UB22 ist statisch, hat aber keinen "
                                                                   "Transponder."),
-                                                   QStringLiteral("UB21: Transponder 04 von Astra 19.2E ist "
-                                                                  "nicht in den Satellitendaten."),
+                                                   QStringLiteral("UB21: Astra 19.2E hat keinen Transponder "
+                                                                  "bei 13000 MHz"),
                                                    QStringLiteral("Low")};
     }
 

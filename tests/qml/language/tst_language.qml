@@ -142,7 +142,7 @@ TestCase {
         Plan.setData(index, 12345, modelRoles.freq)
         Controller.resetDynamicUBs(false)
         staticRow = bandRow(23)
-        compare(staticRow.tpSelectBox.displayText, german ? "99, fehlt in den Daten" : "99, missing in the data")
+        compare(staticRow.tpSelectBox.displayText, german ? "12345 MHz, fehlt" : "12345 MHz, missing")
         verify(!staticRow.tpSelectBox.contentItem.truncated, "the text is cut")
         // And whole on hover, in a tool tip.
         var whole = staticRow.tpSelectBox.displayText
