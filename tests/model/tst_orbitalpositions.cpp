@@ -147,38 +147,13 @@ private slots:
         QCOMPARE(far, QStringLiteral("Intelsat 34 55.5W"));
     }
 
-    // One position for a dish is at most 0.4 degrees apart on either side,
-    // whichever data set names it: every look-up takes the nearest, on a tie
-    // the lowest id.
-    void samePositionEitherSide_data()
-    {
-        QTest::addColumn<int>("a");
-        QTest::addColumn<int>("b");
-        QTest::addColumn<bool>("same");
-        QTest::newRow("a tenth east") << 359 << 360 << true;
-        QTest::newRow("a tenth west") << 360 << 359 << true;
-        QTest::newRow("0.4 apart") << -10 << -6 << true;
-        QTest::newRow("0.5 apart") << 515 << 520 << false;
-        QTest::newRow("across 0") << -2 << 2 << true;
-    }
-    void samePositionEitherSide()
-    {
-        QFETCH(int, a);
-        QFETCH(int, b);
-        QFETCH(bool, same);
-        QCOMPARE(OrbitalPositions::samePosition(a, b), same);
-        QCOMPARE(OrbitalPositions::samePosition("Sat " + OrbitalPositions::positionText(a),
-                                                "Sat " + OrbitalPositions::positionText(b)),
-                 same);
-    }
-
     // A server's or an import's positions a tenth or two away from the
     // table's answer to the table's ids, east as well as west.
     void tableIdsAnswerOnEitherSide()
     {
         const SatelliteIdTable table = SatelliteIdTable::parse(
             "35\tEutelsat 36B 35.9E\n50\tExpress AMU1 36.1E\n64\tIntelsat 10 02 1.0W\n105\tThor 1.0W\n"
-            "106\tThor 5 0.8W\n20\tMiddle 10.2E\n");
+            "106\tThor 5 0.8W\n20\tMiddle 10.2E\n22\tEdge 10.8E\n23\tBeyond 10.9E\n");
         SatelliteCatalogue::Transponders items;
         QVector<SateliteParams> params;
         for (const auto &[name, id] : {std::pair<QString, quint32>{"Eutelsat 36.0E", 7},
@@ -196,6 +171,8 @@ private slots:
             QCOMPARE(named(data, id), QStringLiteral("Thor 0.8W"));
         // Equally near on both sides: the lower id.
         QCOMPARE(named(data, 20), QStringLiteral("East 10.4E"));
+        QCOMPARE(named(data, 22), QStringLiteral("East 10.4E"));
+        QCOMPARE(named(data, 23), QStringLiteral("none"));
     }
 
     // A plan on a position these data list a tenth or two east is moved
