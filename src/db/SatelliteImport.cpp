@@ -66,22 +66,23 @@ bool number(const QByteArray &field, quint32 &value)
     return ok;
 }
 
-// The id for a position the data give none: the lowest the table gives to
-// a spacecraft or position there, else the next free one.
-quint32 idFor(const SateliteParams &position, const SatelliteIdTable &table, std::set<quint32> &used)
+// The id for a position the data give none: the table's for its name, else
+// the one the table gives nearest to it at its position (on a tie the
+// lowest), which no other position took.
+quint32 idFor(const SateliteParams &position, const SatelliteIdTable &table, const std::set<quint32> &used)
 {
     if (const quint32 own = table.idOf(position.name); own != 0 && used.count(own) == 0)
         return own;
     const std::optional<int> at = OrbitalPositions::position(position.name);
-    if (at) {
-        for (const auto &entry : table.entries()) {
-            const std::optional<int> there = OrbitalPositions::position(entry.second);
-            if (there && *there >= *at && *there - *at <= OrbitalPositions::groupWidth &&
-                used.count(entry.first) == 0)
-                return entry.first;
-        }
+    if (!at)
+        return 0;
+    QVector<OrbitalPositions::Place> places;
+    for (const auto &entry : table.entries()) {
+        if (used.count(entry.first) == 0)
+            places.append(OrbitalPositions::place(entry.second, entry.first));
     }
-    return 0;
+    const int index = OrbitalPositions::nearest(*at, places);
+    return index < 0 ? 0 : places.at(index).id;
 }
 
 quint32 nextFreeId(const SateliteParams &position, const std::set<quint32> &used)
@@ -109,14 +110,19 @@ QString SatelliteImport::idTablePath(const QString &directory)
 
 SatelliteIdTable SatelliteImport::idTable(const QString &directory, const SatelliteIdTable &committed)
 {
+    // The user's lines first: an id once given to the user's position keeps
+    // that meaning for the user even where a later committed table gives it
+    // to another position (the numbering note names that difference).
     QByteArray text;
-    for (const auto &entry : committed.entries())
-        text += QByteArray::number(entry.first) + '\t' + entry.second.toUtf8() + '\n';
     QString reason;
     if (QFile::exists(idTablePath(directory)))
-        text += readBounded(idTablePath(directory), maxIdTableBytes, &reason);
+        text = readBounded(idTablePath(directory), maxIdTableBytes, &reason);
     if (!reason.isEmpty())
         qCWarning(dbLog) << "The per-user satellite id table cannot be read:" << reason;
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        text += '\n';
+    for (const auto &entry : committed.entries())
+        text += QByteArray::number(entry.first) + '\t' + entry.second.toUtf8() + '\n';
     return SatelliteIdTable::parse(text);
 }
 

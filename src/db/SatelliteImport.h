@@ -36,7 +36,8 @@ public:
     // The files beside the offline cache.
     static QString dataPath(const QString &directory);
     static QString idTablePath(const QString &directory);
-    // The committed table with the per-user one after it.
+    // The per-user table with the committed one after it: where the two
+    // give one id or one name differently, the user's line holds.
     static SatelliteIdTable idTable(const QString &directory, const SatelliteIdTable &committed);
 
     // The spacecraft the file or folder at `path` lists; empty with `reason`

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <set>
 
 namespace {
@@ -130,8 +131,8 @@ QString OrbitalPositions::family(const QString &name)
 {
     static const QRegularExpression where(QStringLiteral("\\d+(?:\\.\\d+)?[EW]$"));
     const QRegularExpressionMatch match = where.match(name);
-    const QStringList words =
-        (match.hasMatch() ? name.left(match.capturedStart()) : name).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList words = (match.hasMatch() ? name.left(match.capturedStart()) : name)
+                                  .split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QStringList kept;
     for (const QString &word : words) {
         const auto digit = std::find_if(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); });
@@ -183,43 +184,58 @@ SatelliteCatalogue OrbitalPositions::group(const SatelliteCatalogue &spacecraft)
 
 namespace {
 
-// The satellite of `data` whose position is the nearest west of `tenths`, at
-// most a position's width away; -1 for none or several.
-int satelliteIndexAt(const QVector<SateliteParams> &satellites, int tenths)
+QVector<OrbitalPositions::Place> placesOf(const QVector<SateliteParams> &satellites)
 {
-    int found = -1;
-    int foundAt = 0;
-    bool several = false;
-    for (int i = 0; i < satellites.size(); ++i) {
-        const std::optional<int> at = OrbitalPositions::position(satellites[i].name);
-        if (!at || *at > tenths || tenths - *at > OrbitalPositions::groupWidth)
-            continue;
-        if (found >= 0 && *at == foundAt) {
-            several = true;
-        } else if (found < 0 || *at > foundAt) {
-            found = i;
-            foundAt = *at;
-            several = false;
-        }
-    }
-    return several ? -1 : found;
+    QVector<OrbitalPositions::Place> places;
+    places.reserve(satellites.size());
+    for (const SateliteParams &satellite : satellites)
+        places.append(OrbitalPositions::place(satellite.name, satellite.satId));
+    return places;
 }
 
 } // namespace
 
-SatelliteCatalogue OrbitalPositions::withTableIds(const SatelliteCatalogue &data, const SatelliteIdTable &table)
+OrbitalPositions::Place OrbitalPositions::place(const QString &name, quint32 id)
+{
+    return {position(name), id};
+}
+
+int OrbitalPositions::nearest(int tenths, const QVector<Place> &places)
+{
+    // Id 0 names no satellite: it comes last.
+    const auto rank = [](quint32 id) { return id == 0 ? std::numeric_limits<quint32>::max() : id - 1; };
+    int found = -1;
+    for (int i = 0; i < places.size(); ++i) {
+        const Place &candidate = places[i];
+        if (!candidate.tenths || !samePosition(*candidate.tenths, tenths))
+            continue;
+        if (found < 0) {
+            found = i;
+            continue;
+        }
+        const int apart = std::abs(*candidate.tenths - tenths);
+        const int best = std::abs(*places[found].tenths - tenths);
+        if (apart < best || (apart == best && rank(candidate.id) < rank(places[found].id)))
+            found = i;
+    }
+    return found;
+}
+
+SatelliteCatalogue OrbitalPositions::withTableIds(const SatelliteCatalogue &data,
+                                                  const SatelliteIdTable &table)
 {
     const QVector<SateliteParams> &satellites = data.satellites();
     SatelliteCatalogue::OtherIds otherIds = data.otherIds();
     std::set<quint32> carried;
     for (const SateliteParams &params : satellites)
         carried.insert(params.satId);
+    const QVector<Place> places = placesOf(satellites);
     bool changed = false;
     for (const auto &entry : table.entries()) {
         const std::optional<int> at = position(entry.second);
         if (carried.count(entry.first) || otherIds.count(entry.first) || !at)
             continue;
-        const int index = satelliteIndexAt(satellites, *at);
+        const int index = nearest(*at, places);
         if (index < 0 || satellites[index].satId == 0)
             continue;
         otherIds.emplace(entry.first, satellites[index].name);
@@ -237,7 +253,7 @@ QString OrbitalPositions::satelliteAt(const SatelliteCatalogue &data, const QStr
     const std::optional<int> at = position(name);
     if (!at)
         return QString();
-    const int index = satelliteIndexAt(data.satellites(), *at);
+    const int index = nearest(*at, placesOf(data.satellites()));
     return index < 0 ? QString() : data.satellites().at(index).name;
 }
 
@@ -245,7 +261,7 @@ bool OrbitalPositions::samePosition(const QString &a, const QString &b)
 {
     const std::optional<int> x = position(a);
     const std::optional<int> y = position(b);
-    return x && y && std::abs(*x - *y) <= groupWidth;
+    return x && y && samePosition(*x, *y);
 }
 
 QString OrbitalPositions::movePlan(QString &lnb1, QString &lnb2, const SatelliteCatalogue &data)

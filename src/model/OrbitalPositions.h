@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QVector>
 
+#include <cstdlib>
 #include <optional>
 
 class SatelliteIdTable;
@@ -37,16 +39,37 @@ public:
     // the most transponders and the west-most position; the union of the
     // rows, renumbered; sent with the lowest id, answering to the others.
     static SatelliteCatalogue group(const SatelliteCatalogue &spacecraft);
+
+    // Whether a dish sees the two as one orbital position: at most a
+    // position's width apart, on either side. Data sets place a spacecraft a
+    // tenth or two apart (a receiver's 36.0E is the scan tables' 35.9E), so
+    // every look-up of a position asks here; only the grouping, which starts
+    // from a position's west-most spacecraft, looks east alone.
+    static bool samePosition(int a, int b) { return std::abs(a - b) <= groupWidth; }
+    // The same for the positions two names end in; false when one has none.
+    static bool samePosition(const QString &a, const QString &b);
+
+    // A satellite or an id table's line: where it lies (none for a name
+    // without a position) and its id.
+    struct Place
+    {
+        std::optional<int> tenths;
+        quint32 id = 0;
+    };
+    static Place place(const QString &name, quint32 id);
+    // The index of the place nearest to `tenths` of those at the same
+    // position; of equally near ones the lowest id (0, none, after all
+    // others), then the first; -1 when none is there.
+    static int nearest(int tenths, const QVector<Place> &places);
+
     // The data with every id of the table that no satellite of theirs
-    // carries given to the satellite at that id's position, if exactly one.
+    // carries given to their satellite nearest to that id's position.
     static SatelliteCatalogue withTableIds(const SatelliteCatalogue &data, const SatelliteIdTable &table);
-    // The data's satellite at the position `name` ends in (a plan made with
-    // spacecraft names); empty when none or several are there.
+    // The data's satellite nearest to the position `name` ends in (a plan
+    // made with spacecraft names or with other data); empty when none is
+    // there.
     static QString satelliteAt(const SatelliteCatalogue &data, const QString &name);
     // A plan's satellites that the data list by their position under
     // another name take that name; what the user is told, or empty.
     static QString movePlan(QString &lnb1, QString &lnb2, const SatelliteCatalogue &data);
-    // Whether the two names are of one position (the table's and the data's
-    // name of a merged spacecraft).
-    static bool samePosition(const QString &a, const QString &b);
 };

@@ -6,6 +6,7 @@
 #include "TestDatabase.h"
 #include "UBRecordBuilders.h"
 #include "cli/CommandLineTool.h"
+#include "db/BuiltInSatellites.h"
 #include "device/PlanBackup.h"
 #include "model/SettingsFile.h"
 #include "db/ServerSettings.h"
@@ -889,7 +890,7 @@ private slots:
         QVERIFY(file.write(bytes) == bytes.size());
         file.close();
 
-        QCOMPARE(runWith(offline, {"satellites", "--import", xml}), 0);
+        QVERIFY2(runWith(offline, {"satellites", "--import", xml}) == 0, qPrintable(errors));
         QStringList lines = output.split('\n', Qt::SkipEmptyParts);
         QVERIFY2(lines.value(0).startsWith("imported from " + xml + ", "), qPrintable(output));
         // Each position is sent with the lowest table id of the spacecraft
@@ -915,6 +916,52 @@ private slots:
                          {withPolarisation(staticUB(3, 0, 1, 11362), Polarisation::H),
                           withPolarisation(staticUB(4, 1, 1, 10719), Polarisation::V)},
                          dir.filePath("imported-stored.dat"));
+    }
+
+    // A receiver lists Eutelsat 36B at 36.0E, the built-in data at 35.9E: a
+    // switch stored with the built-in data reads back after such an import,
+    // and the plan made with them finds the position, saying so.
+    void switchOfTheBuiltInDataReadsAfterAnImportATenthEast()
+    {
+        const BuiltInSatellites::Data builtIn = BuiltInSatellites::load();
+        const auto eutelsat = builtIn.items.find("Eutelsat 35.9E");
+        if (eutelsat == builtIn.items.end())
+            QSKIP("built without satellite data");
+        const TransponderItem row = eutelsat->second.first();
+        CommandLineTool::Environment offline = environment();
+        offline.connection = TestDatabase::unreachableConnection();
+        offline.cacheDirectory = dir.filePath(QStringLiteral("position-cache"));
+        QVERIFY(startSwitches(1));
+        QCOMPARE(runWith(offline, {"read", "--port", link(1), dir.filePath("position-held.dat")}), 0);
+        BandPlan plan = SettingsFile::read(dir.filePath("position-held.dat"));
+        plan.lnb1 = "Eutelsat 35.9E";
+        plan.list[20] = withPolarisation(
+            staticUB(plan.list[20].ubNumber, 0, qint32(row.transponder), row.frequency), row.polarisation);
+        QVERIFY(plan.numberDynamicUBs(false));
+        const QString stored = dir.filePath("position-stored.dat");
+        SettingsFile::write(stored, plan);
+        QVERIFY2(runWith(offline, {"store", stored}) == 0, qPrintable(errors));
+
+        const QString xml = dir.filePath(QStringLiteral("eutelsat.xml"));
+        QFile file(xml);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray bytes = QStringLiteral("<satellites><sat name=\"Eutelsat 36B\" position=\"360\">"
+                                                "<transponder frequency=\"%1\" polarization=\"%2\"/>"
+                                                "</sat></satellites>")
+                                     .arg(row.frequency * 1000)
+                                     .arg(QStringLiteral("HVLR").indexOf(row.polarisation.letter()))
+                                     .toUtf8();
+        QVERIFY(file.write(bytes) == bytes.size());
+        file.close();
+        QVERIFY2(runWith(offline, {"satellites", "--import", xml}) == 0, qPrintable(errors));
+        QCOMPARE(output.split('\n', Qt::SkipEmptyParts).mid(1), QStringList{"Eutelsat 36.0E\t35\t1"});
+
+        QVERIFY2(runWith(offline, {"read", dir.filePath("position-back.dat")}) == 0, qPrintable(errors));
+        const BandPlan back = SettingsFile::read(dir.filePath("position-back.dat"));
+        QCOMPARE(back.lnb1, QStringLiteral("Eutelsat 36.0E"));
+        QCOMPARE(back.list[20].freq, row.frequency);
+        QVERIFY2(runWith(offline, {"diff", stored}) == 0, qPrintable(errors + output));
+        QVERIFY2(errors.contains("Eutelsat 35.9E is now Eutelsat 36.0E"), qPrintable(errors));
     }
 
     // Workshop mode: two switches plugged into the same port one after the

@@ -174,6 +174,24 @@ void TestBuiltInSatellites::builtInDataAgreeWithTheIdTable()
             QVERIFY2(satellite.satId >= 1 && satellite.satId <= 127, qPrintable(satellite.name));
     }
     QVERIFY(catalogue.transponders(QStringLiteral("Astra 19.2E")).size() > 100);
+    // Ids answer at the nearest position on either side, spacecraft join the
+    // position of their west-most neighbour: for every id of the table both
+    // rules give one position.
+    SatelliteCatalogue::Transponders noRows;
+    QVector<SateliteParams> spacecraft;
+    for (const auto &entry : ids.entries()) {
+        noRows[entry.second] = {};
+        spacecraft.append({entry.second, entry.first, 0, 0});
+    }
+    const SatelliteCatalogue grouped = OrbitalPositions::group(SatelliteCatalogue(noRows, spacecraft));
+    for (const auto &entry : ids.entries()) {
+        const SateliteParams *answering = catalogue.findSateliteById(entry.first);
+        if (!answering)
+            continue;
+        QVERIFY2(OrbitalPositions::position(answering->name) ==
+                     OrbitalPositions::position(grouped.findSateliteById(entry.first)->name),
+                 qPrintable(entry.second + " answers as " + answering->name));
+    }
 }
 
 void TestBuiltInSatellites::generatorGroupsAsTheProgramDoes_data()
@@ -197,7 +215,8 @@ void TestBuiltInSatellites::generatorGroupsAsTheProgramDoes()
         write(scans + QStringLiteral("/Astra-19.2E"), "S 11362000 H 22000000 2/3\n");
         write(scans + QStringLiteral("/Astra-1KR-19.2E"),
               "S 11363000 H 22000000 2/3\nS 11494000 H 22000000 2/3\nS 11494000 V 22000000 2/3\n");
-        write(scans + QStringLiteral("/Nilesat-201-7.0W"), "S 10719000 V 27500000 3/4\nS 10758000 V 27500000 3/4\n");
+        write(scans + QStringLiteral("/Nilesat-201-7.0W"),
+              "S 10719000 V 27500000 3/4\nS 10758000 V 27500000 3/4\n");
         write(scans + QStringLiteral("/Eutelsat-7-West-A-7.3W"), "S 12092000 H 27500000 3/4\n");
         write(scans + QStringLiteral("/Al-Yah-1-52.5E"), "S 11785000 H 27500000 3/4\n");
         write(scans + QStringLiteral("/Express-AM6-53.0E"), "S 10971000 V 27500000 3/4\n");

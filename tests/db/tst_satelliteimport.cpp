@@ -8,6 +8,7 @@
 #include "db/SatelliteImport.h"
 #include "db/SatellitesXmlReader.h"
 #include "db/SqlHandler.h"
+#include "model/OrbitalPositions.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,6 +40,17 @@ const QByteArray hotbirdTable = R"(# Hotbird 13.0E
 	FREQUENCY = 11034000
 	POLARIZATION = HORIZONTAL
 )";
+
+// As receivers list it: the scan tables have Eutelsat 36B at 35.9E and
+// Express AMU1 at 36.1E.
+const QByteArray eutelsatXml = R"xml(<?xml version="1.0" encoding="UTF-8"?>
+<satellites>
+  <sat name="Eutelsat 36B (36.0E)" flags="0" position="360">
+    <transponder frequency="11727000" symbol_rate="27500000" polarization="1"/>
+    <transponder frequency="12226000" symbol_rate="27500000" polarization="0"/>
+  </sat>
+</satellites>
+)xml";
 
 const QByteArray oneLineTable = "# old form\nS 11766000 H 27500000 2/3\nS1 12380000 V 27500000 3/4\n";
 
@@ -127,10 +139,10 @@ private slots:
         // As a file declared UTF-7 gives them: a half pair cannot be cached.
         QTest::newRow("half a surrogate pair")
             << QStringLiteral("Astra%1 1KR").arg(QChar(0xDADA)) << 192 << "Astra 1KR 19.2E";
-        QTest::newRow("a high half at the end") << QStringLiteral("Astra%1").arg(QChar(0xD83D)) << 192
-                                                << "Astra 19.2E";
-        QTest::newRow("a whole pair stays") << QString::fromUtf8(u8"Sat \U0001F6F0") << 192
-                                            << QString::fromUtf8(u8"Sat \U0001F6F0 19.2E");
+        QTest::newRow("a high half at the end")
+            << QStringLiteral("Astra%1").arg(QChar(0xD83D)) << 192 << "Astra 19.2E";
+        QTest::newRow("a whole pair stays")
+            << QString::fromUtf8(u8"Sat \U0001F6F0") << 192 << QString::fromUtf8(u8"Sat \U0001F6F0 19.2E");
     }
     void spacecraftNameFromTheXml()
     {
@@ -285,6 +297,73 @@ private slots:
         // Sent with the lowest id of its spacecraft, as the built-in data.
         QCOMPARE(handler.catalogue()->findSatelite("Hotbird 13.0E")->satId,
                  BuiltInSatellites::idTable().idOf("Hotbird 13B 13.0E"));
+    }
+
+    // A receiver's 36.0E is the built-in data's Eutelsat 35.9E: it takes
+    // that position's id, so a switch programmed with the built-in data
+    // reads back, and a plan on the built-in name finds it and says so.
+    void importAtATenthEastTakesTheBuiltInId()
+    {
+        QTemporaryDir cache;
+        const SatelliteIdTable committed = BuiltInSatellites::idTable();
+        const quint32 builtInId = committed.idOf("Eutelsat 36B 35.9E");
+        QCOMPARE(builtInId, 35u);
+        SqlHandler handler(TestDatabase::unreachableConnection(), cache.path());
+        QVERIFY(handler.loadLocalData());
+        if (handler.source() == SqlHandler::Source::BuiltIn)
+            QCOMPARE(handler.catalogue()->findSatelite("Eutelsat 35.9E")->satId, builtInId);
+        QCOMPARE(handler.importFrom(file("satellites.xml", eutelsatXml)), QString());
+
+        const SatelliteCatalogue &data = *handler.catalogue();
+        QCOMPARE(data.satelliteNames(), QStringList{"Eutelsat 36.0E"});
+        QCOMPARE(data.findSatelite("Eutelsat 36.0E")->satId, builtInId);
+        // What reading a static word does: the satellite by id, the row by
+        // frequency and polarisation; Express AMU1's id answers too.
+        for (const quint32 id : {builtInId, committed.idOf("Express AMU1 36.1E")}) {
+            const SateliteParams *found = data.findSateliteById(id);
+            QVERIFY(found);
+            QCOMPARE(found->name, QStringLiteral("Eutelsat 36.0E"));
+        }
+        QVERIFY(data.findTransponderByFrequency("Eutelsat 36.0E", 11727, false));
+        QCOMPARE(SatelliteIdTable::differencesMessage(committed.differences(data)), QString());
+
+        QString lnb1 = QStringLiteral("Eutelsat 35.9E");
+        QString lnb2;
+        const QString moved = OrbitalPositions::movePlan(lnb1, lnb2, data);
+        QVERIFY2(moved.contains("Eutelsat 35.9E is now Eutelsat 36.0E"), qPrintable(moved));
+        QCOMPARE(lnb1, QStringLiteral("Eutelsat 36.0E"));
+    }
+
+    // An id the user's table gave keeps its meaning for the user when a
+    // later program's table gives it to another position; the numbering
+    // note names both sides.
+    void userIdsKeepTheirMeaning()
+    {
+        QTemporaryDir cache;
+        QVERIFY(writeFile(SatelliteImport::idTablePath(cache.path()), "115\tFoo 20.0E"));
+        const SatelliteIdTable committed = SatelliteIdTable::parse("9\tAstra 19.2E\n115\tBar 50.0E\n");
+        const QByteArray xml = "<satellites>"
+                               "<sat name=\"Foo\" position=\"200\">"
+                               "<transponder frequency=\"11000000\" polarization=\"0\"/></sat>"
+                               "<sat name=\"Bar\" position=\"500\">"
+                               "<transponder frequency=\"12000000\" polarization=\"1\"/></sat>"
+                               "</satellites>";
+        const QDateTime now(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
+        QCOMPARE(SatelliteImport::run(file("two.xml", xml), cache.path(), committed, now), QString());
+
+        const SatelliteImport::Data data = SatelliteImport::load(cache.path());
+        std::map<QString, quint32> ids;
+        for (const SateliteParams &params : data.params)
+            ids[params.name] = params.satId;
+        QCOMPARE(ids.at("Foo 20.0E"), 115u);
+        QCOMPARE(ids.at("Bar 50.0E"), 1u);
+        QCOMPARE(fileBytes(SatelliteImport::idTablePath(cache.path())),
+                 QByteArray("115\tFoo 20.0E\n1\tBar 50.0E\n"));
+
+        const SatelliteCatalogue catalogue(data.items, data.params);
+        QCOMPARE(committed.differences(catalogue),
+                 (QStringList{"Bar 50.0E (id 1 here, 115 in the program's table)",
+                              "Foo 20.0E (id 115, which the program's table gives to Bar 50.0E)"}));
     }
 
 #ifdef FENZO_SCAN_TABLES

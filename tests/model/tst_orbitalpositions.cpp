@@ -15,6 +15,13 @@ TransponderItem row(quint32 number, quint32 mhz, Polarisation polarisation, quin
     return {number, mhz, polarisation, mhz < 11700 ? 9750u : 10600u, satId};
 }
 
+// The satellite a switch's id names in the data, or "none".
+QString named(const SatelliteCatalogue &data, quint32 id)
+{
+    const SateliteParams *found = data.findSateliteById(id);
+    return found ? found->name : QStringLiteral("none");
+}
+
 // Spacecraft as the scan tables have them, one per file.
 SatelliteCatalogue spacecraft()
 {
@@ -75,8 +82,8 @@ private slots:
     void groupsSpacecraftIntoPositions()
     {
         const SatelliteCatalogue positions = OrbitalPositions::group(spacecraft());
-        QCOMPARE(positions.satelliteNames(),
-                 (QStringList{"Al Yah 52.5E", "Astra 19.2E", "Astra 28.2E", "Express 53.0E", "Nilesat 7.3W"}));
+        QCOMPARE(positions.satelliteNames(), (QStringList{"Al Yah 52.5E", "Astra 19.2E", "Astra 28.2E",
+                                                          "Express 53.0E", "Nilesat 7.3W"}));
         const Rows astra = positions.transponders(QStringLiteral("Astra 19.2E"));
         QCOMPARE(astra.size(), 4);
         QCOMPARE(astra[3].frequency, 11364u);
@@ -106,8 +113,8 @@ private slots:
                                                                "3\tAlcomsat 1 24.8W\n");
         SatelliteCatalogue::Transponders items;
         QVector<SateliteParams> params;
-        for (const auto &[name, id] : {std::pair<QString, quint32>{"Astra 19.2E", 9}, {"Astra 28.2E", 3},
-                                       {"Eutelsat 24.8W", 0}}) {
+        for (const auto &[name, id] :
+             {std::pair<QString, quint32>{"Astra 19.2E", 9}, {"Astra 28.2E", 3}, {"Eutelsat 24.8W", 0}}) {
             items[name] = {row(1, 11000, Polarisation::H, id)};
             params.append({name, id, 9750, 0});
         }
@@ -138,6 +145,54 @@ private slots:
         QString none;
         QCOMPARE(OrbitalPositions::movePlan(far, none, positions), QString());
         QCOMPARE(far, QStringLiteral("Intelsat 34 55.5W"));
+    }
+
+    // A server's or an import's positions a tenth or two away from the
+    // table's answer to the table's ids, east as well as west.
+    void tableIdsAnswerOnEitherSide()
+    {
+        const SatelliteIdTable table = SatelliteIdTable::parse(
+            "35\tEutelsat 36B 35.9E\n50\tExpress AMU1 36.1E\n64\tIntelsat 10 02 1.0W\n105\tThor 1.0W\n"
+            "106\tThor 5 0.8W\n20\tMiddle 10.2E\n22\tEdge 10.8E\n23\tBeyond 10.9E\n");
+        SatelliteCatalogue::Transponders items;
+        QVector<SateliteParams> params;
+        for (const auto &[name, id] : {std::pair<QString, quint32>{"Eutelsat 36.0E", 7},
+                                       {"Thor 0.8W", 6},
+                                       {"West 10.0E", 5},
+                                       {"East 10.4E", 4}}) {
+            items[name] = {row(1, 11000, Polarisation::H, id)};
+            params.append({name, id, 9750, 0});
+        }
+        const SatelliteCatalogue data =
+            OrbitalPositions::withTableIds(SatelliteCatalogue(items, params), table);
+        for (const quint32 id : {35u, 50u})
+            QCOMPARE(named(data, id), QStringLiteral("Eutelsat 36.0E"));
+        for (const quint32 id : {64u, 105u, 106u})
+            QCOMPARE(named(data, id), QStringLiteral("Thor 0.8W"));
+        // Equally near on both sides: the lower id.
+        QCOMPARE(named(data, 20), QStringLiteral("East 10.4E"));
+        QCOMPARE(named(data, 22), QStringLiteral("East 10.4E"));
+        QCOMPARE(named(data, 23), QStringLiteral("none"));
+    }
+
+    // A plan on a position these data list a tenth or two east is moved
+    // there, and says so, as a plan on a spacecraft's name is.
+    void plansFindTheirPositionOnEitherSide()
+    {
+        SatelliteCatalogue::Transponders items;
+        QVector<SateliteParams> params;
+        for (const auto &[name, id] : {std::pair<QString, quint32>{"Eutelsat 36.0E", 35}, {"Thor 0.8W", 6}}) {
+            items[name] = {row(1, 11000, Polarisation::H, id)};
+            params.append({name, id, 9750, 0});
+        }
+        const SatelliteCatalogue data(items, params);
+        QString lnb1 = QStringLiteral("Eutelsat 35.9E");
+        QString lnb2 = QStringLiteral("Thor 1.0W");
+        QCOMPARE(OrbitalPositions::movePlan(lnb1, lnb2, data),
+                 QStringLiteral("These satellite data list satellites by their orbital position: "
+                                "Eutelsat 35.9E is now Eutelsat 36.0E, Thor 1.0W is now Thor 0.8W."));
+        QCOMPARE(lnb1, QStringLiteral("Eutelsat 36.0E"));
+        QCOMPARE(lnb2, QStringLiteral("Thor 0.8W"));
     }
 };
 
