@@ -543,6 +543,8 @@ int CommandLineTool::read(const Arguments &a)
         return Failure;
     if (statusOf(read) != Success)
         return Failure;
+    if (!read.readNote.isEmpty())
+        fail(read.readNote);
     noteNumbering(read.plan);
     return writePlan(a.files.at(0), read.plan) ? Success : Failure;
 }
@@ -563,6 +565,8 @@ int CommandLineTool::diff(const Arguments &a)
         return Failure;
     if (statusOf(read) != Success)
         return Failure;
+    if (!read.readNote.isEmpty())
+        fail(read.readNote);
     noteNumbering(read.plan);
     const PlanComparison comparison(plan, read.plan);
     for (const QString &line : comparison.lines())

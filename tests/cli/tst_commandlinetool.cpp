@@ -6,11 +6,12 @@
 #include "TestDatabase.h"
 #include "UBRecordBuilders.h"
 #include "cli/CommandLineTool.h"
-#include "device/PlanBackup.h"
-#include "model/SettingsFile.h"
+#include "db/BuiltInSatellites.h"
 #include "db/ServerSettings.h"
 #include "device/CodeWord.h"
+#include "device/PlanBackup.h"
 #include "io/LogRing.h"
+#include "model/SettingsFile.h"
 
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -322,6 +323,40 @@ private slots:
         QVERIFY2(errors.contains("There is no own transponder 12500 MHz H on Hotbird 13.0E."), qPrintable(errors));
         QCOMPARE(run({"transponder", "list"}), 0);
         QCOMPARE(output, QString("Hotbird 13.0E\t11013\tV\n"));
+    }
+
+    // Express 11.0W's data list only the low band. An own transponder in the
+    // high band, entered from the shell, goes to the switch with the band
+    // bit of the high band (a universal LNB's oscillator) and comes back
+    // from "read" as itself.
+    void ownTransponderInTheOtherBandIsStoredAndReadBack()
+    {
+        const BuiltInSatellites::Data builtIn = BuiltInSatellites::load();
+        if (!builtIn.reason.isEmpty())
+            QSKIP("built without satellite data");
+        const QString express = QStringLiteral("Express 11.0W");
+        QVERIFY(builtIn.items.count(express) == 1);
+        quint32 next = 0;
+        for (const TransponderItem &row : builtIn.items.at(express)) {
+            QCOMPARE(row.oscillatorFrequency, 9750u);
+            next = qMax(next, row.transponder + 1);
+        }
+        CommandLineTool::Environment offline = environment();
+        offline.connection = TestDatabase::unreachableConnection();
+        offline.cacheDirectory = dir.filePath(QStringLiteral("express-cache"));
+        QCOMPARE(runWith(offline, {"transponder", "add", express, "12100", "V"}), 0);
+        QVERIFY(startSwitches(1));
+        QCOMPARE(runWith(offline, {"read", "--port", link(1), dir.filePath("express-held.dat")}), 0);
+        storeAndReadBack(offline, dir.filePath("express-held.dat"), express,
+                         {withPolarisation(staticUB(3, 1, qint32(next), 12100), Polarisation::V)},
+                         dir.filePath("express-stored.dat"));
+        if (QTest::currentTestFailed())
+            return;
+        const QVector<CodeWord> words = CodeWord::parseList(lastWords(*simulators.front()));
+        QCOMPARE(words.size(), 24);
+        QVERIFY(words.at(3).highBand());
+        QCOMPARE(words.at(3).f(), 12100u - 10600 - 100);
+        QVERIFY(words.at(3).lnb2() && !words.at(3).horizontal());
     }
 
     // A damaged file of own transponders is never written over.
