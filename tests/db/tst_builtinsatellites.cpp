@@ -228,13 +228,15 @@ void TestBuiltInSatellites::generatorAndImportTakeTheProgramsOscillators()
     QVERIFY(dir.isValid());
     const QString scans = dir.filePath(QStringLiteral("dvb-s"));
     QVERIFY(QDir().mkpath(scans));
-    const QList<qint64> kHz{10700000, 11699000, 11699600, 11700000, 12750000};
+    // 11699.6 MHz rounds to 11700 MHz, the first of the high band.
+    const QList<std::pair<qint64, char>> kHz{
+        {10700000, 'H'}, {11699000, 'H'}, {11699600, 'V'}, {12750000, 'H'}};
     QByteArray table;
     ImportRows imported;
     QCOMPARE(imported.begin(QStringLiteral("Edge 1.0W")), QString());
-    for (qint64 each : kHz) {
-        table += "S " + QByteArray::number(each) + " H 27500000 3/4\n";
-        QCOMPARE(imported.add(each, Polarisation::H), QString());
+    for (const auto &each : kHz) {
+        table += "S " + QByteArray::number(each.first) + ' ' + each.second + " 27500000 3/4\n";
+        QCOMPARE(imported.add(each.first, Polarisation::fromText(QString(QChar(each.second)))), QString());
     }
     write(scans + QStringLiteral("/Edge-1.0W"), table);
     write(scans + QStringLiteral("/Low-2.0W"), "S 11000000 V 27500000 3/4\n");
@@ -258,7 +260,8 @@ void TestBuiltInSatellites::generatorAndImportTakeTheProgramsOscillators()
         QCOMPARE(importedEdge.at(i).oscillatorFrequency, edge.at(i).oscillatorFrequency);
     }
     QCOMPARE(edge.at(1).oscillatorFrequency, 9750u);
-    QCOMPARE(edge.at(3).oscillatorFrequency, 10600u);
+    QCOMPARE(edge.at(2).frequency, 11700u);
+    QCOMPARE(edge.at(2).oscillatorFrequency, 10600u);
 }
 
 QTEST_GUILESS_MAIN(TestBuiltInSatellites)

@@ -173,8 +173,9 @@ private slots:
         OwnTransponders own;
         QVERIFY(own.add({name, frequency, Polarisation::V}));
         const SatelliteCatalogue merged = own.addTo(SatelliteCatalogue(items, {params}));
-        const TransponderItem added{quint32(oscillators.size() + 1), frequency, Polarisation::V, oscillator,
-                                    8};
+        // The next free number: one above the highest.
+        const quint32 number = oscillators.isEmpty() ? 0 : quint32(oscillators.size() + 1);
+        const TransponderItem added{number, frequency, Polarisation::V, oscillator, 8};
         QCOMPARE(merged.transponders(name).last(), added);
         QCOMPARE(merged.transponders(name).mid(0, oscillators.size()), rows);
         const SateliteParams expected{name, 8, lofLow, lofHigh};
