@@ -359,6 +359,33 @@ private slots:
         QVERIFY(words.at(3).lnb2() && !words.at(3).horizontal());
     }
 
+    // A switch programmed by an earlier version holds Eutelsat 9.0E's high
+    // band (its only one) with the band bit 0: "read" and "diff" read it and
+    // say so.
+    void earlierBandBitIsReadAndNamed()
+    {
+        QStringList words;
+        for (quint32 ub = 0; ub < 24; ++ub)
+            words << CodeWord::makeDynamic(ub, ub % 4, ub).toText();
+        // Id 9, UB04, 11785 MHz H through 10600 MHz, LNB1, band bit 0.
+        words[3] = QString::number(0x80000000u | 9u << 24 | 3u << 19 | (11785u - 10600 - 100) << 8 | 0x2u);
+        QVERIFY(startSwitches(1, {"--reply", ":CONF:ALL?=" + words.join(',') + "\\n"}));
+        const QString read = dir.filePath("earlier.dat");
+        QCOMPARE(run({"read", read}), 0);
+        const QString note = "UB04: read in the high band, although the code words name the low band";
+        QVERIFY2(errors.contains(note), qPrintable(errors));
+        const BandPlan plan = SettingsFile::read(read);
+        QCOMPARE(plan.lnb1, QString("Eutelsat 9.0E"));
+        const UBRecord &ub04 = plan.list.at(23 - 3);
+        QVERIFY(ub04.isStatic());
+        QCOMPARE(ub04.tp, 4);
+        QCOMPARE(ub04.freq, 11785u);
+        QCOMPARE(ub04.polarisation, Polarisation(Polarisation::H));
+        QCOMPARE(run({"diff", read}), 0);
+        QCOMPARE(output, QString("The switch holds this plan.\n"));
+        QVERIFY2(errors.contains(note), qPrintable(errors));
+    }
+
     // A damaged file of own transponders is never written over.
     void damagedOwnTransponderFileStays()
     {
