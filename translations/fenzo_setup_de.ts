@@ -1219,10 +1219,6 @@ Satellitendaten hinzugefügt):
         <translation>Der Multischalter an %1 konnte nicht geöffnet werden (%2).</translation>
     </message>
     <message>
-        <source>UB number %1 cannot be sent to the device (1 to 32)</source>
-        <translation>UB-Nummer %1 kann nicht an das Gerät gesendet werden (zulässig: 1 bis 32)</translation>
-    </message>
-    <message>
         <source>UB%1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
         <translation>UB%1 kann nicht an das Gerät gesendet werden: Sein Transponder liegt %2 MHz über dem LNB-Oszillator (zulässig: 100 bis 2147 MHz)</translation>
     </message>
@@ -1232,7 +1228,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>%1 cannot be read: it names the high band, which %2 does not have.</source>
-        <translation>%1 kann nicht gelesen werden: Es liegt im High-Band, das %2 nicht hat.</translation>
+        <translation>%1 kann nicht gelesen werden: Es liegt im High-Band, für %2 ist aber kein High-Band hinterlegt.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2 has no transponder at %3 MHz %4 in the satellite data.</source>
@@ -1249,6 +1245,18 @@ Satellitendaten hinzugefügt):
     <message>
         <source>%1 cannot be read: it is a dynamic UB on line %2, but the switch only has lines 1 to 4.</source>
         <translation>%1 kann nicht gelesen werden: Es ist ein dynamisches UB auf Leitung %2, der Multischalter hat aber nur die Leitungen 1 bis 4.</translation>
+    </message>
+    <message>
+        <source>UB number %1 cannot be sent to the device (1 to 24)</source>
+        <translation>UB-Nummer %1 kann nicht an das Gerät gesendet werden (zulässig: 1 bis 24)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be sent to the device: its code word would be read back as another UB or transponder.</source>
+        <translation>%1 kann nicht an das Gerät gesendet werden: Sein Codewort würde als ein anderes UB oder ein anderer Transponder zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>%1: read in the high band, although the code words name the low band, as earlier versions of this program sent them. Storing the plan again renews them.</source>
+        <translation>%1: im High-Band gelesen, obwohl die Codewörter das Low-Band nennen, wie frühere Versionen dieses Programms sie gesendet haben. Speichern Sie den Plan erneut, um die Codewörter zu erneuern.</translation>
     </message>
 </context>
 <context>

@@ -1205,10 +1205,6 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>The switch at %1 could not be opened (%2).</translation>
     </message>
     <message>
-        <source>UB number %1 cannot be sent to the device (1 to 32)</source>
-        <translation>UB number %1 cannot be sent to the device (1 to 32)</translation>
-    </message>
-    <message>
         <source>UB%1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</source>
         <translation>UB%1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)</translation>
     </message>
@@ -1235,6 +1231,18 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>%1 cannot be read: it is a dynamic UB on line %2, but the switch only has lines 1 to 4.</source>
         <translation>%1 cannot be read: it is a dynamic UB on line %2, but the switch only has lines 1 to 4.</translation>
+    </message>
+    <message>
+        <source>UB number %1 cannot be sent to the device (1 to 24)</source>
+        <translation>UB number %1 cannot be sent to the device (1 to 24)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be sent to the device: its code word would be read back as another UB or transponder.</source>
+        <translation>%1 cannot be sent to the device: its code word would be read back as another UB or transponder.</translation>
+    </message>
+    <message>
+        <source>%1: read in the high band, although the code words name the low band, as earlier versions of this program sent them. Storing the plan again renews them.</source>
+        <translation>%1: read in the high band, although the code words name the low band, as earlier versions of this program sent them. Storing the plan again renews them.</translation>
     </message>
 </context>
 <context>

@@ -568,6 +568,8 @@ int CommandLineTool::read(const Arguments &a)
         return Failure;
     if (statusOf(read) != Success)
         return Failure;
+    if (!read.readNote.isEmpty())
+        fail(read.readNote);
     noteNumbering(read.plan);
     return writePlan(a.files.at(0), read.plan) ? Success : Failure;
 }
@@ -588,6 +590,8 @@ int CommandLineTool::diff(const Arguments &a)
         return Failure;
     if (statusOf(read) != Success)
         return Failure;
+    if (!read.readNote.isEmpty())
+        fail(read.readNote);
     noteNumbering(read.plan);
     const PlanComparison comparison(plan, read.plan);
     for (const QString &line : comparison.lines())

@@ -764,9 +764,10 @@ void UBModelController::readFromDevice()
                     // Whole or nothing: a failed read leaves the window's plan as it was.
                     result.plan.applyTo(*model);
                     // Static words name their satellites by id alone.
-                    const QString numbering = satelliteNumberingNote(result.plan);
-                    if (!numbering.isEmpty())
-                        emit informationOccured(numbering);
+                    QStringList notes{result.readNote, satelliteNumberingNote(result.plan)};
+                    notes.removeAll(QString());
+                    if (!notes.isEmpty())
+                        emit informationOccured(notes.join(QLatin1Char('\n')));
                 });
 }
 
@@ -776,6 +777,8 @@ void UBModelController::compareWithDevice()
     runTransfer([this, plan] { transfers->readPlan(plan.lnb1, plan.lnb2, catalogue()); },
                 [this, plan](const DeviceTransfers::Result &result) {
                     QStringList lines = PlanComparison(plan, result.plan).lines();
+                    if (!result.readNote.isEmpty())
+                        lines << result.readNote;
                     const QString numbering = satelliteNumberingNote(result.plan);
                     if (!numbering.isEmpty())
                         lines << numbering;

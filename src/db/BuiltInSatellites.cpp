@@ -1,9 +1,9 @@
 #include "BuiltInSatellites.h"
 
+#include "model/LnbBands.h"
+
 #include <QCoreApplication>
 #include <QFile>
-
-#include <set>
 
 namespace {
 
@@ -28,15 +28,10 @@ QVector<SateliteParams> summaries(const std::map<QString, QVector<TransponderIte
 {
     QVector<SateliteParams> result;
     for (const auto &entry : items) {
-        std::set<quint32> oscillators;
-        for (const TransponderItem &item : entry.second)
-            oscillators.insert(item.oscillatorFrequency);
         SateliteParams params;
         params.name = entry.first;
         params.satId = ids.at(entry.first);
-        params.lofLow = oscillators.empty() ? 0 : *oscillators.begin();
-        params.lofHigh = oscillators.size() == 2 ? *oscillators.rbegin() : 0;
-        result.append(params);
+        result.append(LnbBands::withOscillators(params, entry.second));
     }
     return result;
 }

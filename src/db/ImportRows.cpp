@@ -1,15 +1,13 @@
 #include "ImportRows.h"
 
+#include "model/LnbBands.h"
+
 #include <algorithm>
 
 namespace {
-// The band of a universal LNB and its two oscillators (MHz), as in the
-// built-in data.
+// The band a universal LNB receives (MHz), as in the built-in data.
 constexpr qint64 kuLow = 10700;
 constexpr qint64 kuHigh = 12750;
-constexpr qint64 bandSplit = 11700;
-constexpr quint32 lofLow = 9750;
-constexpr quint32 lofHigh = 10600;
 } // namespace
 
 QString ImportRows::begin(const QString &name)
@@ -44,7 +42,7 @@ QString ImportRows::add(qint64 kHz, Polarisation polarisation)
     item.transponder = quint32(current->size() + 1);
     item.frequency = frequency;
     item.polarisation = polarisation;
-    item.oscillatorFrequency = mhz < bandSplit ? lofLow : lofHigh;
+    item.oscillatorFrequency = LnbBands::universalOscillator(frequency);
     current->append(item);
     ++rows;
     return QString();

@@ -4,6 +4,7 @@
 #include "ScanTableReader.h"
 #include "io/LogCategories.h"
 #include "io/WholeFile.h"
+#include "model/LnbBands.h"
 #include "model/OrbitalPositions.h"
 #include "model/SatelliteCatalogue.h"
 
@@ -259,13 +260,8 @@ SatelliteImport::Data SatelliteImport::parse(const QByteArray &text)
         return Data();
     }
     // The summaries as a download makes them: the one or two oscillators.
-    for (SateliteParams &params : data.params) {
-        std::set<quint32> oscillators;
-        for (const TransponderItem &row : data.items[params.name])
-            oscillators.insert(row.oscillatorFrequency);
-        params.lofLow = oscillators.empty() ? 0 : *oscillators.begin();
-        params.lofHigh = oscillators.size() == 2 ? *oscillators.rbegin() : 0;
-    }
+    for (SateliteParams &params : data.params)
+        params = LnbBands::withOscillators(params, data.items[params.name]);
     if (!data.imported.isValid())
         return Data();
     return data;

@@ -1,5 +1,6 @@
 #include "CodeWord.h"
 
+#include "model/LnbBands.h"
 #include "model/NoSatelliteData.h"
 #include "model/PlanComparison.h"
 
@@ -16,7 +17,7 @@ QString translate(const char *text)
 }
 
 const char *const ubNumberRefusal =
-    QT_TRANSLATE_NOOP("SerialPortHandler", "UB number %1 cannot be sent to the device (1 to 32)");
+    QT_TRANSLATE_NOOP("SerialPortHandler", "UB number %1 cannot be sent to the device (1 to 24)");
 const char *const lineRefusal =
     QT_TRANSLATE_NOOP("SerialPortHandler", "Line %1 cannot be sent to the device (0 to 255)");
 const char *const satIdRefusal =
@@ -45,6 +46,12 @@ const char *const lineBeyond = QT_TRANSLATE_NOOP(
     "%1 cannot be read: it is a dynamic UB on line %2, but the switch only has lines 1 to 4.");
 const char *const otherBand = QT_TRANSLATE_NOOP(
     "SerialPortHandler", "%1 cannot be read: transponder %2 of %3 lies in the other band of the LNB.");
+const char *const readBackDiffers = QT_TRANSLATE_NOOP(
+    "SerialPortHandler", "%1 cannot be sent to the device: its code word would be read back as another UB or "
+                         "transponder.");
+const char *const earlierBand = QT_TRANSLATE_NOOP(
+    "SerialPortHandler", "%1: read in the high band, although the code words name the low band, as earlier "
+                         "versions of this program sent them. Storing the plan again renews them.");
 
 [[noreturn]] void undecodable(const QString &message)
 {
@@ -160,6 +167,17 @@ CodeWord CodeWord::makeDynamic(quint32 ubNumber, quint32 line, quint32 random)
 CodeWord CodeWord::encode(const UBRecord &record, const QString &lnb1, const QString &lnb2,
                           const SatelliteCatalogue &catalogue, quint32 random)
 {
+    const CodeWord word = wordOf(record, lnb1, lnb2, catalogue, random);
+    // A word the switch would hand back as something else is never sent.
+    const QString differs = readBackRefusal(word, record, lnb1, lnb2, catalogue);
+    if (!differs.isEmpty())
+        refuse(differs);
+    return word;
+}
+
+CodeWord CodeWord::wordOf(const UBRecord &record, const QString &lnb1, const QString &lnb2,
+                          const SatelliteCatalogue &catalogue, quint32 random)
+{
     if (!record.isStatic())
         return makeDynamic(record.ubNumber, record.line, random);
     if (catalogue.isEmpty())
@@ -178,7 +196,7 @@ CodeWord CodeWord::encode(const UBRecord &record, const QString &lnb1, const QSt
         refuse(translate(noSatIdRefusal).arg(shownUb(record.ubNumber)));
     const qint64 f = qint64(record.freq) - qint64(row->oscillatorFrequency) - qint64(ifOffset);
     return makeStatic(row->satId, record.ubNumber, f, onLnb2, row->horizontal(),
-                      row->oscillatorFrequency == params->lofHigh);
+                      LnbBands::isHighBand(*params, row->oscillatorFrequency));
 }
 
 namespace {
@@ -200,13 +218,25 @@ const TransponderItem *exactRow(const SatelliteCatalogue &catalogue, const QStri
     return nullptr;
 }
 
+// The row a word's F names through `oscillator`: the exact one, else the
+// nearest of its polarisation (which may lie in the other band).
+const TransponderItem *rowThrough(const SatelliteCatalogue &catalogue, const QString &satellite,
+                                  CodeWord word, quint32 oscillator)
+{
+    const quint32 frequency = oscillator + quint32(CodeWord::ifOffset) + word.f();
+    const TransponderItem *row = exactRow(catalogue, satellite, frequency, word.horizontal(), oscillator);
+    return row ? row : catalogue.findTransponderByFrequency(satellite, frequency, word.horizontal());
+}
+
 } // namespace
 
 UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QString &lnb2,
-                          const SatelliteCatalogue &catalogue)
+                          const SatelliteCatalogue &catalogue, bool *lowBandBitInHighBand)
 {
     UBRecord record;
     record.ubNumber = position;
+    if (lowBandBitInHighBand)
+        *lowBandBitInHighBand = false;
     if (word.value() == 0)
         throw std::runtime_error(readErrorMessage());
     if (!word.isStatic()) {
@@ -221,13 +251,22 @@ UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QStrin
     const SateliteParams *params = catalogue.findSateliteById(word.satId());
     if (!params)
         undecodable(translate(unknownSatId).arg(ub).arg(word.satId()));
-    if (word.highBand() && params->lofHigh == 0)
+    const quint32 high = LnbBands::highOscillator(*params);
+    if (word.highBand() && high == 0)
         undecodable(translate(noHighBand).arg(ub, params->name));
-    const quint32 oscillator = word.highBand() ? params->lofHigh : params->lofLow;
+    quint32 oscillator = word.highBand() ? high : params->lofLow;
+    const TransponderItem *row = rowThrough(catalogue, params->name, word, oscillator);
+    // Earlier versions sent the high band of a satellite with one oscillator
+    // with the band bit 0: where the low band names no row, the high band may.
+    if (!word.highBand() && high != 0 && high != oscillator &&
+        (!row || row->oscillatorFrequency != oscillator)) {
+        const TransponderItem *earlier = rowThrough(catalogue, params->name, word, high);
+        if (earlier && earlier->oscillatorFrequency == high) {
+            row = earlier;
+            oscillator = high;
+        }
+    }
     record.freq = oscillator + quint32(ifOffset) + word.f();
-    const TransponderItem *row = exactRow(catalogue, params->name, record.freq, word.horizontal(), oscillator);
-    if (!row)
-        row = catalogue.findTransponderByFrequency(params->name, record.freq, word.horizontal());
     if (!row) {
         undecodable(translate(noTransponderThere)
                         .arg(ub, params->name)
@@ -236,11 +275,56 @@ UBRecord CodeWord::decode(CodeWord word, quint32 position, QString &lnb1, QStrin
     }
     if (row->oscillatorFrequency != oscillator)
         undecodable(translate(otherBand).arg(ub).arg(row->transponder).arg(params->name));
+    if (lowBandBitInHighBand)
+        *lowBandBitInHighBand = !word.highBand() && LnbBands::isHighBand(*params, oscillator);
     record.lnb = word.lnb2() ? 1 : 0;
     (word.lnb2() ? lnb2 : lnb1) = params->name;
     record.tp = qint32(row->transponder);
     record.polarisation = row->polarisation;
     return record;
+}
+
+namespace {
+// A static word read back names the row it was made from: satellite, LNB,
+// frequency, polarisation bit and band.
+bool staticReadsBack(const UBRecord &record, const UBRecord &back, const QString &satellite,
+                     const QString &readSatellite, const SatelliteCatalogue &catalogue)
+{
+    const TransponderItem *sent = catalogue.findTransponder(satellite, quint32(record.tp));
+    const TransponderItem *read = catalogue.findTransponder(readSatellite, quint32(back.tp));
+    return sent && read && back.lnb == record.lnb && readSatellite == satellite && back.freq == record.freq &&
+           back.polarisation.horizontalBit() == sent->horizontal() &&
+           read->oscillatorFrequency == sent->oscillatorFrequency;
+}
+} // namespace
+
+QString CodeWord::readBackRefusal(CodeWord word, const UBRecord &record, const QString &lnb1,
+                                  const QString &lnb2, const SatelliteCatalogue &catalogue)
+{
+    bool same = word.isStatic() == record.isStatic() && word.ubNumber() == record.ubNumber;
+    if (same) {
+        QString readLnb1;
+        QString readLnb2;
+        bool earlierBand = false;
+        try {
+            const UBRecord back = decode(word, record.ubNumber, readLnb1, readLnb2, catalogue, &earlierBand);
+            const bool onLnb2 = record.lnb > 0;
+            same = record.isStatic()
+                       ? !earlierBand && staticReadsBack(record, back, onLnb2 ? lnb2 : lnb1,
+                                                         onLnb2 ? readLnb2 : readLnb1, catalogue)
+                       : back.line == record.line && !back.isStatic();
+        } catch (const std::exception &) {
+            same = false;
+        }
+    }
+    return same ? QString() : translate(readBackDiffers).arg(UBRecord::displayName(record.ubNumber));
+}
+
+QString CodeWord::earlierBandNote(const QList<quint32> &ubNumbers)
+{
+    if (ubNumbers.isEmpty())
+        return QString();
+    return translate(earlierBand).arg(UBRecord::displayNames(ubNumbers));
 }
 
 QVector<CodeWord> CodeWord::parseList(QStringView reply)
@@ -259,7 +343,8 @@ QVector<CodeWord> CodeWord::parseList(QStringView reply)
 }
 
 QList<UBRecord> CodeWord::decodeConfiguration(QStringView reply, QString &lnb1, QString &lnb2,
-                                              const SatelliteCatalogue &catalogue)
+                                              const SatelliteCatalogue &catalogue,
+                                              QList<quint32> *lowBandBitsInHighBand)
 {
     constexpr int planSize = 24;
     const QVector<CodeWord> words = parseList(reply);
@@ -269,10 +354,17 @@ QList<UBRecord> CodeWord::decodeConfiguration(QStringView reply, QString &lnb1, 
     QString newLnb2 = lnb2;
     QList<UBRecord> list;
     list.reserve(planSize);
-    for (int i = 0; i < planSize; ++i)
-        list.prepend(decode(words[i], quint32(i), newLnb1, newLnb2, catalogue));
+    QList<quint32> earlier;
+    for (int i = 0; i < planSize; ++i) {
+        bool highBand = false;
+        list.prepend(decode(words[i], quint32(i), newLnb1, newLnb2, catalogue, &highBand));
+        if (highBand)
+            earlier.append(quint32(i));
+    }
     lnb1 = newLnb1;
     lnb2 = newLnb2;
+    if (lowBandBitsInHighBand)
+        *lowBandBitsInHighBand = earlier;
     return list;
 }
 

@@ -29,7 +29,9 @@ class CodeWord
 {
 public:
     static constexpr quint32 maxF = 2047;
-    static constexpr quint32 maxUbNumber = 31;
+    // The switch has 24 UBs; the field would carry up to 31, but a dynamic
+    // word for UB 30 or 31 can get a check byte that reads back as static.
+    static constexpr quint32 maxUbNumber = 23;
     static constexpr quint32 maxSatId = 127;
     // The satellite data's id of a satellite that has not been given one yet:
     // it can be chosen, but a static UB on it is refused (the code word
@@ -102,7 +104,8 @@ public:
     // The code word of one record. Static records take their satellite data
     // from the catalogue: lnb2 names the satellite when the record's lnb is
     // above 0, else lnb1. A static record and an empty catalogue throw
-    // NoSatelliteData.
+    // NoSatelliteData. Every word is decoded again before it is returned:
+    // one that would not read back as the record is refused.
     static CodeWord encode(const UBRecord &record, const QString &lnb1, const QString &lnb2,
                            const SatelliteCatalogue &catalogue, quint32 random);
 
@@ -110,19 +113,34 @@ public:
     // word's own ubNumber bits are ignored). A static word writes its
     // satellite's name into lnb1 or lnb2; it is the transponder of the word's
     // polarisation nearest to its frequency, in the band its band bit names.
+    // A word with the band bit 0 whose low band names no row is read in the
+    // satellite's high band where that names one (earlier versions sent the
+    // high band of a satellite with one oscillator so); lowBandBitInHighBand
+    // tells whether it was read so.
     // Throws UndecodableWord when the satellite data hold no such row, and
     // std::runtime_error for a word that is not readable.
     static UBRecord decode(CodeWord word, quint32 position, QString &lnb1, QString &lnb2,
-                           const SatelliteCatalogue &catalogue);
+                           const SatelliteCatalogue &catalogue, bool *lowBandBitInHighBand = nullptr);
+
+    // Why `word` would not read back as `record` (its type, UB number and
+    // line, or its satellite, frequency, polarisation and band) with the
+    // same data; empty when it does.
+    static QString readBackRefusal(CodeWord word, const UBRecord &record, const QString &lnb1,
+                                   const QString &lnb2, const SatelliteCatalogue &catalogue);
+    // What a read tells the user about UBs read in the high band from words
+    // with the band bit 0 (model UB numbers); empty for none.
+    static QString earlierBandNote(const QList<quint32> &ubNumbers);
 
     // The words of a configuration line without its prefix, in line order;
     // zero, empty and non-numeric fields are dropped.
     static QVector<CodeWord> parseList(QStringView reply);
 
     // A whole ":CONF:ALL?" reply as 24 records in model order (UB 23 first).
-    // lnb1/lnb2 change only when the whole reply decodes.
+    // lnb1/lnb2 change only when the whole reply decodes. The UBs read in the
+    // high band from words with the band bit 0 go to lowBandBitsInHighBand.
     static QList<UBRecord> decodeConfiguration(QStringView reply, QString &lnb1, QString &lnb2,
-                                               const SatelliteCatalogue &catalogue);
+                                               const SatelliteCatalogue &catalogue,
+                                               QList<quint32> *lowBandBitsInHighBand = nullptr);
 
     // The configuration line for a list in model order: ":CONF:ALL " and the
     // words from the last record to the first.
@@ -133,5 +151,9 @@ public:
     static std::string readErrorMessage();
 
 private:
+    // encode() without the check that the word reads back.
+    static CodeWord wordOf(const UBRecord &record, const QString &lnb1, const QString &lnb2,
+                           const SatelliteCatalogue &catalogue, quint32 random);
+
     quint32 word = 0;
 };

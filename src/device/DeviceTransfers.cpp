@@ -99,8 +99,10 @@ void DeviceTransfers::ended(DeviceOperation *operation)
     Result result;
     result.kind = operation->kind();
     result.message = operation->message();
-    if (const auto *read = qobject_cast<ReadPlanOperation *>(operation))
+    if (const auto *read = qobject_cast<ReadPlanOperation *>(operation)) {
         result.plan = read->plan();
+        result.readNote = CodeWord::earlierBandNote(read->earlierBandWords());
+    }
     if (const auto *sent = qobject_cast<SendPlanOperation *>(operation)) {
         result.outcome.backup = sent->backupPath();
         result.outcome.notice = sent->notice();

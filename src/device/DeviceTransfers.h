@@ -49,6 +49,9 @@ public:
         QString message;
         // The plan read (readPlan).
         BandPlan plan;
+        // What the user is told about how it was read (CodeWord::earlierBandNote);
+        // empty when there is nothing to tell.
+        QString readNote;
         // What a send, store or restore did besides sending.
         Outcome outcome;
     };

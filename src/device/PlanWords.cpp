@@ -4,6 +4,7 @@
 #include "model/NoSatelliteData.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 PlanWords PlanWords::encode(const QList<UBRecord> &list, const QString &lnb1, const QString &lnb2,
                             const SatelliteCatalogue &catalogue, const std::function<quint32()> &random)
@@ -23,17 +24,11 @@ PlanWords PlanWords::encode(const QList<UBRecord> &list, const QString &lnb1, co
     for (auto it = list.crbegin(); it != list.crend(); ++it) {
         const UBRecord &record = *it;
         if (record.ubNumber > CodeWord::maxUbNumber) {
-            result.refused << tr("%1: the switch has UBs 1 to %2 only.")
-                                  .arg(UBRecord::displayName(record.ubNumber))
-                                  .arg(CodeWord::maxUbNumber + 1);
+            result.refused << ubNumberRefusal(record.ubNumber);
             continue;
         }
-        if (!record.isStatic()) {
-            if (record.line > CodeWord::maxDynamicLine) {
-                result.refused << lineRefusal(record.ubNumber, record.line);
-                continue;
-            }
-            words << CodeWord::makeDynamic(record.ubNumber, record.line, random ? random() : 0u);
+        if (!record.isStatic() && record.line > CodeWord::maxDynamicLine) {
+            result.refused << lineRefusal(record.ubNumber, record.line);
             continue;
         }
         const CodeWord::Refusal refusal = CodeWord::staticRefusal(record, lnb1, lnb2, catalogue);
@@ -41,7 +36,15 @@ PlanWords PlanWords::encode(const QList<UBRecord> &list, const QString &lnb1, co
             result.refused << staticRefusal(refusal, record, lnb1, lnb2, catalogue);
             continue;
         }
-        words << CodeWord::encode(record, lnb1, lnb2, catalogue, 0);
+        const quint32 drawn = record.isStatic() || !random ? 0u : random();
+        try {
+            // Refuses a word that would not read back as the record.
+            words << CodeWord::encode(record, lnb1, lnb2, catalogue, drawn);
+        } catch (const NoSatelliteData &) {
+            throw;
+        } catch (const std::runtime_error &error) {
+            result.refused << QString::fromStdString(error.what());
+        }
     }
     if (result.refused.isEmpty())
         result.sent = words;
@@ -70,6 +73,13 @@ QString PlanWords::message() const
         return QString();
     return tr("Nothing was sent to the switch because some UBs cannot be sent:") + QLatin1Char('\n') +
            refused.join(QLatin1Char('\n'));
+}
+
+QString PlanWords::ubNumberRefusal(quint32 ubNumber)
+{
+    return tr("%1: the switch has UBs 1 to %2 only.")
+        .arg(UBRecord::displayName(ubNumber))
+        .arg(BandPlan::size);
 }
 
 QString PlanWords::lineRefusal(quint32 ubNumber, quint32 line)
@@ -105,7 +115,7 @@ QString PlanWords::staticRefusal(CodeWord::Refusal refusal, const UBRecord &reco
             .arg(above);
     }
     case CodeWord::Refusal::UbNumberOutOfRange:
-        return tr("%1: the switch has UBs 1 to %2 only.").arg(ub).arg(CodeWord::maxUbNumber + 1);
+        return ubNumberRefusal(record.ubNumber);
     case CodeWord::Refusal::NoSatelliteData:
     case CodeWord::Refusal::None:
         break;

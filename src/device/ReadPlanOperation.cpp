@@ -10,7 +10,7 @@ ReadPlanOperation::ReadPlanOperation(QString lnb1, QString lnb2, SharedCatalogue
 }
 
 BandPlan ReadPlanOperation::decode(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2,
-                                   const SatelliteCatalogue &data)
+                                   const SatelliteCatalogue &data, QList<quint32> *earlierBand)
 {
     BandPlan plan;
     plan.lteFilter = DeviceReplies::isOn(replies.lteFilter);
@@ -18,7 +18,7 @@ BandPlan ReadPlanOperation::decode(const DeviceReplies &replies, const QString &
     plan.terrestrialPatchActive = DeviceReplies::isOn(replies.terrestrialPath);
     plan.lnb1 = lnb1;
     plan.lnb2 = lnb2;
-    plan.list = CodeWord::decodeConfiguration(replies.configuration, plan.lnb1, plan.lnb2, data);
+    plan.list = CodeWord::decodeConfiguration(replies.configuration, plan.lnb1, plan.lnb2, data, earlierBand);
     // The lines come from two bits of each word: numbering cannot fail.
     plan.numberDynamicUBs(false);
     return plan;
@@ -32,7 +32,7 @@ void ReadPlanOperation::begin()
             return;
         answers = replies;
         try {
-            read = decode(replies, lnb1, lnb2, *data);
+            read = decode(replies, lnb1, lnb2, *data, &earlierBand);
         } catch (const std::exception &e) {
             // Whole or nothing: a plan that cannot be read is no plan.
             finish(Kind::Failed, QString::fromUtf8(e.what()));

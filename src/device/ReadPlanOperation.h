@@ -17,12 +17,14 @@ public:
 
     // The plan read; valid once the operation is Done.
     const BandPlan &plan() const { return read; }
+    // Its UBs read in the high band from words with the band bit 0.
+    const QList<quint32> &earlierBandWords() const { return earlierBand; }
     const DeviceReplies &replies() const { return answers; }
 
     // The plan in the replies, decoded with `data`; throws as
     // CodeWord::decodeConfiguration does.
     static BandPlan decode(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2,
-                           const SatelliteCatalogue &data);
+                           const SatelliteCatalogue &data, QList<quint32> *earlierBand = nullptr);
 
 protected:
     void begin() override;
@@ -33,4 +35,5 @@ private:
     SharedCatalogue data;
     DeviceReplies answers;
     BandPlan read;
+    QList<quint32> earlierBand;
 };

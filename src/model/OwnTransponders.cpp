@@ -1,5 +1,7 @@
 #include "OwnTransponders.h"
 
+#include "LnbBands.h"
+
 #include <QList>
 
 #include <algorithm>
@@ -12,11 +14,6 @@ bool isPlainName(const QString &name)
 {
     return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
-
-// A universal LNB's bands when the data name no oscillator.
-constexpr quint32 defaultLowOscillator = 9750;
-constexpr quint32 defaultHighOscillator = 10600;
-constexpr quint32 bandEdge = 11700;
 } // namespace
 
 QString OwnTransponders::ownMark()
@@ -145,14 +142,16 @@ SatelliteCatalogue OwnTransponders::addTo(const SatelliteCatalogue &data) const
     if (list.isEmpty() || data.isEmpty())
         return data;
     SatelliteCatalogue::Transponders items = data.allTransponders();
+    QVector<SateliteParams> satellites = data.satellites();
     bool added = false;
-    for (const SateliteParams &params : data.satellites()) {
+    for (SateliteParams &params : satellites) {
         const bool wanted = std::any_of(list.cbegin(), list.cend(), [&](const OwnTransponder &entry) {
             return entry.satellite == params.name;
         });
         if (!wanted)
             continue;
         QVector<TransponderItem> &rows = items[params.name];
+        const int before = rows.size();
         quint32 next = 0;
         for (const TransponderItem &row : rows)
             next = std::max(next, row.transponder + 1);
@@ -162,16 +161,21 @@ SatelliteCatalogue OwnTransponders::addTo(const SatelliteCatalogue &data) const
             });
             if (entry.satellite != params.name || held)
                 continue;
-            const quint32 low = params.lofLow ? params.lofLow : defaultLowOscillator;
-            const quint32 high = params.lofLow ? params.lofHigh : defaultHighOscillator;
-            const quint32 oscillator = high && entry.frequency >= bandEdge ? high : low;
-            rows.append({next++, entry.frequency, entry.polarisation, oscillator, params.satId});
-            added = true;
+            // The satellite's bands as its data give them, not as the own
+            // transponders added so far have made them.
+            rows.append({next++, entry.frequency, entry.polarisation,
+                         LnbBands::ownOscillator(params, entry.frequency), params.satId});
         }
+        if (rows.size() == before)
+            continue;
+        // A band the data lacked is now there; the band bit of the rows it
+        // had stays as it was (LnbBands).
+        params = LnbBands::withOscillators(params, rows);
+        added = true;
     }
     if (!added)
         return data;
-    return SatelliteCatalogue(std::move(items), data.satellites(), data.otherIds());
+    return SatelliteCatalogue(std::move(items), std::move(satellites), data.otherIds());
 }
 
 bool OwnTransponders::isOwn(const QString &satellite, const TransponderItem &item) const

@@ -1,6 +1,7 @@
 #include "SheetContent.h"
 
 #include "device/CodeWord.h"
+#include "model/LnbBands.h"
 #include "model/PlanCheck.h"
 #include "model/UBDataModel.h"
 
@@ -31,7 +32,7 @@ void describeTransponder(SheetContent::Slot &slot, const UBRecord &record, const
     slot.transponderKnown = true;
     slot.polarisation = row->polarisation;
     slot.own = own.isOwn(slot.satellite, *row);
-    slot.highBand = row->oscillatorFrequency == params->lofHigh;
+    slot.highBand = LnbBands::isHighBand(*params, row->oscillatorFrequency);
     slot.intermediateFrequency = qint64(record.freq) - qint64(row->oscillatorFrequency);
     slot.satId = row->satId;
 }

@@ -7,11 +7,11 @@
 #include "UBRecordBuilders.h"
 #include "cli/CommandLineTool.h"
 #include "db/BuiltInSatellites.h"
-#include "device/PlanBackup.h"
-#include "model/SettingsFile.h"
 #include "db/ServerSettings.h"
 #include "device/CodeWord.h"
+#include "device/PlanBackup.h"
 #include "io/LogRing.h"
+#include "model/SettingsFile.h"
 
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -333,6 +333,67 @@ private slots:
         QVERIFY2(errors.contains("There is no own transponder 12500 MHz H on Hotbird 13.0E."), qPrintable(errors));
         QCOMPARE(run({"transponder", "list"}), 0);
         QCOMPARE(output, QString("Hotbird 13.0E\t11013\tV\n"));
+    }
+
+    // Express 11.0W's data list only the low band. An own transponder in the
+    // high band, entered from the shell, goes to the switch with the band
+    // bit of the high band (a universal LNB's oscillator) and comes back
+    // from "read" as itself.
+    void ownTransponderInTheOtherBandIsStoredAndReadBack()
+    {
+        const BuiltInSatellites::Data builtIn = BuiltInSatellites::load();
+        if (!builtIn.reason.isEmpty())
+            QSKIP("built without satellite data");
+        const QString express = QStringLiteral("Express 11.0W");
+        QVERIFY(builtIn.items.count(express) == 1);
+        quint32 next = 0;
+        for (const TransponderItem &row : builtIn.items.at(express)) {
+            QCOMPARE(row.oscillatorFrequency, 9750u);
+            next = qMax(next, row.transponder + 1);
+        }
+        CommandLineTool::Environment offline = environment();
+        offline.connection = TestDatabase::unreachableConnection();
+        offline.cacheDirectory = dir.filePath(QStringLiteral("express-cache"));
+        QCOMPARE(runWith(offline, {"transponder", "add", express, "12100", "V"}), 0);
+        QVERIFY(startSwitches(1));
+        QCOMPARE(runWith(offline, {"read", "--port", link(1), dir.filePath("express-held.dat")}), 0);
+        storeAndReadBack(offline, dir.filePath("express-held.dat"), express,
+                         {withPolarisation(staticUB(3, 1, qint32(next), 12100), Polarisation::V)},
+                         dir.filePath("express-stored.dat"));
+        if (QTest::currentTestFailed())
+            return;
+        const QVector<CodeWord> words = CodeWord::parseList(lastWords(*simulators.front()));
+        QCOMPARE(words.size(), 24);
+        QVERIFY(words.at(3).highBand());
+        QCOMPARE(words.at(3).f(), 12100u - 10600 - 100);
+        QVERIFY(words.at(3).lnb2() && !words.at(3).horizontal());
+    }
+
+    // A switch programmed by an earlier version holds Eutelsat 9.0E's high
+    // band (its only one) with the band bit 0: "read" and "diff" read it and
+    // say so.
+    void earlierBandBitIsReadAndNamed()
+    {
+        QStringList words;
+        for (quint32 ub = 0; ub < 24; ++ub)
+            words << CodeWord::makeDynamic(ub, ub % 4, ub).toText();
+        // Id 9, UB04, 11785 MHz H through 10600 MHz, LNB1, band bit 0.
+        words[3] = QString::number(0x80000000u | 9u << 24 | 3u << 19 | (11785u - 10600 - 100) << 8 | 0x2u);
+        QVERIFY(startSwitches(1, {"--reply", ":CONF:ALL?=" + words.join(',') + "\\n"}));
+        const QString read = dir.filePath("earlier.dat");
+        QCOMPARE(run({"read", read}), 0);
+        const QString note = "UB04: read in the high band, although the code words name the low band";
+        QVERIFY2(errors.contains(note), qPrintable(errors));
+        const BandPlan plan = SettingsFile::read(read);
+        QCOMPARE(plan.lnb1, QString("Eutelsat 9.0E"));
+        const UBRecord &ub04 = plan.list.at(23 - 3);
+        QVERIFY(ub04.isStatic());
+        QCOMPARE(ub04.tp, 4);
+        QCOMPARE(ub04.freq, 11785u);
+        QCOMPARE(ub04.polarisation, Polarisation(Polarisation::H));
+        QCOMPARE(run({"diff", read}), 0);
+        QCOMPARE(output, QString("The switch holds this plan.\n"));
+        QVERIFY2(errors.contains(note), qPrintable(errors));
     }
 
     // A damaged file of own transponders is never written over.

@@ -3,7 +3,9 @@
 // and that the built-in data are exactly what the development database serves.
 #include "TestDatabase.h"
 #include "db/BuiltInSatellites.h"
+#include "db/ImportRows.h"
 #include "db/SqlHandler.h"
+#include "model/LnbBands.h"
 #include "model/OrbitalPositions.h"
 
 #include <QProcess>
@@ -54,6 +56,7 @@ private slots:
     void builtInDataAgreeWithTheIdTable();
     void generatorGroupsAsTheProgramDoes_data();
     void generatorGroupsAsTheProgramDoes();
+    void generatorAndImportTakeTheProgramsOscillators();
 };
 
 void TestBuiltInSatellites::generatorKeepsIdsAndNamesTheMissing()
@@ -233,6 +236,51 @@ void TestBuiltInSatellites::generatorGroupsAsTheProgramDoes()
     QCOMPARE(ours.satellites(), grouped.params);
     QVERIFY(ours.allTransponders() == grouped.items);
     QVERIFY(ours.satelliteCount() < int(single.params.size()));
+}
+
+// The generator says the program's oscillator rule again in its own words:
+// both sides of the band edge and both ends of the band agree, and so do an
+// import's rows and the summaries.
+void TestBuiltInSatellites::generatorAndImportTakeTheProgramsOscillators()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString scans = dir.filePath(QStringLiteral("dvb-s"));
+    QVERIFY(QDir().mkpath(scans));
+    // 11699.6 MHz rounds to 11700 MHz, the first of the high band.
+    const QList<std::pair<qint64, char>> kHz{
+        {10700000, 'H'}, {11699000, 'H'}, {11699600, 'V'}, {12750000, 'H'}};
+    QByteArray table;
+    ImportRows imported;
+    QCOMPARE(imported.begin(QStringLiteral("Edge 1.0W")), QString());
+    for (const auto &each : kHz) {
+        table += "S " + QByteArray::number(each.first) + ' ' + each.second + " 27500000 3/4\n";
+        QCOMPARE(imported.add(each.first, Polarisation::fromText(QString(QChar(each.second)))), QString());
+    }
+    write(scans + QStringLiteral("/Edge-1.0W"), table);
+    write(scans + QStringLiteral("/Low-2.0W"), "S 11000000 V 27500000 3/4\n");
+    write(scans + QStringLiteral("/High-3.0W"), "S 12000000 V 27500000 3/4\n");
+    const QString out = dir.filePath(QStringLiteral("satellites.tsv"));
+    QVERIFY(generate({QStringLiteral("builtin"), scans, out}) != "FAILED");
+    const BuiltInSatellites::Data data = BuiltInSatellites::load(out);
+    QVERIFY2(data.reason.isEmpty(), qPrintable(data.reason));
+    QCOMPARE(data.params.size(), 3);
+    for (const SateliteParams &params : data.params) {
+        const QVector<TransponderItem> &rows = data.items.at(params.name);
+        for (const TransponderItem &row : rows)
+            QCOMPARE(row.oscillatorFrequency, LnbBands::universalOscillator(row.frequency));
+        QCOMPARE(params, LnbBands::withOscillators(params, rows));
+    }
+    const QVector<TransponderItem> edge = data.items.at(QStringLiteral("Edge 1.0W"));
+    const QVector<TransponderItem> importedEdge = imported.result().at(QStringLiteral("Edge 1.0W"));
+    QCOMPARE(edge.size(), importedEdge.size());
+    for (int i = 0; i < edge.size(); ++i) {
+        QCOMPARE(importedEdge.at(i).frequency, edge.at(i).frequency);
+        QCOMPARE(importedEdge.at(i).oscillatorFrequency, edge.at(i).oscillatorFrequency);
+    }
+    QCOMPARE(edge.at(1).oscillatorFrequency, 9750u);
+    QCOMPARE(edge.at(2).frequency, 11700u);
+    QCOMPARE(edge.at(2).oscillatorFrequency, 10600u);
 }
 
 QTEST_GUILESS_MAIN(TestBuiltInSatellites)

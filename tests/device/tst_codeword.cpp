@@ -8,6 +8,7 @@
 #include "device/PlanWords.h"
 #include "model/BandRules.h"
 #include "model/NoSatelliteData.h"
+#include "model/OwnTransponders.h"
 
 #include <QTranslator>
 #include <QtTest>
@@ -78,6 +79,16 @@ private slots:
     void circularReadsBackAsItself();
     void readBackTakesTheRowOfTheWordsBand();
     void missingTransponderRefusedByWhatThePlanHolds();
+
+    // Satellites whose data name one oscillator.
+    void highOnlySatelliteCarriesTheBandBit();
+    void earlierWordsOfTheHighBandStillRead();
+    void ownTransponderInTheOtherBand_data();
+    void ownTransponderInTheOtherBand();
+
+    // The encoder holds itself to the reader's rules.
+    void encoderRefusesUbsTheSwitchLacks();
+    void encoderRefusesWordsThatReadBackOtherwise();
 
 private:
     static SharedCatalogue database();
@@ -153,8 +164,8 @@ void tst_CodeWord::refusalsInGerman_data()
     QTest::addColumn<quint32>("line");
     QTest::addColumn<QString>("german");
     QTest::newRow("UB number")
-        << 1u << 32u << qint64(100) << 0u
-        << u8"UB-Nummer 33 kann nicht an das Gerät gesendet werden (zulässig: 1 bis 32)";
+        << 1u << 24u << qint64(100) << 0u
+        << u8"UB-Nummer 25 kann nicht an das Gerät gesendet werden (zulässig: 1 bis 24)";
     QTest::newRow("line") << 0u << 5u << qint64(-2) << 256u
                           << u8"Leitung 256 kann nicht an das Gerät gesendet werden (zulässig: 0 bis 255)";
     QTest::newRow("satellite id")
@@ -192,11 +203,11 @@ void tst_CodeWord::staticRanges_data()
     QTest::addColumn<qint64>("f");
     QTest::addColumn<bool>("accepted");
     QTest::newRow("lowest values") << 0u << 0u << qint64(0) << true;
-    QTest::newRow("highest values") << 127u << 31u << qint64(2047) << true;
+    QTest::newRow("highest values") << 127u << 23u << qint64(2047) << true;
     QTest::newRow("F below 0") << 1u << 3u << qint64(-1) << false;
     // 12750 MHz on the 10600 MHz band.
     QTest::newRow("F above 2047") << 1u << 3u << qint64(12750 - 10600 - 100) << false;
-    QTest::newRow("ubNumber 32") << 1u << 32u << qint64(100) << false;
+    QTest::newRow("ubNumber 24") << 1u << 24u << qint64(100) << false;
     QTest::newRow("satId 128") << 128u << 3u << qint64(100) << false;
 }
 
@@ -229,9 +240,11 @@ void tst_CodeWord::dynamicRanges_data()
     QTest::addColumn<quint32>("line");
     QTest::addColumn<bool>("accepted");
     QTest::newRow("line 255") << 23u << 255u << true;
-    QTest::newRow("ubNumber 31") << 31u << 0u << true;
+    QTest::newRow("ubNumber 23") << 23u << 3u << true;
     QTest::newRow("line 256") << 0u << 256u << false;
-    QTest::newRow("ubNumber 32") << 32u << 0u << false;
+    // UB 31's check byte can reach 128: the word would read back as static.
+    QTest::newRow("ubNumber 31") << 31u << 0u << false;
+    QTest::newRow("ubNumber 24") << 24u << 0u << false;
 }
 
 void tst_CodeWord::dynamicRanges()
@@ -716,6 +729,167 @@ void tst_CodeWord::missingTransponderRefusedByWhatThePlanHolds()
     QVERIFY(!words.sendable());
     QCOMPARE(words.refusals(), (QStringList{"UB01: Astra 19.2E has no transponder at 10705 MHz H",
                                             "UB02: Hotbird 13E has no transponder at 11034 MHz V"}));
+}
+
+namespace {
+// A satellite whose data list only the high band of a universal LNB, as the
+// built-in data do for Eutelsat 9.0E, and one that lists only the low band.
+const QString highOnly = QStringLiteral("Eutelsat 9.0E");
+const QString lowOnly = QStringLiteral("Express 11.0W");
+
+SatelliteCatalogue singleBandSatellites()
+{
+    SatelliteCatalogue::Transponders items;
+    items[highOnly] = {{1, 11785, Polarisation::H, 10600, 42}, {2, 12034, Polarisation::V, 10600, 42}};
+    items[lowOnly] = {{1, 10960, Polarisation::V, 9750, 46}, {2, 11045, Polarisation::H, 9750, 46}};
+    return SatelliteCatalogue(items, {{highOnly, 42, 10600, 0}, {lowOnly, 46, 9750, 0}});
+}
+
+UBRecord staticOn(quint32 ubNumber, const SatelliteCatalogue &catalogue, const QString &satellite,
+                  quint32 transponder)
+{
+    const TransponderItem *row = catalogue.findTransponder(satellite, transponder);
+    return withPolarisation(staticUB(ubNumber, 0, row ? qint32(transponder) : -1, row ? row->frequency : 0),
+                            row ? row->polarisation : Polarisation());
+}
+
+// A word as earlier versions made it for the high band of a satellite with
+// one oscillator: the band bit 0.
+CodeWord withoutBandBit(CodeWord word)
+{
+    return CodeWord(word.value() & ~1u);
+}
+} // namespace
+
+void tst_CodeWord::highOnlySatelliteCarriesTheBandBit()
+{
+    const SatelliteCatalogue catalogue = singleBandSatellites();
+    const UBRecord record = staticOn(4, catalogue, highOnly, 2);
+    const CodeWord word = CodeWord::encode(record, highOnly, QString(), catalogue, 0);
+    // A switch feeding a universal LNB selects the high band for it.
+    QVERIFY(word.highBand());
+    QCOMPARE(word.f(), 12034u - 10600 - 100);
+    QString lnb1;
+    QString lnb2;
+    bool earlier = true;
+    QCOMPARE(CodeWord::decode(word, 4, lnb1, lnb2, catalogue, &earlier), record);
+    QVERIFY(!earlier);
+    QCOMPARE(lnb1, highOnly);
+    // The low band's words stay as they were.
+    QVERIFY(
+        !CodeWord::encode(staticOn(4, catalogue, lowOnly, 2), lowOnly, QString(), catalogue, 0).highBand());
+}
+
+// A switch programmed by an earlier version holds the high band's word with
+// the band bit 0: it still reads, and the read says how.
+void tst_CodeWord::earlierWordsOfTheHighBandStillRead()
+{
+    const SatelliteCatalogue catalogue = singleBandSatellites();
+    const UBRecord record = staticOn(5, catalogue, highOnly, 1);
+    const CodeWord earlier = withoutBandBit(CodeWord::encode(record, highOnly, QString(), catalogue, 0));
+    QStringList words = dynamicWords(24);
+    words[5] = earlier.toText();
+    QString lnb1;
+    QString lnb2;
+    QList<quint32> readInHighBand;
+    const QList<UBRecord> list =
+        CodeWord::decodeConfiguration(words.join(QLatin1Char(',')), lnb1, lnb2, catalogue, &readInHighBand);
+    QCOMPARE(list.at(23 - 5), record);
+    QCOMPARE(readInHighBand, QList<quint32>{5});
+    QVERIFY2(
+        CodeWord::earlierBandNote(readInHighBand).startsWith(QStringLiteral("UB06: read in the high band")),
+        qPrintable(CodeWord::earlierBandNote(readInHighBand)));
+    QCOMPARE(CodeWord::earlierBandNote({}), QString());
+
+    // An own transponder gives the satellite a low band: the earlier word
+    // names no row there and is still read in the high band.
+    OwnTransponders own;
+    QVERIFY(own.add({highOnly, 11012, Polarisation::V}));
+    const SatelliteCatalogue withLowBand = own.addTo(catalogue);
+    QCOMPARE(withLowBand.findSatelite(highOnly)->lofLow, 9750u);
+    bool readSo = false;
+    QCOMPARE(CodeWord::decode(earlier, 5, lnb1, lnb2, withLowBand, &readSo), record);
+    QVERIFY(readSo);
+    // A word of the low band itself is no earlier word.
+    const UBRecord lowBand = staticOn(6, withLowBand, highOnly, 3);
+    const CodeWord low = CodeWord::encode(lowBand, highOnly, QString(), withLowBand, 0);
+    QVERIFY(!low.highBand());
+    QCOMPARE(CodeWord::decode(low, 6, lnb1, lnb2, withLowBand, &readSo), lowBand);
+    QVERIFY(!readSo);
+}
+
+void tst_CodeWord::ownTransponderInTheOtherBand_data()
+{
+    QTest::addColumn<QString>("satellite");
+    QTest::addColumn<quint32>("frequency");
+    QTest::addColumn<quint32>("oscillator");
+    QTest::newRow("high band of a low-band satellite") << lowOnly << 12100u << 10600u;
+    QTest::newRow("low band of a high-band satellite") << highOnly << 11012u << 9750u;
+}
+
+// The own transponder in the band the satellite lacked goes out and reads
+// back; the words of the rows it had are the same as before.
+void tst_CodeWord::ownTransponderInTheOtherBand()
+{
+    QFETCH(QString, satellite);
+    QFETCH(quint32, frequency);
+    QFETCH(quint32, oscillator);
+    const SatelliteCatalogue before = singleBandSatellites();
+    OwnTransponders own;
+    QVERIFY(own.add({satellite, frequency, Polarisation::V}));
+    const SatelliteCatalogue after = own.addTo(before);
+    const UBRecord added = staticOn(7, after, satellite, 3);
+    QCOMPARE(added.freq, frequency);
+    QCOMPARE(after.findTransponder(satellite, 3)->oscillatorFrequency, oscillator);
+
+    QList<UBRecord> plan = dynamicPlan();
+    plan[23 - 7] = added;
+    plan[23 - 8] = staticOn(8, after, satellite, 1);
+    const PlanWords sent = PlanWords::encode(plan, satellite, QString(), after, [] { return 3u; });
+    QVERIFY2(sent.sendable(), qPrintable(sent.message()));
+    QCOMPARE(sent.words().at(7).highBand(), oscillator == 10600);
+    QCOMPARE(sent.words().at(7).f(), frequency - oscillator - 100);
+    QString lnb1;
+    QString lnb2;
+    QCOMPARE(CodeWord::decode(sent.words().at(7), 7, lnb1, lnb2, after), added);
+    // Adding a band changes no word the satellite had.
+    QCOMPARE(sent.words().at(8).value(),
+             CodeWord::encode(staticOn(8, before, satellite, 1), satellite, QString(), before, 0).value());
+}
+
+void tst_CodeWord::encoderRefusesUbsTheSwitchLacks()
+{
+    QList<UBRecord> plan = dynamicPlan();
+    plan[0].ubNumber = 31;
+    const PlanWords words =
+        PlanWords::encode(plan, QString(), QString(), SatelliteCatalogue(), [] { return 14u; });
+    QVERIFY(!words.sendable());
+    QVERIFY(words.words().isEmpty());
+    QCOMPARE(words.refusals(), QStringList{QStringLiteral("UB32: the switch has UBs 1 to 24 only.")});
+}
+
+// Two satellites answer to one id (data that give a position's id twice):
+// the word of the second would read back as the first, and is not sent.
+void tst_CodeWord::encoderRefusesWordsThatReadBackOtherwise()
+{
+    SatelliteCatalogue::Transponders items;
+    items[QStringLiteral("A")] = {{1, 11362, Polarisation::H, 9750, 5}};
+    items[QStringLiteral("B")] = {{1, 11362, Polarisation::H, 9750, 5}};
+    const SatelliteCatalogue catalogue(
+        items, {{QStringLiteral("A"), 5, 9750, 0}, {QStringLiteral("B"), 5, 9750, 0}});
+    QList<UBRecord> plan = dynamicPlan();
+    plan[23 - 3] = withPolarisation(staticUB(3, 1, 1, 11362), Polarisation::H);
+    const PlanWords words =
+        PlanWords::encode(plan, QStringLiteral("A"), QStringLiteral("B"), catalogue, [] { return 1u; });
+    QCOMPARE(words.refusals(),
+             QStringList{QStringLiteral("UB04 cannot be sent to the device: its code word "
+                                        "would be read back as another UB or transponder.")});
+    QVERIFY(thrownMessage([&] {
+                CodeWord::encode(plan[23 - 3], QStringLiteral("A"), QStringLiteral("B"), catalogue, 0);
+            }).find("read back as another") != std::string::npos);
+    // On the first satellite it reads back as itself.
+    plan[23 - 3].lnb = 0;
+    QVERIFY(PlanWords::encode(plan, QStringLiteral("A"), QStringLiteral("B"), catalogue, {}).sendable());
 }
 
 QTEST_GUILESS_MAIN(tst_CodeWord)

@@ -1,3 +1,4 @@
+#include "model/LnbBands.h"
 #include "model/OwnTransponders.h"
 
 #include <QtTest>
@@ -127,13 +128,60 @@ private slots:
                                                 {11, 12188, Polarisation::L, 10600, 3}};
         QCOMPARE(merged.transponders(hotbird), expected);
         QCOMPARE(merged.transponders(astra), data().transponders(astra));
-        QCOMPARE(merged.satellites(), data().satellites());
+        QCOMPARE(merged.satellites(), data().satellites()); // no band added
         QCOMPARE(merged.satelliteCount(), 2);
         QVERIFY(merged.findTransponderByFrequency(hotbird, 11012, false));
         QCOMPARE(merged.findTransponderByFrequency(hotbird, 11012, false)->transponder, 10u);
         QVERIFY(own.isOwn(hotbird, expected.at(3)));
         QVERIFY(!own.isOwn(hotbird, expected.at(1)));
         QCOMPARE(OwnTransponders().addTo(data()), data());
+    }
+
+    // An own transponder takes its satellite's oscillator of its band, a
+    // universal LNB's where the satellite lacks that band, never a third;
+    // the satellite's oscillators follow.
+    void oscillatorOfItsBand_data()
+    {
+        QTest::addColumn<QList<quint32>>("oscillators"); // of the satellite's rows
+        QTest::addColumn<quint32>("frequency");
+        QTest::addColumn<quint32>("oscillator");
+        QTest::addColumn<quint32>("lofLow");
+        QTest::addColumn<quint32>("lofHigh");
+        using L = QList<quint32>;
+        QTest::newRow("low band only, high own") << L{9750} << 12100u << 10600u << 9750u << 10600u;
+        QTest::newRow("low band only, low own") << L{9750} << 11000u << 9750u << 9750u << 0u;
+        QTest::newRow("high band only, low own") << L{10600} << 11000u << 9750u << 9750u << 10600u;
+        QTest::newRow("high band only, high own") << L{10600} << 12100u << 10600u << 10600u << 0u;
+        QTest::newRow("own high oscillator") << L{10750} << 12000u << 10750u << 10750u << 0u;
+        QTest::newRow("own high oscillator, low own") << L{10750} << 11000u << 9750u << 9750u << 10750u;
+        QTest::newRow("two bands, no third") << L{9750, 10750} << 12000u << 10750u << 9750u << 10750u;
+        QTest::newRow("below the band edge") << L{9750, 10600} << 11699u << 9750u << 9750u << 10600u;
+        QTest::newRow("at the band edge") << L{9750, 10600} << 11700u << 10600u << 9750u << 10600u;
+        QTest::newRow("no rows") << L{} << 12100u << 10600u << 10600u << 0u;
+    }
+    void oscillatorOfItsBand()
+    {
+        QFETCH(QList<quint32>, oscillators);
+        QFETCH(quint32, frequency);
+        QFETCH(quint32, oscillator);
+        QFETCH(quint32, lofLow);
+        QFETCH(quint32, lofHigh);
+        const QString name = QStringLiteral("S 1.0W");
+        SatelliteCatalogue::Transponders items;
+        QVector<TransponderItem> &rows = items[name];
+        for (quint32 each : oscillators)
+            rows.append({quint32(rows.size() + 1), each + 1200, Polarisation::H, each, 8});
+        const SateliteParams params = LnbBands::withOscillators({name, 8, 0, 0}, rows);
+        OwnTransponders own;
+        QVERIFY(own.add({name, frequency, Polarisation::V}));
+        const SatelliteCatalogue merged = own.addTo(SatelliteCatalogue(items, {params}));
+        // The next free number: one above the highest.
+        const quint32 number = oscillators.isEmpty() ? 0 : quint32(oscillators.size() + 1);
+        const TransponderItem added{number, frequency, Polarisation::V, oscillator, 8};
+        QCOMPARE(merged.transponders(name).last(), added);
+        QCOMPARE(merged.transponders(name).mid(0, oscillators.size()), rows);
+        const SateliteParams expected{name, 8, lofLow, lofHigh};
+        QCOMPARE(*merged.findSatelite(name), expected);
     }
 
     void removeNamesTheEntry()
