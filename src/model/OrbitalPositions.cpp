@@ -1,5 +1,6 @@
 #include "OrbitalPositions.h"
 
+#include "LnbBands.h"
 #include "SatelliteIdTable.h"
 
 #include <QRegularExpression>
@@ -85,13 +86,9 @@ void addRows(QVector<TransponderItem> &rows, const QVector<TransponderItem> &fro
 SateliteParams summary(const QString &name, const QVector<TransponderItem> &rows, const QVector<quint32> &ids,
                        SatelliteCatalogue::OtherIds &otherIds)
 {
-    std::set<quint32> oscillators;
-    for (const TransponderItem &row : rows)
-        oscillators.insert(row.oscillatorFrequency);
     SateliteParams params;
     params.name = name;
-    params.lofLow = oscillators.empty() ? 0 : *oscillators.begin();
-    params.lofHigh = oscillators.size() == 2 ? *oscillators.rbegin() : 0;
+    params = LnbBands::withOscillators(params, rows);
     for (quint32 id : ids) {
         if (id == 0)
             continue;
