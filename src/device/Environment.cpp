@@ -1,9 +1,12 @@
 #include "Environment.h"
 
+#include "db/DownloadChild.h"
+
 Environment Environment::production()
 {
     Environment environment;
     environment.connection = ServerSettings().load();
+    environment.downloadProgram = DownloadChild::ownProgram();
     return environment;
 }
 

@@ -2,10 +2,15 @@
 // not reported as broken off, and its worker, still waiting on a silent
 // line, does not hold the end of the program. The application object of the test's own
 // main() cannot be destroyed inside a test, so a child process of this
-// program plays it.
+// program plays it. A download in a process of its own (this program started
+// again, as the window and the tool start themselves) stays within its
+// memory whatever the server sends, and goes with the program.
 
 #include "RelayProcess.h"
+#include "StandInServer.h"
 #include "TestDatabase.h"
+#include "db/DownloadChild.h"
+#include "db/DownloadTables.h"
 #include "db/SatelliteDownload.h"
 
 #include <QElapsedTimer>
@@ -14,11 +19,45 @@
 #include <QThread>
 #include <QtTest>
 
+#include <QSocketNotifier>
+
 #include <cstdio>
 #include <memory>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
 const char *const childOption = "--abandon-download";
+const char *const stuckOption = "--stuck-download";
+
+SqlHandler::Connection standInConnection(int port)
+{
+    SqlHandler::Connection connection{QStringLiteral("127.0.0.1"), QStringLiteral("satellites"),
+                                      QStringLiteral("fenzo_ro"), QStringLiteral("fenzo"), port};
+    connection.timeoutSeconds = 60;
+    return connection;
+}
+
+// The child: a download in its own process on a server that never greets,
+// its process id on standard output; a line on standard input ends the
+// program as closing the window does.
+int stuckDownload(int argc, char **argv, int port)
+{
+    QCoreApplication app(argc, argv);
+    SatelliteDownload download(standInConnection(port), 600000, QCoreApplication::applicationFilePath());
+    std::printf("%lld\n", download.processId());
+    std::fflush(stdout);
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    return app.exec();
+}
+
+bool processExists(qint64 id)
+{
+    return ::kill(pid_t(id), 0) == 0;
+}
 
 // The child: a download through the faulty line on `port`, given up after
 // `deadlineMs`, then the application object destroyed. Prints "opened
@@ -81,8 +120,9 @@ private slots:
         QVERIFY2(relay.port > 0, "tools/delay-relay did not start");
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QString::fromLatin1(childOption), QString::number(relay.port), QString::number(deadlineMs)});
+        child.start(
+            QCoreApplication::applicationFilePath(),
+            {QString::fromLatin1(childOption), QString::number(relay.port), QString::number(deadlineMs)});
         QVERIFY(child.waitForFinished(30000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
@@ -123,10 +163,73 @@ private slots:
         QVERIFY(!result.opened);
         QTRY_COMPARE_WITH_TIMEOUT(SatelliteDownload::runningWorkers(), 0, 30000);
     }
+
+    // A server that answers the list of tables with millions of column
+    // descriptions, which the client library keeps before the program sees
+    // one: the download's process ends at its memory budget with the reason,
+    // long before the deadline, and never grows past it.
+    void columnFloodEndsTheProcessAtItsBudget()
+    {
+        if (!DownloadChild::memoryBounded())
+            QSKIP("this build runs the download's process without a memory limit (AddressSanitizer)");
+        StandInServer server(QStringLiteral("columns"));
+        QVERIFY2(server.port > 0, "tests/common/mysql-standin did not start");
+        bool delivered = false;
+        SqlHandler::Download result;
+        {
+            SatelliteDownload download(standInConnection(server.port), 120000,
+                                       QCoreApplication::applicationFilePath());
+            connect(&download, &SatelliteDownload::finished, this, [&](const SqlHandler::Download &finished) {
+                result = finished;
+                delivered = true;
+            });
+            QTRY_VERIFY_WITH_TIMEOUT(delivered, 120000);
+        }
+        QVERIFY(result.opened);
+        QVERIFY(!result.complete);
+        QCOMPARE(result.reason, DownloadTables::tooManyBytes(DownloadChild::memoryBudget));
+        // The largest child of this test, the download's process among
+        // them: its own size at the start (well below 256 MB) plus the budget.
+        rusage children{};
+        QCOMPARE(getrusage(RUSAGE_CHILDREN, &children), 0);
+        const qint64 largestKb = children.ru_maxrss;
+        QVERIFY2(largestKb < (256 * 1024 * 1024 + DownloadChild::memoryBudget) / 1024,
+                 qPrintable(QString::number(largestKb)));
+    }
+
+    // The program closed while its download waits for a server that never
+    // greets: the program ends at once, and the download's process with it.
+    void programEndsWhileTheDownloadConnects()
+    {
+        StandInServer server(QStringLiteral("silent"));
+        QVERIFY2(server.port > 0, "tests/common/mysql-standin did not start");
+        QProcess program;
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(QCoreApplication::applicationFilePath(),
+                      {QString::fromLatin1(stuckOption), QString::number(server.port)});
+        QVERIFY(program.waitForStarted(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(program.canReadLine(), 20000);
+        const qint64 child = program.readLine().trimmed().toLongLong();
+        QVERIFY(child > 0);
+        // The download's process is connecting: the server took the line.
+        QVERIFY(server.accepted(20000));
+        QVERIFY(processExists(child));
+
+        program.write("end\n");
+        QVERIFY(program.waitForFinished(1000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(!processExists(child));
+    }
 };
 
 int main(int argc, char **argv)
 {
+    // The download's own process, as the program's main starts it.
+    if (DownloadChild::isCall(argc, argv))
+        return DownloadChild::run(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], stuckOption) == 0)
+        return stuckDownload(argc, argv, QByteArray(argv[2]).toInt());
     if (argc == 4 && qstrcmp(argv[1], childOption) == 0)
         return abandonDownload(argc, argv, QByteArray(argv[2]).toInt(), QByteArray(argv[3]).toInt());
     QCoreApplication app(argc, argv);
