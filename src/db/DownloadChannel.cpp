@@ -8,6 +8,16 @@ namespace {
 constexpr quint32 nullField = 0xFFFFFFFFu;
 constexpr int headerBytes = 5;
 
+QString damaged()
+{
+    return DownloadChannel::tr("the download process sent a damaged answer");
+}
+
+QString moreAfterTheEnd()
+{
+    return DownloadChannel::tr("the download process sent more after its end");
+}
+
 void appendNumber(QByteArray &to, quint32 value)
 {
     char bytes[4];
@@ -124,9 +134,12 @@ DownloadChannel::DownloadChannel(const SqlHandler::Limits &limits) : limits(limi
 
 QString DownloadChannel::feed(const QByteArray &bytes)
 {
-    if (refused || outcomeRead)
-        return bytes.isEmpty() || !outcomeRead ? QString()
-                                               : tr("the download process sent more after its end");
+    if (refused)
+        return QString();
+    if (outcomeRead) {
+        refused = !bytes.isEmpty();
+        return refused ? moreAfterTheEnd() : QString();
+    }
     // The most a download within the limits can send: its rows with their
     // framing, the table names, the log lines and the outcome.
     const qint64 most = limits.bytes + qint64(limits.rows) * 48 + qint64(limits.tables) * 512 +
@@ -139,7 +152,7 @@ QString DownloadChannel::feed(const QByteArray &bytes)
     while (reason.isEmpty() && !outcomeRead && pending.size() >= headerBytes) {
         const quint32 length = numberAt(pending, 1);
         if (length > quint32(maxMessageBytes)) {
-            reason = tr("the download process sent a damaged answer");
+            reason = damaged();
             break;
         }
         if (quint32(pending.size() - headerBytes) < length)
@@ -150,52 +163,51 @@ QString DownloadChannel::feed(const QByteArray &bytes)
         reason = take(kind, payload);
     }
     if (reason.isEmpty() && outcomeRead && !pending.isEmpty())
-        reason = tr("the download process sent more after its end");
+        reason = moreAfterTheEnd();
     refused = !reason.isEmpty();
     return reason;
 }
 
 QString DownloadChannel::take(char kind, const QByteArray &payload)
 {
-    const QString damaged = tr("the download process sent a damaged answer");
     Fields fields;
     if (!split(payload, &fields))
-        return damaged;
+        return damaged();
     switch (kind) {
     case Opened:
         connectionOpened = true;
         return QString();
     case Log:
         if (fields.size() != 3)
-            return damaged;
+            return damaged();
         // Lines past the limit are left out; the download goes on.
         if (++logLines <= maxLogLines)
             relog(fields);
         return QString();
     case TableListed:
         if (fields.size() != 1 || !connectionOpened)
-            return damaged;
+            return damaged();
         return tables.addTable(fields);
     case TableRows:
         if (fields.size() != 1 || !tables.tables().contains(QString::fromUtf8(fields.at(0))))
-            return damaged;
+            return damaged();
         table = QString::fromUtf8(fields.at(0));
         return QString();
     case Row:
         if (table.isNull())
-            return damaged;
+            return damaged();
         return tables.addRow(table, fields);
     case Outcome:
         return takeOutcome(fields);
     default:
-        return damaged;
+        return damaged();
     }
 }
 
 QString DownloadChannel::takeOutcome(const Fields &fields)
 {
     if (fields.size() != 5)
-        return tr("the download process sent a damaged answer");
+        return damaged();
     outcomeRead = true;
     result.opened = fields.at(0) == flag(true);
     result.complete = fields.at(1) == flag(true);

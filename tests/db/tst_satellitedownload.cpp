@@ -164,6 +164,47 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(SatelliteDownload::runningWorkers(), 0, 30000);
     }
 
+    // The download's process brings what a download on a thread of the
+    // program brings: every table and row, the summaries, the connection's
+    // kind; and a refusal with the reason the user reads.
+    void processBringsWhatAThreadBrings_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::newRow("whole download") << QStringLiteral("fenzo");
+        QTest::newRow("refused sign-in") << QStringLiteral("wrong");
+    }
+    void processBringsWhatAThreadBrings()
+    {
+        QFETCH(QString, password);
+        if (TestDatabase::port() <= 0)
+            QSKIP("no test database");
+        SqlHandler::Connection connection = TestDatabase::fixtureConnection();
+        connection.password = password;
+        const auto run = [&](const QString &program) {
+            SqlHandler::Download result;
+            bool delivered = false;
+            SatelliteDownload download(connection, 60000, program);
+            connect(&download, &SatelliteDownload::finished, this, [&](const SqlHandler::Download &finished) {
+                result = finished;
+                delivered = true;
+            });
+            if (!QTest::qWaitFor([&] { return delivered; }, 60000))
+                result.reason = QStringLiteral("not delivered");
+            return result;
+        };
+        const SqlHandler::Download onThread = run(QString());
+        const SqlHandler::Download inProcess = run(QCoreApplication::applicationFilePath());
+        QCOMPARE(inProcess.reason, onThread.reason);
+        QCOMPARE(inProcess.opened, onThread.opened);
+        QCOMPARE(inProcess.complete, onThread.complete);
+        QCOMPARE(inProcess.complete, password == QLatin1String("fenzo"));
+        QCOMPARE(inProcess.encrypted, onThread.encrypted);
+        QCOMPARE(inProcess.server.password, password);
+        QVERIFY(inProcess.tables.items == onThread.tables.items);
+        QVERIFY(inProcess.tables.params == onThread.tables.params);
+        QCOMPARE(int(inProcess.tables.items.size()), inProcess.complete ? 10 : 0);
+    }
+
     // A server that answers the list of tables with millions of column
     // descriptions, which the client library keeps before the program sees
     // one: the download's process ends at its memory budget with the reason,
