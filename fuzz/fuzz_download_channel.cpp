@@ -38,7 +38,8 @@ void checkSettings(const QByteArray &bytes)
         std::abort();
     if (again.hostName != read.hostName || again.password != read.password || again.port != read.port ||
         again.timeoutSeconds != read.timeoutSeconds || again.requireTls != read.requireTls ||
-        again.caFile != read.caFile || again.userName != read.userName || again.databaseName != read.databaseName)
+        again.caFile != read.caFile || again.userName != read.userName ||
+        again.databaseName != read.databaseName)
         std::abort();
 }
 } // namespace

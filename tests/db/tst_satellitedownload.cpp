@@ -205,6 +205,56 @@ private slots:
         QCOMPARE(int(inProcess.tables.items.size()), inProcess.complete ? 10 : 0);
     }
 
+    // A download process that answers nothing of the form, ends without an
+    // outcome or goes on after it: the program says why and the process is
+    // gone (a script stands in for it).
+    void misbehavingProcessIsEnded_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("said");
+        const QString damaged = QStringLiteral("the download process sent a damaged answer");
+        QTest::newRow("garbage") << QByteArray("printf 'hello, world'; exec sleep 600") << damaged;
+        QTest::newRow("huge message")
+            << QByteArray("printf 'O\\377\\377\\377\\377'; exec sleep 600") << damaged;
+        QTest::newRow("no outcome") << QByteArray("exit 3")
+                                    << QStringLiteral("the download ended unexpectedly");
+        QTest::newRow("more after the end")
+            << QByteArray(
+                   "printf 'E\\0\\0\\0\\030\\0\\0\\0\\0010\\0\\0\\0\\0010\\0\\0\\0\\0010\\0\\0\\0\\0010"
+                   "\\0\\0\\0\\0O\\0\\0\\0\\0'; exec sleep 600")
+            << QStringLiteral("the download process sent more after its end");
+    }
+    void misbehavingProcessIsEnded()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("download"));
+        QFile file(program);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("#!/bin/sh\n" + script + "\n") > 0);
+        file.close();
+        QVERIFY(
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        bool delivered = false;
+        SqlHandler::Download result;
+        qint64 id = 0;
+        {
+            SatelliteDownload download(standInConnection(1), 120000, program);
+            id = download.processId();
+            connect(&download, &SatelliteDownload::finished, this, [&](const SqlHandler::Download &finished) {
+                result = finished;
+                delivered = true;
+            });
+            // Long before the deadline, though the script would sleep on.
+            QTRY_VERIFY_WITH_TIMEOUT(delivered, 30000);
+        }
+        QVERIFY(id > 0);
+        QVERIFY(!processExists(id));
+        QVERIFY(!result.complete);
+        QCOMPARE(result.reason, said);
+    }
+
     // A server that answers the list of tables with millions of column
     // descriptions, which the client library keeps before the program sees
     // one: the download's process ends at its memory budget with the reason,
