@@ -19,6 +19,27 @@ QList<QPointer<QThread>> &workers()
     static QList<QPointer<QThread>> list;
     return list;
 }
+
+// Download processes killed and not yet collected: the window never waits
+// for one; the application's end does.
+QList<QPointer<QProcess>> &killedProcesses()
+{
+    static QList<QPointer<QProcess>> list;
+    return list;
+}
+
+void collectKilledProcesses()
+{
+    QList<QPointer<QProcess>> all;
+    all.swap(killedProcesses());
+    for (const QPointer<QProcess> &process : qAsConst(all)) {
+        if (!process)
+            continue;
+        // Killed, it is gone at once: the wait only collects it.
+        process->waitForFinished(SatelliteDownload::exitWaitMs);
+        delete process.data();
+    }
+}
 } // namespace
 
 // What the worker leaves for the object; kept alive by both, since the
@@ -132,7 +153,7 @@ void SatelliteDownload::readProcess()
 void SatelliteDownload::processEnded()
 {
     readProcess();
-    if (delivered)
+    if (delivered || !process)
         return;
     qCWarning(downloadLog) << "The download process ended without an outcome:" << process->exitStatus()
                            << process->exitCode() << process->errorString();
@@ -145,12 +166,23 @@ void SatelliteDownload::processEnded()
 
 void SatelliteDownload::endProcess()
 {
-    if (!process || process->state() == QProcess::NotRunning)
+    if (!process)
         return;
-    process->disconnect(this);
-    process->kill();
-    // Killed, it is gone at once: the wait only collects it.
-    process->waitForFinished(exitWaitMs);
+    QProcess *ending = process;
+    process = nullptr;
+    ending->disconnect(this);
+    if (ending->state() == QProcess::NotRunning)
+        return;
+    ending->kill();
+    // Collected through the event loop when it has gone, or at the
+    // application's end.
+    ending->setParent(nullptr);
+    connect(ending, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), ending, &QObject::deleteLater);
+    QList<QPointer<QProcess>> &killed = killedProcesses();
+    killed.removeAll(QPointer<QProcess>());
+    killed.append(ending);
+    qRemovePostRoutine(&collectKilledProcesses);
+    qAddPostRoutine(&collectKilledProcesses);
 }
 
 qint64 SatelliteDownload::processId() const

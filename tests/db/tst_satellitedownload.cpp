@@ -250,7 +250,8 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(delivered, 30000);
         }
         QVERIFY(id > 0);
-        QVERIFY(!processExists(id));
+        // Killed, and collected once the event loop hears of it.
+        QTRY_VERIFY_WITH_TIMEOUT(!processExists(id), 10000);
         QVERIFY(!result.complete);
         QCOMPARE(result.reason, said);
     }
