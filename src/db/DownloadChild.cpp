@@ -10,6 +10,7 @@
 #include <QLoggingCategory>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -66,7 +67,7 @@ bool writeAll(const QByteArray &bytes)
 
 // Every message goes out at once; a program that no longer listens ends
 // the child.
-void send(const QByteArray &message)
+void tell(const QByteArray &message)
 {
     if (!writeAll(message))
         std::_Exit(1);
@@ -74,7 +75,7 @@ void send(const QByteArray &message)
 
 void forwardLog(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    send(DownloadChannel::message(DownloadChannel::Log, {QByteArray::number(int(type)),
+    tell(DownloadChannel::message(DownloadChannel::Log, {QByteArray::number(int(type)),
                                                          QByteArray(context.category ? context.category : ""),
                                                          text.toUtf8().left(DownloadChannel::maxLogBytes)}));
 }
@@ -146,17 +147,17 @@ void memoryExhausted()
 SqlHandler::Progress reporting()
 {
     SqlHandler::Progress progress;
-    progress.opened = [] { send(DownloadChannel::message(DownloadChannel::Opened, {})); };
+    progress.opened = [] { tell(DownloadChannel::message(DownloadChannel::Opened, {})); };
     progress.tableListed = [](const QByteArray &name) {
-        send(DownloadChannel::message(DownloadChannel::TableListed, {name}));
+        tell(DownloadChannel::message(DownloadChannel::TableListed, {name}));
     };
     progress.rowRead = [](const QString &table, const QVector<QByteArray> &row) {
         static QString current;
         if (current.isNull() || table != current) {
             current = table;
-            send(DownloadChannel::message(DownloadChannel::TableRows, {table.toUtf8()}));
+            tell(DownloadChannel::message(DownloadChannel::TableRows, {table.toUtf8()}));
         }
-        send(DownloadChannel::message(DownloadChannel::Row, row));
+        tell(DownloadChannel::message(DownloadChannel::Row, row));
     };
     return progress;
 }
@@ -214,6 +215,6 @@ int DownloadChild::run(int argc, char **argv)
     // answer outgrew the budget.
     if (bounded && result.reason == ConnectionFailure::outOfMemory())
         result.reason = over.reason;
-    send(DownloadChannel::outcome(result));
+    tell(DownloadChannel::outcome(result));
     return 0;
 }
