@@ -396,6 +396,17 @@ Rückgabewert 2: Fehler.
     </message>
 </context>
 <context>
+    <name>DownloadChannel</name>
+    <message>
+        <source>the download process sent a damaged answer</source>
+        <translation>der Prozess des Herunterladens lieferte eine beschädigte Antwort</translation>
+    </message>
+    <message>
+        <source>the download process sent more after its end</source>
+        <translation>der Prozess des Herunterladens sandte nach seinem Ende noch weitere Daten</translation>
+    </message>
+</context>
+<context>
     <name>FileChooser</name>
     <message>
         <source>Save</source>
@@ -1055,6 +1066,10 @@ Satellitendaten hinzugefügt):
     <message>
         <source>no connection to the server within %1 s</source>
         <translation>keine Verbindung zum Server innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <source>the download ended unexpectedly</source>
+        <translation>das Herunterladen endete unerwartet</translation>
     </message>
 </context>
 <context>

@@ -384,6 +384,17 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>DownloadChannel</name>
+    <message>
+        <source>the download process sent a damaged answer</source>
+        <translation>the download process sent a damaged answer</translation>
+    </message>
+    <message>
+        <source>the download process sent more after its end</source>
+        <translation>the download process sent more after its end</translation>
+    </message>
+</context>
+<context>
     <name>FileChooser</name>
     <message>
         <source>Save</source>
@@ -1041,6 +1052,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>no connection to the server within %1 s</source>
         <translation>no connection to the server within %1 s</translation>
+    </message>
+    <message>
+        <source>the download ended unexpectedly</source>
+        <translation>the download ended unexpectedly</translation>
     </message>
 </context>
 <context>

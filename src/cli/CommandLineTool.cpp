@@ -269,7 +269,7 @@ bool CommandLineTool::loadSatelliteData()
         return true;
     auto source = std::make_unique<SatelliteSource>(environment.connection, environment.cacheDirectory,
                                                     environment.clock, environment.builtIn,
-                                                    environment.downloadDeadlineMs);
+                                                    environment.downloadDeadlineMs, environment.downloadProgram);
     // The window's messages: the warnings go on, the failure ends the command.
     connect(source.get(), &SatelliteSource::savedDataOutdated, this, [this] { fail(outdatedDataMessage()); });
     connect(source.get(), &SatelliteSource::downloadBrokenOff, this,
@@ -354,7 +354,7 @@ int CommandLineTool::importSatellites(const QString &path)
     // The import is kept beside the offline data; whether it is used then
     // follows the usual order (a server that answers comes first).
     SatelliteSource source(environment.connection, environment.cacheDirectory, environment.clock,
-                           environment.builtIn, environment.downloadDeadlineMs);
+                           environment.builtIn, environment.downloadDeadlineMs, environment.downloadProgram);
     const QString refused = source.importFrom(path);
     if (!refused.isEmpty()) {
         fail(refused);

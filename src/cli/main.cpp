@@ -1,5 +1,6 @@
 #include "io/ProgramIdentity.h"
 #include "cli/CommandLineTool.h"
+#include "db/DownloadChild.h"
 #include "io/LogRing.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,9 @@ extern "C" void onInterrupt(int)
 
 int main(int argc, char **argv)
 {
+    // The satellite download's own process: before anything else exists.
+    if (DownloadChild::isCall(argc, argv))
+        return DownloadChild::run(argc, argv);
     LogRing log;
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

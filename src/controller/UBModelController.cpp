@@ -56,7 +56,7 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
 
     satellites = std::make_unique<SatelliteSource>(environment.connection, environment.cacheDirectory,
                                                    environment.clock, environment.builtIn,
-                                                   environment.downloadDeadlineMs);
+                                                   environment.downloadDeadlineMs, environment.downloadProgram);
     connect(satellites.get(), &SatelliteSource::savedDataOutdated, this, &UBModelController::dbDataOutdated);
     connect(satellites.get(), &SatelliteSource::downloadBrokenOff, this,
             [this](const QString &reason) { addStartupWarning(SatelliteSource::brokenOffWarning(reason)); });

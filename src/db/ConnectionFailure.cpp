@@ -38,7 +38,8 @@ QString ConnectionFailure::reason(const Facts &facts)
         return tr("server %1 cannot be reached: the host name is unknown").arg(facts.server);
     case ER_ACCESS_DENIED_ERROR:
     case ER_ACCESS_DENIED_NO_PASSWORD_ERROR:
-        return tr("server %1 refused the user \"%2\": wrong user name or password").arg(facts.server, facts.user);
+        return tr("server %1 refused the user \"%2\": wrong user name or password")
+            .arg(facts.server, facts.user);
     case ER_DBACCESS_DENIED_ERROR:
         // The server says so for a database that does not exist, too, to
         // a user who may not see the others.
@@ -73,9 +74,14 @@ QString ConnectionFailure::reason(const Facts &facts)
     case ER_CON_COUNT_ERROR:
         return tr("server %1 has too many connections").arg(facts.server);
     case CR_OUT_OF_MEMORY:
-        return tr("the database client ran out of memory");
+        return outOfMemory();
     default:
         break;
     }
     return tr("server %1 reported error %2").arg(facts.server).arg(facts.errorNumber);
+}
+
+QString ConnectionFailure::outOfMemory()
+{
+    return tr("the database client ran out of memory");
 }

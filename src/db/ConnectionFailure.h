@@ -36,4 +36,5 @@ public:
     // Whether the socket is asked: the error says the line did not open.
     static bool lineFailed(unsigned int errorNumber);
     static QString reason(const Facts &facts);
+    static QString outOfMemory();
 };

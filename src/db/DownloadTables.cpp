@@ -21,7 +21,16 @@ TransponderItem itemFromRow(const DownloadTables::Row &row)
 }
 } // namespace
 
-DownloadTables::DownloadTables(const SqlHandler::Limits &limits) : limits(limits) {}
+DownloadTables::DownloadTables(const SqlHandler::Limits &limits, const SqlHandler::Progress &told)
+    : limits(limits), told(told)
+{
+}
+
+QString DownloadTables::tooManyBytes(qint64 bytes)
+{
+    return QCoreApplication::translate("SqlHandler", "the server sent more than %1 MB")
+        .arg(bytes / (1024 * 1024));
+}
 
 QString DownloadTables::addTable(const Row &row)
 {
@@ -31,8 +40,11 @@ QString DownloadTables::addTable(const Row &row)
                                            "the server sent a table name longer than %1 characters")
             .arg(limits.tableNameCharacters);
     if (names.size() >= limits.tables)
-        return QCoreApplication::translate("SqlHandler", "the server lists more than %1 tables").arg(limits.tables);
+        return QCoreApplication::translate("SqlHandler", "the server lists more than %1 tables")
+            .arg(limits.tables);
     names << name;
+    if (told.tableListed)
+        told.tableListed(row.value(0));
     return QString();
 }
 
@@ -43,10 +55,13 @@ QString DownloadTables::addRow(const QString &table, const Row &row)
     if (!over.isEmpty())
         return over;
     if (row.size() < rowColumns)
-        return QCoreApplication::translate("ServerLink", "the server's answer has %1 columns where %2 were expected")
+        return QCoreApplication::translate("ServerLink",
+                                           "the server's answer has %1 columns where %2 were expected")
             .arg(row.size())
             .arg(rowColumns);
     of.append(itemFromRow(row));
+    if (told.rowRead)
+        told.rowRead(table, row);
     return QString();
 }
 
@@ -56,13 +71,13 @@ QString DownloadTables::count(const Row &row, int rowsOfTable)
         bytes += field.size();
     ++rows;
     if (bytes > limits.bytes)
-        return QCoreApplication::translate("SqlHandler", "the server sent more than %1 MB")
-            .arg(limits.bytes / (1024 * 1024));
+        return tooManyBytes(limits.bytes);
     if (rows > limits.rows)
         return QCoreApplication::translate("SqlHandler", "the server sent more than %1 transponders")
             .arg(limits.rows);
     if (rowsOfTable > limits.rowsPerTable)
-        return QCoreApplication::translate("SqlHandler", "the server sent more than %1 transponders for one satellite")
+        return QCoreApplication::translate("SqlHandler",
+                                           "the server sent more than %1 transponders for one satellite")
             .arg(limits.rowsPerTable);
     return QString();
 }
@@ -84,7 +99,8 @@ SqlHandler::Tables DownloadTables::result() const
             satId = item.satId;
         }
         if (frequencies.size() > 2)
-            throw std::runtime_error("SqlHandler::createSateliteParams: more than two freqs found for one satelite!");
+            throw std::runtime_error(
+                "SqlHandler::createSateliteParams: more than two freqs found for one satelite!");
         SateliteParams params;
         params.name = entry.first;
         params.satId = satId;

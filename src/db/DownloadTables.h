@@ -18,7 +18,12 @@ public:
     // SELECT Transponder, Frequenz, Polarisation, Oszillatorfrequenz, SATID
     static constexpr int rowColumns = 5;
 
-    explicit DownloadTables(const SqlHandler::Limits &limits);
+    // `told` hears of every row taken, as it came (see SqlHandler::Progress).
+    explicit DownloadTables(const SqlHandler::Limits &limits,
+                            const SqlHandler::Progress &told = SqlHandler::Progress());
+
+    // Why a download was refused for its size.
+    static QString tooManyBytes(qint64 bytes);
 
     // A row of SHOW TABLES. Every answer is a reason when the row is over a
     // limit, empty when it was taken.
@@ -34,6 +39,7 @@ private:
     QString count(const Row &row, int rowsOfTable);
 
     SqlHandler::Limits limits;
+    SqlHandler::Progress told;
     QStringList names;
     std::map<QString, QVector<TransponderItem>> items;
     qint64 bytes = 0;

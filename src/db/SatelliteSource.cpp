@@ -6,10 +6,11 @@
 #include <QLocale>
 
 SatelliteSource::SatelliteSource(const Connection &connection, const QString &cacheDirectory, Clock clock,
-                                 BuiltInLoader builtIn, int downloadDeadlineMs, QObject *parent)
+                                 BuiltInLoader builtIn, int downloadDeadlineMs,
+                                 const QString &downloadProgram, QObject *parent)
     : QObject(parent),
       handler(std::make_unique<SqlHandler>(connection, cacheDirectory, std::move(clock), std::move(builtIn))),
-      downloadDeadlineMs(downloadDeadlineMs)
+      downloadDeadlineMs(downloadDeadlineMs), downloadProgram(downloadProgram)
 {
     connect(handler.get(), &SqlHandler::savedDataOutdated, this, &SatelliteSource::savedDataOutdated);
     connect(handler.get(), &SqlHandler::downloadBrokenOff, this, &SatelliteSource::downloadBrokenOff);
@@ -26,7 +27,7 @@ bool SatelliteSource::startDownload()
     // time.
     if (running || SatelliteDownload::runningWorkers() > 0)
         return false;
-    running = new SatelliteDownload(handler->connectionSettings(), downloadDeadlineMs, this);
+    running = new SatelliteDownload(handler->connectionSettings(), downloadDeadlineMs, downloadProgram, this);
     connect(running, &SatelliteDownload::finished, this, [this](const Download &result) {
         running->deleteLater();
         running = nullptr;
@@ -56,8 +57,7 @@ QString SatelliteSource::originText() const
     switch (source()) {
     case Source::Server: {
         const Connection &c = dataServer();
-        return tr("server %1:%2")
-            .arg(c.hostName, QString::number(ServerSettings::portOf(c)));
+        return tr("server %1:%2").arg(c.hostName, QString::number(ServerSettings::portOf(c)));
     }
     case Source::Cache:
         return tr("offline cache of %1").arg(date);

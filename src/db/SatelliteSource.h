@@ -11,7 +11,7 @@
 
 // Where the satellite data come from, for the window and the tool: owns the
 // handler that loads them (server, offline cache, built in) and the download
-// under way on a worker thread, and hands out the data in memory as a
+// under way beside it, and hands out the data in memory as a
 // catalogue. Readers above the database room know only this class.
 class SatelliteSource : public QObject
 {
@@ -30,7 +30,8 @@ public:
     explicit SatelliteSource(const Connection &connection, const QString &cacheDirectory = QString(),
                              Clock clock = &QDateTime::currentDateTime,
                              BuiltInLoader builtIn = &defaultBuiltIn,
-                             int downloadDeadlineMs = defaultDeadlineMs, QObject *parent = nullptr);
+                             int downloadDeadlineMs = defaultDeadlineMs,
+                             const QString &downloadProgram = QString(), QObject *parent = nullptr);
     ~SatelliteSource() override;
 
     static Connection defaultConnection() { return SqlHandler::defaultConnection(); }
@@ -82,7 +83,8 @@ public:
     // Takes a download's result in place (see SqlHandler::useDownload());
     // true when the data in memory changed.
     bool useDownload(const Download &result) { return handler->useDownload(result); }
-    // Starts a download on a worker thread; downloadFinished() follows once,
+    // Starts a download in its own process or on a worker thread;
+    // downloadFinished() follows once,
     // on this thread. False (and nothing started) while one runs.
     bool startDownload();
     bool downloading() const { return running != nullptr; }
@@ -102,5 +104,7 @@ signals:
 private:
     std::unique_ptr<SqlHandler> handler;
     int downloadDeadlineMs;
+    // Runs the download in a process of its own (see SatelliteDownload).
+    QString downloadProgram;
     SatelliteDownload *running = nullptr;
 };

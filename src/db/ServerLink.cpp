@@ -121,8 +121,11 @@ ServerLink::~ServerLink()
     // line given up on, that must fail at once.
     if (connected)
         abandon();
-    mysql_close(mysql);
+    // A stop from another thread may come at any moment: it must no longer
+    // know the socket once the library closes it, or it could shut down
+    // whatever the system gives that number next.
     stop->detach();
+    mysql_close(mysql);
 }
 
 QString ServerLink::open(const SqlHandler::Connection &connection)

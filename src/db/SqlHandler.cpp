@@ -1,13 +1,13 @@
 #include "SqlHandler.h"
 
 #include "DownloadTables.h"
-#include "model/OrbitalPositions.h"
+#include "OwnTransponderFile.h"
 #include "SatelliteImport.h"
 #include "ServerLink.h"
 #include "ServerSettings.h"
 #include "io/LogCategories.h"
 #include "io/WholeFile.h"
-#include "OwnTransponderFile.h"
+#include "model/OrbitalPositions.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <new>
 #include <set>
 #include <stdexcept>
 
@@ -56,9 +57,8 @@ struct DownloadFailure : std::runtime_error
 // The rows of the current result set, in the order the server sent them.
 void readItems(ServerLink &link, const QString &table, DownloadTables &tables)
 {
-    const QString reason = link.readResult(DownloadTables::rowColumns, [&](const ServerLink::Row &row) {
-        return tables.addRow(table, row);
-    });
+    const QString reason = link.readResult(
+        DownloadTables::rowColumns, [&](const ServerLink::Row &row) { return tables.addRow(table, row); });
     // A result that breaks off (a lost connection) is not the whole table.
     if (!reason.isEmpty())
         fail(selectFailure, reason);
@@ -123,13 +123,14 @@ bool holdsSatellites(const std::map<QString, QVector<TransponderItem>> &items)
     return false;
 }
 
-SqlHandler::Tables readTables(ServerLink &link, const SqlHandler::Limits &limits)
+SqlHandler::Tables readTables(ServerLink &link, const SqlHandler::Limits &limits,
+                              const SqlHandler::Progress &progress)
 {
     const char *const listFailure = "SqlHandler: Couldn't read tables from database";
     QString reason = link.send(QByteArrayLiteral("SHOW TABLES"));
     if (!reason.isEmpty())
         fail(listFailure, reason);
-    DownloadTables data(limits);
+    DownloadTables data(limits, progress);
     reason = link.readResult(1, [&](const ServerLink::Row &row) { return data.addTable(row); });
     if (!reason.isEmpty())
         fail(listFailure, reason);
@@ -284,13 +285,15 @@ SqlHandler::Download SqlHandler::download(const Connection &connection, const Pr
         progress.opened();
     qCDebug(dbLog) << "Connected to db";
     try {
-        result.tables = readTables(link, limits);
+        result.tables = readTables(link, limits, progress);
         result.withoutSatellites = !holdsSatellites(result.tables.items);
         result.complete = !result.withoutSatellites;
         if (result.withoutSatellites) {
             result.reason = noSatellitesReason(connection.databaseName);
             result.tables = Tables();
         }
+    } catch (const std::bad_alloc &) {
+        result.reason = ConnectionFailure::outOfMemory();
     } catch (const std::exception &e) {
         result.reason = QString::fromUtf8(e.what());
     }

@@ -4,8 +4,8 @@
 #include "DownloadStop.h"
 #include "SatelliteImport.h"
 #include "model/NoSatelliteData.h"
-#include "model/SateliteParams.h"
 #include "model/OwnTransponders.h"
+#include "model/SateliteParams.h"
 #include "model/SatelliteCatalogue.h"
 #include "model/TransponderItem.h"
 
@@ -84,6 +84,10 @@ public:
     {
         std::function<void()> opened;
         std::shared_ptr<DownloadStop> stop;
+        // Told every row taken, as the server sent it: a row of "SHOW
+        // TABLES", or a row of the table `table`.
+        std::function<void(const QByteArray &table)> tableListed;
+        std::function<void(const QString &table, const QVector<QByteArray> &row)> rowRead;
     };
     using Clock = std::function<QDateTime()>;
     using BuiltInLoader = std::function<BuiltInSatellites::Data()>;

@@ -1,11 +1,14 @@
 #include "Environment.h"
 
+#include "db/DownloadChild.h"
+
 Environment Environment::production()
 {
     Environment environment;
     const ServerSettings settings;
     environment.connection = settings.load();
     environment.serverChosen = settings.isChosen();
+    environment.downloadProgram = DownloadChild::ownProgram();
     return environment;
 }
 

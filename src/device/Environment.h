@@ -27,6 +27,9 @@ struct Environment
     QString deviceRulePath = SerialPortHandler::defaultDeviceRulePath();
     int searchIntervalMs = SerialPortHandler::defaultSearchIntervalMs;
     int downloadDeadlineMs = SatelliteSource::defaultDeadlineMs;
+    // The program that runs the download in a process of its own (the
+    // caller's, started again); empty: a worker thread of this process.
+    QString downloadProgram;
     SatelliteSource::BuiltInLoader builtIn = &SatelliteSource::defaultBuiltIn;
     // Where the server setting is kept; empty: the user's settings.
     QString serverSettingsFile;

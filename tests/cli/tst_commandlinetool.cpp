@@ -3,10 +3,13 @@
 // switches.
 #include "RelayProcess.h"
 #include "SimulatorProcess.h"
+#include "StandInServer.h"
 #include "TestDatabase.h"
 #include "UBRecordBuilders.h"
 #include "cli/CommandLineTool.h"
 #include "db/BuiltInSatellites.h"
+#include "db/DownloadChild.h"
+#include "db/DownloadTables.h"
 #include "db/ServerSettings.h"
 #include "device/CodeWord.h"
 #include "device/PlanBackup.h"
@@ -21,6 +24,8 @@
 
 #include <memory>
 #include <vector>
+
+#include <sys/resource.h>
 
 Q_DECLARE_METATYPE(SerialPortHandler::OpenFailure)
 
@@ -893,6 +898,44 @@ private slots:
         QCOMPARE(cli({"satellites"}, &err), 0);
         QVERIFY2(err.startsWith("No satellite data from the server a..b:4000: "), qPrintable(err));
         QCOMPARE(cli({"server", "--reset"}), 0);
+    }
+
+    // A server that floods the list of tables with column descriptions ends
+    // the tool's download process at its memory budget, not the tool: the
+    // tool names the reason and goes on with the data it has.
+    void columnFloodEndsOnlyTheDownload()
+    {
+        if (!DownloadChild::memoryBounded())
+            QSKIP("this build runs the download's process without a memory limit (AddressSanitizer)");
+        StandInServer flood(QStringLiteral("columns"));
+        QVERIFY2(flood.port > 0, "tests/common/mysql-standin did not start");
+        const QString home = dir.filePath("floodhome");
+        QVERIFY(QDir().mkpath(home));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home);
+        environment.insert("XDG_CONFIG_HOME", home + "/.config");
+        environment.insert("XDG_DATA_HOME", home + "/.local/share");
+        environment.insert("LC_ALL", "C.UTF-8");
+        const auto cli = [&](const QStringList &arguments, QString *err) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(FENZO_CLI, arguments);
+            if (!program.waitForFinished(60000))
+                return -1;
+            *err = QString::fromUtf8(program.readAllStandardError());
+            return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+        };
+        QString err;
+        QCOMPARE(cli({"server", "127.0.0.1:" + QString::number(flood.port)}, &err), 0);
+        QCOMPARE(cli({"satellites"}, &err), 0);
+        QVERIFY2(err.contains(SqlHandler::brokenOffWarning(DownloadTables::tooManyBytes(DownloadChild::memoryBudget))),
+                 qPrintable(err));
+        // The largest process this test waited for, the tool's download
+        // process among them: well below its start plus the budget.
+        rusage children{};
+        QCOMPARE(getrusage(RUSAGE_CHILDREN, &children), 0);
+        QVERIFY2(qint64(children.ru_maxrss) < (256 * 1024 * 1024 + DownloadChild::memoryBudget) / 1024,
+                 qPrintable(QString::number(children.ru_maxrss)));
     }
 
     // The tool gives up on a silent server at its deadline, as the window
