@@ -1,5 +1,7 @@
 #include "DownloadTables.h"
 
+#include "model/LnbBands.h"
+
 #include <QCoreApplication>
 
 #include <set>
@@ -104,9 +106,7 @@ SqlHandler::Tables DownloadTables::result() const
         SateliteParams params;
         params.name = entry.first;
         params.satId = satId;
-        params.lofLow = frequencies.empty() ? 0 : *frequencies.begin();
-        params.lofHigh = frequencies.size() == 2 ? *frequencies.rbegin() : 0;
-        tables.params.append(params);
+        tables.params.append(LnbBands::withOscillators(params, entry.second));
     }
     return tables;
 }
