@@ -86,6 +86,7 @@ const Entry entries[] = {
     {u8"SerialPortHandler", u8"Line %1 cannot be sent to the device (0 to 255)", u8"Leitung %1 kann nicht an das Gerät gesendet werden (zulässig: 0 bis 255)", u8"Line %1 cannot be sent to the device (0 to 255)"},
     {u8"SerialPortHandler", u8"Satelite id %1 cannot be sent to the device (0 to 127)", u8"Satelliten-ID %1 kann nicht an das Gerät gesendet werden (zulässig: 0 bis 127)", u8"Satelite id %1 cannot be sent to the device (0 to 127)"},
     {u8"SerialPortHandler", u8"UB%1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)", u8"UB%1 kann nicht an das Gerät gesendet werden: Sein Transponder liegt %2 MHz über dem LNB-Oszillator (zulässig: 100 bis 2147 MHz)", u8"UB%1 cannot be sent to the device: its transponder lies %2 MHz above the LNB oscillator (100 to 2147 MHz possible)"},
+    {u8"SerialPortHandler", u8"UB number %1 cannot be sent to the device (1 to 24)", u8"UB-Nummer %1 kann nicht an das Gerät gesendet werden (zulässig: 1 bis 24)", u8"UB number %1 cannot be sent to the device (1 to 24)"},
 };
 
 // The installation sheet's texts.
@@ -458,7 +459,6 @@ const Entry cancelEntries[] = {
     {u8"TransponderChoice", u8"%1: polarisation %2 taken from transponder %3; check it", u8"%1: Polarisation %2 von Transponder %3 übernommen; bitte prüfen Sie das", u8"%1: polarisation %2 taken from transponder %3; check it"},
     {u8"UBListDelegate", u8"%1, missing", u8"%1, fehlt", u8"%1, missing"},
     {u8"UBModelController", u8"Not assigned: %1.", u8"Nicht zugewiesen: %1.", u8"Not assigned: %1."},
-    {u8"SerialPortHandler", u8"UB number %1 cannot be sent to the device (1 to 24)", u8"UB-Nummer %1 kann nicht an das Gerät gesendet werden (zulässig: 1 bis 24)", u8"UB number %1 cannot be sent to the device (1 to 24)"},
     {u8"SerialPortHandler", u8"%1 cannot be sent to the device: its code word would be read back as another UB or transponder.", u8"%1 kann nicht an das Gerät gesendet werden: Sein Codewort würde als ein anderes UB oder ein anderer Transponder zurückgelesen.", u8"%1 cannot be sent to the device: its code word would be read back as another UB or transponder."},
     {u8"SerialPortHandler", u8"%1: read in the high band, although the code words name the low band, as earlier versions of this program sent them. Storing the plan again renews them.", u8"%1: im High-Band gelesen, obwohl die Codewörter das Low-Band nennen, wie frühere Versionen dieses Programms sie gesendet haben. Speichern Sie den Plan erneut, um die Codewörter zu erneuern.", u8"%1: read in the high band, although the code words name the low band, as earlier versions of this program sent them. Storing the plan again renews them."},
 };

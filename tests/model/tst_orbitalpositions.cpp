@@ -189,7 +189,7 @@ private slots:
         QString lnb1 = QStringLiteral("Eutelsat 35.9E");
         QString lnb2 = QStringLiteral("Thor 1.0W");
         QCOMPARE(OrbitalPositions::movePlan(lnb1, lnb2, data),
-                 QStringLiteral("These satellite data list satellites by their orbital position: "
+                 QStringLiteral("These satellite data name satellites by their orbital position: "
                                 "Eutelsat 35.9E is now Eutelsat 36.0E, Thor 1.0W is now Thor 0.8W."));
         QCOMPARE(lnb1, QStringLiteral("Eutelsat 36.0E"));
         QCOMPARE(lnb2, QStringLiteral("Thor 0.8W"));
