@@ -3,19 +3,19 @@
 
 #include "db/BuiltInSatellites.h"
 
-#include "device/DeviceTransfers.h"
-#include "device/PlanWords.h"
-#include "model/SettingsFile.h"
 #include "db/OwnTransponderFile.h"
 #include "db/SatelliteSource.h"
 #include "db/ServerSettings.h"
+#include "device/DeviceTransfers.h"
+#include "device/PlanWords.h"
 #include "device/SerialPortHandler.h"
-#include "model/BandRules.h"
-#include "model/OrbitalPositions.h"
 #include "io/LogRing.h"
 #include "io/PrintableText.h"
+#include "model/BandRules.h"
+#include "model/OrbitalPositions.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
+#include "model/SettingsFile.h"
 #include "model/SwitchSatellites.h"
 #include "model/UBDataModel.h"
 #include "report/SupportReport.h"
@@ -23,10 +23,9 @@
 
 #include <QDir>
 #include <QEventLoop>
-#include <QScopeGuard>
-#include <QScopeGuard>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <algorithm>
@@ -41,8 +40,8 @@ struct CommandLineTool::Arguments
     bool help = false;
     bool reset = false;
     bool caGiven = false;
-    QString ca;     // --ca FILE: empty for the system's store
-    QString tls;    // --require-tls or --allow-plain
+    QString ca;  // --ca FILE: empty for the system's store
+    QString tls; // --require-tls or --allow-plain
     QStringList files;
     QString unknown;          // the first argument nobody understood
     bool portMissing = false; // --port without a path
@@ -63,7 +62,8 @@ struct CommandLineTool::Arguments
             else if (argument == QLatin1String("--ca") && i + 1 < list.size()) {
                 a.caGiven = true;
                 a.ca = list.at(++i);
-            } else if (argument == QLatin1String("--require-tls") || argument == QLatin1String("--allow-plain"))
+            } else if (argument == QLatin1String("--require-tls") ||
+                       argument == QLatin1String("--allow-plain"))
                 a.tls = argument;
             else if (argument == QLatin1String("--import") && i + 1 < list.size()) {
                 a.importGiven = true;
@@ -160,7 +160,8 @@ int CommandLineTool::run(const QStringList &arguments)
         return Failure;
     }
     if (a.importGiven && a.command != QLatin1String("satellites")) {
-        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(QStringLiteral("--import")));
+        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.")
+                 .arg(QStringLiteral("--import")));
         return Failure;
     }
     if (a.portMissing) {
@@ -267,9 +268,9 @@ bool CommandLineTool::loadSatelliteData()
 {
     if (satellites)
         return true;
-    auto source = std::make_unique<SatelliteSource>(environment.connection, environment.cacheDirectory,
-                                                    environment.clock, environment.builtIn,
-                                                    environment.downloadDeadlineMs, environment.downloadProgram);
+    auto source = std::make_unique<SatelliteSource>(
+        environment.connection, environment.cacheDirectory, environment.clock, environment.builtIn,
+        environment.downloadDeadlineMs, environment.downloadProgram);
     // The window's messages: the warnings go on, the failure ends the command.
     connect(source.get(), &SatelliteSource::savedDataOutdated, this, [this] { fail(outdatedDataMessage()); });
     connect(source.get(), &SatelliteSource::downloadBrokenOff, this,
@@ -421,17 +422,18 @@ bool CommandLineTool::checkWords(const BandPlan &plan)
     // nothing (and workshop mode a refusal per switch).
     bool sendable = false;
     return attempt([&] {
-        const PlanWords words = PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue(),
-                                                  [] { return 0u; });
-        // The heading, then one line per refusal: a refusal may name a
-        // satellite, whose name must not make lines of its own.
-        if (!words.sendable()) {
-            const QString message = words.message();
-            fail(message.left(message.indexOf(QLatin1Char('\n'))));
-            failEach(words.refusals());
-        }
-        sendable = words.sendable();
-    }) && sendable;
+               const PlanWords words = PlanWords::encode(plan.list, plan.lnb1, plan.lnb2,
+                                                         *satellites->catalogue(), [] { return 0u; });
+               // The heading, then one line per refusal: a refusal may name a
+               // satellite, whose name must not make lines of its own.
+               if (!words.sendable()) {
+                   const QString message = words.message();
+                   fail(message.left(message.indexOf(QLatin1Char('\n'))));
+                   failEach(words.refusals());
+               }
+               sendable = words.sendable();
+           }) &&
+           sendable;
 }
 
 bool CommandLineTool::writePlan(const QString &path, const BandPlan &plan)
@@ -465,9 +467,9 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
 {
     auto connected = std::make_unique<Connected>();
     connected->port = candidate.portName;
-    connected->device = std::make_unique<SerialPortHandler>(
-        [candidate] { return QList<SerialPortCandidate>{candidate}; }, environment.portOpener,
-        environment.deviceRulePath);
+    connected->device =
+        std::make_unique<SerialPortHandler>([candidate] { return QList<SerialPortCandidate>{candidate}; },
+                                            environment.portOpener, environment.deviceRulePath);
     if (!lookOnce(*connected->device)) {
         // The window's words for a port that cannot be used.
         if (problem)
@@ -481,13 +483,14 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
         // end; a report that only says the transfer can no longer be
         // cancelled repeats the step and writes nothing.
         DeviceTransfers *const transfers = connected->transfers.get();
-        connect(transfers, &DeviceTransfers::progressChanged, this, [this, transfers, shown = QString()]() mutable {
-            if (transfers->progress() == shown)
-                return;
-            shown = transfers->progress();
-            err << '\r' << QStringLiteral("\x1b[K") << PrintableText::escaped(shown);
-            err.flush();
-        });
+        connect(transfers, &DeviceTransfers::progressChanged, this,
+                [this, transfers, shown = QString()]() mutable {
+                    if (transfers->progress() == shown)
+                        return;
+                    shown = transfers->progress();
+                    err << '\r' << QStringLiteral("\x1b[K") << PrintableText::escaped(shown);
+                    err.flush();
+                });
     }
     return connected;
 }
@@ -562,8 +565,9 @@ int CommandLineTool::read(const Arguments &a)
     const QStringList names = startPair();
     DeviceTransfers::Result read;
     if (!attempt([&] {
-            read = await(*connected,
-                         [&] { connected->transfers->readPlan(names.value(0), names.value(1), satelliteData()); });
+            read = await(*connected, [&] {
+                connected->transfers->readPlan(names.value(0), names.value(1), satelliteData());
+            });
         }))
         return Failure;
     if (statusOf(read) != Success)
@@ -585,7 +589,8 @@ int CommandLineTool::diff(const Arguments &a)
         return Failure;
     DeviceTransfers::Result read;
     if (!attempt([&] {
-            read = await(*connected, [&] { connected->transfers->readPlan(plan.lnb1, plan.lnb2, satelliteData()); });
+            read = await(*connected,
+                         [&] { connected->transfers->readPlan(plan.lnb1, plan.lnb2, satelliteData()); });
         }))
         return Failure;
     if (statusOf(read) != Success)
@@ -622,21 +627,31 @@ int CommandLineTool::transfer(const Arguments &a, bool store)
         return Failure;
     if (statusOf(sent) != Success)
         return Failure;
-    reportBackup(sent.outcome);
-    if (store)
-        out << PrintableText::escaped(QDir::toNativeSeparators(sent.outcome.storedPlanBackup)) << Qt::endl;
+    reportSent(sent.outcome, store);
     return Success;
+}
+
+void CommandLineTool::reportSent(const DeviceTransfers::Outcome &outcome, bool stored)
+{
+    reportBackup(outcome);
+    failEach(outcome.readBackNotes);
+    if (!stored) {
+        out << PlanReadBack::sentAndMatchesMessage() << Qt::endl;
+        return;
+    }
+    out << PlanReadBack::storedAndMatchesMessage() << Qt::endl;
+    out << PrintableText::escaped(QDir::toNativeSeparators(outcome.storedPlanBackup)) << Qt::endl;
 }
 
 DeviceTransfers::Result CommandLineTool::await(Connected &connected, const std::function<void()> &start)
 {
     DeviceTransfers::Result result;
     QEventLoop loop;
-    const QMetaObject::Connection ended = connect(
-        connected.transfers.get(), &DeviceTransfers::finished, &loop, [&](const DeviceTransfers::Result &end) {
-            result = end;
-            loop.quit();
-        });
+    const QMetaObject::Connection ended = connect(connected.transfers.get(), &DeviceTransfers::finished,
+                                                  &loop, [&](const DeviceTransfers::Result &end) {
+                                                      result = end;
+                                                      loop.quit();
+                                                  });
     const auto disconnectAtEnd = qScopeGuard([&ended] { disconnect(ended); });
     start();
     // Every operation ends by itself: its lines have deadlines.
@@ -655,7 +670,8 @@ int CommandLineTool::statusOf(const DeviceTransfers::Result &result)
     case DeviceOperation::Kind::Failed:
         break;
     }
-    fail(result.message);
+    // A read-back's differences come one per line.
+    failEach(result.message.split(QLatin1Char('\n')));
     return Failure;
 }
 
@@ -697,8 +713,7 @@ int CommandLineTool::restore(const Arguments &a)
         return Failure;
     if (statusOf(restored) != Success)
         return Failure;
-    reportBackup(restored.outcome);
-    out << PrintableText::escaped(QDir::toNativeSeparators(restored.outcome.storedPlanBackup)) << Qt::endl;
+    reportSent(restored.outcome, true);
     return Success;
 }
 
@@ -769,12 +784,15 @@ int CommandLineTool::storeEach(const Arguments &a)
     meetData(plan);
     if (!checkWords(plan))
         return Failure;
-    fail(tr("Waiting for switches; Ctrl+C ends."));
+    fail(tr("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one's power "
+            "as well as its USB cable."));
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [this, &plan] { workshopTick(plan); });
     poll.start(workshopPollMs);
     QTimer::singleShot(0, this, [this, &plan] { workshopTick(plan); });
     workshopStored.clear();
+    workshopSent.clear();
+    workshopRepeated.clear();
     workshop.exec();
     workshopSwitches.clear();
     return workshopAllStored() ? Success : Failure;
@@ -835,30 +853,77 @@ void CommandLineTool::workshopLook(const BandPlan &plan)
         said = connected ? QString() : problem;
         if (!connected)
             continue;
-        const QString port = QDir::toNativeSeparators(candidate.portName);
         const QString serial = connected->device->serialNumber();
-        DeviceTransfers::Result stored;
-        try {
-            stored = await(*connected, [&] { connected->transfers->store(plan, satelliteData()); });
-        } catch (const std::exception &e) {
-            stored.message = QString::fromUtf8(e.what());
-        }
-        QString line;
-        if (stored.kind == DeviceOperation::Kind::Done) {
-            reportBackup(stored.outcome);
-            line = tr("%1 %2: stored; backup %3")
-                       .arg(port, serial, QDir::toNativeSeparators(stored.outcome.storedPlanBackup));
-            workshopStored.erase(portKey);
-            workshopStored[QStringLiteral("switch ") + serial] = true;
-        } else {
-            line = tr("%1 %2: not stored: %3").arg(port, serial, stored.message);
-            workshopStored[QStringLiteral("switch ") + serial] = false;
-        }
+        const QString line =
+            workshopKnows(serial) ? workshopCompare(*connected) : workshopStore(*connected, plan);
         out << PrintableText::escaped(line) << Qt::endl;
         // Kept open until it goes, so that it is not stored twice.
         workshopSwitches[candidate.portName] = std::move(connected);
         emit switchHandled(line);
     }
+}
+
+bool CommandLineTool::workshopKnows(const QString &serial)
+{
+    // Two switches that answer with one serial number cannot be told apart:
+    // each of them is stored whenever it comes.
+    const bool repeated =
+        std::any_of(workshopSwitches.cbegin(), workshopSwitches.cend(),
+                    [&serial](const auto &held) { return held.second->device->serialNumber() == serial; });
+    if (serial.isEmpty() || repeated) {
+        workshopSent.erase(serial);
+        workshopRepeated.insert(serial);
+        return false;
+    }
+    return workshopSent.count(serial) > 0 && workshopRepeated.count(serial) == 0;
+}
+
+QString CommandLineTool::workshopStore(Connected &connected, const BandPlan &plan)
+{
+    const QString port = QDir::toNativeSeparators(connected.port);
+    const QString serial = connected.device->serialNumber();
+    const QString key = QStringLiteral("switch ") + serial;
+    DeviceTransfers::Result stored;
+    try {
+        stored = await(connected, [&] { connected.transfers->store(plan, satelliteData()); });
+    } catch (const std::exception &e) {
+        stored.message = QString::fromUtf8(e.what());
+    }
+    workshopStored.erase(QStringLiteral("port ") + connected.port);
+    workshopStored[key] = stored.kind == DeviceOperation::Kind::Done;
+    if (stored.kind != DeviceOperation::Kind::Done)
+        return tr("%1 %2: not stored: %3")
+            .arg(port, serial, stored.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
+    reportBackup(stored.outcome);
+    failEach(stored.outcome.readBackNotes);
+    if (!serial.isEmpty() && workshopRepeated.count(serial) == 0)
+        workshopSent[serial] = stored.outcome.sent;
+    return tr("%1 %2: stored; backup %3; read back")
+        .arg(port, serial, QDir::toNativeSeparators(stored.outcome.storedPlanBackup));
+}
+
+QString CommandLineTool::workshopCompare(Connected &connected)
+{
+    const QString port = QDir::toNativeSeparators(connected.port);
+    const QString serial = connected.device->serialNumber();
+    DeviceTransfers::Result compared;
+    try {
+        compared = await(connected, [&] {
+            connected.transfers->compareWithSent(workshopSent.at(serial), satelliteData());
+        });
+    } catch (const std::exception &e) {
+        compared.message = QString::fromUtf8(e.what());
+    }
+    const bool same = compared.kind == DeviceOperation::Kind::Done && compared.differences.isEmpty();
+    workshopStored[QStringLiteral("switch ") + serial] = same;
+    if (same)
+        return tr("%1 %2: after reconnection the switch holds the plan stored").arg(port, serial);
+    // Stored again when it comes next.
+    workshopSent.erase(serial);
+    if (compared.kind != DeviceOperation::Kind::Done)
+        return tr("%1 %2: not compared after reconnection: %3").arg(port, serial, compared.message);
+    return tr("%1 %2: after reconnection the switch differs from the plan stored: %3")
+        .arg(port, serial, compared.differences.join(QStringLiteral("; ")));
 }
 
 // ---- The support report ----
@@ -872,7 +937,8 @@ QString CommandLineTool::numberingNote() const
 {
     if (!satellites)
         return QString();
-    return SatelliteIdTable::differencesMessage(BuiltInSatellites::idTable().differences(*satellites->catalogue()));
+    return SatelliteIdTable::differencesMessage(
+        BuiltInSatellites::idTable().differences(*satellites->catalogue()));
 }
 
 void CommandLineTool::noteNumbering(const BandPlan &read)
@@ -883,7 +949,6 @@ void CommandLineTool::noteNumbering(const BandPlan &read)
     if (!numbering.isEmpty())
         fail(numbering);
 }
-
 
 QStringList CommandLineTool::satelliteDataLines() const
 {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 
 class LogRing;
 class SatelliteSource;
@@ -114,6 +115,9 @@ private:
     // after this is taken as none.
     static constexpr int lookDeadlineMs = 5000;
     void reportBackup(const DeviceTransfers::Outcome &outcome);
+    // What a send that was read back tells: notes on `err`, that it matches
+    // (and, when `stored`, the backup's path as the last line) on `out`.
+    void reportSent(const DeviceTransfers::Outcome &outcome, bool stored);
     // Runs the transfer `start` begins with the tool's event loop, until it
     // ends. A refusal before the start throws, as `start` does.
     DeviceTransfers::Result await(Connected &connected, const std::function<void()> &start);
@@ -122,6 +126,12 @@ private:
     int statusOf(const DeviceTransfers::Result &result);
     void workshopTick(const BandPlan &plan);
     void workshopLook(const BandPlan &plan);
+    // Whether the switch with this serial number was stored and read back
+    // in this run, so that it is only compared when it comes back.
+    bool workshopKnows(const QString &serial);
+    // Each gives the switch's line.
+    QString workshopStore(Connected &connected, const BandPlan &plan);
+    QString workshopCompare(Connected &connected);
     // The satellite data a transfer starts with; null: none loaded.
     SharedCatalogue satelliteData() const;
     // Writes a note or a failure on `err` as one line: its outside text goes
@@ -144,6 +154,10 @@ private:
     // stored in the end: a port's problem is settled by a later store there.
     std::map<QString, QString> workshopProblems;
     std::map<QString, bool> workshopStored;
+    // What was sent to each switch stored and read back in this run, by
+    // serial number, and the serial numbers heard from two switches.
+    std::map<QString, SentPlan> workshopSent;
+    std::set<QString> workshopRepeated;
     bool workshopAllStored() const;
     QEventLoop workshop;
     bool workshopTicking = false;

@@ -738,12 +738,22 @@ void UBModelController::reportBackup(const DeviceTransfers::Outcome &outcome)
         emit warningOccured(outcome.notice);
 }
 
+void UBModelController::reportSent(const DeviceTransfers::Outcome &outcome, const QString &done)
+{
+    reportBackup(outcome);
+    QStringList lines{done};
+    lines << outcome.readBackNotes;
+    emit informationOccured(lines.join(QLatin1Char('\n')));
+}
+
 void UBModelController::sendDataToDevice()
 {
     if (busy() || !validateData())
         return;
     runTransfer([this] { transfers->send(BandPlan::fromModel(*model), catalogue()); },
-                [this](const DeviceTransfers::Result &result) { reportBackup(result.outcome); });
+                [this](const DeviceTransfers::Result &result) {
+                    reportSent(result.outcome, PlanReadBack::sentAndMatchesMessage());
+                });
 }
 
 void UBModelController::storeDataInEEPROM()
@@ -752,8 +762,7 @@ void UBModelController::storeDataInEEPROM()
         return;
     runTransfer([this] { transfers->store(BandPlan::fromModel(*model), catalogue()); },
                 [this](const DeviceTransfers::Result &result) {
-                    reportBackup(result.outcome);
-                    emit informationOccured(DeviceTransfers::storedMessage(result.outcome));
+                    reportSent(result.outcome, DeviceTransfers::storedMessage(result.outcome));
                 });
 }
 

@@ -173,6 +173,8 @@ private:
     void followTransfers();
     // A backup that kept only the switch's replies is worth a warning.
     void reportBackup(const DeviceTransfers::Outcome &outcome);
+    // A send read back: `done`, and what the read-back noticed.
+    void reportSent(const DeviceTransfers::Outcome &outcome, const QString &done);
     void reportNoSatelliteData();
     // Runs one way of getting the satellite data and what follows it: the
     // warnings of the start-up in one box, then the device search or the

@@ -96,14 +96,14 @@ void DeviceOperation::finish(Kind kind, const QString &message)
 void DeviceOperation::fail(LineExchange::Outcome outcome)
 {
     if (outcome == LineExchange::Outcome::Lost) {
-        finish(Kind::Lost, connectionLostMessage());
+        finish(Kind::Lost, lostFailure(connectionLostMessage()));
         return;
     }
     const QString reason =
         outcome == LineExchange::Outcome::WriteFailed ? writeErrorMessage() : readErrorMessage();
     // A switch that is gone needs no more words than that.
     if (lineGone())
-        finish(Kind::Lost, reason);
+        finish(Kind::Lost, lostFailure(reason));
     else
         finish(Kind::Failed, reading ? readFailure(reason) : reason);
 }
@@ -120,9 +120,10 @@ void DeviceOperation::send(const QString &command, int pauseMs, bool confirm, st
     exchange->command(command, pauseMs, confirm);
 }
 
-void DeviceOperation::readReplies(std::function<void(const DeviceReplies &)> then)
+void DeviceOperation::readReplies(std::function<void(const DeviceReplies &)> then, const QString &progress)
 {
     repliesRead = std::move(then);
+    readProgress = progress;
     failedAttempts = 0;
     reading = true;
     ask(0);
@@ -132,7 +133,8 @@ void DeviceOperation::ask(int query)
 {
     if (stopIfCancelled())
         return;
-    setProgress(tr("Reading the switch's plan… %1 of %2").arg(query + 1).arg(queries));
+    setProgress(readProgress.isEmpty() ? tr("Reading the switch's plan… %1 of %2").arg(query + 1).arg(queries)
+                                       : readProgress);
     next = [this, query] { answered(query); };
     exchange->query(QString::fromLatin1(readQueries[query].line), readQueries[query].form);
 }

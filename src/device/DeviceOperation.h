@@ -63,8 +63,9 @@ protected:
     virtual void begin() = 0;
     // The switch's answers to the four queries; a query that times out
     // starts the read again, three attempts in all. Calls `then` when all
-    // came; any other end finishes the operation.
-    void readReplies(std::function<void(const DeviceReplies &)> then);
+    // came; any other end finishes the operation. `progress` is what the
+    // user sees meanwhile; empty: the step of the read.
+    void readReplies(std::function<void(const DeviceReplies &)> then, const QString &progress = QString());
     // A command and its pause; calls `then` once it went out.
     void send(const QString &command, int pauseMs, bool confirm, std::function<void()> then);
     // From here on the switch changes: a cancel is no longer honoured.
@@ -76,6 +77,8 @@ protected:
     // The message of a read that failed, its reason given, while the line
     // is still there.
     virtual QString readFailure(const QString &reason) const { return reason; }
+    // The message of a line that went, its reason given.
+    virtual QString lostFailure(const QString &reason) const { return reason; }
 
     // Ends the operation when a cancel was asked and may be honoured.
     bool stopIfCancelled();
@@ -88,6 +91,7 @@ private:
     std::function<void()> next;
     std::function<void(const DeviceReplies &)> repliesRead;
     DeviceReplies replies;
+    QString readProgress;
     int failedAttempts = 0;
     bool reading = false;
     Kind kindNow = Kind::Running;

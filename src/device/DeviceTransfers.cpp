@@ -1,5 +1,6 @@
 #include "DeviceTransfers.h"
 
+#include "device/ComparePlanOperation.h"
 #include "device/PlanWords.h"
 #include "device/ReadPlanOperation.h"
 #include "device/SerialPortHandler.h"
@@ -64,7 +65,7 @@ void DeviceTransfers::send(const BandPlan &plan, const SharedCatalogue &data)
 {
     // Every word first: a refused UB must not leave the switch with new
     // options and its old UBs.
-    SendPlanOperation::Plan words{plan.lteFilter,       plan.standBy, plan.terrestrialPatchActive,
+    SendPlanOperation::Plan words{plan.lteFilter,      plan.standBy, plan.terrestrialPatchActive,
                                   wordsOf(plan, data), plan.lnb1,    plan.lnb2};
     sendWords(std::move(words), false, data,
               tr("The switch's plan could not be backed up, so nothing was sent: %1"));
@@ -72,7 +73,7 @@ void DeviceTransfers::send(const BandPlan &plan, const SharedCatalogue &data)
 
 void DeviceTransfers::store(const BandPlan &plan, const SharedCatalogue &data)
 {
-    SendPlanOperation::Plan words{plan.lteFilter,       plan.standBy, plan.terrestrialPatchActive,
+    SendPlanOperation::Plan words{plan.lteFilter,      plan.standBy, plan.terrestrialPatchActive,
                                   wordsOf(plan, data), plan.lnb1,    plan.lnb2};
     sendWords(std::move(words), true, data, notStoredMessage());
 }
@@ -94,6 +95,11 @@ void DeviceTransfers::restore(const DeviceReplies &replies, const QString &lnb1,
     sendWords(std::move(plan), true, data, notStoredMessage());
 }
 
+void DeviceTransfers::compareWithSent(const SentPlan &sent, const SharedCatalogue &data)
+{
+    runner.run(std::make_unique<ComparePlanOperation>(sent, data));
+}
+
 void DeviceTransfers::ended(DeviceOperation *operation)
 {
     Result result;
@@ -103,22 +109,47 @@ void DeviceTransfers::ended(DeviceOperation *operation)
         result.plan = read->plan();
         result.readNote = CodeWord::earlierBandNote(read->earlierBandWords());
     }
-    if (const auto *sent = qobject_cast<SendPlanOperation *>(operation)) {
-        result.outcome.backup = sent->backupPath();
-        result.outcome.notice = sent->notice();
-        // Nothing sent yet since it was plugged in: it works with its stored plan.
-        if (!result.outcome.backup.isEmpty() && device.connectionNumber() != knownConnection) {
-            knownConnection = device.connectionNumber();
-            storedPlanBackup = result.outcome.backup;
-        }
-        result.outcome.storedPlanBackup = storedPlanBackup;
-    }
+    if (const auto *sent = qobject_cast<SendPlanOperation *>(operation))
+        sendEnded(*sent, result);
+    if (const auto *compared = qobject_cast<ComparePlanOperation *>(operation))
+        result.differences = compared->differences();
     emit finished(result);
+}
+
+void DeviceTransfers::sendEnded(const SendPlanOperation &sent, Result &result)
+{
+    Outcome &outcome = result.outcome;
+    outcome.backup = sent.backupPath();
+    outcome.notice = sent.notice();
+    outcome.sent = sent.sent();
+    outcome.readBack = sent.readBack();
+    outcome.readBackNotes = sent.readBackNotes();
+    // Nothing sent yet since it was plugged in: it works with its stored plan.
+    if (!outcome.backup.isEmpty() && device.connectionNumber() != knownConnection) {
+        knownConnection = device.connectionNumber();
+        storedPlanBackup = outcome.backup;
+    }
+    outcome.storedPlanBackup = storedPlanBackup;
+    // The plan went out: the user needs the way back.
+    if (outcome.readBack == ReadBackState::Differs || outcome.readBack == ReadBackState::Unanswered) {
+        result.message +=
+            QLatin1Char('\n') + (sent.stores() ? storedBackupMessage(outcome) : heldBackupMessage(outcome));
+    }
 }
 
 QString DeviceTransfers::storedMessage(const Outcome &outcome)
 {
-    return tr("The plan is stored in the switch. The plan the switch had stored before is kept in the backup "
-              "%1.")
+    return PlanReadBack::storedAndMatchesMessage() + QLatin1Char('\n') + storedBackupMessage(outcome);
+}
+
+QString DeviceTransfers::heldBackupMessage(const Outcome &outcome)
+{
+    return tr("The plan the switch held before the send is kept in the backup %1.")
+        .arg(QDir::toNativeSeparators(outcome.backup));
+}
+
+QString DeviceTransfers::storedBackupMessage(const Outcome &outcome)
+{
+    return tr("The plan the switch had stored before is kept in the backup %1.")
         .arg(QDir::toNativeSeparators(outcome.storedPlanBackup));
 }

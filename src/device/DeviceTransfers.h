@@ -40,6 +40,11 @@ public:
         QString storedPlanBackup;
         // Why only the switch's replies were kept; empty when the plan was.
         QString notice;
+        // What was sent, and what reading it back found.
+        SentPlan sent;
+        ReadBackState readBack = ReadBackState::None;
+        // What the read-back noticed that does not matter to the switch.
+        QStringList readBackNotes;
     };
 
     struct Result
@@ -54,6 +59,8 @@ public:
         QString readNote;
         // What a send, store or restore did besides sending.
         Outcome outcome;
+        // What compareWithSent() found; empty when the switch holds that plan.
+        QStringList differences;
     };
 
     using RandomSource = std::function<quint32()>;
@@ -82,6 +89,9 @@ public:
     // refused before anything is sent.
     void restore(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2,
                  const SharedCatalogue &data);
+    // Reads the switch's working plan and holds it against a plan sent
+    // earlier (Outcome::sent), by the rules of a send's read-back.
+    void compareWithSent(const SentPlan &sent, const SharedCatalogue &data);
 
     bool busy() const { return runner.busy(); }
     // While the running transfer only reads: cancel() stops it before its
@@ -93,8 +103,11 @@ public:
 
     const PlanBackup &backups() const { return backup; }
 
-    // The message of a store for the user: where the earlier stored plan is.
+    // The message of a store for the user: that it was read back, and where
+    // the earlier stored plan is.
     static QString storedMessage(const Outcome &outcome);
+    // Where the plan the switch had stored before is kept.
+    static QString storedBackupMessage(const Outcome &outcome);
 
 signals:
     void busyChanged();
@@ -108,7 +121,9 @@ private:
     void sendWords(SendPlanOperation::Plan words, bool store, const SharedCatalogue &data,
                    const QString &failure);
     void ended(DeviceOperation *operation);
+    void sendEnded(const SendPlanOperation &sent, Result &result);
     static QString notStoredMessage();
+    static QString heldBackupMessage(const Outcome &outcome);
 
     SerialPortHandler &device;
     PlanBackup backup;

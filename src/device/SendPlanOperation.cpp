@@ -114,12 +114,41 @@ void SendPlanOperation::sendWords()
         if (store)
             storeWords();
         else
-            finish(Kind::Done);
+            readBackWords();
     });
 }
 
 void SendPlanOperation::storeWords()
 {
     setProgress(tr("Storing…"));
-    send(QStringLiteral(":MEM:WRITE:ALL"), planPauseMs, true, [this] { finish(Kind::Done); });
+    send(QStringLiteral(":MEM:WRITE:ALL"), planPauseMs, true, [this] { readBackWords(); });
+}
+
+void SendPlanOperation::readBackWords()
+{
+    readingBack = true;
+    readReplies([this](const DeviceReplies &replies) { compare(replies); }, tr("Reading back…"));
+}
+
+void SendPlanOperation::compare(const DeviceReplies &replies)
+{
+    const PlanReadBack readBack(plan, replies, *data);
+    notes = readBack.notes();
+    if (readBack.matches()) {
+        readBackState = ReadBackState::Matches;
+        finish(Kind::Done);
+        return;
+    }
+    readBackState = ReadBackState::Differs;
+    finish(Kind::Failed, PlanReadBack::differsMessage(readBack.differences()));
+}
+
+QString SendPlanOperation::readFailure(const QString &reason) const
+{
+    return readingBack ? PlanReadBack::notReadBackMessage(reason) : failure.arg(reason);
+}
+
+QString SendPlanOperation::lostFailure(const QString &reason) const
+{
+    return readingBack ? PlanReadBack::notReadBackMessage(reason) : reason;
 }

@@ -2,31 +2,25 @@
 
 #include "DeviceOperation.h"
 #include "PlanBackup.h"
+#include "PlanReadBack.h"
+#include "SentPlan.h"
 #include "model/SatelliteCatalogue.h"
 
 #include <QVector>
 
 // "Test on device" and "Save on device" (and a restore, which stores words
 // as they are): the switch's plan is read and backed up first, then the three
-// options and the words go out, and with `store` the switch keeps them. The
-// words are put together before the operation starts: when one UB cannot be
-// sent, nothing is.
+// options and the words go out, and with `store` the switch keeps them.
+// Last, the switch's working plan is read back and compared with what went
+// out: a word lost on the line or a value the switch refused fails the
+// operation. The words are put together before the operation starts: when
+// one UB cannot be sent, nothing is.
 class SendPlanOperation : public DeviceOperation
 {
     Q_OBJECT
 
 public:
-    struct Plan
-    {
-        bool lteFilter = false;
-        bool standBy = false;
-        bool terrestrialPath = false;
-        QVector<CodeWord> words;
-        // The names of the LNBs whose satellites the switch's words cannot
-        // name, for reading its plan into the backup.
-        QString lnb1;
-        QString lnb2;
-    };
+    using Plan = SentPlan;
 
     // `failure` takes the reason why the switch's plan could not be backed
     // up as %1. `serialNumber` names the backup's folder. Null `data`: none,
@@ -38,10 +32,20 @@ public:
     QString backupPath() const { return backupFile; }
     // Why only the switch's replies were kept; empty when the plan was.
     QString notice() const { return backupNotice; }
+    const SentPlan &sent() const { return plan; }
+    bool stores() const { return store; }
+    ReadBackState readBack() const
+    {
+        return readingBack && readBackState == ReadBackState::None ? ReadBackState::Unanswered
+                                                                   : readBackState;
+    }
+    // What the read-back noticed that does not matter to the switch.
+    const QStringList &readBackNotes() const { return notes; }
 
 protected:
     void begin() override;
-    QString readFailure(const QString &reason) const override { return failure.arg(reason); }
+    QString readFailure(const QString &reason) const override;
+    QString lostFailure(const QString &reason) const override;
 
 private:
     struct Written
@@ -54,6 +58,8 @@ private:
     void sendOption(int index);
     void sendWords();
     void storeWords();
+    void readBackWords();
+    void compare(const DeviceReplies &replies);
 
     Plan plan;
     bool store;
@@ -63,4 +69,7 @@ private:
     QString failure;
     QString backupFile;
     QString backupNotice;
+    bool readingBack = false;
+    ReadBackState readBackState = ReadBackState::None;
+    QStringList notes;
 };

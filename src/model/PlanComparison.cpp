@@ -5,11 +5,6 @@
 #include <algorithm>
 
 namespace {
-QString onOff(bool on)
-{
-    return on ? PlanComparison::tr("on") : PlanComparison::tr("off");
-}
-
 QString transponder(const UBRecord &record)
 {
     if (record.tp < 0)
@@ -25,6 +20,26 @@ QMap<quint32, UBRecord> byNumber(const QList<UBRecord> &list)
     return map;
 }
 } // namespace
+
+QString PlanComparison::terrestrialPathName()
+{
+    return tr("Terrestrial path");
+}
+
+QString PlanComparison::lteFilterName()
+{
+    return tr("LTE filter");
+}
+
+QString PlanComparison::standByName()
+{
+    return tr("Stand-by");
+}
+
+QString PlanComparison::onOff(bool on)
+{
+    return on ? tr("on") : tr("off");
+}
 
 PlanComparison::PlanComparison(const BandPlan &plan, const BandPlan &device)
 {
@@ -51,11 +66,11 @@ void PlanComparison::compareSettings(const BandPlan &plan, const BandPlan &devic
     if (plan.lnb2 != device.lnb2)
         add(tr("Satellite on LNB2"), plan.lnb2, device.lnb2);
     if (plan.terrestrialPatchActive != device.terrestrialPatchActive)
-        add(tr("Terrestrial path"), onOff(plan.terrestrialPatchActive), onOff(device.terrestrialPatchActive));
+        add(terrestrialPathName(), onOff(plan.terrestrialPatchActive), onOff(device.terrestrialPatchActive));
     if (plan.lteFilter != device.lteFilter)
-        add(tr("LTE filter"), onOff(plan.lteFilter), onOff(device.lteFilter));
+        add(lteFilterName(), onOff(plan.lteFilter), onOff(device.lteFilter));
     if (plan.standBy != device.standBy)
-        add(tr("Stand-by"), onOff(plan.standBy), onOff(device.standBy));
+        add(standByName(), onOff(plan.standBy), onOff(device.standBy));
 }
 
 void PlanComparison::compareUBs(const QList<UBRecord> &plan, const QList<UBRecord> &device)

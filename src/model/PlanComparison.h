@@ -18,6 +18,13 @@ public:
     PlanComparison(const BandPlan &plan, const BandPlan &device);
 
     bool same() const { return differences.isEmpty(); }
+
+    // The names of the three options and of their values, as every
+    // comparison with the switch shows them.
+    static QString terrestrialPathName();
+    static QString lteFilterName();
+    static QString standByName();
+    static QString onOff(bool on);
     // The differences, or the one line saying that the switch holds the plan.
     QStringList lines() const;
 

@@ -128,6 +128,14 @@ class DeviceTransfersTest : public QObject
     }
 
     // Lines after the identification.
+    // A store ends with the store command, then the read-back.
+    void verifyStoredAndReadBack(const QStringList &lines) const
+    {
+        QVERIFY(lines.size() >= 5);
+        QCOMPARE(lines.at(lines.size() - 5), QStringLiteral(":MEM:WRITE:ALL"));
+        QCOMPARE(lines.mid(lines.size() - 4), readLines);
+    }
+
     QStringList received() const
     {
         QStringList lines = simulator->loggedLines();
@@ -225,9 +233,11 @@ private slots:
         // The switch's plan is read for its backup first.
         QCOMPARE(received().mid(0, 4), readLines);
         const QStringList lines = received().mid(4);
-        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.size(), 8);
         QCOMPARE(lines.mid(0, 3), QStringList({":CONF:LTEFILT ON", ":CONF:STBY OFF", ":CONF:TERRAMP ON"}));
         QVERIFY(lines.at(3).startsWith(":CONF:ALL "));
+        // Then read back.
+        QCOMPARE(lines.mid(4), readLines);
         const QStringList words = lines.at(3).mid(10).split(',');
         QCOMPARE(words.size(), 24);
         // UB 0 first; with R = 6 % 15 + 1 = 7 and line 0: B = 0, K = 3.
@@ -247,7 +257,7 @@ private slots:
         controller->resetDynamicUBs(false);
         run(&UBModelController::sendDataToDevice);
         QCOMPARE(messages, QStringList{"warning: Local UB number bigger than 8, protocol XY required"});
-        QCOMPARE(received().size(), 8);
+        QCOMPARE(received().size(), 12);
     }
 
     // The line closes right after the third option line: the configuration
@@ -424,7 +434,7 @@ private slots:
         QVERIFY(simulator->loggedLines().count(QStringLiteral("*IDN?")) >= 2);
         run(&UBModelController::sendDataToDevice);
         QCOMPARE(messages, QStringList());
-        QCOMPARE(received().size(), 8);
+        QCOMPARE(received().size(), 12);
     }
 
     void storeSendsTheMemoryCommandLast()
@@ -437,9 +447,9 @@ private slots:
         QCOMPARE(messages, QStringList());
         QCOMPARE(model->ubList(), before);
         const QStringList lines = received();
-        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.size(), 13);
         QCOMPARE(lines.mid(0, 4), readLines);
-        QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));
+        verifyStoredAndReadBack(lines);
     }
 
     // The window keeps running while the switch answers: the progress shows
@@ -470,12 +480,12 @@ private slots:
         QCOMPARE(steps, QStringList({"Reading the switch's plan… 1 of 4", "Reading the switch's plan… 2 of 4",
                                      "Reading the switch's plan… 3 of 4", "Reading the switch's plan… 4 of 4",
                                      "Sending… 1 of 4", "Sending… 2 of 4", "Sending… 3 of 4",
-                                     "Sending… 4 of 4", "Storing…", ""}));
+                                     "Sending… 4 of 4", "Storing…", "Reading back…", ""}));
         // About 750 ms of pauses: the timer had its turns.
         QVERIFY2(ticks > 10, qPrintable(QString::number(ticks)));
         const QStringList lines = received();
-        QCOMPARE(lines.size(), 9);
-        QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));
+        QCOMPARE(lines.size(), 13);
+        verifyStoredAndReadBack(lines);
     }
 
     // A cancel while the switch is only read stops before the next line: the
@@ -554,7 +564,7 @@ private slots:
         disconnect(canceller);
         run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList());
-        QCOMPARE(received().mid(sent.size()).last(), QStringLiteral(":MEM:WRITE:ALL"));
+        verifyStoredAndReadBack(received().mid(sent.size()));
     }
 
     // Once the first setting has gone out, a cancel changes nothing: the
@@ -578,11 +588,11 @@ private slots:
         QCOMPARE(cancellableWhileSending, QStringList());
         QCOMPARE(information.count(), 1);
         QVERIFY(information.at(0).at(0).toString().startsWith(
-            QStringLiteral("The plan is stored in the switch.")));
+            QStringLiteral("Stored in the switch; its working plan was read back and matches.\n")));
         const QStringList lines = received();
-        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.size(), 13);
         QCOMPARE(lines.mid(4, 3), sendLines(QString()).mid(0, 3));
-        QCOMPARE(lines.last(), QStringLiteral(":MEM:WRITE:ALL"));
+        verifyStoredAndReadBack(lines);
     }
 
     void readBackWhatWasSent()
@@ -614,7 +624,7 @@ private slots:
         QCOMPARE(lnb2.at(0).at(0).toString(), hotbird);
         QCOMPARE(model->lnb2(), hotbird);
         QCOMPARE(model->ubList(), sent);
-        QCOMPARE(received().mid(8), readLines);
+        QCOMPARE(received().mid(12), readLines);
     }
 
     void readWithoutStaticsKeepsNames()
@@ -921,9 +931,10 @@ private slots:
         run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList());
         QCOMPARE(backups().size(), 2);
-        QCOMPARE(information.size(), 1);
-        QVERIFY2(information.first().contains(QDir::toNativeSeparators(storedBackup)),
-                 qPrintable(information.first()));
+        QCOMPARE(information.size(), 2);
+        QCOMPARE(information.first(), QStringLiteral("Sent; the switch's working plan was read back and matches."));
+        QVERIFY2(information.last().contains(QDir::toNativeSeparators(storedBackup)),
+                 qPrintable(information.last()));
         QFile replies(backupPath(backups("*.txt").first()));
         QVERIFY(replies.open(QIODevice::ReadOnly));
         QCOMPARE(replies.readAll(), ":CONF:LTEFILT? ON\n:CONF:STBY? OFF\n:CONF:TERRAMP? ON\n:CONF:ALL? " +
@@ -991,7 +1002,7 @@ private slots:
         const QString kept = backupPath(backups("*.txt").first());
         QCOMPARE(messages, QStringList{"warning: Only the switch's replies were backed up (to " +
                                        QDir::toNativeSeparators(kept) + ") " + because + reason});
-        QCOMPARE(received().last(), QStringLiteral(":MEM:WRITE:ALL"));
+        verifyStoredAndReadBack(received());
         QFile file(kept);
         QVERIFY(file.open(QIODevice::ReadOnly));
         DeviceReplies replies;
