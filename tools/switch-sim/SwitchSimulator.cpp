@@ -84,6 +84,7 @@ SwitchSimulator::SwitchSimulator(Options options, QObject *parent)
     outputTimer.setSingleShot(true);
     connect(&outputTimer, &QTimer::timeout, this, &SwitchSimulator::sendNext);
     reconnectTimer.setSingleShot(true);
+    reconnectTimer.setTimerType(Qt::PreciseTimer);
     connect(&reconnectTimer, &QTimer::timeout, this, &SwitchSimulator::finishReconnect);
     connect(&trickleTimer, &QTimer::timeout, this, &SwitchSimulator::trickle);
 }
