@@ -45,7 +45,13 @@ bool SimulatorProcess::start()
 bool SimulatorProcess::control(const QString &message)
 {
     process.write(message.toUtf8() + '\n');
-    const QDeadlineTimer deadline(3000);
+    // A reconnect answers once its port is back, its pause (default 1 s) later.
+    int boundMs = 3000;
+    if (message.section(QLatin1Char(' '), 0, 0) == QLatin1String("reconnect")) {
+        const QString pause = message.section(QLatin1Char(' '), 1);
+        boundMs += pause.isEmpty() ? 1000 : qBound(0, pause.toInt(), 60000);
+    }
+    const QDeadlineTimer deadline(boundMs);
     while (!process.canReadLine()) {
         if (deadline.hasExpired() || !process.waitForReadyRead(int(deadline.remainingTime())))
             return false;

@@ -20,7 +20,7 @@ public:
     bool start();
     void stop();
     // Sends a control message ("trickle 80", "silence", ...) and waits (at
-    // most 3 s) for the simulator to take it.
+    // most 3 s, a "reconnect MS" MS longer) for the simulator to take it.
     bool control(const QString &message);
     bool waitForExit(int ms);
     bool isRunning() const { return process.state() != QProcess::NotRunning; }

@@ -14,8 +14,6 @@
 #include <unistd.h>
 
 namespace {
-constexpr int planSize = 24;
-
 // A valid dynamic word for UB n on line n % 4, as the device holds it before
 // anything was configured.
 QString defaultWord(quint32 ub)
@@ -52,7 +50,30 @@ QByteArray printable(const QByteArray &line)
     }
     return out;
 }
+
+// The same word as the switch's read-back would get it wrong: a static word
+// (top bit set) with the other polarisation, a dynamic one on the next line.
+QString changedWord(const QString &text)
+{
+    const quint32 word = text.toUInt();
+    const bool isStatic = (word & 0x80000000u) != 0;
+    return QString::number(isStatic ? word ^ 0x2u : word ^ (1u << 8));
+}
 } // namespace
+
+const QStringList &SwitchSimulator::optionNames()
+{
+    static const QStringList names{QStringLiteral("LTEFILT"), QStringLiteral("STBY"),
+                                   QStringLiteral("TERRAMP")};
+    return names;
+}
+
+bool SwitchSimulator::toPosition(const QString &text, int &position)
+{
+    bool ok = false;
+    position = text.toInt(&ok);
+    return ok && position >= 0 && position < planSize;
+}
 
 SwitchSimulator::SwitchSimulator(Options options, QObject *parent)
     : QObject(parent), options(std::move(options))
@@ -62,6 +83,9 @@ SwitchSimulator::SwitchSimulator(Options options, QObject *parent)
     working = stored;
     outputTimer.setSingleShot(true);
     connect(&outputTimer, &QTimer::timeout, this, &SwitchSimulator::sendNext);
+    reconnectTimer.setSingleShot(true);
+    reconnectTimer.setTimerType(Qt::PreciseTimer);
+    connect(&reconnectTimer, &QTimer::timeout, this, &SwitchSimulator::finishReconnect);
     connect(&trickleTimer, &QTimer::timeout, this, &SwitchSimulator::trickle);
 }
 
@@ -89,9 +113,19 @@ bool SwitchSimulator::start(QString &error)
         error = QStringLiteral("cannot read the state file %1").arg(options.statePath);
         return false;
     }
-    // Power-on: the switch works with what it has stored.
-    working = stored;
+    powerOn();
+    return openPort(error);
+}
 
+void SwitchSimulator::powerOn()
+{
+    // The switch works with what it has stored and has taken no plan yet.
+    working = stored;
+    configurationTaken = false;
+}
+
+bool SwitchSimulator::openPort(QString &error)
+{
     char name[256] = {};
     if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) {
         error = QStringLiteral("openpty: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
@@ -105,6 +139,12 @@ bool SwitchSimulator::start(QString &error)
         ::tcsetattr(slave, TCSANOW, &settings);
     }
     ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    // On failure the pair goes again (a reconnect that fails leaves none).
+    const auto closePair = [this] {
+        ::close(master);
+        ::close(slave);
+        master = slave = -1;
+    };
 
     // A link left behind by a killed simulator is replaced; anything else
     // at the path is not ours to remove.
@@ -112,6 +152,7 @@ bool SwitchSimulator::start(QString &error)
     if (link.exists() || link.isSymLink()) {
         if (!link.isSymLink()) {
             error = QStringLiteral("%1 exists and is not a symbolic link").arg(options.linkPath);
+            closePair();
             return false;
         }
     }
@@ -123,6 +164,7 @@ bool SwitchSimulator::start(QString &error)
         error = QStringLiteral("cannot create the link %1: %2")
                     .arg(options.linkPath, QString::fromLocal8Bit(std::strerror(errno)));
         QFile::remove(temporary);
+        closePair();
         return false;
     }
 
@@ -155,9 +197,22 @@ bool SwitchSimulator::control(const QString &message, QString &error)
 {
     const QString word = message.section(QLatin1Char(' '), 0, 0);
     const QString argument = message.section(QLatin1Char(' '), 1);
+    if (reconnecting) {
+        error = QStringLiteral("reconnecting");
+        return false;
+    }
     if (message == QLatin1String("replug")) {
-        working = stored;
+        powerOn();
         logLine(QByteArray(), QStringLiteral("replugged: working with the stored plan"));
+        return true;
+    }
+    if (word == QLatin1String("reconnect"))
+        return startReconnect(argument, error);
+    if (word == QLatin1String("keep-word") || word == QLatin1String("ignore-option") ||
+        word == QLatin1String("ignore-store") || word == QLatin1String("change-reply")) {
+        if (!setReadBackFault(word, argument, error))
+            return false;
+        logLine(QByteArray(), QStringLiteral("fault: ") + message);
         return true;
     }
     int trickleMs = 0;
@@ -182,8 +237,79 @@ bool SwitchSimulator::control(const QString &message, QString &error)
     options.garbage = word == QLatin1String("garbage");
     options.silent = word == QLatin1String("silence");
     options.unplugOn = word == QLatin1String("unplug") ? argument.toLatin1() : QByteArray();
+    if (word == QLatin1String("normal")) {
+        options.keepWord = -1;
+        options.ignoredOptions.clear();
+        options.ignoreStore = false;
+        options.changeReply = -1;
+    }
     logLine(QByteArray(), QStringLiteral("fault: ") + message);
     return true;
+}
+
+// The read-back faults add to each other; only "normal" clears them.
+bool SwitchSimulator::setReadBackFault(const QString &word, const QString &argument, QString &error)
+{
+    if (word == QLatin1String("ignore-store")) {
+        if (!argument.isEmpty()) {
+            error = QStringLiteral("ignore-store takes no argument");
+            return false;
+        }
+        options.ignoreStore = true;
+        return true;
+    }
+    if (word == QLatin1String("ignore-option")) {
+        if (!optionNames().contains(argument)) {
+            error = QStringLiteral("ignore-option needs LTEFILT, STBY or TERRAMP");
+            return false;
+        }
+        if (!options.ignoredOptions.contains(argument))
+            options.ignoredOptions << argument;
+        return true;
+    }
+    int position = -1;
+    if (!toPosition(argument, position)) {
+        error = QStringLiteral("%1 needs a position 0..%2").arg(word).arg(planSize - 1);
+        return false;
+    }
+    (word == QLatin1String("keep-word") ? options.keepWord : options.changeReply) = position;
+    return true;
+}
+
+bool SwitchSimulator::startReconnect(const QString &argument, QString &error)
+{
+    bool ok = true;
+    const int ms = argument.isEmpty() ? 1000 : argument.toInt(&ok);
+    if (!ok || ms < 0 || ms > maxReconnectMs) {
+        error = QStringLiteral("reconnect needs a time of 0..%1 ms").arg(maxReconnectMs);
+        return false;
+    }
+    // Whatever was on its way goes with the port.
+    trickleTimer.stop();
+    outputTimer.stop();
+    output.clear();
+    input.clear();
+    logLine(QByteArray(), QStringLiteral("unplugged for %1 ms").arg(ms));
+    closePort();
+    reconnecting = true;
+    reconnectTimer.start(ms);
+    return true;
+}
+
+void SwitchSimulator::finishReconnect()
+{
+    reconnecting = false;
+    powerOn();
+    QString error;
+    if (!openPort(error)) {
+        logLine(QByteArray(), QStringLiteral("cannot reconnect: ") + error);
+        emit reconnected(error);
+        // Without a port the switch is gone for good.
+        emit unplugged();
+        return;
+    }
+    logLine(QByteArray(), QStringLiteral("reconnected: working with the stored plan"));
+    emit reconnected(QString());
 }
 
 void SwitchSimulator::handleLine(const QByteArray &line)
@@ -204,8 +330,8 @@ void SwitchSimulator::handleLine(const QByteArray &line)
     if (options.replies.contains(command)) {
         reply = options.replies.value(command);
         note = QStringLiteral("scripted reply");
-    } else if (command.endsWith(QLatin1Char('?')) && command != QLatin1String("*IDN?")
-               && mutedQueries < options.muteFirst) {
+    } else if (command.endsWith(QLatin1Char('?')) && command != QLatin1String("*IDN?") &&
+               mutedQueries < options.muteFirst) {
         ++mutedQueries;
         note = QStringLiteral("muted");
     } else if (command.endsWith(QLatin1Char('?'))) {
@@ -213,7 +339,7 @@ void SwitchSimulator::handleLine(const QByteArray &line)
         if (reply.isNull())
             note = QStringLiteral("unknown query");
     } else {
-        applySet(command);
+        note = applySet(command);
     }
     logLine(line, note);
 
@@ -274,7 +400,10 @@ QByteArray SwitchSimulator::answer(const QString &command)
 
 QByteArray SwitchSimulator::configurationReply() const
 {
-    QStringList words = working.codeWords.mid(0, qMax(0, options.words));
+    QStringList plan = working.codeWords;
+    if (configurationTaken && options.changeReply >= 0)
+        plan[options.changeReply] = changedWord(plan.at(options.changeReply));
+    QStringList words = plan.mid(0, qMax(0, options.words));
     for (int ub = planSize; words.size() < options.words; ++ub)
         words << defaultWord(quint32(ub % planSize));
     // Zero fields are spread over the line: at its start and after words.
@@ -285,11 +414,18 @@ QByteArray SwitchSimulator::configurationReply() const
     return reply;
 }
 
-void SwitchSimulator::applySet(const QString &command)
+// Takes a set command; returns the log's note on it.
+QString SwitchSimulator::applySet(const QString &command)
 {
-    const auto setSwitch = [&](const QString &keyword, bool &value) {
+    QString note;
+    const auto setSwitch = [&](const QString &name, bool &value) {
+        const QString keyword = QStringLiteral(":CONF:") + name;
         if (!command.startsWith(keyword + QLatin1Char(' ')))
             return false;
+        if (options.ignoredOptions.contains(name)) {
+            note = QStringLiteral("ignored");
+            return true;
+        }
         const QString argument = command.mid(keyword.size() + 1);
         if (argument == QLatin1String("ON"))
             value = true;
@@ -297,21 +433,32 @@ void SwitchSimulator::applySet(const QString &command)
             value = false;
         return true;
     };
-    if (setSwitch(QStringLiteral(":CONF:LTEFILT"), working.lteFilter) ||
-        setSwitch(QStringLiteral(":CONF:STBY"), working.standBy) ||
-        setSwitch(QStringLiteral(":CONF:TERRAMP"), working.terrestrial))
-        return;
+    if (setSwitch(QStringLiteral("LTEFILT"), working.lteFilter) ||
+        setSwitch(QStringLiteral("STBY"), working.standBy) ||
+        setSwitch(QStringLiteral("TERRAMP"), working.terrestrial))
+        return note;
     if (command.startsWith(QLatin1String(":CONF:ALL "))) {
         const QStringList words = command.mid(10).split(QLatin1Char(','));
-        if (words.size() == planSize && std::all_of(words.begin(), words.end(), isWord))
-            working.codeWords = words;
-        return;
+        if (words.size() != planSize || !std::all_of(words.begin(), words.end(), isWord))
+            return note;
+        const int kept = options.keepWord;
+        const QString old = kept >= 0 ? working.codeWords.at(kept) : QString();
+        working.codeWords = words;
+        configurationTaken = true;
+        if (kept >= 0) {
+            working.codeWords[kept] = old;
+            note = QStringLiteral("word %1 kept").arg(kept);
+        }
+        return note;
     }
     if (command == QLatin1String(":MEM:WRITE:ALL")) {
+        if (options.ignoreStore)
+            return QStringLiteral("ignored");
         stored = working;
         if (!options.statePath.isEmpty() && !saveState())
             logLine(QByteArray(), QStringLiteral("cannot write the state file"));
     }
+    return note;
 }
 
 void SwitchSimulator::queueReply(QByteArray reply)
@@ -386,12 +533,21 @@ void SwitchSimulator::unplug()
 {
     trickleTimer.stop();
     logLine(QByteArray(), QStringLiteral("unplugged"));
+    closePort();
+    emit unplugged();
+}
+
+// Both ends closed: a program holding the port loses it, as when the cable
+// is pulled.
+void SwitchSimulator::closePort()
+{
     notifier.reset();
     QFile::remove(options.linkPath);
-    ::close(master);
-    ::close(slave);
+    if (master >= 0)
+        ::close(master);
+    if (slave >= 0)
+        ::close(slave);
     master = slave = -1;
-    emit unplugged();
 }
 
 void SwitchSimulator::logLine(const QByteArray &line, const QString &note)

@@ -46,7 +46,24 @@ public:
         int muteFirst = 0;   // queries after the identification left unanswered
         QString lateCommand; // its first query is answered only after lateMs
         int lateMs = 0;
+        // Faults a read-back after a send finds. They stand beside the reply
+        // faults above (a new reply fault leaves them) and "normal" clears
+        // them; a replug or reconnect keeps them.
+        int keepWord = -1;          // a 24-word ":CONF:ALL " keeps the old word here (0..23); -1: none
+        QStringList ignoredOptions; // "LTEFILT", "STBY", "TERRAMP": their set commands change nothing
+        bool ignoreStore = false;   // ":MEM:WRITE:ALL" stores nothing
+        // Once a ":CONF:ALL " was taken since power-on, ":CONF:ALL?" replies
+        // carry the word here (0..23) changed, the working plan not: a static
+        // word's polarisation bit, a dynamic word's line XOR 1. -1: none.
+        int changeReply = -1;
     };
+
+    static constexpr int planSize = 24;
+    static constexpr int maxReconnectMs = 60000;
+    // The options a set command switches, as named on the line.
+    static const QStringList &optionNames();
+    // A word's position on the configuration line, 0..23.
+    static bool toPosition(const QString &text, int &position);
 
     explicit SwitchSimulator(Options options, QObject *parent = nullptr);
     ~SwitchSimulator() override;
@@ -55,19 +72,33 @@ public:
     bool start(QString &error);
 
     // A control message changes the fault during a run: "trickle <ms>",
-    // "garbage", "silence", "unplug <line start>" or "normal"; "replug"
-    // powers the switch off and on (the stored plan becomes the working
-    // plan, the fault stays). False with a message when it is not understood.
+    // "garbage", "silence", "unplug <line start>" (one of these at a time)
+    // or "normal", which also clears the read-back faults "keep-word <n>",
+    // "ignore-option <name>" (adds to those ignored), "ignore-store" and
+    // "change-reply <n>". "replug" powers the switch off and on (the stored
+    // plan becomes the working plan, the faults stay). "reconnect [ms]"
+    // (default 1000) closes the port as an unplug does and opens a new one
+    // behind the same link ms later, powered on afresh; it is done when
+    // reconnected() comes. False with a message when it is not understood.
     bool control(const QString &message, QString &error);
+    bool isReconnecting() const { return reconnecting; }
 
 signals:
     void unplugged();
+    // The port is back (error empty), or could not be opened again.
+    void reconnected(const QString &error);
 
 private:
     void readInput();
     void handleLine(const QByteArray &line);
     QByteArray answer(const QString &command);
-    void applySet(const QString &command);
+    QString applySet(const QString &command);
+    bool setReadBackFault(const QString &word, const QString &argument, QString &error);
+    bool startReconnect(const QString &argument, QString &error);
+    void finishReconnect();
+    bool openPort(QString &error);
+    void closePort();
+    void powerOn();
     void queueReply(QByteArray reply);
     void sendNext();
     void writeAll(const QByteArray &bytes);
@@ -91,6 +122,9 @@ private:
     QByteArray trickleBytes;
     int tricklePosition = 0;
     QTimer trickleTimer;
+    bool configurationTaken = false; // since power-on
+    bool reconnecting = false;
+    QTimer reconnectTimer;
 
     // What the switch works with and answers queries from; ":MEM:WRITE:ALL"
     // copies it into the stored plan, power-on copies the stored plan back.

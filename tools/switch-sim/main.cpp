@@ -1,10 +1,25 @@
 // switch-sim: the multiswitch on a pseudo-terminal, for tests and development.
 // Prints the link path once the device can be opened; ends on SIGTERM/SIGINT
 // (removing the link) or after a simulated unplug. Each line on standard input
-// is a control message that switches the fault ("trickle 80", "garbage",
-// "silence", "unplug :CONF:ALL ", "normal") or powers the switch off and on
-// ("replug": the stored plan becomes the working plan); it is answered with
-// "ok" or "error: ..." on standard output.
+// is a control message, answered with "ok" or "error: ..." on standard output:
+// - "trickle 80", "garbage", "silence", "unplug :CONF:ALL " switch the reply
+//   fault (one at a time);
+// - read-back faults, which add to each other and to the reply fault:
+//   "keep-word N" (a 24-word ":CONF:ALL " is taken except the word at
+//   position N, 0..23, UB 0 first, which keeps its old value),
+//   "ignore-option NAME" (LTEFILT, STBY or TERRAMP: its set command is logged
+//   "ignored" and changes nothing), "ignore-store" (":MEM:WRITE:ALL" is logged
+//   "ignored", the stored plan and the --state file stay), "change-reply N"
+//   (once a ":CONF:ALL " was taken since power-on, ":CONF:ALL?" replies carry
+//   word N changed: a static word's polarisation bit 1 flipped, a dynamic
+//   word's line field XOR 1; the working plan stays as taken);
+// - "normal" ends the reply fault and clears the read-back faults;
+// - "replug" powers the switch off and on (the stored plan becomes the
+//   working plan; the faults stay);
+// - "reconnect [MS]" (default 1000, at most 60000) unplugs the port as an
+//   unplug does, without ending, and after MS ms brings up a new one behind
+//   the same link, powered on afresh with the faults kept. Its "ok" comes once
+//   the link is back; later messages wait for it.
 
 #include "SwitchSimulator.h"
 
@@ -68,15 +83,25 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Multiswitch simulator on a pseudo-terminal"));
+    parser.setApplicationDescription(QStringLiteral(
+        "Multiswitch simulator on a pseudo-terminal.\n"
+        "Control messages on standard input, answered \"ok\" or \"error: ...\":\n"
+        "  trickle MS | garbage | silence | unplug TEXT   the reply fault, one at a time\n"
+        "  keep-word N | ignore-option NAME | ignore-store | change-reply N\n"
+        "                                   read-back faults, as the options of the same names\n"
+        "  normal                           no reply fault, read-back faults cleared\n"
+        "  replug                           power off and on: the stored plan is the working plan\n"
+        "  reconnect [MS]                   the port goes and comes back after MS ms (default\n"
+        "                                   1000), powered on afresh; \"ok\" once it is back"));
     parser.addHelpOption();
     const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Path of the link to the port."),
                                   QStringLiteral("path"));
     const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Serial number."),
                                     QStringLiteral("text"));
-    const QCommandLineOption state(QStringLiteral("state"),
-                                   QStringLiteral("File of the stored plan (:MEM:WRITE:ALL), the working plan at start."),
-                                   QStringLiteral("file"));
+    const QCommandLineOption state(
+        QStringLiteral("state"),
+        QStringLiteral("File of the stored plan (:MEM:WRITE:ALL), the working plan at start."),
+        QStringLiteral("file"));
     const QCommandLineOption logFile(QStringLiteral("log"), QStringLiteral("Log of every received line."),
                                      QStringLiteral("file"));
     const QCommandLineOption maker(QStringLiteral("maker"), QStringLiteral("Maker field of *IDN?."),
@@ -126,13 +151,32 @@ int main(int argc, char *argv[])
     const QCommandLineOption unplugDelay(
         QStringLiteral("unplug-delay"),
         QStringLiteral("Time from the last command to the unplug (default 300)."), QStringLiteral("ms"));
+    const QCommandLineOption keepWord(
+        QStringLiteral("keep-word"),
+        QStringLiteral("Take a 24-word :CONF:ALL except the word at this position (0..23, UB 0 first), "
+                       "which keeps its old value."),
+        QStringLiteral("n"));
+    const QCommandLineOption ignoreOption(
+        QStringLiteral("ignore-option"),
+        QStringLiteral("Log this option's set command as ignored and leave the option (LTEFILT, STBY or "
+                       "TERRAMP). Repeatable."),
+        QStringLiteral("name"));
+    const QCommandLineOption ignoreStore(
+        QStringLiteral("ignore-store"),
+        QStringLiteral("Log :MEM:WRITE:ALL as ignored and leave the stored plan and the state file."));
+    const QCommandLineOption changeReply(
+        QStringLiteral("change-reply"),
+        QStringLiteral(
+            "Once a :CONF:ALL was taken since power-on, answer :CONF:ALL? with the word at this "
+            "position (0..23) changed: a static word's polarisation, a dynamic word's line XOR 1."),
+        QStringLiteral("n"));
     const QCommandLineOption exitWithParent(
         QStringLiteral("exit-with-parent"),
         QStringLiteral("End when the starting process ends, however it ends."));
-    parser.addOptions({exitWithParent, link,   serial, state,       logFile,     maker,      idn,
-                       reply,          silent, noLf,   garbage,     chunk,       chunkPause, words,
-                       zeros,          commas, delay,  unplugAfter, unplugDelay, muteFirst,  trickle,
-                       unplugOn,       late});
+    parser.addOptions({exitWithParent, link,   serial,   state,        logFile,     maker,      idn,
+                       reply,          silent, noLf,     garbage,      chunk,       chunkPause, words,
+                       zeros,          commas, delay,    unplugAfter,  unplugDelay, muteFirst,  trickle,
+                       unplugOn,       late,   keepWord, ignoreOption, ignoreStore, changeReply});
     parser.process(app);
 
     SwitchSimulator::Options options;
@@ -188,6 +232,26 @@ int main(int argc, char *argv[])
         }
     }
 
+    // The read-back faults.
+    for (const auto &position :
+         {std::make_pair(&keepWord, &options.keepWord), std::make_pair(&changeReply, &options.changeReply)}) {
+        if (parser.isSet(*position.first) &&
+            !SwitchSimulator::toPosition(parser.value(*position.first), *position.second)) {
+            std::fprintf(stderr, "switch-sim: --%s needs a position 0..%d\n",
+                         qPrintable(position.first->names().first()), SwitchSimulator::planSize - 1);
+            return 2;
+        }
+    }
+    for (const QString &name : parser.values(ignoreOption)) {
+        if (!SwitchSimulator::optionNames().contains(name)) {
+            std::fprintf(stderr, "switch-sim: --ignore-option needs LTEFILT, STBY or TERRAMP\n");
+            return 2;
+        }
+        if (!options.ignoredOptions.contains(name))
+            options.ignoredOptions << name;
+    }
+    options.ignoreStore = parser.isSet(ignoreStore);
+
     if (::pipe(quitPipe) != 0) {
         std::perror("switch-sim: pipe");
         return 1;
@@ -214,6 +278,31 @@ int main(int argc, char *argv[])
     // Control messages on standard input; at its end none come any more.
     QSocketNotifier controlNotifier(STDIN_FILENO, QSocketNotifier::Read);
     QByteArray controlInput;
+    const auto answer = [](const QString &error) {
+        if (error.isEmpty())
+            std::printf("ok\n");
+        else
+            std::printf("error: %s\n", qPrintable(error));
+        std::fflush(stdout);
+    };
+    // A reconnect is answered when it is done; the messages after it wait,
+    // so that the answers keep their order.
+    const auto takeMessages = [&] {
+        int end;
+        while (!simulator.isReconnecting() && (end = controlInput.indexOf('\n')) >= 0) {
+            const QString message = QString::fromUtf8(controlInput.left(end));
+            controlInput.remove(0, end + 1);
+            QString controlError;
+            if (!simulator.control(message, controlError))
+                answer(controlError.isEmpty() ? QStringLiteral("not understood") : controlError);
+            else if (!simulator.isReconnecting())
+                answer(QString());
+        }
+    };
+    QObject::connect(&simulator, &SwitchSimulator::reconnected, &app, [&](const QString &error) {
+        answer(error);
+        takeMessages();
+    });
     QObject::connect(&controlNotifier, &QSocketNotifier::activated, &app, [&] {
         char buffer[1024];
         const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
@@ -222,17 +311,7 @@ int main(int argc, char *argv[])
             return;
         }
         controlInput.append(buffer, int(n));
-        int end;
-        while ((end = controlInput.indexOf('\n')) >= 0) {
-            const QString message = QString::fromUtf8(controlInput.left(end));
-            controlInput.remove(0, end + 1);
-            QString controlError;
-            if (simulator.control(message, controlError))
-                std::printf("ok\n");
-            else
-                std::printf("error: %s\n", qPrintable(controlError));
-            std::fflush(stdout);
-        }
+        takeMessages();
     });
 
     std::printf("%s\n", qPrintable(options.linkPath));
