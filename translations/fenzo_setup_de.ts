@@ -47,14 +47,6 @@
         <translation>Kein Multischalter gefunden.</translation>
     </message>
     <message>
-        <source>Waiting for switches; Ctrl+C ends.</source>
-        <translation>Warte auf Multischalter; Beenden mit Strg+C.</translation>
-    </message>
-    <message>
-        <source>%1 %2: stored; backup %3</source>
-        <translation>%1 %2: gespeichert; Sicherung %3</translation>
-    </message>
-    <message>
         <source>%1 %2: not stored: %3</source>
         <translation>%1 %2: nicht gespeichert: %3</translation>
     </message>
@@ -107,6 +99,14 @@
         <translation>Die Satellitendaten enthalten keinen Satelliten namens %1. „fenzo_cli satellites&quot; listet sie auf.</translation>
     </message>
     <message>
+        <source>UBs whose transponder is not in the satellite data: %1.</source>
+        <translation>UBs mit fehlendem Transponder: %1.</translation>
+    </message>
+    <message>
+        <source>UBs whose transponder has another number in the satellite data: %1.</source>
+        <translation>UBs, deren Transponder jetzt eine andere Nummer hat: %1.</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -115,13 +115,16 @@ Commands:
   diff [--port PATH] PLAN.dat   prints how the plan and the switch differ
                                 (exit status 0: the same, 1: different)
   test [--port PATH] PLAN.dat   sends the plan for testing (&quot;Test on device&quot;)
+                                and reads the switch&apos;s working plan back
   store [--port PATH] PLAN.dat  backs up the switch&apos;s plan, then stores PLAN
-                                (&quot;Save on device&quot;); prints the backup&apos;s path
-                                as its last line
+                                (&quot;Save on device&quot;) and reads the working plan
+                                back; prints the backup&apos;s path as its last line
   store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
-                                one after another, until Ctrl+C; exit status 2
-                                when PLAN could not be stored in one or more
-                                switches
+                                one after another, until Ctrl+C; a switch
+                                stored in this run that comes back is read and
+                                compared, not stored again; exit status 2 when
+                                PLAN could not be stored in, or does not match,
+                                one or more switches
   restore [--port PATH] BACKUP  sends a backup back and stores it: a settings
                                 file (.dat) as store does, or the switch&apos;s
                                 replies (.txt) word for word
@@ -152,7 +155,8 @@ Commands:
                                 ports, the switch (if one answers) and the
                                 recent log, never the database password
 
-Without --port the tool uses the only switch it finds. Exit status 2: failure.
+Without --port the tool uses the only switch it finds. Exit status 2: failure,
+also when the working plan read back after a send differs from the plan.
 </source>
         <translation>Aufruf: fenzo_cli BEFEHL [--port PFAD] DATEI...
 
@@ -165,16 +169,20 @@ Befehle:
                                 dem Multischalter
                                 (Rückgabewert 0: gleich, 1: verschieden)
   test [--port PFAD] PLAN.dat   sendet den Plan zum Testen
-                                (wie „Auf Gerät testen“)
-  store [--port PFAD] PLAN.dat  sichert den Plan des Multischalters und
+                                (wie „Auf Gerät testen“) und liest den
+                                Arbeitsplan des Multischalters zurück
+  store [--port PFAD] PLAN.dat  sichert den Plan des Multischalters,
                                 speichert dann PLAN (wie „Auf Gerät
-                                speichern“); gibt zuletzt den Pfad der
-                                Sicherung aus
+                                speichern“) und liest den Arbeitsplan zurück;
+                                gibt zuletzt den Pfad der Sicherung aus
   store --each PLAN.dat         speichert PLAN nacheinander in jedem neu
                                 angeschlossenen Multischalter; Beenden mit
-                                Strg+C; Rückgabewert 2, wenn PLAN in einem oder
+                                Strg+C; ein in diesem Lauf gespeicherter
+                                Multischalter, der wiederkommt, wird gelesen
+                                und verglichen, nicht erneut gespeichert;
+                                Rückgabewert 2, wenn PLAN in einem oder
                                 mehreren Multischaltern nicht gespeichert
-                                werden konnte
+                                werden konnte oder nicht übereinstimmt
   restore [--port PFAD] SICHERUNG
                                 sendet eine Sicherung zurück und speichert
                                 sie: eine Einstellungsdatei (.dat) wie store
@@ -211,16 +219,29 @@ Befehle:
                                 nie das Datenbank-Passwort
 
 Ohne --port wird der einzige gefundene Multischalter benutzt.
-Rückgabewert 2: Fehler.
+Rückgabewert 2: Fehler, auch wenn der nach dem Senden zurückgelesene
+Arbeitsplan vom Plan abweicht.
 </translation>
     </message>
     <message>
-        <source>UBs whose transponder is not in the satellite data: %1.</source>
-        <translation>UBs mit fehlendem Transponder: %1.</translation>
+        <source>Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one&apos;s power as well as its USB cable.</source>
+        <translation>Warte auf Multischalter; Beenden mit Strg+C. Trennen Sie vor dem nächsten Multischalter den letzten von seiner Stromversorgung und vom USB-Kabel.</translation>
     </message>
     <message>
-        <source>UBs whose transponder has another number in the satellite data: %1.</source>
-        <translation>UBs, deren Transponder jetzt eine andere Nummer hat: %1.</translation>
+        <source>%1 %2: stored; backup %3; read back</source>
+        <translation>%1 %2: gespeichert; Sicherung %3; zurückgelesen</translation>
+    </message>
+    <message>
+        <source>%1 %2: after reconnection the switch holds the plan stored</source>
+        <translation>%1 %2: nach dem erneuten Anschließen enthält der Multischalter den gespeicherten Plan</translation>
+    </message>
+    <message>
+        <source>%1 %2: not compared after reconnection: %3</source>
+        <translation>%1 %2: nach dem erneuten Anschließen nicht verglichen: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: after reconnection the switch differs from the plan stored: %3</source>
+        <translation>%1 %2: nach dem erneuten Anschließen weicht der Multischalter vom gespeicherten Plan ab: %3</translation>
     </message>
 </context>
 <context>
@@ -380,8 +401,12 @@ Rückgabewert 2: Fehler.
         <translation>Der Plan des Multischalters konnte nicht gesichert werden, daher wurde nichts gesendet: %1</translation>
     </message>
     <message>
-        <source>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</source>
-        <translation>Der Plan wurde im Multischalter gespeichert. Der bisherige Plan liegt in der Sicherung %1.</translation>
+        <source>The plan the switch held before the send is kept in the backup %1.</source>
+        <translation>Der Plan, den der Multischalter vor dem Senden hatte, liegt in der Sicherung %1.</translation>
+    </message>
+    <message>
+        <source>The plan the switch had stored before is kept in the backup %1.</source>
+        <translation>Der bisher gespeicherte Plan liegt in der Sicherung %1.</translation>
     </message>
 </context>
 <context>
@@ -941,6 +966,64 @@ Satellitendaten hinzugefügt):
     </message>
 </context>
 <context>
+    <name>PlanReadBack</name>
+    <message>
+        <source>Sent; the switch&apos;s working plan was read back and matches.</source>
+        <translation>Gesendet; der Arbeitsplan des Multischalters wurde zurückgelesen und stimmt überein.</translation>
+    </message>
+    <message>
+        <source>Stored in the switch; its working plan was read back and matches.</source>
+        <translation>Im Multischalter gespeichert; sein Arbeitsplan wurde zurückgelesen und stimmt überein.</translation>
+    </message>
+    <message>
+        <source>The plan was sent, but the switch&apos;s working plan, read back, differs from it:</source>
+        <translation>Der Plan wurde gesendet, aber der zurückgelesene Arbeitsplan des Multischalters weicht davon ab:</translation>
+    </message>
+    <message>
+        <source>The plan was sent, but the switch&apos;s working plan could not be read back: %1</source>
+        <translation>Der Plan wurde gesendet, aber der Arbeitsplan des Multischalters konnte nicht zurückgelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1: sent %2, the switch holds %3</source>
+        <translation>%1: gesendet %2, der Multischalter enthält %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>The switch holds %n code words instead of %1.</source>
+        <translation>
+            <numerusform>Der Multischalter enthält %n Codewort statt %1.</numerusform>
+            <numerusform>Der Multischalter enthält %n Codewörter statt %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the switch&apos;s word names %2; the switch goes by the word&apos;s place on the line.</source>
+        <translation>%1: das Codewort des Multischalters nennt %2; der Multischalter richtet sich nach der Stelle des Codeworts in der Zeile.</translation>
+    </message>
+    <message>
+        <source>%1: sent the word %2, the switch holds the word %3</source>
+        <translation>%1: gesendet das Codewort %2, der Multischalter enthält das Codewort %3</translation>
+    </message>
+    <message>
+        <source>%1 MHz %2 on %3</source>
+        <translation>%1 MHz %2 auf %3</translation>
+    </message>
+    <message>
+        <source>a dynamic UB on line %1</source>
+        <translation>ein dynamisches UB auf Leitung %1</translation>
+    </message>
+    <message>
+        <source>a static UB with satellite id %1, UB number %2, F %3, LNB%4, %5, %6</source>
+        <translation>ein statisches UB mit Satelliten-ID %1, UB-Nummer %2, F %3, LNB%4, %5, %6</translation>
+    </message>
+    <message>
+        <source>high band</source>
+        <translation>High-Band</translation>
+    </message>
+    <message>
+        <source>low band</source>
+        <translation>Low-Band</translation>
+    </message>
+</context>
+<context>
     <name>PlanWords</name>
     <message>
         <source>%1: the switch has UBs 1 to %2 only.</source>
@@ -1205,6 +1288,10 @@ Satellitendaten hinzugefügt):
     <message>
         <source>Only the switch&apos;s replies were backed up (to %1) because its plan cannot be read: %2</source>
         <translation>Nur die Antworten des Multischalters wurden in %1 gesichert, weil sich sein Plan nicht lesen lässt: %2</translation>
+    </message>
+    <message>
+        <source>Reading back…</source>
+        <translation>Zurücklesen…</translation>
     </message>
 </context>
 <context>

@@ -47,14 +47,6 @@
         <translation>No switch found.</translation>
     </message>
     <message>
-        <source>Waiting for switches; Ctrl+C ends.</source>
-        <translation>Waiting for switches; Ctrl+C ends.</translation>
-    </message>
-    <message>
-        <source>%1 %2: stored; backup %3</source>
-        <translation>%1 %2: stored; backup %3</translation>
-    </message>
-    <message>
         <source>%1 %2: not stored: %3</source>
         <translation>%1 %2: not stored: %3</translation>
     </message>
@@ -107,6 +99,14 @@
         <translation>The satellite data hold no satellite named %1. &quot;fenzo_cli satellites&quot; lists them.</translation>
     </message>
     <message>
+        <source>UBs whose transponder is not in the satellite data: %1.</source>
+        <translation>UBs whose transponder is not in the satellite data: %1.</translation>
+    </message>
+    <message>
+        <source>UBs whose transponder has another number in the satellite data: %1.</source>
+        <translation>UBs whose transponder has another number in the satellite data: %1.</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -115,13 +115,16 @@ Commands:
   diff [--port PATH] PLAN.dat   prints how the plan and the switch differ
                                 (exit status 0: the same, 1: different)
   test [--port PATH] PLAN.dat   sends the plan for testing (&quot;Test on device&quot;)
+                                and reads the switch&apos;s working plan back
   store [--port PATH] PLAN.dat  backs up the switch&apos;s plan, then stores PLAN
-                                (&quot;Save on device&quot;); prints the backup&apos;s path
-                                as its last line
+                                (&quot;Save on device&quot;) and reads the working plan
+                                back; prints the backup&apos;s path as its last line
   store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
-                                one after another, until Ctrl+C; exit status 2
-                                when PLAN could not be stored in one or more
-                                switches
+                                one after another, until Ctrl+C; a switch
+                                stored in this run that comes back is read and
+                                compared, not stored again; exit status 2 when
+                                PLAN could not be stored in, or does not match,
+                                one or more switches
   restore [--port PATH] BACKUP  sends a backup back and stores it: a settings
                                 file (.dat) as store does, or the switch&apos;s
                                 replies (.txt) word for word
@@ -152,7 +155,8 @@ Commands:
                                 ports, the switch (if one answers) and the
                                 recent log, never the database password
 
-Without --port the tool uses the only switch it finds. Exit status 2: failure.
+Without --port the tool uses the only switch it finds. Exit status 2: failure,
+also when the working plan read back after a send differs from the plan.
 </source>
         <translation>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
@@ -162,13 +166,16 @@ Commands:
   diff [--port PATH] PLAN.dat   prints how the plan and the switch differ
                                 (exit status 0: the same, 1: different)
   test [--port PATH] PLAN.dat   sends the plan for testing (&quot;Test on device&quot;)
+                                and reads the switch&apos;s working plan back
   store [--port PATH] PLAN.dat  backs up the switch&apos;s plan, then stores PLAN
-                                (&quot;Save on device&quot;); prints the backup&apos;s path
-                                as its last line
+                                (&quot;Save on device&quot;) and reads the working plan
+                                back; prints the backup&apos;s path as its last line
   store --each PLAN.dat         stores PLAN in each newly plugged-in switch,
-                                one after another, until Ctrl+C; exit status 2
-                                when PLAN could not be stored in one or more
-                                switches
+                                one after another, until Ctrl+C; a switch
+                                stored in this run that comes back is read and
+                                compared, not stored again; exit status 2 when
+                                PLAN could not be stored in, or does not match,
+                                one or more switches
   restore [--port PATH] BACKUP  sends a backup back and stores it: a settings
                                 file (.dat) as store does, or the switch&apos;s
                                 replies (.txt) word for word
@@ -199,16 +206,29 @@ Commands:
                                 ports, the switch (if one answers) and the
                                 recent log, never the database password
 
-Without --port the tool uses the only switch it finds. Exit status 2: failure.
+Without --port the tool uses the only switch it finds. Exit status 2: failure,
+also when the working plan read back after a send differs from the plan.
 </translation>
     </message>
     <message>
-        <source>UBs whose transponder is not in the satellite data: %1.</source>
-        <translation>UBs whose transponder is not in the satellite data: %1.</translation>
+        <source>Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one&apos;s power as well as its USB cable.</source>
+        <translation>Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one&apos;s power as well as its USB cable.</translation>
     </message>
     <message>
-        <source>UBs whose transponder has another number in the satellite data: %1.</source>
-        <translation>UBs whose transponder has another number in the satellite data: %1.</translation>
+        <source>%1 %2: stored; backup %3; read back</source>
+        <translation>%1 %2: stored; backup %3; read back</translation>
+    </message>
+    <message>
+        <source>%1 %2: after reconnection the switch holds the plan stored</source>
+        <translation>%1 %2: after reconnection the switch holds the plan stored</translation>
+    </message>
+    <message>
+        <source>%1 %2: not compared after reconnection: %3</source>
+        <translation>%1 %2: not compared after reconnection: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: after reconnection the switch differs from the plan stored: %3</source>
+        <translation>%1 %2: after reconnection the switch differs from the plan stored: %3</translation>
     </message>
 </context>
 <context>
@@ -368,8 +388,12 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
         <translation>The switch&apos;s plan could not be backed up, so nothing was sent: %1</translation>
     </message>
     <message>
-        <source>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</source>
-        <translation>The plan is stored in the switch. The plan the switch had stored before is kept in the backup %1.</translation>
+        <source>The plan the switch held before the send is kept in the backup %1.</source>
+        <translation>The plan the switch held before the send is kept in the backup %1.</translation>
+    </message>
+    <message>
+        <source>The plan the switch had stored before is kept in the backup %1.</source>
+        <translation>The plan the switch had stored before is kept in the backup %1.</translation>
     </message>
 </context>
 <context>
@@ -927,6 +951,64 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     </message>
 </context>
 <context>
+    <name>PlanReadBack</name>
+    <message>
+        <source>Sent; the switch&apos;s working plan was read back and matches.</source>
+        <translation>Sent; the switch&apos;s working plan was read back and matches.</translation>
+    </message>
+    <message>
+        <source>Stored in the switch; its working plan was read back and matches.</source>
+        <translation>Stored in the switch; its working plan was read back and matches.</translation>
+    </message>
+    <message>
+        <source>The plan was sent, but the switch&apos;s working plan, read back, differs from it:</source>
+        <translation>The plan was sent, but the switch&apos;s working plan, read back, differs from it:</translation>
+    </message>
+    <message>
+        <source>The plan was sent, but the switch&apos;s working plan could not be read back: %1</source>
+        <translation>The plan was sent, but the switch&apos;s working plan could not be read back: %1</translation>
+    </message>
+    <message>
+        <source>%1: sent %2, the switch holds %3</source>
+        <translation>%1: sent %2, the switch holds %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>The switch holds %n code words instead of %1.</source>
+        <translation>
+            <numerusform>The switch holds %n code word instead of %1.</numerusform>
+            <numerusform>The switch holds %n code words instead of %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the switch&apos;s word names %2; the switch goes by the word&apos;s place on the line.</source>
+        <translation>%1: the switch&apos;s word names %2; the switch goes by the word&apos;s place on the line.</translation>
+    </message>
+    <message>
+        <source>%1: sent the word %2, the switch holds the word %3</source>
+        <translation>%1: sent the word %2, the switch holds the word %3</translation>
+    </message>
+    <message>
+        <source>%1 MHz %2 on %3</source>
+        <translation>%1 MHz %2 on %3</translation>
+    </message>
+    <message>
+        <source>a dynamic UB on line %1</source>
+        <translation>a dynamic UB on line %1</translation>
+    </message>
+    <message>
+        <source>a static UB with satellite id %1, UB number %2, F %3, LNB%4, %5, %6</source>
+        <translation>a static UB with satellite id %1, UB number %2, F %3, LNB%4, %5, %6</translation>
+    </message>
+    <message>
+        <source>high band</source>
+        <translation>high band</translation>
+    </message>
+    <message>
+        <source>low band</source>
+        <translation>low band</translation>
+    </message>
+</context>
+<context>
     <name>PlanWords</name>
     <message>
         <source>%1: the switch has UBs 1 to %2 only.</source>
@@ -1191,6 +1273,10 @@ Without --port the tool uses the only switch it finds. Exit status 2: failure.
     <message>
         <source>Only the switch&apos;s replies were backed up (to %1) because its plan cannot be read: %2</source>
         <translation>Only the switch&apos;s replies were backed up (to %1) because its plan cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Reading back…</source>
+        <translation>Reading back…</translation>
     </message>
 </context>
 <context>

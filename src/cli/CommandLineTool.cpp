@@ -219,13 +219,16 @@ int CommandLineTool::help()
               "  diff [--port PATH] PLAN.dat   prints how the plan and the switch differ\n"
               "                                (exit status 0: the same, 1: different)\n"
               "  test [--port PATH] PLAN.dat   sends the plan for testing (\"Test on device\")\n"
+              "                                and reads the switch's working plan back\n"
               "  store [--port PATH] PLAN.dat  backs up the switch's plan, then stores PLAN\n"
-              "                                (\"Save on device\"); prints the backup's path\n"
-              "                                as its last line\n"
+              "                                (\"Save on device\") and reads the working plan\n"
+              "                                back; prints the backup's path as its last line\n"
               "  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,\n"
-              "                                one after another, until Ctrl+C; exit status 2\n"
-              "                                when PLAN could not be stored in one or more\n"
-              "                                switches\n"
+              "                                one after another, until Ctrl+C; a switch\n"
+              "                                stored in this run that comes back is read and\n"
+              "                                compared, not stored again; exit status 2 when\n"
+              "                                PLAN could not be stored in, or does not match,\n"
+              "                                one or more switches\n"
               "  restore [--port PATH] BACKUP  sends a backup back and stores it: a settings\n"
               "                                file (.dat) as store does, or the switch's\n"
               "                                replies (.txt) word for word\n"
@@ -256,7 +259,8 @@ int CommandLineTool::help()
               "                                ports, the switch (if one answers) and the\n"
               "                                recent log, never the database password\n"
               "\n"
-              "Without --port the tool uses the only switch it finds. Exit status 2: failure.\n")
+              "Without --port the tool uses the only switch it finds. Exit status 2: failure,\n"
+              "also when the working plan read back after a send differs from the plan.\n")
         << '\n'
         << OwnTransponderCommand::usage() << Qt::flush;
     return Success;
