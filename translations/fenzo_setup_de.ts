@@ -985,7 +985,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>%1: sent %2, the switch holds %3</source>
-        <translation>%1: gesendet %2, der Multischalter enthält %3</translation>
+        <translation>%1: gesendet wurde %2, der Multischalter enthält %3</translation>
     </message>
     <message numerus="yes">
         <source>The switch holds %n code words instead of %1.</source>
@@ -1000,7 +1000,7 @@ Satellitendaten hinzugefügt):
     </message>
     <message>
         <source>%1: sent the word %2, the switch holds the word %3</source>
-        <translation>%1: gesendet das Codewort %2, der Multischalter enthält das Codewort %3</translation>
+        <translation>%1: gesendet wurde das Codewort %2, der Multischalter enthält das Codewort %3</translation>
     </message>
     <message>
         <source>%1 MHz %2 on %3</source>
