@@ -23,7 +23,10 @@ class SerialPortHandler;
 // UB meets no satellite data at all), and the switch hears nothing.
 // A send first reads and backs up the switch's plan (the plan it had stored
 // is only readable before the first send since it was plugged in), and only
-// then sets the options and the words.
+// then sets the options and the words; last it reads the switch's working
+// plan back and compares it with what went out (Outcome::readBack): a send
+// whose read-back differs or goes unanswered ends Failed, its message naming
+// every difference and the backup.
 class DeviceTransfers : public QObject
 {
     Q_OBJECT
@@ -79,9 +82,9 @@ public:
     // static UBs are those given (the switch does not keep them). A read
     // that times out is tried three times in all.
     void readPlan(const QString &lnb1, const QString &lnb2, const SharedCatalogue &data);
-    // "Test on device": the backup, the three options, then the UBs.
+    // "Test on device": the backup, the three options, the UBs, the read-back.
     void send(const BandPlan &plan, const SharedCatalogue &data);
-    // "Save on device": the backup, then the plan sent and stored.
+    // "Save on device": the backup, the plan sent and stored, the read-back.
     void store(const BandPlan &plan, const SharedCatalogue &data);
     // Sends the switch's replies of a verbatim backup back, word for word,
     // and stores them; the names are those of LNBs the backup of the plan
