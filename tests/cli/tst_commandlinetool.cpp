@@ -17,8 +17,8 @@
 #include "model/SettingsFile.h"
 
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -31,11 +31,22 @@ Q_DECLARE_METATYPE(SerialPortHandler::OpenFailure)
 
 namespace {
 const QStringList serials{"01332251", "01332252"};
+// Workshop mode's first line on standard error.
+const QString waitingLine =
+    QStringLiteral("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect "
+                   "the last one's power as well as its USB cable.\n");
 
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The last line a command wrote: the backup's path after a store.
+QString lastLine(const QString &text)
+{
+    const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.last();
 }
 
 // The lines a switch received that change something (no queries).
@@ -202,7 +213,8 @@ private slots:
         QTest::newRow("diff, chosen port")
             << 2 << QStringList{"diff", "--port", "{2}", "held.dat"} << 0 << "^The switch holds this plan.\n$"
             << "" << 0;
-        QTest::newRow("test") << 1 << QStringList{"test", "changed.dat"} << 0 << "^$"
+        QTest::newRow("test") << 1 << QStringList{"test", "changed.dat"} << 0
+                              << "^Sent; the switch's working plan was read back and matches\\.\n$"
                               << "" << 4;
         QTest::newRow("test, bad file") << 1 << QStringList{"test", "bad.dat"} << 2 << "^$"
                                         << "is no complete settings file" << 0;
@@ -214,7 +226,8 @@ private slots:
         QTest::newRow("store, missing file") << 1 << QStringList{"store", "missing.dat"} << 2 << "^$"
                                              << "cannot be read" << 0;
         QTest::newRow("store") << 1 << QStringList{"store", "changed.dat"} << 0
-                               << "^{backups}/01332251/\\d{8}-\\d{6}\\.dat\n$"
+                               << "^Stored in the switch; its working plan was read back and matches\\.\n"
+                                  "{backups}/01332251/\\d{8}-\\d{6}\\.dat\n$"
                                << "" << 5;
     }
 
@@ -278,7 +291,7 @@ private slots:
         SettingsFile::write(stored, plan);
 
         QCOMPARE(run({"store", stored}), 0);
-        const QString backup = output.trimmed();
+        const QString backup = lastLine(output);
         // The switch keeps no satellite for an LNB without static UBs: the
         // backup names those of the plan being stored.
         BandPlan held = SettingsFile::read(dir.filePath("held.dat"));
@@ -308,7 +321,8 @@ private slots:
         QCOMPARE(run({"transponder", "list"}), 0);
         QCOMPARE(output, QString("Hotbird 13.0E\t12500\tH\nHotbird 13.0E\t11013\tV\n"));
         QCOMPARE(run({"transponder", "add", "Hotbird 13.0E", "12501", "L"}), 2);
-        QVERIFY2(errors.contains("Hotbird 13.0E already has a transponder at 12500 MHz H."), qPrintable(errors));
+        QVERIFY2(errors.contains("Hotbird 13.0E already has a transponder at 12500 MHz H."),
+                 qPrintable(errors));
         QCOMPARE(run({"transponder", "add", "Hotbird 13.0E", "11014", "H"}), 2);
         QVERIFY2(errors.contains("already has a transponder at 11013 MHz H."), qPrintable(errors));
 
@@ -335,7 +349,8 @@ private slots:
 
         QCOMPARE(run({"transponder", "remove", "Hotbird 13.0E", "12500", "H"}), 0);
         QCOMPARE(run({"transponder", "remove", "Hotbird 13.0E", "12500", "H"}), 2);
-        QVERIFY2(errors.contains("There is no own transponder 12500 MHz H on Hotbird 13.0E."), qPrintable(errors));
+        QVERIFY2(errors.contains("There is no own transponder 12500 MHz H on Hotbird 13.0E."),
+                 qPrintable(errors));
         QCOMPARE(run({"transponder", "list"}), 0);
         QCOMPARE(output, QString("Hotbird 13.0E\t11013\tV\n"));
     }
@@ -431,7 +446,8 @@ private slots:
         const QStringList plans = QDir(backups() + "/01332251").entryList({"*.dat"}, QDir::Files, QDir::Name);
         QCOMPARE(plans.size(), 2);
         QCOMPARE(fileBytes(backups() + "/01332251/" + plans.first()), fileBytes(dir.filePath("held.dat")));
-        QCOMPARE(output, backups() + "/01332251/" + plans.last() + "\n");
+        QCOMPARE(output, "Stored in the switch; its working plan was read back and matches.\n" + backups() +
+                             "/01332251/" + plans.last() + "\n");
     }
 
     // A satellite name in a plan file, or a switch's serial number, may hold
@@ -504,8 +520,10 @@ private slots:
         QCOMPARE(runWith(terminal, {"store", dir.filePath("changed.dat")}), 0);
         const QString clear = QStringLiteral("\r\x1b[K");
         QVERIFY2(errors.startsWith(clear + "Reading the switch's plan… 1 of 4" + clear), qPrintable(errors));
-        QVERIFY2(errors.contains(clear + "Sending… 4 of 4" + clear + "Storing…" + clear), qPrintable(errors));
-        QVERIFY2(errors.endsWith("Storing…" + clear), qPrintable(errors));
+        QVERIFY2(
+            errors.contains(clear + "Sending… 4 of 4" + clear + "Storing…" + clear + "Reading back…" + clear),
+            qPrintable(errors));
+        QVERIFY2(errors.endsWith("Reading back…" + clear), qPrintable(errors));
         QVERIFY(output.endsWith(".dat\n"));
     }
 
@@ -539,7 +557,7 @@ private slots:
         QVERIFY2(errors.startsWith("UB08 cannot be read: the satellite id 120 is not in the satellite data."),
                  qPrintable(errors));
         QCOMPARE(run({"store", dir.filePath("plan.dat")}), 0);
-        const QString kept = output.trimmed();
+        const QString kept = lastLine(output);
         QVERIFY2(kept.endsWith(".txt") &&
                      errors.contains("Only the switch's replies were backed up (to " + kept + ")"),
                  qPrintable(output + errors));
@@ -573,8 +591,8 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             QDataStream stream(&file);
-            stream << QStringLiteral("0.7") << list << false << false << false << QStringLiteral("Astra 28.2E")
-                   << QStringLiteral("Astra 19.2E");
+            stream << QStringLiteral("0.7") << list << false << false << false
+                   << QStringLiteral("Astra 28.2E") << QStringLiteral("Astra 19.2E");
             QCOMPARE(stream.status(), QDataStream::Ok);
         }
         QCOMPARE(run({"store", path}), 0);
@@ -595,30 +613,40 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("lnb1");
-        QTest::addColumn<qint32>("tp");      // UB24 static on LNB1 with this transponder; -2: dynamic
+        QTest::addColumn<qint32>("tp"); // UB24 static on LNB1 with this transponder; -2: dynamic
         QTest::addColumn<quint32>("freq");
-        QTest::addColumn<quint32>("line");   // UB21's line
+        QTest::addColumn<quint32>("line"); // UB21's line
         QTest::addColumn<QString>("said");
-        const QString noId = "UB24: ABS 6 159.0E has no satellite id the switch can carry; use it for dynamic "
-                             "UBs only";
+        const QString noId =
+            "UB24: ABS 6 159.0E has no satellite id the switch can carry; use it for dynamic "
+            "UBs only";
         QTest::newRow("test, satellite unknown")
-            << "test" << "Nowhere 1.0E" << 1 << 11000u << 0u
+            << "test"
+            << "Nowhere 1.0E" << 1 << 11000u << 0u
             << "UB24: the satellite Nowhere 1.0E is not in the satellite data.";
         QTest::newRow("store, transponder unknown")
-            << "store" << "Astra 19.2E" << 9999 << 11000u << 0u
-            << "UB24: Astra 19.2E has no transponder at 11000 MHz";
-        QTest::newRow("test, id above 127") << "test" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
-        QTest::newRow("store, id above 127") << "store" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
-        QTest::newRow("store --each, id above 127") << "--each" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
-        QTest::newRow("restore, id above 127") << "restore" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
-        QTest::newRow("test, frequency out of range")
-            << "test" << "Astra 19.2E" << 72 << 12750u << 0u
-            << "UB24: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 to 2147 "
-               "MHz.";
-        QTest::newRow("store, dynamic line 5") << "store" << "Astra 19.2E" << -2 << 0u << 4u
-                                               << "UB21: a dynamic UB on line 5; the switch has lines 1 to 4.";
+            << "store"
+            << "Astra 19.2E" << 9999 << 11000u << 0u << "UB24: Astra 19.2E has no transponder at 11000 MHz";
+        QTest::newRow("test, id above 127") << "test"
+                                            << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("store, id above 127") << "store"
+                                             << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("store --each, id above 127") << "--each"
+                                                    << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("restore, id above 127") << "restore"
+                                               << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("test, frequency out of range") << "test"
+                                                      << "Astra 19.2E" << 72 << 12750u << 0u
+                                                      << "UB24: its transponder lies 2150 MHz above the LNB "
+                                                         "oscillator; a code word carries 100 to 2147 "
+                                                         "MHz.";
+        QTest::newRow("store, dynamic line 5")
+            << "store"
+            << "Astra 19.2E" << -2 << 0u << 4u
+            << "UB21: a dynamic UB on line 5; the switch has lines 1 to 4.";
         QTest::newRow("restore replies, word on line 5")
-            << "replies" << "Astra 19.2E" << -2 << 0u << 4u
+            << "replies"
+            << "Astra 19.2E" << -2 << 0u << 4u
             << "UB21: a dynamic UB on line 5; the switch has lines 1 to 4.";
     }
 
@@ -635,11 +663,10 @@ private slots:
         using TestDatabase::createTable;
         using TestDatabase::insertRow;
         const QString astra = QStringLiteral("Astra 19.2E");
-        databaseName = admin.createDatabase(QStringLiteral("ids"),
-                                            {createTable(astra), insertRow(astra, 71, 11836, "H", 10600, 1),
-             insertRow(astra, 72, 12750, "H", 10600, 1),
-                                             createTable("ABS 6 159.0E"),
-                                             insertRow("ABS 6 159.0E", 1, 11000, "H", 9750, 130)});
+        databaseName = admin.createDatabase(
+            QStringLiteral("ids"), {createTable(astra), insertRow(astra, 71, 11836, "H", 10600, 1),
+                                    insertRow(astra, 72, 12750, "H", 10600, 1), createTable("ABS 6 159.0E"),
+                                    insertRow("ABS 6 159.0E", 1, 11000, "H", 9750, 130)});
         QVERIFY2(!databaseName.isEmpty(), qPrintable(admin.lastError()));
         QVERIFY(startSwitches(1));
         BandPlan plan;
@@ -842,8 +869,9 @@ private slots:
         const QString rest = QStringLiteral(" %1 %2\n").arg(defaults.databaseName, defaults.userName);
         const QString required = QStringLiteral("TLS required, certificates from the system's store\n");
         const QString optional = QStringLiteral("TLS when offered, certificates from the system's store\n");
-        const QString standard = defaults.hostName + ":3306" + rest +
-                                 (ServerSettings::tlsRequiredByDefault(defaults.hostName) ? required : optional);
+        const QString standard =
+            defaults.hostName + ":3306" + rest +
+            (ServerSettings::tlsRequiredByDefault(defaults.hostName) ? required : optional);
         QCOMPARE(runWith(environment, {"server"}), 0);
         QCOMPARE(output, standard);
         QCOMPARE(runWith(environment, {"server", "db.example:3307"}), 0);
@@ -928,7 +956,8 @@ private slots:
         QString err;
         QCOMPARE(cli({"server", "127.0.0.1:" + QString::number(flood.port)}, &err), 0);
         QCOMPARE(cli({"satellites"}, &err), 0);
-        QVERIFY2(err.contains(SqlHandler::brokenOffWarning(DownloadTables::tooManyBytes(DownloadChild::memoryBudget))),
+        QVERIFY2(err.contains(
+                     SqlHandler::brokenOffWarning(DownloadTables::tooManyBytes(DownloadChild::memoryBudget))),
                  qPrintable(err));
         // The largest process this test waited for, the tool's download
         // process among them: well below its start plus the budget.
@@ -1102,12 +1131,14 @@ private slots:
         const QStringList lines = output.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines, handled);
         for (int n = 0; n < 2; ++n) {
-            QVERIFY2(lines.at(n).startsWith(link(1) + " " + serials.at(n) + ": stored; backup " + backups()),
-                     qPrintable(lines.at(n)));
+            QVERIFY2(
+                lines.at(n).startsWith(link(1) + " " + serials.at(n) + ": stored; backup " + backups()) &&
+                    lines.at(n).endsWith("; read back"),
+                qPrintable(lines.at(n)));
         }
         QCOMPARE(writes(*first).last(), QStringLiteral(":MEM:WRITE:ALL"));
         QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
-        QCOMPARE(errors, QStringLiteral("Waiting for switches; Ctrl+C ends.\n"));
+        QCOMPARE(errors, waitingLine);
     }
 };
 
