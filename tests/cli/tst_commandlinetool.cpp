@@ -139,6 +139,18 @@ class CommandLineToolTest : public QObject
         SettingsFile::write(dir.filePath("unassigned.dat"), plan);
         QFile bad(dir.filePath("bad.dat"));
         QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a plan") == 10);
+        // A static UB on each LNB, so that the switch knows both satellites
+        // (UB04 is dynamic in the switch), UB24 on another line, and the
+        // terrestrial path switched.
+        plan = SettingsFile::read(dir.filePath("held.dat"));
+        plan.list[20] = withPolarisation(staticUB(3, 0, 71, 11836), Polarisation::H);
+        plan.list[19] = withPolarisation(staticUB(4, 1, 5, 10834), Polarisation::V);
+        plan.lnb1 = "Astra 19.2E";
+        plan.lnb2 = "Hotbird 13.0E";
+        plan.terrestrialPatchActive = !plan.terrestrialPatchActive;
+        plan.list[0].line = 2;
+        QVERIFY(plan.numberDynamicUBs(false));
+        SettingsFile::write(dir.filePath("statics.dat"), plan);
     }
 
     // The plan in `held` with these static UBs in its rows from 20 down,
@@ -166,6 +178,29 @@ class CommandLineToolTest : public QObject
     {
         const QStringList lines = writes(simulator).filter(QRegularExpression("^:CONF:ALL "));
         return lines.isEmpty() ? QString() : lines.last().mid(10);
+    }
+
+    // A pattern of a test's table with the test's paths and the word sent.
+    QString filled(QString pattern, const QString &word = QString()) const
+    {
+        pattern.replace("{port}", QRegularExpression::escape(link(1)));
+        pattern.replace("{backups}", QRegularExpression::escape(backups()));
+        return pattern.replace("{word}", QRegularExpression::escape(word));
+    }
+
+    // Replies of a switch whose every dynamic UB is on another line than the
+    // simulator's, the terrestrial path off: what "restore" sends word for
+    // word.
+    void writeReplies(const QString &path)
+    {
+        QStringList words;
+        for (quint32 ub = 0; ub < 24; ++ub)
+            words << CodeWord::makeDynamic(ub, (ub + 1) % 4, ub + 1).toText();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray bytes = ":CONF:LTEFILT? OFF\n:CONF:STBY? OFF\n:CONF:TERRAMP? OFF\n:CONF:ALL? " +
+                                 words.join(',').toLatin1() + '\n';
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
     }
 
 private slots:
@@ -278,18 +313,8 @@ private slots:
         writePlans();
         if (QTest::currentTestFailed())
             return;
-        BandPlan plan = SettingsFile::read(dir.filePath("held.dat"));
-        // A static UB on each LNB, so that the switch knows both satellites.
-        plan.list[20] = withPolarisation(staticUB(3, 0, 71, 11836), Polarisation::H);
-        plan.list[19] = withPolarisation(staticUB(4, 1, 5, 10834), Polarisation::V);
-        plan.lnb1 = "Astra 19.2E";
-        plan.lnb2 = "Hotbird 13.0E";
-        plan.terrestrialPatchActive = !plan.terrestrialPatchActive;
-        plan.list[0].line = 2;
-        QVERIFY(plan.numberDynamicUBs(false));
-        const QString stored = dir.filePath("stored.dat");
-        SettingsFile::write(stored, plan);
-
+        const QString stored = dir.filePath("statics.dat");
+        const BandPlan plan = SettingsFile::read(stored);
         QCOMPARE(run({"store", stored}), 0);
         const QString backup = lastLine(output);
         // The switch keeps no satellite for an LNB without static UBs: the
@@ -1139,6 +1164,184 @@ private slots:
         QCOMPARE(writes(*first).last(), QStringLiteral(":MEM:WRITE:ALL"));
         QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
         QCOMPARE(errors, waitingLine);
+    }
+
+    // ---- The read-back against switches that do not hold what they got ----
+
+    // "test", "store" and "restore" (a plan, and replies word for word) on a
+    // switch that keeps a word, ignores an option, answers with a changed
+    // word or goes during the read-back: each difference on a line of its
+    // own, a UB's followed by its raw words, the backup's line last, exit 2.
+    // A sound switch is said to hold the plan, before the backup's path.
+    void readBackFindsTheSwitchsFault_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // files in the folder
+        QTest::addColumn<QStringList>("fault");     // the simulator's options
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("said"); // patterns, one per line of standard error
+        QTest::addColumn<QString>("output");   // a pattern
+
+        const QString heading =
+            "^The plan was sent, but the switch's working plan, read back, differs from it:$";
+        const QString ub = "^UB04: sent (?!the word ).+, the switch holds (?!the word ).+$";
+        const QString raw = "^UB04: sent the word {word}, the switch holds the word (?!{word}$)\\d+$";
+        const QString terrestrial = "^Terrestrial path: sent off, the switch holds on$";
+        const QString lost = "^The plan was sent, but the switch's working plan could not be read back: .+$";
+        const QString backup =
+            "^The plan the switch %1 is kept in the backup {backups}/01332251/\\d{8}-\\d{6}\\.dat\\.$";
+        const QString stored = "^Stored in the switch; its working plan was read back and matches\\.\\n"
+                               "{backups}/01332251/\\d{8}-\\d{6}\\.dat\\n$";
+        const struct
+        {
+            const char *name;
+            QStringList arguments;
+            QString before; // what the backup keeps
+            QString matches;
+            int commands; // the switch's lines up to the last set command, *IDN? first
+        } commands[] = {
+            {"test",
+             {"test", "statics.dat"},
+             "held before the send",
+             "^Sent; the switch's working plan was read back and matches\\.\\n$",
+             9},
+            {"store", {"store", "statics.dat"}, "had stored before", stored, 10},
+            {"restore .dat", {"restore", "statics.dat"}, "had stored before", stored, 10},
+            {"restore .txt", {"restore", "replies.txt"}, "had stored before", stored, 10},
+        };
+        for (const auto &command : commands) {
+            const QString kept = backup.arg(command.before);
+            QTest::addRow("%s, a word kept", command.name)
+                << command.arguments << QStringList{"--keep-word", "3"} << 2
+                << QStringList{heading, ub, raw, kept} << "^$";
+            QTest::addRow("%s, an option ignored", command.name)
+                << command.arguments << QStringList{"--ignore-option", "TERRAMP"} << 2
+                << QStringList{heading, terrestrial, kept} << "^$";
+            QTest::addRow("%s, a reply changed", command.name)
+                << command.arguments << QStringList{"--change-reply", "3"} << 2
+                << QStringList{heading, ub, raw, kept} << "^$";
+            QTest::addRow("%s, sound", command.name)
+                << command.arguments << QStringList() << 0 << QStringList() << command.matches;
+            QTest::addRow("%s, line gone during the read-back", command.name)
+                << command.arguments << QStringList{"--unplug-after", QString::number(command.commands)} << 2
+                << QStringList{lost, kept} << "^$";
+        }
+    }
+
+    void readBackFindsTheSwitchsFault()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, fault);
+        QFETCH(int, status);
+        QFETCH(QStringList, said);
+        QFETCH(QString, output);
+        QVERIFY(startSwitches(1));
+        writePlans();
+        writeReplies(dir.filePath("replies.txt"));
+        if (QTest::currentTestFailed())
+            return;
+        // Afresh, with the fault: the switch has heard nothing yet.
+        QVERIFY(startSwitches(1, fault));
+        for (QString &argument : arguments) {
+            if (argument.contains('.'))
+                argument = dir.filePath(argument);
+        }
+
+        QCOMPARE(run(arguments), status);
+        QVERIFY2(QRegularExpression(filled(output)).match(this->output).hasMatch(), qPrintable(this->output));
+        const QStringList lines = errors.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() == said.size(), qPrintable(errors));
+        const QString word = lastWords(*simulators.front()).section(',', 3, 3);
+        for (int n = 0; n < lines.size(); ++n) {
+            QVERIFY2(QRegularExpression(filled(said.at(n), word)).match(lines.at(n)).hasMatch(),
+                     qPrintable(lines.at(n)));
+        }
+    }
+
+    // Workshop mode reads each switch back: a switch that keeps a word is
+    // not stored; one that comes back (its port gone and back) is compared
+    // with what was stored, not stored again. A switch that held the plan
+    // only as its working plan differs then, and the run ends with 2.
+    void workshopReadsBack_data()
+    {
+        QTest::addColumn<QStringList>("fault");
+        QTest::addColumn<bool>("reconnect");
+        QTest::addColumn<QStringList>("lines"); // patterns, one per line of standard output
+        QTest::addColumn<int>("status");
+
+        const QString stored =
+            "^{port} 01332251: stored; backup {backups}/01332251/\\d{8}-\\d{6}\\.dat; read back$";
+        QTest::newRow("a word kept")
+            << QStringList{"--keep-word", "3"} << false
+            << QStringList{"^{port} 01332251: not stored: The plan was sent, but the switch's working plan, "
+                           "read back, differs from it:; UB04: sent (?!the word ).+, the switch holds (?!the "
+                           "word ).+; UB04: sent the word {word}, the switch holds the word \\d+; The plan "
+                           "the "
+                           "switch had stored before is kept in the backup "
+                           "{backups}/01332251/\\d{8}-\\d{6}\\."
+                           "dat\\.$"}
+            << 2;
+        QTest::newRow("nothing stored, reconnected")
+            << QStringList{"--ignore-store"} << true
+            << QStringList{stored, "^{port} 01332251: after reconnection the switch differs from the plan "
+                                   "stored: (.+; )?UB04: sent (?!the word ).+, the switch holds .+$"}
+            << 2;
+        QTest::newRow("sound, reconnected")
+            << QStringList() << true
+            << QStringList{stored, "^{port} 01332251: after reconnection the switch holds the plan stored$"}
+            << 0;
+    }
+
+    void workshopReadsBack()
+    {
+        QFETCH(QStringList, fault);
+        QFETCH(bool, reconnect);
+        QFETCH(QStringList, lines);
+        QFETCH(int, status);
+        QVERIFY(startSwitches(1));
+        writePlans();
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(startSwitches(1, fault));
+        const int before = writes(*simulators.front()).size();
+        CommandLineTool *tool = nullptr;
+        QStringList handled;
+        bool reconnected = false;
+        QTimer::singleShot(0, this, [&] {
+            connect(tool, &CommandLineTool::switchHandled, this, [&](const QString &line) {
+                handled << line;
+                if (!reconnect || handled.size() == 2) {
+                    tool->stop();
+                    return;
+                }
+                // Out of the tool's look: the port goes and comes back.
+                QTimer::singleShot(0, this,
+                                   [&] { reconnected = simulators.front()->control("reconnect 300"); });
+            });
+        });
+        // The bound of the whole test: a switch that is never seen again.
+        QTimer bound;
+        bound.setSingleShot(true);
+        connect(&bound, &QTimer::timeout, this, [&] { tool->stop(); });
+        bound.start(30000);
+        QCOMPARE(run({"store", "--each", dir.filePath("statics.dat")}, &tool), status);
+        tool = nullptr;
+
+        QCOMPARE(reconnected, reconnect);
+        const QStringList written = output.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(written, handled);
+        QVERIFY2(written.size() == lines.size(), qPrintable(output));
+        const QString word = lastWords(*simulators.front()).section(',', 3, 3);
+        for (int n = 0; n < lines.size(); ++n) {
+            QVERIFY2(QRegularExpression(filled(lines.at(n), word)).match(written.at(n)).hasMatch(),
+                     qPrintable(written.at(n)));
+        }
+        // Nothing claimed the stored plan was checked before the reconnection.
+        QVERIFY2(!written.first().contains("after reconnection") && !errors.contains("after reconnection") &&
+                     !(output + errors).contains("stored copy"),
+                 qPrintable(output + errors));
+        QCOMPARE(errors, waitingLine);
+        // A switch that came back was compared, not stored again.
+        QCOMPARE(writes(*simulators.front()).mid(before).filter(QRegularExpression("^:CONF:ALL ")).size(), 1);
     }
 };
 
