@@ -1148,8 +1148,12 @@ private slots:
                 }
             });
         });
-        // The bound of the whole test: no third switch ever comes.
-        QTimer::singleShot(30000, this, [&] { tool->stop(); });
+        // The bound of the whole test: no third switch ever comes. It goes
+        // with the test, and never stops a later test's tool.
+        QTimer bound;
+        bound.setSingleShot(true);
+        connect(&bound, &QTimer::timeout, this, [&] { tool->stop(); });
+        bound.start(30000);
         QCOMPARE(run({"store", "--each", dir.filePath("changed.dat")}, &tool), 0);
 
         QCOMPARE(handled.size(), 2);
@@ -1306,15 +1310,17 @@ private slots:
         CommandLineTool *tool = nullptr;
         QStringList handled;
         bool reconnected = false;
-        QTimer::singleShot(0, this, [&] {
-            connect(tool, &CommandLineTool::switchHandled, this, [&](const QString &line) {
+        // What is still pending when the test ends goes with it.
+        QObject scope;
+        QTimer::singleShot(0, &scope, [&] {
+            connect(tool, &CommandLineTool::switchHandled, &scope, [&](const QString &line) {
                 handled << line;
                 if (!reconnect || handled.size() == 2) {
                     tool->stop();
                     return;
                 }
                 // Out of the tool's look: the port goes and comes back.
-                QTimer::singleShot(0, this,
+                QTimer::singleShot(0, &scope,
                                    [&] { reconnected = simulators.front()->control("reconnect 300"); });
             });
         });
