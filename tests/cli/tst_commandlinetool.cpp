@@ -17,8 +17,8 @@
 #include "model/SettingsFile.h"
 
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -31,11 +31,22 @@ Q_DECLARE_METATYPE(SerialPortHandler::OpenFailure)
 
 namespace {
 const QStringList serials{"01332251", "01332252"};
+// Workshop mode's first line on standard error.
+const QString waitingLine =
+    QStringLiteral("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect "
+                   "the last one's power as well as its USB cable.\n");
 
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The last line a command wrote: the backup's path after a store.
+QString lastLine(const QString &text)
+{
+    const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.last();
 }
 
 // The lines a switch received that change something (no queries).
@@ -128,6 +139,18 @@ class CommandLineToolTest : public QObject
         SettingsFile::write(dir.filePath("unassigned.dat"), plan);
         QFile bad(dir.filePath("bad.dat"));
         QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a plan") == 10);
+        // A static UB on each LNB, so that the switch knows both satellites
+        // (UB04 is dynamic in the switch), UB24 on another line, and the
+        // terrestrial path switched.
+        plan = SettingsFile::read(dir.filePath("held.dat"));
+        plan.list[20] = withPolarisation(staticUB(3, 0, 71, 11836), Polarisation::H);
+        plan.list[19] = withPolarisation(staticUB(4, 1, 5, 10834), Polarisation::V);
+        plan.lnb1 = "Astra 19.2E";
+        plan.lnb2 = "Hotbird 13.0E";
+        plan.terrestrialPatchActive = !plan.terrestrialPatchActive;
+        plan.list[0].line = 2;
+        QVERIFY(plan.numberDynamicUBs(false));
+        SettingsFile::write(dir.filePath("statics.dat"), plan);
     }
 
     // The plan in `held` with these static UBs in its rows from 20 down,
@@ -155,6 +178,29 @@ class CommandLineToolTest : public QObject
     {
         const QStringList lines = writes(simulator).filter(QRegularExpression("^:CONF:ALL "));
         return lines.isEmpty() ? QString() : lines.last().mid(10);
+    }
+
+    // A pattern of a test's table with the test's paths and the word sent.
+    QString filled(QString pattern, const QString &word = QString()) const
+    {
+        pattern.replace("{port}", QRegularExpression::escape(link(1)));
+        pattern.replace("{backups}", QRegularExpression::escape(backups()));
+        return pattern.replace("{word}", QRegularExpression::escape(word));
+    }
+
+    // Replies of a switch whose every dynamic UB is on another line than the
+    // simulator's, the terrestrial path off: what "restore" sends word for
+    // word.
+    void writeReplies(const QString &path)
+    {
+        QStringList words;
+        for (quint32 ub = 0; ub < 24; ++ub)
+            words << CodeWord::makeDynamic(ub, (ub + 1) % 4, ub + 1).toText();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray bytes = ":CONF:LTEFILT? OFF\n:CONF:STBY? OFF\n:CONF:TERRAMP? OFF\n:CONF:ALL? " +
+                                 words.join(',').toLatin1() + '\n';
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
     }
 
 private slots:
@@ -202,7 +248,8 @@ private slots:
         QTest::newRow("diff, chosen port")
             << 2 << QStringList{"diff", "--port", "{2}", "held.dat"} << 0 << "^The switch holds this plan.\n$"
             << "" << 0;
-        QTest::newRow("test") << 1 << QStringList{"test", "changed.dat"} << 0 << "^$"
+        QTest::newRow("test") << 1 << QStringList{"test", "changed.dat"} << 0
+                              << "^Sent; the switch's working plan was read back and matches\\.\n$"
                               << "" << 4;
         QTest::newRow("test, bad file") << 1 << QStringList{"test", "bad.dat"} << 2 << "^$"
                                         << "is no complete settings file" << 0;
@@ -214,7 +261,8 @@ private slots:
         QTest::newRow("store, missing file") << 1 << QStringList{"store", "missing.dat"} << 2 << "^$"
                                              << "cannot be read" << 0;
         QTest::newRow("store") << 1 << QStringList{"store", "changed.dat"} << 0
-                               << "^{backups}/01332251/\\d{8}-\\d{6}\\.dat\n$"
+                               << "^Stored in the switch; its working plan was read back and matches\\.\n"
+                                  "{backups}/01332251/\\d{8}-\\d{6}\\.dat\n$"
                                << "" << 5;
     }
 
@@ -265,20 +313,10 @@ private slots:
         writePlans();
         if (QTest::currentTestFailed())
             return;
-        BandPlan plan = SettingsFile::read(dir.filePath("held.dat"));
-        // A static UB on each LNB, so that the switch knows both satellites.
-        plan.list[20] = withPolarisation(staticUB(3, 0, 71, 11836), Polarisation::H);
-        plan.list[19] = withPolarisation(staticUB(4, 1, 5, 10834), Polarisation::V);
-        plan.lnb1 = "Astra 19.2E";
-        plan.lnb2 = "Hotbird 13.0E";
-        plan.terrestrialPatchActive = !plan.terrestrialPatchActive;
-        plan.list[0].line = 2;
-        QVERIFY(plan.numberDynamicUBs(false));
-        const QString stored = dir.filePath("stored.dat");
-        SettingsFile::write(stored, plan);
-
+        const QString stored = dir.filePath("statics.dat");
+        const BandPlan plan = SettingsFile::read(stored);
         QCOMPARE(run({"store", stored}), 0);
-        const QString backup = output.trimmed();
+        const QString backup = lastLine(output);
         // The switch keeps no satellite for an LNB without static UBs: the
         // backup names those of the plan being stored.
         BandPlan held = SettingsFile::read(dir.filePath("held.dat"));
@@ -308,7 +346,8 @@ private slots:
         QCOMPARE(run({"transponder", "list"}), 0);
         QCOMPARE(output, QString("Hotbird 13.0E\t12500\tH\nHotbird 13.0E\t11013\tV\n"));
         QCOMPARE(run({"transponder", "add", "Hotbird 13.0E", "12501", "L"}), 2);
-        QVERIFY2(errors.contains("Hotbird 13.0E already has a transponder at 12500 MHz H."), qPrintable(errors));
+        QVERIFY2(errors.contains("Hotbird 13.0E already has a transponder at 12500 MHz H."),
+                 qPrintable(errors));
         QCOMPARE(run({"transponder", "add", "Hotbird 13.0E", "11014", "H"}), 2);
         QVERIFY2(errors.contains("already has a transponder at 11013 MHz H."), qPrintable(errors));
 
@@ -335,7 +374,8 @@ private slots:
 
         QCOMPARE(run({"transponder", "remove", "Hotbird 13.0E", "12500", "H"}), 0);
         QCOMPARE(run({"transponder", "remove", "Hotbird 13.0E", "12500", "H"}), 2);
-        QVERIFY2(errors.contains("There is no own transponder 12500 MHz H on Hotbird 13.0E."), qPrintable(errors));
+        QVERIFY2(errors.contains("There is no own transponder 12500 MHz H on Hotbird 13.0E."),
+                 qPrintable(errors));
         QCOMPARE(run({"transponder", "list"}), 0);
         QCOMPARE(output, QString("Hotbird 13.0E\t11013\tV\n"));
     }
@@ -431,7 +471,8 @@ private slots:
         const QStringList plans = QDir(backups() + "/01332251").entryList({"*.dat"}, QDir::Files, QDir::Name);
         QCOMPARE(plans.size(), 2);
         QCOMPARE(fileBytes(backups() + "/01332251/" + plans.first()), fileBytes(dir.filePath("held.dat")));
-        QCOMPARE(output, backups() + "/01332251/" + plans.last() + "\n");
+        QCOMPARE(output, "Stored in the switch; its working plan was read back and matches.\n" + backups() +
+                             "/01332251/" + plans.last() + "\n");
     }
 
     // A satellite name in a plan file, or a switch's serial number, may hold
@@ -504,8 +545,10 @@ private slots:
         QCOMPARE(runWith(terminal, {"store", dir.filePath("changed.dat")}), 0);
         const QString clear = QStringLiteral("\r\x1b[K");
         QVERIFY2(errors.startsWith(clear + "Reading the switch's plan… 1 of 4" + clear), qPrintable(errors));
-        QVERIFY2(errors.contains(clear + "Sending… 4 of 4" + clear + "Storing…" + clear), qPrintable(errors));
-        QVERIFY2(errors.endsWith("Storing…" + clear), qPrintable(errors));
+        QVERIFY2(
+            errors.contains(clear + "Sending… 4 of 4" + clear + "Storing…" + clear + "Reading back…" + clear),
+            qPrintable(errors));
+        QVERIFY2(errors.endsWith("Reading back…" + clear), qPrintable(errors));
         QVERIFY(output.endsWith(".dat\n"));
     }
 
@@ -539,7 +582,7 @@ private slots:
         QVERIFY2(errors.startsWith("UB08 cannot be read: the satellite id 120 is not in the satellite data."),
                  qPrintable(errors));
         QCOMPARE(run({"store", dir.filePath("plan.dat")}), 0);
-        const QString kept = output.trimmed();
+        const QString kept = lastLine(output);
         QVERIFY2(kept.endsWith(".txt") &&
                      errors.contains("Only the switch's replies were backed up (to " + kept + ")"),
                  qPrintable(output + errors));
@@ -573,8 +616,8 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             QDataStream stream(&file);
-            stream << QStringLiteral("0.7") << list << false << false << false << QStringLiteral("Astra 28.2E")
-                   << QStringLiteral("Astra 19.2E");
+            stream << QStringLiteral("0.7") << list << false << false << false
+                   << QStringLiteral("Astra 28.2E") << QStringLiteral("Astra 19.2E");
             QCOMPARE(stream.status(), QDataStream::Ok);
         }
         QCOMPARE(run({"store", path}), 0);
@@ -595,30 +638,40 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("lnb1");
-        QTest::addColumn<qint32>("tp");      // UB24 static on LNB1 with this transponder; -2: dynamic
+        QTest::addColumn<qint32>("tp"); // UB24 static on LNB1 with this transponder; -2: dynamic
         QTest::addColumn<quint32>("freq");
-        QTest::addColumn<quint32>("line");   // UB21's line
+        QTest::addColumn<quint32>("line"); // UB21's line
         QTest::addColumn<QString>("said");
-        const QString noId = "UB24: ABS 6 159.0E has no satellite id the switch can carry; use it for dynamic "
-                             "UBs only";
+        const QString noId =
+            "UB24: ABS 6 159.0E has no satellite id the switch can carry; use it for dynamic "
+            "UBs only";
         QTest::newRow("test, satellite unknown")
-            << "test" << "Nowhere 1.0E" << 1 << 11000u << 0u
+            << "test"
+            << "Nowhere 1.0E" << 1 << 11000u << 0u
             << "UB24: the satellite Nowhere 1.0E is not in the satellite data.";
         QTest::newRow("store, transponder unknown")
-            << "store" << "Astra 19.2E" << 9999 << 11000u << 0u
-            << "UB24: Astra 19.2E has no transponder at 11000 MHz";
-        QTest::newRow("test, id above 127") << "test" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
-        QTest::newRow("store, id above 127") << "store" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
-        QTest::newRow("store --each, id above 127") << "--each" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
-        QTest::newRow("restore, id above 127") << "restore" << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
-        QTest::newRow("test, frequency out of range")
-            << "test" << "Astra 19.2E" << 72 << 12750u << 0u
-            << "UB24: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 to 2147 "
-               "MHz.";
-        QTest::newRow("store, dynamic line 5") << "store" << "Astra 19.2E" << -2 << 0u << 4u
-                                               << "UB21: a dynamic UB on line 5; the switch has lines 1 to 4.";
+            << "store"
+            << "Astra 19.2E" << 9999 << 11000u << 0u << "UB24: Astra 19.2E has no transponder at 11000 MHz";
+        QTest::newRow("test, id above 127") << "test"
+                                            << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("store, id above 127") << "store"
+                                             << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("store --each, id above 127") << "--each"
+                                                    << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("restore, id above 127") << "restore"
+                                               << "ABS 6 159.0E" << 1 << 11000u << 0u << noId;
+        QTest::newRow("test, frequency out of range") << "test"
+                                                      << "Astra 19.2E" << 72 << 12750u << 0u
+                                                      << "UB24: its transponder lies 2150 MHz above the LNB "
+                                                         "oscillator; a code word carries 100 to 2147 "
+                                                         "MHz.";
+        QTest::newRow("store, dynamic line 5")
+            << "store"
+            << "Astra 19.2E" << -2 << 0u << 4u
+            << "UB21: a dynamic UB on line 5; the switch has lines 1 to 4.";
         QTest::newRow("restore replies, word on line 5")
-            << "replies" << "Astra 19.2E" << -2 << 0u << 4u
+            << "replies"
+            << "Astra 19.2E" << -2 << 0u << 4u
             << "UB21: a dynamic UB on line 5; the switch has lines 1 to 4.";
     }
 
@@ -635,11 +688,10 @@ private slots:
         using TestDatabase::createTable;
         using TestDatabase::insertRow;
         const QString astra = QStringLiteral("Astra 19.2E");
-        databaseName = admin.createDatabase(QStringLiteral("ids"),
-                                            {createTable(astra), insertRow(astra, 71, 11836, "H", 10600, 1),
-             insertRow(astra, 72, 12750, "H", 10600, 1),
-                                             createTable("ABS 6 159.0E"),
-                                             insertRow("ABS 6 159.0E", 1, 11000, "H", 9750, 130)});
+        databaseName = admin.createDatabase(
+            QStringLiteral("ids"), {createTable(astra), insertRow(astra, 71, 11836, "H", 10600, 1),
+                                    insertRow(astra, 72, 12750, "H", 10600, 1), createTable("ABS 6 159.0E"),
+                                    insertRow("ABS 6 159.0E", 1, 11000, "H", 9750, 130)});
         QVERIFY2(!databaseName.isEmpty(), qPrintable(admin.lastError()));
         QVERIFY(startSwitches(1));
         BandPlan plan;
@@ -842,8 +894,9 @@ private slots:
         const QString rest = QStringLiteral(" %1 %2\n").arg(defaults.databaseName, defaults.userName);
         const QString required = QStringLiteral("TLS required, certificates from the system's store\n");
         const QString optional = QStringLiteral("TLS when offered, certificates from the system's store\n");
-        const QString standard = defaults.hostName + ":3306" + rest +
-                                 (ServerSettings::tlsRequiredByDefault(defaults.hostName) ? required : optional);
+        const QString standard =
+            defaults.hostName + ":3306" + rest +
+            (ServerSettings::tlsRequiredByDefault(defaults.hostName) ? required : optional);
         QCOMPARE(runWith(environment, {"server"}), 0);
         QCOMPARE(output, standard);
         QCOMPARE(runWith(environment, {"server", "db.example:3307"}), 0);
@@ -928,7 +981,8 @@ private slots:
         QString err;
         QCOMPARE(cli({"server", "127.0.0.1:" + QString::number(flood.port)}, &err), 0);
         QCOMPARE(cli({"satellites"}, &err), 0);
-        QVERIFY2(err.contains(SqlHandler::brokenOffWarning(DownloadTables::tooManyBytes(DownloadChild::memoryBudget))),
+        QVERIFY2(err.contains(
+                     SqlHandler::brokenOffWarning(DownloadTables::tooManyBytes(DownloadChild::memoryBudget))),
                  qPrintable(err));
         // The largest process this test waited for, the tool's download
         // process among them: well below its start plus the budget.
@@ -1094,20 +1148,212 @@ private slots:
                 }
             });
         });
-        // The bound of the whole test: no third switch ever comes.
-        QTimer::singleShot(30000, this, [&] { tool->stop(); });
+        // The bound of the whole test: no third switch ever comes. It goes
+        // with the test, and never stops a later test's tool.
+        QTimer bound;
+        bound.setSingleShot(true);
+        connect(&bound, &QTimer::timeout, this, [&] { tool->stop(); });
+        bound.start(30000);
         QCOMPARE(run({"store", "--each", dir.filePath("changed.dat")}, &tool), 0);
 
         QCOMPARE(handled.size(), 2);
         const QStringList lines = output.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines, handled);
         for (int n = 0; n < 2; ++n) {
-            QVERIFY2(lines.at(n).startsWith(link(1) + " " + serials.at(n) + ": stored; backup " + backups()),
-                     qPrintable(lines.at(n)));
+            QVERIFY2(
+                lines.at(n).startsWith(link(1) + " " + serials.at(n) + ": stored; backup " + backups()) &&
+                    lines.at(n).endsWith("; read back"),
+                qPrintable(lines.at(n)));
         }
         QCOMPARE(writes(*first).last(), QStringLiteral(":MEM:WRITE:ALL"));
         QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
-        QCOMPARE(errors, QStringLiteral("Waiting for switches; Ctrl+C ends.\n"));
+        QCOMPARE(errors, waitingLine);
+    }
+
+    // ---- The read-back against switches that do not hold what they got ----
+
+    // "test", "store" and "restore" (a plan, and replies word for word) on a
+    // switch that keeps a word, ignores an option, answers with a changed
+    // word or goes during the read-back: each difference on a line of its
+    // own, a UB's followed by its raw words, the backup's line last, exit 2.
+    // A sound switch is said to hold the plan, before the backup's path.
+    void readBackFindsTheSwitchsFault_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // files in the folder
+        QTest::addColumn<QStringList>("fault");     // the simulator's options
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("said"); // patterns, one per line of standard error
+        QTest::addColumn<QString>("output");   // a pattern
+
+        const QString heading =
+            "^The plan was sent, but the switch's working plan, read back, differs from it:$";
+        const QString ub = "^UB04: sent (?!the word ).+, the switch holds (?!the word ).+$";
+        const QString raw = "^UB04: sent the word {word}, the switch holds the word (?!{word}$)\\d+$";
+        const QString terrestrial = "^Terrestrial path: sent off, the switch holds on$";
+        const QString lost = "^The plan was sent, but the switch's working plan could not be read back: .+$";
+        const QString backup =
+            "^The plan the switch %1 is kept in the backup {backups}/01332251/\\d{8}-\\d{6}\\.dat\\.$";
+        const QString stored = "^Stored in the switch; its working plan was read back and matches\\.\\n"
+                               "{backups}/01332251/\\d{8}-\\d{6}\\.dat\\n$";
+        const struct
+        {
+            const char *name;
+            QStringList arguments;
+            QString before; // what the backup keeps
+            QString matches;
+            int commands; // the switch's lines up to the last set command, *IDN? first
+        } commands[] = {
+            {"test",
+             {"test", "statics.dat"},
+             "held before the send",
+             "^Sent; the switch's working plan was read back and matches\\.\\n$",
+             9},
+            {"store", {"store", "statics.dat"}, "had stored before", stored, 10},
+            {"restore .dat", {"restore", "statics.dat"}, "had stored before", stored, 10},
+            {"restore .txt", {"restore", "replies.txt"}, "had stored before", stored, 10},
+        };
+        for (const auto &command : commands) {
+            const QString kept = backup.arg(command.before);
+            QTest::addRow("%s, a word kept", command.name)
+                << command.arguments << QStringList{"--keep-word", "3"} << 2
+                << QStringList{heading, ub, raw, kept} << "^$";
+            QTest::addRow("%s, an option ignored", command.name)
+                << command.arguments << QStringList{"--ignore-option", "TERRAMP"} << 2
+                << QStringList{heading, terrestrial, kept} << "^$";
+            QTest::addRow("%s, a reply changed", command.name)
+                << command.arguments << QStringList{"--change-reply", "3"} << 2
+                << QStringList{heading, ub, raw, kept} << "^$";
+            QTest::addRow("%s, sound", command.name)
+                << command.arguments << QStringList() << 0 << QStringList() << command.matches;
+            QTest::addRow("%s, line gone during the read-back", command.name)
+                << command.arguments << QStringList{"--unplug-after", QString::number(command.commands)} << 2
+                << QStringList{lost, kept} << "^$";
+        }
+    }
+
+    void readBackFindsTheSwitchsFault()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, fault);
+        QFETCH(int, status);
+        QFETCH(QStringList, said);
+        QFETCH(QString, output);
+        QVERIFY(startSwitches(1));
+        writePlans();
+        writeReplies(dir.filePath("replies.txt"));
+        if (QTest::currentTestFailed())
+            return;
+        // Afresh, with the fault: the switch has heard nothing yet.
+        QVERIFY(startSwitches(1, fault));
+        for (QString &argument : arguments) {
+            if (argument.contains('.'))
+                argument = dir.filePath(argument);
+        }
+
+        QCOMPARE(run(arguments), status);
+        QVERIFY2(QRegularExpression(filled(output)).match(this->output).hasMatch(), qPrintable(this->output));
+        const QStringList lines = errors.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() == said.size(), qPrintable(errors));
+        const QString word = lastWords(*simulators.front()).section(',', 3, 3);
+        for (int n = 0; n < lines.size(); ++n) {
+            QVERIFY2(QRegularExpression(filled(said.at(n), word)).match(lines.at(n)).hasMatch(),
+                     qPrintable(lines.at(n)));
+        }
+    }
+
+    // Workshop mode reads each switch back: a switch that keeps a word is
+    // not stored; one that comes back (its port gone and back) is compared
+    // with what was stored, not stored again. A switch that held the plan
+    // only as its working plan differs then, and the run ends with 2.
+    void workshopReadsBack_data()
+    {
+        QTest::addColumn<QStringList>("fault");
+        QTest::addColumn<QStringList>("controls"); // sent to the simulator after the first line
+        QTest::addColumn<QStringList>("lines");    // patterns, one per line of standard output
+        QTest::addColumn<int>("status");
+
+        const QString stored =
+            "^{port} 01332251: stored; backup {backups}/01332251/\\d{8}-\\d{6}\\.dat; read back$";
+        const QStringList notStored{
+            "^{port} 01332251: not stored: The plan was sent, but the switch's working plan, read back, "
+            "differs from it:",
+            "UB04: sent (?!the word ).+, the switch holds (?!the word ).+",
+            "UB04: sent the word {word}, the switch holds the word \\d+",
+            "The plan the switch had stored before is kept in the backup "
+            "{backups}/01332251/\\d{8}-\\d{6}\\.dat\\.$"};
+        QTest::newRow("a word kept") << QStringList{"--keep-word", "3"} << QStringList()
+                                     << QStringList{notStored.join("; ")} << 2;
+        QTest::newRow("nothing stored, reconnected")
+            << QStringList{"--ignore-store"} << QStringList{"reconnect 300"}
+            << QStringList{stored, "^{port} 01332251: after reconnection the switch differs from the plan "
+                                   "stored: (.+; )?UB04: sent (?!the word ).+, the switch holds .+$"}
+            << 2;
+        QTest::newRow("sound, reconnected")
+            << QStringList() << QStringList{"reconnect 300"}
+            << QStringList{stored, "^{port} 01332251: after reconnection the switch holds the plan stored$"}
+            << 0;
+        QTest::newRow("reconnected, gone during the comparison")
+            << QStringList() << QStringList{"reconnect 300", "unplug :CONF:ALL?"}
+            << QStringList{stored, "^{port} 01332251: not compared after reconnection: .+$"} << 2;
+    }
+
+    void workshopReadsBack()
+    {
+        QFETCH(QStringList, fault);
+        QFETCH(QStringList, controls);
+        QFETCH(QStringList, lines);
+        QFETCH(int, status);
+        QVERIFY(startSwitches(1));
+        writePlans();
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(startSwitches(1, fault));
+        const int before = writes(*simulators.front()).size();
+        CommandLineTool *tool = nullptr;
+        QStringList handled;
+        QStringList taken;
+        // What is still pending when the test ends goes with it.
+        QObject scope;
+        QTimer::singleShot(0, &scope, [&] {
+            connect(tool, &CommandLineTool::switchHandled, &scope, [&](const QString &line) {
+                handled << line;
+                if (controls.isEmpty() || handled.size() == 2) {
+                    tool->stop();
+                    return;
+                }
+                // Out of the tool's look: the port goes and comes back.
+                QTimer::singleShot(0, &scope, [&] {
+                    for (const QString &control : qAsConst(controls)) {
+                        if (simulators.front()->control(control))
+                            taken << control;
+                    }
+                });
+            });
+        });
+        // The bound of the whole test: a switch that is never seen again.
+        QTimer bound;
+        bound.setSingleShot(true);
+        connect(&bound, &QTimer::timeout, this, [&] { tool->stop(); });
+        bound.start(30000);
+        QCOMPARE(run({"store", "--each", dir.filePath("statics.dat")}, &tool), status);
+        tool = nullptr;
+
+        QCOMPARE(taken, controls);
+        const QStringList written = output.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(written, handled);
+        QVERIFY2(written.size() == lines.size(), qPrintable(output));
+        const QString word = lastWords(*simulators.front()).section(',', 3, 3);
+        for (int n = 0; n < lines.size(); ++n) {
+            QVERIFY2(QRegularExpression(filled(lines.at(n), word)).match(written.at(n)).hasMatch(),
+                     qPrintable(written.at(n)));
+        }
+        // Nothing claimed the stored plan was checked before the reconnection.
+        QVERIFY2(!written.first().contains("after reconnection") && !errors.contains("after reconnection") &&
+                     !(output + errors).contains("stored copy"),
+                 qPrintable(output + errors));
+        QCOMPARE(errors, waitingLine);
+        // A switch that came back was compared, not stored again.
+        QCOMPARE(writes(*simulators.front()).mid(before).filter(QRegularExpression("^:CONF:ALL ")).size(), 1);
     }
 };
 
