@@ -4,7 +4,8 @@ a settings file, against the satellite data set it was given.
 
   check-plan.py sent LOG START SQL OUT.json [--static UB=SATELLITE/TP[/lnb2]]... [--line UB=LINE]...
       The simulator log holds, after its first START lines, exactly the four
-      lines of a transfer; their code words are decoded into OUT.json. Each
+      queries of the backup, the four lines of a transfer and the four queries
+      of its read-back; the code words sent are decoded into OUT.json. Each
       --static UB must be a static word for that transponder, each --line UB a
       dynamic word on that line (UB and LINE count from 0, as on the wire).
   check-plan.py queries LOG START
@@ -84,10 +85,12 @@ def sent(args):
     log, start, sql, out = args[0], int(args[1]), args[2], args[3]
     satellites = load_sql(sql)
     lines = log_after(log, start)
-    # The switch's plan is read for its backup before anything is sent.
-    if len(lines) != 8 or lines[:4] != QUERIES:
-        fail("%d lines after line %d of %s, expected the 4 queries and 4 lines sent: %r" % (len(lines), start, log, lines))
-    lines = lines[4:]
+    # The switch's plan is read for its backup before anything is sent, and
+    # read back after.
+    if len(lines) != 12 or lines[:4] != QUERIES or lines[8:] != QUERIES:
+        fail("%d lines after line %d of %s, expected 4 queries, 4 lines sent and 4 queries: %r"
+             % (len(lines), start, log, lines))
+    lines = lines[4:8]
     if lines[:3] != TRANSFER:
         fail("first three lines %r, expected %r" % (lines[:3], TRANSFER))
     if not lines[3].startswith(":CONF:ALL "):
@@ -115,7 +118,7 @@ def sent(args):
             fail("unknown option " + option)
     with open(out, "w", encoding="utf-8") as f:
         json.dump(plan, f, indent=1)
-    print("check-plan: %s: four queries, four lines, %d static and %d dynamic UBs" % (
+    print("check-plan: %s: four queries, four lines, four queries, %d static and %d dynamic UBs" % (
         log, sum(e["static"] for e in plan), sum(not e["static"] for e in plan)))
 
 

@@ -100,16 +100,19 @@ plan_args=(--static "23=Astra 19.2E/53" --static "22=Astra 19.2E/52" --static "2
   --line "20=2")
 
 # test_on_device NAME CHECK-ARGS...: "Test on device", the four queries of its
-# backup, then four lines to the switch.
+# backup, four lines to the switch, then the four queries of the read-back,
+# whose news closes with its button.
 test_on_device() {
   local name=$1 start
   shift
   start=$(log_lines "$log")
   press "$btn_test"
-  wait_for 100 log_has_lines "$log" $((start + 8)) || fail "\"Test on device\" sent nothing ($name)"
-  # Once the screen is still, an error box would be there.
+  wait_for 100 log_has_lines "$log" $((start + 12)) || fail "\"Test on device\" was not read back ($name)"
+  wait_for 50 window_named Information >/dev/null || fail "no news of the read-back after \"Test on device\" ($name)"
   shot "$name"
   window_named Error >/dev/null && fail "an error box after \"Test on device\" ($name)"
+  dialog_button Information 50 25
+  wait_for 50 window_gone Information || fail "the news of the read-back did not close ($name)"
   check sent "$log" "$start" "$sql" "$work/$name.json" "$@"
 }
 
