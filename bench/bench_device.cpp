@@ -2,11 +2,14 @@
 // simulator on a real pseudo-terminal, beside the protocol's floor: the pauses
 // after the commands (each query 100 ms, each option 50 ms, the plan and the
 // store 100 ms), both as the fixed figure and as measured here by sleeping the
-// same pauses. Beside them, against a switch
-// that trickles one byte every 80 ms and never ends its line: the time from
-// "Read from device" to its error. For each sequence, "Save on device" as the
-// window runs it, and the identification of a trickling switch at every
-// search tick: the longest time the event loop stands still (goal 20 ms).
+// same pauses (goal: within 1.02 times the floor). A test and a store read
+// the switch's plan before they send and read it back after: 1050 and 1150 ms
+// of pauses. "Test on device" and "Save on device" as the window runs them,
+// against the same floors. Beside them, against a switch that trickles one
+// byte every 80 ms and never ends its line: the time from "Read from device"
+// to its error. For each sequence, and the identification of a trickling
+// switch at every search tick: the longest time the event loop stands still
+// (goal 20 ms).
 //
 //   bench_device [RUNS]      (default 10; needs the switch-sim target built)
 
@@ -70,7 +73,8 @@ class BlockMonitor
 public:
     BlockMonitor()
     {
-        QObject::connect(&tick, &QTimer::timeout, [this] { longest = std::max(longest, sinceLast.restart()); });
+        QObject::connect(&tick, &QTimer::timeout,
+                         [this] { longest = std::max(longest, sinceLast.restart()); });
         sinceLast.start();
         tick.start(5);
     }
@@ -178,12 +182,40 @@ bool writeCache(const QString &directory)
     return out.status() == QDataStream::Ok;
 }
 
+// A sequence may take this much longer than its pauses.
+constexpr double sequenceGoal = 1.02;
+
+// The protocol's pauses of each sequence, in the order they come.
+const std::vector<unsigned long> readPauses{100, 100, 100, 100};
+const std::vector<unsigned long> optionAndPlanPauses{50, 50, 50, 100};
+constexpr unsigned long storePause = 100;
+
+// Backup read, options, plan, [store,] read-back.
+std::vector<unsigned long> sendPauses(bool store)
+{
+    std::vector<unsigned long> pauses = readPauses;
+    pauses.insert(pauses.end(), optionAndPlanPauses.begin(), optionAndPlanPauses.end());
+    if (store)
+        pauses.push_back(storePause);
+    pauses.insert(pauses.end(), readPauses.begin(), readPauses.end());
+    return pauses;
+}
+
+double sum(const std::vector<unsigned long> &pauses)
+{
+    double total = 0;
+    for (unsigned long pause : pauses)
+        total += double(pause);
+    return total;
+}
+
 void print(const char *name, const Figures &figures, double floor, const Figures &slept)
 {
-    std::printf("%-6s median %7.1f ms (min %7.1f, max %7.1f) | floor %5.0f ms: ratio %.3f | pauses slept "
-                "here %7.1f ms: ratio %.3f\n",
-                name, figures.median, figures.min, figures.max, floor, figures.median / floor, slept.median,
-                figures.median / slept.median);
+    std::printf(
+        "%-6s median %7.1f ms (min %7.1f, max %7.1f) | floor %5.0f ms: ratio %.3f (goal %.2f) | pauses "
+        "slept here %7.1f ms: ratio %.3f\n",
+        name, figures.median, figures.min, figures.max, floor, figures.median / floor, sequenceGoal,
+        slept.median, figures.median / slept.median);
 }
 // "Read from device" against a switch that starts trickling, then the search
 // against one that trickles from the start. 0 when both ran.
@@ -199,7 +231,9 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
     UBModelController::Environment environment;
     environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("none"), QString(), QString(), 1};
     environment.cacheDirectory = directory;
-    environment.portLister = [link] { return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(link)}; };
+    environment.portLister = [link] {
+        return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(link)};
+    };
     environment.backupDirectory = directory + QStringLiteral("/backups");
     UBModelController controller(&model, environment);
     bool found = false;
@@ -212,23 +246,31 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
         std::fprintf(stderr, "bench: the controller did not find the simulator\n");
         return 1;
     }
-    // "Save on device" as the window runs it: backup read, options, plan, store.
+    // "Test on device" and "Save on device" as the window runs them: backup
+    // read, options, plan, [store,] read-back.
     model.setLnb1(QStringLiteral("Sat 1"));
     model.setLnb2(QStringLiteral("Sat 1"));
-    double storeBlock = 0;
-    const Figures store = measure(std::min(runs, 5), [&] {
-        errors.clear();
-        const BlockMonitor monitor;
-        controller.storeDataInEEPROM();
-        if (!runUntil([&controller] { return !controller.busy(); }, 10000))
-            throw std::runtime_error("the store did not end");
-        storeBlock = std::max(storeBlock, monitor.longestMs());
-        if (!errors.isEmpty())
-            throw std::runtime_error(errors.join(QLatin1Char(' ')).toStdString());
-    });
-    std::printf("\"Save on device\" against a prompt switch: median %7.1f ms (min %7.1f, max %7.1f)\n", store.median,
-                store.min, store.max);
-    printBlock("\"Save on device\", prompt switch:", storeBlock);
+    const auto windowSend = [&](const char *name, void (UBModelController::*click)(), bool store) {
+        double block = 0;
+        const Figures figures = measure(std::min(runs, 5), [&] {
+            errors.clear();
+            const BlockMonitor monitor;
+            (controller.*click)();
+            if (!runUntil([&controller] { return !controller.busy(); }, 10000))
+                throw std::runtime_error(std::string(name) + " did not end");
+            block = std::max(block, monitor.longestMs());
+            if (!errors.isEmpty())
+                throw std::runtime_error(errors.join(QLatin1Char(' ')).toStdString());
+        });
+        const double floor = sum(sendPauses(store));
+        std::printf(
+            "%s against a prompt switch: median %7.1f ms (min %7.1f, max %7.1f) | floor %5.0f ms: ratio "
+            "%.3f (goal %.2f)\n",
+            name, figures.median, figures.min, figures.max, floor, figures.median / floor, sequenceGoal);
+        printBlock((std::string(name) + ", prompt switch:").c_str(), block);
+    };
+    windowSend("\"Test on device\"", &UBModelController::sendDataToDevice, false);
+    windowSend("\"Save on device\"", &UBModelController::storeDataInEEPROM, true);
 
     if (!control(simulator, "trickle " + QByteArray::number(trickleMs))) {
         std::fprintf(stderr, "bench: the simulator did not take the trickle\n");
@@ -259,9 +301,8 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
         std::fprintf(stderr, "bench: the trickling simulator did not start\n");
         return 1;
     }
-    SerialPortHandler searching([tricklingLink] {
-        return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(tricklingLink)};
-    });
+    SerialPortHandler searching(
+        [tricklingLink] { return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(tricklingLink)}; });
     int ticks = 0;
     QObject::connect(&searching, &SerialPortHandler::deviceMissing, [&ticks] { ++ticks; });
     constexpr int tickCount = 3;
@@ -329,8 +370,8 @@ int main(int argc, char *argv[])
     int status = 0;
     try {
         OperationRunner runner(*handler);
-        const PlanWords words = PlanWords::encode(dynamicPlan(), QString(), QString(), SatelliteCatalogue(),
-                                                  [] { return 6u; });
+        const PlanWords words =
+            PlanWords::encode(dynamicPlan(), QString(), QString(), SatelliteCatalogue(), [] { return 6u; });
         const SendPlanOperation::Plan sent{true, false, true, words.words(), QString(), QString()};
         const PlanBackup backups(dir.filePath(QStringLiteral("backups")));
         const auto sendOperation = [&](bool store) {
@@ -341,7 +382,8 @@ int main(int argc, char *argv[])
             return std::make_unique<ReadPlanOperation>(QString(), QString(), SharedCatalogue());
         };
         std::printf("operations against the simulator, %d runs each\n", runs);
-        const auto sequence = [&](const char *name, const std::function<std::unique_ptr<DeviceOperation>()> &make,
+        const auto sequence = [&](const char *name,
+                                  const std::function<std::unique_ptr<DeviceOperation>()> &make,
                                   const std::vector<unsigned long> &pauses) {
             double block = 0;
             const Figures figures = measure(runs, [&] {
@@ -353,20 +395,14 @@ int main(int argc, char *argv[])
                 for (unsigned long pause : pauses)
                     QThread::msleep(pause);
             });
-            unsigned long floor = 0;
-            for (unsigned long pause : pauses)
-                floor += pause;
-            print(name, figures, double(floor), slept);
+            print(name, figures, sum(pauses), slept);
             printBlock((std::string(name) + ", prompt switch:").c_str(), block);
         };
-        const std::vector<unsigned long> readPauses{100, 100, 100, 100};
-        std::vector<unsigned long> testPauses = readPauses;
-        testPauses.insert(testPauses.end(), {50, 50, 50, 100});
-        std::vector<unsigned long> storePauses = testPauses;
-        storePauses.push_back(100);
         sequence("read", readOperation, readPauses);
-        sequence("test", [&] { return sendOperation(false); }, testPauses);
-        sequence("store", [&] { return sendOperation(true); }, storePauses);
+        sequence(
+            "test", [&] { return sendOperation(false); }, sendPauses(false));
+        sequence(
+            "store", [&] { return sendOperation(true); }, sendPauses(true));
         handler.reset(); // the controller below opens the port itself
 
         status = trickleFigures(dir.path(), simulator, link, runs);

@@ -1,10 +1,12 @@
 // The real window during a slow "Save on device" against the switch
 // simulator: it keeps answering (the band list scrolls, the progress shows)
-// while the plan's controls are locked, and unlocks them at the end.
+// while the plan's controls are locked, and unlocks them at the end. Then the
+// switch stops taking one word, and "Test on device" tells which.
 #include "CacheFile.h"
 #include "OfflineEnvironment.h"
 #include "SimulatorProcess.h"
 #include "app/ProgramWindow.h"
+#include "model/UBDataModel.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -119,8 +121,8 @@ private slots:
             look.busy = program.controller().busy();
             look.contentY = list->property("contentY").toReal();
             look.status = status->property("text").toString();
-            look.cancelShown = cancel->property("visible").toBool() && cancel->property("enabled").toBool()
-                               && cancel->property("opacity").toReal() > 0;
+            look.cancelShown = cancel->property("visible").toBool() && cancel->property("enabled").toBool() &&
+                               cancel->property("opacity").toReal() > 0;
             look.belowY = below->mapToScene(QPointF()).y();
             for (QQuickItem *row : rowsOf(list)) {
                 ++look.rows;
@@ -139,7 +141,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!program.controller().busy(), 20000);
         monitor.stop();
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
-        QCOMPARE(simulator.loggedLines().last(), QStringLiteral(":MEM:WRITE:ALL"));
+        // The store, then the read-back.
+        const QStringList lines = simulator.loggedLines();
+        QCOMPARE(lines.mid(lines.size() - 5), QStringList({":MEM:WRITE:ALL", ":CONF:LTEFILT?", ":CONF:STBY?",
+                                                           ":CONF:TERRAMP?", ":CONF:ALL?"}));
+        QObject *information = window->property("informationMessage").value<QObject *>();
+        QVERIFY(information);
+        QTRY_VERIFY_WITH_TIMEOUT(information->property("visible").toBool(), 2000);
+        QVERIFY2(information->property("text").toString().startsWith(
+                     QStringLiteral("Stored in the switch; its working plan was read back and matches.\n")),
+                 qPrintable(information->property("text").toString()));
 
         QVector<Look> during;
         for (const Look &look : looks) {
@@ -151,6 +162,7 @@ private slots:
             during.last().contentY > during.first().contentY,
             qPrintable(QStringLiteral("%1 to %2").arg(during.first().contentY).arg(during.last().contentY)));
         bool readingShown = false;
+        bool readingBackShown = false;
         bool cancelShownWhileReading = false;
         bool cancelShownWhileSending = false;
         for (const Look &look : during) {
@@ -163,10 +175,12 @@ private slots:
                 readingShown = true;
                 cancelShownWhileReading = cancelShownWhileReading || look.cancelShown;
             } else {
+                readingBackShown = readingBackShown || look.status == QString::fromUtf8(u8"Reading back…");
                 cancelShownWhileSending = cancelShownWhileSending || look.cancelShown;
             }
         }
         QVERIFY(readingShown);
+        QVERIFY(readingBackShown);
         QVERIFY(cancelShownWhileReading);
         QVERIFY(!cancelShownWhileSending);
 
@@ -175,6 +189,29 @@ private slots:
         for (QQuickItem *row : rowsOf(list))
             QVERIFY(row->isEnabled());
         QVERIFY(!cancel->property("visible").toBool());
+        QMetaObject::invokeMethod(information, "close");
+
+        // UB01 moves to line 4, but the switch keeps the word it has.
+        QVERIFY(simulator.control(QStringLiteral("keep-word 0")));
+        UBDataModel &plan = program.model();
+        QVERIFY(plan.setData(plan.index(plan.rowCount() - 1), 3, UBDataModel::LineRole));
+        program.controller().sendDataToDevice();
+        QTRY_VERIFY_WITH_TIMEOUT(!program.controller().busy(), 20000);
+        QObject *error = window->property("errorMessage").value<QObject *>();
+        QVERIFY(error);
+        QTRY_VERIFY_WITH_TIMEOUT(error->property("visible").toBool(), 2000);
+        const QStringList shown = error->property("text").toString().split(QLatin1Char('\n'));
+        QVERIFY2(shown.size() == 4, qPrintable(shown.join(QLatin1Char('\n'))));
+        QCOMPARE(
+            shown.at(0),
+            QStringLiteral("The plan was sent, but the switch's working plan, read back, differs from it:"));
+        QCOMPARE(
+            shown.at(1),
+            QStringLiteral("UB01: sent a dynamic UB on line 4, the switch holds a dynamic UB on line 1"));
+        QVERIFY2(shown.at(2).startsWith(QStringLiteral("UB01: sent the word ")), qPrintable(shown.at(2)));
+        QVERIFY2(shown.at(3).startsWith(
+                     QStringLiteral("The plan the switch held before the send is kept in the backup ")),
+                 qPrintable(shown.at(3)));
         window->close();
     }
 };

@@ -24,8 +24,9 @@ constexpr int searchTickMs = 300;
 // for several missed identifications on a machine busy with other work.
 constexpr int foundWaitMs = 30000;
 const QString lostMessage = QStringLiteral("Lost connection to device. Please connect again");
-const QString dbMessage = QString::fromUtf8(u8"Couldn't connect to database. Please check your internet connection, then open "
-                                          u8"\"Satellite data…\", check the server and press \"Update now\".");
+const QString dbMessage =
+    QString::fromUtf8(u8"Couldn't connect to database. Please check your internet connection, then open "
+                      u8"\"Satellite data…\", check the server and press \"Update now\".");
 const QString readMessage = QStringLiteral("Error occured while reading data, please try again");
 const QString writeMessage = QStringLiteral("Error occured while writing data, please try again");
 // The head of every refused send's message.
@@ -36,8 +37,8 @@ const QString hotbird = QStringLiteral("Hotbird 13.0E");
 // The static word as the switch expects it, put together here by hand.
 quint32 staticWord(quint32 satId, quint32 ubNumber, quint32 f, bool lnb2, bool horizontal, bool highBand)
 {
-    return 0x80000000u | satId << 24 | ubNumber << 19 | f << 8 | quint32(lnb2) << 2 | quint32(horizontal) << 1
-           | quint32(highBand);
+    return 0x80000000u | satId << 24 | ubNumber << 19 | f << 8 | quint32(lnb2) << 2 |
+           quint32(horizontal) << 1 | quint32(highBand);
 }
 } // namespace
 
@@ -49,7 +50,7 @@ class DeviceTransfersTest : public QObject
     std::unique_ptr<SimulatorProcess> simulator;
     std::unique_ptr<UBDataModel> model;
     std::unique_ptr<UBModelController> controller;
-    QStringList messages; // "error: …" and "warning: …" in order
+    QStringList messages;     // "error: …" and "warning: …" in order
     QStringList deviceEvents; // "found …" and "missing …" with the model's serial number then
     // Handed to the controller, which draws from it for each dynamic code word.
     DeviceTransfers::RandomSource random;
@@ -77,10 +78,11 @@ class DeviceTransfersTest : public QObject
     // (when `identified`, else only searching).
     void connectDevice(const QStringList &simulatorArguments = {}, bool identified = true)
     {
-        const QString link = dir.filePath(QStringLiteral("switch-%1").arg(QTest::currentDataTag()
-                                                                            ? QTest::currentDataTag()
-                                                                            : QTest::currentTestFunction()));
-        simulator = std::make_unique<SimulatorProcess>(link, simulatorArguments, QStringLiteral("SN:01332251"));
+        const QString link = dir.filePath(
+            QStringLiteral("switch-%1")
+                .arg(QTest::currentDataTag() ? QTest::currentDataTag() : QTest::currentTestFunction()));
+        simulator =
+            std::make_unique<SimulatorProcess>(link, simulatorArguments, QStringLiteral("SN:01332251"));
         QVERIFY2(simulator->start(), qPrintable(simulator->errors()));
 
         model = std::make_unique<UBDataModel>();
@@ -91,7 +93,9 @@ class DeviceTransfersTest : public QObject
         if (!backupOverride.isEmpty())
             backupDirectory = backupOverride;
         environment.backupDirectory = backupDirectory;
-        environment.portLister = [link] { return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(link)}; };
+        environment.portLister = [link] {
+            return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(link)};
+        };
         environment.random = random ? random : [] { return 6u; };
         environment.searchIntervalMs = searchInterval;
         controller = std::make_unique<UBModelController>(model.get(), environment);
@@ -189,7 +193,10 @@ class DeviceTransfersTest : public QObject
         return words;
     }
 
-    QString backupPath(const QString &name) const { return backupDirectory + QStringLiteral("/01332251/") + name; }
+    QString backupPath(const QString &name) const
+    {
+        return backupDirectory + QStringLiteral("/01332251/") + name;
+    }
 
 private slots:
     void cleanup()
@@ -309,8 +316,7 @@ private slots:
         QTest::newRow("no std::exception") << "" << -2 << 0u << "Unknown error" << 0;
         // Refused by the check before a transfer: the switch hears nothing.
         QTest::newRow("static transponder unknown")
-            << "-" << 9999 << 11836u << refusal + "UB24: Astra 19.2E has no transponder at 11836 MHz"
-            << 0;
+            << "-" << 9999 << 11836u << refusal + "UB24: Astra 19.2E has no transponder at 11836 MHz" << 0;
     }
 
     void failuresBeforeTheWordsSendNoWords()
@@ -362,8 +368,9 @@ private slots:
         const auto fixed = [](quint32 ub, quint32 lnb, qint32 tp, quint32 freq) {
             return UBRecord{ub, 0, 0, freq, 0, UBRecord::staticType, lnb, tp, Polarisation()};
         };
-        QTest::newRow("satellite unknown") << "Nowhere 1.0E" << QList<UBRecord>{fixed(23, 0, 1, 11000)}
-                                           << refusal + "UB24: the satellite Nowhere 1.0E is not in the satellite data.";
+        QTest::newRow("satellite unknown")
+            << "Nowhere 1.0E" << QList<UBRecord>{fixed(23, 0, 1, 11000)}
+            << refusal + "UB24: the satellite Nowhere 1.0E is not in the satellite data.";
         QTest::newRow("transponder unknown") << astra << QList<UBRecord>{fixed(23, 0, 9999, 11000)}
                                              << refusal + "UB24: Astra 19.2E has no transponder at 11000 MHz";
         const QString noId = "has no satellite id the switch can carry; use it for dynamic UBs only";
@@ -373,8 +380,9 @@ private slots:
                                << refusal + "UB24: Nameless 1.0W " + noId;
         QTest::newRow("frequency out of range")
             << astra << QList<UBRecord>{fixed(23, 0, 72, 12750)}
-            << refusal + "UB24: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 "
-                         "to 2147 MHz.";
+            << refusal +
+                   "UB24: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 "
+                   "to 2147 MHz.";
         UBRecord offLine{20, 4, 0, slotFrequency(20), 0, UBRecord::dynamicType, 0, -1, Polarisation()};
         QTest::newRow("dynamic line 5") << astra << QList<UBRecord>{fixed(23, 0, 71, 11836), offLine}
                                         << "UB21: a dynamic UB on line 5; the switch has lines 1 to 4.";
@@ -382,10 +390,12 @@ private slots:
             << "ABS 6 159.0E"
             << QList<UBRecord>{fixed(23, 0, 1, 11000), fixed(22, 1, 72, 12750), fixed(21, 1, 71, 11836),
                                fixed(7, 1, 9999, 11000)}
-            << refusal + "UB08: Astra 19.2E has no transponder at 11000 MHz\n"
-                         "UB23: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 "
-                         "to 2147 MHz.\n"
-                         "UB24: ABS 6 159.0E " + noId;
+            << refusal +
+                   "UB08: Astra 19.2E has no transponder at 11000 MHz\n"
+                   "UB23: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 "
+                   "to 2147 MHz.\n"
+                   "UB24: ABS 6 159.0E " +
+                   noId;
     }
 
     void refusedPlanReachesNoSwitch()
@@ -400,9 +410,9 @@ private slots:
         databaseName = admin.createDatabase(
             QStringLiteral("ids"),
             {createTable(astra), insertRow(astra, 71, 11836, "H", 10600, 1),
-             insertRow(astra, 72, 12750, "H", 10600, 1),
-             createTable("ABS 6 159.0E"), insertRow("ABS 6 159.0E", 1, 11000, "H", 9750, 130),
-             createTable("Nameless 1.0W"), insertRow("Nameless 1.0W", 1, 11000, "V", 9750, 0)});
+             insertRow(astra, 72, 12750, "H", 10600, 1), createTable("ABS 6 159.0E"),
+             insertRow("ABS 6 159.0E", 1, 11000, "H", 9750, 130), createTable("Nameless 1.0W"),
+             insertRow("Nameless 1.0W", 1, 11000, "V", 9750, 0)});
         QVERIFY2(!databaseName.isEmpty(), qPrintable(admin.lastError()));
         connectDevice();
         if (QTest::currentTestFailed())
@@ -932,7 +942,8 @@ private slots:
         QCOMPARE(messages, QStringList());
         QCOMPARE(backups().size(), 2);
         QCOMPARE(information.size(), 2);
-        QCOMPARE(information.first(), QStringLiteral("Sent; the switch's working plan was read back and matches."));
+        QCOMPARE(information.first(),
+                 QStringLiteral("Sent; the switch's working plan was read back and matches."));
         QVERIFY2(information.last().contains(QDir::toNativeSeparators(storedBackup)),
                  qPrintable(information.last()));
         QFile replies(backupPath(backups("*.txt").first()));
@@ -1014,6 +1025,113 @@ private slots:
         QCOMPARE(messages, QStringList());
     }
 
+    // A switch that does not hold what was sent, found by the read-back
+    // after "Test on device" and "Save on device": the error names each
+    // difference with both sides and the raw words, then where the plan the
+    // switch had before is kept. A sound switch gets the news that it
+    // matches; a line lost during the read-back says it could not be read.
+    void readBackFindsWhatTheSwitchDidNotTake_data()
+    {
+        QTest::addColumn<bool>("store");
+        QTest::addColumn<QStringList>("faults");
+        // The plan: all UBs dynamic with stand-by on; otherwise UB24 static
+        // on Astra 19.2E with the LTE filter on and the terrestrial path off
+        // (a fresh switch has stand-by off and the terrestrial path on).
+        QTest::addColumn<bool>("standBy");
+        // Empty: the read-back matches; "-": it could not be done.
+        QTest::addColumn<QStringList>("differences");
+
+        const quint32 sent = staticWord(1, 23, 11836 - 10600 - 100, false, true, true);
+        const QString sentText = QStringLiteral("UB24: sent 11836 MHz H on Astra 19.2E, the switch holds ");
+        const auto raw = [sent](quint32 held) {
+            return QStringLiteral("UB24: sent the word %1, the switch holds the word %2").arg(sent).arg(held);
+        };
+        // What the simulator holds before anything was sent to it.
+        const quint32 untouched = CodeWord::makeDynamic(23, 3, 8).value();
+        const QStringList kept{sentText + "a dynamic UB on line 4", raw(untouched)};
+        // The reply carries the word with its polarisation bit flipped.
+        const QStringList changed{
+            sentText + "a static UB with satellite id 1, UB number 23, F 1136, LNB1, V, high band",
+            raw(sent ^ 0x2u)};
+        const QStringList lost{QStringLiteral("-")};
+        for (const bool store : {false, true}) {
+            const char *const name = store ? "Save on device" : "Test on device";
+            QTest::addRow("%s, sound switch", name) << store << QStringList() << false << QStringList();
+            QTest::addRow("%s, sound switch, stand-by", name)
+                << store << QStringList() << true << QStringList();
+            QTest::addRow("%s, word kept", name)
+                << store << QStringList{"--keep-word", "23"} << false << kept;
+            QTest::addRow("%s, stand-by ignored", name)
+                << store << QStringList{"--ignore-option", "STBY"} << true
+                << QStringList{"Stand-by: sent on, the switch holds off"};
+            QTest::addRow("%s, terrestrial path ignored", name)
+                << store << QStringList{"--ignore-option", "TERRAMP"} << false
+                << QStringList{"Terrestrial path: sent off, the switch holds on"};
+            QTest::addRow("%s, reply changed", name)
+                << store << QStringList{"--change-reply", "23"} << false << changed;
+            // The identification, four reads, three options, the plan (and
+            // the store), then the first query of the read-back.
+            QTest::addRow("%s, line lost while reading back", name)
+                << store << QStringList{"--unplug-after", store ? "11" : "10", "--unplug-delay", "10"}
+                << false << lost;
+        }
+    }
+
+    void readBackFindsWhatTheSwitchDidNotTake()
+    {
+        QFETCH(bool, store);
+        QFETCH(QStringList, faults);
+        QFETCH(bool, standBy);
+        QFETCH(QStringList, differences);
+        connectDevice(faults);
+        if (QTest::currentTestFailed())
+            return;
+        QStringList information;
+        connect(controller.get(), &UBModelController::informationOccured, this,
+                [&information](const QString &text) { information << text; });
+        if (standBy) {
+            model->setStandBy(true);
+        } else {
+            makeStatic(0, 0, 71, 11836); // UB24 on Astra 19.2E
+            model->setLteFilter(true);
+            model->setTerrestrialPatchActive(false);
+        }
+        run(store ? &UBModelController::storeDataInEEPROM : &UBModelController::sendDataToDevice);
+
+        QCOMPARE(backups().size(), 1);
+        const QString backupLine =
+            (store ? QStringLiteral("The plan the switch had stored before is kept in the backup %1.")
+                   : QStringLiteral("The plan the switch held before the send is kept in the backup %1."))
+                .arg(QDir::toNativeSeparators(backupPath(backups().first())));
+        if (differences == QStringList{QStringLiteral("-")}) {
+            QCOMPARE(information, QStringList());
+            QCOMPARE(messages.size(), 1);
+            const QString head = QStringLiteral(
+                "error: The plan was sent, but the switch's working plan could not be read back: ");
+            QVERIFY2(messages.first().startsWith(head), qPrintable(messages.first()));
+            QVERIFY2(messages.first().endsWith('\n' + backupLine), qPrintable(messages.first()));
+            QVERIFY(simulator->waitForExit(3000));
+            QCOMPARE(received().mid(store ? 9 : 8), readLines.mid(0, 1));
+            return;
+        }
+        QCOMPARE(received().mid(received().size() - 4), readLines);
+        if (differences.isEmpty()) {
+            QCOMPARE(messages, QStringList());
+            QCOMPARE(
+                information,
+                QStringList{
+                    store ? "Stored in the switch; its working plan was read back and matches.\n" + backupLine
+                          : QStringLiteral("Sent; the switch's working plan was read back and matches.")});
+            return;
+        }
+        QCOMPARE(information, QStringList());
+        QCOMPARE(
+            messages,
+            QStringList{
+                "error: The plan was sent, but the switch's working plan, read back, differs from it:\n" +
+                differences.join('\n') + '\n' + backupLine});
+    }
+
     // The comparison reads the switch and leaves the window's plan alone.
     void compareWithDevice()
     {
@@ -1025,8 +1143,7 @@ private slots:
         QCOMPARE(compareNow(), QStringList{"The switch holds this plan."});
         model->setLteFilter(true);
         const QList<UBRecord> before = model->ubList();
-        QCOMPARE(compareNow(),
-                 QStringList{"LTE filter: on in the plan, off in the switch"});
+        QCOMPARE(compareNow(), QStringList{"LTE filter: on in the plan, off in the switch"});
         QVERIFY(model->lteFilter());
         QCOMPARE(model->ubList(), before);
         QCOMPARE(messages, QStringList());
