@@ -1,5 +1,5 @@
 // The lockout's invariant: whatever passes the check before sending
-// (CodeWord::staticRefusal for a static UB, a line of the switch for a
+// (StaticUbRules::refusal for a static UB, a line of the switch for a
 // dynamic one) encodes to a word that decodes back to the same assignment
 // with the same satellite data: a static UB to its LNB, its satellite and
 // its transponder (or the first row the word cannot tell from it), a
@@ -17,10 +17,7 @@ class Bytes
 {
 public:
     Bytes(const uint8_t *data, size_t size) : data(data), size(size) {}
-    quint32 next()
-    {
-        return at < size ? data[at++] : 0;
-    }
+    quint32 next() { return at < size ? data[at++] : 0; }
     quint32 next16() { return next() << 8 | next(); }
 
 private:
@@ -48,7 +45,8 @@ SatelliteCatalogue catalogueFrom(Bytes &bytes, QStringList &names)
             TransponderItem item;
             item.transponder = quint32(i + 1);
             item.frequency = 10000 + bytes.next16() % 3000;
-            item.polarisation = Polarisation::fromDataLetter(QString(QLatin1Char(polarisations[bytes.next() % 4])));
+            item.polarisation =
+                Polarisation::fromDataLetter(QString(QLatin1Char(polarisations[bytes.next() % 4])));
             item.oscillatorFrequency = twoBands && bytes.next() % 2 == 1 ? 10600 : 9750;
             item.satId = satId;
             items[name].append(item);
@@ -73,7 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (isStatic) {
         record.type = UBRecord::staticType;
         record.tp = qint32(bytes.next() % 10) - 1;
-        const TransponderItem *row = record.tp < 0 ? nullptr : catalogue.findTransponder(names.at(int(record.lnb)), quint32(record.tp));
+        const TransponderItem *row =
+            record.tp < 0 ? nullptr
+                          : catalogue.findTransponder(names.at(int(record.lnb)), quint32(record.tp));
         // Mostly the transponder's own frequency, sometimes another.
         record.freq = row && bytes.next() % 4 != 0 ? row->frequency : 10000 + bytes.next16() % 3000;
         const quint32 known = bytes.next() % 5;
@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const quint32 random = bytes.next16();
 
     // The plan's check keeps dynamic UBs on the switch's lines.
-    if (CodeWord::staticRefusal(record, names.at(0), names.at(1), catalogue) != CodeWord::Refusal::None ||
+    if (StaticUbRules::refusal(record, names.at(0), names.at(1), catalogue) != CodeWord::Refusal::None ||
         (!isStatic && record.line > CodeWord::maxDynamicLine))
         return 0;
     CodeWord word;

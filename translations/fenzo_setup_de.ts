@@ -885,10 +885,6 @@ Satellitendaten hinzugefügt):
         <source>The folder %1 cannot be made.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
-    <message>
-        <source>The file %1 cannot be written (%2).</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden (%2).</translation>
-    </message>
 </context>
 <context>
     <name>PlanComparison</name>
@@ -1030,24 +1026,12 @@ Satellitendaten hinzugefügt):
         <translation>%1: Der Multischalter hat nur die UBs 1 bis %2.</translation>
     </message>
     <message>
-        <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
-        <translation>%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.</translation>
-    </message>
-    <message>
         <source>%1: the satellite %2 is not in the satellite data.</source>
         <translation>%1: Der Satellit %2 ist nicht in den Satellitendaten.</translation>
     </message>
     <message>
         <source>%1: a static UB without a transponder.</source>
         <translation>%1: Ein statisches UB ohne Transponder.</translation>
-    </message>
-    <message>
-        <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
-        <translation>%1: %2 hat keine vom Multischalter unterstützte Satelliten-ID; nur für dynamische UBs verwenden</translation>
-    </message>
-    <message>
-        <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
-        <translation>%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; übertragbar sind nur 100 bis 2147 MHz.</translation>
     </message>
     <message>
         <source>The plan has %1 UBs; the switch has %2.</source>
@@ -1422,14 +1406,6 @@ Satellitendaten hinzugefügt):
 <context>
     <name>SettingsFile</name>
     <message>
-        <source>The file %1 cannot be written (%2).</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden (%2).</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be read (%2).</source>
-        <translation>Die Datei %1 kann nicht gelesen werden (%2).</translation>
-    </message>
-    <message>
         <source>The file %1 is no complete settings file.</source>
         <translation>Die Datei %1 ist keine vollständige Einstellungsdatei.</translation>
     </message>
@@ -1581,10 +1557,6 @@ Satellitendaten hinzugefügt):
         <translation>Keine.</translation>
     </message>
     <message>
-        <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
-        <translation>%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; übertragbar sind nur 100 bis 2147 MHz.</translation>
-    </message>
-    <message>
         <source>%1: %2 has the satellite id %3; a code word carries 0 to 127.</source>
         <translation>%1: %2 hat die Satelliten-ID %3; übertragbar sind nur die IDs 0 bis 127.</translation>
     </message>
@@ -1654,6 +1626,13 @@ Satellitendaten hinzugefügt):
     <message>
         <source>the server sent a table name longer than %1 characters</source>
         <translation>der Server nennt einen Tabellennamen mit mehr als %1 Zeichen</translation>
+    </message>
+</context>
+<context>
+    <name>StaticUbRules</name>
+    <message>
+        <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
+        <translation>%1: Sein Transponder liegt %2 MHz über dem LNB-Oszillator; übertragbar sind nur 100 bis 2147 MHz.</translation>
     </message>
 </context>
 <context>
@@ -1934,6 +1913,14 @@ Satellitendaten hinzugefügt):
     <message>
         <source>out of memory</source>
         <translation>zu wenig Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read (%2).</source>
+        <translation>Die Datei %1 kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written (%2).</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden (%2).</translation>
     </message>
 </context>
 <context>

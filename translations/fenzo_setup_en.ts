@@ -870,10 +870,6 @@ also when the working plan read back after a send differs from the plan.
         <source>The folder %1 cannot be made.</source>
         <translation>The folder %1 cannot be made.</translation>
     </message>
-    <message>
-        <source>The file %1 cannot be written (%2).</source>
-        <translation>The file %1 cannot be written (%2).</translation>
-    </message>
 </context>
 <context>
     <name>PlanComparison</name>
@@ -1015,24 +1011,12 @@ also when the working plan read back after a send differs from the plan.
         <translation>%1: the switch has UBs 1 to %2 only.</translation>
     </message>
     <message>
-        <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
-        <translation>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</translation>
-    </message>
-    <message>
         <source>%1: the satellite %2 is not in the satellite data.</source>
         <translation>%1: the satellite %2 is not in the satellite data.</translation>
     </message>
     <message>
         <source>%1: a static UB without a transponder.</source>
         <translation>%1: a static UB without a transponder.</translation>
-    </message>
-    <message>
-        <source>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</source>
-        <translation>%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only</translation>
-    </message>
-    <message>
-        <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
-        <translation>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</translation>
     </message>
     <message>
         <source>The plan has %1 UBs; the switch has %2.</source>
@@ -1407,14 +1391,6 @@ also when the working plan read back after a send differs from the plan.
 <context>
     <name>SettingsFile</name>
     <message>
-        <source>The file %1 cannot be written (%2).</source>
-        <translation>The file %1 cannot be written (%2).</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be read (%2).</source>
-        <translation>The file %1 cannot be read (%2).</translation>
-    </message>
-    <message>
         <source>The file %1 is no complete settings file.</source>
         <translation>The file %1 is no complete settings file.</translation>
     </message>
@@ -1566,10 +1542,6 @@ also when the working plan read back after a send differs from the plan.
         <translation>None.</translation>
     </message>
     <message>
-        <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
-        <translation>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</translation>
-    </message>
-    <message>
         <source>%1: %2 has the satellite id %3; a code word carries 0 to 127.</source>
         <translation>%1: %2 has the satellite id %3; a code word carries 0 to 127.</translation>
     </message>
@@ -1639,6 +1611,13 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>the server sent a table name longer than %1 characters</source>
         <translation>the server sent a table name longer than %1 characters</translation>
+    </message>
+</context>
+<context>
+    <name>StaticUbRules</name>
+    <message>
+        <source>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</source>
+        <translation>%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 MHz.</translation>
     </message>
 </context>
 <context>
@@ -1919,6 +1898,14 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>out of memory</source>
         <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read (%2).</source>
+        <translation>The file %1 cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written (%2).</source>
+        <translation>The file %1 cannot be written (%2).</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "controller/SatelliteFilter.h"
 #include "io/LogRing.h"
 #include "model/BandPlan.h"
+#include "service/SerialPortLines.h"
 
 #include <QQmlApplicationEngine>
 #include <QUrl>
@@ -12,8 +13,7 @@
 #include <utility>
 
 ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
-    : log(log), control(&plan, std::move(environment)),
-      satelliteList([this] { return control.catalogue(); }),
+    : log(log), control(&plan, std::move(environment)), satelliteList([this] { return control.catalogue(); }),
       sheet(
           &plan, [this] { return control.catalogue(); }, &QDate::currentDate, nullptr,
           [this] { return control.ownTransponders(); },
@@ -66,7 +66,7 @@ SupportReport::Facts ProgramWindow::reportFacts() const
     facts.satelliteData = QStringList{control.satelliteDataSummary(), control.satelliteDataNotice(),
                                       control.satelliteNumberingNote()};
     facts.satelliteData.removeAll(QString());
-    facts.ports = SupportReport::systemPorts();
+    facts.ports = SerialPortLines::system();
     facts.portProblems = control.deviceStatus()->portProblem().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     facts.switchId = control.deviceStatus()->connectedSwitch().value_or(QString());
     facts.hasPlan = true;

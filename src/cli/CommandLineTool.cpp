@@ -19,6 +19,7 @@
 #include "model/SwitchSatellites.h"
 #include "model/UBDataModel.h"
 #include "report/SupportReport.h"
+#include "service/SerialPortLines.h"
 #include "sheet/InstallationSheet.h"
 
 #include <QDir>
@@ -991,7 +992,7 @@ int CommandLineTool::report(const Arguments &a)
     facts.satelliteData = satelliteDataLines();
     try {
         for (const SerialPortCandidate &candidate : environment.portLister())
-            facts.ports << SupportReport::portLine(candidate);
+            facts.ports << SerialPortLines::line(candidate);
     } catch (const std::exception &e) {
         facts.ports << QString::fromUtf8(e.what());
     }

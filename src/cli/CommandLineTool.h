@@ -1,8 +1,8 @@
 #pragma once
 
 #include "device/DeviceTransfers.h"
-#include "device/Environment.h"
 #include "model/BandPlan.h"
+#include "service/Environment.h"
 
 #include <QEventLoop>
 #include <QObject>

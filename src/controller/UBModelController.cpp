@@ -2,19 +2,20 @@
 
 #include "db/BuiltInSatellites.h"
 #include "db/OwnTransponderFile.h"
-#include "model/SettingsFile.h"
 #include "device/PlanWords.h"
 #include "io/LocalPath.h"
 #include "io/LogCategories.h"
 #include "io/PrintableText.h"
 #include "io/WholeFile.h"
 #include "model/BandRules.h"
-#include "model/OrbitalPositions.h"
 #include "model/NoSatelliteData.h"
+#include "model/OrbitalPositions.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
+#include "model/SettingsFile.h"
 #include "model/SwitchSatellites.h"
 #include "model/UBDataModel.h"
+#include "service/ServerChoice.h"
 
 #include <QDir>
 
@@ -54,9 +55,9 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
         satelliteChosen(1);
     });
 
-    satellites = std::make_unique<SatelliteSource>(environment.connection, environment.cacheDirectory,
-                                                   environment.clock, environment.builtIn,
-                                                   environment.downloadDeadlineMs, environment.downloadProgram);
+    satellites = std::make_unique<SatelliteSource>(
+        environment.connection, environment.cacheDirectory, environment.clock, environment.builtIn,
+        environment.downloadDeadlineMs, environment.downloadProgram);
     connect(satellites.get(), &SatelliteSource::savedDataOutdated, this, &UBModelController::dbDataOutdated);
     connect(satellites.get(), &SatelliteSource::downloadBrokenOff, this,
             [this](const QString &reason) { addStartupWarning(SatelliteSource::brokenOffWarning(reason)); });
@@ -78,9 +79,9 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     qRegisterMetaType<TransponderListModel *>();
     lists = new TransponderLists(satellites->catalogue(), this, satellites->ownTransponders());
 
-    serialPortHandler = std::make_unique<SerialPortHandler>(
-        environment.portLister, environment.portOpener, environment.deviceRulePath,
-        environment.searchIntervalMs);
+    serialPortHandler =
+        std::make_unique<SerialPortHandler>(environment.portLister, environment.portOpener,
+                                            environment.deviceRulePath, environment.searchIntervalMs);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, status,
             [this] { status->setPortProblem(serialPortHandler->portProblem()); });
     status->setPortProblem(serialPortHandler->portProblem());
@@ -148,7 +149,7 @@ QString UBModelController::importSatelliteData(const QString &url)
         return refused;
     const QString missing = fitPlanToData();
     emit satelliteDataSummaryChanged();
-    setNotice(tr("Satellite data: new data loaded (%1).").arg(sourceText()) + missing);
+    setNotice(newDataMessage() + missing);
     return QString();
 }
 
@@ -176,7 +177,7 @@ void UBModelController::takeDownload(const SatelliteSource::Download &result)
     if (!result.complete && serverChosen)
         setNotice(tr("Satellite data: %1; no server: %2").arg(sourceText(), result.reason));
     else if (changed && hadData)
-        setNotice(tr("Satellite data: new data loaded (%1).").arg(sourceText()) + missing);
+        setNotice(newDataMessage() + missing);
     else
         setNotice(missing.trimmed());
 }
@@ -195,6 +196,11 @@ QString UBModelController::sourceText() const
 {
     const QString origin = satellites->originText();
     return origin.isEmpty() ? tr("none") : origin;
+}
+
+QString UBModelController::newDataMessage() const
+{
+    return tr("Satellite data: new data loaded (%1).").arg(sourceText());
 }
 
 QString UBModelController::satelliteDataSummary() const
@@ -254,8 +260,8 @@ QString UBModelController::fitPlanToData()
     setTaking(true);
     const QStringList names = catalogue()->satelliteNames();
     emit satelliteListChanged(names);
-    const QStringList pair = SwitchSatellites::startPair(
-        *catalogue(), satellites->source() == SatelliteSource::Source::BuiltIn);
+    const QStringList pair =
+        SwitchSatellites::startPair(*catalogue(), satellites->source() == SatelliteSource::Source::BuiltIn);
     presetLnb(0, names, pair);
     presetLnb(1, names, pair);
     QString missing = checkPlanAgainstData(names);
@@ -324,18 +330,17 @@ QString UBModelController::addOwnTransponder(int row, const QString &frequency, 
 {
     const QString satellite = ownTransponderSatellite(row);
     bool number = false;
-    const OwnTransponder entry{satellite, frequency.trimmed().toUInt(&number), Polarisation::fromText(polarisation)};
+    const OwnTransponder entry{satellite, frequency.trimmed().toUInt(&number),
+                               Polarisation::fromText(polarisation)};
     if (!number)
-        return OwnTransponders::tr("The frequency must lie between %1 and %2 MHz.")
-            .arg(OwnTransponders::lowestFrequency)
-            .arg(OwnTransponders::highestFrequency);
+        return OwnTransponders::frequencyMessage();
     // A damaged file is never written over: what it holds stays for mending.
     if (!satellites->ownTransponderProblem().isEmpty())
         return satellites->ownTransponderProblem();
     OwnTransponders own = satellites->ownTransponders();
     QString reason = own.refusal(*catalogue(), entry);
     if (reason.isEmpty() && !own.add(entry))
-        reason = OwnTransponders::tr("The transponder is listed twice.");
+        reason = OwnTransponders::listedTwiceMessage();
     if (reason.isEmpty())
         OwnTransponderFile(satellites->ownTransponderPath()).write(own, &reason);
     if (!reason.isEmpty())
@@ -344,8 +349,8 @@ QString UBModelController::addOwnTransponder(int row, const QString &frequency, 
         fitPlanToData();
         emit satelliteDataSummaryChanged();
     }
-    const TransponderItem *added =
-        catalogue()->findTransponderByFrequency(satellite, entry.frequency, entry.polarisation.horizontalBit());
+    const TransponderItem *added = catalogue()->findTransponderByFrequency(
+        satellite, entry.frequency, entry.polarisation.horizontalBit());
     if (added)
         chooseTransponder(row, int(added->transponder));
     return QString();
@@ -357,7 +362,8 @@ void UBModelController::chooseLnb(int row, int lnb)
         return;
     const UBRecord &record = model->ubList().at(row);
     const QString satellite = lnb > 0 ? model->lnb2() : model->lnb1();
-    if (record.isStatic() && quint32(lnb) != record.lnb && !SwitchSatellites::canCarry(*catalogue(), satellite)) {
+    if (record.isStatic() && quint32(lnb) != record.lnb &&
+        !SwitchSatellites::canCarry(*catalogue(), satellite)) {
         emit errorOccured(SwitchSatellites::staticRefusal({record.ubNumber}, satellite));
         return;
     }
@@ -390,7 +396,9 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
         missing +=
             QLatin1Char(' ') + tr("Not in these data: %1.").arg(lostSatellites.join(QStringLiteral(", ")));
     if (!match.missing.isEmpty())
-        missing += QLatin1Char(' ') + tr("Transponders not in these data (marked): %1.").arg(UBRecord::displayNames(match.missing));
+        missing +=
+            QLatin1Char(' ') +
+            tr("Transponders not in these data (marked): %1.").arg(UBRecord::displayNames(match.missing));
     if (!match.renumbered.isEmpty())
         missing +=
             QLatin1Char(' ') + tr("UBs whose transponder has another number in the satellite data: %1.")
@@ -489,15 +497,33 @@ QString UBModelController::outdatedDataMessage()
 }
 
 namespace {
+// The window's form of the server setting, as QML reads and fills it.
 QVariantMap fieldsOf(const SatelliteSource::Connection &connection)
 {
-    return {{QStringLiteral("host"), connection.hostName},
-            {QStringLiteral("port"), connection.port == -1 ? QString() : QString::number(connection.port)},
-            {QStringLiteral("database"), connection.databaseName},
-            {QStringLiteral("user"), connection.userName},
-            {QStringLiteral("password"), connection.password},
-            {QStringLiteral("caFile"), connection.caFile},
-            {QStringLiteral("requireTls"), connection.requireTls}};
+    const ServerChoice choice = ServerChoice::of(connection);
+    return {{QStringLiteral("host"), choice.host},
+            {QStringLiteral("port"), choice.port},
+            {QStringLiteral("database"), choice.database},
+            {QStringLiteral("user"), choice.user},
+            {QStringLiteral("password"), choice.password},
+            {QStringLiteral("caFile"), choice.caFile},
+            {QStringLiteral("requireTls"), choice.requireTls.value_or(false)}};
+}
+
+ServerChoice choiceOf(const QVariantMap &fields)
+{
+    ServerChoice choice;
+    choice.host = fields.value(QStringLiteral("host")).toString();
+    choice.port = fields.value(QStringLiteral("port")).toString();
+    choice.database = fields.value(QStringLiteral("database")).toString();
+    choice.user = fields.value(QStringLiteral("user")).toString();
+    choice.password = fields.value(QStringLiteral("password")).toString();
+    choice.caFile = fields.value(QStringLiteral("caFile")).toString();
+    // Fields without the choice take the host's default.
+    const QVariant tls = fields.value(QStringLiteral("requireTls"));
+    if (tls.isValid())
+        choice.requireTls = tls.toBool();
+    return choice;
 }
 } // namespace
 
@@ -508,20 +534,8 @@ QVariantMap UBModelController::serverSettings() const
 
 QString UBModelController::saveServerSettings(const QVariantMap &fields)
 {
-    SatelliteSource::Connection connection = satellites->connectionSettings();
-    connection.hostName = fields.value(QStringLiteral("host")).toString().trimmed();
-    connection.databaseName = fields.value(QStringLiteral("database")).toString().trimmed();
-    connection.userName = fields.value(QStringLiteral("user")).toString().trimmed();
-    connection.password = fields.value(QStringLiteral("password")).toString();
-    connection.caFile = fields.value(QStringLiteral("caFile")).toString().trimmed();
-    // Fields without the choice take the host's default.
-    const QVariant tls = fields.value(QStringLiteral("requireTls"));
-    connection.requireTls = tls.isValid() ? tls.toBool() : tlsRequiredFor(connection.hostName);
-    const QString port = fields.value(QStringLiteral("port")).toString().trimmed();
-    bool number = true;
-    connection.port = port.isEmpty() ? -1 : port.toInt(&number);
-    if (!number)
-        connection.port = 0; // refused with the port's rule
+    const SatelliteSource::Connection connection =
+        choiceOf(fields).appliedTo(satellites->connectionSettings());
     const QString why = ServerSettings(serverSettingsFile).save(connection);
     if (why.isEmpty()) {
         satellites->setConnection(connection);
@@ -578,8 +592,8 @@ bool UBModelController::validateData()
     // The transfer's own encoding, before anything is sent: every UB that
     // cannot travel is named, never the look-up's own words.
     try {
-        const PlanWords words = PlanWords::encode(model->ubList(), model->lnb1(), model->lnb2(), *catalogue(),
-                                                  [] { return 0u; });
+        const PlanWords words =
+            PlanWords::encode(model->ubList(), model->lnb1(), model->lnb2(), *catalogue(), [] { return 0u; });
         if (!words.sendable()) {
             emit errorOccured(words.message());
             return false;
@@ -827,8 +841,7 @@ void UBModelController::readFromFile(const QString &fileName)
             setNotice(checkPlanAgainstData(data->satelliteNames()).trimmed());
     } catch (const std::bad_alloc &) {
         emit errorOccured(tr("Error while loading") + QLatin1Char('\n') +
-                          SettingsFile::tr("The file %1 cannot be read (%2).")
-                              .arg(QDir::toNativeSeparators(path), WholeFile::outOfMemoryReason()));
+                          WholeFile::readFailure(path, WholeFile::outOfMemoryReason()));
     } catch (const std::exception &error) {
         // The file and the system's reason on a second line.
         emit errorOccured(tr("Error while loading") + QLatin1Char('\n') +

@@ -3,13 +3,13 @@
 #include "DeviceStatus.h"
 #include "TransponderLists.h"
 #include "db/SatelliteSource.h"
-#include "device/DeviceTransfers.h"
-#include "device/Environment.h"
 #include "db/ServerSettings.h"
+#include "device/DeviceTransfers.h"
 #include "device/SerialPortHandler.h"
 #include "io/DiagnosticLines.h"
 #include "model/SatelliteIdTable.h"
 #include "model/UBRecord.h"
+#include "service/Environment.h"
 
 #include <QObject>
 #include <QStringList>
@@ -205,6 +205,7 @@ private:
     // A new satellite on an LNB input takes the transponders of its static UBs.
     void satelliteChosen(quint32 lnb);
     QString sourceText() const;
+    QString newDataMessage() const;
     // The summary's first line: the source, the count and the line's security.
     QString dataSummary() const;
 

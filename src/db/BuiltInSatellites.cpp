@@ -43,6 +43,11 @@ QString BuiltInSatellites::defaultPath()
     return QStringLiteral(":/data/satellites.tsv");
 }
 
+QString BuiltInSatellites::noDataMessage()
+{
+    return QCoreApplication::translate("BuiltInSatellites", "This program was built without satellite data.");
+}
+
 // Lines: "D date", "S id name", then the satellite's "T number MHz
 // polarisation oscillator" rows; "#" starts a comment.
 BuiltInSatellites::Data BuiltInSatellites::load(const QString &path)
@@ -50,8 +55,7 @@ BuiltInSatellites::Data BuiltInSatellites::load(const QString &path)
     Data data;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        data.reason = QCoreApplication::translate("BuiltInSatellites",
-                                                  "This program was built without satellite data.");
+        data.reason = noDataMessage();
         return data;
     }
     std::map<QString, QVector<TransponderItem>> items;
@@ -91,8 +95,7 @@ BuiltInSatellites::Data BuiltInSatellites::load(const QString &path)
         return data;
     }
     if (items.empty()) {
-        data.reason = QCoreApplication::translate("BuiltInSatellites",
-                                                  "This program was built without satellite data.");
+        data.reason = noDataMessage();
         return data;
     }
     data.params = summaries(items, ids);
@@ -127,4 +130,3 @@ SatelliteIdTable BuiltInSatellites::idTable(const QString &path)
     }
     return readIdTable(path);
 }
-

@@ -40,4 +40,7 @@ public:
     static QString idTablePath();
     // Empty when the file cannot be read.
     static SatelliteIdTable idTable(const QString &path = idTablePath());
+
+private:
+    static QString noDataMessage();
 };

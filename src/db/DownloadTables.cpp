@@ -1,4 +1,5 @@
 #include "DownloadTables.h"
+#include "ServerLink.h"
 
 #include "model/LnbBands.h"
 
@@ -57,10 +58,7 @@ QString DownloadTables::addRow(const QString &table, const Row &row)
     if (!over.isEmpty())
         return over;
     if (row.size() < rowColumns)
-        return QCoreApplication::translate("ServerLink",
-                                           "the server's answer has %1 columns where %2 were expected")
-            .arg(row.size())
-            .arg(rowColumns);
+        return ServerLink::columnsMessage(row.size(), rowColumns);
     of.append(itemFromRow(row));
     if (told.rowRead)
         told.rowRead(table, row);

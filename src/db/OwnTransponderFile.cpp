@@ -7,9 +7,15 @@
 
 QString OwnTransponderFile::pathIn(const QString &directory)
 {
-    const QString folder =
-        directory.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) : directory;
+    const QString folder = directory.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                               : directory;
     return folder + QStringLiteral("/own_transponders.txt");
+}
+
+QString OwnTransponderFile::unreadable(const QFile &file) const
+{
+    return tr("The own transponders in %1 cannot be read (%2).").arg(filePath, file.errorString());
 }
 
 bool OwnTransponderFile::read(OwnTransponders *result, QString *reason) const
@@ -20,13 +26,13 @@ bool OwnTransponderFile::read(OwnTransponders *result, QString *reason) const
         return true;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *reason = tr("The own transponders in %1 cannot be read (%2).").arg(filePath, file.errorString());
+        *reason = unreadable(file);
         return false;
     }
     // One byte more than allowed tells a file that is too large.
     const QByteArray bytes = file.read(OwnTransponders::maxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        *reason = tr("The own transponders in %1 cannot be read (%2).").arg(filePath, file.errorString());
+        *reason = unreadable(file);
         return false;
     }
     QString problem;

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+class QFile;
+
 // The user's own transponders on disk: a small text file beside the offline
 // cache, readable by its owner only, written whole or not at all.
 class OwnTransponderFile
@@ -24,5 +26,7 @@ public:
     bool write(const OwnTransponders &transponders, QString *reason) const;
 
 private:
+    QString unreadable(const QFile &file) const;
+
     QString filePath;
 };

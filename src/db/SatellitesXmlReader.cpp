@@ -55,6 +55,11 @@ QString SatellitesXmlReader::spacecraftName(const QString &name, int tenths)
     return rest.isEmpty() ? position : rest + QLatin1Char(' ') + position;
 }
 
+QString SatellitesXmlReader::neitherMessage()
+{
+    return tr("the file is neither a satellites.xml nor a scan table");
+}
+
 QString SatellitesXmlReader::read(const QByteArray &text, ImportRows &rows)
 {
     QXmlStreamReader xml(text);
@@ -73,7 +78,7 @@ QString SatellitesXmlReader::read(const QByteArray &text, ImportRows &rows)
         const QXmlStreamAttributes attributes = xml.attributes();
         if (!inSatellites) {
             if (xml.name() != QLatin1String("satellites"))
-                return tr("the file is neither a satellites.xml nor a scan table");
+                return neitherMessage();
             inSatellites = true;
         } else if (xml.name() == QLatin1String("sat")) {
             bool ok = false;
@@ -106,6 +111,6 @@ QString SatellitesXmlReader::read(const QByteArray &text, ImportRows &rows)
     if (xml.hasError())
         return tr("the XML is broken at line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
     if (!inSatellites)
-        return tr("the file is neither a satellites.xml nor a scan table");
+        return neitherMessage();
     return QString();
 }

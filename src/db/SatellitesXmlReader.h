@@ -23,4 +23,7 @@ public:
     static QString spacecraftName(const QString &name, int tenths);
     // Adds the file's rows to `rows`; empty, or why the file is refused.
     static QString read(const QByteArray &text, ImportRows &rows);
+
+private:
+    static QString neitherMessage();
 };

@@ -128,10 +128,20 @@ ServerLink::~ServerLink()
     mysql_close(mysql);
 }
 
+QString ServerLink::noClientMessage()
+{
+    return tr("the database client could not be started (out of memory)");
+}
+
+QString ServerLink::columnsMessage(qint64 found, int expected)
+{
+    return tr("the server's answer has %1 columns where %2 were expected").arg(found).arg(expected);
+}
+
 QString ServerLink::open(const SqlHandler::Connection &connection)
 {
     if (!mysql)
-        return tr("the database client could not be started (out of memory)");
+        return noClientMessage();
     if (!connection.caFile.isEmpty() && !QFileInfo(connection.caFile).isReadable())
         return tr("the certificate file %1 cannot be read").arg(connection.caFile);
     QElapsedTimer elapsed;
@@ -149,7 +159,7 @@ QString ServerLink::open(const SqlHandler::Connection &connection)
     mysql_close(mysql);
     mysql = mysql_init(nullptr);
     if (!mysql)
-        return tr("the database client could not be started (out of memory)");
+        return noClientMessage();
     elapsed.restart();
     if (connect(connection, false))
         return checkedConnection(connection);
@@ -300,9 +310,7 @@ QString ServerLink::readResult(int columns, const RowReader &reader)
     }
     QString reason;
     if (int(mysql_num_fields(result)) != columns)
-        reason = tr("the server's answer has %1 columns where %2 were expected")
-                     .arg(mysql_num_fields(result))
-                     .arg(columns);
+        reason = columnsMessage(qint64(mysql_num_fields(result)), columns);
     Row row(columns);
     while (reason.isEmpty()) {
         const MYSQL_ROW fields = mysql_fetch_row(result);

@@ -60,7 +60,11 @@ public:
     // Ends the connection without reading what the server still sends.
     void abandon();
 
+    // A result set or row with another number of columns than asked for.
+    static QString columnsMessage(qint64 found, int expected);
+
 private:
+    static QString noClientMessage();
     bool connect(const SqlHandler::Connection &connection, bool tls);
     // Waits for what a step of the connection waits for (MYSQL_WAIT_* bits)
     // and says what happened; MYSQL_WAIT_TIMEOUT when the step's time ran out

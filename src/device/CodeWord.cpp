@@ -1,4 +1,5 @@
 #include "CodeWord.h"
+#include "DeviceOperation.h"
 
 #include "model/LnbBands.h"
 #include "model/NoSatelliteData.h"
@@ -77,9 +78,8 @@ const char *const transponderNotFound =
 
 std::string CodeWord::readErrorMessage()
 {
-    return translate(
-               QT_TRANSLATE_NOOP("SerialPortHandler", "Error occured while reading data, please try again"))
-        .toStdString();
+    // The operations' read message, so that both say the same, translated.
+    return DeviceOperation::readErrorMessage().toStdString();
 }
 
 CodeWord CodeWord::fromText(QStringView text)
@@ -100,45 +100,10 @@ CodeWord CodeWord::fromText(QStringView text)
     return CodeWord(quint32(value));
 }
 
-CodeWord::Refusal CodeWord::staticFieldRefusal(quint32 satId, quint32 ubNumber, qint64 f)
-{
-    if (ubNumber > maxUbNumber)
-        return Refusal::UbNumberOutOfRange;
-    if (satId > maxSatId)
-        return Refusal::SatIdOutOfRange;
-    if (f < 0 || f > qint64(maxF))
-        return Refusal::FrequencyOutOfRange;
-    return Refusal::None;
-}
-
-CodeWord::Refusal CodeWord::staticRefusal(const UBRecord &record, const QString &lnb1, const QString &lnb2,
-                                          const SatelliteCatalogue &catalogue)
-{
-    if (!record.isStatic())
-        return Refusal::None;
-    if (catalogue.isEmpty())
-        return Refusal::NoSatelliteData;
-    const QString &name = record.lnb > 0 ? lnb2 : lnb1;
-    const SateliteParams *params = catalogue.findSatelite(name);
-    if (!params)
-        return Refusal::SatelliteUnknown;
-    const TransponderItem *row =
-        record.tp < 0 ? nullptr : catalogue.findTransponder(name, quint32(record.tp));
-    // The number must name the transponder the plan means: its frequency
-    // and, where the plan knows it, its polarisation.
-    if (!row || record.transponderChoice().isMissing() || row->frequency != record.freq ||
-        (record.polarisation.isKnown() && row->horizontal() != record.polarisation.horizontalBit()))
-        return Refusal::TransponderUnknown;
-    if (row->satId == noSatId)
-        return Refusal::SatIdOutOfRange;
-    return staticFieldRefusal(row->satId, record.ubNumber,
-                              qint64(record.freq) - qint64(row->oscillatorFrequency) - ifOffset);
-}
-
 CodeWord CodeWord::makeStatic(quint32 satId, quint32 ubNumber, qint64 f, bool lnb2, bool horizontal,
                               bool highBand)
 {
-    switch (staticFieldRefusal(satId, ubNumber, f)) {
+    switch (StaticUbRules::fieldRefusal(satId, ubNumber, f)) {
     case Refusal::UbNumberOutOfRange:
         refuse(translate(ubNumberRefusal).arg(ubNumber + 1));
     case Refusal::SatIdOutOfRange:
@@ -187,7 +152,7 @@ CodeWord CodeWord::wordOf(const UBRecord &record, const QString &lnb1, const QSt
     if (catalogue.allTransponders().count(name) == 0)
         refuse(translateLookup(satelliteNotFound));
     const TransponderItem *row = catalogue.findTransponder(name, quint32(record.tp));
-    if (staticRefusal(record, lnb1, lnb2, catalogue) == Refusal::TransponderUnknown)
+    if (StaticUbRules::refusal(record, lnb1, lnb2, catalogue) == Refusal::TransponderUnknown)
         refuse(translateLookup(transponderNotFound).arg(quint32(record.tp)).arg(name));
     const SateliteParams *params = catalogue.findSatelite(name);
     if (!params)
@@ -204,15 +169,16 @@ namespace {
 // The first row the word names exactly: its frequency, polarisation bit and
 // band. Data may hold rows at one frequency that differ only in what the
 // word cannot carry, or in their band.
-const TransponderItem *exactRow(const SatelliteCatalogue &catalogue, const QString &satellite, quint32 frequency,
-                                bool horizontal, quint32 oscillator)
+const TransponderItem *exactRow(const SatelliteCatalogue &catalogue, const QString &satellite,
+                                quint32 frequency, bool horizontal, quint32 oscillator)
 {
     const auto &all = catalogue.allTransponders();
     const auto rows = all.find(satellite);
     if (rows == all.end())
         return nullptr;
     for (const TransponderItem &item : rows->second) {
-        if (item.frequency == frequency && item.horizontal() == horizontal && item.oscillatorFrequency == oscillator)
+        if (item.frequency == frequency && item.horizontal() == horizontal &&
+            item.oscillatorFrequency == oscillator)
             return &item;
     }
     return nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SatelliteCatalogue.h"
+#include "model/StaticUbRules.h"
 #include "model/UBRecord.h"
 
 #include <QList>
@@ -28,41 +29,16 @@ public:
 class CodeWord
 {
 public:
-    static constexpr quint32 maxF = 2047;
-    // The switch has 24 UBs; the field would carry up to 31, but a dynamic
-    // word for UB 30 or 31 can get a check byte that reads back as static.
-    static constexpr quint32 maxUbNumber = 23;
-    static constexpr quint32 maxSatId = 127;
-    // The satellite data's id of a satellite that has not been given one yet:
-    // it can be chosen, but a static UB on it is refused (the code word
-    // itself could carry 0).
-    static constexpr quint32 noSatId = 0;
+    // The limits of a static word's fields and what keeps a static UB from
+    // travelling are the plan's rules (StaticUbRules), shared with the sheet.
+    static constexpr quint32 maxF = StaticUbRules::maxF;
+    static constexpr quint32 maxUbNumber = StaticUbRules::maxUbNumber;
+    static constexpr quint32 maxSatId = StaticUbRules::maxSatId;
+    static constexpr quint32 noSatId = StaticUbRules::noSatId;
     static constexpr quint32 maxLine = 255;
     static constexpr quint32 maxDynamicLine = 3;
-
-    // Why a static UB cannot travel in a code word.
-    enum class Refusal
-    {
-        None,
-        NoSatelliteData,
-        SatelliteUnknown,   // its LNB's satellite is not in the satellite data
-        TransponderUnknown, // its transponder is not among that satellite's
-        UbNumberOutOfRange, // above maxUbNumber
-        SatIdOutOfRange,    // the satellite has no id, or one above maxSatId
-        FrequencyOutOfRange // F outside 0..maxF: the intermediate frequency
-    };
-
-    // The fields of a static word that cannot be carried, checked in the
-    // order makeStatic refuses them.
-    static Refusal staticFieldRefusal(quint32 satId, quint32 ubNumber, qint64 f);
-
-    // What keeps a static record from being sent, without throwing: the
-    // same look-ups and limits as encode(). Dynamic records give None.
-    static Refusal staticRefusal(const UBRecord &record, const QString &lnb1, const QString &lnb2,
-                                 const SatelliteCatalogue &catalogue);
-
-    // MHz between the oscillator and F = 0.
-    static constexpr qint64 ifOffset = 100;
+    using Refusal = StaticUbRules::Refusal;
+    static constexpr qint64 ifOffset = StaticUbRules::ifOffset;
 
     constexpr CodeWord() = default;
     constexpr explicit CodeWord(quint32 value) : word(value) {}

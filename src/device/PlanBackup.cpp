@@ -1,7 +1,7 @@
 #include "PlanBackup.h"
 
-#include "model/SettingsFile.h"
 #include "io/WholeFile.h"
+#include "model/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,9 +114,7 @@ QString PlanBackup::write(const QString &serialNumber, const DeviceReplies &repl
     const QString base = freeName(dir);
     QString reason;
     if (!WholeFile::write(base + repliesSuffix, replies.toText(), &reason)) {
-        throw std::runtime_error(tr("The file %1 cannot be written (%2).")
-                                     .arg(QDir::toNativeSeparators(base + repliesSuffix), reason)
-                                     .toStdString());
+        throw std::runtime_error(WholeFile::writeFailure(base + repliesSuffix, reason).toStdString());
     }
     if (!plan)
         return base + repliesSuffix;

@@ -2,6 +2,8 @@
 
 #include "model/BandPlan.h"
 #include "model/NoSatelliteData.h"
+#include "model/PlanCheck.h"
+#include "model/SwitchSatellites.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -11,7 +13,7 @@ PlanWords PlanWords::encode(const QList<UBRecord> &list, const QString &lnb1, co
 {
     PlanWords result;
     if (list.size() != BandPlan::size) {
-        result.refused << tr("The plan has %1 UBs; the switch has %2.").arg(list.size()).arg(BandPlan::size);
+        result.refused << sizeRefusal(list.size());
         return result;
     }
     const bool anyStatic =
@@ -31,7 +33,7 @@ PlanWords PlanWords::encode(const QList<UBRecord> &list, const QString &lnb1, co
             result.refused << lineRefusal(record.ubNumber, record.line);
             continue;
         }
-        const CodeWord::Refusal refusal = CodeWord::staticRefusal(record, lnb1, lnb2, catalogue);
+        const CodeWord::Refusal refusal = StaticUbRules::refusal(record, lnb1, lnb2, catalogue);
         if (refusal != CodeWord::Refusal::None) {
             result.refused << staticRefusal(refusal, record, lnb1, lnb2, catalogue);
             continue;
@@ -55,7 +57,7 @@ PlanWords PlanWords::verbatim(const QVector<CodeWord> &words)
 {
     PlanWords result;
     if (words.size() != BandPlan::size) {
-        result.refused << tr("The plan has %1 UBs; the switch has %2.").arg(words.size()).arg(BandPlan::size);
+        result.refused << sizeRefusal(words.size());
         return result;
     }
     for (int position = 0; position < words.size(); ++position) {
@@ -75,6 +77,11 @@ QString PlanWords::message() const
            refused.join(QLatin1Char('\n'));
 }
 
+QString PlanWords::sizeRefusal(int size)
+{
+    return tr("The plan has %1 UBs; the switch has %2.").arg(size).arg(BandPlan::size);
+}
+
 QString PlanWords::ubNumberRefusal(quint32 ubNumber)
 {
     return tr("%1: the switch has UBs 1 to %2 only.")
@@ -84,9 +91,7 @@ QString PlanWords::ubNumberRefusal(quint32 ubNumber)
 
 QString PlanWords::lineRefusal(quint32 ubNumber, quint32 line)
 {
-    return tr("%1: a dynamic UB on line %2; the switch has lines 1 to 4.")
-        .arg(UBRecord::displayName(ubNumber))
-        .arg(line + 1);
+    return PlanCheck::lineMessage(ubNumber, line);
 }
 
 QString PlanWords::staticRefusal(CodeWord::Refusal refusal, const UBRecord &record, const QString &lnb1,
@@ -103,16 +108,12 @@ QString PlanWords::staticRefusal(CodeWord::Refusal refusal, const UBRecord &reco
         // What the plan holds, not its number, which may belong to another.
         return record.transponderChoice().missingMessage(record.ubNumber, satellite);
     case CodeWord::Refusal::SatIdOutOfRange:
-        return tr("%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only")
-            .arg(ub, satellite);
+        return SwitchSatellites::staticRefusal({record.ubNumber}, satellite);
     case CodeWord::Refusal::FrequencyOutOfRange: {
         // staticRefusal found the row, or it would have said so.
         const TransponderItem *row = catalogue.findTransponder(satellite, quint32(record.tp));
         const qint64 above = qint64(record.freq) - qint64(row ? row->oscillatorFrequency : 0);
-        return tr("%1: its transponder lies %2 MHz above the LNB oscillator; a code word carries 100 to 2147 "
-                  "MHz.")
-            .arg(ub)
-            .arg(above);
+        return StaticUbRules::frequencyMessage(record.ubNumber, above);
     }
     case CodeWord::Refusal::UbNumberOutOfRange:
         return ubNumberRefusal(record.ubNumber);

@@ -38,6 +38,7 @@ public:
     QString message() const;
 
 private:
+    static QString sizeRefusal(int size);
     static QString ubNumberRefusal(quint32 ubNumber);
     static QString lineRefusal(quint32 ubNumber, quint32 line);
     static QString staticRefusal(CodeWord::Refusal refusal, const UBRecord &record, const QString &lnb1,

@@ -1,6 +1,7 @@
 #include "WholeFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSaveFile>
 
 bool WholeFile::write(const QString &path, const QByteArray &bytes, QString *reason)
@@ -32,4 +33,14 @@ bool WholeFile::write(const QString &path, const QByteArray &bytes, QString *rea
 QString WholeFile::outOfMemoryReason()
 {
     return QCoreApplication::translate("WholeFile", "out of memory");
+}
+
+QString WholeFile::readFailure(const QString &path, const QString &reason)
+{
+    return tr("The file %1 cannot be read (%2).").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString WholeFile::writeFailure(const QString &path, const QString &reason)
+{
+    return tr("The file %1 cannot be written (%2).").arg(QDir::toNativeSeparators(path), reason);
 }

@@ -12,7 +12,8 @@ const QByteArray header = QByteArrayLiteral("# fenzo_setup own transponders 1");
 
 bool isPlainName(const QString &name)
 {
-    return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    return std::none_of(name.cbegin(), name.cend(),
+                        [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 } // namespace
 
@@ -26,7 +27,8 @@ QString OwnTransponders::withOwnMark(const QString &text)
     return tr("%1 (own)").arg(text);
 }
 
-bool OwnTransponders::sameTransponder(quint32 frequency, Polarisation polarisation, const TransponderItem &item)
+bool OwnTransponders::sameTransponder(quint32 frequency, Polarisation polarisation,
+                                      const TransponderItem &item)
 {
     return std::abs(qint64(frequency) - qint64(item.frequency)) <= 1 &&
            polarisation.horizontalBit() == item.horizontal();
@@ -44,10 +46,25 @@ QString OwnTransponders::checkEntry(const OwnTransponder &entry)
         !isPlainName(entry.satellite))
         return tr("The satellite's name is empty, too long or holds control characters.");
     if (entry.frequency < lowestFrequency || entry.frequency > highestFrequency)
-        return tr("The frequency must lie between %1 and %2 MHz.").arg(lowestFrequency).arg(highestFrequency);
+        return frequencyMessage();
     if (!entry.polarisation.isKnown())
-        return tr("The polarisation must be H, V, L or R.");
+        return polarisationMessage();
     return QString();
+}
+
+QString OwnTransponders::frequencyMessage()
+{
+    return tr("The frequency must lie between %1 and %2 MHz.").arg(lowestFrequency).arg(highestFrequency);
+}
+
+QString OwnTransponders::polarisationMessage()
+{
+    return tr("The polarisation must be H, V, L or R.");
+}
+
+QString OwnTransponders::listedTwiceMessage()
+{
+    return tr("The transponder is listed twice.");
 }
 
 bool OwnTransponders::fromText(const QByteArray &text, OwnTransponders *result, QString *reason)
@@ -82,7 +99,7 @@ bool OwnTransponders::fromText(const QByteArray &text, OwnTransponders *result, 
         if (problem.isEmpty() && read.list.size() >= maxEntries)
             problem = tr("The file holds more than %1 transponders.").arg(maxEntries);
         if (problem.isEmpty() && !read.add(entry))
-            problem = tr("The transponder is listed twice.");
+            problem = listedTwiceMessage();
         if (!problem.isEmpty()) {
             *reason = tr("Line %1: %2").arg(at + 1).arg(problem);
             return false;

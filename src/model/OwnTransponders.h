@@ -66,6 +66,11 @@ public:
     // "11900 H (own)": how lists and printouts mark one after its text.
     static QString withOwnMark(const QString &text);
 
+    // Why an entry is refused, as the window, the tool and the file say it.
+    static QString frequencyMessage();
+    static QString polarisationMessage();
+    static QString listedTwiceMessage();
+
     bool operator==(const OwnTransponders &o) const { return list == o.list; }
 
 private:

@@ -54,9 +54,10 @@ public:
     // more UBs than that.
     static bool beyondLineLimit(const UBRecord &record, const std::array<int, lineCount> &perLine);
 
-private:
+    // "UB05: a dynamic UB on line 6; ...": a UB on a line the switch lacks.
     static QString lineMessage(quint32 ubNumber, quint32 line);
 
+private:
     Failure failed = Failure::None;
     // The UBs on no line: their numbers and lines.
     QList<QPair<quint32, quint32>> offLine;

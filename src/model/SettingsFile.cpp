@@ -76,7 +76,7 @@ void SettingsFile::write(const QString &path, const BandPlan &plan)
 {
     QString reason;
     if (!WholeFile::write(path, bytes(plan), &reason))
-        fail(tr("The file %1 cannot be written (%2).").arg(QDir::toNativeSeparators(path), reason));
+        fail(WholeFile::writeFailure(path, reason));
 }
 
 BandPlan SettingsFile::read(const QString &path, const std::function<void(const QString &)> &versionRead)
@@ -84,7 +84,7 @@ BandPlan SettingsFile::read(const QString &path, const std::function<void(const 
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(tr("The file %1 cannot be read (%2).").arg(shown, file.errorString()));
+        fail(WholeFile::readFailure(path, file.errorString()));
     QDataStream stream(&file);
     stream.setVersion(streamVersion);
 

@@ -1,6 +1,5 @@
 #include "SupportReport.h"
 
-#include "device/SerialPortHandler.h"
 #include "io/WholeFile.h"
 #include "model/UBRecord.h"
 
@@ -48,22 +47,6 @@ SupportReport::Facts SupportReport::running()
     return facts;
 }
 
-QStringList SupportReport::systemPorts()
-{
-    QStringList lines;
-    for (const SerialPortCandidate &port : SerialPortHandler::systemPorts())
-        lines << portLine(port);
-    return lines;
-}
-
-QString SupportReport::portLine(const SerialPortCandidate &port)
-{
-    return QStringLiteral("%1 (%2:%3)")
-        .arg(QDir::toNativeSeparators(port.portName))
-        .arg(port.vendorId, 4, 16, QLatin1Char('0'))
-        .arg(port.productId, 4, 16, QLatin1Char('0'));
-}
-
 QString SupportReport::text(const Facts &facts)
 {
     const QString none = tr("(none)");
@@ -78,7 +61,8 @@ QString SupportReport::text(const Facts &facts)
     section(text, tr("Switch"),
             masked(facts.switchId.isEmpty() ? QStringList() : QStringList{facts.switchId}, secrets),
             tr("No switch answered."));
-    section(text, tr("Plan"), masked(facts.hasPlan ? planLines(facts.plan, facts.own) : QStringList(), secrets), none);
+    section(text, tr("Plan"),
+            masked(facts.hasPlan ? planLines(facts.plan, facts.own) : QStringList(), secrets), none);
     section(text, tr("Recent log"), masked(facts.log, secrets, QStringLiteral(": ")), none);
     return text;
 }
@@ -106,8 +90,7 @@ QStringList SupportReport::planLines(const BandPlan &plan, const OwnTransponders
             item.polarisation = ub.polarisation;
             if (own.isOwn(satellite, item))
                 lines.last() = OwnTransponders::withOwnMark(lines.last());
-        }
-        else
+        } else
             lines << tr("%1: dynamic, line %2, local UB %3").arg(name).arg(ub.line + 1).arg(ub.localUB + 1);
     }
     return lines;

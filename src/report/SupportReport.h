@@ -2,7 +2,6 @@
 
 #include "model/OwnTransponders.h"
 
-#include "device/SerialPortHandler.h"
 #include "model/BandPlan.h"
 
 #include <QCoreApplication>
@@ -44,9 +43,6 @@ public:
 
     // Program, Qt and system versions of this process; the rest empty.
     static Facts running();
-    // The serial ports of this machine, a line each: name and USB ids.
-    static QStringList systemPorts();
-    static QString portLine(const SerialPortCandidate &port);
     static QString text(const Facts &facts);
     // Writes the report whole or not at all; false and `reason` (the
     // system's words) when it could not be written.

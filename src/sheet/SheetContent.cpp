@@ -1,8 +1,8 @@
 #include "SheetContent.h"
 
-#include "device/CodeWord.h"
 #include "model/LnbBands.h"
 #include "model/PlanCheck.h"
+#include "model/StaticUbRules.h"
 #include "model/UBDataModel.h"
 
 #include <algorithm>
@@ -21,9 +21,9 @@ void describeTransponder(SheetContent::Slot &slot, const UBRecord &record, const
     if (!slot.assigned || catalogue.isEmpty())
         return;
     // The device link's own check decides whether the UB can travel.
-    slot.refusal = CodeWord::staticRefusal(record, lnb1, lnb2, catalogue);
+    slot.refusal = StaticUbRules::refusal(record, lnb1, lnb2, catalogue);
     // The number of a missing transponder may name another row.
-    if (slot.refusal == CodeWord::Refusal::TransponderUnknown)
+    if (slot.refusal == StaticUbRules::Refusal::TransponderUnknown)
         return;
     const TransponderItem *row = catalogue.findTransponder(slot.satellite, quint32(record.tp));
     const SateliteParams *params = catalogue.findSatelite(slot.satellite);
@@ -45,17 +45,17 @@ SheetContent::Slot::Problem SheetContent::Slot::problem() const
     if (!assigned)
         return Problem::Unassigned;
     switch (refusal) {
-    case CodeWord::Refusal::None:
-    case CodeWord::Refusal::NoSatelliteData:
+    case StaticUbRules::Refusal::None:
+    case StaticUbRules::Refusal::NoSatelliteData:
         return Problem::None;
-    case CodeWord::Refusal::FrequencyOutOfRange:
+    case StaticUbRules::Refusal::FrequencyOutOfRange:
         return Problem::IntermediateFrequency;
-    case CodeWord::Refusal::SatIdOutOfRange:
+    case StaticUbRules::Refusal::SatIdOutOfRange:
         return Problem::SatelliteId;
-    case CodeWord::Refusal::UbNumberOutOfRange:
+    case StaticUbRules::Refusal::UbNumberOutOfRange:
         return Problem::UbNumber;
-    case CodeWord::Refusal::SatelliteUnknown:
-    case CodeWord::Refusal::TransponderUnknown:
+    case StaticUbRules::Refusal::SatelliteUnknown:
+    case StaticUbRules::Refusal::TransponderUnknown:
         break;
     }
     return Problem::NotInSatelliteData;

@@ -2,9 +2,9 @@
 
 #include "model/OwnTransponders.h"
 
-#include "device/CodeWord.h"
 #include "model/PlanCheck.h"
 #include "model/Polarisation.h"
+#include "model/StaticUbRules.h"
 #include "model/TransponderChoice.h"
 
 #include <QDate>
@@ -38,7 +38,7 @@ public:
         quint32 frequency = 0;         // MHz, of the transponder
         bool transponderKnown = false; // found in the satellite data
         bool own = false;              // one the user entered by hand
-        Polarisation polarisation; // as the data give it: H, V, L or R
+        Polarisation polarisation;     // as the data give it: H, V, L or R
         bool highBand = false;
         qint64 intermediateFrequency = 0; // MHz above the LNB's oscillator
         quint32 satId = 0;
@@ -46,18 +46,18 @@ public:
         // the data (missing, or its polarisation taken from its number).
         TransponderChoice choice;
         // Why the device cannot take it; with satellite data only.
-        CodeWord::Refusal refusal = CodeWord::Refusal::None;
+        StaticUbRules::Refusal refusal = StaticUbRules::Refusal::None;
 
         // What is wrong with the slot; the first that applies.
         enum class Problem
         {
             None,
-            Unassigned,           // static without a transponder
-            BeyondLineLimit,      // more than eight dynamic UBs on its line
+            Unassigned,            // static without a transponder
+            BeyondLineLimit,       // more than eight dynamic UBs on its line
             IntermediateFrequency, // no code word carries it
-            SatelliteId,          // above what a code word carries
-            UbNumber,             // above what a code word carries (a damaged file)
-            NotInSatelliteData    // satellite or transponder unknown
+            SatelliteId,           // above what a code word carries
+            UbNumber,              // above what a code word carries (a damaged file)
+            NotInSatelliteData     // satellite or transponder unknown
         };
         Problem problem() const;
         bool hasProblem() const { return problem() != Problem::None; }

@@ -1,5 +1,6 @@
 #include "SheetPainter.h"
 
+#include "model/StaticUbRules.h"
 #include "model/UBRecord.h"
 
 #include <QFontMetricsF>
@@ -63,8 +64,8 @@ QStringList barTexts(const SheetContent::Slot &slot)
     texts << slot.satellite + QStringLiteral("  TP ") + UBRecord::twoDigits(quint32(slot.transponder));
     QString detail = megahertz(slot.frequency);
     if (slot.transponderKnown) {
-        detail += QStringLiteral("  ") + polarisationText(slot) +
-                  QStringLiteral("  ") + (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low"));
+        detail += QStringLiteral("  ") + polarisationText(slot) + QStringLiteral("  ") +
+                  (slot.highBand ? SheetPainter::tr("high") : SheetPainter::tr("low"));
     }
     texts << detail;
     return texts;
@@ -245,10 +246,7 @@ QString slotProblem(const SheetContent::Slot &slot)
     case SheetContent::Slot::Problem::Unassigned:
         return SheetPainter::tr("%1 is static but has no transponder.").arg(ub);
     case SheetContent::Slot::Problem::IntermediateFrequency:
-        return SheetPainter::tr("%1: its transponder lies %2 MHz above the LNB oscillator; a code word "
-                                "carries 100 to 2147 MHz.")
-            .arg(ub)
-            .arg(slot.intermediateFrequency);
+        return StaticUbRules::frequencyMessage(slot.ubNumber, slot.intermediateFrequency);
     case SheetContent::Slot::Problem::SatelliteId:
         return SheetPainter::tr("%1: %2 has the satellite id %3; a code word carries 0 to 127.")
             .arg(ub, slot.satellite)
@@ -256,7 +254,7 @@ QString slotProblem(const SheetContent::Slot &slot)
     case SheetContent::Slot::Problem::UbNumber:
         return SheetPainter::tr("%1: a code word carries the UB numbers 1 to 32 only.").arg(ub);
     case SheetContent::Slot::Problem::NotInSatelliteData:
-        if (slot.refusal == CodeWord::Refusal::TransponderUnknown)
+        if (slot.refusal == StaticUbRules::Refusal::TransponderUnknown)
             return slot.choice.missingMessage(slot.ubNumber, slot.satellite);
         return SheetPainter::tr("%1: transponder %2 of %3 is not in the satellite data.")
             .arg(ub, UBRecord::twoDigits(quint32(slot.transponder)), slot.satellite);
@@ -296,9 +294,10 @@ void paintHeading(Flow &flow, const SheetContent &content, bool withPicture)
     const QString none = SheetPainter::tr("none");
     flow.text(SheetPainter::tr("LNB1: %1").arg(content.lnb1.isEmpty() ? none : content.lnb1), 10);
     flow.text(SheetPainter::tr("LNB2: %1").arg(content.lnb2.isEmpty() ? none : content.lnb2), 10);
-    flow.text(SheetPainter::tr("Terrestrial path: %1, LTE filter: %2, stand-by: %3")
-                  .arg(onOff(content.terrestrialPathActive), onOff(content.lteFilter), onOff(content.standBy)),
-              10);
+    flow.text(
+        SheetPainter::tr("Terrestrial path: %1, LTE filter: %2, stand-by: %3")
+            .arg(onOff(content.terrestrialPathActive), onOff(content.lteFilter), onOff(content.standBy)),
+        10);
     flow.gap(6);
     if (withPicture)
         flow.picture(content);

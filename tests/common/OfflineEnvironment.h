@@ -6,7 +6,7 @@
 // cache and the server setting are kept in `directory`, no serial port is
 // listed and the random source is fixed.
 
-#include "device/Environment.h"
+#include "service/Environment.h"
 
 namespace OfflineEnvironment {
 

@@ -97,8 +97,7 @@ private:
 void tst_CodeWord::dynamicWorkedExample()
 {
     // UB 5, line 2, R = 7 (the generator gave 6): B = 40, K = 24.
-    const CodeWord word =
-        CodeWord::encode(dynamicUB(5, 2), QString(), QString(), SatelliteCatalogue(), 6);
+    const CodeWord word = CodeWord::encode(dynamicUB(5, 2), QString(), QString(), SatelliteCatalogue(), 6);
     QCOMPARE(word.value(), 0x18280207u);
     QCOMPARE(word.toText(), QStringLiteral("405275143"));
 
@@ -408,7 +407,7 @@ void tst_CodeWord::staticWithoutDatabase()
         CodeWord::encode(record, QStringLiteral("A"), QStringLiteral("B"), SatelliteCatalogue(), 0);
     }));
     QCOMPARE(
-        int(CodeWord::staticRefusal(record, QStringLiteral("A"), QStringLiteral("B"), SatelliteCatalogue())),
+        int(StaticUbRules::refusal(record, QStringLiteral("A"), QStringLiteral("B"), SatelliteCatalogue())),
         int(CodeWord::Refusal::NoSatelliteData));
     // Without data no satellite id is known: the word cannot be read.
     QString lnb1, lnb2;
@@ -500,7 +499,8 @@ void tst_CodeWord::staticRoundTrip()
     // The record read back knows its transponder's polarisation.
     UBRecord expected = record;
     expected.polarisation =
-        db->findTransponder(record.lnb ? QStringLiteral("Hotbird 13E") : lnb1, quint32(record.tp))->polarisation;
+        db->findTransponder(record.lnb ? QStringLiteral("Hotbird 13E") : lnb1, quint32(record.tp))
+            ->polarisation;
     QCOMPARE(CodeWord::decode(word, record.ubNumber, readLnb1, readLnb2, *db), expected);
     QCOMPARE(record.lnb ? readLnb2 : readLnb1, record.lnb ? QStringLiteral("Hotbird 13E") : lnb1);
     QVERIFY((record.lnb ? readLnb1 : readLnb2).isEmpty());
@@ -516,9 +516,8 @@ void tst_CodeWord::staticRefusedWithReason_data()
     QTest::newRow("12750 MHz on the 10600 MHz band")
         << QStringLiteral("Astra 19.2E") << staticUB(3, 0, 3, 12750) << QStringLiteral("2150 MHz")
         << int(R::FrequencyOutOfRange);
-    QTest::newRow("below the oscillator's reach")
-        << QStringLiteral("Astra 19.2E") << staticUB(3, 0, 5, 10650) << QStringLiteral("50 MHz")
-        << int(R::FrequencyOutOfRange);
+    QTest::newRow("below the oscillator's reach") << QStringLiteral("Astra 19.2E") << staticUB(3, 0, 5, 10650)
+                                                  << QStringLiteral("50 MHz") << int(R::FrequencyOutOfRange);
     QTest::newRow("ubNumber 32") << QStringLiteral("Astra 19.2E") << staticUB(32, 0, 1, 11836)
                                  << QStringLiteral("UB number 33") << int(R::UbNumberOutOfRange);
     QTest::newRow("satId 128") << QStringLiteral("Wide id") << staticUB(3, 0, 1, 11000)
@@ -559,7 +558,7 @@ void tst_CodeWord::staticRefusedWithReason()
     const auto db = database();
     QVERIFY(db);
     const QString lnb2 = QStringLiteral("Hotbird 13E");
-    QCOMPARE(int(CodeWord::staticRefusal(record, satelite, lnb2, *db)), refusal);
+    QCOMPARE(int(StaticUbRules::refusal(record, satelite, lnb2, *db)), refusal);
     QList<UBRecord> list = dynamicPlan();
     list[23 - int(qMin(record.ubNumber, 23u))] = record;
     const std::string thrown =
@@ -567,8 +566,8 @@ void tst_CodeWord::staticRefusedWithReason()
     QVERIFY2(QString::fromStdString(thrown).contains(message), thrown.c_str());
     // A plan the check passes is sent.
     list[23 - int(qMin(record.ubNumber, 23u))] = staticUB(record.ubNumber % 24, 0, 1, 11836);
-    QCOMPARE(int(CodeWord::staticRefusal(list[23 - int(qMin(record.ubNumber, 23u))],
-                                         QStringLiteral("Astra 19.2E"), lnb2, *db)),
+    QCOMPARE(int(StaticUbRules::refusal(list[23 - int(qMin(record.ubNumber, 23u))],
+                                        QStringLiteral("Astra 19.2E"), lnb2, *db)),
              int(CodeWord::Refusal::None));
     QVERIFY(!CodeWord::configurationCommand(list, QStringLiteral("Astra 19.2E"), lnb2, *db, [] {
                  return 6u;
@@ -695,7 +694,8 @@ void tst_CodeWord::circularReadsBackAsItself()
 void tst_CodeWord::readBackTakesTheRowOfTheWordsBand()
 {
     SatelliteCatalogue::Transponders items;
-    items[QStringLiteral("B")] = {{1, 11000, Polarisation::L, 10600, 7}, {2, 11000, Polarisation::H, 9750, 7}};
+    items[QStringLiteral("B")] = {{1, 11000, Polarisation::L, 10600, 7},
+                                  {2, 11000, Polarisation::H, 9750, 7}};
     const SatelliteCatalogue catalogue(items, {{QStringLiteral("B"), 7, 9750, 10600}});
     UBRecord record;
     record.ubNumber = 3;
