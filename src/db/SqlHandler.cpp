@@ -112,17 +112,6 @@ bool loadAllSatelites(ServerLink &link, DownloadTables &data)
     return true;
 }
 
-// Satellite data hold at least one transponder: tables without rows, or no
-// tables at all, are no data.
-bool holdsSatellites(const std::map<QString, QVector<TransponderItem>> &items)
-{
-    for (const auto &entry : items) {
-        if (!entry.second.isEmpty())
-            return true;
-    }
-    return false;
-}
-
 SqlHandler::Tables readTables(ServerLink &link, const SqlHandler::Limits &limits,
                               const SqlHandler::Progress &progress)
 {
@@ -286,7 +275,7 @@ SqlHandler::Download SqlHandler::download(const Connection &connection, const Pr
     qCDebug(dbLog) << "Connected to db";
     try {
         result.tables = readTables(link, limits, progress);
-        result.withoutSatellites = !holdsSatellites(result.tables.items);
+        result.withoutSatellites = !result.tables.holdsSatellites();
         result.complete = !result.withoutSatellites;
         if (result.withoutSatellites) {
             result.reason = noSatellitesReason(connection.databaseName);
@@ -496,7 +485,7 @@ bool SqlHandler::loadDbFile(bool warn)
 
         // Everything is read into locals first: a file that turns out to be
         // damaged leaves nothing half-loaded.
-        std::map<QString, QVector<TransponderItem>> items;
+        Tables read;
         for (int satelites = reader.count(sateliteBlockBytes); satelites > 0; --satelites) {
             const QString name = reader.string();
             QVector<TransponderItem> rows(reader.count(rowBytes));
@@ -507,10 +496,10 @@ bool SqlHandler::loadDbFile(bool warn)
                 item.satId = quint32(reader.number());
                 item.transponder = quint32(reader.number());
             }
-            items[name] = std::move(rows);
+            read.items[name] = std::move(rows);
         }
-        QVector<SateliteParams> params(reader.count(summaryBytes));
-        for (SateliteParams &summary : params) {
+        read.params.resize(reader.count(summaryBytes));
+        for (SateliteParams &summary : read.params) {
             summary.lofHigh = quint32(reader.number());
             summary.lofLow = quint32(reader.number());
             summary.name = reader.string();
@@ -520,12 +509,12 @@ bool SqlHandler::loadDbFile(bool warn)
             throw CorruptCache("stream not Ok after the last field");
         // Written by a download that brought none (an older version took
         // one): no cache, so that other data are used.
-        if (!holdsSatellites(items))
+        if (!read.holdsSatellites())
             throw CorruptCache("no satellites");
 
         if (old && warn)
             emit savedDataOutdated();
-        take(std::move(items), std::move(params), Source::Cache, written.date());
+        take(std::move(read.items), std::move(read.params), Source::Cache, written.date());
         cacheOutdated = old;
         return true;
     } catch (const std::exception &e) {
