@@ -1362,6 +1362,17 @@ Satellitendaten hinzugefügt):
     </message>
 </context>
 <context>
+    <name>ServerDownload</name>
+    <message>
+        <source>the server&apos;s answer ended after %1 of %2 tables</source>
+        <translation>die Antwort des Servers endete nach %1 von %2 Tabellen</translation>
+    </message>
+    <message>
+        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
+        <translation>die Datenbank „%1“ des Servers enthält keine Satellitendaten</translation>
+    </message>
+</context>
+<context>
     <name>ServerLink</name>
     <message>
         <source>the database client could not be started (out of memory)</source>
@@ -1618,14 +1629,6 @@ Satellitendaten hinzugefügt):
     <message>
         <source>Transponder %1 is not among those of %2.</source>
         <translation>Transponder %1 gehört nicht zu denen von %2.</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer ended after %1 of %2 tables</source>
-        <translation>die Antwort des Servers endete nach %1 von %2 Tabellen</translation>
-    </message>
-    <message>
-        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
-        <translation>die Datenbank „%1“ des Servers enthält keine Satellitendaten</translation>
     </message>
     <message>
         <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>

@@ -1347,6 +1347,17 @@ also when the working plan read back after a send differs from the plan.
     </message>
 </context>
 <context>
+    <name>ServerDownload</name>
+    <message>
+        <source>the server&apos;s answer ended after %1 of %2 tables</source>
+        <translation>the server&apos;s answer ended after %1 of %2 tables</translation>
+    </message>
+    <message>
+        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
+        <translation>the server&apos;s database &quot;%1&quot; holds no satellite data</translation>
+    </message>
+</context>
+<context>
     <name>ServerLink</name>
     <message>
         <source>the database client could not be started (out of memory)</source>
@@ -1603,14 +1614,6 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>Transponder %1 is not among those of %2.</source>
         <translation>Transponder %1 is not among those of %2.</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer ended after %1 of %2 tables</source>
-        <translation>the server&apos;s answer ended after %1 of %2 tables</translation>
-    </message>
-    <message>
-        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
-        <translation>the server&apos;s database &quot;%1&quot; holds no satellite data</translation>
     </message>
     <message>
         <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>

@@ -1,15 +1,13 @@
 #include "SqlHandler.h"
 
-#include "DownloadTables.h"
 #include "OwnTransponderFile.h"
 #include "SatelliteImport.h"
-#include "ServerLink.h"
+#include "ServerDownload.h"
 #include "ServerSettings.h"
 #include "io/LogCategories.h"
 #include "io/WholeFile.h"
 #include "model/OrbitalPositions.h"
 
-#include <QCoreApplication>
 #include <QDataStream>
 #include <QDebug>
 #include <QDir>
@@ -17,123 +15,12 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <new>
-#include <set>
 #include <stdexcept>
 
 namespace {
 // Pinned, so that a cache written by any Qt version reads the same: the file
 // holds only fixed-size numbers, booleans and strings.
 constexpr QDataStream::Version cacheStreamVersion = QDataStream::Qt_5_15;
-
-// A table name as a MySQL identifier: in backticks, an inner backtick doubled,
-// so that any name reads its own table and never changes the statement.
-QString quotedIdentifier(QString name)
-{
-    return QLatin1Char('`') + name.replace(QLatin1Char('`'), QStringLiteral("``")) + QLatin1Char('`');
-}
-
-const char *const selectFailure = "SqlHandler::loadItemsForSatelite: error on getting items for satelite";
-
-// The one statement that reads a satellite table.
-QString selectStatement(const QString &table)
-{
-    return QStringLiteral("SELECT Transponder, Frequenz, Polarisation, Oszillatorfrequenz, SATID FROM ") +
-           quotedIdentifier(table);
-}
-
-// A download that went wrong; what() is the reason the user is shown.
-struct DownloadFailure : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
-
-[[noreturn]] void fail(const char *what, const QString &reason)
-{
-    qCDebug(dbLog) << what << reason;
-    throw DownloadFailure((reason.isEmpty() ? QString::fromLatin1(what) : reason).toStdString());
-}
-
-// The rows of the current result set, in the order the server sent them.
-void readItems(ServerLink &link, const QString &table, DownloadTables &tables)
-{
-    const QString reason = link.readResult(
-        DownloadTables::rowColumns, [&](const ServerLink::Row &row) { return tables.addRow(table, row); });
-    // A result that breaks off (a lost connection) is not the whole table.
-    if (!reason.isEmpty())
-        fail(selectFailure, reason);
-}
-
-void loadItemsForSatelite(ServerLink &link, const QString &table, DownloadTables &tables)
-{
-    const QString reason = link.send(selectStatement(table).toUtf8());
-    if (!reason.isEmpty())
-        fail(selectFailure, reason);
-    readItems(link, table, tables);
-}
-
-// All tables in one request: over a slow line every request costs a round
-// trip. False when the request as a whole was refused (a server that does
-// not take several statements at once).
-bool loadAllSatelites(ServerLink &link, DownloadTables &data)
-{
-    const QStringList &tables = data.tables();
-    QStringList statements;
-    statements.reserve(tables.size());
-    for (const QString &table : tables)
-        statements << selectStatement(table);
-
-    // A failure before the first result set may be a refusal of the whole
-    // request; the caller then asks table by table and meets any real fault
-    // of the first table there.
-    const QString refused = link.send(statements.join(QLatin1Char(';')).toUtf8());
-    if (!refused.isEmpty()) {
-        qCDebug(dbLog) << "Reading the tables one by one; the request with all of them failed:" << refused;
-        return false;
-    }
-    for (int i = 0; i < tables.size(); ++i) {
-        // A cut line ends the results early: that is no whole download.
-        QString reason;
-        if (i > 0 && !link.nextResult(&reason)) {
-            if (!reason.isEmpty())
-                fail(selectFailure, reason);
-            throw DownloadFailure(
-                QCoreApplication::translate("SqlHandler", "the server's answer ended after %1 of %2 tables")
-                    .arg(i)
-                    .arg(tables.size())
-                    .toStdString());
-        }
-        readItems(link, tables.at(i), data);
-    }
-    // The end of the answer must arrive too, cleanly.
-    QString reason;
-    if (link.nextResult(&reason) || !reason.isEmpty())
-        fail(selectFailure, reason);
-    return true;
-}
-
-SqlHandler::Tables readTables(ServerLink &link, const SqlHandler::Limits &limits,
-                              const SqlHandler::Progress &progress)
-{
-    const char *const listFailure = "SqlHandler: Couldn't read tables from database";
-    QString reason = link.send(QByteArrayLiteral("SHOW TABLES"));
-    if (!reason.isEmpty())
-        fail(listFailure, reason);
-    DownloadTables data(limits, progress);
-    reason = link.readResult(1, [&](const ServerLink::Row &row) { return data.addTable(row); });
-    if (!reason.isEmpty())
-        fail(listFailure, reason);
-
-    if (!data.tables().isEmpty() && !loadAllSatelites(link, data)) {
-        for (const QString &table : data.tables())
-            loadItemsForSatelite(link, table, data);
-    }
-    try {
-        return data.result();
-    } catch (const std::runtime_error &e) {
-        throw DownloadFailure(e.what());
-    }
-}
 
 // Thrown inside loadDbFile() when the file is not satellite data.
 struct CorruptCache : std::runtime_error
@@ -259,34 +146,7 @@ SqlHandler::Download SqlHandler::download(const Connection &connection, const Pr
 SqlHandler::Download SqlHandler::download(const Connection &connection, const Progress &progress,
                                           const Limits &limits)
 {
-    Download result;
-    result.server = connection;
-    ServerLink link(progress.stop);
-    const QString refused = link.open(connection);
-    result.opened = refused.isEmpty();
-    if (!result.opened) {
-        result.reason = refused;
-        qCDebug(dbLog) << "Not connected:" << refused;
-        return result;
-    }
-    result.encrypted = link.encrypted();
-    if (progress.opened)
-        progress.opened();
-    qCDebug(dbLog) << "Connected to db";
-    try {
-        result.tables = readTables(link, limits, progress);
-        result.withoutSatellites = !result.tables.holdsSatellites();
-        result.complete = !result.withoutSatellites;
-        if (result.withoutSatellites) {
-            result.reason = noSatellitesReason(connection.databaseName);
-            result.tables = Tables();
-        }
-    } catch (const std::bad_alloc &) {
-        result.reason = ConnectionFailure::outOfMemory();
-    } catch (const std::exception &e) {
-        result.reason = QString::fromUtf8(e.what());
-    }
-    return result;
+    return ServerDownload::run(connection, progress, limits);
 }
 
 QString SqlHandler::brokenOffWarning(const QString &reason)
@@ -297,7 +157,7 @@ QString SqlHandler::brokenOffWarning(const QString &reason)
 
 QString SqlHandler::noSatellitesReason(const QString &databaseName)
 {
-    return tr("the server's database \"%1\" holds no satellite data").arg(databaseName);
+    return ServerDownload::noSatellitesReason(databaseName);
 }
 
 bool SqlHandler::loadLocalData()
