@@ -518,6 +518,17 @@ Arbeitsplan vom Plan abweicht.
     </message>
 </context>
 <context>
+    <name>OfflineCacheFile</name>
+    <message>
+        <source>The offline data could not be saved to %1 (%2).</source>
+        <translation>Die Offline-Daten konnten nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>The offline data in %1 could not be read (%2).</source>
+        <translation>Die Offline-Daten in %1 konnten nicht gelesen werden (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Selected satelite </source>
@@ -1613,14 +1624,6 @@ Satellitendaten hinzugefügt):
     <message>
         <source>Satelite not found in database</source>
         <translation>Satelit in Datenbank nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>The offline data could not be saved to %1 (%2).</source>
-        <translation>Die Offline-Daten konnten nicht in %1 gespeichert werden (%2).</translation>
-    </message>
-    <message>
-        <source>The offline data in %1 could not be read (%2).</source>
-        <translation>Die Offline-Daten in %1 konnten nicht gelesen werden (%2).</translation>
     </message>
     <message>
         <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>

@@ -505,6 +505,17 @@ also when the working plan read back after a send differs from the plan.
     </message>
 </context>
 <context>
+    <name>OfflineCacheFile</name>
+    <message>
+        <source>The offline data could not be saved to %1 (%2).</source>
+        <translation>The offline data could not be saved to %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The offline data in %1 could not be read (%2).</source>
+        <translation>The offline data in %1 could not be read (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Selected satelite </source>
@@ -1598,14 +1609,6 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>Satelite not found in database</source>
         <translation>Satelite not found in database.</translation>
-    </message>
-    <message>
-        <source>The offline data could not be saved to %1 (%2).</source>
-        <translation>The offline data could not be saved to %1 (%2).</translation>
-    </message>
-    <message>
-        <source>The offline data in %1 could not be read (%2).</source>
-        <translation>The offline data in %1 could not be read (%2).</translation>
     </message>
     <message>
         <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
