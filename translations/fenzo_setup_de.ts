@@ -518,6 +518,17 @@ Arbeitsplan vom Plan abweicht.
     </message>
 </context>
 <context>
+    <name>OfflineCacheFile</name>
+    <message>
+        <source>The offline data could not be saved to %1 (%2).</source>
+        <translation>Die Offline-Daten konnten nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>The offline data in %1 could not be read (%2).</source>
+        <translation>Die Offline-Daten in %1 konnten nicht gelesen werden (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Selected satelite </source>
@@ -1346,6 +1357,17 @@ Satellitendaten hinzugefügt):
     </message>
 </context>
 <context>
+    <name>ServerDownload</name>
+    <message>
+        <source>the server&apos;s answer ended after %1 of %2 tables</source>
+        <translation>die Antwort des Servers endete nach %1 von %2 Tabellen</translation>
+    </message>
+    <message>
+        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
+        <translation>die Datenbank „%1“ des Servers enthält keine Satellitendaten</translation>
+    </message>
+</context>
+<context>
     <name>ServerLink</name>
     <message>
         <source>the database client could not be started (out of memory)</source>
@@ -1576,28 +1598,12 @@ Satellitendaten hinzugefügt):
         <translation>Satelit in Datenbank nicht gefunden.</translation>
     </message>
     <message>
-        <source>The offline data could not be saved to %1 (%2).</source>
-        <translation>Die Offline-Daten konnten nicht in %1 gespeichert werden (%2).</translation>
-    </message>
-    <message>
-        <source>The offline data in %1 could not be read (%2).</source>
-        <translation>Die Offline-Daten in %1 konnten nicht gelesen werden (%2).</translation>
-    </message>
-    <message>
         <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
         <translation>Das Herunterladen der Satellitendaten ist abgebrochen (%1). Stattdessen werden die gespeicherten Offline-Daten verwendet.</translation>
     </message>
     <message>
         <source>Transponder %1 is not among those of %2.</source>
         <translation>Transponder %1 gehört nicht zu denen von %2.</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer ended after %1 of %2 tables</source>
-        <translation>die Antwort des Servers endete nach %1 von %2 Tabellen</translation>
-    </message>
-    <message>
-        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
-        <translation>die Datenbank „%1“ des Servers enthält keine Satellitendaten</translation>
     </message>
     <message>
         <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>

@@ -505,6 +505,17 @@ also when the working plan read back after a send differs from the plan.
     </message>
 </context>
 <context>
+    <name>OfflineCacheFile</name>
+    <message>
+        <source>The offline data could not be saved to %1 (%2).</source>
+        <translation>The offline data could not be saved to %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The offline data in %1 could not be read (%2).</source>
+        <translation>The offline data in %1 could not be read (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Selected satelite </source>
@@ -1331,6 +1342,17 @@ also when the working plan read back after a send differs from the plan.
     </message>
 </context>
 <context>
+    <name>ServerDownload</name>
+    <message>
+        <source>the server&apos;s answer ended after %1 of %2 tables</source>
+        <translation>the server&apos;s answer ended after %1 of %2 tables</translation>
+    </message>
+    <message>
+        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
+        <translation>the server&apos;s database &quot;%1&quot; holds no satellite data</translation>
+    </message>
+</context>
+<context>
     <name>ServerLink</name>
     <message>
         <source>the database client could not be started (out of memory)</source>
@@ -1561,28 +1583,12 @@ also when the working plan read back after a send differs from the plan.
         <translation>Satelite not found in database.</translation>
     </message>
     <message>
-        <source>The offline data could not be saved to %1 (%2).</source>
-        <translation>The offline data could not be saved to %1 (%2).</translation>
-    </message>
-    <message>
-        <source>The offline data in %1 could not be read (%2).</source>
-        <translation>The offline data in %1 could not be read (%2).</translation>
-    </message>
-    <message>
         <source>The download of the satellite data broke off (%1). The offline data are used instead.</source>
         <translation>The download of the satellite data broke off (%1). The offline data are used instead.</translation>
     </message>
     <message>
         <source>Transponder %1 is not among those of %2.</source>
         <translation>Transponder %1 is not among those of %2.</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer ended after %1 of %2 tables</source>
-        <translation>the server&apos;s answer ended after %1 of %2 tables</translation>
-    </message>
-    <message>
-        <source>the server&apos;s database &quot;%1&quot; holds no satellite data</source>
-        <translation>the server&apos;s database &quot;%1&quot; holds no satellite data</translation>
     </message>
     <message>
         <source>The server&apos;s database &quot;%1&quot; holds no satellite data. The satellite data in use stay as they were.</source>

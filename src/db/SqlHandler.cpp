@@ -1,230 +1,20 @@
 #include "SqlHandler.h"
 
-#include "DownloadTables.h"
+#include "OfflineCacheFile.h"
 #include "OwnTransponderFile.h"
 #include "SatelliteImport.h"
-#include "ServerLink.h"
+#include "ServerDownload.h"
 #include "ServerSettings.h"
 #include "io/LogCategories.h"
-#include "io/WholeFile.h"
 #include "model/OrbitalPositions.h"
 
-#include <QCoreApplication>
-#include <QDataStream>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <new>
-#include <set>
 #include <stdexcept>
-
-namespace {
-// Pinned, so that a cache written by any Qt version reads the same: the file
-// holds only fixed-size numbers, booleans and strings.
-constexpr QDataStream::Version cacheStreamVersion = QDataStream::Qt_5_15;
-
-// A table name as a MySQL identifier: in backticks, an inner backtick doubled,
-// so that any name reads its own table and never changes the statement.
-QString quotedIdentifier(QString name)
-{
-    return QLatin1Char('`') + name.replace(QLatin1Char('`'), QStringLiteral("``")) + QLatin1Char('`');
-}
-
-const char *const selectFailure = "SqlHandler::loadItemsForSatelite: error on getting items for satelite";
-
-// The one statement that reads a satellite table.
-QString selectStatement(const QString &table)
-{
-    return QStringLiteral("SELECT Transponder, Frequenz, Polarisation, Oszillatorfrequenz, SATID FROM ") +
-           quotedIdentifier(table);
-}
-
-// A download that went wrong; what() is the reason the user is shown.
-struct DownloadFailure : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
-
-[[noreturn]] void fail(const char *what, const QString &reason)
-{
-    qCDebug(dbLog) << what << reason;
-    throw DownloadFailure((reason.isEmpty() ? QString::fromLatin1(what) : reason).toStdString());
-}
-
-// The rows of the current result set, in the order the server sent them.
-void readItems(ServerLink &link, const QString &table, DownloadTables &tables)
-{
-    const QString reason = link.readResult(
-        DownloadTables::rowColumns, [&](const ServerLink::Row &row) { return tables.addRow(table, row); });
-    // A result that breaks off (a lost connection) is not the whole table.
-    if (!reason.isEmpty())
-        fail(selectFailure, reason);
-}
-
-void loadItemsForSatelite(ServerLink &link, const QString &table, DownloadTables &tables)
-{
-    const QString reason = link.send(selectStatement(table).toUtf8());
-    if (!reason.isEmpty())
-        fail(selectFailure, reason);
-    readItems(link, table, tables);
-}
-
-// All tables in one request: over a slow line every request costs a round
-// trip. False when the request as a whole was refused (a server that does
-// not take several statements at once).
-bool loadAllSatelites(ServerLink &link, DownloadTables &data)
-{
-    const QStringList &tables = data.tables();
-    QStringList statements;
-    statements.reserve(tables.size());
-    for (const QString &table : tables)
-        statements << selectStatement(table);
-
-    // A failure before the first result set may be a refusal of the whole
-    // request; the caller then asks table by table and meets any real fault
-    // of the first table there.
-    const QString refused = link.send(statements.join(QLatin1Char(';')).toUtf8());
-    if (!refused.isEmpty()) {
-        qCDebug(dbLog) << "Reading the tables one by one; the request with all of them failed:" << refused;
-        return false;
-    }
-    for (int i = 0; i < tables.size(); ++i) {
-        // A cut line ends the results early: that is no whole download.
-        QString reason;
-        if (i > 0 && !link.nextResult(&reason)) {
-            if (!reason.isEmpty())
-                fail(selectFailure, reason);
-            throw DownloadFailure(
-                QCoreApplication::translate("SqlHandler", "the server's answer ended after %1 of %2 tables")
-                    .arg(i)
-                    .arg(tables.size())
-                    .toStdString());
-        }
-        readItems(link, tables.at(i), data);
-    }
-    // The end of the answer must arrive too, cleanly.
-    QString reason;
-    if (link.nextResult(&reason) || !reason.isEmpty())
-        fail(selectFailure, reason);
-    return true;
-}
-
-// Satellite data hold at least one transponder: tables without rows, or no
-// tables at all, are no data.
-bool holdsSatellites(const std::map<QString, QVector<TransponderItem>> &items)
-{
-    for (const auto &entry : items) {
-        if (!entry.second.isEmpty())
-            return true;
-    }
-    return false;
-}
-
-SqlHandler::Tables readTables(ServerLink &link, const SqlHandler::Limits &limits,
-                              const SqlHandler::Progress &progress)
-{
-    const char *const listFailure = "SqlHandler: Couldn't read tables from database";
-    QString reason = link.send(QByteArrayLiteral("SHOW TABLES"));
-    if (!reason.isEmpty())
-        fail(listFailure, reason);
-    DownloadTables data(limits, progress);
-    reason = link.readResult(1, [&](const ServerLink::Row &row) { return data.addTable(row); });
-    if (!reason.isEmpty())
-        fail(listFailure, reason);
-
-    if (!data.tables().isEmpty() && !loadAllSatelites(link, data)) {
-        for (const QString &table : data.tables())
-            loadItemsForSatelite(link, table, data);
-    }
-    try {
-        return data.result();
-    } catch (const std::runtime_error &e) {
-        throw DownloadFailure(e.what());
-    }
-}
-
-// Thrown inside loadDbFile() when the file is not satellite data.
-struct CorruptCache : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
-
-// Reads the cache format from a file, checking every count against the bytes
-// still unread, so that a damaged or hostile file can never make the reader
-// allocate more than the file itself could hold.
-class CacheReader
-{
-public:
-    explicit CacheReader(QFile &file) : file(file), in(&file) { in.setVersion(cacheStreamVersion); }
-
-    qint32 number()
-    {
-        qint32 value = 0;
-        in >> value;
-        check();
-        return value;
-    }
-
-    bool flag()
-    {
-        bool value = false;
-        in >> value;
-        check();
-        return value;
-    }
-
-    // A QString in QDataStream form: byte count (0xFFFFFFFF for a null
-    // string), then UTF-16 big-endian code units.
-    QString string()
-    {
-        const quint32 bytes = quint32(number());
-        if (bytes == 0xFFFFFFFFu)
-            return QString();
-        if (bytes % 2 != 0 || bytes > quint64(left()))
-            throw CorruptCache("string longer than the file");
-        QByteArray raw(int(bytes), Qt::Uninitialized);
-        if (in.readRawData(raw.data(), raw.size()) != raw.size())
-            throw CorruptCache("file ends inside a string");
-        QString text(raw.size() / 2, Qt::Uninitialized);
-        for (int i = 0; i < text.size(); ++i)
-            text[i] = QChar(quint16(uchar(raw[2 * i]) << 8 | uchar(raw[2 * i + 1])));
-        return text;
-    }
-
-    // A count of entries of at least minBytes each; 0 or less means none.
-    int count(qint64 minBytes)
-    {
-        const qint32 value = number();
-        if (value <= 0)
-            return 0;
-        if (value > left() / minBytes)
-            throw CorruptCache("count larger than the file can hold");
-        return value;
-    }
-
-    bool ok() const { return in.status() == QDataStream::Ok; }
-
-private:
-    qint64 left() const { return file.size() - file.pos(); }
-    void check() const
-    {
-        if (in.status() != QDataStream::Ok)
-            throw CorruptCache("file ends early");
-    }
-
-    QFile &file;
-    QDataStream in;
-};
-
-// Smallest sizes in the file: a satellite block (empty name, row count), a
-// row, and a summary (two numbers, empty name, id).
-constexpr qint64 sateliteBlockBytes = 4 + 4;
-constexpr qint64 rowBytes = 4 + 4 + 1 + 4 + 4;
-constexpr qint64 summaryBytes = 4 + 4 + 4 + 4;
-} // namespace
 
 SqlHandler::Connection SqlHandler::defaultConnection()
 {
@@ -270,34 +60,7 @@ SqlHandler::Download SqlHandler::download(const Connection &connection, const Pr
 SqlHandler::Download SqlHandler::download(const Connection &connection, const Progress &progress,
                                           const Limits &limits)
 {
-    Download result;
-    result.server = connection;
-    ServerLink link(progress.stop);
-    const QString refused = link.open(connection);
-    result.opened = refused.isEmpty();
-    if (!result.opened) {
-        result.reason = refused;
-        qCDebug(dbLog) << "Not connected:" << refused;
-        return result;
-    }
-    result.encrypted = link.encrypted();
-    if (progress.opened)
-        progress.opened();
-    qCDebug(dbLog) << "Connected to db";
-    try {
-        result.tables = readTables(link, limits, progress);
-        result.withoutSatellites = !holdsSatellites(result.tables.items);
-        result.complete = !result.withoutSatellites;
-        if (result.withoutSatellites) {
-            result.reason = noSatellitesReason(connection.databaseName);
-            result.tables = Tables();
-        }
-    } catch (const std::bad_alloc &) {
-        result.reason = ConnectionFailure::outOfMemory();
-    } catch (const std::exception &e) {
-        result.reason = QString::fromUtf8(e.what());
-    }
-    return result;
+    return ServerDownload::run(connection, progress, limits);
 }
 
 QString SqlHandler::brokenOffWarning(const QString &reason)
@@ -308,7 +71,7 @@ QString SqlHandler::brokenOffWarning(const QString &reason)
 
 QString SqlHandler::noSatellitesReason(const QString &databaseName)
 {
-    return tr("the server's database \"%1\" holds no satellite data").arg(databaseName);
+    return ServerDownload::noSatellitesReason(databaseName);
 }
 
 bool SqlHandler::loadLocalData()
@@ -334,9 +97,7 @@ QString SqlHandler::importFrom(const QString &path)
 bool SqlHandler::loadSaved(bool warn)
 {
     const QFileInfo cache(cacheFilePath());
-    QDateTime cacheWritten = cache.birthTime();
-    if (!cacheWritten.isValid())
-        cacheWritten = cache.lastModified();
+    const QDateTime cacheWritten = OfflineCacheFile(cacheFilePath(), cacheFileVersion).written();
     SatelliteImport::Data imported = SatelliteImport::load(cacheDirectory);
     const bool importNewer = !cache.exists() || !cacheWritten.isValid() || imported.imported >= cacheWritten;
     if (!imported.items.empty() && importNewer)
@@ -437,33 +198,9 @@ bool SqlHandler::useDownload(const Download &result)
 void SqlHandler::saveDbFile()
 {
     try {
-        QByteArray bytes;
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out.setVersion(cacheStreamVersion);
-        out << cacheFileVersion << qint32(taken.allTransponders().size());
-        for (const auto &entry : taken.allTransponders()) {
-            out << entry.first << qint32(entry.second.size());
-            for (const TransponderItem &item : entry.second)
-                out << qint32(item.frequency) << qint32(item.oscillatorFrequency) << item.horizontal()
-                    << qint32(item.satId) << qint32(item.transponder);
-        }
-        out << qint32(taken.satellites().size());
-        for (const SateliteParams &params : taken.satellites())
-            out << qint32(params.lofHigh) << qint32(params.lofLow) << params.name << qint32(params.satId);
-
-        // Written beside the old file and renamed over it only when complete:
-        // a failed write keeps the last good download, and the new file is a
-        // new file whose birth time is this download.
         QString reason;
-        if (out.status() != QDataStream::Ok)
-            reason = WholeFile::outOfMemoryReason();
-        else
-            WholeFile::write(cacheFilePath(), bytes, &reason);
-        if (!reason.isEmpty()) {
-            qCDebug(dbLog) << "Error while saving db file:" << reason;
-            emit cacheProblem(tr("The offline data could not be saved to %1 (%2).")
-                                  .arg(QDir::toNativeSeparators(cacheFilePath()), reason));
-        }
+        if (!OfflineCacheFile(cacheFilePath(), cacheFileVersion).write(taken, &reason))
+            emit cacheProblem(reason);
     } catch (...) {
         qCDebug(dbLog) << "Error while saving db file";
     }
@@ -472,60 +209,21 @@ void SqlHandler::saveDbFile()
 bool SqlHandler::loadDbFile(bool warn)
 {
     try {
-        const QString path = cacheFilePath();
-        if (!QFile::exists(path))
+        const OfflineCacheFile file(cacheFilePath(), cacheFileVersion);
+        if (!QFile::exists(file.path()))
             return dataAvailable;
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            qCDebug(dbLog) << "Error while loading db file:" << file.errorString();
-            emit cacheProblem(tr("The offline data in %1 could not be read (%2).")
-                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
+        Tables read;
+        QString reason;
+        if (!file.read(&read, &reason)) {
+            if (!reason.isEmpty())
+                emit cacheProblem(reason);
             return dataAvailable;
         }
-        CacheReader reader(file);
-        if (reader.number() != cacheFileVersion)
-            return dataAvailable;
-
-        // The file is written anew with every download; where the file system
-        // keeps no birth time the modification time tells the same.
-        const QFileInfo info(file);
-        QDateTime written = info.birthTime();
-        if (!written.isValid())
-            written = info.lastModified();
+        const QDateTime written = file.written();
         const bool old = written.daysTo(clock()) > maxCacheAgeDays;
-
-        // Everything is read into locals first: a file that turns out to be
-        // damaged leaves nothing half-loaded.
-        std::map<QString, QVector<TransponderItem>> items;
-        for (int satelites = reader.count(sateliteBlockBytes); satelites > 0; --satelites) {
-            const QString name = reader.string();
-            QVector<TransponderItem> rows(reader.count(rowBytes));
-            for (TransponderItem &item : rows) {
-                item.frequency = quint32(reader.number());
-                item.oscillatorFrequency = quint32(reader.number());
-                item.polarisation = Polarisation::fromHorizontalBit(reader.flag());
-                item.satId = quint32(reader.number());
-                item.transponder = quint32(reader.number());
-            }
-            items[name] = std::move(rows);
-        }
-        QVector<SateliteParams> params(reader.count(summaryBytes));
-        for (SateliteParams &summary : params) {
-            summary.lofHigh = quint32(reader.number());
-            summary.lofLow = quint32(reader.number());
-            summary.name = reader.string();
-            summary.satId = quint32(reader.number());
-        }
-        if (!reader.ok())
-            throw CorruptCache("stream not Ok after the last field");
-        // Written by a download that brought none (an older version took
-        // one): no cache, so that other data are used.
-        if (!holdsSatellites(items))
-            throw CorruptCache("no satellites");
-
         if (old && warn)
             emit savedDataOutdated();
-        take(std::move(items), std::move(params), Source::Cache, written.date());
+        take(std::move(read.items), std::move(read.params), Source::Cache, written.date());
         cacheOutdated = old;
         return true;
     } catch (const std::exception &e) {

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "BuiltInSatellites.h"
-#include "DownloadStop.h"
+#include "DownloadLimits.h"
+#include "DownloadProgress.h"
+#include "DownloadResult.h"
 #include "SatelliteImport.h"
+#include "SatelliteTables.h"
+#include "ServerConnection.h"
 #include "model/NoSatelliteData.h"
 #include "model/OwnTransponders.h"
 #include "model/SateliteParams.h"
@@ -28,67 +32,12 @@ class SqlHandler : public QObject
     Q_OBJECT
 
 public:
-    struct Connection
-    {
-        QString hostName;
-        QString databaseName;
-        QString userName;
-        QString password;
-        int port = -1; // -1: the driver's default
-        // Limit of the connection set-up and of every single read and write
-        // on the line: a silent or stalled server ends the attempt.
-        int timeoutSeconds = 4;
-        // Certificate authorities for the server's TLS certificate, in a PEM
-        // file; empty: the system's store. Initialised, so that a
-        // connection listing only the fields before it is complete.
-        QString caFile = QString();
-        // A plain (unencrypted) connection is refused.
-        bool requireTls = false;
-    };
-    // What one download may bring at most: more is refused as a whole. Well
-    // above the real data (251 tables, 5,869 rows, at most a few dozen rows
-    // a table), far below what would strain the machine.
-    struct Limits
-    {
-        int tables = 2000;
-        int rowsPerTable = 500;
-        int rows = 200000;
-        qint64 bytes = 16 * 1024 * 1024;
-        // The longest table name MySQL and MariaDB allow.
-        int tableNameCharacters = 64;
-    };
-    // Everything the program knows about satellites, as one value.
-    struct Tables
-    {
-        std::map<QString, QVector<TransponderItem>> items;
-        QVector<SateliteParams> params;
-    };
-    // The outcome of one download attempt. Only a complete one carries data.
-    struct Download
-    {
-        bool opened = false;   // the server accepted the connection
-        bool complete = false; // every table arrived whole
-        // The server answered whole, but its database holds no satellites:
-        // no data, and never in place of any.
-        bool withoutSatellites = false;
-        QString reason;         // why not, as the server or driver said it
-        bool encrypted = false; // the connection was encrypted (TLS)
-        Tables tables;
-        // The server asked, so that the data are labelled with their own
-        // even when another is set while the download runs.
-        Connection server;
-    };
-    // Told on the downloading thread when the server accepted the
-    // connection; `stop` ends the download from any thread.
-    struct Progress
-    {
-        std::function<void()> opened;
-        std::shared_ptr<DownloadStop> stop;
-        // Told every row taken, as the server sent it: a row of "SHOW
-        // TABLES", or a row of the table `table`.
-        std::function<void(const QByteArray &table)> tableListed;
-        std::function<void(const QString &table, const QVector<QByteArray> &row)> rowRead;
-    };
+    // The download's types, under the names they have always had here.
+    using Connection = ServerConnection;
+    using Limits = DownloadLimits;
+    using Tables = SatelliteTables;
+    using Download = DownloadResult;
+    using Progress = DownloadProgress;
     using Clock = std::function<QDateTime()>;
     using BuiltInLoader = std::function<BuiltInSatellites::Data()>;
     // Where the data in memory come from.

@@ -149,8 +149,8 @@ const Entry sheetEntries[] = {
     {u8"SerialPortHandler", u8"The switch at %1 may not be opened: unplug it and plug it in again, or add your user to the group dialout and log in again.", u8"Der Multischalter an %1 lässt sich nicht öffnen (fehlende Berechtigung): Ziehen Sie ihn ab und stecken Sie ihn wieder ein, oder nehmen Sie Ihr Benutzerkonto in die Gruppe dialout auf und melden Sie sich neu an.", u8"The switch at %1 may not be opened: unplug it and plug it in again, or add your user to the group dialout and log in again."},
     {u8"SerialPortHandler", u8"The switch at %1 is in use by another program. Close that program to use the switch here.", u8"Der Multischalter an %1 wird von einem anderen Programm benutzt. Schließen Sie das andere Programm, um den Multischalter hier zu benutzen.", u8"The switch at %1 is in use by another program. Close that program to use the switch here."},
     {u8"SerialPortHandler", u8"The switch at %1 could not be opened (%2).", u8"Der Multischalter an %1 konnte nicht geöffnet werden (%2).", u8"The switch at %1 could not be opened (%2)."},
-    {u8"SqlHandler", u8"The offline data could not be saved to %1 (%2).", u8"Die Offline-Daten konnten nicht in %1 gespeichert werden (%2).", u8"The offline data could not be saved to %1 (%2)."},
-    {u8"SqlHandler", u8"The offline data in %1 could not be read (%2).", u8"Die Offline-Daten in %1 konnten nicht gelesen werden (%2).", u8"The offline data in %1 could not be read (%2)."},
+    {u8"OfflineCacheFile", u8"The offline data could not be saved to %1 (%2).", u8"Die Offline-Daten konnten nicht in %1 gespeichert werden (%2).", u8"The offline data could not be saved to %1 (%2)."},
+    {u8"OfflineCacheFile", u8"The offline data in %1 could not be read (%2).", u8"Die Offline-Daten in %1 konnten nicht gelesen werden (%2).", u8"The offline data in %1 could not be read (%2)."},
     {u8"SqlHandler", u8"The download of the satellite data broke off (%1). The offline data are used instead.", u8"Das Herunterladen der Satellitendaten ist abgebrochen (%1). Stattdessen werden die gespeicherten Offline-Daten verwendet.", u8"The download of the satellite data broke off (%1). The offline data are used instead."},
 };
 
@@ -306,8 +306,8 @@ const Entry serverEntries[] = {
     {u8"ServerSettings", u8"The database name is empty.", u8"Der Datenbankname ist leer.", u8"The database name is empty."},
     {u8"ServerSettings", u8"The user name is empty.", u8"Der Benutzername ist leer.", u8"The user name is empty."},
     {u8"ServerLink", u8"the server's answer broke off inside a table", u8"die Antwort des Servers brach innerhalb einer Tabelle ab", u8"the server's answer broke off inside a table"},
-    {u8"SqlHandler", u8"the server's answer ended after %1 of %2 tables", u8"die Antwort des Servers endete nach %1 von %2 Tabellen", u8"the server's answer ended after %1 of %2 tables"},
-    {u8"SqlHandler", u8"the server's database \"%1\" holds no satellite data", u8"die Datenbank „%1“ des Servers enthält keine Satellitendaten", u8"the server's database \"%1\" holds no satellite data"},
+    {u8"ServerDownload", u8"the server's answer ended after %1 of %2 tables", u8"die Antwort des Servers endete nach %1 von %2 Tabellen", u8"the server's answer ended after %1 of %2 tables"},
+    {u8"ServerDownload", u8"the server's database \"%1\" holds no satellite data", u8"die Datenbank „%1“ des Servers enthält keine Satellitendaten", u8"the server's database \"%1\" holds no satellite data"},
     {u8"SqlHandler", u8"The server's database \"%1\" holds no satellite data. The satellite data in use stay as they were.", u8"Die Datenbank „%1“ des Servers enthält keine Satellitendaten. Die verwendeten Satellitendaten bleiben unverändert.", u8"The server's database \"%1\" holds no satellite data. The satellite data in use stay as they were."},
     {u8"SwitchSatellites", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only", u8"%1: %2 hat keine vom Multischalter unterstützte Satelliten-ID; nur für dynamische UBs verwenden", u8"%1: %2 has no satellite id the switch can carry; use it for dynamic UBs only"},
     {u8"SwitchSatellites", u8"(dynamic UBs only)", u8"(nur dynamische UBs)", u8"(dynamic UBs only)"},
