@@ -27,7 +27,8 @@ DeviceTransfers::DeviceTransfers(SerialPortHandler &device, PlanBackup backup, R
 
 DeviceTransfers::~DeviceTransfers()
 {
-    // What was asked of this object goes with it, as if it had never been asked.
+    // What was asked of this object and has not begun goes with it; what runs
+    // ends unheard.
     const std::set<const DeviceOperation *> left = std::exchange(own, {});
     for (const DeviceOperation *operation : left)
         runner.withdraw(operation);

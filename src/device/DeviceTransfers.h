@@ -24,7 +24,7 @@ class SerialPortHandler;
 // std::runtime_error with a translated message (NoSatelliteData when a static
 // UB meets no satellite data at all), and the switch hears nothing.
 // The transfers queue on the handler's runner, behind or before the
-// switch's identification, and go with this object.
+// switch's identification; those not begun go with this object.
 // A send first reads and backs up the switch's plan (the plan it had stored
 // is only readable before the first send since it was plugged in), and only
 // then sets the options and the words; last it reads the switch's working

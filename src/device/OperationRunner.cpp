@@ -43,16 +43,9 @@ void OperationRunner::withdraw(const DeviceOperation *operation)
 {
     const auto queued = std::find_if(waiting.begin(), waiting.end(),
                                      [operation](const Queued &q) { return q.operation.get() == operation; });
-    if (queued != waiting.end()) {
-        waiting.erase(queued);
-    } else if (current && current.get() == operation) {
-        current->disconnect(this);
-        current.reset();
-        if (!waiting.empty())
-            QTimer::singleShot(0, this, &OperationRunner::startNext);
-    } else {
+    if (queued == waiting.end())
         return;
-    }
+    waiting.erase(queued);
     if (!busy())
         emit busyChanged();
 }

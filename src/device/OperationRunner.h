@@ -34,8 +34,8 @@ public:
     // the operations waiting, which are meant for the switch it may be; the
     // one running ends first.
     void runOn(QSerialPort *port, std::unique_ptr<DeviceOperation> operation);
-    // Drops `operation`, waiting or running, without a word: its owner is
-    // going. A running one stops where it is.
+    // Drops `operation` without a word while it waits: its owner is going.
+    // One already running ends as it would (a send is never cut in half).
     void withdraw(const DeviceOperation *operation);
     bool busy() const { return current || !waiting.empty(); }
     // The running operation, if any.

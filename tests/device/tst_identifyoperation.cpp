@@ -50,6 +50,7 @@ private slots:
     void lineLostDuringIdentificationEndsIt();
     void identificationAfterLineLostWithRepliesOwed();
     void identificationWaitsForTheRunningOperationOnly();
+    void transfersNotBegunGoWithTheirOwner();
 
 private:
     // Starts the handler (and the transfers on it) and records what it and
@@ -146,9 +147,13 @@ void tst_IdentifyOperation::lineLostDuringIdentificationEndsIt()
     QVERIFY2(sim.start(), qPrintable(sim.errors()));
     connectHandler(whileLinked(sim.link()), noTickMs);
     QSignalSpy looked(handler.get(), &SerialPortHandler::lookEnded);
+    QSignalSpy busy(transfers.get(), &DeviceTransfers::busyChanged);
     handler->lookNow();
     QVERIFY(handler->identifying());
+    // The identification is no transfer: the window shows no work under way.
+    QVERIFY(!transfers->busy());
     QTRY_COMPARE_WITH_TIMEOUT(looked.count(), 1, lookWaitMs);
+    QCOMPARE(busy.count(), 0);
     QCOMPARE(looked.first().at(0).toBool(), false);
     QCOMPARE(events, QStringList{QStringLiteral("missing")});
     QVERIFY(!handler->identifying());
@@ -238,6 +243,26 @@ void tst_IdentifyOperation::identificationWaitsForTheRunningOperationOnly()
     QCOMPARE(identified, QStringLiteral("SN-OTHER"));
     QCOMPARE(connected.loggedLines(), QStringList{QStringLiteral("*IDN?")} + readLines + readLines);
     QCOMPARE(other.loggedLines(), QStringList{QStringLiteral("*IDN?")});
+}
+
+// The transfers asked of an object that goes are not left behind on the
+// handler's runner: the running one ends, the waiting ones never start.
+void tst_IdentifyOperation::transfersNotBegunGoWithTheirOwner()
+{
+    SimulatorProcess sim(dir.filePath(QStringLiteral("owner")));
+    QVERIFY2(sim.start(), qPrintable(sim.errors()));
+    connectHandler(whileLinked(sim.link()), noTickMs);
+    QSignalSpy looked(handler.get(), &SerialPortHandler::lookEnded);
+    handler->lookNow();
+    QVERIFY(looked.wait(lookWaitMs));
+    QVERIFY(handler->isConnected());
+    transfers->readPlan(QString(), QString(), SharedCatalogue());
+    transfers->readPlan(QString(), QString(), SharedCatalogue());
+    transfers.reset();
+    QVERIFY(handler->operations().busy());
+    QTRY_VERIFY_WITH_TIMEOUT(!handler->operations().busy(), transferWaitMs);
+    QCOMPARE(sim.loggedLines(), QStringList{QStringLiteral("*IDN?")} + readLines);
+    QVERIFY(results.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_IdentifyOperation)
