@@ -120,6 +120,19 @@ void DeviceOperation::send(const QString &command, int pauseMs, bool confirm, st
     exchange->command(command, pauseMs, confirm);
 }
 
+void DeviceOperation::askOnce(const QString &query, ReplyForm::Query form,
+                              std::function<void(const QString &)> then)
+{
+    next = [this, then = std::move(then)] {
+        if (exchange->outcome() != LineExchange::Outcome::Answered) {
+            fail(exchange->outcome());
+            return;
+        }
+        then(exchange->reply());
+    };
+    exchange->query(query, form);
+}
+
 void DeviceOperation::readReplies(std::function<void(const DeviceReplies &)> then, const QString &progress)
 {
     repliesRead = std::move(then);

@@ -11,10 +11,10 @@
 #include <functional>
 #include <memory>
 
-// One action on the switch (reading its plan, sending or storing one),
-// driven by the line's reports and timers: it never waits, and it ends with
-// one result, its kind and a message in the user's language. An operation runs
-// once, on the line the runner gives it.
+// One action on the switch (identifying it, reading its plan, sending or
+// storing one), driven by the line's reports and timers: it never waits, and
+// it ends with one result, its kind and a message in the user's language. An
+// operation runs once, on the line the runner gives it.
 //
 // While an operation only reads, cancel() stops it before its next line;
 // once it has sent a command that changes the switch, it runs to its end, so a
@@ -68,6 +68,9 @@ protected:
     void readReplies(std::function<void(const DeviceReplies &)> then, const QString &progress = QString());
     // A command and its pause; calls `then` once it went out.
     void send(const QString &command, int pauseMs, bool confirm, std::function<void()> then);
+    // One query, asked once; calls `then` with its reply of the given form.
+    // Any other end finishes the operation.
+    void askOnce(const QString &query, ReplyForm::Query form, std::function<void(const QString &)> then);
     // From here on the switch changes: a cancel is no longer honoured.
     void beginChanging();
     void setProgress(const QString &text);

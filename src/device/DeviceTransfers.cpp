@@ -13,30 +13,61 @@
 
 DeviceTransfers::DeviceTransfers(SerialPortHandler &device, PlanBackup backup, RandomSource random,
                                  QObject *parent)
-    : QObject(parent), device(device), backup(std::move(backup)), random(std::move(random)), runner(device)
+    : QObject(parent), device(device), backup(std::move(backup)), random(std::move(random)),
+      runner(device.operations())
 {
     if (!this->random)
         this->random = [] { return QRandomGenerator::global()->generate(); };
-    connect(&runner, &OperationRunner::busyChanged, this, &DeviceTransfers::busyChanged);
-    connect(&runner, &OperationRunner::progressChanged, this, &DeviceTransfers::progressChanged);
+    connect(&runner, &OperationRunner::progressChanged, this, [this] {
+        if (running())
+            emit progressChanged();
+    });
     connect(&runner, &OperationRunner::finished, this, &DeviceTransfers::ended);
 }
 
-DeviceTransfers::~DeviceTransfers() = default;
+DeviceTransfers::~DeviceTransfers()
+{
+    // What was asked of this object and has not begun goes with it; what runs
+    // ends unheard.
+    const std::set<const DeviceOperation *> left = std::exchange(own, {});
+    for (const DeviceOperation *operation : left)
+        runner.withdraw(operation);
+}
+
+void DeviceTransfers::run(std::unique_ptr<DeviceOperation> operation)
+{
+    const bool wasBusy = busy();
+    own.insert(operation.get());
+    if (!wasBusy)
+        emit busyChanged();
+    runner.run(std::move(operation));
+}
+
+DeviceOperation *DeviceTransfers::running() const
+{
+    DeviceOperation *const operation = runner.running();
+    return operation && own.count(operation) > 0 ? operation : nullptr;
+}
 
 bool DeviceTransfers::cancellable() const
 {
-    return runner.running() && runner.running()->cancellable();
+    return running() && running()->cancellable();
+}
+
+void DeviceTransfers::cancel()
+{
+    if (DeviceOperation *const operation = running())
+        operation->cancel();
 }
 
 QString DeviceTransfers::progress() const
 {
-    return runner.running() ? runner.running()->progress() : QString();
+    return running() ? running()->progress() : QString();
 }
 
 void DeviceTransfers::readPlan(const QString &lnb1, const QString &lnb2, const SharedCatalogue &data)
 {
-    runner.run(std::make_unique<ReadPlanOperation>(lnb1, lnb2, data));
+    run(std::make_unique<ReadPlanOperation>(lnb1, lnb2, data));
 }
 
 QString DeviceTransfers::notStoredMessage()
@@ -57,8 +88,8 @@ QVector<CodeWord> DeviceTransfers::wordsOf(const BandPlan &plan, const SharedCat
 void DeviceTransfers::sendWords(SendPlanOperation::Plan words, bool store, const SharedCatalogue &data,
                                 const QString &failure)
 {
-    runner.run(std::make_unique<SendPlanOperation>(std::move(words), store, data, backup,
-                                                   device.serialNumber(), failure));
+    run(std::make_unique<SendPlanOperation>(std::move(words), store, data, backup, device.serialNumber(),
+                                            failure));
 }
 
 void DeviceTransfers::send(const BandPlan &plan, const SharedCatalogue &data)
@@ -97,11 +128,14 @@ void DeviceTransfers::restore(const DeviceReplies &replies, const QString &lnb1,
 
 void DeviceTransfers::compareWithSent(const SentPlan &sent, const SharedCatalogue &data)
 {
-    runner.run(std::make_unique<ComparePlanOperation>(sent, data));
+    run(std::make_unique<ComparePlanOperation>(sent, data));
 }
 
 void DeviceTransfers::ended(DeviceOperation *operation)
 {
+    // Ours only; while its listeners hear of it, it no longer counts as busy.
+    if (own.erase(operation) == 0)
+        return;
     Result result;
     result.kind = operation->kind();
     result.message = operation->message();
@@ -114,6 +148,8 @@ void DeviceTransfers::ended(DeviceOperation *operation)
     if (const auto *compared = qobject_cast<ComparePlanOperation *>(operation))
         result.differences = compared->differences();
     emit finished(result);
+    if (!busy())
+        emit busyChanged();
 }
 
 void DeviceTransfers::sendEnded(const SendPlanOperation &sent, Result &result)

@@ -12,6 +12,8 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
+#include <set>
 
 class SerialPortHandler;
 
@@ -21,6 +23,8 @@ class SerialPortHandler;
 // cannot be sent is refused before anything starts: the call throws
 // std::runtime_error with a translated message (NoSatelliteData when a static
 // UB meets no satellite data at all), and the switch hears nothing.
+// The transfers queue on the handler's runner, behind or before the
+// switch's identification; those not begun go with this object.
 // A send first reads and backs up the switch's plan (the plan it had stored
 // is only readable before the first send since it was plugged in), and only
 // then sets the options and the words; last it reads the switch's working
@@ -96,11 +100,12 @@ public:
     // earlier (Outcome::sent), by the rules of a send's read-back.
     void compareWithSent(const SentPlan &sent, const SharedCatalogue &data);
 
-    bool busy() const { return runner.busy(); }
+    // A transfer is queued or running (the switch's identification is none).
+    bool busy() const { return !own.empty(); }
     // While the running transfer only reads: cancel() stops it before its
     // next line, and it ends Cancelled.
     bool cancellable() const;
-    void cancel() { runner.cancel(); }
+    void cancel();
     // What the running transfer is doing ("Sending… 3 of 4"); empty when none runs.
     QString progress() const;
 
@@ -123,6 +128,10 @@ private:
     QVector<CodeWord> wordsOf(const BandPlan &plan, const SharedCatalogue &data) const;
     void sendWords(SendPlanOperation::Plan words, bool store, const SharedCatalogue &data,
                    const QString &failure);
+    // Queues a transfer on the handler's runner.
+    void run(std::unique_ptr<DeviceOperation> operation);
+    // The transfer running now, if one of ours does.
+    DeviceOperation *running() const;
     void ended(DeviceOperation *operation);
     void sendEnded(const SendPlanOperation &sent, Result &result);
     static QString notStoredMessage();
@@ -131,7 +140,9 @@ private:
     SerialPortHandler &device;
     PlanBackup backup;
     RandomSource random;
-    OperationRunner runner;
+    OperationRunner &runner;
+    // The transfers queued or running, until they have ended.
+    std::set<const DeviceOperation *> own;
     // The connection whose stored plan is known to be in storedPlanBackup.
     int knownConnection = 0;
     QString storedPlanBackup;

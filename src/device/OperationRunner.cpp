@@ -4,6 +4,7 @@
 
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 OperationRunner::OperationRunner(SerialPortHandler &device, QObject *parent) : QObject(parent), device(device)
@@ -12,41 +13,62 @@ OperationRunner::OperationRunner(SerialPortHandler &device, QObject *parent) : Q
 
 OperationRunner::~OperationRunner()
 {
-    if (current) {
+    if (current)
         current->disconnect(this);
-        device.holdLine(false);
-    }
 }
 
 void OperationRunner::run(std::unique_ptr<DeviceOperation> operation)
 {
+    enqueue(Queued{std::move(operation), nullptr, false}, false);
+}
+
+void OperationRunner::runOn(QSerialPort *port, std::unique_ptr<DeviceOperation> operation)
+{
+    enqueue(Queued{std::move(operation), port, true}, true);
+}
+
+void OperationRunner::enqueue(Queued queued, bool first)
+{
     const bool wasBusy = busy();
-    waiting.push_back(std::move(operation));
+    if (first)
+        waiting.push_front(std::move(queued));
+    else
+        waiting.push_back(std::move(queued));
     if (!wasBusy)
         emit busyChanged();
     startNext();
 }
 
-void OperationRunner::cancel()
+void OperationRunner::withdraw(const DeviceOperation *operation)
 {
-    if (current)
-        current->cancel();
+    const auto queued = std::find_if(waiting.begin(), waiting.end(),
+                                     [operation](const Queued &q) { return q.operation.get() == operation; });
+    if (queued == waiting.end())
+        return;
+    waiting.erase(queued);
+    if (!busy())
+        emit busyChanged();
 }
 
 void OperationRunner::startNext()
 {
     if (current || waiting.empty())
         return;
-    current = std::move(waiting.front());
+    Queued next = std::move(waiting.front());
     waiting.pop_front();
+    current = std::move(next.operation);
+    connect(current.get(), &DeviceOperation::progressChanged, this, &OperationRunner::progressChanged);
+    connect(current.get(), &DeviceOperation::finished, this, &OperationRunner::ended);
+    if (next.ownPort) {
+        unansweredOnPort = 0;
+        current->start(next.port.data(), unansweredOnPort);
+        return;
+    }
     // A switch plugged in again owes nothing.
     if (device.connectionNumber() != connection) {
         connection = device.connectionNumber();
         unanswered = 0;
     }
-    device.holdLine(true);
-    connect(current.get(), &DeviceOperation::progressChanged, this, &OperationRunner::progressChanged);
-    connect(current.get(), &DeviceOperation::finished, this, &OperationRunner::ended);
     current->start(device.line(), unanswered);
 }
 
@@ -54,13 +76,12 @@ void OperationRunner::ended()
 {
     std::unique_ptr<DeviceOperation> done = std::move(current);
     done->disconnect(this);
-    device.holdLine(false);
     emit finished(done.get());
     // The operation may still be inside its own signal: it goes from the
     // event loop.
     done.release()->deleteLater();
     if (!waiting.empty())
         QTimer::singleShot(0, this, &OperationRunner::startNext);
-    else
+    else if (!current)
         emit busyChanged();
 }

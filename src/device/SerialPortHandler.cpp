@@ -1,5 +1,6 @@
 #include "SerialPortHandler.h"
 
+#include "IdentifyOperation.h"
 #include "io/LogCategories.h"
 
 #include <QDebug>
@@ -10,6 +11,7 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+#include <memory>
 #include <stdexcept>
 #include <utility>
 
@@ -75,10 +77,11 @@ QString SerialPortHandler::defaultDeviceRulePath()
 
 SerialPortHandler::SerialPortHandler(PortLister portLister, PortOpener opener, QString deviceRulePath,
                                      int searchIntervalMs)
-    : portLister(std::move(portLister)), opener(std::move(opener)),
-      deviceRulePath(std::move(deviceRulePath)), searchIntervalMs(searchIntervalMs)
+    : portLister(std::move(portLister)), opener(std::move(opener)), deviceRulePath(std::move(deviceRulePath)),
+      searchIntervalMs(searchIntervalMs)
 {
     connect(&searchTimer, &QTimer::timeout, this, &SerialPortHandler::searchForAvailableDevices);
+    connect(&runner, &OperationRunner::finished, this, &SerialPortHandler::operationEnded);
 }
 
 SerialPortHandler::~SerialPortHandler()
@@ -116,9 +119,10 @@ void SerialPortHandler::searchForAvailableDevices()
 
 bool SerialPortHandler::beginLook()
 {
-    // The line is busy (an identification or an operation runs on it): the
-    // search looks again on its next tick.
-    if (isConnected() || identification || holds > 0)
+    // A switch is connected, or a port is being identified: the search looks
+    // again on its next tick. An operation still running on a line that went
+    // is no reason to wait: the identification queues behind it.
+    if (isConnected() || identification)
         return false;
     if (port)
         closePort();
@@ -228,21 +232,25 @@ bool SerialPortHandler::openPort(const SerialPortCandidate &candidate)
     port->clear(QSerialPort::Input);
     port->readAll();
     // The error report is not connected yet: a port that fails while it is
-    // identified ends the exchange, and a wait that brings nothing ends its
-    // read; either way the port goes.
-    identificationOwed = 0;
-    identification = new LineExchange(port, identificationOwed, this);
-    connect(identification, &LineExchange::done, this, &SerialPortHandler::identificationEnded);
-    identification->query(QStringLiteral("*IDN?"), ReplyForm::Query::Identification);
+    // identified ends the identification, and a wait that brings nothing ends
+    // its read; either way the port goes.
+    auto identify = std::make_unique<IdentifyOperation>();
+    identification = identify.get();
+    runner.runOn(port, std::move(identify));
     return true;
 }
 
-void SerialPortHandler::identificationEnded()
+void SerialPortHandler::operationEnded(DeviceOperation *operation)
 {
-    LineExchange *const ended = std::exchange(identification, nullptr);
-    ended->deleteLater();
-    if (ended->outcome() == LineExchange::Outcome::Answered && port)
-        identity = DeviceIdentity::fromReply(ended->reply());
+    if (operation == identification)
+        identificationEnded(*static_cast<const IdentifyOperation *>(operation));
+}
+
+void SerialPortHandler::identificationEnded(const IdentifyOperation &ended)
+{
+    identification = nullptr;
+    if (ended.kind() == DeviceOperation::Kind::Done && port)
+        identity = ended.identity();
     if (!identity) {
         qCDebug(deviceLog).noquote() << QStringLiteral("Not identified: ") +
                                             (port ? port->portName() : QString());

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "DeviceIdentity.h"
-#include "LineExchange.h"
-#include "ReplyForm.h"
+#include "OperationRunner.h"
 
 #include <QList>
 #include <QMap>
@@ -36,8 +35,12 @@ struct SerialPortCandidate
     bool isSwitch() const { return vendorId == switchVendorId && productId == switchProductId; }
 };
 
+class IdentifyOperation;
+
 // The only owner of the connection to the switch: finds it among the serial
-// ports, identifies it, watches the open port, and speaks its command set.
+// ports, identifies it, and watches the open port. Everything said on the
+// line, the identification included, is an operation on its runner, one at
+// a time.
 class SerialPortHandler : public QObject
 {
     Q_OBJECT
@@ -77,15 +80,15 @@ public:
     // search timer; lookEnded() tells whether a switch is connected then. A
     // look already under way answers with its own end.
     void lookNow();
-    // A port is open and its identification has not ended yet.
+    // A port is open and its identification has not ended yet (it may wait
+    // for an operation still running on the runner).
     bool identifying() const { return identification != nullptr; }
     // An identified switch's port is open (not merely one being identified).
     bool isConnected() const { return port && port->isOpen() && identity && !identification; }
     // The open line to the switch; null when none is.
     QSerialPort *line() const { return isConnected() ? port : nullptr; }
-    // While held, an operation runs on the line: the device search leaves it
-    // alone.
-    void holdLine(bool held) { holds += held ? 1 : -1; }
+    // Runs the operations on the switch, the identification among them.
+    OperationRunner &operations() { return runner; }
     // The serial number of the connected switch as the window shows it.
     QString serialNumber() const { return identity ? identity->serialNumber() : QString(); }
     // Why the ports that may be the switch cannot be used, one line per
@@ -120,7 +123,8 @@ private:
     // identification; ends the look when none is left.
     void tryNextCandidate();
     bool openPort(const SerialPortCandidate &candidate);
-    void identificationEnded();
+    void operationEnded(DeviceOperation *operation);
+    void identificationEnded(const IdentifyOperation &ended);
     void endLook(bool connected);
     QString openFailureText(const QString &portName, const OpenResult &result) const;
     // Keeps the problem of each port (an empty text removes it) and of those
@@ -132,16 +136,16 @@ private:
     QSerialPort *port = nullptr; // child of this handler; released with deleteLater()
     QTimer searchTimer;
     int connections = 0;
-    int holds = 0;
     std::optional<DeviceIdentity> identity;
     // The switch ports of the current look not tried yet.
     QList<SerialPortCandidate> waiting;
-    LineExchange *identification = nullptr; // child; released with deleteLater()
-    // Replies owed on the line being identified (none: it was just opened).
-    int identificationOwed = 0;
+    // The identification queued or running; the runner owns it.
+    const IdentifyOperation *identification = nullptr;
     PortLister portLister;
     PortOpener opener;
     QString deviceRulePath;
     int searchIntervalMs;
     QMap<QString, QString> portProblems;
+    // Declared last, so it goes first: no operation outlives the rest.
+    OperationRunner runner{*this};
 };

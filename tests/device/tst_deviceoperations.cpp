@@ -38,7 +38,7 @@ private:
     QTemporaryDir dir;
     std::unique_ptr<SimulatorProcess> simulator;
     std::unique_ptr<SerialPortHandler> handler;
-    std::unique_ptr<OperationRunner> runner;
+    OperationRunner *runner = nullptr;
     int runs = 0;
 };
 
@@ -54,19 +54,19 @@ void tst_DeviceOperations::init()
     QVERIFY(looked.wait(5000));
     QVERIFY(looked.takeFirst().at(0).toBool());
     QVERIFY(handler->isConnected());
-    runner = std::make_unique<OperationRunner>(*handler);
+    runner = &handler->operations();
 }
 
 void tst_DeviceOperations::cleanup()
 {
-    runner.reset();
+    runner = nullptr;
     handler.reset();
     simulator.reset();
 }
 
 bool tst_DeviceOperations::runToEnd(std::unique_ptr<DeviceOperation> operation)
 {
-    QSignalSpy ended(runner.get(), &OperationRunner::finished);
+    QSignalSpy ended(runner, &OperationRunner::finished);
     runner->run(std::move(operation));
     return ended.wait(10000);
 }
@@ -75,7 +75,7 @@ DeviceReplies tst_DeviceOperations::readSwitch()
 {
     auto read = std::make_unique<ReadPlanOperation>(QString(), QString(), SharedCatalogue());
     DeviceReplies replies;
-    connect(runner.get(), &OperationRunner::finished, this, [&replies](DeviceOperation *operation) {
+    connect(runner, &OperationRunner::finished, this, [&replies](DeviceOperation *operation) {
         if (auto *done = qobject_cast<ReadPlanOperation *>(operation))
             replies = done->replies();
     });
@@ -100,8 +100,8 @@ void tst_DeviceOperations::operationsRunOneAtATime()
     const int earlier = simulator->loggedLines().size();
     QStringList events;
     QList<bool> busy;
-    connect(runner.get(), &OperationRunner::busyChanged, this, [&] { busy << runner->busy(); });
-    connect(runner.get(), &OperationRunner::finished, this, [&](DeviceOperation *ended) {
+    connect(runner, &OperationRunner::busyChanged, this, [&] { busy << runner->busy(); });
+    connect(runner, &OperationRunner::finished, this, [&](DeviceOperation *ended) {
         events << QStringLiteral("%1 ended after %2 lines")
                       .arg(QString::fromLatin1(ended->metaObject()->className()))
                       .arg(simulator->loggedLines().size() - earlier);
@@ -123,7 +123,7 @@ void tst_DeviceOperations::noLineMeansConnectionLost()
     QTRY_VERIFY_WITH_TIMEOUT(!handler->isConnected(), 5000);
     DeviceOperation::Kind kind = DeviceOperation::Kind::Running;
     QString message;
-    connect(runner.get(), &OperationRunner::finished, this, [&](DeviceOperation *ended) {
+    connect(runner, &OperationRunner::finished, this, [&](DeviceOperation *ended) {
         kind = ended->kind();
         message = ended->message();
     });
