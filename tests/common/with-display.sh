@@ -33,6 +33,10 @@ xauth -q -f "$dir/server" add :0 MIT-MAGIC-COOKIE-1 "$cookie"
 # -noreset: by default the server resets whenever its last client leaves, and
 # a program that starts right after another closed (or while xdotool is
 # between calls) can meet it mid-reset and fail to connect.
+# The file exists before the server starts: the background job may open it
+# after the first look below, and a look at a missing file must not end the
+# script (set -e).
+: >"$dir/number"
 Xvfb -displayfd 3 -auth "$dir/server" -nolisten tcp -noreset -screen 0 1280x1024x24 \
   3>"$dir/number" >"$dir/xvfb.log" 2>&1 &
 xvfb_pid=$!
@@ -40,7 +44,7 @@ xvfb_pid=$!
 # The number arrives, ended by a newline, once the server accepts clients.
 number=""
 for _ in $(seq 300); do
-  number=$(sed -n '1{/^[0-9][0-9]*$/p}' "$dir/number" 2>/dev/null)
+  number=$(sed -n '1{/^[0-9][0-9]*$/p}' "$dir/number" 2>/dev/null || true)
   [ -n "$number" ] && [ "$(tail -c 1 "$dir/number" | od -An -tx1 | tr -d ' ')" = 0a ] && break
   number=""
   kill -0 "$xvfb_pid" 2>/dev/null || break
