@@ -95,7 +95,7 @@ struct CommandLineTool::Connected
 };
 
 CommandLineTool::CommandLineTool(QTextStream &out, QTextStream &err, Environment environment, QObject *parent)
-    : QObject(parent), out(out), err(err), environment(std::move(environment))
+    : QObject(parent), output(out, err), environment(std::move(environment))
 {
 }
 
@@ -116,62 +116,38 @@ bool CommandLineTool::needsGui(const QStringList &arguments)
     return Arguments::parse(arguments).command == QLatin1String("sheet");
 }
 
-bool CommandLineTool::attempt(const std::function<void()> &step)
-{
-    try {
-        step();
-        return true;
-    } catch (const std::exception &e) {
-        fail(QString::fromUtf8(e.what()));
-        return false;
-    }
-}
-
-void CommandLineTool::fail(const QString &message)
-{
-    // Notes and failures carry outside text (names, paths, the switch's and
-    // the server's words): one line each, whatever they hold.
-    err << PrintableText::escaped(message) << Qt::endl;
-}
-
-void CommandLineTool::failEach(const QStringList &messages)
-{
-    for (const QString &message : messages)
-        fail(message);
-}
-
 int CommandLineTool::run(const QStringList &arguments)
 {
     const Arguments a = Arguments::parse(arguments);
     if (a.help)
         return help();
     if (!a.unknown.isEmpty()) {
-        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(a.unknown));
+        output.note(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(a.unknown));
         return Failure;
     }
     if (a.reset && a.command != QLatin1String("server")) {
-        fail(
+        output.note(
             tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(QStringLiteral("--reset")));
         return Failure;
     }
     if ((a.caGiven || !a.tls.isEmpty()) && a.command != QLatin1String("server")) {
-        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.")
-                 .arg(a.caGiven ? QStringLiteral("--ca") : a.tls));
+        output.note(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.")
+                        .arg(a.caGiven ? QStringLiteral("--ca") : a.tls));
         return Failure;
     }
     if (a.importGiven && a.command != QLatin1String("satellites")) {
-        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.")
-                 .arg(QStringLiteral("--import")));
+        output.note(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.")
+                        .arg(QStringLiteral("--import")));
         return Failure;
     }
     if (a.portMissing) {
-        fail(tr("--port needs the switch's port, for example /dev/ttyACM0."));
+        output.note(tr("--port needs the switch's port, for example /dev/ttyACM0."));
         return Failure;
     }
     const auto wants = [&](int files) {
         if (a.files.size() == files)
             return true;
-        fail(tr("Wrong number of file names. \"fenzo_cli --help\" lists the commands."));
+        output.note(tr("Wrong number of file names. \"fenzo_cli --help\" lists the commands."));
         return false;
     };
     if (a.command == QLatin1String("list"))
@@ -203,66 +179,65 @@ int CommandLineTool::run(const QStringList &arguments)
     if (a.command == QLatin1String("report"))
         return wants(1) ? report(a) : int(Failure);
     if (a.command.isEmpty())
-        fail(tr("No command given. \"fenzo_cli --help\" lists the commands."));
+        output.note(tr("No command given. \"fenzo_cli --help\" lists the commands."));
     else
-        fail(tr("Unknown command %1. \"fenzo_cli --help\" lists the commands.").arg(a.command));
+        output.note(tr("Unknown command %1. \"fenzo_cli --help\" lists the commands.").arg(a.command));
     return Failure;
 }
 
 int CommandLineTool::help()
 {
-    out << tr("Usage: fenzo_cli COMMAND [--port PATH] FILE...\n"
-              "\n"
-              "Commands:\n"
-              "  list                          one line per switch found: port, serial number\n"
-              "  read [--port PATH] OUT.dat    reads the switch's plan into a settings file\n"
-              "  diff [--port PATH] PLAN.dat   prints how the plan and the switch differ\n"
-              "                                (exit status 0: the same, 1: different)\n"
-              "  test [--port PATH] PLAN.dat   sends the plan for testing (\"Test on device\")\n"
-              "                                and reads the switch's working plan back\n"
-              "  store [--port PATH] PLAN.dat  backs up the switch's plan, then stores PLAN\n"
-              "                                (\"Save on device\") and reads the working plan\n"
-              "                                back; prints the backup's path as its last line\n"
-              "  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,\n"
-              "                                one after another, until Ctrl+C; a switch\n"
-              "                                stored in this run that comes back is read and\n"
-              "                                compared, not stored again; exit status 2 when\n"
-              "                                PLAN could not be stored in, or does not match,\n"
-              "                                one or more switches\n"
-              "  restore [--port PATH] BACKUP  sends a backup back and stores it: a settings\n"
-              "                                file (.dat) as store does, or the switch's\n"
-              "                                replies (.txt) word for word\n"
-              "  sheet PLAN.dat OUT.pdf        the installation sheet of a plan\n"
-              "                                (OUT.png: the picture alone)\n"
-              "  satellites                    where the satellite data come from, then one\n"
-              "                                line per satellite: name, id, number of\n"
-              "                                transponders\n"
-              "  satellites NAME               one line per transponder of that satellite:\n"
-              "                                number, frequency, polarisation, and \"(own)\"\n"
-              "                                for an own transponder\n"
-              "  satellites --import PATH      imports satellite data (a receiver's\n"
-              "                                satellites.xml, a DVB-S scan table or a\n"
-              "                                folder of them), then lists as above\n"
-              "  server                        prints the satellite data's server:\n"
-              "                                host:port database user\n"
-              "  server HOST[:PORT]            sets the server for fenzo_setup and fenzo_cli\n"
-              "                                (keeps database, user and password;\n"
-              "                                without PORT the standard port)\n"
-              "  server --reset                back to the built-in server\n"
-              "  server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]\n"
-              "                                the server's certificate is checked against\n"
-              "                                FILE (\"\": the system's store); --require-tls\n"
-              "                                refuses an unencrypted connection,\n"
-              "                                --allow-plain allows it (default: refused\n"
-              "                                unless the server is on this machine)\n"
-              "  report OUT.txt                a support report: versions, satellite data,\n"
-              "                                ports, the switch (if one answers) and the\n"
-              "                                recent log, never the database password\n"
-              "\n"
-              "Without --port the tool uses the only switch it finds. Exit status 2: failure,\n"
-              "also when the working plan read back after a send differs from the plan.\n")
-        << '\n'
-        << OwnTransponderCommand::usage() << Qt::flush;
+    output.text(tr("Usage: fenzo_cli COMMAND [--port PATH] FILE...\n"
+                   "\n"
+                   "Commands:\n"
+                   "  list                          one line per switch found: port, serial number\n"
+                   "  read [--port PATH] OUT.dat    reads the switch's plan into a settings file\n"
+                   "  diff [--port PATH] PLAN.dat   prints how the plan and the switch differ\n"
+                   "                                (exit status 0: the same, 1: different)\n"
+                   "  test [--port PATH] PLAN.dat   sends the plan for testing (\"Test on device\")\n"
+                   "                                and reads the switch's working plan back\n"
+                   "  store [--port PATH] PLAN.dat  backs up the switch's plan, then stores PLAN\n"
+                   "                                (\"Save on device\") and reads the working plan\n"
+                   "                                back; prints the backup's path as its last line\n"
+                   "  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,\n"
+                   "                                one after another, until Ctrl+C; a switch\n"
+                   "                                stored in this run that comes back is read and\n"
+                   "                                compared, not stored again; exit status 2 when\n"
+                   "                                PLAN could not be stored in, or does not match,\n"
+                   "                                one or more switches\n"
+                   "  restore [--port PATH] BACKUP  sends a backup back and stores it: a settings\n"
+                   "                                file (.dat) as store does, or the switch's\n"
+                   "                                replies (.txt) word for word\n"
+                   "  sheet PLAN.dat OUT.pdf        the installation sheet of a plan\n"
+                   "                                (OUT.png: the picture alone)\n"
+                   "  satellites                    where the satellite data come from, then one\n"
+                   "                                line per satellite: name, id, number of\n"
+                   "                                transponders\n"
+                   "  satellites NAME               one line per transponder of that satellite:\n"
+                   "                                number, frequency, polarisation, and \"(own)\"\n"
+                   "                                for an own transponder\n"
+                   "  satellites --import PATH      imports satellite data (a receiver's\n"
+                   "                                satellites.xml, a DVB-S scan table or a\n"
+                   "                                folder of them), then lists as above\n"
+                   "  server                        prints the satellite data's server:\n"
+                   "                                host:port database user\n"
+                   "  server HOST[:PORT]            sets the server for fenzo_setup and fenzo_cli\n"
+                   "                                (keeps database, user and password;\n"
+                   "                                without PORT the standard port)\n"
+                   "  server --reset                back to the built-in server\n"
+                   "  server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]\n"
+                   "                                the server's certificate is checked against\n"
+                   "                                FILE (\"\": the system's store); --require-tls\n"
+                   "                                refuses an unencrypted connection,\n"
+                   "                                --allow-plain allows it (default: refused\n"
+                   "                                unless the server is on this machine)\n"
+                   "  report OUT.txt                a support report: versions, satellite data,\n"
+                   "                                ports, the switch (if one answers) and the\n"
+                   "                                recent log, never the database password\n"
+                   "\n"
+                   "Without --port the tool uses the only switch it finds. Exit status 2: failure,\n"
+                   "also when the working plan read back after a send differs from the plan.\n") +
+                QLatin1Char('\n') + OwnTransponderCommand::usage());
     return Success;
 }
 
@@ -276,11 +251,14 @@ bool CommandLineTool::loadSatelliteData()
         environment.connection, environment.cacheDirectory, environment.clock, environment.builtIn,
         environment.downloadDeadlineMs, environment.downloadProgram);
     // The window's messages: the warnings go on, the failure ends the command.
-    connect(source.get(), &SatelliteSource::savedDataOutdated, this, [this] { fail(outdatedDataMessage()); });
+    connect(source.get(), &SatelliteSource::savedDataOutdated, this,
+            [this] { output.note(outdatedDataMessage()); });
     connect(source.get(), &SatelliteSource::downloadBrokenOff, this,
-            [this](const QString &reason) { fail(SatelliteSource::brokenOffWarning(reason)); });
-    connect(source.get(), &SatelliteSource::downloadWithoutSatellites, this, &CommandLineTool::fail);
-    connect(source.get(), &SatelliteSource::cacheProblem, this, &CommandLineTool::fail);
+            [this](const QString &reason) { output.note(SatelliteSource::brokenOffWarning(reason)); });
+    connect(source.get(), &SatelliteSource::downloadWithoutSatellites, this,
+            [this](const QString &message) { output.note(message); });
+    connect(source.get(), &SatelliteSource::cacheProblem, this,
+            [this](const QString &message) { output.note(message); });
     // On a worker with the window's deadline: the driver's time-outs alone
     // let a server that trickles hold the tool for minutes.
     SatelliteSource::Download result;
@@ -296,12 +274,12 @@ bool CommandLineTool::loadSatelliteData()
         source->useDownload(result);
     } catch (const std::exception &) {
         const QString reason = source->failureReason();
-        fail(databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
+        output.note(databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
         return false;
     }
     // A damaged file of own transponders adds none; the rest goes on.
     if (!source->ownTransponderProblem().isEmpty())
-        fail(source->ownTransponderProblem());
+        output.note(source->ownTransponderProblem());
     satellites = std::move(source);
     return true;
 }
@@ -313,23 +291,23 @@ int CommandLineTool::listSatellites()
     // Whoever has just set a server wants to know why its data are not used.
     const QString serverFailure = satellites->serverFailureText();
     if (!serverFailure.isEmpty())
-        err << PrintableText::escaped(serverFailure) << '\n' << Qt::flush;
-    out << PrintableText::escaped(satellites->originText());
+        output.note(serverFailure);
+    QString origin = satellites->originText();
     if (satellites->source() == SatelliteSource::Source::Server)
-        out << ", " << (satellites->encrypted() ? tr("encrypted (TLS)") : tr("not encrypted"));
-    out << '\n';
+        origin +=
+            QStringLiteral(", ") + (satellites->encrypted() ? tr("encrypted (TLS)") : tr("not encrypted"));
+    output.line(origin);
     const SharedCatalogue data = satellites->catalogue();
     for (const QString &name : data->satelliteNames()) {
         const SateliteParams *params = data->findSatelite(name);
         // A name is the server's or a file's: it never makes a line or a
         // column of its own.
-        out << PrintableText::escaped(name) << '\t' << (params ? params->satId : 0u) << '\t'
-            << data->transponders(name).size();
+        QStringList columns{name, QString::number(params ? params->satId : 0u),
+                            QString::number(data->transponders(name).size())};
         if (!SwitchSatellites::canCarry(*data, name))
-            out << '\t' << SwitchSatellites::dynamicOnlyMark();
-        out << '\n';
+            columns << SwitchSatellites::dynamicOnlyMark();
+        output.fields(columns);
     }
-    out << Qt::flush;
     return Success;
 }
 
@@ -339,18 +317,18 @@ int CommandLineTool::listTransponders(const QString &name)
         return Failure;
     const SharedCatalogue data = satellites->catalogue();
     if (!data->findSatelite(name)) {
-        fail(tr("The satellite data hold no satellite named %1. \"fenzo_cli satellites\" lists them.")
-                 .arg(name));
+        output.note(tr("The satellite data hold no satellite named %1. \"fenzo_cli satellites\" lists them.")
+                        .arg(name));
         return Failure;
     }
     const OwnTransponders &own = satellites->ownTransponders();
     for (const TransponderItem &item : data->transponders(name)) {
-        out << item.transponder << '\t' << item.frequency << '\t' << item.polarisation.letter();
+        QStringList columns{QString::number(item.transponder), QString::number(item.frequency),
+                            item.polarisation.letter()};
         if (own.isOwn(name, item))
-            out << '\t' << OwnTransponders::ownMark();
-        out << '\n';
+            columns << OwnTransponders::ownMark();
+        output.fields(columns);
     }
-    out << Qt::flush;
     return Success;
 }
 
@@ -362,7 +340,7 @@ int CommandLineTool::importSatellites(const QString &path)
                            environment.builtIn, environment.downloadDeadlineMs, environment.downloadProgram);
     const QString refused = source.importFrom(path);
     if (!refused.isEmpty()) {
-        fail(refused);
+        output.note(refused);
         return Failure;
     }
     return listSatellites();
@@ -389,7 +367,7 @@ QString CommandLineTool::outdatedDataMessage()
 bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)
 {
     // The rules "Read from file" keeps (no stand-by with static UBs).
-    return attempt([&] {
+    return output.attempt([&] {
         plan = SettingsFile::read(path);
         BandRules::applyStandByRule(plan);
     });
@@ -399,24 +377,24 @@ void CommandLineTool::meetData(BandPlan &plan)
 {
     const QString moved = OrbitalPositions::movePlan(plan.lnb1, plan.lnb2, *satellites->catalogue());
     if (!moved.isEmpty())
-        fail(moved);
+        output.note(moved);
     const BandRules::Match match =
         BandRules::matchToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
     if (!match.missing.isEmpty())
-        fail(tr("UBs whose transponder is not in the satellite data: %1.")
-                 .arg(UBRecord::displayNames(match.missing)));
+        output.note(tr("UBs whose transponder is not in the satellite data: %1.")
+                        .arg(UBRecord::displayNames(match.missing)));
     if (!match.renumbered.isEmpty())
-        fail(tr("UBs whose transponder has another number in the satellite data: %1.")
-                 .arg(UBRecord::displayNames(match.renumbered)));
+        output.note(tr("UBs whose transponder has another number in the satellite data: %1.")
+                        .arg(UBRecord::displayNames(match.renumbered)));
     for (const QString &note : match.polarisationNotes)
-        fail(note);
+        output.note(note);
 }
 
 bool CommandLineTool::checkPlan(const BandPlan &plan)
 {
     const PlanCheck check = PlanCheck::of(plan.lnb1, plan.lnb2, plan.list);
     for (const QString &message : check.messages())
-        fail(message);
+        output.note(message);
     return check.passed();
 }
 
@@ -425,24 +403,23 @@ bool CommandLineTool::checkWords(const BandPlan &plan)
     // The transfer checks again; this only spares the switch a backup for
     // nothing (and workshop mode a refusal per switch).
     bool sendable = false;
-    return attempt([&] {
-               const PlanWords words = PlanWords::encode(plan.list, plan.lnb1, plan.lnb2,
-                                                         *satellites->catalogue(), [] { return 0u; });
-               // The heading, then one line per refusal: a refusal may name a
-               // satellite, whose name must not make lines of its own.
-               if (!words.sendable()) {
-                   const QString message = words.message();
-                   fail(message.left(message.indexOf(QLatin1Char('\n'))));
-                   failEach(words.refusals());
-               }
-               sendable = words.sendable();
-           }) &&
-           sendable;
+    return output.attempt([&] {
+        const PlanWords words =
+            PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue(), [] { return 0u; });
+        // The heading, then one line per refusal: a refusal may name a
+        // satellite, whose name must not make lines of its own.
+        if (!words.sendable()) {
+            const QString message = words.message();
+            output.note(message.left(message.indexOf(QLatin1Char('\n'))));
+            output.notes(words.refusals());
+        }
+        sendable = words.sendable();
+    }) && sendable;
 }
 
 bool CommandLineTool::writePlan(const QString &path, const BandPlan &plan)
 {
-    return attempt([&] { SettingsFile::write(path, plan); });
+    return output.attempt([&] { SettingsFile::write(path, plan); });
 }
 
 // ---- Finding the switch ----
@@ -492,8 +469,7 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const Ser
                     if (transfers->progress() == shown)
                         return;
                     shown = transfers->progress();
-                    err << '\r' << QStringLiteral("\x1b[K") << PrintableText::escaped(shown);
-                    err.flush();
+                    output.progress(shown);
                 });
     }
     return connected;
@@ -505,7 +481,7 @@ std::vector<std::unique_ptr<CommandLineTool::Connected>> CommandLineTool::findSw
     if (!port.isEmpty()) {
         candidates << SerialPortCandidate::ofSwitch(port);
     } else {
-        attempt([&] { candidates = environment.portLister(); });
+        output.attempt([&] { candidates = environment.portLister(); });
     }
     std::vector<std::unique_ptr<Connected>> found;
     portProblems.clear();
@@ -527,16 +503,16 @@ std::unique_ptr<CommandLineTool::Connected> CommandLineTool::theSwitch(const QSt
     if (found.size() == 1)
         return std::move(found.front());
     if (found.empty() && !portProblems.isEmpty())
-        failEach(portProblems);
+        output.notes(portProblems);
     else if (found.empty() && !port.isEmpty())
-        fail(tr("No switch answers on %1.").arg(QDir::toNativeSeparators(port)));
+        output.note(tr("No switch answers on %1.").arg(QDir::toNativeSeparators(port)));
     else if (found.empty())
-        fail(tr("No switch found. Connect the switch, or name its port with --port."));
+        output.note(tr("No switch found. Connect the switch, or name its port with --port."));
     else {
         QStringList ports;
         for (const auto &connected : found)
             ports << QDir::toNativeSeparators(connected->port);
-        fail(
+        output.note(
             tr("Several switches found (%1). Choose one with --port.").arg(ports.join(QStringLiteral(", "))));
     }
     return nullptr;
@@ -548,12 +524,11 @@ int CommandLineTool::list()
 {
     const auto found = findSwitches(QString());
     if (found.empty()) {
-        failEach(portProblems.isEmpty() ? QStringList{tr("No switch found.")} : portProblems);
+        output.notes(portProblems.isEmpty() ? QStringList{tr("No switch found.")} : portProblems);
         return Failure;
     }
     for (const auto &connected : found)
-        out << PrintableText::escaped(QDir::toNativeSeparators(connected->port)) << '\t'
-            << PrintableText::escaped(connected->device->serialNumber()) << Qt::endl;
+        output.fields({QDir::toNativeSeparators(connected->port), connected->device->serialNumber()});
     return Success;
 }
 
@@ -568,7 +543,7 @@ int CommandLineTool::read(const Arguments &a)
     // gets the satellite the window would preset.
     const QStringList names = startPair();
     DeviceTransfers::Result read;
-    if (!attempt([&] {
+    if (!output.attempt([&] {
             read = await(*connected, [&] {
                 connected->transfers->readPlan(names.value(0), names.value(1), satelliteData());
             });
@@ -577,7 +552,7 @@ int CommandLineTool::read(const Arguments &a)
     if (statusOf(read) != Success)
         return Failure;
     if (!read.readNote.isEmpty())
-        fail(read.readNote);
+        output.note(read.readNote);
     noteNumbering(read.plan);
     return writePlan(a.files.at(0), read.plan) ? Success : Failure;
 }
@@ -592,7 +567,7 @@ int CommandLineTool::diff(const Arguments &a)
     if (!connected)
         return Failure;
     DeviceTransfers::Result read;
-    if (!attempt([&] {
+    if (!output.attempt([&] {
             read = await(*connected,
                          [&] { connected->transfers->readPlan(plan.lnb1, plan.lnb2, satelliteData()); });
         }))
@@ -600,11 +575,11 @@ int CommandLineTool::diff(const Arguments &a)
     if (statusOf(read) != Success)
         return Failure;
     if (!read.readNote.isEmpty())
-        fail(read.readNote);
+        output.note(read.readNote);
     noteNumbering(read.plan);
     const PlanComparison comparison(plan, read.plan);
     for (const QString &line : comparison.lines())
-        out << PrintableText::escaped(line) << Qt::endl;
+        output.line(line);
     return comparison.same() ? Success : Different;
 }
 
@@ -620,7 +595,7 @@ int CommandLineTool::transfer(const Arguments &a, bool store)
     if (!connected)
         return Failure;
     DeviceTransfers::Result sent;
-    if (!attempt([&] {
+    if (!output.attempt([&] {
             sent = await(*connected, [&] {
                 if (store)
                     connected->transfers->store(plan, satelliteData());
@@ -638,13 +613,13 @@ int CommandLineTool::transfer(const Arguments &a, bool store)
 void CommandLineTool::reportSent(const DeviceTransfers::Outcome &outcome, bool stored)
 {
     reportBackup(outcome);
-    failEach(outcome.readBackNotes);
+    output.notes(outcome.readBackNotes);
     if (!stored) {
-        out << PlanReadBack::sentAndMatchesMessage() << Qt::endl;
+        output.line(PlanReadBack::sentAndMatchesMessage());
         return;
     }
-    out << PlanReadBack::storedAndMatchesMessage() << Qt::endl;
-    out << PrintableText::escaped(QDir::toNativeSeparators(outcome.storedPlanBackup)) << Qt::endl;
+    output.line(PlanReadBack::storedAndMatchesMessage());
+    output.line(QDir::toNativeSeparators(outcome.storedPlanBackup));
 }
 
 DeviceTransfers::Result CommandLineTool::await(Connected &connected, const std::function<void()> &start)
@@ -675,14 +650,14 @@ int CommandLineTool::statusOf(const DeviceTransfers::Result &result)
         break;
     }
     // A read-back's differences come one per line.
-    failEach(result.message.split(QLatin1Char('\n')));
+    output.notes(result.message.split(QLatin1Char('\n')));
     return Failure;
 }
 
 void CommandLineTool::reportBackup(const DeviceTransfers::Outcome &outcome)
 {
     if (!outcome.notice.isEmpty())
-        fail(outcome.notice);
+        output.note(outcome.notice);
 }
 
 int CommandLineTool::restore(const Arguments &a)
@@ -692,13 +667,15 @@ int CommandLineTool::restore(const Arguments &a)
         return transfer(a, true);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(tr("The file %1 cannot be read (%2).").arg(QDir::toNativeSeparators(path), file.errorString()));
+        output.note(
+            tr("The file %1 cannot be read (%2).").arg(QDir::toNativeSeparators(path), file.errorString()));
         return Failure;
     }
     DeviceReplies replies;
     QString reason;
     if (!DeviceReplies::fromText(file.readAll(), replies, &reason)) {
-        fail(tr("The file %1 holds no replies of a switch: %2").arg(QDir::toNativeSeparators(path), reason));
+        output.note(
+            tr("The file %1 holds no replies of a switch: %2").arg(QDir::toNativeSeparators(path), reason));
         return Failure;
     }
     if (!loadSatelliteData())
@@ -709,7 +686,7 @@ int CommandLineTool::restore(const Arguments &a)
     // LNBs without static UBs get the satellites the window would preset.
     const QStringList names = startPair();
     DeviceTransfers::Result restored;
-    if (!attempt([&] {
+    if (!output.attempt([&] {
             restored = await(*connected, [&] {
                 connected->transfers->restore(replies, names.value(0), names.value(1), satelliteData());
             });
@@ -733,7 +710,8 @@ int CommandLineTool::sheet(const Arguments &a)
     InstallationSheet sheet(
         &model, [this] { return satellites->catalogue(); }, &QDate::currentDate, nullptr,
         [this] { return satellites->ownTransponders(); });
-    connect(&sheet, &InstallationSheet::errorOccured, this, &CommandLineTool::fail);
+    connect(&sheet, &InstallationSheet::errorOccured, this,
+            [this](const QString &message) { output.note(message); });
     const QString path = QFileInfo(a.files.at(1)).absoluteFilePath();
     const bool picture = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
     const bool saved = picture ? sheet.savePicture(path) : sheet.savePdf(path);
@@ -746,17 +724,16 @@ int CommandLineTool::server(const Arguments &a)
     if (a.reset) {
         const QString why = settings.reset();
         if (!why.isEmpty())
-            fail(why);
+            output.note(why);
         return why.isEmpty() ? Success : Failure;
     }
     SatelliteSource::Connection connection = settings.load();
     if (a.files.isEmpty() && !a.caGiven && a.tls.isEmpty()) {
-        out << PrintableText::escaped(ServerSettings::describe(connection)) << '\n'
-            << (connection.requireTls ? tr("TLS required") : tr("TLS when offered")) << ", "
-            << (connection.caFile.isEmpty()
-                    ? tr("certificates from the system's store")
-                    : tr("certificates from %1").arg(PrintableText::escaped(connection.caFile)))
-            << Qt::endl;
+        output.line(ServerSettings::describe(connection));
+        output.line((connection.requireTls ? tr("TLS required") : tr("TLS when offered")) +
+                    QStringLiteral(", ") +
+                    (connection.caFile.isEmpty() ? tr("certificates from the system's store")
+                                                 : tr("certificates from %1").arg(connection.caFile)));
         return Success;
     }
     // A new server with the stored database, user and password.
@@ -772,7 +749,7 @@ int CommandLineTool::server(const Arguments &a)
     if (why.isEmpty())
         why = settings.save(connection);
     if (!why.isEmpty()) {
-        fail(why);
+        output.note(why);
         return Failure;
     }
     return Success;
@@ -788,8 +765,9 @@ int CommandLineTool::storeEach(const Arguments &a)
     meetData(plan);
     if (!checkWords(plan))
         return Failure;
-    fail(tr("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one's power "
-            "as well as its USB cable."));
+    output.note(
+        tr("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one's power "
+           "as well as its USB cable."));
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [this, &plan] { workshopTick(plan); });
     poll.start(workshopPollMs);
@@ -851,7 +829,7 @@ void CommandLineTool::workshopLook(const BandPlan &plan)
         QString &said = workshopProblems[candidate.portName];
         const QString portKey = QStringLiteral("port ") + candidate.portName;
         if (!connected && !problem.isEmpty() && problem != said) {
-            fail(problem);
+            output.note(problem);
             workshopStored[portKey] = false;
         }
         said = connected ? QString() : problem;
@@ -860,7 +838,7 @@ void CommandLineTool::workshopLook(const BandPlan &plan)
         const QString serial = connected->device->serialNumber();
         const QString line =
             workshopKnows(serial) ? workshopCompare(*connected) : workshopStore(*connected, plan);
-        out << PrintableText::escaped(line) << Qt::endl;
+        output.line(line);
         // Kept open until it goes, so that it is not stored twice.
         workshopSwitches[candidate.portName] = std::move(connected);
         emit switchHandled(line);
@@ -899,7 +877,7 @@ QString CommandLineTool::workshopStore(Connected &connected, const BandPlan &pla
         return tr("%1 %2: not stored: %3")
             .arg(port, serial, stored.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
     reportBackup(stored.outcome);
-    failEach(stored.outcome.readBackNotes);
+    output.notes(stored.outcome.readBackNotes);
     if (!serial.isEmpty() && workshopRepeated.count(serial) == 0)
         workshopSent[serial] = stored.outcome.sent;
     return tr("%1 %2: stored; backup %3; read back")
@@ -951,7 +929,7 @@ void CommandLineTool::noteNumbering(const BandPlan &read)
     const QString numbering = SatelliteIdTable::differencesMessage(
         BuiltInSatellites::idTable().differences(*satellites->catalogue(), read.staticSatellites()));
     if (!numbering.isEmpty())
-        fail(numbering);
+        output.note(numbering);
 }
 
 QStringList CommandLineTool::satelliteDataLines() const
@@ -974,10 +952,9 @@ QStringList CommandLineTool::satelliteDataLines() const
 
 int CommandLineTool::transponder(const QStringList &arguments)
 {
-    OwnTransponderCommand command(
-        out, [this](const QString &message) { fail(message); },
-        OwnTransponderFile::pathIn(environment.cacheDirectory),
-        [this] { return loadSatelliteData() ? satellites->catalogue() : SharedCatalogue(); });
+    OwnTransponderCommand command(output, OwnTransponderFile::pathIn(environment.cacheDirectory), [this] {
+        return loadSatelliteData() ? satellites->catalogue() : SharedCatalogue();
+    });
     return command.run(arguments);
 }
 
@@ -1008,7 +985,7 @@ int CommandLineTool::report(const Arguments &a)
     QString reason;
     const QString path = a.files.at(0);
     if (!SupportReport::save(path, facts, &reason)) {
-        fail(SupportReport::saveFailure(path, reason));
+        output.note(SupportReport::saveFailure(path, reason));
         return Failure;
     }
     return Success;

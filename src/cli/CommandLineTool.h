@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ToolOutput.h"
 #include "device/DeviceTransfers.h"
 #include "device/Environment.h"
 #include "model/BandPlan.h"
@@ -134,16 +135,7 @@ private:
     QString workshopCompare(Connected &connected);
     // The satellite data a transfer starts with; null: none loaded.
     SharedCatalogue satelliteData() const;
-    // Writes a note or a failure on `err` as one line: its outside text goes
-    // through PrintableText, as every outside text the tool writes.
-    void fail(const QString &message);
-    void failEach(const QStringList &messages);
-    // Runs `step`; an exception fails the command with its message. Says
-    // whether the step ran through.
-    bool attempt(const std::function<void()> &step);
-
-    QTextStream &out;
-    QTextStream &err;
+    ToolOutput output;
     Environment environment;
     std::unique_ptr<SatelliteSource> satellites;
     std::map<QString, std::unique_ptr<Connected>> workshopSwitches;
