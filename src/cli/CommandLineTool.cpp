@@ -1,5 +1,6 @@
 #include "CommandLineTool.h"
 #include "OwnTransponderCommand.h"
+#include "ToolArguments.h"
 
 #include "db/BuiltInSatellites.h"
 
@@ -32,61 +33,6 @@
 #include <exception>
 #include <utility>
 
-struct CommandLineTool::Arguments
-{
-    QString command;
-    QString port;
-    bool each = false;
-    bool help = false;
-    bool reset = false;
-    bool caGiven = false;
-    QString ca;  // --ca FILE: empty for the system's store
-    QString tls; // --require-tls or --allow-plain
-    QStringList files;
-    QString unknown;          // the first argument nobody understood
-    bool portMissing = false; // --port without a path
-    bool importGiven = false;
-    QString import; // --import PATH: satellite data to import
-
-    static Arguments parse(const QStringList &list)
-    {
-        Arguments a;
-        for (int i = 0; i < list.size(); ++i) {
-            const QString &argument = list.at(i);
-            if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-                a.help = true;
-            else if (argument == QLatin1String("--each"))
-                a.each = true;
-            else if (argument == QLatin1String("--reset"))
-                a.reset = true;
-            else if (argument == QLatin1String("--ca") && i + 1 < list.size()) {
-                a.caGiven = true;
-                a.ca = list.at(++i);
-            } else if (argument == QLatin1String("--require-tls") ||
-                       argument == QLatin1String("--allow-plain"))
-                a.tls = argument;
-            else if (argument == QLatin1String("--import") && i + 1 < list.size()) {
-                a.importGiven = true;
-                a.import = list.at(++i);
-            } else if (argument == QLatin1String("--port") && i + 1 < list.size())
-                a.port = list.at(++i);
-            else if (argument.startsWith(QLatin1String("--port="))) {
-                a.port = argument.mid(7);
-                a.portMissing = a.port.isEmpty();
-            } else if (argument == QLatin1String("--port"))
-                a.portMissing = true;
-            else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-") &&
-                     a.unknown.isEmpty())
-                a.unknown = argument;
-            else if (a.command.isEmpty())
-                a.command = argument;
-            else
-                a.files << argument;
-        }
-        return a;
-    }
-};
-
 struct CommandLineTool::Connected
 {
     QString port;
@@ -107,18 +53,18 @@ CommandLineTool::~CommandLineTool()
 
 bool CommandLineTool::waitsForInterrupt(const QStringList &arguments)
 {
-    const Arguments a = Arguments::parse(arguments);
+    const ToolArguments a = ToolArguments::parse(arguments);
     return a.command == QLatin1String("store") && a.each && !a.help;
 }
 
 bool CommandLineTool::needsGui(const QStringList &arguments)
 {
-    return Arguments::parse(arguments).command == QLatin1String("sheet");
+    return ToolArguments::parse(arguments).command == QLatin1String("sheet");
 }
 
 int CommandLineTool::run(const QStringList &arguments)
 {
-    const Arguments a = Arguments::parse(arguments);
+    const ToolArguments a = ToolArguments::parse(arguments);
     if (a.help)
         return help();
     if (!a.unknown.isEmpty()) {
@@ -532,7 +478,7 @@ int CommandLineTool::list()
     return Success;
 }
 
-int CommandLineTool::read(const Arguments &a)
+int CommandLineTool::read(const ToolArguments &a)
 {
     if (!loadSatelliteData())
         return Failure;
@@ -557,7 +503,7 @@ int CommandLineTool::read(const Arguments &a)
     return writePlan(a.files.at(0), read.plan) ? Success : Failure;
 }
 
-int CommandLineTool::diff(const Arguments &a)
+int CommandLineTool::diff(const ToolArguments &a)
 {
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
@@ -583,7 +529,7 @@ int CommandLineTool::diff(const Arguments &a)
     return comparison.same() ? Success : Different;
 }
 
-int CommandLineTool::transfer(const Arguments &a, bool store)
+int CommandLineTool::transfer(const ToolArguments &a, bool store)
 {
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
@@ -660,7 +606,7 @@ void CommandLineTool::reportBackup(const DeviceTransfers::Outcome &outcome)
         output.note(outcome.notice);
 }
 
-int CommandLineTool::restore(const Arguments &a)
+int CommandLineTool::restore(const ToolArguments &a)
 {
     const QString path = a.files.at(0);
     if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
@@ -698,7 +644,7 @@ int CommandLineTool::restore(const Arguments &a)
     return Success;
 }
 
-int CommandLineTool::sheet(const Arguments &a)
+int CommandLineTool::sheet(const ToolArguments &a)
 {
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
@@ -718,7 +664,7 @@ int CommandLineTool::sheet(const Arguments &a)
     return saved ? Success : Failure;
 }
 
-int CommandLineTool::server(const Arguments &a)
+int CommandLineTool::server(const ToolArguments &a)
 {
     const ServerSettings settings(environment.serverSettingsFile);
     if (a.reset) {
@@ -757,7 +703,7 @@ int CommandLineTool::server(const Arguments &a)
 
 // ---- Workshop mode ----
 
-int CommandLineTool::storeEach(const Arguments &a)
+int CommandLineTool::storeEach(const ToolArguments &a)
 {
     BandPlan plan;
     if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
@@ -958,7 +904,7 @@ int CommandLineTool::transponder(const QStringList &arguments)
     return command.run(arguments);
 }
 
-int CommandLineTool::report(const Arguments &a)
+int CommandLineTool::report(const ToolArguments &a)
 {
     // Whatever can be gathered goes in: missing data or no switch are facts
     // of the report, not failures of the command.

@@ -16,6 +16,7 @@
 #include <set>
 
 class LogRing;
+struct ToolArguments;
 class SatelliteSource;
 class SerialPortHandler;
 
@@ -67,23 +68,22 @@ public slots:
     void stop();
 
 private:
-    struct Arguments;
     struct Connected;
 
     int help();
     int list();
-    int read(const Arguments &arguments);
-    int diff(const Arguments &arguments);
-    int transfer(const Arguments &arguments, bool store);
-    int restore(const Arguments &arguments);
-    int storeEach(const Arguments &arguments);
-    int sheet(const Arguments &arguments);
+    int read(const ToolArguments &arguments);
+    int diff(const ToolArguments &arguments);
+    int transfer(const ToolArguments &arguments, bool store);
+    int restore(const ToolArguments &arguments);
+    int storeEach(const ToolArguments &arguments);
+    int sheet(const ToolArguments &arguments);
     int listSatellites();
     // "satellites NAME": the transponders a plan can use on that satellite.
     int listTransponders(const QString &name);
     int importSatellites(const QString &path);
-    int server(const Arguments &arguments);
-    int report(const Arguments &arguments);
+    int server(const ToolArguments &arguments);
+    int report(const ToolArguments &arguments);
     // "transponder add|list|remove": the own transponders.
     int transponder(const QStringList &arguments);
     QStringList satelliteDataLines() const;
