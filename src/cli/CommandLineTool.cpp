@@ -34,16 +34,15 @@
 #include <exception>
 #include <utility>
 
-struct CommandLineTool::Connected
-{
-    QString port;
-    std::unique_ptr<SerialPortHandler> device;
-    std::unique_ptr<DeviceTransfers> transfers;
-};
-
 CommandLineTool::CommandLineTool(QTextStream &out, QTextStream &err, Environment environment, QObject *parent)
-    : QObject(parent), output(out, err), environment(std::move(environment))
+    : QObject(parent), output(out, err), environment(std::move(environment)),
+      context(output, this->environment)
 {
+}
+
+void CommandLineTool::setLog(const LogRing *ring)
+{
+    context.log = ring;
 }
 
 CommandLineTool::~CommandLineTool()
@@ -140,61 +139,20 @@ int CommandLineTool::help()
 
 // ---- Satellite data, plan files ----
 
-bool CommandLineTool::loadSatelliteData()
-{
-    if (satellites)
-        return true;
-    auto source = std::make_unique<SatelliteSource>(
-        environment.connection, environment.cacheDirectory, environment.clock, environment.builtIn,
-        environment.downloadDeadlineMs, environment.downloadProgram);
-    // The window's messages: the warnings go on, the failure ends the command.
-    connect(source.get(), &SatelliteSource::savedDataOutdated, this,
-            [this] { output.note(outdatedDataMessage()); });
-    connect(source.get(), &SatelliteSource::downloadBrokenOff, this,
-            [this](const QString &reason) { output.note(SatelliteSource::brokenOffWarning(reason)); });
-    connect(source.get(), &SatelliteSource::downloadWithoutSatellites, this,
-            [this](const QString &message) { output.note(message); });
-    connect(source.get(), &SatelliteSource::cacheProblem, this,
-            [this](const QString &message) { output.note(message); });
-    // On a worker with the window's deadline: the driver's time-outs alone
-    // let a server that trickles hold the tool for minutes.
-    SatelliteSource::Download result;
-    QEventLoop wait;
-    connect(source.get(), &SatelliteSource::downloadFinished, &wait,
-            [&](const SatelliteSource::Download &finished) {
-                result = finished;
-                wait.quit();
-            });
-    source->startDownload();
-    wait.exec();
-    try {
-        source->useDownload(result);
-    } catch (const std::exception &) {
-        const QString reason = source->failureReason();
-        output.note(databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
-        return false;
-    }
-    // A damaged file of own transponders adds none; the rest goes on.
-    if (!source->ownTransponderProblem().isEmpty())
-        output.note(source->ownTransponderProblem());
-    satellites = std::move(source);
-    return true;
-}
-
 int CommandLineTool::listSatellites()
 {
-    if (!loadSatelliteData())
+    if (!context.loadData())
         return Failure;
     // Whoever has just set a server wants to know why its data are not used.
-    const QString serverFailure = satellites->serverFailureText();
+    const QString serverFailure = context.data.source()->serverFailureText();
     if (!serverFailure.isEmpty())
         output.note(serverFailure);
-    QString origin = satellites->originText();
-    if (satellites->source() == SatelliteSource::Source::Server)
-        origin +=
-            QStringLiteral(", ") + (satellites->encrypted() ? tr("encrypted (TLS)") : tr("not encrypted"));
+    QString origin = context.data.source()->originText();
+    if (context.data.source()->source() == SatelliteSource::Source::Server)
+        origin += QStringLiteral(", ") +
+                  (context.data.source()->encrypted() ? tr("encrypted (TLS)") : tr("not encrypted"));
     output.line(origin);
-    const SharedCatalogue data = satellites->catalogue();
+    const SharedCatalogue data = context.data.source()->catalogue();
     for (const QString &name : data->satelliteNames()) {
         const SateliteParams *params = data->findSatelite(name);
         // A name is the server's or a file's: it never makes a line or a
@@ -210,15 +168,15 @@ int CommandLineTool::listSatellites()
 
 int CommandLineTool::listTransponders(const QString &name)
 {
-    if (!loadSatelliteData())
+    if (!context.loadData())
         return Failure;
-    const SharedCatalogue data = satellites->catalogue();
+    const SharedCatalogue data = context.data.source()->catalogue();
     if (!data->findSatelite(name)) {
         output.note(tr("The satellite data hold no satellite named %1. \"fenzo_cli satellites\" lists them.")
                         .arg(name));
         return Failure;
     }
-    const OwnTransponders &own = satellites->ownTransponders();
+    const OwnTransponders &own = context.data.source()->ownTransponders();
     for (const TransponderItem &item : data->transponders(name)) {
         QStringList columns{QString::number(item.transponder), QString::number(item.frequency),
                             item.polarisation.letter()};
@@ -231,11 +189,7 @@ int CommandLineTool::listTransponders(const QString &name)
 
 int CommandLineTool::importSatellites(const QString &path)
 {
-    // The import is kept beside the offline data; whether it is used then
-    // follows the usual order (a server that answers comes first).
-    SatelliteSource source(environment.connection, environment.cacheDirectory, environment.clock,
-                           environment.builtIn, environment.downloadDeadlineMs, environment.downloadProgram);
-    const QString refused = source.importFrom(path);
+    const QString refused = context.data.importFrom(path);
     if (!refused.isEmpty()) {
         output.note(refused);
         return Failure;
@@ -243,183 +197,24 @@ int CommandLineTool::importSatellites(const QString &path)
     return listSatellites();
 }
 
-QStringList CommandLineTool::startPair() const
-{
-    return SwitchSatellites::startPair(*satellites->catalogue(),
-                                       satellites->source() == SatelliteSource::Source::BuiltIn);
-}
-
 QString CommandLineTool::databaseMissingMessage()
 {
-    return tr("Couldn't connect to database. Please check your internet connection and the server "
-              "(fenzo_cli server).");
+    return ToolSatelliteData::databaseMissingMessage();
 }
 
 QString CommandLineTool::outdatedDataMessage()
 {
-    return tr("Offline data for satelites older than 1 month. Please check your internet connection and the "
-              "server (fenzo_cli server); every command downloads the data anew.");
-}
-
-bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)
-{
-    // The rules "Read from file" keeps (no stand-by with static UBs).
-    return output.attempt([&] {
-        plan = SettingsFile::read(path);
-        BandRules::applyStandByRule(plan);
-    });
-}
-
-void CommandLineTool::meetData(BandPlan &plan)
-{
-    const QString moved = OrbitalPositions::movePlan(plan.lnb1, plan.lnb2, *satellites->catalogue());
-    if (!moved.isEmpty())
-        output.note(moved);
-    const BandRules::Match match =
-        BandRules::matchToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
-    if (!match.missing.isEmpty())
-        output.note(tr("UBs whose transponder is not in the satellite data: %1.")
-                        .arg(UBRecord::displayNames(match.missing)));
-    if (!match.renumbered.isEmpty())
-        output.note(tr("UBs whose transponder has another number in the satellite data: %1.")
-                        .arg(UBRecord::displayNames(match.renumbered)));
-    for (const QString &note : match.polarisationNotes)
-        output.note(note);
-}
-
-bool CommandLineTool::checkPlan(const BandPlan &plan)
-{
-    const PlanCheck check = PlanCheck::of(plan.lnb1, plan.lnb2, plan.list);
-    for (const QString &message : check.messages())
-        output.note(message);
-    return check.passed();
-}
-
-bool CommandLineTool::checkWords(const BandPlan &plan)
-{
-    // The transfer checks again; this only spares the switch a backup for
-    // nothing (and workshop mode a refusal per switch).
-    bool sendable = false;
-    return output.attempt([&] {
-        const PlanWords words =
-            PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue(), [] { return 0u; });
-        // The heading, then one line per refusal: a refusal may name a
-        // satellite, whose name must not make lines of its own.
-        if (!words.sendable()) {
-            const QString message = words.message();
-            output.note(message.left(message.indexOf(QLatin1Char('\n'))));
-            output.notes(words.refusals());
-        }
-        sendable = words.sendable();
-    }) && sendable;
-}
-
-bool CommandLineTool::writePlan(const QString &path, const BandPlan &plan)
-{
-    return output.attempt([&] { SettingsFile::write(path, plan); });
+    return ToolSatelliteData::outdatedDataMessage();
 }
 
 // ---- Finding the switch ----
-
-bool CommandLineTool::lookOnce(SerialPortHandler &device)
-{
-    // The identification runs on the line's reports: this loop carries it.
-    // The timer only guards against a look that never ends.
-    QEventLoop wait;
-    QTimer guard;
-    guard.setSingleShot(true);
-    bool connected = false;
-    connect(&device, &SerialPortHandler::lookEnded, &wait, [&](bool ended) {
-        connected = ended;
-        wait.quit();
-    });
-    connect(&guard, &QTimer::timeout, &wait, &QEventLoop::quit);
-    guard.start(lookDeadlineMs);
-    device.lookNow();
-    wait.exec();
-    return connected && device.isConnected();
-}
-
-std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const SerialPortCandidate &candidate,
-                                                                       QString *problem)
-{
-    auto connected = std::make_unique<Connected>();
-    connected->port = candidate.portName;
-    connected->device =
-        std::make_unique<SerialPortHandler>([candidate] { return QList<SerialPortCandidate>{candidate}; },
-                                            environment.portOpener, environment.deviceRulePath);
-    if (!lookOnce(*connected->device)) {
-        // The window's words for a port that cannot be used.
-        if (problem)
-            *problem = connected->device->portProblem();
-        return nullptr;
-    }
-    connected->transfers = std::make_unique<DeviceTransfers>(
-        *connected->device, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
-    if (environment.progressOnStandardError) {
-        // One line on the terminal, rewritten at each step and cleared at the
-        // end; a report that only says the transfer can no longer be
-        // cancelled repeats the step and writes nothing.
-        DeviceTransfers *const transfers = connected->transfers.get();
-        connect(transfers, &DeviceTransfers::progressChanged, this,
-                [this, transfers, shown = QString()]() mutable {
-                    if (transfers->progress() == shown)
-                        return;
-                    shown = transfers->progress();
-                    output.progress(shown);
-                });
-    }
-    return connected;
-}
-
-std::vector<std::unique_ptr<CommandLineTool::Connected>> CommandLineTool::findSwitches(const QString &port)
-{
-    QList<SerialPortCandidate> candidates;
-    if (!port.isEmpty()) {
-        candidates << SerialPortCandidate::ofSwitch(port);
-    } else {
-        output.attempt([&] { candidates = environment.portLister(); });
-    }
-    std::vector<std::unique_ptr<Connected>> found;
-    portProblems.clear();
-    for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
-        if (!candidate.isSwitch())
-            continue;
-        QString problem;
-        if (auto connected = connectTo(candidate, &problem))
-            found.push_back(std::move(connected));
-        else if (!problem.isEmpty())
-            portProblems << problem;
-    }
-    return found;
-}
-
-std::unique_ptr<CommandLineTool::Connected> CommandLineTool::theSwitch(const QString &port)
-{
-    auto found = findSwitches(port);
-    if (found.size() == 1)
-        return std::move(found.front());
-    if (found.empty() && !portProblems.isEmpty())
-        output.notes(portProblems);
-    else if (found.empty() && !port.isEmpty())
-        output.note(tr("No switch answers on %1.").arg(QDir::toNativeSeparators(port)));
-    else if (found.empty())
-        output.note(tr("No switch found. Connect the switch, or name its port with --port."));
-    else {
-        QStringList ports;
-        for (const auto &connected : found)
-            ports << QDir::toNativeSeparators(connected->port);
-        output.note(
-            tr("Several switches found (%1). Choose one with --port.").arg(ports.join(QStringLiteral(", "))));
-    }
-    return nullptr;
-}
 
 // ---- The commands ----
 
 int CommandLineTool::list()
 {
-    const auto found = findSwitches(QString());
+    QStringList portProblems;
+    const auto found = context.findSwitches(QString(), &portProblems);
     if (found.empty()) {
         output.notes(portProblems.isEmpty() ? QStringList{tr("No switch found.")} : portProblems);
         return Failure;
@@ -431,49 +226,50 @@ int CommandLineTool::list()
 
 int CommandLineTool::read(const ToolArguments &a)
 {
-    if (!loadSatelliteData())
+    if (!context.loadData())
         return Failure;
-    const auto connected = theSwitch(a.port);
+    const auto connected = context.theSwitch(a.port);
     if (!connected)
         return Failure;
     // The switch keeps no name for an LNB without static UBs: such an LNB
     // gets the satellite the window would preset.
-    const QStringList names = startPair();
+    const QStringList names = context.data.startPair();
     DeviceTransfers::Result read;
     if (!output.attempt([&] {
-            read = await(*connected, [&] {
-                connected->transfers->readPlan(names.value(0), names.value(1), satelliteData());
+            read = SwitchAccess::await(*connected, [&] {
+                connected->transfers->readPlan(names.value(0), names.value(1), context.data.catalogue());
             });
         }))
         return Failure;
-    if (statusOf(read) != Success)
+    if (context.statusOf(read) != Success)
         return Failure;
     if (!read.readNote.isEmpty())
         output.note(read.readNote);
-    noteNumbering(read.plan);
-    return writePlan(a.files.at(0), read.plan) ? Success : Failure;
+    context.noteNumbering(read.plan);
+    return context.writePlan(a.files.at(0), read.plan) ? Success : Failure;
 }
 
 int CommandLineTool::diff(const ToolArguments &a)
 {
     BandPlan plan;
-    if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
+    if (!context.loadPlan(a.files.at(0), plan) || !context.loadData())
         return Failure;
-    meetData(plan);
-    const auto connected = theSwitch(a.port);
+    context.meetData(plan);
+    const auto connected = context.theSwitch(a.port);
     if (!connected)
         return Failure;
     DeviceTransfers::Result read;
     if (!output.attempt([&] {
-            read = await(*connected,
-                         [&] { connected->transfers->readPlan(plan.lnb1, plan.lnb2, satelliteData()); });
+            read = SwitchAccess::await(*connected, [&] {
+                connected->transfers->readPlan(plan.lnb1, plan.lnb2, context.data.catalogue());
+            });
         }))
         return Failure;
-    if (statusOf(read) != Success)
+    if (context.statusOf(read) != Success)
         return Failure;
     if (!read.readNote.isEmpty())
         output.note(read.readNote);
-    noteNumbering(read.plan);
+    context.noteNumbering(read.plan);
     const PlanComparison comparison(plan, read.plan);
     for (const QString &line : comparison.lines())
         output.line(line);
@@ -483,78 +279,28 @@ int CommandLineTool::diff(const ToolArguments &a)
 int CommandLineTool::transfer(const ToolArguments &a, bool store)
 {
     BandPlan plan;
-    if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
+    if (!context.loadPlan(a.files.at(0), plan) || !context.checkPlan(plan) || !context.loadData())
         return Failure;
-    meetData(plan);
-    if (!checkWords(plan))
+    context.meetData(plan);
+    if (!context.checkWords(plan))
         return Failure;
-    const auto connected = theSwitch(a.port);
+    const auto connected = context.theSwitch(a.port);
     if (!connected)
         return Failure;
     DeviceTransfers::Result sent;
     if (!output.attempt([&] {
-            sent = await(*connected, [&] {
+            sent = SwitchAccess::await(*connected, [&] {
                 if (store)
-                    connected->transfers->store(plan, satelliteData());
+                    connected->transfers->store(plan, context.data.catalogue());
                 else
-                    connected->transfers->send(plan, satelliteData());
+                    connected->transfers->send(plan, context.data.catalogue());
             });
         }))
         return Failure;
-    if (statusOf(sent) != Success)
+    if (context.statusOf(sent) != Success)
         return Failure;
-    reportSent(sent.outcome, store);
+    context.reportSent(sent.outcome, store);
     return Success;
-}
-
-void CommandLineTool::reportSent(const DeviceTransfers::Outcome &outcome, bool stored)
-{
-    reportBackup(outcome);
-    output.notes(outcome.readBackNotes);
-    if (!stored) {
-        output.line(PlanReadBack::sentAndMatchesMessage());
-        return;
-    }
-    output.line(PlanReadBack::storedAndMatchesMessage());
-    output.line(QDir::toNativeSeparators(outcome.storedPlanBackup));
-}
-
-DeviceTransfers::Result CommandLineTool::await(Connected &connected, const std::function<void()> &start)
-{
-    DeviceTransfers::Result result;
-    QEventLoop loop;
-    const QMetaObject::Connection ended = connect(connected.transfers.get(), &DeviceTransfers::finished,
-                                                  &loop, [&](const DeviceTransfers::Result &end) {
-                                                      result = end;
-                                                      loop.quit();
-                                                  });
-    const auto disconnectAtEnd = qScopeGuard([&ended] { disconnect(ended); });
-    start();
-    // Every operation ends by itself: its lines have deadlines.
-    loop.exec();
-    return result;
-}
-
-int CommandLineTool::statusOf(const DeviceTransfers::Result &result)
-{
-    switch (result.kind) {
-    case DeviceOperation::Kind::Done:
-        return Success;
-    case DeviceOperation::Kind::Running:
-    case DeviceOperation::Kind::Cancelled:
-    case DeviceOperation::Kind::Lost:
-    case DeviceOperation::Kind::Failed:
-        break;
-    }
-    // A read-back's differences come one per line.
-    output.notes(result.message.split(QLatin1Char('\n')));
-    return Failure;
-}
-
-void CommandLineTool::reportBackup(const DeviceTransfers::Outcome &outcome)
-{
-    if (!outcome.notice.isEmpty())
-        output.note(outcome.notice);
 }
 
 int CommandLineTool::restore(const ToolArguments &a)
@@ -575,38 +321,39 @@ int CommandLineTool::restore(const ToolArguments &a)
             tr("The file %1 holds no replies of a switch: %2").arg(QDir::toNativeSeparators(path), reason));
         return Failure;
     }
-    if (!loadSatelliteData())
+    if (!context.loadData())
         return Failure;
-    const auto connected = theSwitch(a.port);
+    const auto connected = context.theSwitch(a.port);
     if (!connected)
         return Failure;
     // LNBs without static UBs get the satellites the window would preset.
-    const QStringList names = startPair();
+    const QStringList names = context.data.startPair();
     DeviceTransfers::Result restored;
     if (!output.attempt([&] {
-            restored = await(*connected, [&] {
-                connected->transfers->restore(replies, names.value(0), names.value(1), satelliteData());
+            restored = SwitchAccess::await(*connected, [&] {
+                connected->transfers->restore(replies, names.value(0), names.value(1),
+                                              context.data.catalogue());
             });
         }))
         return Failure;
-    if (statusOf(restored) != Success)
+    if (context.statusOf(restored) != Success)
         return Failure;
-    reportSent(restored.outcome, true);
+    context.reportSent(restored.outcome, true);
     return Success;
 }
 
 int CommandLineTool::sheet(const ToolArguments &a)
 {
     BandPlan plan;
-    if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
+    if (!context.loadPlan(a.files.at(0), plan) || !context.loadData())
         return Failure;
     // As the window shows a loaded plan.
-    meetData(plan);
+    context.meetData(plan);
     UBDataModel model;
     plan.applyTo(model);
     InstallationSheet sheet(
-        &model, [this] { return satellites->catalogue(); }, &QDate::currentDate, nullptr,
-        [this] { return satellites->ownTransponders(); });
+        &model, [this] { return context.data.source()->catalogue(); }, &QDate::currentDate, nullptr,
+        [this] { return context.data.source()->ownTransponders(); });
     connect(&sheet, &InstallationSheet::errorOccured, this,
             [this](const QString &message) { output.note(message); });
     const QString path = QFileInfo(a.files.at(1)).absoluteFilePath();
@@ -657,10 +404,10 @@ int CommandLineTool::server(const ToolArguments &a)
 int CommandLineTool::storeEach(const ToolArguments &a)
 {
     BandPlan plan;
-    if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
+    if (!context.loadPlan(a.files.at(0), plan) || !context.checkPlan(plan) || !context.loadData())
         return Failure;
-    meetData(plan);
-    if (!checkWords(plan))
+    context.meetData(plan);
+    if (!context.checkWords(plan))
         return Failure;
     output.note(
         tr("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one's power "
@@ -721,7 +468,7 @@ void CommandLineTool::workshopLook(const BandPlan &plan)
         if (!candidate.isSwitch() || workshopSwitches.count(candidate.portName))
             continue;
         QString problem;
-        auto connected = connectTo(candidate, &problem);
+        auto connected = context.connectTo(candidate, &problem);
         // Said once per port and reason, not at every look.
         QString &said = workshopProblems[candidate.portName];
         const QString portKey = QStringLiteral("port ") + candidate.portName;
@@ -757,14 +504,15 @@ bool CommandLineTool::workshopKnows(const QString &serial)
     return workshopSent.count(serial) > 0 && workshopRepeated.count(serial) == 0;
 }
 
-QString CommandLineTool::workshopStore(Connected &connected, const BandPlan &plan)
+QString CommandLineTool::workshopStore(SwitchAccess::Connected &connected, const BandPlan &plan)
 {
     const QString port = QDir::toNativeSeparators(connected.port);
     const QString serial = connected.device->serialNumber();
     const QString key = QStringLiteral("switch ") + serial;
     DeviceTransfers::Result stored;
     try {
-        stored = await(connected, [&] { connected.transfers->store(plan, satelliteData()); });
+        stored = SwitchAccess::await(connected,
+                                     [&] { connected.transfers->store(plan, context.data.catalogue()); });
     } catch (const std::exception &e) {
         stored.message = QString::fromUtf8(e.what());
     }
@@ -773,7 +521,7 @@ QString CommandLineTool::workshopStore(Connected &connected, const BandPlan &pla
     if (stored.kind != DeviceOperation::Kind::Done)
         return tr("%1 %2: not stored: %3")
             .arg(port, serial, stored.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
-    reportBackup(stored.outcome);
+    context.reportBackup(stored.outcome);
     output.notes(stored.outcome.readBackNotes);
     if (!serial.isEmpty() && workshopRepeated.count(serial) == 0)
         workshopSent[serial] = stored.outcome.sent;
@@ -781,14 +529,14 @@ QString CommandLineTool::workshopStore(Connected &connected, const BandPlan &pla
         .arg(port, serial, QDir::toNativeSeparators(stored.outcome.storedPlanBackup));
 }
 
-QString CommandLineTool::workshopCompare(Connected &connected)
+QString CommandLineTool::workshopCompare(SwitchAccess::Connected &connected)
 {
     const QString port = QDir::toNativeSeparators(connected.port);
     const QString serial = connected.device->serialNumber();
     DeviceTransfers::Result compared;
     try {
-        compared = await(connected, [&] {
-            connected.transfers->compareWithSent(workshopSent.at(serial), satelliteData());
+        compared = SwitchAccess::await(connected, [&] {
+            connected.transfers->compareWithSent(workshopSent.at(serial), context.data.catalogue());
         });
     } catch (const std::exception &e) {
         compared.message = QString::fromUtf8(e.what());
@@ -807,50 +555,10 @@ QString CommandLineTool::workshopCompare(Connected &connected)
 
 // ---- The support report ----
 
-SharedCatalogue CommandLineTool::satelliteData() const
-{
-    return satellites ? satellites->catalogue() : nullptr;
-}
-
-QString CommandLineTool::numberingNote() const
-{
-    if (!satellites)
-        return QString();
-    return SatelliteIdTable::differencesMessage(
-        BuiltInSatellites::idTable().differences(*satellites->catalogue()));
-}
-
-void CommandLineTool::noteNumbering(const BandPlan &read)
-{
-    // Static words name their satellites by id alone.
-    const QString numbering = SatelliteIdTable::differencesMessage(
-        BuiltInSatellites::idTable().differences(*satellites->catalogue(), read.staticSatellites()));
-    if (!numbering.isEmpty())
-        output.note(numbering);
-}
-
-QStringList CommandLineTool::satelliteDataLines() const
-{
-    if (!satellites)
-        return {};
-    QStringList lines;
-    if (satellites->source() != SatelliteSource::Source::None)
-        lines << satellites->originText();
-    if (satellites->source() == SatelliteSource::Source::Server)
-        lines << satellites->dataDate().toString(Qt::ISODate);
-    const QString serverFailure = satellites->serverFailureText();
-    if (!serverFailure.isEmpty())
-        lines << serverFailure;
-    const QString numbering = numberingNote();
-    if (!numbering.isEmpty())
-        lines << numbering;
-    return lines;
-}
-
 int CommandLineTool::transponder(const QStringList &arguments)
 {
     OwnTransponderCommand command(output, OwnTransponderFile::pathIn(environment.cacheDirectory), [this] {
-        return loadSatelliteData() ? satellites->catalogue() : SharedCatalogue();
+        return context.loadData() ? context.data.source()->catalogue() : SharedCatalogue();
     });
     return command.run(arguments);
 }
@@ -861,24 +569,25 @@ int CommandLineTool::report(const ToolArguments &a)
     // of the report, not failures of the command.
     SupportReport::Facts facts = SupportReport::running();
     facts.secrets << environment.connection.password;
-    loadSatelliteData();
-    facts.satelliteData = satelliteDataLines();
+    context.loadData();
+    facts.satelliteData = context.data.describe();
     try {
         for (const SerialPortCandidate &candidate : environment.portLister())
             facts.ports << SupportReport::portLine(candidate);
     } catch (const std::exception &e) {
         facts.ports << QString::fromUtf8(e.what());
     }
-    if (satellites) {
+    if (context.data.source()) {
         QStringList found;
-        for (const auto &connected : findSwitches(a.port))
+        QStringList portProblems;
+        for (const auto &connected : context.findSwitches(a.port, &portProblems))
             found << QDir::toNativeSeparators(connected->port) + QLatin1Char('\t') +
                          connected->device->serialNumber();
         facts.switchId = found.join(QLatin1Char('\n'));
         facts.portProblems = portProblems;
     }
-    if (log)
-        facts.log = log->lines();
+    if (context.log)
+        facts.log = context.log->lines();
     QString reason;
     const QString path = a.files.at(0);
     if (!SupportReport::save(path, facts, &reason)) {
