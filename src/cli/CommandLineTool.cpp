@@ -1,6 +1,9 @@
 #include "CommandLineTool.h"
+#include "DiffCommand.h"
 #include "HelpText.h"
+#include "ListCommand.h"
 #include "OwnTransponderCommand.h"
+#include "ReadCommand.h"
 #include "ToolArguments.h"
 
 #include "db/BuiltInSatellites.h"
@@ -97,15 +100,15 @@ int CommandLineTool::run(const QStringList &arguments)
         return false;
     };
     if (a.command == QLatin1String("list"))
-        return wants(0) ? list() : int(Failure);
+        return wants(0) ? ListCommand(context).run() : int(Failure);
     if (a.command == QLatin1String("read"))
-        return wants(1) ? read(a) : int(Failure);
+        return wants(1) ? ReadCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("diff"))
-        return wants(1) ? diff(a) : int(Failure);
+        return wants(1) ? DiffCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("test"))
         return wants(1) ? transfer(a, false) : int(Failure);
     if (a.command == QLatin1String("store") && a.each)
-        return wants(1) ? storeEach(a) : int(Failure);
+        return wants(1) ? workshop.run(a) : int(Failure);
     if (a.command == QLatin1String("store"))
         return wants(1) ? transfer(a, true) : int(Failure);
     if (a.command == QLatin1String("restore"))
@@ -210,71 +213,6 @@ QString CommandLineTool::outdatedDataMessage()
 // ---- Finding the switch ----
 
 // ---- The commands ----
-
-int CommandLineTool::list()
-{
-    QStringList portProblems;
-    const auto found = context.findSwitches(QString(), &portProblems);
-    if (found.empty()) {
-        output.notes(portProblems.isEmpty() ? QStringList{tr("No switch found.")} : portProblems);
-        return Failure;
-    }
-    for (const auto &connected : found)
-        output.fields({QDir::toNativeSeparators(connected->port), connected->device->serialNumber()});
-    return Success;
-}
-
-int CommandLineTool::read(const ToolArguments &a)
-{
-    if (!context.loadData())
-        return Failure;
-    const auto connected = context.theSwitch(a.port);
-    if (!connected)
-        return Failure;
-    // The switch keeps no name for an LNB without static UBs: such an LNB
-    // gets the satellite the window would preset.
-    const QStringList names = context.data.startPair();
-    DeviceTransfers::Result read;
-    if (!output.attempt([&] {
-            read = SwitchAccess::await(*connected, [&] {
-                connected->transfers->readPlan(names.value(0), names.value(1), context.data.catalogue());
-            });
-        }))
-        return Failure;
-    if (context.statusOf(read) != Success)
-        return Failure;
-    if (!read.readNote.isEmpty())
-        output.note(read.readNote);
-    context.noteNumbering(read.plan);
-    return context.writePlan(a.files.at(0), read.plan) ? Success : Failure;
-}
-
-int CommandLineTool::diff(const ToolArguments &a)
-{
-    BandPlan plan;
-    if (!context.loadPlan(a.files.at(0), plan) || !context.loadData())
-        return Failure;
-    context.meetData(plan);
-    const auto connected = context.theSwitch(a.port);
-    if (!connected)
-        return Failure;
-    DeviceTransfers::Result read;
-    if (!output.attempt([&] {
-            read = SwitchAccess::await(*connected, [&] {
-                connected->transfers->readPlan(plan.lnb1, plan.lnb2, context.data.catalogue());
-            });
-        }))
-        return Failure;
-    if (context.statusOf(read) != Success)
-        return Failure;
-    if (!read.readNote.isEmpty())
-        output.note(read.readNote);
-    context.noteNumbering(read.plan);
-    const PlanComparison comparison(plan, read.plan);
-    for (const QString &line : comparison.lines())
-        output.line(line);
-    return comparison.same() ? Success : Different;
-}
 
 int CommandLineTool::transfer(const ToolArguments &a, bool store)
 {
@@ -397,160 +335,6 @@ int CommandLineTool::server(const ToolArguments &a)
         return Failure;
     }
     return Success;
-}
-
-// ---- Workshop mode ----
-
-int CommandLineTool::storeEach(const ToolArguments &a)
-{
-    BandPlan plan;
-    if (!context.loadPlan(a.files.at(0), plan) || !context.checkPlan(plan) || !context.loadData())
-        return Failure;
-    context.meetData(plan);
-    if (!context.checkWords(plan))
-        return Failure;
-    output.note(
-        tr("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one's power "
-           "as well as its USB cable."));
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [this, &plan] { workshopTick(plan); });
-    poll.start(workshopPollMs);
-    QTimer::singleShot(0, this, [this, &plan] { workshopTick(plan); });
-    workshopStored.clear();
-    workshopSent.clear();
-    workshopRepeated.clear();
-    workshop.exec();
-    workshopSwitches.clear();
-    return workshopAllStored() ? Success : Failure;
-}
-
-bool CommandLineTool::workshopAllStored() const
-{
-    return std::all_of(workshopStored.cbegin(), workshopStored.cend(),
-                       [](const std::pair<const QString, bool> &entry) { return entry.second; });
-}
-
-void CommandLineTool::stop()
-{
-    workshop.quit();
-}
-
-void CommandLineTool::workshopTick(const BandPlan &plan)
-{
-    // A store waits for the switch in the event loop: a look that comes
-    // meanwhile is left to the next tick, so one switch is handled at a time.
-    if (workshopTicking)
-        return;
-    workshopTicking = true;
-    const auto done = qScopeGuard([this] { workshopTicking = false; });
-    workshopLook(plan);
-}
-
-void CommandLineTool::workshopLook(const BandPlan &plan)
-{
-    QList<SerialPortCandidate> candidates;
-    try {
-        candidates = environment.portLister();
-    } catch (const std::exception &) {
-        return; // the next look may work
-    }
-    QStringList present;
-    for (const SerialPortCandidate &candidate : qAsConst(candidates))
-        present << candidate.portName;
-    // A switch that has gone frees its port for the next one.
-    for (auto it = workshopSwitches.begin(); it != workshopSwitches.end();) {
-        if (!present.contains(it->first) || !it->second->device->isConnected())
-            it = workshopSwitches.erase(it);
-        else
-            ++it;
-    }
-    for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
-        if (!candidate.isSwitch() || workshopSwitches.count(candidate.portName))
-            continue;
-        QString problem;
-        auto connected = context.connectTo(candidate, &problem);
-        // Said once per port and reason, not at every look.
-        QString &said = workshopProblems[candidate.portName];
-        const QString portKey = QStringLiteral("port ") + candidate.portName;
-        if (!connected && !problem.isEmpty() && problem != said) {
-            output.note(problem);
-            workshopStored[portKey] = false;
-        }
-        said = connected ? QString() : problem;
-        if (!connected)
-            continue;
-        const QString serial = connected->device->serialNumber();
-        const QString line =
-            workshopKnows(serial) ? workshopCompare(*connected) : workshopStore(*connected, plan);
-        output.line(line);
-        // Kept open until it goes, so that it is not stored twice.
-        workshopSwitches[candidate.portName] = std::move(connected);
-        emit switchHandled(line);
-    }
-}
-
-bool CommandLineTool::workshopKnows(const QString &serial)
-{
-    // Two switches that answer with one serial number cannot be told apart:
-    // each of them is stored whenever it comes.
-    const bool repeated =
-        std::any_of(workshopSwitches.cbegin(), workshopSwitches.cend(),
-                    [&serial](const auto &held) { return held.second->device->serialNumber() == serial; });
-    if (serial.isEmpty() || repeated) {
-        workshopSent.erase(serial);
-        workshopRepeated.insert(serial);
-        return false;
-    }
-    return workshopSent.count(serial) > 0 && workshopRepeated.count(serial) == 0;
-}
-
-QString CommandLineTool::workshopStore(SwitchAccess::Connected &connected, const BandPlan &plan)
-{
-    const QString port = QDir::toNativeSeparators(connected.port);
-    const QString serial = connected.device->serialNumber();
-    const QString key = QStringLiteral("switch ") + serial;
-    DeviceTransfers::Result stored;
-    try {
-        stored = SwitchAccess::await(connected,
-                                     [&] { connected.transfers->store(plan, context.data.catalogue()); });
-    } catch (const std::exception &e) {
-        stored.message = QString::fromUtf8(e.what());
-    }
-    workshopStored.erase(QStringLiteral("port ") + connected.port);
-    workshopStored[key] = stored.kind == DeviceOperation::Kind::Done;
-    if (stored.kind != DeviceOperation::Kind::Done)
-        return tr("%1 %2: not stored: %3")
-            .arg(port, serial, stored.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
-    context.reportBackup(stored.outcome);
-    output.notes(stored.outcome.readBackNotes);
-    if (!serial.isEmpty() && workshopRepeated.count(serial) == 0)
-        workshopSent[serial] = stored.outcome.sent;
-    return tr("%1 %2: stored; backup %3; read back")
-        .arg(port, serial, QDir::toNativeSeparators(stored.outcome.storedPlanBackup));
-}
-
-QString CommandLineTool::workshopCompare(SwitchAccess::Connected &connected)
-{
-    const QString port = QDir::toNativeSeparators(connected.port);
-    const QString serial = connected.device->serialNumber();
-    DeviceTransfers::Result compared;
-    try {
-        compared = SwitchAccess::await(connected, [&] {
-            connected.transfers->compareWithSent(workshopSent.at(serial), context.data.catalogue());
-        });
-    } catch (const std::exception &e) {
-        compared.message = QString::fromUtf8(e.what());
-    }
-    const bool same = compared.kind == DeviceOperation::Kind::Done && compared.differences.isEmpty();
-    workshopStored[QStringLiteral("switch ") + serial] = same;
-    if (same)
-        return tr("%1 %2: after reconnection the switch holds the plan stored").arg(port, serial);
-    // Stored again when it comes next.
-    workshopSent.erase(serial);
-    if (compared.kind != DeviceOperation::Kind::Done)
-        return tr("%1 %2: not compared after reconnection: %3").arg(port, serial, compared.message);
-    return tr("%1 %2: after reconnection the switch differs from the plan stored: %3")
-        .arg(port, serial, compared.differences.join(QStringLiteral("; ")));
 }
 
 // ---- The support report ----

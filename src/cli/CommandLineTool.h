@@ -70,9 +70,6 @@ public slots:
 
 private:
     int help();
-    int list();
-    int read(const ToolArguments &arguments);
-    int diff(const ToolArguments &arguments);
     int transfer(const ToolArguments &arguments, bool store);
     int restore(const ToolArguments &arguments);
     int storeEach(const ToolArguments &arguments);
