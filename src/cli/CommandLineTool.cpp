@@ -39,7 +39,8 @@
 
 CommandLineTool::CommandLineTool(QTextStream &out, QTextStream &err, Environment environment, QObject *parent)
     : QObject(parent), output(out, err), environment(std::move(environment)),
-      context(output, this->environment)
+      context(output, this->environment),
+      workshop(context, [this](const QString &line) { emit switchHandled(line); })
 {
 }
 
@@ -48,10 +49,11 @@ void CommandLineTool::setLog(const LogRing *ring)
     context.log = ring;
 }
 
-CommandLineTool::~CommandLineTool()
+CommandLineTool::~CommandLineTool() = default;
+
+void CommandLineTool::stop()
 {
-    // The device links point at the satellite data: they go first.
-    workshopSwitches.clear();
+    workshop.stop();
 }
 
 bool CommandLineTool::waitsForInterrupt(const QStringList &arguments)

@@ -2,6 +2,7 @@
 
 #include "CommandContext.h"
 #include "ToolOutput.h"
+#include "WorkshopMode.h"
 #include "device/DeviceTransfers.h"
 #include "device/Environment.h"
 #include "model/BandPlan.h"
@@ -72,7 +73,6 @@ private:
     int help();
     int transfer(const ToolArguments &arguments, bool store);
     int restore(const ToolArguments &arguments);
-    int storeEach(const ToolArguments &arguments);
     int sheet(const ToolArguments &arguments);
     int listSatellites();
     // "satellites NAME": the transponders a plan can use on that satellite.
@@ -82,28 +82,9 @@ private:
     int report(const ToolArguments &arguments);
     // "transponder add|list|remove": the own transponders.
     int transponder(const QStringList &arguments);
-    void workshopTick(const BandPlan &plan);
-    void workshopLook(const BandPlan &plan);
-    // Whether the switch with this serial number was stored and read back
-    // in this run, so that it is only compared when it comes back.
-    bool workshopKnows(const QString &serial);
-    // Each gives the switch's line.
-    QString workshopStore(SwitchAccess::Connected &connected, const BandPlan &plan);
-    QString workshopCompare(SwitchAccess::Connected &connected);
     ToolOutput output;
     Environment environment;
     CommandContext context;
-    std::map<QString, std::unique_ptr<SwitchAccess::Connected>> workshopSwitches;
-    // Workshop mode: the problem last said per port, and whether each
-    // switch met (by serial number) and each port that could not be used is
-    // stored in the end: a port's problem is settled by a later store there.
-    std::map<QString, QString> workshopProblems;
-    std::map<QString, bool> workshopStored;
-    // What was sent to each switch stored and read back in this run, by
-    // serial number, and the serial numbers heard from two switches.
-    std::map<QString, SentPlan> workshopSent;
-    std::set<QString> workshopRepeated;
-    bool workshopAllStored() const;
-    QEventLoop workshop;
-    bool workshopTicking = false;
+    // Holds the switches it met until the tool ends.
+    WorkshopMode workshop;
 };
