@@ -4,7 +4,9 @@
 #include "ListCommand.h"
 #include "OwnTransponderCommand.h"
 #include "ReadCommand.h"
+#include "RestoreCommand.h"
 #include "ToolArguments.h"
+#include "TransferCommand.h"
 
 #include "db/BuiltInSatellites.h"
 
@@ -108,13 +110,13 @@ int CommandLineTool::run(const QStringList &arguments)
     if (a.command == QLatin1String("diff"))
         return wants(1) ? DiffCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("test"))
-        return wants(1) ? transfer(a, false) : int(Failure);
+        return wants(1) ? TransferCommand(context).run(a, false) : int(Failure);
     if (a.command == QLatin1String("store") && a.each)
         return wants(1) ? workshop.run(a) : int(Failure);
     if (a.command == QLatin1String("store"))
-        return wants(1) ? transfer(a, true) : int(Failure);
+        return wants(1) ? TransferCommand(context).run(a, true) : int(Failure);
     if (a.command == QLatin1String("restore"))
-        return wants(1) ? restore(a) : int(Failure);
+        return wants(1) ? RestoreCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("server"))
         return wants(a.reset || a.files.isEmpty() ? 0 : 1) ? server(a) : int(Failure);
     if (a.command == QLatin1String("sheet"))
@@ -215,72 +217,6 @@ QString CommandLineTool::outdatedDataMessage()
 // ---- Finding the switch ----
 
 // ---- The commands ----
-
-int CommandLineTool::transfer(const ToolArguments &a, bool store)
-{
-    BandPlan plan;
-    if (!context.loadPlan(a.files.at(0), plan) || !context.checkPlan(plan) || !context.loadData())
-        return Failure;
-    context.meetData(plan);
-    if (!context.checkWords(plan))
-        return Failure;
-    const auto connected = context.theSwitch(a.port);
-    if (!connected)
-        return Failure;
-    DeviceTransfers::Result sent;
-    if (!output.attempt([&] {
-            sent = SwitchAccess::await(*connected, [&] {
-                if (store)
-                    connected->transfers->store(plan, context.data.catalogue());
-                else
-                    connected->transfers->send(plan, context.data.catalogue());
-            });
-        }))
-        return Failure;
-    if (context.statusOf(sent) != Success)
-        return Failure;
-    context.reportSent(sent.outcome, store);
-    return Success;
-}
-
-int CommandLineTool::restore(const ToolArguments &a)
-{
-    const QString path = a.files.at(0);
-    if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
-        return transfer(a, true);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        output.note(
-            tr("The file %1 cannot be read (%2).").arg(QDir::toNativeSeparators(path), file.errorString()));
-        return Failure;
-    }
-    DeviceReplies replies;
-    QString reason;
-    if (!DeviceReplies::fromText(file.readAll(), replies, &reason)) {
-        output.note(
-            tr("The file %1 holds no replies of a switch: %2").arg(QDir::toNativeSeparators(path), reason));
-        return Failure;
-    }
-    if (!context.loadData())
-        return Failure;
-    const auto connected = context.theSwitch(a.port);
-    if (!connected)
-        return Failure;
-    // LNBs without static UBs get the satellites the window would preset.
-    const QStringList names = context.data.startPair();
-    DeviceTransfers::Result restored;
-    if (!output.attempt([&] {
-            restored = SwitchAccess::await(*connected, [&] {
-                connected->transfers->restore(replies, names.value(0), names.value(1),
-                                              context.data.catalogue());
-            });
-        }))
-        return Failure;
-    if (context.statusOf(restored) != Success)
-        return Failure;
-    context.reportSent(restored.outcome, true);
-    return Success;
-}
 
 int CommandLineTool::sheet(const ToolArguments &a)
 {

@@ -71,8 +71,6 @@ public slots:
 
 private:
     int help();
-    int transfer(const ToolArguments &arguments, bool store);
-    int restore(const ToolArguments &arguments);
     int sheet(const ToolArguments &arguments);
     int listSatellites();
     // "satellites NAME": the transponders a plan can use on that satellite.
