@@ -4,7 +4,10 @@
 #include "ListCommand.h"
 #include "OwnTransponderCommand.h"
 #include "ReadCommand.h"
+#include "ReportCommand.h"
 #include "RestoreCommand.h"
+#include "ServerCommand.h"
+#include "SheetCommand.h"
 #include "ToolArguments.h"
 #include "TransferCommand.h"
 
@@ -118,9 +121,9 @@ int CommandLineTool::run(const QStringList &arguments)
     if (a.command == QLatin1String("restore"))
         return wants(1) ? RestoreCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("server"))
-        return wants(a.reset || a.files.isEmpty() ? 0 : 1) ? server(a) : int(Failure);
+        return wants(a.reset || a.files.isEmpty() ? 0 : 1) ? ServerCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("sheet"))
-        return wants(2) ? sheet(a) : int(Failure);
+        return wants(2) ? SheetCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("satellites") && a.importGiven)
         return wants(0) ? importSatellites(a.import) : int(Failure);
     if (a.command == QLatin1String("satellites") && a.files.size() == 1)
@@ -130,7 +133,7 @@ int CommandLineTool::run(const QStringList &arguments)
     if (a.command == QLatin1String("transponder"))
         return transponder(a.files);
     if (a.command == QLatin1String("report"))
-        return wants(1) ? report(a) : int(Failure);
+        return wants(1) ? ReportCommand(context).run(a) : int(Failure);
     if (a.command.isEmpty())
         output.note(tr("No command given. \"fenzo_cli --help\" lists the commands."));
     else
@@ -218,63 +221,6 @@ QString CommandLineTool::outdatedDataMessage()
 
 // ---- The commands ----
 
-int CommandLineTool::sheet(const ToolArguments &a)
-{
-    BandPlan plan;
-    if (!context.loadPlan(a.files.at(0), plan) || !context.loadData())
-        return Failure;
-    // As the window shows a loaded plan.
-    context.meetData(plan);
-    UBDataModel model;
-    plan.applyTo(model);
-    InstallationSheet sheet(
-        &model, [this] { return context.data.source()->catalogue(); }, &QDate::currentDate, nullptr,
-        [this] { return context.data.source()->ownTransponders(); });
-    connect(&sheet, &InstallationSheet::errorOccured, this,
-            [this](const QString &message) { output.note(message); });
-    const QString path = QFileInfo(a.files.at(1)).absoluteFilePath();
-    const bool picture = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
-    const bool saved = picture ? sheet.savePicture(path) : sheet.savePdf(path);
-    return saved ? Success : Failure;
-}
-
-int CommandLineTool::server(const ToolArguments &a)
-{
-    const ServerSettings settings(environment.serverSettingsFile);
-    if (a.reset) {
-        const QString why = settings.reset();
-        if (!why.isEmpty())
-            output.note(why);
-        return why.isEmpty() ? Success : Failure;
-    }
-    SatelliteSource::Connection connection = settings.load();
-    if (a.files.isEmpty() && !a.caGiven && a.tls.isEmpty()) {
-        output.line(ServerSettings::describe(connection));
-        output.line((connection.requireTls ? tr("TLS required") : tr("TLS when offered")) +
-                    QStringLiteral(", ") +
-                    (connection.caFile.isEmpty() ? tr("certificates from the system's store")
-                                                 : tr("certificates from %1").arg(connection.caFile)));
-        return Success;
-    }
-    // A new server with the stored database, user and password.
-    QString why;
-    if (!a.files.isEmpty()) {
-        why = ServerSettings::parseHostPort(a.files.at(0), &connection.hostName, &connection.port);
-        connection.requireTls = ServerSettings::tlsRequiredByDefault(connection.hostName);
-    }
-    if (a.caGiven)
-        connection.caFile = a.ca.isEmpty() ? QString() : QFileInfo(a.ca).absoluteFilePath();
-    if (!a.tls.isEmpty())
-        connection.requireTls = a.tls == QLatin1String("--require-tls");
-    if (why.isEmpty())
-        why = settings.save(connection);
-    if (!why.isEmpty()) {
-        output.note(why);
-        return Failure;
-    }
-    return Success;
-}
-
 // ---- The support report ----
 
 int CommandLineTool::transponder(const QStringList &arguments)
@@ -283,38 +229,4 @@ int CommandLineTool::transponder(const QStringList &arguments)
         return context.loadData() ? context.data.source()->catalogue() : SharedCatalogue();
     });
     return command.run(arguments);
-}
-
-int CommandLineTool::report(const ToolArguments &a)
-{
-    // Whatever can be gathered goes in: missing data or no switch are facts
-    // of the report, not failures of the command.
-    SupportReport::Facts facts = SupportReport::running();
-    facts.secrets << environment.connection.password;
-    context.loadData();
-    facts.satelliteData = context.data.describe();
-    try {
-        for (const SerialPortCandidate &candidate : environment.portLister())
-            facts.ports << SupportReport::portLine(candidate);
-    } catch (const std::exception &e) {
-        facts.ports << QString::fromUtf8(e.what());
-    }
-    if (context.data.source()) {
-        QStringList found;
-        QStringList portProblems;
-        for (const auto &connected : context.findSwitches(a.port, &portProblems))
-            found << QDir::toNativeSeparators(connected->port) + QLatin1Char('\t') +
-                         connected->device->serialNumber();
-        facts.switchId = found.join(QLatin1Char('\n'));
-        facts.portProblems = portProblems;
-    }
-    if (context.log)
-        facts.log = context.log->lines();
-    QString reason;
-    const QString path = a.files.at(0);
-    if (!SupportReport::save(path, facts, &reason)) {
-        output.note(SupportReport::saveFailure(path, reason));
-        return Failure;
-    }
-    return Success;
 }

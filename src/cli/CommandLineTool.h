@@ -71,13 +71,10 @@ public slots:
 
 private:
     int help();
-    int sheet(const ToolArguments &arguments);
     int listSatellites();
     // "satellites NAME": the transponders a plan can use on that satellite.
     int listTransponders(const QString &name);
     int importSatellites(const QString &path);
-    int server(const ToolArguments &arguments);
-    int report(const ToolArguments &arguments);
     // "transponder add|list|remove": the own transponders.
     int transponder(const QStringList &arguments);
     ToolOutput output;
