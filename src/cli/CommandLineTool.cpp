@@ -1,45 +1,21 @@
 #include "CommandLineTool.h"
 #include "DiffCommand.h"
 #include "HelpText.h"
+#include "ImportCommand.h"
 #include "ListCommand.h"
 #include "OwnTransponderCommand.h"
 #include "ReadCommand.h"
 #include "ReportCommand.h"
 #include "RestoreCommand.h"
+#include "SatellitesCommand.h"
 #include "ServerCommand.h"
 #include "SheetCommand.h"
 #include "ToolArguments.h"
 #include "TransferCommand.h"
 
-#include "db/BuiltInSatellites.h"
-
+#include "WorkshopMode.h"
 #include "db/OwnTransponderFile.h"
-#include "db/SatelliteSource.h"
-#include "db/ServerSettings.h"
-#include "device/DeviceTransfers.h"
-#include "device/PlanWords.h"
-#include "device/SerialPortHandler.h"
-#include "io/LogRing.h"
-#include "io/PrintableText.h"
-#include "model/BandRules.h"
-#include "model/OrbitalPositions.h"
-#include "model/PlanCheck.h"
-#include "model/PlanComparison.h"
-#include "model/SettingsFile.h"
-#include "model/SwitchSatellites.h"
-#include "model/UBDataModel.h"
-#include "report/SupportReport.h"
-#include "sheet/InstallationSheet.h"
 
-#include <QDir>
-#include <QEventLoop>
-#include <QFile>
-#include <QFileInfo>
-#include <QScopeGuard>
-#include <QTimer>
-
-#include <algorithm>
-#include <exception>
 #include <utility>
 
 CommandLineTool::CommandLineTool(QTextStream &out, QTextStream &err, Environment environment, QObject *parent)
@@ -125,11 +101,11 @@ int CommandLineTool::run(const QStringList &arguments)
     if (a.command == QLatin1String("sheet"))
         return wants(2) ? SheetCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("satellites") && a.importGiven)
-        return wants(0) ? importSatellites(a.import) : int(Failure);
+        return wants(0) ? ImportCommand(context).run(a.import) : int(Failure);
     if (a.command == QLatin1String("satellites") && a.files.size() == 1)
-        return listTransponders(a.files.constFirst());
+        return SatellitesCommand(context).listTransponders(a.files.constFirst());
     if (a.command == QLatin1String("satellites"))
-        return wants(0) ? listSatellites() : int(Failure);
+        return wants(0) ? SatellitesCommand(context).listSatellites() : int(Failure);
     if (a.command == QLatin1String("transponder"))
         return transponder(a.files);
     if (a.command == QLatin1String("report"))
@@ -147,66 +123,6 @@ int CommandLineTool::help()
     return Success;
 }
 
-// ---- Satellite data, plan files ----
-
-int CommandLineTool::listSatellites()
-{
-    if (!context.loadData())
-        return Failure;
-    // Whoever has just set a server wants to know why its data are not used.
-    const QString serverFailure = context.data.source()->serverFailureText();
-    if (!serverFailure.isEmpty())
-        output.note(serverFailure);
-    QString origin = context.data.source()->originText();
-    if (context.data.source()->source() == SatelliteSource::Source::Server)
-        origin += QStringLiteral(", ") +
-                  (context.data.source()->encrypted() ? tr("encrypted (TLS)") : tr("not encrypted"));
-    output.line(origin);
-    const SharedCatalogue data = context.data.source()->catalogue();
-    for (const QString &name : data->satelliteNames()) {
-        const SateliteParams *params = data->findSatelite(name);
-        // A name is the server's or a file's: it never makes a line or a
-        // column of its own.
-        QStringList columns{name, QString::number(params ? params->satId : 0u),
-                            QString::number(data->transponders(name).size())};
-        if (!SwitchSatellites::canCarry(*data, name))
-            columns << SwitchSatellites::dynamicOnlyMark();
-        output.fields(columns);
-    }
-    return Success;
-}
-
-int CommandLineTool::listTransponders(const QString &name)
-{
-    if (!context.loadData())
-        return Failure;
-    const SharedCatalogue data = context.data.source()->catalogue();
-    if (!data->findSatelite(name)) {
-        output.note(tr("The satellite data hold no satellite named %1. \"fenzo_cli satellites\" lists them.")
-                        .arg(name));
-        return Failure;
-    }
-    const OwnTransponders &own = context.data.source()->ownTransponders();
-    for (const TransponderItem &item : data->transponders(name)) {
-        QStringList columns{QString::number(item.transponder), QString::number(item.frequency),
-                            item.polarisation.letter()};
-        if (own.isOwn(name, item))
-            columns << OwnTransponders::ownMark();
-        output.fields(columns);
-    }
-    return Success;
-}
-
-int CommandLineTool::importSatellites(const QString &path)
-{
-    const QString refused = context.data.importFrom(path);
-    if (!refused.isEmpty()) {
-        output.note(refused);
-        return Failure;
-    }
-    return listSatellites();
-}
-
 QString CommandLineTool::databaseMissingMessage()
 {
     return ToolSatelliteData::databaseMissingMessage();
@@ -216,12 +132,6 @@ QString CommandLineTool::outdatedDataMessage()
 {
     return ToolSatelliteData::outdatedDataMessage();
 }
-
-// ---- Finding the switch ----
-
-// ---- The commands ----
-
-// ---- The support report ----
 
 int CommandLineTool::transponder(const QStringList &arguments)
 {

@@ -3,24 +3,13 @@
 #include "CommandContext.h"
 #include "ToolOutput.h"
 #include "WorkshopMode.h"
-#include "device/DeviceTransfers.h"
 #include "device/Environment.h"
-#include "model/BandPlan.h"
 
-#include <QEventLoop>
 #include <QObject>
 #include <QStringList>
 #include <QTextStream>
 
-#include <functional>
-#include <map>
-#include <memory>
-#include <set>
-
 class LogRing;
-struct ToolArguments;
-class SatelliteSource;
-class SerialPortHandler;
 
 // fenzo_cli: the window's transfers from a shell. Results go to `out`,
 // messages to `err`; run() returns the exit status.
@@ -71,12 +60,9 @@ public slots:
 
 private:
     int help();
-    int listSatellites();
-    // "satellites NAME": the transponders a plan can use on that satellite.
-    int listTransponders(const QString &name);
-    int importSatellites(const QString &path);
     // "transponder add|list|remove": the own transponders.
     int transponder(const QStringList &arguments);
+
     ToolOutput output;
     Environment environment;
     CommandContext context;
