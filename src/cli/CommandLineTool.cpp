@@ -18,6 +18,13 @@
 
 #include <utility>
 
+namespace {
+QString unknownOption(const QString &option)
+{
+    return CommandLineTool::tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(option);
+}
+} // namespace
+
 CommandLineTool::CommandLineTool(QTextStream &out, QTextStream &err, Environment environment, QObject *parent)
     : QObject(parent), output(out, err), environment(std::move(environment)),
       context(output, this->environment),
@@ -54,22 +61,19 @@ int CommandLineTool::run(const QStringList &arguments)
     if (a.help)
         return help();
     if (!a.unknown.isEmpty()) {
-        output.note(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(a.unknown));
+        output.note(unknownOption(a.unknown));
         return Failure;
     }
     if (a.reset && a.command != QLatin1String("server")) {
-        output.note(
-            tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(QStringLiteral("--reset")));
+        output.note(unknownOption(QStringLiteral("--reset")));
         return Failure;
     }
     if ((a.caGiven || !a.tls.isEmpty()) && a.command != QLatin1String("server")) {
-        output.note(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.")
-                        .arg(a.caGiven ? QStringLiteral("--ca") : a.tls));
+        output.note(unknownOption(a.caGiven ? QStringLiteral("--ca") : a.tls));
         return Failure;
     }
     if (a.importGiven && a.command != QLatin1String("satellites")) {
-        output.note(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.")
-                        .arg(QStringLiteral("--import")));
+        output.note(unknownOption(QStringLiteral("--import")));
         return Failure;
     }
     if (a.portMissing) {
