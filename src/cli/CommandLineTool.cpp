@@ -1,1016 +1,146 @@
 #include "CommandLineTool.h"
+#include "DiffCommand.h"
+#include "HelpText.h"
+#include "ImportCommand.h"
+#include "ListCommand.h"
 #include "OwnTransponderCommand.h"
+#include "ReadCommand.h"
+#include "ReportCommand.h"
+#include "RestoreCommand.h"
+#include "SatellitesCommand.h"
+#include "ServerCommand.h"
+#include "SheetCommand.h"
+#include "ToolArguments.h"
+#include "TransferCommand.h"
 
-#include "db/BuiltInSatellites.h"
-
+#include "WorkshopMode.h"
 #include "db/OwnTransponderFile.h"
-#include "db/SatelliteSource.h"
-#include "db/ServerSettings.h"
-#include "device/DeviceTransfers.h"
-#include "device/PlanWords.h"
-#include "device/SerialPortHandler.h"
-#include "io/LogRing.h"
-#include "io/PrintableText.h"
-#include "model/BandRules.h"
-#include "model/OrbitalPositions.h"
-#include "model/PlanCheck.h"
-#include "model/PlanComparison.h"
-#include "model/SettingsFile.h"
-#include "model/SwitchSatellites.h"
-#include "model/UBDataModel.h"
-#include "report/SupportReport.h"
-#include "service/SerialPortLines.h"
-#include "sheet/InstallationSheet.h"
 
-#include <QDir>
-#include <QEventLoop>
-#include <QFile>
-#include <QFileInfo>
-#include <QScopeGuard>
-#include <QTimer>
-
-#include <algorithm>
-#include <exception>
 #include <utility>
 
-struct CommandLineTool::Arguments
+namespace {
+QString unknownOption(const QString &option)
 {
-    QString command;
-    QString port;
-    bool each = false;
-    bool help = false;
-    bool reset = false;
-    bool caGiven = false;
-    QString ca;  // --ca FILE: empty for the system's store
-    QString tls; // --require-tls or --allow-plain
-    QStringList files;
-    QString unknown;          // the first argument nobody understood
-    bool portMissing = false; // --port without a path
-    bool importGiven = false;
-    QString import; // --import PATH: satellite data to import
-
-    static Arguments parse(const QStringList &list)
-    {
-        Arguments a;
-        for (int i = 0; i < list.size(); ++i) {
-            const QString &argument = list.at(i);
-            if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-                a.help = true;
-            else if (argument == QLatin1String("--each"))
-                a.each = true;
-            else if (argument == QLatin1String("--reset"))
-                a.reset = true;
-            else if (argument == QLatin1String("--ca") && i + 1 < list.size()) {
-                a.caGiven = true;
-                a.ca = list.at(++i);
-            } else if (argument == QLatin1String("--require-tls") ||
-                       argument == QLatin1String("--allow-plain"))
-                a.tls = argument;
-            else if (argument == QLatin1String("--import") && i + 1 < list.size()) {
-                a.importGiven = true;
-                a.import = list.at(++i);
-            } else if (argument == QLatin1String("--port") && i + 1 < list.size())
-                a.port = list.at(++i);
-            else if (argument.startsWith(QLatin1String("--port="))) {
-                a.port = argument.mid(7);
-                a.portMissing = a.port.isEmpty();
-            } else if (argument == QLatin1String("--port"))
-                a.portMissing = true;
-            else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-") &&
-                     a.unknown.isEmpty())
-                a.unknown = argument;
-            else if (a.command.isEmpty())
-                a.command = argument;
-            else
-                a.files << argument;
-        }
-        return a;
-    }
-};
-
-struct CommandLineTool::Connected
-{
-    QString port;
-    std::unique_ptr<SerialPortHandler> device;
-    std::unique_ptr<DeviceTransfers> transfers;
-};
+    return CommandLineTool::tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(option);
+}
+} // namespace
 
 CommandLineTool::CommandLineTool(QTextStream &out, QTextStream &err, Environment environment, QObject *parent)
-    : QObject(parent), out(out), err(err), environment(std::move(environment))
+    : QObject(parent), output(out, err), environment(std::move(environment)),
+      context(output, this->environment),
+      workshop(context, [this](const QString &line) { emit switchHandled(line); })
 {
 }
 
-CommandLineTool::~CommandLineTool()
+void CommandLineTool::setLog(const LogRing *ring)
 {
-    // The device links point at the satellite data: they go first.
-    workshopSwitches.clear();
+    context.log = ring;
+}
+
+CommandLineTool::~CommandLineTool() = default;
+
+void CommandLineTool::stop()
+{
+    workshop.stop();
 }
 
 bool CommandLineTool::waitsForInterrupt(const QStringList &arguments)
 {
-    const Arguments a = Arguments::parse(arguments);
+    const ToolArguments a = ToolArguments::parse(arguments);
     return a.command == QLatin1String("store") && a.each && !a.help;
 }
 
 bool CommandLineTool::needsGui(const QStringList &arguments)
 {
-    return Arguments::parse(arguments).command == QLatin1String("sheet");
-}
-
-bool CommandLineTool::attempt(const std::function<void()> &step)
-{
-    try {
-        step();
-        return true;
-    } catch (const std::exception &e) {
-        fail(QString::fromUtf8(e.what()));
-        return false;
-    }
-}
-
-void CommandLineTool::fail(const QString &message)
-{
-    // Notes and failures carry outside text (names, paths, the switch's and
-    // the server's words): one line each, whatever they hold.
-    err << PrintableText::escaped(message) << Qt::endl;
-}
-
-void CommandLineTool::failEach(const QStringList &messages)
-{
-    for (const QString &message : messages)
-        fail(message);
+    return ToolArguments::parse(arguments).command == QLatin1String("sheet");
 }
 
 int CommandLineTool::run(const QStringList &arguments)
 {
-    const Arguments a = Arguments::parse(arguments);
+    const ToolArguments a = ToolArguments::parse(arguments);
     if (a.help)
         return help();
     if (!a.unknown.isEmpty()) {
-        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(a.unknown));
+        output.note(unknownOption(a.unknown));
         return Failure;
     }
     if (a.reset && a.command != QLatin1String("server")) {
-        fail(
-            tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(QStringLiteral("--reset")));
+        output.note(unknownOption(QStringLiteral("--reset")));
         return Failure;
     }
     if ((a.caGiven || !a.tls.isEmpty()) && a.command != QLatin1String("server")) {
-        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.")
-                 .arg(a.caGiven ? QStringLiteral("--ca") : a.tls));
+        output.note(unknownOption(a.caGiven ? QStringLiteral("--ca") : a.tls));
         return Failure;
     }
     if (a.importGiven && a.command != QLatin1String("satellites")) {
-        fail(tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.")
-                 .arg(QStringLiteral("--import")));
+        output.note(unknownOption(QStringLiteral("--import")));
         return Failure;
     }
     if (a.portMissing) {
-        fail(tr("--port needs the switch's port, for example /dev/ttyACM0."));
+        output.note(tr("--port needs the switch's port, for example /dev/ttyACM0."));
         return Failure;
     }
     const auto wants = [&](int files) {
         if (a.files.size() == files)
             return true;
-        fail(tr("Wrong number of file names. \"fenzo_cli --help\" lists the commands."));
+        output.note(tr("Wrong number of file names. \"fenzo_cli --help\" lists the commands."));
         return false;
     };
     if (a.command == QLatin1String("list"))
-        return wants(0) ? list() : int(Failure);
+        return wants(0) ? ListCommand(context).run() : int(Failure);
     if (a.command == QLatin1String("read"))
-        return wants(1) ? read(a) : int(Failure);
+        return wants(1) ? ReadCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("diff"))
-        return wants(1) ? diff(a) : int(Failure);
+        return wants(1) ? DiffCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("test"))
-        return wants(1) ? transfer(a, false) : int(Failure);
+        return wants(1) ? TransferCommand(context).run(a, false) : int(Failure);
     if (a.command == QLatin1String("store") && a.each)
-        return wants(1) ? storeEach(a) : int(Failure);
+        return wants(1) ? workshop.run(a) : int(Failure);
     if (a.command == QLatin1String("store"))
-        return wants(1) ? transfer(a, true) : int(Failure);
+        return wants(1) ? TransferCommand(context).run(a, true) : int(Failure);
     if (a.command == QLatin1String("restore"))
-        return wants(1) ? restore(a) : int(Failure);
+        return wants(1) ? RestoreCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("server"))
-        return wants(a.reset || a.files.isEmpty() ? 0 : 1) ? server(a) : int(Failure);
+        return wants(a.reset || a.files.isEmpty() ? 0 : 1) ? ServerCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("sheet"))
-        return wants(2) ? sheet(a) : int(Failure);
+        return wants(2) ? SheetCommand(context).run(a) : int(Failure);
     if (a.command == QLatin1String("satellites") && a.importGiven)
-        return wants(0) ? importSatellites(a.import) : int(Failure);
+        return wants(0) ? ImportCommand(context).run(a.import) : int(Failure);
     if (a.command == QLatin1String("satellites") && a.files.size() == 1)
-        return listTransponders(a.files.constFirst());
+        return SatellitesCommand(context).listTransponders(a.files.constFirst());
     if (a.command == QLatin1String("satellites"))
-        return wants(0) ? listSatellites() : int(Failure);
+        return wants(0) ? SatellitesCommand(context).listSatellites() : int(Failure);
     if (a.command == QLatin1String("transponder"))
         return transponder(a.files);
     if (a.command == QLatin1String("report"))
-        return wants(1) ? report(a) : int(Failure);
+        return wants(1) ? ReportCommand(context).run(a) : int(Failure);
     if (a.command.isEmpty())
-        fail(tr("No command given. \"fenzo_cli --help\" lists the commands."));
+        output.note(tr("No command given. \"fenzo_cli --help\" lists the commands."));
     else
-        fail(tr("Unknown command %1. \"fenzo_cli --help\" lists the commands.").arg(a.command));
+        output.note(tr("Unknown command %1. \"fenzo_cli --help\" lists the commands.").arg(a.command));
     return Failure;
 }
 
 int CommandLineTool::help()
 {
-    out << tr("Usage: fenzo_cli COMMAND [--port PATH] FILE...\n"
-              "\n"
-              "Commands:\n"
-              "  list                          one line per switch found: port, serial number\n"
-              "  read [--port PATH] OUT.dat    reads the switch's plan into a settings file\n"
-              "  diff [--port PATH] PLAN.dat   prints how the plan and the switch differ\n"
-              "                                (exit status 0: the same, 1: different)\n"
-              "  test [--port PATH] PLAN.dat   sends the plan for testing (\"Test on device\")\n"
-              "                                and reads the switch's working plan back\n"
-              "  store [--port PATH] PLAN.dat  backs up the switch's plan, then stores PLAN\n"
-              "                                (\"Save on device\") and reads the working plan\n"
-              "                                back; prints the backup's path as its last line\n"
-              "  store --each PLAN.dat         stores PLAN in each newly plugged-in switch,\n"
-              "                                one after another, until Ctrl+C; a switch\n"
-              "                                stored in this run that comes back is read and\n"
-              "                                compared, not stored again; exit status 2 when\n"
-              "                                PLAN could not be stored in, or does not match,\n"
-              "                                one or more switches\n"
-              "  restore [--port PATH] BACKUP  sends a backup back and stores it: a settings\n"
-              "                                file (.dat) as store does, or the switch's\n"
-              "                                replies (.txt) word for word\n"
-              "  sheet PLAN.dat OUT.pdf        the installation sheet of a plan\n"
-              "                                (OUT.png: the picture alone)\n"
-              "  satellites                    where the satellite data come from, then one\n"
-              "                                line per satellite: name, id, number of\n"
-              "                                transponders\n"
-              "  satellites NAME               one line per transponder of that satellite:\n"
-              "                                number, frequency, polarisation, and \"(own)\"\n"
-              "                                for an own transponder\n"
-              "  satellites --import PATH      imports satellite data (a receiver's\n"
-              "                                satellites.xml, a DVB-S scan table or a\n"
-              "                                folder of them), then lists as above\n"
-              "  server                        prints the satellite data's server:\n"
-              "                                host:port database user\n"
-              "  server HOST[:PORT]            sets the server for fenzo_setup and fenzo_cli\n"
-              "                                (keeps database, user and password;\n"
-              "                                without PORT the standard port)\n"
-              "  server --reset                back to the built-in server\n"
-              "  server [HOST[:PORT]] [--ca FILE] [--require-tls|--allow-plain]\n"
-              "                                the server's certificate is checked against\n"
-              "                                FILE (\"\": the system's store); --require-tls\n"
-              "                                refuses an unencrypted connection,\n"
-              "                                --allow-plain allows it (default: refused\n"
-              "                                unless the server is on this machine)\n"
-              "  report OUT.txt                a support report: versions, satellite data,\n"
-              "                                ports, the switch (if one answers) and the\n"
-              "                                recent log, never the database password\n"
-              "\n"
-              "Without --port the tool uses the only switch it finds. Exit status 2: failure,\n"
-              "also when the working plan read back after a send differs from the plan.\n")
-        << '\n'
-        << OwnTransponderCommand::usage() << Qt::flush;
+    output.text(HelpText::text());
     return Success;
-}
-
-// ---- Satellite data, plan files ----
-
-bool CommandLineTool::loadSatelliteData()
-{
-    if (satellites)
-        return true;
-    auto source = std::make_unique<SatelliteSource>(
-        environment.connection, environment.cacheDirectory, environment.clock, environment.builtIn,
-        environment.downloadDeadlineMs, environment.downloadProgram);
-    // The window's messages: the warnings go on, the failure ends the command.
-    connect(source.get(), &SatelliteSource::savedDataOutdated, this, [this] { fail(outdatedDataMessage()); });
-    connect(source.get(), &SatelliteSource::downloadBrokenOff, this,
-            [this](const QString &reason) { fail(SatelliteSource::brokenOffWarning(reason)); });
-    connect(source.get(), &SatelliteSource::downloadWithoutSatellites, this, &CommandLineTool::fail);
-    connect(source.get(), &SatelliteSource::cacheProblem, this, &CommandLineTool::fail);
-    // On a worker with the window's deadline: the driver's time-outs alone
-    // let a server that trickles hold the tool for minutes.
-    SatelliteSource::Download result;
-    QEventLoop wait;
-    connect(source.get(), &SatelliteSource::downloadFinished, &wait,
-            [&](const SatelliteSource::Download &finished) {
-                result = finished;
-                wait.quit();
-            });
-    source->startDownload();
-    wait.exec();
-    try {
-        source->useDownload(result);
-    } catch (const std::exception &) {
-        const QString reason = source->failureReason();
-        fail(databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason));
-        return false;
-    }
-    // A damaged file of own transponders adds none; the rest goes on.
-    if (!source->ownTransponderProblem().isEmpty())
-        fail(source->ownTransponderProblem());
-    satellites = std::move(source);
-    return true;
-}
-
-int CommandLineTool::listSatellites()
-{
-    if (!loadSatelliteData())
-        return Failure;
-    // Whoever has just set a server wants to know why its data are not used.
-    const QString serverFailure = satellites->serverFailureText();
-    if (!serverFailure.isEmpty())
-        err << PrintableText::escaped(serverFailure) << '\n' << Qt::flush;
-    out << PrintableText::escaped(satellites->originText());
-    if (satellites->source() == SatelliteSource::Source::Server)
-        out << ", " << (satellites->encrypted() ? tr("encrypted (TLS)") : tr("not encrypted"));
-    out << '\n';
-    const SharedCatalogue data = satellites->catalogue();
-    for (const QString &name : data->satelliteNames()) {
-        const SateliteParams *params = data->findSatelite(name);
-        // A name is the server's or a file's: it never makes a line or a
-        // column of its own.
-        out << PrintableText::escaped(name) << '\t' << (params ? params->satId : 0u) << '\t'
-            << data->transponders(name).size();
-        if (!SwitchSatellites::canCarry(*data, name))
-            out << '\t' << SwitchSatellites::dynamicOnlyMark();
-        out << '\n';
-    }
-    out << Qt::flush;
-    return Success;
-}
-
-int CommandLineTool::listTransponders(const QString &name)
-{
-    if (!loadSatelliteData())
-        return Failure;
-    const SharedCatalogue data = satellites->catalogue();
-    if (!data->findSatelite(name)) {
-        fail(tr("The satellite data hold no satellite named %1. \"fenzo_cli satellites\" lists them.")
-                 .arg(name));
-        return Failure;
-    }
-    const OwnTransponders &own = satellites->ownTransponders();
-    for (const TransponderItem &item : data->transponders(name)) {
-        out << item.transponder << '\t' << item.frequency << '\t' << item.polarisation.letter();
-        if (own.isOwn(name, item))
-            out << '\t' << OwnTransponders::ownMark();
-        out << '\n';
-    }
-    out << Qt::flush;
-    return Success;
-}
-
-int CommandLineTool::importSatellites(const QString &path)
-{
-    // The import is kept beside the offline data; whether it is used then
-    // follows the usual order (a server that answers comes first).
-    SatelliteSource source(environment.connection, environment.cacheDirectory, environment.clock,
-                           environment.builtIn, environment.downloadDeadlineMs, environment.downloadProgram);
-    const QString refused = source.importFrom(path);
-    if (!refused.isEmpty()) {
-        fail(refused);
-        return Failure;
-    }
-    return listSatellites();
-}
-
-QStringList CommandLineTool::startPair() const
-{
-    return SwitchSatellites::startPair(*satellites->catalogue(),
-                                       satellites->source() == SatelliteSource::Source::BuiltIn);
 }
 
 QString CommandLineTool::databaseMissingMessage()
 {
-    return tr("Couldn't connect to database. Please check your internet connection and the server "
-              "(fenzo_cli server).");
+    return ToolSatelliteData::databaseMissingMessage();
 }
 
 QString CommandLineTool::outdatedDataMessage()
 {
-    return tr("Offline data for satelites older than 1 month. Please check your internet connection and the "
-              "server (fenzo_cli server); every command downloads the data anew.");
-}
-
-bool CommandLineTool::loadPlan(const QString &path, BandPlan &plan)
-{
-    // The rules "Read from file" keeps (no stand-by with static UBs).
-    return attempt([&] {
-        plan = SettingsFile::read(path);
-        BandRules::applyStandByRule(plan);
-    });
-}
-
-void CommandLineTool::meetData(BandPlan &plan)
-{
-    const QString moved = OrbitalPositions::movePlan(plan.lnb1, plan.lnb2, *satellites->catalogue());
-    if (!moved.isEmpty())
-        fail(moved);
-    const BandRules::Match match =
-        BandRules::matchToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
-    if (!match.missing.isEmpty())
-        fail(tr("UBs whose transponder is not in the satellite data: %1.")
-                 .arg(UBRecord::displayNames(match.missing)));
-    if (!match.renumbered.isEmpty())
-        fail(tr("UBs whose transponder has another number in the satellite data: %1.")
-                 .arg(UBRecord::displayNames(match.renumbered)));
-    for (const QString &note : match.polarisationNotes)
-        fail(note);
-}
-
-bool CommandLineTool::checkPlan(const BandPlan &plan)
-{
-    const PlanCheck check = PlanCheck::of(plan.lnb1, plan.lnb2, plan.list);
-    for (const QString &message : check.messages())
-        fail(message);
-    return check.passed();
-}
-
-bool CommandLineTool::checkWords(const BandPlan &plan)
-{
-    // The transfer checks again; this only spares the switch a backup for
-    // nothing (and workshop mode a refusal per switch).
-    bool sendable = false;
-    return attempt([&] {
-               const PlanWords words = PlanWords::encode(plan.list, plan.lnb1, plan.lnb2,
-                                                         *satellites->catalogue(), [] { return 0u; });
-               // The heading, then one line per refusal: a refusal may name a
-               // satellite, whose name must not make lines of its own.
-               if (!words.sendable()) {
-                   const QString message = words.message();
-                   fail(message.left(message.indexOf(QLatin1Char('\n'))));
-                   failEach(words.refusals());
-               }
-               sendable = words.sendable();
-           }) &&
-           sendable;
-}
-
-bool CommandLineTool::writePlan(const QString &path, const BandPlan &plan)
-{
-    return attempt([&] { SettingsFile::write(path, plan); });
-}
-
-// ---- Finding the switch ----
-
-bool CommandLineTool::lookOnce(SerialPortHandler &device)
-{
-    // The identification runs on the line's reports: this loop carries it.
-    // The timer only guards against a look that never ends.
-    QEventLoop wait;
-    QTimer guard;
-    guard.setSingleShot(true);
-    bool connected = false;
-    connect(&device, &SerialPortHandler::lookEnded, &wait, [&](bool ended) {
-        connected = ended;
-        wait.quit();
-    });
-    connect(&guard, &QTimer::timeout, &wait, &QEventLoop::quit);
-    guard.start(lookDeadlineMs);
-    device.lookNow();
-    wait.exec();
-    return connected && device.isConnected();
-}
-
-std::unique_ptr<CommandLineTool::Connected> CommandLineTool::connectTo(const SerialPortCandidate &candidate,
-                                                                       QString *problem)
-{
-    auto connected = std::make_unique<Connected>();
-    connected->port = candidate.portName;
-    connected->device =
-        std::make_unique<SerialPortHandler>([candidate] { return QList<SerialPortCandidate>{candidate}; },
-                                            environment.portOpener, environment.deviceRulePath);
-    if (!lookOnce(*connected->device)) {
-        // The window's words for a port that cannot be used.
-        if (problem)
-            *problem = connected->device->portProblem();
-        return nullptr;
-    }
-    connected->transfers = std::make_unique<DeviceTransfers>(
-        *connected->device, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
-    if (environment.progressOnStandardError) {
-        // One line on the terminal, rewritten at each step and cleared at the
-        // end; a report that only says the transfer can no longer be
-        // cancelled repeats the step and writes nothing.
-        DeviceTransfers *const transfers = connected->transfers.get();
-        connect(transfers, &DeviceTransfers::progressChanged, this,
-                [this, transfers, shown = QString()]() mutable {
-                    if (transfers->progress() == shown)
-                        return;
-                    shown = transfers->progress();
-                    err << '\r' << QStringLiteral("\x1b[K") << PrintableText::escaped(shown);
-                    err.flush();
-                });
-    }
-    return connected;
-}
-
-std::vector<std::unique_ptr<CommandLineTool::Connected>> CommandLineTool::findSwitches(const QString &port)
-{
-    QList<SerialPortCandidate> candidates;
-    if (!port.isEmpty()) {
-        candidates << SerialPortCandidate::ofSwitch(port);
-    } else {
-        attempt([&] { candidates = environment.portLister(); });
-    }
-    std::vector<std::unique_ptr<Connected>> found;
-    portProblems.clear();
-    for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
-        if (!candidate.isSwitch())
-            continue;
-        QString problem;
-        if (auto connected = connectTo(candidate, &problem))
-            found.push_back(std::move(connected));
-        else if (!problem.isEmpty())
-            portProblems << problem;
-    }
-    return found;
-}
-
-std::unique_ptr<CommandLineTool::Connected> CommandLineTool::theSwitch(const QString &port)
-{
-    auto found = findSwitches(port);
-    if (found.size() == 1)
-        return std::move(found.front());
-    if (found.empty() && !portProblems.isEmpty())
-        failEach(portProblems);
-    else if (found.empty() && !port.isEmpty())
-        fail(tr("No switch answers on %1.").arg(QDir::toNativeSeparators(port)));
-    else if (found.empty())
-        fail(tr("No switch found. Connect the switch, or name its port with --port."));
-    else {
-        QStringList ports;
-        for (const auto &connected : found)
-            ports << QDir::toNativeSeparators(connected->port);
-        fail(
-            tr("Several switches found (%1). Choose one with --port.").arg(ports.join(QStringLiteral(", "))));
-    }
-    return nullptr;
-}
-
-// ---- The commands ----
-
-int CommandLineTool::list()
-{
-    const auto found = findSwitches(QString());
-    if (found.empty()) {
-        failEach(portProblems.isEmpty() ? QStringList{tr("No switch found.")} : portProblems);
-        return Failure;
-    }
-    for (const auto &connected : found)
-        out << PrintableText::escaped(QDir::toNativeSeparators(connected->port)) << '\t'
-            << PrintableText::escaped(connected->device->serialNumber()) << Qt::endl;
-    return Success;
-}
-
-int CommandLineTool::read(const Arguments &a)
-{
-    if (!loadSatelliteData())
-        return Failure;
-    const auto connected = theSwitch(a.port);
-    if (!connected)
-        return Failure;
-    // The switch keeps no name for an LNB without static UBs: such an LNB
-    // gets the satellite the window would preset.
-    const QStringList names = startPair();
-    DeviceTransfers::Result read;
-    if (!attempt([&] {
-            read = await(*connected, [&] {
-                connected->transfers->readPlan(names.value(0), names.value(1), satelliteData());
-            });
-        }))
-        return Failure;
-    if (statusOf(read) != Success)
-        return Failure;
-    if (!read.readNote.isEmpty())
-        fail(read.readNote);
-    noteNumbering(read.plan);
-    return writePlan(a.files.at(0), read.plan) ? Success : Failure;
-}
-
-int CommandLineTool::diff(const Arguments &a)
-{
-    BandPlan plan;
-    if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
-        return Failure;
-    meetData(plan);
-    const auto connected = theSwitch(a.port);
-    if (!connected)
-        return Failure;
-    DeviceTransfers::Result read;
-    if (!attempt([&] {
-            read = await(*connected,
-                         [&] { connected->transfers->readPlan(plan.lnb1, plan.lnb2, satelliteData()); });
-        }))
-        return Failure;
-    if (statusOf(read) != Success)
-        return Failure;
-    if (!read.readNote.isEmpty())
-        fail(read.readNote);
-    noteNumbering(read.plan);
-    const PlanComparison comparison(plan, read.plan);
-    for (const QString &line : comparison.lines())
-        out << PrintableText::escaped(line) << Qt::endl;
-    return comparison.same() ? Success : Different;
-}
-
-int CommandLineTool::transfer(const Arguments &a, bool store)
-{
-    BandPlan plan;
-    if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
-        return Failure;
-    meetData(plan);
-    if (!checkWords(plan))
-        return Failure;
-    const auto connected = theSwitch(a.port);
-    if (!connected)
-        return Failure;
-    DeviceTransfers::Result sent;
-    if (!attempt([&] {
-            sent = await(*connected, [&] {
-                if (store)
-                    connected->transfers->store(plan, satelliteData());
-                else
-                    connected->transfers->send(plan, satelliteData());
-            });
-        }))
-        return Failure;
-    if (statusOf(sent) != Success)
-        return Failure;
-    reportSent(sent.outcome, store);
-    return Success;
-}
-
-void CommandLineTool::reportSent(const DeviceTransfers::Outcome &outcome, bool stored)
-{
-    reportBackup(outcome);
-    failEach(outcome.readBackNotes);
-    if (!stored) {
-        out << PlanReadBack::sentAndMatchesMessage() << Qt::endl;
-        return;
-    }
-    out << PlanReadBack::storedAndMatchesMessage() << Qt::endl;
-    out << PrintableText::escaped(QDir::toNativeSeparators(outcome.storedPlanBackup)) << Qt::endl;
-}
-
-DeviceTransfers::Result CommandLineTool::await(Connected &connected, const std::function<void()> &start)
-{
-    DeviceTransfers::Result result;
-    QEventLoop loop;
-    const QMetaObject::Connection ended = connect(connected.transfers.get(), &DeviceTransfers::finished,
-                                                  &loop, [&](const DeviceTransfers::Result &end) {
-                                                      result = end;
-                                                      loop.quit();
-                                                  });
-    const auto disconnectAtEnd = qScopeGuard([&ended] { disconnect(ended); });
-    start();
-    // Every operation ends by itself: its lines have deadlines.
-    loop.exec();
-    return result;
-}
-
-int CommandLineTool::statusOf(const DeviceTransfers::Result &result)
-{
-    switch (result.kind) {
-    case DeviceOperation::Kind::Done:
-        return Success;
-    case DeviceOperation::Kind::Running:
-    case DeviceOperation::Kind::Cancelled:
-    case DeviceOperation::Kind::Lost:
-    case DeviceOperation::Kind::Failed:
-        break;
-    }
-    // A read-back's differences come one per line.
-    failEach(result.message.split(QLatin1Char('\n')));
-    return Failure;
-}
-
-void CommandLineTool::reportBackup(const DeviceTransfers::Outcome &outcome)
-{
-    if (!outcome.notice.isEmpty())
-        fail(outcome.notice);
-}
-
-int CommandLineTool::restore(const Arguments &a)
-{
-    const QString path = a.files.at(0);
-    if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
-        return transfer(a, true);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(tr("The file %1 cannot be read (%2).").arg(QDir::toNativeSeparators(path), file.errorString()));
-        return Failure;
-    }
-    DeviceReplies replies;
-    QString reason;
-    if (!DeviceReplies::fromText(file.readAll(), replies, &reason)) {
-        fail(tr("The file %1 holds no replies of a switch: %2").arg(QDir::toNativeSeparators(path), reason));
-        return Failure;
-    }
-    if (!loadSatelliteData())
-        return Failure;
-    const auto connected = theSwitch(a.port);
-    if (!connected)
-        return Failure;
-    // LNBs without static UBs get the satellites the window would preset.
-    const QStringList names = startPair();
-    DeviceTransfers::Result restored;
-    if (!attempt([&] {
-            restored = await(*connected, [&] {
-                connected->transfers->restore(replies, names.value(0), names.value(1), satelliteData());
-            });
-        }))
-        return Failure;
-    if (statusOf(restored) != Success)
-        return Failure;
-    reportSent(restored.outcome, true);
-    return Success;
-}
-
-int CommandLineTool::sheet(const Arguments &a)
-{
-    BandPlan plan;
-    if (!loadPlan(a.files.at(0), plan) || !loadSatelliteData())
-        return Failure;
-    // As the window shows a loaded plan.
-    meetData(plan);
-    UBDataModel model;
-    plan.applyTo(model);
-    InstallationSheet sheet(
-        &model, [this] { return satellites->catalogue(); }, &QDate::currentDate, nullptr,
-        [this] { return satellites->ownTransponders(); });
-    connect(&sheet, &InstallationSheet::errorOccured, this, &CommandLineTool::fail);
-    const QString path = QFileInfo(a.files.at(1)).absoluteFilePath();
-    const bool picture = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
-    const bool saved = picture ? sheet.savePicture(path) : sheet.savePdf(path);
-    return saved ? Success : Failure;
-}
-
-int CommandLineTool::server(const Arguments &a)
-{
-    const ServerSettings settings(environment.serverSettingsFile);
-    if (a.reset) {
-        const QString why = settings.reset();
-        if (!why.isEmpty())
-            fail(why);
-        return why.isEmpty() ? Success : Failure;
-    }
-    SatelliteSource::Connection connection = settings.load();
-    if (a.files.isEmpty() && !a.caGiven && a.tls.isEmpty()) {
-        out << PrintableText::escaped(ServerSettings::describe(connection)) << '\n'
-            << (connection.requireTls ? tr("TLS required") : tr("TLS when offered")) << ", "
-            << (connection.caFile.isEmpty()
-                    ? tr("certificates from the system's store")
-                    : tr("certificates from %1").arg(PrintableText::escaped(connection.caFile)))
-            << Qt::endl;
-        return Success;
-    }
-    // A new server with the stored database, user and password.
-    QString why;
-    if (!a.files.isEmpty()) {
-        why = ServerSettings::parseHostPort(a.files.at(0), &connection.hostName, &connection.port);
-        connection.requireTls = ServerSettings::tlsRequiredByDefault(connection.hostName);
-    }
-    if (a.caGiven)
-        connection.caFile = a.ca.isEmpty() ? QString() : QFileInfo(a.ca).absoluteFilePath();
-    if (!a.tls.isEmpty())
-        connection.requireTls = a.tls == QLatin1String("--require-tls");
-    if (why.isEmpty())
-        why = settings.save(connection);
-    if (!why.isEmpty()) {
-        fail(why);
-        return Failure;
-    }
-    return Success;
-}
-
-// ---- Workshop mode ----
-
-int CommandLineTool::storeEach(const Arguments &a)
-{
-    BandPlan plan;
-    if (!loadPlan(a.files.at(0), plan) || !checkPlan(plan) || !loadSatelliteData())
-        return Failure;
-    meetData(plan);
-    if (!checkWords(plan))
-        return Failure;
-    fail(tr("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one's power "
-            "as well as its USB cable."));
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [this, &plan] { workshopTick(plan); });
-    poll.start(workshopPollMs);
-    QTimer::singleShot(0, this, [this, &plan] { workshopTick(plan); });
-    workshopStored.clear();
-    workshopSent.clear();
-    workshopRepeated.clear();
-    workshop.exec();
-    workshopSwitches.clear();
-    return workshopAllStored() ? Success : Failure;
-}
-
-bool CommandLineTool::workshopAllStored() const
-{
-    return std::all_of(workshopStored.cbegin(), workshopStored.cend(),
-                       [](const std::pair<const QString, bool> &entry) { return entry.second; });
-}
-
-void CommandLineTool::stop()
-{
-    workshop.quit();
-}
-
-void CommandLineTool::workshopTick(const BandPlan &plan)
-{
-    // A store waits for the switch in the event loop: a look that comes
-    // meanwhile is left to the next tick, so one switch is handled at a time.
-    if (workshopTicking)
-        return;
-    workshopTicking = true;
-    const auto done = qScopeGuard([this] { workshopTicking = false; });
-    workshopLook(plan);
-}
-
-void CommandLineTool::workshopLook(const BandPlan &plan)
-{
-    QList<SerialPortCandidate> candidates;
-    try {
-        candidates = environment.portLister();
-    } catch (const std::exception &) {
-        return; // the next look may work
-    }
-    QStringList present;
-    for (const SerialPortCandidate &candidate : qAsConst(candidates))
-        present << candidate.portName;
-    // A switch that has gone frees its port for the next one.
-    for (auto it = workshopSwitches.begin(); it != workshopSwitches.end();) {
-        if (!present.contains(it->first) || !it->second->device->isConnected())
-            it = workshopSwitches.erase(it);
-        else
-            ++it;
-    }
-    for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
-        if (!candidate.isSwitch() || workshopSwitches.count(candidate.portName))
-            continue;
-        QString problem;
-        auto connected = connectTo(candidate, &problem);
-        // Said once per port and reason, not at every look.
-        QString &said = workshopProblems[candidate.portName];
-        const QString portKey = QStringLiteral("port ") + candidate.portName;
-        if (!connected && !problem.isEmpty() && problem != said) {
-            fail(problem);
-            workshopStored[portKey] = false;
-        }
-        said = connected ? QString() : problem;
-        if (!connected)
-            continue;
-        const QString serial = connected->device->serialNumber();
-        const QString line =
-            workshopKnows(serial) ? workshopCompare(*connected) : workshopStore(*connected, plan);
-        out << PrintableText::escaped(line) << Qt::endl;
-        // Kept open until it goes, so that it is not stored twice.
-        workshopSwitches[candidate.portName] = std::move(connected);
-        emit switchHandled(line);
-    }
-}
-
-bool CommandLineTool::workshopKnows(const QString &serial)
-{
-    // Two switches that answer with one serial number cannot be told apart:
-    // each of them is stored whenever it comes.
-    const bool repeated =
-        std::any_of(workshopSwitches.cbegin(), workshopSwitches.cend(),
-                    [&serial](const auto &held) { return held.second->device->serialNumber() == serial; });
-    if (serial.isEmpty() || repeated) {
-        workshopSent.erase(serial);
-        workshopRepeated.insert(serial);
-        return false;
-    }
-    return workshopSent.count(serial) > 0 && workshopRepeated.count(serial) == 0;
-}
-
-QString CommandLineTool::workshopStore(Connected &connected, const BandPlan &plan)
-{
-    const QString port = QDir::toNativeSeparators(connected.port);
-    const QString serial = connected.device->serialNumber();
-    const QString key = QStringLiteral("switch ") + serial;
-    DeviceTransfers::Result stored;
-    try {
-        stored = await(connected, [&] { connected.transfers->store(plan, satelliteData()); });
-    } catch (const std::exception &e) {
-        stored.message = QString::fromUtf8(e.what());
-    }
-    workshopStored.erase(QStringLiteral("port ") + connected.port);
-    workshopStored[key] = stored.kind == DeviceOperation::Kind::Done;
-    if (stored.kind != DeviceOperation::Kind::Done)
-        return tr("%1 %2: not stored: %3")
-            .arg(port, serial, stored.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
-    reportBackup(stored.outcome);
-    failEach(stored.outcome.readBackNotes);
-    if (!serial.isEmpty() && workshopRepeated.count(serial) == 0)
-        workshopSent[serial] = stored.outcome.sent;
-    return tr("%1 %2: stored; backup %3; read back")
-        .arg(port, serial, QDir::toNativeSeparators(stored.outcome.storedPlanBackup));
-}
-
-QString CommandLineTool::workshopCompare(Connected &connected)
-{
-    const QString port = QDir::toNativeSeparators(connected.port);
-    const QString serial = connected.device->serialNumber();
-    DeviceTransfers::Result compared;
-    try {
-        compared = await(connected, [&] {
-            connected.transfers->compareWithSent(workshopSent.at(serial), satelliteData());
-        });
-    } catch (const std::exception &e) {
-        compared.message = QString::fromUtf8(e.what());
-    }
-    const bool same = compared.kind == DeviceOperation::Kind::Done && compared.differences.isEmpty();
-    workshopStored[QStringLiteral("switch ") + serial] = same;
-    if (same)
-        return tr("%1 %2: after reconnection the switch holds the plan stored").arg(port, serial);
-    // Stored again when it comes next.
-    workshopSent.erase(serial);
-    if (compared.kind != DeviceOperation::Kind::Done)
-        return tr("%1 %2: not compared after reconnection: %3").arg(port, serial, compared.message);
-    return tr("%1 %2: after reconnection the switch differs from the plan stored: %3")
-        .arg(port, serial, compared.differences.join(QStringLiteral("; ")));
-}
-
-// ---- The support report ----
-
-SharedCatalogue CommandLineTool::satelliteData() const
-{
-    return satellites ? satellites->catalogue() : nullptr;
-}
-
-QString CommandLineTool::numberingNote() const
-{
-    if (!satellites)
-        return QString();
-    return SatelliteIdTable::differencesMessage(
-        BuiltInSatellites::idTable().differences(*satellites->catalogue()));
-}
-
-void CommandLineTool::noteNumbering(const BandPlan &read)
-{
-    // Static words name their satellites by id alone.
-    const QString numbering = SatelliteIdTable::differencesMessage(
-        BuiltInSatellites::idTable().differences(*satellites->catalogue(), read.staticSatellites()));
-    if (!numbering.isEmpty())
-        fail(numbering);
-}
-
-QStringList CommandLineTool::satelliteDataLines() const
-{
-    if (!satellites)
-        return {};
-    QStringList lines;
-    if (satellites->source() != SatelliteSource::Source::None)
-        lines << satellites->originText();
-    if (satellites->source() == SatelliteSource::Source::Server)
-        lines << satellites->dataDate().toString(Qt::ISODate);
-    const QString serverFailure = satellites->serverFailureText();
-    if (!serverFailure.isEmpty())
-        lines << serverFailure;
-    const QString numbering = numberingNote();
-    if (!numbering.isEmpty())
-        lines << numbering;
-    return lines;
+    return ToolSatelliteData::outdatedDataMessage();
 }
 
 int CommandLineTool::transponder(const QStringList &arguments)
 {
-    OwnTransponderCommand command(
-        out, [this](const QString &message) { fail(message); },
-        OwnTransponderFile::pathIn(environment.cacheDirectory),
-        [this] { return loadSatelliteData() ? satellites->catalogue() : SharedCatalogue(); });
+    OwnTransponderCommand command(output, OwnTransponderFile::pathIn(environment.cacheDirectory), [this] {
+        return context.loadData() ? context.data.source()->catalogue() : SharedCatalogue();
+    });
     return command.run(arguments);
-}
-
-int CommandLineTool::report(const Arguments &a)
-{
-    // Whatever can be gathered goes in: missing data or no switch are facts
-    // of the report, not failures of the command.
-    SupportReport::Facts facts = SupportReport::running();
-    facts.secrets << environment.connection.password;
-    loadSatelliteData();
-    facts.satelliteData = satelliteDataLines();
-    try {
-        for (const SerialPortCandidate &candidate : environment.portLister())
-            facts.ports << SerialPortLines::line(candidate);
-    } catch (const std::exception &e) {
-        facts.ports << QString::fromUtf8(e.what());
-    }
-    if (satellites) {
-        QStringList found;
-        for (const auto &connected : findSwitches(a.port))
-            found << QDir::toNativeSeparators(connected->port) + QLatin1Char('\t') +
-                         connected->device->serialNumber();
-        facts.switchId = found.join(QLatin1Char('\n'));
-        facts.portProblems = portProblems;
-    }
-    if (log)
-        facts.log = log->lines();
-    QString reason;
-    const QString path = a.files.at(0);
-    if (!SupportReport::save(path, facts, &reason)) {
-        fail(SupportReport::saveFailure(path, reason));
-        return Failure;
-    }
-    return Success;
 }

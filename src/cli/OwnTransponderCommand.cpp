@@ -1,15 +1,14 @@
 #include "OwnTransponderCommand.h"
 
 #include "db/OwnTransponderFile.h"
-#include "io/PrintableText.h"
 
 namespace {
 constexpr int success = 0;
 constexpr int failure = 2;
 } // namespace
 
-OwnTransponderCommand::OwnTransponderCommand(QTextStream &out, Failure fail, QString path, DataLoader data)
-    : out(out), fail(std::move(fail)), path(std::move(path)), data(std::move(data))
+OwnTransponderCommand::OwnTransponderCommand(ToolOutput &output, QString path, DataLoader data)
+    : output(output), path(std::move(path)), data(std::move(data))
 {
 }
 
@@ -36,7 +35,7 @@ int OwnTransponderCommand::run(const QStringList &arguments)
     if (action == QLatin1String("remove") && parse(arguments, &entry))
         return remove(entry);
     if ((action != QLatin1String("add") && action != QLatin1String("remove")) || arguments.size() != 4)
-        fail(tr("Use transponder add|remove SATELLITE FREQ POL, or transponder list."));
+        output.note(tr("Use transponder add|remove SATELLITE FREQ POL, or transponder list."));
     return failure;
 }
 
@@ -49,9 +48,9 @@ bool OwnTransponderCommand::parse(const QStringList &arguments, OwnTransponder *
     entry->frequency = arguments.at(2).toUInt(&number);
     entry->polarisation = Polarisation::fromText(arguments.at(3));
     if (!number)
-        fail(tr("The frequency %1 is not a whole number of MHz.").arg(arguments.at(2)));
+        output.note(tr("The frequency %1 is not a whole number of MHz.").arg(arguments.at(2)));
     else if (!entry->polarisation.isKnown())
-        fail(tr("The polarisation must be H, V, L or R."));
+        output.note(tr("The polarisation must be H, V, L or R."));
     return number && entry->polarisation.isKnown();
 }
 
@@ -61,7 +60,7 @@ bool OwnTransponderCommand::load(OwnTransponders *own)
     if (OwnTransponderFile(path).read(own, &reason))
         return true;
     // A damaged file is never written over: what it holds stays for mending.
-    fail(reason);
+    output.note(reason);
     return false;
 }
 
@@ -70,7 +69,7 @@ bool OwnTransponderCommand::save(const OwnTransponders &own)
     QString reason;
     if (OwnTransponderFile(path).write(own, &reason))
         return true;
-    fail(reason);
+    output.note(reason);
     return false;
 }
 
@@ -84,11 +83,11 @@ int OwnTransponderCommand::add(const OwnTransponder &entry)
         return failure;
     const QString refusal = own.refusal(*satellites, entry);
     if (!refusal.isEmpty()) {
-        fail(refusal);
+        output.note(refusal);
         return failure;
     }
     if (!own.add(entry)) {
-        fail(tr("This transponder is already one of the own transponders."));
+        output.note(tr("This transponder is already one of the own transponders."));
         return failure;
     }
     return save(own) ? success : failure;
@@ -100,9 +99,7 @@ int OwnTransponderCommand::list()
     if (!load(&own))
         return failure;
     for (const OwnTransponder &entry : own.entries())
-        out << PrintableText::escaped(entry.satellite) << '\t' << entry.frequency << '\t'
-            << entry.polarisation.letter() << '\n';
-    out.flush();
+        output.fields({entry.satellite, QString::number(entry.frequency), entry.polarisation.letter()});
     return success;
 }
 
@@ -112,9 +109,9 @@ int OwnTransponderCommand::remove(const OwnTransponder &entry)
     if (!load(&own))
         return failure;
     if (!own.remove(entry)) {
-        fail(tr("There is no own transponder %1 MHz %2 on %3.")
-                 .arg(entry.frequency)
-                 .arg(entry.polarisation.letter(), entry.satellite));
+        output.note(tr("There is no own transponder %1 MHz %2 on %3.")
+                        .arg(entry.frequency)
+                        .arg(entry.polarisation.letter(), entry.satellite));
         return failure;
     }
     return save(own) ? success : failure;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ToolOutput.h"
 #include "model/OwnTransponders.h"
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <QTextStream>
 
 #include <functional>
 
@@ -18,9 +18,8 @@ public:
     // The satellite data in use, own transponders included; null when there
     // are none (the loader has said why).
     using DataLoader = std::function<SharedCatalogue()>;
-    using Failure = std::function<void(const QString &)>;
 
-    OwnTransponderCommand(QTextStream &out, Failure fail, QString path, DataLoader data);
+    OwnTransponderCommand(ToolOutput &output, QString path, DataLoader data);
 
     // The commands' lines for "fenzo_cli --help".
     static QString usage();
@@ -36,8 +35,7 @@ private:
     bool load(OwnTransponders *own);
     bool save(const OwnTransponders &own);
 
-    QTextStream &out;
-    Failure fail;
+    ToolOutput &output;
     QString path;
     DataLoader data;
 };

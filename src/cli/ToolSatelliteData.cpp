@@ -1,0 +1,203 @@
+#include "ToolSatelliteData.h"
+
+#include "db/BuiltInSatellites.h"
+#include "db/SatelliteSource.h"
+#include "device/PlanWords.h"
+#include "model/BandRules.h"
+#include "model/OrbitalPositions.h"
+#include "model/PlanCheck.h"
+#include "model/SettingsFile.h"
+#include "model/SwitchSatellites.h"
+
+#include <QEventLoop>
+
+#include <exception>
+
+ToolSatelliteData::ToolSatelliteData(const Environment &environment) : environment(environment) {}
+
+ToolSatelliteData::~ToolSatelliteData() = default;
+
+std::unique_ptr<SatelliteSource> ToolSatelliteData::makeSource() const
+{
+    return std::make_unique<SatelliteSource>(environment.connection, environment.cacheDirectory,
+                                             environment.clock, environment.builtIn,
+                                             environment.downloadDeadlineMs, environment.downloadProgram);
+}
+
+bool ToolSatelliteData::load(QStringList *messages)
+{
+    if (satellites)
+        return true;
+    auto source = makeSource();
+    // The window's messages: the warnings go on, the failure ends the
+    // command. They arise only while the download is taken in: the
+    // connections end with this load.
+    QObject during;
+    QObject::connect(source.get(), &SatelliteSource::savedDataOutdated, &during,
+                     [messages] { *messages << outdatedDataMessage(); });
+    QObject::connect(
+        source.get(), &SatelliteSource::downloadBrokenOff, &during,
+        [messages](const QString &reason) { *messages << SatelliteSource::brokenOffWarning(reason); });
+    QObject::connect(source.get(), &SatelliteSource::downloadWithoutSatellites, &during,
+                     [messages](const QString &message) { *messages << message; });
+    QObject::connect(source.get(), &SatelliteSource::cacheProblem, &during,
+                     [messages](const QString &message) { *messages << message; });
+    // On a worker with the window's deadline: the driver's time-outs alone
+    // let a server that trickles hold the tool for minutes.
+    SatelliteSource::Download result;
+    QEventLoop wait;
+    QObject::connect(source.get(), &SatelliteSource::downloadFinished, &wait,
+                     [&](const SatelliteSource::Download &finished) {
+                         result = finished;
+                         wait.quit();
+                     });
+    source->startDownload();
+    wait.exec();
+    try {
+        source->useDownload(result);
+    } catch (const std::exception &) {
+        const QString reason = source->failureReason();
+        *messages << databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason);
+        return false;
+    }
+    // A damaged file of own transponders adds none; the rest goes on.
+    if (!source->ownTransponderProblem().isEmpty())
+        *messages << source->ownTransponderProblem();
+    satellites = std::move(source);
+    return true;
+}
+
+SharedCatalogue ToolSatelliteData::catalogue() const
+{
+    return satellites ? satellites->catalogue() : nullptr;
+}
+
+const OwnTransponders &ToolSatelliteData::ownTransponders() const
+{
+    return satellites->ownTransponders();
+}
+
+QString ToolSatelliteData::importFrom(const QString &path) const
+{
+    // The import is kept beside the offline data; whether it is used then
+    // follows the usual order (a server that answers comes first).
+    return makeSource()->importFrom(path);
+}
+
+QStringList ToolSatelliteData::startPair() const
+{
+    return SwitchSatellites::startPair(*satellites->catalogue(),
+                                       satellites->source() == SatelliteSource::Source::BuiltIn);
+}
+
+QString ToolSatelliteData::databaseMissingMessage()
+{
+    return tr("Couldn't connect to database. Please check your internet connection and the server "
+              "(fenzo_cli server).");
+}
+
+QString ToolSatelliteData::outdatedDataMessage()
+{
+    return tr("Offline data for satelites older than 1 month. Please check your internet connection and the "
+              "server (fenzo_cli server); every command downloads the data anew.");
+}
+
+bool ToolSatelliteData::loadPlan(const QString &path, BandPlan &plan, QString *why)
+{
+    try {
+        plan = SettingsFile::read(path);
+        BandRules::applyStandByRule(plan);
+        return true;
+    } catch (const std::exception &e) {
+        *why = QString::fromUtf8(e.what());
+        return false;
+    }
+}
+
+bool ToolSatelliteData::writePlan(const QString &path, const BandPlan &plan, QString *why)
+{
+    try {
+        SettingsFile::write(path, plan);
+        return true;
+    } catch (const std::exception &e) {
+        *why = QString::fromUtf8(e.what());
+        return false;
+    }
+}
+
+QStringList ToolSatelliteData::meetData(BandPlan &plan) const
+{
+    QStringList notes;
+    const QString moved = OrbitalPositions::movePlan(plan.lnb1, plan.lnb2, *satellites->catalogue());
+    if (!moved.isEmpty())
+        notes << moved;
+    const BandRules::Match match =
+        BandRules::matchToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
+    if (!match.missing.isEmpty())
+        notes << tr("UBs whose transponder is not in the satellite data: %1.")
+                     .arg(UBRecord::displayNames(match.missing));
+    if (!match.renumbered.isEmpty())
+        notes << tr("UBs whose transponder has another number in the satellite data: %1.")
+                     .arg(UBRecord::displayNames(match.renumbered));
+    return notes + match.polarisationNotes;
+}
+
+bool ToolSatelliteData::checkPlan(const BandPlan &plan, QStringList *messages)
+{
+    const PlanCheck check = PlanCheck::of(plan.lnb1, plan.lnb2, plan.list);
+    *messages << check.messages();
+    return check.passed();
+}
+
+bool ToolSatelliteData::checkWords(const BandPlan &plan, QStringList *messages) const
+{
+    // The transfer checks again; this only spares the switch a backup for
+    // nothing (and workshop mode a refusal per switch).
+    try {
+        const PlanWords words =
+            PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue(), [] { return 0u; });
+        // The heading, then one line per refusal: a refusal may name a
+        // satellite, whose name must not make lines of its own.
+        if (!words.sendable()) {
+            const QString message = words.message();
+            *messages << message.left(message.indexOf(QLatin1Char('\n'))) << words.refusals();
+        }
+        return words.sendable();
+    } catch (const std::exception &e) {
+        *messages << QString::fromUtf8(e.what());
+        return false;
+    }
+}
+
+QString ToolSatelliteData::numberingNote(const BandPlan &read) const
+{
+    // Static words name their satellites by id alone.
+    return SatelliteIdTable::differencesMessage(
+        BuiltInSatellites::idTable().differences(*satellites->catalogue(), read.staticSatellites()));
+}
+
+QString ToolSatelliteData::numberingNote() const
+{
+    if (!satellites)
+        return QString();
+    return SatelliteIdTable::differencesMessage(
+        BuiltInSatellites::idTable().differences(*satellites->catalogue()));
+}
+
+QStringList ToolSatelliteData::describe() const
+{
+    if (!satellites)
+        return {};
+    QStringList lines;
+    if (satellites->source() != SatelliteSource::Source::None)
+        lines << satellites->originText();
+    if (satellites->source() == SatelliteSource::Source::Server)
+        lines << satellites->dataDate().toString(Qt::ISODate);
+    const QString serverFailure = satellites->serverFailureText();
+    if (!serverFailure.isEmpty())
+        lines << serverFailure;
+    const QString numbering = numberingNote();
+    if (!numbering.isEmpty())
+        lines << numbering;
+    return lines;
+}

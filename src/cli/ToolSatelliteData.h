@@ -1,0 +1,72 @@
+#pragma once
+
+#include "service/Environment.h"
+#include "model/BandPlan.h"
+#include "model/SatelliteCatalogue.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <memory>
+
+class OwnTransponders;
+class SatelliteSource;
+
+// The satellite data the tool's commands use, and the checks of a plan
+// against them. Nothing here writes: each step returns its messages, in the
+// order they arose, for the caller to show.
+class ToolSatelliteData
+{
+    // The rows stay those of the tool's catalogue context.
+    Q_DECLARE_TR_FUNCTIONS(CommandLineTool)
+
+public:
+    explicit ToolSatelliteData(const Environment &environment);
+    ~ToolSatelliteData();
+
+    // Downloads or loads the data once, as the window does: warnings are
+    // added to `messages`, and when no data can be had, the failure last.
+    bool load(QStringList *messages);
+    // Null until load() succeeded.
+    const SatelliteSource *source() const { return satellites.get(); }
+    // The satellite data a transfer starts with; null: none loaded.
+    SharedCatalogue catalogue() const;
+    const OwnTransponders &ownTransponders() const;
+    // Imports satellite data beside the offline data; the refusal, if any.
+    QString importFrom(const QString &path) const;
+    // The satellites an LNB without static UBs gets, as the window presets
+    // them.
+    QStringList startPair() const;
+
+    // The window's texts about the satellite data, with the tool's remedy.
+    static QString databaseMissingMessage();
+    static QString outdatedDataMessage();
+
+    // A plan from a file with the rules "Read from file" keeps (no stand-by
+    // with static UBs); false with the reason in `why`.
+    static bool loadPlan(const QString &path, BandPlan &plan, QString *why);
+    static bool writePlan(const QString &path, const BandPlan &plan, QString *why);
+    // Whether the plan passes the window's checks; their messages go to
+    // `messages`.
+    static bool checkPlan(const BandPlan &plan, QStringList *messages);
+    // A plan from a file meets the satellite data: static UBs are found by
+    // frequency and polarisation; what changed or is missing is told.
+    QStringList meetData(BandPlan &plan) const;
+    // Whether every UB of the plan can be sent with the satellite data: if
+    // not, the heading, then one line per refusal.
+    bool checkWords(const BandPlan &plan, QStringList *messages) const;
+    // What the data in use number otherwise than the program's id table
+    // (told after a read of the static UBs of `read`), and the same for all
+    // satellites.
+    QString numberingNote(const BandPlan &read) const;
+    QString numberingNote() const;
+    // Where the data come from, their date and what went wrong, for the
+    // support report; none before load().
+    QStringList describe() const;
+
+private:
+    std::unique_ptr<SatelliteSource> makeSource() const;
+
+    const Environment &environment;
+    std::unique_ptr<SatelliteSource> satellites;
+};

@@ -1,0 +1,174 @@
+#include "WorkshopMode.h"
+
+#include "CommandLineTool.h"
+#include "ToolArguments.h"
+#include "device/SerialPortHandler.h"
+
+#include <QDir>
+#include <QScopeGuard>
+#include <QTimer>
+
+#include <algorithm>
+#include <exception>
+
+WorkshopMode::WorkshopMode(CommandContext &context, Handled handled)
+    : context(context), handled(std::move(handled))
+{
+}
+
+WorkshopMode::~WorkshopMode()
+{
+    // The device links point at the satellite data: they go first.
+    held.clear();
+}
+
+void WorkshopMode::stop()
+{
+    loop.quit();
+}
+
+int WorkshopMode::run(const ToolArguments &a)
+{
+    BandPlan plan;
+    if (!context.loadPlan(a.files.at(0), plan) || !context.checkPlan(plan) || !context.loadData())
+        return CommandLineTool::Failure;
+    context.meetData(plan);
+    if (!context.checkWords(plan))
+        return CommandLineTool::Failure;
+    context.output.note(
+        tr("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one's power "
+           "as well as its USB cable."));
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [this, &plan] { tick(plan); });
+    poll.start(CommandLineTool::workshopPollMs);
+    QTimer::singleShot(0, &poll, [this, &plan] { tick(plan); });
+    outcomes.clear();
+    sent.clear();
+    repeatedSerials.clear();
+    loop.exec();
+    held.clear();
+    return allStored() ? CommandLineTool::Success : CommandLineTool::Failure;
+}
+
+bool WorkshopMode::allStored() const
+{
+    return std::all_of(outcomes.cbegin(), outcomes.cend(),
+                       [](const std::pair<const QString, bool> &entry) { return entry.second; });
+}
+
+void WorkshopMode::tick(const BandPlan &plan)
+{
+    // A store waits for the switch in the event loop: a look that comes
+    // meanwhile is left to the next tick, so one switch is handled at a time.
+    if (ticking)
+        return;
+    ticking = true;
+    const auto done = qScopeGuard([this] { ticking = false; });
+    look(plan);
+}
+
+void WorkshopMode::look(const BandPlan &plan)
+{
+    QList<SerialPortCandidate> candidates;
+    try {
+        candidates = context.environment.portLister();
+    } catch (const std::exception &) {
+        return; // the next look may work
+    }
+    QStringList present;
+    for (const SerialPortCandidate &candidate : qAsConst(candidates))
+        present << candidate.portName;
+    // A switch that has gone frees its port for the next one.
+    for (auto it = held.begin(); it != held.end();) {
+        if (!present.contains(it->first) || !it->second->device->isConnected())
+            it = held.erase(it);
+        else
+            ++it;
+    }
+    for (const SerialPortCandidate &candidate : qAsConst(candidates)) {
+        if (!candidate.isSwitch() || held.count(candidate.portName))
+            continue;
+        QString problem;
+        auto connected = context.connectTo(candidate, &problem);
+        // Said once per port and reason, not at every look.
+        QString &said = problemsSaid[candidate.portName];
+        const QString portKey = QStringLiteral("port ") + candidate.portName;
+        if (!connected && !problem.isEmpty() && problem != said) {
+            context.output.note(problem);
+            outcomes[portKey] = false;
+        }
+        said = connected ? QString() : problem;
+        if (!connected)
+            continue;
+        const QString serial = connected->device->serialNumber();
+        const QString line = knows(serial) ? compare(*connected) : store(*connected, plan);
+        context.output.line(line);
+        // Kept open until it goes, so that it is not stored twice.
+        held[candidate.portName] = std::move(connected);
+        handled(line);
+    }
+}
+
+bool WorkshopMode::knows(const QString &serial)
+{
+    // Two switches that answer with one serial number cannot be told apart:
+    // each of them is stored whenever it comes.
+    const bool repeated = std::any_of(held.cbegin(), held.cend(), [&serial](const auto &entry) {
+        return entry.second->device->serialNumber() == serial;
+    });
+    if (serial.isEmpty() || repeated) {
+        sent.erase(serial);
+        repeatedSerials.insert(serial);
+        return false;
+    }
+    return sent.count(serial) > 0 && repeatedSerials.count(serial) == 0;
+}
+
+QString WorkshopMode::store(SwitchAccess::Connected &connected, const BandPlan &plan)
+{
+    const QString port = QDir::toNativeSeparators(connected.port);
+    const QString serial = connected.device->serialNumber();
+    const QString key = QStringLiteral("switch ") + serial;
+    DeviceTransfers::Result stored;
+    try {
+        stored = SwitchAccess::await(connected,
+                                     [&] { connected.transfers->store(plan, context.data.catalogue()); });
+    } catch (const std::exception &e) {
+        stored.message = QString::fromUtf8(e.what());
+    }
+    outcomes.erase(QStringLiteral("port ") + connected.port);
+    outcomes[key] = stored.kind == DeviceOperation::Kind::Done;
+    if (stored.kind != DeviceOperation::Kind::Done)
+        return tr("%1 %2: not stored: %3")
+            .arg(port, serial, stored.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
+    context.reportBackup(stored.outcome);
+    context.output.notes(stored.outcome.readBackNotes);
+    if (!serial.isEmpty() && repeatedSerials.count(serial) == 0)
+        sent[serial] = stored.outcome.sent;
+    return tr("%1 %2: stored; backup %3; read back")
+        .arg(port, serial, QDir::toNativeSeparators(stored.outcome.storedPlanBackup));
+}
+
+QString WorkshopMode::compare(SwitchAccess::Connected &connected)
+{
+    const QString port = QDir::toNativeSeparators(connected.port);
+    const QString serial = connected.device->serialNumber();
+    DeviceTransfers::Result compared;
+    try {
+        compared = SwitchAccess::await(connected, [&] {
+            connected.transfers->compareWithSent(sent.at(serial), context.data.catalogue());
+        });
+    } catch (const std::exception &e) {
+        compared.message = QString::fromUtf8(e.what());
+    }
+    const bool same = compared.kind == DeviceOperation::Kind::Done && compared.differences.isEmpty();
+    outcomes[QStringLiteral("switch ") + serial] = same;
+    if (same)
+        return tr("%1 %2: after reconnection the switch holds the plan stored").arg(port, serial);
+    // Stored again when it comes next.
+    sent.erase(serial);
+    if (compared.kind != DeviceOperation::Kind::Done)
+        return tr("%1 %2: not compared after reconnection: %3").arg(port, serial, compared.message);
+    return tr("%1 %2: after reconnection the switch differs from the plan stored: %3")
+        .arg(port, serial, compared.differences.join(QStringLiteral("; ")));
+}
