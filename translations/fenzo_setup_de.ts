@@ -55,10 +55,6 @@
         <translation>--port erwartet den Anschluss des Multischalters, zum Beispiel /dev/ttyACM0.</translation>
     </message>
     <message>
-        <source>The file %1 cannot be read (%2).</source>
-        <translation>Die Datei %1 kann nicht gelesen werden (%2).</translation>
-    </message>
-    <message>
         <source>The file %1 holds no replies of a switch: %2</source>
         <translation>Die Datei %1 enthält keine Antworten eines Multischalters: %2</translation>
     </message>
@@ -101,10 +97,6 @@
     <message>
         <source>UBs whose transponder is not in the satellite data: %1.</source>
         <translation>UBs mit fehlendem Transponder: %1.</translation>
-    </message>
-    <message>
-        <source>UBs whose transponder has another number in the satellite data: %1.</source>
-        <translation>UBs, deren Transponder jetzt eine andere Nummer hat: %1.</translation>
     </message>
     <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
@@ -750,10 +742,6 @@ Arbeitsplan vom Plan abweicht.
     <message>
         <source>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</source>
         <translation>Aufruf: transponder add|remove SATELLIT FREQ POL oder transponder list.</translation>
-    </message>
-    <message>
-        <source>The polarisation must be H, V, L or R.</source>
-        <translation>Die Polarisation muss H, V, L oder R sein.</translation>
     </message>
     <message>
         <source>There is no own transponder %1 MHz %2 on %3.</source>

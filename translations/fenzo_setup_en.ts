@@ -55,10 +55,6 @@
         <translation>--port needs the switch&apos;s port, for example /dev/ttyACM0.</translation>
     </message>
     <message>
-        <source>The file %1 cannot be read (%2).</source>
-        <translation>The file %1 cannot be read (%2).</translation>
-    </message>
-    <message>
         <source>The file %1 holds no replies of a switch: %2</source>
         <translation>The file %1 holds no replies of a switch: %2</translation>
     </message>
@@ -101,10 +97,6 @@
     <message>
         <source>UBs whose transponder is not in the satellite data: %1.</source>
         <translation>UBs whose transponder is not in the satellite data: %1.</translation>
-    </message>
-    <message>
-        <source>UBs whose transponder has another number in the satellite data: %1.</source>
-        <translation>UBs whose transponder has another number in the satellite data: %1.</translation>
     </message>
     <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
@@ -737,10 +729,6 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</source>
         <translation>Use transponder add|remove SATELLITE FREQ POL, or transponder list.</translation>
-    </message>
-    <message>
-        <source>The polarisation must be H, V, L or R.</source>
-        <translation>The polarisation must be H, V, L or R.</translation>
     </message>
     <message>
         <source>There is no own transponder %1 MHz %2 on %3.</source>

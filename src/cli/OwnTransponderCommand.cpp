@@ -50,7 +50,7 @@ bool OwnTransponderCommand::parse(const QStringList &arguments, OwnTransponder *
     if (!number)
         output.note(tr("The frequency %1 is not a whole number of MHz.").arg(arguments.at(2)));
     else if (!entry->polarisation.isKnown())
-        output.note(tr("The polarisation must be H, V, L or R."));
+        output.note(OwnTransponders::polarisationMessage());
     return number && entry->polarisation.isKnown();
 }
 

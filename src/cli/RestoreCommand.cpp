@@ -6,6 +6,7 @@
 #include "TransferCommand.h"
 #include "device/DeviceReplies.h"
 #include "device/SerialPortHandler.h"
+#include "io/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,8 +20,7 @@ int RestoreCommand::run(const ToolArguments &a)
         return TransferCommand(context).run(a, true);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        context.output.note(
-            tr("The file %1 cannot be read (%2).").arg(QDir::toNativeSeparators(path), file.errorString()));
+        context.output.note(WholeFile::readFailure(path, file.errorString()));
         return CommandLineTool::Failure;
     }
     DeviceReplies replies;

@@ -137,8 +137,7 @@ QStringList ToolSatelliteData::meetData(BandPlan &plan) const
         notes << tr("UBs whose transponder is not in the satellite data: %1.")
                      .arg(UBRecord::displayNames(match.missing));
     if (!match.renumbered.isEmpty())
-        notes << tr("UBs whose transponder has another number in the satellite data: %1.")
-                     .arg(UBRecord::displayNames(match.renumbered));
+        notes << match.renumberedText();
     return notes + match.polarisationNotes;
 }
 

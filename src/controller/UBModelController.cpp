@@ -400,9 +400,7 @@ QString UBModelController::checkPlanAgainstData(const QStringList &names)
             QLatin1Char(' ') +
             tr("Transponders not in these data (marked): %1.").arg(UBRecord::displayNames(match.missing));
     if (!match.renumbered.isEmpty())
-        missing +=
-            QLatin1Char(' ') + tr("UBs whose transponder has another number in the satellite data: %1.")
-                                   .arg(UBRecord::displayNames(match.renumbered));
+        missing += QLatin1Char(' ') + match.renumberedText();
     for (const QString &note : match.polarisationNotes)
         missing += QLatin1Char(' ') + note + QLatin1Char('.');
     return missing;

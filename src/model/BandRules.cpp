@@ -1,9 +1,20 @@
 #include "BandRules.h"
 
+#include <QCoreApplication>
 #include <QPair>
 
 #include <algorithm>
 #include <functional>
+
+QString BandRules::Match::renumberedText() const
+{
+    if (renumbered.isEmpty())
+        return QString();
+    // The window's wording, which the tool shares.
+    return QCoreApplication::translate("UBModelController",
+                                       "UBs whose transponder has another number in the satellite data: %1.")
+        .arg(UBRecord::displayNames(renumbered));
+}
 
 namespace {
 // "not assigned" takes the transponder and keeps the frequency: a saved plan

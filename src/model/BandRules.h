@@ -45,6 +45,10 @@ public:
         // The UBs whose polarisation the plan did not know and their number
         // decided, one text each.
         QStringList polarisationNotes;
+
+        // "UBs whose transponder has another number in the satellite data:
+        // UB03, UB07."; empty when none was renumbered.
+        QString renumberedText() const;
     };
 
     // The plan against (new) data. A static UB's transponder is its frequency

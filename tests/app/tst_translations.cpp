@@ -196,7 +196,6 @@ const Entry toolEntries[] = {
     {u8"WholeFile", u8"The file %1 cannot be written (%2).", u8"Die Datei %1 kann nicht geschrieben werden (%2).", u8"The file %1 cannot be written (%2)."},
     {u8"WholeFile", u8"The file %1 cannot be read (%2).", u8"Die Datei %1 kann nicht gelesen werden (%2).", u8"The file %1 cannot be read (%2)."},
     {u8"SettingsFile", u8"The file %1 is no complete settings file.", u8"Die Datei %1 ist keine vollständige Einstellungsdatei.", u8"The file %1 is no complete settings file."},
-    {u8"CommandLineTool", u8"The file %1 cannot be read (%2).", u8"Die Datei %1 kann nicht gelesen werden (%2).", u8"The file %1 cannot be read (%2)."},
     {u8"CommandLineTool", u8"The file %1 holds no replies of a switch: %2", u8"Die Datei %1 enthält keine Antworten eines Multischalters: %2", u8"The file %1 holds no replies of a switch: %2"},
     {u8"DeviceReplies", u8"It is not a UTF-8 text.", u8"Die Datei ist kein UTF-8-Text.", u8"It is not a UTF-8 text."},
     {u8"DeviceReplies", u8"The line \"%1\" is no query and reply of the switch.", u8"Die Zeile „%1“ ist keine Abfrage mit Antwort des Multischalters.", u8"The line \"%1\" is no query and reply of the switch."},
@@ -386,7 +385,6 @@ const Entry importEntries[] = {
 // "Other transponder…", their file and the tool's commands.
 const Entry ownTransponderEntries[] = {
     {u8"OwnTransponderCommand", u8"Use transponder add|remove SATELLITE FREQ POL, or transponder list.", u8"Aufruf: transponder add|remove SATELLIT FREQ POL oder transponder list.", u8"Use transponder add|remove SATELLITE FREQ POL, or transponder list."},
-    {u8"OwnTransponderCommand", u8"The polarisation must be H, V, L or R.", u8"Die Polarisation muss H, V, L oder R sein.", u8"The polarisation must be H, V, L or R."},
     {u8"OwnTransponderCommand", u8"There is no own transponder %1 MHz %2 on %3.", u8"Es gibt keinen eigenen Transponder %1 MHz %2 auf %3.", u8"There is no own transponder %1 MHz %2 on %3."},
     {u8"OwnTransponderDialog", u8"Other transponder", u8"Anderer Transponder", u8"Other transponder"},
     {u8"OwnTransponderDialogForm.ui", u8"Frequency (MHz):", u8"Frequenz (MHz):", u8"Frequency (MHz):"},
@@ -421,7 +419,6 @@ const Entry cancelEntries[] = {
     {u8"SatelliteSource", u8"built in, as of %1", u8"eingebaut, Stand %1", u8"built in, as of %1"},
     {u8"SwitchSatellites", u8"%1 (dynamic UBs only)", u8"%1 (nur dynamische UBs)", u8"%1 (dynamic UBs only)"},
     {u8"CommandLineTool", u8"UBs whose transponder is not in the satellite data: %1.", u8"UBs mit fehlendem Transponder: %1.", u8"UBs whose transponder is not in the satellite data: %1."},
-    {u8"CommandLineTool", u8"UBs whose transponder has another number in the satellite data: %1.", u8"UBs, deren Transponder jetzt eine andere Nummer hat: %1.", u8"UBs whose transponder has another number in the satellite data: %1."},
     {u8"ConnectionFailure", u8"the user \"%3\" cannot access a database \"%2\" on server %1", u8"Server %1: Benutzer „%3“ hat keinen Zugriff auf eine Datenbank „%2“", u8"the user \"%3\" cannot access a database \"%2\" on server %1"},
     {u8"ConnectionFailure", u8"the connection to server %1 was lost", u8"die Verbindung zu Server %1 ist abgebrochen", u8"the connection to server %1 was lost"},
     {u8"ConnectionFailure", u8"server %1 offers no trusted encrypted connection (TLS): it has no TLS, or its certificate is not trusted", u8"Server %1: keine geprüfte verschlüsselte Verbindung (TLS) möglich – er bietet kein TLS an, oder seinem Zertifikat wird nicht vertraut", u8"server %1 offers no trusted encrypted connection (TLS): it has no TLS, or its certificate is not trusted"},
