@@ -36,15 +36,18 @@ bool CommandContext::checkPlan(const BandPlan &plan)
     return passed;
 }
 
-void CommandContext::meetData(BandPlan &plan)
+PlanVerdict CommandContext::meetData(BandPlan &plan)
 {
-    output.notes(data.meetData(plan));
+    PlanVerdict verdict = data.prepare(plan);
+    plan = verdict.plan;
+    output.notes(ToolSatelliteData::notes(verdict));
+    return verdict;
 }
 
-bool CommandContext::checkWords(const BandPlan &plan)
+bool CommandContext::checkWords(const PlanVerdict &verdict)
 {
     QStringList messages;
-    const bool sendable = data.checkWords(plan, &messages);
+    const bool sendable = ToolSatelliteData::checkWords(verdict, &messages);
     output.notes(messages);
     return sendable;
 }

@@ -25,8 +25,10 @@ public:
     bool loadData();
     bool loadPlan(const QString &path, BandPlan &plan);
     bool checkPlan(const BandPlan &plan);
-    void meetData(BandPlan &plan);
-    bool checkWords(const BandPlan &plan);
+    // The plan moved onto the data, what changed told; the verdict for
+    // checkWords().
+    PlanVerdict meetData(BandPlan &plan);
+    bool checkWords(const PlanVerdict &verdict);
     bool writePlan(const QString &path, const BandPlan &plan);
     // Told after a read that holds static UBs.
     void noteNumbering(const BandPlan &read);

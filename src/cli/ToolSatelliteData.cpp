@@ -2,12 +2,11 @@
 
 #include "db/BuiltInSatellites.h"
 #include "db/SatelliteSource.h"
-#include "device/PlanWords.h"
 #include "model/BandRules.h"
-#include "model/OrbitalPositions.h"
-#include "model/PlanCheck.h"
+#include "model/NoSatelliteData.h"
 #include "model/SettingsFile.h"
 #include "model/SwitchSatellites.h"
+#include "service/PlanPreparation.h"
 
 #include <QEventLoop>
 
@@ -125,47 +124,47 @@ bool ToolSatelliteData::writePlan(const QString &path, const BandPlan &plan, QSt
     }
 }
 
-QStringList ToolSatelliteData::meetData(BandPlan &plan) const
-{
-    QStringList notes;
-    const QString moved = OrbitalPositions::movePlan(plan.lnb1, plan.lnb2, *satellites->catalogue());
-    if (!moved.isEmpty())
-        notes << moved;
-    const BandRules::Match match =
-        BandRules::matchToCatalogue(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue());
-    if (!match.missing.isEmpty())
-        notes << tr("UBs whose transponder is not in the satellite data: %1.")
-                     .arg(UBRecord::displayNames(match.missing));
-    if (!match.renumbered.isEmpty())
-        notes << match.renumberedText();
-    return notes + match.polarisationNotes;
-}
-
 bool ToolSatelliteData::checkPlan(const BandPlan &plan, QStringList *messages)
 {
-    const PlanCheck check = PlanCheck::of(plan.lnb1, plan.lnb2, plan.list);
+    // Before any data are loaded: the plan as the file holds it.
+    const PlanCheck check = PlanPreparation(nullptr).prepare(plan).check;
     *messages << check.messages();
     return check.passed();
 }
 
-bool ToolSatelliteData::checkWords(const BandPlan &plan, QStringList *messages) const
+PlanVerdict ToolSatelliteData::prepare(const BandPlan &plan) const
+{
+    return PlanPreparation(catalogue()).prepare(plan);
+}
+
+QStringList ToolSatelliteData::notes(const PlanVerdict &verdict)
+{
+    QStringList notes;
+    if (!verdict.moved.isEmpty())
+        notes << verdict.moved;
+    if (!verdict.match.missing.isEmpty())
+        notes << tr("UBs whose transponder is not in the satellite data: %1.")
+                     .arg(UBRecord::displayNames(verdict.match.missing));
+    if (!verdict.match.renumbered.isEmpty())
+        notes << verdict.match.renumberedText();
+    return notes + verdict.match.polarisationNotes;
+}
+
+bool ToolSatelliteData::checkWords(const PlanVerdict &verdict, QStringList *messages)
 {
     // The transfer checks again; this only spares the switch a backup for
     // nothing (and workshop mode a refusal per switch).
-    try {
-        const PlanWords words =
-            PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, *satellites->catalogue(), [] { return 0u; });
-        // The heading, then one line per refusal: a refusal may name a
-        // satellite, whose name must not make lines of its own.
-        if (!words.sendable()) {
-            const QString message = words.message();
-            *messages << message.left(message.indexOf(QLatin1Char('\n'))) << words.refusals();
-        }
-        return words.sendable();
-    } catch (const std::exception &e) {
-        *messages << QString::fromUtf8(e.what());
+    if (verdict.noData) {
+        *messages << QString::fromUtf8(NoSatelliteData().what());
         return false;
     }
+    // The heading, then one line per refusal: a refusal may name a
+    // satellite, whose name must not make lines of its own.
+    if (!verdict.words.sendable()) {
+        const QString message = verdict.words.message();
+        *messages << message.left(message.indexOf(QLatin1Char('\n'))) << verdict.words.refusals();
+    }
+    return verdict.words.sendable();
 }
 
 QString ToolSatelliteData::numberingNote(const BandPlan &read) const

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "service/Environment.h"
 #include "model/BandPlan.h"
 #include "model/SatelliteCatalogue.h"
+#include "service/Environment.h"
+#include "service/PlanVerdict.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -50,11 +51,13 @@ public:
     // `messages`.
     static bool checkPlan(const BandPlan &plan, QStringList *messages);
     // A plan from a file meets the satellite data: static UBs are found by
-    // frequency and polarisation; what changed or is missing is told.
-    QStringList meetData(BandPlan &plan) const;
+    // frequency and polarisation. The verdict holds the plan as moved.
+    PlanVerdict prepare(const BandPlan &plan) const;
+    // What changed or is missing, one line each.
+    static QStringList notes(const PlanVerdict &verdict);
     // Whether every UB of the plan can be sent with the satellite data: if
     // not, the heading, then one line per refusal.
-    bool checkWords(const BandPlan &plan, QStringList *messages) const;
+    static bool checkWords(const PlanVerdict &verdict, QStringList *messages);
     // What the data in use number otherwise than the program's id table
     // (told after a read of the static UBs of `read`), and the same for all
     // satellites.

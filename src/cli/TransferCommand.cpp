@@ -11,8 +11,7 @@ int TransferCommand::run(const ToolArguments &a, bool store)
     BandPlan plan;
     if (!context.loadPlan(a.files.at(0), plan) || !context.checkPlan(plan) || !context.loadData())
         return CommandLineTool::Failure;
-    context.meetData(plan);
-    if (!context.checkWords(plan))
+    if (!context.checkWords(context.meetData(plan)))
         return CommandLineTool::Failure;
     const auto connected = context.theSwitch(a.port);
     if (!connected)

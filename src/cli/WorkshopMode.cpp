@@ -32,8 +32,7 @@ int WorkshopMode::run(const ToolArguments &a)
     BandPlan plan;
     if (!context.loadPlan(a.files.at(0), plan) || !context.checkPlan(plan) || !context.loadData())
         return CommandLineTool::Failure;
-    context.meetData(plan);
-    if (!context.checkWords(plan))
+    if (!context.checkWords(context.meetData(plan)))
         return CommandLineTool::Failure;
     context.output.note(
         tr("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one's power "
