@@ -2,19 +2,18 @@
 
 #include "db/BuiltInSatellites.h"
 #include "db/OwnTransponderFile.h"
-#include "device/PlanWords.h"
 #include "io/LocalPath.h"
 #include "io/LogCategories.h"
 #include "io/PrintableText.h"
 #include "io/WholeFile.h"
 #include "model/BandRules.h"
 #include "model/NoSatelliteData.h"
-#include "model/OrbitalPositions.h"
 #include "model/PlanCheck.h"
 #include "model/PlanComparison.h"
 #include "model/SettingsFile.h"
 #include "model/SwitchSatellites.h"
 #include "model/UBDataModel.h"
+#include "service/PlanPreparation.h"
 #include "service/ServerChoice.h"
 
 #include <QDir>
@@ -264,7 +263,7 @@ QString UBModelController::fitPlanToData()
         SwitchSatellites::startPair(*catalogue(), satellites->source() == SatelliteSource::Source::BuiltIn);
     presetLnb(0, names, pair);
     presetLnb(1, names, pair);
-    QString missing = checkPlanAgainstData(names);
+    QString missing = checkPlanAgainstData();
     const QString numbering = satelliteNumberingNote();
     if (!numbering.isEmpty())
         missing += QLatin1Char(' ') + numbering;
@@ -370,31 +369,23 @@ void UBModelController::chooseLnb(int row, int lnb)
     model->setRecord(row, BandRules::withLnb(model->ubList().at(row), quint32(lnb)));
 }
 
-QString UBModelController::checkPlanAgainstData(const QStringList &names)
+QString UBModelController::checkPlanAgainstData()
 {
     // A static UB's transponder is found again by its frequency and
     // polarisation; one the data lack keeps them and is marked.
-    QList<UBRecord> list = model->ubList();
-    QString lnb1 = model->lnb1();
-    QString lnb2 = model->lnb2();
-    const QString moved = OrbitalPositions::movePlan(lnb1, lnb2, *catalogue());
-    const BandRules::Match match = BandRules::matchToCatalogue(list, lnb1, lnb2, *catalogue());
+    const PlanVerdict verdict = PlanPreparation(catalogue()).prepare(BandPlan::fromModel(*model));
     // A new satellite clears its LNB's transponders: the list comes after.
-    model->setLnb1(lnb1);
-    model->setLnb2(lnb2);
-    if (list != model->ubList())
-        model->setUBList(list);
-    QStringList lostSatellites;
-    for (const QString &name : {model->lnb1(), model->lnb2()}) {
-        if (!name.isEmpty() && !names.contains(name) && !lostSatellites.contains(name))
-            lostSatellites << name;
-    }
+    model->setLnb1(verdict.plan.lnb1);
+    model->setLnb2(verdict.plan.lnb2);
+    if (verdict.plan.list != model->ubList())
+        model->setUBList(verdict.plan.list);
     QString missing;
-    if (!moved.isEmpty())
-        missing += QLatin1Char(' ') + moved;
-    if (!lostSatellites.isEmpty())
-        missing +=
-            QLatin1Char(' ') + tr("Not in these data: %1.").arg(lostSatellites.join(QStringLiteral(", ")));
+    if (!verdict.moved.isEmpty())
+        missing += QLatin1Char(' ') + verdict.moved;
+    if (!verdict.lostSatellites.isEmpty())
+        missing += QLatin1Char(' ') +
+                   tr("Not in these data: %1.").arg(verdict.lostSatellites.join(QStringLiteral(", ")));
+    const BandRules::Match &match = verdict.match;
     if (!match.missing.isEmpty())
         missing +=
             QLatin1Char(' ') +
@@ -566,7 +557,8 @@ void UBModelController::dbDataOutdated()
 
 bool UBModelController::validateData()
 {
-    const PlanCheck check = PlanCheck::of(model->lnb1(), model->lnb2(), model->ubList());
+    const PlanVerdict verdict = PlanPreparation(catalogue()).prepare(BandPlan::fromModel(*model));
+    const PlanCheck &check = verdict.check;
     switch (check.failure()) {
     case PlanCheck::Failure::Lnb1Missing:
         emit errorOccured(lnb1MissingMessage);
@@ -587,17 +579,12 @@ bool UBModelController::validateData()
     // A warning, not a refusal: it comes whatever follows.
     if (check.localUBTooHigh())
         emit warningOccured(PlanCheck::localUBWarning());
-    // The transfer's own encoding, before anything is sent: every UB that
-    // cannot travel is named, never the look-up's own words.
-    try {
-        const PlanWords words =
-            PlanWords::encode(model->ubList(), model->lnb1(), model->lnb2(), *catalogue(), [] { return 0u; });
-        if (!words.sendable()) {
-            emit errorOccured(words.message());
-            return false;
-        }
-    } catch (const NoSatelliteData &) {
+    if (verdict.noData) {
         reportNoSatelliteData();
+        return false;
+    }
+    if (!verdict.words.sendable()) {
+        emit errorOccured(verdict.words.message());
         return false;
     }
     return true;
@@ -836,7 +823,7 @@ void UBModelController::readFromFile(const QString &fileName)
         // The plan stays as loaded; what the data lack is marked and said.
         const SharedCatalogue data = catalogue();
         if (!data->isEmpty())
-            setNotice(checkPlanAgainstData(data->satelliteNames()).trimmed());
+            setNotice(checkPlanAgainstData().trimmed());
     } catch (const std::bad_alloc &) {
         emit errorOccured(tr("Error while loading") + QLatin1Char('\n') +
                           WholeFile::readFailure(path, WholeFile::outOfMemoryReason()));

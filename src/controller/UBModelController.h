@@ -193,7 +193,7 @@ private:
     QString fitPlanToData();
     // The plan's static UBs against the data: frequencies follow them, and
     // what they lack is named for the notice.
-    QString checkPlanAgainstData(const QStringList &names);
+    QString checkPlanAgainstData();
     // pair: the satellites the switch can carry that an empty plan starts with.
     void presetLnb(int lnb, const QStringList &names, const QStringList &pair);
     // Static UBs that would sit on satellites the switch cannot carry.
