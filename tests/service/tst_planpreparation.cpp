@@ -121,6 +121,9 @@ private slots:
         offLine.list[0].line = 6;
         QTest::newRow("dynamic UB on no line")
             << offLine << int(PlanCheck::Failure::DynamicLineInvalid) << QStringList{"UB24"};
+        // The words of dynamic UBs name no satellite: the check alone refuses.
+        QTest::newRow("first input without satellite")
+            << plan({}, QString()) << int(PlanCheck::Failure::Lnb1Missing) << QStringList();
         QTest::newRow("second input without satellite")
             << plan({found(9, 1, 7, 10992)}, astra, QString()) << int(PlanCheck::Failure::Lnb2Missing)
             << QStringList();
