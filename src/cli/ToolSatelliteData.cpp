@@ -127,7 +127,7 @@ bool ToolSatelliteData::writePlan(const QString &path, const BandPlan &plan, QSt
 bool ToolSatelliteData::checkPlan(const BandPlan &plan, QStringList *messages)
 {
     // Before any data are loaded: the plan as the file holds it.
-    const PlanCheck check = PlanPreparation(nullptr).prepare(plan).check;
+    const PlanCheck check = PlanPreparation(nullptr).judge(plan).check;
     *messages << check.messages();
     return check.passed();
 }

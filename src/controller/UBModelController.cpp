@@ -557,7 +557,8 @@ void UBModelController::dbDataOutdated()
 
 bool UBModelController::validateData()
 {
-    const PlanVerdict verdict = PlanPreparation(catalogue()).prepare(BandPlan::fromModel(*model));
+    // The plan met the data when they came; it is judged as it will be sent.
+    const PlanVerdict verdict = PlanPreparation(catalogue()).judge(BandPlan::fromModel(*model));
     const PlanCheck &check = verdict.check;
     switch (check.failure()) {
     case PlanCheck::Failure::Lnb1Missing:

@@ -11,8 +11,15 @@ PlanVerdict PlanPreparation::prepare(const BandPlan &plan) const
     verdict.plan = plan;
     if (data && !data->isEmpty())
         meetData(verdict);
-    verdict.check = PlanCheck::of(verdict.plan.lnb1, verdict.plan.lnb2, verdict.plan.list);
-    encode(verdict);
+    checkAndEncode(verdict);
+    return verdict;
+}
+
+PlanVerdict PlanPreparation::judge(const BandPlan &plan) const
+{
+    PlanVerdict verdict;
+    verdict.plan = plan;
+    checkAndEncode(verdict);
     return verdict;
 }
 
@@ -30,14 +37,16 @@ void PlanPreparation::meetData(PlanVerdict &verdict) const
     }
 }
 
-void PlanPreparation::encode(PlanVerdict &verdict) const
+void PlanPreparation::checkAndEncode(PlanVerdict &verdict) const
 {
     static const SatelliteCatalogue none;
+    const BandPlan &plan = verdict.plan;
+    verdict.check = PlanCheck::of(plan.lnb1, plan.lnb2, plan.list);
     // The transfer's own encoding: every UB that cannot travel is named,
     // never the look-up's own words.
     try {
-        verdict.words = PlanWords::encode(verdict.plan.list, verdict.plan.lnb1, verdict.plan.lnb2,
-                                          data ? *data : none, [] { return 0u; });
+        verdict.words =
+            PlanWords::encode(plan.list, plan.lnb1, plan.lnb2, data ? *data : none, [] { return 0u; });
     } catch (const NoSatelliteData &) {
         verdict.noData = true;
     }

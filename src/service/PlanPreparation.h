@@ -14,11 +14,16 @@ public:
     // gets its words.
     explicit PlanPreparation(SharedCatalogue data);
 
+    // The plan moved onto the data, checked and encoded.
     PlanVerdict prepare(const BandPlan &plan) const;
+    // A plan already moved onto these data (the window's, moved whenever
+    // data arrive) checked and encoded as it is: the verdict is about what
+    // a transfer of it would send.
+    PlanVerdict judge(const BandPlan &plan) const;
 
 private:
     void meetData(PlanVerdict &verdict) const;
-    void encode(PlanVerdict &verdict) const;
+    void checkAndEncode(PlanVerdict &verdict) const;
 
     SharedCatalogue data;
 };

@@ -60,6 +60,21 @@ UBRecord found(quint32 ubNumber, quint32 lnb, qint32 tp, quint32 mhz)
 {
     return withPolarisation(staticUB(ubNumber, lnb, tp, mhz), lnb == 0 ? Polarisation::H : Polarisation::V);
 }
+// What the window's refusals were shown with: one satellite numbered above
+// what a code word carries, one without an id.
+SharedCatalogue withOddIds()
+{
+    const QString abs = QStringLiteral("ABS 6 159.0E");
+    const QString nameless = QStringLiteral("Nameless 1.0W");
+    SatelliteCatalogue::Transponders rows;
+    rows[astra] = {{71, 11836, Polarisation::H, 10600, 1}, {72, 12750, Polarisation::H, 10600, 1}};
+    rows[abs] = {{1, 11000, Polarisation::H, 9750, 130}};
+    rows[nameless] = {{1, 11000, Polarisation::V, 9750, 0}};
+    return std::make_shared<const SatelliteCatalogue>(
+        rows, QVector<SateliteParams>{
+                  {astra, 1, 9750, 10600}, {abs, 130, 9750, 10600}, {nameless, 0, 9750, 10600}});
+}
+
 // The plan without what the last meeting with the data found out.
 BandPlan withoutStanding(BandPlan plan)
 {
@@ -70,6 +85,7 @@ BandPlan withoutStanding(BandPlan plan)
 } // namespace
 Q_DECLARE_METATYPE(BandPlan)
 Q_DECLARE_METATYPE(SharedCatalogue)
+Q_DECLARE_METATYPE(UBRecord)
 
 class tst_PlanPreparation : public QObject
 {
@@ -146,6 +162,68 @@ private slots:
                      qPrintable(verdict.words.refusals().at(i)));
         for (const QString &refusal : verdict.words.refusals())
             QVERIFY(verdict.words.message().contains(refusal));
+    }
+
+    // Every reason a UB cannot travel, alone and together, as the window
+    // shows it before a send: each UB that fails is named.
+    void refusalReasons_data()
+    {
+        QTest::addColumn<QString>("lnb1");
+        QTest::addColumn<QList<UBRecord>>("statics");
+        QTest::addColumn<QString>("shown");
+        const QString refusal =
+            QStringLiteral("Nothing was sent to the switch because some UBs cannot be sent:\n");
+        QTest::newRow("satellite unknown")
+            << "Nowhere 1.0E" << QList<UBRecord>{staticUB(23, 0, 1, 11000)}
+            << refusal + "UB24: the satellite Nowhere 1.0E is not in the satellite data.";
+        QTest::newRow("transponder unknown") << astra << QList<UBRecord>{staticUB(23, 0, 9999, 11000)}
+                                             << refusal + "UB24: Astra 19.2E has no transponder at 11000 MHz";
+        const QString noId = "has no satellite id the switch can carry; use it for dynamic UBs only";
+        QTest::newRow("id above 127") << "ABS 6 159.0E" << QList<UBRecord>{staticUB(23, 0, 1, 11000)}
+                                      << refusal + "UB24: ABS 6 159.0E " + noId;
+        QTest::newRow("no id") << "Nameless 1.0W" << QList<UBRecord>{staticUB(23, 0, 1, 11000)}
+                               << refusal + "UB24: Nameless 1.0W " + noId;
+        QTest::newRow("frequency out of range")
+            << astra << QList<UBRecord>{staticUB(23, 0, 72, 12750)}
+            << refusal +
+                   "UB24: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 "
+                   "to 2147 MHz.";
+        QTest::newRow("every UB named")
+            << "ABS 6 159.0E"
+            << QList<UBRecord>{staticUB(23, 0, 1, 11000), staticUB(22, 1, 72, 12750),
+                               staticUB(21, 1, 71, 11836), staticUB(7, 1, 9999, 11000)}
+            << refusal +
+                   "UB08: Astra 19.2E has no transponder at 11000 MHz\n"
+                   "UB23: its transponder lies 2150 MHz above the LNB oscillator; a code word carries 100 "
+                   "to 2147 MHz.\n"
+                   "UB24: ABS 6 159.0E " +
+                   noId;
+    }
+
+    void refusalReasons()
+    {
+        QFETCH(QString, lnb1);
+        QFETCH(QList<UBRecord>, statics);
+        QFETCH(QString, shown);
+        const PlanVerdict verdict = PlanPreparation(withOddIds()).judge(plan(statics, lnb1, astra));
+        QVERIFY(verdict.check.passed());
+        QVERIFY(!verdict.sendable());
+        QCOMPARE(verdict.words.message(), shown);
+        QVERIFY(verdict.words.words().isEmpty());
+    }
+
+    // The window's plan is judged as a transfer would send it: what meeting
+    // the data would mend is still refused.
+    void judgeLeavesThePlanAsItIs()
+    {
+        const BandPlan renumberable = plan({found(4, 0, 9, 10714)});
+        const PlanPreparation preparation(twoSatellites());
+        const PlanVerdict judged = preparation.judge(renumberable);
+        QCOMPARE(judged.plan, renumberable);
+        QVERIFY(judged.match.renumbered.isEmpty());
+        QVERIFY(!judged.sendable());
+        QCOMPARE(judged.words.refusals().size(), 1);
+        QVERIFY(preparation.prepare(renumberable).sendable());
     }
 
     // What the move onto the data changed, for the window and the tool to
