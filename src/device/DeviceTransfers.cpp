@@ -37,6 +37,10 @@ DeviceTransfers::~DeviceTransfers()
 void DeviceTransfers::run(std::unique_ptr<DeviceOperation> operation)
 {
     const bool wasBusy = busy();
+    // Known as this object's before the runner may start and end it. The
+    // runner owns it from here until `finished`, where ended() forgets it,
+    // or withdraw(): the pointer never outlives the operation.
+    // cppcheck-suppress danglingLifetime
     own.insert(operation.get());
     if (!wasBusy)
         emit busyChanged();
