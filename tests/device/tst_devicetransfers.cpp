@@ -238,6 +238,8 @@ private slots:
         QCOMPARE(words.last(), QString::number(staticWord(1, 23, 11836 - 10600 - 100, false, true, true)));
     }
 
+    // A warning is no refusal: the window warns, and the switch gets the plan.
+    // (When the check warns: the plan check's tests.)
     void localUBEightWarnsAndSends()
     {
         connectDevice();
