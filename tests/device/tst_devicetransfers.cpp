@@ -210,20 +210,6 @@ private slots:
         searchInterval = searchTickMs;
     }
 
-    void unassignedStaticSendsNothing()
-    {
-        connectDevice();
-        if (QTest::currentTestFailed())
-            return;
-        controller->setStaticUBs(1, true);
-        run(&UBModelController::sendDataToDevice);
-        run(&UBModelController::storeDataInEEPROM);
-        QCOMPARE(messages, (QStringList{"error: All static UBs must be assigned.\nNot assigned: UB24.",
-                                        "error: All static UBs must be assigned.\nNot assigned: UB24."}));
-        QTest::qWait(200);
-        QCOMPARE(received(), QStringList());
-    }
-
     void sendWritesOptionsThenWords()
     {
         connectDevice();
@@ -252,6 +238,8 @@ private slots:
         QCOMPARE(words.last(), QString::number(staticWord(1, 23, 11836 - 10600 - 100, false, true, true)));
     }
 
+    // A warning is no refusal: the window warns, and the switch gets the plan.
+    // (When the check warns: the plan check's tests.)
     void localUBEightWarnsAndSends()
     {
         connectDevice();
@@ -299,47 +287,39 @@ private slots:
     // and "Save on device" before the switch hears anything (not even the
     // reads of a backup), the model stays as it was, and the message follows
     // the controller's one rule. The random source the controller was given
-    // stands in for failures deep inside the encoding.
+    // stands in for failures deep inside the encoding. (A plan refused before
+    // the encoding: refusedPlanReachesNoSwitch.)
     void failuresBeforeTheWordsSendNoWords_data()
     {
-        // empty: not a std::exception; "-": nothing thrown; "<no data>": NoSatelliteData
+        // empty: not a std::exception; "<no data>": NoSatelliteData
         QTest::addColumn<QString>("thrown");
-        QTest::addColumn<qint32>("staticTp"); // a static UB 23 on this transponder; -2: none
-        QTest::addColumn<quint32>("staticFreq");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("noInternet");
-        QTest::newRow("no satellite data") << "<no data>" << -2 << 0u << dbMessage << 1;
+        QTest::newRow("no satellite data") << "<no data>" << dbMessage << 1;
         // Told apart by its type, never by its words.
-        QTest::newRow("the words of no data") << "Not connected" << -2 << 0u << "Not connected" << 0;
-        QTest::newRow("device message") << "Fehler während des Schreibvorgangs." << -2 << 0u
+        QTest::newRow("the words of no data") << "Not connected"
+                                              << "Not connected" << 0;
+        QTest::newRow("device message") << "Fehler während des Schreibvorgangs."
                                         << "Fehler während des Schreibvorgangs." << 0;
-        QTest::newRow("no std::exception") << "" << -2 << 0u << "Unknown error" << 0;
-        // Refused by the check before a transfer: the switch hears nothing.
-        QTest::newRow("static transponder unknown")
-            << "-" << 9999 << 11836u << refusal + "UB24: Astra 19.2E has no transponder at 11836 MHz" << 0;
+        QTest::newRow("no std::exception") << ""
+                                           << "Unknown error" << 0;
     }
 
     void failuresBeforeTheWordsSendNoWords()
     {
         QFETCH(QString, thrown);
-        QFETCH(qint32, staticTp);
-        QFETCH(quint32, staticFreq);
         QFETCH(QString, shown);
         QFETCH(int, noInternet);
-        if (thrown != QLatin1String("-")) {
-            random = [thrown]() -> quint32 {
-                if (thrown.isEmpty())
-                    throw 42;
-                if (thrown == QLatin1String("<no data>"))
-                    throw NoSatelliteData();
-                throw std::runtime_error(thrown.toStdString());
-            };
-        }
+        random = [thrown]() -> quint32 {
+            if (thrown.isEmpty())
+                throw 42;
+            if (thrown == QLatin1String("<no data>"))
+                throw NoSatelliteData();
+            throw std::runtime_error(thrown.toStdString());
+        };
         connectDevice();
         if (QTest::currentTestFailed())
             return;
-        if (staticTp != -2)
-            makeStatic(0, 0, staticTp, staticFreq);
         QSignalSpy offline(controller.get(), &UBModelController::noInternetConnection);
         QVERIFY(offline.isValid());
         const QList<UBRecord> before = model->ubList();
@@ -357,10 +337,12 @@ private slots:
     }
 
     // The reasons a UB cannot travel, together, and a UB the check refuses:
-    // the window names each UB that fails, and neither "Test on device" nor
-    // "Save on device" gives the switch a single command. The data number one
-    // satellite above what a code word carries and leave another without an
-    // id. (Each reason alone: the plan preparation's tests.)
+    // the window names each UB that fails, neither "Test on device" nor
+    // "Save on device" gives the switch a single command, and the window's
+    // plan stays as it was. The data number one satellite above what a code
+    // word carries and leave another without an id. (Each reason alone: the
+    // plan preparation's tests; the check's own rules, a static UB without
+    // transponder among them: the plan check's tests.)
     void refusedPlanReachesNoSwitch_data()
     {
         QTest::addColumn<QString>("lnb1");
@@ -412,9 +394,14 @@ private slots:
             list[23 - int(change.ubNumber)] = change;
         model->setUBList(list);
         model->setLteFilter(true);
+        const QList<UBRecord> before = model->ubList();
+        QSignalSpy offline(controller.get(), &UBModelController::noInternetConnection);
+        QVERIFY(offline.isValid());
         run(&UBModelController::sendDataToDevice);
         run(&UBModelController::storeDataInEEPROM);
         QCOMPARE(messages, QStringList({"error: " + shown, "error: " + shown}));
+        QCOMPARE(offline.count(), 0);
+        QCOMPARE(model->ubList(), before);
         QTest::qWait(200);
         QCOMPARE(received(), QStringList());
         QCOMPARE(backups("*"), QStringList());
