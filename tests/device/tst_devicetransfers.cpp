@@ -278,7 +278,13 @@ private slots:
             run(&UBModelController::storeDataInEEPROM);
         else
             run(&UBModelController::sendDataToDevice);
-        QCOMPARE(messages, QStringList{"error: " + lostMessage});
+        // The switch goes 10 ms after the option line. Whether the program
+        // finds it gone when the configuration line starts, or loses it
+        // while writing that line, depends on how busy the machine is; each
+        // has its message, and it is one message either way.
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first() == "error: " + lostMessage || messages.first() == "error: " + writeMessage,
+                 qPrintable(messages.first()));
         QVERIFY(!missing.isEmpty() || missing.wait(5000));
         QCOMPARE(deviceEvents, QStringList{"missing No device found"});
     }
