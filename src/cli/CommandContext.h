@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SwitchAccess.h"
+#include "service/SwitchAccess.h"
 #include "ToolOutput.h"
 #include "ToolSatelliteData.h"
 #include "service/Environment.h"

@@ -3,7 +3,7 @@
 // the built-in satellite data.
 #include "OfflineEnvironment.h"
 #include "UBRecordBuilders.h"
-#include "cli/SwitchAccess.h"
+#include "service/SwitchAccess.h"
 #include "cli/ToolOutput.h"
 #include "cli/ToolSatelliteData.h"
 
