@@ -128,39 +128,40 @@ QString WorkshopMode::store(SwitchAccess::Connected &connected, const BandPlan &
     const QString port = QDir::toNativeSeparators(connected.port);
     const QString serial = connected.device->serialNumber();
     const QString key = QStringLiteral("switch ") + serial;
-    DeviceTransfers::Result stored;
+    TransferEnd stored;
     try {
         stored = SwitchAccess::await(connected,
                                      [&] { connected.transfers->store(plan, context.data.catalogue()); });
     } catch (const std::exception &e) {
-        stored.message = QString::fromUtf8(e.what());
+        stored.result.message = QString::fromUtf8(e.what());
     }
     outcomes.erase(QStringLiteral("port ") + connected.port);
-    outcomes[key] = stored.kind == DeviceOperation::Kind::Done;
-    if (stored.kind != DeviceOperation::Kind::Done)
+    outcomes[key] = stored.done();
+    if (!stored.done())
         return tr("%1 %2: not stored: %3")
-            .arg(port, serial, stored.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
-    context.reportBackup(stored.outcome);
-    context.output.notes(stored.outcome.readBackNotes);
+            .arg(port, serial, stored.result.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
+    context.reportBackup(stored);
+    context.output.notes(stored.notes);
     if (!serial.isEmpty() && repeatedSerials.count(serial) == 0)
-        sent[serial] = stored.outcome.sent;
+        sent[serial] = stored.result.outcome.sent;
     return tr("%1 %2: stored; backup %3; read back")
-        .arg(port, serial, QDir::toNativeSeparators(stored.outcome.storedPlanBackup));
+        .arg(port, serial, QDir::toNativeSeparators(stored.result.outcome.storedPlanBackup));
 }
 
 QString WorkshopMode::compare(SwitchAccess::Connected &connected)
 {
     const QString port = QDir::toNativeSeparators(connected.port);
     const QString serial = connected.device->serialNumber();
-    DeviceTransfers::Result compared;
+    TransferEnd end;
     try {
-        compared = SwitchAccess::await(connected, [&] {
+        end = SwitchAccess::await(connected, [&] {
             connected.transfers->compareWithSent(sent.at(serial), context.data.catalogue());
         });
     } catch (const std::exception &e) {
-        compared.message = QString::fromUtf8(e.what());
+        end.result.message = QString::fromUtf8(e.what());
     }
-    const bool same = compared.kind == DeviceOperation::Kind::Done && compared.differences.isEmpty();
+    const DeviceTransfers::Result &compared = end.result;
+    const bool same = end.done() && compared.differences.isEmpty();
     outcomes[QStringLiteral("switch ") + serial] = same;
     if (same)
         return tr("%1 %2: after reconnection the switch holds the plan stored").arg(port, serial);
