@@ -11,13 +11,15 @@ int TransferCommand::run(const ToolArguments &a, bool store)
     BandPlan plan;
     if (!context.loadPlan(a.files.at(0), plan) || !context.checkPlan(plan))
         return CommandLineTool::Failure;
+    PlanVerdict prepared;
     const auto sent = context.onTheSwitch(
-        a.port, [&] { return context.checkWords(context.meetData(plan)); },
+        a.port,
+        [&] {
+            prepared = context.meetData(plan);
+            return context.checkWords(prepared);
+        },
         [&](SwitchTransfers &transfers) {
-            if (store)
-                transfers.store(plan, context.data.catalogue());
-            else
-                transfers.send(plan, context.data.catalogue());
+            transfers.sendPrepared(prepared, store, context.data.catalogue());
         });
     if (!sent)
         return CommandLineTool::Failure;

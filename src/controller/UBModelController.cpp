@@ -549,10 +549,8 @@ void UBModelController::dbDataOutdated()
     addStartupWarning(outdatedDataMessage());
 }
 
-bool UBModelController::validateData()
+bool UBModelController::validateData(const PlanVerdict &verdict)
 {
-    // The plan met the data when they came; it is judged as it will be sent.
-    const PlanVerdict verdict = PlanPreparation(catalogue()).judge(BandPlan::fromModel(*model));
     const PlanCheck &check = verdict.check;
     switch (check.failure()) {
     case PlanCheck::Failure::Lnb1Missing:
@@ -735,17 +733,23 @@ void UBModelController::reportSent(const TransferEnd &end)
 
 void UBModelController::sendDataToDevice()
 {
-    if (busy() || !validateData())
-        return;
-    runTransfer([this] { transfers->send(BandPlan::fromModel(*model), catalogue()); },
-                [this](const TransferEnd &end) { reportSent(end); });
+    sendPlan(false);
 }
 
 void UBModelController::storeDataInEEPROM()
 {
-    if (busy() || !validateData())
+    sendPlan(true);
+}
+
+void UBModelController::sendPlan(bool store)
+{
+    if (busy())
         return;
-    runTransfer([this] { transfers->store(BandPlan::fromModel(*model), catalogue()); },
+    // The plan met the data when they came; it is judged as it will be sent.
+    const PlanVerdict verdict = PlanPreparation(catalogue()).judge(BandPlan::fromModel(*model));
+    if (!validateData(verdict))
+        return;
+    runTransfer([this, &verdict, store] { transfers->sendPrepared(verdict, store, catalogue()); },
                 [this](const TransferEnd &end) { reportSent(end); });
 }
 

@@ -161,7 +161,8 @@ private slots:
 
 private:
     void createDefaultUBs();
-    bool validateData();
+    // Whether the plan so judged may be sent; when not, the reasons are said.
+    bool validateData(const PlanVerdict &verdict);
     using AfterTransfer = std::function<void(const TransferEnd &)>;
     // Starts a transfer unless one runs; `then` hears its end when it
     // ended Done. A refusal before the start is reported at once.
@@ -171,6 +172,8 @@ private:
     // A send read back: a backup that kept only the switch's replies is
     // worth a warning; then that it matches, and what the read-back noticed.
     void reportSent(const TransferEnd &end);
+    // "Test on device" and "Save on device": the window's plan, judged, sent.
+    void sendPlan(bool store);
     void reportNoSatelliteData();
     // Runs one way of getting the satellite data and what follows it: the
     // warnings of the start-up in one box, then the device search or the

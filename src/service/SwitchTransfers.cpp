@@ -38,6 +38,14 @@ void SwitchTransfers::finished(const DeviceTransfers::Result &result)
     emit ended(TransferEnd(what.what, result, what.data, what.compared));
 }
 
+void SwitchTransfers::sendPrepared(const PlanVerdict &prepared, bool store, const SharedCatalogue &data)
+{
+    if (store)
+        this->store(prepared.plan, data);
+    else
+        send(prepared.plan, data);
+}
+
 void SwitchTransfers::send(const BandPlan &plan, const SharedCatalogue &data)
 {
     begin({TransferEnd::Asked::Send, data, BandPlan()}, [&] { transfers.send(plan, data); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlanVerdict.h"
 #include "TransferEnd.h"
 #include "device/DeviceTransfers.h"
 
@@ -24,6 +25,9 @@ public:
                     QObject *parent = nullptr);
     ~SwitchTransfers() override;
 
+    // A plan as PlanPreparation made it ready with `data`, sent (a test) or
+    // stored.
+    void sendPrepared(const PlanVerdict &prepared, bool store, const SharedCatalogue &data);
     void send(const BandPlan &plan, const SharedCatalogue &data);
     void store(const BandPlan &plan, const SharedCatalogue &data);
     void restore(const DeviceReplies &replies, const QString &lnb1, const QString &lnb2,
