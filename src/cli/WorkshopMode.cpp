@@ -32,15 +32,16 @@ int WorkshopMode::run(const ToolArguments &a)
     BandPlan plan;
     if (!context.loadPlan(a.files.at(0), plan) || !context.checkPlan(plan) || !context.loadData())
         return CommandLineTool::Failure;
-    if (!context.checkWords(context.meetData(plan)))
+    const PlanVerdict prepared = context.meetData(plan);
+    if (!context.checkWords(prepared))
         return CommandLineTool::Failure;
     context.output.note(
         tr("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one's power "
            "as well as its USB cable."));
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &poll, [this, &plan] { tick(plan); });
+    QObject::connect(&poll, &QTimer::timeout, &poll, [this, &prepared] { tick(prepared); });
     poll.start(CommandLineTool::workshopPollMs);
-    QTimer::singleShot(0, &poll, [this, &plan] { tick(plan); });
+    QTimer::singleShot(0, &poll, [this, &prepared] { tick(prepared); });
     outcomes.clear();
     sent.clear();
     repeatedSerials.clear();
@@ -55,7 +56,7 @@ bool WorkshopMode::allStored() const
                        [](const std::pair<const QString, bool> &entry) { return entry.second; });
 }
 
-void WorkshopMode::tick(const BandPlan &plan)
+void WorkshopMode::tick(const PlanVerdict &plan)
 {
     // A store waits for the switch in the event loop: a look that comes
     // meanwhile is left to the next tick, so one switch is handled at a time.
@@ -66,7 +67,7 @@ void WorkshopMode::tick(const BandPlan &plan)
     look(plan);
 }
 
-void WorkshopMode::look(const BandPlan &plan)
+void WorkshopMode::look(const PlanVerdict &plan)
 {
     QList<SerialPortCandidate> candidates;
     try {
@@ -123,15 +124,15 @@ bool WorkshopMode::knows(const QString &serial)
     return sent.count(serial) > 0 && repeatedSerials.count(serial) == 0;
 }
 
-QString WorkshopMode::store(SwitchAccess::Connected &connected, const BandPlan &plan)
+QString WorkshopMode::store(SwitchAccess::Connected &connected, const PlanVerdict &plan)
 {
     const QString port = QDir::toNativeSeparators(connected.port);
     const QString serial = connected.device->serialNumber();
     const QString key = QStringLiteral("switch ") + serial;
     TransferEnd stored;
     try {
-        stored = SwitchAccess::await(connected,
-                                     [&] { connected.transfers->store(plan, context.data.catalogue()); });
+        stored = SwitchAccess::await(
+            connected, [&] { connected.transfers->sendPrepared(plan, true, context.data.catalogue()); });
     } catch (const std::exception &e) {
         stored.result.message = QString::fromUtf8(e.what());
     }
