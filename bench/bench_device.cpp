@@ -369,7 +369,7 @@ int main(int argc, char *argv[])
 
     int status = 0;
     try {
-        OperationRunner runner(*handler);
+        OperationRunner &runner = handler->operations();
         const PlanWords words =
             PlanWords::encode(dynamicPlan(), QString(), QString(), SatelliteCatalogue(), [] { return 6u; });
         const SendPlanOperation::Plan sent{true, false, true, words.words(), QString(), QString()};

@@ -31,18 +31,6 @@
         <translation>Unbekannter Befehl %1. „fenzo_cli --help“ zeigt die Befehle.</translation>
     </message>
     <message>
-        <source>No switch answers on %1.</source>
-        <translation>An %1 antwortet kein Multischalter.</translation>
-    </message>
-    <message>
-        <source>No switch found. Connect the switch, or name its port with --port.</source>
-        <translation>Kein Multischalter gefunden. Schließen Sie den Multischalter an oder geben Sie seinen Anschluss mit --port an.</translation>
-    </message>
-    <message>
-        <source>Several switches found (%1). Choose one with --port.</source>
-        <translation>Mehrere Multischalter gefunden (%1). Wählen Sie einen mit --port.</translation>
-    </message>
-    <message>
         <source>No switch found.</source>
         <translation>Kein Multischalter gefunden.</translation>
     </message>
@@ -234,6 +222,13 @@ Arbeitsplan vom Plan abweicht.
     <message>
         <source>%1 %2: after reconnection the switch differs from the plan stored: %3</source>
         <translation>%1 %2: nach dem erneuten Anschließen weicht der Multischalter vom gespeicherten Plan ab: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file %1 is larger than %n bytes: it holds no replies of a switch.</source>
+        <translation>
+            <numerusform>Die Datei %1 ist größer als %n Byte: Sie enthält keine Antworten eines Multischalters.</numerusform>
+            <numerusform>Die Datei %1 ist größer als %n Byte: Sie enthält keine Antworten eines Multischalters.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1722,6 +1717,21 @@ Satellitendaten hinzugefügt):
     <message>
         <source>The support report %1 cannot be written (%2).</source>
         <translation>Der Supportbericht %1 kann nicht geschrieben werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchAccess</name>
+    <message>
+        <source>No switch answers on %1.</source>
+        <translation>An %1 antwortet kein Multischalter.</translation>
+    </message>
+    <message>
+        <source>No switch found. Connect the switch, or name its port with --port.</source>
+        <translation>Kein Multischalter gefunden. Schließen Sie den Multischalter an oder geben Sie seinen Anschluss mit --port an.</translation>
+    </message>
+    <message>
+        <source>Several switches found (%1). Choose one with --port.</source>
+        <translation>Mehrere Multischalter gefunden (%1). Wählen Sie einen mit --port.</translation>
     </message>
 </context>
 <context>

@@ -31,18 +31,6 @@
         <translation>Unknown command %1. &quot;fenzo_cli --help&quot; lists the commands.</translation>
     </message>
     <message>
-        <source>No switch answers on %1.</source>
-        <translation>No switch answers on %1.</translation>
-    </message>
-    <message>
-        <source>No switch found. Connect the switch, or name its port with --port.</source>
-        <translation>No switch found. Connect the switch, or name its port with --port.</translation>
-    </message>
-    <message>
-        <source>Several switches found (%1). Choose one with --port.</source>
-        <translation>Several switches found (%1). Choose one with --port.</translation>
-    </message>
-    <message>
         <source>No switch found.</source>
         <translation>No switch found.</translation>
     </message>
@@ -221,6 +209,13 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>%1 %2: after reconnection the switch differs from the plan stored: %3</source>
         <translation>%1 %2: after reconnection the switch differs from the plan stored: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file %1 is larger than %n bytes: it holds no replies of a switch.</source>
+        <translation>
+            <numerusform>The file %1 is larger than %n byte: it holds no replies of a switch.</numerusform>
+            <numerusform>The file %1 is larger than %n bytes: it holds no replies of a switch.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1707,6 +1702,21 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>The support report %1 cannot be written (%2).</source>
         <translation>The support report %1 cannot be written (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchAccess</name>
+    <message>
+        <source>No switch answers on %1.</source>
+        <translation>No switch answers on %1.</translation>
+    </message>
+    <message>
+        <source>No switch found. Connect the switch, or name its port with --port.</source>
+        <translation>No switch found. Connect the switch, or name its port with --port.</translation>
+    </message>
+    <message>
+        <source>Several switches found (%1). Choose one with --port.</source>
+        <translation>Several switches found (%1). Choose one with --port.</translation>
     </message>
 </context>
 <context>

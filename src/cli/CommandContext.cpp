@@ -61,13 +61,6 @@ bool CommandContext::writePlan(const QString &path, const BandPlan &plan)
     return false;
 }
 
-void CommandContext::noteNumbering(const BandPlan &read)
-{
-    const QString numbering = data.numberingNote(read);
-    if (!numbering.isEmpty())
-        output.note(numbering);
-}
-
 void CommandContext::followProgress(SwitchAccess::Connected *connected)
 {
     if (!connected || !environment.progressOnStandardError)
@@ -75,8 +68,8 @@ void CommandContext::followProgress(SwitchAccess::Connected *connected)
     // One line on the terminal, rewritten at each step and cleared at the
     // end; a report that only says the transfer can no longer be cancelled
     // repeats the step and writes nothing.
-    DeviceTransfers *const transfers = connected->transfers.get();
-    QObject::connect(transfers, &DeviceTransfers::progressChanged, transfers,
+    SwitchTransfers *const transfers = connected->transfers.get();
+    QObject::connect(transfers, &SwitchTransfers::progressChanged, transfers,
                      [this, transfers, shown = QString()]() mutable {
                          if (transfers->progress() == shown)
                              return;
@@ -95,13 +88,16 @@ SwitchAccess::Switches CommandContext::findSwitches(const QString &port, QString
     return found;
 }
 
-std::unique_ptr<SwitchAccess::Connected> CommandContext::theSwitch(const QString &port)
+std::optional<TransferEnd> CommandContext::onTheSwitch(const QString &port,
+                                                       const std::function<bool()> &prepared,
+                                                       const std::function<void(SwitchTransfers &)> &start)
 {
     QStringList messages;
-    auto connected = switches.theOne(port, &messages);
+    auto end = switches.transferOnTheOne(
+        port, [&] { return loadData() && (!prepared || prepared()); },
+        [this](SwitchAccess::Connected &connected) { followProgress(&connected); }, start, &messages);
     output.notes(messages);
-    followProgress(connected.get());
-    return connected;
+    return end;
 }
 
 std::unique_ptr<SwitchAccess::Connected> CommandContext::connectTo(const SerialPortCandidate &candidate,
@@ -112,36 +108,20 @@ std::unique_ptr<SwitchAccess::Connected> CommandContext::connectTo(const SerialP
     return connected;
 }
 
-int CommandContext::statusOf(const DeviceTransfers::Result &result)
+void CommandContext::reportBackup(const TransferEnd &end)
 {
-    switch (result.kind) {
-    case DeviceOperation::Kind::Done:
-        return CommandLineTool::Success;
-    case DeviceOperation::Kind::Running:
-    case DeviceOperation::Kind::Cancelled:
-    case DeviceOperation::Kind::Lost:
-    case DeviceOperation::Kind::Failed:
-        break;
-    }
-    // A read-back's differences come one per line.
-    output.notes(result.message.split(QLatin1Char('\n')));
-    return CommandLineTool::Failure;
+    if (!end.backupNotice().isEmpty())
+        output.note(end.backupNotice());
 }
 
-void CommandContext::reportBackup(const DeviceTransfers::Outcome &outcome)
+void CommandContext::reportSent(const TransferEnd &end, bool stored)
 {
-    if (!outcome.notice.isEmpty())
-        output.note(outcome.notice);
-}
-
-void CommandContext::reportSent(const DeviceTransfers::Outcome &outcome, bool stored)
-{
-    reportBackup(outcome);
-    output.notes(outcome.readBackNotes);
+    reportBackup(end);
+    output.notes(end.notes);
     if (!stored) {
         output.line(PlanReadBack::sentAndMatchesMessage());
         return;
     }
     output.line(PlanReadBack::storedAndMatchesMessage());
-    output.line(QDir::toNativeSeparators(outcome.storedPlanBackup));
+    output.line(QDir::toNativeSeparators(end.result.outcome.storedPlanBackup));
 }

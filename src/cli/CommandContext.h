@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SwitchAccess.h"
 #include "ToolOutput.h"
 #include "ToolSatelliteData.h"
 #include "service/Environment.h"
+#include "service/SwitchAccess.h"
 
 class LogRing;
 
@@ -30,23 +30,23 @@ public:
     PlanVerdict meetData(BandPlan &plan);
     bool checkWords(const PlanVerdict &verdict);
     bool writePlan(const QString &path, const BandPlan &plan);
-    // Told after a read that holds static UBs.
-    void noteNumbering(const BandPlan &read);
 
     // The switches found, each showing its transfers' progress where that
     // is wanted; `portProblems` gets one line per port that cannot be used.
     SwitchAccess::Switches findSwitches(const QString &port, QStringList *portProblems);
-    std::unique_ptr<SwitchAccess::Connected> theSwitch(const QString &port);
+    // The opening of a command on the one switch: the data loaded and
+    // `prepared` (if given) passed, the switch on `port`, the transfer
+    // `start` begins, awaited. Its end when it ended done; otherwise none,
+    // what went wrong shown.
+    std::optional<TransferEnd> onTheSwitch(const QString &port, const std::function<bool()> &prepared,
+                                           const std::function<void(SwitchTransfers &)> &start);
     std::unique_ptr<SwitchAccess::Connected> connectTo(const SerialPortCandidate &candidate,
                                                        QString *problem);
 
-    // How a transfer ended, in the tool's exit status; what went wrong is
-    // shown.
-    int statusOf(const DeviceTransfers::Result &result);
-    void reportBackup(const DeviceTransfers::Outcome &outcome);
+    void reportBackup(const TransferEnd &end);
     // What a send that was read back tells: notes on `err`, that it matches
     // (and, when `stored`, the backup's path as the last line) on `out`.
-    void reportSent(const DeviceTransfers::Outcome &outcome, bool stored);
+    void reportSent(const TransferEnd &end, bool stored);
 
 private:
     void followProgress(SwitchAccess::Connected *connected);

@@ -3,33 +3,25 @@
 #include "CommandContext.h"
 #include "CommandLineTool.h"
 #include "ToolArguments.h"
-#include "model/PlanComparison.h"
 
 DiffCommand::DiffCommand(CommandContext &context) : context(context) {}
 
 int DiffCommand::run(const ToolArguments &a)
 {
     BandPlan plan;
-    if (!context.loadPlan(a.files.at(0), plan) || !context.loadData())
+    if (!context.loadPlan(a.files.at(0), plan))
         return CommandLineTool::Failure;
-    context.meetData(plan);
-    const auto connected = context.theSwitch(a.port);
-    if (!connected)
+    const auto read = context.onTheSwitch(
+        a.port,
+        [&] {
+            context.meetData(plan);
+            return true;
+        },
+        [&](SwitchTransfers &transfers) { transfers.compare(plan, context.data.catalogue()); });
+    if (!read)
         return CommandLineTool::Failure;
-    DeviceTransfers::Result read;
-    if (!context.output.attempt([&] {
-            read = SwitchAccess::await(*connected, [&] {
-                connected->transfers->readPlan(plan.lnb1, plan.lnb2, context.data.catalogue());
-            });
-        }))
-        return CommandLineTool::Failure;
-    if (context.statusOf(read) != CommandLineTool::Success)
-        return CommandLineTool::Failure;
-    if (!read.readNote.isEmpty())
-        context.output.note(read.readNote);
-    context.noteNumbering(read.plan);
-    const PlanComparison comparison(plan, read.plan);
-    for (const QString &line : comparison.lines())
+    context.output.notes(read->notes);
+    for (const QString &line : read->comparison)
         context.output.line(line);
-    return comparison.same() ? CommandLineTool::Success : CommandLineTool::Different;
+    return read->holdsCompared ? CommandLineTool::Success : CommandLineTool::Different;
 }

@@ -5,7 +5,6 @@
 #include "ToolArguments.h"
 #include "TransferCommand.h"
 #include "device/DeviceReplies.h"
-#include "device/SerialPortHandler.h"
 #include "io/WholeFile.h"
 
 #include <QDir>
@@ -18,35 +17,48 @@ int RestoreCommand::run(const ToolArguments &a)
     const QString path = a.files.at(0);
     if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
         return TransferCommand(context).run(a, true);
+    DeviceReplies replies;
+    if (!readReplies(path, replies))
+        return CommandLineTool::Failure;
+    // LNBs without static UBs get the satellites the window would preset.
+    const auto restored = context.onTheSwitch(a.port, nullptr, [this, &replies](SwitchTransfers &transfers) {
+        const QStringList names = context.data.startPair();
+        transfers.restore(replies, names.value(0), names.value(1), context.data.catalogue());
+    });
+    if (!restored)
+        return CommandLineTool::Failure;
+    context.reportSent(*restored, true);
+    return CommandLineTool::Success;
+}
+
+bool RestoreCommand::readReplies(const QString &path, DeviceReplies &replies)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         context.output.note(WholeFile::readFailure(path, file.errorString()));
-        return CommandLineTool::Failure;
+        return false;
     }
-    DeviceReplies replies;
+    // One byte more than allowed tells a file that is too large.
+    const QByteArray text = file.read(DeviceReplies::maxTextBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        context.output.note(WholeFile::readFailure(path, file.errorString()));
+        return false;
+    }
+    if (text.size() > DeviceReplies::maxTextBytes) {
+        context.output.note(tooLargeMessage(path));
+        return false;
+    }
     QString reason;
-    if (!DeviceReplies::fromText(file.readAll(), replies, &reason)) {
-        context.output.note(
-            tr("The file %1 holds no replies of a switch: %2").arg(QDir::toNativeSeparators(path), reason));
-        return CommandLineTool::Failure;
-    }
-    if (!context.loadData())
-        return CommandLineTool::Failure;
-    const auto connected = context.theSwitch(a.port);
-    if (!connected)
-        return CommandLineTool::Failure;
-    // LNBs without static UBs get the satellites the window would preset.
-    const QStringList names = context.data.startPair();
-    DeviceTransfers::Result restored;
-    if (!context.output.attempt([&] {
-            restored = SwitchAccess::await(*connected, [&] {
-                connected->transfers->restore(replies, names.value(0), names.value(1),
-                                              context.data.catalogue());
-            });
-        }))
-        return CommandLineTool::Failure;
-    if (context.statusOf(restored) != CommandLineTool::Success)
-        return CommandLineTool::Failure;
-    context.reportSent(restored.outcome, true);
-    return CommandLineTool::Success;
+    if (DeviceReplies::fromText(text, replies, &reason))
+        return true;
+    context.output.note(
+        tr("The file %1 holds no replies of a switch: %2").arg(QDir::toNativeSeparators(path), reason));
+    return false;
+}
+
+QString RestoreCommand::tooLargeMessage(const QString &path)
+{
+    return tr("The file %1 is larger than %n bytes: it holds no replies of a switch.", nullptr,
+              int(DeviceReplies::maxTextBytes))
+        .arg(QDir::toNativeSeparators(path));
 }

@@ -167,13 +167,6 @@ bool ToolSatelliteData::checkWords(const PlanVerdict &verdict, QStringList *mess
     return verdict.words.sendable();
 }
 
-QString ToolSatelliteData::numberingNote(const BandPlan &read) const
-{
-    // Static words name their satellites by id alone.
-    return SatelliteIdTable::differencesMessage(
-        BuiltInSatellites::idTable().differences(*satellites->catalogue(), read.staticSatellites()));
-}
-
 QString ToolSatelliteData::numberingNote() const
 {
     if (!satellites)

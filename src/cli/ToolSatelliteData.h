@@ -58,10 +58,8 @@ public:
     // Whether every UB of the plan can be sent with the satellite data: if
     // not, the heading, then one line per refusal.
     static bool checkWords(const PlanVerdict &verdict, QStringList *messages);
-    // What the data in use number otherwise than the program's id table
-    // (told after a read of the static UBs of `read`), and the same for all
-    // satellites.
-    QString numberingNote(const BandPlan &read) const;
+    // What the data in use number otherwise than the program's id table,
+    // for all satellites.
     QString numberingNote() const;
     // Where the data come from, their date and what went wrong, for the
     // support report; none before load().

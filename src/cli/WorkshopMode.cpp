@@ -32,15 +32,16 @@ int WorkshopMode::run(const ToolArguments &a)
     BandPlan plan;
     if (!context.loadPlan(a.files.at(0), plan) || !context.checkPlan(plan) || !context.loadData())
         return CommandLineTool::Failure;
-    if (!context.checkWords(context.meetData(plan)))
+    const PlanVerdict prepared = context.meetData(plan);
+    if (!context.checkWords(prepared))
         return CommandLineTool::Failure;
     context.output.note(
         tr("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one's power "
            "as well as its USB cable."));
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &poll, [this, &plan] { tick(plan); });
+    QObject::connect(&poll, &QTimer::timeout, &poll, [this, &prepared] { tick(prepared); });
     poll.start(CommandLineTool::workshopPollMs);
-    QTimer::singleShot(0, &poll, [this, &plan] { tick(plan); });
+    QTimer::singleShot(0, &poll, [this, &prepared] { tick(prepared); });
     outcomes.clear();
     sent.clear();
     repeatedSerials.clear();
@@ -55,7 +56,7 @@ bool WorkshopMode::allStored() const
                        [](const std::pair<const QString, bool> &entry) { return entry.second; });
 }
 
-void WorkshopMode::tick(const BandPlan &plan)
+void WorkshopMode::tick(const PlanVerdict &plan)
 {
     // A store waits for the switch in the event loop: a look that comes
     // meanwhile is left to the next tick, so one switch is handled at a time.
@@ -66,7 +67,7 @@ void WorkshopMode::tick(const BandPlan &plan)
     look(plan);
 }
 
-void WorkshopMode::look(const BandPlan &plan)
+void WorkshopMode::look(const PlanVerdict &plan)
 {
     QList<SerialPortCandidate> candidates;
     try {
@@ -123,44 +124,45 @@ bool WorkshopMode::knows(const QString &serial)
     return sent.count(serial) > 0 && repeatedSerials.count(serial) == 0;
 }
 
-QString WorkshopMode::store(SwitchAccess::Connected &connected, const BandPlan &plan)
+QString WorkshopMode::store(SwitchAccess::Connected &connected, const PlanVerdict &plan)
 {
     const QString port = QDir::toNativeSeparators(connected.port);
     const QString serial = connected.device->serialNumber();
     const QString key = QStringLiteral("switch ") + serial;
-    DeviceTransfers::Result stored;
+    TransferEnd stored;
     try {
-        stored = SwitchAccess::await(connected,
-                                     [&] { connected.transfers->store(plan, context.data.catalogue()); });
+        stored = SwitchAccess::await(
+            connected, [&] { connected.transfers->sendPrepared(plan, true, context.data.catalogue()); });
     } catch (const std::exception &e) {
-        stored.message = QString::fromUtf8(e.what());
+        stored.result.message = QString::fromUtf8(e.what());
     }
     outcomes.erase(QStringLiteral("port ") + connected.port);
-    outcomes[key] = stored.kind == DeviceOperation::Kind::Done;
-    if (stored.kind != DeviceOperation::Kind::Done)
+    outcomes[key] = stored.done();
+    if (!stored.done())
         return tr("%1 %2: not stored: %3")
-            .arg(port, serial, stored.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
-    context.reportBackup(stored.outcome);
-    context.output.notes(stored.outcome.readBackNotes);
+            .arg(port, serial, stored.result.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
+    context.reportBackup(stored);
+    context.output.notes(stored.notes);
     if (!serial.isEmpty() && repeatedSerials.count(serial) == 0)
-        sent[serial] = stored.outcome.sent;
+        sent[serial] = stored.result.outcome.sent;
     return tr("%1 %2: stored; backup %3; read back")
-        .arg(port, serial, QDir::toNativeSeparators(stored.outcome.storedPlanBackup));
+        .arg(port, serial, QDir::toNativeSeparators(stored.result.outcome.storedPlanBackup));
 }
 
 QString WorkshopMode::compare(SwitchAccess::Connected &connected)
 {
     const QString port = QDir::toNativeSeparators(connected.port);
     const QString serial = connected.device->serialNumber();
-    DeviceTransfers::Result compared;
+    TransferEnd end;
     try {
-        compared = SwitchAccess::await(connected, [&] {
+        end = SwitchAccess::await(connected, [&] {
             connected.transfers->compareWithSent(sent.at(serial), context.data.catalogue());
         });
     } catch (const std::exception &e) {
-        compared.message = QString::fromUtf8(e.what());
+        end.result.message = QString::fromUtf8(e.what());
     }
-    const bool same = compared.kind == DeviceOperation::Kind::Done && compared.differences.isEmpty();
+    const DeviceTransfers::Result &compared = end.result;
+    const bool same = end.done() && compared.differences.isEmpty();
     outcomes[QStringLiteral("switch ") + serial] = same;
     if (same)
         return tr("%1 %2: after reconnection the switch holds the plan stored").arg(port, serial);

@@ -34,13 +34,13 @@ public:
     void stop();
 
 private:
-    void tick(const BandPlan &plan);
-    void look(const BandPlan &plan);
+    void tick(const PlanVerdict &plan);
+    void look(const PlanVerdict &plan);
     // Whether the switch with this serial number was stored and read back
     // in this run, so that it is only compared when it comes back.
     bool knows(const QString &serial);
     // Each gives the switch's line.
-    QString store(SwitchAccess::Connected &connected, const BandPlan &plan);
+    QString store(SwitchAccess::Connected &connected, const PlanVerdict &plan);
     QString compare(SwitchAccess::Connected &connected);
     bool allStored() const;
 

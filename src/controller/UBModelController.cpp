@@ -9,7 +9,6 @@
 #include "model/BandRules.h"
 #include "model/NoSatelliteData.h"
 #include "model/PlanCheck.h"
-#include "model/PlanComparison.h"
 #include "model/SettingsFile.h"
 #include "model/SwitchSatellites.h"
 #include "model/UBDataModel.h"
@@ -84,7 +83,7 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, status,
             [this] { status->setPortProblem(serialPortHandler->portProblem()); });
     status->setPortProblem(serialPortHandler->portProblem());
-    transfers = std::make_unique<DeviceTransfers>(
+    transfers = std::make_unique<SwitchTransfers>(
         *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
     followTransfers();
     // The serial number shown must change before the interface hears of
@@ -184,11 +183,6 @@ void UBModelController::takeDownload(const SatelliteSource::Download &result)
 QString UBModelController::satelliteNumberingNote() const
 {
     return SatelliteIdTable::differencesMessage(idTable.differences(*catalogue()));
-}
-
-QString UBModelController::satelliteNumberingNote(const BandPlan &read) const
-{
-    return SatelliteIdTable::differencesMessage(idTable.differences(*catalogue(), read.staticSatellites()));
 }
 
 QString UBModelController::sourceText() const
@@ -555,10 +549,8 @@ void UBModelController::dbDataOutdated()
     addStartupWarning(outdatedDataMessage());
 }
 
-bool UBModelController::validateData()
+bool UBModelController::validateData(const PlanVerdict &verdict)
 {
-    // The plan met the data when they came; it is judged as it will be sent.
-    const PlanVerdict verdict = PlanPreparation(catalogue()).judge(BandPlan::fromModel(*model));
     const PlanCheck &check = verdict.check;
     switch (check.failure()) {
     case PlanCheck::Failure::Lnb1Missing:
@@ -664,10 +656,10 @@ void UBModelController::refuseNewStaticUBs(int firstRow, int endRow, const QList
 
 void UBModelController::followTransfers()
 {
-    connect(transfers.get(), &DeviceTransfers::busyChanged, this, &UBModelController::transferBusyChanged);
-    connect(transfers.get(), &DeviceTransfers::progressChanged, status,
+    connect(transfers.get(), &SwitchTransfers::busyChanged, this, &UBModelController::transferBusyChanged);
+    connect(transfers.get(), &SwitchTransfers::progressChanged, status,
             [this] { status->setTransferProgress(transfers->progress(), transfers->cancellable()); });
-    connect(transfers.get(), &DeviceTransfers::finished, this, &UBModelController::transferEnded);
+    connect(transfers.get(), &SwitchTransfers::ended, this, &UBModelController::transferEnded);
     connect(status, &DeviceStatus::cancelAsked, this, &UBModelController::cancelTransfer);
 }
 
@@ -695,7 +687,7 @@ void UBModelController::finishDownload(const SatelliteSource::Download &result)
     emit satelliteDataReady();
 }
 
-void UBModelController::runTransfer(const std::function<void()> &start, TransferEnd then)
+void UBModelController::runTransfer(const std::function<void()> &start, AfterTransfer then)
 {
     // What is sent is what the window shows: no second transfer meanwhile.
     if (busy())
@@ -715,84 +707,67 @@ void UBModelController::runTransfer(const std::function<void()> &start, Transfer
     }
 }
 
-void UBModelController::transferEnded(const DeviceTransfers::Result &result)
+void UBModelController::transferEnded(const TransferEnd &end)
 {
-    const TransferEnd then = std::exchange(afterTransfer, {});
-    switch (result.kind) {
+    const AfterTransfer then = std::exchange(afterTransfer, {});
+    switch (end.result.kind) {
     case DeviceOperation::Kind::Done:
         if (then)
-            then(result);
+            then(end);
         break;
     case DeviceOperation::Kind::Cancelled:
-        emit informationOccured(result.message);
+        emit informationOccured(end.result.message);
         break;
     default:
-        emit errorOccured(result.message);
+        emit errorOccured(end.result.message);
         break;
     }
 }
 
-void UBModelController::reportBackup(const DeviceTransfers::Outcome &outcome)
+void UBModelController::reportSent(const TransferEnd &end)
 {
-    if (!outcome.notice.isEmpty())
-        emit warningOccured(outcome.notice);
-}
-
-void UBModelController::reportSent(const DeviceTransfers::Outcome &outcome, const QString &done)
-{
-    reportBackup(outcome);
-    QStringList lines{done};
-    lines << outcome.readBackNotes;
-    emit informationOccured(lines.join(QLatin1Char('\n')));
+    if (!end.backupNotice().isEmpty())
+        emit warningOccured(end.backupNotice());
+    emit informationOccured(end.sentMessage());
 }
 
 void UBModelController::sendDataToDevice()
 {
-    if (busy() || !validateData())
-        return;
-    runTransfer([this] { transfers->send(BandPlan::fromModel(*model), catalogue()); },
-                [this](const DeviceTransfers::Result &result) {
-                    reportSent(result.outcome, PlanReadBack::sentAndMatchesMessage());
-                });
+    sendPlan(false);
 }
 
 void UBModelController::storeDataInEEPROM()
 {
-    if (busy() || !validateData())
+    sendPlan(true);
+}
+
+void UBModelController::sendPlan(bool store)
+{
+    if (busy())
         return;
-    runTransfer([this] { transfers->store(BandPlan::fromModel(*model), catalogue()); },
-                [this](const DeviceTransfers::Result &result) {
-                    reportSent(result.outcome, DeviceTransfers::storedMessage(result.outcome));
-                });
+    // The plan met the data when they came; it is judged as it will be sent.
+    const PlanVerdict verdict = PlanPreparation(catalogue()).judge(BandPlan::fromModel(*model));
+    if (!validateData(verdict))
+        return;
+    runTransfer([this, &verdict, store] { transfers->sendPrepared(verdict, store, catalogue()); },
+                [this](const TransferEnd &end) { reportSent(end); });
 }
 
 void UBModelController::readFromDevice()
 {
-    runTransfer([this] { transfers->readPlan(model->lnb1(), model->lnb2(), catalogue()); },
-                [this](const DeviceTransfers::Result &result) {
+    runTransfer([this] { transfers->read(model->lnb1(), model->lnb2(), catalogue()); },
+                [this](const TransferEnd &end) {
                     // Whole or nothing: a failed read leaves the window's plan as it was.
-                    result.plan.applyTo(*model);
-                    // Static words name their satellites by id alone.
-                    QStringList notes{result.readNote, satelliteNumberingNote(result.plan)};
-                    notes.removeAll(QString());
-                    if (!notes.isEmpty())
-                        emit informationOccured(notes.join(QLatin1Char('\n')));
+                    end.result.plan.applyTo(*model);
+                    if (!end.notes.isEmpty())
+                        emit informationOccured(end.notes.join(QLatin1Char('\n')));
                 });
 }
 
 void UBModelController::compareWithDevice()
 {
-    const BandPlan plan = BandPlan::fromModel(*model);
-    runTransfer([this, plan] { transfers->readPlan(plan.lnb1, plan.lnb2, catalogue()); },
-                [this, plan](const DeviceTransfers::Result &result) {
-                    QStringList lines = PlanComparison(plan, result.plan).lines();
-                    if (!result.readNote.isEmpty())
-                        lines << result.readNote;
-                    const QString numbering = satelliteNumberingNote(result.plan);
-                    if (!numbering.isEmpty())
-                        lines << numbering;
-                    emit comparisonReady(lines);
-                });
+    runTransfer([this] { transfers->compare(BandPlan::fromModel(*model), catalogue()); },
+                [this](const TransferEnd &end) { emit comparisonReady(end.comparison + end.notes); });
 }
 
 // ---- Settings files ----

@@ -4,12 +4,12 @@
 #include "TransponderLists.h"
 #include "db/SatelliteSource.h"
 #include "db/ServerSettings.h"
-#include "device/DeviceTransfers.h"
 #include "device/SerialPortHandler.h"
 #include "io/DiagnosticLines.h"
 #include "model/SatelliteIdTable.h"
 #include "model/UBRecord.h"
 #include "service/Environment.h"
+#include "service/SwitchTransfers.h"
 
 #include <QObject>
 #include <QStringList>
@@ -84,11 +84,8 @@ public:
     SharedCatalogue catalogue() const { return satellites->catalogue(); }
 
     // What the data in use number otherwise than the program's satellite id
-    // table, for the notice, a read, a comparison and the report; empty
-    // when nothing.
+    // table, for the notice and the report; empty when nothing.
     QString satelliteNumberingNote() const;
-    // The same about the satellites a plan read back from a switch names.
-    QString satelliteNumberingNote(const BandPlan &read) const;
 
     // The failure and warning about the satellite data.
     static QString databaseMissingMessage();
@@ -164,17 +161,19 @@ private slots:
 
 private:
     void createDefaultUBs();
-    bool validateData();
-    using TransferEnd = std::function<void(const DeviceTransfers::Result &)>;
-    // Starts a transfer unless one runs; `then` hears its result when it
-    // ends Done. A refusal before the start is reported at once.
-    void runTransfer(const std::function<void()> &start, TransferEnd then);
-    void transferEnded(const DeviceTransfers::Result &result);
+    // Whether the plan so judged may be sent; when not, the reasons are said.
+    bool validateData(const PlanVerdict &verdict);
+    using AfterTransfer = std::function<void(const TransferEnd &)>;
+    // Starts a transfer unless one runs; `then` hears its end when it
+    // ended Done. A refusal before the start is reported at once.
+    void runTransfer(const std::function<void()> &start, AfterTransfer then);
+    void transferEnded(const TransferEnd &end);
     void followTransfers();
-    // A backup that kept only the switch's replies is worth a warning.
-    void reportBackup(const DeviceTransfers::Outcome &outcome);
-    // A send read back: `done`, and what the read-back noticed.
-    void reportSent(const DeviceTransfers::Outcome &outcome, const QString &done);
+    // A send read back: a backup that kept only the switch's replies is
+    // worth a warning; then that it matches, and what the read-back noticed.
+    void reportSent(const TransferEnd &end);
+    // "Test on device" and "Save on device": the window's plan, judged, sent.
+    void sendPlan(bool store);
     void reportNoSatelliteData();
     // Runs one way of getting the satellite data and what follows it: the
     // warnings of the start-up in one box, then the device search or the
@@ -213,13 +212,13 @@ private:
     DeviceStatus *status; // owned as a child
     std::unique_ptr<SatelliteSource> satellites;
     std::unique_ptr<SerialPortHandler> serialPortHandler;
-    std::unique_ptr<DeviceTransfers> transfers;
+    std::unique_ptr<SwitchTransfers> transfers;
     QString lnb1MissingMessage;
     QString lnb2MissingMessage;
     QString staticUnassignedMessage;
     QString dbConnectionMessage;
     bool fetching = false;
-    TransferEnd afterTransfer;
+    AfterTransfer afterTransfer;
     // A download that finished while a transfer ran, taken in at its end.
     std::unique_ptr<SatelliteSource::Download> pendingDownload;
     bool starting = false;

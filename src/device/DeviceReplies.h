@@ -20,6 +20,10 @@ public:
     QString terrestrialPath;
     QString configuration;
 
+    // The most a text of replies can hold: far more than four replies of
+    // bounded lines need.
+    static constexpr qint64 maxTextBytes = 64 * 1024;
+
     // A switch says "ON" somewhere in the reply of a switched-on option.
     static bool isOn(const QString &reply) { return reply.contains(QLatin1String("ON")); }
     // The configuration's code words in line order, UB 0 first.

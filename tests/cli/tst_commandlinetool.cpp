@@ -7,11 +7,13 @@
 #include "TestDatabase.h"
 #include "UBRecordBuilders.h"
 #include "cli/CommandLineTool.h"
+#include "cli/RestoreCommand.h"
 #include "db/BuiltInSatellites.h"
 #include "db/DownloadChild.h"
 #include "db/DownloadTables.h"
 #include "db/ServerSettings.h"
 #include "device/CodeWord.h"
+#include "device/DeviceReplies.h"
 #include "device/PlanBackup.h"
 #include "io/LogRing.h"
 #include "model/SettingsFile.h"
@@ -729,6 +731,35 @@ private slots:
         QVERIFY2(!errors.contains("Waiting for switches"), qPrintable(errors));
         QCOMPARE(writes(*simulators.front()).mid(before), QStringList());
         QCOMPARE(QDir(backups()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // A replies file is read up to its bound and no further: one byte more
+    // is refused by name and limit before the data or a switch are asked.
+    void restoreBoundsTheRepliesFile_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<bool>("tooLarge");
+        QTest::newRow("at the bound: read, and not replies") << DeviceReplies::maxTextBytes << false;
+        QTest::newRow("one byte over") << DeviceReplies::maxTextBytes + 1 << true;
+        QTest::newRow("far over") << 4 * DeviceReplies::maxTextBytes << true;
+    }
+
+    void restoreBoundsTheRepliesFile()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(bool, tooLarge);
+        const QString replies = dir.filePath("large.txt");
+        QFile file(replies);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(QByteArray(int(bytes), 'x')), bytes);
+        file.close();
+        QCOMPARE(run({"restore", replies}), 2);
+        const QString refusal = RestoreCommand::tooLargeMessage(replies);
+        QVERIFY2(refusal.contains(QString::number(DeviceReplies::maxTextBytes)), qPrintable(refusal));
+        QCOMPARE(errors == refusal + QLatin1Char('\n'), tooLarge);
+        if (!tooLarge)
+            QVERIFY2(errors.contains(QStringLiteral("holds no replies of a switch")), qPrintable(errors));
+        QVERIFY(output.isEmpty());
     }
 
     // Workshop mode: a port that could not be used at first look, and a

@@ -3,9 +3,9 @@
 // the built-in satellite data.
 #include "OfflineEnvironment.h"
 #include "UBRecordBuilders.h"
-#include "cli/SwitchAccess.h"
 #include "cli/ToolOutput.h"
 #include "cli/ToolSatelliteData.h"
+#include "service/SwitchAccess.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

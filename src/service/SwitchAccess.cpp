@@ -44,7 +44,7 @@ std::unique_ptr<SwitchAccess::Connected> SwitchAccess::connectTo(const SerialPor
             *problem = connected->device->portProblem();
         return nullptr;
     }
-    connected->transfers = std::make_unique<DeviceTransfers>(
+    connected->transfers = std::make_unique<SwitchTransfers>(
         *connected->device, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
     return connected;
 }
@@ -98,19 +98,45 @@ std::unique_ptr<SwitchAccess::Connected> SwitchAccess::theOne(const QString &por
     return nullptr;
 }
 
-DeviceTransfers::Result SwitchAccess::await(Connected &connected, const std::function<void()> &start)
+TransferEnd SwitchAccess::await(Connected &connected, const std::function<void()> &start)
 {
-    DeviceTransfers::Result result;
+    TransferEnd result;
     QEventLoop loop;
-    const QMetaObject::Connection ended =
-        QObject::connect(connected.transfers.get(), &DeviceTransfers::finished, &loop,
-                         [&](const DeviceTransfers::Result &end) {
-                             result = end;
-                             loop.quit();
-                         });
+    const QMetaObject::Connection ended = QObject::connect(connected.transfers.get(), &SwitchTransfers::ended,
+                                                           &loop, [&](const TransferEnd &end) {
+                                                               result = end;
+                                                               loop.quit();
+                                                           });
     const auto disconnectAtEnd = qScopeGuard([&ended] { QObject::disconnect(ended); });
     start();
     // Every operation ends by itself: its lines have deadlines.
     loop.exec();
     return result;
+}
+
+std::optional<TransferEnd> SwitchAccess::transferOnTheOne(const QString &port,
+                                                          const std::function<bool()> &prepared,
+                                                          const std::function<void(Connected &)> &found,
+                                                          const std::function<void(SwitchTransfers &)> &start,
+                                                          QStringList *messages) const
+{
+    if (!prepared())
+        return std::nullopt;
+    const std::unique_ptr<Connected> connected = theOne(port, messages);
+    if (!connected)
+        return std::nullopt;
+    if (found)
+        found(*connected);
+    TransferEnd end;
+    try {
+        end = await(*connected, [&] { start(*connected->transfers); });
+    } catch (const std::exception &e) {
+        *messages << QString::fromUtf8(e.what());
+        return std::nullopt;
+    }
+    if (end.done())
+        return end;
+    // A read-back's differences come one per line.
+    *messages << end.result.message.split(QLatin1Char('\n'));
+    return std::nullopt;
 }

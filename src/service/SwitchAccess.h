@@ -1,24 +1,24 @@
 #pragma once
 
-#include "device/DeviceTransfers.h"
-#include "service/Environment.h"
+#include "Environment.h"
+#include "SwitchTransfers.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class SerialPortHandler;
 
 // Finding the switches on the ports and connecting to them, and carrying a
-// transfer with a local event loop. Nothing here writes: what went wrong
-// comes back as messages for the caller to show.
+// transfer with a local event loop, for the tool. Nothing here writes: what
+// went wrong comes back as messages for the caller to show.
 class SwitchAccess
 {
-    // The rows stay those of the tool's catalogue context.
-    Q_DECLARE_TR_FUNCTIONS(CommandLineTool)
+    Q_DECLARE_TR_FUNCTIONS(SwitchAccess)
 
 public:
     // A switch that answered, ready for transfers.
@@ -26,7 +26,7 @@ public:
     {
         QString port;
         std::unique_ptr<SerialPortHandler> device;
-        std::unique_ptr<DeviceTransfers> transfers;
+        std::unique_ptr<SwitchTransfers> transfers;
     };
     using Switches = std::vector<std::unique_ptr<Connected>>;
 
@@ -45,7 +45,16 @@ public:
                                          QString *problem = nullptr) const;
     // Runs the transfer `start` begins with a local event loop, until it
     // ends. A refusal before the start throws, as `start` does.
-    static DeviceTransfers::Result await(Connected &connected, const std::function<void()> &start);
+    static TransferEnd await(Connected &connected, const std::function<void()> &start);
+    // The opening every transfer on the one switch shares: `prepared` first
+    // (false ends it; it tells its own reasons), then the one switch (or the
+    // one on `port`), handed to `found`, then the transfer `start` begins,
+    // awaited. Its end when it ended done; otherwise none, with the reasons
+    // in `messages`, one a line.
+    std::optional<TransferEnd> transferOnTheOne(const QString &port, const std::function<bool()> &prepared,
+                                                const std::function<void(Connected &)> &found,
+                                                const std::function<void(SwitchTransfers &)> &start,
+                                                QStringList *messages) const;
 
     // An identification ends within a second; a look that has not ended
     // after this is taken as none.
