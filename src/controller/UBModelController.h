@@ -7,9 +7,9 @@
 #include "device/DeviceTransfers.h"
 #include "device/SerialPortHandler.h"
 #include "io/DiagnosticLines.h"
-#include "model/SatelliteIdTable.h"
 #include "model/UBRecord.h"
 #include "service/Environment.h"
+#include "service/SatelliteData.h"
 
 #include <QObject>
 #include <QStringList>
@@ -204,14 +204,10 @@ private:
     void updateTransponderLists();
     // A new satellite on an LNB input takes the transponders of its static UBs.
     void satelliteChosen(quint32 lnb);
-    QString sourceText() const;
-    QString newDataMessage() const;
-    // The summary's first line: the source, the count and the line's security.
-    QString dataSummary() const;
 
     UBDataModel *model;
     DeviceStatus *status; // owned as a child
-    std::unique_ptr<SatelliteSource> satellites;
+    std::unique_ptr<SatelliteData> satellites;
     std::unique_ptr<SerialPortHandler> serialPortHandler;
     std::unique_ptr<DeviceTransfers> transfers;
     QString lnb1MissingMessage;
@@ -230,7 +226,6 @@ private:
     // The satellites the controller chose for the LNBs itself; a name the
     // user chose or a plan brought is never replaced.
     QString presetNames[2];
-    SatelliteIdTable idTable;
     QString serverSettingsFile;
     bool serverChosen;
     // Why the last download gave no data, naming its server; empty when it did.
