@@ -1037,6 +1037,37 @@ Satellitendaten hinzugefügt):
     </message>
 </context>
 <context>
+    <name>SatelliteData</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Satellite data: new data loaded (%1).</source>
+        <translation>Satellitendaten: neue Daten übernommen (%1).</translation>
+    </message>
+    <message>
+        <source>No satellite data</source>
+        <translation>Keine Satellitendaten</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2, downloaded over TLS</source>
+        <translation>Satellitendaten: %1, Satelliten: %2, über TLS geladen</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2, downloaded unencrypted</source>
+        <translation>Satellitendaten: %1, Satelliten: %2, unverschlüsselt geladen</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2</source>
+        <translation>Satellitendaten: %1, Satelliten: %2</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1; no server: %2</source>
+        <translation>Satellitendaten: %1; Abruf vom Server fehlgeschlagen: %2</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteDataDialog</name>
     <message>
         <source>Satellite data</source>
@@ -1840,18 +1871,6 @@ Satellitendaten hinzugefügt):
         <translation>Fehler beim Laden der Daten</translation>
     </message>
     <message>
-        <source>Satellite data: %1; no server: %2</source>
-        <translation>Satellitendaten: %1; Abruf vom Server fehlgeschlagen: %2</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>No satellite data</source>
-        <translation>Keine Satellitendaten</translation>
-    </message>
-    <message>
         <source>Not in these data: %1.</source>
         <translation>Nicht mehr in den Satellitendaten: %1.</translation>
     </message>
@@ -1880,24 +1899,8 @@ Satellitendaten hinzugefügt):
         <translation>Die Satellitendaten werden noch heruntergeladen; bitte in einigen Sekunden erneut versuchen.</translation>
     </message>
     <message>
-        <source>Satellite data: new data loaded (%1).</source>
-        <translation>Satellitendaten: neue Daten übernommen (%1).</translation>
-    </message>
-    <message>
         <source>The switch is busy; import the satellite data when it is done.</source>
         <translation>Der Multischalter ist beschäftigt; importieren Sie die Satellitendaten, wenn er fertig ist.</translation>
-    </message>
-    <message>
-        <source>Satellite data: %1, satellites: %2, downloaded over TLS</source>
-        <translation>Satellitendaten: %1, Satelliten: %2, über TLS geladen</translation>
-    </message>
-    <message>
-        <source>Satellite data: %1, satellites: %2, downloaded unencrypted</source>
-        <translation>Satellitendaten: %1, Satelliten: %2, unverschlüsselt geladen</translation>
-    </message>
-    <message>
-        <source>Satellite data: %1, satellites: %2</source>
-        <translation>Satellitendaten: %1, Satelliten: %2</translation>
     </message>
     <message>
         <source>UBs whose transponder has another number in the satellite data: %1.</source>

@@ -1022,6 +1022,37 @@ also when the working plan read back after a send differs from the plan.
     </message>
 </context>
 <context>
+    <name>SatelliteData</name>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Satellite data: new data loaded (%1).</source>
+        <translation>Satellite data: new data loaded (%1).</translation>
+    </message>
+    <message>
+        <source>No satellite data</source>
+        <translation>No satellite data</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2, downloaded over TLS</source>
+        <translation>Satellite data: %1, satellites: %2, downloaded over TLS</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2, downloaded unencrypted</source>
+        <translation>Satellite data: %1, satellites: %2, downloaded unencrypted</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1, satellites: %2</source>
+        <translation>Satellite data: %1, satellites: %2</translation>
+    </message>
+    <message>
+        <source>Satellite data: %1; no server: %2</source>
+        <translation>Satellite data: %1; no server: %2</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteDataDialog</name>
     <message>
         <source>Satellite data</source>
@@ -1825,18 +1856,6 @@ also when the working plan read back after a send differs from the plan.
         <translation>Error while loading data</translation>
     </message>
     <message>
-        <source>Satellite data: %1; no server: %2</source>
-        <translation>Satellite data: %1; no server: %2</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>none</translation>
-    </message>
-    <message>
-        <source>No satellite data</source>
-        <translation>No satellite data</translation>
-    </message>
-    <message>
         <source>Not in these data: %1.</source>
         <translation>Not in these data: %1.</translation>
     </message>
@@ -1865,24 +1884,8 @@ also when the working plan read back after a send differs from the plan.
         <translation>A download of the satellite data is still under way; try again in a few seconds.</translation>
     </message>
     <message>
-        <source>Satellite data: new data loaded (%1).</source>
-        <translation>Satellite data: new data loaded (%1).</translation>
-    </message>
-    <message>
         <source>The switch is busy; import the satellite data when it is done.</source>
         <translation>The switch is busy; import the satellite data when it is done.</translation>
-    </message>
-    <message>
-        <source>Satellite data: %1, satellites: %2, downloaded over TLS</source>
-        <translation>Satellite data: %1, satellites: %2, downloaded over TLS</translation>
-    </message>
-    <message>
-        <source>Satellite data: %1, satellites: %2, downloaded unencrypted</source>
-        <translation>Satellite data: %1, satellites: %2, downloaded unencrypted</translation>
-    </message>
-    <message>
-        <source>Satellite data: %1, satellites: %2</source>
-        <translation>Satellite data: %1, satellites: %2</translation>
     </message>
     <message>
         <source>UBs whose transponder has another number in the satellite data: %1.</source>

@@ -140,7 +140,7 @@ QString CommandLineTool::outdatedDataMessage()
 int CommandLineTool::transponder(const QStringList &arguments)
 {
     OwnTransponderCommand command(output, OwnTransponderFile::pathIn(environment.cacheDirectory), [this] {
-        return context.loadData() ? context.data.source()->catalogue() : SharedCatalogue();
+        return context.loadData() ? context.data.inUse() : nullptr;
     });
     return command.run(arguments);
 }

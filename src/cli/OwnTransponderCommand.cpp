@@ -1,6 +1,7 @@
 #include "OwnTransponderCommand.h"
 
 #include "db/OwnTransponderFile.h"
+#include "service/SatelliteData.h"
 
 namespace {
 constexpr int success = 0;
@@ -75,22 +76,19 @@ bool OwnTransponderCommand::save(const OwnTransponders &own)
 
 int OwnTransponderCommand::add(const OwnTransponder &entry)
 {
+    // The file first: a damaged one ends the command before any download.
     OwnTransponders own;
     if (!load(&own))
         return failure;
-    const SharedCatalogue satellites = data();
+    SatelliteData *satellites = data();
     if (!satellites)
         return failure;
-    const QString refusal = own.refusal(*satellites, entry);
-    if (!refusal.isEmpty()) {
-        output.note(refusal);
-        return failure;
-    }
-    if (!own.add(entry)) {
+    const SatelliteData::Adding adding = satellites->addOwnTransponder(entry);
+    if (adding.listedTwice)
         output.note(tr("This transponder is already one of the own transponders."));
-        return failure;
-    }
-    return save(own) ? success : failure;
+    else if (!adding.refusal.isEmpty())
+        output.note(adding.refusal);
+    return adding.listedTwice || !adding.refusal.isEmpty() ? failure : success;
 }
 
 int OwnTransponderCommand::list()

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class SatelliteData;
+
 // "fenzo_cli transponder add|list|remove": the user's own transponders from
 // a shell, kept in the same file as the window's.
 class OwnTransponderCommand
@@ -17,7 +19,7 @@ class OwnTransponderCommand
 public:
     // The satellite data in use, own transponders included; null when there
     // are none (the loader has said why).
-    using DataLoader = std::function<SharedCatalogue()>;
+    using DataLoader = std::function<SatelliteData *()>;
 
     OwnTransponderCommand(ToolOutput &output, QString path, DataLoader data);
 

@@ -1,12 +1,10 @@
 #include "ToolSatelliteData.h"
 
-#include "db/BuiltInSatellites.h"
-#include "db/SatelliteSource.h"
 #include "model/BandRules.h"
 #include "model/NoSatelliteData.h"
 #include "model/SettingsFile.h"
-#include "model/SwitchSatellites.h"
 #include "service/PlanPreparation.h"
+#include "service/SatelliteData.h"
 
 #include <QEventLoop>
 
@@ -16,54 +14,46 @@ ToolSatelliteData::ToolSatelliteData(const Environment &environment) : environme
 
 ToolSatelliteData::~ToolSatelliteData() = default;
 
-std::unique_ptr<SatelliteSource> ToolSatelliteData::makeSource() const
-{
-    return std::make_unique<SatelliteSource>(environment.connection, environment.cacheDirectory,
-                                             environment.clock, environment.builtIn,
-                                             environment.downloadDeadlineMs, environment.downloadProgram);
-}
-
 bool ToolSatelliteData::load(QStringList *messages)
 {
     if (satellites)
         return true;
-    auto source = makeSource();
+    auto data = std::make_unique<SatelliteData>(environment);
     // The window's messages: the warnings go on, the failure ends the
     // command. They arise only while the download is taken in: the
     // connections end with this load.
     QObject during;
-    QObject::connect(source.get(), &SatelliteSource::savedDataOutdated, &during,
+    QObject::connect(data.get(), &SatelliteData::savedDataOutdated, &during,
                      [messages] { *messages << outdatedDataMessage(); });
-    QObject::connect(
-        source.get(), &SatelliteSource::downloadBrokenOff, &during,
-        [messages](const QString &reason) { *messages << SatelliteSource::brokenOffWarning(reason); });
-    QObject::connect(source.get(), &SatelliteSource::downloadWithoutSatellites, &during,
-                     [messages](const QString &message) { *messages << message; });
-    QObject::connect(source.get(), &SatelliteSource::cacheProblem, &during,
+    QObject::connect(data.get(), &SatelliteData::warning, &during,
                      [messages](const QString &message) { *messages << message; });
     // On a worker with the window's deadline: the driver's time-outs alone
     // let a server that trickles hold the tool for minutes.
-    SatelliteSource::Download result;
+    SatelliteData::Download result;
     QEventLoop wait;
-    QObject::connect(source.get(), &SatelliteSource::downloadFinished, &wait,
-                     [&](const SatelliteSource::Download &finished) {
+    QObject::connect(data.get(), &SatelliteData::downloadFinished, &wait,
+                     [&](const SatelliteData::Download &finished) {
                          result = finished;
                          wait.quit();
                      });
-    source->startDownload();
+    data->startDownload();
     wait.exec();
     try {
-        source->useDownload(result);
+        data->take(result);
     } catch (const std::exception &) {
-        const QString reason = source->failureReason();
-        *messages << databaseMissingMessage() + (reason.isEmpty() ? QString() : '\n' + reason);
+        *messages << data->withFailureReason(databaseMissingMessage());
         return false;
     }
     // A damaged file of own transponders adds none; the rest goes on.
-    if (!source->ownTransponderProblem().isEmpty())
-        *messages << source->ownTransponderProblem();
-    satellites = std::move(source);
+    if (!data->ownTransponderProblem().isEmpty())
+        *messages << data->ownTransponderProblem();
+    satellites = std::move(data);
     return true;
+}
+
+const SatelliteSource *ToolSatelliteData::source() const
+{
+    return satellites ? &satellites->source() : nullptr;
 }
 
 SharedCatalogue ToolSatelliteData::catalogue() const
@@ -80,13 +70,12 @@ QString ToolSatelliteData::importFrom(const QString &path) const
 {
     // The import is kept beside the offline data; whether it is used then
     // follows the usual order (a server that answers comes first).
-    return makeSource()->importFrom(path);
+    return SatelliteData(environment).importFrom(path);
 }
 
 QStringList ToolSatelliteData::startPair() const
 {
-    return SwitchSatellites::startPair(*satellites->catalogue(),
-                                       satellites->source() == SatelliteSource::Source::BuiltIn);
+    return satellites->startPair();
 }
 
 QString ToolSatelliteData::databaseMissingMessage()
@@ -169,26 +158,10 @@ bool ToolSatelliteData::checkWords(const PlanVerdict &verdict, QStringList *mess
 
 QString ToolSatelliteData::numberingNote() const
 {
-    if (!satellites)
-        return QString();
-    return SatelliteIdTable::differencesMessage(
-        BuiltInSatellites::idTable().differences(*satellites->catalogue()));
+    return satellites ? satellites->numberingNote() : QString();
 }
 
 QStringList ToolSatelliteData::describe() const
 {
-    if (!satellites)
-        return {};
-    QStringList lines;
-    if (satellites->source() != SatelliteSource::Source::None)
-        lines << satellites->originText();
-    if (satellites->source() == SatelliteSource::Source::Server)
-        lines << satellites->dataDate().toString(Qt::ISODate);
-    const QString serverFailure = satellites->serverFailureText();
-    if (!serverFailure.isEmpty())
-        lines << serverFailure;
-    const QString numbering = numberingNote();
-    if (!numbering.isEmpty())
-        lines << numbering;
-    return lines;
+    return satellites ? satellites->describe() : QStringList();
 }

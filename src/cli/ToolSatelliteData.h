@@ -11,6 +11,7 @@
 #include <memory>
 
 class OwnTransponders;
+class SatelliteData;
 class SatelliteSource;
 
 // The satellite data the tool's commands use, and the checks of a plan
@@ -29,7 +30,8 @@ public:
     // added to `messages`, and when no data can be had, the failure last.
     bool load(QStringList *messages);
     // Null until load() succeeded.
-    const SatelliteSource *source() const { return satellites.get(); }
+    const SatelliteSource *source() const;
+    SatelliteData *inUse() { return satellites.get(); }
     // The satellite data a transfer starts with; null: none loaded.
     SharedCatalogue catalogue() const;
     const OwnTransponders &ownTransponders() const;
@@ -66,8 +68,6 @@ public:
     QStringList describe() const;
 
 private:
-    std::unique_ptr<SatelliteSource> makeSource() const;
-
     const Environment &environment;
-    std::unique_ptr<SatelliteSource> satellites;
+    std::unique_ptr<SatelliteData> satellites;
 };

@@ -1,7 +1,5 @@
 #include "UBModelController.h"
 
-#include "db/BuiltInSatellites.h"
-#include "db/OwnTransponderFile.h"
 #include "io/LocalPath.h"
 #include "io/LogCategories.h"
 #include "io/PrintableText.h"
@@ -35,9 +33,8 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
       lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
-      dbConnectionMessage(databaseMissingMessage()), idTable(BuiltInSatellites::idTable()),
-      serverSettingsFile(environment.serverSettingsFile), serverChosen(environment.serverChosen),
-      output(std::move(output))
+      dbConnectionMessage(databaseMissingMessage()), serverSettingsFile(environment.serverSettingsFile),
+      serverChosen(environment.serverChosen), output(std::move(output))
 {
     createDefaultUBs();
     connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
@@ -53,16 +50,10 @@ UBModelController::UBModelController(UBDataModel *model, Environment environment
         satelliteChosen(1);
     });
 
-    satellites = std::make_unique<SatelliteSource>(
-        environment.connection, environment.cacheDirectory, environment.clock, environment.builtIn,
-        environment.downloadDeadlineMs, environment.downloadProgram);
-    connect(satellites.get(), &SatelliteSource::savedDataOutdated, this, &UBModelController::dbDataOutdated);
-    connect(satellites.get(), &SatelliteSource::downloadBrokenOff, this,
-            [this](const QString &reason) { addStartupWarning(SatelliteSource::brokenOffWarning(reason)); });
-    connect(satellites.get(), &SatelliteSource::downloadWithoutSatellites, this,
-            &UBModelController::addStartupWarning);
-    connect(satellites.get(), &SatelliteSource::cacheProblem, this, &UBModelController::addStartupWarning);
-    connect(satellites.get(), &SatelliteSource::downloadFinished, this,
+    satellites = std::make_unique<SatelliteData>(environment);
+    connect(satellites.get(), &SatelliteData::savedDataOutdated, this, &UBModelController::dbDataOutdated);
+    connect(satellites.get(), &SatelliteData::warning, this, &UBModelController::addStartupWarning);
+    connect(satellites.get(), &SatelliteData::downloadFinished, this,
             [this](const SatelliteSource::Download &result) {
                 // A transfer sends the plan and data it started with: data
                 // that arrive meanwhile are taken in when it has ended.
@@ -147,16 +138,16 @@ QString UBModelController::importSatelliteData(const QString &url)
         return refused;
     const QString missing = fitPlanToData();
     emit satelliteDataSummaryChanged();
-    setNotice(newDataMessage() + missing);
+    setNotice(satellites->newDataMessage() + missing);
     return QString();
 }
 
 void UBModelController::takeDownload(const SatelliteSource::Download &result)
 {
     const bool hadData = satellites->hasData();
-    const SatelliteSource::Source sourceBefore = satellites->source();
+    const SatelliteSource::Source sourceBefore = satellites->source().source();
     bool changed = false;
-    start([&] { changed = satellites->useDownload(result); }, !hadData);
+    start([&] { changed = satellites->take(result); }, !hadData);
     if (!satellites->hasData()) {
         setNotice(QString());
         return;
@@ -165,55 +156,29 @@ void UBModelController::takeDownload(const SatelliteSource::Download &result)
     if (changed)
         missing = fitPlanToData();
     // Named now: the server set may change before the summary is read.
-    const QString failure = satellites->serverFailureText();
-    if (changed || satellites->source() != sourceBefore || failure != serverFailure) {
+    const QString failure = satellites->source().serverFailureText();
+    if (changed || satellites->source().source() != sourceBefore || failure != serverFailure) {
         serverFailure = failure;
         emit satelliteDataSummaryChanged();
     }
     // Nobody who named no server wants to hear first that it is missing:
     // the summary and the support report tell it then.
     if (!result.complete && serverChosen)
-        setNotice(tr("Satellite data: %1; no server: %2").arg(sourceText(), result.reason));
+        setNotice(satellites->noServerNotice(result.reason));
     else if (changed && hadData)
-        setNotice(newDataMessage() + missing);
+        setNotice(satellites->newDataMessage() + missing);
     else
         setNotice(missing.trimmed());
 }
 
 QString UBModelController::satelliteNumberingNote() const
 {
-    return SatelliteIdTable::differencesMessage(idTable.differences(*catalogue()));
-}
-
-QString UBModelController::sourceText() const
-{
-    const QString origin = satellites->originText();
-    return origin.isEmpty() ? tr("none") : origin;
-}
-
-QString UBModelController::newDataMessage() const
-{
-    return tr("Satellite data: new data loaded (%1).").arg(sourceText());
+    return satellites->numberingNote();
 }
 
 QString UBModelController::satelliteDataSummary() const
 {
-    if (!satellites->hasData())
-        return tr("No satellite data");
-    return serverFailure.isEmpty() ? dataSummary() : dataSummary() + QLatin1Char('\n') + serverFailure;
-}
-
-QString UBModelController::dataSummary() const
-{
-    const int count = satellites->satelliteCount();
-    // Whether the server's data could have been read or altered on the way.
-    if (satellites->source() == SatelliteSource::Source::Server) {
-        const QString summary = satellites->encrypted()
-                                    ? tr("Satellite data: %1, satellites: %2, downloaded over TLS")
-                                    : tr("Satellite data: %1, satellites: %2, downloaded unencrypted");
-        return summary.arg(sourceText()).arg(count);
-    }
-    return tr("Satellite data: %1, satellites: %2").arg(sourceText()).arg(count);
+    return satellites->summary(serverFailure);
 }
 
 void UBModelController::setNotice(const QString &text)
@@ -253,8 +218,7 @@ QString UBModelController::fitPlanToData()
     setTaking(true);
     const QStringList names = catalogue()->satelliteNames();
     emit satelliteListChanged(names);
-    const QStringList pair =
-        SwitchSatellites::startPair(*catalogue(), satellites->source() == SatelliteSource::Source::BuiltIn);
+    const QStringList pair = satellites->startPair();
     presetLnb(0, names, pair);
     presetLnb(1, names, pair);
     QString missing = checkPlanAgainstData();
@@ -327,18 +291,12 @@ QString UBModelController::addOwnTransponder(int row, const QString &frequency, 
                                Polarisation::fromText(polarisation)};
     if (!number)
         return OwnTransponders::frequencyMessage();
-    // A damaged file is never written over: what it holds stays for mending.
-    if (!satellites->ownTransponderProblem().isEmpty())
-        return satellites->ownTransponderProblem();
-    OwnTransponders own = satellites->ownTransponders();
-    QString reason = own.refusal(*catalogue(), entry);
-    if (reason.isEmpty() && !own.add(entry))
-        reason = OwnTransponders::listedTwiceMessage();
-    if (reason.isEmpty())
-        OwnTransponderFile(satellites->ownTransponderPath()).write(own, &reason);
-    if (!reason.isEmpty())
-        return reason;
-    if (satellites->reloadOwnTransponders()) {
+    const SatelliteData::Adding adding = satellites->addOwnTransponder(entry);
+    if (adding.listedTwice)
+        return OwnTransponders::listedTwiceMessage();
+    if (!adding.refusal.isEmpty())
+        return adding.refusal;
+    if (adding.dataChanged) {
         fitPlanToData();
         emit satelliteDataSummaryChanged();
     }
@@ -432,11 +390,7 @@ void UBModelController::setFetching(bool on)
 
 void UBModelController::reportNoSatelliteData()
 {
-    // The server's own reason on a second line: a wrong password or a
-    // missing database is not the user's internet connection.
-    const QString reason = satellites->failureReason();
-    emit errorOccured(reason.isEmpty() ? dbConnectionMessage
-                                       : dbConnectionMessage + QLatin1Char('\n') + reason);
+    emit errorOccured(satellites->withFailureReason(dbConnectionMessage));
     emit noInternetConnection();
 }
 

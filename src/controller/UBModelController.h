@@ -6,9 +6,9 @@
 #include "db/ServerSettings.h"
 #include "device/SerialPortHandler.h"
 #include "io/DiagnosticLines.h"
-#include "model/SatelliteIdTable.h"
 #include "model/UBRecord.h"
 #include "service/Environment.h"
+#include "service/SatelliteData.h"
 #include "service/SwitchTransfers.h"
 
 #include <QObject>
@@ -203,14 +203,10 @@ private:
     void updateTransponderLists();
     // A new satellite on an LNB input takes the transponders of its static UBs.
     void satelliteChosen(quint32 lnb);
-    QString sourceText() const;
-    QString newDataMessage() const;
-    // The summary's first line: the source, the count and the line's security.
-    QString dataSummary() const;
 
     UBDataModel *model;
     DeviceStatus *status; // owned as a child
-    std::unique_ptr<SatelliteSource> satellites;
+    std::unique_ptr<SatelliteData> satellites;
     std::unique_ptr<SerialPortHandler> serialPortHandler;
     std::unique_ptr<SwitchTransfers> transfers;
     QString lnb1MissingMessage;
@@ -229,7 +225,6 @@ private:
     // The satellites the controller chose for the LNBs itself; a name the
     // user chose or a plan brought is never replaced.
     QString presetNames[2];
-    SatelliteIdTable idTable;
     QString serverSettingsFile;
     bool serverChosen;
     // Why the last download gave no data, naming its server; empty when it did.

@@ -193,21 +193,13 @@ private slots:
         QCOMPARE(row->horizontal(), horizontal);
     }
 
-    // The start never puts a satellite the switch cannot carry on an LNB;
-    // with the built-in data it takes the pair most dishes point at.
+    // The start never puts a satellite the switch cannot carry on an LNB,
+    // nor a static UB on it later.
     void startPair_data()
     {
         QTest::addColumn<QStringList>("names"); // id in front: "128 ABS 2 75.0E"
         QTest::addColumn<QString>("lnb1");
         QTest::addColumn<QString>("lnb2");
-        QTest::newRow("the pair, wherever it is in the list")
-            << QStringList{"128 ABS 2 75.0E", "129 ABS 2A 75.0E", "1 ABS 3A 3.0W", "9 Astra 19.2E",
-                           "59 Hotbird 13.0E"}
-            << "Astra 19.2E" << "Hotbird 13.0E";
-        QTest::newRow("without the pair: the first two it can carry")
-            << QStringList{"128 ABS 2 75.0E", "0 ABS 2A 75.0E", "1 ABS 3A 3.0W", "9 Astra 19.2E",
-                           "20 Astra 4A 4.8E"}
-            << "ABS 3A 3.0W" << "Astra 19.2E";
         QTest::newRow("one it can carry") << QStringList{"128 A", "7 B", "200 C"} << "B" << "";
     }
     void startPair()
@@ -253,20 +245,6 @@ private slots:
                 statics += record.isStatic() ? 1 : 0;
             QCOMPARE(statics, 2);
         }
-    }
-
-    // The real built-in data: Astra 19.2E and Hotbird 13.0E, though many
-    // names come before them.
-    void startPairOfTheBuiltInData()
-    {
-        builtIn = BuiltInSatellites::load();
-        QVERIFY2(builtIn.reason.isEmpty(), qPrintable(builtIn.reason));
-        build(unreachableConnection());
-        QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
-        controller->initializeInBackground();
-        QVERIFY(ready.wait(10000));
-        QCOMPARE(model->lnb1(), QStringLiteral("Astra 19.2E"));
-        QCOMPARE(model->lnb2(), QStringLiteral("Hotbird 13.0E"));
     }
 
     // A plan saved when the data listed spacecraft loads on their position:
