@@ -69,12 +69,6 @@ QString SatelliteData::numberingNote() const
     return SatelliteIdTable::differencesMessage(idTable.differences(*catalogue()));
 }
 
-QString SatelliteData::numberingNote(const BandPlan &read) const
-{
-    // Static words name their satellites by id alone.
-    return SatelliteIdTable::differencesMessage(idTable.differences(*catalogue(), read.staticSatellites()));
-}
-
 QString SatelliteData::sourceText() const
 {
     const QString origin = satellites->originText();

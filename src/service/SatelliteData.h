@@ -1,7 +1,6 @@
 #pragma once
 
 #include "db/SatelliteSource.h"
-#include "model/BandPlan.h"
 #include "model/OwnTransponders.h"
 #include "model/SatelliteIdTable.h"
 #include "service/Environment.h"
@@ -77,10 +76,9 @@ public:
     // The satellites an LNB without static UBs gets.
     QStringList startPair() const;
     // What the data in use number otherwise than the program's satellite id
-    // table; empty when nothing. The second: for the satellites a plan read
-    // back from a switch names.
+    // table; empty when nothing. (After a read, TransferEnd says it for the
+    // satellites the switch's plan names.)
     QString numberingNote() const;
-    QString numberingNote(const BandPlan &read) const;
 
     // Where the data in memory come from ("none" without data).
     QString sourceText() const;
