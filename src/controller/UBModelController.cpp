@@ -29,26 +29,15 @@ static_assert(SwitchSatellites::maxSatId == CodeWord::maxSatId, "one limit for s
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
 
 UBModelController::UBModelController(UBDataModel *model, Environment environment, DiagnosticLines output)
-    : model(model), status(new DeviceStatus(this)),
+    : model(model), editor(new PlanEditor(model, this)), status(new DeviceStatus(this)),
       lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
       dbConnectionMessage(databaseMissingMessage()), serverSettingsFile(environment.serverSettingsFile),
       serverChosen(environment.serverChosen), output(std::move(output))
 {
-    createDefaultUBs();
-    connect(model, &UBDataModel::dynamicLinesChanged, this, &UBModelController::dynamicLinesChanged);
-    // A satellite chosen or loaded is the plan's own from then on.
-    connect(model, &UBDataModel::lnb1Changed, this, [this](const QString &name) {
-        if (name != presetNames[0])
-            presetNames[0].clear();
-        satelliteChosen(0);
-    });
-    connect(model, &UBDataModel::lnb2Changed, this, [this](const QString &name) {
-        if (name != presetNames[1])
-            presetNames[1].clear();
-        satelliteChosen(1);
-    });
+    connect(editor, &PlanEditor::errorOccured, this, &UBModelController::errorOccured);
+    connect(editor, &PlanEditor::staticUBsChanged, this, &UBModelController::staticUBsChanged);
 
     satellites = std::make_unique<SatelliteData>(environment);
     connect(satellites.get(), &SatelliteData::savedDataOutdated, this, &UBModelController::dbDataOutdated);
@@ -103,6 +92,7 @@ UBModelController::~UBModelController()
 void UBModelController::initialize()
 {
     start([this] { satellites->loadNow(); });
+    editor->setCatalogue(catalogue());
     updateTransponderLists();
 }
 
@@ -189,39 +179,12 @@ void UBModelController::setNotice(const QString &text)
     emit satelliteDataNoticeChanged();
 }
 
-void UBModelController::presetLnb(int lnb, const QStringList &names, const QStringList &pair)
-{
-    const QString current = lnb == 0 ? model->lnb1() : model->lnb2();
-    // The controller's own choice goes when the switch cannot carry it.
-    const bool own = !current.isEmpty() && current == presetNames[lnb];
-    if (names.contains(current) && (!own || SwitchSatellites::canCarry(*catalogue(), current)))
-        return;
-    // Only an empty choice or the controller's own preset is replaced, and
-    // the preset only while no static UB on that LNB names a transponder.
-    if (!current.isEmpty() && current != presetNames[lnb])
-        return;
-    for (const UBRecord &record : model->ubList()) {
-        if (record.isStatic() && record.tp >= 0 && int(record.lnb > 0) == lnb && !current.isEmpty())
-            return;
-    }
-    if (pair.size() <= lnb)
-        return;
-    presetNames[lnb] = pair.at(lnb);
-    if (lnb == 0)
-        model->setLnb1(pair.at(lnb));
-    else
-        model->setLnb2(pair.at(lnb));
-}
-
 QString UBModelController::fitPlanToData()
 {
     setTaking(true);
     const QStringList names = catalogue()->satelliteNames();
     emit satelliteListChanged(names);
-    const QStringList pair = satellites->startPair();
-    presetLnb(0, names, pair);
-    presetLnb(1, names, pair);
-    QString missing = checkPlanAgainstData();
+    QString missing = editor->takeData(catalogue(), satellites->startPair());
     const QString numbering = satelliteNumberingNote();
     if (!numbering.isEmpty())
         missing += QLatin1Char(' ') + numbering;
@@ -251,36 +214,9 @@ void UBModelController::updateTransponderLists()
     old->deleteLater();
 }
 
-void UBModelController::satelliteChosen(quint32 lnb)
-{
-    // Row by row: a whole new list would also rule on stand-by, which a
-    // plan being loaded sets before its satellites.
-    QList<UBRecord> list = model->ubList();
-    if (!BandRules::clearLnb(list, lnb))
-        return;
-    for (int row = 0; row < list.size(); ++row)
-        model->setRecord(row, list.at(row));
-}
-
-void UBModelController::chooseTransponder(int row, int transponder)
-{
-    // Numbers below -1 are the list's own entries ("Other transponder…").
-    if (row < 0 || row >= model->ubList().size() || transponder < -1)
-        return;
-    const UBRecord &record = model->ubList().at(row);
-    const QString satellite = BandRules::satelliteOf(record, model->lnb1(), model->lnb2());
-    if (record.isStatic() && transponder >= 0 && !SwitchSatellites::canCarry(*catalogue(), satellite)) {
-        emit errorOccured(SwitchSatellites::staticRefusal({record.ubNumber}, satellite));
-        return;
-    }
-    model->setRecord(row, BandRules::withTransponder(record, *catalogue(), satellite, transponder));
-}
-
 QString UBModelController::ownTransponderSatellite(int row) const
 {
-    if (row < 0 || row >= model->ubList().size())
-        return QString();
-    return BandRules::satelliteOf(model->ubList().at(row), model->lnb1(), model->lnb2());
+    return editor->satelliteOf(row);
 }
 
 QString UBModelController::addOwnTransponder(int row, const QString &frequency, const QString &polarisation)
@@ -303,50 +239,8 @@ QString UBModelController::addOwnTransponder(int row, const QString &frequency, 
     const TransponderItem *added = catalogue()->findTransponderByFrequency(
         satellite, entry.frequency, entry.polarisation.horizontalBit());
     if (added)
-        chooseTransponder(row, int(added->transponder));
+        editor->chooseTransponder(row, int(added->transponder));
     return QString();
-}
-
-void UBModelController::chooseLnb(int row, int lnb)
-{
-    if (row < 0 || row >= model->ubList().size() || lnb < 0 || lnb > 1)
-        return;
-    const UBRecord &record = model->ubList().at(row);
-    const QString satellite = lnb > 0 ? model->lnb2() : model->lnb1();
-    if (record.isStatic() && quint32(lnb) != record.lnb &&
-        !SwitchSatellites::canCarry(*catalogue(), satellite)) {
-        emit errorOccured(SwitchSatellites::staticRefusal({record.ubNumber}, satellite));
-        return;
-    }
-    model->setRecord(row, BandRules::withLnb(model->ubList().at(row), quint32(lnb)));
-}
-
-QString UBModelController::checkPlanAgainstData()
-{
-    // A static UB's transponder is found again by its frequency and
-    // polarisation; one the data lack keeps them and is marked.
-    const PlanVerdict verdict = PlanPreparation(catalogue()).prepare(BandPlan::fromModel(*model));
-    // A new satellite clears its LNB's transponders: the list comes after.
-    model->setLnb1(verdict.plan.lnb1);
-    model->setLnb2(verdict.plan.lnb2);
-    if (verdict.plan.list != model->ubList())
-        model->setUBList(verdict.plan.list);
-    QString missing;
-    if (!verdict.moved.isEmpty())
-        missing += QLatin1Char(' ') + verdict.moved;
-    if (!verdict.lostSatellites.isEmpty())
-        missing += QLatin1Char(' ') +
-                   tr("Not in these data: %1.").arg(verdict.lostSatellites.join(QStringLiteral(", ")));
-    const BandRules::Match &match = verdict.match;
-    if (!match.missing.isEmpty())
-        missing +=
-            QLatin1Char(' ') +
-            tr("Transponders not in these data (marked): %1.").arg(UBRecord::displayNames(match.missing));
-    if (!match.renumbered.isEmpty())
-        missing += QLatin1Char(' ') + match.renumberedText();
-    for (const QString &note : match.polarisationNotes)
-        missing += QLatin1Char(' ') + note + QLatin1Char('.');
-    return missing;
 }
 
 void UBModelController::start(const std::function<void()> &getData, bool searchDevice)
@@ -537,75 +431,6 @@ bool UBModelController::validateData(const PlanVerdict &verdict)
     return true;
 }
 
-// ---- Allocation of static and dynamic UBs ----
-
-void UBModelController::createDefaultUBs()
-{
-    QList<UBRecord> list;
-    for (int i = 0; i < planSize; ++i) {
-        UBRecord record;
-        record.ubNumber = quint32(planSize - 1 - i);
-        record.freq = quint32(2125 - 50 * i);
-        record.type = UBRecord::dynamicType;
-        record.tp = -1;
-        list.append(record);
-    }
-    model->setUBList(list);
-    resetDynamicUBs(true);
-}
-
-void UBModelController::resetDynamicUBs(bool resetLines)
-{
-    BandPlan plan;
-    plan.list = model->ubList();
-    if (!plan.numberDynamicUBs(resetLines)) {
-        emit errorOccured(tr("Line for dynamic channel must be smaller than 5"));
-        return;
-    }
-    model->setUBList(plan.list);
-}
-
-void UBModelController::dynamicLinesChanged()
-{
-    resetDynamicUBs(false);
-}
-
-void UBModelController::setStaticUBs(uint numStaticUBs, bool above)
-{
-    QList<UBRecord> list = model->ubList();
-    const int count = list.size();
-    // More static UBs than rows cannot be honoured; never touch rows outside.
-    const int n = int(qMin<uint>(numStaticUBs, uint(count)));
-    const int previousStatic = int(
-        std::count_if(list.cbegin(), list.cend(), [](const UBRecord &record) { return record.isStatic(); }));
-
-    const int firstStatic = above ? 0 : count - n;
-    // New static UBs go to an input whose satellite the switch can carry.
-    const int lnbForNew = SwitchSatellites::lnbForStatic(*catalogue(), model->lnb1(), model->lnb2());
-    if (n > previousStatic && lnbForNew < 0) {
-        refuseNewStaticUBs(firstStatic + previousStatic, firstStatic + n, list);
-        return;
-    }
-    BandRules::placeStaticUBs(list, n, above, quint32(qMax(lnbForNew, 0)));
-    model->setUBList(list);
-    resetDynamicUBs(!above);
-    emit staticUBsChanged(above);
-}
-
-void UBModelController::refuseNewStaticUBs(int firstRow, int endRow, const QList<UBRecord> &list)
-{
-    QList<quint32> refused;
-    for (int row = firstRow; row < endRow; ++row)
-        refused << list.at(row).ubNumber;
-    QStringList lines;
-    for (const QString &satellite : {model->lnb1(), model->lnb2()}) {
-        const QString line = SwitchSatellites::staticRefusal(refused, satellite);
-        if (!lines.contains(line))
-            lines << line;
-    }
-    emit errorOccured(lines.join(QLatin1Char('\n')));
-}
-
 // ---- Transfers to and from the device ----
 
 void UBModelController::followTransfers()
@@ -700,7 +525,7 @@ void UBModelController::sendPlan(bool store)
     if (busy())
         return;
     // The plan met the data when they came; it is judged as it will be sent.
-    const PlanVerdict verdict = PlanPreparation(catalogue()).judge(BandPlan::fromModel(*model));
+    const PlanVerdict verdict = PlanPreparation(catalogue()).judge(editor->plan());
     if (!validateData(verdict))
         return;
     runTransfer([this, &verdict, store] { transfers->sendPrepared(verdict, store, catalogue()); },
@@ -709,10 +534,10 @@ void UBModelController::sendPlan(bool store)
 
 void UBModelController::readFromDevice()
 {
-    runTransfer([this] { transfers->read(model->lnb1(), model->lnb2(), catalogue()); },
+    runTransfer([this] { transfers->read(editor->plan().lnb1, editor->plan().lnb2, catalogue()); },
                 [this](const TransferEnd &end) {
                     // Whole or nothing: a failed read leaves the window's plan as it was.
-                    end.result.plan.applyTo(*model);
+                    editor->replace(end.result.plan);
                     if (!end.notes.isEmpty())
                         emit informationOccured(end.notes.join(QLatin1Char('\n')));
                 });
@@ -720,7 +545,7 @@ void UBModelController::readFromDevice()
 
 void UBModelController::compareWithDevice()
 {
-    runTransfer([this] { transfers->compare(BandPlan::fromModel(*model), catalogue()); },
+    runTransfer([this] { transfers->compare(editor->plan(), catalogue()); },
                 [this](const TransferEnd &end) { emit comparisonReady(end.comparison + end.notes); });
 }
 
@@ -729,7 +554,7 @@ void UBModelController::compareWithDevice()
 void UBModelController::saveToFile(const QString &fileName)
 {
     try {
-        SettingsFile::write(LocalPath::fromUrlText(fileName), BandPlan::fromModel(*model));
+        SettingsFile::write(LocalPath::fromUrlText(fileName), editor->plan());
     } catch (const std::exception &error) {
         // The file and the system's reason on a second line.
         emit errorOccured(tr("Error while saving") + QLatin1Char('\n') +
@@ -749,11 +574,11 @@ void UBModelController::readFromFile(const QString &fileName)
             qCDebug(fileLog).noquote() << line;
             output.write(line);
         });
-        plan.applyTo(*model);
+        editor->replace(plan);
         // The plan stays as loaded; what the data lack is marked and said.
         const SharedCatalogue data = catalogue();
         if (!data->isEmpty())
-            setNotice(checkPlanAgainstData().trimmed());
+            setNotice(editor->checkAgainstData().trimmed());
     } catch (const std::bad_alloc &) {
         emit errorOccured(tr("Error while loading") + QLatin1Char('\n') +
                           WholeFile::readFailure(path, WholeFile::outOfMemoryReason()));
@@ -764,4 +589,26 @@ void UBModelController::readFromFile(const QString &fileName)
     } catch (...) {
         emit errorOccured(tr("Error while loading"));
     }
+}
+
+// ---- The plan's rules, kept by the editor ----
+
+void UBModelController::setStaticUBs(uint numStaticUBs, bool above)
+{
+    editor->setStaticUBs(numStaticUBs, above);
+}
+
+void UBModelController::resetDynamicUBs(bool resetLines)
+{
+    editor->resetDynamicUBs(resetLines);
+}
+
+void UBModelController::chooseTransponder(int row, int transponder)
+{
+    editor->chooseTransponder(row, transponder);
+}
+
+void UBModelController::chooseLnb(int row, int lnb)
+{
+    editor->chooseLnb(row, lnb);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceStatus.h"
+#include "PlanEditor.h"
 #include "TransponderLists.h"
 #include "db/SatelliteSource.h"
 #include "db/ServerSettings.h"
@@ -156,11 +157,9 @@ public slots:
     QVariantList itemsForSatelite(const QString &name);
 
 private slots:
-    void dynamicLinesChanged();
     void dbDataOutdated();
 
 private:
-    void createDefaultUBs();
     // Whether the plan so judged may be sent; when not, the reasons are said.
     bool validateData(const PlanVerdict &verdict);
     using AfterTransfer = std::function<void(const TransferEnd &)>;
@@ -190,21 +189,13 @@ private:
     // satellite that is gone) get the first and second satellite. Returns
     // the notice's account of what is not in the data.
     QString fitPlanToData();
-    // The plan's static UBs against the data: frequencies follow them, and
-    // what they lack is named for the notice.
-    QString checkPlanAgainstData();
-    // pair: the satellites the switch can carry that an empty plan starts with.
-    void presetLnb(int lnb, const QStringList &names, const QStringList &pair);
-    // Static UBs that would sit on satellites the switch cannot carry.
-    void refuseNewStaticUBs(int firstRow, int endRow, const QList<UBRecord> &list);
     void setNotice(const QString &text);
     void setTaking(bool on);
     // New lists when the data in memory are no longer those of the lists.
     void updateTransponderLists();
-    // A new satellite on an LNB input takes the transponders of its static UBs.
-    void satelliteChosen(quint32 lnb);
 
     UBDataModel *model;
+    PlanEditor *editor; // owned as a child
     DeviceStatus *status; // owned as a child
     std::unique_ptr<SatelliteData> satellites;
     std::unique_ptr<SerialPortHandler> serialPortHandler;
@@ -222,9 +213,6 @@ private:
     QString notice;
     bool taking = false;
     TransponderLists *lists = nullptr;
-    // The satellites the controller chose for the LNBs itself; a name the
-    // user chose or a plan brought is never replaced.
-    QString presetNames[2];
     QString serverSettingsFile;
     bool serverChosen;
     // Why the last download gave no data, naming its server; empty when it did.
