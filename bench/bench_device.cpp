@@ -14,13 +14,14 @@
 //   bench_device [RUNS]      (default 10; needs the switch-sim target built)
 
 #include "DynamicPlan.h"
-#include "controller/UBModelController.h"
 #include "device/OperationRunner.h"
 #include "device/PlanWords.h"
 #include "device/ReadPlanOperation.h"
 #include "device/SendPlanOperation.h"
 #include "device/SerialPortHandler.h"
-#include "model/UBDataModel.h"
+#include "service/PlanPreparation.h"
+#include "service/SatelliteData.h"
+#include "service/SwitchAccess.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -40,6 +41,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -168,8 +170,8 @@ bool runUntil(const std::function<bool()> &done, int limitMs)
     return true;
 }
 
-// Satellite data for the controller, from a cache file: it needs some before
-// it looks for the switch.
+// Satellite data from a cache file, as the window starts with: a send is
+// judged and encoded with them.
 bool writeCache(const QString &directory)
 {
     QFile cache(directory + QStringLiteral("/db.dat"));
@@ -227,40 +229,48 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
         std::fprintf(stderr, "bench: cannot write the satellite cache\n");
         return 1;
     }
-    UBDataModel model;
-    UBModelController::Environment environment;
+    Environment environment;
     environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("none"), QString(), QString(), 1};
     environment.cacheDirectory = directory;
-    environment.portLister = [link] {
-        return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(link)};
-    };
     environment.backupDirectory = directory + QStringLiteral("/backups");
-    UBModelController controller(&model, environment);
-    bool found = false;
-    QStringList errors;
-    QObject::connect(&controller, &UBModelController::deviceFound, [&found] { found = true; });
-    QObject::connect(&controller, &UBModelController::errorOccured,
-                     [&errors](const QString &text) { errors << text; });
-    controller.initialize();
-    if (!errors.isEmpty() || !runUntil([&found] { return found; }, 8000)) {
-        std::fprintf(stderr, "bench: the controller did not find the simulator\n");
+    SatelliteData satellites(environment);
+    satellites.loadNow();
+    const SharedCatalogue data = satellites.catalogue();
+    const SwitchAccess access(environment);
+    const std::unique_ptr<SwitchAccess::Connected> connected =
+        access.connectTo(SerialPortCandidate::ofSwitch(link));
+    if (!connected) {
+        std::fprintf(stderr, "bench: the simulator was not found\n");
         return 1;
     }
-    // "Test on device" and "Save on device" as the window runs them: backup
-    // read, options, plan, [store,] read-back.
-    model.setLnb1(QStringLiteral("Sat 1"));
-    model.setLnb2(QStringLiteral("Sat 1"));
-    const auto windowSend = [&](const char *name, void (UBModelController::*click)(), bool store) {
+    SwitchTransfers &transfers = *connected->transfers;
+    std::optional<TransferEnd> ended;
+    QObject::connect(&transfers, &SwitchTransfers::ended, [&ended](const TransferEnd &end) { ended = end; });
+    // Starts a transfer and runs the event loop until it ends.
+    const auto transfer = [&ended](const std::string &name, const std::function<void()> &start) {
+        ended.reset();
+        start();
+        if (!runUntil([&ended] { return ended.has_value(); }, 10000))
+            throw std::runtime_error(name + " did not end");
+        return *ended;
+    };
+    // "Test on device" and "Save on device" as the window runs them: the
+    // window's plan judged with its data, then backup read, options, plan,
+    // [store,] read-back.
+    BandPlan plan = BandPlan::defaultPlan();
+    plan.lnb1 = QStringLiteral("Sat 1");
+    plan.lnb2 = QStringLiteral("Sat 1");
+    const auto windowSend = [&](const char *name, bool store) {
         double block = 0;
         const Figures figures = measure(std::min(runs, 5), [&] {
-            errors.clear();
             const BlockMonitor monitor;
-            (controller.*click)();
-            if (!runUntil([&controller] { return !controller.busy(); }, 10000))
-                throw std::runtime_error(std::string(name) + " did not end");
+            const PlanVerdict verdict = PlanPreparation(data).judge(plan);
+            if (!verdict.check.passed() || !verdict.words.sendable())
+                throw std::runtime_error(std::string(name) + ": the plan cannot be sent");
+            const TransferEnd end = transfer(name, [&] { transfers.sendPrepared(verdict, store, data); });
             block = std::max(block, monitor.longestMs());
-            if (!errors.isEmpty())
-                throw std::runtime_error(errors.join(QLatin1Char(' ')).toStdString());
+            if (!end.done())
+                throw std::runtime_error(end.result.message.toStdString());
         });
         const double floor = sum(sendPauses(store));
         std::printf(
@@ -269,8 +279,8 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
             name, figures.median, figures.min, figures.max, floor, figures.median / floor, sequenceGoal);
         printBlock((std::string(name) + ", prompt switch:").c_str(), block);
     };
-    windowSend("\"Test on device\"", &UBModelController::sendDataToDevice, false);
-    windowSend("\"Save on device\"", &UBModelController::storeDataInEEPROM, true);
+    windowSend("\"Test on device\"", false);
+    windowSend("\"Save on device\"", true);
 
     if (!control(simulator, "trickle " + QByteArray::number(trickleMs))) {
         std::fprintf(stderr, "bench: the simulator did not take the trickle\n");
@@ -279,14 +289,11 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
     const int readRuns = std::min(runs, 5);
     double readBlock = 0;
     const Figures read = measure(readRuns, [&] {
-        errors.clear();
         const BlockMonitor monitor;
-        controller.readFromDevice();
-        if (!runUntil([&controller] { return !controller.busy(); }, 10000))
-            throw std::runtime_error("the read did not end");
+        const TransferEnd end = transfer("the read", [&] { transfers.read(plan.lnb1, plan.lnb2, data); });
         readBlock = std::max(readBlock, monitor.longestMs());
-        if (errors.size() != 1)
-            throw std::runtime_error("the trickling read did not end in one error");
+        if (end.done())
+            throw std::runtime_error("the trickling read did not end in an error");
     });
     std::printf("read against a trickling switch (1 byte / %d ms), %d runs: to the error median %7.1f ms "
                 "(min %7.1f, max %7.1f) | goal %4.0f ms: ratio %.3f\n",
@@ -403,7 +410,7 @@ int main(int argc, char *argv[])
             "test", [&] { return sendOperation(false); }, sendPauses(false));
         sequence(
             "store", [&] { return sendOperation(true); }, sendPauses(true));
-        handler.reset(); // the controller below opens the port itself
+        handler.reset(); // the transfers below open the port themselves
 
         status = trickleFigures(dir.path(), simulator, link, runs);
     } catch (const std::exception &e) {
