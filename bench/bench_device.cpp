@@ -219,55 +219,36 @@ void print(const char *name, const Figures &figures, double floor, const Figures
         name, figures.median, figures.min, figures.max, floor, figures.median / floor, sequenceGoal,
         slept.median, figures.median / slept.median);
 }
-// "Read from device" against a switch that starts trickling, then the search
-// against one that trickles from the start. 0 when both ran.
-int trickleFigures(const QString &directory, QProcess &simulator, const QString &link, int runs)
+// Starts a transfer with `start` and runs the event loop until it ends.
+TransferEnd awaitTransfer(SwitchTransfers &transfers, const std::string &name,
+                          const std::function<void()> &start)
 {
-    constexpr int trickleMs = 80;
-    constexpr double readGoalMs = 1500;
-    if (!writeCache(directory)) {
-        std::fprintf(stderr, "bench: cannot write the satellite cache\n");
-        return 1;
-    }
-    Environment environment;
-    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("none"), QString(), QString(), 1};
-    environment.cacheDirectory = directory;
-    environment.backupDirectory = directory + QStringLiteral("/backups");
-    SatelliteData satellites(environment);
-    satellites.loadNow();
-    const SharedCatalogue data = satellites.catalogue();
-    const SwitchAccess access(environment);
-    const std::unique_ptr<SwitchAccess::Connected> connected =
-        access.connectTo(SerialPortCandidate::ofSwitch(link));
-    if (!connected) {
-        std::fprintf(stderr, "bench: the simulator was not found\n");
-        return 1;
-    }
-    SwitchTransfers &transfers = *connected->transfers;
     std::optional<TransferEnd> ended;
-    QObject::connect(&transfers, &SwitchTransfers::ended, [&ended](const TransferEnd &end) { ended = end; });
-    // Starts a transfer and runs the event loop until it ends.
-    const auto transfer = [&ended](const std::string &name, const std::function<void()> &start) {
-        ended.reset();
-        start();
-        if (!runUntil([&ended] { return ended.has_value(); }, 10000))
-            throw std::runtime_error(name + " did not end");
-        return *ended;
-    };
-    // "Test on device" and "Save on device" as the window runs them: the
-    // window's plan judged with its data, then backup read, options, plan,
-    // [store,] read-back.
-    BandPlan plan = BandPlan::defaultPlan();
-    plan.lnb1 = QStringLiteral("Sat 1");
-    plan.lnb2 = QStringLiteral("Sat 1");
+    const QMetaObject::Connection connection = QObject::connect(
+        &transfers, &SwitchTransfers::ended, [&ended](const TransferEnd &end) { ended = end; });
+    start();
+    const bool inTime = runUntil([&ended] { return ended.has_value(); }, 10000);
+    QObject::disconnect(connection);
+    if (!inTime)
+        throw std::runtime_error(name + " did not end");
+    return *ended;
+}
+
+// "Test on device" and "Save on device" as the window runs them: the
+// window's plan judged with its data, then backup read, options, plan,
+// [store,] read-back.
+void windowSendFigures(SwitchTransfers &transfers, const SharedCatalogue &data, const BandPlan &plan,
+                       int runs)
+{
     const auto windowSend = [&](const char *name, bool store) {
         double block = 0;
-        const Figures figures = measure(std::min(runs, 5), [&] {
+        const Figures figures = measure(runs, [&] {
             const BlockMonitor monitor;
             const PlanVerdict verdict = PlanPreparation(data).judge(plan);
             if (!verdict.check.passed() || !verdict.words.sendable())
                 throw std::runtime_error(std::string(name) + ": the plan cannot be sent");
-            const TransferEnd end = transfer(name, [&] { transfers.sendPrepared(verdict, store, data); });
+            const TransferEnd end =
+                awaitTransfer(transfers, name, [&] { transfers.sendPrepared(verdict, store, data); });
             block = std::max(block, monitor.longestMs());
             if (!end.done())
                 throw std::runtime_error(end.result.message.toStdString());
@@ -281,26 +262,14 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
     };
     windowSend("\"Test on device\"", false);
     windowSend("\"Save on device\"", true);
+}
 
-    if (!control(simulator, "trickle " + QByteArray::number(trickleMs))) {
-        std::fprintf(stderr, "bench: the simulator did not take the trickle\n");
-        return 1;
-    }
-    const int readRuns = std::min(runs, 5);
-    double readBlock = 0;
-    const Figures read = measure(readRuns, [&] {
-        const BlockMonitor monitor;
-        const TransferEnd end = transfer("the read", [&] { transfers.read(plan.lnb1, plan.lnb2, data); });
-        readBlock = std::max(readBlock, monitor.longestMs());
-        if (end.done())
-            throw std::runtime_error("the trickling read did not end in an error");
-    });
-    std::printf("read against a trickling switch (1 byte / %d ms), %d runs: to the error median %7.1f ms "
-                "(min %7.1f, max %7.1f) | goal %4.0f ms: ratio %.3f\n",
-                trickleMs, readRuns, read.median, read.min, read.max, readGoalMs, read.median / readGoalMs);
-    printBlock("read against a trickling switch:", readBlock);
+constexpr int trickleMs = 80;
 
-    // Identification at every tick of the search.
+// The search against a switch that trickles from the start: identification
+// at every tick. 0 when it ran.
+int identificationFigures(const QString &directory)
+{
     QProcess trickling;
     const QString tricklingLink = directory + QStringLiteral("/trickling");
     if (!startSimulator(trickling, tricklingLink,
@@ -330,6 +299,57 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
     std::printf("identification of a trickling switch every 3 s, %d ticks:\n", tickCount);
     printBlock("identification, trickling switch:", longestBlock);
     return 0;
+}
+
+// The window's sends, then "Read from device" against a switch that starts
+// trickling, then the search against one that trickles from the start. 0
+// when all ran.
+int trickleFigures(const QString &directory, QProcess &simulator, const QString &link, int runs)
+{
+    constexpr double readGoalMs = 1500;
+    if (!writeCache(directory)) {
+        std::fprintf(stderr, "bench: cannot write the satellite cache\n");
+        return 1;
+    }
+    Environment environment;
+    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("none"), QString(), QString(), 1};
+    environment.cacheDirectory = directory;
+    environment.backupDirectory = directory + QStringLiteral("/backups");
+    SatelliteData satellites(environment);
+    satellites.loadNow();
+    const SharedCatalogue data = satellites.catalogue();
+    const SwitchAccess access(environment);
+    const std::unique_ptr<SwitchAccess::Connected> connected =
+        access.connectTo(SerialPortCandidate::ofSwitch(link));
+    if (!connected) {
+        std::fprintf(stderr, "bench: the simulator was not found\n");
+        return 1;
+    }
+    SwitchTransfers &transfers = *connected->transfers;
+    BandPlan plan = BandPlan::defaultPlan();
+    plan.lnb1 = QStringLiteral("Sat 1");
+    plan.lnb2 = QStringLiteral("Sat 1");
+    windowSendFigures(transfers, data, plan, std::min(runs, 5));
+
+    if (!control(simulator, "trickle " + QByteArray::number(trickleMs))) {
+        std::fprintf(stderr, "bench: the simulator did not take the trickle\n");
+        return 1;
+    }
+    const int readRuns = std::min(runs, 5);
+    double readBlock = 0;
+    const Figures read = measure(readRuns, [&] {
+        const BlockMonitor monitor;
+        const TransferEnd end =
+            awaitTransfer(transfers, "the read", [&] { transfers.read(plan.lnb1, plan.lnb2, data); });
+        readBlock = std::max(readBlock, monitor.longestMs());
+        if (end.done())
+            throw std::runtime_error("the trickling read did not end in an error");
+    });
+    std::printf("read against a trickling switch (1 byte / %d ms), %d runs: to the error median %7.1f ms "
+                "(min %7.1f, max %7.1f) | goal %4.0f ms: ratio %.3f\n",
+                trickleMs, readRuns, read.median, read.min, read.max, readGoalMs, read.median / readGoalMs);
+    printBlock("read against a trickling switch:", readBlock);
+    return identificationFigures(directory);
 }
 } // namespace
 
