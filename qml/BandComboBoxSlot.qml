@@ -1,0 +1,140 @@
+import QtQuick 2.7
+
+// Where a row of the band list keeps one of its combo boxes. The rows' boxes,
+// made with the rows, made the window's first frame many times slower than an
+// empty window's. So the slot first shows a likeness of the box closed (a few
+// plain items, drawn as the box draws itself: BandComboBox in the program's
+// style) and makes the real box when it is first needed: when the pointer
+// enters it, a press lands on it or the keyboard walk (Tab, Backtab) reaches
+// it. From then on the box is there as before; the slot passes its values on.
+Item {
+    id: slot
+
+    // What the box offers and which entry the plan holds.
+    property var model
+    property string textRole: ""
+    property int currentIndex: -1
+    // The entry's text, the box's own once it is made.
+    readonly property string currentText: box ? box.currentText : textAt(currentIndex)
+    // What the closed box shows, and in which colour.
+    property string displayText: currentText
+    property color textColor: "black"
+
+    // The real box once it is made, else null.
+    readonly property Item box: loader.item
+    // While the pointer is over the box (its tool tip waits for it).
+    readonly property alias pointerInside: pointer.containsMouse
+    // The likeness as drawn, for a look at it.
+    readonly property alias likenessText: likenessText
+
+    // An entry chosen in the box, as its activated().
+    signal activated(int index)
+    // A wheel turn over the box, which leaves the box alone.
+    signal wheelTurned(var wheel)
+
+    function textAt(index) {
+        if (!model || index < 0)
+            return ""
+        if (Array.isArray(model))
+            return index < model.length ? "" + model[index] : ""
+        return index < model.count ? model.text(index) : ""
+    }
+
+    // Makes the box now if it is not yet; gives it.
+    function build() {
+        loader.active = true
+        return loader.item
+    }
+
+    height: 22
+    // Until the box is there, the keyboard walk stops here and goes on to it
+    // (which must leave first: the item with the focus stays in the walk).
+    activeFocusOnTab: !box || activeFocus
+    Accessible.role: Accessible.ComboBox
+    Accessible.ignored: box !== null
+    onActiveFocusChanged: {
+        if (activeFocus)
+            build().forceActiveFocus(Qt.TabFocusReason)
+    }
+
+    // The likeness: the style's closed box (its button colour) with
+    // BandComboBox's text and arrow. A hidden slot (the boxes of the other
+    // row type) lays out no text.
+    Rectangle {
+        anchors.fill: parent
+        visible: !slot.box
+        color: "#e0e0e0"
+    }
+
+    Text {
+        id: likenessText
+        width: slot.width - arrow.width - 8
+        height: slot.height
+        visible: !slot.box
+        textFormat: Text.PlainText
+        leftPadding: 4
+        text: slot.visible ? slot.displayText : ""
+        font.pixelSize: 12
+        color: slot.textColor
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+
+    Text {
+        id: arrow
+        x: slot.width - width - 5
+        y: (slot.height - height) / 2
+        visible: !slot.box
+        textFormat: Text.PlainText
+        text: slot.visible ? "\u25BE" : ""
+        font.pixelSize: 12
+        color: "#353637"
+    }
+
+    Loader {
+        id: loader
+        anchors.fill: parent
+        active: false
+        sourceComponent: Component {
+            BandComboBox {
+                id: realBox
+                model: slot.model
+                textRole: slot.textRole
+                textColor: slot.textColor
+                displayText: slot.displayText
+                Accessible.name: slot.Accessible.name
+                onActivated: function (index) { slot.activated(index) }
+
+                // The plan's entry; an assignment in between (a refused
+                // choice put back) leaves this in place for the next change.
+                Binding {
+                    target: realBox
+                    property: "currentIndex"
+                    value: slot.currentIndex
+                }
+            }
+        }
+    }
+
+    // Over the box, never taking its presses once it is there: the pointer
+    // makes it, a wheel turn goes to the list.
+    MouseArea {
+        id: pointer
+        anchors.fill: parent
+        hoverEnabled: true
+        // A press that made the box keeps its button until its release.
+        acceptedButtons: slot.box && !pressed ? Qt.NoButton : Qt.LeftButton
+        onContainsMouseChanged: {
+            if (containsMouse)
+                slot.build()
+        }
+        // Without a pointer that came first (a touch), the press makes the
+        // box and the click opens it, as the box's own click would.
+        onPressed: slot.build()
+        onClicked: {
+            slot.box.forceActiveFocus(Qt.MouseFocusReason)
+            slot.box.popup.open()
+        }
+        onWheel: function (wheel) { slot.wheelTurned(wheel) }
+    }
+}
