@@ -24,8 +24,8 @@ Item {
     readonly property Item box: loader.item
     // While the pointer is over the box (its tool tip waits for it).
     readonly property alias pointerInside: pointer.containsMouse
-    // The likeness as drawn, for a look at it.
-    readonly property alias likenessText: likenessText
+    // The likeness's text as drawn, while it is shown.
+    readonly property Item likenessText: likeness.item ? likeness.item.text : null
 
     // An entry chosen in the box, as its activated().
     signal activated(int index)
@@ -58,37 +58,40 @@ Item {
     }
 
     // The likeness: the style's closed box (its button colour) with
-    // BandComboBox's text and arrow. A hidden slot (the boxes of the other
-    // row type) lays out no text.
-    Rectangle {
+    // BandComboBox's text and arrow; made only while it is to be seen (the
+    // boxes of the other row type are hidden).
+    Loader {
+        id: likeness
         anchors.fill: parent
-        visible: !slot.box
-        color: "#e0e0e0"
-    }
+        active: slot.visible && !slot.box
+        sourceComponent: Rectangle {
+            readonly property alias text: content
 
-    Text {
-        id: likenessText
-        width: slot.width - arrow.width - 8
-        height: slot.height
-        visible: !slot.box
-        textFormat: Text.PlainText
-        leftPadding: 4
-        text: slot.visible ? slot.displayText : ""
-        font.pixelSize: 12
-        color: slot.textColor
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
-    }
+            color: "#e0e0e0"
 
-    Text {
-        id: arrow
-        x: slot.width - width - 5
-        y: (slot.height - height) / 2
-        visible: !slot.box
-        textFormat: Text.PlainText
-        text: slot.visible ? "\u25BE" : ""
-        font.pixelSize: 12
-        color: "#353637"
+            Text {
+                id: content
+                width: parent.width - arrow.width - 8
+                height: parent.height
+                textFormat: Text.PlainText
+                leftPadding: 4
+                text: slot.displayText
+                font.pixelSize: 12
+                color: slot.textColor
+                verticalAlignment: Text.AlignVCenter
+                elide: Text.ElideRight
+            }
+
+            Text {
+                id: arrow
+                x: parent.width - width - 5
+                y: (parent.height - height) / 2
+                textFormat: Text.PlainText
+                text: "\u25BE"
+                font.pixelSize: 12
+                color: "#353637"
+            }
+        }
     }
 
     Loader {

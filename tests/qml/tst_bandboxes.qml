@@ -132,10 +132,11 @@ Item {
         // pixel: the window's first frame looks as it did with the boxes.
         function test_likenessLooksLikeTheBox_data() {
             return [
-                { tag: "line", ubNumber: 21, slot: "lineSlot" },
-                { tag: "LNB", ubNumber: 23, slot: "lnbSlot", staticUBs: 2 },
-                { tag: "TP, red while not assigned", ubNumber: 23, slot: "tpSlot", staticUBs: 2 },
-                { tag: "TP with a transponder", ubNumber: 22, slot: "tpSlot", staticUBs: 2, transponder: 1 },
+                { tag: "line", ubNumber: 21, slot: "lineSlot", colour: "black" },
+                { tag: "LNB", ubNumber: 23, slot: "lnbSlot", staticUBs: 2, colour: "black" },
+                { tag: "TP, red while not assigned", ubNumber: 23, slot: "tpSlot", staticUBs: 2, colour: "red" },
+                { tag: "TP with a transponder", ubNumber: 22, slot: "tpSlot", staticUBs: 2, transponder: 1,
+                  colour: "black" },
             ]
         }
 
@@ -148,14 +149,18 @@ Item {
             var slot = slotOf(data.ubNumber, data.slot)
             compare(slot.box, null)
             var likeness = pixelsOf(slot)
+            var text = slot.likenessText.text
+            verify(Qt.colorEqual(slot.likenessText.color, data.colour), "" + slot.likenessText.color)
             mouseMove(slot, slot.width / 2, slot.height / 2)
             tryVerify(function () { return slot.box !== null }, 3000, "no box made")
-            compare(slot.box.displayText, slot.likenessText.text)
+            compare(slot.box.displayText, text)
+            // Gone with the box there.
+            compare(slot.likenessText, null)
             mouseMove(root, root.width - 1, root.height - 1)
             waitForRendering(slot.box)
             var box = pixelsOf(slot)
             verify(box.some(function (pixel) { return pixel !== box[0] }), "nothing drawn")
-            compare(box, likeness, "the likeness of \"" + slot.likenessText.text + "\" differs from its box")
+            compare(box, likeness, "the likeness of \"" + text + "\" differs from its box")
         }
 
         // Tab from the list walks the rows' real boxes in reading order, as
