@@ -1,12 +1,13 @@
 import QtQuick 2.7
 
-// Where a row of the band list keeps one of its combo boxes. The rows' boxes,
-// made with the rows, made the window's first frame many times slower than an
-// empty window's. So the slot first shows a likeness of the box closed (a few
-// plain items, drawn as the box draws itself: BandComboBox in the program's
-// style) and makes the real box when it is first needed: when the pointer
-// enters it, a press lands on it or the keyboard walk (Tab, Backtab) reaches
-// it. From then on the box is there as before; the slot passes its values on.
+// Where a row of the band list keeps one of its combo boxes. Made with every
+// row the window shows, the boxes added to its first frame and its memory,
+// though a user opens few of them. So the slot first shows a likeness of the
+// box closed (a few plain items, drawn as the box draws itself: BandComboBox
+// in the program's style) and makes the real box when it is first needed:
+// when the pointer enters it, a press lands on it, the keyboard walk (Tab,
+// Backtab) reaches it or an assistive tool presses it. From then on the box
+// is there as before; the slot passes its values on.
 Item {
     id: slot
 
@@ -46,12 +47,19 @@ Item {
         return loader.item
     }
 
+    // Makes the box if need be and opens its list, as a click on it does.
+    function open(reason) {
+        build().forceActiveFocus(reason)
+        box.popup.open()
+    }
+
     height: 22
     // Until the box is there, the keyboard walk stops here and goes on to it
     // (which must leave first: the item with the focus stays in the walk).
     activeFocusOnTab: !box || activeFocus
     Accessible.role: Accessible.ComboBox
     Accessible.ignored: box !== null
+    Accessible.onPressAction: open(Qt.OtherFocusReason)
     onActiveFocusChanged: {
         if (activeFocus)
             build().forceActiveFocus(Qt.TabFocusReason)
@@ -134,10 +142,7 @@ Item {
         // Without a pointer that came first (a touch), the press makes the
         // box and the click opens it, as the box's own click would.
         onPressed: slot.build()
-        onClicked: {
-            slot.box.forceActiveFocus(Qt.MouseFocusReason)
-            slot.box.popup.open()
-        }
+        onClicked: slot.open(Qt.MouseFocusReason)
         onWheel: function (wheel) { slot.wheelTurned(wheel) }
     }
 }

@@ -195,14 +195,27 @@ Item {
             compare(slotOf(21, "lineSlot").box, null)
         }
 
-        // A press without a pointer over the box first (a touch) makes the
-        // box and opens it.
-        function test_pressOpensTheBox() {
+        // A press without a pointer over the box first (a touch), or the
+        // press of an assistive tool, makes the box and opens it.
+        function test_pressOpensTheBox_data() {
+            return [
+                { tag: "touch", assistive: false },
+                { tag: "assistive tool", assistive: true },
+            ]
+        }
+
+        function test_pressOpensTheBox(data) {
             var slot = slotOf(20, "lineSlot")
-            mousePress(slot, 5, 5)
-            verify(slot.box !== null, "no box made by the press")
-            mouseRelease(slot, 5, 5)
+            if (data.assistive) {
+                slot.Accessible.pressAction()
+            } else {
+                mousePress(slot, 5, 5)
+                verify(slot.box !== null, "no box made by the press")
+                mouseRelease(slot, 5, 5)
+            }
+            verify(slot.box !== null, "no box made")
             tryCompare(slot.box.popup, "visible", true)
+            verify(slot.box.activeFocus)
             keyClick(Qt.Key_Escape)
             tryCompare(slot.box.popup, "visible", false)
             compare(Plan.data(Plan.index(rowIndexOf(slot), 0), modelRoles.line), 0)
