@@ -14,13 +14,14 @@
 //   bench_device [RUNS]      (default 10; needs the switch-sim target built)
 
 #include "DynamicPlan.h"
-#include "controller/UBModelController.h"
 #include "device/OperationRunner.h"
 #include "device/PlanWords.h"
 #include "device/ReadPlanOperation.h"
 #include "device/SendPlanOperation.h"
 #include "device/SerialPortHandler.h"
-#include "model/UBDataModel.h"
+#include "service/PlanPreparation.h"
+#include "service/SatelliteData.h"
+#include "service/SwitchAccess.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -40,6 +41,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -168,8 +170,8 @@ bool runUntil(const std::function<bool()> &done, int limitMs)
     return true;
 }
 
-// Satellite data for the controller, from a cache file: it needs some before
-// it looks for the switch.
+// Satellite data from a cache file, as the window starts with: a send is
+// judged and encoded with them.
 bool writeCache(const QString &directory)
 {
     QFile cache(directory + QStringLiteral("/db.dat"));
@@ -217,50 +219,39 @@ void print(const char *name, const Figures &figures, double floor, const Figures
         name, figures.median, figures.min, figures.max, floor, figures.median / floor, sequenceGoal,
         slept.median, figures.median / slept.median);
 }
-// "Read from device" against a switch that starts trickling, then the search
-// against one that trickles from the start. 0 when both ran.
-int trickleFigures(const QString &directory, QProcess &simulator, const QString &link, int runs)
+// Starts a transfer with `start` and runs the event loop until it ends.
+TransferEnd awaitTransfer(SwitchTransfers &transfers, const std::string &name,
+                          const std::function<void()> &start)
 {
-    constexpr int trickleMs = 80;
-    constexpr double readGoalMs = 1500;
-    if (!writeCache(directory)) {
-        std::fprintf(stderr, "bench: cannot write the satellite cache\n");
-        return 1;
-    }
-    UBDataModel model;
-    UBModelController::Environment environment;
-    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("none"), QString(), QString(), 1};
-    environment.cacheDirectory = directory;
-    environment.portLister = [link] {
-        return QList<SerialPortCandidate>{SerialPortCandidate::ofSwitch(link)};
-    };
-    environment.backupDirectory = directory + QStringLiteral("/backups");
-    UBModelController controller(&model, environment);
-    bool found = false;
-    QStringList errors;
-    QObject::connect(&controller, &UBModelController::deviceFound, [&found] { found = true; });
-    QObject::connect(&controller, &UBModelController::errorOccured,
-                     [&errors](const QString &text) { errors << text; });
-    controller.initialize();
-    if (!errors.isEmpty() || !runUntil([&found] { return found; }, 8000)) {
-        std::fprintf(stderr, "bench: the controller did not find the simulator\n");
-        return 1;
-    }
-    // "Test on device" and "Save on device" as the window runs them: backup
-    // read, options, plan, [store,] read-back.
-    model.setLnb1(QStringLiteral("Sat 1"));
-    model.setLnb2(QStringLiteral("Sat 1"));
-    const auto windowSend = [&](const char *name, void (UBModelController::*click)(), bool store) {
+    std::optional<TransferEnd> ended;
+    const QMetaObject::Connection connection = QObject::connect(
+        &transfers, &SwitchTransfers::ended, [&ended](const TransferEnd &end) { ended = end; });
+    start();
+    const bool inTime = runUntil([&ended] { return ended.has_value(); }, 10000);
+    QObject::disconnect(connection);
+    if (!inTime)
+        throw std::runtime_error(name + " did not end");
+    return *ended;
+}
+
+// "Test on device" and "Save on device" as the window runs them: the
+// window's plan judged with its data, then backup read, options, plan,
+// [store,] read-back.
+void windowSendFigures(SwitchTransfers &transfers, const SharedCatalogue &data, const BandPlan &plan,
+                       int runs)
+{
+    const auto windowSend = [&](const char *name, bool store) {
         double block = 0;
-        const Figures figures = measure(std::min(runs, 5), [&] {
-            errors.clear();
+        const Figures figures = measure(runs, [&] {
             const BlockMonitor monitor;
-            (controller.*click)();
-            if (!runUntil([&controller] { return !controller.busy(); }, 10000))
-                throw std::runtime_error(std::string(name) + " did not end");
+            const PlanVerdict verdict = PlanPreparation(data).judge(plan);
+            if (!verdict.check.passed() || !verdict.words.sendable())
+                throw std::runtime_error(std::string(name) + ": the plan cannot be sent");
+            const TransferEnd end =
+                awaitTransfer(transfers, name, [&] { transfers.sendPrepared(verdict, store, data); });
             block = std::max(block, monitor.longestMs());
-            if (!errors.isEmpty())
-                throw std::runtime_error(errors.join(QLatin1Char(' ')).toStdString());
+            if (!end.done())
+                throw std::runtime_error(end.result.message.toStdString());
         });
         const double floor = sum(sendPauses(store));
         std::printf(
@@ -269,31 +260,16 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
             name, figures.median, figures.min, figures.max, floor, figures.median / floor, sequenceGoal);
         printBlock((std::string(name) + ", prompt switch:").c_str(), block);
     };
-    windowSend("\"Test on device\"", &UBModelController::sendDataToDevice, false);
-    windowSend("\"Save on device\"", &UBModelController::storeDataInEEPROM, true);
+    windowSend("\"Test on device\"", false);
+    windowSend("\"Save on device\"", true);
+}
 
-    if (!control(simulator, "trickle " + QByteArray::number(trickleMs))) {
-        std::fprintf(stderr, "bench: the simulator did not take the trickle\n");
-        return 1;
-    }
-    const int readRuns = std::min(runs, 5);
-    double readBlock = 0;
-    const Figures read = measure(readRuns, [&] {
-        errors.clear();
-        const BlockMonitor monitor;
-        controller.readFromDevice();
-        if (!runUntil([&controller] { return !controller.busy(); }, 10000))
-            throw std::runtime_error("the read did not end");
-        readBlock = std::max(readBlock, monitor.longestMs());
-        if (errors.size() != 1)
-            throw std::runtime_error("the trickling read did not end in one error");
-    });
-    std::printf("read against a trickling switch (1 byte / %d ms), %d runs: to the error median %7.1f ms "
-                "(min %7.1f, max %7.1f) | goal %4.0f ms: ratio %.3f\n",
-                trickleMs, readRuns, read.median, read.min, read.max, readGoalMs, read.median / readGoalMs);
-    printBlock("read against a trickling switch:", readBlock);
+constexpr int trickleMs = 80;
 
-    // Identification at every tick of the search.
+// The search against a switch that trickles from the start: identification
+// at every tick. 0 when it ran.
+int identificationFigures(const QString &directory)
+{
     QProcess trickling;
     const QString tricklingLink = directory + QStringLiteral("/trickling");
     if (!startSimulator(trickling, tricklingLink,
@@ -323,6 +299,57 @@ int trickleFigures(const QString &directory, QProcess &simulator, const QString 
     std::printf("identification of a trickling switch every 3 s, %d ticks:\n", tickCount);
     printBlock("identification, trickling switch:", longestBlock);
     return 0;
+}
+
+// The window's sends, then "Read from device" against a switch that starts
+// trickling, then the search against one that trickles from the start. 0
+// when all ran.
+int trickleFigures(const QString &directory, QProcess &simulator, const QString &link, int runs)
+{
+    constexpr double readGoalMs = 1500;
+    if (!writeCache(directory)) {
+        std::fprintf(stderr, "bench: cannot write the satellite cache\n");
+        return 1;
+    }
+    Environment environment;
+    environment.connection = {QStringLiteral("127.0.0.1"), QStringLiteral("none"), QString(), QString(), 1};
+    environment.cacheDirectory = directory;
+    environment.backupDirectory = directory + QStringLiteral("/backups");
+    SatelliteData satellites(environment);
+    satellites.loadNow();
+    const SharedCatalogue data = satellites.catalogue();
+    const SwitchAccess access(environment);
+    const std::unique_ptr<SwitchAccess::Connected> connected =
+        access.connectTo(SerialPortCandidate::ofSwitch(link));
+    if (!connected) {
+        std::fprintf(stderr, "bench: the simulator was not found\n");
+        return 1;
+    }
+    SwitchTransfers &transfers = *connected->transfers;
+    BandPlan plan = BandPlan::defaultPlan();
+    plan.lnb1 = QStringLiteral("Sat 1");
+    plan.lnb2 = QStringLiteral("Sat 1");
+    windowSendFigures(transfers, data, plan, std::min(runs, 5));
+
+    if (!control(simulator, "trickle " + QByteArray::number(trickleMs))) {
+        std::fprintf(stderr, "bench: the simulator did not take the trickle\n");
+        return 1;
+    }
+    const int readRuns = std::min(runs, 5);
+    double readBlock = 0;
+    const Figures read = measure(readRuns, [&] {
+        const BlockMonitor monitor;
+        const TransferEnd end =
+            awaitTransfer(transfers, "the read", [&] { transfers.read(plan.lnb1, plan.lnb2, data); });
+        readBlock = std::max(readBlock, monitor.longestMs());
+        if (end.done())
+            throw std::runtime_error("the trickling read did not end in an error");
+    });
+    std::printf("read against a trickling switch (1 byte / %d ms), %d runs: to the error median %7.1f ms "
+                "(min %7.1f, max %7.1f) | goal %4.0f ms: ratio %.3f\n",
+                trickleMs, readRuns, read.median, read.min, read.max, readGoalMs, read.median / readGoalMs);
+    printBlock("read against a trickling switch:", readBlock);
+    return identificationFigures(directory);
 }
 } // namespace
 
@@ -403,7 +430,7 @@ int main(int argc, char *argv[])
             "test", [&] { return sendOperation(false); }, sendPauses(false));
         sequence(
             "store", [&] { return sendOperation(true); }, sendPauses(true));
-        handler.reset(); // the controller below opens the port itself
+        handler.reset(); // the transfers below open the port themselves
 
         status = trickleFigures(dir.path(), simulator, link, runs);
     } catch (const std::exception &e) {

@@ -69,58 +69,42 @@ UBListDelegateForm {
     ubText.text: " " + model.ubName
     localUBText.text: twoDigits(model.localUB + 1)
     freqText.text: model.localUBFreq + " MHz"
-    tpSelectBox.model: transponderList
+    tpSlot.model: transponderList
     // Red while the static UB has no transponder, or one the data lack.
-    tpSelectBox.textColor: tpTextColor
-    tpSelectBox.displayText: tpUnknown ? qsTr("%1, missing").arg(model.transponderText)
-                                       : tpSelectBox.currentText
-    // The box's whole text on hover, should a narrow box cut it.
-    tpMouseArea.hoverEnabled: true
+    tpSlot.textColor: tpTextColor
+    tpSlot.displayText: tpUnknown ? qsTr("%1, missing").arg(model.transponderText)
+                                  : tpSlot.currentText
 
-    lineSelectBox.onActivated: function (index) { delegateRoot.chooseLine(index) }
-    lnbSelectBox.onActivated: function (index) {
+    // The boxes show the model; the user's choices go back through activated.
+    lineSlot.currentIndex: model.line
+    lnbSlot.currentIndex: model.lnb
+    // A number the list lacks selects no entry; the box says which it is.
+    tpSlot.currentIndex: transponderList && !tpUnknown ? transponderList.indexOf(model.tp) : -1
+
+    lineSlot.onActivated: function (index) { delegateRoot.chooseLine(index) }
+    lnbSlot.onActivated: function (index) {
         if (index < 0)
             return
         Controller.chooseLnb(model.index, index)
         lnbSelectBox.currentIndex = model.lnb
     }
-    tpSelectBox.onActivated: function (index) { delegateRoot.chooseTransponder(index) }
-    lineMouseArea.onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
-    lnbMouseArea.onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
-    tpMouseArea.onWheel: function (wheel) { delegateRoot.scrollByWheel(wheel) }
+    tpSlot.onActivated: function (index) { delegateRoot.chooseTransponder(index) }
+    lineSlot.onWheelTurned: function (wheel) { delegateRoot.scrollByWheel(wheel) }
+    lnbSlot.onWheelTurned: function (wheel) { delegateRoot.scrollByWheel(wheel) }
+    tpSlot.onWheelTurned: function (wheel) { delegateRoot.scrollByWheel(wheel) }
 
-    // Made while the pointer is over the box: a tool tip in every row would
-    // slow the window's start.
+    // The box's whole text on hover, should a narrow box cut it. Made while
+    // the pointer is over the box: a tool tip in every row would slow the
+    // window's start.
     Loader {
-        active: tpMouseArea.containsMouse
+        active: tpSlot.pointerInside
         sourceComponent: Component {
             PlainToolTip {
-                parent: tpSelectBox
-                visible: tpMouseArea.containsMouse && tpSelectBox.displayText !== ""
+                parent: tpSlot
+                visible: tpSlot.pointerInside && tpSlot.displayText !== ""
                 delay: 500
-                text: tpSelectBox.displayText
+                text: tpSlot.displayText
             }
         }
-    }
-
-    // The boxes show the model; the user's choices go back through activated.
-    Binding {
-        target: lineSelectBox
-        property: "currentIndex"
-        value: model.line
-    }
-
-    Binding {
-        target: lnbSelectBox
-        property: "currentIndex"
-        value: model.lnb
-    }
-
-    // A number the list lacks selects no entry; the box says which it is.
-    Binding {
-        target: tpSelectBox
-        property: "currentIndex"
-        value: delegateRoot.transponderList && !delegateRoot.tpUnknown
-               ? delegateRoot.transponderList.indexOf(model.tp) : -1
     }
 }

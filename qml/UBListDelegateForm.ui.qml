@@ -16,12 +16,15 @@ Item {
     property alias localUBText: localUBText
     property alias freqText: freqText
     property alias typeText: typeText
-    property alias lineSelectBox: lineSelectBox
-    property alias lnbSelectBox: lnbSelectBox
-    property alias tpSelectBox: tpSelectBox
-    property alias lineMouseArea: lineMouseArea
-    property alias lnbMouseArea: lnbMouseArea
-    property alias tpMouseArea: tpMouseArea
+    // Where the boxes go; each shows a likeness of its box until the box is
+    // first needed.
+    property alias lineSlot: lineSlot
+    property alias lnbSlot: lnbSlot
+    property alias tpSlot: tpSlot
+    // The boxes themselves, null until made.
+    property alias lineSelectBox: lineSlot.box
+    property alias lnbSelectBox: lnbSlot.box
+    property alias tpSelectBox: tpSlot.box
 
     Rectangle {
         id: background
@@ -65,19 +68,13 @@ Item {
                     text: qsTr("Line:")
                 }
 
-                BandComboBox {
-                    id: lineSelectBox
+                BandComboBoxSlot {
+                    id: lineSlot
                     Accessible.name: ubText.text.trim() + " " + qsTr("Line:")
                     anchors.verticalCenter: parent.verticalCenter
                     visible: form.isDynamic
                     width: 55
                     model: ["01", "02", "03", "04"]
-
-                    MouseArea {
-                        id: lineMouseArea
-                        anchors.fill: parent
-                        acceptedButtons: Qt.NoButton
-                    }
                 }
 
                 Text {
@@ -104,19 +101,13 @@ Item {
                     text: qsTr("LNB:")
                 }
 
-                BandComboBox {
-                    id: lnbSelectBox
+                BandComboBoxSlot {
+                    id: lnbSlot
                     Accessible.name: ubText.text.trim() + " " + qsTr("LNB:")
                     anchors.verticalCenter: parent.verticalCenter
                     visible: !form.isDynamic
                     width: 55
                     model: ["01", "02"]
-
-                    MouseArea {
-                        id: lnbMouseArea
-                        anchors.fill: parent
-                        acceptedButtons: Qt.NoButton
-                    }
                 }
 
                 Text {
@@ -127,19 +118,13 @@ Item {
                     text: qsTr("TP:")
                 }
 
-                BandComboBox {
-                    id: tpSelectBox
+                BandComboBoxSlot {
+                    id: tpSlot
                     Accessible.name: ubText.text.trim() + " " + qsTr("TP:")
                     anchors.verticalCenter: parent.verticalCenter
                     visible: !form.isDynamic
                     width: 160
                     textRole: "text"
-
-                    MouseArea {
-                        id: tpMouseArea
-                        anchors.fill: parent
-                        acceptedButtons: Qt.NoButton
-                    }
                 }
 
                 Text {

@@ -14,10 +14,9 @@
 
 ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
     : log(log), control(&plan, std::move(environment)), satelliteList([this] { return control.catalogue(); }),
-      sheet(
-          &plan, [this] { return control.catalogue(); }, &QDate::currentDate, nullptr,
-          [this] { return control.ownTransponders(); },
-          [this] { return control.deviceStatus()->connectedSwitch(); }),
+      sheet([this] { return control.catalogue(); }, &QDate::currentDate, nullptr,
+            [this] { return control.ownTransponders(); },
+            [this] { return control.deviceStatus()->connectedSwitch(); }),
       supportReport([this] { return reportFacts(); })
 {
     // The satellite boxes list the names of the data in memory; the
@@ -25,10 +24,24 @@ ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
     QObject::connect(&control, &UBModelController::satelliteListChanged, &satelliteList,
                      &QStringListModel::setStringList);
     QObject::connect(&control, &UBModelController::satelliteDataChanged, &sheet, &InstallationSheet::changed);
+    showPlanOnSheet();
+    const auto planChanged = [this] { showPlanOnSheet(); };
+    QObject::connect(&plan, &UBDataModel::dataChanged, &sheet, planChanged);
+    QObject::connect(&plan, &UBDataModel::listChanged, &sheet, planChanged);
+    QObject::connect(&plan, &UBDataModel::lnb1Changed, &sheet, planChanged);
+    QObject::connect(&plan, &UBDataModel::lnb2Changed, &sheet, planChanged);
+    QObject::connect(&plan, &UBDataModel::lteFilterChanged, &sheet, planChanged);
+    QObject::connect(&plan, &UBDataModel::terrestrialPatchActiveChanged, &sheet, planChanged);
+    QObject::connect(&plan, &UBDataModel::standByChanged, &sheet, planChanged);
     // The sheet names the switch the window shows.
     const DeviceStatus *device = control.deviceStatus();
     QObject::connect(device, &DeviceStatus::serialNumberChanged, &sheet, &InstallationSheet::changed);
     QObject::connect(device, &DeviceStatus::connectedChanged, &sheet, &InstallationSheet::changed);
+}
+
+void ProgramWindow::showPlanOnSheet()
+{
+    sheet.setPlan(BandPlan::fromModel(plan));
 }
 
 ProgramWindow::~ProgramWindow()

@@ -41,6 +41,8 @@ public:
 
 private:
     SupportReport::Facts reportFacts() const;
+    // The sheet shows the window's plan: handed over whole after every change.
+    void showPlanOnSheet();
 
     const LogRing *log;
     QPointer<QQmlApplicationEngine> loadedBy;

@@ -4,7 +4,6 @@
 #include "CommandLineTool.h"
 #include "ToolArguments.h"
 #include "db/SatelliteSource.h"
-#include "model/UBDataModel.h"
 #include "sheet/InstallationSheet.h"
 
 #include <QFileInfo>
@@ -18,11 +17,9 @@ int SheetCommand::run(const ToolArguments &a)
         return CommandLineTool::Failure;
     // As the window shows a loaded plan.
     context.meetData(plan);
-    UBDataModel model;
-    plan.applyTo(model);
-    InstallationSheet sheet(
-        &model, [this] { return context.data.source()->catalogue(); }, &QDate::currentDate, nullptr,
-        [this] { return context.data.source()->ownTransponders(); });
+    InstallationSheet sheet([this] { return context.data.source()->catalogue(); }, &QDate::currentDate,
+                            nullptr, [this] { return context.data.source()->ownTransponders(); });
+    sheet.setPlan(plan);
     QObject::connect(&sheet, &InstallationSheet::errorOccured, &sheet,
                      [this](const QString &message) { context.output.note(message); });
     const QString path = QFileInfo(a.files.at(1)).absoluteFilePath();

@@ -17,6 +17,21 @@ BandPlan BandPlan::fromModel(const UBDataModel &model)
     return plan;
 }
 
+BandPlan BandPlan::defaultPlan()
+{
+    BandPlan plan;
+    for (int row = 0; row < size; ++row) {
+        UBRecord record;
+        record.ubNumber = quint32(size - 1 - row);
+        record.type = UBRecord::dynamicType;
+        record.tp = -1;
+        plan.list.append(record);
+    }
+    // Cannot fail: every line is dealt out anew.
+    plan.numberDynamicUBs(true);
+    return plan;
+}
+
 void BandPlan::applyTo(UBDataModel &model) const
 {
     model.setLteFilter(lteFilter);

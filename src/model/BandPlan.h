@@ -23,6 +23,10 @@ struct BandPlan
     // The version text at the head of every settings file.
     static QString fileVersion() { return QStringLiteral("0.7"); }
 
+    // The plan a new window starts with: every UB dynamic, UB 23 in the first
+    // row, the lines dealt out in turn from UB 0 upwards, each UB at its slot.
+    static BandPlan defaultPlan();
+
     static BandPlan fromModel(const UBDataModel &model);
     // In the order a loaded file has always been handed over: options,
     // names, then the list (which may clear stand-by).

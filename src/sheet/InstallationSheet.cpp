@@ -4,7 +4,6 @@
 #include "SheetView.h"
 #include "io/LocalPath.h"
 #include "io/WholeFile.h"
-#include "model/UBDataModel.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,24 +13,25 @@
 
 #include <utility>
 
-InstallationSheet::InstallationSheet(const UBDataModel *model, CatalogueSource catalogue, DateSource today,
-                                     QObject *parent, OwnSource own, SwitchSource connectedSwitch)
-    : QObject(parent), model(model), catalogue(std::move(catalogue)), today(std::move(today)),
-      own(std::move(own)), connectedSwitch(std::move(connectedSwitch))
+InstallationSheet::InstallationSheet(CatalogueSource catalogue, DateSource today, QObject *parent,
+                                     OwnSource own, SwitchSource connectedSwitch)
+    : QObject(parent), catalogue(std::move(catalogue)), today(std::move(today)), own(std::move(own)),
+      connectedSwitch(std::move(connectedSwitch))
 {
-    connect(model, &UBDataModel::dataChanged, this, &InstallationSheet::changed);
-    connect(model, &UBDataModel::listChanged, this, &InstallationSheet::changed);
-    connect(model, &UBDataModel::lnb1Changed, this, &InstallationSheet::changed);
-    connect(model, &UBDataModel::lnb2Changed, this, &InstallationSheet::changed);
-    connect(model, &UBDataModel::lteFilterChanged, this, &InstallationSheet::changed);
-    connect(model, &UBDataModel::terrestrialPatchActiveChanged, this, &InstallationSheet::changed);
-    connect(model, &UBDataModel::standByChanged, this, &InstallationSheet::changed);
+}
+
+void InstallationSheet::setPlan(const BandPlan &plan)
+{
+    if (plan == shown)
+        return;
+    shown = plan;
+    emit changed();
 }
 
 SheetContent InstallationSheet::content() const
 {
     const SharedCatalogue data = catalogue ? catalogue() : nullptr;
-    SheetContent content = SheetContent::build(*model, data ? *data : SatelliteCatalogue(), today(),
+    SheetContent content = SheetContent::build(shown, data ? *data : SatelliteCatalogue(), today(),
                                                own ? own() : OwnTransponders());
     const std::optional<QString> serial = connectedSwitch ? connectedSwitch() : std::nullopt;
     content.deviceConnected = serial.has_value();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SheetContent.h"
+#include "model/BandPlan.h"
 
 #include <QDate>
 #include <QObject>
@@ -9,11 +10,10 @@
 #include <functional>
 #include <optional>
 
-class UBDataModel;
-
 // The installation sheet as the interface sees it (the singleton "Sheet" of
 // "Fenzo 1.0"): the current plan as sheet content, the two ways of
-// saving it, and a signal whenever the plan changes.
+// saving it, and a signal whenever the plan changes. It holds the plan as a
+// value: whoever owns the window's plan hands each new one over.
 class InstallationSheet : public QObject
 {
     Q_OBJECT
@@ -26,9 +26,13 @@ public:
     // when the source is null).
     using SwitchSource = std::function<std::optional<QString>()>;
 
-    InstallationSheet(const UBDataModel *model, CatalogueSource catalogue,
-                      DateSource today = &QDate::currentDate, QObject *parent = nullptr,
-                      OwnSource own = OwnSource(), SwitchSource connectedSwitch = SwitchSource());
+    explicit InstallationSheet(CatalogueSource catalogue, DateSource today = &QDate::currentDate,
+                               QObject *parent = nullptr, OwnSource own = OwnSource(),
+                               SwitchSource connectedSwitch = SwitchSource());
+
+    const BandPlan &plan() const { return shown; }
+    // changed() only when the plan differs from the one held.
+    void setPlan(const BandPlan &plan);
 
     SheetContent content() const;
 
@@ -51,7 +55,7 @@ public slots:
     bool savePicture(const QString &fileUrl);
 
 private:
-    const UBDataModel *model;
+    BandPlan shown;
     CatalogueSource catalogue;
     DateSource today;
     OwnSource own;

@@ -3,7 +3,6 @@
 #include "model/LnbBands.h"
 #include "model/PlanCheck.h"
 #include "model/StaticUbRules.h"
-#include "model/UBDataModel.h"
 
 #include <algorithm>
 #include <array>
@@ -61,18 +60,18 @@ SheetContent::Slot::Problem SheetContent::Slot::problem() const
     return Problem::NotInSatelliteData;
 }
 
-SheetContent SheetContent::build(const UBDataModel &model, const SatelliteCatalogue &catalogue,
-                                 const QDate &date, const OwnTransponders &own)
+SheetContent SheetContent::build(const BandPlan &plan, const SatelliteCatalogue &catalogue, const QDate &date,
+                                 const OwnTransponders &own)
 {
     SheetContent content;
     content.date = date;
-    content.lnb1 = model.lnb1();
-    content.lnb2 = model.lnb2();
-    content.terrestrialPathActive = model.terrestrialPatchActive();
-    content.lteFilter = model.lteFilter();
-    content.standBy = model.standBy();
+    content.lnb1 = plan.lnb1;
+    content.lnb2 = plan.lnb2;
+    content.terrestrialPathActive = plan.terrestrialPatchActive;
+    content.lteFilter = plan.lteFilter;
+    content.standBy = plan.standBy;
 
-    const QList<UBRecord> &list = model.ubList();
+    const QList<UBRecord> &list = plan.list;
     const std::array<int, lineCount> perLine = PlanCheck::dynamicPerLine(list);
     for (const UBRecord &record : list) {
         Slot slot;
@@ -90,7 +89,7 @@ SheetContent SheetContent::build(const UBDataModel &model, const SatelliteCatalo
     }
     std::stable_sort(content.bandSlots.begin(), content.bandSlots.end(),
                      [](const Slot &a, const Slot &b) { return a.ubNumber < b.ubNumber; });
-    content.checkMessages = PlanCheck::of(model.lnb1(), model.lnb2(), list).messages();
+    content.checkMessages = PlanCheck::of(plan.lnb1, plan.lnb2, list).messages();
     for (quint32 line = 0; line < quint32(lineCount); ++line) {
         if (perLine[line] > int(PlanCheck::localUBLimit))
             content.crowdedLines.append({line, perLine[line]});

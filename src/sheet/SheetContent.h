@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BandPlan.h"
 #include "model/OwnTransponders.h"
 
 #include "model/PlanCheck.h"
@@ -11,8 +12,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-class UBDataModel;
 
 // Everything the installation sheet shows, taken from the band plan and the
 // satellite data at one moment. Plain values: the drawing code reads only
@@ -79,8 +78,8 @@ public:
 
     // An empty catalogue (no satellite data): static UBs then show what the
     // plan itself holds. own: the user's transponders, marked as such.
-    static SheetContent build(const UBDataModel &model, const SatelliteCatalogue &catalogue,
-                              const QDate &date, const OwnTransponders &own = OwnTransponders());
+    static SheetContent build(const BandPlan &plan, const SatelliteCatalogue &catalogue, const QDate &date,
+                              const OwnTransponders &own = OwnTransponders());
 
     QDate date;
     // The switch connected when the sheet was made; build() leaves them to

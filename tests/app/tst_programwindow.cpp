@@ -5,10 +5,15 @@
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQuickWindow>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+
+using PlanEdit = std::function<void(UBDataModel &)>;
+Q_DECLARE_METATYPE(PlanEdit)
 
 namespace {
 QStringList messages;
@@ -61,6 +66,57 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+    }
+
+    // The installation sheet shows the window's plan from the start and
+    // after each kind of change the band list and the options make.
+    void sheetFollowsThePlan_data()
+    {
+        QTest::addColumn<PlanEdit>("edit");
+        QTest::newRow("a line") << PlanEdit(
+            [](UBDataModel &plan) { QVERIFY(plan.setData(plan.index(0), 2, UBDataModel::LineRole)); });
+        QTest::newRow("a frequency") << PlanEdit(
+            [](UBDataModel &plan) { QVERIFY(plan.setData(plan.index(3), 11836, UBDataModel::FreqRole)); });
+        QTest::newRow("the list") << PlanEdit(
+            [](UBDataModel &plan) { plan.setUBList(plan.ubList().mid(1)); });
+        QTest::newRow("LNB 1") << PlanEdit([](UBDataModel &plan) { plan.setLnb1(QStringLiteral("Sat A")); });
+        QTest::newRow("LNB 2") << PlanEdit([](UBDataModel &plan) { plan.setLnb2(QStringLiteral("Sat B")); });
+        QTest::newRow("LTE filter") << PlanEdit([](UBDataModel &plan) { plan.setLteFilter(true); });
+        QTest::newRow("terrestrial") << PlanEdit(
+            [](UBDataModel &plan) { plan.setTerrestrialPatchActive(true); });
+        QTest::newRow("stand-by") << PlanEdit([](UBDataModel &plan) { plan.setStandBy(true); });
+    }
+
+    void sheetFollowsThePlan()
+    {
+        QFETCH(PlanEdit, edit);
+        QQmlEngine engine;
+        ProgramWindow window(OfflineEnvironment::in(dir.path()));
+        window.expose(engine);
+        QQmlComponent probe(&engine);
+        probe.setData("import QtQml 2.2\nimport Fenzo 1.0\nQtObject { readonly property var sheet: Sheet }",
+                      QUrl());
+        const std::unique_ptr<QObject> seen(probe.create());
+        QVERIFY2(seen, qPrintable(probe.errorString()));
+        auto *sheet = qobject_cast<InstallationSheet *>(seen->property("sheet").value<QObject *>());
+        QVERIFY(sheet);
+        UBDataModel &plan = window.model();
+        const auto shown = [sheet, &plan] {
+            const BandPlan &held = sheet->plan();
+            return held.list == plan.ubList() && held.lnb1 == plan.lnb1() && held.lnb2 == plan.lnb2() &&
+                   held.lteFilter == plan.lteFilter() && held.standBy == plan.standBy() &&
+                   held.terrestrialPatchActive == plan.terrestrialPatchActive();
+        };
+        QCOMPARE(plan.rowCount(), BandPlan::size);
+        QVERIFY(shown());
+
+        QSignalSpy changed(sheet, &InstallationSheet::changed);
+        QVERIFY(changed.isValid());
+        edit(plan);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(shown());
+        QVERIFY(!changed.isEmpty());
     }
 
 private:

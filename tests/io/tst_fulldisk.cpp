@@ -146,8 +146,9 @@ private slots:
         for (const char *const suffix : {"pdf", "png"}) {
             QTest::addRow("installation sheet, %s", suffix)
                 << QStringLiteral("sheet.") + QLatin1String(suffix)
-                << Writer([suffix](FullDiskTest *test, const QString &path) {
-                       InstallationSheet sheet(&test->model, nullptr);
+                << Writer([suffix](FullDiskTest *, const QString &path) {
+                       InstallationSheet sheet(nullptr);
+                       sheet.setPlan(BandPlan::defaultPlan());
                        QSignalSpy errors(&sheet, &InstallationSheet::errorOccured);
                        const bool saved =
                            qstrcmp(suffix, "pdf") == 0 ? sheet.savePdf(path) : sheet.savePicture(path);

@@ -3,6 +3,7 @@
 #include "CacheFile.h"
 #include "OfflineEnvironment.h"
 
+#include <QColor>
 #include <QDataStream>
 #include <QFile>
 #include <QGuiApplication>
@@ -95,4 +96,17 @@ QStringList UiTestHelper::windowTexts(const QString &title) const
             collectTexts(quickWindow->contentItem(), texts);
     }
     return texts;
+}
+
+QStringList UiTestHelper::pixelsAround(const QImage &picture, const QRectF &area) const
+{
+    const QRect pixelArea = area.toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (picture.isNull() || !picture.rect().contains(pixelArea))
+        return {};
+    QStringList pixels;
+    for (int y = pixelArea.top(); y <= pixelArea.bottom(); ++y) {
+        for (int x = pixelArea.left(); x <= pixelArea.right(); ++x)
+            pixels << QColor::fromRgba(picture.pixel(x, y)).name(QColor::HexArgb);
+    }
+    return pixels;
 }

@@ -2,7 +2,9 @@
 
 #include "controller/UBModelController.h"
 
+#include <QImage>
 #include <QObject>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +34,11 @@ public:
     // title and placeholder), for checks of its language; empty while no
     // such window is shown.
     Q_INVOKABLE QStringList windowTexts(const QString &title) const;
+
+    // The colours (#aarrggbb) of the picture's pixels in the area (scene
+    // coordinates, widened to whole pixels and by one pixel around), row by
+    // row; empty when the area does not lie within the picture.
+    Q_INVOKABLE QStringList pixelsAround(const QImage &picture, const QRectF &area) const;
 
 private:
     QString directory;

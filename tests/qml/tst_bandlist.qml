@@ -64,6 +64,20 @@ Item {
             fail("no row for UB " + ubNumber)
         }
 
+        // A row's box as the user meets it: the pointer over its place makes
+        // it (the row shows a likeness of it until then).
+        function boxOf(ubNumber, name) {
+            var slot = rowItem(ubNumber)[name + "Slot"]
+            verify(slot.visible, "the " + name + " box of UB " + ubNumber + " is hidden")
+            // A row made just now places its boxes when it is next polished.
+            waitForItemPolished(slot.parent.parent)
+            waitForItemPolished(slot.parent)
+            mouseMove(slot, slot.width / 2, slot.height / 2)
+            tryVerify(function () { return slot.box !== null }, 3000,
+                      "no " + name + " box made for UB " + ubNumber)
+            return slot.box
+        }
+
         // The user's way of choosing the next entry of a row's box.
         function chooseNext(box) {
             box.forceActiveFocus()
@@ -92,6 +106,9 @@ Item {
         function init() {
             restorePlan()
             listView.contentY = 0
+            // Away from the list: a box made under a resting pointer would
+            // hide its likeness.
+            mouseMove(root, root.width - 1, root.height - 1)
         }
 
         function cleanupTestCase() {
@@ -105,14 +122,15 @@ Item {
             compare(rowItem(0).localUBText.text, "01")
             compare(rowItem(23).localUBText.text, "06")
             compare(rowItem(0).typeText.text, "dynamic")
-            verify(rowItem(0).lineSelectBox.visible)
-            verify(!rowItem(0).tpSelectBox.visible)
+            verify(rowItem(0).lineSlot.visible)
+            verify(!rowItem(0).tpSlot.visible)
             Controller.setStaticUBs(1, true)
             compare(rowItem(23).typeText.text, "static")
-            verify(!rowItem(23).lineSelectBox.visible)
-            verify(rowItem(23).lnbSelectBox.visible)
-            verify(rowItem(23).tpSelectBox.visible)
-            compare(rowItem(23).lnbSelectBox.currentText, "01")
+            verify(!rowItem(23).lineSlot.visible)
+            verify(rowItem(23).lnbSlot.visible)
+            verify(rowItem(23).tpSlot.visible)
+            compare(rowItem(23).lnbSlot.currentText, "01")
+            compare(boxOf(23, "lnb").currentText, "01")
         }
 
         function test_rowColours_data() {
@@ -136,19 +154,20 @@ Item {
 
         function test_lineChoice() {
             var row = rowItem(0)
-            compare(row.lineSelectBox.currentText, "01")
-            chooseNext(row.lineSelectBox)
+            var box = boxOf(0, "line")
+            compare(box.currentText, "01")
+            chooseNext(box)
             compare(field(0, lineRole), 1)
             // The controller renumbered line 02 from the last row upwards.
             compare(field(0, localUBRole), 0)
             compare(field(1, localUBRole), 1)
             compare(field(0, freqRole), 975)
-            compare(row.lineSelectBox.currentText, "02")
+            compare(box.currentText, "02")
             compare(row.localUBText.text, "01")
             verify(Qt.colorEqual(row.background.color, "#99ddff"))
             // A later whole-list change still reaches the box.
             Controller.resetDynamicUBs(true)
-            compare(row.lineSelectBox.currentText, "01")
+            compare(box.currentText, "01")
         }
 
         function test_staticRowRedWhileUnassigned() {
@@ -157,18 +176,19 @@ Item {
             compare(field(23, tpRole), -1)
             compare(field(23, freqRole), 0)
             verify(Qt.colorEqual(row.tpTextColor, "red"))
-            verify(Qt.colorEqual(row.tpSelectBox.contentItem.color, "red"))
+            var box = boxOf(23, "tp")
+            verify(Qt.colorEqual(box.contentItem.color, "red"))
             if (SatelliteNames.rowCount() < 3)
                 return
-            compare(row.tpSelectBox.currentText, "not assigned")
-            chooseNext(row.tpSelectBox)
-            verify(Qt.colorEqual(row.tpSelectBox.contentItem.color, "black"))
+            compare(box.currentText, "not assigned")
+            chooseNext(box)
+            verify(Qt.colorEqual(box.contentItem.color, "black"))
         }
 
         function test_chooseTransponder() {
             requireSatellites()
             Controller.setStaticUBs(2, true)
-            var row = rowItem(23)
+            var box = boxOf(23, "tp")
             var ubRow = rowOf(23)
             var seen = []
             function record(topLeft, bottomRight) {
@@ -176,27 +196,27 @@ Item {
                     seen.push([field(23, tpRole), field(23, freqRole)])
             }
             Plan.dataChanged.connect(record)
-            chooseNext(row.tpSelectBox)
+            chooseNext(box)
             Plan.dataChanged.disconnect(record)
             // Transponder and frequency change together.
             compare(seen, [[1, 10714]])
-            compare(row.tpSelectBox.currentText, "01, 10714 MHz V")
+            compare(box.currentText, "01, 10714 MHz V")
             // Back to "not assigned": the frequency stays, the text is not red.
             keyClick(Qt.Key_Up)
             compare(field(23, tpRole), -1)
             compare(field(23, freqRole), 10714)
-            compare(row.tpSelectBox.currentText, "not assigned")
-            verify(Qt.colorEqual(row.tpSelectBox.contentItem.color, "black"))
+            compare(box.currentText, "not assigned")
+            verify(Qt.colorEqual(box.contentItem.color, "black"))
         }
 
         function test_lnbSwitchClearsTransponder() {
             requireSatellites()
             Controller.setStaticUBs(2, true)
             var row = rowItem(22)
-            chooseNext(row.tpSelectBox)
+            chooseNext(boxOf(22, "tp"))
             chooseNext(row.tpSelectBox)
             compare(field(22, tpRole), 2)
-            chooseNext(row.lnbSelectBox)
+            chooseNext(boxOf(22, "lnb"))
             compare(field(22, lnbRole), 1)
             compare(field(22, tpRole), -1)
             compare(field(22, freqRole), 0)
@@ -212,10 +232,10 @@ Item {
         function test_otherLnb1SatelliteClearsStaticUBs() {
             requireSatellites()
             Controller.setStaticUBs(3, true)
-            chooseNext(rowItem(23).tpSelectBox)
-            chooseNext(rowItem(22).tpSelectBox)
-            chooseNext(rowItem(21).lnbSelectBox)
-            chooseNext(rowItem(21).tpSelectBox)
+            chooseNext(boxOf(23, "tp"))
+            chooseNext(boxOf(22, "tp"))
+            chooseNext(boxOf(21, "lnb"))
+            chooseNext(boxOf(21, "tp"))
             compare(field(23, tpRole), 1)
             compare(field(22, tpRole), 1)
             compare(field(21, tpRole), 21)
@@ -228,7 +248,7 @@ Item {
             compare(field(23, freqRole), 10714)
             compare(field(21, tpRole), 21)
             compare(field(20, freqRole), dynamicFreq)
-            compare(rowItem(23).tpSelectBox.currentText, "not assigned")
+            compare(boxOf(23, "tp").currentText, "not assigned")
             compare(rowItem(23).transponderList.text(1), "05, 11013 MHz V")
             compare(rowItem(21).transponderList.text(1), "21, 11222 MHz V")
         }
@@ -236,15 +256,15 @@ Item {
         function test_selectionFromModel() {
             requireSatellites()
             Controller.setStaticUBs(3, true)
-            chooseNext(rowItem(23).tpSelectBox)
+            chooseNext(boxOf(23, "tp"))
             chooseNext(rowItem(23).tpSelectBox)
             compare(field(23, tpRole), 2)
             // The first static row hands its transponder to the new first one.
             Controller.setStaticUBs(3, false)
             compare(field(2, tpRole), 2)
-            compare(rowItem(2).tpSelectBox.currentText, "02, 10733 MHz H")
+            compare(boxOf(2, "tp").currentText, "02, 10733 MHz H")
             compare(field(2, freqRole), 10733)
-            compare(rowItem(1).tpSelectBox.currentText, "not assigned")
+            compare(boxOf(1, "tp").currentText, "not assigned")
         }
 
         // Whether the box showed an entry before or not, a number the list
@@ -261,16 +281,16 @@ Item {
             requireSatellites()
             Controller.setStaticUBs(1, true)
             if (data.chosen)
-                chooseNext(rowItem(23).tpSelectBox)
+                chooseNext(boxOf(23, "tp"))
             var ubRow = rowOf(23)
             Plan.setData(Plan.index(ubRow, 0), 99, tpRole)
             Plan.setData(Plan.index(ubRow, 0), 12345, freqRole)
             Controller.resetDynamicUBs(false)
             // What the plan holds: its frequency, and the polarisation of
             // the transponder chosen before, if any.
-            verify(/^12345 MHz( [HVLR])?, missing$/.test(rowItem(23).tpSelectBox.displayText),
-                   rowItem(23).tpSelectBox.displayText)
-            compare(rowItem(23).tpSelectBox.currentIndex, -1)
+            var box = boxOf(23, "tp")
+            verify(/^12345 MHz( [HVLR])?, missing$/.test(box.displayText), box.displayText)
+            compare(box.currentIndex, -1)
             verify(rowItem(23).tpUnknown)
             compare(field(23, tpRole), 99)
             compare(field(23, freqRole), 12345)
@@ -290,6 +310,7 @@ Item {
             var row = rowItem(23)
             var list = row.transponderList
             var dialog = screen.mainScreenForm.uBListView1.ownTransponderDialog
+            boxOf(23, "tp")
             row.chooseTransponder(list.count - 1)
             tryCompare(dialog, "visible", true)
             compare(dialog.form.satelliteLabel.text, satelliteName(2))
@@ -312,7 +333,7 @@ Item {
             compare(field(23, tpRole), 15)
             list = rowItem(23).transponderList
             compare(list.text(list.indexOf(15)), "15, 12500 MHz L (own)")
-            compare(rowItem(23).tpSelectBox.currentText, "15, 12500 MHz L (own)")
+            compare(boxOf(23, "tp").currentText, "15, 12500 MHz L (own)")
             // The keys of the next cases go to the list's window again.
             var window = dialog.transientParent
             window.requestActivate()
@@ -335,7 +356,7 @@ Item {
             compare(list.indexOf(-2), 13)
             verify(rowItem(23).transponderList === list)
             verify(rowItem(22).transponderList === list)
-            compare(rowItem(23).tpSelectBox.count, 14)
+            compare(boxOf(23, "tp").count, 14)
             listView.positionViewAtEnd()
             listView.positionViewAtBeginning()
             verify(Controller.transponderLists.forSatellite(satelliteName(0)) === list)
@@ -352,15 +373,15 @@ Item {
 
         function test_wheelScrolls_data() {
             return [
-                { tag: "line box", ubNumber: 18, box: "lineSelectBox" },
-                { tag: "LNB box", ubNumber: 19, box: "lnbSelectBox" },
-                { tag: "TP box", ubNumber: 19, box: "tpSelectBox" },
+                { tag: "line box", ubNumber: 18, box: "line" },
+                { tag: "LNB box", ubNumber: 19, box: "lnb" },
+                { tag: "TP box", ubNumber: 19, box: "tp" },
             ]
         }
 
         function test_wheelScrolls(data) {
             Controller.setStaticUBs(5, true)
-            var box = rowItem(data.ubNumber)[data.box]
+            var box = boxOf(data.ubNumber, data.box)
             listView.contentY = 0
             var index = box.currentIndex
             mouseWheel(box, box.width / 2, box.height / 2, 0, -120)
@@ -379,7 +400,7 @@ Item {
 
         function test_wheelStopsAtTheBottom() {
             var maxY = listView.contentHeight - listView.height
-            var box = rowItem(0).lineSelectBox
+            var box = boxOf(0, "line")
             listView.contentY = maxY - 10
             mouseWheel(box, box.width / 2, box.height / 2, 0, -120)
             compare(listView.contentY, maxY)

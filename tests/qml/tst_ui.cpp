@@ -38,7 +38,8 @@ public slots:
         // The language runs install the catalogues first, Qt's included, as
         // the program does.
         language = qEnvironmentVariable("FENZO_TEST_LANGUAGE");
-        if (!language.isEmpty() && !ProgramIdentity::installTranslator(QStringLiteral("fenzo_setup_") + language))
+        if (!language.isEmpty() &&
+            !ProgramIdentity::installTranslator(QStringLiteral("fenzo_setup_") + language))
             qFatal("no catalogue for %s", qPrintable(language));
 
         helper = std::make_unique<UiTestHelper>(directory.path());
@@ -60,10 +61,20 @@ public slots:
         SatelliteFilter::registerType();
         // The sheet names the switch the window shows, as the program's does.
         sheet = std::make_unique<InstallationSheet>(
-            model.get(), [this] { return controller->catalogue(); }, &QDate::currentDate, nullptr,
+            [this] { return controller->catalogue(); }, &QDate::currentDate, nullptr,
             InstallationSheet::OwnSource(), [this] { return controller->deviceStatus()->connectedSwitch(); });
         connect(controller->deviceStatus(), &DeviceStatus::serialNumberChanged, sheet.get(),
                 &InstallationSheet::changed);
+        // The sheet follows the plan as the program's does.
+        sheet->setPlan(plan());
+        const auto planChanged = [this] { sheet->setPlan(plan()); };
+        connect(model.get(), &UBDataModel::dataChanged, sheet.get(), planChanged);
+        connect(model.get(), &UBDataModel::listChanged, sheet.get(), planChanged);
+        connect(model.get(), &UBDataModel::lnb1Changed, sheet.get(), planChanged);
+        connect(model.get(), &UBDataModel::lnb2Changed, sheet.get(), planChanged);
+        connect(model.get(), &UBDataModel::lteFilterChanged, sheet.get(), planChanged);
+        connect(model.get(), &UBDataModel::terrestrialPatchActiveChanged, sheet.get(), planChanged);
+        connect(model.get(), &UBDataModel::standByChanged, sheet.get(), planChanged);
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -87,6 +98,8 @@ public slots:
     }
 
 private:
+    BandPlan plan() const { return BandPlan::fromModel(*model); }
+
     QString language;
     QTemporaryDir directory;
     std::unique_ptr<UiTestHelper> helper;
@@ -97,7 +110,7 @@ private:
     SupportReportSaver supportReport{[this] {
         SupportReport::Facts facts = SupportReport::running();
         facts.hasPlan = true;
-        facts.plan = BandPlan::fromModel(*model);
+        facts.plan = plan();
         return facts;
     }};
 };

@@ -1,8 +1,8 @@
 #include "UBRecordBuilders.h"
 #include "UiTestHelper.h"
-#include "controller/UBModelController.h"
 #include "model/BandRules.h"
-#include "model/UBDataModel.h"
+#include "service/PlanPreparation.h"
+#include "service/SatelliteData.h"
 #include "sheet/InstallationSheet.h"
 #include "sheet/SheetPainter.h"
 
@@ -15,7 +15,11 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <optional>
+
+Q_DECLARE_METATYPE(std::function<void(BandPlan &)>)
 
 // The sheet of one known plan on the three satellites of the offline cache:
 // UB23 static on LNB1 (Astra 19.2E, transponder 3 at 10752 MHz, vertical,
@@ -27,49 +31,61 @@ class InstallationSheetTest : public QObject
     Q_OBJECT
 
     QTemporaryDir directory;
-    std::unique_ptr<UBDataModel> model;
-    std::unique_ptr<UBModelController> controller;
+    std::unique_ptr<SatelliteData> satellites;
     std::unique_ptr<InstallationSheet> sheet;
     std::optional<QString> switchShown; // what the sheet is told of the switch
 
-    int rowOf(quint32 ubNumber) const
+    static UBRecord &record(BandPlan &plan, quint32 ubNumber)
     {
-        for (int row = 0; row < model->ubList().size(); ++row) {
-            if (model->ubList().at(row).ubNumber == ubNumber)
-                return row;
-        }
-        return -1;
+        const auto found = std::find_if(plan.list.begin(), plan.list.end(),
+                                        [ubNumber](const UBRecord &r) { return r.ubNumber == ubNumber; });
+        Q_ASSERT(found != plan.list.end());
+        return *found;
     }
 
-    void set(quint32 ubNumber, int role, const QVariant &value)
+    static void assign(BandPlan &plan, quint32 ubNumber, quint32 lnb, qint32 tp, quint32 freq)
     {
-        QVERIFY(model->setData(model->index(rowOf(ubNumber)), value, role));
+        UBRecord &ub = record(plan, ubNumber);
+        ub.lnb = lnb;
+        ub.tp = tp;
+        ub.freq = freq;
     }
 
     // A plan of UB23 alone, static at this transponder of a satellite that
     // both inputs see.
-    static void holdOneStaticUB(UBDataModel &plan, const QString &satellite, qint32 tp, quint32 freq)
+    static BandPlan oneStaticUB(const QString &satellite, qint32 tp, quint32 freq)
     {
-        plan.setLnb1(satellite);
-        plan.setLnb2(satellite);
-        plan.setUBList({staticUB(23, 0, tp, freq)});
+        BandPlan plan;
+        plan.lnb1 = satellite;
+        plan.lnb2 = satellite;
+        plan.list = {staticUB(23, 0, tp, freq)};
+        return plan;
     }
 
-    void buildKnownPlan()
+    // Four static UBs in the first rows, as the band list places them.
+    static BandPlan knownPlan()
     {
-        controller->setStaticUBs(4, true);
-        set(23, UBDataModel::LnbRole, 0);
-        set(23, UBDataModel::TpRole, 3);
-        set(23, UBDataModel::FreqRole, 10752);
-        set(22, UBDataModel::LnbRole, 1);
-        set(22, UBDataModel::TpRole, 22);
-        set(22, UBDataModel::FreqRole, 11241);
-        set(20, UBDataModel::LnbRole, 0);
-        set(20, UBDataModel::TpRole, 4);
-        set(20, UBDataModel::FreqRole, 13000);
+        BandPlan plan = BandPlan::defaultPlan();
+        plan.lnb1 = QStringLiteral("Astra 19.2E");
+        plan.lnb2 = QStringLiteral("Astra 28.2E");
+        BandRules::placeStaticUBs(plan.list, 4, true, 0);
+        assign(plan, 23, 0, 3, 10752);
+        assign(plan, 22, 1, 22, 11241);
+        assign(plan, 20, 0, 4, 13000);
         // UB0 to UB8 onto the first line: nine dynamic UBs there.
         for (quint32 ub = 0; ub < 9; ++ub)
-            set(ub, UBDataModel::LineRole, 0);
+            record(plan, ub).line = 0;
+        if (!plan.numberDynamicUBs(false))
+            qFatal("the known plan has a UB on no line");
+        return plan;
+    }
+
+    // The plan held, changed by `change`, handed to the sheet again.
+    void changePlan(const std::function<void(BandPlan &)> &change)
+    {
+        BandPlan plan = sheet->plan();
+        change(plan);
+        sheet->setPlan(plan);
     }
 
     static QString pdfText(const QString &path)
@@ -87,16 +103,13 @@ private slots:
         QVERIFY(directory.isValid());
         UiTestHelper helper(directory.path());
         QVERIFY(helper.writeSatelliteCache());
-        model = std::make_unique<UBDataModel>();
-        controller = std::make_unique<UBModelController>(model.get(), helper.offlineEnvironment());
-        controller->initialize();
-        QCOMPARE(controller->availableSatelites().size(), 3);
-        model->setLnb1(QStringLiteral("Astra 19.2E"));
-        model->setLnb2(QStringLiteral("Astra 28.2E"));
+        satellites = std::make_unique<SatelliteData>(helper.offlineEnvironment());
+        satellites->loadNow();
+        QCOMPARE(satellites->catalogue()->satelliteNames().size(), 3);
         sheet = std::make_unique<InstallationSheet>(
-            model.get(), [this] { return controller->catalogue(); }, [] { return QDate(2026, 3, 14); },
-            nullptr, InstallationSheet::OwnSource(), [this] { return switchShown; });
-        buildKnownPlan();
+            [this] { return satellites->catalogue(); }, [] { return QDate(2026, 3, 14); }, nullptr,
+            InstallationSheet::OwnSource(), [this] { return switchShown; });
+        sheet->setPlan(knownPlan());
     }
 
     void contentOfKnownPlan()
@@ -142,7 +155,7 @@ private slots:
         QTest::addColumn<qint32>("tp");
         QTest::addColumn<quint32>("freq");
         QTest::addColumn<QString>("mark");
-        const QString low = QStringLiteral("Low 5.0E");   // id 5
+        const QString low = QStringLiteral("Low 5.0E");    // id 5
         const QString high = QStringLiteral("High 20.0E"); // id 200
         QTest::newRow("fits") << low << 1 << 10800u << QString();
         QTest::newRow("satellite id above 127") << high << 1 << 10800u << QStringLiteral("ID");
@@ -163,10 +176,8 @@ private slots:
               {{1, 10800, Polarisation::V, 9750, 5}, {2, 13000, Polarisation::V, 9750, 5}}},
              {QStringLiteral("High 20.0E"), {{1, 10800, Polarisation::H, 9750, 200}}}},
             {{QStringLiteral("High 20.0E"), 200, 9750, 10600}, {QStringLiteral("Low 5.0E"), 5, 9750, 10600}});
-        UBDataModel plan;
-        holdOneStaticUB(plan, satellite, tp, freq);
-
-        const SheetContent content = SheetContent::build(plan, data, QDate(2026, 3, 14));
+        const SheetContent content =
+            SheetContent::build(oneStaticUB(satellite, tp, freq), data, QDate(2026, 3, 14));
         QCOMPARE(content.bandSlots.size(), 1);
         const SheetContent::Slot &slot = content.bandSlots.first();
         QCOMPARE(SheetPainter::markSymbol(slot.problem()), mark);
@@ -190,12 +201,12 @@ private slots:
         QFETCH(quint32, freq);
         QFETCH(bool, own);
         const QString name = QStringLiteral("Low 5.0E");
-        const SatelliteCatalogue data({{name, {{1, 10800, Polarisation::V, 9750, 5}}}}, {{name, 5, 9750, 10600}});
+        const SatelliteCatalogue data({{name, {{1, 10800, Polarisation::V, 9750, 5}}}},
+                                      {{name, 5, 9750, 10600}});
         OwnTransponders mine;
         QVERIFY(mine.add({name, 12500, Polarisation::L}));
-        UBDataModel plan;
-        holdOneStaticUB(plan, name, tp, freq);
-        const SheetContent content = SheetContent::build(plan, mine.addTo(data), QDate(2026, 3, 14), mine);
+        const SheetContent content =
+            SheetContent::build(oneStaticUB(name, tp, freq), mine.addTo(data), QDate(2026, 3, 14), mine);
         QCOMPARE(content.bandSlots.size(), 1);
         QVERIFY(content.bandSlots.first().transponderKnown);
         QCOMPARE(content.bandSlots.first().own, own);
@@ -212,13 +223,11 @@ private slots:
                                          {3, 10800, Polarisation::H, 9750, 5},
                                          {2, 11200, Polarisation::V, 9750, 5}}}},
                                       {{name, 5, 9750, 10600}});
-        UBDataModel plan;
-        plan.setLnb1(name);
-        plan.setLnb2(name);
-        QList<UBRecord> list{staticUB(23, 0, 3, 10800),
-                             withPolarisation(staticUB(22, 0, 1, 10805), Polarisation::V)};
-        BandRules::matchToCatalogue(list, name, name, data);
-        plan.setUBList(list);
+        BandPlan plan;
+        plan.lnb1 = name;
+        plan.lnb2 = name;
+        plan.list = {staticUB(23, 0, 3, 10800), withPolarisation(staticUB(22, 0, 1, 10805), Polarisation::V)};
+        BandRules::matchToCatalogue(plan.list, name, name, data);
 
         const SheetContent content = SheetContent::build(plan, data, QDate(2026, 3, 14));
         const SheetContent::Slot &taken = content.bandSlots.at(1);
@@ -241,24 +250,23 @@ private slots:
                  qPrintable(text));
     }
 
-    // The sheet says what the check before a transfer says.
+    // The sheet says what the check before a transfer says: its refusal
+    // with the UBs it names, or its warning.
     void warningsAreTheTransferCheck()
     {
-        QSignalSpy errors(controller.get(), &UBModelController::errorOccured);
-        QVERIFY(errors.isValid());
-        controller->sendDataToDevice();
-        QCOMPARE(errors.count(), 1);
-        QCOMPARE(sheet->content().checkMessages, QStringList{errors.first().first().toString()});
+        const PlanPreparation transfer(satellites->catalogue());
+        const PlanCheck refused = transfer.judge(sheet->plan()).check;
+        QCOMPARE(refused.failure(), PlanCheck::Failure::StaticUnassigned);
+        const QString refusal =
+            PlanCheck::failureMessage(refused.failure()) + QLatin1Char('\n') + refused.unassignedText();
+        QCOMPARE(sheet->content().checkMessages, QStringList{refusal});
 
         // Assigned: the check goes on and only warns about the full line.
-        set(21, UBDataModel::TpRole, 5);
-        QSignalSpy warnings(controller.get(), &UBModelController::warningOccured);
-        QVERIFY(warnings.isValid());
-        errors.clear();
-        controller->sendDataToDevice();
-        QCOMPARE(warnings.count(), 1);
-        QCOMPARE(sheet->content().checkMessages, QStringList{warnings.first().first().toString()});
-        set(21, UBDataModel::TpRole, -1);
+        changePlan([](BandPlan &plan) { record(plan, 21).tp = 5; });
+        const PlanCheck warned = transfer.judge(sheet->plan()).check;
+        QVERIFY(warned.passed() && warned.localUBTooHigh());
+        QCOMPARE(sheet->content().checkMessages, QStringList{PlanCheck::localUBWarning()});
+        changePlan([](BandPlan &plan) { record(plan, 21).tp = -1; });
     }
 
     void pdfText_data()
@@ -402,13 +410,37 @@ private slots:
         QVERIFY(QDir(folder).isEmpty());
     }
 
+    // A plan handed over again is no change; any difference is one.
+    void changesAreAnnounced_data()
+    {
+        using Change = std::function<void(BandPlan &)>;
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<int>("announced");
+        QTest::newRow("the same plan") << Change([](BandPlan &) {}) << 0;
+        QTest::newRow("LTE filter") << Change([](BandPlan &plan) { plan.lteFilter = !plan.lteFilter; }) << 1;
+        QTest::newRow("stand-by") << Change([](BandPlan &plan) { plan.standBy = !plan.standBy; }) << 1;
+        QTest::newRow("a satellite") << Change([](BandPlan &plan) { plan.lnb2 = plan.lnb1; }) << 1;
+        QTest::newRow("a transponder") << Change([](BandPlan &plan) { record(plan, 21).tp = 5; }) << 1;
+        QTest::newRow("a line") << Change([](BandPlan &plan) { record(plan, 9).line = 2; }) << 1;
+    }
+
     void changesAreAnnounced()
     {
+        QFETCH(std::function<void(BandPlan &)>, change);
+        QFETCH(int, announced);
+        const BandPlan before = sheet->plan();
         QSignalSpy changed(sheet.get(), &InstallationSheet::changed);
         QVERIFY(changed.isValid());
-        model->setLteFilter(!model->lteFilter());
-        QCOMPARE(changed.count(), 1);
-        // The sheet names the switch its source gives when it is made.
+        changePlan(change);
+        QCOMPARE(changed.count(), announced);
+        sheet->setPlan(before);
+        QCOMPARE(changed.count(), 2 * announced);
+        QCOMPARE(sheet->plan(), before);
+    }
+
+    // The sheet names the switch its source gives when it is made.
+    void connectedSwitchNamed()
+    {
         switchShown = QStringLiteral("01332251");
         QVERIFY(sheet->content().deviceConnected);
         QCOMPARE(sheet->content().serialNumber, QStringLiteral("01332251"));

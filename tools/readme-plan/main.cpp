@@ -4,12 +4,14 @@
 // the server the program is built to use (the realistic set, which the
 // script starts in a network namespace of its own).
 //   fenzo-readme-plan PLAN_FILE
-#include "controller/UBModelController.h"
-#include "model/UBDataModel.h"
+#include "model/BandRules.h"
+#include "model/NoSatelliteData.h"
+#include "model/SettingsFile.h"
+#include "model/SwitchSatellites.h"
+#include "service/SatelliteData.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
-#include <QUrl>
 
 #include <cstdio>
 #include <exception>
@@ -21,20 +23,40 @@ const QString lnb1 = QStringLiteral("Astra 19.2E");
 const QString lnb2 = QStringLiteral("Astra 23.5E");
 
 // A static UB on a transponder of its LNB's satellite, with its frequency.
-void assign(UBDataModel &model, const SatelliteCatalogue &data, quint32 ubNumber, quint32 lnb, qint32 tp)
+// The polarisation stays unknown, as in a plan of an older version.
+void assign(BandPlan &plan, const SatelliteCatalogue &data, quint32 ubNumber, quint32 lnb, qint32 tp)
 {
-    for (int row = 0; row < model.rowCount(); ++row) {
-        if (model.ubList().at(row).ubNumber != ubNumber)
+    for (UBRecord &record : plan.list) {
+        if (record.ubNumber != ubNumber)
             continue;
-        model.setData(model.index(row), lnb, UBDataModel::LnbRole);
+        record.lnb = lnb;
         if (tp < 0)
             return;
         const TransponderItem *item = data.findTransponder(lnb ? lnb2 : lnb1, quint32(tp));
         if (!item)
             throw std::runtime_error("transponder " + std::to_string(tp) + " is not in the satellite data");
-        model.setData(model.index(row), tp, UBDataModel::TpRole);
-        model.setData(model.index(row), item->frequency, UBDataModel::FreqRole);
+        record.tp = tp;
+        record.freq = item->frequency;
     }
+}
+
+// Four static UBs in the first rows, placed as the band list places them.
+BandPlan readmePlan(const SatelliteCatalogue &data)
+{
+    BandPlan plan = BandPlan::defaultPlan();
+    plan.lnb1 = lnb1;
+    plan.lnb2 = lnb2;
+    const int lnbForNew = SwitchSatellites::lnbForStatic(data, lnb1, lnb2);
+    if (lnbForNew < 0)
+        throw std::runtime_error(SwitchSatellites::staticRefusal({23, 22, 21, 20}, lnb1).toStdString());
+    BandRules::placeStaticUBs(plan.list, 4, true, quint32(lnbForNew));
+    if (!plan.numberDynamicUBs(false))
+        throw std::runtime_error("a dynamic UB is on no line");
+    assign(plan, data, 23, 0, 53);
+    assign(plan, data, 22, 0, 52);
+    assign(plan, data, 21, 1, 22);
+    assign(plan, data, 20, 1, -1);
+    return plan;
 }
 } // namespace
 
@@ -46,31 +68,18 @@ int main(int argc, char **argv)
         return 2;
     }
     QTemporaryDir cache;
-    UBModelController::Environment environment;
+    Environment environment;
     environment.cacheDirectory = cache.path();
-    environment.portLister = [] { return QList<SerialPortCandidate>(); };
-    UBDataModel model;
-    UBModelController controller(&model, environment);
-    QStringList errors;
-    QObject::connect(&controller, &UBModelController::errorOccured,
-                     [&errors](const QString &text) { errors << text; });
-    controller.initialize();
+    SatelliteData satellites(environment);
     try {
-        model.setLnb1(lnb1);
-        model.setLnb2(lnb2);
-        controller.setStaticUBs(4, true);
-        const SharedCatalogue data = controller.catalogue();
-        assign(model, *data, 23, 0, 53);
-        assign(model, *data, 22, 0, 52);
-        assign(model, *data, 21, 1, 22);
-        assign(model, *data, 20, 1, -1);
+        satellites.loadNow();
+        SettingsFile::write(QString::fromLocal8Bit(argv[1]), readmePlan(*satellites.catalogue()));
+    } catch (const NoSatelliteData &) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(satellites.withFailureReason(QStringLiteral("no satellite data"))));
+        return 1;
     } catch (const std::exception &e) {
-        errors << QString::fromUtf8(e.what());
-    }
-    if (errors.isEmpty())
-        controller.saveToFile(QUrl::fromLocalFile(QString::fromLocal8Bit(argv[1])).toString());
-    if (!errors.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(errors.join(QLatin1Char('\n'))));
+        std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
     return 0;

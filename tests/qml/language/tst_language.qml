@@ -142,18 +142,23 @@ TestCase {
         Plan.setData(index, 12345, modelRoles.freq)
         Controller.resetDynamicUBs(false)
         staticRow = bandRow(23)
-        compare(staticRow.tpSelectBox.displayText, german ? "12345 MHz, fehlt" : "12345 MHz, missing")
-        verify(!staticRow.tpSelectBox.contentItem.truncated, "the text is cut")
-        // And whole on hover, in a tool tip.
-        var whole = staticRow.tpSelectBox.displayText
-        var box = staticRow.tpSelectBox.contentItem
-        verify(!findText(popupLayer(), whole, box))
+        var slot = staticRow.tpSlot
+        var missing = german ? "12345 MHz, fehlt" : "12345 MHz, missing"
+        // Whole in the row's likeness of the box, in the box itself and, on
+        // hover, in a tool tip.
+        compare(slot.displayText, missing)
+        verify(!slot.likenessText.truncated, "the text is cut")
         // The row places its boxes when it is next laid out.
         tryVerify(function () {
-            return staticRow.tpSelectBox.mapToItem(staticRow, 0, 0).x
-                    > staticRow.lnbSelectBox.mapToItem(staticRow, 0, 0).x + staticRow.lnbSelectBox.width
+            return slot.mapToItem(staticRow, 0, 0).x
+                    > staticRow.lnbSlot.mapToItem(staticRow, 0, 0).x + staticRow.lnbSlot.width
         }, 2000, "the row is not laid out")
-        mouseMove(staticRow.tpSelectBox, 5, 5)
+        mouseMove(slot, 5, 5)
+        tryVerify(function () { return slot.box !== null }, 3000, "no box made")
+        compare(slot.box.displayText, missing)
+        verify(!slot.box.contentItem.truncated, "the text is cut")
+        var whole = slot.box.displayText
+        var box = slot.box.contentItem
         tryVerify(function () { return findText(popupLayer(), whole, box) }, 3000, "no tool tip")
         mouseMove(window.mainScreen.mainScreenForm, 5, 5)
         Controller.setStaticUBs(0, true)
