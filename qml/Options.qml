@@ -44,8 +44,8 @@ OptionsForm {
         errorBox.open()
     }
 
-    // A name set in the model (from a file or the device) selects itself in
-    // the box; the box then writes the same name back, which the model ignores.
+    // A name set in the model (from a file, the device or new data) selects
+    // itself in the box.
     function syncSatelliteBox(box, lnb) {
         var index = box.find(lnb)
         if (index < 0)
@@ -220,13 +220,10 @@ OptionsForm {
     lteFilterBox.onCheckedChanged: Plan.lteFilter = lteFilterBox.checked
     tPathActiveBox.onCheckedChanged: Plan.terrestrialPatchActive = tPathActiveBox.checked
     standByBox.onCheckedChanged: Plan.standBy = standByBox.checked
-    // An emptied list (no selection) names no satellite.
-    // While new data are taken in, the list under the boxes changes: the
-    // boxes then follow the plan and never write it.
-    lnb1Box.onCurrentTextChanged: if (lnb1Box.currentIndex >= 0 && !Controller.takingSatelliteData)
-                                      Plan.lnb1 = lnb1Box.currentText
-    lnb2Box.onCurrentTextChanged: if (lnb2Box.currentIndex >= 0 && !Controller.takingSatelliteData)
-                                      Plan.lnb2 = lnb2Box.currentText
+    // Only the user's choice writes the plan: a list that changes under the
+    // boxes (new satellite data) moves their selection, never the plan.
+    lnb1Box.onActivated: function (index) { if (index >= 0) Plan.lnb1 = lnb1Box.textAt(index) }
+    lnb2Box.onActivated: function (index) { if (index >= 0) Plan.lnb2 = lnb2Box.textAt(index) }
 
     // Binding elements survive the clicks that set the boxes directly.
     Binding {

@@ -2,46 +2,27 @@
 
 #include "model/BandRules.h"
 #include "model/SwitchSatellites.h"
-#include "model/UBDataModel.h"
 #include "service/PlanPreparation.h"
 
 #include <algorithm>
 #include <memory>
 
-PlanEditor::PlanEditor(UBDataModel *model, QObject *parent)
-    : QObject(parent), model(model), data(std::make_shared<const SatelliteCatalogue>())
+PlanEditor::PlanEditor(QObject *parent) : QObject(parent), data(std::make_shared<const SatelliteCatalogue>())
 {
-    createDefaultUBs();
-    connect(model, &UBDataModel::dynamicLinesChanged, this, [this] { resetDynamicUBs(false); });
-    // A satellite chosen or loaded is the plan's own from then on.
-    connect(model, &UBDataModel::lnb1Changed, this, [this](const QString &name) {
-        if (name != presetNames[0])
-            presetNames[0].clear();
-        satelliteChosen(0);
-    });
-    connect(model, &UBDataModel::lnb2Changed, this, [this](const QString &name) {
-        if (name != presetNames[1])
-            presetNames[1].clear();
-        satelliteChosen(1);
-    });
-}
-
-BandPlan PlanEditor::plan() const
-{
-    return BandPlan::fromModel(*model);
 }
 
 void PlanEditor::replace(const BandPlan &plan)
 {
-    plan.applyTo(*model);
+    setOption(Option::LteFilter, plan.lteFilter);
+    setOption(Option::TerrestrialPath, plan.terrestrialPatchActive);
+    setOption(Option::StandBy, plan.standBy);
+    setLnb(0, plan.lnb1);
+    setLnb(1, plan.lnb2);
+    // Last: a list with static UBs clears stand-by.
+    setList(plan.list);
 }
 
-QString PlanEditor::lineTooHighMessage()
-{
-    return tr("Line for dynamic channel must be smaller than 5");
-}
-
-void PlanEditor::createDefaultUBs()
+void PlanEditor::resetToDefault()
 {
     QList<UBRecord> list;
     for (int i = 0; i < BandPlan::size; ++i) {
@@ -52,24 +33,114 @@ void PlanEditor::createDefaultUBs()
         record.tp = -1;
         list.append(record);
     }
-    model->setUBList(list);
+    setList(list);
     resetDynamicUBs(true);
+}
+
+void PlanEditor::setList(const QList<UBRecord> &list)
+{
+    if (list.size() != current.list.size())
+        emit rowCountAboutToChange();
+    // The caller may hand over the plan's own list.
+    if (&list != &current.list)
+        current.list = list;
+    if (!BandRules::standByAllowed(current.list))
+        current.standBy = false;
+    emit listReplaced();
+    emit changed();
+}
+
+void PlanEditor::setRecord(int row, const UBRecord &record)
+{
+    if (row < 0 || row >= current.list.size() || current.list.at(row) == record)
+        return;
+    current.list[row] = record;
+    emit rowChanged(row);
+    emit changed();
+}
+
+void PlanEditor::setLine(int row, quint32 line)
+{
+    if (row < 0 || row >= current.list.size())
+        return;
+    current.list[row].line = line;
+    emit lineChanged(row);
+    BandPlan numbered;
+    numbered.list = current.list;
+    if (!numbered.numberDynamicUBs(false)) {
+        emit errorOccured(lineTooHighMessage());
+        emit rowChanged(row);
+        emit changed();
+        return;
+    }
+    setList(numbered.list);
+}
+
+void PlanEditor::setLnb(int input, const QString &name)
+{
+    QString &stored = input == 0 ? current.lnb1 : current.lnb2;
+    if (input < 0 || input > 1 || stored == name)
+        return;
+    stored = name;
+    // A satellite chosen or loaded is the plan's own from then on.
+    if (name != presetNames[input])
+        presetNames[input].clear();
+    satelliteChosen(input);
+    emit lnbChanged(input, name);
+    emit changed();
+}
+
+bool PlanEditor::option(Option which) const
+{
+    switch (which) {
+    case Option::LteFilter:
+        return current.lteFilter;
+    case Option::TerrestrialPath:
+        return current.terrestrialPatchActive;
+    case Option::StandBy:
+        break;
+    }
+    return current.standBy;
+}
+
+void PlanEditor::setOption(Option which, bool on)
+{
+    if (option(which) == on)
+        return;
+    switch (which) {
+    case Option::LteFilter:
+        current.lteFilter = on;
+        break;
+    case Option::TerrestrialPath:
+        current.terrestrialPatchActive = on;
+        break;
+    case Option::StandBy:
+        current.standBy = on;
+        break;
+    }
+    emit optionChanged(which);
+    emit changed();
+}
+
+QString PlanEditor::lineTooHighMessage()
+{
+    return tr("Line for dynamic channel must be smaller than 5");
 }
 
 void PlanEditor::resetDynamicUBs(bool resetLines)
 {
     BandPlan plan;
-    plan.list = model->ubList();
+    plan.list = current.list;
     if (!plan.numberDynamicUBs(resetLines)) {
         emit errorOccured(lineTooHighMessage());
         return;
     }
-    model->setUBList(plan.list);
+    setList(plan.list);
 }
 
 void PlanEditor::setStaticUBs(uint numStaticUBs, bool above)
 {
-    QList<UBRecord> list = model->ubList();
+    QList<UBRecord> list = current.list;
     const int count = list.size();
     // More static UBs than rows cannot be honoured; never touch rows outside.
     const int n = int(qMin<uint>(numStaticUBs, uint(count)));
@@ -78,13 +149,13 @@ void PlanEditor::setStaticUBs(uint numStaticUBs, bool above)
 
     const int firstStatic = above ? 0 : count - n;
     // New static UBs go to an input whose satellite the switch can carry.
-    const int lnbForNew = SwitchSatellites::lnbForStatic(*data, model->lnb1(), model->lnb2());
+    const int lnbForNew = SwitchSatellites::lnbForStatic(*data, current.lnb1, current.lnb2);
     if (n > previousStatic && lnbForNew < 0) {
         refuseNewStaticUBs(firstStatic + previousStatic, firstStatic + n, list);
         return;
     }
     BandRules::placeStaticUBs(list, n, above, quint32(qMax(lnbForNew, 0)));
-    model->setUBList(list);
+    setList(list);
     resetDynamicUBs(!above);
     emit staticUBsChanged(above);
 }
@@ -95,7 +166,7 @@ void PlanEditor::refuseNewStaticUBs(int firstRow, int endRow, const QList<UBReco
     for (int row = firstRow; row < endRow; ++row)
         refused << list.at(row).ubNumber;
     QStringList lines;
-    for (const QString &satellite : {model->lnb1(), model->lnb2()}) {
+    for (const QString &satellite : {current.lnb1, current.lnb2}) {
         const QString line = SwitchSatellites::staticRefusal(refused, satellite);
         if (!lines.contains(line))
             lines << line;
@@ -105,71 +176,68 @@ void PlanEditor::refuseNewStaticUBs(int firstRow, int endRow, const QList<UBReco
 
 QString PlanEditor::satelliteOf(int row) const
 {
-    if (row < 0 || row >= model->ubList().size())
+    if (row < 0 || row >= current.list.size())
         return QString();
-    return BandRules::satelliteOf(model->ubList().at(row), model->lnb1(), model->lnb2());
+    return BandRules::satelliteOf(current.list.at(row), current.lnb1, current.lnb2);
 }
 
 void PlanEditor::chooseTransponder(int row, int transponder)
 {
     // Numbers below -1 are the list's own entries ("Other transponder…").
-    if (row < 0 || row >= model->ubList().size() || transponder < -1)
+    if (row < 0 || row >= current.list.size() || transponder < -1)
         return;
-    const UBRecord &record = model->ubList().at(row);
+    const UBRecord &record = current.list.at(row);
     const QString satellite = satelliteOf(row);
     if (record.isStatic() && transponder >= 0 && !SwitchSatellites::canCarry(*data, satellite)) {
         emit errorOccured(SwitchSatellites::staticRefusal({record.ubNumber}, satellite));
         return;
     }
-    model->setRecord(row, BandRules::withTransponder(record, *data, satellite, transponder));
+    setRecord(row, BandRules::withTransponder(record, *data, satellite, transponder));
 }
 
 void PlanEditor::chooseLnb(int row, int lnb)
 {
-    if (row < 0 || row >= model->ubList().size() || lnb < 0 || lnb > 1)
+    if (row < 0 || row >= current.list.size() || lnb < 0 || lnb > 1)
         return;
-    const UBRecord &record = model->ubList().at(row);
-    const QString satellite = lnb > 0 ? model->lnb2() : model->lnb1();
+    const UBRecord &record = current.list.at(row);
+    const QString satellite = lnb > 0 ? current.lnb2 : current.lnb1;
     if (record.isStatic() && quint32(lnb) != record.lnb && !SwitchSatellites::canCarry(*data, satellite)) {
         emit errorOccured(SwitchSatellites::staticRefusal({record.ubNumber}, satellite));
         return;
     }
-    model->setRecord(row, BandRules::withLnb(record, quint32(lnb)));
+    setRecord(row, BandRules::withLnb(record, quint32(lnb)));
 }
 
-void PlanEditor::satelliteChosen(quint32 lnb)
+void PlanEditor::satelliteChosen(int input)
 {
     // Row by row: a whole new list would also rule on stand-by, which a
     // plan being loaded sets before its satellites.
-    QList<UBRecord> list = model->ubList();
-    if (!BandRules::clearLnb(list, lnb))
+    QList<UBRecord> list = current.list;
+    if (!BandRules::clearLnb(list, quint32(input)))
         return;
     for (int row = 0; row < list.size(); ++row)
-        model->setRecord(row, list.at(row));
+        setRecord(row, list.at(row));
 }
 
 void PlanEditor::presetLnb(int lnb, const QStringList &names, const QStringList &pair)
 {
-    const QString current = lnb == 0 ? model->lnb1() : model->lnb2();
+    const QString chosen = lnb == 0 ? current.lnb1 : current.lnb2;
     // The editor's own choice goes when the switch cannot carry it.
-    const bool own = !current.isEmpty() && current == presetNames[lnb];
-    if (names.contains(current) && (!own || SwitchSatellites::canCarry(*data, current)))
+    const bool own = !chosen.isEmpty() && chosen == presetNames[lnb];
+    if (names.contains(chosen) && (!own || SwitchSatellites::canCarry(*data, chosen)))
         return;
     // Only an empty choice or the editor's own preset is replaced, and the
     // preset only while no static UB on that input names a transponder.
-    if (!current.isEmpty() && current != presetNames[lnb])
+    if (!chosen.isEmpty() && chosen != presetNames[lnb])
         return;
-    for (const UBRecord &record : model->ubList()) {
-        if (record.isStatic() && record.tp >= 0 && int(record.lnb > 0) == lnb && !current.isEmpty())
+    for (const UBRecord &record : current.list) {
+        if (record.isStatic() && record.tp >= 0 && int(record.lnb > 0) == lnb && !chosen.isEmpty())
             return;
     }
     if (pair.size() <= lnb)
         return;
     presetNames[lnb] = pair.at(lnb);
-    if (lnb == 0)
-        model->setLnb1(pair.at(lnb));
-    else
-        model->setLnb2(pair.at(lnb));
+    setLnb(lnb, pair.at(lnb));
 }
 
 QString PlanEditor::takeData(const SharedCatalogue &catalogue, const QStringList &startPair)
@@ -187,10 +255,10 @@ QString PlanEditor::checkAgainstData()
     // polarisation; one the data lack keeps them and is marked.
     const PlanVerdict verdict = PlanPreparation(data).prepare(plan());
     // A new satellite clears its input's transponders: the list comes after.
-    model->setLnb1(verdict.plan.lnb1);
-    model->setLnb2(verdict.plan.lnb2);
-    if (verdict.plan.list != model->ubList())
-        model->setUBList(verdict.plan.list);
+    setLnb(0, verdict.plan.lnb1);
+    setLnb(1, verdict.plan.lnb2);
+    if (verdict.plan.list != current.list)
+        setList(verdict.plan.list);
     QString missing;
     if (!verdict.moved.isEmpty())
         missing += QLatin1Char(' ') + verdict.moved;

@@ -9,7 +9,7 @@
 #include "model/PlanCheck.h"
 #include "model/SettingsFile.h"
 #include "model/SwitchSatellites.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 #include "service/PlanPreparation.h"
 #include "service/ServerChoice.h"
 
@@ -29,13 +29,14 @@ static_assert(SwitchSatellites::maxSatId == CodeWord::maxSatId, "one limit for s
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
 
 UBModelController::UBModelController(UBDataModel *model, Environment environment, DiagnosticLines output)
-    : model(model), editor(new PlanEditor(model, this)), status(new DeviceStatus(this)),
+    : model(model), editor(model->editor()), status(new DeviceStatus(this)),
       lnb1MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb1Missing)),
       lnb2MissingMessage(PlanCheck::failureMessage(PlanCheck::Failure::Lnb2Missing)),
       staticUnassignedMessage(PlanCheck::failureMessage(PlanCheck::Failure::StaticUnassigned)),
       dbConnectionMessage(databaseMissingMessage()), serverSettingsFile(environment.serverSettingsFile),
       serverChosen(environment.serverChosen), output(std::move(output))
 {
+    editor->resetToDefault();
     connect(editor, &PlanEditor::errorOccured, this, &UBModelController::errorOccured);
     connect(editor, &PlanEditor::staticUBsChanged, this, &UBModelController::staticUBsChanged);
 

@@ -195,7 +195,7 @@ private:
     void updateTransponderLists();
 
     UBDataModel *model;
-    PlanEditor *editor; // owned as a child
+    PlanEditor *editor; // the model's
     DeviceStatus *status; // owned as a child
     std::unique_ptr<SatelliteData> satellites;
     std::unique_ptr<SerialPortHandler> serialPortHandler;

@@ -2,7 +2,7 @@
 #include "controller/UBModelController.h"
 #include "device/CodeWord.h"
 #include "device/DeviceOperation.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 
 #include <QFile>
 #include <QSignalSpy>

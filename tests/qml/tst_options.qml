@@ -463,10 +463,16 @@ Item {
             compare(options.lnb1Box.count, SatelliteNames.rowCount())
             compare(options.lnb1Box.currentText, satelliteName(0))
             compare(options.lnb2Box.currentText, satelliteName(1))
-            options.lnb1Box.currentIndex = 2
-            compare(Plan.lnb1, satelliteName(2))
+            // A choice in the box's list.
+            options.lnb1Box.currentIndex = 1
+            options.lnb1Box.activated(1)
+            compare(Plan.lnb1, satelliteName(1))
             options.lnb2Box.currentIndex = 0
+            options.lnb2Box.activated(0)
             compare(Plan.lnb2, satelliteName(0))
+            // A selection the program makes writes nothing.
+            options.lnb1Box.currentIndex = 2
+            compare(Plan.lnb1, satelliteName(1))
         }
     }
 
