@@ -17,8 +17,10 @@ OptionsForm {
     property alias saveDialog: saveChooser.item
     property alias satelliteDataDialog: satelliteData.item
     property alias reportDialog: reportChooser.item
-    property alias lnb1Finder: lnb1Finder
-    property alias lnb2Finder: lnb2Finder
+    // Each satellite box's search list is made at the first key typed on
+    // the box: null until then.
+    property alias lnb1Finder: lnb1Finder.item
+    property alias lnb2Finder: lnb2Finder.item
 
     // Without satellite data nothing can be transferred; the file buttons
     // stay disabled until data arrive.
@@ -106,18 +108,29 @@ OptionsForm {
 
     // Typing into a satellite box narrows its list to the names that hold
     // the text.
-    SatelliteFinder {
+    // The window does not show them at its start: each is made (with its
+    // filtered copy of the satellite list) when a key is first typed on its
+    // box.
+    OnDemand {
         id: lnb1Finder
-        comboBox: lnb1Box
+        sourceComponent: Component {
+            SatelliteFinder {
+                comboBox: lnb1Box
+            }
+        }
     }
 
-    SatelliteFinder {
+    OnDemand {
         id: lnb2Finder
-        comboBox: lnb2Box
+        sourceComponent: Component {
+            SatelliteFinder {
+                comboBox: lnb2Box
+            }
+        }
     }
 
-    lnb1Box.onTyped: function (event) { lnb1Finder.typed(event) }
-    lnb2Box.onTyped: function (event) { lnb2Finder.typed(event) }
+    lnb1Box.onTyped: function (event) { lnb1Finder.get().typed(event) }
+    lnb2Box.onTyped: function (event) { lnb2Finder.get().typed(event) }
 
     saveToDeviceButton.onClicked: Controller.sendDataToDevice()
     saveToRomButton.onClicked: Controller.storeDataInEEPROM()
