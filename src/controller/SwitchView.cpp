@@ -16,16 +16,17 @@ static_assert(SwitchSatellites::maxSatId == CodeWord::maxSatId, "one limit for s
 
 SwitchView::SwitchView(PlanEditor &editor, SatelliteDataView &data, const Environment &environment,
                        DiagnosticLines output, QObject *parent)
-    : QObject(parent), editor(editor), data(data), status(new DeviceStatus(this)), output(std::move(output))
+    : QObject(parent), editor(editor), data(data), status(new DeviceStatus(this)),
+      serialPortHandler(std::make_unique<SerialPortHandler>(environment.portLister, environment.portOpener,
+                                                            environment.deviceRulePath,
+                                                            environment.searchIntervalMs)),
+      transfers(std::make_unique<SwitchTransfers>(
+          *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random)),
+      output(std::move(output))
 {
-    serialPortHandler =
-        std::make_unique<SerialPortHandler>(environment.portLister, environment.portOpener,
-                                            environment.deviceRulePath, environment.searchIntervalMs);
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, status,
             [this] { status->setPortProblem(serialPortHandler->portProblem()); });
     status->setPortProblem(serialPortHandler->portProblem());
-    transfers = std::make_unique<SwitchTransfers>(
-        *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random);
     connect(transfers.get(), &SwitchTransfers::busyChanged, this, &SwitchView::transferBusyChanged);
     connect(transfers.get(), &SwitchTransfers::progressChanged, status,
             [this] { status->setTransferProgress(transfers->progress(), transfers->cancellable()); });

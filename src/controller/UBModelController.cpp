@@ -15,7 +15,8 @@ PlanEditor *withDefaultPlan(PlanEditor *editor)
 
 UBModelController::UBModelController(UBDataModel *model) : UBModelController(model, Environment()) {}
 
-UBModelController::UBModelController(UBDataModel *model, Environment environment, DiagnosticLines output)
+UBModelController::UBModelController(UBDataModel *model, const Environment &environment,
+                                     DiagnosticLines output)
     : editor(withDefaultPlan(model->editor())), data(new SatelliteDataView(*editor, environment, this)),
       switchView(new SwitchView(*editor, *data, environment, output, this)),
       files(new PlanFiles(*editor, *data, std::move(output), this))

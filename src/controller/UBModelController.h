@@ -42,7 +42,7 @@ public:
     explicit UBModelController(UBDataModel *model);
     // `output` takes the lines "found …" and "File from version: …" that
     // scripts read on the window's standard output, besides the log.
-    UBModelController(UBDataModel *model, Environment environment,
+    UBModelController(UBDataModel *model, const Environment &environment,
                       DiagnosticLines output = DiagnosticLines());
     ~UBModelController() override;
 
