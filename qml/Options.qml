@@ -17,8 +17,10 @@ OptionsForm {
     property alias saveDialog: saveChooser.item
     property alias satelliteDataDialog: satelliteData.item
     property alias reportDialog: reportChooser.item
-    property alias lnb1Finder: lnb1Finder
-    property alias lnb2Finder: lnb2Finder
+    // Each satellite box's search list is made at the first key typed on
+    // the box: null until then.
+    property alias lnb1Finder: lnb1Finder.item
+    property alias lnb2Finder: lnb2Finder.item
 
     // Without satellite data nothing can be transferred; the file buttons
     // stay disabled until data arrive.
@@ -44,8 +46,8 @@ OptionsForm {
         errorBox.open()
     }
 
-    // A name set in the model (from a file or the device) selects itself in
-    // the box; the box then writes the same name back, which the model ignores.
+    // A name set in the model (from a file, the device or new data) selects
+    // itself in the box.
     function syncSatelliteBox(box, lnb) {
         var index = box.find(lnb)
         if (index < 0)
@@ -106,18 +108,29 @@ OptionsForm {
 
     // Typing into a satellite box narrows its list to the names that hold
     // the text.
-    SatelliteFinder {
+    // The window does not show them at its start: each is made (with its
+    // filtered copy of the satellite list) when a key is first typed on its
+    // box.
+    OnDemand {
         id: lnb1Finder
-        comboBox: lnb1Box
+        sourceComponent: Component {
+            SatelliteFinder {
+                comboBox: lnb1Box
+            }
+        }
     }
 
-    SatelliteFinder {
+    OnDemand {
         id: lnb2Finder
-        comboBox: lnb2Box
+        sourceComponent: Component {
+            SatelliteFinder {
+                comboBox: lnb2Box
+            }
+        }
     }
 
-    lnb1Box.onTyped: function (event) { lnb1Finder.typed(event) }
-    lnb2Box.onTyped: function (event) { lnb2Finder.typed(event) }
+    lnb1Box.onTyped: function (event) { lnb1Finder.get().typed(event) }
+    lnb2Box.onTyped: function (event) { lnb2Finder.get().typed(event) }
 
     saveToDeviceButton.onClicked: Controller.sendDataToDevice()
     saveToRomButton.onClicked: Controller.storeDataInEEPROM()
@@ -220,13 +233,10 @@ OptionsForm {
     lteFilterBox.onCheckedChanged: Plan.lteFilter = lteFilterBox.checked
     tPathActiveBox.onCheckedChanged: Plan.terrestrialPatchActive = tPathActiveBox.checked
     standByBox.onCheckedChanged: Plan.standBy = standByBox.checked
-    // An emptied list (no selection) names no satellite.
-    // While new data are taken in, the list under the boxes changes: the
-    // boxes then follow the plan and never write it.
-    lnb1Box.onCurrentTextChanged: if (lnb1Box.currentIndex >= 0 && !Controller.takingSatelliteData)
-                                      Plan.lnb1 = lnb1Box.currentText
-    lnb2Box.onCurrentTextChanged: if (lnb2Box.currentIndex >= 0 && !Controller.takingSatelliteData)
-                                      Plan.lnb2 = lnb2Box.currentText
+    // Only the user's choice writes the plan: a list that changes under the
+    // boxes (new satellite data) moves their selection, never the plan.
+    lnb1Box.onActivated: function (index) { if (index >= 0) Plan.lnb1 = lnb1Box.textAt(index) }
+    lnb2Box.onActivated: function (index) { if (index >= 0) Plan.lnb2 = lnb2Box.textAt(index) }
 
     // Binding elements survive the clicks that set the boxes directly.
     Binding {

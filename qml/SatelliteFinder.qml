@@ -37,8 +37,11 @@ Popup {
         var name = filter.name(list.currentIndex)
         close()
         var index = name === "" ? -1 : comboBox.find(name)
-        if (index >= 0)
+        if (index >= 0) {
             comboBox.currentIndex = index
+            // A choice as if made in the box's own list.
+            comboBox.activated(index)
+        }
     }
 
     onClosed: {

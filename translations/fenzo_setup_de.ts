@@ -956,6 +956,32 @@ Satellitendaten hinzugefügt):
     </message>
 </context>
 <context>
+    <name>PlanEditor</name>
+    <message>
+        <source>Line for dynamic channel must be smaller than 5</source>
+        <translation>Line für dynamische UBs muss kleiner als 5 sein</translation>
+    </message>
+    <message>
+        <source>Not in these data: %1.</source>
+        <translation>Nicht mehr in den Satellitendaten: %1.</translation>
+    </message>
+    <message>
+        <source>Transponders not in these data (marked): %1.</source>
+        <translation>UBs mit fehlendem Transponder (markiert): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFiles</name>
+    <message>
+        <source>Error while saving</source>
+        <translation>Fehler beim Speichern der Daten</translation>
+    </message>
+    <message>
+        <source>Error while loading</source>
+        <translation>Fehler beim Laden der Daten</translation>
+    </message>
+</context>
+<context>
     <name>PlanReadBack</name>
     <message>
         <source>Sent; the switch&apos;s working plan was read back and matches.</source>
@@ -1147,6 +1173,25 @@ Satellitendaten hinzugefügt):
     <message>
         <source>Import folder…</source>
         <translation>Ordner importieren…</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteDataView</name>
+    <message>
+        <source>A download of the satellite data is still under way; try again in a few seconds.</source>
+        <translation>Die Satellitendaten werden noch heruntergeladen; bitte in einigen Sekunden erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The switch is busy; import the satellite data when it is done.</source>
+        <translation>Der Multischalter ist beschäftigt; importieren Sie die Satellitendaten, wenn er fertig ist.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</source>
+        <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung, klicken Sie dann auf das Symbol „Satellitendaten…“, prüfen Sie den Server und klicken Sie auf „Jetzt aktualisieren“.</translation>
+    </message>
+    <message>
+        <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
+        <translation>Die Offline-Daten sind älter als ein Monat. Bitte stellen Sie eine Internetverbindung her, klicken Sie auf das Symbol „Satellitendaten…“ und dann auf „Jetzt aktualisieren“.</translation>
     </message>
 </context>
 <context>
@@ -1781,6 +1826,13 @@ Satellitendaten hinzugefügt):
     </message>
 </context>
 <context>
+    <name>SwitchView</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
     <name>TransponderChoice</name>
     <message>
         <source>%1: %2 has more than one transponder at %3; the plan does not say which.</source>
@@ -1855,52 +1907,12 @@ Satellitendaten hinzugefügt):
         <translation>LocalUB größer als 8. Kann nur mit EN50607 angesprochen werden.</translation>
     </message>
     <message>
-        <source>Line for dynamic channel must be smaller than 5</source>
-        <translation>Line für dynamische UBs muss kleiner als 5 sein</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Unbekannter Fehler</translation>
-    </message>
-    <message>
-        <source>Error while saving</source>
-        <translation>Fehler beim Speichern der Daten</translation>
-    </message>
-    <message>
-        <source>Error while loading</source>
-        <translation>Fehler beim Laden der Daten</translation>
-    </message>
-    <message>
-        <source>Not in these data: %1.</source>
-        <translation>Nicht mehr in den Satellitendaten: %1.</translation>
-    </message>
-    <message>
-        <source>Transponders not in these data (marked): %1.</source>
-        <translation>UBs mit fehlendem Transponder (markiert): %1.</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</source>
-        <translation>Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung, klicken Sie dann auf das Symbol „Satellitendaten…“, prüfen Sie den Server und klicken Sie auf „Jetzt aktualisieren“.</translation>
-    </message>
-    <message>
-        <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
-        <translation>Die Offline-Daten sind älter als ein Monat. Bitte stellen Sie eine Internetverbindung her, klicken Sie auf das Symbol „Satellitendaten…“ und dann auf „Jetzt aktualisieren“.</translation>
-    </message>
-    <message>
         <source>Every dynamic UB must be on one of the lines 1 to 4.</source>
         <translation>Jedes dynamische UB muss auf einer der Leitungen 1 bis 4 liegen.</translation>
     </message>
     <message>
         <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
         <translation>%1: Ein dynamisches UB auf Leitung %2; der Multischalter hat die Leitungen 1 bis 4.</translation>
-    </message>
-    <message>
-        <source>A download of the satellite data is still under way; try again in a few seconds.</source>
-        <translation>Die Satellitendaten werden noch heruntergeladen; bitte in einigen Sekunden erneut versuchen.</translation>
-    </message>
-    <message>
-        <source>The switch is busy; import the satellite data when it is done.</source>
-        <translation>Der Multischalter ist beschäftigt; importieren Sie die Satellitendaten, wenn er fertig ist.</translation>
     </message>
     <message>
         <source>UBs whose transponder has another number in the satellite data: %1.</source>

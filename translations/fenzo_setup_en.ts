@@ -941,6 +941,32 @@ also when the working plan read back after a send differs from the plan.
     </message>
 </context>
 <context>
+    <name>PlanEditor</name>
+    <message>
+        <source>Line for dynamic channel must be smaller than 5</source>
+        <translation>Line for dynamic UBs must be smaller than 5</translation>
+    </message>
+    <message>
+        <source>Not in these data: %1.</source>
+        <translation>Not in these data: %1.</translation>
+    </message>
+    <message>
+        <source>Transponders not in these data (marked): %1.</source>
+        <translation>Transponders not in these data (marked): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFiles</name>
+    <message>
+        <source>Error while saving</source>
+        <translation>Error while saving data</translation>
+    </message>
+    <message>
+        <source>Error while loading</source>
+        <translation>Error while loading data</translation>
+    </message>
+</context>
+<context>
     <name>PlanReadBack</name>
     <message>
         <source>Sent; the switch&apos;s working plan was read back and matches.</source>
@@ -1132,6 +1158,25 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>Import folder…</source>
         <translation>Import folder…</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteDataView</name>
+    <message>
+        <source>A download of the satellite data is still under way; try again in a few seconds.</source>
+        <translation>A download of the satellite data is still under way; try again in a few seconds.</translation>
+    </message>
+    <message>
+        <source>The switch is busy; import the satellite data when it is done.</source>
+        <translation>The switch is busy; import the satellite data when it is done.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</source>
+        <translation>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</translation>
+    </message>
+    <message>
+        <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
+        <translation>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</translation>
     </message>
 </context>
 <context>
@@ -1766,6 +1811,13 @@ also when the working plan read back after a send differs from the plan.
     </message>
 </context>
 <context>
+    <name>SwitchView</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
     <name>TransponderChoice</name>
     <message>
         <source>%1: %2 has more than one transponder at %3; the plan does not say which.</source>
@@ -1840,52 +1892,12 @@ also when the working plan read back after a send differs from the plan.
         <translation>LocalUB bigger than 8. Can only be used with EN50607.</translation>
     </message>
     <message>
-        <source>Line for dynamic channel must be smaller than 5</source>
-        <translation>Line for dynamic UBs must be smaller than 5</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Unknown error</translation>
-    </message>
-    <message>
-        <source>Error while saving</source>
-        <translation>Error while saving data</translation>
-    </message>
-    <message>
-        <source>Error while loading</source>
-        <translation>Error while loading data</translation>
-    </message>
-    <message>
-        <source>Not in these data: %1.</source>
-        <translation>Not in these data: %1.</translation>
-    </message>
-    <message>
-        <source>Transponders not in these data (marked): %1.</source>
-        <translation>Transponders not in these data (marked): %1.</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</source>
-        <translation>Couldn&apos;t connect to database. Please check your internet connection, then open &quot;Satellite data…&quot;, check the server and press &quot;Update now&quot;.</translation>
-    </message>
-    <message>
-        <source>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</source>
-        <translation>Offline data for satelites older than 1 month. Please connect to the internet, open &quot;Satellite data…&quot; and press &quot;Update now&quot; to update offline data.</translation>
-    </message>
-    <message>
         <source>Every dynamic UB must be on one of the lines 1 to 4.</source>
         <translation>Every dynamic UB must be on one of the lines 1 to 4.</translation>
     </message>
     <message>
         <source>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</source>
         <translation>%1: a dynamic UB on line %2; the switch has lines 1 to 4.</translation>
-    </message>
-    <message>
-        <source>A download of the satellite data is still under way; try again in a few seconds.</source>
-        <translation>A download of the satellite data is still under way; try again in a few seconds.</translation>
-    </message>
-    <message>
-        <source>The switch is busy; import the satellite data when it is done.</source>
-        <translation>The switch is busy; import the satellite data when it is done.</translation>
     </message>
     <message>
         <source>UBs whose transponder has another number in the satellite data: %1.</source>

@@ -4,7 +4,7 @@
 #include "ViewModels.h"
 #include "controller/SatelliteFilter.h"
 #include "io/LogRing.h"
-#include "model/BandPlan.h"
+#include "controller/PlanEditor.h"
 #include "service/SerialPortLines.h"
 
 #include <QQmlApplicationEngine>
@@ -25,14 +25,8 @@ ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
                      &QStringListModel::setStringList);
     QObject::connect(&control, &UBModelController::satelliteDataChanged, &sheet, &InstallationSheet::changed);
     showPlanOnSheet();
-    const auto planChanged = [this] { showPlanOnSheet(); };
-    QObject::connect(&plan, &UBDataModel::dataChanged, &sheet, planChanged);
-    QObject::connect(&plan, &UBDataModel::listChanged, &sheet, planChanged);
-    QObject::connect(&plan, &UBDataModel::lnb1Changed, &sheet, planChanged);
-    QObject::connect(&plan, &UBDataModel::lnb2Changed, &sheet, planChanged);
-    QObject::connect(&plan, &UBDataModel::lteFilterChanged, &sheet, planChanged);
-    QObject::connect(&plan, &UBDataModel::terrestrialPatchActiveChanged, &sheet, planChanged);
-    QObject::connect(&plan, &UBDataModel::standByChanged, &sheet, planChanged);
+    // Every change of the plan, whoever made it, comes through its editor.
+    QObject::connect(plan.editor(), &PlanEditor::changed, &sheet, [this] { showPlanOnSheet(); });
     // The sheet names the switch the window shows.
     const DeviceStatus *device = control.deviceStatus();
     QObject::connect(device, &DeviceStatus::serialNumberChanged, &sheet, &InstallationSheet::changed);
@@ -41,7 +35,7 @@ ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
 
 void ProgramWindow::showPlanOnSheet()
 {
-    sheet.setPlan(BandPlan::fromModel(plan));
+    sheet.setPlan(plan.editor()->plan());
 }
 
 ProgramWindow::~ProgramWindow()
@@ -83,7 +77,7 @@ SupportReport::Facts ProgramWindow::reportFacts() const
     facts.portProblems = control.deviceStatus()->portProblem().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     facts.switchId = control.deviceStatus()->connectedSwitch().value_or(QString());
     facts.hasPlan = true;
-    facts.plan = BandPlan::fromModel(plan);
+    facts.plan = plan.editor()->plan();
     facts.own = control.ownTransponders();
     if (log)
         facts.log = log->lines();

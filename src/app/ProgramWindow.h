@@ -2,7 +2,7 @@
 
 #include "controller/SatelliteListModel.h"
 #include "controller/UBModelController.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 #include "report/SupportReportSaver.h"
 #include "sheet/InstallationSheet.h"
 

@@ -1,8 +1,11 @@
 #include "ViewModels.h"
 
 #include "controller/DeviceStatus.h"
+#include "controller/PlanFiles.h"
+#include "controller/SatelliteDataView.h"
+#include "controller/SwitchView.h"
 #include "controller/UBModelController.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 #include "report/SupportReportSaver.h"
 #include "sheet/InstallationSheet.h"
 
@@ -42,6 +45,9 @@ void registerOnce()
         registerSingleton<QStringListModel>("SatelliteNames");
         registerSingleton<InstallationSheet>("Sheet");
         registerSingleton<SupportReportSaver>("Report");
+        registerSingleton<SatelliteDataView>("SatelliteData");
+        registerSingleton<SwitchView>("Switch");
+        registerSingleton<PlanFiles>("PlanFiles");
         return true;
     }();
     Q_UNUSED(registered)
@@ -63,4 +69,8 @@ void ViewModels::exposeTo(QQmlEngine &engine) const
     hand(engine, "SatelliteNames", satelliteNames);
     hand(engine, "Sheet", sheet);
     hand(engine, "Report", report);
+    // The controller's parts, for the window's parts that need only one.
+    hand(engine, "SatelliteData", controller ? controller->satelliteDataView() : nullptr);
+    hand(engine, "Switch", controller ? controller->switchPart() : nullptr);
+    hand(engine, "PlanFiles", controller ? controller->planFiles() : nullptr);
 }

@@ -10,7 +10,8 @@ class UBDataModel;
 class UBModelController;
 
 // The objects the QML reaches by name, as typed singletons of the module
-// "Fenzo 1.0": Plan, Controller, Device, SatelliteNames, Sheet and Report.
+// "Fenzo 1.0": Plan, Controller, Device, SatelliteNames, Sheet and Report, and
+// the controller's parts SatelliteData, Switch and PlanFiles.
 // Each engine shows the set it was handed; the objects stay their owner's and
 // must outlive the engine's items.
 struct ViewModels

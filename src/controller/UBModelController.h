@@ -1,30 +1,26 @@
 #pragma once
 
 #include "DeviceStatus.h"
+#include "PlanEditor.h"
+#include "PlanFiles.h"
+#include "SatelliteDataView.h"
+#include "SwitchView.h"
 #include "TransponderLists.h"
-#include "db/SatelliteSource.h"
-#include "db/ServerSettings.h"
-#include "device/SerialPortHandler.h"
 #include "io/DiagnosticLines.h"
-#include "model/UBRecord.h"
 #include "service/Environment.h"
-#include "service/SatelliteData.h"
-#include "service/SwitchTransfers.h"
 
 #include <QObject>
 #include <QStringList>
 #include <QVariantList>
-
-#include <functional>
-#include <memory>
+#include <QVariantMap>
 
 class UBDataModel;
 
-// Everything the interface does to the band plan goes through here: the
-// allocation of static and dynamic UBs, the checks before a transfer, the
-// transfers to and from the switch and the settings files. Failures of the
-// database and the device become errorOccured/warningOccured; no exception
-// leaves a slot.
+// The window's controller: the plan's editor, the satellite data, the switch
+// and the settings files under one name. Each part does its own work; this
+// hands the window's calls on and relays the parts' signals in their order.
+// Failures of the database and the device become errorOccured/warningOccured;
+// no exception leaves a slot.
 class UBModelController : public QObject
 {
     Q_OBJECT
@@ -35,9 +31,6 @@ class UBModelController : public QObject
     // The quiet line of the window about the satellite data; empty when there
     // is nothing to say.
     Q_PROPERTY(QString satelliteDataNotice READ satelliteDataNotice NOTIFY satelliteDataNoticeChanged)
-    // True while new satellite data are taken in: the satellite boxes then
-    // follow the plan instead of writing it.
-    Q_PROPERTY(bool takingSatelliteData READ takingSatelliteData NOTIFY takingSatelliteDataChanged)
     // The band list's transponder lists of the data in memory; replaced with
     // the data.
     Q_PROPERTY(TransponderLists *transponderLists READ transponderLists NOTIFY transponderListsChanged)
@@ -49,64 +42,71 @@ public:
     explicit UBModelController(UBDataModel *model);
     // `output` takes the lines "found …" and "File from version: …" that
     // scripts read on the window's standard output, besides the log.
-    UBModelController(UBDataModel *model, Environment environment,
+    UBModelController(UBDataModel *model, const Environment &environment,
                       DiagnosticLines output = DiagnosticLines());
     ~UBModelController() override;
 
     // Downloads (or loads) the satellite data and, when that worked, starts
     // looking for the switch; on the calling thread.
-    void initialize();
+    void initialize() { data->initialize(); }
     // Starts at once from the newest local data (offline cache, else built
     // in) and downloads beside it on a worker thread; emits
     // satelliteDataReady() when the download (or its failure) is taken in.
     // The program calls it once, after the interface is loaded.
-    void initializeInBackground();
+    void initializeInBackground() { data->initializeInBackground(); }
     // A download in the background, its result taken in place; nothing when
     // one already runs.
-    Q_INVOKABLE void updateSatelliteData();
+    Q_INVOKABLE void updateSatelliteData() { data->updateSatelliteData(); }
     // Imports satellite data from a file chosen in the window (a URL as the
     // file dialog gives it, or a path) and uses them; empty, or why nothing
     // changed.
-    Q_INVOKABLE QString importSatelliteData(const QString &url);
+    Q_INVOKABLE QString importSatelliteData(const QString &url) { return data->importSatelliteData(url); }
 
-    bool fetchingSatellites() const { return fetching; }
+    bool fetchingSatellites() const { return data->fetchingSatellites(); }
     // The switch and the transfer under way, as the window shows them. Its
     // cancel() stops a transfer while that only reads; a stopped transfer
     // is told as information, not as an error.
-    DeviceStatus *deviceStatus() const { return status; }
-    bool busy() const { return status->busy(); }
-    QString satelliteDataSummary() const;
-    QString satelliteDataNotice() const { return notice; }
-    bool takingSatelliteData() const { return taking; }
-    TransponderLists *transponderLists() const { return lists; }
+    DeviceStatus *deviceStatus() const { return switchView->deviceStatus(); }
+    bool busy() const { return switchView->busy(); }
+    QString satelliteDataSummary() const { return data->satelliteDataSummary(); }
+    QString satelliteDataNotice() const { return data->satelliteDataNotice(); }
+    TransponderLists *transponderLists() const { return data->transponderLists(); }
+
+    // The parts, for the window's singletons.
+    SatelliteDataView *satelliteDataView() const { return data; }
+    SwitchView *switchPart() const { return switchView; }
+    PlanFiles *planFiles() const { return files; }
 
     // The satellite data in memory as one value; empty when there are none.
-    SharedCatalogue catalogue() const { return satellites->catalogue(); }
+    SharedCatalogue catalogue() const { return data->catalogue(); }
 
     // What the data in use number otherwise than the program's satellite id
     // table, for the notice and the report; empty when nothing.
-    QString satelliteNumberingNote() const;
+    QString satelliteNumberingNote() const { return data->satelliteNumberingNote(); }
 
     // The failure and warning about the satellite data.
-    static QString databaseMissingMessage();
-    static QString outdatedDataMessage();
+    static QString databaseMissingMessage() { return SatelliteDataView::databaseMissingMessage(); }
+    static QString outdatedDataMessage() { return SatelliteDataView::outdatedDataMessage(); }
 
     // The server fields of the "Satellite data…" dialog: host, port (text,
     // empty for the standard port), database, user and password; the server
     // the next download uses.
-    Q_INVOKABLE QVariantMap serverSettings() const;
+    Q_INVOKABLE QVariantMap serverSettings() const { return data->serverSettings(); }
     // Checks and stores the fields, which the next download uses; returns
     // why not (translated), empty when stored.
-    Q_INVOKABLE QString saveServerSettings(const QVariantMap &fields);
+    Q_INVOKABLE QString saveServerSettings(const QVariantMap &fields)
+    {
+        return data->saveServerSettings(fields);
+    }
     // Forgets the stored server; returns the compiled-in fields.
-    Q_INVOKABLE QVariantMap resetServerSettings();
+    Q_INVOKABLE QVariantMap resetServerSettings() { return data->resetServerSettings(); }
     // Whether a plain connection to the host is refused unless the user
     // allows it: every host that is not this machine.
-    Q_INVOKABLE bool tlsRequiredFor(const QString &host) const;
+    Q_INVOKABLE bool tlsRequiredFor(const QString &host) const { return data->tlsRequiredFor(host); }
     // The user's own transponders, added to the data in use.
-    OwnTransponders ownTransponders() const { return satellites->ownTransponders(); }
+    OwnTransponders ownTransponders() const { return data->ownTransponders(); }
     // The satellite of a row's LNB, for which "Other transponder…" asks.
-    Q_INVOKABLE QString ownTransponderSatellite(int row) const;
+    Q_INVOKABLE QString ownTransponderSatellite(int row) const { return data->ownTransponderSatellite(row); }
     // A transponder entered by hand for that satellite: kept with the user's
     // own, added to the data in use, and chosen for the row. Returns why
     // not (translated), empty when done.
@@ -134,100 +134,32 @@ signals:
     void satelliteListChanged(const QStringList &names);
     // New satellite data are in place and the plan follows them.
     void satelliteDataChanged();
-    void takingSatelliteDataChanged();
     void transponderListsChanged();
 
 public slots:
-    void setStaticUBs(uint numStaticUBs, bool above);
-    void sendDataToDevice();
-    void storeDataInEEPROM();
-    void saveToFile(const QString &fileName);
-    void readFromFile(const QString &fileName);
-    void resetDynamicUBs(bool resetLines);
-    void readFromDevice();
+    void setStaticUBs(uint numStaticUBs, bool above) { editor->setStaticUBs(numStaticUBs, above); }
+    void sendDataToDevice() { switchView->sendPlan(false); }
+    void storeDataInEEPROM() { switchView->sendPlan(true); }
+    void saveToFile(const QString &fileName) { files->saveToFile(fileName); }
+    void readFromFile(const QString &fileName) { files->readFromFile(fileName); }
+    void resetDynamicUBs(bool resetLines) { editor->resetDynamicUBs(resetLines); }
+    void readFromDevice() { switchView->readFromDevice(); }
     // Reads the switch and tells comparisonReady(), or errorOccured when
     // the switch cannot be read.
-    void compareWithDevice();
+    void compareWithDevice() { switchView->compareWithDevice(); }
     // The user's choices in a static UB's row of the band list: a
     // transponder of its LNB's satellite (-1: not assigned), another LNB.
-    void chooseTransponder(int row, int transponder);
-    void chooseLnb(int row, int lnb);
-    QStringList availableSatelites();
-    QVariantList itemsForSatelite(const QString &name);
-
-private slots:
-    void dynamicLinesChanged();
-    void dbDataOutdated();
+    void chooseTransponder(int row, int transponder) { editor->chooseTransponder(row, transponder); }
+    void chooseLnb(int row, int lnb) { editor->chooseLnb(row, lnb); }
+    QStringList availableSatelites() { return data->availableSatelites(); }
+    QVariantList itemsForSatelite(const QString &name) { return data->itemsForSatelite(name); }
 
 private:
-    void createDefaultUBs();
-    // Whether the plan so judged may be sent; when not, the reasons are said.
-    bool validateData(const PlanVerdict &verdict);
-    using AfterTransfer = std::function<void(const TransferEnd &)>;
-    // Starts a transfer unless one runs; `then` hears its end when it
-    // ended Done. A refusal before the start is reported at once.
-    void runTransfer(const std::function<void()> &start, AfterTransfer then);
-    void transferEnded(const TransferEnd &end);
-    void followTransfers();
-    // A send read back: a backup that kept only the switch's replies is
-    // worth a warning; then that it matches, and what the read-back noticed.
-    void reportSent(const TransferEnd &end);
-    // "Test on device" and "Save on device": the window's plan, judged, sent.
-    void sendPlan(bool store);
-    void reportNoSatelliteData();
-    // Runs one way of getting the satellite data and what follows it: the
-    // warnings of the start-up in one box, then the device search or the
-    // report that there is no data.
-    void start(const std::function<void()> &getData, bool searchDevice = true);
-    void addStartupWarning(const QString &text);
-    void setFetching(bool on);
-    void transferBusyChanged();
-    void cancelTransfer();
-    void finishDownload(const SatelliteSource::Download &result);
-    void takeDownload(const SatelliteSource::Download &result);
-    // Fits the plan to the data now in memory: the satellites and
-    // transponders that are still there stay; empty LNBs (and a preset
-    // satellite that is gone) get the first and second satellite. Returns
-    // the notice's account of what is not in the data.
-    QString fitPlanToData();
-    // The plan's static UBs against the data: frequencies follow them, and
-    // what they lack is named for the notice.
-    QString checkPlanAgainstData();
-    // pair: the satellites the switch can carry that an empty plan starts with.
-    void presetLnb(int lnb, const QStringList &names, const QStringList &pair);
-    // Static UBs that would sit on satellites the switch cannot carry.
-    void refuseNewStaticUBs(int firstRow, int endRow, const QList<UBRecord> &list);
-    void setNotice(const QString &text);
-    void setTaking(bool on);
-    // New lists when the data in memory are no longer those of the lists.
-    void updateTransponderLists();
-    // A new satellite on an LNB input takes the transponders of its static UBs.
-    void satelliteChosen(quint32 lnb);
+    void relayDataSignals();
+    void relaySwitchSignals();
 
-    UBDataModel *model;
-    DeviceStatus *status; // owned as a child
-    std::unique_ptr<SatelliteData> satellites;
-    std::unique_ptr<SerialPortHandler> serialPortHandler;
-    std::unique_ptr<SwitchTransfers> transfers;
-    QString lnb1MissingMessage;
-    QString lnb2MissingMessage;
-    QString staticUnassignedMessage;
-    QString dbConnectionMessage;
-    bool fetching = false;
-    AfterTransfer afterTransfer;
-    // A download that finished while a transfer ran, taken in at its end.
-    std::unique_ptr<SatelliteSource::Download> pendingDownload;
-    bool starting = false;
-    QStringList startupWarnings;
-    QString notice;
-    bool taking = false;
-    TransponderLists *lists = nullptr;
-    // The satellites the controller chose for the LNBs itself; a name the
-    // user chose or a plan brought is never replaced.
-    QString presetNames[2];
-    QString serverSettingsFile;
-    bool serverChosen;
-    // Why the last download gave no data, naming its server; empty when it did.
-    QString serverFailure;
-    DiagnosticLines output;
+    PlanEditor *editor;      // the model's
+    SatelliteDataView *data; // owned as a child
+    SwitchView *switchView;  // owned as a child; goes first
+    PlanFiles *files;        // owned as a child
 };

@@ -1,21 +1,7 @@
 #include "BandPlan.h"
 
-#include "UBDataModel.h"
-
 #include <algorithm>
 #include <array>
-
-BandPlan BandPlan::fromModel(const UBDataModel &model)
-{
-    BandPlan plan;
-    plan.list = model.ubList();
-    plan.lteFilter = model.lteFilter();
-    plan.standBy = model.standBy();
-    plan.terrestrialPatchActive = model.terrestrialPatchActive();
-    plan.lnb1 = model.lnb1();
-    plan.lnb2 = model.lnb2();
-    return plan;
-}
 
 BandPlan BandPlan::defaultPlan()
 {
@@ -30,16 +16,6 @@ BandPlan BandPlan::defaultPlan()
     // Cannot fail: every line is dealt out anew.
     plan.numberDynamicUBs(true);
     return plan;
-}
-
-void BandPlan::applyTo(UBDataModel &model) const
-{
-    model.setLteFilter(lteFilter);
-    model.setTerrestrialPatchActive(terrestrialPatchActive);
-    model.setStandBy(standBy);
-    model.setLnb1(lnb1);
-    model.setLnb2(lnb2);
-    model.setUBList(list);
 }
 
 bool BandPlan::numberDynamicUBs(bool resetLines)

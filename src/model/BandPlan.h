@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-class UBDataModel;
-
 // A whole plan as a value: what a settings file holds and what the switch
 // holds. The window's plan, a file's and the switch's are compared, saved and
 // sent as such values.
@@ -27,10 +25,6 @@ struct BandPlan
     // row, the lines dealt out in turn from UB 0 upwards, each UB at its slot.
     static BandPlan defaultPlan();
 
-    static BandPlan fromModel(const UBDataModel &model);
-    // In the order a loaded file has always been handed over: options,
-    // names, then the list (which may clear stand-by).
-    void applyTo(UBDataModel &model) const;
 
     // Gives every record its slot frequency and the dynamic ones their
     // running number per line (counted from the last row upwards); with

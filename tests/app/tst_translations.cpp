@@ -2,7 +2,7 @@
 #include "controller/UBModelController.h"
 #include "device/CodeWord.h"
 #include "device/DeviceOperation.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -71,14 +71,14 @@ const Entry entries[] = {
     {u8"UBListDelegateForm.ui", u8"TP:", nullptr, nullptr},
     {u8"DeviceStatus", u8"No device found", u8"Kein Gerät gefunden", u8"No device found"},
     {u8"UBModelController", u8"All static UBs must be assigned.", u8"Alle statischen UBs müssen einem Transponder zugewiesen haben.", u8"All static UBs must be assigned to a transponder."},
-    {u8"UBModelController", u8"Couldn't connect to database. Please check your internet connection, then open \"Satellite data…\", check the server and press \"Update now\".", u8"Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung, klicken Sie dann auf das Symbol „Satellitendaten…“, prüfen Sie den Server und klicken Sie auf „Jetzt aktualisieren“.", u8"Couldn't connect to database. Please check your internet connection, then open \"Satellite data…\", check the server and press \"Update now\"."},
-    {u8"UBModelController", u8"Error while saving", u8"Fehler beim Speichern der Daten", u8"Error while saving data"},
-    {u8"UBModelController", u8"Line for dynamic channel must be smaller than 5", u8"Line für dynamische UBs muss kleiner als 5 sein", u8"Line for dynamic UBs must be smaller than 5"},
+    {u8"SatelliteDataView", u8"Couldn't connect to database. Please check your internet connection, then open \"Satellite data…\", check the server and press \"Update now\".", u8"Keine Verbindung zur Datenbank möglich. Bitte überprüfen Sie Ihre Internetverbindung, klicken Sie dann auf das Symbol „Satellitendaten…“, prüfen Sie den Server und klicken Sie auf „Jetzt aktualisieren“.", u8"Couldn't connect to database. Please check your internet connection, then open \"Satellite data…\", check the server and press \"Update now\"."},
+    {u8"PlanFiles", u8"Error while saving", u8"Fehler beim Speichern der Daten", u8"Error while saving data"},
+    {u8"PlanEditor", u8"Line for dynamic channel must be smaller than 5", u8"Line für dynamische UBs muss kleiner als 5 sein", u8"Line for dynamic UBs must be smaller than 5"},
     {u8"UBModelController", u8"Lnb1 must be set.", u8"LNB1 muss asugewählt sein.", u8"LNB1 must be set."},
     {u8"UBModelController", u8"Lnb2 must be set.", u8"LNB2 muss asugewählt sein.", u8"LNB2 must be set."},
     {u8"UBModelController", u8"Local UB number bigger than 8, protocol XY required", u8"LocalUB größer als 8. Kann nur mit EN50607 angesprochen werden.", u8"LocalUB bigger than 8. Can only be used with EN50607."},
-    {u8"UBModelController", u8"Offline data for satelites older than 1 month. Please connect to the internet, open \"Satellite data…\" and press \"Update now\" to update offline data.", u8"Die Offline-Daten sind älter als ein Monat. Bitte stellen Sie eine Internetverbindung her, klicken Sie auf das Symbol „Satellitendaten…“ und dann auf „Jetzt aktualisieren“.", u8"Offline data for satelites older than 1 month. Please connect to the internet, open \"Satellite data…\" and press \"Update now\" to update offline data."},
-    {u8"UBModelController", u8"Unknown error", u8"Unbekannter Fehler", u8"Unknown error"},
+    {u8"SatelliteDataView", u8"Offline data for satelites older than 1 month. Please connect to the internet, open \"Satellite data…\" and press \"Update now\" to update offline data.", u8"Die Offline-Daten sind älter als ein Monat. Bitte stellen Sie eine Internetverbindung her, klicken Sie auf das Symbol „Satellitendaten…“ und dann auf „Jetzt aktualisieren“.", u8"Offline data for satelites older than 1 month. Please connect to the internet, open \"Satellite data…\" and press \"Update now\" to update offline data."},
+    {u8"SwitchView", u8"Unknown error", u8"Unbekannter Fehler", u8"Unknown error"},
     {u8"SqlHandler", u8"Satelite not found in database", u8"Satelit in Datenbank nicht gefunden.", u8"Satelite not found in database."},
     {u8"DeviceOperation", u8"Error occured while reading data, please try again", u8"Fehler während des Lesevorgangs. Bitte erneut versuchen.", u8"Error occured while reading data. Please try again."},
     {u8"DeviceOperation", u8"Error occured while writing data, please try again", u8"Fehler während des Schreibvorgangs. Bitte erneut versuchen.", u8"Error occured while writing data. Please try again."},
@@ -222,7 +222,7 @@ const Entry toolEntries[] = {
 
 // The keyboard and message texts.
 const Entry messageEntries[] = {
-    {u8"UBModelController", u8"Error while loading", u8"Fehler beim Laden der Daten", u8"Error while loading data"},
+    {u8"PlanFiles", u8"Error while loading", u8"Fehler beim Laden der Daten", u8"Error while loading data"},
     {u8"WholeFile", u8"no file name", u8"kein Dateiname", u8"no file name"},
     {u8"WholeFile", u8"out of memory", u8"zu wenig Arbeitsspeicher", u8"out of memory"},
     {u8"FileChooser", u8"Save", u8"Speichern", u8"Save"},
@@ -245,8 +245,8 @@ const Entry dataEntries[] = {
     {u8"SatelliteSource", u8"offline cache of %1", u8"Offline-Daten vom %1", u8"offline cache of %1"},
     {u8"SatelliteData", u8"none", u8"keine", u8"none"},
     {u8"SatelliteData", u8"No satellite data", u8"Keine Satellitendaten", u8"No satellite data"},
-    {u8"UBModelController", u8"Not in these data: %1.", u8"Nicht mehr in den Satellitendaten: %1.", u8"Not in these data: %1."},
-    {u8"UBModelController", u8"Transponders not in these data (marked): %1.", u8"UBs mit fehlendem Transponder (markiert): %1.", u8"Transponders not in these data (marked): %1."},
+    {u8"PlanEditor", u8"Not in these data: %1.", u8"Nicht mehr in den Satellitendaten: %1.", u8"Not in these data: %1."},
+    {u8"PlanEditor", u8"Transponders not in these data (marked): %1.", u8"UBs mit fehlendem Transponder (markiert): %1.", u8"Transponders not in these data (marked): %1."},
     {u8"ConnectionFailure", u8"server %1 cannot be reached: connection refused", u8"Server %1 nicht erreichbar: Verbindung abgelehnt", u8"server %1 cannot be reached: connection refused"},
     {u8"ConnectionFailure", u8"server %1 cannot be reached: no route to the host", u8"Server %1 nicht erreichbar: keine Route zum Host", u8"server %1 cannot be reached: no route to the host"},
     {u8"ConnectionFailure", u8"server %1 cannot be reached: no answer within %2 s", u8"Server %1 nicht erreichbar: keine Antwort innerhalb von %2 s", u8"server %1 cannot be reached: no answer within %2 s"},
@@ -272,7 +272,7 @@ const Entry dataEntries[] = {
     {u8"SqlHandler", u8"the server sent more than %1 transponders", u8"der Server hat mehr als %1 Transponder gesendet", u8"the server sent more than %1 transponders"},
     {u8"SqlHandler", u8"the server lists more than %1 tables", u8"der Server nennt mehr als %1 Tabellen", u8"the server lists more than %1 tables"},
     {u8"SqlHandler", u8"the server sent more than %1 MB", u8"der Server hat mehr als %1 MB gesendet", u8"the server sent more than %1 MB"},
-    {u8"UBModelController", u8"A download of the satellite data is still under way; try again in a few seconds.", u8"Die Satellitendaten werden noch heruntergeladen; bitte in einigen Sekunden erneut versuchen.", u8"A download of the satellite data is still under way; try again in a few seconds."},
+    {u8"SatelliteDataView", u8"A download of the satellite data is still under way; try again in a few seconds.", u8"Die Satellitendaten werden noch heruntergeladen; bitte in einigen Sekunden erneut versuchen.", u8"A download of the satellite data is still under way; try again in a few seconds."},
     {u8"SatelliteIdTable", u8"%1 (id %2 here, %3 in the program's table)", u8"%1 (hier ID %2, in der Tabelle des Programms %3)", u8"%1 (id %2 here, %3 in the program's table)"},
     {u8"SatelliteIdTable", u8"%1 (id %2, which the program's table gives to %3)", u8"%1 (ID %2, die in der Tabelle des Programms zu %3 gehört)", u8"%1 (id %2, which the program's table gives to %3)"},
     {u8"SatelliteIdTable", u8"These satellite data number satellites differently from the program's own table, so a plan read back from a switch programmed with other data may name other satellites: %1.", u8"Diese Satellitendaten nummerieren Satelliten anders als die Tabelle des Programms; ein Plan, der aus einem mit anderen Daten programmierten Multischalter gelesen wird, kann daher andere Satelliten nennen: %1.", u8"These satellite data number satellites differently from the program's own table, so a plan read back from a switch programmed with other data may name other satellites: %1."},
@@ -359,7 +359,7 @@ const Entry sendEntries[] = {
 // Importing satellite data.
 const Entry importEntries[] = {
     {u8"SatelliteSource", u8"imported from %1, %2", u8"importiert aus %1, %2", u8"imported from %1, %2"},
-    {u8"UBModelController", u8"The switch is busy; import the satellite data when it is done.", u8"Der Multischalter ist beschäftigt; importieren Sie die Satellitendaten, wenn er fertig ist.", u8"The switch is busy; import the satellite data when it is done."},
+    {u8"SatelliteDataView", u8"The switch is busy; import the satellite data when it is done.", u8"Der Multischalter ist beschäftigt; importieren Sie die Satellitendaten, wenn er fertig ist.", u8"The switch is busy; import the satellite data when it is done."},
     {u8"ImportRows", u8"a satellite's name is longer than %1 characters", u8"ein Satellitenname ist länger als %1 Zeichen", u8"a satellite's name is longer than %1 characters"},
     {u8"ImportRows", u8"the file lists more than %1 satellites", u8"die Datei nennt mehr als %1 Satelliten", u8"the file lists more than %1 satellites"},
     {u8"ImportRows", u8"the file lists more than %1 transponders for one satellite", u8"die Datei nennt mehr als %1 Transponder für einen Satelliten", u8"the file lists more than %1 transponders for one satellite"},

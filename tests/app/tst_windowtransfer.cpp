@@ -6,7 +6,7 @@
 #include "OfflineEnvironment.h"
 #include "SimulatorProcess.h"
 #include "app/ProgramWindow.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickItem>

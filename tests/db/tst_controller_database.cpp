@@ -5,7 +5,7 @@
 #include "model/SettingsFile.h"
 #include "controller/UBModelController.h"
 #include "db/SqlHandler.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 
 #include <QFileInfo>
 #include <QSignalSpy>
@@ -258,7 +258,7 @@ private slots:
         QSignalSpy ready(controller.get(), &UBModelController::satelliteDataReady);
         controller->initializeInBackground();
         QVERIFY(ready.wait(10000));
-        BandPlan plan = BandPlan::fromModel(*model);
+        BandPlan plan = model->editor()->plan();
         plan.lnb1 = QStringLiteral("Astra 1KR 19.2E");
         UBRecord &top = plan.list.first();
         top.type = UBRecord::staticType;

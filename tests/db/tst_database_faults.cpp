@@ -7,7 +7,7 @@
 #include "RelayProcess.h"
 #include "TestDatabase.h"
 #include "controller/UBModelController.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

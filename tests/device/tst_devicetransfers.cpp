@@ -6,7 +6,7 @@
 #include "controller/UBModelController.h"
 #include "device/CodeWord.h"
 #include "model/NoSatelliteData.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

@@ -9,7 +9,7 @@
 #include "CacheFile.h"
 #include "CatalogueRows.h"
 #include "controller/UBModelController.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 #include "sheet/InstallationSheet.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "OfflineEnvironment.h"
 #include "controller/UBModelController.h"
 #include "model/SettingsFile.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 
 #include <QDir>
 #include <QFile>

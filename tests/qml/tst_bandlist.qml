@@ -242,6 +242,7 @@ Item {
             var dynamicFreq = field(20, freqRole)
 
             options.lnb1Box.currentIndex = 2
+            options.lnb1Box.activated(2)
             compare(Plan.lnb1, satelliteName(2))
             compare(field(23, tpRole), -1)
             compare(field(22, tpRole), -1)

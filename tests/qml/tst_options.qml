@@ -1,4 +1,5 @@
 import QtQuick 2.7
+import QtQuick.Window 2.13
 import QtTest 1.1
 import "qrc:/"
 import Fenzo 1.0
@@ -390,11 +391,13 @@ Item {
 
         // What the box hands on for each key typed on it, and then the
         // keys inside the list: letters go to its field, arrows move the mark.
-        function typeText(finder, text) {
+        function typeText(box, text) {
             var first = {text: text.charAt(0), modifiers: Qt.NoModifier, accepted: false}
-            finder.typed(first)
+            box.typed(first)
             verify(first.accepted, "the first letter opens the list")
+            var finder = box === options.lnb1Box ? options.lnb1Finder : options.lnb2Finder
             finder.field.text = text
+            return finder
         }
 
         // Typing narrows a satellite box's list to the names that hold the
@@ -409,8 +412,7 @@ Item {
         function test_satelliteFoundByTyping(data) {
             requireSatellites()
             var box = data.box === "lnb1" ? options.lnb1Box : options.lnb2Box
-            var finder = data.box === "lnb1" ? options.lnb1Finder : options.lnb2Finder
-            typeText(finder, data.text)
+            var finder = typeText(box, data.text)
             tryCompare(finder, "visible", true)
             compare(finderNames(finder), data.shown)
             compare(finder.list.currentIndex, 0)
@@ -432,7 +434,7 @@ Item {
 
         function test_satelliteFinderIgnoresOtherKeys(data) {
             var event = {text: data.text, modifiers: data.modifiers, accepted: false}
-            options.lnb1Finder.typed(event)
+            options.lnb1Box.typed(event)
             verify(!event.accepted)
             verify(!options.lnb1Finder.visible)
         }
@@ -446,7 +448,7 @@ Item {
         function test_satelliteFinderLeavesBoxAlone(data) {
             requireSatellites()
             var before = Plan.lnb1
-            typeText(options.lnb1Finder, data.text)
+            typeText(options.lnb1Box, data.text)
             tryCompare(options.lnb1Finder, "visible", true)
             if (data.take)
                 options.lnb1Finder.take()
@@ -463,10 +465,16 @@ Item {
             compare(options.lnb1Box.count, SatelliteNames.rowCount())
             compare(options.lnb1Box.currentText, satelliteName(0))
             compare(options.lnb2Box.currentText, satelliteName(1))
-            options.lnb1Box.currentIndex = 2
-            compare(Plan.lnb1, satelliteName(2))
+            // A choice in the box's list.
+            options.lnb1Box.currentIndex = 1
+            options.lnb1Box.activated(1)
+            compare(Plan.lnb1, satelliteName(1))
             options.lnb2Box.currentIndex = 0
+            options.lnb2Box.activated(0)
             compare(Plan.lnb2, satelliteName(0))
+            // A selection the program makes writes nothing.
+            options.lnb1Box.currentIndex = 2
+            compare(Plan.lnb1, satelliteName(1))
         }
     }
 
@@ -517,6 +525,31 @@ Item {
             compare(staticSpy.count, 1)
             compare(staticSpy.signalArguments[0][0], true)
             verify(!Plan.staticUbsAvailable)
+        }
+
+        // The search lists are not made with the panel; the first letter
+        // typed on a box makes its list, which opens holding that letter.
+        function test_satelliteFinderMadeAtFirstKey() {
+            compare(options.lnb1Finder, null)
+            compare(options.lnb2Finder, null)
+            // The keys go to the panel's window (a dialog of an earlier case
+            // may have had it).
+            var window = options.Window.window
+            window.requestActivate()
+            tryVerify(function () { return window.active }, 5000, "the panel's window stays inactive")
+            tryVerify(function () {
+                options.lnb2Box.forceActiveFocus()
+                return options.lnb2Box.activeFocus
+            }, 5000, "the box takes no focus")
+            keyClick(Qt.Key_T)
+            verify(options.lnb2Finder !== null)
+            tryCompare(options.lnb2Finder, "visible", true)
+            compare(options.lnb2Finder.field.text, "t")
+            verify(options.lnb2Finder.field.activeFocus)
+            compare(options.lnb1Finder, null)
+            keyClick(Qt.Key_Escape)
+            tryCompare(options.lnb2Finder, "visible", false)
+            verify(options.lnb2Box.activeFocus)
         }
 
         function test_noInternetDisablesFileButtonsForGood() {

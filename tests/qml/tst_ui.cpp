@@ -6,7 +6,7 @@
 #include "controller/UBModelController.h"
 #include "io/ProgramIdentity.h"
 #include "model/BandPlan.h"
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
 #include "report/SupportReportSaver.h"
 #include "sheet/InstallationSheet.h"
 
@@ -98,7 +98,7 @@ public slots:
     }
 
 private:
-    BandPlan plan() const { return BandPlan::fromModel(*model); }
+    BandPlan plan() const { return model->editor()->plan(); }
 
     QString language;
     QTemporaryDir directory;

@@ -1,16 +1,19 @@
 #pragma once
 
-#include "BandPlan.h"
-#include "UBRecord.h"
+#include "model/BandPlan.h"
+#include "model/UBRecord.h"
 
 #include <QAbstractListModel>
 #include <QList>
 #include <QString>
 
-// The band plan: one row per user band plus the device-wide settings. It
-// stores what it is given; the rules that keep the plan consistent are
-// BandRules', applied by the controller. Stand-by alone is cleared here, by
-// that rule, so that no list with static UBs ever shows it on.
+class PlanEditor;
+
+// The band plan as the band list and the options panel show it: one row per
+// user band plus the device-wide settings. It shows its editor's plan and
+// hands every write to the editor, which keeps the plan's rules (a new line
+// is numbered before setData returns; a list with static UBs clears
+// stand-by); the editor's changes come back as the model's signals.
 class UBDataModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -43,25 +46,26 @@ public:
         TransponderMissingRole,
     };
 
+    // With an editor of its own, empty until it is given a plan.
     explicit UBDataModel(QObject *parent = nullptr);
+    // Shows `editor`'s plan; the editor must outlive the model.
+    explicit UBDataModel(PlanEditor *editor, QObject *parent = nullptr);
 
-    QList<UBRecord> &ubList() { return list; }
-    const QList<UBRecord> &ubList() const { return list; }
+    PlanEditor *editor() const { return planEditor; }
+    const QList<UBRecord> &ubList() const;
     void setUBList(const QList<UBRecord> &newList);
-    // Replaces one row's record; dataChanged only when it differs.
-    void setRecord(int row, const UBRecord &record);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     QHash<int, QByteArray> roleNames() const override;
 
-    bool lteFilter() const { return lteFilterOn; }
-    bool terrestrialPatchActive() const { return terrestrialPatchOn; }
-    bool standBy() const { return standByOn; }
+    bool lteFilter() const;
+    bool terrestrialPatchActive() const;
+    bool standBy() const;
     bool staticUbsAvailable() const { return staticUbsPresent; }
-    QString lnb1() const { return lnb1Name; }
-    QString lnb2() const { return lnb2Name; }
+    QString lnb1() const;
+    QString lnb2() const;
     QString versionNumber() const { return version; }
 
     void setLteFilter(bool on);
@@ -82,12 +86,18 @@ signals:
     void errorOccured(QString error);
 
 private:
-    QList<UBRecord> list;
-    bool lteFilterOn = false;
-    bool terrestrialPatchOn = false;
-    bool standByOn = false;
+    void follow();
+    void showList();
+    void showRow(int row);
+    // A field of one row as written, handed to the editor.
+    bool write(int row, const UBRecord &record);
+
+    PlanEditor *planEditor;
+    // Derived when a whole list arrives, as the band list has always seen it.
     bool staticUbsPresent = false;
-    QString lnb1Name;
-    QString lnb2Name;
+    bool resetting = false;
+    // Rows the editor told changed, so that a write it found equal is still
+    // announced once.
+    quint64 rowsTold = 0;
     const QString version = BandPlan::fileVersion();
 };

@@ -1,4 +1,5 @@
-#include "model/UBDataModel.h"
+#include "controller/UBDataModel.h"
+#include "controller/PlanEditor.h"
 
 #include <QAbstractItemModelTester>
 #include <QBuffer>
@@ -175,11 +176,11 @@ private slots:
         model.setUBList(dynamicRecords(3));
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         UBRecord record = model.ubList().at(1);
-        model.setRecord(1, record);
-        model.setRecord(3, record);
+        model.editor()->setRecord(1, record);
+        model.editor()->setRecord(3, record);
         QCOMPARE(changed.count(), 0);
         record.line = 2;
-        model.setRecord(1, record);
+        model.editor()->setRecord(1, record);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).toModelIndex(), model.index(1));
         QCOMPARE(model.data(model.index(1), UBDataModel::RowColourRole), QVariant(QStringLiteral("#66ccff")));
@@ -196,12 +197,12 @@ private slots:
         record.tp = 4;
         record.freq = 10705;
         record.polarisation = Polarisation::H;
-        model.setRecord(0, record);
+        model.editor()->setRecord(0, record);
         QCOMPARE(model.data(model.index(0), UBDataModel::TransponderTextRole), QVariant("10705 MHz H"));
         QCOMPARE(model.data(model.index(0), UBDataModel::TransponderMissingRole), QVariant(false));
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         record.standing = TransponderChoice::Standing::NotInData;
-        model.setRecord(0, record);
+        model.editor()->setRecord(0, record);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(model.data(model.index(0), UBDataModel::TransponderMissingRole), QVariant(true));
         QCOMPARE(model.data(model.index(0), UBDataModel::TpRole), QVariant(4));
@@ -222,7 +223,9 @@ private slots:
         model.setUBList(dynamicRecords(3));
         SignalLog log(&model);
         QVERIFY(model.setData(model.index(2), 2, UBDataModel::LineRole));
-        QCOMPARE(log.order, QStringList({"dynamicLinesChanged", "dataChanged"}));
+        // The lines are numbered anew before the row's own announcement.
+        QCOMPARE(log.order, QStringList({"dynamicLinesChanged", "dataChanged", "listChanged",
+                                         "staticUbsAvailableChanged", "standByChanged", "dataChanged"}));
         QCOMPARE(model.ubList().at(2).line, 2u);
     }
 
