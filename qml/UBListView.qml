@@ -7,10 +7,15 @@ Item {
     id: scrollView
 
     property alias listView: listView
-    property alias ownTransponderDialog: ownTransponderDialog
+    // Made when a row first asks for it: null until then.
+    property alias ownTransponderDialog: ownTransponder.item
 
-    OwnTransponderDialog {
-        id: ownTransponderDialog
+    OnDemand {
+        id: ownTransponder
+        sourceComponent: Component {
+            OwnTransponderDialog {
+            }
+        }
     }
 
     ListView {
@@ -34,7 +39,7 @@ Item {
 
         // A row's "Other transponder…".
         function askOwnTransponder(row) {
-            ownTransponderDialog.openFor(row)
+            ownTransponder.get().openFor(row)
         }
 
         // Static UBs go to the top or the bottom of the list: show them.
