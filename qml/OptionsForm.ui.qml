@@ -52,7 +52,7 @@ Item {
             Layout.maximumHeight: 100
             Layout.alignment: Qt.AlignHCenter
             fillMode: Image.PreserveAspectFit
-            source: "qrc:/images/kaven_logo.jpg"
+            source: "qrc:/images/kaven_logo.png"
         }
 
         Item {
