@@ -12,10 +12,7 @@ Item {
 
     OnDemand {
         id: ownTransponder
-        sourceComponent: Component {
-            OwnTransponderDialog {
-            }
-        }
+        source: "OwnTransponderDialog.qml"
     }
 
     ListView {
