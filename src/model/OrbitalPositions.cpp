@@ -3,6 +3,8 @@
 #include "LnbBands.h"
 #include "SatelliteIdTable.h"
 
+#include <QStringView>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -143,7 +145,7 @@ std::optional<int> OrbitalPositions::position(const QString &name)
     if (end.start < 0)
         return std::nullopt;
     bool ok = false;
-    const double degrees = name.midRef(end.start, end.degreesLength).toDouble(&ok);
+    const double degrees = QStringView(name).mid(end.start, end.degreesLength).toDouble(&ok);
     // Beyond 180 degrees a name's end is no position.
     if (!ok || degrees > 180.0)
         return std::nullopt;
