@@ -4,8 +4,8 @@
 // satellite set, beside the first frame of an empty window measured in the
 // same run (on the wall clock and in processor time, which other work on a
 // shared machine does not stretch); the peak memory of such a start beside that of an empty Controls 2
-// window (each in a process of its own); and the time the band list's shared
-// transponder lists take to build.
+// window (each in a process of its own); the time the band list's shared
+// transponder lists take to build, and the offline cache's read alone.
 //
 //   bench_startup [RUNS]      (default 5; runs headless with the software renderer)
 //
@@ -18,6 +18,7 @@
 #include "OfflineEnvironment.h"
 #include "app/ProgramWindow.h"
 #include "controller/TransponderLists.h"
+#include "db/OfflineCacheFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -187,6 +188,24 @@ double childPeak(const QString &what, const QString &directory, int runs)
     return median(peaks);
 }
 
+// The median time of reading the offline cache in `directory` alone, as a
+// start reads it; -1 when it could not be read.
+double cacheRead(const QString &directory, int runs)
+{
+    const OfflineCacheFile file(directory + QStringLiteral("/db.dat"), 1);
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        SatelliteTables tables;
+        QString reason;
+        QElapsedTimer timer;
+        timer.start();
+        if (!file.read(&tables, &reason))
+            return -1;
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return median(times);
+}
+
 struct Set
 {
     const char *name;
@@ -219,12 +238,18 @@ bool startFigures(int runs, const FrameTime &base, QString *smallCache, QTempora
             smallFrame = median(frames);
             *smallCache = dir.path();
         }
+        const double read = cacheRead(dir.path(), runs);
+        if (read < 0) {
+            std::fprintf(stderr, "bench: the cache could not be read\n");
+            return false;
+        }
         std::printf("%-18s first frame %.1f ms = %.1f x the empty window, %.2f x the small set; "
                     "transponder lists filled in %.1f ms\n",
                     set.name, median(frames), median(frames) / base.wall, median(frames) / smallFrame,
                     median(fills));
         std::printf("%-18s first frame's processor time %.1f ms = %.1f x the empty window's\n", set.name,
                     median(cpuTimes), median(cpuTimes) / base.cpu);
+        std::printf("%-18s offline cache read alone in %.2f ms\n", set.name, read);
     }
     return true;
 }

@@ -108,25 +108,19 @@ OptionsForm {
 
     // Typing into a satellite box narrows its list to the names that hold
     // the text.
-    // The window does not show them at its start: each is made (with its
-    // filtered copy of the satellite list) when a key is first typed on its
-    // box.
+    // The window does not show them at its start: each is compiled and made
+    // (with its filtered copy of the satellite list) when a key is first
+    // typed on its box.
     OnDemand {
         id: lnb1Finder
-        sourceComponent: Component {
-            SatelliteFinder {
-                comboBox: lnb1Box
-            }
-        }
+        source: "SatelliteFinder.qml"
+        onLoaded: item.comboBox = lnb1Box
     }
 
     OnDemand {
         id: lnb2Finder
-        sourceComponent: Component {
-            SatelliteFinder {
-                comboBox: lnb2Box
-            }
-        }
+        source: "SatelliteFinder.qml"
+        onLoaded: item.comboBox = lnb2Box
     }
 
     lnb1Box.onTyped: function (event) { lnb1Finder.get().typed(event) }

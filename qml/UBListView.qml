@@ -7,10 +7,12 @@ Item {
     id: scrollView
 
     property alias listView: listView
-    property alias ownTransponderDialog: ownTransponderDialog
+    // Made when a row first asks for it: null until then.
+    property alias ownTransponderDialog: ownTransponder.item
 
-    OwnTransponderDialog {
-        id: ownTransponderDialog
+    OnDemand {
+        id: ownTransponder
+        source: "OwnTransponderDialog.qml"
     }
 
     ListView {
@@ -34,7 +36,7 @@ Item {
 
         // A row's "Other transponder…".
         function askOwnTransponder(row) {
-            ownTransponderDialog.openFor(row)
+            ownTransponder.get().openFor(row)
         }
 
         // Static UBs go to the top or the bottom of the list: show them.

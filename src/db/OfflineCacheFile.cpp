@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <stdexcept>
 
@@ -22,45 +23,47 @@ struct CorruptCache : std::runtime_error
     using std::runtime_error::runtime_error;
 };
 
-// Reads the cache format from a file, checking every count against the bytes
-// still unread, so that a damaged or hostile file can never make the reader
-// allocate more than the file itself could hold.
+// Reads the cache format from the file's bytes as they lie in memory
+// (mapped, not copied), checking every count against the bytes still
+// unread, so that a damaged or hostile file can never make the reader
+// allocate more than the file itself could hold. The numbers are
+// QDataStream's big-endian ones, read here directly: through the stream
+// each field cost a call down to the device, and the cache of a large
+// satellite set holds hundreds of thousands of them.
 class CacheReader
 {
 public:
-    explicit CacheReader(QFile &file) : file(file), in(&file) { in.setVersion(cacheStreamVersion); }
+    CacheReader(const uchar *bytes, qint64 size) : bytes(bytes), size(size) {}
 
     qint32 number()
     {
-        qint32 value = 0;
-        in >> value;
-        check();
+        need(4);
+        const qint32 value = qFromBigEndian<qint32>(bytes + position);
+        position += 4;
         return value;
     }
 
+    // QDataStream's bool: one byte, anything but 0 true.
     bool flag()
     {
-        bool value = false;
-        in >> value;
-        check();
-        return value;
+        need(1);
+        return bytes[position++] != 0;
     }
 
     // A QString in QDataStream form: byte count (0xFFFFFFFF for a null
     // string), then UTF-16 big-endian code units.
     QString string()
     {
-        const quint32 bytes = quint32(number());
-        if (bytes == 0xFFFFFFFFu)
+        const quint32 count = quint32(number());
+        if (count == 0xFFFFFFFFu)
             return QString();
-        if (bytes % 2 != 0 || bytes > quint64(left()))
+        if (count % 2 != 0 || count > quint64(left()))
             throw CorruptCache("string longer than the file");
-        QByteArray raw(int(bytes), Qt::Uninitialized);
-        if (in.readRawData(raw.data(), raw.size()) != raw.size())
-            throw CorruptCache("file ends inside a string");
-        QString text(raw.size() / 2, Qt::Uninitialized);
+        QString text(int(count / 2), Qt::Uninitialized);
+        const uchar *units = bytes + position;
         for (int i = 0; i < text.size(); ++i)
-            text[i] = QChar(quint16(uchar(raw[2 * i]) << 8 | uchar(raw[2 * i + 1])));
+            text[i] = QChar(qFromBigEndian<quint16>(units + 2 * i));
+        position += count;
         return text;
     }
 
@@ -75,18 +78,17 @@ public:
         return value;
     }
 
-    bool ok() const { return in.status() == QDataStream::Ok; }
-
 private:
-    qint64 left() const { return file.size() - file.pos(); }
-    void check() const
+    qint64 left() const { return size - position; }
+    void need(qint64 count) const
     {
-        if (in.status() != QDataStream::Ok)
+        if (left() < count)
             throw CorruptCache("file ends early");
     }
 
-    QFile &file;
-    QDataStream in;
+    const uchar *bytes;
+    qint64 size;
+    qint64 position = 0;
 };
 
 // Smallest sizes in the file: a satellite block (empty name, row count), a
@@ -135,17 +137,33 @@ bool OfflineCacheFile::write(const SatelliteCatalogue &data, QString *reason) co
     return false;
 }
 
+QString OfflineCacheFile::unreadable(const QString &systemReason) const
+{
+    qCDebug(dbLog) << "Error while loading db file:" << systemReason;
+    return tr("The offline data in %1 could not be read (%2).")
+        .arg(QDir::toNativeSeparators(filePath), systemReason);
+}
+
 bool OfflineCacheFile::read(SatelliteTables *result, QString *reason) const
 {
     try {
         QFile file(filePath);
         if (!file.open(QIODevice::ReadOnly)) {
-            qCDebug(dbLog) << "Error while loading db file:" << file.errorString();
-            *reason = tr("The offline data in %1 could not be read (%2).")
-                          .arg(QDir::toNativeSeparators(filePath), file.errorString());
+            *reason = unreadable(file.errorString());
             return false;
         }
-        CacheReader reader(file);
+        // An empty file cannot be mapped, and holds no version either. The
+        // program replaces the file by renaming a new one over it, so that
+        // the mapped one never shrinks under the reader.
+        const qint64 size = file.size();
+        if (size == 0)
+            throw CorruptCache("file ends early");
+        const uchar *bytes = file.map(0, size);
+        if (!bytes) {
+            *reason = unreadable(file.errorString());
+            return false;
+        }
+        CacheReader reader(bytes, size);
         if (reader.number() != version)
             return false;
 
@@ -171,8 +189,6 @@ bool OfflineCacheFile::read(SatelliteTables *result, QString *reason) const
             summary.name = reader.string();
             summary.satId = quint32(reader.number());
         }
-        if (!reader.ok())
-            throw CorruptCache("stream not Ok after the last field");
         // Written by a download that brought none (an older version took
         // one): no cache, so that other data are used.
         if (!read.holdsSatellites())

@@ -34,6 +34,9 @@ public:
     bool read(SatelliteTables *result, QString *reason) const;
 
 private:
+    // What the user is told when the file is there but cannot be read.
+    QString unreadable(const QString &systemReason) const;
+
     QString filePath;
     qint32 version;
 };

@@ -3,7 +3,7 @@
 #include "LnbBands.h"
 #include "SatelliteIdTable.h"
 
-#include <QRegularExpression>
+#include <QStringView>
 
 #include <algorithm>
 #include <cmath>
@@ -100,19 +100,57 @@ SateliteParams summary(const QString &name, const QVector<TransponderItem> &rows
     return params;
 }
 
+// Where a name's position begins: degrees, whole or with decimals, then E
+// or W, at its end (before a last line break, as a pattern's "$" allows).
+// Read by hand: a regular expression here cost the start the pattern
+// library's code and compiled pattern, for every satellite's name.
+struct PositionEnd
+{
+    int start = -1; // none
+    int degreesLength = 0;
+    bool east = false;
+};
+
+// The digits that end name.left(end): where they begin (end when none).
+int digitsBefore(const QString &name, int end)
+{
+    while (end > 0 && name.at(end - 1).isDigit())
+        --end;
+    return end;
+}
+
+PositionEnd positionEnd(const QString &name)
+{
+    int end = name.size();
+    if (name.endsWith(QLatin1Char('\n')))
+        --end;
+    if (end < 2 || (name.at(end - 1) != QLatin1Char('E') && name.at(end - 1) != QLatin1Char('W')))
+        return {};
+    const int letter = end - 1;
+    int start = digitsBefore(name, letter);
+    if (start == letter)
+        return {};
+    // Decimals count only behind whole degrees: in "A.5E" the point is
+    // part of the name.
+    if (start >= 2 && name.at(start - 1) == QLatin1Char('.') && name.at(start - 2).isDigit())
+        start = digitsBefore(name, start - 1);
+    return {start, letter - start, name.at(letter) == QLatin1Char('E')};
+}
+
 } // namespace
 
 std::optional<int> OrbitalPositions::position(const QString &name)
 {
-    static const QRegularExpression pattern(QStringLiteral("(\\d+(?:\\.\\d+)?)([EW])$"));
-    const QRegularExpressionMatch match = pattern.match(name);
+    const PositionEnd end = positionEnd(name);
+    if (end.start < 0)
+        return std::nullopt;
     bool ok = false;
-    const double degrees = match.captured(1).toDouble(&ok);
+    const double degrees = QStringView(name).mid(end.start, end.degreesLength).toDouble(&ok);
     // Beyond 180 degrees a name's end is no position.
-    if (!match.hasMatch() || !ok || degrees > 180.0)
+    if (!ok || degrees > 180.0)
         return std::nullopt;
     const int tenths = int(std::lround(degrees * 10));
-    return match.captured(2) == QLatin1String("E") ? tenths : -tenths;
+    return end.east ? tenths : -tenths;
 }
 
 QString OrbitalPositions::positionText(int tenths)
@@ -126,10 +164,9 @@ QString OrbitalPositions::positionText(int tenths)
 
 QString OrbitalPositions::family(const QString &name)
 {
-    static const QRegularExpression where(QStringLiteral("\\d+(?:\\.\\d+)?[EW]$"));
-    const QRegularExpressionMatch match = where.match(name);
-    const QStringList words = (match.hasMatch() ? name.left(match.capturedStart()) : name)
-                                  .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const int start = positionEnd(name).start;
+    const QStringList words =
+        (start >= 0 ? name.left(start) : name).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QStringList kept;
     for (const QString &word : words) {
         const auto digit = std::find_if(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); });

@@ -67,6 +67,13 @@ private slots:
         QTest::newRow("two words") << "Star One C2 70.0W" << -700 << "Star One";
         QTest::newRow("no position") << "My dish" << 0 << "My dish";
         QTest::newRow("beyond 180") << "Test 190.0E" << 0 << "Test";
+        QTest::newRow("two points") << "Astra 1.19.2E" << 192 << "Astra";
+        QTest::newRow("point after a letter") << "Test A.5E" << 50 << "Test A.";
+        QTest::newRow("letter alone") << "Test E" << 0 << "Test E";
+        QTest::newRow("point before the letter") << "Test 19.E" << 0 << "Test";
+        QTest::newRow("last line break") << "Hot Bird 13.0E\n" << 130 << "Hot Bird";
+        QTest::newRow("small letter") << "Test 13.0e" << 0 << "Test";
+        QTest::newRow("Arabic digits") << QString::fromUtf8("Test \u0661\u0663E") << 0 << "Test";
     }
     void names()
     {

@@ -1,5 +1,6 @@
 import QtQuick 2.7
 import QtTest 1.1
+import QtQuick.Window 2.13
 import "qrc:/"
 import Fenzo 1.0
 
@@ -310,10 +311,13 @@ Item {
             Controller.setStaticUBs(1, true)
             var row = rowItem(23)
             var list = row.transponderList
-            var dialog = screen.mainScreenForm.uBListView1.ownTransponderDialog
+            var view = screen.mainScreenForm.uBListView1
             boxOf(23, "tp")
             row.chooseTransponder(list.count - 1)
+            tryVerify(function () { return view.ownTransponderDialog !== null }, 5000, "no dialog made")
+            var dialog = view.ownTransponderDialog
             tryCompare(dialog, "visible", true)
+            compare(dialog.transientParent, screen.Window.window)
             compare(dialog.form.satelliteLabel.text, satelliteName(2))
             compare(field(23, tpRole), -1)
             dialog.form.frequencyField.text = "10699"
