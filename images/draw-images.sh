@@ -7,7 +7,6 @@ cd "$(dirname "$0")"
 font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 
 # Maker's logo, shown at 100 x 100: a dish with its signal over the name.
-# A PNG, as the icons: the window then loads no JPEG decoder at its start.
 convert -size 200x200 xc:white \
   -fill '#0b4f8a' -draw 'roundrectangle 8,8 191,191 28,28' \
   -fill none -stroke white -strokewidth 9 -draw 'arc 38,40 138,140 100,260' \
@@ -16,7 +15,7 @@ convert -size 200x200 xc:white \
   -fill none -stroke '#8fd3ff' -strokewidth 5 -draw 'arc 118,28 170,80 270,360' \
   -draw 'arc 108,14 186,92 280,350' \
   -stroke none -fill white -font "$font" -pointsize 34 -gravity south -annotate +0+18 'KAVEN' \
-  -depth 8 PNG24:kaven_logo.png
+  -quality 92 kaven_logo.jpg
 
 # Help icon: a white question mark on a black disc, 24 x 24.
 convert -size 96x96 xc:none -fill black -draw 'circle 47.5,47.5 47.5,1' \

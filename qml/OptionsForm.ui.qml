@@ -55,7 +55,7 @@ Item {
             // Decoded at the size it is shown: a quarter of the pixels to keep.
             sourceSize.width: 100
             sourceSize.height: 100
-            source: "qrc:/images/kaven_logo.png"
+            source: "qrc:/images/kaven_logo.jpg"
         }
 
         Item {

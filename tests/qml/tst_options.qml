@@ -363,7 +363,7 @@ Item {
         // its characters: the image the name asks for is neither fetched nor
         // laid out (the tool tip stays a few lines high).
         function test_noticeToolTipIsPlainText() {
-            var name = "<img src=\"qrc:/images/kaven_logo.png\" width=\"400\" height=\"400\"> "
+            var name = "<img src=\"qrc:/images/kaven_logo.jpg\" width=\"400\" height=\"400\"> "
             for (var i = 0; i < 30; ++i)
                 name += "Gone "
             Controller.readFromFile(testHelper.writeSettingsFile("markup.dat", name, Plan.lnb2))
