@@ -2,14 +2,17 @@
 
 #include "FenzoApplication.h"
 #include "ViewModels.h"
+#include "controller/PlanEditor.h"
 #include "controller/SatelliteFilter.h"
 #include "io/LogRing.h"
-#include "controller/PlanEditor.h"
 #include "service/SerialPortLines.h"
 
 #include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QTimer>
 #include <QUrl>
 
+#include <memory>
 #include <utility>
 
 ProgramWindow::ProgramWindow(Environment environment, const LogRing *log)
@@ -64,7 +67,31 @@ void ProgramWindow::load(QQmlApplicationEngine &engine)
 
 void ProgramWindow::start()
 {
-    control.initializeInBackground();
+    control.startFromLocalData();
+    // The server is asked once the window has shown its first frame: the
+    // download's database client and its encryption library would otherwise
+    // take their share of the processors and memory while the window is being
+    // made. A window that shows no frame (hidden, say) does not hold the data
+    // back for longer than a moment.
+    auto asked = std::make_shared<QMetaObject::Connection>();
+    const auto askServer = [this, asked] {
+        if (!*asked)
+            return;
+        QObject::disconnect(*asked);
+        *asked = QMetaObject::Connection();
+        control.updateSatelliteData();
+    };
+    auto *window = loadedBy && !loadedBy->rootObjects().isEmpty()
+                       ? qobject_cast<QQuickWindow *>(loadedBy->rootObjects().first())
+                       : nullptr;
+    if (!window) {
+        control.updateSatelliteData();
+        return;
+    }
+    // frameSwapped may come from the render thread: the call is queued to
+    // the controller's.
+    *asked = QObject::connect(window, &QQuickWindow::frameSwapped, &control, askServer, Qt::QueuedConnection);
+    QTimer::singleShot(serverAfterMs, &control, askServer);
 }
 
 SupportReport::Facts ProgramWindow::reportFacts() const

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controller/SatelliteListModel.h"
-#include "controller/UBModelController.h"
 #include "controller/UBDataModel.h"
+#include "controller/UBModelController.h"
 #include "report/SupportReportSaver.h"
 #include "sheet/InstallationSheet.h"
 
@@ -33,8 +33,9 @@ public:
     void load(QQmlApplicationEngine &engine);
     // After the interface is loaded, so that start-up errors reach its boxes:
     // the window starts from the local data and answers while the server is
-    // asked.
+    // asked, from its first frame on (at the latest after serverAfterMs).
     void start();
+    static constexpr int serverAfterMs = 2000;
 
     UBDataModel &model() { return plan; }
     UBModelController &controller() { return control; }

@@ -35,12 +35,18 @@ void SatelliteDataView::initializeInBackground()
 {
     // The window is usable at once with the data on this machine; the
     // server's come in place when they arrive.
-    if (satellites->loadLocalData()) {
-        fitPlanToData();
-        emit satelliteDataSummaryChanged();
-        emit deviceSearchWanted();
-    }
+    showLocalData();
     updateSatelliteData();
+}
+
+bool SatelliteDataView::showLocalData()
+{
+    if (!satellites->loadLocalData())
+        return false;
+    fitPlanToData();
+    emit satelliteDataSummaryChanged();
+    emit deviceSearchWanted();
+    return true;
 }
 
 void SatelliteDataView::updateSatelliteData()

@@ -37,6 +37,9 @@ public:
     void initialize();
     // The local data at once, the server's download beside it.
     void initializeInBackground();
+    // The newest local data (offline cache, else built in); then asks for
+    // the device search. False: there are none.
+    bool showLocalData();
     Q_INVOKABLE void updateSatelliteData();
     Q_INVOKABLE QString importSatelliteData(const QString &url);
 

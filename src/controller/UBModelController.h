@@ -54,6 +54,8 @@ public:
     // satelliteDataReady() when the download (or its failure) is taken in.
     // The program calls it once, after the interface is loaded.
     void initializeInBackground() { data->initializeInBackground(); }
+    // The first half of it: the newest local data, and the device search.
+    void startFromLocalData() { data->showLocalData(); }
     // A download in the background, its result taken in place; nothing when
     // one already runs.
     Q_INVOKABLE void updateSatelliteData() { data->updateSatelliteData(); }

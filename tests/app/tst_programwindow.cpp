@@ -70,6 +70,24 @@ private slots:
 
     // The installation sheet shows the window's plan from the start and
     // after each kind of change the band list and the options make.
+    // The server's download waits for the window's first frame, so that it
+    // does not compete with making the window; then it runs and is taken in.
+    void serverIsAskedAfterTheFirstFrame()
+    {
+        QQmlApplicationEngine engine;
+        ProgramWindow window(OfflineEnvironment::in(dir.path()));
+        window.load(engine);
+        QCOMPARE(engine.rootObjects().size(), 1);
+        UBModelController &control = window.controller();
+        QSignalSpy taken(&control, &UBModelController::satelliteDataReady);
+        QVERIFY(taken.isValid());
+        window.start();
+        QCOMPARE(control.availableSatelites().size(), 2);
+        QVERIFY(!control.fetchingSatellites());
+        QTRY_VERIFY_WITH_TIMEOUT(!taken.isEmpty(), 10000);
+        QVERIFY(!control.fetchingSatellites());
+    }
+
     void sheetFollowsThePlan_data()
     {
         QTest::addColumn<PlanEdit>("edit");
