@@ -112,6 +112,8 @@ private slots:
         const QByteArray plan = planBytes(QStringLiteral("Astra")).toBase64();
         QTest::newRow("not JSON") << QByteArray("{\"format\": 1,") << QStringLiteral("no JSON document");
         QTest::newRow("newer version") << oneSwitch("2", switchText("A", plan)) << QStringLiteral("format 2");
+        QTest::newRow("far newer version")
+            << oneSwitch("1e300", switchText("A", plan)) << QStringLiteral("newer");
         QTest::newRow("no version") << QByteArray("{\"switches\": []}") << QStringLiteral("no known format");
         QTest::newRow("duplicate label")
             << oneSwitch("1", switchText("A", plan) + "," + switchText("A", plan))
