@@ -1805,6 +1805,14 @@ beginning with &quot;-&quot; follows &quot;--&quot;):
         <source>The change to the site file %1 is refused: %2.</source>
         <translation>The change to the site file %1 is refused: %2.</translation>
     </message>
+    <message>
+        <source>The site file %1 is being changed by another program. Try again.</source>
+        <translation>The site file %1 is being changed by another program. Try again.</translation>
+    </message>
+    <message>
+        <source>no lock file can be made beside it</source>
+        <translation>no lock file can be made beside it</translation>
+    </message>
 </context>
 <context>
     <name>SqlHandler</name>

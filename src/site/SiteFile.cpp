@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QLockFile>
 #include <QSet>
 
 #include <cmath>
@@ -224,7 +225,7 @@ QString baseName(const QString &path)
 }
 } // namespace
 
-SiteFile::SiteFile(const QString &path) : m_path(path) {}
+SiteFile::SiteFile(const QString &path, int lockWaitMs) : m_path(path), m_lockWaitMs(lockWaitMs) {}
 
 bool SiteFile::fromJson(const QByteArray &bytes, const QString &path, Site *site, QString *reason)
 {
@@ -348,6 +349,18 @@ bool SiteFile::read(Site *site, QString *reason) const
 }
 
 bool SiteFile::apply(const SiteChange &change, QString *reason, Site *written) const
+{
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (lock.tryLock(m_lockWaitMs))
+        return applyLocked(change, reason, written);
+    if (lock.error() == QLockFile::LockFailedError)
+        *reason = tr("The site file %1 is being changed by another program. Try again.").arg(shown(m_path));
+    else
+        *reason = WholeFile::writeFailure(m_path, tr("no lock file can be made beside it"));
+    return false;
+}
+
+bool SiteFile::applyLocked(const SiteChange &change, QString *reason, Site *written) const
 {
     Site site;
     if (QFileInfo::exists(m_path) || change.kind() != SiteChange::Kind::Add) {

@@ -3,6 +3,7 @@
 #include "site/SiteFile.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -249,6 +250,25 @@ private slots:
         QVERIFY(!SiteFile(path).apply(change, &reason));
         QVERIFY2(reason.contains(reasonPart), qPrintable(reason));
         QCOMPARE(readAll(path), before);
+    }
+
+    // While another program writes the file, a change waits for it and then
+    // gives up with the reason, leaving the file as that program wrote it.
+    void changeWaitsForAnotherWriter()
+    {
+        const QString path = dir().filePath(QStringLiteral("locked.fsite"));
+        QString reason;
+        QVERIFY(SiteFile(path).apply(SiteChange::add(entry(QStringLiteral("A"), planBytes({}))), &reason));
+        const QByteArray before = readAll(path);
+        QLockFile other(path + QStringLiteral(".lock"));
+        QVERIFY(other.tryLock(0));
+        QVERIFY(!SiteFile(path, 10).apply(SiteChange::setNote(QStringLiteral("n")), &reason));
+        QVERIFY2(reason.contains(QStringLiteral("changed by another program")), qPrintable(reason));
+        QCOMPARE(readAll(path), before);
+        other.unlock();
+        QVERIFY2(SiteFile(path, 10).apply(SiteChange::setNote(QStringLiteral("n")), &reason),
+                 qPrintable(reason));
+        QVERIFY(!QFile::exists(path + QStringLiteral(".lock")));
     }
 
     void onlyAnAddCreatesTheFile()
