@@ -1831,6 +1831,13 @@ BEZEICHNUNG oder ein TEXT, die mit „-“ beginnen, folgen auf „--“):
         <source>no lock file can be made beside it</source>
         <translation>daneben kann keine Sperrdatei angelegt werden</translation>
     </message>
+    <message numerus="yes">
+        <source>it would be larger than %n MiB</source>
+        <translation>
+            <numerusform>sie würde größer als %n MiB</numerusform>
+            <numerusform>sie würde größer als %n MiB</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SqlHandler</name>

@@ -1813,6 +1813,13 @@ beginning with &quot;-&quot; follows &quot;--&quot;):
         <source>no lock file can be made beside it</source>
         <translation>no lock file can be made beside it</translation>
     </message>
+    <message numerus="yes">
+        <source>it would be larger than %n MiB</source>
+        <translation>
+            <numerusform>it would be larger than %n MiB</numerusform>
+            <numerusform>it would be larger than %n MiB</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SqlHandler</name>

@@ -381,7 +381,9 @@ bool SiteFile::applyLocked(const SiteChange &change, QString *reason, Site *writ
     // unreadable (a bad plan, an over-long text) is refused here.
     Site check;
     QString detail;
-    if (!readSite(QJsonDocument::fromJson(bytes), m_path, &check, &detail)) {
+    if (bytes.size() > maxFileBytes)
+        detail = tr("it would be larger than %n MiB", nullptr, int(maxFileBytes / (1024 * 1024)));
+    if (!detail.isEmpty() || !readSite(QJsonDocument::fromJson(bytes), m_path, &check, &detail)) {
         *reason = tr("The change to the site file %1 is refused: %2.").arg(shown(m_path), detail);
         return false;
     }

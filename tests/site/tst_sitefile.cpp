@@ -271,6 +271,22 @@ private slots:
         QVERIFY(!QFile::exists(path + QStringLiteral(".lock")));
     }
 
+    // A file that would grow beyond what the reader takes is not written.
+    void changeThatWouldOutgrowTheReaderIsRefused()
+    {
+        const QString path = dir().filePath(QStringLiteral("big.fsite"));
+        const QByteArray bigPlan = planBytes(QString(30000, 'x'));
+        Site site;
+        while (SiteFile::toJson(site).size() < SiteFile::maxFileBytes - 2 * bigPlan.size())
+            site.entries.append(entry(QString::number(site.entries.size()), bigPlan));
+        QVERIFY(writeAll(path, SiteFile::toJson(site)));
+        const QByteArray before = readAll(path);
+        QString reason;
+        QVERIFY(!SiteFile(path).apply(SiteChange::add(entry(QStringLiteral("one more"), bigPlan)), &reason));
+        QVERIFY2(reason.contains(QStringLiteral("would be larger")), qPrintable(reason));
+        QCOMPARE(readAll(path), before);
+    }
+
     void onlyAnAddCreatesTheFile()
     {
         const QString path = dir().filePath(QStringLiteral("missing.fsite"));
