@@ -79,15 +79,11 @@ void SettingsFile::write(const QString &path, const BandPlan &plan)
         fail(WholeFile::writeFailure(path, reason));
 }
 
-BandPlan SettingsFile::read(const QString &path, const std::function<void(const QString &)> &versionRead)
+namespace {
+BandPlan readStream(QDataStream &stream, const QString &path,
+                    const std::function<void(const QString &)> &versionRead)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(WholeFile::readFailure(path, file.errorString()));
-    QDataStream stream(&file);
     stream.setVersion(streamVersion);
-
     QString fileVersion;
     stream >> fileVersion;
     if (versionRead)
@@ -96,9 +92,26 @@ BandPlan SettingsFile::read(const QString &path, const std::function<void(const 
     stream >> plan.list >> plan.lteFilter >> plan.standBy >> plan.terrestrialPatchActive >> plan.lnb1 >>
         plan.lnb2;
     if (stream.status() != QDataStream::Ok)
-        fail(tr("The file %1 is no complete settings file.").arg(shown));
+        fail(SettingsFile::tr("The file %1 is no complete settings file.")
+                 .arg(QDir::toNativeSeparators(path)));
     readPolarisations(stream, plan.list);
     for (UBRecord &record : plan.list)
         record.localUBFreq = slotFrequency(record.ubNumber);
     return plan;
+}
+} // namespace
+
+BandPlan SettingsFile::read(const QString &path, const std::function<void(const QString &)> &versionRead)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(WholeFile::readFailure(path, file.errorString()));
+    QDataStream stream(&file);
+    return readStream(stream, path, versionRead);
+}
+
+BandPlan SettingsFile::fromBytes(const QByteArray &data, const QString &path)
+{
+    QDataStream stream(data);
+    return readStream(stream, path, {});
 }

@@ -22,6 +22,9 @@ public:
     // their slot frequency. The file's version goes to `versionRead` as soon
     // as it is read, so that the log names it for a damaged file too.
     static BandPlan read(const QString &path, const std::function<void(const QString &)> &versionRead = {});
+    // The same reading of bytes already in memory (a plan kept inside a site
+    // file); `path` names the file holding them in the message.
+    static BandPlan fromBytes(const QByteArray &data, const QString &path);
     // Whole or not at all: an earlier file of the name stays as it was when
     // writing fails.
     static void write(const QString &path, const BandPlan &plan);
