@@ -1,5 +1,6 @@
 #include "SiteSheet.h"
 
+#include "InstallationSheet.h"
 #include "SheetPainter.h"
 #include "io/WholeFile.h"
 
@@ -40,7 +41,7 @@ bool SiteSheet::savePdf(const QString &path, const Site &site, const QVector<She
     QBuffer buffer;
     QString reason;
     if (!buffer.open(QIODevice::WriteOnly) || !SheetPainter::writePdf(&buffer, cover(site), sheets))
-        reason = tr("the sheet could not be drawn");
+        reason = InstallationSheet::notDrawnReason();
     else if (WholeFile::write(path, buffer.data(), &reason))
         return true;
     *error =
