@@ -13,6 +13,7 @@
 #include <QJsonParseError>
 #include <QSet>
 
+#include <cmath>
 #include <exception>
 
 namespace {
@@ -80,7 +81,8 @@ bool readFormat(const QJsonObject &root, QString *detail)
 {
     const QJsonValue format = root.value(formatKey);
     const double number = format.toDouble(-1);
-    if (!format.isDouble() || number != double(int(number)) || number < 1) {
+    // Compared as a double: a number far beyond int is a format too.
+    if (!format.isDouble() || number < 1 || std::floor(number) != number) {
         *detail = SiteFile::tr("it has no known format number");
         return false;
     }
@@ -88,7 +90,7 @@ bool readFormat(const QJsonObject &root, QString *detail)
         *detail =
             SiteFile::tr("it has format %1, written by a newer version of the program; this version reads "
                          "format %2")
-                .arg(int(number))
+                .arg(QString::number(number, 'g', 16))
                 .arg(SiteFile::formatVersion);
         return false;
     }

@@ -497,6 +497,41 @@ const Entry siteStoreEntries[] = {
     {u8"CommandLineTool", u8"SN %1 → %2", u8"SN %1 → %2", u8"SN %1 → %2"},
 };
 
+// The site file and the tool's site verbs.
+const Entry siteFileEntries[] = {
+    {u8"SiteChange", u8"A switch of a site needs a label.", u8"Ein Multischalter einer Anlage braucht eine Bezeichnung.", u8"A switch of a site needs a label."},
+    {u8"SiteChange", u8"The plan of \"%1\" was changed in the site file by another program since it was read. Open the site again and repeat the change.", u8"Der Plan von „%1“ wurde seit dem Lesen von einem anderen Programm in der Anlagendatei geändert. Öffnen Sie die Anlage erneut und wiederholen Sie die Änderung.", u8"The plan of \"%1\" was changed in the site file by another program since it was read. Open the site again and repeat the change."},
+    {u8"SiteChange", u8"The site already has a switch labelled \"%1\".", u8"Die Anlage hat bereits einen Multischalter mit der Bezeichnung „%1“.", u8"The site already has a switch labelled \"%1\"."},
+    {u8"SiteChange", u8"The site has no switch labelled \"%1\" (any more).", u8"Die Anlage hat keinen Multischalter (mehr) mit der Bezeichnung „%1“.", u8"The site has no switch labelled \"%1\" (any more)."},
+    {u8"SiteCommand", u8"Sites (the switches of one building in one .fsite file; a LABEL or TEXT\nbeginning with \"-\" follows \"--\"):\n  site list FILE                one line per switch: label, serial number,\n                                last stored (YYYY-MM-DD), \"read back\";\n                                \"-\" where there is none\n  site add FILE LABEL PLAN.dat  adds the settings file as a new switch\n                                (creates FILE when it does not exist)\n  site remove FILE LABEL        removes the switch of that label\n  site export FILE LABEL OUT.dat\n                                writes the switch's settings file, byte for\n                                byte as it was added\n  site name FILE TEXT           sets the site's name\n  site note FILE TEXT           sets the site's note (address, access)\n", u8"Anlagen (die Multischalter eines Gebäudes in einer .fsite-Datei; eine\nBEZEICHNUNG oder ein TEXT, die mit „-“ beginnen, folgen auf „--“):\n  site list DATEI               eine Zeile je Multischalter: Bezeichnung,\n                                Seriennummer, zuletzt gespeichert\n                                (JJJJ-MM-TT), „read back“; „-“, wo es\n                                nichts gibt\n  site add DATEI BEZEICHNUNG PLAN.dat\n                                fügt die Einstellungsdatei als neuen\n                                Multischalter hinzu (legt DATEI an, wenn es\n                                sie nicht gibt)\n  site remove DATEI BEZEICHNUNG entfernt den Multischalter dieser Bezeichnung\n  site export DATEI BEZEICHNUNG ZIEL.dat\n                                schreibt die Einstellungsdatei des\n                                Multischalters, Byte für Byte wie hinzugefügt\n  site name DATEI TEXT          setzt den Namen der Anlage\n  site note DATEI TEXT          setzt die Notiz der Anlage (Adresse, Zugang)\n", u8"Sites (the switches of one building in one .fsite file; a LABEL or TEXT\nbeginning with \"-\" follows \"--\"):\n  site list FILE                one line per switch: label, serial number,\n                                last stored (YYYY-MM-DD), \"read back\";\n                                \"-\" where there is none\n  site add FILE LABEL PLAN.dat  adds the settings file as a new switch\n                                (creates FILE when it does not exist)\n  site remove FILE LABEL        removes the switch of that label\n  site export FILE LABEL OUT.dat\n                                writes the switch's settings file, byte for\n                                byte as it was added\n  site name FILE TEXT           sets the site's name\n  site note FILE TEXT           sets the site's note (address, access)\n"},
+    {u8"SiteCommand", u8"The site file %1 has no switch labelled \"%2\".", u8"Die Anlagendatei %1 enthält keinen Multischalter mit der Bezeichnung „%2“.", u8"The site file %1 has no switch labelled \"%2\"."},
+    {u8"SiteCommand", u8"Use site list FILE, site add FILE LABEL PLAN.dat, site remove FILE LABEL, site export FILE LABEL OUT.dat, site name FILE TEXT or site note FILE TEXT.", u8"Aufruf: site list DATEI, site add DATEI BEZEICHNUNG PLAN.dat, site remove DATEI BEZEICHNUNG, site export DATEI BEZEICHNUNG ZIEL.dat, site name DATEI TEXT oder site note DATEI TEXT.", u8"Use site list FILE, site add FILE LABEL PLAN.dat, site remove FILE LABEL, site export FILE LABEL OUT.dat, site name FILE TEXT or site note FILE TEXT."},
+    {u8"SiteFile", u8"\"%1\" is longer than %n characters", u8"„%1“ ist länger als %n Zeichen", u8"\"%1\" is longer than %n character"},
+    {u8"SiteFile", u8"\"%1\" is not a list", u8"„%1“ ist keine Liste", u8"\"%1\" is not a list"},
+    {u8"SiteFile", u8"\"%1\" is not a text", u8"„%1“ ist kein Text", u8"\"%1\" is not a text"},
+    {u8"SiteFile", u8"\"%1\" of \"%2\" is neither true nor false", u8"„%1“ von „%2“ ist weder true noch false", u8"\"%1\" of \"%2\" is neither true nor false"},
+    {u8"SiteFile", u8"%1 dynamic, line %2", u8"%1 dynamisch, Leitung %2", u8"%1 dynamic, line %2"},
+    {u8"SiteFile", u8"%1 static, LNB%2, %3 MHz %4", u8"%1 statisch, LNB%2, %3 MHz %4", u8"%1 static, LNB%2, %3 MHz %4"},
+    {u8"SiteFile", u8"LNB1: %1", u8"LNB1: %1", u8"LNB1: %1"},
+    {u8"SiteFile", u8"LNB2: %1", u8"LNB2: %1", u8"LNB2: %1"},
+    {u8"SiteFile", u8"The change to the site file %1 is refused: %2.", u8"Die Änderung der Anlagendatei %1 wird abgelehnt: %2.", u8"The change to the site file %1 is refused: %2."},
+    {u8"SiteFile", u8"The settings file %1 is larger than %n bytes.", u8"Die Einstellungsdatei %1 ist größer als %n Byte.", u8"The settings file %1 is larger than %n byte."},
+    {u8"SiteFile", u8"The site file %1 cannot be used: %2.", u8"Die Anlagendatei %1 ist nicht verwendbar: %2.", u8"The site file %1 cannot be used: %2."},
+    {u8"SiteFile", u8"The site file %1 is larger than %n MiB.", u8"Die Anlagendatei %1 ist größer als %n MiB.", u8"The site file %1 is larger than %n MiB."},
+    {u8"SiteFile", u8"The site file %1 is no JSON document (%2 at byte %3).", u8"Die Anlagendatei %1 ist kein JSON-Dokument (%2 bei Byte %3).", u8"The site file %1 is no JSON document (%2 at byte %3)."},
+    {u8"SiteFile", u8"it has format %1, written by a newer version of the program; this version reads format %2", u8"sie hat das Format %1 einer neueren Programmversion; diese Version liest Format %2", u8"it has format %1, written by a newer version of the program; this version reads format %2"},
+    {u8"SiteFile", u8"it has no known format number", u8"sie hat keine bekannte Formatnummer", u8"it has no known format number"},
+    {u8"SiteFile", u8"it holds more than %n switches", u8"sie enthält mehr als %n Multischalter", u8"it holds more than %n switch"},
+    {u8"SiteFile", u8"it holds no JSON object", u8"sie enthält kein JSON-Objekt", u8"it holds no JSON object"},
+    {u8"SiteFile", u8"switch %1 has no label", u8"Multischalter %1 hat keine Bezeichnung", u8"switch %1 has no label"},
+    {u8"SiteFile", u8"switch %1 is no object", u8"Multischalter %1 ist kein Objekt", u8"switch %1 is no object"},
+    {u8"SiteFile", u8"the date of \"%1\" is not a day of the form YYYY-MM-DD", u8"das Datum von „%1“ ist kein Tag der Form JJJJ-MM-TT", u8"the date of \"%1\" is not a day of the form YYYY-MM-DD"},
+    {u8"SiteFile", u8"the label \"%1\" occurs twice", u8"die Bezeichnung „%1“ kommt zweimal vor", u8"the label \"%1\" occurs twice"},
+    {u8"SiteFile", u8"the plan of \"%1\" is missing or too long", u8"der Plan von „%1“ fehlt oder ist zu lang", u8"the plan of \"%1\" is missing or too long"},
+    {u8"SiteFile", u8"the plan of \"%1\" is no complete settings file", u8"der Plan von „%1“ ist keine vollständige Einstellungsdatei", u8"the plan of \"%1\" is no complete settings file"},
+    {u8"SiteFile", u8"the plan of \"%1\" is not base64", u8"der Plan von „%1“ ist nicht in Base64 geschrieben", u8"the plan of \"%1\" is not base64"},
+};
+
 QList<Entry> allEntries()
 {
     QList<Entry> all(std::begin(entries), std::end(entries));
@@ -511,6 +546,7 @@ QList<Entry> allEntries()
     all.append(QList<Entry>(std::begin(ownTransponderEntries), std::end(ownTransponderEntries)));
     all.append(QList<Entry>(std::begin(cancelEntries), std::end(cancelEntries)));
     all.append(QList<Entry>(std::begin(siteStoreEntries), std::end(siteStoreEntries)));
+    all.append(QList<Entry>(std::begin(siteFileEntries), std::end(siteFileEntries)));
     return all;
 }
 
