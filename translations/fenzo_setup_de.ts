@@ -1733,6 +1733,10 @@ Satellitendaten hinzugefügt):
         <source>No entry of the site is left for the switch %1; nothing was sent to it.</source>
         <translation>Für den Multischalter %1 ist kein Eintrag der Anlage mehr frei; an ihn wurde nichts gesendet.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
 </context>
 <context>
     <name>SiteCommand</name>

@@ -1714,6 +1714,10 @@ also when the working plan read back after a send differs from the plan.
         <source>No entry of the site is left for the switch %1; nothing was sent to it.</source>
         <translation>No entry of the site is left for the switch %1; nothing was sent to it.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>SiteCommand</name>

@@ -6,7 +6,7 @@ QString SiteChoice::labelList(const QStringList &labels)
         return tr("none");
     QStringList quoted;
     for (const QString &label : labels)
-        quoted << QStringLiteral("\"%1\"").arg(label);
+        quoted << tr("\"%1\"").arg(label); // each language's quotation marks
     return quoted.join(QStringLiteral(", "));
 }
 

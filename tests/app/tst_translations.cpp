@@ -479,6 +479,7 @@ const Entry cancelEntries[] = {
 
 // The site's store, workshop and sheet.
 const Entry siteStoreEntries[] = {
+    {u8"SiteChoice", u8"\"%1\"", u8"„%1“", u8"\"%1\""},
     {u8"SiteChoice", u8"none", u8"keine", u8"none"},
     {u8"SiteChoice", u8"The site has no entry \"%1\".", u8"Die Anlage hat keinen Eintrag „%1“.", u8"The site has no entry \"%1\"."},
     {u8"SiteChoice", u8"The switch reports no serial number, so the site cannot tell which entry it is; nothing was sent to it. Entries without a serial number yet: %1. Name the entry with --label.", u8"Der Multischalter meldet keine Seriennummer, daher lässt sich sein Eintrag in der Anlage nicht bestimmen; an ihn wurde nichts gesendet. Einträge noch ohne Seriennummer: %1. Nennen Sie den Eintrag mit --label.", u8"The switch reports no serial number, so the site cannot tell which entry it is; nothing was sent to it. Entries without a serial number yet: %1. Name the entry with --label."},
