@@ -87,6 +87,37 @@
         <translation>UBs mit fehlendem Transponder: %1.</translation>
     </message>
     <message>
+        <source>Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one&apos;s power as well as its USB cable.</source>
+        <translation>Warte auf Multischalter; Beenden mit Strg+C. Trennen Sie vor dem nächsten Multischalter den letzten von seiner Stromversorgung und vom USB-Kabel.</translation>
+    </message>
+    <message>
+        <source>%1 %2: stored; backup %3; read back</source>
+        <translation>%1 %2: gespeichert; Sicherung %3; zurückgelesen</translation>
+    </message>
+    <message>
+        <source>%1 %2: after reconnection the switch holds the plan stored</source>
+        <translation>%1 %2: nach dem erneuten Anschließen enthält der Multischalter den gespeicherten Plan</translation>
+    </message>
+    <message>
+        <source>%1 %2: not compared after reconnection: %3</source>
+        <translation>%1 %2: nach dem erneuten Anschließen nicht verglichen: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: after reconnection the switch differs from the plan stored: %3</source>
+        <translation>%1 %2: nach dem erneuten Anschließen weicht der Multischalter vom gespeicherten Plan ab: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file %1 is larger than %n bytes: it holds no replies of a switch.</source>
+        <translation>
+            <numerusform>Die Datei %1 ist größer als %n Byte: Sie enthält keine Antworten eines Multischalters.</numerusform>
+            <numerusform>Die Datei %1 ist größer als %n Byte: Sie enthält keine Antworten eines Multischalters.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A plan file cannot be given with --site: the plans come from the site&apos;s entries.</source>
+        <translation>Mit --site kann keine Plandatei angegeben werden: Die Pläne stammen aus den Einträgen der Anlage.</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -110,6 +141,19 @@ Commands:
                                 replies (.txt) word for word
   sheet PLAN.dat OUT.pdf        the installation sheet of a plan
                                 (OUT.png: the picture alone)
+  store --site FILE [--label LABEL] [--port PATH]
+                                stores the plan of the site&apos;s entry LABEL, or
+                                without --label of the entry that holds the
+                                switch&apos;s serial number (a switch the site does
+                                not know is refused); records serial number,
+                                date and read-back in the site file
+  store --each --site FILE      stores in each newly plugged-in switch the
+                                entry with its serial number, else the next
+                                entry without one, in the site&apos;s order; prints
+                                &quot;SN ... → LABEL&quot; per switch; exit status 2 when
+                                one was not stored and read back
+  sheet --site FILE OUT.pdf     the site&apos;s sheet: a cover listing its switches,
+                                then each switch&apos;s sheet under its label
   satellites                    where the satellite data come from, then one
                                 line per satellite: name, id, number of
                                 transponders
@@ -170,6 +214,23 @@ Befehle:
                                 (.txt) unverändert
   sheet PLAN.dat ZIEL.pdf       das Installationsblatt eines Plans
                                 (ZIEL.png: nur das Bild)
+  store --site DATEI [--label NAME] [--port PFAD]
+                                speichert den Plan des Eintrags NAME der
+                                Anlage, ohne --label den des Eintrags mit der
+                                Seriennummer des Multischalters (einen der
+                                Anlage unbekannten Multischalter weist es ab);
+                                hält Seriennummer, Datum und Rücklesen in der
+                                Anlagendatei fest
+  store --each --site DATEI     speichert in jeden neu angeschlossenen
+                                Multischalter den Eintrag mit seiner
+                                Seriennummer, sonst den nächsten ohne eine, in
+                                der Reihenfolge der Anlage; schreibt je
+                                Multischalter „SN ... → NAME“; Rückgabewert 2,
+                                wenn einer nicht gespeichert und
+                                zurückgelesen wurde
+  sheet --site DATEI ZIEL.pdf   das Blatt der Anlage: ein Deckblatt mit ihren
+                                Multischaltern, dann das Blatt jedes
+                                Multischalters unter seinem Namen
   satellites                    woher die Satellitendaten stammen, dann eine
                                 Zeile je Satellit: Name, ID, Zahl der
                                 Transponder
@@ -204,31 +265,12 @@ Arbeitsplan vom Plan abweicht.
 </translation>
     </message>
     <message>
-        <source>Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one&apos;s power as well as its USB cable.</source>
-        <translation>Warte auf Multischalter; Beenden mit Strg+C. Trennen Sie vor dem nächsten Multischalter den letzten von seiner Stromversorgung und vom USB-Kabel.</translation>
+        <source>the entry&apos;s plan cannot be sent</source>
+        <translation>der Plan des Eintrags kann nicht gesendet werden</translation>
     </message>
     <message>
-        <source>%1 %2: stored; backup %3; read back</source>
-        <translation>%1 %2: gespeichert; Sicherung %3; zurückgelesen</translation>
-    </message>
-    <message>
-        <source>%1 %2: after reconnection the switch holds the plan stored</source>
-        <translation>%1 %2: nach dem erneuten Anschließen enthält der Multischalter den gespeicherten Plan</translation>
-    </message>
-    <message>
-        <source>%1 %2: not compared after reconnection: %3</source>
-        <translation>%1 %2: nach dem erneuten Anschließen nicht verglichen: %3</translation>
-    </message>
-    <message>
-        <source>%1 %2: after reconnection the switch differs from the plan stored: %3</source>
-        <translation>%1 %2: nach dem erneuten Anschließen weicht der Multischalter vom gespeicherten Plan ab: %3</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file %1 is larger than %n bytes: it holds no replies of a switch.</source>
-        <translation>
-            <numerusform>Die Datei %1 ist größer als %n Byte: Sie enthält keine Antworten eines Multischalters.</numerusform>
-            <numerusform>Die Datei %1 ist größer als %n Byte: Sie enthält keine Antworten eines Multischalters.</numerusform>
-        </translation>
+        <source>SN %1 → %2</source>
+        <translation>SN %1 → %2</translation>
     </message>
 </context>
 <context>
@@ -1670,6 +1712,33 @@ Satellitendaten hinzugefügt):
     </message>
 </context>
 <context>
+    <name>SiteChoice</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>The site has no entry &quot;%1&quot;.</source>
+        <translation>Die Anlage hat keinen Eintrag „%1“.</translation>
+    </message>
+    <message>
+        <source>The switch reports no serial number, so the site cannot tell which entry it is; nothing was sent to it. Entries without a serial number yet: %1. Name the entry with --label.</source>
+        <translation>Der Multischalter meldet keine Seriennummer, daher lässt sich sein Eintrag in der Anlage nicht bestimmen; an ihn wurde nichts gesendet. Einträge noch ohne Seriennummer: %1. Nennen Sie den Eintrag mit --label.</translation>
+    </message>
+    <message>
+        <source>The site does not know the switch %1; nothing was sent to it. Entries without a serial number yet: %2. Name the entry with --label.</source>
+        <translation>Die Anlage kennt den Multischalter %1 nicht; an ihn wurde nichts gesendet. Einträge noch ohne Seriennummer: %2. Nennen Sie den Eintrag mit --label.</translation>
+    </message>
+    <message>
+        <source>No entry of the site is left for the switch %1; nothing was sent to it.</source>
+        <translation>Für den Multischalter %1 ist kein Eintrag der Anlage mehr frei; an ihn wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+</context>
+<context>
     <name>SiteCommand</name>
     <message>
         <source>Sites (the switches of one building in one .fsite file; a LABEL or TEXT
@@ -1837,6 +1906,44 @@ BEZEICHNUNG oder ein TEXT, die mit „-“ beginnen, folgen auf „--“):
             <numerusform>sie würde größer als %n MiB</numerusform>
             <numerusform>sie würde größer als %n MiB</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SitePlan</name>
+    <message>
+        <source>The plan of the entry &quot;%1&quot; cannot be read: %2</source>
+        <translation>Der Plan des Eintrags „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SiteSheet</name>
+    <message>
+        <source>Switch</source>
+        <translation>Multischalter</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Last stored</source>
+        <translation>Zuletzt gespeichert</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Zurückgelesen</translation>
+    </message>
+    <message>
+        <source>read back</source>
+        <translation>zurückgelesen</translation>
+    </message>
+    <message>
+        <source>The site&apos;s sheet could not be saved as %1 (%2).</source>
+        <translation>Das Blatt der Anlage konnte nicht als %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>A site&apos;s sheet is a PDF of several pages; it cannot be saved as a picture (.png).</source>
+        <translation>Das Blatt einer Anlage ist ein PDF aus mehreren Seiten; es kann nicht als Bild (.png) gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,37 @@
         <translation>UBs whose transponder is not in the satellite data: %1.</translation>
     </message>
     <message>
+        <source>Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one&apos;s power as well as its USB cable.</source>
+        <translation>Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one&apos;s power as well as its USB cable.</translation>
+    </message>
+    <message>
+        <source>%1 %2: stored; backup %3; read back</source>
+        <translation>%1 %2: stored; backup %3; read back</translation>
+    </message>
+    <message>
+        <source>%1 %2: after reconnection the switch holds the plan stored</source>
+        <translation>%1 %2: after reconnection the switch holds the plan stored</translation>
+    </message>
+    <message>
+        <source>%1 %2: not compared after reconnection: %3</source>
+        <translation>%1 %2: not compared after reconnection: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: after reconnection the switch differs from the plan stored: %3</source>
+        <translation>%1 %2: after reconnection the switch differs from the plan stored: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file %1 is larger than %n bytes: it holds no replies of a switch.</source>
+        <translation>
+            <numerusform>The file %1 is larger than %n byte: it holds no replies of a switch.</numerusform>
+            <numerusform>The file %1 is larger than %n bytes: it holds no replies of a switch.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A plan file cannot be given with --site: the plans come from the site&apos;s entries.</source>
+        <translation>A plan file cannot be given with --site: the plans come from the site&apos;s entries.</translation>
+    </message>
+    <message>
         <source>Usage: fenzo_cli COMMAND [--port PATH] FILE...
 
 Commands:
@@ -110,6 +141,19 @@ Commands:
                                 replies (.txt) word for word
   sheet PLAN.dat OUT.pdf        the installation sheet of a plan
                                 (OUT.png: the picture alone)
+  store --site FILE [--label LABEL] [--port PATH]
+                                stores the plan of the site&apos;s entry LABEL, or
+                                without --label of the entry that holds the
+                                switch&apos;s serial number (a switch the site does
+                                not know is refused); records serial number,
+                                date and read-back in the site file
+  store --each --site FILE      stores in each newly plugged-in switch the
+                                entry with its serial number, else the next
+                                entry without one, in the site&apos;s order; prints
+                                &quot;SN ... → LABEL&quot; per switch; exit status 2 when
+                                one was not stored and read back
+  sheet --site FILE OUT.pdf     the site&apos;s sheet: a cover listing its switches,
+                                then each switch&apos;s sheet under its label
   satellites                    where the satellite data come from, then one
                                 line per satellite: name, id, number of
                                 transponders
@@ -161,6 +205,19 @@ Commands:
                                 replies (.txt) word for word
   sheet PLAN.dat OUT.pdf        the installation sheet of a plan
                                 (OUT.png: the picture alone)
+  store --site FILE [--label LABEL] [--port PATH]
+                                stores the plan of the site&apos;s entry LABEL, or
+                                without --label of the entry that holds the
+                                switch&apos;s serial number (a switch the site does
+                                not know is refused); records serial number,
+                                date and read-back in the site file
+  store --each --site FILE      stores in each newly plugged-in switch the
+                                entry with its serial number, else the next
+                                entry without one, in the site&apos;s order; prints
+                                &quot;SN ... → LABEL&quot; per switch; exit status 2 when
+                                one was not stored and read back
+  sheet --site FILE OUT.pdf     the site&apos;s sheet: a cover listing its switches,
+                                then each switch&apos;s sheet under its label
   satellites                    where the satellite data come from, then one
                                 line per satellite: name, id, number of
                                 transponders
@@ -191,31 +248,12 @@ also when the working plan read back after a send differs from the plan.
 </translation>
     </message>
     <message>
-        <source>Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one&apos;s power as well as its USB cable.</source>
-        <translation>Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one&apos;s power as well as its USB cable.</translation>
+        <source>the entry&apos;s plan cannot be sent</source>
+        <translation>the entry&apos;s plan cannot be sent</translation>
     </message>
     <message>
-        <source>%1 %2: stored; backup %3; read back</source>
-        <translation>%1 %2: stored; backup %3; read back</translation>
-    </message>
-    <message>
-        <source>%1 %2: after reconnection the switch holds the plan stored</source>
-        <translation>%1 %2: after reconnection the switch holds the plan stored</translation>
-    </message>
-    <message>
-        <source>%1 %2: not compared after reconnection: %3</source>
-        <translation>%1 %2: not compared after reconnection: %3</translation>
-    </message>
-    <message>
-        <source>%1 %2: after reconnection the switch differs from the plan stored: %3</source>
-        <translation>%1 %2: after reconnection the switch differs from the plan stored: %3</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file %1 is larger than %n bytes: it holds no replies of a switch.</source>
-        <translation>
-            <numerusform>The file %1 is larger than %n byte: it holds no replies of a switch.</numerusform>
-            <numerusform>The file %1 is larger than %n bytes: it holds no replies of a switch.</numerusform>
-        </translation>
+        <source>SN %1 → %2</source>
+        <translation>SN %1 → %2</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +1693,33 @@ also when the working plan read back after a send differs from the plan.
     </message>
 </context>
 <context>
+    <name>SiteChoice</name>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>The site has no entry &quot;%1&quot;.</source>
+        <translation>The site has no entry &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The switch reports no serial number, so the site cannot tell which entry it is; nothing was sent to it. Entries without a serial number yet: %1. Name the entry with --label.</source>
+        <translation>The switch reports no serial number, so the site cannot tell which entry it is; nothing was sent to it. Entries without a serial number yet: %1. Name the entry with --label.</translation>
+    </message>
+    <message>
+        <source>The site does not know the switch %1; nothing was sent to it. Entries without a serial number yet: %2. Name the entry with --label.</source>
+        <translation>The site does not know the switch %1; nothing was sent to it. Entries without a serial number yet: %2. Name the entry with --label.</translation>
+    </message>
+    <message>
+        <source>No entry of the site is left for the switch %1; nothing was sent to it.</source>
+        <translation>No entry of the site is left for the switch %1; nothing was sent to it.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>SiteCommand</name>
     <message>
         <source>Sites (the switches of one building in one .fsite file; a LABEL or TEXT
@@ -1819,6 +1884,44 @@ beginning with &quot;-&quot; follows &quot;--&quot;):
             <numerusform>it would be larger than %n MiB</numerusform>
             <numerusform>it would be larger than %n MiB</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SitePlan</name>
+    <message>
+        <source>The plan of the entry &quot;%1&quot; cannot be read: %2</source>
+        <translation>The plan of the entry &quot;%1&quot; cannot be read: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SiteSheet</name>
+    <message>
+        <source>Switch</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Last stored</source>
+        <translation>Last stored</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Read back</translation>
+    </message>
+    <message>
+        <source>read back</source>
+        <translation>read back</translation>
+    </message>
+    <message>
+        <source>The site&apos;s sheet could not be saved as %1 (%2).</source>
+        <translation>The site&apos;s sheet could not be saved as %1 (%2).</translation>
+    </message>
+    <message>
+        <source>A site&apos;s sheet is a PDF of several pages; it cannot be saved as a picture (.png).</source>
+        <translation>A site&apos;s sheet is a PDF of several pages; it cannot be saved as a picture (.png).</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,15 @@ std::optional<TransferEnd> CommandContext::onTheSwitch(const QString &port,
     return end;
 }
 
+std::unique_ptr<SwitchAccess::Connected> CommandContext::theOne(const QString &port)
+{
+    QStringList messages;
+    auto connected = switches.theOne(port, &messages);
+    output.notes(messages);
+    followProgress(connected.get());
+    return connected;
+}
+
 std::unique_ptr<SwitchAccess::Connected> CommandContext::connectTo(const SerialPortCandidate &candidate,
                                                                    QString *problem)
 {

@@ -40,6 +40,9 @@ public:
     // what went wrong shown.
     std::optional<TransferEnd> onTheSwitch(const QString &port, const std::function<bool()> &prepared,
                                            const std::function<void(SwitchTransfers &)> &start);
+    // The only switch there is (or the one on `port`), showing its
+    // transfers' progress where that is wanted; null with the reasons shown.
+    std::unique_ptr<SwitchAccess::Connected> theOne(const QString &port);
     std::unique_ptr<SwitchAccess::Connected> connectTo(const SerialPortCandidate &candidate,
                                                        QString *problem);
 

@@ -11,6 +11,7 @@
 #include "ServerCommand.h"
 #include "SheetCommand.h"
 #include "SiteCommand.h"
+#include "SiteStoreCommand.h"
 #include "ToolArguments.h"
 #include "TransferCommand.h"
 
@@ -23,6 +24,11 @@ namespace {
 QString unknownOption(const QString &option)
 {
     return CommandLineTool::tr("Unknown option %1. \"fenzo_cli --help\" lists the commands.").arg(option);
+}
+
+QString wrongFileCount()
+{
+    return CommandLineTool::tr("Wrong number of file names. \"fenzo_cli --help\" lists the commands.");
 }
 } // namespace
 
@@ -81,10 +87,12 @@ int CommandLineTool::run(const QStringList &arguments)
         output.note(tr("--port needs the switch's port, for example /dev/ttyACM0."));
         return Failure;
     }
+    if (const std::optional<int> status = site(a))
+        return *status;
     const auto wants = [&](int files) {
         if (a.files.size() == files)
             return true;
-        output.note(tr("Wrong number of file names. \"fenzo_cli --help\" lists the commands."));
+        output.note(wrongFileCount());
         return false;
     };
     if (a.command == QLatin1String("list"))
@@ -124,6 +132,33 @@ int CommandLineTool::run(const QStringList &arguments)
     return Failure;
 }
 
+std::optional<int> CommandLineTool::site(const ToolArguments &a)
+{
+    const bool store = a.command == QLatin1String("store");
+    const bool sheet = a.command == QLatin1String("sheet");
+    if (a.siteGiven && !store && !sheet) {
+        output.note(unknownOption(QStringLiteral("--site")));
+        return Failure;
+    }
+    if (a.labelGiven && (!store || !a.siteGiven || a.each)) {
+        output.note(unknownOption(QStringLiteral("--label")));
+        return Failure;
+    }
+    if (!a.siteGiven)
+        return std::nullopt;
+    if (store && !a.files.isEmpty()) {
+        output.note(tr("A plan file cannot be given with --site: the plans come from the site's entries."));
+        return Failure;
+    }
+    if (sheet && a.files.size() != 1) {
+        output.note(wrongFileCount());
+        return Failure;
+    }
+    if (sheet)
+        return SheetCommand(context).runSite(a);
+    return a.each ? workshop.runSite(a) : SiteStoreCommand(context).run(a);
+}
+
 int CommandLineTool::help()
 {
     output.text(HelpText::text());
@@ -142,8 +177,7 @@ QString CommandLineTool::outdatedDataMessage()
 
 int CommandLineTool::transponder(const QStringList &arguments)
 {
-    OwnTransponderCommand command(output, OwnTransponderFile::pathIn(environment.cacheDirectory), [this] {
-        return context.loadData() ? context.data.inUse() : nullptr;
-    });
+    OwnTransponderCommand command(output, OwnTransponderFile::pathIn(environment.cacheDirectory),
+                                  [this] { return context.loadData() ? context.data.inUse() : nullptr; });
     return command.run(arguments);
 }

@@ -9,7 +9,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <optional>
+
 class LogRing;
+struct ToolArguments;
 
 // fenzo_cli: the window's transfers from a shell. Results go to `out`,
 // messages to `err`; run() returns the exit status.
@@ -60,6 +63,9 @@ public slots:
 
 private:
     int help();
+    // The forms with --site: "store --site", "store --each --site",
+    // "sheet --site"; none when the arguments have no --site.
+    std::optional<int> site(const ToolArguments &arguments);
     // "transponder add|list|remove": the own transponders.
     int transponder(const QStringList &arguments);
 

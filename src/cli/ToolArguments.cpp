@@ -25,6 +25,12 @@ ToolArguments ToolArguments::parse(const QStringList &list)
         else if (argument == QLatin1String("--import") && i + 1 < list.size()) {
             a.importGiven = true;
             a.import = list.at(++i);
+        } else if (argument == QLatin1String("--site") && i + 1 < list.size()) {
+            a.siteGiven = true;
+            a.site = list.at(++i);
+        } else if (argument == QLatin1String("--label") && i + 1 < list.size()) {
+            a.labelGiven = true;
+            a.label = list.at(++i);
         } else if (argument == QLatin1String("--port") && i + 1 < list.size())
             a.port = list.at(++i);
         else if (argument.startsWith(QLatin1String("--port="))) {

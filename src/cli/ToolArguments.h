@@ -18,6 +18,10 @@ struct ToolArguments
     bool portMissing = false; // --port without a path
     bool importGiven = false;
     QString import; // --import PATH: satellite data to import
+    bool siteGiven = false;
+    QString site; // --site FILE: the site file whose switches are meant
+    bool labelGiven = false;
+    QString label; // --label LABEL: the site's entry meant
 
     // The arguments without the program's name.
     static ToolArguments parse(const QStringList &list);

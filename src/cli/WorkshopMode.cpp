@@ -3,6 +3,7 @@
 #include "CommandLineTool.h"
 #include "ToolArguments.h"
 #include "device/SerialPortHandler.h"
+#include "site/SiteChoice.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -35,6 +36,24 @@ int WorkshopMode::run(const ToolArguments &a)
     const PlanVerdict prepared = context.meetData(plan);
     if (!context.checkWords(prepared))
         return CommandLineTool::Failure;
+    site.reset();
+    return waitForSwitches(prepared);
+}
+
+int WorkshopMode::runSite(const ToolArguments &a)
+{
+    site = std::make_unique<SiteStore>(context, a.site);
+    const auto forget = qScopeGuard([this] { site.reset(); });
+    // A damaged file ends it before any switch is met.
+    Site read;
+    if (!site->read(read) || !context.loadData())
+        return CommandLineTool::Failure;
+    takenLabels.clear();
+    return waitForSwitches(PlanVerdict());
+}
+
+int WorkshopMode::waitForSwitches(const PlanVerdict &prepared)
+{
     context.output.note(
         tr("Waiting for switches; Ctrl+C ends. Before the next switch, disconnect the last one's power "
            "as well as its USB cable."));
@@ -101,7 +120,9 @@ void WorkshopMode::look(const PlanVerdict &plan)
         if (!connected)
             continue;
         const QString serial = connected->device->serialNumber();
-        const QString line = knows(serial) ? compare(*connected) : store(*connected, plan);
+        const QString line = knows(serial) ? compare(*connected)
+                             : site        ? storeEntry(*connected)
+                                           : store(*connected, plan);
         context.output.line(line);
         // Kept open until it goes, so that it is not stored twice.
         held[candidate.portName] = std::move(connected);
@@ -126,9 +147,6 @@ bool WorkshopMode::knows(const QString &serial)
 
 QString WorkshopMode::store(SwitchAccess::Connected &connected, const PlanVerdict &plan)
 {
-    const QString port = QDir::toNativeSeparators(connected.port);
-    const QString serial = connected.device->serialNumber();
-    const QString key = QStringLiteral("switch ") + serial;
     TransferEnd stored;
     try {
         stored = SwitchAccess::await(
@@ -136,17 +154,57 @@ QString WorkshopMode::store(SwitchAccess::Connected &connected, const PlanVerdic
     } catch (const std::exception &e) {
         stored.result.message = QString::fromUtf8(e.what());
     }
+    return told(connected, connected.device->serialNumber(), stored);
+}
+
+QString WorkshopMode::storeEntry(SwitchAccess::Connected &connected)
+{
+    const QString port = QDir::toNativeSeparators(connected.port);
+    const QString serial = connected.device->serialNumber();
+    const QString key = QStringLiteral("switch ") + serial;
+    outcomes.erase(QStringLiteral("port ") + connected.port);
+    // The file as it is now: the window or another run may have changed it.
+    Site now;
+    QString refusal;
+    const int index =
+        site->read(now, &refusal) ? SiteChoice::nextFree(now, serial, takenLabels, &refusal) : -1;
+    if (index < 0) {
+        outcomes[key] = false;
+        return tr("%1 %2: not stored: %3").arg(port, serial, refusal);
+    }
+    const SiteEntry entry = now.entries.at(index);
+    takenLabels << entry.label;
+    const QString who = tr("SN %1 → %2").arg(serial, entry.label);
+    PlanVerdict prepared;
+    if (!site->prepare(entry, prepared)) {
+        outcomes[key] = false;
+        return tr("%1 %2: not stored: %3").arg(port, who, SiteStore::unsendableMessage());
+    }
+    const TransferEnd stored = site->store(connected, now, entry, prepared);
+    const bool recorded = site->record(entry, serial, stored);
+    QString line = told(connected, who, stored);
+    if (!recorded)
+        outcomes[key] = false;
+    return line;
+}
+
+QString WorkshopMode::told(const SwitchAccess::Connected &connected, const QString &who,
+                           const TransferEnd &stored)
+{
+    const QString port = QDir::toNativeSeparators(connected.port);
+    const QString serial = connected.device->serialNumber();
+    const QString key = QStringLiteral("switch ") + serial;
     outcomes.erase(QStringLiteral("port ") + connected.port);
     outcomes[key] = stored.done();
     if (!stored.done())
         return tr("%1 %2: not stored: %3")
-            .arg(port, serial, stored.result.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
+            .arg(port, who, stored.result.message.split(QLatin1Char('\n')).join(QStringLiteral("; ")));
     context.reportBackup(stored);
     context.output.notes(stored.notes);
     if (!serial.isEmpty() && repeatedSerials.count(serial) == 0)
         sent[serial] = stored.result.outcome.sent;
     return tr("%1 %2: stored; backup %3; read back")
-        .arg(port, serial, QDir::toNativeSeparators(stored.result.outcome.storedPlanBackup));
+        .arg(port, who, QDir::toNativeSeparators(stored.result.outcome.storedPlanBackup));
 }
 
 QString WorkshopMode::compare(SwitchAccess::Connected &connected)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandContext.h"
+#include "SiteStore.h"
 #include "device/DeviceTransfers.h"
 #include "model/BandPlan.h"
 
@@ -16,7 +17,9 @@ struct ToolArguments;
 
 // "fenzo_cli store --each PLAN": the plan stored in each switch plugged in,
 // one after another, until stop(); a switch stored in this run that comes
-// back is read and compared, not stored again.
+// back is read and compared, not stored again. "store --each --site FILE":
+// each switch gets the site's entry with its serial number, else the next
+// entry without one, and the store is recorded in the site file.
 class WorkshopMode
 {
     // The rows stay those of the tool's catalogue context.
@@ -31,9 +34,12 @@ public:
 
     // Runs until stop(); the tool's exit status.
     int run(const ToolArguments &arguments);
+    int runSite(const ToolArguments &arguments);
     void stop();
 
 private:
+    // Polls until stop(); the exit status.
+    int waitForSwitches(const PlanVerdict &plan);
     void tick(const PlanVerdict &plan);
     void look(const PlanVerdict &plan);
     // Whether the switch with this serial number was stored and read back
@@ -41,6 +47,10 @@ private:
     bool knows(const QString &serial);
     // Each gives the switch's line.
     QString store(SwitchAccess::Connected &connected, const PlanVerdict &plan);
+    // The site's entry for the switch, stored and recorded.
+    QString storeEntry(SwitchAccess::Connected &connected);
+    // The line of a store that ended thus; `who` names the switch.
+    QString told(const SwitchAccess::Connected &connected, const QString &who, const TransferEnd &stored);
     QString compare(SwitchAccess::Connected &connected);
     bool allStored() const;
 
@@ -56,6 +66,9 @@ private:
     // serial number, and the serial numbers heard from two switches.
     std::map<QString, SentPlan> sent;
     std::set<QString> repeatedSerials;
+    // The site of "--site", and the labels of the entries stored in this run.
+    std::unique_ptr<SiteStore> site;
+    QStringList takenLabels;
     QEventLoop loop;
     bool ticking = false;
 };

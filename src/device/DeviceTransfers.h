@@ -110,6 +110,9 @@ public:
     QString progress() const;
 
     const PlanBackup &backups() const { return backup; }
+    // Where the switch hangs, for the backups of the sends asked from now
+    // on (BackupPlace); empty: no side file.
+    void setBackupPlace(const BackupPlace &place) { backup.setPlace(place); }
 
     // The message of a store for the user: that it was read back, and where
     // the earlier stored plan is.

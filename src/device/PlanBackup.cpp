@@ -104,20 +104,42 @@ bool PlanBackup::holds(const QString &base, const DeviceReplies &replies, const 
     }
 }
 
+void PlanBackup::writePlace(const QString &backupPath) const
+{
+    if (place.isEmpty())
+        return;
+    const QString path = BackupPlace::sidePath(backupPath);
+    const QByteArray text = place.text();
+    QFile kept(path);
+    if (kept.open(QIODevice::ReadOnly) && kept.read(text.size() + 1) == text)
+        return;
+    kept.close();
+    QString reason;
+    if (!WholeFile::write(path, text, &reason))
+        throw std::runtime_error(WholeFile::writeFailure(path, reason).toStdString());
+}
+
 QString PlanBackup::write(const QString &serialNumber, const DeviceReplies &replies,
                           const BandPlan *plan) const
 {
     const QString dir = folder(serialNumber);
     const QString last = newest(dir);
-    if (!last.isEmpty() && holds(last, replies, plan))
-        return QFileInfo::exists(last + settingsSuffix) ? last + settingsSuffix : last + repliesSuffix;
+    if (!last.isEmpty() && holds(last, replies, plan)) {
+        const QString held =
+            QFileInfo::exists(last + settingsSuffix) ? last + settingsSuffix : last + repliesSuffix;
+        writePlace(held);
+        return held;
+    }
     const QString base = freeName(dir);
     QString reason;
     if (!WholeFile::write(base + repliesSuffix, replies.toText(), &reason)) {
         throw std::runtime_error(WholeFile::writeFailure(base + repliesSuffix, reason).toStdString());
     }
-    if (!plan)
+    if (!plan) {
+        writePlace(base + repliesSuffix);
         return base + repliesSuffix;
+    }
     SettingsFile::write(base + settingsSuffix, *plan);
+    writePlace(base + settingsSuffix);
     return base + settingsSuffix;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/BackupPlace.h"
 #include "device/DeviceReplies.h"
 #include "model/BandPlan.h"
 
@@ -12,7 +13,11 @@
 // Keeps a switch's plan before it is overwritten:
 // <directory>/<serial number>/<yyyyMMdd-HHmmss>.dat, a settings file, and
 // beside it the same name with .txt, the switch's replies word for word.
-// Backups are only ever added, never replaced or deleted.
+// Backups are only ever added, never replaced or deleted. While a place is
+// set (a site in use), the backup that holds the plan gets its side file
+// (BackupPlace): a new backup a new one; a backup that already held the plan
+// gets one when it has none or when it names another place, so that the side
+// file always says where the switch was the last time that plan was backed up.
 class PlanBackup
 {
     Q_DECLARE_TR_FUNCTIONS(PlanBackup)
@@ -33,6 +38,10 @@ public:
 
     QString directory() const { return root; }
 
+    // Where the switches backed up from now on hang; empty: no side file.
+    void setPlace(const BackupPlace &where) { place = where; }
+    const BackupPlace &where() const { return place; }
+
     // A serial number as a single, harmless folder name.
     static QString folderName(const QString &serialNumber);
     // The replies' file beside a settings file.
@@ -44,7 +53,10 @@ private:
     static QString newest(const QString &folder);
     static bool holds(const QString &base, const DeviceReplies &replies, const BandPlan *plan);
     QString freeName(const QString &folder) const;
+    // The side file beside `backupPath`, unless it says so already.
+    void writePlace(const QString &backupPath) const;
 
     QString root;
     Clock clock;
+    BackupPlace place;
 };

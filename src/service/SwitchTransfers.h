@@ -38,6 +38,10 @@ public:
     void compare(const BandPlan &plan, const SharedCatalogue &data);
     void compareWithSent(const SentPlan &sent, const SharedCatalogue &data);
 
+    // Where the switch hangs, told by the backups of the sends asked from
+    // now on; empty: nowhere known.
+    void setBackupPlace(const BackupPlace &place) { transfers.setBackupPlace(place); }
+
     bool busy() const { return transfers.busy(); }
     bool cancellable() const { return transfers.cancellable(); }
     void cancel() { transfers.cancel(); }

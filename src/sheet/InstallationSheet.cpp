@@ -56,6 +56,11 @@ QString InstallationSheet::localPath(const QString &fileUrl, const QString &suff
     return path;
 }
 
+QString InstallationSheet::notDrawnReason()
+{
+    return tr("the sheet could not be drawn");
+}
+
 bool InstallationSheet::savePdf(const QString &fileUrl)
 {
     const QString path = localPath(fileUrl, QStringLiteral("pdf"));
@@ -64,7 +69,7 @@ bool InstallationSheet::savePdf(const QString &fileUrl)
     QBuffer buffer;
     QString reason;
     if (!buffer.open(QIODevice::WriteOnly) || !SheetPainter::writePdf(&buffer, sheet))
-        reason = tr("the sheet could not be drawn");
+        reason = notDrawnReason();
     else if (WholeFile::write(path, buffer.data(), &reason))
         return true;
     emit errorOccured(tr("The installation sheet could not be saved as %1 (%2).")

@@ -42,6 +42,8 @@ public:
     // A file dialog's URL text (or a plain path) as a local path, given the
     // suffix when it has none.
     static QString localPath(const QString &fileUrl, const QString &suffix);
+    // Why a sheet could not be saved when the PDF could not be made.
+    static QString notDrawnReason();
 
 signals:
     // The plan changed; whoever feeds the switch's serial number emits it

@@ -82,6 +82,8 @@ public:
                               const OwnTransponders &own = OwnTransponders());
 
     QDate date;
+    // The label of the site's entry the sheet belongs to; empty: none.
+    QString label;
     // The switch connected when the sheet was made; build() leaves them to
     // whoever knows it.
     bool deviceConnected = false;

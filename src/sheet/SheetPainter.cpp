@@ -286,6 +286,8 @@ QStringList slotProblems(const SheetContent &content)
 // The parts of the sheet in words, in their order.
 void paintHeading(Flow &flow, const SheetContent &content, bool withPicture)
 {
+    if (!content.label.isEmpty())
+        flow.text(content.label, 14, true);
     flow.text(SheetPainter::tr("Installation sheet"), 18, true);
     flow.text(SheetPainter::tr("Date: %1").arg(content.date.toString(Qt::ISODate)), 10);
     flow.text(content.deviceConnected ? SheetPainter::tr("Device serial number: %1").arg(content.serialNumber)
@@ -469,33 +471,108 @@ QString SheetPainter::markSymbol(SheetContent::Slot::Problem problem)
     return QString();
 }
 
+qreal SheetPainter::paintCover(QPainter *painter, qreal width, const SheetCover &cover, qreal pageHeight,
+                               const std::function<void()> &newPage)
+{
+    Flow flow(painter, width, pageHeight, newPage);
+    flow.text(cover.title, 18, true);
+    if (!cover.note.isEmpty())
+        flow.text(cover.note, 10);
+    flow.gap(6);
+    const QVector<qreal> columns{0, 0.45, 0.65, 0.82};
+    flow.row(cover.header, columns, true);
+    for (const QStringList &row : cover.rows)
+        flow.row(row, columns);
+    return flow.used();
+}
+
+namespace {
+// The PDF every sheet is written to: A4 portrait, the painter in points.
+class SheetPdf
+{
+public:
+    explicit SheetPdf(QIODevice *device) : writer(device)
+    {
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Portrait);
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(SheetPainter::tr("Installation sheet"));
+        writer.setCreator(QStringLiteral("Fenzo Setup"));
+        page = writer.pageLayout().paintRect(QPageLayout::Point);
+    }
+
+    bool begin()
+    {
+        if (!painter.begin(&writer))
+            return false;
+        // Lay out in points, whatever the writer's resolution.
+        const qreal toDevice = writer.resolution() / 72.0;
+        painter.scale(toDevice, toDevice);
+        return true;
+    }
+
+    // Each document after the first starts a page of its own.
+    template <typename Paint> void document(const Paint &paint)
+    {
+        if (pages > 0)
+            nextPage();
+        else
+            pages = 1;
+        paint(&painter, page.width(), page.height(), [this] { nextPage(); });
+    }
+
+    bool end(int *pageCount)
+    {
+        const bool ended = painter.end();
+        if (pageCount)
+            *pageCount = pages;
+        return ended && pagesStarted;
+    }
+
+private:
+    void nextPage()
+    {
+        pagesStarted = writer.newPage() && pagesStarted;
+        ++pages;
+    }
+
+    QPdfWriter writer;
+    QPainter painter;
+    QRectF page;
+    int pages = 0;
+    bool pagesStarted = true;
+};
+
+void paintSheet(SheetPdf &pdf, const SheetContent &content)
+{
+    pdf.document([&content](QPainter *painter, qreal width, qreal height, const std::function<void()> &next) {
+        SheetPainter::paintWords(painter, width, content, true, height, next);
+    });
+}
+} // namespace
+
 bool SheetPainter::writePdf(QIODevice *device, const SheetContent &content, int *pageCount)
 {
-    QPdfWriter writer(device);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    writer.setResolution(300);
-    writer.setTitle(tr("Installation sheet"));
-    writer.setCreator(QStringLiteral("Fenzo Setup"));
-
-    QPainter painter;
-    if (!painter.begin(&writer))
+    SheetPdf pdf(device);
+    if (!pdf.begin())
         return false;
-    // Lay out in points, whatever the writer's resolution.
-    const qreal toDevice = writer.resolution() / 72.0;
-    const QRectF page = writer.pageLayout().paintRect(QPageLayout::Point);
-    painter.scale(toDevice, toDevice);
-    int pages = 1;
-    bool pageStarted = true;
-    paintWords(&painter, page.width(), content, true, page.height(), [&] {
-        pageStarted = writer.newPage();
-        ++pages;
+    paintSheet(pdf, content);
+    return pdf.end(pageCount);
+}
+
+bool SheetPainter::writePdf(QIODevice *device, const SheetCover &cover, const QVector<SheetContent> &sheets,
+                            int *pageCount)
+{
+    SheetPdf pdf(device);
+    if (!pdf.begin())
+        return false;
+    pdf.document([&cover](QPainter *painter, qreal width, qreal height, const std::function<void()> &next) {
+        paintCover(painter, width, cover, height, next);
     });
-    const bool ended = painter.end();
-    if (pageCount)
-        *pageCount = pages;
-    return ended && pageStarted;
+    for (const SheetContent &content : sheets)
+        paintSheet(pdf, content);
+    return pdf.end(pageCount);
 }
 
 QImage SheetPainter::renderPicture(const SheetContent &content, qreal scale)

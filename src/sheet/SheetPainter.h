@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SheetContent.h"
+#include "SheetCover.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -39,6 +40,12 @@ public:
 
     // A4 portrait, vector. Returns false when the device refused the writing.
     static bool writePdf(QIODevice *device, const SheetContent &content, int *pageCount = nullptr);
+    // A site's sheet: the cover, then each sheet from a new page.
+    static bool writePdf(QIODevice *device, const SheetCover &cover, const QVector<SheetContent> &sheets,
+                         int *pageCount = nullptr);
+    // Paints the cover as paintWords() paints a sheet.
+    static qreal paintCover(QPainter *painter, qreal width, const SheetCover &cover, qreal pageHeight = 0,
+                            const std::function<void()> &newPage = {});
     static QImage renderPicture(const SheetContent &content, qreal scale = 1);
 
     // The text in a slot's mark: which problem it has.
