@@ -51,6 +51,19 @@ SiteChange SiteChange::recordStore(const QString &label, const QByteArray &planR
     return change;
 }
 
+void SiteChange::forgetSerialElsewhere(Site *site, int kept) const
+{
+    // A switch hangs in one place: an entry that named it before no longer
+    // describes what it holds, and a store by serial must find this one.
+    if (m_entry.serial.isEmpty())
+        return;
+    for (int i = 0; i < site->entries.size(); ++i) {
+        SiteEntry &other = site->entries[i];
+        if (i != kept && other.serial == m_entry.serial)
+            other = SiteEntry{other.label, other.plan, {}, {}, false};
+    }
+}
+
 bool SiteChange::planStillAsRead(const Site &site, int index, QString *reason) const
 {
     if (index < 0) {
@@ -129,6 +142,7 @@ bool SiteChange::applyTo(Site *site, QString *reason) const
         entry.serial = m_entry.serial;
         entry.stored = m_entry.stored;
         entry.readBack = m_entry.readBack;
+        forgetSerialElsewhere(site, index);
         break;
     default:
         break;

@@ -66,6 +66,7 @@ public:
 private:
     SiteChange(Kind kind, const SiteEntry &entry) : m_kind(kind), m_entry(entry) {}
     bool planStillAsRead(const Site &site, int index, QString *reason) const;
+    void forgetSerialElsewhere(Site *site, int kept) const;
 
     Kind m_kind;
     // The entry as the change wants it: label and plan for add, the label,

@@ -184,6 +184,31 @@ private slots:
         QCOMPARE(now.entries.at(1).label, QStringLiteral("B"));
     }
 
+    // A switch stored under another entry leaves the entry that named it.
+    void aSwitchIsRecordedInOneEntryOnly()
+    {
+        const QString path = dir().filePath(QStringLiteral("moved.fsite"));
+        QString reason;
+        const QByteArray planA = planBytes(QStringLiteral("A"));
+        const QByteArray planB = planBytes(QStringLiteral("B"));
+        SiteFile file(path);
+        QVERIFY(file.apply(SiteChange::add(entry(QStringLiteral("A"), planA)), &reason));
+        QVERIFY(file.apply(SiteChange::add(entry(QStringLiteral("B"), planB)), &reason));
+        const QString serial = QStringLiteral("SN 7");
+        QVERIFY(file.apply(
+            SiteChange::recordStore(QStringLiteral("A"), planA, serial, QDate(2026, 1, 2), true), &reason));
+        Site now;
+        QVERIFY2(
+            file.apply(SiteChange::recordStore(QStringLiteral("B"), planB, serial, QDate(2026, 1, 3), true),
+                       &reason, &now),
+            qPrintable(reason));
+        QCOMPARE(now.indexOfSerial(serial), 1);
+        QVERIFY(now.entries.at(0).serial.isEmpty());
+        QVERIFY(!now.entries.at(0).isStored());
+        QVERIFY(!now.entries.at(0).readBack);
+        QCOMPARE(now.entries.at(0).plan, planA);
+    }
+
     void changeToAPlanChangedSinceReadIsRefused_data()
     {
         QTest::addColumn<int>("index");
