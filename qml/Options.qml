@@ -441,11 +441,8 @@ OptionsForm {
     OnDemand {
         id: siteQuestion
         sourceComponent: Component {
-            MessageBox {
-                title: qsTr("Site")
-                cancelable: true
-                okButton.text: qsTr("Yes")
-                cancelButton.text: qsTr("No")
+            QuestionBox {
+                title: qsTr("Stored in the switch")
                 onAccepted: options.answerSite(true)
                 onRejected: options.answerSite(false)
             }

@@ -49,7 +49,7 @@ DialogWindow {
     }
 
     function showSite() {
-        form.fileLabel.text = Site.isOpen ? Site.path : qsTr("No site is open.")
+        form.fileLabel.text = Site.isOpen ? Site.path : Site.noSiteText()
         form.nameField.text = Site.name
         form.noteField.text = Site.note
     }
@@ -180,12 +180,9 @@ DialogWindow {
     OnDemand {
         id: questionBox
         sourceComponent: Component {
-            MessageBox {
+            QuestionBox {
                 property var action: null
-                title: qsTr("Site")
-                cancelable: true
-                okButton.text: qsTr("Yes")
-                cancelButton.text: qsTr("No")
+                title: dialog.title
                 onAccepted: {
                     if (action)
                         action()

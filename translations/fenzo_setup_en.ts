@@ -572,6 +572,10 @@ also when the working plan read back after a send differs from the plan.
         <source>Text files</source>
         <translation>Text files</translation>
     </message>
+    <message>
+        <source>Stored in the switch</source>
+        <translation>Stored in the switch</translation>
+    </message>
 </context>
 <context>
     <name>OptionsForm.ui</name>
@@ -706,6 +710,10 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>Stop reading the switch; nothing on the switch is changed</source>
         <translation>Stop reading the switch; nothing on the switch is changed</translation>
+    </message>
+    <message>
+        <source>Site…</source>
+        <translation>Site…</translation>
     </message>
 </context>
 <context>
@@ -1045,6 +1053,17 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>Nothing was sent to the switch because some UBs cannot be sent:</source>
         <translation>Nothing was sent to the switch because some UBs cannot be sent:</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1652,272 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>%1: transponder %2 of %3 is not in the satellite data.</source>
         <translation>%1: transponder %2 of %3 is not in the satellite data.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteChange</name>
+    <message>
+        <source>The site has no switch labelled &quot;%1&quot; (any more).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan of &quot;%1&quot; was changed in the site file by another program since it was read. Open the site again and repeat the change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site already has a switch labelled &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A switch of a site needs a label.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SiteDialog</name>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>The plan on screen will be replaced by the plan of &quot;%1&quot;. Continue?</source>
+        <translation>The plan on screen will be replaced by the plan of &quot;%1&quot;. Continue?</translation>
+    </message>
+    <message>
+        <source>Replace the plan of &quot;%1&quot; in the site with the plan on screen?</source>
+        <translation>Replace the plan of &quot;%1&quot; in the site with the plan on screen?</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot; from the site?</source>
+        <translation>Remove &quot;%1&quot; from the site?</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <source>on screen</source>
+        <translation>on screen</translation>
+    </message>
+    <message>
+        <source>Choose a site file</source>
+        <translation>Choose a site file</translation>
+    </message>
+    <message>
+        <source>Site files</source>
+        <translation>Site files</translation>
+    </message>
+</context>
+<context>
+    <name>SiteDialogForm.ui</name>
+    <message>
+        <source>Site file:</source>
+        <translation>Site file:</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>New…</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>Switches:</translation>
+    </message>
+    <message>
+        <source>Put on screen</source>
+        <translation>Put on screen</translation>
+    </message>
+    <message>
+        <source>Put this switch&apos;s plan on screen</source>
+        <translation>Put this switch&apos;s plan on screen</translation>
+    </message>
+    <message>
+        <source>Replace with the plan on screen</source>
+        <translation>Replace with the plan on screen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Label:</translation>
+    </message>
+    <message>
+        <source>Stairwell A, cellar</source>
+        <translation>Stairwell A, cellar</translation>
+    </message>
+    <message>
+        <source>Add the plan on screen</source>
+        <translation>Add the plan on screen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+</context>
+<context>
+    <name>SiteEntryListModel</name>
+    <message>
+        <source>not stored yet</source>
+        <translation>not stored yet</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>no serial number</translation>
+    </message>
+    <message>
+        <source>SN %1</source>
+        <translation>SN %1</translation>
+    </message>
+    <message>
+        <source>%1, stored %2, read back</source>
+        <translation>%1, stored %2, read back</translation>
+    </message>
+    <message>
+        <source>%1, stored %2, not read back</source>
+        <translation>%1, stored %2, not read back</translation>
+    </message>
+</context>
+<context>
+    <name>SiteFile</name>
+    <message>
+        <source>The site file %1 cannot be used: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The site file %1 is larger than %n MiB.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; is longer than %n characters</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it has no known format number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has format %1, written by a newer version of the program; this version reads format %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan of &quot;%1&quot; is missing or too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan of &quot;%1&quot; is not base64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the date of &quot;%1&quot; is not a day of the form YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch %1 is no object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch %1 has no label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan of &quot;%1&quot; is no complete settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of &quot;%2&quot; is neither true nor false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>it holds more than %n switches</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the label &quot;%1&quot; occurs twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site file %1 is no JSON document (%2 at byte %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file %1 is larger than %n bytes.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>LNB1: %1</source>
+        <translation type="unfinished">LNB1: %1</translation>
+    </message>
+    <message>
+        <source>LNB2: %1</source>
+        <translation type="unfinished">LNB2: %1</translation>
+    </message>
+    <message>
+        <source>%1 static, LNB%2, %3 MHz %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dynamic, line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The change to the site file %1 is refused: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SiteView</name>
+    <message>
+        <source>No site is open.</source>
+        <translation>No site is open.</translation>
+    </message>
+    <message>
+        <source>The site has no such switch.</source>
+        <translation>The site has no such switch.</translation>
+    </message>
+    <message>
+        <source>The plan of &quot;%1&quot; in the site file is damaged; the plan on screen stays.</source>
+        <translation>The plan of &quot;%1&quot; in the site file is damaged; the plan on screen stays.</translation>
+    </message>
+    <message>
+        <source>The switch now holds the plan on screen, which differs from the plan of &quot;%1&quot; in the site. Replace the plan of &quot;%1&quot; with it and record the switch there?</source>
+        <translation>The switch now holds the plan on screen, which differs from the plan of &quot;%1&quot; in the site. Replace the plan of &quot;%1&quot; with it and record the switch there?</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,8 @@ public:
     Q_INVOKABLE QString answerReplace(bool replace);
 
     static QString noSiteMessage();
+    // For the dialog's file line.
+    Q_INVOKABLE QString noSiteText() const { return noSiteMessage(); }
     static QString noEntryMessage();
     static QString damagedPlanMessage(const QString &label);
     static QString replaceQuestion(const QString &label);
