@@ -1673,19 +1673,63 @@ Satellitendaten hinzugefügt):
     <name>SiteChange</name>
     <message>
         <source>The site has no switch labelled &quot;%1&quot; (any more).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anlage hat keinen Multischalter (mehr) mit der Bezeichnung „%1“.</translation>
     </message>
     <message>
         <source>The plan of &quot;%1&quot; was changed in the site file by another program since it was read. Open the site again and repeat the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan von „%1“ wurde seit dem Lesen von einem anderen Programm in der Anlagendatei geändert. Öffnen Sie die Anlage erneut und wiederholen Sie die Änderung.</translation>
     </message>
     <message>
         <source>The site already has a switch labelled &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anlage hat bereits einen Multischalter mit der Bezeichnung „%1“.</translation>
     </message>
     <message>
         <source>A switch of a site needs a label.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Multischalter einer Anlage braucht eine Bezeichnung.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteCommand</name>
+    <message>
+        <source>Sites (the switches of one building in one .fsite file; a LABEL or TEXT
+beginning with &quot;-&quot; follows &quot;--&quot;):
+  site list FILE                one line per switch: label, serial number,
+                                last stored (YYYY-MM-DD), &quot;read back&quot;;
+                                &quot;-&quot; where there is none
+  site add FILE LABEL PLAN.dat  adds the settings file as a new switch
+                                (creates FILE when it does not exist)
+  site remove FILE LABEL        removes the switch of that label
+  site export FILE LABEL OUT.dat
+                                writes the switch&apos;s settings file, byte for
+                                byte as it was added
+  site name FILE TEXT           sets the site&apos;s name
+  site note FILE TEXT           sets the site&apos;s note (address, access)
+</source>
+        <translation>Anlagen (die Multischalter eines Gebäudes in einer .fsite-Datei; eine
+BEZEICHNUNG oder ein TEXT, die mit „-“ beginnen, folgen auf „--“):
+  site list DATEI               eine Zeile je Multischalter: Bezeichnung,
+                                Seriennummer, zuletzt gespeichert
+                                (JJJJ-MM-TT), „read back“; „-“, wo es
+                                nichts gibt
+  site add DATEI BEZEICHNUNG PLAN.dat
+                                fügt die Einstellungsdatei als neuen
+                                Multischalter hinzu (legt DATEI an, wenn es
+                                sie nicht gibt)
+  site remove DATEI BEZEICHNUNG entfernt den Multischalter dieser Bezeichnung
+  site export DATEI BEZEICHNUNG ZIEL.dat
+                                schreibt die Einstellungsdatei des
+                                Multischalters, Byte für Byte wie hinzugefügt
+  site name DATEI TEXT          setzt den Namen der Anlage
+  site note DATEI TEXT          setzt die Notiz der Anlage (Adresse, Zugang)
+</translation>
+    </message>
+    <message>
+        <source>Use site list FILE, site add FILE LABEL PLAN.dat, site remove FILE LABEL, site export FILE LABEL OUT.dat, site name FILE TEXT or site note FILE TEXT.</source>
+        <translation>Aufruf: site list DATEI, site add DATEI BEZEICHNUNG PLAN.dat, site remove DATEI BEZEICHNUNG, site export DATEI BEZEICHNUNG ZIEL.dat, site name DATEI TEXT oder site note DATEI TEXT.</translation>
+    </message>
+    <message>
+        <source>The site file %1 has no switch labelled &quot;%2&quot;.</source>
+        <translation>Die Anlagendatei %1 enthält keinen Multischalter mit der Bezeichnung „%2“.</translation>
     </message>
 </context>
 <context>
@@ -1809,111 +1853,111 @@ Satellitendaten hinzugefügt):
     <name>SiteFile</name>
     <message>
         <source>The site file %1 cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anlagendatei %1 ist nicht verwendbar: %2.</translation>
     </message>
     <message numerus="yes">
         <source>The site file %1 is larger than %n MiB.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Anlagendatei %1 ist größer als %n MiB.</numerusform>
+            <numerusform>Die Anlagendatei %1 ist größer als %n MiB.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Text</translation>
     </message>
     <message numerus="yes">
         <source>&quot;%1&quot; is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>„%1“ ist länger als %n Zeichen</numerusform>
+            <numerusform>„%1“ ist länger als %n Zeichen</numerusform>
         </translation>
     </message>
     <message>
         <source>it has no known format number</source>
-        <translation type="unfinished"></translation>
+        <translation>sie hat keine bekannte Formatnummer</translation>
     </message>
     <message>
         <source>it has format %1, written by a newer version of the program; this version reads format %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sie hat das Format %1 einer neueren Programmversion; diese Version liest Format %2</translation>
     </message>
     <message>
         <source>the plan of &quot;%1&quot; is missing or too long</source>
-        <translation type="unfinished"></translation>
+        <translation>der Plan von „%1“ fehlt oder ist zu lang</translation>
     </message>
     <message>
         <source>the plan of &quot;%1&quot; is not base64</source>
-        <translation type="unfinished"></translation>
+        <translation>der Plan von „%1“ ist nicht in Base64 geschrieben</translation>
     </message>
     <message>
         <source>the date of &quot;%1&quot; is not a day of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>das Datum von „%1“ ist kein Tag der Form JJJJ-MM-TT</translation>
     </message>
     <message>
         <source>switch %1 is no object</source>
-        <translation type="unfinished"></translation>
+        <translation>Multischalter %1 ist kein Objekt</translation>
     </message>
     <message>
         <source>switch %1 has no label</source>
-        <translation type="unfinished"></translation>
+        <translation>Multischalter %1 hat keine Bezeichnung</translation>
     </message>
     <message>
         <source>the plan of &quot;%1&quot; is no complete settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>der Plan von „%1“ ist keine vollständige Einstellungsdatei</translation>
     </message>
     <message>
         <source>&quot;%1&quot; of &quot;%2&quot; is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ von „%2“ ist weder true noch false</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Liste</translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n switches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>sie enthält mehr als %n Multischalter</numerusform>
+            <numerusform>sie enthält mehr als %n Multischalter</numerusform>
         </translation>
     </message>
     <message>
         <source>the label &quot;%1&quot; occurs twice</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bezeichnung „%1“ kommt zweimal vor</translation>
     </message>
     <message>
         <source>it holds no JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält kein JSON-Objekt</translation>
     </message>
     <message>
         <source>The site file %1 is no JSON document (%2 at byte %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anlagendatei %1 ist kein JSON-Dokument (%2 bei Byte %3).</translation>
     </message>
     <message numerus="yes">
         <source>The settings file %1 is larger than %n bytes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Einstellungsdatei %1 ist größer als %n Byte.</numerusform>
+            <numerusform>Die Einstellungsdatei %1 ist größer als %n Byte.</numerusform>
         </translation>
     </message>
     <message>
         <source>LNB1: %1</source>
-        <translation type="unfinished">LNB1: %1</translation>
+        <translation>LNB1: %1</translation>
     </message>
     <message>
         <source>LNB2: %1</source>
-        <translation type="unfinished">LNB2: %1</translation>
+        <translation>LNB2: %1</translation>
     </message>
     <message>
         <source>%1 static, LNB%2, %3 MHz %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 statisch, LNB%2, %3 MHz %4</translation>
     </message>
     <message>
         <source>%1 dynamic, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dynamisch, Leitung %2</translation>
     </message>
     <message>
         <source>The change to the site file %1 is refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung der Anlagendatei %1 wird abgelehnt: %2.</translation>
     </message>
 </context>
 <context>

@@ -1658,19 +1658,60 @@ also when the working plan read back after a send differs from the plan.
     <name>SiteChange</name>
     <message>
         <source>The site has no switch labelled &quot;%1&quot; (any more).</source>
-        <translation type="unfinished"></translation>
+        <translation>The site has no switch labelled &quot;%1&quot; (any more).</translation>
     </message>
     <message>
         <source>The plan of &quot;%1&quot; was changed in the site file by another program since it was read. Open the site again and repeat the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>The plan of &quot;%1&quot; was changed in the site file by another program since it was read. Open the site again and repeat the change.</translation>
     </message>
     <message>
         <source>The site already has a switch labelled &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>The site already has a switch labelled &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>A switch of a site needs a label.</source>
-        <translation type="unfinished"></translation>
+        <translation>A switch of a site needs a label.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteCommand</name>
+    <message>
+        <source>Sites (the switches of one building in one .fsite file; a LABEL or TEXT
+beginning with &quot;-&quot; follows &quot;--&quot;):
+  site list FILE                one line per switch: label, serial number,
+                                last stored (YYYY-MM-DD), &quot;read back&quot;;
+                                &quot;-&quot; where there is none
+  site add FILE LABEL PLAN.dat  adds the settings file as a new switch
+                                (creates FILE when it does not exist)
+  site remove FILE LABEL        removes the switch of that label
+  site export FILE LABEL OUT.dat
+                                writes the switch&apos;s settings file, byte for
+                                byte as it was added
+  site name FILE TEXT           sets the site&apos;s name
+  site note FILE TEXT           sets the site&apos;s note (address, access)
+</source>
+        <translation>Sites (the switches of one building in one .fsite file; a LABEL or TEXT
+beginning with &quot;-&quot; follows &quot;--&quot;):
+  site list FILE                one line per switch: label, serial number,
+                                last stored (YYYY-MM-DD), &quot;read back&quot;;
+                                &quot;-&quot; where there is none
+  site add FILE LABEL PLAN.dat  adds the settings file as a new switch
+                                (creates FILE when it does not exist)
+  site remove FILE LABEL        removes the switch of that label
+  site export FILE LABEL OUT.dat
+                                writes the switch&apos;s settings file, byte for
+                                byte as it was added
+  site name FILE TEXT           sets the site&apos;s name
+  site note FILE TEXT           sets the site&apos;s note (address, access)
+</translation>
+    </message>
+    <message>
+        <source>Use site list FILE, site add FILE LABEL PLAN.dat, site remove FILE LABEL, site export FILE LABEL OUT.dat, site name FILE TEXT or site note FILE TEXT.</source>
+        <translation>Use site list FILE, site add FILE LABEL PLAN.dat, site remove FILE LABEL, site export FILE LABEL OUT.dat, site name FILE TEXT or site note FILE TEXT.</translation>
+    </message>
+    <message>
+        <source>The site file %1 has no switch labelled &quot;%2&quot;.</source>
+        <translation>The site file %1 has no switch labelled &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1794,111 +1835,111 @@ also when the working plan read back after a send differs from the plan.
     <name>SiteFile</name>
     <message>
         <source>The site file %1 cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The site file %1 cannot be used: %2.</translation>
     </message>
     <message numerus="yes">
         <source>The site file %1 is larger than %n MiB.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The site file %1 is larger than %n MiB.</numerusform>
+            <numerusform>The site file %1 is larger than %n MiB.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a text</translation>
     </message>
     <message numerus="yes">
         <source>&quot;%1&quot; is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;%1&quot; is longer than %n character</numerusform>
+            <numerusform>&quot;%1&quot; is longer than %n characters</numerusform>
         </translation>
     </message>
     <message>
         <source>it has no known format number</source>
-        <translation type="unfinished"></translation>
+        <translation>it has no known format number</translation>
     </message>
     <message>
         <source>it has format %1, written by a newer version of the program; this version reads format %2</source>
-        <translation type="unfinished"></translation>
+        <translation>it has format %1, written by a newer version of the program; this version reads format %2</translation>
     </message>
     <message>
         <source>the plan of &quot;%1&quot; is missing or too long</source>
-        <translation type="unfinished"></translation>
+        <translation>the plan of &quot;%1&quot; is missing or too long</translation>
     </message>
     <message>
         <source>the plan of &quot;%1&quot; is not base64</source>
-        <translation type="unfinished"></translation>
+        <translation>the plan of &quot;%1&quot; is not base64</translation>
     </message>
     <message>
         <source>the date of &quot;%1&quot; is not a day of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>the date of &quot;%1&quot; is not a day of the form YYYY-MM-DD</translation>
     </message>
     <message>
         <source>switch %1 is no object</source>
-        <translation type="unfinished"></translation>
+        <translation>switch %1 is no object</translation>
     </message>
     <message>
         <source>switch %1 has no label</source>
-        <translation type="unfinished"></translation>
+        <translation>switch %1 has no label</translation>
     </message>
     <message>
         <source>the plan of &quot;%1&quot; is no complete settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>the plan of &quot;%1&quot; is no complete settings file</translation>
     </message>
     <message>
         <source>&quot;%1&quot; of &quot;%2&quot; is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; of &quot;%2&quot; is neither true nor false</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a list</translation>
     </message>
     <message numerus="yes">
         <source>it holds more than %n switches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>it holds more than %n switch</numerusform>
+            <numerusform>it holds more than %n switches</numerusform>
         </translation>
     </message>
     <message>
         <source>the label &quot;%1&quot; occurs twice</source>
-        <translation type="unfinished"></translation>
+        <translation>the label &quot;%1&quot; occurs twice</translation>
     </message>
     <message>
         <source>it holds no JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>it holds no JSON object</translation>
     </message>
     <message>
         <source>The site file %1 is no JSON document (%2 at byte %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>The site file %1 is no JSON document (%2 at byte %3).</translation>
     </message>
     <message numerus="yes">
         <source>The settings file %1 is larger than %n bytes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The settings file %1 is larger than %n byte.</numerusform>
+            <numerusform>The settings file %1 is larger than %n bytes.</numerusform>
         </translation>
     </message>
     <message>
         <source>LNB1: %1</source>
-        <translation type="unfinished">LNB1: %1</translation>
+        <translation>LNB1: %1</translation>
     </message>
     <message>
         <source>LNB2: %1</source>
-        <translation type="unfinished">LNB2: %1</translation>
+        <translation>LNB2: %1</translation>
     </message>
     <message>
         <source>%1 static, LNB%2, %3 MHz %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 static, LNB%2, %3 MHz %4</translation>
     </message>
     <message>
         <source>%1 dynamic, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dynamic, line %2</translation>
     </message>
     <message>
         <source>The change to the site file %1 is refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The change to the site file %1 is refused: %2.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "SatellitesCommand.h"
 #include "ServerCommand.h"
 #include "SheetCommand.h"
+#include "SiteCommand.h"
 #include "ToolArguments.h"
 #include "TransferCommand.h"
 
@@ -112,6 +113,8 @@ int CommandLineTool::run(const QStringList &arguments)
         return wants(0) ? SatellitesCommand(context).listSatellites() : int(Failure);
     if (a.command == QLatin1String("transponder"))
         return transponder(a.files);
+    if (a.command == QLatin1String("site"))
+        return SiteCommand(output).run(a.files);
     if (a.command == QLatin1String("report"))
         return wants(1) ? ReportCommand(context).run(a) : int(Failure);
     if (a.command.isEmpty())

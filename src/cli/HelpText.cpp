@@ -1,6 +1,7 @@
 #include "HelpText.h"
 
 #include "OwnTransponderCommand.h"
+#include "SiteCommand.h"
 
 QString HelpText::text()
 {
@@ -54,5 +55,5 @@ QString HelpText::text()
               "\n"
               "Without --port the tool uses the only switch it finds. Exit status 2: failure,\n"
               "also when the working plan read back after a send differs from the plan.\n") +
-           QLatin1Char('\n') + OwnTransponderCommand::usage();
+           QLatin1Char('\n') + OwnTransponderCommand::usage() + QLatin1Char('\n') + SiteCommand::usage();
 }

@@ -3,9 +3,15 @@
 ToolArguments ToolArguments::parse(const QStringList &list)
 {
     ToolArguments a;
+    bool optionsEnded = false;
     for (int i = 0; i < list.size(); ++i) {
         const QString &argument = list.at(i);
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+        // After "--" everything is a name, a label or a text, "-" or not.
+        if (!optionsEnded && argument == QLatin1String("--"))
+            optionsEnded = true;
+        else if (optionsEnded)
+            a.addName(argument);
+        else if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
             a.help = true;
         else if (argument == QLatin1String("--each"))
             a.each = true;
@@ -29,10 +35,16 @@ ToolArguments ToolArguments::parse(const QStringList &list)
         else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-") &&
                  a.unknown.isEmpty())
             a.unknown = argument;
-        else if (a.command.isEmpty())
-            a.command = argument;
         else
-            a.files << argument;
+            a.addName(argument);
     }
     return a;
+}
+
+void ToolArguments::addName(const QString &argument)
+{
+    if (command.isEmpty())
+        command = argument;
+    else
+        files << argument;
 }

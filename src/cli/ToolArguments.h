@@ -21,4 +21,8 @@ struct ToolArguments
 
     // The arguments without the program's name.
     static ToolArguments parse(const QStringList &list);
+
+private:
+    // The command first, then the file names (labels, texts).
+    void addName(const QString &argument);
 };
