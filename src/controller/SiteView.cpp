@@ -83,6 +83,17 @@ void SiteView::refreshList()
 {
     list->setEntries(site.entries, connectedRow(), site.indexOfLabel(onScreen));
     emit connectedChanged();
+    const QStringList now{sitePath, site.name, placeLabel()};
+    if (now != place) {
+        place = now;
+        emit placeChanged();
+    }
+}
+
+QString SiteView::placeLabel() const
+{
+    const QString connected = connectedLabel();
+    return connected.isEmpty() ? onScreen : connected;
 }
 
 QString SiteView::write(const SiteChange &change)

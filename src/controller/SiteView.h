@@ -52,6 +52,10 @@ public:
     // The label of the entry the plan on screen came from (put on screen,
     // added or replaced); empty when none.
     QString onScreenLabel() const { return onScreen; }
+    // Where the connected switch hangs, for the backups of its plan and the
+    // support report: its entry's label when the site knows the switch,
+    // else the entry the plan on screen came from; empty when neither.
+    QString placeLabel() const;
 
     // A URL as the file dialog gives it, or a path.
     Q_INVOKABLE QString openSite(const QString &fileName);
@@ -85,6 +89,8 @@ public:
 signals:
     void siteChanged();
     void connectedChanged();
+    // The site file, the site's name or placeLabel() changed.
+    void placeChanged();
     // A store failed to be recorded: shown in the window's error box.
     void errorOccured(const QString &error);
     // The switch was stored with a plan other than its entry's: the window
@@ -116,4 +122,6 @@ private:
     QString sitePath;
     QString onScreen;
     std::optional<Pending> pending;
+    // As last told by placeChanged().
+    QStringList place;
 };

@@ -193,10 +193,17 @@ private slots:
         QVERIFY(site->entries()->data(site->entries()->index(1), SiteEntryListModel::ConnectedRole).toBool());
         QVERIFY(
             !site->entries()->data(site->entries()->index(0), SiteEntryListModel::ConnectedRole).toBool());
-        // Unplugged, the line names nothing.
+        // The switch hangs where its entry says, whatever plan is on screen.
+        QCOMPARE(site->putOnScreen(0), QString());
+        QCOMPARE(site->placeLabel(), attic);
+        // Unplugged, the line names nothing; a switch plugged in next gets
+        // the plan on screen, and its backup that entry's place.
+        QSignalSpy place(site, &SiteView::placeChanged);
         simulator->stop();
         QTRY_VERIFY_WITH_TIMEOUT(!controller->deviceStatus()->connected(), 10000);
         QCOMPARE(site->connectedLabel(), QString());
+        QCOMPARE(site->placeLabel(), cellar);
+        QCOMPARE(place.count(), 1);
     }
 
     void storeRecordedOnlyWhenThePlanIsTheEntrys()
