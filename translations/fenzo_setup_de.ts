@@ -2123,6 +2123,18 @@ BEZEICHNUNG oder ein TEXT, die mit „-“ beginnen, folgen auf „--“):
         <source>The support report %1 cannot be written (%2).</source>
         <translation>Der Supportbericht %1 kann nicht geschrieben werden (%2).</translation>
     </message>
+    <message>
+        <source>Site file: %1</source>
+        <translation>Anlagendatei: %1</translation>
+    </message>
+    <message>
+        <source>Entry: %1</source>
+        <translation>Eintrag: %1</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Anlage</translation>
+    </message>
 </context>
 <context>
     <name>SwitchAccess</name>

@@ -2105,6 +2105,18 @@ beginning with &quot;-&quot; follows &quot;--&quot;):
         <source>The support report %1 cannot be written (%2).</source>
         <translation>The support report %1 cannot be written (%2).</translation>
     </message>
+    <message>
+        <source>Site file: %1</source>
+        <translation>Site file: %1</translation>
+    </message>
+    <message>
+        <source>Entry: %1</source>
+        <translation>Entry: %1</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
 </context>
 <context>
     <name>SwitchAccess</name>

@@ -549,6 +549,9 @@ const Entry siteEntries[] = {
     {u8"SiteView", u8"The site has no such switch.", u8"Diesen Multischalter gibt es in der Anlage nicht.", u8"The site has no such switch."},
     {u8"SiteView", u8"The plan of \"%1\" in the site file is damaged; the plan on screen stays.", u8"Der Plan von „%1“ in der Anlagendatei ist beschädigt; der angezeigte Plan bleibt erhalten.", u8"The plan of \"%1\" in the site file is damaged; the plan on screen stays."},
     {u8"SiteView", u8"The switch now holds the plan on screen, which differs from the plan of \"%1\" in the site. Replace the plan of \"%1\" with it and record the switch there?", u8"Der Multischalter enthält jetzt den angezeigten Plan, der vom Plan von „%1“ in der Anlage abweicht. Möchten Sie den Plan von „%1“ durch ihn ersetzen und den Multischalter dort eintragen?", u8"The switch now holds the plan on screen, which differs from the plan of \"%1\" in the site. Replace the plan of \"%1\" with it and record the switch there?"},
+    {u8"SupportReport", u8"Site file: %1", u8"Anlagendatei: %1", u8"Site file: %1"},
+    {u8"SupportReport", u8"Entry: %1", u8"Eintrag: %1", u8"Entry: %1"},
+    {u8"SupportReport", u8"Site", u8"Anlage", u8"Site"},
 };
 
 QList<Entry> allEntries()
