@@ -54,13 +54,17 @@ DialogWindow {
         form.noteField.text = Site.note
     }
 
+    // The first refusal's reason, empty when both were kept.
     function storeTexts() {
         if (!Site.isOpen)
-            return
+            return ""
+        var problem = ""
         if (form.nameField.text !== Site.name)
-            report(Site.setName(form.nameField.text))
-        if (form.noteField.text !== Site.note)
-            report(Site.setNote(form.noteField.text))
+            problem = Site.setName(form.nameField.text)
+        if (problem === "" && form.noteField.text !== Site.note)
+            problem = Site.setNote(form.noteField.text)
+        report(problem)
+        return problem
     }
 
     // Nothing is lost that the screen shows already.
@@ -74,7 +78,14 @@ DialogWindow {
             ask(putQuestion(label), function () { report(Site.putOnScreen(row)) })
     }
 
-    onAccepted: storeTexts()
+    // A name or note the file refused keeps the dialog open with the reason.
+    onAccepted: {
+        var problem = storeTexts()
+        if (problem !== "") {
+            open()
+            report(problem)
+        }
+    }
 
     Component.onCompleted: showSite()
 
