@@ -1959,6 +1959,21 @@ BEZEICHNUNG oder ein TEXT, die mit „-“ beginnen, folgen auf „--“):
         <source>The change to the site file %1 is refused: %2.</source>
         <translation>Die Änderung der Anlagendatei %1 wird abgelehnt: %2.</translation>
     </message>
+    <message>
+        <source>The site file %1 is being changed by another program. Try again.</source>
+        <translation>Die Anlagendatei %1 wird gerade von einem anderen Programm geändert. Versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>no lock file can be made beside it</source>
+        <translation>daneben kann keine Sperrdatei angelegt werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>it would be larger than %n MiB</source>
+        <translation>
+            <numerusform>sie würde größer als %n MiB</numerusform>
+            <numerusform>sie würde größer als %n MiB</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SiteView</name>

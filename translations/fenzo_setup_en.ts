@@ -1941,6 +1941,21 @@ beginning with &quot;-&quot; follows &quot;--&quot;):
         <source>The change to the site file %1 is refused: %2.</source>
         <translation>The change to the site file %1 is refused: %2.</translation>
     </message>
+    <message>
+        <source>The site file %1 is being changed by another program. Try again.</source>
+        <translation>The site file %1 is being changed by another program. Try again.</translation>
+    </message>
+    <message>
+        <source>no lock file can be made beside it</source>
+        <translation>no lock file can be made beside it</translation>
+    </message>
+    <message numerus="yes">
+        <source>it would be larger than %n MiB</source>
+        <translation>
+            <numerusform>it would be larger than %n MiB</numerusform>
+            <numerusform>it would be larger than %n MiB</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SiteView</name>

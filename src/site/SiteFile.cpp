@@ -11,8 +11,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QLockFile>
 #include <QSet>
 
+#include <cmath>
 #include <exception>
 
 namespace {
@@ -80,7 +82,8 @@ bool readFormat(const QJsonObject &root, QString *detail)
 {
     const QJsonValue format = root.value(formatKey);
     const double number = format.toDouble(-1);
-    if (!format.isDouble() || number != double(int(number)) || number < 1) {
+    // Compared as a double: a number far beyond int is a format too.
+    if (!format.isDouble() || number < 1 || std::floor(number) != number) {
         *detail = SiteFile::tr("it has no known format number");
         return false;
     }
@@ -88,7 +91,7 @@ bool readFormat(const QJsonObject &root, QString *detail)
         *detail =
             SiteFile::tr("it has format %1, written by a newer version of the program; this version reads "
                          "format %2")
-                .arg(int(number))
+                .arg(QString::number(number, 'g', 16))
                 .arg(SiteFile::formatVersion);
         return false;
     }
@@ -222,7 +225,7 @@ QString baseName(const QString &path)
 }
 } // namespace
 
-SiteFile::SiteFile(const QString &path) : m_path(path) {}
+SiteFile::SiteFile(const QString &path, int lockWaitMs) : m_path(path), m_lockWaitMs(lockWaitMs) {}
 
 bool SiteFile::fromJson(const QByteArray &bytes, const QString &path, Site *site, QString *reason)
 {
@@ -347,6 +350,18 @@ bool SiteFile::read(Site *site, QString *reason) const
 
 bool SiteFile::apply(const SiteChange &change, QString *reason, Site *written) const
 {
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (lock.tryLock(m_lockWaitMs))
+        return applyLocked(change, reason, written);
+    if (lock.error() == QLockFile::LockFailedError)
+        *reason = tr("The site file %1 is being changed by another program. Try again.").arg(shown(m_path));
+    else
+        *reason = WholeFile::writeFailure(m_path, tr("no lock file can be made beside it"));
+    return false;
+}
+
+bool SiteFile::applyLocked(const SiteChange &change, QString *reason, Site *written) const
+{
     Site site;
     if (QFileInfo::exists(m_path) || change.kind() != SiteChange::Kind::Add) {
         if (!read(&site, reason))
@@ -366,7 +381,9 @@ bool SiteFile::apply(const SiteChange &change, QString *reason, Site *written) c
     // unreadable (a bad plan, an over-long text) is refused here.
     Site check;
     QString detail;
-    if (!readSite(QJsonDocument::fromJson(bytes), m_path, &check, &detail)) {
+    if (bytes.size() > maxFileBytes)
+        detail = tr("it would be larger than %n MiB", nullptr, int(maxFileBytes / (1024 * 1024)));
+    if (!detail.isEmpty() || !readSite(QJsonDocument::fromJson(bytes), m_path, &check, &detail)) {
         *reason = tr("The change to the site file %1 is refused: %2.").arg(shown(m_path), detail);
         return false;
     }

@@ -25,7 +25,9 @@ class SiteChange;
 // damaged file with a translated reason naming it; such a file is never
 // written over. Every write re-reads the file and applies the change to it as
 // it is then (see SiteChange), through QSaveFile: the file is replaced whole
-// or stays as it was.
+// or stays as it was. A lock file beside it (name + ".lock", there only while
+// a change is written) keeps two programs from re-reading the same old file
+// and writing over each other's change.
 class SiteFile
 {
     Q_DECLARE_TR_FUNCTIONS(SiteFile)
@@ -44,7 +46,11 @@ public:
     // The extension, without the dot.
     static QString suffix() { return QStringLiteral("fsite"); }
 
-    explicit SiteFile(const QString &path);
+    // How long a change waits for another program's change to the same
+    // file to end (it takes milliseconds) before it gives up.
+    static constexpr int defaultLockWaitMs = 1000;
+
+    explicit SiteFile(const QString &path, int lockWaitMs = defaultLockWaitMs);
     QString path() const { return m_path; }
 
     // Reads the file into `site`. False with a translated reason naming the
@@ -74,5 +80,8 @@ public:
     static QString summary(const QByteArray &plan);
 
 private:
+    bool applyLocked(const SiteChange &change, QString *reason, Site *written) const;
+
     QString m_path;
+    int m_lockWaitMs;
 };

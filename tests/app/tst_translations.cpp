@@ -510,6 +510,9 @@ const Entry siteFileEntries[] = {
     {u8"SiteFile", u8"the plan of \"%1\" is missing or too long", u8"der Plan von „%1“ fehlt oder ist zu lang", u8"the plan of \"%1\" is missing or too long"},
     {u8"SiteFile", u8"the plan of \"%1\" is no complete settings file", u8"der Plan von „%1“ ist keine vollständige Einstellungsdatei", u8"the plan of \"%1\" is no complete settings file"},
     {u8"SiteFile", u8"the plan of \"%1\" is not base64", u8"der Plan von „%1“ ist nicht in Base64 geschrieben", u8"the plan of \"%1\" is not base64"},
+    {u8"SiteFile", u8"The site file %1 is being changed by another program. Try again.", u8"Die Anlagendatei %1 wird gerade von einem anderen Programm geändert. Versuchen Sie es erneut.", u8"The site file %1 is being changed by another program. Try again."},
+    {u8"SiteFile", u8"no lock file can be made beside it", u8"daneben kann keine Sperrdatei angelegt werden", u8"no lock file can be made beside it"},
+    {u8"SiteFile", u8"it would be larger than %n MiB", u8"sie würde größer als %n MiB", u8"it would be larger than %n MiB"},
 };
 
 // The window's site: the "Site…" dialog, its questions and its messages.

@@ -3,6 +3,7 @@
 #include "site/SiteFile.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -112,6 +113,8 @@ private slots:
         const QByteArray plan = planBytes(QStringLiteral("Astra")).toBase64();
         QTest::newRow("not JSON") << QByteArray("{\"format\": 1,") << QStringLiteral("no JSON document");
         QTest::newRow("newer version") << oneSwitch("2", switchText("A", plan)) << QStringLiteral("format 2");
+        QTest::newRow("far newer version")
+            << oneSwitch("1e300", switchText("A", plan)) << QStringLiteral("newer");
         QTest::newRow("no version") << QByteArray("{\"switches\": []}") << QStringLiteral("no known format");
         QTest::newRow("duplicate label")
             << oneSwitch("1", switchText("A", plan) + "," + switchText("A", plan))
@@ -246,6 +249,41 @@ private slots:
                 : SiteChange::rename(QStringLiteral("A"), plan, QStringLiteral("B"));
         QVERIFY(!SiteFile(path).apply(change, &reason));
         QVERIFY2(reason.contains(reasonPart), qPrintable(reason));
+        QCOMPARE(readAll(path), before);
+    }
+
+    // While another program writes the file, a change waits for it and then
+    // gives up with the reason, leaving the file as that program wrote it.
+    void changeWaitsForAnotherWriter()
+    {
+        const QString path = dir().filePath(QStringLiteral("locked.fsite"));
+        QString reason;
+        QVERIFY(SiteFile(path).apply(SiteChange::add(entry(QStringLiteral("A"), planBytes({}))), &reason));
+        const QByteArray before = readAll(path);
+        QLockFile other(path + QStringLiteral(".lock"));
+        QVERIFY(other.tryLock(0));
+        QVERIFY(!SiteFile(path, 10).apply(SiteChange::setNote(QStringLiteral("n")), &reason));
+        QVERIFY2(reason.contains(QStringLiteral("changed by another program")), qPrintable(reason));
+        QCOMPARE(readAll(path), before);
+        other.unlock();
+        QVERIFY2(SiteFile(path, 10).apply(SiteChange::setNote(QStringLiteral("n")), &reason),
+                 qPrintable(reason));
+        QVERIFY(!QFile::exists(path + QStringLiteral(".lock")));
+    }
+
+    // A file that would grow beyond what the reader takes is not written.
+    void changeThatWouldOutgrowTheReaderIsRefused()
+    {
+        const QString path = dir().filePath(QStringLiteral("big.fsite"));
+        const QByteArray bigPlan = planBytes(QString(30000, 'x'));
+        Site site;
+        while (SiteFile::toJson(site).size() < SiteFile::maxFileBytes - 2 * bigPlan.size())
+            site.entries.append(entry(QString::number(site.entries.size()), bigPlan));
+        QVERIFY(writeAll(path, SiteFile::toJson(site)));
+        const QByteArray before = readAll(path);
+        QString reason;
+        QVERIFY(!SiteFile(path).apply(SiteChange::add(entry(QStringLiteral("one more"), bigPlan)), &reason));
+        QVERIFY2(reason.contains(QStringLiteral("would be larger")), qPrintable(reason));
         QCOMPARE(readAll(path), before);
     }
 
