@@ -2,9 +2,9 @@
 
 #include "FenzoApplication.h"
 #include "ViewModels.h"
+#include "controller/PlanEditor.h"
 #include "controller/SatelliteFilter.h"
 #include "io/LogRing.h"
-#include "controller/PlanEditor.h"
 #include "service/SerialPortLines.h"
 
 #include <QQmlApplicationEngine>
