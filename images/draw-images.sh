@@ -53,6 +53,17 @@ support_report() {
 }
 support_report
 
+# Site icon, shown at 25 x 25 left of the support report icon: a white
+# building with a row of windows on each floor, on the same black disc.
+site() {
+  convert -size 96x96 xc:none -fill black -draw 'circle 47.5,47.5 47.5,1' \
+    -fill white -draw 'polygon 22,40 48,18 74,40' -draw 'rectangle 28,40 68,78' \
+    -fill black -draw 'rectangle 34,46 42,53' -draw 'rectangle 54,46 62,53' \
+    -draw 'rectangle 34,59 42,66' -draw 'rectangle 54,59 62,66' -draw 'rectangle 44,64 52,78' \
+    -resize 24x24 -depth 8 -define png:exclude-chunks=date,time site.png
+}
+site
+
 # Window icon: a dish on a mast, drawn at 256 x 256.
 dish() {
   convert -size 256x256 xc:none \

@@ -17,6 +17,8 @@ OptionsForm {
     property alias saveDialog: saveChooser.item
     property alias satelliteDataDialog: satelliteData.item
     property alias reportDialog: reportChooser.item
+    property alias siteDialog: siteDialog.item
+    property alias siteQuestion: siteQuestion.item
     // Each satellite box's search list is made at the first key typed on
     // the box: null until then.
     property alias lnb1Finder: lnb1Finder.item
@@ -58,6 +60,7 @@ OptionsForm {
     }
 
     serialNumberLabel.text: Device.serialNumber
+    siteEntryLabel.text: Site.connectedLabel
     deviceStatusLabel.text: Device.transferProgress !== "" ? Device.transferProgress
                                                            : Controller.fetchingSatellites
                                                              ? qsTr("Fetching the satellite data…")
@@ -138,6 +141,7 @@ OptionsForm {
     sheetIconArea.onClicked: openSheetWindow()
     satelliteDataIconArea.onClicked: satelliteData.open()
     supportReportIconArea.onClicked: reportChooser.open()
+    siteIconArea.onClicked: siteDialog.open()
 
     // The usual keys for the file actions, and the sheet as "print".
     Shortcut {
@@ -157,7 +161,18 @@ OptionsForm {
         onActivated: openSheetWindow()
     }
 
+    Shortcut {
+        sequence: "Ctrl+Shift+O"
+        onActivated: siteDialog.open()
+    }
+
     // The icons pressed from the keyboard once Tab reached them.
+    Shortcut {
+        sequences: ["Space", "Return", "Enter"]
+        enabled: siteIconArea.activeFocus
+        onActivated: siteDialog.open()
+    }
+
     Shortcut {
         sequences: ["Space", "Return", "Enter"]
         enabled: supportReportIconArea.activeFocus
@@ -408,6 +423,40 @@ OptionsForm {
     OnDemand {
         id: satelliteData
         source: "SatelliteDataDialog.qml"
+    }
+
+    OnDemand {
+        id: siteDialog
+        source: "SiteDialog.qml"
+    }
+
+    // A "Save on device" of a plan other than its switch's entry: the user
+    // decides whether the entry takes it.
+    OnDemand {
+        id: siteQuestion
+        sourceComponent: Component {
+            QuestionBox {
+                title: qsTr("Stored in the switch")
+                onAccepted: options.answerSite(true)
+                onRejected: options.answerSite(false)
+            }
+        }
+    }
+
+    function answerSite(replace) {
+        var problem = Site.answerReplace(replace)
+        if (problem !== "") {
+            errorBox.get().text = problem
+            errorBox.open()
+        }
+    }
+
+    Connections {
+        target: Site
+        function onReplaceAsked(label, question) {
+            siteQuestion.get().text = question
+            siteQuestion.open()
+        }
     }
 
     OnDemand {

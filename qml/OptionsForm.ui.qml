@@ -14,6 +14,8 @@ Item {
     property alias satelliteDataIconArea: satelliteDataIconArea
     property alias supportReportIconArea: supportReportIconArea
     property alias serialNumberLabel: serialNumberLabel
+    property alias siteEntryLabel: siteEntryLabel
+    property alias siteIconArea: siteIconArea
     property alias deviceStatusLabel: deviceStatusLabel
     property alias cancelButton: cancelButton
     // Whether "Cancel" stands beside the progress.
@@ -84,9 +86,42 @@ Item {
                 font.pixelSize: 12
             }
 
-            Item {
-                id: serialFiller
+            // The open site's entry for the connected switch.
+            Text {
+                id: siteEntryLabel
+                textFormat: Text.PlainText
+                font.pixelSize: 12
+                elide: Text.ElideRight
                 Layout.fillWidth: true
+            }
+
+            Image {
+                id: siteIcon
+                Layout.preferredWidth: 25
+                Layout.preferredHeight: 25
+                source: "qrc:/images/site.png"
+                ToolTip.visible: siteIconArea.containsMouse
+                ToolTip.delay: 500
+                ToolTip.text: qsTr("Site…")
+
+                MouseArea {
+                    id: siteIconArea
+                    anchors.fill: parent
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.Button
+                    Accessible.name: qsTr("Site…")
+
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: -2
+                        color: "transparent"
+                        border.color: "#0066ff"
+                        border.width: 2
+                        radius: 3
+                        visible: siteIconArea.activeFocus
+                    }
+                    hoverEnabled: true
+                }
             }
 
             Image {

@@ -627,6 +627,10 @@ Arbeitsplan vom Plan abweicht.
         <source>Text files</source>
         <translation>Textdateien</translation>
     </message>
+    <message>
+        <source>Stored in the switch</source>
+        <translation>Im Multischalter gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>OptionsForm.ui</name>
@@ -761,6 +765,10 @@ Arbeitsplan vom Plan abweicht.
     <message>
         <source>Stop reading the switch; nothing on the switch is changed</source>
         <translation>Lesen des Multischalters abbrechen; am Multischalter wird nichts geändert</translation>
+    </message>
+    <message>
+        <source>Site…</source>
+        <translation>Anlage…</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1110,17 @@ Satellitendaten hinzugefügt):
     <message>
         <source>Nothing was sent to the switch because some UBs cannot be sent:</source>
         <translation>An den Multischalter wurde nichts gesendet, weil nicht alle UBs gesendet werden können:</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -1783,6 +1802,123 @@ BEZEICHNUNG oder ein TEXT, die mit „-“ beginnen, folgen auf „--“):
     </message>
 </context>
 <context>
+    <name>SiteDialog</name>
+    <message>
+        <source>Site</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>The plan on screen will be replaced by the plan of &quot;%1&quot;. Continue?</source>
+        <translation>Der angezeigte Plan wird durch den Plan von „%1“ ersetzt. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Replace the plan of &quot;%1&quot; in the site with the plan on screen?</source>
+        <translation>Den Plan von „%1“ in der Anlage durch den angezeigten Plan ersetzen?</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot; from the site?</source>
+        <translation>„%1“ aus der Anlage entfernen?</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>angeschlossen</translation>
+    </message>
+    <message>
+        <source>on screen</source>
+        <translation>angezeigt</translation>
+    </message>
+    <message>
+        <source>Choose a site file</source>
+        <translation>Anlagendatei auswählen</translation>
+    </message>
+    <message>
+        <source>Site files</source>
+        <translation>Anlagendateien</translation>
+    </message>
+</context>
+<context>
+    <name>SiteDialogForm.ui</name>
+    <message>
+        <source>Site file:</source>
+        <translation>Anlagendatei:</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>Neu…</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Notiz:</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>Multischalter:</translation>
+    </message>
+    <message>
+        <source>Put on screen</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Put this switch&apos;s plan on screen</source>
+        <translation>Plan dieses Multischalters anzeigen</translation>
+    </message>
+    <message>
+        <source>Replace with the plan on screen</source>
+        <translation>Durch den angezeigten Plan ersetzen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Bezeichnung:</translation>
+    </message>
+    <message>
+        <source>Stairwell A, cellar</source>
+        <translation>Treppenhaus A, Keller</translation>
+    </message>
+    <message>
+        <source>Add the plan on screen</source>
+        <translation>Angezeigten Plan hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>SiteEntryListModel</name>
+    <message>
+        <source>not stored yet</source>
+        <translation>noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>keine Seriennummer</translation>
+    </message>
+    <message>
+        <source>SN %1</source>
+        <translation>SN %1</translation>
+    </message>
+    <message>
+        <source>%1, stored %2, read back</source>
+        <translation>%1, gespeichert am %2, zurückgelesen</translation>
+    </message>
+    <message>
+        <source>%1, stored %2, not read back</source>
+        <translation>%1, gespeichert am %2, nicht zurückgelesen</translation>
+    </message>
+</context>
+<context>
     <name>SiteFile</name>
     <message>
         <source>The site file %1 cannot be used: %2.</source>
@@ -1947,6 +2083,25 @@ BEZEICHNUNG oder ein TEXT, die mit „-“ beginnen, folgen auf „--“):
     </message>
 </context>
 <context>
+    <name>SiteView</name>
+    <message>
+        <source>No site is open.</source>
+        <translation>Es ist keine Anlage geöffnet.</translation>
+    </message>
+    <message>
+        <source>The site has no such switch.</source>
+        <translation>Diesen Multischalter gibt es in der Anlage nicht.</translation>
+    </message>
+    <message>
+        <source>The plan of &quot;%1&quot; in the site file is damaged; the plan on screen stays.</source>
+        <translation>Der Plan von „%1“ in der Anlagendatei ist beschädigt; der angezeigte Plan bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The switch now holds the plan on screen, which differs from the plan of &quot;%1&quot; in the site. Replace the plan of &quot;%1&quot; with it and record the switch there?</source>
+        <translation>Der Multischalter enthält jetzt den angezeigten Plan, der vom Plan von „%1“ in der Anlage abweicht. Möchten Sie den Plan von „%1“ durch ihn ersetzen und den Multischalter dort eintragen?</translation>
+    </message>
+</context>
+<context>
     <name>SqlHandler</name>
     <message>
         <source>Satelite not found in database</source>
@@ -2089,6 +2244,18 @@ BEZEICHNUNG oder ein TEXT, die mit „-“ beginnen, folgen auf „--“):
     <message>
         <source>The support report %1 cannot be written (%2).</source>
         <translation>Der Supportbericht %1 kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Site file: %1</source>
+        <translation>Anlagendatei: %1</translation>
+    </message>
+    <message>
+        <source>Entry: %1</source>
+        <translation>Eintrag: %1</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Anlage</translation>
     </message>
 </context>
 <context>

@@ -610,6 +610,10 @@ also when the working plan read back after a send differs from the plan.
         <source>Text files</source>
         <translation>Text files</translation>
     </message>
+    <message>
+        <source>Stored in the switch</source>
+        <translation>Stored in the switch</translation>
+    </message>
 </context>
 <context>
     <name>OptionsForm.ui</name>
@@ -744,6 +748,10 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>Stop reading the switch; nothing on the switch is changed</source>
         <translation>Stop reading the switch; nothing on the switch is changed</translation>
+    </message>
+    <message>
+        <source>Site…</source>
+        <translation>Site…</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1091,17 @@ also when the working plan read back after a send differs from the plan.
     <message>
         <source>Nothing was sent to the switch because some UBs cannot be sent:</source>
         <translation>Nothing was sent to the switch because some UBs cannot be sent:</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -1761,6 +1780,123 @@ beginning with &quot;-&quot; follows &quot;--&quot;):
     </message>
 </context>
 <context>
+    <name>SiteDialog</name>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>The plan on screen will be replaced by the plan of &quot;%1&quot;. Continue?</source>
+        <translation>The plan on screen will be replaced by the plan of &quot;%1&quot;. Continue?</translation>
+    </message>
+    <message>
+        <source>Replace the plan of &quot;%1&quot; in the site with the plan on screen?</source>
+        <translation>Replace the plan of &quot;%1&quot; in the site with the plan on screen?</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot; from the site?</source>
+        <translation>Remove &quot;%1&quot; from the site?</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <source>on screen</source>
+        <translation>on screen</translation>
+    </message>
+    <message>
+        <source>Choose a site file</source>
+        <translation>Choose a site file</translation>
+    </message>
+    <message>
+        <source>Site files</source>
+        <translation>Site files</translation>
+    </message>
+</context>
+<context>
+    <name>SiteDialogForm.ui</name>
+    <message>
+        <source>Site file:</source>
+        <translation>Site file:</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>New…</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>Switches:</translation>
+    </message>
+    <message>
+        <source>Put on screen</source>
+        <translation>Put on screen</translation>
+    </message>
+    <message>
+        <source>Put this switch&apos;s plan on screen</source>
+        <translation>Put this switch&apos;s plan on screen</translation>
+    </message>
+    <message>
+        <source>Replace with the plan on screen</source>
+        <translation>Replace with the plan on screen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Label:</translation>
+    </message>
+    <message>
+        <source>Stairwell A, cellar</source>
+        <translation>Stairwell A, cellar</translation>
+    </message>
+    <message>
+        <source>Add the plan on screen</source>
+        <translation>Add the plan on screen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+</context>
+<context>
+    <name>SiteEntryListModel</name>
+    <message>
+        <source>not stored yet</source>
+        <translation>not stored yet</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>no serial number</translation>
+    </message>
+    <message>
+        <source>SN %1</source>
+        <translation>SN %1</translation>
+    </message>
+    <message>
+        <source>%1, stored %2, read back</source>
+        <translation>%1, stored %2, read back</translation>
+    </message>
+    <message>
+        <source>%1, stored %2, not read back</source>
+        <translation>%1, stored %2, not read back</translation>
+    </message>
+</context>
+<context>
     <name>SiteFile</name>
     <message>
         <source>The site file %1 cannot be used: %2.</source>
@@ -1925,6 +2061,25 @@ beginning with &quot;-&quot; follows &quot;--&quot;):
     </message>
 </context>
 <context>
+    <name>SiteView</name>
+    <message>
+        <source>No site is open.</source>
+        <translation>No site is open.</translation>
+    </message>
+    <message>
+        <source>The site has no such switch.</source>
+        <translation>The site has no such switch.</translation>
+    </message>
+    <message>
+        <source>The plan of &quot;%1&quot; in the site file is damaged; the plan on screen stays.</source>
+        <translation>The plan of &quot;%1&quot; in the site file is damaged; the plan on screen stays.</translation>
+    </message>
+    <message>
+        <source>The switch now holds the plan on screen, which differs from the plan of &quot;%1&quot; in the site. Replace the plan of &quot;%1&quot; with it and record the switch there?</source>
+        <translation>The switch now holds the plan on screen, which differs from the plan of &quot;%1&quot; in the site. Replace the plan of &quot;%1&quot; with it and record the switch there?</translation>
+    </message>
+</context>
+<context>
     <name>SqlHandler</name>
     <message>
         <source>Satelite not found in database</source>
@@ -2067,6 +2222,18 @@ beginning with &quot;-&quot; follows &quot;--&quot;):
     <message>
         <source>The support report %1 cannot be written (%2).</source>
         <translation>The support report %1 cannot be written (%2).</translation>
+    </message>
+    <message>
+        <source>Site file: %1</source>
+        <translation>Site file: %1</translation>
+    </message>
+    <message>
+        <source>Entry: %1</source>
+        <translation>Entry: %1</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
     </message>
 </context>
 <context>

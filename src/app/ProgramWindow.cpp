@@ -103,6 +103,8 @@ SupportReport::Facts ProgramWindow::reportFacts() const
     facts.ports = SerialPortLines::system();
     facts.portProblems = control.deviceStatus()->portProblem().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     facts.switchId = control.deviceStatus()->connectedSwitch().value_or(QString());
+    facts.siteFile = control.siteView()->path();
+    facts.siteEntry = control.siteView()->placeLabel();
     facts.hasPlan = true;
     facts.plan = plan.editor()->plan();
     facts.own = control.ownTransponders();

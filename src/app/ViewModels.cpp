@@ -3,9 +3,10 @@
 #include "controller/DeviceStatus.h"
 #include "controller/PlanFiles.h"
 #include "controller/SatelliteDataView.h"
+#include "controller/SiteView.h"
 #include "controller/SwitchView.h"
-#include "controller/UBModelController.h"
 #include "controller/UBDataModel.h"
+#include "controller/UBModelController.h"
 #include "report/SupportReportSaver.h"
 #include "sheet/InstallationSheet.h"
 
@@ -48,6 +49,9 @@ void registerOnce()
         registerSingleton<SatelliteDataView>("SatelliteData");
         registerSingleton<SwitchView>("Switch");
         registerSingleton<PlanFiles>("PlanFiles");
+        registerSingleton<SiteView>("Site");
+        qmlRegisterUncreatableType<SiteEntryListModel>(moduleUri, 1, 0, "SiteEntryList",
+                                                       QStringLiteral("the entries come from Site"));
         return true;
     }();
     Q_UNUSED(registered)
@@ -73,4 +77,5 @@ void ViewModels::exposeTo(QQmlEngine &engine) const
     hand(engine, "SatelliteData", controller ? controller->satelliteDataView() : nullptr);
     hand(engine, "Switch", controller ? controller->switchPart() : nullptr);
     hand(engine, "PlanFiles", controller ? controller->planFiles() : nullptr);
+    hand(engine, "Site", controller ? controller->siteView() : nullptr);
 }

@@ -11,7 +11,7 @@ class UBModelController;
 
 // The objects the QML reaches by name, as typed singletons of the module
 // "Fenzo 1.0": Plan, Controller, Device, SatelliteNames, Sheet and Report, and
-// the controller's parts SatelliteData, Switch and PlanFiles.
+// the controller's parts SatelliteData, Switch, PlanFiles and Site.
 // Each engine shows the set it was handed; the objects stay their owner's and
 // must outlive the engine's items.
 struct ViewModels

@@ -20,8 +20,9 @@ SwitchView::SwitchView(PlanEditor &editor, SatelliteDataView &data, const Enviro
       serialPortHandler(std::make_unique<SerialPortHandler>(environment.portLister, environment.portOpener,
                                                             environment.deviceRulePath,
                                                             environment.searchIntervalMs)),
-      transfers(std::make_unique<SwitchTransfers>(
-          *serialPortHandler, PlanBackup(environment.backupDirectory, environment.clock), environment.random)),
+      transfers(std::make_unique<SwitchTransfers>(*serialPortHandler,
+                                                  PlanBackup(environment.backupDirectory, environment.clock),
+                                                  environment.random)),
       output(std::move(output))
 {
     connect(serialPortHandler.get(), &SerialPortHandler::portProblemChanged, status,
@@ -157,8 +158,15 @@ void SwitchView::sendPlan(bool store)
     const PlanVerdict verdict = PlanPreparation(catalogue).judge(editor.plan());
     if (!validateData(verdict))
         return;
+    // What the switch holds afterwards is what was on screen now.
+    const BandPlan sent = editor.plan();
     runTransfer([this, &verdict, &catalogue, store] { transfers->sendPrepared(verdict, store, catalogue); },
-                [this](const TransferEnd &end) { reportSent(end); });
+                [this, store, sent](const TransferEnd &end) {
+                    reportSent(end);
+                    const std::optional<QString> serial = status->connectedSwitch();
+                    if (store && serial && end.result.outcome.readBack == ReadBackState::Matches)
+                        emit storedAndReadBack(sent, *serial);
+                });
 }
 
 void SwitchView::readFromDevice()

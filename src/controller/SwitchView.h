@@ -53,6 +53,9 @@ signals:
     void deviceMissing();
     void comparisonReady(const QStringList &lines);
     void busyChanged(bool busy);
+    // A "Save on device" ended, and reading the switch back found `plan`
+    // in it; `serial` is the switch's (empty when it reports none).
+    void storedAndReadBack(const BandPlan &plan, const QString &serial);
 
 private:
     using AfterTransfer = std::function<void(const TransferEnd &)>;

@@ -19,18 +19,23 @@ UBModelController::UBModelController(UBDataModel *model, const Environment &envi
                                      DiagnosticLines output)
     : editor(withDefaultPlan(model->editor())), data(new SatelliteDataView(*editor, environment, this)),
       switchView(new SwitchView(*editor, *data, environment, output, this)),
-      files(new PlanFiles(*editor, *data, std::move(output), this))
+      files(new PlanFiles(*editor, *data, std::move(output), this)),
+      sites(new SiteView(
+          *editor, *switchView, [clock = environment.clock] { return clock().date(); }, this))
 {
     connect(editor, &PlanEditor::errorOccured, this, &UBModelController::errorOccured);
     connect(editor, &PlanEditor::staticUBsChanged, this, &UBModelController::staticUBsChanged);
     relayDataSignals();
     relaySwitchSignals();
     connect(files, &PlanFiles::errorOccured, this, &UBModelController::errorOccured);
+    connect(sites, &SiteView::errorOccured, this, &UBModelController::errorOccured);
 }
 
 UBModelController::~UBModelController()
 {
-    // The transfers use the device link and the data: the switch goes first.
+    // The site listens to the switch; the transfers use the device link
+    // and the data: the switch goes first of those.
+    delete std::exchange(sites, nullptr);
     delete std::exchange(switchView, nullptr);
 }
 

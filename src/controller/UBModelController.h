@@ -4,6 +4,7 @@
 #include "PlanEditor.h"
 #include "PlanFiles.h"
 #include "SatelliteDataView.h"
+#include "SiteView.h"
 #include "SwitchView.h"
 #include "TransponderLists.h"
 #include "io/DiagnosticLines.h"
@@ -78,6 +79,7 @@ public:
     SatelliteDataView *satelliteDataView() const { return data; }
     SwitchView *switchPart() const { return switchView; }
     PlanFiles *planFiles() const { return files; }
+    SiteView *siteView() const { return sites; }
 
     // The satellite data in memory as one value; empty when there are none.
     SharedCatalogue catalogue() const { return data->catalogue(); }
@@ -164,4 +166,5 @@ private:
     SatelliteDataView *data; // owned as a child
     SwitchView *switchView;  // owned as a child; goes first
     PlanFiles *files;        // owned as a child
+    SiteView *sites;         // owned as a child; listens to the switch
 };

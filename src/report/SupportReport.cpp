@@ -61,6 +61,12 @@ QString SupportReport::text(const Facts &facts)
     section(text, tr("Switch"),
             masked(facts.switchId.isEmpty() ? QStringList() : QStringList{facts.switchId}, secrets),
             tr("No switch answered."));
+    QStringList site;
+    if (!facts.siteFile.isEmpty())
+        site << tr("Site file: %1").arg(QDir::toNativeSeparators(facts.siteFile));
+    if (!facts.siteEntry.isEmpty())
+        site << tr("Entry: %1").arg(facts.siteEntry);
+    section(text, tr("Site"), masked(site, secrets), none);
     section(text, tr("Plan"),
             masked(facts.hasPlan ? planLines(facts.plan, facts.own) : QStringList(), secrets), none);
     section(text, tr("Recent log"), masked(facts.log, secrets, QStringLiteral(": ")), none);

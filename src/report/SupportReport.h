@@ -29,6 +29,11 @@ public:
         QStringList portProblems;
         // The switch's serial number; empty when none answered.
         QString switchId;
+        // The open site's file and the entry of the switch (where it hangs);
+        // empty when none. Never the site's note: it may hold a customer's
+        // address.
+        QString siteFile;
+        QString siteEntry;
         // The window's plan; the tool has none.
         bool hasPlan = false;
         BandPlan plan;

@@ -536,6 +536,48 @@ const Entry siteFileEntries[] = {
     {u8"SiteFile", u8"it would be larger than %n MiB", u8"sie würde größer als %n MiB", u8"it would be larger than %n MiB"},
 };
 
+// The window's site: the "Site…" dialog, its questions and its messages.
+const Entry siteEntries[] = {
+    {u8"Options", u8"Stored in the switch", u8"Im Multischalter gespeichert", u8"Stored in the switch"},
+    {u8"OptionsForm.ui", u8"Site…", u8"Anlage…", u8"Site…"},
+    {u8"QuestionBox", u8"Yes", u8"Ja", u8"Yes"},
+    {u8"QuestionBox", u8"No", u8"Nein", u8"No"},
+    {u8"SiteDialog", u8"Site", u8"Anlage", u8"Site"},
+    {u8"SiteDialog", u8"The plan on screen will be replaced by the plan of \"%1\". Continue?", u8"Der angezeigte Plan wird durch den Plan von „%1“ ersetzt. Fortfahren?", u8"The plan on screen will be replaced by the plan of \"%1\". Continue?"},
+    {u8"SiteDialog", u8"Replace the plan of \"%1\" in the site with the plan on screen?", u8"Den Plan von „%1“ in der Anlage durch den angezeigten Plan ersetzen?", u8"Replace the plan of \"%1\" in the site with the plan on screen?"},
+    {u8"SiteDialog", u8"Remove \"%1\" from the site?", u8"„%1“ aus der Anlage entfernen?", u8"Remove \"%1\" from the site?"},
+    {u8"SiteDialog", u8"connected", u8"angeschlossen", u8"connected"},
+    {u8"SiteDialog", u8"on screen", u8"angezeigt", u8"on screen"},
+    {u8"SiteDialog", u8"Choose a site file", u8"Anlagendatei auswählen", u8"Choose a site file"},
+    {u8"SiteDialog", u8"Site files", u8"Anlagendateien", u8"Site files"},
+    {u8"SiteDialogForm.ui", u8"Site file:", u8"Anlagendatei:", u8"Site file:"},
+    {u8"SiteDialogForm.ui", u8"Open…", u8"Öffnen…", u8"Open…"},
+    {u8"SiteDialogForm.ui", u8"New…", u8"Neu…", u8"New…"},
+    {u8"SiteDialogForm.ui", u8"Name:", u8"Name:", u8"Name:"},
+    {u8"SiteDialogForm.ui", u8"Note:", u8"Notiz:", u8"Note:"},
+    {u8"SiteDialogForm.ui", u8"Switches:", u8"Multischalter:", u8"Switches:"},
+    {u8"SiteDialogForm.ui", u8"Put on screen", u8"Anzeigen", u8"Put on screen"},
+    {u8"SiteDialogForm.ui", u8"Put this switch's plan on screen", u8"Plan dieses Multischalters anzeigen", u8"Put this switch's plan on screen"},
+    {u8"SiteDialogForm.ui", u8"Replace with the plan on screen", u8"Durch den angezeigten Plan ersetzen", u8"Replace with the plan on screen"},
+    {u8"SiteDialogForm.ui", u8"Remove", u8"Entfernen", u8"Remove"},
+    {u8"SiteDialogForm.ui", u8"Label:", u8"Bezeichnung:", u8"Label:"},
+    {u8"SiteDialogForm.ui", u8"Stairwell A, cellar", u8"Treppenhaus A, Keller", u8"Stairwell A, cellar"},
+    {u8"SiteDialogForm.ui", u8"Add the plan on screen", u8"Angezeigten Plan hinzufügen", u8"Add the plan on screen"},
+    {u8"SiteDialogForm.ui", u8"Rename", u8"Umbenennen", u8"Rename"},
+    {u8"SiteEntryListModel", u8"not stored yet", u8"noch nicht gespeichert", u8"not stored yet"},
+    {u8"SiteEntryListModel", u8"no serial number", u8"keine Seriennummer", u8"no serial number"},
+    {u8"SiteEntryListModel", u8"SN %1", u8"SN %1", u8"SN %1"},
+    {u8"SiteEntryListModel", u8"%1, stored %2, read back", u8"%1, gespeichert am %2, zurückgelesen", u8"%1, stored %2, read back"},
+    {u8"SiteEntryListModel", u8"%1, stored %2, not read back", u8"%1, gespeichert am %2, nicht zurückgelesen", u8"%1, stored %2, not read back"},
+    {u8"SiteView", u8"No site is open.", u8"Es ist keine Anlage geöffnet.", u8"No site is open."},
+    {u8"SiteView", u8"The site has no such switch.", u8"Diesen Multischalter gibt es in der Anlage nicht.", u8"The site has no such switch."},
+    {u8"SiteView", u8"The plan of \"%1\" in the site file is damaged; the plan on screen stays.", u8"Der Plan von „%1“ in der Anlagendatei ist beschädigt; der angezeigte Plan bleibt erhalten.", u8"The plan of \"%1\" in the site file is damaged; the plan on screen stays."},
+    {u8"SiteView", u8"The switch now holds the plan on screen, which differs from the plan of \"%1\" in the site. Replace the plan of \"%1\" with it and record the switch there?", u8"Der Multischalter enthält jetzt den angezeigten Plan, der vom Plan von „%1“ in der Anlage abweicht. Möchten Sie den Plan von „%1“ durch ihn ersetzen und den Multischalter dort eintragen?", u8"The switch now holds the plan on screen, which differs from the plan of \"%1\" in the site. Replace the plan of \"%1\" with it and record the switch there?"},
+    {u8"SupportReport", u8"Site file: %1", u8"Anlagendatei: %1", u8"Site file: %1"},
+    {u8"SupportReport", u8"Entry: %1", u8"Eintrag: %1", u8"Entry: %1"},
+    {u8"SupportReport", u8"Site", u8"Anlage", u8"Site"},
+};
+
 QList<Entry> allEntries()
 {
     QList<Entry> all(std::begin(entries), std::end(entries));
@@ -551,6 +593,7 @@ QList<Entry> allEntries()
     all.append(QList<Entry>(std::begin(cancelEntries), std::end(cancelEntries)));
     all.append(QList<Entry>(std::begin(siteStoreEntries), std::end(siteStoreEntries)));
     all.append(QList<Entry>(std::begin(siteFileEntries), std::end(siteFileEntries)));
+    all.append(QList<Entry>(std::begin(siteEntries), std::end(siteEntries)));
     return all;
 }
 

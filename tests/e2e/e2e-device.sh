@@ -34,7 +34,8 @@ stdout=$work/program.stdout
 program_stdout=$stdout start_program "$out"
 shot no-device
 expect_buttons disabled "without a device" "$btn_test" "$btn_store" "$btn_read_device" "$btn_compare"
-serial_crop() { convert "$1" -crop 160x20+623+134 +repage -colorspace gray -threshold 50% "$2"; }
+# Up to the first icon of the row, "Site…".
+serial_crop() { convert "$1" -crop 140x20+623+134 +repage -colorspace gray -threshold 50% "$2"; }
 serial_crop "$s" "$work/serial-before.png"
 
 # The switch appears; the search runs every 3 s.

@@ -7,6 +7,9 @@
 #include <QDataStream>
 #include <QFile>
 #include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QUrl>
@@ -63,6 +66,31 @@ QString UiTestHelper::writeSettingsFile(const QString &fileName, const QString &
     }
     out << false << false << false << lnb1 << lnb2;
     if (out.status() != QDataStream::Ok || !file.flush())
+        return QString();
+    return QUrl::fromLocalFile(path).toString();
+}
+
+QString UiTestHelper::writeSiteFile(const QString &fileName, const QString &label,
+                                    const QString &serial) const
+{
+    const QString planUrl = writeSettingsFile(fileName + QStringLiteral(".dat"),
+                                              QStringLiteral("Astra 19.2E"), QStringLiteral("Astra 28.2E"));
+    QFile planFile(QUrl(planUrl).toLocalFile());
+    if (planUrl.isEmpty() || !planFile.open(QIODevice::ReadOnly))
+        return QString();
+    const QJsonObject entry{{QStringLiteral("label"), label},
+                            {QStringLiteral("plan"), QString::fromLatin1(planFile.readAll().toBase64())},
+                            {QStringLiteral("serial"), serial},
+                            {QStringLiteral("stored"), QStringLiteral("2026-12-01")},
+                            {QStringLiteral("readBack"), true}};
+    const QJsonObject site{{QStringLiteral("format"), 1},
+                           {QStringLiteral("name"), QStringLiteral("Test house")},
+                           {QStringLiteral("note"), QStringLiteral("Back door, key at number 3")},
+                           {QStringLiteral("switches"), QJsonArray{entry}}};
+    const QString path = directory + QLatin1Char('/') + fileName;
+    QFile file(path);
+    const QByteArray bytes = QJsonDocument(site).toJson();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
         return QString();
     return QUrl::fromLocalFile(path).toString();
 }

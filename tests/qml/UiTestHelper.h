@@ -30,6 +30,11 @@ public:
     Q_INVOKABLE QString writeSettingsFile(const QString &fileName, const QString &lnb1,
                                           const QString &lnb2) const;
 
+    // A site file holding one switch with that plan file's plan, `label`
+    // and serial number, stored and read back; returns its file URL.
+    Q_INVOKABLE QString writeSiteFile(const QString &fileName, const QString &label,
+                                      const QString &serial) const;
+
     // The texts a window titled `title` shows (every visible item's text,
     // title and placeholder), for checks of its language; empty while no
     // such window is shown.

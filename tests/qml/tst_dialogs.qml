@@ -174,7 +174,7 @@ Item {
             var screen = screenComponent.createObject(root)
             var options = screen.optionsForm
             Device.deviceFound("SN:01332251")
-            var expected = [options.supportReportIconArea, options.satelliteDataIconArea, options.sheetIconArea,
+            var expected = [options.siteIconArea, options.supportReportIconArea, options.satelliteDataIconArea, options.sheetIconArea,
                             options.helpIconArea, options.assignStaticButton, options.resetDynamicButton, options.lnb1Box, options.lnb2Box, options.tPathActiveBox,
                             options.lteFilterBox, options.standByBox, options.saveToDeviceButton,
                             options.saveToRomButton, options.readFromDeviceButton, options.compareButton,

@@ -13,6 +13,8 @@ SupportReport::Facts facts()
     facts.ports = QStringList{QStringLiteral("/dev/ttyACM0 (0483:5740)")};
     facts.portProblems = QStringList{QStringLiteral("/dev/ttyACM1: no permission")};
     facts.switchId = QStringLiteral("SN:01332251");
+    facts.siteFile = QStringLiteral("/home/installer/Parkstrasse 4.fsite");
+    facts.siteEntry = QStringLiteral("Stairwell A, cellar");
     facts.hasPlan = true;
     facts.plan.lnb1 = QStringLiteral("Astra 19.2E");
     UBRecord fixed;
@@ -46,7 +48,8 @@ private slots:
         for (const char *piece :
              {"Program", "Version: ", "Qt: ", "System: ", "Satellite data", "server 127.0.0.1:3306",
               "Serial ports", "/dev/ttyACM0 (0483:5740)", "/dev/ttyACM1: no permission", "Switch",
-              "SN:01332251", "Plan", "LNB1: Astra 19.2E", "UB01: static, LNB2, transponder 7 (10722 MHz)",
+              "SN:01332251", "Site", "Site file: /home/installer/Parkstrasse 4.fsite",
+              "Entry: Stairwell A, cellar", "Plan", "LNB1: Astra 19.2E", "UB01: static, LNB2, transponder 7 (10722 MHz)",
               "UB24: dynamic, line 3, local UB 1", "Recent log", "Writing *IDN?"}) {
             const int found = text.indexOf(QLatin1String(piece), at);
             QVERIFY2(found >= 0, piece);
