@@ -108,7 +108,9 @@ if has_stage fuzz; then
     cp -r "fuzz/corpus/${name#fuzz_}/." "$corpus/" 2>/dev/null || true
     echo "test: [fuzz] $name for $seconds s"
     # The database driver keeps a few bytes per connection attempt, so the
-    # allocation limit stays above that.
+    # allocation limit stays above that. Full stacks, so that the
+    # suppressions (memory Qt itself loses) match exactly.
+    ASAN_OPTIONS=fast_unwind_on_malloc=0 LSAN_OPTIONS=suppressions=$top/tools/sanitizers/fuzz-lsan.supp \
     QT_QPA_PLATFORM=offscreen "$build/fuzz/$name" -max_total_time="$seconds" -max_len=65536 \
       -malloc_limit_mb=64 -rss_limit_mb=1024 -print_final_stats=1 "$corpus" > "$build/$name.log" 2>&1 \
       || { tail -n 40 "$build/$name.log"; echo "test: [fuzz] $name FAILED"; exit 1; }
