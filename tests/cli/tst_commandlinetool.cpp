@@ -51,16 +51,6 @@ QString lastLine(const QString &text)
     return lines.isEmpty() ? QString() : lines.last();
 }
 
-// The lines a switch received that change something (no queries).
-QStringList writes(const SimulatorProcess &simulator)
-{
-    QStringList lines;
-    for (const QString &line : simulator.loggedLines()) {
-        if (!line.endsWith('?'))
-            lines << line;
-    }
-    return lines;
-}
 } // namespace
 
 class CommandLineToolTest : public QObject
@@ -178,7 +168,7 @@ class CommandLineToolTest : public QObject
     // The last configuration line a switch received, without its command.
     static QString lastWords(const SimulatorProcess &simulator)
     {
-        const QStringList lines = writes(simulator).filter(QRegularExpression("^:CONF:ALL "));
+        const QStringList lines = simulator.writtenLines().filter(QRegularExpression("^:CONF:ALL "));
         return lines.isEmpty() ? QString() : lines.last().mid(10);
     }
 
@@ -294,7 +284,7 @@ private slots:
             if (argument.endsWith(".dat"))
                 argument = dir.filePath(argument);
         }
-        const int before = switches ? ::writes(*simulators.front()).size() : 0;
+        const int before = switches ? simulators.front()->writtenLines().size() : 0;
 
         QCOMPARE(run(arguments), status);
         QVERIFY2(QRegularExpression(fill(output, true)).match(this->output).hasMatch(),
@@ -304,7 +294,7 @@ private slots:
         else
             QVERIFY2(errors.contains(fill(error, false)), qPrintable(errors));
         if (switches)
-            QCOMPARE(::writes(*simulators.front()).size() - before, writes);
+            QCOMPARE(simulators.front()->writtenLines().size() - before, writes);
     }
 
     // What the switch held goes to the backup; what was stored comes back
@@ -588,12 +578,12 @@ private slots:
         QVERIFY2(kept.endsWith(".txt") &&
                      errors.contains("Only the switch's replies were backed up (to " + kept + ")"),
                  qPrintable(output + errors));
-        QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
+        QCOMPARE(simulators.front()->writtenLines().last(), QStringLiteral(":MEM:WRITE:ALL"));
         QVERIFY(lastWords(*simulators.front()) != words.join(','));
 
         QCOMPARE(run({"restore", kept}), 0);
         QCOMPARE(lastWords(*simulators.front()), words.join(','));
-        QCOMPARE(writes(*simulators.front()).mid(writes(*simulators.front()).size() - 5),
+        QCOMPARE(simulators.front()->writtenLines().mid(simulators.front()->writtenLines().size() - 5),
                  QStringList({":CONF:LTEFILT ON", ":CONF:STBY OFF", ":CONF:TERRAMP OFF",
                               ":CONF:ALL " + words.join(','), ":MEM:WRITE:ALL"}));
         // The restore, too, kept what it replaced.
@@ -713,7 +703,7 @@ private slots:
         file.close();
 
         // The simulator's log goes on from earlier tests on the same link.
-        const int before = writes(*simulators.front()).size();
+        const int before = simulators.front()->writtenLines().size();
         CommandLineTool *tool = nullptr;
         // Workshop mode would wait for switches: it must refuse before.
         QTimer bound;
@@ -729,7 +719,7 @@ private slots:
         tool = nullptr;
         QVERIFY2(errors.contains(said), qPrintable(errors));
         QVERIFY2(!errors.contains("Waiting for switches"), qPrintable(errors));
-        QCOMPARE(writes(*simulators.front()).mid(before), QStringList());
+        QCOMPARE(simulators.front()->writtenLines().mid(before), QStringList());
         QCOMPARE(QDir(backups()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
@@ -786,7 +776,7 @@ private slots:
         QCOMPARE(run({"store", "--each", dir.filePath("changed.dat")}, &tool), 0);
         QVERIFY2(errors.contains("in use by another program"), qPrintable(errors));
         QVERIFY2(output.contains(": stored; backup "), qPrintable(output));
-        QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
+        QCOMPARE(simulators.front()->writtenLines().last(), QStringLiteral(":MEM:WRITE:ALL"));
     }
 
     // The window's reasons for a port that cannot be used, from every command
@@ -816,7 +806,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         opener = [failure](QSerialPort &) { return SerialPortHandler::OpenResult{failure, "denied"}; };
-        const int before = writes(*simulators.front()).size();
+        const int before = simulators.front()->writtenLines().size();
         for (QString &argument : arguments)
             argument = argument.endsWith(".dat") ? dir.filePath(argument) : argument;
         CommandLineTool *tool = nullptr;
@@ -836,7 +826,7 @@ private slots:
         QCOMPARE(status, 2);
         QVERIFY2(errors.contains(link(1)) && errors.contains(said), qPrintable(errors));
         QVERIFY2(!errors.contains("No switch found"), qPrintable(errors));
-        QCOMPARE(writes(*simulators.front()).size(), before);
+        QCOMPARE(simulators.front()->writtenLines().size(), before);
     }
 
     // "report" names the data's server, the port, the switch and the
@@ -1189,8 +1179,8 @@ private slots:
                     lines.at(n).endsWith("; read back"),
                 qPrintable(lines.at(n)));
         }
-        QCOMPARE(writes(*first).last(), QStringLiteral(":MEM:WRITE:ALL"));
-        QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
+        QCOMPARE(first->writtenLines().last(), QStringLiteral(":MEM:WRITE:ALL"));
+        QCOMPARE(simulators.front()->writtenLines().last(), QStringLiteral(":MEM:WRITE:ALL"));
         QCOMPARE(errors, waitingLine);
     }
 
@@ -1332,7 +1322,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QVERIFY(startSwitches(1, fault));
-        const int before = writes(*simulators.front()).size();
+        const int before = simulators.front()->writtenLines().size();
         CommandLineTool *tool = nullptr;
         QStringList handled;
         QStringList taken;
@@ -1377,7 +1367,9 @@ private slots:
                  qPrintable(output + errors));
         QCOMPARE(errors, waitingLine);
         // A switch that came back was compared, not stored again.
-        QCOMPARE(writes(*simulators.front()).mid(before).filter(QRegularExpression("^:CONF:ALL ")).size(), 1);
+        QCOMPARE(
+            simulators.front()->writtenLines().mid(before).filter(QRegularExpression("^:CONF:ALL ")).size(),
+            1);
     }
 };
 

@@ -24,16 +24,6 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The lines a switch received that change something (no queries).
-QStringList writes(const SimulatorProcess &simulator)
-{
-    QStringList lines;
-    for (const QString &line : simulator.loggedLines()) {
-        if (!line.endsWith('?'))
-            lines << line;
-    }
-    return lines;
-}
 } // namespace
 
 class SiteStoreTest : public QObject
@@ -165,12 +155,12 @@ private slots:
         const QString backup = output.split('\n', Qt::SkipEmptyParts).last();
         QCOMPARE(QString::fromUtf8(fileBytes(BackupPlace::sidePath(backup))),
                  QStringLiteral("site file: %1\nsite: Main Street\nlabel: Attic\n").arg(sitePath()));
-        QCOMPARE(writes(*simulators.front()).last(), QStringLiteral(":MEM:WRITE:ALL"));
+        QCOMPARE(simulators.front()->writtenLines().last(), QStringLiteral(":MEM:WRITE:ALL"));
 
         // Without a label the switch finds its own entry again.
-        const int sent = writes(*simulators.front()).size();
+        const int sent = simulators.front()->writtenLines().size();
         QCOMPARE(run({"store", "--site", sitePath()}), 0);
-        QVERIFY(writes(*simulators.front()).size() > sent);
+        QVERIFY(simulators.front()->writtenLines().size() > sent);
         QCOMPARE(site().entries.at(1).serial, serials.at(0));
         QVERIFY(!site().entries.at(0).isStored());
     }
@@ -198,11 +188,11 @@ private slots:
         writeSite();
         if (QTest::currentTestFailed())
             return;
-        const int before = writes(*simulators.front()).size();
+        const int before = simulators.front()->writtenLines().size();
         arguments.replaceInStrings("{site}", sitePath());
         QCOMPARE(run(arguments), 2);
         QVERIFY2(errors.contains(message), qPrintable(errors));
-        QCOMPARE(writes(*simulators.front()).size(), before);
+        QCOMPARE(simulators.front()->writtenLines().size(), before);
         QVERIFY(!site().entries.at(0).isStored() && !site().entries.at(1).isStored());
     }
 
@@ -223,7 +213,7 @@ private slots:
                 gone.push_back(std::move(simulators.front()));
                 gone.back()->stop();
                 QVERIFY(startSwitch(1, done));
-                heardBeforeThird = writes(*simulators.front()).size();
+                heardBeforeThird = simulators.front()->writtenLines().size();
             },
             &handled);
         QCOMPARE(status, 2);
@@ -234,7 +224,7 @@ private slots:
                  qPrintable(handled.at(1)));
         QVERIFY2(handled.at(2).startsWith(link(1) + " 01332253: not stored: No entry of the site is left"),
                  qPrintable(handled.at(2)));
-        QCOMPARE(writes(*simulators.front()).size(), heardBeforeThird);
+        QCOMPARE(simulators.front()->writtenLines().size(), heardBeforeThird);
         const Site filled = site();
         QCOMPARE(filled.entries.at(0).serial, serials.at(0));
         QCOMPARE(filled.entries.at(1).serial, serials.at(1));

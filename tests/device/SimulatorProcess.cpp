@@ -91,3 +91,13 @@ QStringList SimulatorProcess::loggedLines() const
     }
     return lines;
 }
+
+QStringList SimulatorProcess::writtenLines() const
+{
+    QStringList lines;
+    for (const QString &line : loggedLines()) {
+        if (!line.endsWith(QLatin1Char('?')))
+            lines << line;
+    }
+    return lines;
+}

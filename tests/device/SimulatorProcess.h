@@ -30,6 +30,8 @@ public:
     QString errors() { return QString::fromLocal8Bit(process.readAllStandardError()); }
     // The received lines as logged, without time stamps and notes.
     QStringList loggedLines() const;
+    // Of those, the lines that change something (no queries).
+    QStringList writtenLines() const;
     static QString program();
 
 private:
